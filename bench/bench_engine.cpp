@@ -1,0 +1,66 @@
+// Speed of the engine routines the main window calls every second or every month.
+#include "fGlobals.h"
+#include "fMoonCalcs.h"
+#include "fRiseSet.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace crescendar;
+
+namespace {
+
+const Observer kObserver{DegToRad(51.5), DegToRad(0.12), 0, 60};
+
+void BM_Nutation(benchmark::State& state) {
+    double jd = 2460000.5;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Nutation(jd));
+        jd += 0.37;
+    }
+}
+BENCHMARK(BM_Nutation);
+
+void BM_SunPosition(benchmark::State& state) {
+    double jd = 2460000.5;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SunPosition(jd, kObserver));
+        jd += 0.37;
+    }
+}
+BENCHMARK(BM_SunPosition);
+
+void BM_MoonPosition(benchmark::State& state) {
+    double jd = 2460000.5;
+    TMoonState moon;
+    TSunPosition sun;
+    for (auto _ : state) {
+        MoonPosition(jd, kObserver, moon, sun);
+        benchmark::DoNotOptimize(moon);
+        jd += 0.37;
+    }
+}
+BENCHMARK(BM_MoonPosition);
+
+void BM_MonthPhases(benchmark::State& state) {
+    int month = 0;
+    TPhaseList list;
+    for (auto _ : state) {
+        const TDateTimeRecord d = MakeDate(2000 + month / 12, month % 12 + 1, 15);
+        benchmark::DoNotOptimize(MonthPhases(d, kObserver, list));
+        month = (month + 1) % 1200;
+    }
+}
+BENCHMARK(BM_MonthPhases);
+
+void BM_PerigeeApogee(benchmark::State& state) {
+    int day = 0;
+    for (auto _ : state) {
+        TDateTimeRecord d = MakeDate(2025, 1, 1);
+        d.JD += day;
+        benchmark::DoNotOptimize(PerigeeApogee(d, kObserver));
+        day = (day + 1) % 365;
+    }
+}
+BENCHMARK(BM_PerigeeApogee);
+
+} // namespace

@@ -1,0 +1,122 @@
+// Shared records of the astronomical engine. Plain structs passed by value.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace crescendar {
+
+// The observer: where and in which civil time the computations are made.
+// Latitude and longitude in radians, north and west positive; offsets in minutes.
+struct Observer {
+    double Latitude = 0.0;
+    double Longitude = 0.0;
+    int ZoneOffset = 0;
+    int DaylightOffset = 0;
+
+    // Minutes to add to universal time to get local civil time.
+    int TotalOffset() const { return ZoneOffset + DaylightOffset; }
+};
+
+// A calendar instant. JD is kept by the owner of the record.
+struct TDateTimeRecord {
+    std::uint16_t Day = 1;
+    std::uint16_t Month = 1;
+    std::uint16_t Year = 2000;
+    std::uint16_t Hour = 0;
+    std::uint16_t Minute = 0;
+    std::uint16_t Second = 0;
+    std::uint16_t MSec = 0;
+    double JD = 0.0;
+};
+
+// An angle (or an hour value) split into texts: sign, degrees, minutes, seconds.
+struct TAngleText {
+    std::string Sign; // " " or the en dash
+    std::string Deg;  // at most 3 characters
+    std::string Min;  // 2 characters
+    std::string Sec;  // 2 characters
+};
+
+// Nutation in longitude and in obliquity, seconds of arc.
+struct TNutation {
+    double DeltaPsi = 0.0;
+    double DeltaEps = 0.0;
+};
+
+struct TEquatorialPosition {
+    TAngleText RAText;
+    TAngleText DecText;
+    double RA = 0.0;  // degrees, 0..360
+    double Dec = 0.0; // degrees
+};
+
+struct TSunPosition {
+    double ApparentLongitude = 0.0; // degrees, not reduced after nutation and aberration
+    double Latitude = 0.0;          // degrees
+    double Altitude = 0.0;          // degrees
+    double Azimuth = 0.0;           // degrees, from north through east
+    double Distance = 0.0;          // km
+    TEquatorialPosition Equatorial;
+};
+
+struct TMoonState {
+    double Latitude = 0.0;          // radians
+    double Longitude = 0.0;         // radians, one turn
+    double ApparentLongitude = 0.0; // radians
+    double Distance = 0.0;          // km
+    double Parallax = 0.0;          // degrees
+    double Altitude = 0.0;          // degrees
+    double Azimuth = 0.0;           // degrees
+    double Semidiameter = 0.0;      // degrees
+    double BrightLimbAngle = 0.0;   // degrees
+    double PhaseAngle = 0.0;        // degrees
+    TEquatorialPosition Equatorial;
+    TAngleText TopoRAText;
+    TAngleText TopoDecText;
+    double TopoRA = 0.0;  // degrees, not reduced
+    double TopoDec = 0.0; // degrees
+    std::int32_t IlluminatedPercent = 0;
+};
+
+// Kinds of principal phase, numbered as the phase list numbers them.
+enum class TPhaseKind : std::int32_t {
+    NewMoon = 0,
+    LastQuarter = 1,
+    FullMoon = 2,
+    FirstQuarter = 3
+};
+
+// T, T^2, T^3, T^4 of a lunation number, handed from MeanPhase to PhaseCorrection.
+struct TPhasePowers {
+    double T = 0.0;
+    double T2 = 0.0;
+    double T3 = 0.0;
+    double T4 = 0.0;
+};
+
+struct TPhaseEntry {
+    double K = 0.0;
+    std::int32_t Kind = 0;
+    double JDE = 0.0; // local civil time
+    TDateTimeRecord Date;
+    std::string Text; // "hh:mm  dd Month yyyy"
+};
+
+// A calendar month holds at most five principal phases.
+using TPhaseList = std::array<TPhaseEntry, 5>;
+
+struct TLunationBracket {
+    double PreviousNewMoon = 0.0;
+    double NextNewMoon = 0.0;
+};
+
+struct TPerigeeApogee {
+    std::string PerigeeDistanceText;
+    std::string PerigeeDateText;
+    std::string ApogeeDistanceText;
+    std::string ApogeeDateText;
+};
+
+} // namespace crescendar

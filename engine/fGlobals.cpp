@@ -1,0 +1,240 @@
+#include "fGlobals.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace crescendar {
+
+namespace {
+
+TRegionalNames& MutableRegionalNames() {
+    static TRegionalNames names = EnglishRegionalNames();
+    return names;
+}
+
+constexpr std::uint8_t kDaysPerMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr long double kPi = 3.1415926535897932385L;
+
+// Truncation toward zero to a 64-bit integer.
+inline std::int64_t Trunc(long double x) {
+    return static_cast<std::int64_t>(x);
+}
+
+} // namespace
+
+TRegionalNames EnglishRegionalNames() {
+    TRegionalNames n;
+    n.LongMonthNames = {"January", "February", "March",     "April",   "May",      "June",
+                        "July",    "August",   "September", "October", "November", "December"};
+    n.LongDayNames = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    n.ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    n.DateSeparator = "/";
+    n.DecimalSeparator = ".";
+    return n;
+}
+
+const TRegionalNames& RegionalNames() {
+    return MutableRegionalNames();
+}
+
+void SetRegionalNames(const TRegionalNames& names) {
+    MutableRegionalNames() = names;
+}
+
+const std::string& LongMonthName(int month) {
+    static const std::string empty;
+    if (month < 1 || month > 12) return empty;
+    return RegionalNames().LongMonthNames[static_cast<std::size_t>(month - 1)];
+}
+
+std::size_t TextLength(const std::string& s) {
+    std::size_t n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string CutText(const std::string& s, std::size_t n) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+            if (chars == n) return s.substr(0, i);
+            ++chars;
+        }
+    }
+    return s;
+}
+
+std::string TwoDigits(long long n) {
+    std::string t = std::to_string(n);
+    return n < 10 ? "0" + t : t;
+}
+
+bool IsJulianCalendarDate(int year, int month, int day) {
+    if (year < 1582) return true;
+    if (year == 1582 && month < 10) return true;
+    return year == 1582 && month == 10 && day < 15;
+}
+
+double DateToJulianDay(TDateTimeRecord d) {
+    const long double f =
+        static_cast<double>(d.Day + d.Hour / 24.0L + d.Minute / 1440.0L + d.Second / 86400.0L);
+    std::int64_t y = d.Year;
+    std::int64_t m = d.Month;
+    if (m <= 2) {
+        m += 12;
+        y -= 1;
+    }
+    std::int64_t b = 0;
+    if (!IsJulianCalendarDate(d.Year, d.Month, d.Day)) {
+        const std::int64_t a = Trunc(y / 100.0L);
+        b = 2 - a + Trunc(a / 4.0L);
+    }
+    const std::int64_t whole = Trunc(365.25L * (y + 4716)) + Trunc(30.6001L * (m + 1));
+    return static_cast<double>(whole + f + b - 1524.5L);
+}
+
+namespace {
+
+// Calendar date of the day number z (JD + 0.5 truncated).
+void DayNumberToDate(std::int64_t z, TDateTimeRecord& r) {
+    std::int64_t a = z;
+    if (z >= 2299161) {
+        const std::int64_t alpha = Trunc((z - 1867216.25L) / 36524.25L);
+        a = z + 1 + alpha - alpha / 4;
+    }
+    const std::int64_t b = a + 1524;
+    const std::int64_t k = Trunc((b - 122.1L) / 365.25L);
+    const std::int64_t dd = Trunc(365.25L * k);
+    const std::int64_t e = Trunc((b - dd) / 30.6001L);
+    r.Day = static_cast<std::uint16_t>(b - dd - Trunc(30.6001L * e));
+    r.Month = static_cast<std::uint16_t>(e < 14 ? e - 1 : e - 13);
+    r.Year = static_cast<std::uint16_t>(r.Month > 2 ? k - 4716 : k - 4715);
+}
+
+} // namespace
+
+TDateTimeRecord JulianDayToDate(double jd) {
+    TDateTimeRecord r;
+    if (!std::isfinite(jd)) jd = 0.0;
+    const long double z1 = jd + 0.5L;
+    const std::int64_t z = Trunc(z1);
+    long double f = z1 - z;
+
+    f *= 24;
+    int hour = static_cast<int>(f);
+    f = (f - hour) * 60;
+    int minute = static_cast<int>(f);
+    int second = static_cast<int>(std::nearbyint((f - minute) * 60));
+    // A second that rounds up to 60 is carried through the minutes and hours into the date.
+    std::int64_t day = z;
+    if (second >= 60) {
+        second -= 60;
+        if (++minute == 60) {
+            minute = 0;
+            if (++hour == 24) {
+                hour = 0;
+                ++day;
+            }
+        }
+    }
+    DayNumberToDate(day, r);
+    r.Hour = static_cast<std::uint16_t>(hour);
+    r.Minute = static_cast<std::uint16_t>(minute);
+    r.Second = static_cast<std::uint16_t>(second);
+    r.MSec = 0;
+    r.JD = jd;
+    return r;
+}
+
+double DegToRad(double x) {
+    return static_cast<double>(x * kPi / 180.0L);
+}
+
+double RadToDeg(double x) {
+    return x * 57.295779513082320877;
+}
+
+double NormaliseDegrees(double x) {
+    if (!std::isfinite(x)) return 0.0;
+    const std::int64_t n = Trunc(x / 360.0L);
+    const double r = x - static_cast<double>(360 * n);
+    // Adding 0.0 turns a negative zero into zero.
+    return (x >= 0 ? r : r + 360.0) + 0.0;
+}
+
+TAngleText DegreesToDMS(double x) {
+    TAngleText t;
+    if (!std::isfinite(x)) x = 0.0;
+    if (x >= 0) {
+        t.Sign = " ";
+    } else {
+        t.Sign = kMinusSign;
+        x = -x;
+    }
+    std::int64_t d = static_cast<std::int64_t>(x);
+    x = (x - static_cast<double>(d)) * 60;
+    std::int64_t m = static_cast<std::int64_t>(x);
+    x = (x - static_cast<double>(m)) * 60;
+    std::int64_t s = static_cast<std::int64_t>(x + 1);
+    // The seconds are rounded up; a 60th second is carried into the minutes and degrees.
+    if (s >= 60) {
+        s = 0;
+        if (++m >= 60) {
+            m = 0;
+            ++d;
+        }
+    }
+    t.Deg = CutText(TwoDigits(d), 3);
+    t.Min = TwoDigits(m);
+    t.Sec = TwoDigits(s);
+    return t;
+}
+
+double OneTurn(double deg) {
+    const double d = NormaliseDegrees(deg);
+    return d >= 360.0 ? 0.0 : d;
+}
+
+TAngleText HoursText(double hours) {
+    TAngleText t = DegreesToDMS(hours);
+    if (t.Deg == "24") t.Deg = "00";
+    return t;
+}
+
+std::string DateTimeToText(TDateTimeRecord d) {
+    std::string s = TwoDigits(d.Hour) + ":" + TwoDigits(d.Minute) + ":" + TwoDigits(d.Second) +
+                    "  " + TwoDigits(d.Day) + " " + LongMonthName(d.Month) + " " +
+                    std::to_string(d.Year);
+    return CutText(s, 60);
+}
+
+double JulianDayOfYearStart(std::uint16_t year) {
+    return DateToJulianDay(MakeDate(year, 1, 1));
+}
+
+std::uint8_t DaysInMonth(std::uint16_t month, std::uint16_t year) {
+    if (month < 1 || month > 12) return 0;
+    std::uint8_t n = kDaysPerMonth[month - 1];
+    if (month == 2 && ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0)) ++n;
+    return n;
+}
+
+double DeltaT(std::uint16_t year) {
+    const std::int32_t t = static_cast<std::int32_t>(year) - 1810;
+    return static_cast<double>(0.00225L * (t * t) - 15);
+}
+
+TDateTimeRecord MakeDate(int year, int month, int day, int hour, int minute, int second) {
+    TDateTimeRecord d;
+    d.Year = static_cast<std::uint16_t>(year);
+    d.Month = static_cast<std::uint16_t>(month);
+    d.Day = static_cast<std::uint16_t>(day);
+    d.Hour = static_cast<std::uint16_t>(hour);
+    d.Minute = static_cast<std::uint16_t>(minute);
+    d.Second = static_cast<std::uint16_t>(second);
+    d.JD = DateToJulianDay(d);
+    return d;
+}
+
+} // namespace crescendar

@@ -1,0 +1,43 @@
+// Nutation, obliquity, sidereal time, the Moon's position, its principal phases,
+// perigee and apogee.
+#pragma once
+
+#include "Records.h"
+
+namespace crescendar {
+
+// Nutation, obliquity and sidereal time.
+double JulianCenturies(double jd);
+double GreenwichMeanSiderealTime(double jd0h);
+TNutation Nutation(double jd);
+double TrueObliquity(double jd, TNutation* nutation = nullptr);
+double MeanObliquity(double jd); // degrees
+TEquatorialPosition EclipticToEquatorial(double lambda, double beta, double epsilon);
+
+// Local hour angle in [-180, 180], altitude and azimuth (from north through east, [0, 360)),
+// degrees, of a body at right ascension ra and declination dec (degrees) at instant jd.
+struct THorizontal {
+    double HourAngle = 0.0;
+    double Altitude = 0.0;
+    double Azimuth = 0.0;
+};
+THorizontal EquatorialToHorizontal(double jd, double ra, double dec, const Observer& observer);
+
+// The Moon at one instant (the JD is universal time); also hands back the Sun.
+void MoonPosition(double jd, const Observer& observer, TMoonState& moon, TSunPosition& sun);
+
+// Principal phases.
+double MeanPhase(double k, TPhasePowers& powers);
+double PhaseCorrection(const TPhasePowers& powers, TPhaseKind kind, double k);
+TPhaseKind PhaseKindOf(double k);
+// True instant (dynamical time, no zone) of the phase with lunation number k.
+double TruePhase(double k);
+// Fills the phase list of the month of date.Month/date.Year; returns the count (3..5).
+int MonthPhases(TDateTimeRecord date, const Observer& observer, TPhaseList& list);
+// The true new moons before and after date.JD (as given; no zone applied).
+TLunationBracket LunationBracket(TDateTimeRecord date);
+
+// The next perigee and apogee at or after date.JD.
+TPerigeeApogee PerigeeApogee(TDateTimeRecord date, const Observer& observer);
+
+} // namespace crescendar

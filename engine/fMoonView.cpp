@@ -1,0 +1,77 @@
+#include "fMoonView.h"
+
+#include "fGlobals.h"
+#include "fMoonCalcs.h"
+
+#include <cmath>
+
+namespace crescendar {
+
+const std::array<std::string, 12>& FullMoonNames() {
+    static const std::array<std::string, 12> names = {"Wolf",    "Snow",       "Worm",   "Pink",
+                                                      "Flower",  "Strawberry", "Buck",   "Sturgeon",
+                                                      "Harvest", "Hunter's",   "Beaver", "Cold"};
+    return names;
+}
+
+double MoonAge(double utJD, TLunationBracket& bounds) {
+    TDateTimeRecord d = JulianDayToDate(utJD);
+    d.JD = utJD;
+    bounds = LunationBracket(d);
+    return utJD - bounds.PreviousNewMoon;
+}
+
+std::string PhaseName(const TLunationBracket& bounds, double age, int month, const TPhaseList& list,
+                      int count, double selectedLocalJD) {
+    const double length = bounds.NextNewMoon - bounds.PreviousNewMoon;
+    const double p = length > 0 ? age / length * 100 : 0;
+    if (p <= 3) return "New Moon";
+    if (p <= 23) return "Waxing Crescent";
+    if (p <= 27) return "First Quarter";
+    if (p <= 47) return "Waxing Gibbous";
+    if (p <= 53) {
+        const bool blue = count == 5 && list[4].Kind == static_cast<int>(TPhaseKind::FullMoon) &&
+                          list[4].JDE - 0.5 < selectedLocalJD;
+        if (blue) return "Full (Blue) Moon";
+        const std::string& name =
+            FullMoonNames()[static_cast<std::size_t>(month >= 1 && month <= 12 ? month - 1 : 0)];
+        return "Full (" + name + ") Moon";
+    }
+    if (p <= 73) return "Waning Gibbous";
+    if (p <= 77) return "Last Quarter";
+    if (p <= 97) return "Waning Crescent";
+    return "New Moon";
+}
+
+std::array<std::string, 3> MoonAgeTexts(double age) {
+    static const char letters[3] = {'d', 'h', 'm'};
+    static const int multipliers[3] = {24, 60, 60};
+    std::array<std::string, 3> texts;
+    double v = std::isfinite(age) && age > 0 ? age : 0.0;
+    for (int i = 0; i < 3; ++i) {
+        const long long n = static_cast<long long>(v);
+        texts[static_cast<std::size_t>(i)] = CutText(TwoDigits(n) + letters[i], 3);
+        v = (v - static_cast<double>(n)) * multipliers[i];
+    }
+    return texts;
+}
+
+std::string LocalSiderealTime(TDateTimeRecord d, const Observer& observer) {
+    const double u = d.Hour * 60 + d.Minute + d.Second / 60.0 - observer.TotalOffset();
+    d.Hour = d.Minute = d.Second = d.MSec = 0;
+    const double jd0 = DateToJulianDay(d);
+    const double t = (jd0 - 2451545) / 36525;
+    TNutation n;
+    const double eps = TrueObliquity(jd0, &n);
+    const double theta0 =
+        std::cos(eps) * n.DeltaPsi / 15 / 3600 +
+        (24110.54841 + 8640184.812866 * t + 0.093104 * t * t - 0.0000062 * t * t * t) / 3600;
+    const double eastLongitude = -RadToDeg(observer.Longitude);
+    double lst = 4 * eastLongitude / 60 + u * 1.00273790935 / 60 + theta0;
+    lst = std::fmod(lst, 24.0);
+    if (lst < 0) lst += 24;
+    const TAngleText a = HoursText(lst);
+    return a.Deg + ":" + a.Min + ":" + a.Sec;
+}
+
+} // namespace crescendar

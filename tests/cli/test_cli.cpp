@@ -1,0 +1,134 @@
+// Runs crescendar-cli as a user would, with a private configuration folder.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CliRun {
+    int code = -1;
+    QString out;
+    QString err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
+};
+
+class Cli : public ::testing::Test {
+  protected:
+    QTemporaryDir home;
+
+    CliRun run(const QStringList& args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", home.path());
+        env.insert("HOME", home.path());
+        p.setProcessEnvironment(env);
+        p.start(CRESCENDAR_CLI_PATH, args);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+};
+
+TEST_F(Cli, MoonJsonMatchesTheWorkedExample) {
+    const CliRun r = run({"moon", "1992-04-12", "00:00", "--lat", "40", "--lon", "0", "--zone", "0",
+                       "--no-dst", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QJsonObject o = r.json();
+    EXPECT_DOUBLE_EQ(o["JD"].toDouble(), 2448724.5);
+    const QJsonObject m = o["MoonState"].toObject();
+    EXPECT_NEAR(m["Distance"].toDouble(), 368409.7, 0.1);
+    EXPECT_NEAR(m["Parallax"].toDouble(), 0.99199, 0.00001);
+    EXPECT_NEAR(m["TopoRA"].toDouble(), 133.9701, 0.0001);
+    EXPECT_NEAR(m["TopoDec"].toDouble(), 13.2214, 0.0001);
+    EXPECT_NEAR(m["Altitude"].toDouble(), 27.2920, 0.0001);
+    EXPECT_NEAR(m["Azimuth"].toDouble(), 265.2193, 0.0001);
+    EXPECT_EQ(m["IlluminatedPercent"].toInt(), 68);
+    const QJsonObject eq = m["Equatorial"].toObject();
+    EXPECT_NEAR(eq["RA"].toDouble(), 134.6885, 0.0001);
+    EXPECT_EQ(eq["DecText"].toObject()["Deg"].toString(), "13");
+    EXPECT_EQ(m["TopoRAText"].toObject().keys(), (QStringList{"Deg", "Min", "Sec", "Sign"}));
+    const QJsonObject sun = o["SunPosition"].toObject();
+    EXPECT_NEAR(sun["Equatorial"].toObject()["RA"].toDouble(), 20.6578, 0.0001);
+    EXPECT_FALSE(o["PhaseName"].toString().isEmpty());
+    EXPECT_EQ(o["LST"].toString().size(), 8);
+    EXPECT_GT(o["Age"].toDouble(), 0.0);
+}
+
+TEST_F(Cli, PhasesJsonForJanuary2000) {
+    const CliRun r = run({"phases", "2000-01", "--zone", "0", "--no-dst", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QJsonArray list = r.json()["PhaseList"].toArray();
+    ASSERT_EQ(list.size(), 4);
+    const char* texts[] = {"18:14  06 January 2000", "13:35  14 January 2000",
+                           "04:41  21 January 2000", "07:57  28 January 2000"};
+    const int kinds[] = {0, 3, 2, 1};
+    for (int i = 0; i < 4; ++i) {
+        const QJsonObject e = list[i].toObject();
+        EXPECT_EQ(e["Text"].toString(), texts[i]);
+        EXPECT_EQ(e["Kind"].toInt(), kinds[i]);
+        EXPECT_DOUBLE_EQ(e["K"].toDouble(), i * 0.25);
+    }
+}
+
+TEST_F(Cli, PerigeeTextsAndPlainOutput) {
+    CliRun r = run({"perigee", "1999-12-22", "--zone", "0", "--no-dst", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json()["PerigeeDateText"].toString(), "11:01  22 Dec  ");
+    EXPECT_EQ(r.json()["PerigeeDistanceText"].toString(), "356654 km  ");
+
+    r = run({"perigee", "1999-12-22", "--zone", "0", "--no-dst"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains("Perigee:   11:01  22 Dec  356654 km")) << r.out.toStdString();
+
+    r = run({"moon", "2025-03-14", "06:58", "--zone", "0", "--lat", "-33.87", "--lon", "151.2"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    for (const char* caption : {"Visible:", "Age:", "Distance:", "R.A.:", "Dec.:", "Parallax:",
+                                "Diameter:", "Apogee:", "Perigee:", "Az.:", "P.A.:", "LST:"})
+        EXPECT_TRUE(r.out.contains(caption)) << caption;
+    EXPECT_TRUE(r.out.contains("Full (Worm) Moon")) << r.out.toStdString();
+    EXPECT_FALSE(r.out.contains("nan", Qt::CaseInsensitive));
+}
+
+TEST_F(Cli, BadInputIsRefusedWithExitCode2) {
+    const QList<QStringList> bad = {
+        {"moon", "2023-02-30", "12:00"},
+        {"moon", "2023-02-28", "24:00"},
+        {"moon", "2023-02-28"},
+        {"phases", "2023-13"},
+        {"phases", "0-01"},
+        {"moon", "--lat", "95"},
+        {"moon", "--lon", "east"},
+        {"moon", "--zone", "0.3"},
+        {"moon", "--zone", "13"},
+        {"eclipse-of-the-heart"},
+        {},
+        {"moon", "--dst", "--no-dst"},
+        {"moon", "--frobnicate"},
+    };
+    for (const QStringList& args : bad) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    }
+}
+
+TEST_F(Cli, NeverWritesTheSettings) {
+    const CliRun r = run({"moon", "--lat", "51.5", "--lon", "-0.1", "--zone", "1", "--dst"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
