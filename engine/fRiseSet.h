@@ -3,8 +3,71 @@
 
 #include "Records.h"
 
+#include <array>
+#include <cstdint>
+#include <string>
+
 namespace crescendar {
 
 TSunPosition SunPosition(double jd, const Observer& observer);
+
+// Rise, transit and set of one body on one local date. Each text is a local clock time
+// "hh:mm", "None" when the body does not cross the altitude that day (rise and set together),
+// or "*****" when the event falls on the neighbouring date.
+struct TRiseSet {
+    std::string RiseText;    // the morning crossing for the twilight altitudes
+    std::string TransitText;
+    std::string SetText;     // the evening crossing for the twilight altitudes
+    std::int32_t IlluminatedPercent = 0; // filled by MoonRiseSet only
+};
+
+// Event times in days from 0h universal time of the date: m0, m1, m2.
+struct TEventTimes {
+    double Transit = 0.0;
+    double Rise = 0.0;
+    double Set = 0.0;
+};
+
+// Which event times the refinement settled to within 1e-9 day.
+struct TEventConvergence {
+    bool Transit = true;
+    bool Rise = true;
+    bool Set = true;
+};
+
+// Everything the refinement interpolates and measures from, in degrees.
+struct TRiseSetFrame {
+    std::array<double, 3> RA{};  // right ascensions at 0h of the day before, of the day and
+                                 // of the day after, unwrapped so that they increase
+    std::array<double, 3> Dec{}; // declinations at the same instants
+    double Theta0 = 0.0;         // Greenwich mean sidereal time at 0h of the date
+    double Lo = 0.0;             // observer longitude, west positive
+    double Phi = 0.0;            // observer latitude
+    double H0 = 0.0;             // altitude whose crossing is wanted
+    double DeltaT = 0.0;         // seconds
+};
+
+// Rounds of the refinement after which an event that has not settled is given up.
+inline constexpr int kMaxRefineRounds = 50;
+
+// y2 + n/2 (p + q + n r) with p = y2 - y1, q = y3 - y2, r = q - p.
+double Interpolate3(double y1, double y2, double y3, double n);
+
+// Corrects each time until its correction is below 1e-9 day, at most kMaxRefineRounds
+// rounds; tells which times settled.
+TEventConvergence RefineEventTimes(TEventTimes& m, const TRiseSetFrame& frame);
+
+// Rise, transit and set texts on the observer's local date from the body's equatorial
+// positions at 0h of the day before, of the day and of the day after (jd0 is 0h of the date,
+// h0 the altitude in degrees, deltaT in seconds). IlluminatedPercent is left at 0.
+TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, double jd0,
+                        double h0, double deltaT, const Observer& observer);
+
+// The Sun's crossings of altitude h0 (degrees) on the local date: -0.8333 for sunrise and
+// sunset, -6, -12 and -18 for the twilights. Only Day, Month and Year of date count.
+TRiseSet SunRiseSet(TDateTimeRecord date, double h0, const Observer& observer);
+
+// Moonrise, transit and moonset on the local date, with the illuminated percentage at 0h.
+TRiseSet MoonRiseSet(TDateTimeRecord date, const Observer& observer);
 
 } // namespace crescendar

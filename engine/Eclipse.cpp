@@ -1,0 +1,295 @@
+// Lunar eclipses (Meeus, Astronomical Algorithms, chapter 54) and their visibility from the
+// observer's place, judged from the Moon's rise and set on the dates the eclipse touches.
+#include "fEclipse.h"
+
+#include "fGlobals.h"
+#include "fMoonCalcs.h"
+#include "fRiseSet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <iterator>
+#include <utility>
+
+namespace crescendar {
+
+namespace {
+
+constexpr double kMinutesPerDay = 1440.0;
+
+const char* const kVisible = "Visible";
+const char* const kPartiallyVisible = "Partially Visible";
+const char* const kNotVisible = "Not Visible";
+
+// Argument in degrees reduced to one turn, in radians.
+double Arg(double degrees) {
+    return DegToRad(NormaliseDegrees(degrees));
+}
+
+// A semiduration in days from the radius the Moon's centre must stay within; 0 when the
+// Moon's path does not reach that radius.
+double Semiduration(double radius, double gamma, double n) {
+    const double d = radius * radius - gamma * gamma;
+    return d > 0.0 ? 60.0 / n * std::sqrt(d) / kMinutesPerDay : 0.0;
+}
+
+// The full moon has lunation number k = integer + 0.5 exactly.
+bool IsFullMoon(double k) {
+    return std::fabs(k - std::trunc(k)) == 0.5;
+}
+
+// Local date-time text "hh:mm:ss  dd Month yyyy" of a local Julian Day.
+std::string LocalText(double jd) {
+    return DateTimeToText(JulianDayToDate(jd));
+}
+
+std::string ClockText(double jd) {
+    return LocalText(jd).substr(0, 5);
+}
+
+// Stretches of time, in minutes from a local midnight, during which the Moon is up.
+struct TSpan {
+    double From = 0.0;
+    double To = 0.0;
+};
+using TSpans = std::vector<TSpan>;
+
+// Adds the Moon's time above the horizon on the day that starts at minute base. A missing
+// rise means the Moon was already up at midnight, a missing set that it is still up at the
+// end of the day. Rise and set both "None": up all day exactly when upWhenNone.
+void AddDay(const std::string& rise, const std::string& set, bool upWhenNone, double base,
+            TSpans& up) {
+    if (rise == "None" && set == "None") {
+        if (upWhenNone) up.push_back({base, base + kMinutesPerDay});
+        return;
+    }
+    const int r = MinutesOfDay(rise);
+    const int s = MinutesOfDay(set);
+    const double from = r < 0 ? 0.0 : r;
+    const double to = s < 0 ? kMinutesPerDay : s;
+    if (to >= from) {
+        up.push_back({base + from, base + to});
+    } else {
+        // Up after midnight until it sets, and again after it rises.
+        up.push_back({base, base + to});
+        up.push_back({base + from, base + kMinutesPerDay});
+    }
+}
+
+// How much of the penumbral phase, from minute p1 to p4, the Moon spends above the horizon.
+const char* Judge(const TSpans& up, double p1, double p4) {
+    if (p4 <= p1) {
+        for (const TSpan& s : up)
+            if (p1 >= s.From && p1 <= s.To) return kVisible;
+        return kNotVisible;
+    }
+    double covered = 0.0;
+    for (const TSpan& s : up) {
+        const double from = std::max(s.From, p1);
+        const double to = std::min(s.To, p4);
+        if (to > from) covered += to - from;
+    }
+    if (covered <= 0.0) return kNotVisible;
+    return covered >= p4 - p1 ? kVisible : kPartiallyVisible;
+}
+
+// Whether the Moon stands above its rising altitude at universal time jd.
+bool MoonIsUp(double jd, const Observer& observer) {
+    TMoonState moon;
+    TSunPosition sun;
+    MoonPosition(jd, observer, moon, sun);
+    return moon.Altitude > 0.7275 * moon.Parallax - 0.5667;
+}
+
+// Visibility of the penumbral phase from local instants jd1 to jd4, with the Moon's rise and
+// set of every local date the phase touches (the date of the maximum and, when the phase runs
+// across midnight, the date before or after it).
+std::string Visibility(const TDateTimeRecord& maximum, double jd1, double jd4,
+                       const Observer& observer) {
+    const double midnight = DateToJulianDay(MakeDate(maximum.Year, maximum.Month, maximum.Day));
+    const double p1 = (jd1 - midnight) * kMinutesPerDay;
+    const double p4 = (jd4 - midnight) * kMinutesPerDay;
+    const int first = std::clamp(static_cast<int>(std::floor(p1 / kMinutesPerDay)), -1, 1);
+    const int last =
+        std::clamp(static_cast<int>(std::ceil(p4 / kMinutesPerDay)) - 1, first, 1);
+    const double zone = observer.TotalOffset() / kMinutesPerDay;
+
+    TSpans up;
+    for (int d = first; d <= last; ++d) {
+        const TRiseSet rs = MoonRiseSet(JulianDayToDate(midnight + d), observer);
+        const bool none = rs.RiseText == "None" && rs.SetText == "None";
+        // Up all day or down all day: ask the Moon's altitude at local noon.
+        const bool upAllDay = none && MoonIsUp(midnight + d + 0.5 - zone, observer);
+        AddDay(rs.RiseText, rs.SetText, upAllDay, kMinutesPerDay * d, up);
+    }
+    return Judge(up, p1, p4);
+}
+
+} // namespace
+
+const char* EclipseTypeName(int type) {
+    switch (type) {
+    case kPenumbralEclipse:
+        return "Penumbral Eclipse";
+    case kPartialEclipse:
+        return "Partial Eclipse";
+    case kTotalEclipse:
+        return "Total Eclipse";
+    default:
+        return "";
+    }
+}
+
+TEclipseElements EclipseElements(double k, std::uint16_t year) {
+    TEclipseElements el;
+    TPhasePowers p;
+    const double mean = MeanPhase(k, p);
+    const double m = Arg(2.5534 + 29.10535669 * k - 0.0000218 * p.T2 - 0.00000011 * p.T3);
+    const double mp = Arg(201.5643 + 385.81693528 * k + 0.0107438 * p.T2 + 0.00001239 * p.T3 -
+                          0.000000058 * p.T4);
+    const double f = Arg(160.7108 + 390.67050274 * k - 0.0016341 * p.T2 - 0.00000227 * p.T3 +
+                         0.000000011 * p.T4);
+    const double om = Arg(124.7746 - 1.5637558 * k + 0.0020691 * p.T2 + 0.00000215 * p.T3);
+    const double e = 1 - 0.002516 * p.T - 0.0000074 * p.T2;
+
+    // Too far from a node for any eclipse.
+    if (std::fabs(std::sin(f)) > 0.36) return el;
+
+    const double f1 = f - DegToRad(0.02665) * std::sin(om);
+    const double a1 = DegToRad(299.77 + 0.107408 * k - 0.009173 * p.T2);
+
+    el.JDE = mean - 0.4065 * std::sin(mp) + 0.1727 * e * std::sin(m) + 0.0161 * std::sin(2 * mp) -
+             0.0097 * std::sin(2 * f1) + 0.0073 * e * std::sin(mp - m) -
+             0.0050 * e * std::sin(mp + m) - 0.0023 * std::sin(mp - 2 * f1) +
+             0.0021 * e * std::sin(2 * m) + 0.0012 * std::sin(mp + 2 * f1) +
+             0.0006 * e * std::sin(2 * mp + m) - 0.0004 * std::sin(3 * mp) -
+             0.0003 * e * std::sin(m + 2 * f1) + 0.0003 * std::sin(a1) -
+             0.0002 * e * std::sin(m - 2 * f1) - 0.0002 * e * std::sin(2 * mp - m) -
+             0.0002 * std::sin(om);
+    el.JD = el.JDE - DeltaT(year) / 86400.0;
+
+    const double pp = 0.2070 * e * std::sin(m) + 0.0024 * e * std::sin(2 * m) -
+                      0.0392 * std::sin(mp) + 0.0116 * std::sin(2 * mp) -
+                      0.0073 * e * std::sin(mp + m) + 0.0067 * e * std::sin(mp - m) +
+                      0.0118 * std::sin(2 * f1);
+    const double q = 5.2207 - 0.0048 * e * std::cos(m) + 0.0020 * e * std::cos(2 * m) -
+                     0.3299 * std::cos(mp) - 0.0060 * e * std::cos(mp + m) +
+                     0.0041 * e * std::cos(mp - m);
+    const double w = std::fabs(std::cos(f1));
+    el.Gamma = (pp * std::cos(f1) + q * std::sin(f1)) * (1 - 0.0048 * w);
+    el.U = 0.0059 + 0.0046 * e * std::cos(m) - 0.0182 * std::cos(mp) + 0.0004 * std::cos(2 * mp) -
+           0.0005 * std::cos(m + mp);
+
+    const double g = std::fabs(el.Gamma);
+    el.PenumbralMagnitude = (1.5573 + el.U - g) / 0.5450;
+    el.UmbralMagnitude = (1.0128 - el.U - g) / 0.5450;
+    if (el.UmbralMagnitude > 0)
+        el.EclipseType = g < 0.4678 - el.U ? kTotalEclipse : kPartialEclipse;
+    else if (el.PenumbralMagnitude > 0)
+        el.EclipseType = kPenumbralEclipse;
+    else
+        return el;
+
+    // Each semiduration only for a phase the eclipse reaches; the others have no real value.
+    const double n = 0.5458 + 0.0400 * std::cos(mp);
+    el.PenumbralSemiduration = Semiduration(1.5573 + el.U, el.Gamma, n);
+    if (el.EclipseType >= kPartialEclipse)
+        el.PartialSemiduration = Semiduration(1.0128 - el.U, el.Gamma, n);
+    if (el.EclipseType == kTotalEclipse)
+        el.TotalSemiduration = Semiduration(0.4678 - el.U, el.Gamma, n);
+    return el;
+}
+
+TEclipseResult EclipseCalcs(const TPhaseEntry& entry, std::uint16_t year,
+                            const Observer& observer) {
+    TEclipseResult r;
+    const TEclipseElements el = EclipseElements(entry.K, year);
+    if (el.EclipseType == kNoEclipse) return r;
+
+    r.EclipseType = el.EclipseType;
+    r.UmbralMagnitude = el.UmbralMagnitude;
+    r.PenumbralMagnitude = el.PenumbralMagnitude;
+
+    const double jd = el.JD + observer.TotalOffset() / kMinutesPerDay;
+    r.MaximumDate = JulianDayToDate(jd);
+    const std::string text = DateTimeToText(r.MaximumDate);
+    r.MaximumText = text.substr(0, 5);
+    r.DateText = CutText(text.substr(10), 40);
+
+    const double sdp = el.PenumbralSemiduration;
+    r.PenumbraStartText = ClockText(jd - sdp);
+    r.PenumbraEndText = ClockText(jd + sdp);
+    if (r.EclipseType >= kPartialEclipse) {
+        r.UmbraStartText = ClockText(jd - el.PartialSemiduration);
+        r.UmbraEndText = ClockText(jd + el.PartialSemiduration);
+    }
+    if (r.EclipseType == kTotalEclipse) {
+        r.TotalityStartText = ClockText(jd - el.TotalSemiduration);
+        r.TotalityEndText = ClockText(jd + el.TotalSemiduration);
+    }
+    r.VisibilityText = Visibility(r.MaximumDate, jd - sdp, jd + sdp, observer);
+    return r;
+}
+
+std::vector<TEclipseResult> CheckForEclipses(const TPhaseList& list, int count,
+                                             std::uint16_t year, const Observer& observer) {
+    std::vector<TEclipseResult> found;
+    const int n = std::clamp(count, 0, static_cast<int>(list.size()));
+    for (int i = 0; i < n; ++i) {
+        const TPhaseEntry& entry = list[static_cast<std::size_t>(i)];
+        if (!IsFullMoon(entry.K)) continue;
+        TEclipseResult r = EclipseCalcs(entry, year, observer);
+        if (r.EclipseType != kNoEclipse) found.push_back(std::move(r));
+    }
+    return found;
+}
+
+TEclipseResult CheckForEclipse(const TPhaseList& list, int count, std::uint16_t year,
+                               const Observer& observer) {
+    std::vector<TEclipseResult> found = CheckForEclipses(list, count, year, observer);
+    return found.empty() ? TEclipseResult{} : std::move(found.front());
+}
+
+int MinutesOfDay(const std::string& text) {
+    if (text.size() != 5 || text[2] != ':') return -1;
+    for (std::size_t i : {0, 1, 3, 4})
+        if (text[i] < '0' || text[i] > '9') return -1;
+    const int hours = (text[0] - '0') * 10 + (text[1] - '0');
+    const int minutes = (text[3] - '0') * 10 + (text[4] - '0');
+    if (hours > 23 || minutes > 59) return -1;
+    return hours * 60 + minutes;
+}
+
+std::string CheckEclipseVisibility(const std::string& rise, const std::string& set,
+                                   const std::string& p1, const std::string& p4) {
+    if (rise == "None" && set == "None") return kNotVisible;
+    const int start = MinutesOfDay(p1);
+    int end = MinutesOfDay(p4);
+    if (start < 0 || end < 0) return kNotVisible;
+    TSpans up;
+    AddDay(rise, set, false, 0.0, up);
+    if (end < start) {
+        end += static_cast<int>(kMinutesPerDay);
+        AddDay(rise, set, false, kMinutesPerDay, up);
+    }
+    return Judge(up, start, end);
+}
+
+std::vector<TEclipseResult> FindEclipses(int fromYear, int toYear, const Observer& observer) {
+    std::vector<TEclipseResult> all;
+    const int from = std::max(fromYear, 1);
+    const int to = std::min(toYear, 9999);
+    TPhaseList list;
+    for (int year = from; year <= to; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            const int count = MonthPhases(MakeDate(year, month, 1), observer, list);
+            std::vector<TEclipseResult> found =
+                CheckForEclipses(list, count, static_cast<std::uint16_t>(year), observer);
+            std::move(found.begin(), found.end(), std::back_inserter(all));
+        }
+    }
+    return all;
+}
+
+} // namespace crescendar

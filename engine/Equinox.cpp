@@ -1,0 +1,108 @@
+// Equinoxes and solstices: the mean instants of Meeus, Astronomical Algorithms, chapter 27
+// (the table for the years 1000 to 3000, used for every year), each refined until the Sun's
+// apparent longitude is a multiple of 90 degrees.
+#include "fEquinox.h"
+#include "fGlobals.h"
+#include "fRiseSet.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+namespace crescendar {
+
+namespace {
+
+// Coefficients of Y^0..Y^4, Y = (year - 2000) / 1000; March, June, September, December.
+constexpr double kMeanTerms[4][5] = {
+    {2451623.80984, 365242.37404, 0.05169, -0.00411, -0.00057},
+    {2451716.56767, 365241.62603, 0.00325, 0.00888, -0.00030},
+    {2451810.21715, 365242.01767, -0.11575, 0.00337, 0.00078},
+    {2451900.05952, 365242.74049, -0.06223, -0.00823, 0.00032},
+};
+
+// Refinement ends when a step is below about a millisecond; the Sun's motion makes every
+// step some 30 times smaller than the last, so the cap is never reached by a finite start.
+constexpr double kSmallestStep = 1e-8;
+constexpr int kMaxRounds = 50;
+
+// 30 seconds: the minutes shown are then rounded, not cut.
+constexpr double kHalfMinute = 0.00034722222222222224;
+
+double MeanInstant(int event, double y) {
+    const double y2 = y * y;
+    const double y3 = y2 * y;
+    const double y4 = y3 * y;
+    const double* c = kMeanTerms[event];
+    return c[0] + c[1] * y + c[2] * y2 + c[3] * y3 + c[4] * y4;
+}
+
+// Characters from..to (1-based, inclusive) of a text; month names may hold multibyte letters.
+std::string Characters(const std::string& s, std::size_t from, std::size_t to) {
+    const std::string head = CutText(s, from - 1);
+    return CutText(s.substr(head.size()), to - from + 1);
+}
+
+// A length in hundredths of a day in its shortest decimal form: 92.75, 92.7 or 93.
+std::string LengthText(std::int64_t hundredths) {
+    std::string s = std::to_string(hundredths / 100);
+    const std::int64_t fraction = hundredths % 100;
+    if (fraction != 0) {
+        s += RegionalNames().DecimalSeparator;
+        s += fraction % 10 == 0 ? std::to_string(fraction / 10) : TwoDigits(fraction);
+    }
+    return s + " days";
+}
+
+} // namespace
+
+double SunLongitudeInstant(double jde, double longitudeDeg) {
+    const Observer anywhere; // only the longitude is read, which is geocentric
+    for (int round = 0; round < kMaxRounds && std::isfinite(jde); ++round) {
+        const double lambda = SunPosition(jde, anywhere).ApparentLongitude;
+        const double step = 58.0 * std::sin(DegToRad(longitudeDeg - lambda));
+        if (!std::isfinite(step)) break;
+        jde += step;
+        if (std::fabs(step) < kSmallestStep) break;
+    }
+    return jde;
+}
+
+TEquinoxes EquinoxesAndSolstices(std::uint16_t year, const Observer& observer) {
+    TEquinoxes r;
+    r.Year = year;
+    if (year < 1 || year > 9999) return r;
+
+    const double y = (year - 2000) / 1000.0;
+    for (int i = 0; i < 4; ++i) r.MeanJDE[static_cast<std::size_t>(i)] = MeanInstant(i, y);
+    // The next March equinox is refined too, so that all four lengths join refined instants.
+    r.MeanJDE[4] = MeanInstant(0, (year - 1999) / 1000.0);
+    for (std::size_t i = 0; i < 5; ++i)
+        r.JDE[i] = SunLongitudeInstant(r.MeanJDE[i], 90.0 * static_cast<double>(i % 4));
+
+    const double shift = -DeltaT(year) / 86400.0 + kHalfMinute + observer.TotalOffset() / 1440.0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        r.Local[i] = JulianDayToDate(r.JDE[i] + shift);
+        r.EventTexts[i] = DateTimeToText(r.Local[i]);
+        r.DisplayTexts[i] =
+            Characters(r.EventTexts[i], 1, 5) + "  " + Characters(r.EventTexts[i], 10, 16);
+
+        // Cut to two decimals, as hundredths so that the text carries no binary residue.
+        const auto hundredths = static_cast<std::int64_t>((r.JDE[i + 1] - r.JDE[i]) * 100.0);
+        r.Lengths[i] = static_cast<double>(hundredths) / 100.0;
+        r.LengthTexts[i] = LengthText(hundredths);
+    }
+
+    if (std::signbit(observer.Latitude)) {
+        r.RowEvent = {TSeasonEvent::SeptemberEquinox, TSeasonEvent::DecemberSolstice,
+                      TSeasonEvent::MarchEquinox, TSeasonEvent::JuneSolstice};
+    }
+    for (std::size_t row = 0; row < 4; ++row) {
+        const auto event = static_cast<std::size_t>(r.RowEvent[row]);
+        r.RowTexts[row] = r.DisplayTexts[event];
+        r.RowLengthTexts[row] = r.LengthTexts[event];
+    }
+    return r;
+}
+
+} // namespace crescendar

@@ -1,0 +1,88 @@
+// Lunar eclipses at the full moons of a month (Meeus, Astronomical Algorithms, chapter 54):
+// kind, magnitudes, local clock times of maximum and contacts, visibility from the observer.
+#pragma once
+
+#include "Records.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace crescendar {
+
+// Eclipse kinds, as stored in TEclipseResult::EclipseType.
+inline constexpr std::uint8_t kNoEclipse = 0;
+inline constexpr std::uint8_t kPenumbralEclipse = 1;
+inline constexpr std::uint8_t kPartialEclipse = 2;
+inline constexpr std::uint8_t kTotalEclipse = 3;
+
+// One eclipse as the windows show it. All times are local clock times "hh:mm" (seconds
+// dropped). A contact may fall on the local date before or after that of the maximum; its
+// text is then the clock time on that date. Texts the kind does not use stay empty.
+struct TEclipseResult {
+    std::string MaximumText;
+    std::string PenumbraStartText; // first contact
+    std::string PenumbraEndText;   // last contact
+    std::string UmbraStartText;    // partial and total eclipses
+    std::string UmbraEndText;
+    std::string TotalityStartText; // total eclipses
+    std::string TotalityEndText;
+    std::string DateText; // local date of the maximum, "dd Month yyyy"
+    double UmbralMagnitude = 0.0;
+    double PenumbralMagnitude = 0.0;
+    std::uint8_t EclipseType = kNoEclipse;
+    std::string VisibilityText;  // "Visible", "Partially Visible" or "Not Visible"
+    TDateTimeRecord MaximumDate; // the maximum in local clock time; JD is local time too
+};
+
+// "Penumbral Eclipse", "Partial Eclipse", "Total Eclipse" for types 1 to 3; "" otherwise.
+const char* EclipseTypeName(int type);
+
+// The geometry of the full moon of lunation number k (an integer plus 0.5). When the Moon is
+// too far from the node to be eclipsed (|sin F| > 0.36) only EclipseType (0) is filled.
+// Semidurations are 0 for the phases the eclipse does not reach.
+struct TEclipseElements {
+    double JDE = 0.0;   // greatest eclipse, dynamical time
+    double JD = 0.0;    // greatest eclipse, universal time
+    double Gamma = 0.0; // least distance of the Moon's centre from the shadow axis, Earth radii
+    double U = 0.0;     // radius of the umbral cone in the fundamental plane, Earth radii
+    double UmbralMagnitude = 0.0;
+    double PenumbralMagnitude = 0.0;
+    std::uint8_t EclipseType = kNoEclipse;
+    double PenumbralSemiduration = 0.0; // days
+    double PartialSemiduration = 0.0;   // days
+    double TotalSemiduration = 0.0;     // days
+};
+
+// year is the calendar year shown, for Delta T.
+TEclipseElements EclipseElements(double k, std::uint16_t year);
+
+// The eclipse at the full moon of entry (only its K is read). A result of type 0 means no
+// eclipse; its other fields are then empty.
+TEclipseResult EclipseCalcs(const TPhaseEntry& entry, std::uint16_t year,
+                            const Observer& observer);
+
+// Every eclipsed full moon among the first count entries of a month's phase list, in list
+// order (a month can hold two full moons, and both can be eclipsed).
+std::vector<TEclipseResult> CheckForEclipses(const TPhaseList& list, int count,
+                                             std::uint16_t year, const Observer& observer);
+
+// The month's eclipse: the first eclipsed full moon of the list, or a result of type 0.
+TEclipseResult CheckForEclipse(const TPhaseList& list, int count, std::uint16_t year,
+                               const Observer& observer);
+
+// Visibility from the Moon's rise and set texts of one local day and the first and last
+// contacts "hh:mm". A missing rise ("*****") counts as 00:00 and a missing set as the end of
+// the day; rise and set both "None" give "Not Visible". A last contact earlier than the
+// first means the eclipse runs past midnight; the next day is taken to repeat this one.
+std::string CheckEclipseVisibility(const std::string& rise, const std::string& set,
+                                   const std::string& p1, const std::string& p4);
+
+// Minutes after midnight of an "hh:mm" text; -1 when the text is not such a time.
+int MinutesOfDay(const std::string& text);
+
+// Every eclipse whose full moon falls, in local time, in the years fromYear to toYear, in time
+// order. Years outside 1..9999 are left out; empty when toYear < fromYear.
+std::vector<TEclipseResult> FindEclipses(int fromYear, int toYear, const Observer& observer);
+
+} // namespace crescendar
