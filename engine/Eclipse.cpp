@@ -27,6 +27,45 @@ double Arg(double degrees) {
     return DegToRad(NormaliseDegrees(degrees));
 }
 
+// The Sun's mean anomaly, the Moon's mean anomaly, its argument of latitude and the longitude
+// of its ascending node at lunation number k, radians.
+struct TMeanArguments {
+    double M = 0.0;
+    double Mp = 0.0;
+    double F = 0.0;
+    double Omega = 0.0;
+};
+
+TMeanArguments MeanArguments(double k, const TPhasePowers& p) {
+    TMeanArguments a;
+    a.M = Arg(2.5534 + 29.10535669 * k - 0.0000218 * p.T2 - 0.00000011 * p.T3);
+    a.Mp = Arg(201.5643 + 385.81693528 * k + 0.0107438 * p.T2 + 0.00001239 * p.T3 -
+               0.000000058 * p.T4);
+    a.F = Arg(160.7108 + 390.67050274 * k - 0.0016341 * p.T2 - 0.00000227 * p.T3 +
+              0.000000011 * p.T4);
+    a.Omega = Arg(124.7746 - 1.5637558 * k + 0.0020691 * p.T2 + 0.00000215 * p.T3);
+    return a;
+}
+
+// Beyond this the Moon is too far from a node for any eclipse.
+bool FarFromNode(double f) {
+    return std::fabs(std::sin(f)) > 0.36;
+}
+
+// Whether a full moon whose local instant may fall in [jd1, jd2) is near enough to a node to
+// be eclipsed. The true full moon lies within 0.65 day of the mean one; a day is allowed.
+bool MonthMayHoldEclipse(double jd1, double jd2, double zone) {
+    constexpr double kSynodicMonth = 29.530588853;
+    TPhasePowers p;
+    double k = std::floor((jd1 - zone - 1.0 - 2451550.09765) / kSynodicMonth) - 0.5;
+    for (int guard = 0; guard < 8; ++guard, k += 1.0) {
+        const double mean = MeanPhase(k, p) + zone;
+        if (mean >= jd2 + 1.0) break;
+        if (mean >= jd1 - 1.0 && !FarFromNode(MeanArguments(k, p).F)) return true;
+    }
+    return false;
+}
+
 // A semiduration in days from the radius the Moon's centre must stay within; 0 when the
 // Moon's path does not reach that radius.
 double Semiduration(double radius, double gamma, double n) {
@@ -102,27 +141,37 @@ bool MoonIsUp(double jd, const Observer& observer) {
     return moon.Altitude > 0.7275 * moon.Parallax - 0.5667;
 }
 
+// Adds the Moon's time above the horizon on local date midnight + d (midnight: local JD of 0h
+// of the date of the maximum), on the axis of minutes from that midnight.
+void AddMoonDay(double midnight, int d, const Observer& observer, TSpans& up) {
+    const TRiseSet rs = MoonRiseSet(JulianDayToDate(midnight + d), observer);
+    const bool none = rs.RiseText == "None" && rs.SetText == "None";
+    // Up all day or down all day: ask the Moon's altitude at local noon.
+    const double zone = observer.TotalOffset() / kMinutesPerDay;
+    const bool upAllDay = none && MoonIsUp(midnight + d + 0.5 - zone, observer);
+    AddDay(rs.RiseText, rs.SetText, upAllDay, kMinutesPerDay * d, up);
+}
+
 // Visibility of the penumbral phase from local instants jd1 to jd4, with the Moon's rise and
-// set of every local date the phase touches (the date of the maximum and, when the phase runs
-// across midnight, the date before or after it).
+// set of every local date the phase touches: the date of the maximum and, when the phase runs
+// across midnight, the date before or after it.
 std::string Visibility(const TDateTimeRecord& maximum, double jd1, double jd4,
                        const Observer& observer) {
     const double midnight = DateToJulianDay(MakeDate(maximum.Year, maximum.Month, maximum.Day));
     const double p1 = (jd1 - midnight) * kMinutesPerDay;
     const double p4 = (jd4 - midnight) * kMinutesPerDay;
-    const int first = std::clamp(static_cast<int>(std::floor(p1 / kMinutesPerDay)), -1, 1);
-    const int last =
-        std::clamp(static_cast<int>(std::ceil(p4 / kMinutesPerDay)) - 1, first, 1);
-    const double zone = observer.TotalOffset() / kMinutesPerDay;
-
     TSpans up;
-    for (int d = first; d <= last; ++d) {
-        const TRiseSet rs = MoonRiseSet(JulianDayToDate(midnight + d), observer);
-        const bool none = rs.RiseText == "None" && rs.SetText == "None";
-        // Up all day or down all day: ask the Moon's altitude at local noon.
-        const bool upAllDay = none && MoonIsUp(midnight + d + 0.5 - zone, observer);
-        AddDay(rs.RiseText, rs.SetText, upAllDay, kMinutesPerDay * d, up);
-    }
+    AddMoonDay(midnight, 0, observer, up);
+    const bool before = p1 < 0.0;
+    const bool after = p4 > kMinutesPerDay;
+    if (!before && !after) return Judge(up, p1, p4);
+
+    // Across midnight: a phase partly seen on the date of the maximum is partly visible
+    // whatever the other date holds; otherwise that date decides.
+    const char* sameDay = Judge(up, std::max(p1, 0.0), std::min(p4, kMinutesPerDay));
+    if (sameDay == kPartiallyVisible) return sameDay;
+    if (before) AddMoonDay(midnight, -1, observer, up);
+    if (after) AddMoonDay(midnight, 1, observer, up);
     return Judge(up, p1, p4);
 }
 
@@ -145,16 +194,13 @@ TEclipseElements EclipseElements(double k, std::uint16_t year) {
     TEclipseElements el;
     TPhasePowers p;
     const double mean = MeanPhase(k, p);
-    const double m = Arg(2.5534 + 29.10535669 * k - 0.0000218 * p.T2 - 0.00000011 * p.T3);
-    const double mp = Arg(201.5643 + 385.81693528 * k + 0.0107438 * p.T2 + 0.00001239 * p.T3 -
-                          0.000000058 * p.T4);
-    const double f = Arg(160.7108 + 390.67050274 * k - 0.0016341 * p.T2 - 0.00000227 * p.T3 +
-                         0.000000011 * p.T4);
-    const double om = Arg(124.7746 - 1.5637558 * k + 0.0020691 * p.T2 + 0.00000215 * p.T3);
+    const TMeanArguments a = MeanArguments(k, p);
+    const double m = a.M;
+    const double mp = a.Mp;
+    const double f = a.F;
+    const double om = a.Omega;
     const double e = 1 - 0.002516 * p.T - 0.0000074 * p.T2;
-
-    // Too far from a node for any eclipse.
-    if (std::fabs(std::sin(f)) > 0.36) return el;
+    if (FarFromNode(f)) return el;
 
     const double f1 = f - DegToRad(0.02665) * std::sin(om);
     const double a1 = DegToRad(299.77 + 0.107408 * k - 0.009173 * p.T2);
@@ -232,8 +278,8 @@ TEclipseResult EclipseCalcs(const TPhaseEntry& entry, std::uint16_t year,
     return r;
 }
 
-std::vector<TEclipseResult> CheckForEclipses(const TPhaseList& list, int count,
-                                             std::uint16_t year, const Observer& observer) {
+std::vector<TEclipseResult> CheckForEclipses(const TPhaseList& list, int count, std::uint16_t year,
+                                             const Observer& observer) {
     std::vector<TEclipseResult> found;
     const int n = std::clamp(count, 0, static_cast<int>(list.size()));
     for (int i = 0; i < n; ++i) {
@@ -280,9 +326,15 @@ std::vector<TEclipseResult> FindEclipses(int fromYear, int toYear, const Observe
     std::vector<TEclipseResult> all;
     const int from = std::max(fromYear, 1);
     const int to = std::min(toYear, 9999);
+    const double zone = observer.TotalOffset() / kMinutesPerDay;
     TPhaseList list;
     for (int year = from; year <= to; ++year) {
         for (int month = 1; month <= 12; ++month) {
+            // Most months have no full moon near a node: skip their phase list.
+            const double jd1 = DateToJulianDay(MakeDate(year, month, 1));
+            const double jd2 = month == 12 ? DateToJulianDay(MakeDate(year + 1, 1, 1))
+                                           : DateToJulianDay(MakeDate(year, month + 1, 1));
+            if (!MonthMayHoldEclipse(jd1, jd2, zone)) continue;
             const int count = MonthPhases(MakeDate(year, month, 1), observer, list);
             std::vector<TEclipseResult> found =
                 CheckForEclipses(list, count, static_cast<std::uint16_t>(year), observer);

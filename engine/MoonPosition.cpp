@@ -2,6 +2,7 @@
 // terms of Meeus, Astronomical Algorithms, chapter 47 (Tables 47.A and 47.B), the apparent
 // and topocentric equatorial coordinates, altitude, azimuth, semidiameter, and with the
 // Sun's position the phase angle, illuminated fraction and bright limb angle.
+#include "Multiples.h"
 #include "fGlobals.h"
 #include "fMoonCalcs.h"
 #include "fRiseSet.h"
@@ -149,19 +150,22 @@ void MoonPosition(double jd, const Observer& observer, TMoonState& moon, TSunPos
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t2;
     const double e2 = e * e;
 
+    // Each term's argument is a whole combination of D, M, M' and F: its sine and cosine
+    // come from products of the multiples of the four angles.
+    const AngleMultiples<4> md(d), mm(m), mmp(mp), mf(f);
     double sumL = 0.0;
     double sumR = 0.0;
     double sumB = 0.0;
     for (int i = 0; i < 60; ++i) {
         const LongitudeRow& lr = kLongitude[i];
-        const double arg = d * lr.D + m * lr.M + mp * lr.Mp + f * lr.F;
+        const UnitPhasor z = md[lr.D] * mm[lr.M] * mmp[lr.Mp] * mf[lr.F];
         const double scale = EccentricityScale(lr.M, e, e2);
-        sumL += std::sin(arg) * lr.L * scale;
-        sumR += std::cos(arg) * lr.R * scale;
+        sumL += z.Sin * lr.L * scale;
+        sumR += z.Cos * lr.R * scale;
 
         const LatitudeRow& br = kLatitude[i];
-        const double argB = d * br.D + m * br.M + mp * br.Mp + f * br.F;
-        sumB += std::sin(argB) * br.B * EccentricityScale(br.M, e, e2);
+        const UnitPhasor zb = md[br.D] * mm[br.M] * mmp[br.Mp] * mf[br.F];
+        sumB += zb.Sin * br.B * EccentricityScale(br.M, e, e2);
     }
 
     // Venus (A1), Jupiter (A2) and the flattening of the Earth (L').
@@ -213,7 +217,7 @@ void MoonPosition(double jd, const Observer& observer, TMoonState& moon, TSunPos
     moon.Semidiameter = RadToDeg(std::asin(0.272481 * sinPi / q));
 
     // Illumination from the Sun's position at the same instant.
-    sun = SunPosition(jd, observer);
+    sun = SunPosition(jd, observer, nutation, epsilon);
     const double alpha0 = DegToRad(sun.Equatorial.RA);
     const double delta0 = DegToRad(sun.Equatorial.Dec);
     const double dRA = alpha0 - DegToRad(alpha);

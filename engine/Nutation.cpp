@@ -1,5 +1,6 @@
 // Nutation (IAU 1980 series), obliquity of the ecliptic, Greenwich sidereal time and the
 // conversion of ecliptic coordinates into right ascension and declination.
+#include "Multiples.h"
 #include "fGlobals.h"
 #include "fMoonCalcs.h"
 
@@ -107,12 +108,15 @@ TNutation Nutation(double jd) {
     const double f = Arg(93.27191 + 483202.017538 * t - 0.0036825 * t2 + t3 / 327270.0);
     const double om = Arg(125.04452 - 1934.136261 * t + 0.0020708 * t2 + t3 / 450000.0);
 
+    // Each argument is a whole combination of the five angles: its sine and cosine come
+    // from products of their multiples.
+    const AngleMultiples<4> md(d), mm(m), mmp(mp), mf(f), mom(om);
     double psi = 0.0;
     double eps = 0.0;
     for (const NutationRow& r : kNutation) {
-        const double arg = d * r.D + m * r.M + mp * r.Mp + f * r.F + om * r.Om;
-        psi += std::sin(arg) * (r.Psi + r.PsiT * t);
-        eps += std::cos(arg) * (r.Eps + r.EpsT * t);
+        const UnitPhasor z = md[r.D] * mm[r.M] * mmp[r.Mp] * mf[r.F] * mom[r.Om];
+        psi += z.Sin * (r.Psi + r.PsiT * t);
+        eps += z.Cos * (r.Eps + r.EpsT * t);
     }
     return {psi / 10000.0, eps / 10000.0};
 }

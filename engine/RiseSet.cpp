@@ -7,8 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <limits>
 
 namespace crescendar {
 
@@ -16,6 +15,8 @@ namespace {
 
 constexpr double kHalfMinuteHours = 0.008333333333333333;
 constexpr double kRefineTolerance = 1e-9;
+constexpr double kSlopeStep = 1e-5;       // days, to tell a rising crossing from a setting one
+constexpr double kScanStep = 1.0 / 288.0; // days (five minutes)
 
 double SinD(double x) {
     return std::sin(DegToRad(x));
@@ -49,6 +50,7 @@ struct HourAngleAndDec {
     double Dec;
 };
 
+// The body's hour angle and declination at time m (days from 0h universal time).
 HourAngleAndDec AtTime(double m, const TRiseSetFrame& f) {
     const double theta = NormaliseDegrees(f.Theta0 + 360.985647 * m);
     const double n = m + f.DeltaT / 86400.0;
@@ -57,11 +59,18 @@ HourAngleAndDec AtTime(double m, const TRiseSetFrame& f) {
     return {ReduceHourAngle(theta - f.Lo - alpha), delta};
 }
 
-// Correction to a rise or set time; not finite where the crossing is tangential.
+double Altitude(const HourAngleAndDec& p, const TRiseSetFrame& f) {
+    return AsinD(SinD(f.Phi) * SinD(p.Dec) + CosD(f.Phi) * CosD(p.Dec) * CosD(p.H));
+}
+
+double AltitudeAt(double m, const TRiseSetFrame& f) {
+    return Altitude(AtTime(m, f), f);
+}
+
+// Correction to a rise or set time; not finite where sin H or cos phi is 0.
 double CrossingCorrection(double m, const TRiseSetFrame& f) {
     const HourAngleAndDec p = AtTime(m, f);
-    const double h = AsinD(SinD(f.Phi) * SinD(p.Dec) + CosD(f.Phi) * CosD(p.Dec) * CosD(p.H));
-    return (h - f.H0) / (360.0 * CosD(p.Dec) * CosD(f.Phi) * SinD(p.H));
+    return (Altitude(p, f) - f.H0) / (360.0 * CosD(p.Dec) * CosD(f.Phi) * SinD(p.H));
 }
 
 double TransitCorrection(double m, const TRiseSetFrame& f) {
@@ -69,19 +78,44 @@ double TransitCorrection(double m, const TRiseSetFrame& f) {
 }
 
 // Applies corrections to one time until one is below the tolerance, at most
-// kMaxRefineRounds times. Returns whether it settled.
+// kMaxRefineRounds times. Near lower or upper culmination, where a crossing may not exist,
+// the corrections can swing back and forth for ever. Returns whether the time settled.
 template <typename Correction> bool Settle(double& m, Correction correction) {
-    static bool dbg = std::getenv("RSDBG") != nullptr;
-    if (dbg) std::printf("settle from %.6f:", m);
     for (int round = 0; round < kMaxRefineRounds; ++round) {
         const double dm = correction(m);
-        if (dbg && round < 12) std::printf(" %.6f", m + dm);
         if (!std::isfinite(dm)) return false;
         m += dm;
-        if (std::fabs(dm) < kRefineTolerance) { if (dbg) std::printf(" ok\n"); return true; }
+        if (std::fabs(dm) < kRefineTolerance) return true;
     }
-    if (dbg) std::printf(" FAIL\n");
     return false;
+}
+
+bool IsRising(double m, const TRiseSetFrame& f) {
+    return AltitudeAt(m + kSlopeStep, f) > AltitudeAt(m - kSlopeStep, f);
+}
+
+// The first crossing of h0 in the given direction within [from, to], by stepping and
+// bisection; NaN if there is none.
+double FindCrossing(double from, double to, bool rising, const TRiseSetFrame& f) {
+    const auto below = [&](double m) { return AltitudeAt(m, f) < f.H0; };
+    double a = from;
+    bool aBelow = below(a);
+    while (a < to) {
+        const double b = std::min(a + kScanStep, to);
+        const bool bBelow = below(b);
+        if (aBelow != bBelow && aBelow == rising) {
+            double lo = a;
+            double hi = b;
+            for (int i = 0; i < 40; ++i) {
+                const double mid = (lo + hi) / 2.0;
+                (below(mid) == aBelow ? lo : hi) = mid;
+            }
+            return (lo + hi) / 2.0;
+        }
+        a = b;
+        aBelow = bBelow;
+    }
+    return std::numeric_limits<double>::quiet_NaN();
 }
 
 // Local clock text of event time m. Past midnight (including a time that would round up to
@@ -110,8 +144,12 @@ double Interpolate3(double y1, double y2, double y3, double n) {
 TEventConvergence RefineEventTimes(TEventTimes& m, const TRiseSetFrame& frame) {
     TEventConvergence c;
     c.Transit = Settle(m.Transit, [&](double x) { return TransitCorrection(x, frame); });
-    c.Rise = Settle(m.Rise, [&](double x) { return CrossingCorrection(x, frame); });
-    c.Set = Settle(m.Set, [&](double x) { return CrossingCorrection(x, frame); });
+    // A rise or set counts only if it settled on a crossing in its own direction: from a start
+    // near culmination the corrections can also lead to the other kind of crossing.
+    c.Rise = Settle(m.Rise, [&](double x) { return CrossingCorrection(x, frame); }) &&
+             IsRising(m.Rise, frame);
+    c.Set = Settle(m.Set, [&](double x) { return CrossingCorrection(x, frame); }) &&
+            !IsRising(m.Set, frame);
     return c;
 }
 
@@ -131,54 +169,88 @@ TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, dou
     f.DeltaT = deltaT;
 
     const double offset = observer.TotalOffset();
+    const double d = offset / 1440.0;
+    // The Sun's times change little from one day to the next, so a crossing of a negative
+    // altitude that falls just outside the date is shown wrapped into it.
     const bool wrap = h0 < 0.0;
+    // Events that fall on the neighbouring local date are taken from the neighbouring
+    // universal day instead; each change restarts from the unrefined times.
+    const double shift = d >= 0.0 ? -1.0 : 1.0;
+    const auto outside = [d](double x) { return d >= 0.0 ? x + d > 1.0 : x + d < 0.0; };
 
     TEventTimes s;
     s.Transit = ReduceDay((f.RA[1] + f.Lo - f.Theta0) / 360.0);
     const double cosH0 =
         (SinD(h0) - SinD(f.Phi) * SinD(f.Dec[1])) / (CosD(f.Phi) * CosD(f.Dec[1]));
-    const bool crosses = std::fabs(cosH0) < 1.0; // false for NaN too (the poles)
-    const double halfArc = crosses ? AcosD(cosH0) / 360.0 : 0.0;
-    s.Rise = ReduceDay(s.Transit - halfArc);
-    s.Set = ReduceDay(s.Transit + halfArc);
+    // Not finite at the poles, where the body keeps its altitude all day.
+    const bool crosses = std::fabs(cosH0) < 1.0;
 
     TEventTimes m = s;
-    TEventConvergence c = RefineEventTimes(m, f);
-
-    // Events that fall on the neighbouring local date are taken from the neighbouring
-    // universal day instead.
-    const double d = offset / 1440.0;
-    const double shift = d >= 0.0 ? -1.0 : 1.0;
-    const auto outside = [d](double x) { return d >= 0.0 ? x + d > 1.0 : x + d < 0.0; };
-    if (outside(m.Transit)) {
-        s.Transit += shift;
-        if (std::getenv("NORED")) { s.Rise = s.Transit - halfArc; s.Set = s.Transit + halfArc; } else {
+    TEventConvergence c;
+    if (crosses) {
+        const double halfArc = AcosD(cosH0) / 360.0;
         s.Rise = ReduceDay(s.Transit - halfArc);
-        s.Set = ReduceDay(s.Transit + halfArc);}
+        s.Set = ReduceDay(s.Transit + halfArc);
         m = s;
         c = RefineEventTimes(m, f);
-    }
-    if (crosses && outside(m.Rise)) {
-        m = s;
-        m.Rise += shift;
-        s = m;
-        c = RefineEventTimes(m, f);
-    }
-    if (crosses && outside(m.Set)) {
-        m = s;
-        m.Set += shift;
-        c = RefineEventTimes(m, f);
+        if (outside(m.Transit)) {
+            s.Transit += shift;
+            s.Rise = ReduceDay(s.Transit - halfArc);
+            s.Set = ReduceDay(s.Transit + halfArc);
+            m = s;
+            c = RefineEventTimes(m, f);
+        }
+        if (outside(m.Rise)) {
+            m = s;
+            m.Rise += shift;
+            s = m;
+            c = RefineEventTimes(m, f);
+        }
+        if (outside(m.Set)) {
+            m = s;
+            m.Set += shift;
+            c = RefineEventTimes(m, f);
+        }
+    } else {
+        // No rise or set by the declination at 0h, but the transit still happens.
+        const auto transit = [&](double x) { return TransitCorrection(x, f); };
+        c.Transit = Settle(m.Transit, transit);
+        if (outside(m.Transit)) {
+            m.Transit = s.Transit + shift;
+            c.Transit = Settle(m.Transit, transit);
+        }
+        c.Rise = false;
+        c.Set = false;
     }
 
     TRiseSet r;
     r.TransitText = c.Transit ? TimeText(m.Transit, offset, wrap) : "*****";
-    if (!crosses) {
+
+    // A rise or set that found no time on the date (the declination at 0h says there is no
+    // crossing, the corrections did not settle, or the crossing fell on the neighbouring
+    // date) is looked for directly over the local date, where the body's declination may
+    // differ enough to decide otherwise.
+    enum class Found { Time, OtherDate, Nowhere };
+    const auto resolve = [&](bool settled, double& time, bool rising, std::string& text) {
+        if (settled) {
+            text = TimeText(time, offset, wrap);
+            if (text != "*****") return Found::Time;
+        }
+        time = FindCrossing(-d, 1.0 - d, rising, f);
+        if (std::isfinite(time)) {
+            text = TimeText(time, offset, wrap);
+            return Found::Time;
+        }
+        text = "*****";
+        return settled ? Found::OtherDate : Found::Nowhere;
+    };
+    const Found rise = resolve(c.Rise, m.Rise, true, r.RiseText);
+    const Found set = resolve(c.Set, m.Set, false, r.SetText);
+    if (rise == Found::Nowhere && set == Found::Nowhere) {
+        // The body does not cross the altitude at all on this date.
         r.RiseText = "None";
         r.SetText = "None";
-        return r;
     }
-    r.RiseText = c.Rise ? TimeText(m.Rise, offset, wrap) : "?????";
-    r.SetText = c.Set ? TimeText(m.Set, offset, wrap) : "?????";
     return r;
 }
 

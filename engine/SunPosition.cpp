@@ -160,6 +160,13 @@ template <std::size_t N> double Sum(const SeriesTerm (&terms)[N], double tau) {
 } // namespace
 
 TSunPosition SunPosition(double jd, const Observer& observer) {
+    TNutation nutation;
+    const double epsilon = TrueObliquity(jd, &nutation);
+    return SunPosition(jd, observer, nutation, epsilon);
+}
+
+TSunPosition SunPosition(double jd, const Observer& observer, const TNutation& nutation,
+                         double epsilon) {
     TSunPosition sun;
 
     const double tau = (jd - 2451545.0) / 365250.0;
@@ -184,8 +191,6 @@ TSunPosition SunPosition(double jd, const Observer& observer) {
     const double betaFk5 = beta + 1.0877777777777778e-5 * (std::cos(thetaRad) - std::sin(thetaRad));
 
     // Nutation in longitude, then aberration (20.4898" at one AU).
-    TNutation nutation;
-    const double epsilon = TrueObliquity(jd, &nutation);
     const double lambda = thetaFk5 + nutation.DeltaPsi / 3600.0 - 0.005691611111111111 / r;
 
     sun.ApparentLongitude = lambda;

@@ -10,14 +10,14 @@
 namespace crescendar {
 
 struct TDateInfo {
-    TDateTimeRecord Date;  // the day examined, fields brought into range, JD filled
-    double JulianDay = 0;  // time of day included, no zone applied
-    int DayNumber = 0;     // 1 on 1 January; the 1582 reform year has 355 days
-    int Week = 0;          // ISO 8601 week 1..53
-    int WeekYear = 0;      // the year the ISO week belongs to (may be the year before or after)
-    int Weekday = 0;       // Monday = 1 ... Sunday = 7
-    int DaysTillXmas = 0;  // 0 on 25 December
-    std::string DateText;  // "05 February 2003"
+    TDateTimeRecord Date; // the day examined, fields brought into range, JD filled
+    double JulianDay = 0; // time of day included, no zone applied
+    int DayNumber = 0;    // 1 on 1 January; the 1582 reform year has 355 days
+    int Week = 0;         // ISO 8601 week 1..53
+    int WeekYear = 0;     // the year the ISO week belongs to (may be the year before or after)
+    int Weekday = 0;      // Monday = 1 ... Sunday = 7
+    int DaysTillXmas = 0; // 0 on 25 December
+    std::string DateText; // "05 February 2003"
     std::string JulianDayText;
     std::string DayNumberText;
     std::string WeekText; // "6  (2003-W6-3)"

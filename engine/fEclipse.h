@@ -59,13 +59,12 @@ TEclipseElements EclipseElements(double k, std::uint16_t year);
 
 // The eclipse at the full moon of entry (only its K is read). A result of type 0 means no
 // eclipse; its other fields are then empty.
-TEclipseResult EclipseCalcs(const TPhaseEntry& entry, std::uint16_t year,
-                            const Observer& observer);
+TEclipseResult EclipseCalcs(const TPhaseEntry& entry, std::uint16_t year, const Observer& observer);
 
 // Every eclipsed full moon among the first count entries of a month's phase list, in list
 // order (a month can hold two full moons, and both can be eclipsed).
-std::vector<TEclipseResult> CheckForEclipses(const TPhaseList& list, int count,
-                                             std::uint16_t year, const Observer& observer);
+std::vector<TEclipseResult> CheckForEclipses(const TPhaseList& list, int count, std::uint16_t year,
+                                             const Observer& observer);
 
 // The month's eclipse: the first eclipsed full moon of the list, or a result of type 0.
 TEclipseResult CheckForEclipse(const TPhaseList& list, int count, std::uint16_t year,

@@ -67,7 +67,8 @@ std::string CutText(const std::string& s, std::size_t n) {
 
 std::string TwoDigits(long long n) {
     std::string t = std::to_string(n);
-    return n < 10 ? "0" + t : t;
+    if (n >= 0 && n < 10) t.insert(t.begin(), '0');
+    return t;
 }
 
 bool IsJulianCalendarDate(int year, int month, int day) {

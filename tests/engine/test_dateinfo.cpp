@@ -1,0 +1,63 @@
+#include "fDateInfo.h"
+#include "fGlobals.h"
+
+#include <gtest/gtest.h>
+
+using namespace crescendar;
+
+namespace {
+
+TDateInfo Info(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
+    return DateInfo(MakeDate(y, m, d, h, mi, s));
+}
+
+} // namespace
+
+TEST(DateInfo, WorkedExampleAndIsoWeeks) {
+    const TDateInfo i = Info(2003, 2, 5);
+    EXPECT_EQ(i.DateText, "05 February 2003");
+    EXPECT_EQ(i.JulianDayText, "2452675.5");
+    EXPECT_EQ(i.DayNumberText, "36");
+    EXPECT_EQ(i.WeekText, "6  (2003-W6-3)");
+    EXPECT_EQ(i.DaysTillXmasText, "323");
+
+    EXPECT_EQ(Info(2024, 1, 1).WeekText, "1  (2024-W1-1)");
+    EXPECT_EQ(Info(2024, 12, 30).WeekText, "1  (2025-W1-1)");
+    EXPECT_EQ(Info(2024, 12, 31).WeekText, "1  (2025-W1-2)");
+    EXPECT_EQ(Info(2021, 1, 3).WeekText, "53  (2020-W53-7)");
+    EXPECT_EQ(Info(2006, 1, 1).WeekText, "52  (2005-W52-7)");
+    EXPECT_EQ(Info(2026, 1, 1).WeekText, "1  (2026-W1-4)");
+}
+
+// Weekday and week advance day by day and week 1 holds the year's first Thursday: together
+// these fix every ISO week of a full Gregorian cycle.
+TEST(DateInfo, IsoWeeksOverAGregorianCycle) {
+    TDateInfo last = Info(1999, 12, 31);
+    for (double jd = MakeDate(2000, 1, 1).JD; jd < MakeDate(2400, 1, 1).JD; jd += 1) {
+        const TDateInfo i = DateInfo(JulianDayToDate(jd));
+        ASSERT_EQ(i.Weekday, last.Weekday % 7 + 1) << jd;
+        const bool newYear = i.Weekday == 1 && i.Week == 1;
+        ASSERT_EQ(i.Week, newYear ? 1 : i.Weekday == 1 ? last.Week + 1 : last.Week) << jd;
+        ASSERT_EQ(i.WeekYear, newYear ? last.WeekYear + 1 : last.WeekYear) << jd;
+        if (newYear) {
+            ASSERT_GE(last.Week, 52) << jd;
+        }
+        if (i.Week == 1 && i.Weekday == 4) {
+            ASSERT_EQ(i.WeekYear, i.Date.Year) << jd;
+        }
+        last = i;
+    }
+}
+
+TEST(DateInfo, DayNumbersAndChristmas) {
+    EXPECT_EQ(Info(2024, 12, 25, 23, 59, 59).DaysTillXmas, 0);
+    EXPECT_EQ(Info(2023, 12, 26).DaysTillXmas, 365); // to Christmas of the leap year 2024
+    EXPECT_EQ(Info(1582, 10, 4).DaysTillXmas, 72);   // the ten reform days are skipped
+    // The spacing of doubles changes at JD 2^21 during 1029; the days still come out whole.
+    EXPECT_EQ(Info(1029, 1, 1, 0, 0, 39).DaysTillXmas, 358);
+    EXPECT_EQ(Info(2024, 12, 31).DayNumber, 366);
+    EXPECT_EQ(Info(1582, 12, 31).DayNumber, 355);
+    EXPECT_EQ(Info(1582, 10, 10).JulianDayText, "2299165.5"); // a skipped date, read as Julian
+    EXPECT_EQ(Info(2000, 1, 1, 13).JulianDayText, "2451545.04166667");
+    EXPECT_EQ(Info(2023, 2, 31).DayNumber, 59); // out-of-range fields are clamped
+}
