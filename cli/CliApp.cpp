@@ -1,6 +1,10 @@
 #include "CliApp.h"
 
 #include "Settings.h"
+#include "fDateInfo.h"
+#include "fEaster.h"
+#include "fEclipse.h"
+#include "fEquinox.h"
 #include "fGlobals.h"
 #include "fMoonCalcs.h"
 #include "fMoonView.h"
@@ -145,6 +149,77 @@ QJsonObject Json(const TPerigeeApogee& p) {
             {"ApogeeDateText", Q(p.ApogeeDateText)}};
 }
 
+QJsonObject Json(const TRiseSet& r, bool moon) {
+    QJsonObject o{
+        {"RiseText", Q(r.RiseText)}, {"TransitText", Q(r.TransitText)}, {"SetText", Q(r.SetText)}};
+    if (moon) o["IlluminatedPercent"] = r.IlluminatedPercent;
+    return o;
+}
+
+QString IsoDateTime(const TDateTimeRecord& d) {
+    return QString("%1-%2-%3T%4:%5:%6")
+        .arg(d.Year, 4, 10, QChar('0'))
+        .arg(d.Month, 2, 10, QChar('0'))
+        .arg(d.Day, 2, 10, QChar('0'))
+        .arg(d.Hour, 2, 10, QChar('0'))
+        .arg(d.Minute, 2, 10, QChar('0'))
+        .arg(d.Second, 2, 10, QChar('0'));
+}
+
+QJsonObject Json(const TEclipseResult& e) {
+    return {{"MaximumText", Q(e.MaximumText)},
+            {"PenumbraStartText", Q(e.PenumbraStartText)},
+            {"PenumbraEndText", Q(e.PenumbraEndText)},
+            {"UmbraStartText", Q(e.UmbraStartText)},
+            {"UmbraEndText", Q(e.UmbraEndText)},
+            {"TotalityStartText", Q(e.TotalityStartText)},
+            {"TotalityEndText", Q(e.TotalityEndText)},
+            {"DateText", Q(e.DateText)},
+            {"UmbralMagnitude", e.UmbralMagnitude},
+            {"PenumbralMagnitude", e.PenumbralMagnitude},
+            {"EclipseType", e.EclipseType},
+            {"TypeName", EclipseTypeName(e.EclipseType)},
+            {"VisibilityText", Q(e.VisibilityText)},
+            {"MaximumDate", IsoDateTime(e.MaximumDate)}};
+}
+
+// One day's rise, transit and set of the Moon and the Sun and the three twilights.
+struct DayTimes {
+    TRiseSet Moon, Sun, Civil, Nautical, Astronomical;
+};
+
+DayTimes TimesOfDay(const TDateTimeRecord& day, const Observer& obs) {
+    return {MoonRiseSet(day, obs), SunRiseSet(day, -0.8333, obs), SunRiseSet(day, -6, obs),
+            SunRiseSet(day, -12, obs), SunRiseSet(day, -18, obs)};
+}
+
+QJsonObject Json(const DayTimes& t) {
+    return {{"Moon", Json(t.Moon, true)},
+            {"Sun", Json(t.Sun, false)},
+            {"Civil", Json(t.Civil, false)},
+            {"Nautical", Json(t.Nautical, false)},
+            {"Astronomical", Json(t.Astronomical, false)}};
+}
+
+// "Moonrise 22:39  transit *****  set 10:14" and the like, as aligned columns.
+QString Cell(const std::string& s) {
+    return Q(s).leftJustified(7);
+}
+
+void PrintEclipse(QTextStream& out, const TEclipseResult& e) {
+    out << Q(e.DateText) << "  " << EclipseTypeName(e.EclipseType) << ", " << Q(e.VisibilityText)
+        << "\n";
+    out << "  Penumbral magnitude " << QString::number(e.PenumbralMagnitude, 'f', 3)
+        << "   Umbral magnitude " << QString::number(e.UmbralMagnitude, 'f', 3) << "\n";
+    out << "  Penumbra " << Q(e.PenumbraStartText);
+    if (e.EclipseType >= kPartialEclipse) out << "  Umbra " << Q(e.UmbraStartText);
+    if (e.EclipseType == kTotalEclipse) out << "  Totality " << Q(e.TotalityStartText);
+    out << "  Maximum " << Q(e.MaximumText);
+    if (e.EclipseType == kTotalEclipse) out << "  " << Q(e.TotalityEndText);
+    if (e.EclipseType >= kPartialEclipse) out << "  " << Q(e.UmbraEndText);
+    out << "  " << Q(e.PenumbraEndText) << "\n";
+}
+
 // An angle as the Moon view writes it: degrees, minutes and seconds, or hours.
 QString Degrees(const TAngleText& a) {
     const QString sign = a.Sign == kMinusSign ? Q(a.Sign) : QString();
@@ -237,7 +312,10 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
             a.append(
                 QJsonObject{{"K", e.K}, {"Kind", e.Kind}, {"JDE", e.JDE}, {"Text", Q(e.Text)}});
         }
-        PrintJson(out, {{"PhaseList", a}});
+        QJsonArray eclipses;
+        for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs))
+            eclipses.append(Json(e));
+        PrintJson(out, {{"PhaseList", a}, {"Eclipse", eclipses}});
         return 0;
     }
     for (int i = 0; i < count; ++i) {
@@ -246,6 +324,157 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
         out << QString(blue ? "Blue Moon" : KindName(e.Kind)).leftJustified(15) << Q(e.Text)
             << "\n";
     }
+    for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs)) {
+        out << "\n";
+        PrintEclipse(out, e);
+    }
+    return 0;
+}
+
+int RiseSet(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
+    if (args.size() > 1) throw UsageError{"usage: riseset [YYYY-MM-DD]"};
+    const TDateTimeRecord day = args.isEmpty() ? Now() : ParseDate(args[0]);
+    const DayTimes t = TimesOfDay(day, obs);
+    if (json) {
+        PrintJson(out, Json(t));
+        return 0;
+    }
+    out << "              Rise    Transit Set\n";
+    const auto row = [&out](const char* title, const TRiseSet& r) {
+        out << QString(title).leftJustified(14) << Cell(r.RiseText) << " " << Cell(r.TransitText)
+            << " " << Cell(r.SetText) << "\n";
+    };
+    row("Moon", t.Moon);
+    row("Sun", t.Sun);
+    out << "              Start           End\n";
+    const auto twilight = [&out](const char* title, const TRiseSet& r) {
+        out << QString(title).leftJustified(14) << Cell(r.RiseText) << "         "
+            << Cell(r.SetText) << "\n";
+    };
+    twilight("Civil", t.Civil);
+    twilight("Nautical", t.Nautical);
+    twilight("Astronomical", t.Astronomical);
+    out << "Moon visible: " << t.Moon.IlluminatedPercent << "% at 00:00\n";
+    return 0;
+}
+
+int Month(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
+    if (args.size() > 1) throw UsageError{"usage: month [YYYY-MM]"};
+    const TDateTimeRecord first = args.isEmpty() ? Now() : ParseMonth(args[0]);
+    const std::string pattern = SettingsStore().Peek().DateFormat;
+    QJsonArray days;
+    if (!json)
+        out << "Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  Civil  "
+               "Sunrise Transit Sunset Civil  Naut.  Astro\n";
+    for (int d = 1; d <= DaysInMonth(first.Month, first.Year); ++d) {
+        const TDateTimeRecord day = MakeDate(first.Year, first.Month, d);
+        const DayTimes t = TimesOfDay(day, obs);
+        const QString date = Q(FormatDate(pattern, day));
+        const QString lst = Q(LocalSiderealTime(day, obs));
+        if (json) {
+            QJsonObject o = Json(t);
+            o["Date"] = date;
+            o["LST"] = lst;
+            days.append(o);
+            continue;
+        }
+        out << date.leftJustified(12) << " " << lst.leftJustified(9) << " " << Cell(t.Moon.RiseText)
+            << "  " << Cell(t.Moon.TransitText) << " " << Cell(t.Moon.SetText) << "  "
+            << QString::number(t.Moon.IlluminatedPercent).rightJustified(3) << "  "
+            << Cell(t.Astronomical.RiseText) << Cell(t.Nautical.RiseText) << Cell(t.Civil.RiseText)
+            << Cell(t.Sun.RiseText) << " " << Cell(t.Sun.TransitText) << " " << Cell(t.Sun.SetText)
+            << Cell(t.Civil.SetText) << Cell(t.Nautical.SetText) << Cell(t.Astronomical.SetText)
+            << "\n";
+    }
+    if (json) PrintJson(out, {{"Days", days}});
+    return 0;
+}
+
+// A whole year of 1..9999 from a command-line word.
+std::uint16_t ParseYear(const QString& text) {
+    const double y = ParseNumber(text, "year", 1, 9999);
+    if (y != std::floor(y)) throw UsageError{QString("a year is a whole number: \"%1\"").arg(text)};
+    return static_cast<std::uint16_t>(y);
+}
+
+std::uint16_t OptionalYear(const QStringList& args, const char* usage) {
+    if (args.size() > 1) throw UsageError{usage};
+    return args.isEmpty() ? Now().Year : ParseYear(args[0]);
+}
+
+int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
+    if (args.size() != 2) throw UsageError{"usage: eclipses FROM TO (years)"};
+    const int from = ParseYear(args[0]);
+    const int to = ParseYear(args[1]);
+    if (from > to) throw UsageError{"the From year must not be after the To year"};
+    const std::vector<TEclipseResult> list = FindEclipses(from, to, obs);
+    if (json) {
+        QJsonArray a;
+        for (const TEclipseResult& e : list) a.append(Json(e));
+        PrintJson(out, {{"Eclipses", a}});
+        return 0;
+    }
+    for (const TEclipseResult& e : list)
+        out << Q(e.DateText).leftJustified(20) << Q(e.MaximumText) << "  "
+            << QString(EclipseTypeName(e.EclipseType)).leftJustified(18)
+            << QString::number(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
+                                                                  : e.UmbralMagnitude,
+                               'f', 3)
+            << "  " << Q(e.VisibilityText) << "\n";
+    return 0;
+}
+
+int Seasons(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
+    const TEquinoxes e = EquinoxesAndSolstices(OptionalYear(args, "usage: seasons [YYYY]"), obs);
+    if (json) {
+        const char* names[4] = {"MarchEquinox", "JuneSolstice", "SeptemberEquinox",
+                                "DecemberSolstice"};
+        QJsonObject o;
+        QJsonArray lengths;
+        for (std::size_t i = 0; i < 4; ++i) {
+            o[names[i]] = Q(e.EventTexts[i]);
+            lengths.append(e.Lengths[i]);
+        }
+        o["SeasonLengths"] = lengths;
+        PrintJson(out, o);
+        return 0;
+    }
+    const char* rows[4] = {"Spring", "Summer", "Autumn", "Winter"};
+    for (std::size_t r = 0; r < 4; ++r)
+        out << QString(rows[r]).leftJustified(8) << Q(e.RowTexts[r]) << "   "
+            << Q(e.RowLengthTexts[r]) << "\n";
+    return 0;
+}
+
+int Easter(const QStringList& args, bool json, QTextStream& out) {
+    const std::string sunday = Sunday(OptionalYear(args, "usage: easter [YYYY]"));
+    if (json)
+        PrintJson(out, {{"Easter", Q(sunday)}});
+    else
+        out << "Easter Sunday: " << Q(sunday) << "\n";
+    return 0;
+}
+
+int DateFacts(const QStringList& args, bool json, QTextStream& out) {
+    if (args.size() > 1) throw UsageError{"usage: dateinfo [YYYY-MM-DD]"};
+    const TDateInfo i = DateInfo(args.isEmpty() ? Now() : ParseDate(args[0]));
+    if (json) {
+        PrintJson(out, {{"DateText", Q(i.DateText)},
+                        {"JulianDay", i.JulianDay},
+                        {"JulianDayText", Q(i.JulianDayText)},
+                        {"DayNumber", i.DayNumber},
+                        {"Week", i.Week},
+                        {"WeekYear", i.WeekYear},
+                        {"Weekday", i.Weekday},
+                        {"WeekText", Q(i.WeekText)},
+                        {"DaysTillXmas", i.DaysTillXmas}});
+        return 0;
+    }
+    out << Q(i.DateText) << "\n";
+    out << "Julian Day:          " << Q(i.JulianDayText) << "\n";
+    out << "Day number:          " << Q(i.DayNumberText) << "\n";
+    out << "Week number:         " << Q(i.WeekText) << "\n";
+    out << "Days till Christmas: " << Q(i.DaysTillXmasText) << "\n";
     return 0;
 }
 
@@ -273,7 +502,13 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         "Commands:\n"
         "  moon [YYYY-MM-DD HH:MM[:SS]]   the Moon and the Sun at a local instant (default now)\n"
         "  phases [YYYY-MM]               the principal phases of a month\n"
-        "  perigee [YYYY-MM-DD [HH:MM]]   the next perigee and apogee");
+        "  perigee [YYYY-MM-DD [HH:MM]]   the next perigee and apogee\n"
+        "  riseset [YYYY-MM-DD]           rise, transit and set of the Moon and Sun, twilights\n"
+        "  month [YYYY-MM]                the month's table of rise, transit and set times\n"
+        "  eclipses FROM TO               the lunar eclipses of a range of years\n"
+        "  seasons [YYYY]                 the equinoxes and solstices of a year\n"
+        "  easter [YYYY]                  the date of Easter Sunday\n"
+        "  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas");
     p.addHelpOption();
     p.addVersionOption();
     p.addOptions({
@@ -284,7 +519,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         {"no-dst", "No daylight saving time."},
         {"json", "Answer as one JSON object."},
     });
-    p.addPositionalArgument("command", "moon, phases or perigee");
+    p.addPositionalArgument("command", "see the list of commands above");
 
     if (!p.parse(arguments)) {
         err << "crescendar-cli: " << p.errorText() << "\n";
@@ -300,15 +535,20 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
     QStringList args = p.positionalArguments();
     try {
-        if (args.isEmpty()) throw UsageError{"a command is needed: moon, phases or perigee"};
+        if (args.isEmpty()) throw UsageError{"a command is needed (see --help)"};
         const QString command = args.takeFirst();
-        if (command != "moon" && command != "phases" && command != "perigee")
-            throw UsageError{QString("unknown command \"%1\"").arg(command)};
         const Observer obs = MakeRunObserver(p);
         const bool json = p.isSet("json");
         if (command == "moon") return Moon(args, obs, json, out);
         if (command == "phases") return Phases(args, obs, json, out);
-        return Perigee(args, obs, json, out);
+        if (command == "perigee") return Perigee(args, obs, json, out);
+        if (command == "riseset") return RiseSet(args, obs, json, out);
+        if (command == "month") return Month(args, obs, json, out);
+        if (command == "eclipses") return Eclipses(args, obs, json, out);
+        if (command == "seasons") return Seasons(args, obs, json, out);
+        if (command == "easter") return Easter(args, json, out);
+        if (command == "dateinfo") return DateFacts(args, json, out);
+        throw UsageError{QString("unknown command \"%1\"").arg(command)};
     } catch (const UsageError& e) {
         err << "crescendar-cli: " << e.message << "\n";
         return 2;

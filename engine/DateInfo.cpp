@@ -97,7 +97,7 @@ TDateInfo DateInfo(TDateTimeRecord date) {
     }
 
     const std::string full = DateTimeToText(d);
-    r.DateText = full.substr(CutText(full, 10).size());
+    r.DateText = SubText(full, 11);
     r.JulianDayText = GeneralText(r.JulianDay);
     r.DayNumberText = std::to_string(r.DayNumber);
     r.WeekText = std::to_string(r.Week) + "  (" + std::to_string(r.WeekYear) + "-W" +

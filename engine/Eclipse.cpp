@@ -18,9 +18,19 @@ namespace {
 
 constexpr double kMinutesPerDay = 1440.0;
 
-const char* const kVisible = "Visible";
-const char* const kPartiallyVisible = "Partially Visible";
-const char* const kNotVisible = "Not Visible";
+// How much of the penumbral phase the Moon spends above the horizon.
+enum class TSight { None, Part, Whole };
+
+std::string SightText(TSight sight) {
+    switch (sight) {
+    case TSight::Whole:
+        return "Visible";
+    case TSight::Part:
+        return "Partially Visible";
+    default:
+        return "Not Visible";
+    }
+}
 
 // Argument in degrees reduced to one turn, in radians.
 double Arg(double degrees) {
@@ -78,13 +88,10 @@ bool IsFullMoon(double k) {
     return std::fabs(k - std::trunc(k)) == 0.5;
 }
 
-// Local date-time text "hh:mm:ss  dd Month yyyy" of a local Julian Day.
-std::string LocalText(double jd) {
-    return DateTimeToText(JulianDayToDate(jd));
-}
-
+// "hh:mm" of a local Julian Day; the seconds are dropped after JulianDayToDate has rounded
+// them (and carried a 60th second into the minutes, hours and date).
 std::string ClockText(double jd) {
-    return LocalText(jd).substr(0, 5);
+    return DateTimeToText(JulianDayToDate(jd)).substr(0, 5);
 }
 
 // Stretches of time, in minutes from a local midnight, during which the Moon is up.
@@ -117,11 +124,11 @@ void AddDay(const std::string& rise, const std::string& set, bool upWhenNone, do
 }
 
 // How much of the penumbral phase, from minute p1 to p4, the Moon spends above the horizon.
-const char* Judge(const TSpans& up, double p1, double p4) {
+TSight Judge(const TSpans& up, double p1, double p4) {
     if (p4 <= p1) {
         for (const TSpan& s : up)
-            if (p1 >= s.From && p1 <= s.To) return kVisible;
-        return kNotVisible;
+            if (p1 >= s.From && p1 <= s.To) return TSight::Whole;
+        return TSight::None;
     }
     double covered = 0.0;
     for (const TSpan& s : up) {
@@ -129,8 +136,8 @@ const char* Judge(const TSpans& up, double p1, double p4) {
         const double to = std::min(s.To, p4);
         if (to > from) covered += to - from;
     }
-    if (covered <= 0.0) return kNotVisible;
-    return covered >= p4 - p1 ? kVisible : kPartiallyVisible;
+    if (covered <= 0.0) return TSight::None;
+    return covered >= p4 - p1 ? TSight::Whole : TSight::Part;
 }
 
 // Whether the Moon stands above its rising altitude at universal time jd.
@@ -142,36 +149,43 @@ bool MoonIsUp(double jd, const Observer& observer) {
 }
 
 // Adds the Moon's time above the horizon on local date midnight + d (midnight: local JD of 0h
-// of the date of the maximum), on the axis of minutes from that midnight.
-void AddMoonDay(double midnight, int d, const Observer& observer, TSpans& up) {
+// of the date of the maximum), on the axis of minutes from that midnight, for the part of the
+// penumbral phase p1..p4 that falls on that date. A Moon that neither rises nor sets that day
+// is taken to stay as it is in the middle of that part: "None" comes from the declination at
+// 0h and can miss a brief dip below the horizon or a brief rise.
+void AddMoonDay(double midnight, int d, double p1, double p4, const Observer& observer,
+                TSpans& up) {
     const TRiseSet rs = MoonRiseSet(JulianDayToDate(midnight + d), observer);
-    const bool none = rs.RiseText == "None" && rs.SetText == "None";
-    // Up all day or down all day: ask the Moon's altitude at local noon.
-    const double zone = observer.TotalOffset() / kMinutesPerDay;
-    const bool upAllDay = none && MoonIsUp(midnight + d + 0.5 - zone, observer);
+    bool upAllDay = false;
+    if (rs.RiseText == "None" && rs.SetText == "None") {
+        const double base = kMinutesPerDay * d;
+        const double middle =
+            (std::max(p1, base) + std::min(p4, base + kMinutesPerDay)) / 2 / kMinutesPerDay;
+        upAllDay = MoonIsUp(midnight + middle - observer.TotalOffset() / kMinutesPerDay, observer);
+    }
     AddDay(rs.RiseText, rs.SetText, upAllDay, kMinutesPerDay * d, up);
 }
 
 // Visibility of the penumbral phase from local instants jd1 to jd4, with the Moon's rise and
 // set of every local date the phase touches: the date of the maximum and, when the phase runs
 // across midnight, the date before or after it.
-std::string Visibility(const TDateTimeRecord& maximum, double jd1, double jd4,
-                       const Observer& observer) {
+TSight Visibility(const TDateTimeRecord& maximum, double jd1, double jd4,
+                  const Observer& observer) {
     const double midnight = DateToJulianDay(MakeDate(maximum.Year, maximum.Month, maximum.Day));
     const double p1 = (jd1 - midnight) * kMinutesPerDay;
     const double p4 = (jd4 - midnight) * kMinutesPerDay;
     TSpans up;
-    AddMoonDay(midnight, 0, observer, up);
+    AddMoonDay(midnight, 0, p1, p4, observer, up);
     const bool before = p1 < 0.0;
     const bool after = p4 > kMinutesPerDay;
     if (!before && !after) return Judge(up, p1, p4);
 
     // Across midnight: a phase partly seen on the date of the maximum is partly visible
     // whatever the other date holds; otherwise that date decides.
-    const char* sameDay = Judge(up, std::max(p1, 0.0), std::min(p4, kMinutesPerDay));
-    if (sameDay == kPartiallyVisible) return sameDay;
-    if (before) AddMoonDay(midnight, -1, observer, up);
-    if (after) AddMoonDay(midnight, 1, observer, up);
+    if (Judge(up, std::max(p1, 0.0), std::min(p4, kMinutesPerDay)) == TSight::Part)
+        return TSight::Part;
+    if (before) AddMoonDay(midnight, -1, p1, p4, observer, up);
+    if (after) AddMoonDay(midnight, 1, p1, p4, observer, up);
     return Judge(up, p1, p4);
 }
 
@@ -192,6 +206,7 @@ const char* EclipseTypeName(int type) {
 
 TEclipseElements EclipseElements(double k, std::uint16_t year) {
     TEclipseElements el;
+    if (!std::isfinite(k)) return el;
     TPhasePowers p;
     const double mean = MeanPhase(k, p);
     const TMeanArguments a = MeanArguments(k, p);
@@ -274,7 +289,7 @@ TEclipseResult EclipseCalcs(const TPhaseEntry& entry, std::uint16_t year,
         r.TotalityStartText = ClockText(jd - el.TotalSemiduration);
         r.TotalityEndText = ClockText(jd + el.TotalSemiduration);
     }
-    r.VisibilityText = Visibility(r.MaximumDate, jd - sdp, jd + sdp, observer);
+    r.VisibilityText = SightText(Visibility(r.MaximumDate, jd - sdp, jd + sdp, observer));
     return r;
 }
 
@@ -309,17 +324,16 @@ int MinutesOfDay(const std::string& text) {
 
 std::string CheckEclipseVisibility(const std::string& rise, const std::string& set,
                                    const std::string& p1, const std::string& p4) {
-    if (rise == "None" && set == "None") return kNotVisible;
     const int start = MinutesOfDay(p1);
     int end = MinutesOfDay(p4);
-    if (start < 0 || end < 0) return kNotVisible;
+    if (start < 0 || end < 0) return SightText(TSight::None);
     TSpans up;
     AddDay(rise, set, false, 0.0, up);
     if (end < start) {
         end += static_cast<int>(kMinutesPerDay);
         AddDay(rise, set, false, kMinutesPerDay, up);
     }
-    return Judge(up, start, end);
+    return SightText(Judge(up, start, end));
 }
 
 std::vector<TEclipseResult> FindEclipses(int fromYear, int toYear, const Observer& observer) {

@@ -37,12 +37,6 @@ double MeanInstant(int event, double y) {
     return c[0] + c[1] * y + c[2] * y2 + c[3] * y3 + c[4] * y4;
 }
 
-// Characters from..to (1-based, inclusive) of a text; month names may hold multibyte letters.
-std::string Characters(const std::string& s, std::size_t from, std::size_t to) {
-    const std::string head = CutText(s, from - 1);
-    return CutText(s.substr(head.size()), to - from + 1);
-}
-
 // A length in hundredths of a day in its shortest decimal form: 92.75, 92.7 or 93.
 std::string LengthText(std::int64_t hundredths) {
     std::string s = std::to_string(hundredths / 100);
@@ -85,7 +79,7 @@ TEquinoxes EquinoxesAndSolstices(std::uint16_t year, const Observer& observer) {
         r.Local[i] = JulianDayToDate(r.JDE[i] + shift);
         r.EventTexts[i] = DateTimeToText(r.Local[i]);
         r.DisplayTexts[i] =
-            Characters(r.EventTexts[i], 1, 5) + "  " + Characters(r.EventTexts[i], 10, 16);
+            SubText(r.EventTexts[i], 1, 5) + "  " + SubText(r.EventTexts[i], 10, 16);
 
         // Cut to two decimals, as hundredths so that the text carries no binary residue.
         const auto hundredths = static_cast<std::int64_t>((r.JDE[i + 1] - r.JDE[i]) * 100.0);

@@ -134,12 +134,6 @@ TApsis Apsis(double k) {
     return a;
 }
 
-// Characters from..to (1-based, inclusive) of a text; month names may hold multibyte letters.
-std::string Characters(const std::string& s, std::size_t from, std::size_t to) {
-    const std::string head = CutText(s, from - 1);
-    return CutText(s.substr(head.size()), to - from + 1);
-}
-
 } // namespace
 
 TPerigeeApogee PerigeeApogee(TDateTimeRecord date, const Observer& observer) {
@@ -168,7 +162,7 @@ TPerigeeApogee PerigeeApogee(TDateTimeRecord date, const Observer& observer) {
 
         const double local = a.JDE + 0.5 / 1440.0 + observer.TotalOffset() / 1440.0;
         const std::string full = CutText(DateTimeToText(JulianDayToDate(local)), 25);
-        const std::string dateText = Characters(full, 1, 5) + Characters(full, 9, 16) + "  ";
+        const std::string dateText = SubText(full, 1, 5) + SubText(full, 9, 16) + "  ";
         const double km = 6378.14 / std::sin(DegToRad(a.Parallax / 3600.0));
         const std::string distanceText = std::to_string(std::llrint(km)) + " km  ";
         if (isPerigee) {

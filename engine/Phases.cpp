@@ -78,7 +78,7 @@ double LocalPhase(double k, int offsetMinutes) {
 // Characters 1-5 and 9 to the end of the date-time text: "hh:mm  dd Month yyyy".
 std::string PhaseText(const TDateTimeRecord& date) {
     const std::string full = DateTimeToText(date);
-    return CutText(full.substr(0, 5) + full.substr(8), 60);
+    return CutText(SubText(full, 1, 5) + SubText(full, 9), 60);
 }
 
 } // namespace

@@ -17,6 +17,7 @@ constexpr double kHalfMinuteHours = 0.008333333333333333;
 constexpr double kRefineTolerance = 1e-9;
 constexpr double kSlopeStep = 1e-5;       // days, to tell a rising crossing from a setting one
 constexpr double kScanStep = 1.0 / 288.0; // days (five minutes)
+constexpr double kFarthestTime = 2.0;     // days from 0h of the date
 
 double SinD(double x) {
     return std::sin(DegToRad(x));
@@ -83,7 +84,8 @@ double TransitCorrection(double m, const TRiseSetFrame& f) {
 template <typename Correction> bool Settle(double& m, Correction correction) {
     for (int round = 0; round < kMaxRefineRounds; ++round) {
         const double dm = correction(m);
-        if (!std::isfinite(dm)) return false;
+        // Far from the three tabulated days the interpolation means nothing.
+        if (!std::isfinite(dm) || std::fabs(m + dm) > kFarthestTime) return false;
         m += dm;
         if (std::fabs(dm) < kRefineTolerance) return true;
     }
@@ -153,8 +155,8 @@ TEventConvergence RefineEventTimes(TEventTimes& m, const TRiseSetFrame& frame) {
     return c;
 }
 
-TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, double jd0,
-                        double h0, double deltaT, const Observer& observer) {
+TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, double jd0, double h0,
+                        double deltaT, const Observer& observer) {
     TRiseSetFrame f;
     for (std::size_t i = 0; i < 3; ++i) {
         f.RA[i] = positions[i].RA;
@@ -180,8 +182,7 @@ TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, dou
 
     TEventTimes s;
     s.Transit = ReduceDay((f.RA[1] + f.Lo - f.Theta0) / 360.0);
-    const double cosH0 =
-        (SinD(h0) - SinD(f.Phi) * SinD(f.Dec[1])) / (CosD(f.Phi) * CosD(f.Dec[1]));
+    const double cosH0 = (SinD(h0) - SinD(f.Phi) * SinD(f.Dec[1])) / (CosD(f.Phi) * CosD(f.Dec[1]));
     // Not finite at the poles, where the body keeps its altitude all day.
     const bool crosses = std::fabs(cosH0) < 1.0;
 
@@ -238,8 +239,9 @@ TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, dou
         }
         time = FindCrossing(-d, 1.0 - d, rising, f);
         if (std::isfinite(time)) {
+            // "*****" only when it rounds up to the next date's midnight.
             text = TimeText(time, offset, wrap);
-            return Found::Time;
+            return text != "*****" ? Found::Time : Found::OtherDate;
         }
         text = "*****";
         return settled ? Found::OtherDate : Found::Nowhere;

@@ -45,7 +45,7 @@ struct TEclipseElements {
     double JDE = 0.0;   // greatest eclipse, dynamical time
     double JD = 0.0;    // greatest eclipse, universal time
     double Gamma = 0.0; // least distance of the Moon's centre from the shadow axis, Earth radii
-    double U = 0.0;     // radius of the umbral cone in the fundamental plane, Earth radii
+    double U = 0.0;     // Meeus's u, on which the radii of the shadow depend, Earth radii
     double UmbralMagnitude = 0.0;
     double PenumbralMagnitude = 0.0;
     std::uint8_t EclipseType = kNoEclipse;

@@ -1,5 +1,6 @@
 #include "fGlobals.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 
@@ -63,6 +64,40 @@ std::string CutText(const std::string& s, std::size_t n) {
         }
     }
     return s;
+}
+
+std::string SubText(const std::string& s, std::size_t from, std::size_t to) {
+    if (from < 1 || to < from) return {};
+    const std::string rest = s.substr(CutText(s, from - 1).size());
+    return to == std::string::npos ? rest : CutText(rest, to - from + 1);
+}
+
+std::string FormatDate(const std::string& pattern, const TDateTimeRecord& d) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size();) {
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern[i])));
+        std::size_t run = 1;
+        while (i + run < pattern.size() &&
+               std::tolower(static_cast<unsigned char>(pattern[i + run])) == c)
+            ++run;
+        if (c == 'd' || c == 'm') {
+            const int v = c == 'd' ? d.Day : d.Month;
+            out += run >= 2 ? TwoDigits(v) : std::to_string(v);
+        } else if (c == 'y') {
+            std::string y = std::to_string(d.Year);
+            if (run <= 2)
+                y = TwoDigits(d.Year % 100);
+            else if (y.size() < 4)
+                y.insert(0, 4 - y.size(), '0');
+            out += y;
+        } else if (c == '/') {
+            for (std::size_t k = 0; k < run; ++k) out += RegionalNames().DateSeparator;
+        } else {
+            out.append(pattern, i, run);
+        }
+        i += run;
+    }
+    return out;
 }
 
 std::string TwoDigits(long long n) {
@@ -222,7 +257,7 @@ std::uint8_t DaysInMonth(std::uint16_t month, std::uint16_t year) {
 }
 
 double DeltaT(std::uint16_t year) {
-    const std::int32_t t = static_cast<std::int32_t>(year) - 1810;
+    const std::int64_t t = static_cast<std::int64_t>(year) - 1810;
     return static_cast<double>(0.00225L * (t * t) - 15);
 }
 

@@ -31,6 +31,12 @@ inline constexpr const char* kMinusSign = "\xE2\x80\x93";
 
 // Cuts a UTF-8 text to at most n characters.
 std::string CutText(const std::string& s, std::size_t n);
+// Characters from..to (1-based, inclusive) of a UTF-8 text; to defaults to the end.
+std::string SubText(const std::string& s, std::size_t from, std::size_t to = std::string::npos);
+// A date written with a pattern whose letters are read without regard to case: "dd" two-digit
+// day, "mm" two-digit month, "yyyy" four-digit year ("d", "m", "yy" the short forms); "/"
+// stands for the regional date separator; other characters are copied.
+std::string FormatDate(const std::string& pattern, const TDateTimeRecord& d);
 // Number of characters (code points) of a UTF-8 text.
 std::size_t TextLength(const std::string& s);
 

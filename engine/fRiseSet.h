@@ -18,9 +18,9 @@ TSunPosition SunPosition(double jd, const Observer& observer, const TNutation& n
 // "hh:mm", "None" when the body does not cross the altitude that day (rise and set together),
 // or "*****" when the event falls on the neighbouring date.
 struct TRiseSet {
-    std::string RiseText;    // the morning crossing for the twilight altitudes
+    std::string RiseText; // the morning crossing for the twilight altitudes
     std::string TransitText;
-    std::string SetText;     // the evening crossing for the twilight altitudes
+    std::string SetText;                 // the evening crossing for the twilight altitudes
     std::int32_t IlluminatedPercent = 0; // filled by MoonRiseSet only
 };
 
@@ -63,8 +63,8 @@ TEventConvergence RefineEventTimes(TEventTimes& m, const TRiseSetFrame& frame);
 // Rise, transit and set texts on the observer's local date from the body's equatorial
 // positions at 0h of the day before, of the day and of the day after (jd0 is 0h of the date,
 // h0 the altitude in degrees, deltaT in seconds). IlluminatedPercent is left at 0.
-TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, double jd0,
-                        double h0, double deltaT, const Observer& observer);
+TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, double jd0, double h0,
+                        double deltaT, const Observer& observer);
 
 // The Sun's crossings of altitude h0 (degrees) on the local date: -0.8333 for sunrise and
 // sunset, -6, -12 and -18 for the twilights. Only Day, Month and Year of date count.

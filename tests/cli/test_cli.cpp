@@ -37,7 +37,7 @@ class Cli : public ::testing::Test {
 
 TEST_F(Cli, MoonJsonMatchesTheWorkedExample) {
     const CliRun r = run({"moon", "1992-04-12", "00:00", "--lat", "40", "--lon", "0", "--zone", "0",
-                       "--no-dst", "--json"});
+                          "--no-dst", "--json"});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     const QJsonObject o = r.json();
     EXPECT_DOUBLE_EQ(o["JD"].toDouble(), 2448724.5);
@@ -95,6 +95,43 @@ TEST_F(Cli, PerigeeTextsAndPlainOutput) {
     EXPECT_FALSE(r.out.contains("nan", Qt::CaseInsensitive));
 }
 
+TEST_F(Cli, EngineReportsAsJson) {
+    CliRun r = run({"seasons", "2024", "--zone", "0", "--no-dst", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.json()["MarchEquinox"].toString().startsWith("03:06:"));
+    EXPECT_TRUE(r.json()["MarchEquinox"].toString().endsWith("  20 March 2024"));
+    EXPECT_EQ(r.json()["SeasonLengths"].toArray().size(), 4);
+
+    r = run({"easter", "2024", "--json"});
+    EXPECT_EQ(r.json()["Easter"].toString(), "31 March 2024");
+
+    r = run({"dateinfo", "2003-02-05", "--json"});
+    EXPECT_EQ(r.json()["WeekText"].toString(), "6  (2003-W6-3)");
+    EXPECT_EQ(r.json()["DaysTillXmas"].toInt(), 323);
+
+    r = run({"eclipses", "2025", "2025", "--zone", "0", "--no-dst", "--json"});
+    const QJsonArray eclipses = r.json()["Eclipses"].toArray();
+    ASSERT_EQ(eclipses.size(), 2);
+    EXPECT_EQ(eclipses[0].toObject()["TypeName"].toString(), "Total Eclipse");
+    EXPECT_EQ(eclipses[0].toObject()["EclipseType"].toInt(), 3);
+    EXPECT_TRUE(eclipses[0].toObject()["MaximumDate"].toString().startsWith("2025-03-14T06:"));
+
+    r = run({"phases", "2025-03", "--zone", "0", "--no-dst", "--json"});
+    EXPECT_EQ(r.json()["Eclipse"].toArray().size(), 1);
+
+    r = run({"riseset", "2025-06-21", "--lat", "70", "--lon", "19", "--zone", "1", "--json"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_EQ(r.json()["Sun"].toObject()["RiseText"].toString(), "None");
+    EXPECT_TRUE(r.json()["Moon"].toObject().contains("IlluminatedPercent"));
+    EXPECT_FALSE(r.json()["Sun"].toObject().contains("IlluminatedPercent"));
+
+    r = run({"month", "2024-02", "--json"});
+    const QJsonArray days = r.json()["Days"].toArray();
+    ASSERT_EQ(days.size(), 29);
+    EXPECT_EQ(days[28].toObject()["Date"].toString(), "29/02/2024");
+    EXPECT_EQ(days[0].toObject()["LST"].toString().size(), 8);
+}
+
 TEST_F(Cli, BadInputIsRefusedWithExitCode2) {
     const QList<QStringList> bad = {
         {"moon", "2023-02-30", "12:00"},
@@ -110,6 +147,11 @@ TEST_F(Cli, BadInputIsRefusedWithExitCode2) {
         {},
         {"moon", "--dst", "--no-dst"},
         {"moon", "--frobnicate"},
+        {"eclipses", "2030", "2020"},
+        {"eclipses", "2020"},
+        {"easter", "12.5"},
+        {"seasons", "10000"},
+        {"month", "2024-00"},
     };
     for (const QStringList& args : bad) {
         const CliRun r = run(args);

@@ -160,3 +160,17 @@ TEST(GlobalsTexts, CutTextCountsCharacters) {
     EXPECT_EQ(CutText(kMinusSign, 1), kMinusSign);
     EXPECT_EQ(TextLength("März"), 4u);
 }
+
+TEST(GlobalsTexts, FormatDateReadsPatternLettersWithoutCase) {
+    const TDateTimeRecord d = MakeDate(2024, 3, 5);
+    EXPECT_EQ(FormatDate("dd/mm/yyyy", d), "05/03/2024");
+    EXPECT_EQ(FormatDate("MM/DD/YYYY", d), "03/05/2024");
+    EXPECT_EQ(FormatDate("yyyy-mm-dd", d), "2024-03-05");
+    EXPECT_EQ(FormatDate("d.m.yy", d), "5.3.24");
+    EXPECT_EQ(FormatDate("dd/mm/yyyy", MakeDate(7, 12, 25)), "25/12/0007");
+    TRegionalNames dots = EnglishRegionalNames();
+    dots.DateSeparator = ".";
+    SetRegionalNames(dots);
+    EXPECT_EQ(FormatDate("dd/mm/yyyy", d), "05.03.2024");
+    SetRegionalNames(EnglishRegionalNames());
+}

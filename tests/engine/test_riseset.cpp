@@ -1,0 +1,222 @@
+#include "fGlobals.h"
+#include "fMoonCalcs.h"
+#include "fRiseSet.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <string>
+
+using namespace crescendar;
+
+namespace {
+
+Observer At(double latDeg, double lonDeg, int zone = 0, int daylight = 0) {
+    Observer o;
+    o.Latitude = DegToRad(latDeg);
+    o.Longitude = DegToRad(lonDeg);
+    o.ZoneOffset = zone;
+    o.DaylightOffset = daylight;
+    return o;
+}
+
+bool IsTime(const std::string& t) {
+    return t.size() == 5 && t[2] == ':' && std::isdigit(t[0]) && std::isdigit(t[1]) &&
+           std::isdigit(t[3]) && std::isdigit(t[4]) && t.substr(0, 2) < "24" && t[3] < '6';
+}
+
+// A body whose right ascension grows by a degree a day, like the Sun's, on the meridian of
+// Greenwich at m (days from 0h universal time of jd0).
+std::array<TEquatorialPosition, 3> BodyTransitingAt(double jd0, double m) {
+    const double ra = GreenwichMeanSiderealTime(jd0) + 359.985647 * m;
+    std::array<TEquatorialPosition, 3> p;
+    for (std::size_t i = 0; i < 3; ++i) p[i].RA = NormaliseDegrees(ra - 1.0 + i);
+    return p;
+}
+
+void ExpectSound(const TRiseSet& r) {
+    for (const std::string* t : {&r.RiseText, &r.TransitText, &r.SetText})
+        EXPECT_TRUE(IsTime(*t) || *t == "None" || *t == "*****") << *t;
+    EXPECT_EQ(r.RiseText == "None", r.SetText == "None");
+}
+
+} // namespace
+
+// Meeus, Astronomical Algorithms, example 3.a.
+TEST(RiseSetInterpolate3, WorkedExample) {
+    EXPECT_NEAR(Interpolate3(0.884226, 0.877366, 0.870531, 0.18125), 0.876125, 5e-7);
+}
+
+// Meeus, example 15.a: Venus at Boston, 1988 March 20.
+TEST(RiseSetRiseTransitSet, WorkedExampleVenusAtBoston) {
+    const double jd0 = 2447240.5;
+    TRiseSetFrame f;
+    f.RA = {40.68021, 41.73129, 42.78204};
+    f.Dec = {18.04761, 18.44092, 18.82742};
+    f.Theta0 = 177.74208; // apparent sidereal time; RiseTransitSet takes the mean one
+    f.Lo = 71.0833;
+    f.Phi = 42.3333;
+    f.H0 = -0.5667;
+    f.DeltaT = 56;
+    TEventTimes m{0.81965, 0.51817, 0.12113};
+    const TEventConvergence c = RefineEventTimes(m, f);
+    EXPECT_TRUE(c.Transit && c.Rise && c.Set);
+    EXPECT_NEAR(m.Transit, 0.81980, 1e-5);
+    EXPECT_NEAR(m.Rise, 0.51766, 1e-5);
+    EXPECT_NEAR(m.Set, 0.12130, 1e-5);
+
+    std::array<TEquatorialPosition, 3> p;
+    for (std::size_t i = 0; i < 3; ++i) {
+        p[i].RA = f.RA[i];
+        p[i].Dec = f.Dec[i];
+    }
+    const TRiseSet r = RiseTransitSet(p, jd0, f.H0, f.DeltaT, At(42.3333, 71.0833));
+    EXPECT_EQ(r.RiseText, "12:25");
+    EXPECT_EQ(r.TransitText, "19:41");
+    EXPECT_EQ(r.SetText, "02:55");
+}
+
+TEST(RiseSetSun, WorkedExamples) {
+    TRiseSet r = SunRiseSet(MakeDate(2024, 6, 21), -0.8333, At(51.4769, 0, 0, 60));
+    EXPECT_EQ(r.RiseText, "04:43");
+    EXPECT_EQ(r.TransitText, "13:02");
+    EXPECT_EQ(r.SetText, "21:21");
+    r = SunRiseSet(MakeDate(2024, 12, 21, 17, 45), -0.8333, At(40.7128, 74.006, -300));
+    EXPECT_EQ(r.RiseText, "07:17");
+    EXPECT_EQ(r.TransitText, "11:54");
+    EXPECT_EQ(r.SetText, "16:32");
+}
+
+TEST(RiseSetSun, MidnightSunPolarNightAndWhiteNights) {
+    const TRiseSet summer = SunRiseSet(MakeDate(2024, 6, 21), -0.8333, At(70, -20, 120));
+    EXPECT_EQ(summer.RiseText, "None");
+    EXPECT_EQ(summer.SetText, "None");
+    EXPECT_TRUE(IsTime(summer.TransitText));
+    const TRiseSet winter = SunRiseSet(MakeDate(2024, 12, 21), -0.8333, At(70, -20, 60));
+    EXPECT_EQ(winter.RiseText, "None");
+    EXPECT_EQ(winter.SetText, "None");
+    EXPECT_EQ(winter.TransitText, "11:38");
+    // At 55 degrees north in June the Sun rises and sets but never reaches -18 degrees.
+    const Observer o = At(55, 0);
+    EXPECT_TRUE(IsTime(SunRiseSet(MakeDate(2024, 6, 21), -0.8333, o).RiseText));
+    EXPECT_TRUE(IsTime(SunRiseSet(MakeDate(2024, 6, 21), -6, o).SetText));
+    EXPECT_EQ(SunRiseSet(MakeDate(2024, 6, 21), -18, o).RiseText, "None");
+}
+
+// Sydney, 2024 January 1: the Moon rises at 22:39 standard time (23:39 daylight time). The
+// transit falls past midnight and is taken from the day before; the rise must not be lost.
+TEST(RiseSetMoon, RiseBeforeMidnightWithTransitFromTheDayBefore) {
+    TRiseSet r = MoonRiseSet(MakeDate(2024, 1, 1), At(-33.8688, -151.2093, 600));
+    EXPECT_EQ(r.RiseText, "22:39");
+    EXPECT_EQ(r.TransitText, "03:40");
+    EXPECT_EQ(r.SetText, "09:14");
+    EXPECT_EQ(r.IlluminatedPercent, 78);
+    r = MoonRiseSet(MakeDate(2024, 1, 1), At(-33.8688, -151.2093, 600, 60));
+    EXPECT_EQ(r.RiseText, "23:39");
+}
+
+// Crossings close to lower culmination, where the corrections swing back and forth.
+TEST(RiseSetRefine, CrossingsThatDoNotSettleEndWithASoundText) {
+    // The Sun dips to -12.01 degrees around midnight: nautical twilight begins at 00:03 and
+    // does not end that evening.
+    const TRiseSet nautical = SunRiseSet(MakeDate(2025, 5, 20), -12, At(58, 0));
+    EXPECT_EQ(nautical.RiseText, "00:03");
+    EXPECT_EQ(nautical.SetText, "*****");
+    // The Moon rose at 23:49 the evening before and stays up all day, its lowest point
+    // 0.15 degrees above the rising altitude.
+    const TRiseSet moon65 = MoonRiseSet(MakeDate(2025, 8, 16), At(65, 0));
+    EXPECT_EQ(moon65.RiseText, "None");
+    EXPECT_EQ(moon65.SetText, "None");
+    EXPECT_EQ(moon65.TransitText, "05:41");
+    // The same, the rise at 23:49 the evening before being found by the corrections.
+    const TRiseSet moon70 = MoonRiseSet(MakeDate(2024, 6, 4), At(70, 0));
+    EXPECT_EQ(moon70.RiseText, "*****");
+    EXPECT_EQ(moon70.SetText, "*****");
+    EXPECT_EQ(moon70.TransitText, "10:00");
+
+    TRiseSetFrame f;
+    const double jd0 = MakeDate(2025, 5, 20).JD;
+    for (int i = 0; i < 3; ++i) {
+        const TSunPosition s = SunPosition(jd0 - 1 + i, At(58, 0));
+        f.RA[static_cast<std::size_t>(i)] = s.Equatorial.RA;
+        f.Dec[static_cast<std::size_t>(i)] = s.Equatorial.Dec;
+    }
+    f.Theta0 = GreenwichMeanSiderealTime(jd0);
+    f.Phi = 58;
+    f.H0 = -12;
+    f.DeltaT = DeltaT(2025);
+    TEventTimes m{0.4976, 0.0023, 0.9928};
+    const TEventConvergence c = RefineEventTimes(m, f);
+    EXPECT_TRUE(c.Transit && c.Rise);
+    EXPECT_FALSE(c.Set);
+}
+
+// An event between 23:59:29 and 23:59:30 would read 24:00 after rounding; it belongs to the
+// next date. The Sun's is wrapped to 00:00, the Moon's (positive altitude) is not shown.
+TEST(RiseSetTexts, EventRoundingToMidnightIsNotShownAs2400) {
+    const double jd0 = MakeDate(2025, 3, 1).JD;
+    const double m = (23 * 3600 + 59 * 60 + 29.3) / 86400.0;
+    const Observer o = At(0, 0);
+    EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, m), jd0, -0.8333, 0, o).TransitText, "00:00");
+    EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, m), jd0, 0.125, 0, o).TransitText, "*****");
+    const double earlier = m - 20 / 86400.0;
+    EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, earlier), jd0, 0.125, 0, o).TransitText,
+              "23:59");
+    // Seven minutes after midnight keeps its leading zeros.
+    EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, 7 / 1440.0), jd0, 0.1, 0, o).TransitText,
+              "00:07");
+}
+
+// At the poles the body keeps its altitude all day; far years stay finite.
+TEST(RiseSetTexts, PolesAndFarYears) {
+    for (double lat : {90.0, -90.0}) {
+        const TRiseSet r = SunRiseSet(MakeDate(2025, 3, 21), -0.8333, At(lat, 0));
+        EXPECT_EQ(r.RiseText, "None");
+        ExpectSound(r);
+        ExpectSound(MoonRiseSet(MakeDate(2025, 3, 21), At(lat, 0)));
+    }
+    for (int year : {1, 1000, 1582, 4000, 9999}) {
+        for (double lat : {-66.0, 0.0, 51.5, 78.0}) {
+            const Observer o = At(lat, 120, -480);
+            ExpectSound(MoonRiseSet(MakeDate(year, 10, 10), o));
+            ExpectSound(SunRiseSet(MakeDate(year, 10, 10), -12, o));
+        }
+    }
+}
+
+// Every text is a time, "None" or "*****"; a time that is shown is when the body crosses
+// the altitude (checked here for the Moon, whose times are never wrapped).
+TEST(RiseSetSweep, EveryDayEveryLatitudeSampledZones) {
+    const int zones[] = {-720, -420, -210, 0, 330, 600, 780};
+    const double start = MakeDate(2025, 1, 1).JD;
+    int zoneIndex = 0;
+    for (int lat = -80; lat <= 80; lat += 10) {
+        for (int day = 0; day < 365; ++day) {
+            const int zone = zones[zoneIndex++ % 7];
+            const Observer o = At(lat + 0.5, -zone / 4.0 + 3.3, zone);
+            const TDateTimeRecord date = JulianDayToDate(start + day);
+            const TRiseSet moon = MoonRiseSet(date, o);
+            ExpectSound(moon);
+            if (day % 3 == 0) {
+                for (double h0 : {-0.8333, -6.0, -12.0, -18.0})
+                    ExpectSound(SunRiseSet(date, h0, o));
+            }
+            const double jd0 = start + day;
+            for (const std::string* t : {&moon.RiseText, &moon.SetText}) {
+                if (!IsTime(*t)) continue;
+                const double minutes = std::stoi(t->substr(0, 2)) * 60 + std::stoi(t->substr(3));
+                const double jd = jd0 + (minutes - zone) / 1440.0;
+                TMoonState m;
+                TSunPosition s;
+                MoonPosition(jd + DeltaT(2025) / 86400.0, o, m, s);
+                const double h =
+                    EquatorialToHorizontal(jd, m.Equatorial.RA, m.Equatorial.Dec, o).Altitude;
+                // A minute of rounding, and the interpolation two days out at -12 h.
+                EXPECT_NEAR(h, 0.7275 * m.Parallax - 0.5667, 0.3)
+                    << lat << " " << zone << " " << date.Day << "/" << date.Month << " " << *t;
+            }
+        }
+    }
+}
