@@ -1,4 +1,5 @@
 // Speed of the engine routines the main window calls every second or every month.
+#include "fEclipse.h"
 #include "fGlobals.h"
 #include "fMoonCalcs.h"
 #include "fRiseSet.h"
@@ -62,5 +63,52 @@ void BM_PerigeeApogee(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PerigeeApogee);
+
+} // namespace
+
+namespace {
+
+void BM_MoonRiseSet(benchmark::State& state) {
+    int day = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            MoonRiseSet(MakeDate(2025, 1 + day / 28, 1 + day % 28), kObserver));
+        day = (day + 1) % 336;
+    }
+}
+BENCHMARK(BM_MoonRiseSet);
+
+void BM_SunRiseSet(benchmark::State& state) {
+    int day = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            SunRiseSet(MakeDate(2025, 1 + day / 28, 1 + day % 28), -0.8333, kObserver));
+        day = (day + 1) % 336;
+    }
+}
+BENCHMARK(BM_SunRiseSet);
+
+// A month's times table: the Moon and four Sun altitudes for every day.
+void BM_MonthTimesTable(benchmark::State& state) {
+    for (auto _ : state) {
+        for (int d = 1; d <= 31; ++d) {
+            const TDateTimeRecord day = MakeDate(2025, 7, d);
+            benchmark::DoNotOptimize(MoonRiseSet(day, kObserver));
+            for (double h0 : {-0.8333, -6.0, -12.0, -18.0})
+                benchmark::DoNotOptimize(SunRiseSet(day, h0, kObserver));
+        }
+    }
+}
+BENCHMARK(BM_MonthTimesTable)->Unit(benchmark::kMillisecond);
+
+void BM_Eclipses1000Years(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(FindEclipses(1500, 2499, kObserver));
+}
+BENCHMARK(BM_Eclipses1000Years)->Unit(benchmark::kMillisecond);
+
+void BM_EclipsesWholeRange(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(FindEclipses(1, 9999, kObserver));
+}
+BENCHMARK(BM_EclipsesWholeRange)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

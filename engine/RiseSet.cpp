@@ -176,7 +176,8 @@ TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, dou
     // altitude that falls just outside the date is shown wrapped into it.
     const bool wrap = h0 < 0.0;
     // Events that fall on the neighbouring local date are taken from the neighbouring
-    // universal day instead; each change restarts from the unrefined times.
+    // universal day instead; each change restarts from the unrefined times. A time that did
+    // not settle says nothing about its date and is left to the search below.
     const double shift = d >= 0.0 ? -1.0 : 1.0;
     const auto outside = [d](double x) { return d >= 0.0 ? x + d > 1.0 : x + d < 0.0; };
 
@@ -194,20 +195,20 @@ TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, dou
         s.Set = ReduceDay(s.Transit + halfArc);
         m = s;
         c = RefineEventTimes(m, f);
-        if (outside(m.Transit)) {
+        if (c.Transit && outside(m.Transit)) {
             s.Transit += shift;
             s.Rise = ReduceDay(s.Transit - halfArc);
             s.Set = ReduceDay(s.Transit + halfArc);
             m = s;
             c = RefineEventTimes(m, f);
         }
-        if (outside(m.Rise)) {
+        if (c.Rise && outside(m.Rise)) {
             m = s;
             m.Rise += shift;
             s = m;
             c = RefineEventTimes(m, f);
         }
-        if (outside(m.Set)) {
+        if (c.Set && outside(m.Set)) {
             m = s;
             m.Set += shift;
             c = RefineEventTimes(m, f);
@@ -216,7 +217,7 @@ TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, dou
         // No rise or set by the declination at 0h, but the transit still happens.
         const auto transit = [&](double x) { return TransitCorrection(x, f); };
         c.Transit = Settle(m.Transit, transit);
-        if (outside(m.Transit)) {
+        if (c.Transit && outside(m.Transit)) {
             m.Transit = s.Transit + shift;
             c.Transit = Settle(m.Transit, transit);
         }

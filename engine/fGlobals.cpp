@@ -101,9 +101,11 @@ std::string FormatDate(const std::string& pattern, const TDateTimeRecord& d) {
 }
 
 std::string TwoDigits(long long n) {
-    std::string t = std::to_string(n);
-    if (n >= 0 && n < 10) t.insert(t.begin(), '0');
-    return t;
+    if (n >= 0 && n < 100) {
+        const char digits[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+        return std::string(digits, 2);
+    }
+    return std::to_string(n);
 }
 
 bool IsJulianCalendarDate(int year, int month, int day) {
