@@ -6,8 +6,11 @@
 #include "fRiseSet.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
+#include <utility>
 
 namespace crescendar {
 
@@ -151,11 +154,81 @@ constexpr SeriesTerm kR3[] = {{145, 4.273, 6283.076}, {7, 3.92, 12566.15}};
 
 constexpr SeriesTerm kR4[] = {{4, 2.56, 6283.08}};
 
-template <std::size_t N> double Sum(const SeriesTerm (&terms)[N], double tau) {
-    double s = 0.0;
-    for (const SeriesTerm& t : terms) s += t.A * std::cos(t.B + t.C * tau);
-    return s;
-}
+enum Series { L0, L1, L2, L3, L4, L5, B0, B1, R0, R1, R2, R3, R4, kSeriesCount };
+constexpr std::size_t kTermCount =
+    std::size(kL0) + std::size(kL1) + std::size(kL2) + std::size(kL3) + std::size(kL4) +
+    std::size(kL5) + std::size(kB0) + std::size(kB1) + std::size(kR0) + std::size(kR1) +
+    std::size(kR2) + std::size(kR3) + std::size(kR4);
+// Enough room for every distinct rate of the tables.
+constexpr std::size_t kMaxRates = kTermCount;
+
+// All series terms, each with its amplitude times the cosine and sine of its phase and the
+// index of its rate among the distinct rates: A cos(B + C tau) = A cos B cos C tau - A sin B
+// sin C tau, so one sine and cosine per distinct rate serve every term that shares it.
+struct PreparedTerm {
+    double ACosB, ASinB;
+    int Rate;
+};
+
+class PreparedSeries {
+  public:
+    static const PreparedSeries& Get() {
+        static const PreparedSeries prepared;
+        return prepared;
+    }
+
+    // The rates' cosines and sines at tau.
+    struct Phasors {
+        std::array<double, kMaxRates> Cos{}, Sin{};
+    };
+    Phasors At(double tau) const {
+        Phasors p;
+        for (std::size_t i = 0; i < rateCount_; ++i) {
+            const double x = rates_[i] * tau;
+            p.Cos[i] = std::cos(x);
+            p.Sin[i] = std::sin(x);
+        }
+        return p;
+    }
+
+    // The sum of one series, terms in table order.
+    double Sum(int series, const Phasors& p) const {
+        double s = 0.0;
+        for (std::size_t i = first_[series]; i < first_[series + 1]; ++i) {
+            const PreparedTerm& t = terms_[i];
+            s += t.ACosB * p.Cos[static_cast<std::size_t>(t.Rate)] -
+                 t.ASinB * p.Sin[static_cast<std::size_t>(t.Rate)];
+        }
+        return s;
+    }
+
+  private:
+    PreparedSeries() {
+        const std::pair<const SeriesTerm*, std::size_t> all[kSeriesCount] = {
+            {kL0, std::size(kL0)}, {kL1, std::size(kL1)}, {kL2, std::size(kL2)},
+            {kL3, std::size(kL3)}, {kL4, std::size(kL4)}, {kL5, std::size(kL5)},
+            {kB0, std::size(kB0)}, {kB1, std::size(kB1)}, {kR0, std::size(kR0)},
+            {kR1, std::size(kR1)}, {kR2, std::size(kR2)}, {kR3, std::size(kR3)},
+            {kR4, std::size(kR4)}};
+        std::size_t n = 0;
+        for (int s = 0; s < kSeriesCount; ++s) {
+            first_[s] = n;
+            for (std::size_t i = 0; i < all[s].second; ++i) {
+                const SeriesTerm& t = all[s].first[i];
+                std::size_t r = 0;
+                while (r < rateCount_ && rates_[r] != t.C) ++r;
+                if (r == rateCount_) rates_[rateCount_++] = t.C;
+                terms_[n++] = {t.A * std::cos(t.B), t.A * std::sin(t.B), static_cast<int>(r)};
+            }
+        }
+        first_[kSeriesCount] = n;
+    }
+
+    std::array<double, kMaxRates> rates_{};
+    std::size_t rateCount_ = 0;
+    std::array<PreparedTerm, kTermCount> terms_{};
+    std::size_t first_[kSeriesCount + 1] = {};
+};
 
 } // namespace
 
@@ -175,12 +248,15 @@ TSunPosition SunPosition(double jd, const Observer& observer, const TNutation& n
     const double tau4 = tau3 * tau;
     const double tau5 = tau4 * tau;
 
-    const double l = (Sum(kL0, tau) + Sum(kL1, tau) * tau + Sum(kL2, tau) * tau2 +
-                      Sum(kL3, tau) * tau3 + Sum(kL4, tau) * tau4 + Sum(kL5, tau) * tau5) /
-                     1e8;
-    const double b = (Sum(kB0, tau) + Sum(kB1, tau) * tau) / 1e8;
-    const double r = (Sum(kR0, tau) + Sum(kR1, tau) * tau + Sum(kR2, tau) * tau2 +
-                      Sum(kR3, tau) * tau3 + Sum(kR4, tau) * tau4) /
+    const PreparedSeries& series = PreparedSeries::Get();
+    const PreparedSeries::Phasors p = series.At(tau);
+    const double l =
+        (series.Sum(L0, p) + series.Sum(L1, p) * tau + series.Sum(L2, p) * tau2 +
+         series.Sum(L3, p) * tau3 + series.Sum(L4, p) * tau4 + series.Sum(L5, p) * tau5) /
+        1e8;
+    const double b = (series.Sum(B0, p) + series.Sum(B1, p) * tau) / 1e8;
+    const double r = (series.Sum(R0, p) + series.Sum(R1, p) * tau + series.Sum(R2, p) * tau2 +
+                      series.Sum(R3, p) * tau3 + series.Sum(R4, p) * tau4) /
                      1e8;
 
     // Geocentric longitude and latitude, then the small correction to the FK5 frame.
