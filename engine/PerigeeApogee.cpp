@@ -140,11 +140,7 @@ TPerigeeApogee PerigeeApogee(TDateTimeRecord date, const Observer& observer) {
     double jd = date.JD;
     if (!std::isfinite(jd)) jd = DateToJulianDay(date);
 
-    long double estimate =
-        ((jd - JulianDayOfYearStart(date.Year)) / 365.25L + date.Year - 2000) * 13.2555L;
-    // Keeps the step number far inside the integer range for any finite instant.
-    if (estimate > 1e7L) estimate = 1e7L;
-    if (estimate < -1e7L) estimate = -1e7L;
+    const long double estimate = CycleEstimate(date, 13.2555L);
     double k = static_cast<double>(static_cast<std::int64_t>(2 * estimate)) / 2.0;
 
     // The estimate drifts by weeks over the millennia; start from an event before jd so that

@@ -3,6 +3,7 @@
 #include "fGlobals.h"
 #include "fMoonCalcs.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -196,16 +197,18 @@ int MonthPhases(TDateTimeRecord date, const Observer& observer, TPhaseList& list
     return count;
 }
 
+long double CycleEstimate(const TDateTimeRecord& date, long double cyclesPerYear) {
+    double jd = date.JD;
+    if (!std::isfinite(jd)) jd = DateToJulianDay(date);
+    const long double estimate =
+        ((jd - JulianDayOfYearStart(date.Year)) / 365.25L + date.Year - 2000) * cyclesPerYear;
+    return std::clamp(estimate, -1e7L, 1e7L);
+}
+
 TLunationBracket LunationBracket(TDateTimeRecord date) {
     double jd = date.JD;
     if (!std::isfinite(jd)) jd = DateToJulianDay(date);
-
-    long double estimate =
-        ((jd - JulianDayOfYearStart(date.Year)) / 365.25L + date.Year - 2000) * 12.3685L;
-    // Keeps the lunation number far inside the integer range for any finite instant.
-    if (estimate > 1e7L) estimate = 1e7L;
-    if (estimate < -1e7L) estimate = -1e7L;
-    const double k = static_cast<double>(estimate);
+    const double k = static_cast<double>(CycleEstimate(date, 12.3685L));
     double k0 = static_cast<double>(static_cast<std::int64_t>(k));
     if (k < 0) k0 -= 1;
 

@@ -26,6 +26,12 @@ THorizontal EquatorialToHorizontal(double jd, double ra, double dec, const Obser
 // The Moon at one instant (the JD is universal time); also hands back the Sun.
 void MoonPosition(double jd, const Observer& observer, TMoonState& moon, TSunPosition& sun);
 
+// Cycles of a lunar period (cyclesPerYear of them a year) from 2000.0 to the record's JD, as
+// the first estimate of a lunation or anomalistic-month number: (JD - start of its year) /
+// 365.25 + Year - 2000, times cyclesPerYear. A JD that is not a number counts as the record's
+// own date; the result stays within +-1e7 so that it always fits an integer.
+long double CycleEstimate(const TDateTimeRecord& date, long double cyclesPerYear);
+
 // Principal phases.
 double MeanPhase(double k, TPhasePowers& powers);
 double PhaseCorrection(const TPhasePowers& powers, TPhaseKind kind, double k);

@@ -2,6 +2,8 @@
 #include "fMoonCalcs.h"
 #include "fRiseSet.h"
 
+#include "ObserverAt.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,13 +12,6 @@
 using namespace crescendar;
 
 namespace {
-
-Observer At(double latDeg, double lonDeg) {
-    Observer o;
-    o.Latitude = DegToRad(latDeg);
-    o.Longitude = DegToRad(lonDeg);
-    return o;
-}
 
 struct MoonAndSun {
     TMoonState Moon;

@@ -2,6 +2,8 @@
 #include "fMoonCalcs.h"
 #include "fRiseSet.h"
 
+#include "ObserverAt.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -12,15 +14,6 @@
 using namespace crescendar;
 
 namespace {
-
-Observer At(double latDeg, double lonDeg, int zone = 0, int daylight = 0) {
-    Observer o;
-    o.Latitude = DegToRad(latDeg);
-    o.Longitude = DegToRad(lonDeg);
-    o.ZoneOffset = zone;
-    o.DaylightOffset = daylight;
-    return o;
-}
 
 bool IsTime(const std::string& t) {
     return t.size() == 5 && t[2] == ':' && std::isdigit(t[0]) && std::isdigit(t[1]) &&

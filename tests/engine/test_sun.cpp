@@ -2,6 +2,8 @@
 #include "fMoonCalcs.h"
 #include "fRiseSet.h"
 
+#include "ObserverAt.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,13 +11,6 @@
 using namespace crescendar;
 
 namespace {
-
-Observer At(double latDeg, double lonDeg) {
-    Observer o;
-    o.Latitude = DegToRad(latDeg);
-    o.Longitude = DegToRad(lonDeg);
-    return o;
-}
 
 // Angular difference folded into [0, 180].
 double AngleApart(double a, double b) {
