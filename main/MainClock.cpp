@@ -1,0 +1,226 @@
+// The clock of the main window: the running instant, the day's change at midnight, the
+// time editor with its Now button, and the keys of the time and year editors.
+#include "fMain.h"
+
+#include "Clock.h"
+#include "Dialogs.h"
+
+#include "fGlobals.h"
+
+namespace crescendar {
+
+namespace {
+
+int SecondsOfDay(const TDateTimeRecord& d) {
+    return d.Hour * 3600 + d.Minute * 60 + d.Second;
+}
+
+} // namespace
+
+void TMain::CreateTimeEditor() {
+    imgTimeButton =
+        new ImageControl(this, 130, 41, QImage(QStringLiteral(":/main/time_button.png")));
+    imgTimeButton->setObjectName(QStringLiteral("imgTimeButton"));
+    connect(imgTimeButton, &ClickRegion::MouseUp, this,
+            [this](Qt::MouseButton b, QPoint pos) { imgTimeButtonMouseUp(b, pos); });
+
+    auto field = [this](const char* name, const QString& text) {
+        ClickRegion* label = MakeLabel(0, 0, text, Qt::black, true, 16);
+        label->setObjectName(QLatin1String(name));
+        return label;
+    };
+    lblHour = field("lblHour", QStringLiteral("00"));
+    lblMinute = field("lblMinute", QStringLiteral("00"));
+    lblSecond = field("lblSecond", QStringLiteral("00"));
+    lblColon1 = field("lblColon1", QStringLiteral(":"));
+    lblColon2 = field("lblColon2", QStringLiteral(":"));
+    for (auto* colon : {lblColon1, lblColon2})
+        colon->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(lblHour, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) lblHourClick();
+    });
+    connect(lblMinute, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) lblMinuteClick();
+    });
+    connect(lblSecond, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) lblSecondClick();
+    });
+    DisplayTimeEditor(false);
+}
+
+void TMain::GetTime() {
+    const QDateTime now = CurrentClock().Now();
+    const QTime t = now.time();
+    selected_.Hour = static_cast<std::uint16_t>(t.hour());
+    selected_.Minute = static_cast<std::uint16_t>(t.minute());
+    selected_.Second = static_cast<std::uint16_t>(t.second());
+    selected_.MSec = static_cast<std::uint16_t>(t.msec());
+    selected_.JD = DateToJulianDay(selected_);
+
+    // The selected day moves on with the clock's date. Comparing dates rather than times of
+    // day keeps a clock put back within the day (the end of summer time) from skipping a day,
+    // and catches up on every midnight missed while the machine slept.
+    const QDate today = now.date();
+    const qint64 days = clockDate_.isValid() ? clockDate_.daysTo(today) : 0;
+    clockDate_ = today;
+    if (days > 0) {
+        const double jd = selected_.JD + static_cast<double>(days);
+        selected_ = JulianDayToDate(jd);
+        selected_.JD = jd;
+        ShowSelectedMonth(selected_);
+    }
+}
+
+std::string TMain::DisplayTime(const TDateTimeRecord& d) const {
+    return CutText(DateTimeToText(JulianDayToDate(d.JD + timeOffset_)), 60);
+}
+
+void TMain::lblClockClick() {
+    if (!AcceptYear()) return;
+    const std::string t = DateTimeToText(JulianDayToDate(ShownJD()));
+    imgTimeButton->move(130, 41);
+    Timer1.stop();
+    const int left = imgTimeButton->x();
+    const int top = imgTimeButton->y();
+    lblHour->move(left + 10, top + 3);
+    lblHour->SetText(QString::fromStdString(SubText(t, 1, 2)));
+    lblMinute->move(left + 35, top + 3);
+    lblMinute->SetText(QString::fromStdString(SubText(t, 4, 5)));
+    lblSecond->move(left + 60, top + 3);
+    lblSecond->SetText(QString::fromStdString(SubText(t, 7, 8)));
+    lblColon1->move(left + 28, top + 2);
+    lblColon2->move(left + 53, top + 2);
+    fieldChosen_ = false;
+    DisplayTimeEditor(true);
+}
+
+void TMain::lblHourClick() {
+    editField_ = efHour;
+    fieldChosen_ = true;
+    lblCursor->SetFontSize(ScaledFontSize(12));
+    ShowCursor(lblHour);
+}
+
+void TMain::lblMinuteClick() {
+    editField_ = efMinute;
+    fieldChosen_ = true;
+    lblCursor->SetFontSize(ScaledFontSize(12));
+    ShowCursor(lblMinute);
+}
+
+void TMain::lblSecondClick() {
+    editField_ = efSecond;
+    fieldChosen_ = true;
+    lblCursor->SetFontSize(ScaledFontSize(12));
+    ShowCursor(lblSecond);
+}
+
+void TMain::ShowCursor(ClickRegion* label) {
+    lblCursor->move(label->x() + label->width(), label->y() - 1);
+    lblCursor->raise();
+    lblCursor->show();
+    CursorTimer.start();
+}
+
+void TMain::CursorTimerTimer() {
+    lblCursor->setVisible(lblCursor->isHidden());
+}
+
+void TMain::DisplayTimeEditor(bool show) {
+    for (QWidget* w : std::initializer_list<QWidget*>{imgTimeButton, lblHour, lblMinute, lblSecond,
+                                                      lblColon1, lblColon2})
+        w->setVisible(show);
+    if (show) {
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{lblHour, lblMinute, lblSecond, lblColon1, lblColon2})
+            w->raise();
+    }
+    CursorTimer.stop();
+    if (lblCursor) lblCursor->hide();
+    if (!show) fieldChosen_ = false;
+}
+
+void TMain::imgTimeButtonMouseUp(Qt::MouseButton, QPoint pos) {
+    if (pos.x() < 87 || pos.x() > 126 || pos.y() < 4 || pos.y() > 19) return;
+    timeOffset_ = 0;
+    const QDateTime now = CurrentClock().Now();
+    clockDate_ = now.date();
+    selected_.Day = static_cast<std::uint16_t>(clockDate_.day());
+    selected_.Month = static_cast<std::uint16_t>(clockDate_.month());
+    selected_.Year = static_cast<std::uint16_t>(clockDate_.year());
+    ShowSelectedMonth(selected_);
+    Timer1.start();
+    DisplayTimeEditor(false);
+    Timer1Timer();
+}
+
+bool TMain::EditorOpen() const {
+    if (editField_ == efYear) return !imgYearButton->isHidden();
+    return !imgTimeButton->isHidden() && fieldChosen_;
+}
+
+ClickRegion* TMain::EditTarget() const {
+    switch (editField_) {
+    case efHour:
+        return lblHour;
+    case efMinute:
+        return lblMinute;
+    case efSecond:
+        return lblSecond;
+    default:
+        return lblSelectedYear;
+    }
+}
+
+int TMain::EditMaxLength() const {
+    return editField_ == efYear ? 4 : 2;
+}
+
+void TMain::KeyPress(char key) {
+    if (!EditorOpen()) return;
+    ClickRegion* target = EditTarget();
+    QString text = target->Text();
+    if (key == 8 && !text.isEmpty())
+        text.chop(1);
+    else if (key >= '0' && key <= '9' && text.size() < EditMaxLength())
+        text += QLatin1Char(key);
+    target->SetText(text);
+    lblCursor->move(target->x() + target->width(), lblCursor->y());
+    if (key != 13) return;
+
+    if (editField_ == efYear) {
+        if (AcceptYear() && options_.Hooks.TimesListVisible && options_.Hooks.RefreshTimesList &&
+            options_.Hooks.TimesListVisible())
+            options_.Hooks.RefreshTimesList(selected_);
+        return;
+    }
+    // Every field must hold a number within its range; otherwise the beep, and the editor
+    // stays open for correction.
+    bool okH = false, okM = false, okS = false;
+    const int h = lblHour->Text().toInt(&okH);
+    const int m = lblMinute->Text().toInt(&okM);
+    const int s = lblSecond->Text().toInt(&okS);
+    if (!okH || !okM || !okS || h > 23 || m > 59 || s > 59) {
+        Beep();
+        return;
+    }
+    AcceptTimeEdit();
+}
+
+void TMain::AcceptTimeEdit() {
+    const int typed =
+        lblHour->Text().toInt() * 3600 + lblMinute->Text().toInt() * 60 + lblSecond->Text().toInt();
+    const QTime now = CurrentClock().Now().time();
+    selected_.Hour = static_cast<std::uint16_t>(now.hour());
+    selected_.Minute = static_cast<std::uint16_t>(now.minute());
+    selected_.Second = static_cast<std::uint16_t>(now.second());
+    selected_.MSec = static_cast<std::uint16_t>(now.msec());
+    selected_.JD = DateToJulianDay(selected_);
+    timeOffset_ = (typed - SecondsOfDay(selected_)) / 86400.0;
+    Timer1.start();
+    DisplayTimeEditor(false);
+    // Show the typed time at once rather than at the next tick.
+    Timer1Timer();
+}
+
+} // namespace crescendar

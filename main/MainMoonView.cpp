@@ -1,0 +1,177 @@
+// The Moon view of the main window: the shaded Moon picture turned for hemisphere and
+// optics, the phase name and age, coordinate texts, perigee and apogee, rise and set times
+// and the local sidereal time.
+#include "fMain.h"
+
+#include "Settings.h"
+#include "fGlobals.h"
+#include "fMoonView.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace crescendar {
+
+namespace {
+
+// Size changes of the coordinate texts, in points.
+constexpr int kSignSmaller = 2;
+constexpr int kDegreeSignLarger = 1;
+
+} // namespace
+
+void TMain::DisplayCoord(Canvas& canvas, int x, int xm, int xs, int y, const TAngleText& a,
+                         int style) {
+    const int size = canvas.FontSize();
+    canvas.SetFontSize(size - kSignSmaller);
+    canvas.TextOut(x - 8, y, QString::fromStdString(a.Sign));
+    canvas.SetFontSize(size);
+
+    const QString deg = QString::fromStdString(a.Deg);
+    const QString min = QString::fromStdString(a.Min);
+    const QString sec = QString::fromStdString(a.Sec);
+    if (style == 0) {
+        if (deg.size() == 3) x -= 7;
+        canvas.TextOut(x, y, deg);
+        const int degreeX = x + canvas.TextWidth(deg);
+        canvas.SetFontSize(size + kDegreeSignLarger);
+        canvas.TextOut(degreeX, y, QStringLiteral("\u00B0"));
+        canvas.SetFontSize(size);
+        canvas.TextOut(xm, y, min + QStringLiteral(" '"));
+        canvas.TextOut(xs, y, sec + QStringLiteral(" \""));
+    } else {
+        canvas.TextOut(x, y, deg + QStringLiteral("h"));
+        canvas.TextOut(xm, y, min + QStringLiteral("m"));
+        canvas.TextOut(xs, y, sec + QStringLiteral("s"));
+    }
+}
+
+void TMain::DisplayMoonAge(double age) {
+    static const int columns[3] = {249, 274, 299};
+    const std::array<std::string, 3> texts = MoonAgeTexts(age);
+    for (std::size_t i = 0; i < 3; ++i)
+        WindowCanvas().TextOut(columns[i], 94, QString::fromStdString(texts[i]));
+}
+
+void TMain::DisplayPerigeeAndApogee() {
+    Canvas& c = WindowCanvas();
+    c.TextOut(249, 204, QString::fromStdString(perigeeApogee_.ApogeeDateText));
+    c.TextOut(332, 204, QString::fromStdString(perigeeApogee_.ApogeeDistanceText));
+    c.TextOut(249, 218, QString::fromStdString(perigeeApogee_.PerigeeDateText));
+    c.TextOut(332, 218, QString::fromStdString(perigeeApogee_.PerigeeDistanceText));
+}
+
+std::string TMain::DisplayMoonPhase(const TLunationBracket& bounds, int illuminated, double age,
+                                    int month) {
+    const double length = bounds.NextNewMoon - bounds.PreviousNewMoon;
+    const double p = length > 0 ? age / length * 100 : 0;
+    std::string name = PhaseName(bounds, age, month, phaseList_, phaseCount_, selected_.JD);
+    DrawMoonGraphic(illuminated, p);
+    return name;
+}
+
+void TMain::DrawMoonGraphic(int illuminated, double lunationPercent) {
+    imgMoon.Assign(imgMoonOriginal);
+    Canvas& c = imgMoon.GetCanvas();
+    c.SetPenColor(QColor(30, 30, 30));
+    c.SetPenWidth(1);
+
+    const int k = std::clamp(illuminated, 0, 100);
+    const int b = 75 - (100 - k) * 150 / 100;
+    // Half ellipses of half-width |e| and the Moon's height; a negative e is the same ellipse.
+    auto leftArc = [&c](int e) {
+        e = std::abs(e);
+        c.Arc(78 - e, 3, 78 + e, 154, 78, 3, 78, 154);
+    };
+    auto rightArc = [&c](int e) {
+        e = std::abs(e);
+        c.Arc(78 - e, 3, 78 + e, 154, 78, 154, 78, 3);
+    };
+    auto line = [&c](int x) {
+        c.MoveTo(x, 3);
+        c.LineTo(x, 154);
+    };
+
+    const bool waxing = lunationPercent < 50;
+    for (int e = b; e <= 75; ++e) waxing ? leftArc(e) : rightArc(e);
+    if (b <= 0) line(waxing ? 77 : 78);
+    if (b < 0) {
+        line(waxing ? 78 : 77);
+        for (int e = 0; e <= -b; ++e) waxing ? rightArc(e) : leftArc(e);
+    }
+    DrawMoon();
+}
+
+void TMain::DrawMoon() {
+    const bool north = settings().LatDir != "South";
+    const bool binoculars = opticsMode_ == 0;
+    const bool upright = north == binoculars;
+    const TRect source = upright ? Rect(0, 0, 155, 155) : Rect(155, 155, 0, 0);
+    WindowCanvas().CopyRect(Rect(26, 80, 181, 235), imgMoon.Image(), source);
+}
+
+void TMain::imgOpticsClick() {
+    opticsMode_ = opticsMode_ == 0 ? 1 : 0;
+    imgOptics->SetPicture(opticsMode_ == 0 ? imgBinoculars : imgTelescope);
+    DrawMoon();
+}
+
+void TMain::InvertPhaseIcons() {
+    for (QImage* picture :
+         {&imgFullMoon, &imgNewMoon, &imgFirstQuarterPhase, &imgLastQuarterPhase, &imgBlueMoon})
+        *picture = picture->mirrored(true, true);
+    DisplayPhaseTimes();
+}
+
+void TMain::DisplayLunarRiseSetTimes(TDateTimeRecord d) {
+    const TRiseSet r = MoonRiseSet(d, observer_);
+    std::array<std::pair<std::string, std::string>, 3> pairs = {
+        {{"Transit:", r.TransitText}, {"Moonrise:", r.RiseText}, {"Moonset:", r.SetText}}};
+    // Three compare-and-swap steps put the times in order: "*****" first, "None" last.
+    auto order = [&pairs](std::size_t i, std::size_t j) {
+        if (pairs[i].second > pairs[j].second) std::swap(pairs[i], pairs[j]);
+    };
+    order(0, 2);
+    order(0, 1);
+    order(1, 2);
+    const std::array<std::pair<ClickRegion*, ClickRegion*>, 3> rows = {
+        {{lblMoonTitle1, lblMoonValue1},
+         {lblMoonTitle2, lblMoonValue2},
+         {lblMoontitle3, lblMoonValue3}}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        rows[i].first->SetText(QString::fromStdString(pairs[i].first));
+        rows[i].second->SetText(QString::fromStdString(pairs[i].second));
+    }
+}
+
+void TMain::DisplaySolarRiseSetTimes(TDateTimeRecord d) {
+    struct Row {
+        double h0;
+        ClickRegion* rise;
+        ClickRegion* transit;
+        ClickRegion* set;
+    };
+    const Row rows[] = {{-0.8333, lblSunRise, lblSunTransit, lblSunSet},
+                        {-6, lblCivilStart, nullptr, lblCivilEnd},
+                        {-12, lblNauticalStart, nullptr, lblNauticalEnd},
+                        {-18, lblAstroStart, nullptr, lblAstroEnd}};
+    for (const Row& row : rows) {
+        const TRiseSet r = SunRiseSet(d, row.h0, observer_);
+        row.rise->SetText(QString::fromStdString(r.RiseText));
+        if (row.transit) row.transit->SetText(QString::fromStdString(r.TransitText));
+        row.set->SetText(QString::fromStdString(r.SetText));
+    }
+}
+
+std::string TMain::LocalSiderealTime(TDateTimeRecord d, int mode) {
+    const std::string text = CutText(crescendar::LocalSiderealTime(d, observer_), 15);
+    if (mode == 0) {
+        Canvas& c = imgClockBuf.GetCanvas();
+        const QString shown = QStringLiteral("LST: ") + QString::fromStdString(text);
+        c.TextOut((200 - c.TextWidth(shown)) / 2 + 420, 4, shown);
+    }
+    return text;
+}
+
+} // namespace crescendar

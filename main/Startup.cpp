@@ -1,0 +1,78 @@
+#include "Startup.h"
+
+#include "Clock.h"
+#include "Regional.h"
+#include "fMain.h"
+
+#include "Resources.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+namespace crescendar {
+
+bool DisplayAvailable() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+QString NoDisplayMessage() {
+    return QStringLiteral(
+        "Crescendar needs a graphical display, and none is available here (DISPLAY and "
+        "WAYLAND_DISPLAY are not set).\n"
+        "Run it on a desktop, or under a virtual display with:\n"
+        "    xvfb-run -a build/main/crescendar\n");
+}
+
+void UseSystemRegionalNames() {
+    SetRegionalNames(RegionalNamesFromLocale(QLocale::system()));
+}
+
+bool RenderMainWindow(const QString& file, const QDateTime& at, QString* error) {
+    InitCrescendarResources();
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        if (error) *error = QStringLiteral("cannot make a temporary folder");
+        return false;
+    }
+    const std::string ini = folder.filePath(QStringLiteral("Crescendar.ini")).toStdString();
+    SettingsStore store(ini);
+    store.Load();
+    store.WriteValues({{"LatDeg", "51"},
+                       {"LatMin", "30"},
+                       {"LatSec", "00"},
+                       {"LatDir", "North"},
+                       {"LongDeg", "000"},
+                       {"LongMin", "07"},
+                       {"LongSec", "12"},
+                       {"LongDir", "West"},
+                       {"Location", "London"},
+                       {"DaylightSavings", "False"},
+                       {"TimeZone", "12"}});
+
+    FakeClock clock(at);
+    Clock* previous = InstallClock(&clock);
+    const TSettings saved = settings();
+    bool ok = false;
+    {
+        TMainOptions options;
+        options.SettingsPath = ini;
+        TMain* main = SkinWindow::Create<TMain>(options);
+        main->show();
+        main->FormActivate();
+        main->Timer1.stop();
+        main->Timer1Timer();
+        QApplication::processEvents();
+        const QImage picture = main->grab().toImage();
+        ok = picture.save(file, "PNG");
+        if (!ok && error) *error = QStringLiteral("cannot write %1").arg(file);
+        delete main;
+    }
+    settings() = saved;
+    InstallClock(previous);
+    return ok;
+}
+
+} // namespace crescendar

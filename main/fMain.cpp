@@ -1,0 +1,483 @@
+// The main window: creation, showing, activation, the one-second tick and the title bar.
+#include "fMain.h"
+
+#include "Clock.h"
+#include "Dialogs.h"
+#include "Shell.h"
+
+#include "Settings.h"
+#include "fGlobals.h"
+#include "fMoonCalcs.h"
+#include "fMoonView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QUrl>
+
+namespace crescendar {
+
+namespace {
+
+TMain* g_instance = nullptr;
+
+QColor ToQColor(TColour c) {
+    return QColor(c.Red, c.Green, c.Blue);
+}
+
+const QColor kAqua(0, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kNavy(0, 0, 128);
+const QColor kWindowText(0, 0, 0);
+const QColor kMonthColour(60, 60, 60);
+const QColor kMonthShadowColour(210, 210, 210);
+
+// Connects a region's left-button click to a handler.
+template <class F> void OnClick(ClickRegion* region, F handler) {
+    QObject::connect(region, &ClickRegion::Clicked, region, [handler](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) handler();
+    });
+}
+
+} // namespace
+
+TMain::TMain(TMainOptions options) : options_(std::move(options)) {
+    g_instance = this;
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Crescendar"));
+
+    Timer1.setInterval(1000);
+    CursorTimer.setInterval(250);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(&CursorTimer, &QTimer::timeout, this, [this] { CursorTimerTimer(); });
+
+    LoadPictures();
+    CreateCaptions();
+    CreateTitleRegions();
+    CreateCalendar();
+    CreateTimeEditor();
+
+    lblCursor = MakeLabel(0, 0, QStringLiteral("|"), Qt::black, true);
+    lblCursor->setObjectName(QStringLiteral("lblCursor"));
+    lblCursor->hide();
+}
+
+TMain::~TMain() {
+    if (g_instance == this) g_instance = nullptr;
+}
+
+TMain* TMain::Instance() {
+    return g_instance;
+}
+
+double TMain::ShownUT() const {
+    return selected_.JD - observer_.TotalOffset() / 1440.0 + timeOffset_;
+}
+
+ClickRegion* TMain::MakeLabel(int left, int top, const QString& text, const QColor& colour,
+                              bool bold, int pixelHeight) {
+    auto* label = new ClickRegion(this);
+    label->move(left, top);
+    label->SetFontName(QStringLiteral("Arial"));
+    label->SetFontHeight(pixelHeight);
+    label->SetFontBold(bold);
+    label->SetFontColor(colour);
+    label->SetAutoSize(true);
+    label->SetText(text);
+    return label;
+}
+
+void TMain::LoadPictures() {
+    SetBackground(QImage(QStringLiteral(":/main/bgnd.jpg")));
+    imgClockBgnd.Load(QStringLiteral(":/main/clock_bgnd.jpg"));
+    imgClockBuf.Assign(imgClockBgnd);
+    imgMoonParamsOrig.Load(QStringLiteral(":/main/moon_params.jpg"));
+    imgSunParamsOrig.Load(QStringLiteral(":/main/sun_params.jpg"));
+    imgMoonParams.Assign(imgMoonParamsOrig);
+    imgSunParams.Assign(imgSunParamsOrig);
+    imgMoonOriginal.Load(QStringLiteral(":/main/moon_full.png"));
+    imgMoon.Assign(imgMoonOriginal);
+    imgBinoculars = QImage(QStringLiteral(":/main/binoculars.png"));
+    imgTelescope = QImage(QStringLiteral(":/main/telescope.png"));
+    imgNewMoon = QImage(QStringLiteral(":/main/phase_new.png"));
+    imgFirstQuarterPhase = QImage(QStringLiteral(":/main/phase_first_quarter.png"));
+    imgFullMoon = QImage(QStringLiteral(":/main/phase_full.png"));
+    imgLastQuarterPhase = QImage(QStringLiteral(":/main/phase_last_quarter.png"));
+    imgBlueMoon = QImage(QStringLiteral(":/main/phase_blue.png"));
+}
+
+// The fixed captions and the value labels of the panels and boxes.
+void TMain::CreateCaptions() {
+    const QStringList yellow = {"Visible:",  "Age:",      "Distance:", "R.A.:",   "Dec.:",
+                                "Parallax:", "Diameter:", "Apogee:",   "Perigee:"};
+    const int yellowTops[] = {80, 94, 110, 134, 148, 162, 176, 204, 218};
+    for (int i = 0; i < yellow.size(); ++i) MakeLabel(188, yellowTops[i], yellow[i], kYellow);
+
+    const QStringList moonBox = {"Az.:", "Alt.:", "P.A.:", "Ph.A:"};
+    const QStringList sunBox = {"Az.:", "Alt.:", "R.A.:", "Dec.:"};
+    for (int i = 0; i < 4; ++i) {
+        MakeLabel(284, 284 + 16 * i, moonBox[i], Qt::white);
+        MakeLabel(284, 390 + 16 * i, sunBox[i], Qt::white);
+    }
+
+    const QStringList sun = {"Sunrise:", "Transit:", "Sunset:"};
+    const QStringList twilight = {"Civil:", "Nautical:", "Astronomical:"};
+    for (int i = 0; i < 3; ++i) {
+        MakeLabel(32, 300 + 16 * i, sun[i], kWindowText, true);
+        MakeLabel(32, 404 + 16 * i, twilight[i], kWindowText, true);
+    }
+    MakeLabel(130, 390, QStringLiteral("Start"), kWindowText, true);
+    MakeLabel(212, 390, QStringLiteral("End"), kWindowText, true);
+
+    // Captions never take a click from the controls around them.
+    for (auto* child : findChildren<ClickRegion*>(Qt::FindDirectChildrenOnly))
+        child->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    auto value = [this](const char* name, int left, int top) {
+        ClickRegion* label = MakeLabel(left, top, QString(), kWindowText);
+        label->setObjectName(QLatin1String(name));
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return label;
+    };
+    lblSunRise = value("lblSunRise", 94, 300);
+    lblSunTransit = value("lblSunTransit", 94, 316);
+    lblSunSet = value("lblSunSet", 94, 332);
+    lblMoonTitle1 = value("lblMoonTitle1", 150, 300);
+    lblMoonTitle2 = value("lblMoonTitle2", 150, 316);
+    lblMoontitle3 = value("lblMoontitle3", 150, 332);
+    for (auto* t : {lblMoonTitle1, lblMoonTitle2, lblMoontitle3}) t->SetFontBold(true);
+    lblMoonValue1 = value("lblMoonValue1", 212, 300);
+    lblMoonValue2 = value("lblMoonValue2", 212, 316);
+    lblMoonValue3 = value("lblMoonValue3", 212, 332);
+    lblCivilStart = value("lblCivilStart", 130, 406);
+    lblNauticalStart = value("lblNauticalStart", 130, 422);
+    lblAstroStart = value("lblAstroStart", 130, 438);
+    lblCivilEnd = value("lblCivilEnd", 212, 406);
+    lblNauticalEnd = value("lblNauticalEnd", 212, 422);
+    lblAstroEnd = value("lblAstroEnd", 212, 438);
+}
+
+void TMain::CreateTitleRegions() {
+    auto region = [this](const char* name, int l, int t, int w, int h, const char* hint) {
+        auto* r = new ClickRegion(this, l, t, w, h, QString::fromUtf8(hint));
+        r->setObjectName(QLatin1String(name));
+        return r;
+    };
+    lblPrint = region("lblPrint", 18, 14, 21, 21, "Print Calendar for Month");
+    imgOptics = new ImageControl(this, 44, 13, imgBinoculars, 33, 24);
+    imgOptics->setObjectName(QStringLiteral("imgOptics"));
+    imgOptics->SetHint(
+        QStringLiteral("Switch between view as seen through Binoculars or a Telescope"));
+    lblTimesList = region("lblTimesList", 76, 14, 17, 19,
+                          "Display Moon/Sun Rise/Set times and Twilight times for month");
+    lblLinks = region("lblLinks", 100, 14, 21, 19, "Display links to Lunar Internet Sites");
+    lblClock = region("lblClock", 128, 12, 23, 23, "Change the time within Crescendar");
+    lblReports = region("lblReports", 158, 14, 19, 19, "Display menu showing Report options");
+    imgEclipse =
+        new ImageControl(this, 182, 12, QImage(QStringLiteral(":/main/eclipse.png")), 29, 25);
+    imgEclipse->setObjectName(QStringLiteral("imgEclipse"));
+    imgEclipse->SetHint(
+        QStringLiteral("Display circumstances of Lunar Eclipse occurring this month"));
+    imgEclipse->hide();
+    lblTitle = region("lblTitle", 264, 12, 113, 23, "");
+    Label1 = region("Label1", 446, 12, 21, 21, "Link directly to my 'Skyledger' website");
+    lblConfig = region("lblConfig", 478, 14, 19, 19, "Change configuration parameters");
+    lblHelp = region("lblHelp", 510, 14, 23, 19, "Display online help");
+    lblAbout = region("lblAbout", 544, 12, 17, 21, "Display version information");
+    lblMinimise = region("lblMinimise", 592, 14, 15, 15, "Minimize Crescendar");
+    lblExit = region("lblExit", 614, 14, 13, 15, "Exit Crescendar");
+
+    SetTitleRegion(lblTitle);
+    OnClick(lblPrint, [this] { lblPrintClick(); });
+    OnClick(imgOptics, [this] { imgOpticsClick(); });
+    OnClick(lblTimesList, [this] { lblTimesListClick(); });
+    OnClick(lblLinks, [this] { lblLinksClick(); });
+    OnClick(lblClock, [this] { lblClockClick(); });
+    OnClick(lblReports, [this] { lblReportsClick(); });
+    OnClick(imgEclipse, [this] { imgEclipseClick(); });
+    OnClick(Label1, [this] { Label1Click(); });
+    OnClick(lblConfig, [this] { lblConfigClick(); });
+    OnClick(lblHelp, [this] { lblHelpClick(); });
+    OnClick(lblAbout, [this] { lblAboutClick(); });
+    OnClick(lblMinimise, [this] { lblMinimiseClick(); });
+    OnClick(lblExit, [this] { lblExitClick(); });
+}
+
+QStringList TMain::BesideProgramThenWorkingFolder(const char* relativePath) const {
+    const QString program = options_.ProgramFolder.isEmpty()
+                                ? QCoreApplication::applicationDirPath()
+                                : options_.ProgramFolder;
+    return {QDir(program).filePath(QLatin1String(relativePath)),
+            QDir::current().filePath(QLatin1String(relativePath))};
+}
+
+void TMain::LoadIcon() {
+    // A missing or unreadable icon leaves the platform's default one.
+    for (const QString& path : BesideProgramThenWorkingFolder(kIconFile)) {
+        if (!QFileInfo::exists(path)) continue;
+        QImageReader reader(path);
+        if (!reader.canRead()) continue;
+        const QIcon icon(path);
+        setWindowIcon(icon);
+        QApplication::setWindowIcon(icon);
+        return;
+    }
+}
+
+void TMain::FormCreate() {
+    SetClientSize(640, 480);
+    LoadIcon();
+    fontScale_ = FontScaleFactor();
+
+    Canvas& canvas = WindowCanvas();
+    canvas.SetFontName(QStringLiteral("Arial"));
+    canvas.SetFontSize(ScaledFontSize(9));
+    canvas.SetFontColor(kAqua);
+    canvas.SetBrushColor(Qt::black);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+
+    for (auto* label :
+         {lblMoonValue1, lblMoonValue2, lblMoonValue3, lblSunRise, lblSunTransit, lblSunSet,
+          lblCivilStart, lblCivilEnd, lblNauticalStart, lblNauticalEnd, lblAstroStart, lblAstroEnd})
+        label->SetFontColor(ToQColor(StandardTextColour()));
+
+    timeOffset_ = 0;
+
+    Canvas& clock = imgClockBuf.GetCanvas();
+    clock.SetBrushStyle(BrushStyle::Clear);
+    clock.SetFontName(QStringLiteral("Arial"));
+    clock.SetFontSize(ScaledFontSize(11));
+    clock.SetFontColor(kNavy);
+    clock.SetFontStyle(fsBold);
+
+    for (Picture* box : {&imgMoonParams, &imgSunParams}) {
+        Canvas& c = box->GetCanvas();
+        c.SetBrushStyle(BrushStyle::Clear);
+        c.SetFontName(QStringLiteral("Arial"));
+        c.SetFontSize(ScaledFontSize(9));
+        c.SetFontColor(ToQColor(StandardTextColour()));
+        c.SetFontStyle(fsRegular);
+    }
+
+    lblSelectedmonth->SetFontColor(kMonthColour);
+    lblSelectedMonthShadow->SetFontColor(kMonthShadowColour);
+    lblSelectedYear->move(lblSelectedYear->x(), lblSelectedmonth->y());
+    lblSelectedYear->SetFontColor(kMonthColour);
+    lblSelectedYearShadow->SetFontColor(kMonthShadowColour);
+
+    SettingsStore store =
+        options_.SettingsPath.empty() ? SettingsStore() : SettingsStore(options_.SettingsPath);
+    settings() = store.Load();
+
+    const QDateTime now = CurrentClock().Now();
+    clockDate_ = now.date();
+    selected_.Day = static_cast<std::uint16_t>(clockDate_.day());
+    selected_.Month = static_cast<std::uint16_t>(clockDate_.month());
+    selected_.Year = static_cast<std::uint16_t>(clockDate_.year());
+    selected_.Hour = static_cast<std::uint16_t>(now.time().hour());
+    selected_.Minute = static_cast<std::uint16_t>(now.time().minute());
+    selected_.Second = static_cast<std::uint16_t>(now.time().second());
+    selected_.MSec = static_cast<std::uint16_t>(now.time().msec());
+
+    ApplyZoneSettings();
+
+    opticsMode_ = 0;
+    imgOptics->SetPicture(imgBinoculars);
+
+    // The seven weekday titles and the 42 date cells.
+    for (int i = 0; i < 7; ++i) {
+        auto* title = new ClickRegion(this, 420 + 29 * i, 291, 29, 16);
+        title->setObjectName(QStringLiteral("lblDay%1").arg(i));
+        title->SetFontName(QStringLiteral("Arial"));
+        title->SetFontSize(ScaledFontSize(9));
+        title->SetFontColor(kAqua);
+        title->SetAlignment(Qt::AlignHCenter);
+        title->SetText(QStringLiteral(" "));
+        title->setAttribute(Qt::WA_TransparentForMouseEvents);
+        title->show();
+        WeekdayTitles[static_cast<std::size_t>(i)] = title;
+    }
+    for (int r = 0; r < 6; ++r) {
+        for (int c = 0; c < 7; ++c) {
+            auto* cell = new ClickRegion(this, 420 + 29 * c, 316 + 25 * r, 20, 16);
+            cell->setObjectName(QStringLiteral("lblDate%1%2").arg(QChar('A' + r), QChar('A' + c)));
+            cell->SetFontName(QStringLiteral("Arial"));
+            cell->SetFontSize(ScaledFontSize(11));
+            cell->SetFontBold(true);
+            cell->SetFontColor(ToQColor(StandardTextColour()));
+            cell->SetAlignment(Qt::AlignRight);
+            cell->SetText(QStringLiteral(" "));
+            connect(cell, &ClickRegion::Clicked, this, [this, cell](Qt::MouseButton b) {
+                if (b == Qt::LeftButton) DateSelect(cell);
+            });
+            connect(cell, &ClickRegion::MouseDown, this,
+                    [this, cell](Qt::MouseButton b, Qt::KeyboardModifiers, QPoint) {
+                        DisplayDateInfo(cell, b);
+                    });
+            cell->show();
+            DateCells[static_cast<std::size_t>(7 * r + c)] = cell;
+        }
+    }
+    lblCursor->raise();
+    SetDayTitles(settings().DayOrder);
+}
+
+void TMain::ApplyZoneSettings() {
+    observer_.DaylightOffset = DaylightOffset(settings());
+    observer_.ZoneOffset = ZoneOffset(settings());
+}
+
+void TMain::FormShow() {
+    if (settings().LatDir == "South") InvertPhaseIcons();
+    CentreOnScreen();
+    Timer1.start();
+    // Without a window manager (a virtual display, say) the window may never be activated:
+    // lay the month out now so that the first tick finds it, and ask for activation.
+    if (daysInMonth_ == 0) RefreshLatAndLong();
+    activateWindow();
+}
+
+void TMain::FormActivate() {
+    RefreshLatAndLong();
+}
+
+void TMain::RefreshLatAndLong() {
+    observer_.Longitude = ObserverLongitude(settings());
+    observer_.Latitude = ObserverLatitude(settings());
+    ShowSelectedMonth(selected_);
+}
+
+void TMain::Timer1Timer() {
+    GetTime();
+
+    const double ut = ShownUT();
+    TMoonState moon;
+    TSunPosition sun;
+    MoonPosition(ut, observer_, moon, sun);
+
+    Canvas& canvas = WindowCanvas();
+    canvas.TextOut(249, 80, QString::number(moon.IlluminatedPercent) + QStringLiteral("%     "));
+    canvas.TextOut(
+        249, 110, QString::number(static_cast<long long>(moon.Distance)) + QStringLiteral(" km  "));
+    DisplayCoord(canvas, 249, 273, 301, 134, moon.TopoRAText, 1);
+    DisplayCoord(canvas, 249, 273, 301, 148, moon.TopoDecText, 0);
+    DisplayCoord(canvas, 249, 273, 301, 162, DegreesToDMS(moon.Parallax), 0);
+    DisplayCoord(canvas, 249, 273, 301, 176, DegreesToDMS(2 * moon.Semidiameter), 0);
+
+    imgSunParams.Assign(imgSunParamsOrig);
+    Canvas& sunBox = imgSunParams.GetCanvas();
+    DisplayCoord(sunBox, 10, 34, 62, 3, DegreesToDMS(sun.Azimuth), 0);
+    DisplayCoord(sunBox, 10, 34, 62, 19, DegreesToDMS(sun.Altitude), 0);
+    DisplayCoord(sunBox, 10, 34, 62, 35, sun.Equatorial.RAText, 1);
+    DisplayCoord(sunBox, 10, 34, 62, 51, sun.Equatorial.DecText, 0);
+    canvas.Draw(315, 387, imgSunParams.Image());
+
+    imgMoonParams.Assign(imgMoonParamsOrig);
+    Canvas& moonBox = imgMoonParams.GetCanvas();
+    DisplayCoord(moonBox, 10, 34, 62, 4, DegreesToDMS(moon.Azimuth), 0);
+    DisplayCoord(moonBox, 10, 34, 62, 20, DegreesToDMS(moon.Altitude), 0);
+    DisplayCoord(moonBox, 10, 34, 62, 36, DegreesToDMS(moon.BrightLimbAngle), 0);
+    DisplayCoord(moonBox, 10, 34, 62, 52, DegreesToDMS(moon.PhaseAngle), 0);
+    canvas.Draw(315, 280, imgMoonParams.Image());
+
+    imgClockBuf.Assign(imgClockBgnd);
+    std::string strip = CutText(DisplayTime(selected_) + " - ", 80);
+
+    // The age at the universal-time instant, within the lunation that holds it.
+    const double age = MoonAge(ut, lunationBounds_);
+    DisplayMoonAge(age);
+    DisplayPerigeeAndApogee();
+    strip = CutText(
+        strip + DisplayMoonPhase(lunationBounds_, moon.IlluminatedPercent, age, selected_.Month),
+        80);
+    LocalSiderealTime(JulianDayToDate(ShownJD()), 0);
+
+    Canvas& clock = imgClockBuf.GetCanvas();
+    const QString text = QString::fromStdString(strip);
+    clock.TextOut((382 - clock.TextWidth(text)) / 2 + 20, 4, text);
+    stripText_ = strip;
+    canvas.CopyRect(Rect(0, 40, 639, 63), imgClockBuf.Image(), Rect(0, 0, 639, 23));
+}
+
+// Title-bar regions. The windows that later work provides are reached through the hooks;
+// until they exist their regions do nothing.
+
+void TMain::lblPrintClick() {
+    if (options_.Hooks.ShowPrintOptions) options_.Hooks.ShowPrintOptions();
+}
+
+void TMain::lblTimesListClick() {
+    if (options_.Hooks.ShowTimesList) options_.Hooks.ShowTimesList(selected_);
+}
+
+void TMain::lblLinksClick() {
+    if (options_.Hooks.ShowWebMenu) options_.Hooks.ShowWebMenu();
+}
+
+void TMain::lblReportsClick() {
+    if (options_.Hooks.ShowReportMenu) options_.Hooks.ShowReportMenu();
+}
+
+void TMain::imgEclipseClick() {
+    if (!eclipses_.empty() && options_.Hooks.ShowEclipse) options_.Hooks.ShowEclipse(eclipses_);
+}
+
+void TMain::Label1Click() {
+    CurrentShell().OpenUrl(QUrl(QString::fromLatin1(kAuthorSite)));
+}
+
+void TMain::lblConfigClick() {
+    if (!options_.Hooks.ShowConfiguration) return;
+    options_.Hooks.ShowConfiguration();
+    SetDayTitles(settings().DayOrder);
+    ShowSelectedMonth(selected_);
+}
+
+QString TMain::HelpPagePath() const {
+    for (const QString& path : BesideProgramThenWorkingFolder(kHelpPage))
+        if (QFileInfo(path).isFile()) return QFileInfo(path).absoluteFilePath();
+    return {};
+}
+
+void TMain::lblHelpClick() {
+    const QString path = HelpPagePath();
+    if (path.isEmpty()) {
+        ShowMessage(QStringLiteral("The help page %1 was not found beside the program or in "
+                                   "the working folder.")
+                        .arg(QLatin1String(kHelpPage)),
+                    this);
+        return;
+    }
+    CurrentShell().OpenFile(path);
+}
+
+void TMain::lblAboutClick() {
+    if (options_.Hooks.ShowAbout) options_.Hooks.ShowAbout();
+}
+
+void TMain::lblMinimiseClick() {
+    showMinimized();
+}
+
+void TMain::lblExitClick() {
+    close();
+}
+
+bool TMain::FormKeyPress(QKeyEvent* event) {
+    if (!EditorOpen()) return false;
+    char key = 0;
+    if (event->key() == Qt::Key_Backspace)
+        key = 8;
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        key = 13;
+    else if (event->text().size() == 1 && event->text()[0] >= QLatin1Char('0') &&
+             event->text()[0] <= QLatin1Char('9'))
+        key = event->text()[0].toLatin1();
+    if (key != 0) KeyPress(key);
+    return true;
+}
+
+} // namespace crescendar

@@ -1,0 +1,272 @@
+// The main window: the Moon picture and its data panels, the month calendar with the
+// principal phases, the clock strip and the time and year editors.
+#pragma once
+
+#include "ClickRegion.h"
+#include "ImageControl.h"
+#include "Picture.h"
+#include "SkinWindow.h"
+
+#include "Records.h"
+#include "fEclipse.h"
+#include "fRiseSet.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace crescendar {
+
+// The windows that the main window opens. A hook left empty makes its region do nothing
+// (the window it stands for does not exist yet).
+struct TMainHooks {
+    std::function<void()> ShowPrintOptions;
+    // Hands the selected date-time to the monthly times list and shows it.
+    std::function<void(const TDateTimeRecord&)> ShowTimesList;
+    // True while the monthly times list is visible; RefreshTimesList hands it a new date.
+    std::function<bool()> TimesListVisible;
+    std::function<void(const TDateTimeRecord&)> RefreshTimesList;
+    std::function<void()> ShowWebMenu;
+    std::function<void()> ShowReportMenu;
+    // The month's eclipses (one or two), for the eclipse window.
+    std::function<void(const std::vector<TEclipseResult>&)> ShowEclipse;
+    // Runs the configuration window modally; returns when it is closed.
+    std::function<void()> ShowConfiguration;
+    std::function<void()> ShowAbout;
+    std::function<void()> ShowMonthList;
+    std::function<void(const TDateTimeRecord&)> ShowDateInfo;
+};
+
+struct TMainOptions {
+    TMainHooks Hooks;
+    // INI file of the settings; empty for the user's own store.
+    std::string SettingsPath;
+    // Folder searched first for the icon and the help page; empty for the program's own.
+    QString ProgramFolder;
+};
+
+// The author's web site, opened by Label1.
+inline constexpr const char* kAuthorSite = "https://crescendar.example.org/";
+// The help page, looked up beside the program and then in the working folder.
+inline constexpr const char* kHelpPage = "docs/crescendar.htm";
+inline constexpr const char* kIconFile = "Crescendar.ico";
+
+// What the keyboard edits.
+enum EditField : std::int8_t { efHour = 0, efMinute = 1, efSecond = 2, efYear = 3 };
+
+class TMain : public SkinWindow {
+    Q_OBJECT
+  public:
+    explicit TMain(TMainOptions options = {});
+    ~TMain() override;
+
+    // The one main window of the program (nullptr before it exists).
+    static TMain* Instance();
+
+    // Window events.
+    void FormCreate() override;
+    void FormShow() override;
+    void FormActivate() override;
+    bool FormKeyPress(QKeyEvent* event) override;
+    void Timer1Timer();
+
+    // Title-bar regions.
+    void lblPrintClick();
+    void imgOpticsClick();
+    void lblTimesListClick();
+    void lblLinksClick();
+    void lblClockClick();
+    void lblReportsClick();
+    void imgEclipseClick();
+    void Label1Click();
+    void lblConfigClick();
+    void lblHelpClick();
+    void lblAboutClick();
+    void lblMinimiseClick();
+    void lblExitClick();
+
+    // Observer and settings.
+    void RefreshLatAndLong();
+    // Zone and daylight offsets from the settings (after loading or a configuration change).
+    void ApplyZoneSettings();
+
+    // Month calendar.
+    void SetDayTitles(int order);
+    void ShowSelectedMonth(TDateTimeRecord d);
+    void DateSelect(ClickRegion* cell);
+    void DisplayDateInfo(ClickRegion* cell, Qt::MouseButton button);
+    void DisplayPhaseTimes();
+    void SelectMajorPhaseDate(const ClickRegion* label);
+    void lblSelectedmonthClick();
+    void lblSelectedYearClick();
+    // Ends a year edit; false (and the editor stays open) when the year cannot be taken.
+    bool AcceptYear();
+
+    // Moon view and data panels.
+    void DisplayCoord(Canvas& canvas, int x, int xm, int xs, int y, const TAngleText& a, int style);
+    void DisplayMoonAge(double age);
+    void DisplayPerigeeAndApogee();
+    std::string DisplayMoonPhase(const TLunationBracket& bounds, int illuminated, double age,
+                                 int month);
+    void DrawMoonGraphic(int illuminated, double lunationPercent);
+    void DrawMoon();
+    void InvertPhaseIcons();
+    void DisplayLunarRiseSetTimes(TDateTimeRecord d);
+    void DisplaySolarRiseSetTimes(TDateTimeRecord d);
+    std::string LocalSiderealTime(TDateTimeRecord d, int mode);
+
+    // Clock and time editor.
+    void GetTime();
+    std::string DisplayTime(const TDateTimeRecord& d) const;
+    void lblHourClick();
+    void lblMinuteClick();
+    void lblSecondClick();
+    void ShowCursor(ClickRegion* label);
+    void CursorTimerTimer();
+    void DisplayTimeEditor(bool show);
+    void imgTimeButtonMouseUp(Qt::MouseButton button, QPoint pos);
+    // The key handling of FormKeyPress by character: digits, 8 (Backspace), 13 (Enter).
+    void KeyPress(char key);
+
+    // State read by other windows and by tests.
+    const TDateTimeRecord& SelectedDateTime() const { return selected_; }
+    TDateTimeRecord& SelectedDateTime() { return selected_; }
+    double TimeOffset() const { return timeOffset_; }
+    void SetTimeOffset(double days) { timeOffset_ = days; }
+    const Observer& GetObserver() const { return observer_; }
+    int FirstDayColumn() const { return firstDayColumn_; }
+    int DaysInShownMonth() const { return daysInMonth_; }
+    const TPhaseList& PhaseList() const { return phaseList_; }
+    int PhaseCount() const { return phaseCount_; }
+    const TEclipseResult& EclipseInfo() const { return eclipseInfo_; }
+    const std::vector<TEclipseResult>& Eclipses() const { return eclipses_; }
+    const TLunationBracket& LunationBounds() const { return lunationBounds_; }
+    const TPerigeeApogee& PerigeeApogeeTexts() const { return perigeeApogee_; }
+    int OpticsMode() const { return opticsMode_; }
+    int GetEditField() const { return editField_; }
+    double FontScale() const { return fontScale_; }
+    // The instant shown, local civil time, and its universal-time form.
+    double ShownJD() const { return selected_.JD + timeOffset_; }
+    double ShownUT() const;
+    // The text of the clock strip as last composed.
+    const std::string& StripText() const { return stripText_; }
+    // The help page that lblHelp opens ("" when there is none).
+    QString HelpPagePath() const;
+
+    // Controls, named as in the design.
+    ImageControl* imgOptics = nullptr;
+    ImageControl* imgEclipse = nullptr;
+    ClickRegion* lblPrint = nullptr;
+    ClickRegion* lblTimesList = nullptr;
+    ClickRegion* lblLinks = nullptr;
+    ClickRegion* lblClock = nullptr;
+    ClickRegion* lblReports = nullptr;
+    ClickRegion* lblTitle = nullptr;
+    ClickRegion* Label1 = nullptr;
+    ClickRegion* lblConfig = nullptr;
+    ClickRegion* lblHelp = nullptr;
+    ClickRegion* lblAbout = nullptr;
+    ClickRegion* lblMinimise = nullptr;
+    ClickRegion* lblExit = nullptr;
+
+    ClickRegion* lblMoonTitle1 = nullptr;
+    ClickRegion* lblMoonTitle2 = nullptr;
+    ClickRegion* lblMoontitle3 = nullptr;
+    ClickRegion* lblMoonValue1 = nullptr;
+    ClickRegion* lblMoonValue2 = nullptr;
+    ClickRegion* lblMoonValue3 = nullptr;
+    ClickRegion* lblSunRise = nullptr;
+    ClickRegion* lblSunTransit = nullptr;
+    ClickRegion* lblSunSet = nullptr;
+    ClickRegion* lblCivilStart = nullptr;
+    ClickRegion* lblCivilEnd = nullptr;
+    ClickRegion* lblNauticalStart = nullptr;
+    ClickRegion* lblNauticalEnd = nullptr;
+    ClickRegion* lblAstroStart = nullptr;
+    ClickRegion* lblAstroEnd = nullptr;
+
+    ClickRegion* lblSelectedmonth = nullptr;
+    ClickRegion* lblSelectedMonthShadow = nullptr;
+    ClickRegion* lblSelectedYear = nullptr;
+    ClickRegion* lblSelectedYearShadow = nullptr;
+    ImageControl* imgCurrDate = nullptr;
+    ImageControl* imgYearButton = nullptr;
+    ClickRegion* lblCursor = nullptr;
+    std::array<ImageControl*, 5> imgPhase{};
+    std::array<ClickRegion*, 5> lblPhase{};
+    std::array<ClickRegion*, 7> WeekdayTitles{};
+    std::array<ClickRegion*, 42> DateCells{};
+
+    ImageControl* imgTimeButton = nullptr;
+    ClickRegion* lblHour = nullptr;
+    ClickRegion* lblMinute = nullptr;
+    ClickRegion* lblSecond = nullptr;
+    ClickRegion* lblColon1 = nullptr;
+    ClickRegion* lblColon2 = nullptr;
+
+    QTimer Timer1;
+    QTimer CursorTimer;
+
+    // Off-screen pictures.
+    Picture imgClockBgnd;
+    Picture imgClockBuf;
+    Picture imgMoonParamsOrig;
+    Picture imgSunParamsOrig;
+    Picture imgMoonParams;
+    Picture imgSunParams;
+    Picture imgMoonOriginal;
+    Picture imgMoon;
+    QImage imgBinoculars;
+    QImage imgTelescope;
+    QImage imgNewMoon;
+    QImage imgFirstQuarterPhase; // lit on the right; shown for kind 3
+    QImage imgFullMoon;
+    QImage imgLastQuarterPhase; // lit on the left; shown for kind 1
+    QImage imgBlueMoon;
+
+  private:
+    QStringList BesideProgramThenWorkingFolder(const char* relativePath) const;
+    void CreateTitleRegions();
+    void CreateCaptions();
+    void CreateCalendar();
+    void CreateTimeEditor();
+    void LoadPictures();
+    void LoadIcon();
+    ClickRegion* MakeLabel(int left, int top, const QString& text, const QColor& colour,
+                           bool bold = false, int pixelHeight = 12);
+    const QImage& PhasePicture(int kind) const;
+    ClickRegion* EditTarget() const;
+    int EditMaxLength() const;
+    bool EditorOpen() const;
+    void AcceptTimeEdit();
+    void LayoutMonthLabels();
+
+    TMainOptions options_;
+    double fontScale_ = 1.0;
+
+    // State, as the design orders it.
+    std::uint8_t daysInMonth_ = 0;
+    std::int8_t editField_ = efHour;
+    bool fieldChosen_ = false; // a field of the open time editor has been clicked
+    TLunationBracket lunationBounds_;
+    TPerigeeApogee perigeeApogee_;
+    std::uint8_t opticsMode_ = 0;
+    std::uint8_t firstDayColumn_ = 0;
+    TDateTimeRecord selected_;
+    QDate clockDate_; // the clock's date at the last reading
+    Observer observer_;
+    TEclipseResult eclipseInfo_;
+    std::vector<TEclipseResult> eclipses_;
+    TPhaseList phaseList_{};
+    std::int32_t phaseCount_ = 0;
+    double timeOffset_ = 0.0;
+    std::string stripText_;
+};
+
+} // namespace crescendar

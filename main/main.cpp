@@ -1,0 +1,26 @@
+// Crescendar: the Moon at the observer's place and time.
+#include "Startup.h"
+#include "fMain.h"
+
+#include "Resources.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    using namespace crescendar;
+    if (!DisplayAvailable()) {
+        std::fputs(NoDisplayMessage().toLocal8Bit().constData(), stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    InitCrescendarResources();
+    UseSystemRegionalNames();
+
+    // The main window first; the other windows of the program attach through its hooks.
+    TMain* main = SkinWindow::Create<TMain>();
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,62 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace crescendar {
+
+void SystemDialogs::Beep() {
+    QApplication::beep();
+}
+
+void SystemDialogs::ShowMessage(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QApplication::applicationDisplayName(), text);
+}
+
+QString SystemDialogs::SaveFileName(QWidget* parent, const QString& folder, const QString& name,
+                                    const QString& filter) {
+    const QString start = folder.isEmpty() ? name : QDir(folder).filePath(name);
+    return QFileDialog::getSaveFileName(parent, QString(), start, filter);
+}
+
+void RecordingDialogs::ShowMessage(QWidget* /*parent*/, const QString& text) {
+    messages.push_back(text);
+}
+
+QString RecordingDialogs::SaveFileName(QWidget* /*parent*/, const QString& folder,
+                                       const QString& name, const QString& filter) {
+    saveRequests.push_back({folder, name, filter});
+    return saveAnswer;
+}
+
+namespace {
+Dialogs* installedDialogs = nullptr;
+}
+
+Dialogs& CurrentDialogs() {
+    static SystemDialogs system;
+    return installedDialogs ? *installedDialogs : system;
+}
+
+Dialogs* InstallDialogs(Dialogs* dialogs) {
+    Dialogs* previous = installedDialogs;
+    installedDialogs = dialogs;
+    return previous;
+}
+
+void Beep() {
+    CurrentDialogs().Beep();
+}
+
+void ShowMessage(const QString& text, QWidget* parent) {
+    CurrentDialogs().ShowMessage(parent, text);
+}
+
+QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
+                     const QString& filter) {
+    return CurrentDialogs().SaveFileName(parent, folder, name, filter);
+}
+
+} // namespace crescendar

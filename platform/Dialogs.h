@@ -1,0 +1,61 @@
+// The few system dialogs and sounds the program uses. Windows call the free functions;
+// tests install RecordingDialogs so that nothing modal ever opens.
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class QWidget;
+
+namespace crescendar {
+
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    virtual void Beep() = 0;
+    // A plain message box with an OK button; returns when it is closed.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // Save-file dialog starting in a folder with a proposed name; "" when cancelled.
+    virtual QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
+                                 const QString& filter) = 0;
+};
+
+// The real dialogs (QApplication::beep, QMessageBox, QFileDialog).
+class SystemDialogs : public Dialogs {
+  public:
+    void Beep() override;
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
+                         const QString& filter) override;
+};
+
+// Records every request; the save dialog answers saveAnswer.
+class RecordingDialogs : public Dialogs {
+  public:
+    void Beep() override { ++beeps; }
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
+                         const QString& filter) override;
+
+    struct SaveRequest {
+        QString folder, name, filter;
+    };
+    int beeps = 0;
+    std::vector<QString> messages;
+    std::vector<SaveRequest> saveRequests;
+    QString saveAnswer; // "" acts as Cancel
+};
+
+// The installed dialogs (SystemDialogs until others are installed).
+Dialogs& CurrentDialogs();
+// Installs dialogs (not owned; nullptr restores the system ones); returns the previous ones.
+Dialogs* InstallDialogs(Dialogs* dialogs);
+
+// Shortcuts through CurrentDialogs().
+void Beep();
+void ShowMessage(const QString& text, QWidget* parent = nullptr);
+QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
+                     const QString& filter);
+
+} // namespace crescendar

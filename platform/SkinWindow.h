@@ -1,0 +1,103 @@
+// A borderless window painted from a picture skin, with a persistent window canvas.
+//
+// Painting, bottom to top: the background picture at (0, 0), then the window canvas (an
+// image the size of the client area, transparent until drawn on; text and pictures drawn
+// on it stay until overwritten), then the child controls (regions, images). FormPaint runs
+// at the start of every repaint and may draw on the window canvas.
+//
+// Hooks, named as the windows' handlers: FormCreate (run by Create/CreateForm right after
+// construction), FormShow (each time the window is shown), FormActivate (each time it
+// becomes the program's active window, coming from another window of the program or shown
+// first; not when the user returns from another application), FormPaint, FormKeyPress (key
+// preview: every key press for the window or any of its children reaches it first).
+#pragma once
+
+#include "Canvas.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+#include <utility>
+
+namespace crescendar {
+
+class ClickRegion;
+
+class SkinWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit SkinWindow(QWidget* parent = nullptr);
+    ~SkinWindow() override;
+
+    // Constructs a window and runs its FormCreate.
+    template <class T, class... Args> static T* Create(Args&&... args) {
+        T* w = new T(std::forward<Args>(args)...);
+        w->CreateForm();
+        return w;
+    }
+    // Runs FormCreate once (later calls do nothing).
+    void CreateForm();
+
+    // Fixed client size; the window canvas keeps its content at the top-left.
+    void SetClientSize(int width, int height);
+    void SetBackground(const QImage& picture);
+    const QImage& Background() const { return background_; }
+    // Colour of the client area where the background picture does not reach (black).
+    void SetColor(const QColor& color);
+
+    // The window canvas (drawing on it repaints the window).
+    Canvas& WindowCanvas() { return canvas_; }
+    const QImage& CanvasImage() const { return canvasImage_; }
+    // Makes the whole window canvas transparent again.
+    void ClearCanvas();
+
+    // Title dragging with any mouse button, no bounds. Positions are in the title control's
+    // coordinates. SetTitleRegion wires a region's mouse down/move/up to these.
+    void DragMouseDown(QPoint pos);
+    void DragMouseMove(QPoint pos);
+    void DragMouseUp();
+    bool Dragging() const { return dragging_; }
+    void SetTitleRegion(ClickRegion* title);
+    // A left click on the region closes / minimises the window.
+    void SetExitRegion(ClickRegion* exit);
+    void SetMinimiseRegion(ClickRegion* minimise);
+
+    // Placement (frame position = client position: the window has no border).
+    // Left = (screen width - width) div 2, top likewise.
+    void CentreOnScreen();
+    // Left = other.Left + (other.Width - Width) div 2, top likewise.
+    void CentreOver(const QWidget& other);
+    // A negative left or top becomes 0; a right or bottom edge past the screen's moves the
+    // window back so that it ends at the screen's edge.
+    void KeepOnScreen();
+    // Width and height of the screen the window is on (the primary screen when none).
+    static QSize ScreenSize();
+
+  protected:
+    virtual void FormCreate() {}
+    virtual void FormShow() {}
+    virtual void FormActivate() {}
+    virtual void FormPaint() {}
+    // Return true to swallow the key (children then do not get it).
+    virtual bool FormKeyPress(QKeyEvent* /*event*/) { return false; }
+
+    void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+  private:
+    QImage background_;
+    QColor color_ = Qt::black;
+    QImage canvasImage_;
+    Canvas canvas_;
+    QPoint dragOrigin_;
+    bool dragging_ = false;
+    bool created_ = false;
+    bool inPaint_ = false;
+    bool previewing_ = false;
+};
+
+} // namespace crescendar

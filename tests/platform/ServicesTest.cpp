@@ -1,0 +1,52 @@
+#include "Clock.h"
+#include "Dialogs.h"
+#include "Shell.h"
+
+#include <gtest/gtest.h>
+
+namespace crescendar {
+namespace {
+
+TEST(Services, RecordingShellRecordsAndInstallRestores) {
+    RecordingShell rec;
+    Shell* before = InstallShell(&rec);
+    CurrentShell().OpenFile("docs/crescendar.htm");
+    CurrentShell().OpenUrl(QUrl("https://example.org/moon"));
+    ASSERT_EQ(rec.files.size(), 1u);
+    EXPECT_EQ(rec.files[0], "docs/crescendar.htm");
+    ASSERT_EQ(rec.urls.size(), 1u);
+    EXPECT_EQ(rec.urls[0], QUrl("https://example.org/moon"));
+    EXPECT_EQ(InstallShell(before), &rec);
+    EXPECT_NE(&CurrentShell(), &rec);
+}
+
+TEST(Services, FakeClockStandsStillUntilAdvanced) {
+    FakeClock fake(QDateTime(QDate(2024, 3, 31), QTime(23, 59, 59, 500)));
+    Clock* before = InstallClock(&fake);
+    EXPECT_EQ(CurrentClock().TimeOfDay(), QTime(23, 59, 59, 500));
+    fake.Advance(600); // past midnight
+    EXPECT_EQ(CurrentClock().Today(), QDate(2024, 4, 1));
+    EXPECT_EQ(CurrentClock().TimeOfDay(), QTime(0, 0, 0, 100));
+    InstallClock(before);
+    EXPECT_LE(std::abs(CurrentClock().Now().secsTo(QDateTime::currentDateTime())), 2);
+}
+
+TEST(Services, RecordingDialogsNeverBlock) {
+    RecordingDialogs rec;
+    Dialogs* before = InstallDialogs(&rec);
+    Beep();
+    ShowMessage("The \"From\" date must be less than the \"To\" date.");
+    EXPECT_EQ(SaveFileName(nullptr, "/tmp", "MoonPhases.BMP", "*.BMP"), ""); // cancelled
+    rec.saveAnswer = "/tmp/x.bmp";
+    EXPECT_EQ(SaveFileName(nullptr, "", "MoonPhases.BMP", "*.BMP"), "/tmp/x.bmp");
+    EXPECT_EQ(rec.beeps, 1);
+    ASSERT_EQ(rec.messages.size(), 1u);
+    EXPECT_TRUE(rec.messages[0].startsWith("The \"From\""));
+    ASSERT_EQ(rec.saveRequests.size(), 2u);
+    EXPECT_EQ(rec.saveRequests[0].folder, "/tmp");
+    EXPECT_EQ(rec.saveRequests[1].name, "MoonPhases.BMP");
+    InstallDialogs(before);
+}
+
+} // namespace
+} // namespace crescendar

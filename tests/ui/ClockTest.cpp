@@ -1,0 +1,171 @@
+// The running clock, the time editor and its Now button, and the keys of the editors.
+#include "MainFixture.h"
+
+#include "fGlobals.h"
+
+#include <cmath>
+
+namespace crescendar {
+namespace {
+
+using ClockTest = MainFixture;
+
+TEST_F(ClockTest, ClickingAPhaseShowsItsDayAndMinuteAndKeepsRunning) {
+    Start(At(2025, 6, 10, 10, 40, 12));
+    Tick();
+    w->lblPhase[0]->SetText(QStringLiteral("07:15  21 June 2025"));
+    Click(w->lblPhase[0]);
+    EXPECT_EQ(w->SelectedDateTime().Day, 21);
+    EXPECT_NEAR(w->TimeOffset() * 1440, -205, 1e-9);
+    Tick();
+    EXPECT_EQ(w->StripText().substr(0, 22), "07:15:12  21 June 2025");
+    clock.Advance(5000);
+    Tick();
+    EXPECT_EQ(w->StripText().substr(0, 8), "07:15:17");
+}
+
+TEST_F(ClockTest, TypedTimeRunsOnFromTheClock) {
+    Start(At(2025, 3, 14, 10, 15, 30));
+    Tick();
+    Click(w->lblClock);
+    EXPECT_FALSE(w->Timer1.isActive()); // the displays stand still while editing
+    EXPECT_EQ(w->lblHour->Text(), "10");
+    EXPECT_EQ(w->lblMinute->Text(), "15");
+    EXPECT_EQ(w->lblSecond->Text(), "30");
+
+    Click(w->lblMinute);
+    Type("7"); // a third digit is ignored
+    EXPECT_EQ(w->lblMinute->Text(), "15");
+
+    Click(w->lblHour);
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Backspace);
+    Type("22");
+    clock.Set(At(2025, 3, 14, 10, 15, 40));
+    Key(Qt::Key_Return);
+    EXPECT_NEAR(w->TimeOffset() * 86400, 12 * 3600 - 10, 1e-6);
+    EXPECT_TRUE(w->Timer1.isActive());
+    EXPECT_TRUE(w->imgTimeButton->isHidden());
+    EXPECT_EQ(w->StripText().substr(0, 8), "22:15:30");
+    clock.Advance(1000);
+    Tick();
+    EXPECT_EQ(w->StripText().substr(0, 8), "22:15:31");
+}
+
+TEST_F(ClockTest, InvalidTimesBeepAndKeepTheEditorOpen) {
+    Start(At(2025, 3, 14, 10, 15, 30));
+    Tick();
+    Click(w->lblClock);
+    Click(w->lblHour);
+    Type("4"); // "10" is full: nothing
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Return); // empty hour
+    EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_TRUE(dialogs.messages.empty());
+    Type("24");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(dialogs.beeps, 2);
+
+    // A field out of range is refused even when another field is the one being edited.
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Backspace);
+    Type("09");
+    Click(w->lblMinute);
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Backspace);
+    Type("75");
+    Click(w->lblHour);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(dialogs.beeps, 3);
+
+    EXPECT_EQ(w->TimeOffset(), 0);
+    EXPECT_FALSE(w->imgTimeButton->isHidden());
+    EXPECT_FALSE(w->Timer1.isActive());
+}
+
+TEST_F(ClockTest, KeysDoNothingWithoutAnOpenEditorOrChosenField) {
+    Start(At(2025, 3, 14, 10, 15, 30));
+    Tick();
+    Type("5");
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(w->lblSelectedYear->Text(), "2025");
+    EXPECT_EQ(w->lblHour->Text(), "00");
+
+    Click(w->lblClock); // open, no field chosen yet
+    Key(Qt::Key_Backspace);
+    Type("1");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(w->lblHour->Text(), "10");
+    EXPECT_EQ(dialogs.beeps, 0);
+    EXPECT_FALSE(w->imgTimeButton->isHidden());
+}
+
+TEST_F(ClockTest, NowButtonRestoresTodayOnlyInsideTheButton) {
+    Start(At(2025, 3, 14, 10, 15, 30));
+    Tick();
+    w->lblPhase[0]->SetText(QStringLiteral("16:32  06 March 2025"));
+    Click(w->lblPhase[0]);
+    Click(w->lblClock);
+    Mouse(w->imgTimeButton, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {86, 10});
+    Mouse(w->imgTimeButton, QEvent::MouseButtonRelease, Qt::LeftButton, {}, {86, 10});
+    EXPECT_FALSE(w->imgTimeButton->isHidden());
+    EXPECT_EQ(w->SelectedDateTime().Day, 6);
+
+    Mouse(w->imgTimeButton, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {87, 19});
+    Mouse(w->imgTimeButton, QEvent::MouseButtonRelease, Qt::LeftButton, {}, {87, 19});
+    EXPECT_TRUE(w->imgTimeButton->isHidden());
+    EXPECT_EQ(w->TimeOffset(), 0);
+    EXPECT_EQ(w->SelectedDateTime().Day, 14);
+    EXPECT_TRUE(w->Timer1.isActive());
+    EXPECT_EQ(w->StripText().substr(0, 8), "10:15:30");
+}
+
+TEST_F(ClockTest, MidnightMovesTheSelectedDayIntoTheNextMonthAndYear) {
+    Start(At(2025, 12, 31, 23, 59, 59));
+    Tick();
+    clock.Set(At(2026, 1, 1, 0, 0, 0));
+    Tick();
+    const TDateTimeRecord& d = w->SelectedDateTime();
+    EXPECT_EQ(d.Day, 1);
+    EXPECT_EQ(d.Month, 1);
+    EXPECT_EQ(d.Year, 2026);
+    EXPECT_EQ(w->lblSelectedmonth->Text(), "January");
+    EXPECT_EQ(w->lblSelectedYear->Text(), "2026");
+    EXPECT_EQ(Cell(4), "1"); // 1 January 2026 is a Thursday
+    EXPECT_EQ(w->StripText().substr(0, 25), "00:00:00  01 January 2026");
+}
+
+TEST_F(ClockTest, AnOtherYearSelectedStillMovesOnAtMidnightButNotWhenTheClockGoesBack) {
+    Start(At(2025, 10, 26, 1, 59, 59));
+    Tick();
+    Click(w->lblSelectedYear);
+    for (int i = 0; i < 4; ++i) Key(Qt::Key_Backspace);
+    Type("1990");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(w->SelectedDateTime().Year, 1990);
+
+    clock.Set(At(2025, 10, 26, 1, 0, 0)); // summer time ends: the clock goes back an hour
+    Tick();
+    EXPECT_EQ(w->SelectedDateTime().Day, 26);
+
+    clock.Set(At(2025, 10, 27, 0, 0, 1));
+    Tick();
+    EXPECT_EQ(w->SelectedDateTime().Day, 27);
+    EXPECT_EQ(w->SelectedDateTime().Year, 1990);
+}
+
+TEST_F(ClockTest, EngineGetsUniversalTimeAndTheOffsetMovesTheShownInstant) {
+    Start(At(2025, 3, 14, 12, 0, 0), {{"TimeZone", "13"}}); // GMT + 01:00
+    Tick();
+    EXPECT_NEAR(w->ShownUT(), MakeDate(2025, 3, 14, 11).JD, 1e-9);
+
+    w->SetTimeOffset(0.5);
+    clock.Set(At(2025, 3, 14, 18, 0, 0));
+    Tick();
+    EXPECT_EQ(w->StripText().substr(0, 22), "06:00:00  15 March 202");
+}
+
+} // namespace
+} // namespace crescendar

@@ -1,0 +1,120 @@
+#include "Drawing.h"
+
+#include <QLinearGradient>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace artgen {
+
+QFont sansFont(double pixelSize, bool bold) {
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(int(std::lround(pixelSize)));
+    f.setBold(bold);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+QFont serifFont(double pixelSize, bool bold, bool italic) {
+    QFont f(QStringLiteral("Liberation Serif"));
+    f.setPixelSize(int(std::lround(pixelSize)));
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+QColor mix(const QColor& a, const QColor& b, double t) {
+    auto lerp = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
+    return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
+                  lerp(a.alpha(), b.alpha()));
+}
+
+QImage newImage(QSize size, const QColor& fill) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    return image;
+}
+
+void fillVertical(QPainter& p, const QRectF& rect, const QColor& top, const QColor& bottom) {
+    QLinearGradient g(rect.topLeft(), rect.bottomLeft());
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.fillRect(rect, g);
+}
+
+void bevel(QPainter& p, const QRect& rect, int width, bool raised, const QColor& light,
+           const QColor& dark) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (int i = 0; i < width; ++i) {
+        // Outer rings are the strongest; the bevel softens towards the inside.
+        double fade = width > 1 ? double(i) / (width - 1) * 0.45 : 0.0;
+        QColor hi = raised ? light : dark;
+        QColor lo = raised ? dark : light;
+        QColor mid = mix(light, dark, 0.5);
+        hi = mix(hi, mid, fade);
+        lo = mix(lo, mid, fade);
+        const QRect r = rect.adjusted(i, i, -i - 1, -i - 1);
+        p.setPen(hi);
+        p.drawLine(r.left(), r.top(), r.right(), r.top());
+        p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+        p.setPen(lo);
+        p.drawLine(r.left() + 1, r.bottom(), r.right(), r.bottom());
+        p.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
+    }
+    p.restore();
+}
+
+static QRgb shade(QRgb c, double delta) {
+    auto f = [delta](int v) { return std::clamp(int(std::lround(v + delta)), 0, 255); };
+    return qRgba(f(qRed(c)), f(qGreen(c)), f(qBlue(c)), qAlpha(c));
+}
+
+void grain(QImage& image, const QRect& rect, double amplitude, std::uint32_t seed) {
+    Rng rng(seed);
+    const QRect r = rect.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = r.left(); x <= r.right(); ++x)
+            line[x] = shade(line[x], (rng.uniform() * 2 - 1) * amplitude);
+    }
+}
+
+void softNoise(QImage& image, const QRect& rect, double amplitude, int cell, std::uint32_t seed) {
+    // Value noise on a coarse lattice, interpolated smoothly: a cloudy texture.
+    const QRect r = rect.intersected(image.rect());
+    const int cols = r.width() / cell + 3;
+    const int rows = r.height() / cell + 3;
+    std::vector<double> lattice(std::size_t(cols) * rows);
+    Rng rng(seed);
+    for (double& v : lattice) v = rng.uniform() * 2 - 1;
+    auto at = [&](int cx, int cy) { return lattice[std::size_t(cy) * cols + cx]; };
+    auto smooth = [](double t) { return t * t * (3 - 2 * t); };
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const double fy = double(y - r.top()) / cell;
+        const int cy = int(fy);
+        const double ty = smooth(fy - cy);
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const double fx = double(x - r.left()) / cell;
+            const int cx = int(fx);
+            const double tx = smooth(fx - cx);
+            const double top = at(cx, cy) + (at(cx + 1, cy) - at(cx, cy)) * tx;
+            const double bottom = at(cx, cy + 1) + (at(cx + 1, cy + 1) - at(cx, cy + 1)) * tx;
+            line[x] = shade(line[x], (top + (bottom - top) * ty) * amplitude);
+        }
+    }
+}
+
+void shadowText(QPainter& p, const QRect& rect, int flags, const QString& text, const QColor& ink,
+                const QColor& shadow, QPoint shadowOffset) {
+    p.setPen(shadow);
+    p.drawText(rect.translated(shadowOffset), flags, text);
+    p.setPen(ink);
+    p.drawText(rect, flags, text);
+}
+
+} // namespace artgen
