@@ -19,6 +19,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -148,6 +149,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "crescendar-artgen: cannot write %s\n", qPrintable(iconPath));
             return 1;
         }
+        // The largest size also as a PNG, for the desktop's icon theme.
+        QString pngPath = iconPath;
+        pngPath.replace(QRegularExpression("\\.ico$"), ".png");
+        if (pngPath != iconPath && !save(icons.last(), pngPath)) return 1;
     }
     if (!sheetPath.isEmpty()) {
         // The sheet shows the pictures as they were written, JPEG losses included.
