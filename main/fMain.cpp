@@ -210,8 +210,11 @@ QStringList TMain::BesideProgramThenWorkingFolder(const char* relativePath) cons
     const QString program = options_.ProgramFolder.isEmpty()
                                 ? QCoreApplication::applicationDirPath()
                                 : options_.ProgramFolder;
+    // Last, where an installed program keeps its files (bin/../share/crescendar).
     return {QDir(program).filePath(QLatin1String(relativePath)),
-            QDir::current().filePath(QLatin1String(relativePath))};
+            QDir::current().filePath(QLatin1String(relativePath)),
+            QDir(program).filePath(QStringLiteral("../share/crescendar/") +
+                                   QLatin1String(relativePath))};
 }
 
 void TMain::LoadIcon() {
@@ -438,7 +441,7 @@ void TMain::lblConfigClick() {
 
 QString TMain::HelpPagePath() const {
     for (const QString& path : BesideProgramThenWorkingFolder(kHelpPage))
-        if (QFileInfo(path).isFile()) return QFileInfo(path).absoluteFilePath();
+        if (QFileInfo(path).isFile()) return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     return {};
 }
 

@@ -10,7 +10,9 @@
 
 namespace crescendar {
 
-HintTimer::HintTimer(QWidget* owner) : QObject(owner), owner_(owner) {
+// Not a child of its owner: a member that is also a child would announce its own removal to
+// the owner while the owner is being destroyed.
+HintTimer::HintTimer(QWidget* owner) : owner_(owner) {
     timer_.setSingleShot(true);
     timer_.setInterval(kHintDelayMs);
     connect(&timer_, &QTimer::timeout, this, [this] {

@@ -42,15 +42,6 @@ TEST_F(WindowTest, AnyButtonDragsTheWindowByItsTitle) {
     }
 }
 
-TEST_F(WindowTest, RegionsHaveTheirHintsAfterThreeSeconds) {
-    Start(At(2025, 3, 14));
-    EXPECT_EQ(w->lblExit->Hint(), "Exit Crescendar");
-    EXPECT_EQ(w->lblClock->Hint(), "Change the time within Crescendar");
-    EXPECT_EQ(w->imgEclipse->Hint(), "Display circumstances of Lunar Eclipse occurring this month");
-    EXPECT_EQ(w->lblExit->HintDelay(), 3000);
-    EXPECT_TRUE(w->lblTitle->Hint().isEmpty());
-}
-
 TEST_F(WindowTest, RegionsWithoutTheirWindowDoNothingAndHooksAreCalled) {
     Start(At(2025, 3, 14));
     for (ClickRegion* r :
@@ -113,12 +104,6 @@ TEST_F(WindowTest, IconIsOptional) {
     EXPECT_EQ(w->lblSelectedYear->Text(), "2025");
     Tick();
     EXPECT_FALSE(w->StripText().empty());
-}
-
-TEST_F(WindowTest, ExitClosesTheWindow) {
-    Start(At(2025, 3, 14));
-    Click(w->lblExit);
-    EXPECT_FALSE(w->isVisible());
 }
 
 TEST_F(WindowTest, ScreenshotRendersTheWholeWindow) {
