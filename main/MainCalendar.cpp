@@ -163,6 +163,7 @@ void TMain::DisplayPhaseTimes() {
     eclipses_ = CheckForEclipses(phaseList_, phaseCount_, selected_.Year, observer_);
     eclipseInfo_ = eclipses_.empty() ? TEclipseResult{} : eclipses_.front();
     imgEclipse->setVisible(!eclipses_.empty());
+    if (options_.Hooks.EclipsesChanged) options_.Hooks.EclipsesChanged(eclipses_);
 
     for (std::size_t k = 0; k < 5; ++k) {
         const bool shown = static_cast<int>(k) < phaseCount_;

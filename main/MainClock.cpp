@@ -189,9 +189,8 @@ void TMain::KeyPress(char key) {
     if (key != 13) return;
 
     if (editField_ == efYear) {
-        if (AcceptYear() && options_.Hooks.TimesListVisible && options_.Hooks.RefreshTimesList &&
-            options_.Hooks.TimesListVisible())
-            options_.Hooks.RefreshTimesList(selected_);
+        if (AcceptYear() && options_.Hooks.RefreshVisibleReports)
+            options_.Hooks.RefreshVisibleReports(selected_);
         return;
     }
     // Every field must hold a number within its range; otherwise the beep, and the editor

@@ -29,13 +29,16 @@ struct TMainHooks {
     std::function<void()> ShowPrintOptions;
     // Hands the selected date-time to the monthly times list and shows it.
     std::function<void(const TDateTimeRecord&)> ShowTimesList;
-    // True while the monthly times list is visible; RefreshTimesList hands it a new date.
-    std::function<bool()> TimesListVisible;
-    std::function<void(const TDateTimeRecord&)> RefreshTimesList;
+    // The year editor has changed the year: the report windows that are visible show the
+    // new date.
+    std::function<void(const TDateTimeRecord&)> RefreshVisibleReports;
     std::function<void()> ShowWebMenu;
     std::function<void()> ShowReportMenu;
     // The month's eclipses (one or two), for the eclipse window.
     std::function<void(const std::vector<TEclipseResult>&)> ShowEclipse;
+    // The month shown has changed its eclipses (none, one or two): an open eclipse window
+    // follows, or closes when there is none.
+    std::function<void(const std::vector<TEclipseResult>&)> EclipsesChanged;
     // Runs the configuration window modally; returns when it is closed.
     std::function<void()> ShowConfiguration;
     std::function<void()> ShowAbout;

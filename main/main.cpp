@@ -1,4 +1,5 @@
 // Crescendar: the Moon at the observer's place and time.
+#include "ProgramWindows.h"
 #include "Startup.h"
 #include "fMain.h"
 
@@ -18,8 +19,9 @@ int main(int argc, char** argv) {
     InitCrescendarResources();
     UseSystemRegionalNames();
 
-    // The main window first; the other windows of the program attach through its hooks.
-    TMain* main = SkinWindow::Create<TMain>();
+    // The main window first, then every other window; they attach through its hooks.
+    const auto windows = CreateProgramWindows();
+    TMain* main = windows->Main;
     main->setAttribute(Qt::WA_DeleteOnClose);
     main->show();
     return QApplication::exec();

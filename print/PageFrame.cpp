@@ -1,0 +1,119 @@
+#include "PageFrame.h"
+
+#include "Settings.h"
+#include "fGlobals.h"
+#include "fMain.h"
+
+#include <QFont>
+
+namespace crescendar {
+
+namespace {
+
+const QString kSerif = QStringLiteral("Times New Roman");
+constexpr const char* kDegreeSign = "\xC2\xB0";
+
+} // namespace
+
+void InstallPrintFonts() {
+    static const bool installed = [] {
+        QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                                  QStringLiteral("Liberation Serif"));
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    (void)installed;
+}
+
+PageFrame::PageFrame(PrintTarget& target) : target_(target) {
+    InstallPrintFonts();
+}
+
+int PageFrame::P(double k) const {
+    // The small addend keeps exact products such as 24.000 from truncating to 23.
+    return static_cast<int>(PageWidth() * k / 1000.0 + 1e-9);
+}
+
+QString PageFrame::StampText() {
+    const std::string stamp = std::string("Printed by Crescendar V2.40 (") + kAuthorSite + ")";
+    return QString::fromStdString(CutText(stamp, 100));
+}
+
+QString PageFrame::TitleText(int month, int year) {
+    return QString::fromStdString(CutText(LongMonthName(month) + " " + std::to_string(year), 20));
+}
+
+QString PageFrame::LocationLine(const TSettings& s) {
+    const std::string line = s.Location + "     Latitude: " + s.LatDeg + kDegreeSign + " " +
+                             s.LatMin + "' " + s.LatSec + "\" " + s.LatDir +
+                             ",   Longitude: " + s.LongDeg + kDegreeSign + " " + s.LongMin + "' " +
+                             s.LongSec + "\" " + s.LongDir;
+    return QString::fromStdString(CutText(line, 90)).trimmed();
+}
+
+void PageFrame::Write(int x, int y, const QString& text) {
+    GetCanvas().TextOut(x, y, text);
+    texts_.push_back({x, y, text});
+}
+
+void PageFrame::PrintPageHeader(int month, int year) {
+    Canvas& c = GetCanvas();
+    const int w = PageWidth(), h = PageHeight();
+
+    c.SetFontName(kSerif);
+    c.SetFontStyle(fsRegular);
+    c.SetFontSize(7);
+    stampLine_ = StampText();
+    footerMargin_ = 2 * c.TextHeight(stampLine_);
+
+    c.SetPenColor(Qt::black);
+    c.SetPenWidth(1);
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(Qt::white);
+    c.Rectangle(0, 0, (w / 7) * 7, h - footerMargin_);
+
+    const QString title = TitleText(month, year);
+    c.SetFontSize(24);
+    c.SetFontStyle(fsBold);
+    c.SetFontColor(Qt::black);
+    Write((w - c.TextWidth(title)) / 2, 40, title);
+    headerMargin_ = 3 * c.TextHeight(title);
+
+    const QString location = LocationLine(settings());
+    c.SetFontSize(14);
+    Write((w - c.TextWidth(location)) / 2, 4 * headerMargin_ / 7, location);
+}
+
+void PageFrame::PrintPageFooter() {
+    Canvas& c = GetCanvas();
+    c.SetFontName(kSerif);
+    c.SetFontSize(7);
+    c.SetFontStyle(fsItalic);
+    c.SetFontColor(Qt::black);
+    Write((PageWidth() - c.TextWidth(stampLine_)) / 2,
+          PageHeight() - static_cast<int>(footerMargin_ * 0.75), stampLine_);
+    c.SetFontStyle(fsRegular);
+}
+
+// ----- the landscape job ----------------------------------------------------------------
+
+LandscapeJob::LandscapeJob(PrintTarget& target, const QString& title)
+    : target_(target), saved_(target.Orientation()) {
+    target_.SetOrientation(PageOrientation::Landscape);
+    started_ = target_.BeginDoc(title);
+    if (!started_) target_.SetOrientation(saved_);
+}
+
+LandscapeJob::~LandscapeJob() {
+    Finish();
+}
+
+bool LandscapeJob::Finish() {
+    if (!started_ || finished_) return false;
+    finished_ = true;
+    const bool ok = target_.EndDoc();
+    target_.SetOrientation(saved_);
+    return ok;
+}
+
+} // namespace crescendar

@@ -1,0 +1,441 @@
+#include "fPrint.h"
+
+#include "Settings.h"
+#include "fGlobals.h"
+#include "fMain.h"
+#include "fMoonCalcs.h"
+#include "fRiseSet.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <utility>
+
+namespace crescendar {
+
+namespace {
+
+const QString kSerif = QStringLiteral("Times New Roman");
+const QColor kWeekdayFill(255, 255, 0);
+
+bool NorthernObserver() {
+    return settings().LatDir == "North";
+}
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+TCalendarSheet CalendarSheetOf(const TMain& main) {
+    TCalendarSheet sheet;
+    for (std::size_t i = 0; i < sheet.DateCells.size(); ++i)
+        sheet.DateCells[i] = main.DateCells[i] ? main.DateCells[i]->Text() : QStringLiteral(" ");
+    sheet.FirstDayColumn = main.FirstDayColumn();
+    sheet.Phases = main.PhaseList();
+    sheet.PhaseCount = main.PhaseCount();
+    sheet.Obs = main.GetObserver();
+    sheet.TimeOffset = main.TimeOffset();
+    return sheet;
+}
+
+TPrint::TPrint(PrintTarget& target, TCalendarSheet sheet)
+    : sheet_(std::move(sheet)), frame_(target) {}
+
+int TPrint::CellHeight() const {
+    return (frame_.PageHeight() - frame_.HeaderMargin() - frame_.FooterMargin()) / 6;
+}
+
+bool TPrint::PrintCalendar(int month, int year) {
+    LandscapeJob job(frame_.Target(),
+                     QStringLiteral("Crescendar ") + PageFrame::TitleText(month, year));
+    if (!job.Started()) return false;
+    PrintPageHeader(month, year);
+    PrintWeekdayTitles();
+    PrintCalendarDays(month, year);
+    if (settings().PrintMajorPhases) PrintMajorPhaseMarks();
+    PrintPageFooter();
+    return job.Finish();
+}
+
+void TPrint::PrintWeekdayTitles() {
+    Canvas& c = frame_.GetCanvas();
+    c.SetFontName(kSerif);
+    c.SetFontSize(12);
+    c.SetFontStyle(fsBold);
+    const int cw = CellWidth();
+    const int h0 = frame_.P(12.86);
+    const int rowHeight = c.TextHeight(QStringLiteral("Tg")) + h0;
+    const int top = frame_.HeaderMargin();
+    c.SetPenColor(Qt::black);
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(kWeekdayFill);
+    for (int i = 0; i < 7; ++i) {
+        const std::string& day = RegionalNames().LongDayNames[(settings().DayOrder + i) % 7];
+        const QString name = Text(CutText(day, 10));
+        c.Rectangle(i * cw, top, i * cw + cw, top + rowHeight);
+        frame_.Write(i * cw + (cw - c.TextWidth(name)) / 2, top + h0 / 2, name);
+    }
+    frame_.SetHeaderMargin(top + rowHeight);
+    c.SetBrushColor(Qt::white);
+}
+
+void TPrint::PrintCalendarDays(int month, int year) {
+    Canvas& c = frame_.GetCanvas();
+    const TSettings& s = settings();
+    const int cw = CellWidth(), ch = CellHeight();
+    // Moon drawings are hatched pixel by pixel on a picture of their own and then placed on
+    // the page as one image, which keeps printer output small.
+    const int radius = frame_.P(28.94);
+    const int density = std::clamp<int>(s.PhaseDensity, 0, 100);
+    const int grey = 255 * (100 - density) / 100;
+
+    for (int n = 0; n < 42; ++n) {
+        const QString& cell = sheet_.DateCells[static_cast<std::size_t>(n)];
+        bool isNumber = false;
+        const int day = cell.trimmed().toInt(&isNumber);
+        if (!isNumber || day < 1) continue; // one blank: no day in this cell
+        const int x = cw * (n % 7), y = frame_.HeaderMargin() + ch * (n / 7);
+
+        c.SetPenColor(Qt::black);
+        c.SetBrushStyle(BrushStyle::Solid);
+        c.SetBrushColor(Qt::white);
+        c.Rectangle(x, y, x + cw, y + ch);
+        c.SetFontName(kSerif);
+        c.SetFontSize(12);
+        c.SetFontStyle(fsBold);
+        frame_.Write(x + frame_.P(3.86), y + frame_.P(3.86), QString::number(day));
+
+        const TDateTimeRecord date = MakeDate(year, month, day);
+        const int cx = x + cw / 2, cy = y + ch / 2;
+
+        if (s.PrintDailyPhases && radius > 0) {
+            TMoonState moon;
+            TSunPosition sun;
+            MoonPosition(date.JD, sheet_.Obs, moon, sun);
+            const int side = 2 * radius + 1;
+            QImage disc(side, side, QImage::Format_ARGB32_Premultiplied);
+            disc.fill(Qt::transparent);
+            {
+                QPainter painter(&disc);
+                Canvas dc(&painter);
+                dc.SetPenColor(QColor(grey, grey, grey));
+                dc.SetBrushStyle(BrushStyle::Solid);
+                dc.SetBrushColor(Qt::white);
+                dc.Ellipse(0, 0, 2 * radius, 2 * radius);
+            }
+            DrawPrintedPhase(disc, radius, radius, moon.IlluminatedPercent, date, grey, radius);
+            c.Draw(cx - radius, cy - radius, disc);
+        }
+
+        c.SetFontSize(7);
+        c.SetFontStyle(fsRegular);
+        if (s.PrintLunarTimes) PrintDayMoonTimes(cx, cy, cw, ch, date);
+        if (s.PrintSunTimes) PrintDaySunTimes(cx, cy, cw, ch, date);
+    }
+}
+
+namespace {
+
+// The dark part as a mask over the square of side 2r + 1.
+//
+// The dark part is hatched with one-pixel arcs, 2r and more of them per day, which through a
+// painter cost most of a page's time. The arcs of one side share their height and differ
+// in half-width by one pixel, and Canvas::Arc leaves no pixel between two such arcs, so in
+// each row their union is one run: from the innermost pixel of the narrowest arc that
+// reaches the row to the outermost pixel of the widest arc. Those two come from Canvas's
+// own outline rules (reproduced below), the run between them is filled, and a test checks
+// the result against Canvas::Arc pixel for pixel.
+class DarkMask {
+  public:
+    explicit DarkMask(int r) : r_(r), side_(2 * r + 1), bits_(std::size_t(side_) * side_, 0) {}
+
+    bool At(int x, int y) const { return bits_[std::size_t(y) * side_ + x] != 0; }
+    int Side() const { return side_; }
+
+    // The halves, on one side, of the ellipses of height 2r and half-widths a0..a1, each
+    // from the top point to the bottom point.
+    void HalfEllipses(int a0, int a1, bool left) {
+        a0 = std::max(a0, 1); // a zero-width rectangle draws nothing
+        if (a0 > a1) return;
+        const double c = r_; // centre on both axes
+        constexpr int kNone = std::numeric_limits<int>::max();
+        // Per row: the distance from the centre column of the innermost and the outermost
+        // pixel on the side.
+        std::vector<int> inner(static_cast<std::size_t>(side_), kNone);
+        std::vector<int> outer(static_cast<std::size_t>(side_), -1);
+        auto across = [&](int x) { return left ? r_ - x : x - r_; };
+        Outline(c, c, a1, r_, [&](int x, int y) {
+            const int u = across(x);
+            if (u >= 1 && y >= 0 && y < side_)
+                outer[std::size_t(y)] = std::max(outer[std::size_t(y)], u);
+        });
+        // The narrowest arcs do not reach the rows next to the top and bottom points; there
+        // the next wider ones are the innermost.
+        std::vector<int> arcInner(static_cast<std::size_t>(side_));
+        int missing = side_;
+        for (int a = a0; a <= a1 && missing > 0; ++a) {
+            std::fill(arcInner.begin(), arcInner.end(), kNone);
+            Outline(c, c, a, r_, [&](int x, int y) {
+                const int u = across(x);
+                if (u >= 1 && y >= 0 && y < side_)
+                    arcInner[std::size_t(y)] = std::min(arcInner[std::size_t(y)], u);
+            });
+            for (std::size_t y = 0; y < arcInner.size(); ++y) {
+                if (inner[y] == kNone && arcInner[y] != kNone) {
+                    inner[y] = arcInner[y];
+                    --missing;
+                }
+            }
+        }
+        for (int y = 0; y < side_; ++y) {
+            for (int u = inner[std::size_t(y)]; u <= outer[std::size_t(y)]; ++u)
+                Set(left ? r_ - u : r_ + u, y);
+        }
+        // Both halves end on the top and bottom points.
+        Set(r_, 0);
+        Set(r_, 2 * r_);
+    }
+    // The line from (x, 0) down to, not including, (x, 2r).
+    void Vertical(int x) {
+        for (int y = 0; y < 2 * r_; ++y) Set(x, y);
+    }
+
+  private:
+    void Set(int x, int y) {
+        if (x >= 0 && x < side_ && y >= 0 && y < side_) bits_[std::size_t(y) * side_ + x] = 1;
+    }
+
+    // Canvas's outline of the ellipse with centre (cx, cy) and half-axes A, B: by rows the
+    // pixels the curve crosses and those where the ellipse of the same height has a
+    // half-width rounding to A, by columns those where the ellipse of the same width has a
+    // half-height rounding to B.
+    template <class Put>
+    static void Outline(double cx, double cy, double A, double B, const Put& put) {
+        auto halfWidth = [&](double y) {
+            const double d = (y - cy) / B;
+            return A * std::sqrt(std::max(0.0, 1 - d * d));
+        };
+        auto runs = [&](int y, double lo, double hi) {
+            lo = std::max(0.0, lo);
+            for (int x = static_cast<int>(std::ceil(cx + lo)); x < cx + hi; ++x) put(x, y);
+            for (int x = static_cast<int>(std::floor(cx - lo)); x > cx - hi; --x) put(x, y);
+        };
+        for (int y = static_cast<int>(std::ceil(cy - B - 0.5));
+             y <= static_cast<int>(std::floor(cy + B + 0.5)); ++y) {
+            const double top = std::max(y - 0.5, cy - B), bottom = std::min(y + 0.5, cy + B);
+            if (top <= bottom) {
+                const double wTop = halfWidth(top), wBottom = halfWidth(bottom);
+                const double wMin = std::min(wTop, wBottom);
+                const double wMax = (top <= cy && cy <= bottom) ? A : std::max(wTop, wBottom);
+                runs(y, wMin - 0.5, wMax + 0.5);
+            }
+            if (std::abs(y - cy) <= B) {
+                const double s = halfWidth(y) / A;
+                runs(y, (A - 0.5) * s, (A + 0.5) * s);
+            }
+        }
+        for (int x = static_cast<int>(std::ceil(cx - A)); x <= static_cast<int>(std::floor(cx + A));
+             ++x) {
+            const double dx = (x - cx) / A, t = std::sqrt(std::max(0.0, 1 - dx * dx));
+            const double lo = std::max(0.0, (B - 0.5) * t), hi = (B + 0.5) * t;
+            for (int y = static_cast<int>(std::ceil(cy + lo)); y < cy + hi; ++y) put(x, y);
+            for (int y = static_cast<int>(std::floor(cy - lo)); y > cy - hi; --y) put(x, y);
+        }
+    }
+
+    int r_, side_;
+    std::vector<unsigned char> bits_;
+};
+
+DarkMask MakeDarkMask(int r, int k, bool darkLeft) {
+    DarkMask mask(r);
+    // A negative j repeats the half-ellipse of -j.
+    mask.HalfEllipses(std::max(k, 1), r, darkLeft);
+    const int xDark = darkLeft ? r - 1 : r, xOther = darkLeft ? r : r - 1;
+    if (k <= 0) mask.Vertical(xDark);
+    if (k < 0) {
+        mask.Vertical(xOther);
+        mask.HalfEllipses(1, -k, !darkLeft);
+    }
+    return mask;
+}
+
+} // namespace
+
+std::vector<QPoint> DarkPartPixels(int r, int k, bool darkLeft) {
+    std::vector<QPoint> pixels;
+    if (r < 1) return pixels;
+    const DarkMask mask = MakeDarkMask(r, k, darkLeft);
+    for (int y = 0; y < mask.Side(); ++y)
+        for (int x = 0; x < mask.Side(); ++x)
+            if (mask.At(x, y)) pixels.emplace_back(x, y);
+    return pixels;
+}
+
+void TPrint::DrawPrintedPhase(QImage& picture, int cx, int cy, int illuminated,
+                              const TDateTimeRecord& date, int grey, int r) const {
+    if (r < 1) return;
+    const TLunationBracket bracket = LunationBracket(date);
+    const double e = bracket.PreviousNewMoon, l = bracket.NextNewMoon;
+    const double fraction =
+        (date.JD - e - sheet_.Obs.TotalOffset() / 1440.0 + sheet_.TimeOffset) / (l - e) * 100;
+    const bool waxing = fraction < 50;
+    const bool darkLeft = waxing == NorthernObserver();
+    const int illum = std::clamp(illuminated, 0, 100);
+    const int k = r - 2 * r * (100 - illum) / 100;
+
+    const DarkMask mask = MakeDarkMask(r, k, darkLeft);
+    const QRgb ink = qRgb(grey, grey, grey);
+    const int left = cx - r, top = cy - r;
+    for (int y = 0; y < mask.Side(); ++y) {
+        if (top + y < 0 || top + y >= picture.height()) continue;
+        for (int x = 0; x < mask.Side(); ++x)
+            if (mask.At(x, y) && picture.valid(left + x, top + y))
+                picture.setPixel(left + x, top + y, ink);
+    }
+}
+
+void TPrint::PrintDayMoonTimes(int cx, int cy, int boxWidth, int boxHeight,
+                               const TDateTimeRecord& date) {
+    const TRiseSet times = MoonRiseSet(date, sheet_.Obs);
+    struct Entry {
+        const char* Label;
+        std::string Time;
+    };
+    std::array<Entry, 3> entries{
+        {{"TR:", times.TransitText}, {"MR:", times.RiseText}, {"MS", times.SetText}}};
+    // Time order by character codes: "*****" (the day before) first, "None" last.
+    auto order = [&entries](std::size_t a, std::size_t b) {
+        if (entries[a].Time > entries[b].Time) std::swap(entries[a], entries[b]);
+    };
+    order(0, 2);
+    order(0, 1);
+    order(1, 2);
+
+    const int right = cx + boxWidth / 2, top = cy - boxHeight / 2;
+    const std::array<int, 3> rows{top + frame_.P(3.22), top + frame_.P(12.86),
+                                  top + frame_.P(22.51)};
+    for (std::size_t m = 0; m < entries.size(); ++m) {
+        const std::string& time = entries[m].Time;
+        frame_.Write(right - frame_.P(41.8), rows[m], QString::fromLatin1(entries[m].Label));
+        frame_.Write(right - frame_.P(24.12), rows[m],
+                     time == "*****" ? QStringLiteral("****") : Text(time));
+    }
+}
+
+void TPrint::PrintDaySunTimes(int cx, int cy, int boxWidth, int boxHeight,
+                              const TDateTimeRecord& date) {
+    const TRiseSet times = SunRiseSet(date, -0.8333, sheet_.Obs);
+    const int right = cx + boxWidth / 2, bottom = cy + boxHeight / 2;
+    const std::array<std::pair<const char*, const std::string*>, 3> rows{
+        {{"SR:", &times.RiseText}, {"TR:", &times.TransitText}, {"SS:", &times.SetText}}};
+    const std::array<int, 3> ys{bottom - frame_.P(32.15), bottom - frame_.P(22.51),
+                                bottom - frame_.P(12.86)};
+    for (std::size_t m = 0; m < rows.size(); ++m) {
+        frame_.Write(right - frame_.P(41.8), ys[m], QString::fromLatin1(rows[m].first));
+        frame_.Write(right - frame_.P(24.12), ys[m], Text(*rows[m].second));
+    }
+}
+
+void TPrint::PrintMajorPhaseMarks() {
+    frame_.GetCanvas().SetPenColor(Qt::black);
+    PrintPhaseLegend();
+    const int count = std::clamp(sheet_.PhaseCount, 0, static_cast<int>(sheet_.Phases.size()));
+    for (int i = 1; i <= count; ++i) PrintPhaseMarker(i);
+}
+
+void TPrint::PrintPhaseLegend() {
+    Canvas& c = frame_.GetCanvas();
+    const int size = frame_.P(9.65);
+    const int left = frame_.PageWidth() - frame_.P(80.39);
+    const int step = size + frame_.P(6.43);
+    const int textX = left + size + frame_.P(9.65);
+    c.SetFontName(kSerif);
+    c.SetFontSize(7);
+    c.SetFontStyle(fsRegular);
+    const int textDown = (size - c.TextHeight(QStringLiteral("N"))) / 2;
+    // Kinds in legend order: new, first quarter, full, last quarter.
+    const std::array<std::pair<int, const char*>, 4> rows{
+        {{0, "New Moon"}, {3, "First Quarter"}, {2, "Full Moon"}, {1, "Last Quarter"}}};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int top = frame_.P(24.12) + static_cast<int>(i) * step;
+        DrawPhaseSymbol(rows[i].first, left, top, size);
+        c.SetBrushStyle(BrushStyle::Solid);
+        c.SetBrushColor(Qt::white);
+        frame_.Write(textX, top + textDown, QString::fromLatin1(rows[i].second));
+    }
+}
+
+void TPrint::PrintPhaseMarker(int index) {
+    if (index < 1 || index > static_cast<int>(sheet_.Phases.size())) return;
+    const TPhaseEntry& entry = sheet_.Phases[static_cast<std::size_t>(index - 1)];
+    // Text: "hh:mm  dd Month yyyy", the day in characters 8-9.
+    bool isNumber = false;
+    const int day = Text(SubText(entry.Text, 8, 9)).trimmed().toInt(&isNumber);
+    const int n = day + sheet_.FirstDayColumn - 1;
+    if (!isNumber || day < 1 || n < 0 || n > 41) return;
+    const int column = n % 7, row = n / 7;
+
+    Canvas& c = frame_.GetCanvas();
+    const int size = frame_.P(19.29), gap = frame_.P(4.8);
+    const int left = gap + CellWidth() * column;
+    const int top = frame_.HeaderMargin() + CellHeight() * (row + 1) - size - gap;
+    c.SetFontName(kSerif);
+    c.SetFontSize(8);
+    c.SetFontStyle(fsRegular);
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(Qt::white);
+    frame_.Write(left + size + gap, top + (size - c.TextHeight(QStringLiteral("8"))) / 2,
+                 Text(SubText(entry.Text, 1, 5)));
+    DrawPhaseSymbol(entry.Kind, left, top, size);
+    c.SetBrushColor(Qt::white);
+}
+
+void TPrint::DrawPhaseSymbol(int kind, int left, int top, int size) {
+    Canvas& c = frame_.GetCanvas();
+    c.SetPenColor(Qt::black);
+    c.SetBrushStyle(BrushStyle::Solid);
+    const bool north = NorthernObserver();
+    switch (kind) {
+    case 0: // new moon
+        c.SetBrushColor(Qt::black);
+        c.Ellipse(left, top, left + size, top + size);
+        break;
+    case 2: // full moon
+        c.SetBrushColor(Qt::white);
+        c.Ellipse(left, top, left + size, top + size);
+        break;
+    case 3: // first quarter
+        DrawQuarter(left, top, size, north);
+        break;
+    case 1: // last quarter
+        DrawQuarter(left, top, size, !north);
+        break;
+    default:
+        break;
+    }
+    c.SetBrushColor(Qt::white);
+}
+
+void TPrint::DrawQuarter(int left, int top, int size, bool litRight) {
+    Canvas& c = frame_.GetCanvas();
+    // A white disc, then its dark half as a black half-disc. The bounding rays run through
+    // points far above and below the centre so that the split is vertical for odd sizes too.
+    c.SetBrushColor(Qt::white);
+    c.Ellipse(left, top, left + size, top + size);
+    const int mid = left + size / 2;
+    const int above = top - 16 * size, below = top + 17 * size;
+    c.SetBrushColor(Qt::black);
+    if (litRight)
+        c.Pie(left, top, left + size, top + size, mid, above, mid, below); // the left half
+    else
+        c.Pie(left, top, left + size, top + size, mid, below, mid, above); // the right half
+}
+
+} // namespace crescendar

@@ -1,0 +1,265 @@
+#include "fPrintOptions.h"
+
+#include "fMain.h"
+#include "fPrint.h"
+
+#include "Settings.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace crescendar {
+
+namespace {
+
+const QImage& ArtPicture(const char* name) {
+    // The window's pictures, loaded once; a missing one is an empty image.
+    static std::map<std::string, QImage> cache;
+    auto it = cache.find(name);
+    if (it == cache.end())
+        it = cache.emplace(name, QImage(QStringLiteral(":/print/") + QLatin1String(name))).first;
+    return it->second;
+}
+
+} // namespace
+
+// ----- the check box ----------------------------------------------------------------------
+
+TSkinCheckBox::TSkinCheckBox(QWidget* parent) : QAbstractButton(parent) {
+    setCheckable(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TSkinCheckBox::paintEvent(QPaintEvent* /*e*/) {
+    QPainter p(this);
+    p.drawImage(0, 0, ArtPicture(isChecked() ? "check_on.png" : "check_off.png"));
+    if (hasFocus()) {
+        // A light-blue ring shows where the keyboard is.
+        p.setPen(QColor(120, 200, 255));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(0, 0, width() - 1, height() - 1);
+    }
+}
+
+// ----- the spin button --------------------------------------------------------------------
+
+namespace {
+constexpr int kSpinSplit = 10; // rows above belong to the upper arrow
+}
+
+TSpinButton::TSpinButton(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TSpinButton::paintEvent(QPaintEvent* /*e*/) {
+    QPainter p(this);
+    const char* picture = pressed_ > 0   ? "spin_up.png"
+                          : pressed_ < 0 ? "spin_down.png"
+                                         : "spin.png";
+    p.drawImage(0, 0, ArtPicture(picture));
+    if (hasFocus()) {
+        p.setPen(QColor(120, 200, 255));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(0, 0, width() - 1, height() - 1);
+    }
+}
+
+void TSpinButton::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    pressed_ = e->position().y() < kSpinSplit ? 1 : -1;
+    update();
+}
+
+void TSpinButton::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || pressed_ == 0) return;
+    const int half = pressed_;
+    pressed_ = 0;
+    update();
+    // The click counts when released over the arrow it started on.
+    const QPoint at = e->position().toPoint();
+    if (!rect().contains(at) || (at.y() < kSpinSplit ? 1 : -1) != half) return;
+    if (half > 0)
+        emit UpClick();
+    else
+        emit DownClick();
+}
+
+void TSpinButton::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Up)
+        emit UpClick();
+    else if (e->key() == Qt::Key_Down)
+        emit DownClick();
+    else
+        QWidget::keyPressEvent(e);
+}
+
+// ----- the density field ------------------------------------------------------------------
+
+void TExitEdit::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    emit Exited();
+}
+
+// ----- the window -------------------------------------------------------------------------
+
+TPrintOptions::TPrintOptions(TMain* main, PrintTarget* target, std::string settingsPath)
+    : SkinWindow(main), main_(main), target_(target), settingsPath_(std::move(settingsPath)) {}
+
+TPrintOptions::~TPrintOptions() = default;
+
+void TPrintOptions::FormCreate() {
+    setWindowTitle(QStringLiteral("Print Calendar"));
+    SetClientSize(220, 260);
+    SetBackground(ArtPicture("options_bgnd.jpg"));
+
+    lblTitle = new ClickRegion(this, 0, 0, 220, 40);
+    SetTitleRegion(lblTitle);
+
+    auto check = [this](int top) {
+        auto* box = new TSkinCheckBox(this);
+        box->setGeometry(30, top, 13, 13);
+        return box;
+    };
+    chkDailyPhases = check(70);
+    chkMajorPhases = check(90);
+    chkMoonTimes = check(110);
+    chkSunTimes = check(130);
+    chkDailyPhases->setToolTip(QStringLiteral("A drawing of the Moon in every day's box"));
+    chkMajorPhases->setToolTip(QStringLiteral("Marks and times of new, full and quarter Moons"));
+    chkMoonTimes->setToolTip(QStringLiteral("Moonrise, transit and moonset of every day"));
+    chkSunTimes->setToolTip(QStringLiteral("Sunrise, transit and sunset of every day"));
+
+    auto* density = new TExitEdit(this);
+    txtDensity = density;
+    txtDensity->setGeometry(142, 170, 27, 21);
+    txtDensity->setMaxLength(3);
+    txtDensity->setAlignment(Qt::AlignCenter);
+    txtDensity->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,3}")), txtDensity));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    txtDensity->setFont(font);
+    txtDensity->setToolTip(QStringLiteral("How dark the Moons are printed, 0 to 100"));
+    // The field's background is pale yellow.
+    txtDensity->setStyleSheet(QStringLiteral(
+        "QLineEdit { background: rgb(255, 255, 176); color: black; border: 1px solid "
+        "rgb(40, 48, 68); padding: 0px; selection-background-color: rgb(60, 110, 190); }"));
+    connect(density, &TExitEdit::Exited, this, [this] { txtDensityExit(); });
+
+    DensitySpinButton = new TSpinButton(this);
+    DensitySpinButton->setGeometry(171, 170, 15, 19);
+    connect(DensitySpinButton, &TSpinButton::UpClick, this, [this] { DensitySpinButtonUpClick(); });
+    connect(DensitySpinButton, &TSpinButton::DownClick, this,
+            [this] { DensitySpinButtonDownClick(); });
+
+    lblOK = new ClickRegion(this, 62, 210, 99, 29, QStringLiteral("Store the choices and print"));
+    lblOK->setCursor(Qt::PointingHandCursor);
+    connect(lblOK, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) lblOKClick();
+    });
+
+    setTabOrder(chkDailyPhases, chkMajorPhases);
+    setTabOrder(chkMajorPhases, chkMoonTimes);
+    setTabOrder(chkMoonTimes, chkSunTimes);
+    setTabOrder(chkSunTimes, txtDensity);
+    setTabOrder(txtDensity, DensitySpinButton);
+}
+
+void TPrintOptions::ShowOptions() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void TPrintOptions::FormShow() {
+    if (main_) CentreOver(*main_);
+}
+
+void TPrintOptions::FormActivate() {
+    const TSettings& s = settings();
+    chkDailyPhases->setChecked(s.PrintDailyPhases);
+    chkMajorPhases->setChecked(s.PrintMajorPhases);
+    chkMoonTimes->setChecked(s.PrintLunarTimes);
+    chkSunTimes->setChecked(s.PrintSunTimes);
+    txtDensity->setText(QString::number(s.PhaseDensity));
+}
+
+bool TPrintOptions::FormKeyPress(QKeyEvent* event) {
+    return txtDensity && focusWidget() == txtDensity && txtDensityKeyPress(event);
+}
+
+bool TPrintOptions::txtDensityKeyPress(QKeyEvent* event) {
+    // Digits are typed as usual (at most 3); other characters are refused. Editing keys
+    // (Backspace, Delete, arrows, Tab, shortcuts) reach the field.
+    const QString typed = event->text();
+    if (typed.size() != 1 || typed[0].unicode() < 0x20 || typed[0].unicode() == 0x7F ||
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    const QChar ch = typed[0];
+    return !(ch >= QLatin1Char('0') && ch <= QLatin1Char('9'));
+}
+
+int TPrintOptions::DensityValue() const {
+    bool isNumber = false;
+    const int value = txtDensity->text().toInt(&isNumber);
+    return isNumber && value >= 0 ? value : settings().PhaseDensity;
+}
+
+void TPrintOptions::DensitySpinButtonDownClick() {
+    const int value = DensityValue();
+    txtDensity->setText(QString::number(value > 0 ? value - 1 : value));
+}
+
+void TPrintOptions::DensitySpinButtonUpClick() {
+    const int value = DensityValue();
+    txtDensity->setText(QString::number(value < 100 ? value + 1 : value));
+}
+
+void TPrintOptions::txtDensityExit() {
+    txtDensity->setText(QString::number(std::min(DensityValue(), 100)));
+}
+
+PrintTarget& TPrintOptions::Target() {
+    if (target_) return *target_;
+    if (!ownTarget_) ownTarget_ = std::make_unique<SystemPrintTarget>(this);
+    return *ownTarget_;
+}
+
+void TPrintOptions::lblOKClick() {
+    txtDensityExit();
+
+    TSettings& s = settings();
+    s.PrintDailyPhases = chkDailyPhases->isChecked();
+    s.PrintMajorPhases = chkMajorPhases->isChecked();
+    s.PrintLunarTimes = chkMoonTimes->isChecked();
+    s.PrintSunTimes = chkSunTimes->isChecked();
+    s.PhaseDensity = static_cast<std::uint8_t>(DensityValue());
+
+    // Without the settings key the choices hold for this session only.
+    SettingsStore store = settingsPath_.empty() ? SettingsStore() : SettingsStore(settingsPath_);
+    store.WriteValues({{"PrintDailyPhases", BoolText(s.PrintDailyPhases)},
+                       {"PrintMajorPhases", BoolText(s.PrintMajorPhases)},
+                       {"PrintLunarTimes", BoolText(s.PrintLunarTimes)},
+                       {"PrintSunTimes", BoolText(s.PrintSunTimes)},
+                       {"PhaseDensity", txtDensity->text().toStdString()}});
+
+    lastPrinted_ = false;
+    if (main_) {
+        const TDateTimeRecord& selected = main_->SelectedDateTime();
+        TPrint print(Target(), CalendarSheetOf(*main_));
+        lastPrinted_ = print.PrintCalendar(selected.Month, selected.Year);
+    }
+    close();
+}
+
+} // namespace crescendar

@@ -1,0 +1,35 @@
+#include "fAbout.h"
+
+#include "fMain.h"
+
+namespace crescendar {
+
+TAbout::TAbout(TMain& main) : main_(main) {
+    setObjectName(QStringLiteral("About"));
+    setWindowTitle(QStringLiteral("About Crescendar"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    SetClientSize(210, 185);
+    SetBackground(QImage(QStringLiteral(":/menus/about.jpg")));
+
+    lblVersion = new ClickRegion(this, 0, 0, 210, 16);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion->SetText(QString::fromLatin1(kVersionText));
+    lblVersion->hide();
+
+    // Over the cross pictured in the top right corner.
+    lblExit = new ClickRegion(this, 186, 6, 18, 18, QStringLiteral("Close"));
+    lblExit->setObjectName(QStringLiteral("lblExit"));
+    connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) lblExitClick();
+    });
+}
+
+void TAbout::FormShow() {
+    CentreOver(main_);
+}
+
+void TAbout::lblExitClick() {
+    close();
+}
+
+} // namespace crescendar

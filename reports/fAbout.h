@@ -1,0 +1,29 @@
+// The version window: the program's name and version on a picture, closed by its cross.
+#pragma once
+
+#include "ClickRegion.h"
+#include "SkinWindow.h"
+
+namespace crescendar {
+
+class TMain;
+
+inline constexpr const char* kVersionText = "Crescendar V2.40";
+
+class TAbout : public SkinWindow {
+    Q_OBJECT
+  public:
+    explicit TAbout(TMain& main);
+
+    // Centred over the main window.
+    void FormShow() override;
+    void lblExitClick();
+
+    ClickRegion* lblVersion = nullptr; // hidden; the picture carries the version
+    ClickRegion* lblExit = nullptr;
+
+  private:
+    TMain& main_;
+};
+
+} // namespace crescendar

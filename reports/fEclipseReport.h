@@ -1,0 +1,92 @@
+// The eclipse finder: every lunar eclipse between two years, one line each (kind, local time
+// and date of the maximum, visibility), twelve lines at a time. Double-clicking a line moves
+// the main window to that eclipse and opens the eclipse window beside the report.
+#pragma once
+
+#include "ClickRegion.h"
+#include "Picture.h"
+#include "SkinWindow.h"
+
+#include "fEclipse.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <string>
+#include <vector>
+
+namespace crescendar {
+
+class TMain;
+class TEclipse;
+
+// The messages of the year boxes.
+inline constexpr const char* kFromToMessage =
+    "The \"From\" date must be less than the \"To\" date.";
+inline constexpr const char* kEmptyYearMessage = "Please type a year in both boxes.";
+
+class TEclipseReport : public SkinWindow {
+    Q_OBJECT
+  public:
+    // The main window is looked up through TMain::Instance() when none is given; without an
+    // eclipse window a double-click only moves the main window.
+    explicit TEclipseReport(TMain* main = nullptr, TEclipse* eclipse = nullptr);
+
+    struct TEclipseRow {
+        int EclipseType = 0;
+        std::string TimeAndDate; // "hh:mm  dd Month yyyy"
+        std::string Visibility;
+        TDateTimeRecord MaximumDate;
+        TEclipseResult Result;
+    };
+
+    // Lines on the list and the height of one.
+    static constexpr int kVisibleLines = 12;
+    static constexpr int kLineHeight = 16;
+
+    // Shows the window (from the report menu).
+    void ShowEclipseReport();
+
+    void FormCreate() override;
+    void FormShow() override;
+    void FormActivate() override;
+    void lblCalculateClick();
+    void ScrollBar1Change();
+    // A double-click on the list at (x, y), window coordinates.
+    void FormDblClick(QPoint at);
+    void lblExitClick();
+
+    void CalculateEclipses();
+    void SetupDataBitmap();
+    void DisplayDataBitmap();
+
+    const std::vector<TEclipseRow>& Rows() const { return rows_; }
+    bool Computed() const { return computed_; }
+
+    QLineEdit* txtFromYear = nullptr;
+    QLineEdit* txtToYear = nullptr;
+    ClickRegion* Label1 = nullptr;
+    ClickRegion* Label2 = nullptr;
+    ClickRegion* lblCalculate = nullptr;
+    ClickRegion* lblExit = nullptr;
+    ClickRegion* lblTitle = nullptr;
+    ClickRegion* lblSelectedDate = nullptr; // hidden: the text of the line double-clicked
+    QScrollBar* ScrollBar1 = nullptr;
+    Picture imgData;
+
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    TMain* Main() const;
+    int VisibleLines() const;
+
+    TMain* main_;
+    TEclipse* eclipse_;
+    std::vector<TEclipseRow> rows_;
+    bool computed_ = false;
+};
+
+} // namespace crescendar

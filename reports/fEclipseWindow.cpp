@@ -1,0 +1,311 @@
+#include "fEclipseWindow.h"
+
+#include "fMain.h"
+
+#include "fGlobals.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+
+namespace crescendar {
+
+namespace {
+
+const QColor kCyan(0, 255, 255);
+const QColor kNavy(0, 0, 128);
+const QColor kOtherColour(150, 176, 220);
+
+QColor Standard() {
+    const TColour c = StandardTextColour();
+    return QColor(c.Red, c.Green, c.Blue);
+}
+
+constexpr int kWidth = 252;
+constexpr int kHeight = 252;
+// The black screen under the texts.
+const QRect kScreen(20, 72, 212, 160);
+// The widest the title may be on its plate.
+constexpr int kTitleRoom = 230;
+// The middle of the title's plate; the full-size title stands at y 42.
+constexpr int kTitleMiddle = 51;
+
+// Meeus's radii at the Moon's distance, in Earth radii: penumbra 1.2848 + u, umbra
+// 0.7403 - u; the Moon's radius is what separates them from the contact distances.
+constexpr double kPenumbraRadius = 1.2848;
+constexpr double kUmbraRadius = 0.7403;
+constexpr double kMoonRadius = 1.5573 - kPenumbraRadius;
+
+} // namespace
+
+std::string MagnitudeText(double magnitude) {
+    if (!std::isfinite(magnitude)) return "0";
+    double m = std::nearbyint(magnitude * 1000.0) / 1000.0; // halves to even
+    if (m == 0.0) m = 0.0;                                  // no negative zero
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, m, std::chars_format::fixed);
+    std::string text(buffer, result.ptr);
+    const std::string& separator = RegionalNames().DecimalSeparator;
+    if (const auto dot = text.find('.'); dot != std::string::npos && separator != ".")
+        text.replace(dot, 1, separator);
+    return text;
+}
+
+std::string EclipseTitle(const TEclipseResult& r) {
+    if (r.EclipseType < kPenumbralEclipse || r.EclipseType > kTotalEclipse) return {};
+    return std::string(EclipseTypeName(r.EclipseType)) + " (" + r.VisibilityText + ")";
+}
+
+TEclipse::TEclipse(TMain* main) : main_(main) {
+    setObjectName(QStringLiteral("Eclipse"));
+    setWindowTitle(QStringLiteral("Lunar Eclipse"));
+}
+
+TMain* TEclipse::Main() const {
+    return main_ ? main_ : TMain::Instance();
+}
+
+void TEclipse::FormCreate() {
+    SetClientSize(kWidth, kHeight);
+    SetBackground(QImage(QStringLiteral(":/eclipse/eclipse_bgnd.jpg")));
+    Canvas& c = WindowCanvas();
+    c.SetBrushStyle(BrushStyle::Clear);
+    c.SetFontName(QStringLiteral("Arial"));
+    c.SetFontSize(ScaledFontSize(9));
+
+    auto label = [this](int left, int top, const QColor& colour, int pixels, bool bold) {
+        auto* l = new ClickRegion(this);
+        l->move(left, top);
+        l->SetFontName(QStringLiteral("Arial"));
+        l->SetFontHeight(pixels);
+        l->SetFontBold(bold);
+        l->SetFontColor(colour);
+        l->SetAutoSize(true);
+        return l;
+    };
+    lblEclipseType = label(70, 42, kNavy, 15, true);
+    lblEclipseType->setObjectName(QStringLiteral("lblEclipseType"));
+    lblDate = label(108, 75, kCyan, 12, true);
+    lblDate->setObjectName(QStringLiteral("lblDate"));
+    lblDate->SetHint(QStringLiteral("Double-click to show this date in the main window"));
+    lblMaximum = label(184, 46, Qt::black, 12, false);
+    lblMaximum->setObjectName(QStringLiteral("lblMaximum"));
+    lblMaximum->hide();
+    lblOther = label(0, 76, kOtherColour, 11, false);
+    lblOther->setObjectName(QStringLiteral("lblOther"));
+    lblOther->SetHint(QStringLiteral("This month has two eclipses: click to see the other"));
+    lblOther->hide();
+
+    lblTitle = new ClickRegion(this, 56, 8, 141, 23);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    SetTitleRegion(lblTitle);
+    lblExit = new ClickRegion(this, 221, 14, 13, 15, QStringLiteral("Close"));
+    lblExit->setObjectName(QStringLiteral("lblExit"));
+    connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) lblExitClick();
+    });
+    connect(lblDate, &ClickRegion::DoubleClicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) lblDateDblClick();
+    });
+    for (ClickRegion* r : {lblEclipseType, lblOther}) {
+        connect(r, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+            if (b == Qt::LeftButton) ShowOtherEclipse();
+        });
+    }
+}
+
+void TEclipse::FormShow() {
+    if (TMain* m = Main()) {
+        move(m->x() + m->imgEclipse->x(), m->y() + 40);
+        KeepOnScreen();
+    }
+}
+
+void TEclipse::ShowEclipses(const std::vector<TEclipseResult>& eclipses, std::size_t first) {
+    if (eclipses.empty()) return;
+    eclipses_ = eclipses;
+    index_ = first < eclipses_.size() ? first : 0;
+    Redraw();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TEclipse::MonthChanged(const std::vector<TEclipseResult>& eclipses) {
+    if (!isVisible()) return;
+    if (eclipses.empty()) {
+        close();
+        return;
+    }
+    // The same month laid out again keeps the eclipse chosen; another month starts with
+    // its first eclipse.
+    auto same = [](const TEclipseResult& a, const TEclipseResult& b) {
+        return a.DateText == b.DateText && a.MaximumText == b.MaximumText;
+    };
+    const bool unchanged = eclipses.size() == eclipses_.size() &&
+                           std::equal(eclipses.begin(), eclipses.end(), eclipses_.begin(), same);
+    eclipses_ = eclipses;
+    if (!unchanged) index_ = 0;
+    Redraw();
+}
+
+void TEclipse::ShowOtherEclipse() {
+    if (eclipses_.size() < 2) return;
+    index_ = (index_ + 1) % eclipses_.size();
+    Redraw();
+}
+
+void TEclipse::lblDateDblClick() {
+    TMain* m = Main();
+    if (!m || eclipses_.empty()) return;
+    // The main window reads the day and time from the label and keeps its month and year:
+    // give it the eclipse's, which may differ from the month it shows.
+    const TEclipseResult& r = eclipses_[index_];
+    m->SelectedDateTime().Month = r.MaximumDate.Month;
+    m->SelectedDateTime().Year = r.MaximumDate.Year;
+    m->SelectMajorPhaseDate(lblMaximum);
+}
+
+void TEclipse::lblExitClick() {
+    close();
+}
+
+void TEclipse::Redraw() {
+    ClearCanvas();
+    lines_.clear();
+    if (eclipses_.empty()) return;
+    const TEclipseResult& r = eclipses_[index_];
+    const int t = r.EclipseType;
+    if (t < kPenumbralEclipse || t > kTotalEclipse) return;
+
+    // The title, made smaller when the longest titles would not fit on their plate.
+    lblEclipseType->SetFontHeight(15);
+    lblEclipseType->SetText(QString::fromStdString(EclipseTitle(r)));
+    for (int pixels = 15; pixels > 9 && lblEclipseType->TextWidth() > kTitleRoom;)
+        lblEclipseType->SetFontHeight(--pixels);
+    lblEclipseType->move((width() - lblEclipseType->width()) / 2,
+                         kTitleMiddle - lblEclipseType->height() / 2);
+
+    lblDate->SetText(QString::fromStdString(r.DateText));
+    lblDate->move((width() - lblDate->width()) / 2, lblDate->y());
+    lblMaximum->SetText(QString::fromStdString(r.MaximumText) + QStringLiteral("  ") +
+                        lblDate->Text());
+
+    if (eclipses_.size() > 1) {
+        lblOther->SetText(QStringLiteral("%1 of %2 \u203a").arg(index_ + 1).arg(eclipses_.size()));
+        lblOther->move(kScreen.right() - 3 - lblOther->width(), lblOther->y());
+        lblOther->show();
+    } else {
+        lblOther->hide();
+    }
+
+    DrawShadowPicture(r);
+
+    Canvas& c = WindowCanvas();
+    c.SetFontStyle(fsRegular);
+    const int h = c.TextHeight(QStringLiteral("Ty"));
+    auto line = [&](const char* caption, const std::string& value, int top) {
+        lines_.push_back({QString::fromLatin1(caption), QString::fromStdString(value), top});
+        c.SetFontColor(kCyan);
+        c.TextOut(33, top, lines_.back().Caption);
+        c.SetFontColor(Standard());
+        c.TextOut(185, top, lines_.back().Value);
+    };
+    // Earliest contact at the top, symmetric about the maximum.
+    line("Moon enters Penumbra:", r.PenumbraStartText, 142 - h * t);
+    if (t >= kPartialEclipse) line("Moon enters Umbra:", r.UmbraStartText, 142 - h * (t - 1));
+    if (t == kTotalEclipse) line("Start of Totality:", r.TotalityStartText, 142 - h);
+    line("Eclipse Maximum:", r.MaximumText, 142);
+    if (t == kTotalEclipse) line("End of Totality:", r.TotalityEndText, 142 + h);
+    if (t >= kPartialEclipse) line("Moon exits Umbra:", r.UmbraEndText, 142 + h * (t - 1));
+    line("Moon exits Penumbra:", r.PenumbraEndText, 142 + h * t);
+    const double magnitude = t == kPenumbralEclipse ? r.PenumbralMagnitude : r.UmbralMagnitude;
+    line("Eclipse Magnitude:", MagnitudeText(magnitude), 210);
+}
+
+// The Earth's penumbra and umbra at the Moon's distance, and the Moon's path across them
+// (north up, east to the left, the Moon moving eastwards), drawn dimly under the texts.
+void TEclipse::DrawShadowPicture(const TEclipseResult& r) {
+    // The lunation number of the eclipsed full moon, from the date of the maximum.
+    const double lunations = (r.MaximumDate.JD - 2451550.09766) / 29.530588861;
+    const double k = std::round(lunations - 0.5) + 0.5;
+    const TEclipseElements e = EclipseElements(k, r.MaximumDate.Year);
+    if (e.EclipseType == kNoEclipse) return;
+
+    const double gamma = e.Gamma;
+    const double u = e.U;
+    // The path's tilt: the Moon's latitude changes at i cos F times the rate of F while its
+    // longitude gains on the Sun's at about 12.19 degrees a day.
+    const double f = NormaliseDegrees(160.7108 + 390.67050274 * k) * std::numbers::pi / 180.0;
+    const double tilt = std::atan(5.145 * std::numbers::pi / 180.0 * 13.2293 / 12.19 * std::cos(f));
+    const QPointF dir(-std::cos(tilt), std::sin(tilt)); // motion, y up
+    const QPointF normal(std::sin(tilt), std::cos(tilt));
+
+    // Pixels per Earth radius: smaller when the Moon passes far from the axis, so that
+    // it stays on the screen.
+    const QPointF centre(kScreen.center().x() + 0.5, 155.5);
+    const double room = gamma < 0 ? kScreen.bottom() - centre.y() : centre.y() - kScreen.top();
+    const double scale = std::min(52.0, (room - 2) / (std::abs(gamma) + kMoonRadius));
+    auto screen = [&](QPointF p) {
+        return QPointF(centre.x() + p.x() * scale, centre.y() - p.y() * scale);
+    };
+    const double reach = std::sqrt(std::max(0.0, std::pow(1.5573 + u, 2) - gamma * gamma));
+    const QPointF closest = normal * gamma;
+    const QPointF first = closest - dir * reach;
+    const QPointF last = closest + dir * reach;
+
+    QImage* image = WindowCanvas().Image();
+    if (!image) return;
+    QPainter p(image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setClipRect(kScreen);
+
+    auto disk = [&](double radius, const QColor& inner, const QColor& outer, const QColor& rim) {
+        QRadialGradient g(centre, radius * scale);
+        g.setColorAt(0, inner);
+        g.setColorAt(1, outer);
+        p.setPen(QPen(rim, 1.0));
+        p.setBrush(g);
+        p.drawEllipse(centre, radius * scale, radius * scale);
+    };
+    disk(kPenumbraRadius + u, QColor(26, 28, 40), QColor(34, 36, 52), QColor(56, 60, 84));
+    disk(kUmbraRadius - u, QColor(44, 12, 8), QColor(64, 20, 12), QColor(104, 42, 26));
+
+    // The path, from before the first contact to after the last, with an arrowhead.
+    const QPointF from = screen(first - dir * 0.35);
+    const QPointF to = screen(last + dir * 0.35);
+    QPen path(QColor(50, 84, 120), 1.0, Qt::DashLine);
+    p.setPen(path);
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(from, to);
+    const QPointF back = QPointF(-dir.x(), dir.y()) * 6.0; // screen y is down
+    const QPointF side = QPointF(dir.y(), dir.x()) * 3.5;
+    QPainterPath head;
+    head.moveTo(to);
+    head.lineTo(to + back + side);
+    head.lineTo(to + back - side);
+    head.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(50, 84, 120));
+    p.drawPath(head);
+
+    // The Moon at the first and last contacts (outlines) and at the maximum.
+    const double moon = kMoonRadius * scale;
+    p.setPen(QPen(QColor(64, 72, 96), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(screen(first), moon, moon);
+    p.drawEllipse(screen(last), moon, moon);
+    const bool inUmbra = r.EclipseType != kPenumbralEclipse;
+    p.setPen(QPen(inUmbra ? QColor(120, 60, 40) : QColor(92, 92, 104), 1.0));
+    p.setBrush(inUmbra ? QColor(72, 30, 20) : QColor(46, 46, 56));
+    p.drawEllipse(screen(closest), moon, moon);
+    p.end();
+    update();
+}
+
+} // namespace crescendar

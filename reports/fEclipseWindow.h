@@ -1,0 +1,77 @@
+// The eclipse window: the circumstances of the lunar eclipse of the month shown in the main
+// window (kind and visibility, date, contacts around the maximum, magnitude), over a dim
+// picture of the Moon's path through the Earth's shadow.
+#pragma once
+
+#include "ClickRegion.h"
+#include "SkinWindow.h"
+
+#include "fEclipse.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace crescendar {
+
+class TMain;
+
+// The magnitude as shown: rounded to three decimals (halves to even) and written in the
+// shortest form with the regional decimal separator, e.g. "1.25" rather than "1.250".
+std::string MagnitudeText(double magnitude);
+
+// The title: "Total Eclipse (Visible)" and the like; "" for type 0.
+std::string EclipseTitle(const TEclipseResult& r);
+
+class TEclipse : public SkinWindow {
+    Q_OBJECT
+  public:
+    // The main window is looked up through TMain::Instance() when none is given.
+    explicit TEclipse(TMain* main = nullptr);
+
+    // One line of the contacts and magnitude block, as drawn.
+    struct TLine {
+        QString Caption;
+        QString Value;
+        int Top = 0;
+    };
+
+    // Shows the month's eclipses (one or two), starting with the one at `first`. An empty
+    // list does nothing.
+    void ShowEclipses(const std::vector<TEclipseResult>& eclipses, std::size_t first = 0);
+    // To be called whenever the main window lays out a month: an open window follows the
+    // new month's eclipses, and closes when the month has none.
+    void MonthChanged(const std::vector<TEclipseResult>& eclipses);
+    // With two eclipses in the month, shows the other one.
+    void ShowOtherEclipse();
+
+    const std::vector<TEclipseResult>& Eclipses() const { return eclipses_; }
+    std::size_t ShownIndex() const { return index_; }
+    const std::vector<TLine>& Lines() const { return lines_; }
+
+    void FormCreate() override;
+    void FormShow() override;
+    void lblDateDblClick();
+    void lblExitClick();
+
+    ClickRegion* lblEclipseType = nullptr;
+    ClickRegion* lblDate = nullptr;
+    ClickRegion* lblMaximum = nullptr; // hidden: the maximum's time and date
+    ClickRegion* lblTitle = nullptr;
+    ClickRegion* lblExit = nullptr;
+    ClickRegion* lblOther = nullptr; // "1 of 2", only when the month has two eclipses
+
+  private:
+    TMain* Main() const;
+    void Redraw();
+    void DrawShadowPicture(const TEclipseResult& r);
+
+    TMain* main_;
+    std::vector<TEclipseResult> eclipses_;
+    std::size_t index_ = 0;
+    std::vector<TLine> lines_;
+};
+
+} // namespace crescendar

@@ -1,0 +1,66 @@
+// The equinox window: the local times and dates of the year's equinoxes and solstices, named
+// as the seasons of the observer's hemisphere, and the length of each season. Opened from the
+// report menu; closes when it stops being the active window.
+#pragma once
+
+#include "ClickRegion.h"
+#include "SkinWindow.h"
+
+#include <array>
+#include <cstdint>
+
+namespace crescendar {
+
+class TMain;
+
+class TEquinox : public SkinWindow {
+    Q_OBJECT
+  public:
+    // The window is placed over the main window and closes with it.
+    explicit TEquinox(TMain& main);
+
+    void FormCreate() override;
+    void FormShow() override;
+    void FormDeactivate();
+    void lblExitClick();
+
+    // Fills the labels for the year with the observer of the current settings and shows and
+    // activates the window.
+    void EquinoxesAndSolstices(std::uint16_t year);
+    // The report menu's entry: the year selected in the main window.
+    void ShowEquinox();
+
+    ClickRegion* lblTitle = nullptr;
+    ClickRegion* lblExit = nullptr;
+    ClickRegion* Label8 = nullptr; // "Spring Equinox:"
+    ClickRegion* Label7 = nullptr; // "Summer Solstice:"
+    ClickRegion* Label6 = nullptr; // "Autumn Equinox:"
+    ClickRegion* Label5 = nullptr; // "Winter Solstice:"
+    ClickRegion* lblSpring = nullptr;
+    ClickRegion* lblSummer = nullptr;
+    ClickRegion* lblAutumn = nullptr;
+    ClickRegion* lblWinter = nullptr;
+    ClickRegion* lblSpringDur = nullptr;
+    ClickRegion* lblSummerDur = nullptr;
+    ClickRegion* lblAutumnDur = nullptr;
+    ClickRegion* lblWinterDur = nullptr;
+    // The year and the hemisphere the seasons are named for.
+    ClickRegion* lblYear = nullptr;
+
+    // The rows, spring to winter.
+    std::array<ClickRegion*, 4> Titles() const { return {Label8, Label7, Label6, Label5}; }
+    std::array<ClickRegion*, 4> Events() const {
+        return {lblSpring, lblSummer, lblAutumn, lblWinter};
+    }
+    std::array<ClickRegion*, 4> Lengths() const {
+        return {lblSpringDur, lblSummerDur, lblAutumnDur, lblWinterDur};
+    }
+
+  protected:
+    bool event(QEvent* e) override;
+
+  private:
+    TMain& main_;
+};
+
+} // namespace crescendar

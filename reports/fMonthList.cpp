@@ -1,0 +1,89 @@
+#include "fMonthList.h"
+
+#include "fMain.h"
+
+#include "fGlobals.h"
+
+#include <algorithm>
+
+namespace crescendar {
+
+// ----- reports that follow the month ----------------------------------------------------
+
+void TVisibleReports::Register(VisibleFunction visible, RefreshFunction refresh) {
+    if (visible && refresh) reports_.push_back({std::move(visible), std::move(refresh)});
+}
+
+void TVisibleReports::Register(QWidget* window, RefreshFunction refresh) {
+    if (!window) return;
+    QPointer<QWidget> guarded(window);
+    Register([guarded] { return guarded && guarded->isVisible(); }, std::move(refresh));
+}
+
+int TVisibleReports::RefreshVisible(const TDateTimeRecord& d) const {
+    // A recomputed report may show or hide another; what counts is the moment before.
+    std::vector<const Entry*> visible;
+    for (const Entry& report : reports_)
+        if (report.Visible()) visible.push_back(&report);
+    for (const Entry* report : visible) report->Refresh(d);
+    return static_cast<int>(visible.size());
+}
+
+// ----- month picker ---------------------------------------------------------------------
+
+TMonthList::TMonthList(TMain& main) : TPopupMenu(main) {
+    setObjectName(QStringLiteral("MonthList"));
+    setWindowTitle(QStringLiteral("Months"));
+
+    imgMonths =
+        new ImageControl(this, 0, 0, QImage(QStringLiteral(":/menus/months.png")), 100, 12 * 29);
+    imgMonths->setObjectName(QStringLiteral("imgMonths"));
+    SetClientSize(imgMonths->width(), imgMonths->height());
+
+    imgMonthArrow = new ImageControl(this, kArrowLeft, 0,
+                                     QImage(QStringLiteral(":/menus/month_arrow.png")), 12, 29);
+    imgMonthArrow->setObjectName(QStringLiteral("imgMonthArrow"));
+    imgMonthArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgMonthArrow->hide();
+
+    connect(imgMonths, &ClickRegion::MouseMove, this,
+            [this](Qt::MouseButtons, QPoint pos) { imgMonthsMouseMove(pos.y()); });
+    // A press marks its own row too: a click that comes without a move before it (the
+    // picker opened under a resting pointer) picks the month under the pointer.
+    connect(imgMonths, &ClickRegion::MouseDown, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint pos) {
+                imgMonthsMouseMove(pos.y());
+            });
+    connect(imgMonths, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) imgMonthsClick();
+    });
+}
+
+void TMonthList::FormShow() {
+    setFixedWidth(imgMonths->width());
+    move(main_.x() + 580, main_.y() + 50);
+    KeepOnScreen();
+    imgMonthArrow->move(kArrowLeft, imgMonthArrow->y());
+}
+
+void TMonthList::imgMonthsMouseMove(int y) {
+    const int row = std::clamp(y / kRowHeight, 0, 11);
+    imgMonthArrow->move(imgMonthArrow->x(), row * kRowHeight);
+    imgMonthArrow->show();
+}
+
+int TMonthList::ArrowMonth() const {
+    return std::clamp(imgMonthArrow->y() / kRowHeight, 0, 11) + 1;
+}
+
+void TMonthList::imgMonthsClick() {
+    close();
+    TDateTimeRecord& selected = main_.SelectedDateTime();
+    selected.Month = static_cast<std::uint16_t>(ArrowMonth());
+    const std::uint16_t days = DaysInMonth(selected.Month, selected.Year);
+    if (selected.Day > days) selected.Day = days;
+    main_.ShowSelectedMonth(selected);
+    Reports.RefreshVisible(main_.SelectedDateTime());
+}
+
+} // namespace crescendar

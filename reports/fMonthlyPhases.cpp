@@ -1,0 +1,207 @@
+#include "fMonthlyPhases.h"
+
+#include "Dialogs.h"
+#include "PrintTarget.h"
+#include "fMain.h"
+#include "fPrint.h"
+
+#include "Settings.h"
+#include "fGlobals.h"
+#include "fMoonCalcs.h"
+
+#include <QCoreApplication>
+
+#include <string>
+
+namespace crescendar {
+
+namespace {
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+bool Southern() {
+    return settings().LatDir == "South";
+}
+
+} // namespace
+
+TMonthlyPhases::TMonthlyPhases(TMain& main) : SkinWindow(&main), main_(main) {
+    setObjectName(QStringLiteral("MonthlyPhases"));
+    setWindowTitle(QStringLiteral("Moon Phases"));
+}
+
+void TMonthlyPhases::FormCreate() {
+    SetClientSize(490, 480);
+    SetBackground(QImage(QStringLiteral(":/monthly/phases_bgnd.jpg")));
+    imgPhases.SetSize(kPhasesWidth, kPhasesHeight);
+    imgOriginal.Load(QStringLiteral(":/monthly/phases_moon.png"));
+    imgMiniMoon.Assign(imgOriginal);
+
+    lblSave = new ClickRegion(this, 20, 14, 13, 13, QStringLiteral("Save image to disk"));
+    lblSave->setObjectName(QStringLiteral("lblSave"));
+    lblTitle = new ClickRegion(this, 164, 10, 165, 23);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblExit = new ClickRegion(this, 461, 12, 13, 15, QStringLiteral("Close this window"));
+    lblExit->setObjectName(QStringLiteral("lblExit"));
+
+    SetTitleRegion(lblTitle);
+    SetExitRegion(lblExit);
+    connect(lblSave, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) lblSaveClick();
+    });
+}
+
+void TMonthlyPhases::FormShow() {
+    y_ = 32;
+    saveFolder_ = QCoreApplication::applicationDirPath();
+    // Drawn here too, so that a window the desktop does not activate is never blank.
+    DrawMoonPhases();
+}
+
+void TMonthlyPhases::FormActivate() {
+    DrawMoonPhases();
+}
+
+void TMonthlyPhases::FormPaint() {
+    const int w = imgPhases.Width(), h = imgPhases.Height();
+    WindowCanvas().CopyRect(Rect(kShownLeft, kShownTop, kShownLeft + w - 5, kShownTop + h - 5),
+                            imgPhases.Image(), Rect(3, 3, w - 2, h - 2));
+}
+
+void TMonthlyPhases::Refresh(const TDateTimeRecord& /*date*/) {
+    DrawMoonPhases();
+}
+
+int TMonthlyPhases::FirstWeekday() const {
+    const QString title = main_.WeekdayTitles[0] ? main_.WeekdayTitles[0]->Text().left(10) : "";
+    // The main window writes the regional short day names; the English abbreviations are
+    // looked for when the title is none of them.
+    const auto& names = RegionalNames().ShortDayNames;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (!title.isEmpty() && title == Text(names[i])) return static_cast<int>(i);
+    const int position = QStringLiteral("SunMonTueWedThuFri").indexOf(title) + 1;
+    return title.isEmpty() ? 0 : position / 3;
+}
+
+void TMonthlyPhases::PrintTitle(Canvas& c) {
+    const TDateTimeRecord& d = main_.SelectedDateTime();
+    const QString title = Text(CutText(LongMonthName(d.Month) + " " + std::to_string(d.Year), 20));
+    c.SetFontName(QStringLiteral("Arial"));
+    c.SetFontStyle(fsBold);
+    c.SetFontSize(ScaledFontSize(12));
+    c.SetFontColor(QColor(220, 220, 255));
+    c.TextOut((imgPhases.Width() - c.TextWidth(title)) / 2, (32 - c.TextHeight(title)) / 2 + 1,
+              title);
+}
+
+void TMonthlyPhases::PrintDayNames(Canvas& c) {
+    c.SetFontName(QStringLiteral("Arial"));
+    c.SetFontStyle(fsRegular);
+    c.SetFontSize(ScaledFontSize(8));
+    c.SetFontColor(Qt::black);
+    const int first = FirstWeekday();
+    const int cw = (imgPhases.Width() - 6) / 7;
+    const int rowHeight = c.TextHeight(QStringLiteral("Tg")) + 4;
+    const TColour standard = StandardTextColour();
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(QColor(standard.Red, standard.Green, standard.Blue));
+    for (int i = 0; i < 7; ++i) {
+        const int left = i * cw + 3;
+        c.Rectangle(left, y_, left + cw, y_ + rowHeight);
+        const QString name = Text(
+            CutText(RegionalNames().LongDayNames[static_cast<std::size_t>((i + first) % 7)], 10));
+        c.TextOut(left + (cw - c.TextWidth(name)) / 2, y_ + 2, name);
+    }
+    y_ += rowHeight;
+    c.SetBrushColor(Qt::white);
+}
+
+void TMonthlyPhases::DrawMoonPhases() {
+    const bool south = Southern();
+    imgMiniMoon.Assign(imgOriginal);
+    if (south) {
+        const int w = imgMiniMoon.Width(), h = imgMiniMoon.Height();
+        imgMiniMoon.GetCanvas().CopyRect(Rect(0, 0, w - 1, h - 1), imgMiniMoon.Image(),
+                                         Rect(w - 1, h - 1, 0, 0));
+    }
+    y_ = 32;
+
+    Canvas& c = imgPhases.GetCanvas();
+    const int W = imgPhases.Width(), H = imgPhases.Height();
+    c.SetPenWidth(1);
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(Qt::black);
+    c.SetPenColor(Qt::black);
+    c.Rectangle(0, 0, W, H);
+    c.SetBrushStyle(BrushStyle::Clear);
+    c.SetPenColor(QColor(0, 0, 255));
+    c.Rectangle(0, 0, W, H);
+    c.SetPenColor(QColor(100, 100, 255));
+    c.Rectangle(1, 1, W - 1, H - 1);
+    c.SetPenColor(QColor(0, 0, 128));
+    c.MoveTo(2, H - 2);
+    c.LineTo(2, 2);
+    c.LineTo(W - 2, 2);
+    c.SetPenColor(QColor(172, 172, 255));
+    c.LineTo(W - 2, H - 2);
+    c.LineTo(2, H - 2);
+
+    PrintTitle(c);
+    PrintDayNames(c);
+
+    c.SetBrushStyle(BrushStyle::Clear);
+    c.SetFontName(QStringLiteral("Arial"));
+    c.SetFontStyle(fsRegular);
+    c.SetFontColor(Qt::white);
+    c.SetFontSize(ScaledFontSize(7));
+    const int cw = (W - 6) / 7;
+    const int ch = (H - y_ - 2) / 6;
+
+    // The shadow of each day's Moon is hatched as on the printed calendar.
+    ImagePrintTarget unused(1, 1, 96);
+    const TPrint hatching(unused, CalendarSheetOf(main_));
+    const TDateTimeRecord& selected = main_.SelectedDateTime();
+    const Observer observer = main_.GetObserver();
+    for (int n = 0; n < 42; ++n) {
+        const QString cell = main_.DateCells[static_cast<std::size_t>(n)]
+                                 ? main_.DateCells[static_cast<std::size_t>(n)]->Text()
+                                 : QStringLiteral(" ");
+        if (cell == QStringLiteral(" ")) continue;
+        bool ok = false;
+        const int dayNumber = cell.trimmed().toInt(&ok);
+        if (!ok || dayNumber < 1 || dayNumber > DaysInMonth(selected.Month, selected.Year))
+            continue;
+        const int x = cw * (n % 7);
+        const int top = y_ + ch * (n / 7);
+        c.SetPenColor(QColor(80, 80, 80));
+        c.SetBrushStyle(BrushStyle::Solid);
+        c.SetBrushColor(Qt::black);
+        c.Rectangle(x + 3, top + 1, x + cw + 4, top + ch + 2);
+        c.Draw(x + 12, south ? top + 7 : top + 8, imgMiniMoon.Image());
+        c.TextOut(x + 7, top + 4, cell.left(3));
+        c.SetBrushColor(QColor(247, 247, 247));
+
+        TDateTimeRecord day = selected;
+        day.Day = static_cast<std::uint16_t>(dayNumber);
+        day.Hour = day.Minute = day.Second = day.MSec = 0;
+        day.JD = DateToJulianDay(day);
+        TMoonState moon;
+        TSunPosition sun;
+        MoonPosition(day.JD, observer, moon, sun);
+        hatching.DrawPrintedPhase(*c.Image(), x + cw / 2 + 5, top + ch / 2 + 2,
+                                  moon.IlluminatedPercent, day, 0, 25);
+    }
+    update();
+}
+
+void TMonthlyPhases::lblSaveClick() {
+    const QString path = SaveFileName(this, saveFolder_, QString::fromLatin1(kDefaultFileName),
+                                      QStringLiteral("Bitmap files (*.BMP *.bmp)"));
+    if (path.isEmpty()) return;
+    if (!imgPhases.SaveBmp(path))
+        ShowMessage(QStringLiteral("The picture could not be saved as %1.").arg(path), this);
+}
+
+} // namespace crescendar

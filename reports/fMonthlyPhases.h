@@ -1,0 +1,70 @@
+// The monthly phases window: the month selected in the main window as a calendar with a
+// picture of the Moon's phase in every day's cell, which can be saved as a bitmap file.
+#pragma once
+
+#include "ClickRegion.h"
+#include "Picture.h"
+#include "SkinWindow.h"
+
+#include "Records.h"
+
+#include <QString>
+
+namespace crescendar {
+
+class TMain;
+
+class TMonthlyPhases : public SkinWindow {
+    Q_OBJECT
+  public:
+    static constexpr int kPhasesWidth = 461;
+    static constexpr int kPhasesHeight = 414;
+    // Where the calendar shows on the window.
+    static constexpr int kShownLeft = 18;
+    static constexpr int kShownTop = 55;
+
+    // The window belongs to the main window and closes with it.
+    explicit TMonthlyPhases(TMain& main);
+
+    void FormCreate() override;
+    void FormShow() override;
+    void FormActivate() override;
+    void FormPaint() override;
+
+    // Draws the calendar of the main window's selected month into imgPhases and shows it.
+    void DrawMoonPhases();
+    // Saves imgPhases as a bitmap file chosen in the save dialog; says so when it fails.
+    void lblSaveClick();
+    void lblExitClick() { close(); }
+
+    // For the month picker and the main window's year editor: the main window shows the
+    // month of `date` by now, and its calendar is drawn anew.
+    void Refresh(const TDateTimeRecord& date);
+    bool IsVisible() const { return isVisible(); }
+
+    // The folder the save dialog starts in: the program's own.
+    QString SaveFolder() const { return saveFolder_; }
+    // Index (0 Sunday) of the first weekday of the row, from the main window's first
+    // weekday title.
+    int FirstWeekday() const;
+
+    ClickRegion* lblSave = nullptr;
+    ClickRegion* lblTitle = nullptr;
+    ClickRegion* lblExit = nullptr;
+
+    Picture imgPhases;   // the whole calendar, 461 x 414
+    Picture imgOriginal; // the Moon picture as stored, 50 x 49
+    Picture imgMiniMoon; // the same, turned for the southern hemisphere
+
+    static constexpr const char* kDefaultFileName = "MoonPhases.BMP";
+
+  private:
+    void PrintTitle(Canvas& c);
+    void PrintDayNames(Canvas& c);
+
+    TMain& main_;
+    int y_ = 32; // where the next block of the calendar is drawn
+    QString saveFolder_;
+};
+
+} // namespace crescendar

@@ -1,0 +1,88 @@
+// The report menu: a popup column of picture strips leading to the report windows. The
+// popup behaviour it shares with the web links menu and the month picker lives in
+// TPopupMenu.
+#pragma once
+
+#include "ClickRegion.h"
+#include "ImageControl.h"
+#include "SkinWindow.h"
+
+#include <QImage>
+
+#include <cstdint>
+#include <functional>
+
+namespace crescendar {
+
+class TMain;
+
+// A borderless popup of the main window: it takes the focus when shown and closes as soon
+// as it loses it.
+class TPopupMenu : public SkinWindow {
+    Q_OBJECT
+  public:
+    // Entries are strips of kStripWidth x kStripHeight cut from one picture, top to bottom;
+    // the arrow stands kArrowLeft from the left edge.
+    static constexpr int kStripWidth = 265;
+    static constexpr int kStripHeight = 20;
+    static constexpr int kArrowLeft = 7;
+
+    // Closes the popup.
+    void FormDeactivate();
+
+  protected:
+    explicit TPopupMenu(TMain& main);
+
+    // The strip of the given row of the column picture, at its place in the window.
+    ImageControl* AddStrip(const QImage& column, int row, const QString& name);
+    // The arrow at the entry's top and visible.
+    static void PointAt(ImageControl* arrow, const QWidget* entry);
+    // left = main window left + the opening region's left, top = main window top + 40, and
+    // then kept on the screen so that every entry can be reached.
+    void PlaceBelowRegion(const QWidget& region);
+
+    void showEvent(QShowEvent* e) override;
+    bool event(QEvent* e) override;
+
+    TMain& main_;
+};
+
+// The report windows; an entry whose hook is empty only closes the menu.
+struct TReportMenuHooks {
+    std::function<void()> ShowObservingAid;  // imgLunarVisibility
+    std::function<void()> ShowEclipseReport; // imgFindEclipses: the eclipse finder
+    std::function<void()> ShowMonthlyPhases; // imgDisplayPhases
+    // imgEquinoxInfo: computes and shows the equinoxes and solstices of the year.
+    std::function<void(std::uint16_t year)> ShowEquinoxes;
+    std::function<void()> ShowEaster; // imgEaster: the window reads the selected year itself
+};
+
+class TReportMenu : public TPopupMenu {
+    Q_OBJECT
+  public:
+    explicit TReportMenu(TMain& main, TReportMenuHooks hooks = {});
+
+    void FormShow() override;
+    void EntryMouseMove(ImageControl* entry);
+    void imgLunarVisibilityClick();
+    void imgFindEclipsesClick();
+    void imgDisplayPhasesClick();
+    void imgEquinoxInfoClick();
+    void imgEasterClick();
+
+    // Set or completed after construction: the report windows are created after the menu.
+    TReportMenuHooks Hooks;
+
+    ImageControl* imgLunarVisibility = nullptr;
+    ImageControl* imgFindEclipses = nullptr;
+    ImageControl* imgDisplayPhases = nullptr;
+    ImageControl* imgEquinoxInfo = nullptr;
+    ImageControl* imgEaster = nullptr;
+    ImageControl* imgArrow = nullptr;
+
+  private:
+    // Closes the menu, then runs the entry's action.
+    void Choose(const std::function<void()>& action);
+};
+
+} // namespace crescendar

@@ -1,0 +1,334 @@
+#include "fTimesList.h"
+
+#include "PageFrame.h"
+#include "PrintTarget.h"
+#include "fMain.h"
+
+#include "Settings.h"
+#include "fGlobals.h"
+#include "fRiseSet.h"
+
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <string>
+
+namespace crescendar {
+
+namespace {
+
+const QColor kCyan(0, 255, 255);
+const QColor kPaleYellow(255, 255, 176);
+const QColor kYellow(255, 255, 0);
+const QColor kDarkGrey(70, 70, 70);
+
+constexpr int kBitmapWidth = 600;
+constexpr int kBitmapHeight = 434;
+constexpr int kBands = 32;
+
+// Columns of the screen table: where each text starts in the bitmap.
+constexpr int kDateX = 10;
+constexpr int kMoonRiseX = 84, kMoonTransitX = 124, kMoonSetX = 162, kIllumEndX = 212;
+constexpr int kSunRiseX = 369, kSunTransitX = 409, kSunSetX = 447;
+
+// The twilights: altitude, and the columns of the morning and the evening crossing.
+struct Twilight {
+    double Altitude;
+    int ScreenMorningX, ScreenEveningX;
+};
+constexpr Twilight kTwilights[] = {{-6.0, 323, 491}, {-12.0, 284, 529}, {-18.0, 245, 567}};
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The illuminated percentage as at most three digits.
+QString PercentText(int percent) {
+    return Text(CutText(std::to_string(percent), 3));
+}
+
+TDateTimeRecord DayOf(TDateTimeRecord d, int day) {
+    d.Day = static_cast<std::uint16_t>(day);
+    d.JD = DateToJulianDay(d);
+    return d;
+}
+
+template <class F> void OnLeftClick(ClickRegion* region, F handler) {
+    QObject::connect(region, &ClickRegion::Clicked, region, [handler](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) handler();
+    });
+}
+
+} // namespace
+
+TTimesList::TTimesList(TMain& main) : SkinWindow(&main), main_(main) {
+    setObjectName(QStringLiteral("TimesList"));
+    setWindowTitle(QStringLiteral("Monthly Times"));
+}
+
+TTimesList::~TTimesList() = default;
+
+void TTimesList::FormCreate() {
+    SetClientSize(640, 481);
+    SetBackground(QImage(QStringLiteral(":/monthly/times_bgnd.jpg")));
+    imgData.SetSize(kBitmapWidth, kBitmapHeight);
+
+    auto region = [this](const char* name, int l, int t, int w, int h, const char* hint) {
+        auto* r = new ClickRegion(this, l, t, w, h, QString::fromUtf8(hint));
+        r->setObjectName(QLatin1String(name));
+        return r;
+    };
+    lblPrint =
+        region("lblPrint", 20, 16, 19, 19, "Send the information on this screen to the printer");
+    lblScrollUp = region("lblScrollUp", 54, 14, 19, 17, "Scroll information up on screen");
+    lblScrollDown = region("lblScrollDown", 74, 14, 19, 17, "Scroll information down on screen");
+    lblTitle = region("lblTitle", 202, 10, 237, 23, "");
+    lblMinimise = region("lblMinimise", 592, 14, 15, 15, "Minimise this window");
+    lblExit = region("lblExit", 614, 14, 13, 15, "Close this window");
+
+    SetTitleRegion(lblTitle);
+    SetMinimiseRegion(lblMinimise);
+    SetExitRegion(lblExit);
+    OnLeftClick(lblPrint, [this] { lblPrintClick(); });
+    OnLeftClick(lblScrollUp, [this] { lblScrollUpClick(); });
+    OnLeftClick(lblScrollDown, [this] { lblScrollDownClick(); });
+}
+
+void TTimesList::FormShow() {
+    KeepOnScreen();
+}
+
+void TTimesList::FormActivate() {
+    DisplayDataBitmap();
+}
+
+void TTimesList::FormPaint() {
+    DisplayDataBitmap();
+}
+
+int TTimesList::MaxScrollOffset() const {
+    return dayCount_ * kRowHeight - 381;
+}
+
+int TTimesList::ClampOffset(int offset) const {
+    return std::clamp(offset, 0, std::max(0, MaxScrollOffset()));
+}
+
+void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
+    scrollOffset_ = 0;
+    // The rows and the dates written are of the same month: the record's.
+    dayCount_ = DaysInMonth(date.Month, date.Year);
+
+    imgData.SetSize(kBitmapWidth, kBitmapHeight);
+    Canvas& c = imgData.GetCanvas();
+    c.SetFontName(QStringLiteral("Arial"));
+    c.SetFontSize(ScaledFontSize(8));
+    c.SetFontStyle(fsRegular);
+
+    c.SetBrushStyle(BrushStyle::Solid);
+    for (int i = 0; i < kBands; ++i) {
+        const QColor band = i % 2 == 0 ? QColor(Qt::black) : kDarkGrey;
+        c.SetPenColor(band);
+        c.SetBrushColor(band);
+        c.Rectangle(0, i * kRowHeight, kBitmapWidth, i * kRowHeight + kRowHeight);
+    }
+
+    c.SetBrushStyle(BrushStyle::Clear);
+    const Observer observer = main_.GetObserver();
+    const std::string& pattern = settings().DateFormat;
+    for (int d = 1; d <= dayCount_; ++d) {
+        const int y = (d - 1) * kRowHeight;
+        const TDateTimeRecord day = DayOf(date, d);
+
+        c.SetFontColor(Qt::white);
+        c.TextOut(kDateX, y, Text(FormatDate(pattern, day)));
+
+        const TRiseSet moon = MoonRiseSet(day, observer);
+        c.SetFontColor(kCyan);
+        c.TextOut(kMoonRiseX, y, Text(moon.RiseText));
+        c.TextOut(kMoonTransitX, y, Text(moon.TransitText));
+        c.TextOut(kMoonSetX, y, Text(moon.SetText));
+        const QString percent = PercentText(moon.IlluminatedPercent);
+        c.TextOut(kIllumEndX - c.TextWidth(percent), y, percent);
+        c.TextOut(kIllumEndX, y, QStringLiteral("%"));
+
+        const TRiseSet sun = SunRiseSet(day, -0.8333, observer);
+        c.SetFontColor(kYellow);
+        c.TextOut(kSunRiseX, y, Text(sun.RiseText));
+        c.TextOut(kSunTransitX, y, Text(sun.TransitText));
+        c.TextOut(kSunSetX, y, Text(sun.SetText));
+
+        c.SetFontColor(kPaleYellow);
+        for (const Twilight& t : kTwilights) {
+            const TRiseSet twilight = SunRiseSet(day, t.Altitude, observer);
+            c.TextOut(t.ScreenMorningX, y, Text(twilight.RiseText));
+            c.TextOut(t.ScreenEveningX, y, Text(twilight.SetText));
+        }
+    }
+    DisplayDataBitmap();
+}
+
+void TTimesList::ShowRows(int top, int rows) {
+    WindowCanvas().CopyRect(Rect(kOpeningLeft, kOpeningTop, kOpeningRight, kOpeningBottom),
+                            imgData.Image(), Rect(0, top, kBitmapWidth - 1, top + rows));
+}
+
+void TTimesList::DisplayDataBitmap() {
+    ShowRows(scrollOffset_, 379);
+}
+
+void TTimesList::lblScrollUpClick() {
+    scrollOffset_ = ClampOffset(scrollOffset_ - kRowHeight);
+    DisplayDataBitmap();
+}
+
+void TTimesList::lblScrollDownClick() {
+    scrollOffset_ = ClampOffset(scrollOffset_ + kRowHeight);
+    DisplayDataBitmap();
+}
+
+void TTimesList::mousePressEvent(QMouseEvent* e) {
+    bodyDragging_ = true;
+    dragStart_ = e->position().toPoint().y();
+}
+
+void TTimesList::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    if (!bodyDragging_ || p.x() < kOpeningLeft || p.x() > kOpeningRight || p.y() < kOpeningTop ||
+        p.y() > kOpeningBottom)
+        return;
+    // The view follows the pointer; the scroll offset itself changes on release.
+    ShowRows(ClampOffset(scrollOffset_ + dragStart_ - p.y()), 380);
+}
+
+void TTimesList::mouseReleaseEvent(QMouseEvent* e) {
+    if (!bodyDragging_) return;
+    bodyDragging_ = false;
+    scrollOffset_ = ClampOffset(scrollOffset_ + dragStart_ - e->position().toPoint().y());
+    // Released outside the opening, the view may lag behind the offset: show it.
+    DisplayDataBitmap();
+}
+
+void TTimesList::lblPrintClick() {
+    if (!printTarget_) {
+        if (!ownPrinter_) ownPrinter_ = std::make_unique<SystemPrintTarget>(this);
+        printTarget_ = ownPrinter_.get();
+    }
+    PrintTimes(main_.SelectedDateTime(), *printTarget_);
+}
+
+bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
+    LandscapeJob job(target, QStringLiteral("Crescendar times ") +
+                                 PageFrame::TitleText(date.Month, date.Year));
+    if (!job.Started()) return false;
+    PageFrame frame(target);
+    Canvas& c = frame.GetCanvas();
+    const int W = frame.PageWidth();
+    const int U = W / 22;
+    const int T = W / 3 + 2 * U;
+    auto P = [&frame](double k) { return frame.P(k); };
+
+    auto headingFont = [&c] {
+        c.SetFontName(QStringLiteral("Times New Roman"));
+        c.SetFontSize(10);
+        c.SetFontStyle(fsBold);
+        c.SetFontColor(Qt::black);
+    };
+    headingFont();
+    const int TH = c.TextHeight(QStringLiteral("Tg"));
+    const int R = static_cast<int>(TH * 1.8);
+
+    frame.PrintPageHeader(date.Month, date.Year);
+    headingFont();
+    const int Hm = frame.HeaderMargin();
+    const int Fm = frame.FooterMargin();
+
+    // The heading box and its two lines of headings.
+    c.SetPenColor(Qt::black);
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(Qt::white);
+    c.Rectangle(0, Hm - 30, W, Hm + R);
+    const int y1 = Hm - 28;
+    const int y2 = Hm - 28 + R / 2;
+    struct Heading {
+        const char* Text;
+        int Y;
+        int X;
+    };
+    const Heading headings[] = {
+        {"LST at", y1, U + P(75)},
+        {"Midnight", y2, U + P(75)},
+        {"Moon", y1, 2 * U + P(204.18)},
+        {"Rise", y2, 2 * U + P(131.83)},
+        {"Transit", y2, 2 * U + P(168.81)},
+        {"Set", y2, 2 * U + P(230.51)},
+        {"illum", y2, 2 * U + P(278.13)},
+        {"Civil", y2, U + T + P(96.46)},
+        {"Naut.", y2, U + T + P(48.23)},
+        {"Ast.", y2, U + T + P(2.57)},
+        {"Twilight", y1, U + T + P(38.58)},
+        {"Civil", y2, 3 * U + T + P(289.39)},
+        {"Naut.", y2, 3 * U + T + P(337.62)},
+        {"Ast.", y2, 3 * U + T + P(388.42)},
+        {"Twilight", y1, 3 * U + T + P(327.97)},
+        {"Sun", y1, 2 * U + T + P(197.75)},
+        {"Rise", y2, 2 * U + T + P(147.91)},
+        {"Transit", y2, 2 * U + T + P(186.6)},
+        {"Set", y2, 2 * U + T + P(244.37)},
+    };
+    for (const Heading& h : headings) frame.Write(h.X, h.Y, QString::fromLatin1(h.Text));
+
+    // One row per day, each 1/31 of the usable height whatever the month's length.
+    const int Rh = (frame.PageHeight() - R - Hm - Fm - 2) / 31;
+    c.SetFontStyle(fsRegular);
+    const std::string& printer = settings().PrinterType;
+    const QColor evenFill = printer == "BW Inkjet"       ? QColor(160, 160, 255)
+                            : printer == "Colour Inkjet" ? QColor(220, 220, 255)
+                                                         : QColor(220, 220, 220);
+    const Observer observer = main_.GetObserver();
+    const std::string& pattern = settings().DateFormat;
+    const int days = DaysInMonth(date.Month, date.Year);
+    for (int d = 1; d <= days; ++d) {
+        const QColor fill = d % 2 == 1 ? QColor(Qt::white) : evenFill;
+        c.SetPenColor(fill);
+        c.SetBrushStyle(BrushStyle::Solid);
+        c.SetBrushColor(fill);
+        c.Rectangle(2, Hm + R + (d - 1) * Rh + 2, W - 2, Hm + R + d * Rh + 2);
+        const int y = Hm + R + (d - 1) * Rh + (Rh - c.TextHeight(QStringLiteral("8"))) / 2;
+
+        TDateTimeRecord day = DayOf(date, d);
+        frame.Write(P(30), y, Text(FormatDate(pattern, day)));
+
+        TDateTimeRecord midnight = day;
+        midnight.Hour = midnight.Minute = midnight.Second = midnight.MSec = 0;
+        midnight.JD = DateToJulianDay(midnight);
+        frame.Write(U + P(75), y, Text(CutText(main_.LocalSiderealTime(midnight, 1), 10)));
+
+        const TRiseSet moon = MoonRiseSet(day, observer);
+        frame.Write(2 * U + P(128.62), y, Text(moon.RiseText));
+        frame.Write(2 * U + P(176.85), y, Text(moon.TransitText));
+        frame.Write(2 * U + P(225.08), y, Text(moon.SetText));
+        const QString percent = PercentText(moon.IlluminatedPercent) + QStringLiteral("%");
+        frame.Write(2 * U + P(305.47) - c.TextWidth(percent), y, percent);
+
+        const TRiseSet sun = SunRiseSet(day, -0.8333, observer);
+        frame.Write(2 * U + T + P(144.69), y, Text(sun.RiseText));
+        frame.Write(2 * U + T + P(192.93), y, Text(sun.TransitText));
+        frame.Write(2 * U + T + P(241.16), y, Text(sun.SetText));
+
+        const TRiseSet civil = SunRiseSet(day, -6.0, observer);
+        frame.Write(U + T + P(96.46), y, Text(civil.RiseText));
+        frame.Write(3 * U + T + P(289.39), y, Text(civil.SetText));
+        const TRiseSet nautical = SunRiseSet(day, -12.0, observer);
+        frame.Write(U + T + P(48.23), y, Text(nautical.RiseText));
+        frame.Write(3 * U + T + P(337.62), y, Text(nautical.SetText));
+        const TRiseSet astronomical = SunRiseSet(day, -18.0, observer);
+        frame.Write(U + T, y, Text(astronomical.RiseText));
+        frame.Write(3 * U + T + P(385.85), y, Text(astronomical.SetText));
+    }
+
+    frame.PrintPageFooter();
+    return job.Finish();
+}
+
+} // namespace crescendar

@@ -1,0 +1,94 @@
+// The monthly times list: for every day of a month the Moon's rise, transit and set with its
+// illuminated percentage, and the Sun's twilights, rise, transit and set. The table is drawn
+// once into an off-screen bitmap and shown through a 600 x 380 opening that scrolls by two
+// buttons or by dragging; the print button prints the month as one landscape page.
+#pragma once
+
+#include "ClickRegion.h"
+#include "Picture.h"
+#include "SkinWindow.h"
+
+#include "Records.h"
+
+#include <memory>
+
+class QMouseEvent;
+
+namespace crescendar {
+
+class TMain;
+class PrintTarget;
+
+class TTimesList : public SkinWindow {
+    Q_OBJECT
+  public:
+    static constexpr int kRowHeight = 14;
+    static constexpr int kOpeningLeft = 20;
+    static constexpr int kOpeningTop = 80;
+    static constexpr int kOpeningRight = 620;
+    static constexpr int kOpeningBottom = 460;
+
+    // The window belongs to the main window and closes with it.
+    explicit TTimesList(TMain& main);
+    ~TTimesList() override;
+
+    void FormCreate() override;
+    void FormShow() override;
+    void FormActivate() override;
+    void FormPaint() override;
+
+    // Draws the table of the month of `date` (the dates written are of its month and year)
+    // and shows its top.
+    void SetupDataBitmap(const TDateTimeRecord& date);
+    // Shows the part of the table at the scroll offset in the opening.
+    void DisplayDataBitmap();
+
+    void lblScrollUpClick();
+    void lblScrollDownClick();
+    void lblPrintClick();
+
+    // Prints the month of `date` on one landscape page of `target`; false when nothing was
+    // printed.
+    bool PrintTimes(const TDateTimeRecord& date, PrintTarget& target);
+    // Where lblPrint prints (not owned); by default a system printer of the window's own.
+    void SetPrintTarget(PrintTarget* target) { printTarget_ = target; }
+
+    // For the main window's year editor and the month picker.
+    void Refresh(const TDateTimeRecord& date) { SetupDataBitmap(date); }
+    bool IsVisible() const { return isVisible(); }
+
+    int ScrollOffset() const { return scrollOffset_; }
+    int DayCount() const { return dayCount_; }
+    // The largest scroll offset: day count x 14 - 381.
+    int MaxScrollOffset() const;
+
+    ClickRegion* lblPrint = nullptr;
+    ClickRegion* lblScrollUp = nullptr;
+    ClickRegion* lblScrollDown = nullptr;
+    ClickRegion* lblTitle = nullptr;
+    ClickRegion* lblMinimise = nullptr;
+    ClickRegion* lblExit = nullptr;
+
+    // The table of the month, 600 x 434 (31 rows of 14 pixels).
+    Picture imgData;
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+  private:
+    int ClampOffset(int offset) const;
+    // Copies the bitmap rows from `top` onto the opening.
+    void ShowRows(int top, int rows);
+
+    TMain& main_;
+    int scrollOffset_ = 0;
+    std::uint8_t dayCount_ = 31;
+    bool bodyDragging_ = false; // a drag on the window's body is in progress
+    int dragStart_ = 0;
+    PrintTarget* printTarget_ = nullptr;
+    std::unique_ptr<PrintTarget> ownPrinter_;
+};
+
+} // namespace crescendar

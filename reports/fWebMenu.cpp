@@ -1,0 +1,56 @@
+#include "fWebMenu.h"
+
+#include "fMain.h"
+
+#include "Shell.h"
+
+#include <QUrl>
+
+namespace crescendar {
+
+TWebMenu::TWebMenu(TMain& main) : TPopupMenu(main) {
+    setObjectName(QStringLiteral("WebMenu"));
+    setWindowTitle(QStringLiteral("Lunar Web Sites"));
+    SetClientSize(kStripWidth, static_cast<int>(kWebLinks.size()) * kStripHeight);
+
+    const QImage column(QStringLiteral(":/menus/web_menu.png"));
+    for (std::size_t i = 0; i < kWebLinks.size(); ++i) {
+        const TWebLink& link = kWebLinks[i];
+        ImageControl* entry = AddStrip(column, static_cast<int>(i), QString::fromLatin1(link.Name));
+        if (link.Url) entry->SetHint(QString::fromLatin1(link.Url));
+        connect(entry, &ClickRegion::MouseMove, this,
+                [this, i](Qt::MouseButtons, QPoint) { EntryMouseMove(i); });
+        connect(entry, &ClickRegion::Clicked, this, [this, i](Qt::MouseButton b) {
+            if (b == Qt::LeftButton) EntryClick(i);
+        });
+        Entries[i] = entry;
+    }
+
+    // The arrow lets the pointer through to the entry beneath it.
+    imgArrow = new ImageControl(this, kArrowLeft, 0, QImage(QStringLiteral(":/menus/arrow.png")),
+                                12, kStripHeight);
+    imgArrow->setObjectName(QStringLiteral("imgArrow"));
+    imgArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgArrow->hide();
+}
+
+void TWebMenu::FormShow() {
+    PlaceBelowRegion(*main_.lblLinks);
+    imgArrow->move(kArrowLeft, imgArrow->y());
+}
+
+void TWebMenu::EntryMouseMove(std::size_t index) {
+    if (index >= kWebLinks.size()) return;
+    if (kWebLinks[index].Url)
+        PointAt(imgArrow, Entries[index]);
+    else
+        imgArrow->hide();
+}
+
+void TWebMenu::EntryClick(std::size_t index) {
+    if (index >= kWebLinks.size() || !kWebLinks[index].Url) return;
+    close();
+    CurrentShell().OpenUrl(QUrl(QString::fromLatin1(kWebLinks[index].Url)));
+}
+
+} // namespace crescendar

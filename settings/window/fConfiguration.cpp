@@ -1,0 +1,603 @@
+#include "fConfiguration.h"
+
+#include "Dialogs.h"
+#include "fMain.h"
+
+#include "Settings.h"
+#include "fGlobals.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace crescendar {
+
+namespace {
+
+constexpr int kWidth = 284;
+constexpr int kHeight = 400;
+// "Arial 8 point" at the 96 pixels per inch the layout is drawn for.
+constexpr int kFontPixels = 11;
+const QColor kCaptionBlack{0, 0, 0};
+const QColor kCaptionWhite{255, 255, 255};
+
+const char* const kFieldStyle = "background: #FFFFB0; color: black; border: 1px solid;"
+                                " border-color: #3A4460 #F4F6FC #F4F6FC #3A4460; padding: 0px;"
+                                " selection-background-color: #2C4078; selection-color: white;";
+
+const char* const kListStyle =
+    "QComboBox { background: #FFFFB0; color: black; border: 1px solid;"
+    " border-color: #3A4460 #F4F6FC #F4F6FC #3A4460; padding: 0px 0px 0px 2px; }"
+    "QComboBox QLineEdit { background: #FFFFB0; color: black; border: none; padding: 0px;"
+    " selection-background-color: #2C4078; selection-color: white; }"
+    "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: top right;"
+    " width: 15px; border: none; border-image: url(:/config/drop.png); }"
+    "QComboBox::down-arrow { image: none; width: 0px; height: 0px; }"
+    "QComboBox QAbstractItemView { background: #FFFFB0; color: black; border: 1px solid #283048;"
+    " selection-background-color: #2C4078; selection-color: white; outline: 0px; }";
+
+QFont FieldFont() {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(kFontPixels);
+    return f;
+}
+
+QImage Art(const char* name) {
+    return QImage(QStringLiteral(":/config/") + QLatin1String(name));
+}
+
+// The text with leading zeros up to the given length.
+QString ZeroFilled(const QString& text, int length) {
+    return text.size() >= length ? text : QString(length - text.size(), QLatin1Char('0')) + text;
+}
+
+void FillTo(QLineEdit* edit, int length) {
+    const QString filled = ZeroFilled(edit->text(), length);
+    if (filled != edit->text()) edit->setText(filled);
+}
+
+std::string Cut(const QString& text, std::size_t length) {
+    return CutText(text.toStdString(), length);
+}
+
+int NumberOf(const QLineEdit* edit) {
+    bool ok = false;
+    const int n = edit->text().toInt(&ok);
+    return ok ? n : 0;
+}
+
+// The entry of a list that its text names (without regard to case), -1 when the text names
+// none: typing into a list may leave it without a selected entry.
+int SelectedPosition(const QComboBox* list) {
+    return list->findText(list->currentText().trimmed(), Qt::MatchFixedString);
+}
+
+// A key press that types a character (navigation, Tab and Delete type none).
+bool TypesCharacter(const QKeyEvent* k) {
+    switch (k->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return false;
+    default:
+        return !k->text().isEmpty();
+    }
+}
+
+// The key filter and the exit handler of one coordinate edit.
+class CoordinateEditFilter : public QObject {
+  public:
+    CoordinateEditFilter(QLineEdit* edit, std::function<void()> onExit)
+        : QObject(edit), onExit_(std::move(onExit)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (TypesCharacter(k)) {
+                for (const QChar c : k->text()) {
+                    if (TConfiguration::ProcessKey(c.unicode()) == 0) {
+                        k->accept();
+                        return true; // discarded
+                    }
+                }
+            }
+        } else if (e->type() == QEvent::FocusOut) {
+            // Leaving for another control, not a popup menu or another application.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) onExit_();
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+  private:
+    std::function<void()> onExit_;
+};
+
+} // namespace
+
+QStringList TimeZoneNames() {
+    QStringList names;
+    for (int i = 0; i <= 48; ++i) {
+        const int minutes = (i - 24) * 30;
+        if (minutes == 0) {
+            names << QStringLiteral("GMT");
+            continue;
+        }
+        const int m = minutes < 0 ? -minutes : minutes;
+        names << QStringLiteral("GMT %1 %2:%3")
+                     .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                     .arg(m / 60, 2, 10, QLatin1Char('0'))
+                     .arg(m % 60, 2, 10, QLatin1Char('0'));
+    }
+    return names;
+}
+
+// ----- the small controls -----------------------------------------------------------------
+
+TConfigSpinButton::TConfigSpinButton(QWidget* parent, int left, int top, int width, int height)
+    : QWidget(parent) {
+    setGeometry(left, top, width, height);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TConfigSpinButton::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    const bool upper = e->position().y() < height() / 2.0;
+    pressedHalf_ = upper ? 0 : 1;
+    update();
+    if (upper)
+        emit UpClick();
+    else
+        emit DownClick();
+}
+
+void TConfigSpinButton::mouseReleaseEvent(QMouseEvent* /*e*/) {
+    pressedHalf_ = -1;
+    update();
+}
+
+void TConfigSpinButton::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Up)
+        emit UpClick();
+    else if (e->key() == Qt::Key_Down)
+        emit DownClick();
+    else
+        QWidget::keyPressEvent(e);
+}
+
+void TConfigSpinButton::paintEvent(QPaintEvent* /*e*/) {
+    QPainter p(this);
+    const int half = height() / 2;
+    if (pressedHalf_ == 0) p.fillRect(QRect(0, 0, width(), half), QColor(0, 0, 40, 70));
+    if (pressedHalf_ == 1)
+        p.fillRect(QRect(0, half, width(), height() - half), QColor(0, 0, 40, 70));
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(20, 60, 160), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+TConfigCheckBox::TConfigCheckBox(QWidget* parent, int left, int top, const QImage& on,
+                                 const QImage& off)
+    : QAbstractButton(parent), on_(on), off_(off) {
+    setCheckable(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setGeometry(left, top, 13, 13);
+}
+
+void TConfigCheckBox::paintEvent(QPaintEvent* /*e*/) {
+    QPainter p(this);
+    p.drawImage(0, 0, isChecked() ? on_ : off_);
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(120, 200, 255), 1));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+// ----- the window -------------------------------------------------------------------------
+
+TConfiguration::TConfiguration(TMain* mainWindow, std::string settingsPath)
+    : SkinWindow(mainWindow), main_(mainWindow), settingsPath_(std::move(settingsPath)) {}
+
+TMain* TConfiguration::MainWindow() const {
+    return main_ ? main_.data() : TMain::Instance();
+}
+
+ClickRegion* TConfiguration::Caption(int left, int top, const QString& text, const QColor& colour) {
+    auto* label = new ClickRegion(this);
+    label->move(left, top);
+    label->SetFontName(QStringLiteral("Arial"));
+    label->SetFontHeight(kFontPixels);
+    label->SetFontColor(colour);
+    label->SetAutoSize(true);
+    label->SetText(text);
+    return label;
+}
+
+QLineEdit* TConfiguration::CoordinateEdit(int left, int top, int width, int maxLength, int fillTo) {
+    auto* edit = new QLineEdit(this);
+    edit->setGeometry(left, top, width, 19);
+    edit->setFont(FieldFont());
+    edit->setMaxLength(maxLength);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setTextMargins(-1, 0, -1, 0);
+    // Text pasted or composed bypasses the key filter; the validator keeps it to digits.
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+    edit->installEventFilter(
+        new CoordinateEditFilter(edit, [edit, fillTo] { FillTo(edit, fillTo); }));
+    return edit;
+}
+
+QComboBox* TConfiguration::List(int left, int top, int width, const QStringList& items) {
+    auto* list = new QComboBox(this);
+    list->setEditable(true); // the lists also accept typing
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setFont(FieldFont());
+    list->addItems(items);
+    list->setMaxVisibleItems(12);
+    list->setGeometry(left, top, width, 21);
+    return list;
+}
+
+void TConfiguration::FormCreate() {
+    SetClientSize(kWidth, kHeight);
+    SetBackground(Art("bgnd.jpg"));
+    setWindowTitle(QStringLiteral("Configuration"));
+    imgRBSet = Art("rb_set.png");
+    imgRBUnset = Art("rb_unset.png");
+
+    lblTitle = new ClickRegion(this, 83, 10, 120, 23);
+    SetTitleRegion(lblTitle);
+    lblExit = new ClickRegion(this, 255, 14, 14, 15);
+    connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) lblExitClick();
+    });
+
+    // Created in tab order.
+    Label4 = Caption(30, 66, QStringLiteral("Latitude:"), kCaptionBlack);
+    txtLatDeg = CoordinateEdit(98, 64, 19, 2, 2);
+    txtLatMin = CoordinateEdit(129, 64, 19, 2, 2);
+    txtLatSec = CoordinateEdit(159, 64, 19, 2, 2);
+    pNSDirection = new QLabel(this);
+    pNSDirection->setGeometry(202, 64, 36, 19);
+    NSSpinButton = new TConfigSpinButton(this, 240, 64, 15, 19);
+
+    Label5 = Caption(30, 94, QStringLiteral("Longitude:"), kCaptionBlack);
+    txtLongDeg = CoordinateEdit(94, 92, 24, 3, 3);
+    txtLongMin = CoordinateEdit(129, 92, 19, 2, 2);
+    txtLongSec = CoordinateEdit(159, 92, 19, 2, 2);
+    pEWDirection = new QLabel(this);
+    pEWDirection->setGeometry(202, 92, 36, 19);
+    EWSpinButton = new TConfigSpinButton(this, 240, 92, 15, 19);
+
+    for (QLabel* panel : {pNSDirection, pEWDirection}) {
+        panel->setFont(FieldFont());
+        panel->setAlignment(Qt::AlignCenter);
+    }
+
+    Label6 = Caption(30, 120, QStringLiteral("Location:"), kCaptionBlack);
+    txtLocation = new QLineEdit(this);
+    txtLocation->setGeometry(94, 118, 161, 19);
+    txtLocation->setFont(FieldFont());
+    txtLocation->setMaxLength(40);
+    txtLocation->setTextMargins(1, 0, 1, 0);
+
+    Label7 = Caption(28, 168, QStringLiteral("Day Order:"), kCaptionBlack);
+    cmbDayOrder = List(94, 165, 161,
+                       {QStringLiteral("Sunday - Saturday"), QStringLiteral("Monday - Sunday"),
+                        QStringLiteral("Tuesday - Monday"), QStringLiteral("Wednesday - Tuesday"),
+                        QStringLiteral("Thursday - Wednesday"), QStringLiteral("Friday - Thursday"),
+                        QStringLiteral("Saturday - Friday")});
+    Label8 = Caption(28, 192, QStringLiteral("Date Format:"), kCaptionBlack);
+    cmbDateFormat =
+        List(94, 189, 161, {QStringLiteral("DD/MM/YYYY"), QStringLiteral("MM/DD/YYYY")});
+
+    Label11 = Caption(30, 306, QStringLiteral("Timezone:"), kCaptionWhite);
+    cmbTimeZone = List(84, 302, 85, TimeZoneNames());
+    Label12 = Caption(214, 306, QStringLiteral("DST:"), kCaptionWhite);
+    chkDaylightSavings =
+        new TConfigCheckBox(this, 240, 306, Art("check_on.png"), Art("check_off.png"));
+
+    imgLaser = new ImageControl(this, 30, 350, imgRBUnset, 15, 15);
+    lblLaser = Caption(48, 350, QStringLiteral("Laser"), kCaptionWhite);
+    imgBWInkjet = new ImageControl(this, 92, 350, imgRBUnset, 15, 15);
+    lblBWInkjet = Caption(110, 350, QStringLiteral("B/W Inkjet"), kCaptionWhite);
+    imgColourInkjet = new ImageControl(this, 175, 350, imgRBUnset, 15, 15);
+    lblColourPrinter = Caption(194, 350, QStringLiteral("Colour Inkjet"), kCaptionWhite);
+
+    QWidget* order[] = {txtLatDeg,     txtLatMin,   txtLatSec,         NSSpinButton, txtLongDeg,
+                        txtLongMin,    txtLongSec,  EWSpinButton,      txtLocation,  cmbDayOrder,
+                        cmbDateFormat, cmbTimeZone, chkDaylightSavings};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+
+    connect(NSSpinButton, &TConfigSpinButton::UpClick, this, [this] { NSSpinButtonUpClick(); });
+    connect(NSSpinButton, &TConfigSpinButton::DownClick, this, [this] { NSSpinButtonDownClick(); });
+    connect(EWSpinButton, &TConfigSpinButton::UpClick, this, [this] { EWSpinButtonUpClick(); });
+    connect(EWSpinButton, &TConfigSpinButton::DownClick, this, [this] { EWSpinButtonDownClick(); });
+    const auto onLeftClick = [this](ClickRegion* region, void (TConfiguration::*handler)()) {
+        connect(region, &ClickRegion::Clicked, this, [this, handler](Qt::MouseButton b) {
+            if (b == Qt::LeftButton) (this->*handler)();
+        });
+    };
+    onLeftClick(imgLaser, &TConfiguration::imgLaserClick);
+    onLeftClick(lblLaser, &TConfiguration::lblLaserClick);
+    onLeftClick(imgBWInkjet, &TConfiguration::imgBWInkjetClick);
+    onLeftClick(lblBWInkjet, &TConfiguration::lblBWInkjetClick);
+    onLeftClick(imgColourInkjet, &TConfiguration::imgColourInkjetClick);
+    onLeftClick(lblColourPrinter, &TConfiguration::lblColourPrinterClick);
+}
+
+void TConfiguration::ShowModalNonBlocking() {
+    if (isVisible()) {
+        activateWindow();
+        return;
+    }
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    activateWindow();
+}
+
+void TConfiguration::ShowModal() {
+    if (isVisible()) {
+        ShowModalNonBlocking();
+        return;
+    }
+    QEventLoop loop;
+    connect(this, &TConfiguration::Closed, &loop, &QEventLoop::quit);
+    ShowModalNonBlocking();
+    if (isVisible()) loop.exec(QEventLoop::DialogExec);
+}
+
+void TConfiguration::FormShow() {
+    // Centred over the main window, kept on the screen.
+    if (const TMain* m = MainWindow())
+        CentreOver(*m);
+    else
+        CentreOnScreen();
+    KeepOnScreen();
+
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{txtLatDeg, txtLatMin, txtLatSec, txtLongDeg, txtLongMin,
+                                         txtLongSec, txtLocation, pNSDirection, pEWDirection})
+        field->setStyleSheet(QString::fromLatin1(kFieldStyle));
+    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbTimeZone})
+        list->setStyleSheet(QString::fromLatin1(kListStyle));
+
+    // Filled now as well as on activation: a window manager may never activate the window.
+    FormActivate();
+    txtLatDeg->setFocus(Qt::OtherFocusReason);
+}
+
+void TConfiguration::FormActivate() {
+    const TSettings& s = settings();
+    txtLocation->setText(QString::fromStdString(s.Location));
+    txtLatDeg->setText(QString::fromStdString(s.LatDeg));
+    txtLatMin->setText(QString::fromStdString(s.LatMin));
+    txtLatSec->setText(QString::fromStdString(s.LatSec));
+    pNSDirection->setText(QString::fromStdString(s.LatDir));
+    txtLongDeg->setText(QString::fromStdString(s.LongDeg));
+    txtLongMin->setText(QString::fromStdString(s.LongMin));
+    txtLongSec->setText(QString::fromStdString(s.LongSec));
+    pEWDirection->setText(QString::fromStdString(s.LongDir));
+
+    cmbDayOrder->setCurrentIndex(s.DayOrder < cmbDayOrder->count() ? s.DayOrder : -1);
+    cmbDateFormat->setCurrentIndex(s.DateLayoutIdx < cmbDateFormat->count() ? s.DateLayoutIdx : -1);
+    // A pattern of the user's own, not in the list, is shown as it is, so that saving again
+    // keeps it.
+    const QString pattern = QString::fromStdString(s.DateFormat);
+    if (!pattern.trimmed().isEmpty() &&
+        pattern.compare(cmbDateFormat->currentText(), Qt::CaseInsensitive) != 0)
+        cmbDateFormat->setEditText(pattern);
+    chkDaylightSavings->setChecked(s.DaylightSavings);
+    const int zone = static_cast<int>(s.TimeZoneIdx);
+    cmbTimeZone->setCurrentIndex(zone >= 0 && zone < cmbTimeZone->count() ? zone : -1);
+
+    for (ImageControl* picture : {imgLaser, imgBWInkjet, imgColourInkjet})
+        picture->SetPicture(imgRBUnset);
+    printerWord_ = CutText(s.PrinterType, 15);
+    if (printerWord_ == "BW Inkjet")
+        imgBWInkjet->SetPicture(imgRBSet);
+    else if (printerWord_ != "Colour Inkjet")
+        imgLaser->SetPicture(imgRBSet);
+    else
+        imgColourInkjet->SetPicture(imgRBSet);
+}
+
+// ----- hemisphere and side ----------------------------------------------------------------
+
+void TConfiguration::NSSpinButtonUpClick() {
+    pNSDirection->setText(pNSDirection->text() != QLatin1String("North") ? QStringLiteral("North")
+                                                                         : QStringLiteral("South"));
+}
+
+void TConfiguration::NSSpinButtonDownClick() {
+    NSSpinButtonUpClick();
+}
+
+void TConfiguration::EWSpinButtonUpClick() {
+    pEWDirection->setText(pEWDirection->text() != QLatin1String("East") ? QStringLiteral("East")
+                                                                        : QStringLiteral("West"));
+}
+
+void TConfiguration::EWSpinButtonDownClick() {
+    EWSpinButtonUpClick();
+}
+
+// ----- coordinate edits -------------------------------------------------------------------
+
+char16_t TConfiguration::ProcessKey(char16_t key) {
+    if ((key >= u'0' && key <= u'9') || key == 8 || key == 13) return key;
+    return 0;
+}
+
+void TConfiguration::txtLatDegExit() {
+    FillTo(txtLatDeg, 2);
+}
+void TConfiguration::txtLatMinExit() {
+    FillTo(txtLatMin, 2);
+}
+void TConfiguration::txtLatSecExit() {
+    FillTo(txtLatSec, 2);
+}
+void TConfiguration::txtLongDegExit() {
+    FillTo(txtLongDeg, 3);
+}
+void TConfiguration::txtLongMinExit() {
+    FillTo(txtLongMin, 2);
+}
+void TConfiguration::txtLongSecExit() {
+    FillTo(txtLongSec, 2);
+}
+
+void TConfiguration::FillCoordinates() {
+    txtLatDegExit();
+    txtLatMinExit();
+    txtLatSecExit();
+    txtLongDegExit();
+    txtLongMinExit();
+    txtLongSecExit();
+}
+
+QString TConfiguration::CheckCoordinates(QLineEdit** offending) const {
+    const QString arcParts = QStringLiteral("Minutes and seconds of arc must be from 00 to 59.");
+    for (QLineEdit* edit : {txtLatMin, txtLatSec, txtLongMin, txtLongSec}) {
+        if (NumberOf(edit) > 59) {
+            *offending = edit;
+            return arcParts;
+        }
+    }
+    const auto degrees = [](const QLineEdit* d, const QLineEdit* m, const QLineEdit* s) {
+        return NumberOf(d) * 3600 + NumberOf(m) * 60 + NumberOf(s); // in seconds of arc
+    };
+    if (degrees(txtLatDeg, txtLatMin, txtLatSec) > 90 * 3600) {
+        *offending = txtLatDeg;
+        return QStringLiteral("The latitude must be from 0\u00B0 to 90\u00B0.");
+    }
+    if (degrees(txtLongDeg, txtLongMin, txtLongSec) > 180 * 3600) {
+        *offending = txtLongDeg;
+        return QStringLiteral("The longitude must be from 0\u00B0 to 180\u00B0.");
+    }
+    return {};
+}
+
+// ----- printer ----------------------------------------------------------------------------
+
+void TConfiguration::ChoosePrinter(const char* word, ImageControl* picture) {
+    for (ImageControl* p : {imgLaser, imgBWInkjet, imgColourInkjet})
+        p->SetPicture(p == picture ? imgRBSet : imgRBUnset);
+    printerWord_ = word;
+}
+
+void TConfiguration::imgLaserClick() {
+    ChoosePrinter("Laser", imgLaser);
+}
+void TConfiguration::lblLaserClick() {
+    imgLaserClick();
+}
+void TConfiguration::imgBWInkjetClick() {
+    ChoosePrinter("BW Inkjet", imgBWInkjet);
+}
+void TConfiguration::lblBWInkjetClick() {
+    imgBWInkjetClick();
+}
+void TConfiguration::imgColourInkjetClick() {
+    ChoosePrinter("Colour Inkjet", imgColourInkjet);
+}
+void TConfiguration::lblColourPrinterClick() {
+    imgColourInkjetClick();
+}
+
+// ----- saving and closing -----------------------------------------------------------------
+
+void TConfiguration::lblExitClick() {
+    // The exit region takes no focus, so the edit being typed in has not been left: fill
+    // every coordinate as leaving it would, so that nothing empty is stored.
+    FillCoordinates();
+    QLineEdit* offending = nullptr;
+    const QString problem = CheckCoordinates(&offending);
+    if (!problem.isEmpty()) {
+        ShowMessage(problem, this);
+        offending->setFocus(Qt::OtherFocusReason);
+        offending->selectAll();
+        return;
+    }
+
+    TSettings& s = settings();
+    s.LatDeg = Cut(txtLatDeg->text(), 3);
+    s.LatMin = Cut(txtLatMin->text(), 2);
+    s.LatSec = Cut(txtLatSec->text(), 2);
+    const std::string latDir = Cut(pNSDirection->text(), 5);
+    // The phase pictures are turned over once for each change of hemisphere.
+    if ((latDir == "South") != (s.LatDir == "South")) {
+        if (TMain* m = MainWindow()) m->InvertPhaseIcons();
+    }
+    s.LatDir = latDir;
+    s.LongDeg = Cut(txtLongDeg->text(), 3);
+    s.LongMin = Cut(txtLongMin->text(), 2);
+    s.LongSec = Cut(txtLongSec->text(), 2);
+    s.LongDir = Cut(pEWDirection->text(), 5);
+    s.Location = Cut(txtLocation->text(), 64);
+
+    // A list left without a selected entry keeps the previous setting.
+    if (const int day = SelectedPosition(cmbDayOrder); day >= 0)
+        s.DayOrder = static_cast<std::uint8_t>(day);
+    if (const int layout = SelectedPosition(cmbDateFormat); layout >= 0)
+        s.DateLayoutIdx = static_cast<std::uint8_t>(layout);
+    // The text shown is the pattern, also one typed that is not in the list; an empty one
+    // would leave the dates blank, so the previous pattern stays.
+    if (!cmbDateFormat->currentText().trimmed().isEmpty())
+        s.DateFormat = Cut(cmbDateFormat->currentText(), 12);
+    if (const int zone = SelectedPosition(cmbTimeZone); zone >= 0) s.TimeZoneIdx = zone;
+    s.DaylightSavings = chkDaylightSavings->isChecked();
+    s.PrinterType = CutText(printerWord_, 15);
+
+    // Only an existing key is written; when there is none the settings change in memory.
+    SettingsStore store = settingsPath_.empty() ? SettingsStore() : SettingsStore(settingsPath_);
+    store.WriteValues({
+        {"LatDeg", s.LatDeg},
+        {"LatMin", s.LatMin},
+        {"LatSec", s.LatSec},
+        {"LatDir", s.LatDir},
+        {"LongDeg", s.LongDeg},
+        {"LongMin", s.LongMin},
+        {"LongSec", s.LongSec},
+        {"LongDir", s.LongDir},
+        {"Location", s.Location},
+        {"DayOrder", std::to_string(s.DayOrder)},
+        {"DateLayoutIdx", std::to_string(s.DateLayoutIdx)},
+        {"DateFormat", s.DateFormat},
+        {"TimeZone", TimeZoneText(s.TimeZoneIdx, RegionalNames().DecimalSeparator)},
+        {"DaylightSavings", BoolText(s.DaylightSavings)},
+        {"PrinterType", s.PrinterType},
+    });
+    close();
+}
+
+void TConfiguration::closeEvent(QCloseEvent* e) {
+    const bool shown = isVisible();
+    e->accept();
+    if (!shown) return;
+    FormClose();
+    emit Closed();
+}
+
+void TConfiguration::FormClose() {
+    TMain* m = MainWindow();
+    if (!m) return;
+    m->ApplyZoneSettings();
+    m->SetDayTitles(settings().DayOrder);
+    m->RefreshLatAndLong(); // the observer again, and the selected month redrawn
+}
+
+} // namespace crescendar

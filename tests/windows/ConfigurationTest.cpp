@@ -1,0 +1,399 @@
+// The configuration window over a real main window and a real settings store in a temporary
+// folder: typing and zero-filling, the direction toggles, the printer choice, what the exit
+// writes, the refusals, and what closing does to the main window.
+#include "../ui/MainFixture.h"
+
+#include "fConfiguration.h"
+
+#include "fGlobals.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace crescendar {
+namespace {
+
+class ConfigurationTest : public MainFixture {
+  protected:
+    void TearDown() override {
+        delete c;
+        c = nullptr;
+        MainFixture::TearDown();
+    }
+
+    // The main window over a fresh store holding the values, and the configuration window
+    // shown over it.
+    void Open(const SettingValues& values = {}) {
+        Start(At(2025, 3, 14), values);
+        c = SkinWindow::Create<TConfiguration>(w, options.SettingsPath);
+        c->ShowModalNonBlocking();
+        QCoreApplication::processEvents();
+    }
+    std::string Stored(const char* name) const {
+        return SettingsStore(options.SettingsPath).ReadValue(name);
+    }
+    // Types into an edit as the user would, starting from an empty field.
+    static void Retype(QLineEdit* edit, const char* text) {
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+    void Exit() { Click(c->lblExit); }
+    static void Tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+    static void Choose(QComboBox* list, const QString& text) {
+        list->setCurrentIndex(list->findText(text));
+    }
+    static void TypeInto(QComboBox* list, const QString& text) {
+        list->clearEditText();
+        list->setEditText(text);
+    }
+
+    TConfiguration* c = nullptr;
+};
+
+// ----- typing ---------------------------------------------------------------------------
+
+TEST_F(ConfigurationTest, LeavingACoordinateFillsItWithLeadingZeros) {
+    Open();
+    ASSERT_TRUE(c->txtLatDeg->hasFocus());
+    c->txtLatDeg->clear();
+    Tab(); // an empty field
+    EXPECT_EQ(c->txtLatDeg->text(), "00");
+    Retype(c->txtLatMin, "5");
+    Tab();
+    EXPECT_EQ(c->txtLatMin->text(), "05");
+    c->txtLongDeg->setFocus();
+    Retype(c->txtLongDeg, "7");
+    Tab();
+    EXPECT_EQ(c->txtLongDeg->text(), "007");
+    // Switching to a popup menu is not leaving.
+    c->txtLatSec->clear();
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(c->txtLatSec, &popup);
+    EXPECT_EQ(c->txtLatSec->text(), "");
+}
+
+TEST_F(ConfigurationTest, TabWalksTheControlsInOrder) {
+    Open();
+    const std::vector<QWidget*> order = {
+        c->txtLatDeg,     c->txtLatMin,   c->txtLatSec,         c->NSSpinButton, c->txtLongDeg,
+        c->txtLongMin,    c->txtLongSec,  c->EWSpinButton,      c->txtLocation,  c->cmbDayOrder,
+        c->cmbDateFormat, c->cmbTimeZone, c->chkDaylightSavings};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_TRUE(focus == order[i] || order[i]->isAncestorOf(focus)) << i;
+        Tab();
+    }
+}
+
+TEST_F(ConfigurationTest, OnlyDigitsCanBeTypedAndBackspaceWorks) {
+    Open();
+    Retype(c->txtLongDeg, "1a-.+2 e3");
+    EXPECT_EQ(c->txtLongDeg->text(), "123");
+    QTest::keyClick(c->txtLongDeg, Qt::Key_Backspace);
+    EXPECT_EQ(c->txtLongDeg->text(), "12");
+    Retype(c->txtLatDeg, "4567"); // at most two characters
+    EXPECT_EQ(c->txtLatDeg->text(), "45");
+    // Text that does not come from the keyboard is held to digits too.
+    c->txtLatSec->clear();
+    c->txtLatSec->insert(QStringLiteral("x9"));
+    EXPECT_EQ(c->txtLatSec->text(), "");
+    EXPECT_EQ(TConfiguration::ProcessKey(u'7'), u'7');
+    EXPECT_EQ(TConfiguration::ProcessKey(8), 8);
+    EXPECT_EQ(TConfiguration::ProcessKey(13), 13);
+    EXPECT_EQ(TConfiguration::ProcessKey(u'\u0663'), 0); // an Arabic-Indic three
+    EXPECT_EQ(TConfiguration::ProcessKey(u','), 0);
+}
+
+TEST_F(ConfigurationTest, EitherArrowTogglesTheDirections) {
+    Open();
+    ASSERT_EQ(c->pNSDirection->text(), "North");
+    Click(c->NSSpinButton, Qt::LeftButton, {7, 3}); // upper arrow
+    EXPECT_EQ(c->pNSDirection->text(), "South");
+    Click(c->NSSpinButton, Qt::LeftButton, {7, 15}); // lower arrow
+    EXPECT_EQ(c->pNSDirection->text(), "North");
+    c->NSSpinButtonDownClick();
+    EXPECT_EQ(c->pNSDirection->text(), "South");
+    QTest::keyClick(c->NSSpinButton, Qt::Key_Up);
+    EXPECT_EQ(c->pNSDirection->text(), "North");
+
+    ASSERT_EQ(c->pEWDirection->text(), "West");
+    c->EWSpinButtonDownClick();
+    EXPECT_EQ(c->pEWDirection->text(), "East");
+    c->EWSpinButtonUpClick();
+    EXPECT_EQ(c->pEWDirection->text(), "West");
+
+    // A word other than the two becomes the first one.
+    c->pNSDirection->setText(QStringLiteral("Up"));
+    c->NSSpinButtonUpClick();
+    EXPECT_EQ(c->pNSDirection->text(), "North");
+}
+
+// ----- filling and saving -----------------------------------------------------------------
+
+TEST_F(ConfigurationTest, ControlsShowTheSettings) {
+    Open({{"LatDeg", "51"},
+          {"LatMin", "28"},
+          {"LatSec", "38"},
+          {"LatDir", "South"},
+          {"LongDeg", "000"},
+          {"LongMin", "00"},
+          {"LongSec", "05"},
+          {"LongDir", "East"},
+          {"Location", "Greenwich"},
+          {"DayOrder", "1"},
+          {"DateLayoutIdx", "1"},
+          {"DateFormat", "mm/dd/yyyy"},
+          {"TimeZone", "5.5"},
+          {"DaylightSavings", "True"},
+          {"PrinterType", "Colour Inkjet"}});
+    EXPECT_EQ(c->txtLatDeg->text(), "51");
+    EXPECT_EQ(c->txtLatSec->text(), "38");
+    EXPECT_EQ(c->pNSDirection->text(), "South");
+    EXPECT_EQ(c->pEWDirection->text(), "East");
+    EXPECT_EQ(c->txtLocation->text(), "Greenwich");
+    EXPECT_EQ(c->cmbDayOrder->currentText(), "Monday - Sunday");
+    EXPECT_EQ(c->cmbDateFormat->currentText(), "MM/DD/YYYY");
+    EXPECT_EQ(c->cmbTimeZone->currentText(), "GMT - 06:30");
+    EXPECT_TRUE(c->chkDaylightSavings->isChecked());
+    EXPECT_EQ(c->imgColourInkjet->Image(), c->imgRBSet);
+    EXPECT_EQ(c->imgLaser->Image(), c->imgRBUnset);
+    EXPECT_TRUE(c->isModal());
+    EXPECT_EQ(c->pos(), w->pos() + QPoint((640 - 284) / 2, (480 - 400) / 2));
+}
+
+TEST_F(ConfigurationTest, ExitWritesTheSettingsAndTheMainWindowTakesThem) {
+    Open();
+    Retype(c->txtLatDeg, "48");
+    Retype(c->txtLatMin, "51");
+    Retype(c->txtLongDeg, "2");
+    c->EWSpinButtonUpClick();
+    QTest::keyClicks(c->txtLocation, "Paris");
+    Choose(c->cmbDayOrder, "Monday - Sunday");
+    Choose(c->cmbTimeZone, "GMT + 05:30");
+    EXPECT_EQ(c->cmbTimeZone->currentIndex(), 35);
+    c->chkDaylightSavings->click();
+    Click(c->lblBWInkjet);
+    Exit();
+
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(Stored("LatDeg"), "48");
+    EXPECT_EQ(Stored("LongDeg"), "002"); // filled although it never lost the focus
+    EXPECT_EQ(Stored("LongDir"), "East");
+    EXPECT_EQ(Stored("Location"), "Paris");
+    EXPECT_EQ(Stored("DayOrder"), "1");
+    EXPECT_EQ(Stored("TimeZone"), "17.5");
+    EXPECT_EQ(Stored("DaylightSavings"), "True");
+    EXPECT_EQ(Stored("PrinterType"), "BW Inkjet");
+    EXPECT_EQ(Stored("DateFormat"), "DD/MM/YYYY");
+
+    EXPECT_EQ(w->GetObserver().ZoneOffset, 330);
+    EXPECT_EQ(w->GetObserver().DaylightOffset, 60);
+    EXPECT_NEAR(w->GetObserver().Latitude, DegToRad(48 + 51 / 60.0), 1e-12);
+    EXPECT_NEAR(w->GetObserver().Longitude, -DegToRad(2), 1e-12);
+    EXPECT_EQ(w->WeekdayTitles[0]->Text(), "Mon");
+    EXPECT_EQ(w->SelectedDateTime().Day, 14); // the selected day is kept
+}
+
+TEST_F(ConfigurationTest, AnUnknownPrinterWordShowsLaserAndIsKeptUnlessChanged) {
+    Open({{"PrinterType", "Dot matrix"}});
+    EXPECT_EQ(c->imgLaser->Image(), c->imgRBSet);
+    Exit();
+    EXPECT_EQ(Stored("PrinterType"), "Dot matrix");
+
+    c->ShowModalNonBlocking();
+    Click(c->imgColourInkjet);
+    EXPECT_EQ(c->imgColourInkjet->Image(), c->imgRBSet);
+    EXPECT_EQ(c->imgLaser->Image(), c->imgRBUnset);
+    Click(c->lblLaser, Qt::RightButton); // a plain click is the left button's
+    EXPECT_EQ(c->PrinterWord(), "Colour Inkjet");
+    Exit();
+    EXPECT_EQ(Stored("PrinterType"), "Colour Inkjet");
+}
+
+TEST_F(ConfigurationTest, PhasePicturesTurnOverOncePerChangeOfHemisphere) {
+    Open();
+    const QImage upright = w->imgFirstQuarterPhase;
+    const QImage turned = upright.mirrored(true, true);
+    ASSERT_NE(upright, turned);
+
+    Retype(c->txtLatDeg, "10");
+    c->NSSpinButtonUpClick();
+    Exit();
+    EXPECT_EQ(Stored("LatDir"), "South");
+    EXPECT_EQ(w->imgFirstQuarterPhase, turned);
+    EXPECT_LT(w->GetObserver().Latitude, 0.0);
+
+    c->ShowModalNonBlocking(); // saved again without a change: not turned back
+    Exit();
+    EXPECT_EQ(w->imgFirstQuarterPhase, turned);
+
+    c->ShowModalNonBlocking();
+    c->NSSpinButtonUpClick();
+    Exit();
+    EXPECT_EQ(w->imgFirstQuarterPhase, upright);
+}
+
+TEST_F(ConfigurationTest, ClosingAnotherWayDiscardsEditsButReappliesTheSettings) {
+    Open({{"DayOrder", "2"}});
+    settings().DaylightSavings = true; // changed in memory since the main window read it
+    Retype(c->txtLatDeg, "33");
+    Choose(c->cmbDayOrder, "Monday - Sunday");
+    c->close();
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(settings().LatDeg, "00");
+    EXPECT_EQ(Stored("LatDeg"), "00");
+    EXPECT_EQ(w->GetObserver().DaylightOffset, 60);
+    EXPECT_EQ(w->WeekdayTitles[0]->Text(), "Tue");
+    // Showing again fills the controls afresh.
+    c->ShowModalNonBlocking();
+    EXPECT_EQ(c->txtLatDeg->text(), "00");
+    EXPECT_EQ(c->cmbDayOrder->currentIndex(), 2);
+}
+
+TEST_F(ConfigurationTest, WithoutTheKeyTheSettingsChangeOnlyInMemory) {
+    Open();
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(options.SettingsPath)));
+    Retype(c->txtLatDeg, "12");
+    Exit();
+    EXPECT_EQ(settings().LatDeg, "12");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(options.SettingsPath)));
+    EXPECT_FALSE(c->isVisible());
+}
+
+// ----- the faults mended ------------------------------------------------------------------
+
+TEST_F(ConfigurationTest, AnEmptiedFieldStillFocusedIsStoredFilled) {
+    Open({{"LatSec", "45"}});
+    c->txtLatSec->setFocus();
+    c->txtLatSec->clear(); // emptied, and the exit region takes no focus
+    Retype(c->txtLongMin, "3");
+    Exit();
+    EXPECT_EQ(Stored("LatSec"), "00");
+    EXPECT_EQ(Stored("LongMin"), "03");
+    EXPECT_EQ(settings().LatSec, "00");
+}
+
+TEST_F(ConfigurationTest, ListsLeftWithoutAnEntryKeepThePreviousSetting) {
+    Open({{"DayOrder", "3"},
+          {"TimeZone", "13"},
+          {"DateLayoutIdx", "1"},
+          {"DateFormat", "mm/dd/yyyy"}});
+    TypeInto(c->cmbDayOrder, "Funday - Sunday");
+    TypeInto(c->cmbTimeZone, "GMT + 99:00");
+    TypeInto(c->cmbDateFormat, "yyyy-mm-dd");
+    Exit();
+    EXPECT_EQ(Stored("DayOrder"), "3");
+    EXPECT_EQ(Stored("TimeZone"), "13");
+    EXPECT_EQ(Stored("DateLayoutIdx"), "1");
+    EXPECT_EQ(Stored("DateFormat"), "yyyy-mm-dd"); // a typed pattern is the pattern
+    EXPECT_EQ(w->GetObserver().ZoneOffset, 60);
+
+    // Shown again, the typed pattern is there and survives another save.
+    c->ShowModalNonBlocking();
+    EXPECT_EQ(c->cmbDateFormat->currentText(), "yyyy-mm-dd");
+    Exit();
+    EXPECT_EQ(Stored("DateFormat"), "yyyy-mm-dd");
+
+    // Typed text that names an entry selects it, whatever its case; an emptied pattern
+    // keeps the previous one.
+    c->ShowModalNonBlocking();
+    TypeInto(c->cmbDayOrder, "friday - thursday");
+    TypeInto(c->cmbDateFormat, "");
+    Exit();
+    EXPECT_EQ(Stored("DayOrder"), "5");
+    EXPECT_EQ(Stored("DateFormat"), "yyyy-mm-dd");
+}
+
+TEST_F(ConfigurationTest, CoordinatesOutOfRangeAreRefusedAndTheWindowStays) {
+    Open({{"LatDeg", "10"}, {"LongDeg", "020"}});
+    struct Case {
+        QLineEdit* edit;
+        const char* text;
+    };
+    const Case cases[] = {{c->txtLatDeg, "91"},   {c->txtLatMin, "60"},  {c->txtLatSec, "99"},
+                          {c->txtLongDeg, "181"}, {c->txtLongMin, "75"}, {c->txtLongSec, "60"}};
+    for (const Case& k : cases) {
+        c->FormActivate();
+        Retype(k.edit, k.text);
+        dialogs.messages.clear();
+        Exit();
+        EXPECT_TRUE(c->isVisible()) << k.text;
+        ASSERT_EQ(dialogs.messages.size(), 1u) << k.text;
+        EXPECT_EQ(k.edit->text(), k.text);
+        EXPECT_EQ(settings().LatDeg, "10");
+        EXPECT_EQ(Stored("LatDeg"), "10");
+        EXPECT_EQ(Stored("LongDeg"), "020");
+    }
+    // Beyond the pole or the antimeridian by one second of arc.
+    c->FormActivate();
+    Retype(c->txtLatDeg, "90");
+    Retype(c->txtLatSec, "01");
+    dialogs.messages.clear();
+    Exit();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].contains("latitude"));
+    EXPECT_TRUE(c->isVisible());
+
+    // The limits themselves are accepted.
+    c->FormActivate();
+    Retype(c->txtLatDeg, "90");
+    Retype(c->txtLongDeg, "180");
+    Retype(c->txtLongSec, "59");
+    Exit(); // 180° 00' 59" is past the antimeridian
+    EXPECT_TRUE(c->isVisible());
+    Retype(c->txtLongSec, "00");
+    dialogs.messages.clear();
+    Exit();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(Stored("LatDeg"), "90");
+    EXPECT_EQ(Stored("LongDeg"), "180");
+}
+
+// ----- the window itself ------------------------------------------------------------------
+
+TEST_F(ConfigurationTest, ShowModalReturnsWhenTheWindowCloses) {
+    Open();
+    c->close();
+    QTimer::singleShot(0, c, [this] { Click(c->lblExit); });
+    c->ShowModal(); // returns after the exit region closed the window
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(Stored("LatDeg"), "00");
+}
+
+// The skin is in place under the controls and the fields are pale yellow; with
+// CRESCENDAR_SCREENSHOTS set to a folder the window is written there as a PNG picture.
+TEST_F(ConfigurationTest, SkinAndFieldsArePainted) {
+    Open({{"LatDeg", "51"},
+          {"LatMin", "28"},
+          {"LatSec", "38"},
+          {"LongMin", "00"},
+          {"LongSec", "05"},
+          {"Location", "Greenwich Observatory"},
+          {"DayOrder", "1"},
+          {"DaylightSavings", "True"},
+          {"TimeZone", "12"}});
+    c->txtLatDeg->clearFocus(); // no caret in the picture
+    const QImage shot = c->grab().toImage();
+    EXPECT_EQ(c->Background().size(), QSize(284, 400));
+    EXPECT_NE(QColor(shot.pixel(1, 1)), QColor(Qt::black));
+    EXPECT_EQ(QColor(shot.pixel(252, 120)), QColor(255, 255, 176)); // location field
+    const QStringList zones = TimeZoneNames();
+    ASSERT_EQ(zones.size(), 49);
+    EXPECT_EQ(zones[0], "GMT - 12:00");
+    EXPECT_EQ(zones[23], "GMT - 00:30");
+    EXPECT_EQ(zones[24], "GMT");
+    EXPECT_EQ(zones[48], "GMT + 12:00");
+
+    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+        EXPECT_TRUE(shot.save(QDir(folder).filePath("configuration.png")));
+    }
+}
+
+} // namespace
+} // namespace crescendar

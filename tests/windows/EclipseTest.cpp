@@ -1,0 +1,349 @@
+// The eclipse window and the eclipse finder, driven offscreen beside a real main window.
+#include "../ui/MainFixture.h"
+
+#include "fEclipseReport.h"
+#include "fEclipseWindow.h"
+
+#include "fGlobals.h"
+#include "fMoonCalcs.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <cmath>
+
+namespace crescendar {
+namespace {
+
+std::vector<TEclipseResult> MonthEclipses(int year, int month, const Observer& o) {
+    TPhaseList list;
+    const int n = MonthPhases(MakeDate(year, month, 1), o, list);
+    return CheckForEclipses(list, n, static_cast<std::uint16_t>(year), o);
+}
+
+bool Cyan(QRgb c) {
+    return qRed(c) < 110 && qGreen(c) > 150 && qBlue(c) > 150;
+}
+
+// Whether any cyan text lies in rows top..bottom-1, columns 33..180 of the window canvas.
+bool CyanTextIn(const QImage& canvas, int top, int bottom) {
+    for (int y = top; y < bottom; ++y)
+        for (int x = 33; x < 180; ++x)
+            if (Cyan(canvas.pixel(x, y))) return true;
+    return false;
+}
+
+// Writes a window's picture when CRESCENDAR_SCREENSHOTS names a folder.
+void Screenshot(QWidget* w, const char* name) {
+    const QImage image = w->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
+    if (!folder.isEmpty()) image.save(QDir(folder).filePath(QString::fromLatin1(name)));
+}
+
+class EclipseWindowTest : public MainFixture {
+  protected:
+    void TearDown() override {
+        delete report;
+        delete eclipse;
+        MainFixture::TearDown();
+    }
+    TEclipse* OpenEclipse(const QDateTime& at) {
+        Start(at);
+        eclipse = SkinWindow::Create<TEclipse>(w);
+        eclipse->ShowEclipses(w->Eclipses());
+        return eclipse;
+    }
+    TEclipseReport* OpenReport() {
+        if (!eclipse) eclipse = SkinWindow::Create<TEclipse>(w);
+        report = SkinWindow::Create<TEclipseReport>(w, eclipse);
+        report->ShowEclipseReport();
+        report->FormActivate();
+        return report;
+    }
+    void Calculate(const char* from, const char* to) {
+        report->txtFromYear->setText(QString::fromLatin1(from));
+        report->txtToYear->setText(QString::fromLatin1(to));
+        Click(report->lblCalculate);
+    }
+    QStringList Captions() const {
+        QStringList out;
+        for (const auto& l : eclipse->Lines()) out << l.Caption;
+        return out;
+    }
+
+    TEclipse* eclipse = nullptr;
+    TEclipseReport* report = nullptr;
+};
+
+TEST(EclipseMagnitude, RoundsHalvesToEvenAndDropsTrailingZeros) {
+    EXPECT_EQ(MagnitudeText(1.2504), "1.25");
+    EXPECT_EQ(MagnitudeText(1.0), "1");
+    EXPECT_EQ(MagnitudeText(0.0625), "0.062"); // 62.5 thousandths, to even
+    EXPECT_EQ(MagnitudeText(0.1875), "0.188");
+    EXPECT_EQ(MagnitudeText(-0.0004), "0");
+    TRegionalNames names = EnglishRegionalNames();
+    names.DecimalSeparator = ",";
+    SetRegionalNames(names);
+    EXPECT_EQ(MagnitudeText(1.1784), "1,178");
+    SetRegionalNames(EnglishRegionalNames());
+}
+
+TEST_F(EclipseWindowTest, TotalEclipseShowsSevenContactsAroundTheMaximum) {
+    OpenEclipse(At(2025, 3, 14));
+    ASSERT_TRUE(eclipse->isVisible());
+    const TEclipseResult& r = eclipse->Eclipses().at(0);
+    ASSERT_EQ(r.EclipseType, kTotalEclipse);
+    EXPECT_TRUE(eclipse->lblEclipseType->Text().startsWith("Total Eclipse ("));
+    EXPECT_EQ(eclipse->lblDate->Text(), "14 March 2025");
+    EXPECT_EQ(eclipse->lblMaximum->Text(),
+              QString::fromStdString(r.MaximumText) + "  14 March 2025");
+
+    const auto& lines = eclipse->Lines();
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(Captions(),
+              QStringList({"Moon enters Penumbra:", "Moon enters Umbra:", "Start of Totality:",
+                           "Eclipse Maximum:", "End of Totality:", "Moon exits Umbra:",
+                           "Moon exits Penumbra:", "Eclipse Magnitude:"}));
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(lines[i].Top + lines[6 - i].Top, 284) << i; // symmetric about y 142
+        if (i > 0) {
+            EXPECT_LE(lines[i - 1].Value, lines[i].Value) << "times in order at " << i;
+        }
+    }
+    EXPECT_EQ(lines[7].Top, 210);
+    EXPECT_EQ(lines[7].Value.toStdString(), MagnitudeText(r.UmbralMagnitude));
+    // Every line is painted, the labels in cyan.
+    const int h = lines[3].Top - lines[2].Top;
+    EXPECT_TRUE(CyanTextIn(eclipse->CanvasImage(), 142 - 3 * h, 142 - 2 * h));
+    EXPECT_TRUE(CyanTextIn(eclipse->CanvasImage(), 142 + 3 * h, 142 + 4 * h));
+    Screenshot(eclipse, "eclipse_total.png");
+}
+
+TEST_F(EclipseWindowTest, PenumbralEclipseShowsThreeLinesAndThePenumbralMagnitude) {
+    OpenEclipse(At(2024, 3, 25));
+    const TEclipseResult& r = eclipse->Eclipses().at(0);
+    ASSERT_EQ(r.EclipseType, kPenumbralEclipse);
+    EXPECT_TRUE(eclipse->lblEclipseType->Text().startsWith("Penumbral Eclipse ("));
+    EXPECT_EQ(Captions(), QStringList({"Moon enters Penumbra:", "Eclipse Maximum:",
+                                       "Moon exits Penumbra:", "Eclipse Magnitude:"}));
+    const auto& lines = eclipse->Lines();
+    EXPECT_EQ(lines[3].Value.toStdString(), MagnitudeText(r.PenumbralMagnitude));
+    const int h = lines[1].Top - lines[0].Top;
+    EXPECT_EQ(lines[0].Top, 142 - h);
+    EXPECT_EQ(lines[2].Top, 142 + h);
+    // Nothing is drawn where a partial or total eclipse has its umbral contacts.
+    EXPECT_FALSE(CyanTextIn(eclipse->CanvasImage(), 142 - 3 * h, 142 - h));
+    EXPECT_FALSE(CyanTextIn(eclipse->CanvasImage(), 142 + 2 * h, 142 + 4 * h));
+    EXPECT_TRUE(CyanTextIn(eclipse->CanvasImage(), 142 - h, 142));
+    Screenshot(eclipse, "eclipse_penumbral.png");
+}
+
+TEST_F(EclipseWindowTest, LongestTitleFitsOnItsPlate) {
+    OpenEclipse(At(2025, 3, 14));
+    TEclipseResult r = eclipse->Eclipses().at(0);
+    r.EclipseType = kPenumbralEclipse;
+    r.VisibilityText = "Partially Visible";
+    eclipse->ShowEclipses({r});
+    EXPECT_EQ(eclipse->lblEclipseType->Text(), "Penumbral Eclipse (Partially Visible)");
+    EXPECT_GE(eclipse->lblEclipseType->x(), 10);
+    EXPECT_LE(eclipse->lblEclipseType->x() + eclipse->lblEclipseType->width(), 242);
+}
+
+TEST_F(EclipseWindowTest, DoubleClickOnTheDateMovesTheMainWindowToTheEclipse) {
+    Start(At(2025, 1, 10));
+    eclipse = SkinWindow::Create<TEclipse>(w);
+    eclipse->ShowEclipses(MonthEclipses(2025, 9, w->GetObserver()));
+    QTest::mouseDClick(eclipse->lblDate, Qt::LeftButton, {}, {3, 3});
+    const TDateTimeRecord& d = w->SelectedDateTime();
+    EXPECT_EQ(d.Day, 7);
+    EXPECT_EQ(d.Month, 9);
+    EXPECT_EQ(d.Year, 2025);
+    ASSERT_EQ(w->Eclipses().size(), 1u);
+    EXPECT_EQ(w->Eclipses()[0].DateText, "07 September 2025");
+    // The main window shows the instant of the maximum.
+    const int maximum = MinutesOfDay(eclipse->Eclipses()[0].MaximumText);
+    EXPECT_EQ(std::lround(d.Hour * 60 + d.Minute + w->TimeOffset() * 1440), maximum);
+}
+
+TEST_F(EclipseWindowTest, FollowsTheMainWindowAndClosesInAMonthWithoutEclipse) {
+    OpenEclipse(At(2025, 3, 14));
+    w->ShowSelectedMonth(MakeDate(2025, 9, 1));
+    eclipse->MonthChanged(w->Eclipses());
+    ASSERT_TRUE(eclipse->isVisible());
+    EXPECT_EQ(eclipse->lblDate->Text(), "07 September 2025");
+
+    w->ShowSelectedMonth(MakeDate(2025, 4, 1));
+    ASSERT_TRUE(w->Eclipses().empty());
+    eclipse->MonthChanged(w->Eclipses());
+    EXPECT_FALSE(eclipse->isVisible());
+    // A closed window stays closed when the main window reaches an eclipse again.
+    w->ShowSelectedMonth(MakeDate(2025, 3, 1));
+    eclipse->MonthChanged(w->Eclipses());
+    EXPECT_FALSE(eclipse->isVisible());
+}
+
+TEST_F(EclipseWindowTest, MonthWithTwoEclipsesShowsEitherByClickingTheTitle) {
+    OpenEclipse(At(1904, 3, 10));
+    ASSERT_EQ(w->Eclipses().size(), 2u);
+    EXPECT_EQ(eclipse->lblDate->Text(), "02 March 1904");
+    ASSERT_TRUE(eclipse->lblOther->isVisible());
+    EXPECT_TRUE(eclipse->lblOther->Text().startsWith("1 of 2"));
+    Screenshot(eclipse, "eclipse_two.png");
+    Click(eclipse->lblEclipseType);
+    EXPECT_EQ(eclipse->lblDate->Text(), "31 March 1904");
+    EXPECT_TRUE(eclipse->lblOther->Text().startsWith("2 of 2"));
+    // Laying out the same month again keeps the choice; the right button does not toggle.
+    eclipse->MonthChanged(w->Eclipses());
+    Click(eclipse->lblOther, Qt::RightButton);
+    EXPECT_EQ(eclipse->lblDate->Text(), "31 March 1904");
+    Click(eclipse->lblOther);
+    EXPECT_EQ(eclipse->lblDate->Text(), "02 March 1904");
+    // A month with one eclipse hides the counter.
+    w->ShowSelectedMonth(MakeDate(2025, 3, 1));
+    eclipse->MonthChanged(w->Eclipses());
+    EXPECT_FALSE(eclipse->lblOther->isVisible());
+}
+
+TEST_F(EclipseWindowTest, FinderListsASingleYearWhenFromEqualsTo) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    EXPECT_EQ(report->txtFromYear->text(), "2025"); // the clock's year on showing
+    EXPECT_EQ(report->txtToYear->text(), "2025");
+    Calculate("2025", "2025");
+    ASSERT_EQ(report->Rows().size(), 2u);
+    EXPECT_EQ(report->Rows()[0].TimeAndDate.substr(5), "  14 March 2025");
+    EXPECT_EQ(report->Rows()[1].TimeAndDate.substr(5), "  07 September 2025");
+    EXPECT_EQ(report->Rows()[0].EclipseType, kTotalEclipse);
+    EXPECT_EQ(report->ScrollBar1->maximum(), 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+    Screenshot(report, "eclipse_report_2025.png");
+}
+
+TEST_F(EclipseWindowTest, ScrollBarReachesOneWithThirteenRowsAndScrollsByTwelve) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    // Year ranges with exactly twelve and thirteen eclipses.
+    int twelve = 0, thirteen = 0;
+    for (int from = 1990; from < 2030 && (!twelve || !thirteen); ++from) {
+        for (int to = from; to < from + 6; ++to) {
+            const auto n = FindEclipses(from, to, w->GetObserver()).size();
+            if (n == 12 && !twelve) twelve = from * 10000 + to;
+            if (n == 13 && !thirteen) thirteen = from * 10000 + to;
+        }
+    }
+    ASSERT_TRUE(twelve && thirteen);
+    auto run = [&](int range) {
+        Calculate(QByteArray::number(range / 10000).constData(),
+                  QByteArray::number(range % 10000).constData());
+    };
+    run(twelve);
+    EXPECT_EQ(report->Rows().size(), 12u);
+    EXPECT_EQ(report->ScrollBar1->maximum(), 0);
+    run(thirteen);
+    EXPECT_EQ(report->Rows().size(), 13u);
+    EXPECT_EQ(report->ScrollBar1->maximum(), 1);
+    EXPECT_EQ(report->ScrollBar1->pageStep(), 12);
+
+    // The bands belong to the rows: row 1 (grey) is on the first line after scrolling by one.
+    const QRgb grey = qRgb(70, 70, 70);
+    auto bandAt = [&](int line) { return report->CanvasImage().pixel(22, 73 + 16 * line + 8); };
+    EXPECT_EQ(bandAt(0), qRgb(0, 0, 0));
+    EXPECT_EQ(bandAt(1), grey);
+    report->ScrollBar1->setValue(1);
+    EXPECT_EQ(bandAt(0), grey);
+    EXPECT_EQ(bandAt(1), qRgb(0, 0, 0));
+    // A double-click on the first line now takes row 1.
+    QTest::mouseDClick(report, Qt::LeftButton, {}, {120, 73 + 4});
+    EXPECT_EQ(report->lblSelectedDate->Text().toStdString(), report->Rows()[1].TimeAndDate);
+}
+
+TEST_F(EclipseWindowTest, DoubleClickOutsideTheRowsDoesNothing) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    Calculate("2025", "2025");
+    const TDateTimeRecord before = w->SelectedDateTime();
+    const double offset = w->TimeOffset();
+    for (QPoint at : {QPoint(120, 73 + 32 + 4), QPoint(120, 73 + 16 * 11 + 4), QPoint(10, 80),
+                      QPoint(376, 80), QPoint(120, 68)}) {
+        QTest::mouseDClick(report, Qt::LeftButton, {}, at);
+        EXPECT_FALSE(eclipse->isVisible()) << at.x() << "," << at.y();
+        EXPECT_TRUE(report->lblSelectedDate->Text().isEmpty());
+    }
+    EXPECT_EQ(w->SelectedDateTime().Month, before.Month);
+    EXPECT_EQ(w->SelectedDateTime().Day, before.Day);
+    EXPECT_EQ(w->TimeOffset(), offset);
+}
+
+TEST_F(EclipseWindowTest, DoubleClickOnARowMovesTheMainWindowAndPlacesTheEclipseBeside) {
+    Start(At(2025, 1, 10));
+    OpenReport();
+    Calculate("2025", "2025");
+    QTest::mouseDClick(report, Qt::LeftButton, {}, {150, 73 + 16 + 6}); // second row
+    EXPECT_EQ(w->SelectedDateTime().Day, 7);
+    EXPECT_EQ(w->SelectedDateTime().Month, 9);
+    ASSERT_TRUE(eclipse->isVisible());
+    EXPECT_EQ(eclipse->lblDate->Text(), "07 September 2025");
+    EXPECT_EQ(eclipse->x(), w->x() + (w->width() - (eclipse->width() + report->width())) / 2);
+    EXPECT_EQ(report->x(), eclipse->x() + eclipse->width());
+    Screenshot(eclipse, "eclipse_from_report.png");
+}
+
+TEST_F(EclipseWindowTest, YearBoxesTakeDigitsOnlyAndBadRangesGiveAMessage) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    report->txtFromYear->clear();
+    QTest::keyClicks(report->txtFromYear, "2a0-b2 5!9");
+    EXPECT_EQ(report->txtFromYear->text(), "2025");
+
+    Calculate("2025", "2025");
+    ASSERT_EQ(report->Rows().size(), 2u);
+    const QImage list = report->CanvasImage();
+
+    Calculate("2026", "2025");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], "The \"From\" date must be less than the \"To\" date.");
+    EXPECT_EQ(report->Rows().size(), 2u);
+    EXPECT_EQ(report->CanvasImage(), list);
+
+    Calculate("", "2025");
+    Calculate("2025", "");
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[1], kEmptyYearMessage);
+    EXPECT_EQ(dialogs.messages[2], kEmptyYearMessage);
+    EXPECT_EQ(report->Rows().size(), 2u);
+    EXPECT_EQ(report->CanvasImage(), list);
+}
+
+TEST_F(EclipseWindowTest, FinderKeepsBothEclipsesOfAMonthAndOpensTheOneClicked) {
+    Start(At(1904, 1, 10));
+    OpenReport();
+    Calculate("1904", "1904");
+    std::vector<std::string> march;
+    for (const auto& row : report->Rows())
+        if (row.TimeAndDate.find("March 1904") != std::string::npos)
+            march.push_back(row.TimeAndDate);
+    ASSERT_EQ(march.size(), 2u);
+    // The second March row: find its line and double-click it.
+    const auto& rows = report->Rows();
+    const auto index = std::find_if(rows.begin(), rows.end(),
+                                    [&](const auto& r) { return r.TimeAndDate == march[1]; }) -
+                       rows.begin();
+    QTest::mouseDClick(report, Qt::LeftButton, {}, {150, 73 + 16 * int(index) + 6});
+    ASSERT_TRUE(eclipse->isVisible());
+    EXPECT_EQ(eclipse->lblDate->Text(), "31 March 1904");
+    EXPECT_EQ(eclipse->ShownIndex(), 1u);
+    EXPECT_EQ(w->SelectedDateTime().Day, 31);
+}
+
+TEST_F(EclipseWindowTest, ScreenshotOfTheFinder) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    Calculate("2020", "2030");
+    EXPECT_GT(report->ScrollBar1->maximum(), 0);
+    report->ScrollBar1->setValue(3);
+    Screenshot(report, "eclipse_report.png");
+}
+
+} // namespace
+} // namespace crescendar

@@ -1,0 +1,211 @@
+// The skins of the eclipse window (252 x 252) and of the eclipse finder (390 x 285): a night
+// sky with a steel title bar, a silver plate for the title or the year boxes, and a black
+// screen framed in steel where the texts and the list are drawn.
+#include "Drawing.h"
+#include "MoonArt.h"
+#include "WindowArt.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace artgen {
+
+namespace {
+
+const QColor kFrameLight{150, 166, 204};
+const QColor kFrameDark{6, 8, 20};
+const QColor kPlateTop{214, 220, 232};
+const QColor kPlateBottom{168, 176, 194};
+const QColor kOutline{12, 18, 40};
+
+void stars(QImage& image, const QRect& area, int count, std::uint32_t seed) {
+    Rng rng(seed);
+    for (int i = 0; i < count; ++i) {
+        const int x = area.left() + int(rng.uniform() * area.width());
+        const int y = area.top() + int(rng.uniform() * area.height());
+        const double m = rng.uniform();
+        const int level = int(40 + m * m * 110);
+        const QRgb old = image.pixel(x, y);
+        image.setPixel(x, y,
+                       qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
+                            std::max(qBlue(old), std::min(255, level + 20))));
+    }
+}
+
+// The sky, its stars and the raised outer frame.
+QImage sky(QSize size, std::uint32_t seed) {
+    QImage image = newImage(size);
+    {
+        QPainter p(&image);
+        fillVertical(p, image.rect(), colour::skyTop, colour::skyBottom);
+    }
+    softNoise(image, image.rect(), 5, 24, seed);
+    stars(image, image.rect().adjusted(3, 3, -3, -3), size.width() * size.height() / 700, seed + 1);
+    QPainter p(&image);
+    bevel(p, image.rect(), 3, true, kFrameLight, kFrameDark);
+    return image;
+}
+
+// The navy title bar with the window's name in gold and the exit cross.
+void titleBar(QPainter& p, const QRect& bar, const QRect& nameRegion, const QString& name,
+              QPoint exitAt) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(bar).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, colour::titleTop);
+    g.setColorAt(0.48, QColor(26, 40, 84));
+    g.setColorAt(0.52, QColor(18, 28, 64));
+    g.setColorAt(1, colour::titleBottom);
+    p.setPen(QPen(kFrameDark, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 6, 6);
+    p.setPen(QPen(QColor(120, 150, 220, 150), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
+
+    // The name, engraved in gold like the program's title.
+    QFont font = serifFont(18, true, true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.3);
+    QPainterPath text;
+    text.addText(0, 0, font, name);
+    const QRectF box = text.boundingRect();
+    text.translate(nameRegion.center().x() + 0.5 - box.center().x(),
+                   nameRegion.center().y() + 1.0 - box.center().y());
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 170));
+    p.drawPath(text.translated(1.2, 1.4));
+    QLinearGradient fill(0, nameRegion.top() + 3, 0, nameRegion.bottom());
+    fill.setColorAt(0, QColor(255, 252, 232));
+    fill.setColorAt(0.55, QColor(236, 224, 170));
+    fill.setColorAt(1, QColor(190, 160, 90));
+    p.setBrush(fill);
+    p.drawPath(text);
+
+    // The exit cross, 13 x 15.
+    p.translate(exitAt);
+    const QPointF a(2, 3.5), b(11, 12.5), c(11, 3.5), d(2, 12.5);
+    QPen outline(kOutline, 4.4, Qt::SolidLine, Qt::RoundCap);
+    p.setPen(outline);
+    p.drawLine(a, b);
+    p.drawLine(c, d);
+    p.setPen(QPen(QColor(255, 150, 140), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(a, b);
+    p.drawLine(c, d);
+    p.restore();
+}
+
+// A small eclipsed Moon at the left of a title bar.
+void titleMoon(QImage& image, const MoonRenderer& moon, const QRect& place) {
+    const QImage picture = eclipsePicture(moon, image.copy(place));
+    QPainter p(&image);
+    p.drawImage(place.topLeft(), picture);
+}
+
+// A silver plate with a bevel.
+void plate(QPainter& p, const QRect& rect) {
+    fillVertical(p, rect, kPlateTop, kPlateBottom);
+    bevel(p, rect, 1, true, QColor(246, 248, 252), QColor(70, 78, 100));
+}
+
+// A steel frame, three pixels wide, around a black screen whose inside is `inner`.
+void blackScreen(QPainter& p, const QRect& inner) {
+    const QRect outer = inner.adjusted(-3, -3, 3, 3);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(outer).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, colour::steelLight);
+    g.setColorAt(1, colour::steelMid);
+    p.setPen(QPen(kFrameDark, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 3, 3);
+    p.restore();
+    bevel(p, inner.adjusted(-1, -1, 1, 1), 1, false, QColor(230, 236, 250), QColor(30, 36, 56));
+    p.fillRect(inner, Qt::black);
+}
+
+// A recessed white box where a year edit field stands.
+void editWell(QPainter& p, const QRect& field) {
+    bevel(p, field.adjusted(-1, -1, 1, 1), 1, false, QColor(250, 252, 255), QColor(60, 70, 96));
+    p.fillRect(field, Qt::white);
+}
+
+// The blue Calculate button.
+void button(QPainter& p, const QRect& rect, const QString& caption) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient blue(r.topLeft(), r.bottomLeft());
+    blue.setColorAt(0, QColor(120, 190, 255));
+    blue.setColorAt(0.5, QColor(40, 120, 230));
+    blue.setColorAt(1, QColor(20, 70, 170));
+    p.setPen(QPen(QColor(10, 24, 70), 1));
+    p.setBrush(blue);
+    p.drawRoundedRect(r, 4, 4);
+    p.setPen(QPen(QColor(255, 255, 255, 120), 1));
+    p.drawLine(QPointF(r.left() + 4, r.top() + 1.5), QPointF(r.right() - 4, r.top() + 1.5));
+    p.setFont(sansFont(12, true));
+    shadowText(p, rect, Qt::AlignCenter, caption, Qt::white, QColor(10, 30, 90));
+    p.restore();
+}
+
+// Eclipse window: title bar, the plate of the navy title at y 42, the screen below y 72.
+QImage eclipseSkin(const MoonRenderer& moon) {
+    QImage image = sky({252, 252}, 301);
+    {
+        QPainter p(&image);
+        titleBar(p, QRect(6, 6, 240, 30), QRect(56, 8, 141, 23), QStringLiteral("Lunar Eclipse"),
+                 QPoint(221, 14));
+        plate(p, QRect(8, 39, 236, 24));
+        blackScreen(p, QRect(20, 72, 212, 160));
+    }
+    titleMoon(image, moon, QRect(20, 10, 22, 22));
+    return image;
+}
+
+// Eclipse finder: title bar, the plate of the year boxes and the button, the list screen.
+QImage reportSkin(const MoonRenderer& moon) {
+    QImage image = sky({390, 285}, 401);
+    {
+        QPainter p(&image);
+        titleBar(p, QRect(6, 6, 378, 30), QRect(126, 10, 137, 23), QStringLiteral("Eclipse Finder"),
+                 QPoint(363, 14));
+        plate(p, QRect(8, 39, 374, 28));
+        editWell(p, QRect(52, 44, 31, 18));
+        editWell(p, QRect(110, 44, 31, 18));
+        button(p, QRect(288, 42, 83, 21), QStringLiteral("Calculate"));
+        blackScreen(p, QRect(20, 73, 350, 191));
+    }
+    titleMoon(image, moon, QRect(20, 10, 22, 22));
+    return image;
+}
+
+// The arrow of a scroll bar button, 8 x 6, pale steel on the button's navy (#22355f).
+QImage scrollArrow(bool up) {
+    QImage image = newImage({8, 6}, QColor(0x22, 0x35, 0x5f));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath tri;
+    tri.moveTo(0.5, up ? 5.5 : 0.5);
+    tri.lineTo(7.5, up ? 5.5 : 0.5);
+    tri.lineTo(4.0, up ? 0.5 : 5.5);
+    tri.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 214, 240));
+    p.drawPath(tri);
+    return image;
+}
+
+} // namespace
+
+QList<WindowPicture> DrawEclipseArt(const MoonRenderer& moon) {
+    return {{QStringLiteral("eclipse_bgnd.jpg"), eclipseSkin(moon)},
+            {QStringLiteral("report_bgnd.jpg"), reportSkin(moon)},
+            {QStringLiteral("scroll_up.png"), scrollArrow(true)},
+            {QStringLiteral("scroll_down.png"), scrollArrow(false)}};
+}
+
+} // namespace artgen

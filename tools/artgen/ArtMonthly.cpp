@@ -1,0 +1,501 @@
+// The skins of the three month reports: the times list (640 x 481, with the column headings
+// of its table), the observing aid (540 x 480, with a colour legend and its day/night and
+// grid buttons) and the monthly phases window (490 x 480, with the Moon picture that each
+// day's cell shows). A night sky with a navy title bar, as the other windows.
+#include "Drawing.h"
+#include "MoonArt.h"
+#include "WindowArt.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace artgen {
+
+namespace {
+
+const QColor kFrameLight{150, 166, 204};
+const QColor kFrameDark{6, 8, 20};
+const QColor kOutline{12, 18, 40};
+const QColor kPaper{246, 248, 252};
+const QColor kCyan{0, 255, 255};
+const QColor kYellow{255, 255, 0};
+const QColor kPale{255, 255, 176};
+const QColor kCaption{200, 212, 236};
+
+QPen roundPen(const QColor& c, double width = 1.0) {
+    QPen pen(c, width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+QLinearGradient vertical(double top, double bottom, const QColor& a, const QColor& b) {
+    QLinearGradient g(0, top, 0, bottom);
+    g.setColorAt(0, a);
+    g.setColorAt(1, b);
+    return g;
+}
+
+void stars(QImage& image, const QRect& area, int count, std::uint32_t seed) {
+    Rng rng(seed);
+    for (int i = 0; i < count; ++i) {
+        const int x = area.left() + int(rng.uniform() * area.width());
+        const int y = area.top() + int(rng.uniform() * area.height());
+        const double m = rng.uniform();
+        const int level = int(40 + m * m * 110);
+        const QRgb old = image.pixel(x, y);
+        image.setPixel(x, y,
+                       qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
+                            std::max(qBlue(old), std::min(255, level + 20))));
+    }
+}
+
+// The sky, its stars and the raised outer frame.
+QImage sky(QSize size, std::uint32_t seed) {
+    QImage image = newImage(size);
+    {
+        QPainter p(&image);
+        fillVertical(p, image.rect(), colour::skyTop, colour::skyBottom);
+    }
+    softNoise(image, image.rect(), 5, 24, seed);
+    stars(image, image.rect().adjusted(3, 3, -3, -3), size.width() * size.height() / 700, seed + 1);
+    QPainter p(&image);
+    bevel(p, image.rect(), 3, true, kFrameLight, kFrameDark);
+    return image;
+}
+
+// The navy title bar with the window's name engraved in gold.
+void titleBar(QPainter& p, const QRect& bar, const QRect& nameRegion, const QString& name) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(bar).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, colour::titleTop);
+    g.setColorAt(0.48, QColor(26, 40, 84));
+    g.setColorAt(0.52, QColor(18, 28, 64));
+    g.setColorAt(1, colour::titleBottom);
+    p.setPen(QPen(kFrameDark, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 6, 6);
+    p.setPen(QPen(QColor(120, 150, 220, 150), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
+
+    QFont font = serifFont(18, true, true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.3);
+    QPainterPath text;
+    text.addText(0, 0, font, name);
+    const QRectF box = text.boundingRect();
+    text.translate(nameRegion.center().x() + 0.5 - box.center().x(),
+                   nameRegion.center().y() + 1.0 - box.center().y());
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 170));
+    p.drawPath(text.translated(1.2, 1.4));
+    QLinearGradient fill(0, nameRegion.top() + 3, 0, nameRegion.bottom());
+    fill.setColorAt(0, QColor(255, 252, 232));
+    fill.setColorAt(0.55, QColor(236, 224, 170));
+    fill.setColorAt(1, QColor(190, 160, 90));
+    p.setBrush(fill);
+    p.drawPath(text);
+    p.restore();
+}
+
+// A steel frame, three pixels wide, around a black screen whose inside is `inner`.
+void blackScreen(QPainter& p, const QRect& inner) {
+    const QRect outer = inner.adjusted(-3, -3, 3, 3);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(outer).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, colour::steelLight);
+    g.setColorAt(1, colour::steelMid);
+    p.setPen(QPen(kFrameDark, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 3, 3);
+    p.restore();
+    bevel(p, inner.adjusted(-1, -1, 1, 1), 1, false, QColor(230, 236, 250), QColor(30, 36, 56));
+    p.fillRect(inner, Qt::black);
+}
+
+// ----- title-bar icons, each drawn with its origin at the top-left of its region ---------
+
+class At {
+  public:
+    At(QPainter& p, QPoint at) : p_(p) {
+        p_.save();
+        p_.translate(at);
+        p_.setRenderHint(QPainter::Antialiasing);
+    }
+    ~At() { p_.restore(); }
+    At(const At&) = delete;
+    At& operator=(const At&) = delete;
+
+  private:
+    QPainter& p_;
+};
+
+void printerIcon(QPainter& p, QPoint at) { // 19 x 19
+    At a(p, at);
+    p.setPen(roundPen(kOutline));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4.5, 0.5, 10, 6));
+    p.setBrush(vertical(5, 14, QColor(200, 210, 230), QColor(98, 112, 142)));
+    p.drawRoundedRect(QRectF(0.5, 5.5, 18, 8.5), 2.2, 2.2);
+    p.setPen(roundPen(QColor(255, 255, 255, 150)));
+    p.drawLine(QPointF(2.5, 6.6), QPointF(16.5, 6.6));
+    p.setPen(roundPen(kOutline));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(3.5, 11.5, 12, 7));
+    p.setPen(roundPen(QColor(120, 136, 170)));
+    p.drawLine(QPointF(5.5, 14.2), QPointF(13.5, 14.2));
+    p.drawLine(QPointF(5.5, 16.2), QPointF(11.5, 16.2));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 240, 130));
+    p.drawEllipse(QPointF(15.6, 9.0), 1.2, 1.2);
+}
+
+// A rounded blue key with a white arrow up or down: 19 x 17.
+void arrowKey(QPainter& p, QPoint at, bool up) {
+    At a(p, at);
+    const QRectF r(0.5, 0.5, 18, 16);
+    QLinearGradient blue(r.topLeft(), r.bottomLeft());
+    blue.setColorAt(0, QColor(120, 190, 255));
+    blue.setColorAt(0.5, QColor(40, 120, 230));
+    blue.setColorAt(1, QColor(20, 70, 170));
+    p.setPen(QPen(QColor(10, 24, 70), 1));
+    p.setBrush(blue);
+    p.drawRoundedRect(r, 3.5, 3.5);
+    p.setPen(roundPen(QColor(255, 255, 255, 110)));
+    p.drawLine(QPointF(3.5, 1.8), QPointF(15.5, 1.8));
+    QPainterPath tri;
+    if (up) {
+        tri.moveTo(9.5, 3.8);
+        tri.lineTo(15.0, 12.0);
+        tri.lineTo(4.0, 12.0);
+    } else {
+        tri.moveTo(9.5, 13.2);
+        tri.lineTo(15.0, 5.0);
+        tri.lineTo(4.0, 5.0);
+    }
+    tri.closeSubpath();
+    p.setPen(roundPen(QColor(10, 30, 90), 1.2));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawPath(tri);
+}
+
+void minimiseIcon(QPainter& p, QPoint at) { // 15 x 15
+    At a(p, at);
+    QPainterPath tri;
+    tri.moveTo(1.5, 3.5);
+    tri.lineTo(13.5, 3.5);
+    tri.lineTo(7.5, 11.5);
+    tri.closeSubpath();
+    p.setPen(roundPen(kOutline, 1.2));
+    p.setBrush(vertical(3, 12, QColor(240, 246, 255), QColor(150, 176, 220)));
+    p.drawPath(tri);
+}
+
+void exitIcon(QPainter& p, QPoint at) { // 13 x 15
+    At a(p, at);
+    const QPointF a1(2, 3.5), b1(11, 12.5), c1(11, 3.5), d1(2, 12.5);
+    p.setPen(roundPen(kOutline, 4.4));
+    p.drawLine(a1, b1);
+    p.drawLine(c1, d1);
+    p.setPen(roundPen(QColor(255, 150, 140), 2.4));
+    p.drawLine(a1, b1);
+    p.drawLine(c1, d1);
+}
+
+// A floppy disk: 13 x 13.
+void diskIcon(QPainter& p, QPoint at) {
+    At a(p, at);
+    QPainterPath body;
+    body.moveTo(0.5, 0.5);
+    body.lineTo(10.5, 0.5);
+    body.lineTo(12.5, 2.5);
+    body.lineTo(12.5, 12.5);
+    body.lineTo(0.5, 12.5);
+    body.closeSubpath();
+    p.setPen(roundPen(kOutline));
+    p.setBrush(vertical(0, 13, QColor(90, 150, 240), QColor(30, 70, 170)));
+    p.drawPath(body);
+    p.setBrush(QColor(214, 222, 236));
+    p.drawRect(QRectF(3.0, 0.5, 6.5, 4));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 60, 110));
+    p.drawRect(QRectF(7.0, 1.2, 1.5, 2.6));
+    p.setPen(roundPen(kOutline, 0.8));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(2.5, 7.0, 8, 5.5));
+    p.setPen(roundPen(QColor(120, 136, 170), 0.8));
+    p.drawLine(QPointF(3.8, 9.0), QPointF(9.2, 9.0));
+    p.drawLine(QPointF(3.8, 10.8), QPointF(9.2, 10.8));
+}
+
+// ----- times list ------------------------------------------------------------------------
+
+// Where each column's text starts on the window (the table's x plus the opening's 20).
+struct Heading {
+    int x;
+    const char* text;
+    QColor colour;
+};
+
+// Centre of a "hh:mm" column starting at x.
+int TimeCentre(int x) {
+    return x + 14;
+}
+
+void centredText(QPainter& p, int centre, int top, int height, const QString& text,
+                 const QColor& ink) {
+    const QRect r(centre - 40, top, 80, height);
+    shadowText(p, r, Qt::AlignHCenter | Qt::AlignVCenter, text, ink, QColor(0, 0, 0, 220));
+}
+
+// A caption over a group of columns, with a fine rule beneath it from left to right.
+void groupCaption(QPainter& p, int left, int right, int top, const QString& text,
+                  const QColor& ink) {
+    p.setFont(sansFont(11, true));
+    const int width = QFontMetrics(p.font()).horizontalAdvance(text);
+    const int centre = (left + right) / 2;
+    shadowText(p, QRect(centre - width / 2 - 2, top, width + 4, 14), Qt::AlignCenter, text, ink,
+               QColor(0, 0, 0, 220));
+    QColor rule = ink;
+    rule.setAlpha(150);
+    p.setPen(rule);
+    const int y = top + 7;
+    p.drawLine(left, y, centre - width / 2 - 6, y);
+    p.drawLine(centre + width / 2 + 6, y, right, y);
+    p.drawLine(left, y, left, y + 4);
+    p.drawLine(right, y, right, y + 4);
+}
+
+QImage timesSkin() {
+    QImage image = sky({640, 481}, 511);
+    QPainter p(&image);
+    titleBar(p, QRect(6, 6, 628, 34), QRect(202, 10, 237, 23),
+             QStringLiteral("Monthly Rise, Set & Twilight"));
+    printerIcon(p, {20, 16});
+    arrowKey(p, {54, 14}, true);
+    arrowKey(p, {74, 14}, false);
+    minimiseIcon(p, {592, 14});
+    exitIcon(p, {614, 14});
+
+    // The headings plate over the opening, then the opening itself at (20, 80)-(620, 460).
+    blackScreen(p, QRect(20, 44, 600, 416));
+    const QRect plate(20, 44, 600, 35);
+    fillVertical(p, plate, QColor(34, 52, 104), QColor(14, 22, 54));
+    p.fillRect(QRect(20, 78, 600, 1), QColor(60, 110, 190));
+    p.fillRect(QRect(20, 79, 600, 1), Qt::black);
+
+    // Group captions: the Moon, the morning twilights, the Sun, the evening twilights.
+    groupCaption(p, 100, 246, 45, QStringLiteral("Moon"), kCyan);
+    groupCaption(p, 261, 374, 45, QStringLiteral("Morning twilight"), kPale);
+    groupCaption(p, 385, 498, 45, QStringLiteral("Sun"), kYellow);
+    groupCaption(p, 507, 618, 45, QStringLiteral("Evening twilight"), kPale);
+
+    // Column headings, centred on their columns.
+    p.setFont(sansFont(10.5, true));
+    const Heading headings[] = {
+        {104, "Rise", kCyan},   {144, "Transit", kCyan},   {182, "Set", kCyan},
+        {265, "Astro", kPale},  {304, "Naut.", kPale},     {343, "Civil", kPale},
+        {389, "Rise", kYellow}, {429, "Transit", kYellow}, {467, "Set", kYellow},
+        {511, "Civil", kPale},  {549, "Naut.", kPale},     {587, "Astro", kPale}};
+    for (const Heading& h : headings)
+        centredText(p, TimeCentre(h.x), 61, 15, QString::fromLatin1(h.text), h.colour);
+    // The illuminated percentage ends at 232 (+ "%"); the date starts at 30.
+    centredText(p, 229, 61, 15, QStringLiteral("Lit"), kCyan);
+    p.setFont(sansFont(11, true));
+    shadowText(p, QRect(30, 52, 60, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Date"),
+               Qt::white, QColor(0, 0, 0, 220));
+    return image;
+}
+
+// ----- observing aid ---------------------------------------------------------------------
+
+// The chart's colours on screen, for the legend.
+const QColor kDaylight{170, 170, 233};
+const QColor kCivil{100, 100, 150};
+const QColor kNautical{75, 75, 115};
+const QColor kAstronomical{50, 50, 90};
+
+void legendItem(QPainter& p, int& x, int y, const QColor& swatch, const QString& text,
+                bool moonBar = false) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (moonBar) {
+        p.fillRect(QRect(x, y + 1, 14, 10), Qt::black);
+        p.fillRect(QRect(x, y + 1, 14, 6), swatch);
+    } else {
+        p.fillRect(QRect(x, y + 1, 14, 10), swatch);
+    }
+    p.setPen(QColor(140, 150, 180));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(x - 1, y, 15, 11));
+    p.restore();
+    p.setFont(sansFont(10.5, false));
+    const int width = QFontMetrics(p.font()).horizontalAdvance(text);
+    shadowText(p, QRect(x + 19, y - 2, width + 4, 15), Qt::AlignLeft | Qt::AlignVCenter, text,
+               kCaption, QColor(0, 0, 0, 220));
+    x += 19 + width + 16;
+}
+
+QImage aidSkin() {
+    QImage image = sky({540, 480}, 611);
+    QPainter p(&image);
+    titleBar(p, QRect(6, 6, 528, 34), QRect(170, 10, 200, 23), QStringLiteral("Lunar Visibility"));
+    printerIcon(p, {20, 16});
+    minimiseIcon(p, {492, 14});
+    exitIcon(p, {514, 14});
+
+    // The hour labels' strip (60-75) and the chart (75-459), one black screen.
+    blackScreen(p, QRect(20, 60, 500, 399));
+
+    // Legend between the title bar and the screen.
+    int x = 30;
+    legendItem(p, x, 43, kDaylight, QStringLiteral("Day"));
+    legendItem(p, x, 43, kCivil, QStringLiteral("Civil"));
+    legendItem(p, x, 43, kNautical, QStringLiteral("Nautical"));
+    legendItem(p, x, 43, kAstronomical, QStringLiteral("Astronomical"));
+    legendItem(p, x, 43, Qt::black, QStringLiteral("Night"));
+    legendItem(p, x, 43, kPale, QStringLiteral("Moon up (height: phase)"), true);
+    return image;
+}
+
+// A title-bar button: a small rounded plate, 26 x 24, over the skin at its place.
+QImage buttonBase(const QImage& skin, const QRect& place) {
+    QImage image = skin.copy(place).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r(1.5, 1.5, place.width() - 3, place.height() - 3);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, QColor(70, 96, 160));
+    g.setColorAt(1, QColor(20, 30, 70));
+    p.setPen(QPen(QColor(150, 176, 230), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 4, 4);
+    return image;
+}
+
+QImage dayButton(const QImage& skin, const QRect& place) {
+    QImage image = buttonBase(skin, place);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF c(place.width() / 2.0, place.height() / 2.0);
+    p.setPen(roundPen(QColor(255, 214, 110), 1.3));
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * std::numbers::pi / 4;
+        p.drawLine(c + QPointF(std::cos(a) * 5.6, std::sin(a) * 5.6),
+                   c + QPointF(std::cos(a) * 8.0, std::sin(a) * 8.0));
+    }
+    QRadialGradient g(c - QPointF(1, 1), 4.5);
+    g.setColorAt(0, QColor(255, 250, 210));
+    g.setColorAt(1, QColor(255, 180, 60));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(c, 4.2, 4.2);
+    return image;
+}
+
+QImage nightButton(const QImage& skin, const QRect& place) {
+    QImage image = buttonBase(skin, place);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF c(place.width() / 2.0 - 1, place.height() / 2.0);
+    QPainterPath disk;
+    disk.addEllipse(c, 7, 7);
+    QPainterPath bite;
+    bite.addEllipse(c + QPointF(3.6, -2.2), 6.2, 6.2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 236, 200));
+    p.drawPath(disk.subtracted(bite));
+    p.setBrush(QColor(255, 255, 230));
+    p.drawEllipse(c + QPointF(7.5, 3.5), 0.9, 0.9);
+    p.drawEllipse(c + QPointF(4.5, -5.5), 0.7, 0.7);
+    return image;
+}
+
+// Rows of a tiny chart, with or without the hour grid over them.
+QImage gridButton(const QImage& skin, const QRect& place, bool grid) {
+    QImage image = buttonBase(skin, place);
+    QPainter p(&image);
+    const QRect chart(5, 5, place.width() - 10, place.height() - 10);
+    p.fillRect(chart, Qt::black);
+    for (int r = 0; r < 3; ++r) {
+        const int y = chart.top() + 1 + r * 5;
+        p.fillRect(QRect(chart.left() + 4 + r, y, 8, 3), kDaylight);
+        p.fillRect(QRect(chart.left() + 2 + r, y, 2, 3), kCivil);
+        p.fillRect(QRect(chart.left() + 12 + r, y, 2, 3), kCivil);
+    }
+    p.setPen(QColor(150, 150, 150));
+    for (int r = 1; r < 3; ++r)
+        p.drawLine(chart.left(), chart.top() + r * 5 - 1, chart.right(), chart.top() + r * 5 - 1);
+    if (grid) {
+        p.setPen(QColor(255, 255, 176));
+        for (int c = 0; c <= 4; ++c) {
+            const int x = chart.left() + c * (chart.width() - 1) / 4;
+            p.drawLine(x, chart.top(), x, chart.bottom());
+        }
+    }
+    p.setPen(QColor(150, 176, 230));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(chart.adjusted(0, 0, -1, -1));
+    return image;
+}
+
+// ----- monthly phases --------------------------------------------------------------------
+
+QImage phasesSkin() {
+    QImage image = sky({490, 480}, 711);
+    QPainter p(&image);
+    titleBar(p, QRect(6, 6, 478, 34), QRect(164, 10, 165, 23), QStringLiteral("Moon Phases"));
+    diskIcon(p, {20, 14});
+    exitIcon(p, {461, 12});
+    // The calendar is copied to (18, 55)-(474, 464): a steel frame around it.
+    blackScreen(p, QRect(18, 55, 456, 409));
+    return image;
+}
+
+double smoothstep(double a, double b, double x) {
+    const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+}
+
+// The Moon picture of each day's cell: 50 x 49, a full Moon of radius 24.5 centred on
+// pixel (25, 24), where the calendar hatches the day's shadow over it.
+QImage miniMoon(const MoonRenderer& moon) {
+    QImage image = newImage({50, 49});
+    moon.paintDisk(image, {25.5, 24.5}, 24.5, 4, [](double u, double v, double a) {
+        const double r2 = std::min(1.0, u * u + v * v);
+        const double limb = 0.72 + 0.28 * std::sqrt(1 - r2);
+        const double level = std::clamp((0.22 + 0.78 * a) * limb, 0.0, 1.0);
+        const double rim = smoothstep(0.90, 1.0, std::sqrt(r2));
+        const double l = level * (1 - 0.15 * rim);
+        return QColor::fromRgbF(float(std::min(1.0, l * 0.99)), float(std::min(1.0, l * 0.975)),
+                                float(std::min(1.0, l * 0.93)));
+    });
+    return image;
+}
+
+} // namespace
+
+QList<WindowPicture> DrawMonthlyArt(const MoonRenderer& moon) {
+    const QImage aid = aidSkin();
+    // The day/night and grid buttons stand at (50, 12) and (82, 12) on the title bar.
+    const QRect dayNight(50, 12, 26, 24), linesGrid(82, 12, 26, 24);
+    return {{QStringLiteral("times_bgnd.jpg"), timesSkin()},
+            {QStringLiteral("aid_bgnd.jpg"), aid},
+            {QStringLiteral("aid_day.png"), dayButton(aid, dayNight)},
+            {QStringLiteral("aid_night.png"), nightButton(aid, dayNight)},
+            {QStringLiteral("aid_lines.png"), gridButton(aid, linesGrid, false)},
+            {QStringLiteral("aid_grid.png"), gridButton(aid, linesGrid, true)},
+            {QStringLiteral("phases_bgnd.jpg"), phasesSkin()},
+            {QStringLiteral("phases_moon.png"), miniMoon(moon)}};
+}
+
+} // namespace artgen
