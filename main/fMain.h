@@ -162,7 +162,7 @@ class TMain : public SkinWindow {
     // The help page that lblHelp opens ("" when there is none).
     QString HelpPagePath() const;
 
-    // Controls, named as in the design.
+    // Controls.
     ImageControl* imgOptics = nullptr;
     ImageControl* imgEclipse = nullptr;
     ClickRegion* lblPrint = nullptr;
@@ -253,7 +253,7 @@ class TMain : public SkinWindow {
     TMainOptions options_;
     double fontScale_ = 1.0;
 
-    // State, as the design orders it.
+    // State.
     std::uint8_t daysInMonth_ = 0;
     std::int8_t editField_ = efHour;
     bool fieldChosen_ = false; // a field of the open time editor has been clicked

@@ -68,7 +68,7 @@ class ClickRegion : public QWidget {
     int TextHeight() const;
 
   signals:
-    // A button pressed and released inside the region (the design's OnClick is the left one).
+    // A button pressed and released inside the region (a plain click is the left one).
     void Clicked(Qt::MouseButton button);
     void DoubleClicked(Qt::MouseButton button);
     // Positions are in the region's own coordinates.
