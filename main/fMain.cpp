@@ -79,15 +79,7 @@ double TMain::ShownUT() const {
 
 ClickRegion* TMain::MakeLabel(int left, int top, const QString& text, const QColor& colour,
                               bool bold, int pixelHeight) {
-    auto* label = new ClickRegion(this);
-    label->move(left, top);
-    label->SetFontName(QStringLiteral("Arial"));
-    label->SetFontHeight(pixelHeight);
-    label->SetFontBold(bold);
-    label->SetFontColor(colour);
-    label->SetAutoSize(true);
-    label->SetText(text);
-    return label;
+    return ClickRegion::TextLabel(this, left, top, text, colour, pixelHeight, bold);
 }
 
 void TMain::LoadPictures() {

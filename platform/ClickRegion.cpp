@@ -121,6 +121,19 @@ int ClickRegion::TextHeight() const {
     return QFontMetrics(font_).height();
 }
 
+ClickRegion* ClickRegion::TextLabel(QWidget* parent, int left, int top, const QString& text,
+                                    const QColor& colour, int pixelHeight, bool bold) {
+    auto* label = new ClickRegion(parent);
+    label->move(left, top);
+    label->SetFontName(QStringLiteral("Arial"));
+    label->SetFontHeight(pixelHeight);
+    label->SetFontBold(bold);
+    label->SetFontColor(colour);
+    label->SetAutoSize(true);
+    label->SetText(text);
+    return label;
+}
+
 void ClickRegion::FitText() {
     if (autoSize_) resize(TextWidth(), TextHeight());
 }

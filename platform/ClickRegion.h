@@ -36,6 +36,10 @@ class ClickRegion : public QWidget {
     explicit ClickRegion(QWidget* parent = nullptr);
     ClickRegion(QWidget* parent, int left, int top, int width, int height,
                 const QString& hint = {});
+    // A caption: Arial text of the given pixel height and colour at (left, top), sized to its
+    // text.
+    static ClickRegion* TextLabel(QWidget* parent, int left, int top, const QString& text,
+                                  const QColor& colour, int pixelHeight = 12, bool bold = false);
 
     void SetBounds(int left, int top, int width, int height) {
         setGeometry(left, top, width, height);

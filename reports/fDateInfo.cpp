@@ -26,15 +26,7 @@ const QColor kAqua(0, 255, 255);
 
 ClickRegion* MakeLabel(QWidget* parent, int left, int top, const QString& text,
                        const QColor& colour, int pixelHeight = 12, bool bold = false) {
-    auto* label = new ClickRegion(parent);
-    label->move(left, top);
-    label->SetFontName(QStringLiteral("Arial"));
-    label->SetFontHeight(pixelHeight);
-    label->SetFontBold(bold);
-    label->SetFontColor(colour);
-    label->SetAutoSize(true);
-    label->SetText(text);
-    return label;
+    return ClickRegion::TextLabel(parent, left, top, text, colour, pixelHeight, bold);
 }
 
 // Rows of the four facts, and the column of their values (the captions start at 22).

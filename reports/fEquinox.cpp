@@ -28,14 +28,7 @@ const QColor kNote(150, 170, 210);
 
 ClickRegion* MakeLabel(QWidget* parent, int left, int top, const QString& text,
                        const QColor& colour, int pixelHeight = 12) {
-    auto* label = new ClickRegion(parent);
-    label->move(left, top);
-    label->SetFontName(QStringLiteral("Arial"));
-    label->SetFontHeight(pixelHeight);
-    label->SetFontColor(colour);
-    label->SetAutoSize(true);
-    label->SetText(text);
-    return label;
+    return ClickRegion::TextLabel(parent, left, top, text, colour, pixelHeight);
 }
 
 constexpr int kRowTops[4] = {66, 82, 98, 114};

@@ -3,6 +3,7 @@
 // and the spin buttons; the radio and check glyphs; the face of the lists' drop-down button.
 #include "Drawing.h"
 #include "WindowArt.h"
+#include "WindowSkin.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -34,86 +35,9 @@ constexpr QRect kTimeBox{14, 276, 256, 106};
 constexpr QPoint kRadioAt{30, 350};
 constexpr QPoint kCheckAt{240, 306};
 
-QPen roundPen(const QColor& c, double width) {
-    QPen pen(c, width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
-}
-
 double smooth(double e0, double e1, double x) {
     const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
     return t * t * (3 - 2 * t);
-}
-
-void stars(QImage& image, const QRect& area, int count, std::uint32_t seed, int maxLevel) {
-    Rng rng(seed);
-    for (int i = 0; i < count; ++i) {
-        const int x = area.left() + int(rng.uniform() * area.width());
-        const int y = area.top() + int(rng.uniform() * area.height());
-        const double m = rng.uniform();
-        const int level = int(40 + m * m * (maxLevel - 40));
-        const QRgb old = image.pixel(x, y);
-        image.setPixel(x, y,
-                       qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
-                            std::max(qBlue(old), std::min(255, level + 20))));
-    }
-}
-
-void steelFrame(QPainter& p, const QRect& rect) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-    p.setPen(QPen(kFrameDark, 1));
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, colour::steelLight);
-    g.setColorAt(1, colour::steelMid);
-    p.setBrush(g);
-    p.drawRoundedRect(r, 4, 4);
-    p.setPen(QPen(QColor(255, 255, 255, 110), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 3, 3);
-    p.restore();
-}
-
-void titlePlate(QPainter& p, const QRect& rect) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, colour::titleTop);
-    g.setColorAt(0.48, QColor(26, 40, 84));
-    g.setColorAt(0.52, QColor(18, 28, 64));
-    g.setColorAt(1, colour::titleBottom);
-    p.setPen(QPen(kFrameDark, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 6, 6);
-    p.setPen(QPen(QColor(120, 150, 220, 150), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
-    p.restore();
-}
-
-void gildedTitle(QPainter& p, const QRect& region, const QString& text, double pixelSize) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont font = serifFont(pixelSize, true, true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.3);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QRectF box = path.boundingRect();
-    path.translate(region.center().x() + 0.5 - box.center().x(),
-                   region.center().y() + 1.0 - box.center().y());
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 170));
-    p.drawPath(path.translated(1.1, 1.3));
-    QLinearGradient fill(0, region.top() + 2, 0, region.bottom());
-    fill.setColorAt(0, QColor(255, 252, 232));
-    fill.setColorAt(0.55, QColor(236, 224, 170));
-    fill.setColorAt(1, QColor(190, 160, 90));
-    p.setBrush(fill);
-    p.drawPath(path);
-    p.restore();
 }
 
 // Spanner and screwdriver crossed, as on the main window's configuration icon; 19 x 19.
@@ -151,21 +75,6 @@ void toolsIcon(QPainter& p, QPointF at) {
     p.setPen(QPen(kOutline, 1));
     p.setBrush(QColor(200, 212, 232));
     p.drawPath(jaw);
-    p.restore();
-}
-
-void closeCross(QPainter& p, int x, int y, int width, int height) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(x, y);
-    const double m = 2, cx = width / 2.0, cy = height / 2.0, h = std::min(cx, cy) - m;
-    const QPointF a(cx - h, cy - h), b(cx + h, cy + h), c(cx + h, cy - h), d(cx - h, cy + h);
-    p.setPen(roundPen(kOutline, 4.4));
-    p.drawLine(a, b);
-    p.drawLine(c, d);
-    p.setPen(roundPen(QColor(255, 150, 140), 2.4));
-    p.drawLine(a, b);
-    p.drawLine(c, d);
     p.restore();
 }
 

@@ -3,6 +3,7 @@
 // bevelled frame with a title plate and a black panel where the labels stand.
 #include "Drawing.h"
 #include "WindowArt.h"
+#include "WindowSkin.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -16,127 +17,9 @@ namespace artgen {
 
 namespace {
 
-const QColor kFrameLight{150, 166, 204};
-const QColor kFrameDark{6, 8, 20};
 const QColor kOutline{12, 18, 40};
 const QColor kHeading{118, 138, 184};
 const QColor kRule{40, 58, 104};
-
-QPen roundPen(const QColor& c, double width) {
-    QPen pen(c, width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
-}
-
-void stars(QImage& image, const QRect& area, int count, std::uint32_t seed, int maxLevel) {
-    Rng rng(seed);
-    for (int i = 0; i < count; ++i) {
-        const int x = area.left() + int(rng.uniform() * area.width());
-        const int y = area.top() + int(rng.uniform() * area.height());
-        const double m = rng.uniform();
-        const int level = int(40 + m * m * (maxLevel - 40));
-        const QRgb old = image.pixel(x, y);
-        image.setPixel(x, y,
-                       qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
-                            std::max(qBlue(old), std::min(255, level + 20))));
-    }
-}
-
-// The night sky with its stars inside a raised frame.
-QImage skyWindow(QSize size, std::uint32_t seed) {
-    QImage image = newImage(size);
-    const QRect all(QPoint(0, 0), size);
-    {
-        QPainter p(&image);
-        fillVertical(p, all, colour::skyTop, colour::skyBottom);
-    }
-    softNoise(image, all, 5, 24, seed);
-    stars(image, all.adjusted(3, 3, -3, -3), size.width() * size.height() / 1200, seed + 1, 150);
-    QPainter p(&image);
-    bevel(p, all, 3, true, kFrameLight, kFrameDark);
-    return image;
-}
-
-// The rounded plate of a title bar.
-void titlePlate(QPainter& p, const QRect& rect) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, colour::titleTop);
-    g.setColorAt(0.48, QColor(26, 40, 84));
-    g.setColorAt(0.52, QColor(18, 28, 64));
-    g.setColorAt(1, colour::titleBottom);
-    p.setPen(QPen(kFrameDark, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 6, 6);
-    p.setPen(QPen(QColor(120, 150, 220, 150), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
-    p.restore();
-}
-
-// A gilded italic title centred in region.
-void title(QPainter& p, const QRect& region, const QString& text, double pixelSize) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont font = serifFont(pixelSize, true, true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.3);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QRectF box = path.boundingRect();
-    path.translate(region.center().x() + 0.5 - box.center().x(),
-                   region.center().y() + 1.0 - box.center().y());
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 170));
-    p.drawPath(path.translated(1.1, 1.3));
-    QLinearGradient fill(0, region.top() + 2, 0, region.bottom());
-    fill.setColorAt(0, QColor(255, 252, 232));
-    fill.setColorAt(0.55, QColor(236, 224, 170));
-    fill.setColorAt(1, QColor(190, 160, 90));
-    p.setBrush(fill);
-    p.drawPath(path);
-    p.restore();
-}
-
-// The close cross of the title bar, in a region of the given size at (x, y).
-void closeCross(QPainter& p, int x, int y, int width, int height) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(x, y);
-    const double m = 2, cx = width / 2.0, cy = height / 2.0, h = std::min(cx, cy) - m;
-    const QPointF a(cx - h, cy - h), b(cx + h, cy + h), c(cx + h, cy - h), d(cx - h, cy + h);
-    p.setPen(roundPen(kOutline, 4.4));
-    p.drawLine(a, b);
-    p.drawLine(c, d);
-    p.setPen(roundPen(QColor(255, 150, 140), 2.4));
-    p.drawLine(a, b);
-    p.drawLine(c, d);
-    p.restore();
-}
-
-// A recessed black screen in a steel frame.
-void blackPanel(QPainter& p, const QRect& rect) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, colour::steelLight);
-    g.setColorAt(1, colour::steelMid);
-    p.setPen(QPen(kFrameDark, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 4, 4);
-    p.setPen(QPen(QColor(255, 255, 255, 110), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 3, 3);
-    p.restore();
-    const QRect inner = rect.adjusted(3, 3, -3, -3);
-    bevel(p, inner, 1, false, QColor(230, 236, 250), QColor(30, 36, 56));
-    const QRect glow = inner.adjusted(1, 1, -1, -1);
-    p.fillRect(glow, QColor(36, 70, 130));
-    p.fillRect(glow.adjusted(1, 1, -1, -1), Qt::black);
-}
 
 // A faint line across a panel: one dark and one lit pixel row.
 void rule(QPainter& p, int left, int right, int y) {
@@ -308,11 +191,11 @@ template <class Glyph> void glyphAt(QPainter& p, QPointF at, Glyph draw) {
 // Title region (34, 9, 182 x 21), exit (224, 12, 15 x 15); the date centred at top 43 and the
 // four rows at 71, 89, 107 and 125 with values from x 118.
 QImage dateInfoSkin() {
-    QImage image = skyWindow({250, 165}, 501);
+    QImage image = starrySky({250, 165}, 501, 1200);
     QPainter p(&image);
     titlePlate(p, QRect(6, 6, 238, 28));
     glyphAt(p, QPointF(13, 8.5), calendarGlyph);
-    title(p, QRect(34, 9, 182, 21), QStringLiteral("Date Information"), 16);
+    gildedTitle(p, QRect(34, 9, 182, 21), QStringLiteral("Date Information"), 16);
     closeCross(p, 224, 12, 15, 15);
 
     blackPanel(p, QRect(10, 37, 230, 118));
@@ -328,11 +211,11 @@ QImage dateInfoSkin() {
 // Title region (62, 12, 229 x 19), exit (323, 13, 15 x 15); rows at 66, 82, 98 and 114 with
 // titles at x 31, events at 150 and lengths at 254; the year note centred at top 131.
 QImage equinoxSkin() {
-    QImage image = skyWindow({350, 155}, 502);
+    QImage image = starrySky({350, 155}, 502, 1200);
     QPainter p(&image);
     titlePlate(p, QRect(6, 6, 338, 30));
     glyphAt(p, QPointF(24, 12), seasonsGlyph);
-    title(p, QRect(62, 12, 229, 19), QStringLiteral("Equinoxes & Solstices"), 17);
+    gildedTitle(p, QRect(62, 12, 229, 19), QStringLiteral("Equinoxes & Solstices"), 17);
     closeCross(p, 323, 13, 15, 15);
 
     blackPanel(p, QRect(8, 39, 334, 110));
@@ -355,13 +238,13 @@ QImage equinoxSkin() {
 // Title region (30, 14, 139 x 17), exit (175, 14, 13 x 15); the date centred in (24, 65,
 // 153 x 13) under a note on how the day is found.
 QImage easterSkin(const MoonRenderer& moon) {
-    QImage image = skyWindow({200, 104}, 503);
+    QImage image = starrySky({200, 104}, 503, 1200);
     {
         QPainter p(&image);
         titlePlate(p, QRect(6, 7, 188, 30));
         glyphAt(p, QPointF(13, 14),
                 [](QPainter& q) { eggGlyph(q, QColor(236, 120, 150), QColor(255, 230, 120)); });
-        title(p, QRect(30, 14, 139, 17), QStringLiteral("Easter Sunday"), 16);
+        gildedTitle(p, QRect(30, 14, 139, 17), QStringLiteral("Easter Sunday"), 16);
         closeCross(p, 175, 14, 13, 15);
         blackPanel(p, QRect(10, 40, 180, 55));
 

@@ -4,6 +4,7 @@
 #include "Drawing.h"
 #include "MoonArt.h"
 #include "WindowArt.h"
+#include "WindowSkin.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -14,87 +15,16 @@ namespace artgen {
 
 namespace {
 
-const QColor kFrameLight{150, 166, 204};
-const QColor kFrameDark{6, 8, 20};
 const QColor kPlateTop{214, 220, 232};
 const QColor kPlateBottom{168, 176, 194};
-const QColor kOutline{12, 18, 40};
-
-void stars(QImage& image, const QRect& area, int count, std::uint32_t seed) {
-    Rng rng(seed);
-    for (int i = 0; i < count; ++i) {
-        const int x = area.left() + int(rng.uniform() * area.width());
-        const int y = area.top() + int(rng.uniform() * area.height());
-        const double m = rng.uniform();
-        const int level = int(40 + m * m * 110);
-        const QRgb old = image.pixel(x, y);
-        image.setPixel(x, y,
-                       qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
-                            std::max(qBlue(old), std::min(255, level + 20))));
-    }
-}
-
-// The sky, its stars and the raised outer frame.
-QImage sky(QSize size, std::uint32_t seed) {
-    QImage image = newImage(size);
-    {
-        QPainter p(&image);
-        fillVertical(p, image.rect(), colour::skyTop, colour::skyBottom);
-    }
-    softNoise(image, image.rect(), 5, 24, seed);
-    stars(image, image.rect().adjusted(3, 3, -3, -3), size.width() * size.height() / 700, seed + 1);
-    QPainter p(&image);
-    bevel(p, image.rect(), 3, true, kFrameLight, kFrameDark);
-    return image;
-}
 
 // The navy title bar with the window's name in gold and the exit cross.
 void titleBar(QPainter& p, const QRect& bar, const QRect& nameRegion, const QString& name,
               QPoint exitAt) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(bar).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, colour::titleTop);
-    g.setColorAt(0.48, QColor(26, 40, 84));
-    g.setColorAt(0.52, QColor(18, 28, 64));
-    g.setColorAt(1, colour::titleBottom);
-    p.setPen(QPen(kFrameDark, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 6, 6);
-    p.setPen(QPen(QColor(120, 150, 220, 150), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
-
-    // The name, engraved in gold like the program's title.
-    QFont font = serifFont(18, true, true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.3);
-    QPainterPath text;
-    text.addText(0, 0, font, name);
-    const QRectF box = text.boundingRect();
-    text.translate(nameRegion.center().x() + 0.5 - box.center().x(),
-                   nameRegion.center().y() + 1.0 - box.center().y());
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 170));
-    p.drawPath(text.translated(1.2, 1.4));
-    QLinearGradient fill(0, nameRegion.top() + 3, 0, nameRegion.bottom());
-    fill.setColorAt(0, QColor(255, 252, 232));
-    fill.setColorAt(0.55, QColor(236, 224, 170));
-    fill.setColorAt(1, QColor(190, 160, 90));
-    p.setBrush(fill);
-    p.drawPath(text);
-
-    // The exit cross, 13 x 15.
-    p.translate(exitAt);
-    const QPointF a(2, 3.5), b(11, 12.5), c(11, 3.5), d(2, 12.5);
-    QPen outline(kOutline, 4.4, Qt::SolidLine, Qt::RoundCap);
-    p.setPen(outline);
-    p.drawLine(a, b);
-    p.drawLine(c, d);
-    p.setPen(QPen(QColor(255, 150, 140), 2.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(a, b);
-    p.drawLine(c, d);
-    p.restore();
+    titlePlate(p, bar);
+    gildedTitle(p, nameRegion, name, 18, {1.2, 1.4}, 3);
+    // The exit cross, 13 x 15, half a pixel lower than its region.
+    closeCross(p, QPointF(exitAt) + QPointF(0, 0.5), 13, 15);
 }
 
 // A small eclipsed Moon at the left of a title bar.
@@ -108,23 +38,6 @@ void titleMoon(QImage& image, const MoonRenderer& moon, const QRect& place) {
 void plate(QPainter& p, const QRect& rect) {
     fillVertical(p, rect, kPlateTop, kPlateBottom);
     bevel(p, rect, 1, true, QColor(246, 248, 252), QColor(70, 78, 100));
-}
-
-// A steel frame, three pixels wide, around a black screen whose inside is `inner`.
-void blackScreen(QPainter& p, const QRect& inner) {
-    const QRect outer = inner.adjusted(-3, -3, 3, 3);
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(outer).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, colour::steelLight);
-    g.setColorAt(1, colour::steelMid);
-    p.setPen(QPen(kFrameDark, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 3, 3);
-    p.restore();
-    bevel(p, inner.adjusted(-1, -1, 1, 1), 1, false, QColor(230, 236, 250), QColor(30, 36, 56));
-    p.fillRect(inner, Qt::black);
 }
 
 // A recessed white box where a year edit field stands.
@@ -154,7 +67,7 @@ void button(QPainter& p, const QRect& rect, const QString& caption) {
 
 // Eclipse window: title bar, the plate of the navy title at y 42, the screen below y 72.
 QImage eclipseSkin(const MoonRenderer& moon) {
-    QImage image = sky({252, 252}, 301);
+    QImage image = starrySky({252, 252}, 301, 700);
     {
         QPainter p(&image);
         titleBar(p, QRect(6, 6, 240, 30), QRect(56, 8, 141, 23), QStringLiteral("Lunar Eclipse"),
@@ -168,7 +81,7 @@ QImage eclipseSkin(const MoonRenderer& moon) {
 
 // Eclipse finder: title bar, the plate of the year boxes and the button, the list screen.
 QImage reportSkin(const MoonRenderer& moon) {
-    QImage image = sky({390, 285}, 401);
+    QImage image = starrySky({390, 285}, 401, 700);
     {
         QPainter p(&image);
         titleBar(p, QRect(6, 6, 378, 30), QRect(126, 10, 137, 23), QStringLiteral("Eclipse Finder"),

@@ -3,6 +3,7 @@
 // arrow, and the version window.
 #include "Drawing.h"
 #include "WindowArt.h"
+#include "WindowSkin.h"
 
 #include "../../reports/fWebLinks.h"
 
@@ -18,6 +19,8 @@
 namespace artgen {
 
 namespace {
+
+using IconAt = PaintAt;
 
 constexpr int kStripWidth = 265;
 constexpr int kStripHeight = 20;
@@ -49,13 +52,6 @@ double smoothstep(double e0, double e1, double x) {
 QColor rgb(double r, double g, double b) {
     auto c = [](double x) { return int(std::lround(clamp01(x) * 255)); };
     return QColor(c(r), c(g), c(b));
-}
-
-QPen roundPen(const QColor& c, double width = 1.0) {
-    QPen pen(c, width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
 }
 
 // One menu row: a highlight line, a navy gradient and a dark line, with a light left edge
@@ -136,21 +132,6 @@ QImage arrowPicture(const QImage& row, int left) {
 }
 
 // ----- report menu icons, 16 x 16 with the origin at their top-left ---------------------
-
-class IconAt {
-  public:
-    IconAt(QPainter& p, double x, double y) : p_(p) {
-        p_.save();
-        p_.translate(x, y);
-        p_.setRenderHint(QPainter::Antialiasing);
-    }
-    ~IconAt() { p_.restore(); }
-    IconAt(const IconAt&) = delete;
-    IconAt& operator=(const IconAt&) = delete;
-
-  private:
-    QPainter& p_;
-};
 
 // The observing aid: night bands of blue with the Moon's yellow bar across them.
 void visibilityIcon(QPainter& p, double x, double y) {
@@ -340,20 +321,6 @@ QImage months() {
     return image;
 }
 
-void stars(QImage& image, const QRect& area, int count, std::uint32_t seed) {
-    Rng rng(seed);
-    for (int i = 0; i < count; ++i) {
-        const int x = area.left() + int(rng.uniform() * area.width());
-        const int y = area.top() + int(rng.uniform() * area.height());
-        const double m = rng.uniform();
-        const int level = int(50 + m * m * 190);
-        const QRgb old = image.pixel(x, y);
-        image.setPixel(x, y,
-                       qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
-                            std::max(qBlue(old), std::min(255, level + 20))));
-    }
-}
-
 QImage about(const MoonRenderer& moon) {
     const QSize size(210, 185);
     QImage image = newImage(size);
@@ -362,7 +329,7 @@ QImage about(const MoonRenderer& moon) {
         fillVertical(p, image.rect(), colour::skyTop, colour::skyBottom);
     }
     softNoise(image, image.rect(), 5, 20, 41);
-    stars(image, image.rect().adjusted(4, 4, -4, -4), 70, 42);
+    stars(image, image.rect().adjusted(4, 4, -4, -4), 70, 42, 240, 50);
 
     // A waxing crescent with its dark side in earthshine, and a faint glow around it.
     const QPointF centre(105, 58);

@@ -5,6 +5,7 @@
 #include "Drawing.h"
 #include "MoonArt.h"
 #include "WindowArt.h"
+#include "WindowSkin.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -18,8 +19,8 @@ namespace artgen {
 
 namespace {
 
-const QColor kFrameLight{150, 166, 204};
-const QColor kFrameDark{6, 8, 20};
+using At = PaintAt;
+
 const QColor kOutline{12, 18, 40};
 const QColor kPaper{246, 248, 252};
 const QColor kCyan{0, 255, 255};
@@ -27,117 +28,13 @@ const QColor kYellow{255, 255, 0};
 const QColor kPale{255, 255, 176};
 const QColor kCaption{200, 212, 236};
 
-QPen roundPen(const QColor& c, double width = 1.0) {
-    QPen pen(c, width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
-}
-
-QLinearGradient vertical(double top, double bottom, const QColor& a, const QColor& b) {
-    QLinearGradient g(0, top, 0, bottom);
-    g.setColorAt(0, a);
-    g.setColorAt(1, b);
-    return g;
-}
-
-void stars(QImage& image, const QRect& area, int count, std::uint32_t seed) {
-    Rng rng(seed);
-    for (int i = 0; i < count; ++i) {
-        const int x = area.left() + int(rng.uniform() * area.width());
-        const int y = area.top() + int(rng.uniform() * area.height());
-        const double m = rng.uniform();
-        const int level = int(40 + m * m * 110);
-        const QRgb old = image.pixel(x, y);
-        image.setPixel(x, y,
-                       qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
-                            std::max(qBlue(old), std::min(255, level + 20))));
-    }
-}
-
-// The sky, its stars and the raised outer frame.
-QImage sky(QSize size, std::uint32_t seed) {
-    QImage image = newImage(size);
-    {
-        QPainter p(&image);
-        fillVertical(p, image.rect(), colour::skyTop, colour::skyBottom);
-    }
-    softNoise(image, image.rect(), 5, 24, seed);
-    stars(image, image.rect().adjusted(3, 3, -3, -3), size.width() * size.height() / 700, seed + 1);
-    QPainter p(&image);
-    bevel(p, image.rect(), 3, true, kFrameLight, kFrameDark);
-    return image;
-}
-
 // The navy title bar with the window's name engraved in gold.
 void titleBar(QPainter& p, const QRect& bar, const QRect& nameRegion, const QString& name) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(bar).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, colour::titleTop);
-    g.setColorAt(0.48, QColor(26, 40, 84));
-    g.setColorAt(0.52, QColor(18, 28, 64));
-    g.setColorAt(1, colour::titleBottom);
-    p.setPen(QPen(kFrameDark, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 6, 6);
-    p.setPen(QPen(QColor(120, 150, 220, 150), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
-
-    QFont font = serifFont(18, true, true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.3);
-    QPainterPath text;
-    text.addText(0, 0, font, name);
-    const QRectF box = text.boundingRect();
-    text.translate(nameRegion.center().x() + 0.5 - box.center().x(),
-                   nameRegion.center().y() + 1.0 - box.center().y());
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 170));
-    p.drawPath(text.translated(1.2, 1.4));
-    QLinearGradient fill(0, nameRegion.top() + 3, 0, nameRegion.bottom());
-    fill.setColorAt(0, QColor(255, 252, 232));
-    fill.setColorAt(0.55, QColor(236, 224, 170));
-    fill.setColorAt(1, QColor(190, 160, 90));
-    p.setBrush(fill);
-    p.drawPath(text);
-    p.restore();
-}
-
-// A steel frame, three pixels wide, around a black screen whose inside is `inner`.
-void blackScreen(QPainter& p, const QRect& inner) {
-    const QRect outer = inner.adjusted(-3, -3, 3, 3);
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(outer).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, colour::steelLight);
-    g.setColorAt(1, colour::steelMid);
-    p.setPen(QPen(kFrameDark, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 3, 3);
-    p.restore();
-    bevel(p, inner.adjusted(-1, -1, 1, 1), 1, false, QColor(230, 236, 250), QColor(30, 36, 56));
-    p.fillRect(inner, Qt::black);
+    titlePlate(p, bar);
+    gildedTitle(p, nameRegion, name, 18, {1.2, 1.4}, 3);
 }
 
 // ----- title-bar icons, each drawn with its origin at the top-left of its region ---------
-
-class At {
-  public:
-    At(QPainter& p, QPoint at) : p_(p) {
-        p_.save();
-        p_.translate(at);
-        p_.setRenderHint(QPainter::Antialiasing);
-    }
-    ~At() { p_.restore(); }
-    At(const At&) = delete;
-    At& operator=(const At&) = delete;
-
-  private:
-    QPainter& p_;
-};
 
 void printerIcon(QPainter& p, QPoint at) { // 19 x 19
     At a(p, at);
@@ -276,7 +173,7 @@ void groupCaption(QPainter& p, int left, int right, int top, const QString& text
 }
 
 QImage timesSkin() {
-    QImage image = sky({640, 481}, 511);
+    QImage image = starrySky({640, 481}, 511, 700);
     QPainter p(&image);
     titleBar(p, QRect(6, 6, 628, 34), QRect(202, 10, 237, 23),
              QStringLiteral("Monthly Rise, Set & Twilight"));
@@ -346,7 +243,7 @@ void legendItem(QPainter& p, int& x, int y, const QColor& swatch, const QString&
 }
 
 QImage aidSkin() {
-    QImage image = sky({540, 480}, 611);
+    QImage image = starrySky({540, 480}, 611, 700);
     QPainter p(&image);
     titleBar(p, QRect(6, 6, 528, 34), QRect(170, 10, 200, 23), QStringLiteral("Lunar Visibility"));
     printerIcon(p, {20, 16});
@@ -451,7 +348,7 @@ QImage gridButton(const QImage& skin, const QRect& place, bool grid) {
 // ----- monthly phases --------------------------------------------------------------------
 
 QImage phasesSkin() {
-    QImage image = sky({490, 480}, 711);
+    QImage image = starrySky({490, 480}, 711, 700);
     QPainter p(&image);
     titleBar(p, QRect(6, 6, 478, 34), QRect(164, 10, 165, 23), QStringLiteral("Moon Phases"));
     diskIcon(p, {20, 14});

@@ -2,6 +2,7 @@
 // the OK button, the check box pictures and the density spin button.
 #include "Drawing.h"
 #include "WindowArt.h"
+#include "WindowSkin.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -14,20 +15,6 @@ const QColor kFrameLight{150, 166, 204};
 const QColor kFrameDark{6, 8, 20};
 const QColor kInk{40, 48, 72};
 const QColor kInkShadow{236, 240, 248};
-
-void starField(QImage& image, const QRect& area, int count, std::uint32_t seed) {
-    Rng rng(seed);
-    for (int i = 0; i < count; ++i) {
-        const int x = area.left() + int(rng.uniform() * area.width());
-        const int y = area.top() + int(rng.uniform() * area.height());
-        const double m = rng.uniform();
-        const int level = int(40 + m * m * 120);
-        const QRgb old = image.pixel(x, y);
-        image.setPixel(x, y,
-                       qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
-                            std::max(qBlue(old), std::min(255, level + 20))));
-    }
-}
 
 // A light steel panel with a rounded frame.
 void panel(QPainter& p, const QRect& rect) {
@@ -80,39 +67,12 @@ void printerGlyph(QPainter& p, QPointF at, double scale = 1.0) {
 }
 
 void titleBar(QPainter& p, const QRect& bar) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(bar).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, colour::titleTop);
-    g.setColorAt(0.48, QColor(26, 40, 84));
-    g.setColorAt(0.52, QColor(18, 28, 64));
-    g.setColorAt(1, colour::titleBottom);
-    p.setPen(QPen(kFrameDark, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 6, 6);
-    p.setPen(QPen(QColor(120, 150, 220, 150), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
-
+    titlePlate(p, bar);
     printerGlyph(p, QPointF(bar.left() + 9, bar.top() + 5));
-
-    QFont font = serifFont(19, true, true);
-    QPainterPath text;
-    text.addText(0, 0, font, QStringLiteral("Print Calendar"));
-    const QRectF box = text.boundingRect();
     const QRectF room(bar.left() + 36, bar.top(), bar.width() - 42, bar.height());
-    text.translate(room.center().x() - box.center().x(), room.center().y() + 1 - box.center().y());
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 170));
-    p.drawPath(text.translated(1.2, 1.4));
-    QLinearGradient fill(0, bar.top() + 6, 0, bar.bottom() - 4);
-    fill.setColorAt(0, QColor(255, 252, 232));
-    fill.setColorAt(0.55, QColor(236, 224, 170));
-    fill.setColorAt(1, QColor(190, 160, 90));
-    p.setBrush(fill);
-    p.drawPath(text);
-    p.restore();
+    gildedText(p, QPointF(room.center().x(), room.center().y() + 1),
+               QStringLiteral("Print Calendar"), serifFont(19, true, true), {1.2, 1.4},
+               bar.top() + 6, bar.bottom() - 4);
 }
 
 // The raised OK button of 99 x 29 at its place.
@@ -200,7 +160,7 @@ QImage optionsSkin() {
         fillVertical(p, window, colour::skyTop, colour::skyBottom);
     }
     softNoise(image, window, 5, 24, 511);
-    starField(image, window.adjusted(4, 40, -4, -4), 70, 512);
+    stars(image, window.adjusted(4, 40, -4, -4), 70, 512, 160);
 
     QPainter p(&image);
     bevel(p, window, 3, true, kFrameLight, kFrameDark);

@@ -1,6 +1,7 @@
 #include "Icons.h"
 
 #include "Drawing.h"
+#include "WindowSkin.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -13,35 +14,7 @@ namespace artgen {
 
 namespace {
 
-// Saves the painter and moves its origin to the top-left corner of an icon's region.
-class At {
-  public:
-    At(QPainter& p, int x, int y) : p_(p) {
-        p_.save();
-        p_.translate(x, y);
-        p_.setRenderHint(QPainter::Antialiasing);
-    }
-    ~At() { p_.restore(); }
-    At(const At&) = delete;
-    At& operator=(const At&) = delete;
-
-  private:
-    QPainter& p_;
-};
-
-QPen pen(const QColor& c, double width = 1.0) {
-    QPen result(c, width);
-    result.setCapStyle(Qt::RoundCap);
-    result.setJoinStyle(Qt::RoundJoin);
-    return result;
-}
-
-QLinearGradient vertical(double top, double bottom, const QColor& a, const QColor& b) {
-    QLinearGradient g(0, top, 0, bottom);
-    g.setColorAt(0, a);
-    g.setColorAt(1, b);
-    return g;
-}
+using At = PaintAt;
 
 const QColor kPaper{246, 248, 252};
 const QColor kOutline{12, 18, 40};
@@ -56,7 +29,7 @@ void page(QPainter& p, const QRectF& r, double fold) {
     path.lineTo(r.right(), r.bottom());
     path.lineTo(r.left(), r.bottom());
     path.closeSubpath();
-    p.setPen(pen(kOutline));
+    p.setPen(roundPen(kOutline));
     p.setBrush(vertical(r.top(), r.bottom(), kPaper, QColor(206, 216, 236)));
     p.drawPath(path);
     if (fold > 0) {
@@ -73,19 +46,19 @@ void page(QPainter& p, const QRectF& r, double fold) {
 void printer(QPainter& p) { // 21 x 21 at (18, 14)
     At at(p, 18, 14);
     // Paper going in at the top.
-    p.setPen(pen(kOutline));
+    p.setPen(roundPen(kOutline));
     p.setBrush(kPaper);
     p.drawRect(QRectF(5.5, 0.5, 10, 7));
     // The body.
     p.setBrush(vertical(6, 15, QColor(200, 210, 230), QColor(98, 112, 142)));
     p.drawRoundedRect(QRectF(0.5, 6.5, 20, 9), 2.5, 2.5);
-    p.setPen(pen(QColor(255, 255, 255, 150)));
+    p.setPen(roundPen(QColor(255, 255, 255, 150)));
     p.drawLine(QPointF(2.5, 7.6), QPointF(18.5, 7.6));
     // The printed sheet coming out.
-    p.setPen(pen(kOutline));
+    p.setPen(roundPen(kOutline));
     p.setBrush(kPaper);
     p.drawRect(QRectF(4.5, 12.5, 12, 8));
-    p.setPen(pen(kLine));
+    p.setPen(roundPen(kLine));
     p.drawLine(QPointF(6.5, 15.5), QPointF(14.5, 15.5));
     p.drawLine(QPointF(6.5, 17.5), QPointF(12.5, 17.5));
     // The ready light.
@@ -102,7 +75,7 @@ void list(QPainter& p) { // 17 x 19 at (76, 14)
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(40, 120, 220));
         p.drawEllipse(QPointF(4.0, y), 1.3, 1.3);
-        p.setPen(pen(QColor(70, 84, 116), 1.2));
+        p.setPen(roundPen(QColor(70, 84, 116), 1.2));
         p.drawLine(QPointF(7, y), QPointF(i % 2 ? 11.5 : 13.5, y));
     }
 }
@@ -113,17 +86,17 @@ void chainLink(QPainter& p) { // 21 x 19 at (100, 14)
     p.rotate(-40);
     auto ring = [&](double cx, const QColor& c) {
         p.setBrush(Qt::NoBrush);
-        p.setPen(pen(kOutline, 4.2));
+        p.setPen(roundPen(kOutline, 4.2));
         p.drawRoundedRect(QRectF(cx - 6, -3.2, 12, 6.4), 3.2, 3.2);
-        p.setPen(pen(c, 2.2));
+        p.setPen(roundPen(c, 2.2));
         p.drawRoundedRect(QRectF(cx - 6, -3.2, 12, 6.4), 3.2, 3.2);
     };
     ring(-4.3, QColor(206, 218, 240));
     ring(4.3, QColor(140, 200, 255));
     // The first ring passes over the second on one side.
-    p.setPen(pen(kOutline, 4.2));
+    p.setPen(roundPen(kOutline, 4.2));
     p.drawLine(QPointF(0.2, 3.2), QPointF(1.2, 3.2));
-    p.setPen(pen(QColor(206, 218, 240), 2.2));
+    p.setPen(roundPen(QColor(206, 218, 240), 2.2));
     p.drawLine(QPointF(-0.5, 3.2), QPointF(1.7, 3.2));
 }
 
@@ -133,24 +106,24 @@ void clock(QPainter& p) { // 23 x 23 at (128, 12)
     QRadialGradient face(QPointF(9, 8), 13);
     face.setColorAt(0, QColor(255, 255, 255));
     face.setColorAt(1, QColor(196, 208, 232));
-    p.setPen(pen(kOutline, 1));
+    p.setPen(roundPen(kOutline, 1));
     p.setBrush(QColor(150, 200, 255));
     p.drawEllipse(c, 11, 11);
     p.setBrush(face);
     p.setPen(Qt::NoPen);
     p.drawEllipse(c, 8.6, 8.6);
-    p.setPen(pen(QColor(40, 52, 84), 1.0));
+    p.setPen(roundPen(QColor(40, 52, 84), 1.0));
     for (int i = 0; i < 12; ++i) {
         const double a = i * std::numbers::pi / 6;
         const double r0 = i % 3 == 0 ? 5.8 : 6.8;
         p.drawLine(c + QPointF(std::sin(a) * r0, -std::cos(a) * r0),
                    c + QPointF(std::sin(a) * 7.8, -std::cos(a) * 7.8));
     }
-    p.setPen(pen(QColor(20, 26, 50), 1.8));
+    p.setPen(roundPen(QColor(20, 26, 50), 1.8));
     p.drawLine(c, c + QPointF(-3.6, -2.2)); // hour hand at ten
-    p.setPen(pen(QColor(20, 26, 50), 1.3));
+    p.setPen(roundPen(QColor(20, 26, 50), 1.3));
     p.drawLine(c, c + QPointF(3.4, -5.6)); // minute hand at two
-    p.setPen(pen(QColor(220, 40, 40), 0.9));
+    p.setPen(roundPen(QColor(220, 40, 40), 0.9));
     p.drawLine(c, c + QPointF(0.8, 6.2));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 26, 50));
@@ -160,7 +133,7 @@ void clock(QPainter& p) { // 23 x 23 at (128, 12)
 void report(QPainter& p) { // 19 x 19 at (158, 14)
     At at(p, 158, 14);
     page(p, QRectF(1.5, 0.5, 15, 18), 4.5);
-    p.setPen(pen(kLine, 1.1));
+    p.setPen(roundPen(kLine, 1.1));
     p.drawLine(QPointF(4, 4), QPointF(10, 4));
     p.drawLine(QPointF(4, 6.5), QPointF(12, 6.5));
     // A small bar chart.
@@ -180,7 +153,7 @@ void globe(QPainter& p) { // 21 x 21 at (446, 12)
     sea.setColorAt(0, QColor(120, 200, 255));
     sea.setColorAt(0.6, QColor(30, 110, 210));
     sea.setColorAt(1, QColor(10, 40, 110));
-    p.setPen(pen(kOutline));
+    p.setPen(roundPen(kOutline));
     p.setBrush(sea);
     p.drawEllipse(c, 10, 10);
     // Land masses, clipped to the sphere.
@@ -207,7 +180,7 @@ void globe(QPainter& p) { // 21 x 21 at (446, 12)
     p.drawPath(land);
     // Meridians and parallels.
     p.setBrush(Qt::NoBrush);
-    p.setPen(pen(QColor(255, 255, 255, 110), 0.8));
+    p.setPen(roundPen(QColor(255, 255, 255, 110), 0.8));
     p.drawEllipse(c, 4.5, 10);
     p.drawLine(QPointF(10.5, 0.5), QPointF(10.5, 20.5));
     p.drawLine(QPointF(0.5, 10.5), QPointF(20.5, 10.5));
@@ -229,11 +202,11 @@ void tools(QPainter& p) { // 19 x 19 at (478, 14)
     p.save();
     p.translate(9.5, 9.5);
     p.rotate(45);
-    p.setPen(pen(kOutline, 3.2));
+    p.setPen(roundPen(kOutline, 3.2));
     p.drawLine(QPointF(-9, 0), QPointF(2, 0));
-    p.setPen(pen(QColor(220, 226, 240), 1.6));
+    p.setPen(roundPen(QColor(220, 226, 240), 1.6));
     p.drawLine(QPointF(-9, 0), QPointF(2, 0));
-    p.setPen(pen(kOutline, 1));
+    p.setPen(roundPen(kOutline, 1));
     p.setBrush(vertical(-3, 3, QColor(255, 190, 80), QColor(200, 90, 20)));
     p.drawRoundedRect(QRectF(1.5, -2.6, 8, 5.2), 2, 2);
     p.restore();
@@ -248,7 +221,7 @@ void tools(QPainter& p) { // 19 x 19 at (478, 14)
     QPainterPath jaw;
     jaw.addRect(QRectF(6.5, -1.7, 5, 3.4));
     wrench = wrench.united(head).subtracted(jaw);
-    p.setPen(pen(kOutline, 1));
+    p.setPen(roundPen(kOutline, 1));
     p.setBrush(vertical(-4, 4, QColor(236, 240, 250), QColor(140, 152, 178)));
     p.drawPath(wrench);
     p.restore();
@@ -257,7 +230,7 @@ void tools(QPainter& p) { // 19 x 19 at (478, 14)
 void book(QPainter& p) { // 23 x 19 at (510, 14)
     At at(p, 510, 14);
     // Cover, then two pages curving from the spine.
-    p.setPen(pen(kOutline));
+    p.setPen(roundPen(kOutline));
     p.setBrush(vertical(2, 19, QColor(70, 130, 230), QColor(30, 60, 150)));
     QPainterPath cover;
     cover.moveTo(0.5, 4.5);
@@ -275,10 +248,10 @@ void book(QPainter& p) { // 23 x 19 at (510, 14)
         path.lineTo(11.5 + side * 10, 16.0);
         path.cubicTo(11.5 + side * 7, 15.0, 11.5 + side * 3, 15.0, 11.5, 17.0);
         path.closeSubpath();
-        p.setPen(pen(kOutline));
+        p.setPen(roundPen(kOutline));
         p.setBrush(vertical(1, 17, kPaper, QColor(214, 222, 240)));
         p.drawPath(path);
-        p.setPen(pen(kLine, 0.9));
+        p.setPen(roundPen(kLine, 0.9));
         for (int i = 0; i < 4; ++i) {
             const double y = 5.0 + i * 2.6;
             p.drawLine(QPointF(11.5 + side * 2.5, y + 0.4), QPointF(11.5 + side * 8.2, y - 0.3));
@@ -293,7 +266,7 @@ void question(QPainter& p) { // 17 x 21 at (544, 12)
     QRadialGradient badge(QPointF(6.5, 7.5), 11);
     badge.setColorAt(0, QColor(120, 200, 255));
     badge.setColorAt(1, QColor(20, 80, 180));
-    p.setPen(pen(kOutline));
+    p.setPen(roundPen(kOutline));
     p.setBrush(badge);
     p.drawEllipse(QPointF(8.5, 10.5), 8, 8);
     p.setFont(sansFont(14, true));
@@ -308,7 +281,7 @@ void minimise(QPainter& p) { // 15 x 15 at (592, 14)
     tri.lineTo(13.5, 3.5);
     tri.lineTo(7.5, 11.5);
     tri.closeSubpath();
-    p.setPen(pen(kOutline, 1.2));
+    p.setPen(roundPen(kOutline, 1.2));
     p.setBrush(vertical(3, 12, QColor(240, 246, 255), QColor(150, 176, 220)));
     p.drawPath(tri);
 }
@@ -316,10 +289,10 @@ void minimise(QPainter& p) { // 15 x 15 at (592, 14)
 void cross(QPainter& p) { // 13 x 15 at (614, 14)
     At at(p, 614, 14);
     const QPointF a(2, 3.5), b(11, 12.5), c(11, 3.5), d(2, 12.5);
-    p.setPen(pen(kOutline, 4.4));
+    p.setPen(roundPen(kOutline, 4.4));
     p.drawLine(a, b);
     p.drawLine(c, d);
-    p.setPen(pen(QColor(255, 150, 140), 2.4));
+    p.setPen(roundPen(QColor(255, 150, 140), 2.4));
     p.drawLine(a, b);
     p.drawLine(c, d);
 }
@@ -329,7 +302,7 @@ void drawBinoculars(QPainter& p) {
     const QColor body1(176, 188, 212), body2(74, 86, 114);
     auto barrel = [&](double x) {
         // Eyecup, then the wider prism housing and objective barrel.
-        p.setPen(pen(kOutline));
+        p.setPen(roundPen(kOutline));
         p.setBrush(vertical(0, 8, QColor(60, 66, 84), QColor(24, 28, 40)));
         p.drawRoundedRect(QRectF(x + 2.5, 0.5, 7, 6), 1.5, 1.5);
         p.setBrush(vertical(5, 23, body1, body2));
@@ -345,13 +318,13 @@ void drawBinoculars(QPainter& p) {
         p.setBrush(QColor(255, 255, 255, 210));
         p.drawEllipse(QPointF(x + 4.6, 15.6), 1.1, 1.1);
         // A highlight down the housing.
-        p.setPen(pen(QColor(255, 255, 255, 120)));
+        p.setPen(roundPen(QColor(255, 255, 255, 120)));
         p.drawLine(QPointF(x + 2.2, 7.5), QPointF(x + 2.2, 11.5));
     };
     barrel(1.5);
     barrel(18.5);
     // The hinge and the focus wheel between the barrels.
-    p.setPen(pen(kOutline));
+    p.setPen(roundPen(kOutline));
     p.setBrush(vertical(6, 13, body1, body2));
     p.drawRoundedRect(QRectF(12.5, 7.5, 7, 5), 1.5, 1.5);
     p.setBrush(vertical(2, 8, QColor(230, 236, 248), QColor(110, 124, 150)));
@@ -361,12 +334,12 @@ void drawBinoculars(QPainter& p) {
 void drawTelescope(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     // The tripod.
-    p.setPen(pen(kOutline, 2.6));
+    p.setPen(roundPen(kOutline, 2.6));
     const QPointF mount(15.5, 13.5);
     p.drawLine(mount, QPointF(7.5, 23));
     p.drawLine(mount, QPointF(15.5, 23));
     p.drawLine(mount, QPointF(23.5, 23));
-    p.setPen(pen(QColor(200, 170, 120), 1.2));
+    p.setPen(roundPen(QColor(200, 170, 120), 1.2));
     p.drawLine(mount, QPointF(7.5, 23));
     p.drawLine(mount, QPointF(15.5, 23));
     p.drawLine(mount, QPointF(23.5, 23));
@@ -374,7 +347,7 @@ void drawTelescope(QPainter& p) {
     p.save();
     p.translate(16, 10);
     p.rotate(-27);
-    p.setPen(pen(kOutline));
+    p.setPen(roundPen(kOutline));
     // Eyepiece and focuser.
     p.setBrush(QColor(40, 44, 60));
     p.drawRect(QRectF(-16.5, -1.5, 4, 3));
@@ -391,7 +364,7 @@ void drawTelescope(QPainter& p) {
     p.drawRect(QRectF(-4, -6.5, 7, 2.2));
     p.restore();
     // Mount head.
-    p.setPen(pen(kOutline));
+    p.setPen(roundPen(kOutline));
     p.setBrush(QColor(60, 66, 84));
     p.drawEllipse(mount, 2.2, 2.2);
 }

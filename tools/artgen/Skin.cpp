@@ -2,6 +2,7 @@
 
 #include "Drawing.h"
 #include "Icons.h"
+#include "WindowSkin.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -19,48 +20,6 @@ const QColor kFrameDark{6, 8, 20};
 const QColor kHeaderText{240, 244, 255};
 const QColor kPlateTop{200, 207, 220};
 const QColor kPlateBottom{158, 166, 184};
-
-void stars(QImage& image, const QRect& area, int count, std::uint32_t seed, int maxLevel) {
-    Rng rng(seed);
-    for (int i = 0; i < count; ++i) {
-        const int x = area.left() + int(rng.uniform() * area.width());
-        const int y = area.top() + int(rng.uniform() * area.height());
-        const double m = rng.uniform();
-        const int level = int(40 + m * m * (maxLevel - 40));
-        const QRgb old = image.pixel(x, y);
-        const int blue = std::min(255, level + 20);
-        image.setPixel(x, y,
-                       qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
-                            std::max(qBlue(old), blue)));
-    }
-}
-
-// A rounded, raised steel frame around rect.
-void steelFrame(QPainter& p, const QRect& rect) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-    p.setPen(QPen(kFrameDark, 1));
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, colour::steelLight);
-    g.setColorAt(1, colour::steelMid);
-    p.setBrush(g);
-    p.drawRoundedRect(r, 4, 4);
-    p.setPen(QPen(QColor(255, 255, 255, 110), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 3, 3);
-    p.restore();
-}
-
-// A recessed black screen: the two panels at the top.
-void blackPanel(QPainter& p, const QRect& rect) {
-    steelFrame(p, rect);
-    const QRect inner = rect.adjusted(3, 3, -3, -3);
-    bevel(p, inner, 1, false, QColor(230, 236, 250), QColor(30, 36, 56));
-    const QRect glow = inner.adjusted(1, 1, -1, -1);
-    p.fillRect(glow, QColor(36, 70, 130));
-    p.fillRect(glow.adjusted(1, 1, -1, -1), Qt::black);
-}
 
 // Small glyphs drawn before the box titles, 14 x 14 with the origin at their top-left.
 enum class Glyph { RiseSet, Moon, Twilight, Sun };
@@ -234,21 +193,7 @@ void calendarPanel(QPainter& p) {
 }
 
 void titleBarPlate(QPainter& p, QImage& image) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(layout::titleBar).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, colour::titleTop);
-    g.setColorAt(0.48, QColor(26, 40, 84));
-    g.setColorAt(0.52, QColor(18, 28, 64));
-    g.setColorAt(1, colour::titleBottom);
-    p.setPen(QPen(kFrameDark, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 6, 6);
-    p.setPen(QPen(QColor(120, 150, 220, 150), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
-    p.restore();
+    titlePlate(p, layout::titleBar);
     // A few faint stars where no icon stands.
     p.end();
     stars(image, QRect(214, 12, 46, 24), 7, 71, 170);

@@ -1,0 +1,172 @@
+#include "WindowSkin.h"
+
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace artgen {
+
+namespace {
+
+const QColor kFrameLight{150, 166, 204};
+const QColor kFrameDark{6, 8, 20};
+const QColor kOutline{12, 18, 40};
+
+} // namespace
+
+QPen roundPen(const QColor& c, double width) {
+    QPen pen(c, width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+QLinearGradient vertical(double top, double bottom, const QColor& a, const QColor& b) {
+    QLinearGradient g(0, top, 0, bottom);
+    g.setColorAt(0, a);
+    g.setColorAt(1, b);
+    return g;
+}
+
+PaintAt::PaintAt(QPainter& p, QPointF at) : p_(p) {
+    p_.save();
+    p_.translate(at);
+    p_.setRenderHint(QPainter::Antialiasing);
+}
+
+PaintAt::~PaintAt() {
+    p_.restore();
+}
+
+void stars(QImage& image, const QRect& area, int count, std::uint32_t seed, int maxLevel,
+           int minLevel) {
+    Rng rng(seed);
+    for (int i = 0; i < count; ++i) {
+        const int x = area.left() + int(rng.uniform() * area.width());
+        const int y = area.top() + int(rng.uniform() * area.height());
+        const double m = rng.uniform();
+        const int level = int(minLevel + m * m * (maxLevel - minLevel));
+        const QRgb old = image.pixel(x, y);
+        image.setPixel(x, y,
+                       qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
+                            std::max(qBlue(old), std::min(255, level + 20))));
+    }
+}
+
+QImage starrySky(QSize size, std::uint32_t seed, int pixelsPerStar) {
+    QImage image = newImage(size);
+    {
+        QPainter p(&image);
+        fillVertical(p, image.rect(), colour::skyTop, colour::skyBottom);
+    }
+    softNoise(image, image.rect(), 5, 24, seed);
+    stars(image, image.rect().adjusted(3, 3, -3, -3), size.width() * size.height() / pixelsPerStar,
+          seed + 1);
+    QPainter p(&image);
+    bevel(p, image.rect(), 3, true, kFrameLight, kFrameDark);
+    return image;
+}
+
+void titlePlate(QPainter& p, const QRect& rect) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, colour::titleTop);
+    g.setColorAt(0.48, QColor(26, 40, 84));
+    g.setColorAt(0.52, QColor(18, 28, 64));
+    g.setColorAt(1, colour::titleBottom);
+    p.setPen(QPen(kFrameDark, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 6, 6);
+    p.setPen(QPen(QColor(120, 150, 220, 150), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
+    p.restore();
+}
+
+void gildedText(QPainter& p, QPointF centre, const QString& text, const QFont& font,
+                QPointF shadowOffset, double fillTop, double fillBottom) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF box = path.boundingRect();
+    path.translate(centre.x() - box.center().x(), centre.y() - box.center().y());
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 170));
+    p.drawPath(path.translated(shadowOffset));
+    QLinearGradient fill(0, fillTop, 0, fillBottom);
+    fill.setColorAt(0, QColor(255, 252, 232));
+    fill.setColorAt(0.55, QColor(236, 224, 170));
+    fill.setColorAt(1, QColor(190, 160, 90));
+    p.setBrush(fill);
+    p.drawPath(path);
+    p.restore();
+}
+
+void gildedTitle(QPainter& p, const QRect& region, const QString& text, double pixelSize,
+                 QPointF shadowOffset, int fillInset) {
+    QFont font = serifFont(pixelSize, true, true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.3);
+    gildedText(p, QPointF(region.center().x() + 0.5, region.center().y() + 1.0), text, font,
+               shadowOffset, region.top() + fillInset, region.bottom());
+}
+
+void closeCross(QPainter& p, QPointF at, int width, int height) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(at);
+    const double m = 2, cx = width / 2.0, cy = height / 2.0, h = std::min(cx, cy) - m;
+    const QPointF a(cx - h, cy - h), b(cx + h, cy + h), c(cx + h, cy - h), d(cx - h, cy + h);
+    p.setPen(roundPen(kOutline, 4.4));
+    p.drawLine(a, b);
+    p.drawLine(c, d);
+    p.setPen(roundPen(QColor(255, 150, 140), 2.4));
+    p.drawLine(a, b);
+    p.drawLine(c, d);
+    p.restore();
+}
+
+void steelFrame(QPainter& p, const QRect& rect) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(QPen(kFrameDark, 1));
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, colour::steelLight);
+    g.setColorAt(1, colour::steelMid);
+    p.setBrush(g);
+    p.drawRoundedRect(r, 4, 4);
+    p.setPen(QPen(QColor(255, 255, 255, 110), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 3, 3);
+    p.restore();
+}
+
+void blackPanel(QPainter& p, const QRect& rect) {
+    steelFrame(p, rect);
+    const QRect inner = rect.adjusted(3, 3, -3, -3);
+    bevel(p, inner, 1, false, QColor(230, 236, 250), QColor(30, 36, 56));
+    const QRect glow = inner.adjusted(1, 1, -1, -1);
+    p.fillRect(glow, QColor(36, 70, 130));
+    p.fillRect(glow.adjusted(1, 1, -1, -1), Qt::black);
+}
+
+void blackScreen(QPainter& p, const QRect& inner) {
+    const QRect outer = inner.adjusted(-3, -3, 3, 3);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(outer).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, colour::steelLight);
+    g.setColorAt(1, colour::steelMid);
+    p.setPen(QPen(kFrameDark, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 3, 3);
+    p.restore();
+    bevel(p, inner.adjusted(-1, -1, 1, 1), 1, false, QColor(230, 236, 250), QColor(30, 36, 56));
+    p.fillRect(inner, Qt::black);
+}
+
+} // namespace artgen
