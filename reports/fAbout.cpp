@@ -19,9 +19,7 @@ TAbout::TAbout(TMain& main) : main_(main) {
     // Over the cross pictured in the top right corner.
     lblExit = new ClickRegion(this, 186, 6, 18, 18, QStringLiteral("Close"));
     lblExit->setObjectName(QStringLiteral("lblExit"));
-    connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblExitClick();
-    });
+    SetExitRegion(lblExit);
 }
 
 void TAbout::FormShow() {

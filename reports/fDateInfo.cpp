@@ -52,9 +52,7 @@ void TDateInfoWindow::FormCreate() {
     SetTitleRegion(lblTitle);
     lblExit = new ClickRegion(this, 224, 12, 15, 15, QStringLiteral("Close"));
     lblExit->setObjectName(QStringLiteral("lblExit"));
-    connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblExitClick();
-    });
+    SetExitRegion(lblExit);
 
     const char* captions[4] = {"Julian Day:", "Day Number:", "Week Number:", "Days Till Xmas:"};
     ClickRegion** values[4] = {&Label1, &Label2, &Label3, &Label4};

@@ -39,9 +39,7 @@ void TEaster::FormCreate() {
     SetTitleRegion(Label1);
     lblExit = new ClickRegion(this, 175, 14, 13, 15, QStringLiteral("Exit Crescendar"));
     lblExit->setObjectName(QStringLiteral("lblExit"));
-    connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblExitClick();
-    });
+    SetExitRegion(lblExit);
 
     lblEaster = new ClickRegion(this, 24, 65, 153, 13);
     lblEaster->setObjectName(QStringLiteral("lblEaster"));

@@ -116,9 +116,7 @@ void TEclipseReport::FormCreate() {
     });
     lblExit = new ClickRegion(this, 363, 14, 13, 15, QStringLiteral("Exit Crescendar"));
     lblExit->setObjectName(QStringLiteral("lblExit"));
-    connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblExitClick();
-    });
+    SetExitRegion(lblExit);
     lblTitle = new ClickRegion(this, 126, 10, 137, 23);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     SetTitleRegion(lblTitle);

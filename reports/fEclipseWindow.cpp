@@ -106,9 +106,7 @@ void TEclipse::FormCreate() {
     SetTitleRegion(lblTitle);
     lblExit = new ClickRegion(this, 221, 14, 13, 15, QStringLiteral("Close"));
     lblExit->setObjectName(QStringLiteral("lblExit"));
-    connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblExitClick();
-    });
+    SetExitRegion(lblExit);
     connect(lblDate, &ClickRegion::DoubleClicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) lblDateDblClick();
     });

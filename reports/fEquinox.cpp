@@ -52,9 +52,7 @@ void TEquinox::FormCreate() {
     SetTitleRegion(lblTitle);
     lblExit = new ClickRegion(this, 323, 13, 15, 15, QStringLiteral("Close"));
     lblExit->setObjectName(QStringLiteral("lblExit"));
-    connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblExitClick();
-    });
+    SetExitRegion(lblExit);
 
     const char* titles[4] = {
         "Spring Equinox:", "Summer Solstice:", "Autumn Equinox:", "Winter Solstice:"};
