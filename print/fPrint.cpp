@@ -1,5 +1,7 @@
 #include "fPrint.h"
 
+#include "EllipseOutline.h"
+
 #include "Settings.h"
 #include "fGlobals.h"
 #include "fMain.h"
@@ -170,7 +172,7 @@ class DarkMask {
         std::vector<int> inner(static_cast<std::size_t>(side_), kNone);
         std::vector<int> outer(static_cast<std::size_t>(side_), -1);
         auto across = [&](int x) { return left ? r_ - x : x - r_; };
-        Outline(c, c, a1, r_, [&](int x, int y) {
+        EllipseOutline(c, c, a1, r_, [&](int x, int y) {
             const int u = across(x);
             if (u >= 1 && y >= 0 && y < side_)
                 outer[std::size_t(y)] = std::max(outer[std::size_t(y)], u);
@@ -181,7 +183,7 @@ class DarkMask {
         int missing = side_;
         for (int a = a0; a <= a1 && missing > 0; ++a) {
             std::fill(arcInner.begin(), arcInner.end(), kNone);
-            Outline(c, c, a, r_, [&](int x, int y) {
+            EllipseOutline(c, c, a, r_, [&](int x, int y) {
                 const int u = across(x);
                 if (u >= 1 && y >= 0 && y < side_)
                     arcInner[std::size_t(y)] = std::min(arcInner[std::size_t(y)], u);
@@ -209,44 +211,6 @@ class DarkMask {
   private:
     void Set(int x, int y) {
         if (x >= 0 && x < side_ && y >= 0 && y < side_) bits_[std::size_t(y) * side_ + x] = 1;
-    }
-
-    // Canvas's outline of the ellipse with centre (cx, cy) and half-axes A, B: by rows the
-    // pixels the curve crosses and those where the ellipse of the same height has a
-    // half-width rounding to A, by columns those where the ellipse of the same width has a
-    // half-height rounding to B.
-    template <class Put>
-    static void Outline(double cx, double cy, double A, double B, const Put& put) {
-        auto halfWidth = [&](double y) {
-            const double d = (y - cy) / B;
-            return A * std::sqrt(std::max(0.0, 1 - d * d));
-        };
-        auto runs = [&](int y, double lo, double hi) {
-            lo = std::max(0.0, lo);
-            for (int x = static_cast<int>(std::ceil(cx + lo)); x < cx + hi; ++x) put(x, y);
-            for (int x = static_cast<int>(std::floor(cx - lo)); x > cx - hi; --x) put(x, y);
-        };
-        for (int y = static_cast<int>(std::ceil(cy - B - 0.5));
-             y <= static_cast<int>(std::floor(cy + B + 0.5)); ++y) {
-            const double top = std::max(y - 0.5, cy - B), bottom = std::min(y + 0.5, cy + B);
-            if (top <= bottom) {
-                const double wTop = halfWidth(top), wBottom = halfWidth(bottom);
-                const double wMin = std::min(wTop, wBottom);
-                const double wMax = (top <= cy && cy <= bottom) ? A : std::max(wTop, wBottom);
-                runs(y, wMin - 0.5, wMax + 0.5);
-            }
-            if (std::abs(y - cy) <= B) {
-                const double s = halfWidth(y) / A;
-                runs(y, (A - 0.5) * s, (A + 0.5) * s);
-            }
-        }
-        for (int x = static_cast<int>(std::ceil(cx - A)); x <= static_cast<int>(std::floor(cx + A));
-             ++x) {
-            const double dx = (x - cx) / A, t = std::sqrt(std::max(0.0, 1 - dx * dx));
-            const double lo = std::max(0.0, (B - 0.5) * t), hi = (B + 0.5) * t;
-            for (int y = static_cast<int>(std::ceil(cy + lo)); y < cy + hi; ++y) put(x, y);
-            for (int y = static_cast<int>(std::floor(cy - lo)); y > cy - hi; --y) put(x, y);
-        }
     }
 
     int r_, side_;
