@@ -17,6 +17,8 @@ SkinWindow* lastActive = nullptr;
 } // namespace
 
 SkinWindow::SkinWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    // A window of another window (the main one): closing it never ends the program.
+    if (parent) setAttribute(Qt::WA_QuitOnClose, false);
     canvas_.SetDevice(&canvasImage_);
     canvas_.SetChangedHandler([this] {
         if (!inPaint_) update();
@@ -83,6 +85,22 @@ void SkinWindow::SetTitleRegion(ClickRegion* title) {
     connect(title, &ClickRegion::MouseMove, this,
             [this](Qt::MouseButtons, QPoint pos) { DragMouseMove(pos); });
     connect(title, &ClickRegion::MouseUp, this, [this](Qt::MouseButton, QPoint) { DragMouseUp(); });
+}
+
+ClickRegion* SkinWindow::AddTitleRegion(const char* name, int left, int top, int width,
+                                        int height) {
+    auto* title = new ClickRegion(this, left, top, width, height);
+    title->setObjectName(QString::fromLatin1(name));
+    SetTitleRegion(title);
+    return title;
+}
+
+ClickRegion* SkinWindow::AddExitRegion(int left, int top, int width, int height,
+                                       const QString& hint) {
+    auto* exit = new ClickRegion(this, left, top, width, height, hint);
+    exit->setObjectName(QStringLiteral("lblExit"));
+    SetExitRegion(exit);
+    return exit;
 }
 
 void SkinWindow::SetExitRegion(ClickRegion* exit) {

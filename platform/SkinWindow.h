@@ -62,6 +62,10 @@ class SkinWindow : public QWidget {
     void SetTitleRegion(ClickRegion* title);
     // A left click on the region closes / minimises the window.
     void SetExitRegion(ClickRegion* exit);
+    // A title region (named as given) and an exit region "lblExit" at a rectangle, wired as
+    // above.
+    ClickRegion* AddTitleRegion(const char* name, int left, int top, int width, int height);
+    ClickRegion* AddExitRegion(int left, int top, int width, int height, const QString& hint);
     void SetMinimiseRegion(ClickRegion* minimise);
 
     // Placement (frame position = client position: the window has no border).

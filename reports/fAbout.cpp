@@ -7,7 +7,6 @@ namespace crescendar {
 TAbout::TAbout(TMain& main) : main_(main) {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Crescendar"));
-    setAttribute(Qt::WA_QuitOnClose, false);
     SetClientSize(210, 185);
     SetBackground(QImage(QStringLiteral(":/menus/about.jpg")));
 
@@ -17,9 +16,7 @@ TAbout::TAbout(TMain& main) : main_(main) {
     lblVersion->hide();
 
     // Over the cross pictured in the top right corner.
-    lblExit = new ClickRegion(this, 186, 6, 18, 18, QStringLiteral("Close"));
-    lblExit->setObjectName(QStringLiteral("lblExit"));
-    SetExitRegion(lblExit);
+    lblExit = AddExitRegion(186, 6, 18, 18, QStringLiteral("Close"));
 }
 
 void TAbout::FormShow() {

@@ -37,8 +37,6 @@ constexpr int kDateTop = 43;
 } // namespace
 
 TDateInfoWindow::TDateInfoWindow(TMain& main) : SkinWindow(&main), main_(main) {
-    // A window of the main window: closing it never ends the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
     setObjectName(QStringLiteral("DateInfo"));
     setWindowTitle(QStringLiteral("Date Information"));
 }
@@ -47,12 +45,8 @@ void TDateInfoWindow::FormCreate() {
     SetClientSize(250, 165);
     SetBackground(QImage(QStringLiteral(":/dates/date_info.jpg")));
 
-    lblTitle = new ClickRegion(this, 34, 9, 182, 21);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    SetTitleRegion(lblTitle);
-    lblExit = new ClickRegion(this, 224, 12, 15, 15, QStringLiteral("Close"));
-    lblExit->setObjectName(QStringLiteral("lblExit"));
-    SetExitRegion(lblExit);
+    lblTitle = AddTitleRegion("lblTitle", 34, 9, 182, 21);
+    lblExit = AddExitRegion(224, 12, 15, 15, QStringLiteral("Close"));
 
     const char* captions[4] = {"Julian Day:", "Day Number:", "Week Number:", "Days Till Xmas:"};
     ClickRegion** values[4] = {&Label1, &Label2, &Label3, &Label4};

@@ -24,8 +24,6 @@ void ShowActive(QWidget& window) {
 } // namespace
 
 TEaster::TEaster(TMain& main) : SkinWindow(&main), main_(main) {
-    // A window of the main window: closing it never ends the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
     setObjectName(QStringLiteral("Easter"));
     setWindowTitle(QStringLiteral("Easter Sunday"));
 }
@@ -34,12 +32,8 @@ void TEaster::FormCreate() {
     SetClientSize(200, 104);
     SetBackground(QImage(QStringLiteral(":/dates/easter.jpg")));
 
-    Label1 = new ClickRegion(this, 30, 14, 139, 17);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    SetTitleRegion(Label1);
-    lblExit = new ClickRegion(this, 175, 14, 13, 15, QStringLiteral("Exit Crescendar"));
-    lblExit->setObjectName(QStringLiteral("lblExit"));
-    SetExitRegion(lblExit);
+    Label1 = AddTitleRegion("Label1", 30, 14, 139, 17);
+    lblExit = AddExitRegion(175, 14, 13, 15, QStringLiteral("Exit Crescendar"));
 
     lblEaster = new ClickRegion(this, 24, 65, 153, 13);
     lblEaster->setObjectName(QStringLiteral("lblEaster"));

@@ -37,8 +37,6 @@ constexpr int kYearTop = 131;
 } // namespace
 
 TEquinox::TEquinox(TMain& main) : SkinWindow(&main), main_(main) {
-    // A window of the main window: closing it never ends the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
     setObjectName(QStringLiteral("Equinox"));
     setWindowTitle(QStringLiteral("Equinoxes and Solstices"));
 }
@@ -47,12 +45,8 @@ void TEquinox::FormCreate() {
     SetClientSize(350, 155);
     SetBackground(QImage(QStringLiteral(":/dates/equinox.jpg")));
 
-    lblTitle = new ClickRegion(this, 62, 12, 229, 19);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    SetTitleRegion(lblTitle);
-    lblExit = new ClickRegion(this, 323, 13, 15, 15, QStringLiteral("Close"));
-    lblExit->setObjectName(QStringLiteral("lblExit"));
-    SetExitRegion(lblExit);
+    lblTitle = AddTitleRegion("lblTitle", 62, 12, 229, 19);
+    lblExit = AddExitRegion(323, 13, 15, 15, QStringLiteral("Close"));
 
     const char* titles[4] = {
         "Spring Equinox:", "Summer Solstice:", "Autumn Equinox:", "Winter Solstice:"};

@@ -12,7 +12,6 @@ namespace crescendar {
 
 TPopupMenu::TPopupMenu(TMain& main) : main_(main) {
     // Closing a popup never ends the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 void TPopupMenu::FormDeactivate() {
