@@ -136,40 +136,42 @@ TApsis Apsis(double k) {
 
 } // namespace
 
+TApsisEvent NextApsis(double jd, long double estimate, bool perigee) {
+    // The estimate drifts by weeks over the millennia; start from an event before jd so that
+    // none at or after it is passed over.
+    double k = static_cast<double>(static_cast<std::int64_t>(2 * estimate)) / 2.0;
+    for (int guard = 0; guard < 200 && Apsis(k).JDE >= jd; ++guard) k -= 0.5;
+    if ((k == std::floor(k)) != perigee) k += 0.5;
+    for (int guard = 0; guard < 400; ++guard, k += 1.0) {
+        const TApsis a = Apsis(k);
+        if (a.JDE >= jd) {
+            return {a.JDE, a.Parallax, 6378.14 / std::sin(DegToRad(a.Parallax / 3600.0))};
+        }
+    }
+    return {NAN, NAN, NAN};
+}
+
 TPerigeeApogee PerigeeApogee(TDateTimeRecord date, const Observer& observer) {
     double jd = date.JD;
     if (!std::isfinite(jd)) jd = DateToJulianDay(date);
-
+    const double offset = observer.TotalOffset() / 1440.0;
+    // The query is a local civil instant; the series give dynamical time, which the program
+    // shows as civil time by adding the zone offset alone (no Delta T). Both sides of the
+    // comparison are taken on the series' scale: the query minus the zone offset.
+    const double query = jd - offset;
     const long double estimate = CycleEstimate(date, 13.2555L);
-    double k = static_cast<double>(static_cast<std::int64_t>(2 * estimate)) / 2.0;
-
-    // The estimate drifts by weeks over the millennia; start from an event before jd so that
-    // none at or after it is passed over.
-    for (int guard = 0; guard < 200 && Apsis(k).JDE >= jd; ++guard) k -= 0.5;
 
     TPerigeeApogee result;
-    bool perigee = false;
-    bool apogee = false;
-    for (int guard = 0; guard < 400 && !(perigee && apogee); ++guard) {
-        const bool isPerigee = k == std::floor(k);
-        const TApsis a = Apsis(k);
-        k += 0.5;
-        if (a.JDE < jd) continue;
-
-        const double local = a.JDE + 0.5 / 1440.0 + observer.TotalOffset() / 1440.0;
+    for (const bool perigee : {true, false}) {
+        const TApsisEvent a = NextApsis(query, estimate, perigee);
+        if (!std::isfinite(a.JDE)) continue;
+        const double local = a.JDE + 0.5 / 1440.0 + offset;
         const std::string full = CutText(DateTimeToText(JulianDayToDate(local)), 25);
-        const std::string dateText = SubText(full, 1, 5) + SubText(full, 9, 16) + "  ";
-        const double km = 6378.14 / std::sin(DegToRad(a.Parallax / 3600.0));
-        const std::string distanceText = std::to_string(std::llrint(km)) + " km  ";
-        if (isPerigee) {
-            result.PerigeeDateText = CutText(dateText, 25);
-            result.PerigeeDistanceText = CutText(distanceText, 25);
-            perigee = true;
-        } else {
-            result.ApogeeDateText = CutText(dateText, 25);
-            result.ApogeeDistanceText = CutText(distanceText, 25);
-            apogee = true;
-        }
+        const std::string dateText = CutText(SubText(full, 1, 5) + SubText(full, 9, 16) + "  ", 25);
+        const std::string distanceText =
+            CutText(std::to_string(std::llrint(a.DistanceKm)) + " km  ", 25);
+        (perigee ? result.PerigeeDateText : result.ApogeeDateText) = dateText;
+        (perigee ? result.PerigeeDistanceText : result.ApogeeDistanceText) = distanceText;
     }
     return result;
 }

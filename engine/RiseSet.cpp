@@ -13,7 +13,6 @@ namespace crescendar {
 
 namespace {
 
-constexpr double kHalfMinuteHours = 0.008333333333333333;
 constexpr double kRefineTolerance = 1e-9;
 constexpr double kSlopeStep = 1e-5;       // days, to tell a rising crossing from a setting one
 constexpr double kScanStep = 1.0 / 288.0; // days (five minutes)
@@ -120,18 +119,22 @@ double FindCrossing(double from, double to, bool rising, const TRiseSetFrame& f)
     return std::numeric_limits<double>::quiet_NaN();
 }
 
-// Local clock text of event time m. Past midnight (including a time that would round up to
-// 24:00) a crossing of a negative altitude is wrapped into the day; anything else is "*****".
-std::string TimeText(double m, double offsetMinutes, bool wrap) {
-    double t = 24.0 * m + kHalfMinuteHours + offsetMinutes / 60.0;
-    if (wrap) {
-        if (t < 0.0) t += 24.0;
-        if (t > 24.0) t -= 24.0;
-    }
-    if (!(t >= 0.0 && t <= 24.0)) return "*****";
-    const TAngleText a = DegreesToDMS(t);
-    if (a.Deg == "24") return wrap ? "00:00" : "*****";
-    return a.Deg + ":" + a.Min;
+// The local clock minute (0 = 00:00 of the date) that event time m rounds to; it belongs to
+// the date when it lies in [0, 1440).
+long MinuteOfDate(double m, double offsetMinutes) {
+    const double minutes = m * 1440.0 + offsetMinutes + 0.5;
+    if (!std::isfinite(minutes) || std::fabs(minutes) > 1e6) return -1;
+    return static_cast<long>(std::floor(minutes));
+}
+
+bool OnDate(double m, double offsetMinutes) {
+    const long minute = MinuteOfDate(m, offsetMinutes);
+    return minute >= 0 && minute < 1440;
+}
+
+// "hh:mm" of a minute of the date.
+std::string ClockText(long minute) {
+    return TwoDigits(minute / 60) + ":" + TwoDigits(minute % 60);
 }
 
 } // namespace
@@ -172,87 +175,59 @@ TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, dou
 
     const double offset = observer.TotalOffset();
     const double d = offset / 1440.0;
-    // The Sun's times change little from one day to the next, so a crossing of a negative
-    // altitude that falls just outside the date is shown wrapped into it.
-    const bool wrap = h0 < 0.0;
-    // Events that fall on the neighbouring local date are taken from the neighbouring
-    // universal day instead; each change restarts from the unrefined times. A time that did
-    // not settle says nothing about its date and is left to the search below.
-    const double shift = d >= 0.0 ? -1.0 : 1.0;
-    const auto outside = [d](double x) { return d >= 0.0 ? x + d > 1.0 : x + d < 0.0; };
+    // The local date, after rounding to the minute, runs from half a minute before its
+    // midnight to half a minute before the next one, in days from 0h universal time.
+    const double from = -d - 0.5 / 1440.0;
+    const double to = 1.0 - d - 0.5 / 1440.0;
+    const auto onDate = [offset](double m) { return OnDate(m, offset); };
 
-    TEventTimes s;
-    s.Transit = ReduceDay((f.RA[1] + f.Lo - f.Theta0) / 360.0);
+    const double transit0 = ReduceDay((f.RA[1] + f.Lo - f.Theta0) / 360.0);
     const double cosH0 = (SinD(h0) - SinD(f.Phi) * SinD(f.Dec[1])) / (CosD(f.Phi) * CosD(f.Dec[1]));
     // Not finite at the poles, where the body keeps its altitude all day.
     const bool crosses = std::fabs(cosH0) < 1.0;
+    const double halfArc = crosses ? AcosD(cosH0) / 360.0 : 0.0;
 
-    TEventTimes m = s;
-    TEventConvergence c;
-    if (crosses) {
-        const double halfArc = AcosD(cosH0) / 360.0;
-        s.Rise = ReduceDay(s.Transit - halfArc);
-        s.Set = ReduceDay(s.Transit + halfArc);
-        m = s;
-        c = RefineEventTimes(m, f);
-        if (c.Transit && outside(m.Transit)) {
-            s.Transit += shift;
-            s.Rise = ReduceDay(s.Transit - halfArc);
-            s.Set = ReduceDay(s.Transit + halfArc);
-            m = s;
-            c = RefineEventTimes(m, f);
+    // Each event is refined from its first estimate and, should that land on another local
+    // date, from the estimate a day earlier and a day later. The first that settles on the
+    // date is taken; there is no more than one transit on a date.
+    constexpr double kShifts[] = {0.0, -1.0, 1.0};
+    TRiseSet r;
+    r.TransitText = "*****";
+    for (const double shift : kShifts) {
+        double m = transit0 + shift;
+        if (Settle(m, [&](double x) { return TransitCorrection(x, f); }) && onDate(m)) {
+            r.TransitText = ClockText(MinuteOfDate(m, offset));
+            break;
         }
-        if (c.Rise && outside(m.Rise)) {
-            m = s;
-            m.Rise += shift;
-            s = m;
-            c = RefineEventTimes(m, f);
-        }
-        if (c.Set && outside(m.Set)) {
-            m = s;
-            m.Set += shift;
-            c = RefineEventTimes(m, f);
-        }
-    } else {
-        // No rise or set by the declination at 0h, but the transit still happens.
-        const auto transit = [&](double x) { return TransitCorrection(x, f); };
-        c.Transit = Settle(m.Transit, transit);
-        if (c.Transit && outside(m.Transit)) {
-            m.Transit = s.Transit + shift;
-            c.Transit = Settle(m.Transit, transit);
-        }
-        c.Rise = false;
-        c.Set = false;
     }
 
-    TRiseSet r;
-    r.TransitText = c.Transit ? TimeText(m.Transit, offset, wrap) : "*****";
-
-    // A rise or set that found no time on the date (the declination at 0h says there is no
-    // crossing, the corrections did not settle, or the crossing fell on the neighbouring
-    // date) is looked for directly over the local date, where the body's declination may
-    // differ enough to decide otherwise.
-    enum class Found { Time, OtherDate, Nowhere };
-    const auto resolve = [&](bool settled, double& time, bool rising, std::string& text) {
-        if (settled) {
-            text = TimeText(time, offset, wrap);
-            if (text != "*****") return Found::Time;
+    // A rise or set counts only if it settled on a crossing in its own direction: from a start
+    // near culmination the corrections can also lead to the other kind of crossing. When no
+    // refined time lies on the date (the declination at 0h says there is no crossing, the
+    // corrections did not settle, or they led to another date), the crossing is looked for
+    // directly over the local date, where the body's declination may differ enough to decide
+    // otherwise. Either way a crossing is shown only on the date its rounded minute falls on.
+    const auto crossing = [&](double estimate, bool rising) -> double {
+        if (crosses) {
+            for (const double shift : kShifts) {
+                double m = ReduceDay(estimate) + shift;
+                if (Settle(m, [&](double x) { return CrossingCorrection(x, f); }) &&
+                    IsRising(m, f) == rising && onDate(m))
+                    return m;
+            }
         }
-        time = FindCrossing(-d, 1.0 - d, rising, f);
-        if (std::isfinite(time)) {
-            // "*****" only when it rounds up to the next date's midnight.
-            text = TimeText(time, offset, wrap);
-            return text != "*****" ? Found::Time : Found::OtherDate;
-        }
-        text = "*****";
-        return settled ? Found::OtherDate : Found::Nowhere;
+        const double m = FindCrossing(from, to, rising, f);
+        return std::isfinite(m) && onDate(m) ? m : std::numeric_limits<double>::quiet_NaN();
     };
-    const Found rise = resolve(c.Rise, m.Rise, true, r.RiseText);
-    const Found set = resolve(c.Set, m.Set, false, r.SetText);
-    if (rise == Found::Nowhere && set == Found::Nowhere) {
+    const double rise = crossing(transit0 - halfArc, true);
+    const double set = crossing(transit0 + halfArc, false);
+    if (std::isnan(rise) && std::isnan(set)) {
         // The body does not cross the altitude at all on this date.
         r.RiseText = "None";
         r.SetText = "None";
+    } else {
+        r.RiseText = std::isnan(rise) ? "*****" : ClockText(MinuteOfDate(rise, offset));
+        r.SetText = std::isnan(set) ? "*****" : ClockText(MinuteOfDate(set, offset));
     }
     return r;
 }

@@ -7,6 +7,7 @@
 #include "Settings.h"
 #include "fGlobals.h"
 #include "fMoonCalcs.h"
+#include "fMoonView.h"
 
 #include <cmath>
 
@@ -128,7 +129,7 @@ void TMain::DateSelect(ClickRegion* cell) {
     imgCurrDate->move(cell->x() - 1, cell->y() - 3);
     imgCurrDate->show();
     selected_.JD = DateToJulianDay(selected_);
-    lunationBounds_ = LunationBracket(selected_);
+    MoonAge(selected_.JD - observer_.TotalOffset() / 1440.0 + timeOffset_, lunationBounds_);
     perigeeApogee_ = PerigeeApogee(selected_, observer_);
     DisplayLunarRiseSetTimes(selected_);
     DisplaySolarRiseSetTimes(selected_);

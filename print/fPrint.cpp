@@ -245,10 +245,13 @@ std::vector<QPoint> DarkPartPixels(int r, int k, bool darkLeft) {
 void TPrint::DrawPrintedPhase(QImage& picture, int cx, int cy, int illuminated,
                               const TDateTimeRecord& date, int grey, int r) const {
     if (r < 1) return;
-    const TLunationBracket bracket = LunationBracket(date);
+    // The new moons are bracketed around the day's universal instant, the scale of the
+    // phase series, not around its local one.
+    TDateTimeRecord ut = date;
+    ut.JD = date.JD - sheet_.Obs.TotalOffset() / 1440.0 + sheet_.TimeOffset;
+    const TLunationBracket bracket = LunationBracket(ut);
     const double e = bracket.PreviousNewMoon, l = bracket.NextNewMoon;
-    const double fraction =
-        (date.JD - e - sheet_.Obs.TotalOffset() / 1440.0 + sheet_.TimeOffset) / (l - e) * 100;
+    const double fraction = (ut.JD - e) / (l - e) * 100;
     const bool waxing = fraction < 50;
     const bool darkLeft = waxing == NorthernObserver();
     const int illum = std::clamp(illuminated, 0, 100);

@@ -96,3 +96,47 @@ TEST(PerigeeApogee, LayoutAndNoEventSkippedInYears1To9999) {
         }
     }
 }
+
+// Every apsis of 2000-2030, asked for a minute before and a minute after its shown local
+// instant, in zones from -12 h to +12 h with and without daylight saving: the query is a local
+// instant, so the event must be found exactly when the shown instant is not yet past.
+TEST(PerigeeApogee, QueryIsComparedOnOneTimeScaleInEveryZone) {
+    const double minute = 1.0 / 1440;
+    const long double start = CycleEstimate(MakeDate(2000, 1, 1), 13.2555L);
+    for (const int zone : {-720, -300, 0, 330, 600, 720}) {
+        for (const int daylight : {0, 60}) {
+            const double offset = (zone + daylight) / 1440.0;
+            for (const bool perigee : {true, false}) {
+                TApsisEvent e = NextApsis(MakeDate(2000, 1, 1).JD, start, perigee);
+                while (e.JDE < MakeDate(2031, 1, 1).JD) {
+                    const double shown = e.JDE + offset;
+                    const long double k = CycleEstimate(JulianDayToDate(shown), 13.2555L);
+                    const TApsisEvent before = NextApsis(shown - minute - offset, k, perigee);
+                    const TApsisEvent after = NextApsis(shown + minute - offset, k, perigee);
+                    ASSERT_EQ(before.JDE, e.JDE) << zone << " " << daylight;
+                    ASSERT_GT(after.JDE, e.JDE + 20) << zone << " " << daylight;
+
+                    // The texts of the window agree with the instants.
+                    TDateTimeRecord q = JulianDayToDate(shown - minute);
+                    q.JD = shown - minute;
+                    const TPerigeeApogee r = PerigeeApogee(q, Observer{0, 0, zone, daylight});
+                    const TDateTimeRecord d = JulianDayToDate(shown + 0.5 / 1440);
+                    const std::string expected = TwoDigits(d.Hour) + ":" + TwoDigits(d.Minute) +
+                                                 "  " + TwoDigits(d.Day) + " " +
+                                                 LongMonthName(d.Month).substr(0, 3) + "  ";
+                    ASSERT_EQ(perigee ? r.PerigeeDateText : r.ApogeeDateText, expected);
+                    e = after;
+                }
+            }
+        }
+    }
+}
+
+TEST(PerigeeApogee, EastOfGreenwichTheMorningPerigeeIsNotSkipped) {
+    // Zone +12: the perigee of 8 January 2025 shows as 11:36 that day.
+    const TDateTimeRecord d = MakeDate(2025, 1, 8);
+    EXPECT_EQ(PerigeeApogee(d, Observer{0, 0, 720, 0}).PerigeeDateText, "11:36  08 Jan  ");
+    // West of it, an event already past locally is not returned.
+    const TDateTimeRecord late = MakeDate(2025, 1, 8, 0, 0);
+    EXPECT_NE(PerigeeApogee(late, Observer{0, 0, -720, 0}).PerigeeDateText.substr(7, 6), "07 Jan");
+}

@@ -20,12 +20,13 @@ bool IsTime(const std::string& t) {
            std::isdigit(t[3]) && std::isdigit(t[4]) && t.substr(0, 2) < "24" && t[3] < '6';
 }
 
-// A body whose right ascension grows by a degree a day, like the Sun's, on the meridian of
-// Greenwich at m (days from 0h universal time of jd0).
-std::array<TEquatorialPosition, 3> BodyTransitingAt(double jd0, double m) {
-    const double ra = GreenwichMeanSiderealTime(jd0) + 359.985647 * m;
+// A body whose right ascension grows by `rate` degrees a day (one like the Sun's by default),
+// on the meridian of Greenwich at m (days from 0h universal time of jd0).
+std::array<TEquatorialPosition, 3> BodyTransitingAt(double jd0, double m, double rate = 1.0) {
+    const double ra = GreenwichMeanSiderealTime(jd0) + (360.985647 - rate) * m;
     std::array<TEquatorialPosition, 3> p;
-    for (std::size_t i = 0; i < 3; ++i) p[i].RA = NormaliseDegrees(ra - 1.0 + i);
+    for (std::size_t i = 0; i < 3; ++i)
+        p[i].RA = NormaliseDegrees(ra + rate * (static_cast<double>(i) - 1.0));
     return p;
 }
 
@@ -137,24 +138,38 @@ TEST(RiseSetRefine, CrossingsThatDoNotSettleEndWithASoundText) {
     EXPECT_EQ(moon65.RiseText, "None");
     EXPECT_EQ(moon65.SetText, "None");
     EXPECT_EQ(moon65.TransitText, "05:41");
-    // The same, the rise at 23:49 the evening before being found by the corrections.
+    // The same, the rise at 23:49 the evening before being found by the corrections: it
+    // belongs to that evening, and this date has no crossing of its own.
     const TRiseSet moon70 = MoonRiseSet(MakeDate(2024, 6, 4), At(70, 0));
-    EXPECT_EQ(moon70.RiseText, "*****");
-    EXPECT_EQ(moon70.SetText, "*****");
+    EXPECT_EQ(moon70.RiseText, "None");
+    EXPECT_EQ(moon70.SetText, "None");
     EXPECT_EQ(moon70.TransitText, "10:00");
 }
 
-// An event between 23:59:29 and 23:59:30 would read 24:00 after rounding; it belongs to the
-// next date. The Sun's is wrapped to 00:00, the Moon's (positive altitude) is not shown.
-TEST(RiseSetTexts, EventRoundingToMidnightIsNotShownAs2400) {
+// An event is shown on the date its time falls on after rounding to the minute, for every
+// altitude: 23:59:45 is 00:00 of the next date, never 24:00 and never 00:00 of its own date.
+// The body moves like the Moon, so that it transits once a day at most.
+TEST(RiseSetTexts, EventRoundingToMidnightBelongsToTheNextDate) {
     const double jd0 = MakeDate(2025, 3, 1).JD;
-    const double m = (23 * 3600 + 59 * 60 + 29.3) / 86400.0;
     const Observer o = At(0, 0);
-    EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, m), jd0, -0.8333, 0, o).TransitText, "00:00");
-    EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, m), jd0, 0.125, 0, o).TransitText, "*****");
-    const double earlier = m - 20 / 86400.0;
-    EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, earlier), jd0, 0.125, 0, o).TransitText,
-              "23:59");
+    const double rate = 13.2;
+    for (const double h0 : {-0.8333, 0.125}) {
+        const double late = (23 * 3600 + 59 * 60 + 45) / 86400.0;
+        EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, late, rate), jd0, h0, 0, o).TransitText,
+                  "*****");
+        // The next date's table, with the same body: its transit at -15 s reads 00:00.
+        EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0 + 1, -15 / 86400.0, rate), jd0 + 1, h0, 0, o)
+                      .TransitText,
+                  "00:00");
+        const double earlier = (23 * 3600 + 59 * 60 + 29) / 86400.0;
+        EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, earlier, rate), jd0, h0, 0, o).TransitText,
+                  "23:59");
+    }
+    // A body that keeps a day of 24 hours, like the Sun, transiting at 23:59:45 also transits
+    // a day earlier at 23:59:4x, which rounds to 00:00 of this date: both belong to it, the
+    // first is shown.
+    const double late = (23 * 3600 + 59 * 60 + 45) / 86400.0;
+    EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, late), jd0, -0.8333, 0, o).TransitText, "00:00");
     // Seven minutes after midnight keeps its leading zeros.
     EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, 7 / 1440.0), jd0, 0.1, 0, o).TransitText,
               "00:07");
