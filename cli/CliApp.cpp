@@ -33,6 +33,29 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// A message on one line: control characters and line separators, which a quoted argument may
+// hold, are written as escapes (\n, \t, \r, \u{2028}), and a backslash as \\ so that the
+// escapes stay unambiguous.
+QString OneLine(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        if (c == U'\\')
+            out += QStringLiteral("\\\\");
+        else if (c == U'\n')
+            out += QStringLiteral("\\n");
+        else if (c == U'\t')
+            out += QStringLiteral("\\t");
+        else if (c == U'\r')
+            out += QStringLiteral("\\r");
+        else if (c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x2028 || c == 0x2029)
+            out += QStringLiteral("\\u{%1}").arg(static_cast<uint>(c), 4, 16, QChar('0'));
+        else
+            out += QString::fromUcs4(&c, 1);
+    }
+    return out;
+}
+
 double ParseNumber(const QString& text, const char* what, double lo, double hi) {
     bool ok = false;
     const double v = text.trimmed().toDouble(&ok);
@@ -50,9 +73,8 @@ TDateTimeRecord ParseDate(const QString& text) {
     const auto m = re.match(text.trimmed());
     if (!m.hasMatch()) throw UsageError{QString("not a date (YYYY-MM-DD): \"%1\"").arg(text)};
     const int y = m.captured(1).toInt(), mo = m.captured(2).toInt(), d = m.captured(3).toInt();
-    if (y < 1 || y > 9999 || mo < 1 || mo > 12 || d < 1 ||
-        d > DaysInMonth(static_cast<std::uint16_t>(mo), static_cast<std::uint16_t>(y)))
-        throw UsageError{QString("no such date: \"%1\"").arg(text)};
+    // IsCalendarDate knows the Julian leap years and the days dropped in October 1582.
+    if (!IsCalendarDate(y, mo, d)) throw UsageError{QString("no such date: \"%1\"").arg(text)};
     return MakeDate(y, mo, d);
 }
 
@@ -84,6 +106,14 @@ TDateTimeRecord Now() {
     const QDate d = now.date();
     const QTime t = now.time();
     return MakeDate(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second());
+}
+
+// Tells on one line what was wrong with the saved settings; the answer then uses the
+// defaults in place of what could not be used.
+void WarnAboutSettings(QTextStream& err) {
+    SettingsReport report;
+    SettingsStore().Peek(&report);
+    if (!report.Empty()) err << "crescendar-cli: " << Q(report.Text()) << "\n";
 }
 
 // The observer of the saved settings, with the command line's overrides for this run.
@@ -366,7 +396,7 @@ int Month(const QStringList& args, const Observer& obs, bool json, QTextStream& 
     if (!json)
         out << "Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  Civil  "
                "Sunrise Transit Sunset Civil  Naut.  Astro\n";
-    for (int d = 1; d <= DaysInMonth(first.Month, first.Year); ++d) {
+    for (const std::uint16_t d : MonthDays(first.Month, first.Year)) {
         const TDateTimeRecord day = MakeDate(first.Year, first.Month, d);
         const DayTimes t = TimesOfDay(day, obs);
         const QString date = Q(FormatDate(pattern, day));
@@ -522,7 +552,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     p.addPositionalArgument("command", "see the list of commands above");
 
     if (!p.parse(arguments)) {
-        err << "crescendar-cli: " << p.errorText() << "\n";
+        err << "crescendar-cli: " << OneLine(p.errorText()) << "\n";
         return 2;
     }
     if (p.isSet("help")) {
@@ -537,6 +567,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     try {
         if (args.isEmpty()) throw UsageError{"a command is needed (see --help)"};
         const QString command = args.takeFirst();
+        WarnAboutSettings(err);
         const Observer obs = MakeRunObserver(p);
         const bool json = p.isSet("json");
         if (command == "moon") return Moon(args, obs, json, out);
@@ -550,7 +581,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         if (command == "dateinfo") return DateFacts(args, json, out);
         throw UsageError{QString("unknown command \"%1\"").arg(command)};
     } catch (const UsageError& e) {
-        err << "crescendar-cli: " << e.message << "\n";
+        err << "crescendar-cli: " << OneLine(e.message) << "\n";
         return 2;
     }
 }

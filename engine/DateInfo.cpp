@@ -11,27 +11,10 @@ namespace crescendar {
 
 namespace {
 
-// Day of the week on the Gregorian calendar, Monday = 1 ... Sunday = 7 (year >= 1).
-int IsoWeekday(int year, int month, int day) {
-    static constexpr int kMonthShift[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    const int y = month < 3 ? year - 1 : year;
-    const int sunday0 = (y + y / 4 - y / 100 + y / 400 + kMonthShift[month - 1] + day) % 7;
+// Day of the week, Monday = 1 ... Sunday = 7, of the day that holds a Julian Day.
+int IsoWeekday(double jd) {
+    const int sunday0 = DayOfWeekOfJulianDay(jd);
     return sunday0 == 0 ? 7 : sunday0;
-}
-
-// Day of the Gregorian year, 1 on 1 January.
-int GregorianOrdinal(int year, int month, int day) {
-    int n = day;
-    for (int m = 1; m < month; ++m)
-        n += DaysInMonth(static_cast<std::uint16_t>(m), static_cast<std::uint16_t>(year));
-    return n;
-}
-
-// A year has 53 ISO weeks when it begins on a Thursday, or on a Wednesday in a leap year.
-int IsoWeeksInYear(int year) {
-    const int jan1 = IsoWeekday(year, 1, 1);
-    const bool leap = DaysInMonth(2, static_cast<std::uint16_t>(year)) == 29;
-    return jan1 == 4 || (leap && jan1 == 3) ? 53 : 52;
 }
 
 // Whole days from a to b; both share their time of day, so the difference is integral up to
@@ -54,7 +37,7 @@ std::string GeneralText(double x) {
 TDateTimeRecord InRange(TDateTimeRecord d) {
     d.Year = std::clamp<std::uint16_t>(d.Year, 1, 9999);
     d.Month = std::clamp<std::uint16_t>(d.Month, 1, 12);
-    d.Day = std::clamp<std::uint16_t>(d.Day, 1, DaysInMonth(d.Month, d.Year));
+    d.Day = CalendarDay(d.Month, d.Year, d.Day);
     d.Hour = std::min<std::uint16_t>(d.Hour, 23);
     d.Minute = std::min<std::uint16_t>(d.Minute, 59);
     d.Second = std::min<std::uint16_t>(d.Second, 59);
@@ -67,7 +50,6 @@ TDateTimeRecord InRange(TDateTimeRecord d) {
 TDateInfo DateInfo(TDateTimeRecord date) {
     TDateInfo r;
     const TDateTimeRecord d = InRange(date);
-    const int year = d.Year;
     r.Date = d;
     r.JulianDay = d.JD;
 
@@ -76,16 +58,18 @@ TDateInfo DateInfo(TDateTimeRecord date) {
     yearStart.Month = 1;
     r.DayNumber = DaysBetween(DateToJulianDay(yearStart), r.JulianDay) + 1;
 
-    r.Weekday = IsoWeekday(year, d.Month, d.Day);
-    r.WeekYear = year;
-    r.Week = (GregorianOrdinal(year, d.Month, d.Day) - r.Weekday + 10) / 7;
-    if (r.Week < 1) {
-        r.WeekYear = year - 1;
-        r.Week = IsoWeeksInYear(year - 1);
-    } else if (r.Week > IsoWeeksInYear(year)) {
-        r.WeekYear = year + 1;
-        r.Week = 1;
-    }
+    // A week belongs to the year of its Thursday and is counted from the week that holds
+    // that year's first Thursday. Counting in Julian Days keeps this right across the ten
+    // days dropped in 1582 and in the Julian calendar before it.
+    r.Weekday = IsoWeekday(r.JulianDay);
+    const double thursday = r.JulianDay + (4 - r.Weekday);
+    const TDateTimeRecord thursdayDate = JulianDayToDate(std::floor(thursday - 0.5) + 0.5);
+    TDateTimeRecord weekYearStart = d;
+    weekYearStart.Day = 1;
+    weekYearStart.Month = 1;
+    weekYearStart.Year = thursdayDate.Year;
+    r.WeekYear = thursdayDate.Year;
+    r.Week = DaysBetween(DateToJulianDay(weekYearStart), thursday) / 7 + 1;
 
     TDateTimeRecord xmas = d;
     xmas.Day = 25;

@@ -13,7 +13,7 @@ struct TDateInfo {
     TDateTimeRecord Date; // the day examined, fields brought into range, JD filled
     double JulianDay = 0; // time of day included, no zone applied
     int DayNumber = 0;    // 1 on 1 January; the 1582 reform year has 355 days
-    int Week = 0;         // ISO 8601 week 1..53
+    int Week = 0;         // week 1..53 by the ISO 8601 rule
     int WeekYear = 0;     // the year the ISO week belongs to (may be the year before or after)
     int Weekday = 0;      // Monday = 1 ... Sunday = 7
     int DaysTillXmas = 0; // 0 on 25 December
@@ -24,9 +24,11 @@ struct TDateInfo {
     std::string DaysTillXmasText;
 };
 
-// Julian Day and day number follow the program's calendar (Julian before 15 October 1582);
-// week, weekday and week year are those of ISO 8601 on the Gregorian calendar. Fields out of
-// range are clamped: year 1..9999, month 1..12, day 1..days in the month, time 23:59:59.
+// Everything follows the program's calendar (Julian before 15 October 1582): the weekday is
+// the day's own, and weeks are counted by the ISO 8601 rule (Monday first; week 1 holds the
+// year's first Thursday), which on Gregorian dates gives the ISO week. Fields out of range are
+// brought into it: year 1..9999, month 1..12, day 1..the month's last day (a day of 5-14
+// October 1582 becomes 15 October), time at most 23:59:59.
 TDateInfo DateInfo(TDateTimeRecord date);
 
 } // namespace crescendar

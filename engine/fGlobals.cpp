@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace crescendar {
 
@@ -15,6 +16,11 @@ TRegionalNames& MutableRegionalNames() {
 
 constexpr std::uint8_t kDaysPerMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr long double kPi = 3.1415926535897932385L;
+
+// 5-14 October 1582: the days that the calendar reform dropped.
+bool InReformGap(int year, int month, int day) {
+    return year == 1582 && month == 10 && day > 4 && day < 15;
+}
 
 // Truncation toward zero to a 64-bit integer.
 inline std::int64_t Trunc(long double x) {
@@ -72,14 +78,26 @@ std::string SubText(const std::string& s, std::size_t from, std::size_t to) {
     return to == std::string::npos ? rest : CutText(rest, to - from + 1);
 }
 
+namespace {
+
+// The letter (in lower case) at i of a date pattern and how many times it stands there in a
+// row, without regard to case.
+std::pair<char, std::size_t> PatternRun(const std::string& pattern, std::size_t i) {
+    const auto lower = [&](std::size_t k) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(pattern[k])));
+    };
+    const char c = lower(i);
+    std::size_t run = 1;
+    while (i + run < pattern.size() && lower(i + run) == c) ++run;
+    return {c, run};
+}
+
+} // namespace
+
 std::string FormatDate(const std::string& pattern, const TDateTimeRecord& d) {
     std::string out;
     for (std::size_t i = 0; i < pattern.size();) {
-        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern[i])));
-        std::size_t run = 1;
-        while (i + run < pattern.size() &&
-               std::tolower(static_cast<unsigned char>(pattern[i + run])) == c)
-            ++run;
+        const auto [c, run] = PatternRun(pattern, i);
         if (c == 'd' || c == 'm') {
             const int v = c == 'd' ? d.Day : d.Month;
             out += run >= 2 ? TwoDigits(v) : std::to_string(v);
@@ -98,6 +116,18 @@ std::string FormatDate(const std::string& pattern, const TDateTimeRecord& d) {
         i += run;
     }
     return out;
+}
+
+bool IsDatePattern(const std::string& pattern) {
+    bool day = false, month = false, year = false;
+    for (std::size_t i = 0; i < pattern.size();) {
+        const auto [c, run] = PatternRun(pattern, i);
+        day = day || (c == 'd' && run <= 2);
+        month = month || (c == 'm' && run <= 2);
+        year = year || (c == 'y' && run >= 2 && run <= 4);
+        i += run;
+    }
+    return day && month && year;
 }
 
 std::string TwoDigits(long long n) {
@@ -254,8 +284,46 @@ double JulianDayOfYearStart(std::uint16_t year) {
 std::uint8_t DaysInMonth(std::uint16_t month, std::uint16_t year) {
     if (month < 1 || month > 12) return 0;
     std::uint8_t n = kDaysPerMonth[month - 1];
-    if (month == 2 && ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0)) ++n;
+    // Up to 1582 the Julian calendar holds: every fourth year is a leap year.
+    const bool leap =
+        year <= 1582 ? year % 4 == 0 : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (month == 2 && leap) ++n;
     return n;
+}
+
+bool IsCalendarDate(int year, int month, int day) {
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
+    if (day > DaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year)))
+        return false;
+    return !InReformGap(year, month, day);
+}
+
+std::vector<std::uint16_t> MonthDays(std::uint16_t month, std::uint16_t year) {
+    std::vector<std::uint16_t> days;
+    const int last = DaysInMonth(month, year);
+    days.reserve(static_cast<std::size_t>(last));
+    for (int d = 1; d <= last; ++d)
+        if (!InReformGap(year, month, d)) days.push_back(static_cast<std::uint16_t>(d));
+    return days;
+}
+
+std::uint16_t CalendarDay(std::uint16_t month, std::uint16_t year, std::uint16_t day) {
+    const std::uint16_t last = DaysInMonth(month, year);
+    if (day > last) day = last;
+    if (day < 1) day = 1;
+    if (InReformGap(year, month, day)) day = 15;
+    return day;
+}
+
+int DayOfWeekOfJulianDay(double jd) {
+    if (!std::isfinite(jd)) return 0;
+    // JD 0.5 to 1.5 (2 January 4713 BC, Julian) is a Tuesday.
+    const std::int64_t n = static_cast<std::int64_t>(std::floor(jd + 1.5));
+    return static_cast<int>(((n % 7) + 7) % 7);
+}
+
+int DayOfWeek(int year, int month, int day) {
+    return DayOfWeekOfJulianDay(DateToJulianDay(MakeDate(year, month, day)));
 }
 
 double DeltaT(std::uint16_t year) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace crescendar {
 
@@ -37,6 +38,9 @@ std::string SubText(const std::string& s, std::size_t from, std::size_t to = std
 // day, "mm" two-digit month, "yyyy" four-digit year ("d", "m", "yy" the short forms); "/"
 // stands for the regional date separator; other characters are copied.
 std::string FormatDate(const std::string& pattern, const TDateTimeRecord& d);
+// True when a date pattern holds a day ("d" or "dd"), a month ("m" or "mm") and a year
+// ("yy" to "yyyy") field, letters read without regard to case.
+bool IsDatePattern(const std::string& pattern);
 // Number of characters (code points) of a UTF-8 text.
 std::size_t TextLength(const std::string& s);
 
@@ -57,7 +61,25 @@ double OneTurn(double deg);
 TAngleText HoursText(double hours);
 std::string DateTimeToText(TDateTimeRecord d);
 double JulianDayOfYearStart(std::uint16_t year);
+// Number of the month's last day: February has 29 in every fourth year up to 1582 (the
+// Julian rule) and in the Gregorian leap years after. October 1582 ends on the 31st although
+// it has only 21 days; see MonthDays.
 std::uint8_t DaysInMonth(std::uint16_t month, std::uint16_t year);
+// True when year (1..9999), month and day name a day of the program's calendar. The ten days
+// 5-14 October 1582, dropped by the calendar reform, are no dates.
+bool IsCalendarDate(int year, int month, int day);
+// The day numbers of the month in order: 1..DaysInMonth, without 5-14 October 1582 (so that
+// October 1582 has 21 days). Empty for a month outside 1..12.
+std::vector<std::uint16_t> MonthDays(std::uint16_t month, std::uint16_t year);
+// A day brought into the month: a day past the month's end becomes its last day, a day of
+// the 1582 gap becomes 15 October, a day below 1 becomes 1.
+std::uint16_t CalendarDay(std::uint16_t month, std::uint16_t year, std::uint16_t day);
+// Day of the week of a date of the program's calendar (Julian before the reform), 0 Sunday to
+// 6 Saturday.
+int DayOfWeek(int year, int month, int day);
+// Day of the week of the calendar day that contains a Julian Day (any time scale; the day
+// starts at JD .5), 0 Sunday to 6 Saturday.
+int DayOfWeekOfJulianDay(double jd);
 double DeltaT(std::uint16_t year);
 
 struct TColour {

@@ -7,9 +7,9 @@
 #include "Settings.h"
 #include "fGlobals.h"
 #include "fMoonCalcs.h"
-#include "fMoonView.h"
 
 #include <cmath>
+#include <vector>
 
 namespace crescendar {
 
@@ -19,13 +19,6 @@ namespace {
 const char* const kMonthNames[12] = {"January",   "February", "March",    "April",
                                      "May",       "June",     "July",     "August",
                                      "September", "October",  "November", "December"};
-
-// Day of the week of a date in the engine's calendar, 0 Sunday to 6 Saturday.
-int DayOfWeek(int year, int month, int day) {
-    const double jd = DateToJulianDay(MakeDate(year, month, day));
-    const long long n = static_cast<long long>(std::floor(jd + 1.5));
-    return static_cast<int>(((n % 7) + 7) % 7);
-}
 
 } // namespace
 
@@ -94,18 +87,25 @@ void TMain::LayoutMonthLabels() {
     lblSelectedYearShadow->move(left + mw + 11, top + 1);
 }
 
-void TMain::ShowSelectedMonth(TDateTimeRecord d) {
+void TMain::LayOutMonth(TDateTimeRecord d) {
     selected_.Day = d.Day;
     selected_.Month = d.Month;
     selected_.Year = d.Year;
 
     const int w = DayOfWeek(d.Year, d.Month, 1) + 1;
     firstDayColumn_ = static_cast<std::uint8_t>((w - 1 - settings().DayOrder % 7 + 7) % 7);
-    daysInMonth_ = DaysInMonth(d.Month, d.Year);
+    // The cells hold the month's days one after the other; October 1582 goes from the 4th
+    // straight to the 15th.
+    const std::vector<std::uint16_t> days = MonthDays(d.Month, d.Year);
+    daysInMonth_ = static_cast<std::uint8_t>(days.size());
+    int selectedIndex = -1;
     for (int i = 0; i < 42; ++i) {
-        const bool blank = i < firstDayColumn_ || i >= firstDayColumn_ + daysInMonth_;
-        DateCells[static_cast<std::size_t>(i)]->SetText(
-            blank ? QStringLiteral(" ") : QString::number(i - firstDayColumn_ + 1));
+        const int k = i - firstDayColumn_;
+        const bool blank = k < 0 || k >= daysInMonth_;
+        const int day = blank ? 0 : days[static_cast<std::size_t>(k)];
+        if (!blank && day == d.Day) selectedIndex = i;
+        DateCells[static_cast<std::size_t>(i)]->SetText(blank ? QStringLiteral(" ")
+                                                              : QString::number(day));
     }
 
     const QString year = QString::number(d.Year);
@@ -117,22 +117,21 @@ void TMain::ShowSelectedMonth(TDateTimeRecord d) {
     lblSelectedMonthShadow->SetText(month);
     LayoutMonthLabels();
 
-    const int index = firstDayColumn_ + d.Day - 1;
-    if (d.Day >= 1 && index < 42) DateSelect(DateCells[static_cast<std::size_t>(index)]);
+    if (selectedIndex >= 0) SelectDay(DateCells[static_cast<std::size_t>(selectedIndex)]);
     DisplayPhaseTimes();
 }
 
-void TMain::DateSelect(ClickRegion* cell) {
+bool TMain::SelectDay(ClickRegion* cell) {
     const int n = cell->Text().trimmed().toInt();
-    if (n == 0) return;
+    if (n == 0) return false;
     selected_.Day = static_cast<std::uint16_t>(n);
     imgCurrDate->move(cell->x() - 1, cell->y() - 3);
     imgCurrDate->show();
     selected_.JD = DateToJulianDay(selected_);
-    MoonAge(selected_.JD - observer_.TotalOffset() / 1440.0 + timeOffset_, lunationBounds_);
-    perigeeApogee_ = PerigeeApogee(selected_, observer_);
     DisplayLunarRiseSetTimes(selected_);
     DisplaySolarRiseSetTimes(selected_);
+    laidOut_ = selected_;
+    return true;
 }
 
 void TMain::DisplayDateInfo(ClickRegion* cell, Qt::MouseButton button) {
@@ -216,9 +215,9 @@ bool TMain::AcceptYear() {
         }
         lblSelectedYearShadow->SetText(text);
         selected_.Year = static_cast<std::uint16_t>(year);
-        // 29 February of a leap year becomes 28 February of a common one.
-        const int days = DaysInMonth(selected_.Month, selected_.Year);
-        if (selected_.Day > days) selected_.Day = static_cast<std::uint16_t>(days);
+        // 29 February of a leap year becomes 28 February of a common one, and a day that
+        // October 1582 lacks becomes the 15th.
+        selected_.Day = CalendarDay(selected_.Month, selected_.Year, selected_.Day);
         selected_.JD = DateToJulianDay(selected_);
         ShowSelectedMonth(selected_);
     }

@@ -57,18 +57,14 @@ void TMain::GetTime() {
     selected_.MSec = static_cast<std::uint16_t>(t.msec());
     selected_.JD = DateToJulianDay(selected_);
 
-    // The selected day moves on with the clock's date. Comparing dates rather than times of
-    // day keeps a clock put back within the day (the end of summer time) from skipping a day,
-    // and catches up on every midnight missed while the machine slept.
+    // The shown instant moves on with the clock's date: each midnight passed adds a day to
+    // the offset, and ShowInstant then makes the new date the selected day. Comparing dates
+    // rather than times of day keeps a clock put back within the day (the end of summer time)
+    // from skipping a day, and catches up on every midnight missed while the machine slept.
     const QDate today = now.date();
     const qint64 days = clockDate_.isValid() ? clockDate_.daysTo(today) : 0;
     clockDate_ = today;
-    if (days > 0) {
-        const double jd = selected_.JD + static_cast<double>(days);
-        selected_ = JulianDayToDate(jd);
-        selected_.JD = jd;
-        ShowSelectedMonth(selected_);
-    }
+    if (days > 0) timeOffset_ += static_cast<double>(days);
 }
 
 std::string TMain::DisplayTime(const TDateTimeRecord& d) const {
@@ -142,16 +138,14 @@ void TMain::DisplayTimeEditor(bool show) {
 
 void TMain::imgTimeButtonMouseUp(Qt::MouseButton, QPoint pos) {
     if (pos.x() < 87 || pos.x() > 126 || pos.y() < 4 || pos.y() > 19) return;
+    GetTime();
     timeOffset_ = 0;
-    const QDateTime now = CurrentClock().Now();
-    clockDate_ = now.date();
     selected_.Day = static_cast<std::uint16_t>(clockDate_.day());
     selected_.Month = static_cast<std::uint16_t>(clockDate_.month());
     selected_.Year = static_cast<std::uint16_t>(clockDate_.year());
-    ShowSelectedMonth(selected_);
     Timer1.start();
     DisplayTimeEditor(false);
-    Timer1Timer();
+    ShowSelectedMonth(selected_);
 }
 
 bool TMain::EditorOpen() const {
@@ -209,7 +203,11 @@ void TMain::KeyPress(char key) {
 void TMain::AcceptTimeEdit() {
     const int typed =
         lblHour->Text().toInt() * 3600 + lblMinute->Text().toInt() * 60 + lblSecond->Text().toInt();
-    const QTime now = CurrentClock().Now().time();
+    // The typed time applies to the selected day, even when the clock has passed midnight
+    // while the editor was open: the clock's date is taken as read now.
+    const QDateTime nowDateTime = CurrentClock().Now();
+    const QTime now = nowDateTime.time();
+    clockDate_ = nowDateTime.date();
     selected_.Hour = static_cast<std::uint16_t>(now.hour());
     selected_.Minute = static_cast<std::uint16_t>(now.minute());
     selected_.Second = static_cast<std::uint16_t>(now.second());

@@ -66,7 +66,8 @@ std::string TMain::DisplayMoonPhase(const TLunationBracket& bounds, int illumina
                                     int month) {
     const double length = bounds.NextNewMoon - bounds.PreviousNewMoon;
     const double p = length > 0 ? age / length * 100 : 0;
-    std::string name = PhaseName(bounds, age, month, phaseList_, phaseCount_, selected_.JD);
+    // The blue-moon test compares the month's second full moon with the shown instant.
+    std::string name = PhaseName(bounds, age, month, phaseList_, phaseCount_, ShownJD());
     DrawMoonGraphic(illuminated, p);
     return name;
 }

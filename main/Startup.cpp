@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "AtomicFile.h"
 #include "Clock.h"
 #include "Regional.h"
 #include "fMain.h"
@@ -40,17 +41,22 @@ bool RenderMainWindow(const QString& file, const QDateTime& at, QString* error) 
     const std::string ini = folder.filePath(QStringLiteral("Crescendar.ini")).toStdString();
     SettingsStore store(ini);
     store.Load();
-    store.WriteValues({{"LatDeg", "51"},
-                       {"LatMin", "30"},
-                       {"LatSec", "00"},
-                       {"LatDir", "North"},
-                       {"LongDeg", "000"},
-                       {"LongMin", "07"},
-                       {"LongSec", "12"},
-                       {"LongDir", "West"},
-                       {"Location", "London"},
-                       {"DaylightSavings", "False"},
-                       {"TimeZone", "12"}});
+    const bool placed = store.WriteValues({{"LatDeg", "51"},
+                                           {"LatMin", "30"},
+                                           {"LatSec", "00"},
+                                           {"LatDir", "North"},
+                                           {"LongDeg", "000"},
+                                           {"LongMin", "07"},
+                                           {"LongSec", "12"},
+                                           {"LongDir", "West"},
+                                           {"Location", "London"},
+                                           {"DaylightSavings", "False"},
+                                           {"TimeZone", "12"}});
+    if (!placed) {
+        // Without its settings the picture would show another place.
+        if (error) *error = QString::fromStdString(store.LastWriteError());
+        return false;
+    }
 
     FakeClock clock(at);
     Clock* previous = InstallClock(&clock);
@@ -66,8 +72,9 @@ bool RenderMainWindow(const QString& file, const QDateTime& at, QString* error) 
         main->Timer1Timer();
         QApplication::processEvents();
         const QImage picture = main->grab().toImage();
-        ok = picture.save(file, "PNG");
-        if (!ok && error) *error = QStringLiteral("cannot write %1").arg(file);
+        QString why;
+        ok = SaveImageFile(picture, file, "PNG", &why);
+        if (!ok && error) *error = why;
         delete main;
     }
     settings() = saved;

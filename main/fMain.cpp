@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QUrl>
 
 namespace crescendar {
@@ -266,6 +267,12 @@ void TMain::FormCreate() {
     SettingsStore store =
         options_.SettingsPath.empty() ? SettingsStore() : SettingsStore(options_.SettingsPath);
     settings() = store.Load();
+    // A damaged settings file, values not used or a store that cannot be written are told
+    // once, as soon as the window is up.
+    if (const SettingsReport& report = store.LastReport(); !report.Empty()) {
+        const QString text = QString::fromStdString(report.Text());
+        QTimer::singleShot(0, this, [this, text] { ShowMessage(text, this); });
+    }
 
     const QDateTime now = CurrentClock().Now();
     clockDate_ = now.date();
@@ -347,7 +354,11 @@ void TMain::RefreshLatAndLong() {
 
 void TMain::Timer1Timer() {
     GetTime();
+    ShowInstant();
+}
 
+// The panels that describe the shown instant, drawn for it (called by ShowInstant only).
+void TMain::DrawInstant() {
     const double ut = ShownUT();
     TMoonState moon;
     TSunPosition sun;
@@ -384,6 +395,10 @@ void TMain::Timer1Timer() {
     // The age at the universal-time instant, within the lunation that holds it.
     const double age = MoonAge(ut, lunationBounds_);
     DisplayMoonAge(age);
+    // The next perigee and apogee from the shown local instant.
+    TDateTimeRecord shown = JulianDayToDate(ShownJD());
+    shown.JD = ShownJD();
+    perigeeApogee_ = PerigeeApogee(shown, observer_);
     DisplayPerigeeAndApogee();
     strip = CutText(
         strip + DisplayMoonPhase(lunationBounds_, moon.IlluminatedPercent, age, selected_.Month),
@@ -421,7 +436,7 @@ void TMain::imgEclipseClick() {
 }
 
 void TMain::Label1Click() {
-    CurrentShell().OpenUrl(QUrl(QString::fromLatin1(kAuthorSite)));
+    OpenWebPage(QUrl(QString::fromLatin1(kAuthorSite)), this);
 }
 
 void TMain::lblConfigClick() {
@@ -446,7 +461,7 @@ void TMain::lblHelpClick() {
                     this);
         return;
     }
-    CurrentShell().OpenFile(path);
+    OpenDocument(path, QStringLiteral("The help page"), this);
 }
 
 void TMain::lblAboutClick() {

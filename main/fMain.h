@@ -77,7 +77,16 @@ class TMain : public SkinWindow {
     void FormShow() override;
     void FormActivate() override;
     bool FormKeyPress(QKeyEvent* event) override;
+    // The one-second tick: reads the clock, then ShowInstant.
     void Timer1Timer();
+
+    // The shown instant (ShownJD) has changed or may have: the selected day becomes its date
+    // (at either end of the calendar, year 1 and 9999-12-31 23:59:59, the instant stops), the
+    // month is laid out again when that day is not the one in the grid, and the panels that
+    // describe the instant (Moon and Sun boxes, clock strip, age, phase, perigee and apogee,
+    // Moon picture) are redrawn. Every change of the selected day, the time offset or the
+    // clock goes through here.
+    void ShowInstant();
 
     // Title-bar regions.
     void lblPrintClick();
@@ -99,7 +108,9 @@ class TMain : public SkinWindow {
     // Zone and daylight offsets from the settings (after loading or a configuration change).
     void ApplyZoneSettings();
 
-    // Month calendar.
+    // Month calendar. ShowSelectedMonth lays out the month of d and selects its day (a day
+    // the month lacks becomes one it has); DateSelect selects a cell's day. Both then show the
+    // instant (ShowInstant).
     void SetDayTitles(int order);
     void ShowSelectedMonth(TDateTimeRecord d);
     void DateSelect(ClickRegion* cell);
@@ -124,7 +135,9 @@ class TMain : public SkinWindow {
     void DisplaySolarRiseSetTimes(TDateTimeRecord d);
     std::string LocalSiderealTime(TDateTimeRecord d, int mode);
 
-    // Clock and time editor.
+    // Clock and time editor. GetTime reads the clock's time of day into the selected
+    // date-time; past the clock's midnight the shown instant runs on into the next day (the
+    // following ShowInstant moves the selected day).
     void GetTime();
     std::string DisplayTime(const TDateTimeRecord& d) const;
     void lblHourClick();
@@ -249,6 +262,13 @@ class TMain : public SkinWindow {
     bool EditorOpen() const;
     void AcceptTimeEdit();
     void LayoutMonthLabels();
+    // The parts of ShowInstant, ShowSelectedMonth and DateSelect: the selected day follows
+    // the shown instant; the grid, phases and rise and set times of a month and day; a cell's
+    // day (false for a blank cell); the panels of the tick.
+    void AlignSelectedDay();
+    void LayOutMonth(TDateTimeRecord d);
+    bool SelectDay(ClickRegion* cell);
+    void DrawInstant();
 
     TMainOptions options_;
     double fontScale_ = 1.0;
@@ -262,7 +282,8 @@ class TMain : public SkinWindow {
     std::uint8_t opticsMode_ = 0;
     std::uint8_t firstDayColumn_ = 0;
     TDateTimeRecord selected_;
-    QDate clockDate_; // the clock's date at the last reading
+    TDateTimeRecord laidOut_{.Day = 0}; // the day selected in the grid (Day 0: none yet)
+    QDate clockDate_;                   // the clock's date at the last reading
     Observer observer_;
     TEclipseResult eclipseInfo_;
     std::vector<TEclipseResult> eclipses_;

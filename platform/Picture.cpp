@@ -1,5 +1,7 @@
 #include "Picture.h"
 
+#include "AtomicFile.h"
+
 #include <QPainter>
 
 namespace crescendar {
@@ -35,8 +37,8 @@ bool Picture::Load(const QString& path) {
     return true;
 }
 
-bool Picture::SaveBmp(const QString& path) const {
-    return image_.save(path, "BMP");
+bool Picture::SaveBmp(const QString& path, QString* error) const {
+    return SaveImageFile(image_, path, "BMP", error);
 }
 
 void Picture::Assign(const QImage& image) {

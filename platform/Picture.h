@@ -20,8 +20,9 @@ class Picture {
 
     // Loads a file or a Qt resource (":/..."); false and unchanged when it cannot be read.
     bool Load(const QString& path);
-    // Writes the picture as a Windows bitmap file; false when it cannot be written.
-    bool SaveBmp(const QString& path) const;
+    // Writes the picture as a Windows bitmap file, all or nothing: on failure (false, with
+    // the reason in plain words in error) a file already at the path is left unchanged.
+    [[nodiscard]] bool SaveBmp(const QString& path, QString* error = nullptr) const;
 
     // Takes a fresh copy of another picture's pixels (size included); canvas state is kept.
     void Assign(const Picture& other) { Assign(other.image_); }

@@ -1,11 +1,13 @@
 #include "PrintTarget.h"
 
+#include "AtomicFile.h"
 #include "Dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -60,7 +62,12 @@ void ImagePrintTarget::StartPage() {
 }
 
 bool ImagePrintTarget::BeginDoc(const QString& title) {
-    if (printing_ || PageWidth() <= 0 || PageHeight() <= 0) return false;
+    if (printing_) return false;
+    error_.clear();
+    if (PageWidth() <= 0 || PageHeight() <= 0) {
+        error_ = QStringLiteral("the page has no size");
+        return false;
+    }
     title_ = title;
     pages_.clear();
     painter_ = std::make_unique<QPainter>();
@@ -116,70 +123,98 @@ QString DocumentsFolder() {
 
 } // namespace
 
-SystemPrintTarget::SystemPrintTarget(QWidget* dialogParent) : parent_(dialogParent) {
-    const QPrinterInfo info = FindPrinter();
-    hasPrinter_ = !info.isNull();
+SystemPrintTarget::SystemPrintTarget(QWidget* dialogParent, Destination destination)
+    : parent_(dialogParent) {
+    if (destination == Destination::DefaultPrinter) printerInfo_ = FindPrinter();
+    hasPrinter_ = !printerInfo_.isNull();
+    // The layout is that of the printer, or the locale's paper for a PDF file.
     if (hasPrinter_) {
-        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        const QPrinter printer(printerInfo_, QPrinter::HighResolution);
+        layout_ = printer.pageLayout();
     } else {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        layout_ = printer.pageLayout();
     }
-    printer_->setResolution(kResolution);
 }
 
 SystemPrintTarget::~SystemPrintTarget() {
-    if (painter_) painter_->end();
+    DropJob();
 }
 
 QString SystemPrintTarget::PrinterName() const {
-    return hasPrinter_ ? printer_->printerName() : QString();
+    return hasPrinter_ ? printerInfo_.printerName() : QString();
 }
 
 int SystemPrintTarget::PageWidth() const {
-    return printer_->width();
+    return jobDevice_ ? jobDevice_->width() : layout_.paintRectPixels(kResolution).width();
 }
 
 int SystemPrintTarget::PageHeight() const {
-    return printer_->height();
+    return jobDevice_ ? jobDevice_->height() : layout_.paintRectPixels(kResolution).height();
 }
 
 PageOrientation SystemPrintTarget::Orientation() const {
-    return printer_->pageLayout().orientation() == QPageLayout::Landscape
-               ? PageOrientation::Landscape
-               : PageOrientation::Portrait;
+    return layout_.orientation() == QPageLayout::Landscape ? PageOrientation::Landscape
+                                                           : PageOrientation::Portrait;
 }
 
 void SystemPrintTarget::SetOrientation(PageOrientation orientation) {
     if (printing_) return;
-    printer_->setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                           : QPageLayout::Portrait);
+    layout_.setOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                     : QPageLayout::Portrait);
+}
+
+void SystemPrintTarget::DropJob() {
+    if (painter_ && painter_->isActive()) painter_->end();
+    painter_.reset();
+    canvas_.SetPainter(nullptr);
+    printing_ = false;
+    jobDevice_ = nullptr;
+    jobPdf_.reset();  // before the file it writes to
+    jobFile_.reset(); // an uncommitted file is discarded
+    jobPrinter_.reset();
+    pageFailed_ = false;
 }
 
 bool SystemPrintTarget::BeginDoc(const QString& title) {
     if (printing_) return false;
+    error_.clear();
     fileName_.clear();
-    printer_->setDocName(title);
-    if (!hasPrinter_) {
+    if (hasPrinter_) {
+        jobPrinter_ = std::make_unique<QPrinter>(printerInfo_, QPrinter::HighResolution);
+        jobPrinter_->setResolution(kResolution);
+        if (!jobPrinter_->setPageLayout(layout_))
+            jobPrinter_->setPageOrientation(layout_.orientation());
+        jobPrinter_->setDocName(title);
+        jobDevice_ = jobPrinter_.get();
+    } else {
         // No printer: the page goes to a PDF file of the user's choice.
         QString name = SaveFileName(parent_, DocumentsFolder(), ProposedFileName(title),
                                     QStringLiteral("PDF documents (*.pdf)"));
-        if (name.isEmpty()) return false;
+        if (name.isEmpty()) return false; // cancelled: nothing to tell
         if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".pdf");
-        printer_->setOutputFileName(name);
-        fileName_ = name;
+        jobFile_ = std::make_unique<AtomicFile>(name);
+        if (!jobFile_->Open()) {
+            error_ = jobFile_->Error();
+            DropJob();
+            return false;
+        }
+        jobPdf_ = std::make_unique<QPdfWriter>(jobFile_.get());
+        jobPdf_->setResolution(kResolution);
+        jobPdf_->setPageLayout(layout_);
+        jobPdf_->setTitle(title);
+        jobPdf_->setCreator(QStringLiteral("Crescendar"));
+        jobDevice_ = jobPdf_.get();
     }
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
-        painter_.reset();
-        ShowMessage(
-            hasPrinter_
-                ? QStringLiteral("The printer %1 could not be opened.").arg(printer_->printerName())
-                : QStringLiteral("The file %1 could not be written.")
-                      .arg(QDir::toNativeSeparators(fileName_)),
-            parent_);
-        fileName_.clear();
+    if (!painter_->begin(jobDevice_)) {
+        error_ = hasPrinter_ ? QStringLiteral("the printer %1 could not be opened")
+                                   .arg(printerInfo_.printerName())
+                             : QStringLiteral("the PDF file %1 could not be started")
+                                   .arg(QDir::toNativeSeparators(jobFile_->Path()));
+        DropJob();
         return false;
     }
     PreparePainter(*painter_);
@@ -189,26 +224,38 @@ bool SystemPrintTarget::BeginDoc(const QString& title) {
 }
 
 void SystemPrintTarget::NewPage() {
-    if (printing_) printer_->newPage();
+    if (printing_ && !jobDevice_->newPage()) pageFailed_ = true;
 }
 
 bool SystemPrintTarget::EndDoc() {
     if (!printing_) return false;
-    const bool ended = painter_->end();
+    bool ok = painter_->end() && !pageFailed_;
     painter_.reset();
     canvas_.SetPainter(nullptr);
     printing_ = false;
-    const bool ok = ended && printer_->printerState() != QPrinter::Error &&
-                    printer_->printerState() != QPrinter::Aborted;
-    if (!ok) {
-        ShowMessage(hasPrinter_ ? QStringLiteral("The page could not be sent to the printer %1.")
-                                      .arg(printer_->printerName())
-                                : QStringLiteral("The file %1 could not be written.")
-                                      .arg(QDir::toNativeSeparators(fileName_)),
-                    parent_);
-        fileName_.clear();
+    if (jobPrinter_) {
+        ok = ok && jobPrinter_->printerState() != QPrinter::Error &&
+             jobPrinter_->printerState() != QPrinter::Aborted;
+        if (!ok)
+            error_ = QStringLiteral("the page could not be sent to the printer %1")
+                         .arg(printerInfo_.printerName());
+    } else {
+        jobPdf_.reset(); // the document is complete once the painter has ended
+        if (!ok) jobFile_->Fail(QStringLiteral("the page could not be drawn"));
+        if (jobFile_->Commit()) {
+            fileName_ = jobFile_->Path();
+        } else {
+            ok = false;
+            error_ = jobFile_->Error();
+        }
     }
+    DropJob();
     return ok;
+}
+
+void ReportPrintFailure(const PrintTarget& target, const QString& what, QWidget* parent) {
+    if (target.ErrorText().isEmpty()) return;
+    ShowMessage(QStringLiteral("%1 was not printed: %2.").arg(what, target.ErrorText()), parent);
 }
 
 } // namespace crescendar

@@ -8,16 +8,22 @@
 #include "Canvas.h"
 
 #include <QImage>
+#include <QPageLayout>
+#include <QPrinterInfo>
 #include <QString>
 
 #include <memory>
 #include <vector>
 
+class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 class QWidget;
 
 namespace crescendar {
+
+class AtomicFile;
 
 enum class PageOrientation { Portrait, Landscape };
 
@@ -37,12 +43,16 @@ class PrintTarget {
     // Starts a document; title names the job (and proposes the file name where the pages go
     // to a file). False when no document was started (cancelled, or the printer or the file
     // could not be opened): nothing is to be drawn then.
-    virtual bool BeginDoc(const QString& title) = 0;
+    [[nodiscard]] virtual bool BeginDoc(const QString& title) = 0;
     // Ends the current page and starts another.
     virtual void NewPage() = 0;
-    // Finishes the document; false when it could not be completed.
-    virtual bool EndDoc() = 0;
+    // Finishes the document; false when it could not be completed (nothing was printed and
+    // no partial file is left behind).
+    [[nodiscard]] virtual bool EndDoc() = 0;
     bool Printing() const { return printing_; }
+    // Why the last document was not printed, in plain words; "" when it was printed or the
+    // user cancelled it.
+    QString ErrorText() const { return error_; }
 
     // Draws on the current page (only while a document is open).
     Canvas& GetCanvas() { return canvas_; }
@@ -50,7 +60,12 @@ class PrintTarget {
   protected:
     Canvas canvas_;
     bool printing_ = false;
+    QString error_;
 };
+
+// Tells the user, over parent, that what ("The calendar") was not printed and why, when the
+// last document of target failed; says nothing after a success or a cancelled job.
+void ReportPrintFailure(const PrintTarget& target, const QString& what, QWidget* parent);
 
 // Pages rendered to images, white, at a given resolution (tests and previews). The paper
 // size is given upright in pixels; landscape pages are the same paper turned.
@@ -84,16 +99,24 @@ class ImagePrintTarget : public PrintTarget {
 };
 
 // The system's default printer; on a system without any printer, a PDF file whose name the
-// user chooses in a save dialog. The printer settings (the orientation) last as long as the
-// object, so one is kept for the program's lifetime.
+// user chooses in a save dialog. The page layout (the orientation) lasts as long as the
+// object, so one is kept for the program's lifetime; each document gets a printer object of
+// its own, so that a failed job cannot spoil the next one. A PDF file is written all or
+// nothing (AtomicFile): a failed job leaves no broken file and keeps an older one intact.
 class SystemPrintTarget : public PrintTarget {
   public:
     // Pages are laid out at this many printer pixels per inch: text and lines stay sharp
     // (they are sent as outlines), pictures are rendered at this resolution.
     static constexpr int kResolution = 300;
 
-    // dialogParent: the window over which the save dialog and failure messages appear.
-    explicit SystemPrintTarget(QWidget* dialogParent = nullptr);
+    enum class Destination {
+        DefaultPrinter, // the system's printer when there is one, else a PDF file
+        PdfFile,        // always a PDF file
+    };
+
+    // dialogParent: the window over which the save dialog appears.
+    explicit SystemPrintTarget(QWidget* dialogParent = nullptr,
+                               Destination destination = Destination::DefaultPrinter);
     ~SystemPrintTarget() override;
 
     // True when a printer was found; otherwise documents are written as PDF files.
@@ -111,11 +134,22 @@ class SystemPrintTarget : public PrintTarget {
     bool EndDoc() override;
 
   private:
+    // Ends the current job's devices without keeping anything.
+    void DropJob();
+
     QWidget* parent_;
-    std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<QPainter> painter_;
+    QPrinterInfo printerInfo_;
+    QPageLayout layout_;
     bool hasPrinter_ = false;
     QString fileName_;
+
+    // The current document's devices, made afresh for each one.
+    std::unique_ptr<QPrinter> jobPrinter_;
+    std::unique_ptr<AtomicFile> jobFile_;
+    std::unique_ptr<QPdfWriter> jobPdf_;
+    QPagedPaintDevice* jobDevice_ = nullptr;
+    std::unique_ptr<QPainter> painter_;
+    bool pageFailed_ = false;
 };
 
 } // namespace crescendar

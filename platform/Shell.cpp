@@ -1,6 +1,9 @@
 #include "Shell.h"
 
+#include "Dialogs.h"
+
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 
 namespace crescendar {
@@ -15,12 +18,12 @@ bool DesktopShell::OpenFile(const QString& path) {
 
 bool RecordingShell::OpenUrl(const QUrl& url) {
     urls.push_back(url);
-    return true;
+    return opens;
 }
 
 bool RecordingShell::OpenFile(const QString& path) {
     files.push_back(path);
-    return true;
+    return opens;
 }
 
 namespace {
@@ -36,6 +39,25 @@ Shell* InstallShell(Shell* shell) {
     Shell* previous = installedShell;
     installedShell = shell;
     return previous;
+}
+
+bool OpenWebPage(const QUrl& url, QWidget* parent) {
+    if (CurrentShell().OpenUrl(url)) return true;
+    ShowMessage(QStringLiteral("The web page could not be opened: no web browser answered. "
+                               "Please open this address in your browser by hand:\n%1")
+                    .arg(url.toString()),
+                parent);
+    return false;
+}
+
+bool OpenDocument(const QString& path, const QString& what, QWidget* parent) {
+    if (CurrentShell().OpenFile(path)) return true;
+    ShowMessage(QStringLiteral("%1 could not be opened: no program answered to show it. "
+                               "Please open this file by hand, for instance in your web "
+                               "browser:\n%2")
+                    .arg(what, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+                parent);
+    return false;
 }
 
 } // namespace crescendar

@@ -101,7 +101,8 @@ void TPrint::PrintCalendarDays(int month, int year) {
         const QString& cell = sheet_.DateCells[static_cast<std::size_t>(n)];
         bool isNumber = false;
         const int day = cell.trimmed().toInt(&isNumber);
-        if (!isNumber || day < 1) continue; // one blank: no day in this cell
+        // One blank: no day in this cell.
+        if (!isNumber || !IsCalendarDate(year, month, day)) continue;
         const int x = cw * (n % 7), y = frame_.HeaderMargin() + ch * (n / 7);
 
         c.SetPenColor(Qt::black);
@@ -345,8 +346,13 @@ void TPrint::PrintPhaseMarker(int index) {
     // Text: "hh:mm  dd Month yyyy", the day in characters 8-9.
     bool isNumber = false;
     const int day = Text(SubText(entry.Text, 8, 9)).trimmed().toInt(&isNumber);
-    const int n = day + sheet_.FirstDayColumn - 1;
-    if (!isNumber || day < 1 || n < 0 || n > 41) return;
+    if (!isNumber || day < 1) return;
+    // The day's own cell: in October 1582 the 15th follows the 4th, so the cells cannot be
+    // counted from the first column.
+    int n = -1;
+    for (int i = 0; i < 42 && n < 0; ++i)
+        if (sheet_.DateCells[static_cast<std::size_t>(i)].trimmed() == QString::number(day)) n = i;
+    if (n < 0) return;
     const int column = n % 7, row = n / 7;
 
     Canvas& c = frame_.GetCanvas();

@@ -1,5 +1,6 @@
 #include "fPrintOptions.h"
 
+#include "Dialogs.h"
 #include "fMain.h"
 #include "fPrint.h"
 
@@ -182,6 +183,7 @@ void TPrintOptions::ShowOptions() {
 }
 
 void TPrintOptions::FormShow() {
+    toldNotSaved_ = false;
     if (main_) CentreOver(*main_);
 }
 
@@ -245,13 +247,23 @@ void TPrintOptions::lblOKClick() {
     s.PrintSunTimes = chkSunTimes->isChecked();
     s.PhaseDensity = static_cast<std::uint8_t>(DensityValue());
 
-    // Without the settings key the choices hold for this session only.
+    // Choices that cannot be stored hold for this session only. The user is told so first,
+    // with the window left open; a second OK prints without storing them.
     SettingsStore store = settingsPath_.empty() ? SettingsStore() : SettingsStore(settingsPath_);
-    store.WriteValues({{"PrintDailyPhases", BoolText(s.PrintDailyPhases)},
-                       {"PrintMajorPhases", BoolText(s.PrintMajorPhases)},
-                       {"PrintLunarTimes", BoolText(s.PrintLunarTimes)},
-                       {"PrintSunTimes", BoolText(s.PrintSunTimes)},
-                       {"PhaseDensity", txtDensity->text().toStdString()}});
+    const bool saved = store.WriteValues({{"PrintDailyPhases", BoolText(s.PrintDailyPhases)},
+                                          {"PrintMajorPhases", BoolText(s.PrintMajorPhases)},
+                                          {"PrintLunarTimes", BoolText(s.PrintLunarTimes)},
+                                          {"PrintSunTimes", BoolText(s.PrintSunTimes)},
+                                          {"PhaseDensity", txtDensity->text().toStdString()}});
+    if (!saved && !toldNotSaved_) {
+        toldNotSaved_ = true;
+        ShowMessage(QStringLiteral("Your print choices could not be saved: %1. They apply only "
+                                   "until Crescendar is closed. Click OK again to print without "
+                                   "saving them.")
+                        .arg(QString::fromStdString(store.LastWriteError())),
+                    this);
+        return;
+    }
 
     lastPrinted_ = false;
     if (main_) {
@@ -260,6 +272,8 @@ void TPrintOptions::lblOKClick() {
         lastPrinted_ = print.PrintCalendar(selected.Month, selected.Year);
     }
     close();
+    // After closing, so that the message stands over the main window.
+    if (main_ && !lastPrinted_) ReportPrintFailure(Target(), QStringLiteral("The calendar"), main_);
 }
 
 } // namespace crescendar

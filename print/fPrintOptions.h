@@ -108,6 +108,7 @@ class TPrintOptions : public SkinWindow {
     std::unique_ptr<PrintTarget> ownTarget_;
     std::string settingsPath_;
     bool lastPrinted_ = false;
+    bool toldNotSaved_ = false; // the user has been told that the choices were not stored
 };
 
 } // namespace crescendar

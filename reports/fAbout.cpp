@@ -4,7 +4,7 @@
 
 namespace crescendar {
 
-TAbout::TAbout(TMain& main) : main_(main) {
+TAbout::TAbout(TMain& main) : SkinWindow(&main), main_(main) {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Crescendar"));
     SetClientSize(210, 185);

@@ -48,7 +48,8 @@ class BusyCursor {
 
 } // namespace
 
-TEclipseReport::TEclipseReport(TMain* main, TEclipse* eclipse) : main_(main), eclipse_(eclipse) {
+TEclipseReport::TEclipseReport(TMain* main, TEclipse* eclipse)
+    : SkinWindow(main), main_(main), eclipse_(eclipse) {
     setObjectName(QStringLiteral("EclipseReport"));
     setWindowTitle(QStringLiteral("Eclipse Finder"));
 }

@@ -61,7 +61,7 @@ std::string EclipseTitle(const TEclipseResult& r) {
     return std::string(EclipseTypeName(r.EclipseType)) + " (" + r.VisibilityText + ")";
 }
 
-TEclipse::TEclipse(TMain* main) : main_(main) {
+TEclipse::TEclipse(TMain* main) : SkinWindow(main), main_(main) {
     setObjectName(QStringLiteral("Eclipse"));
     setWindowTitle(QStringLiteral("Lunar Eclipse"));
 }

@@ -80,8 +80,8 @@ void TMonthList::imgMonthsClick() {
     close();
     TDateTimeRecord& selected = main_.SelectedDateTime();
     selected.Month = static_cast<std::uint16_t>(ArrowMonth());
-    const std::uint16_t days = DaysInMonth(selected.Month, selected.Year);
-    if (selected.Day > days) selected.Day = days;
+    // A day past the new month's end becomes its last day; 5-14 October 1582 the 15th.
+    selected.Day = CalendarDay(selected.Month, selected.Year, selected.Day);
     main_.ShowSelectedMonth(selected);
     Reports.RefreshVisible(main_.SelectedDateTime());
 }

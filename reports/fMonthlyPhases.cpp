@@ -171,8 +171,7 @@ void TMonthlyPhases::DrawMoonPhases() {
         if (cell == QStringLiteral(" ")) continue;
         bool ok = false;
         const int dayNumber = cell.trimmed().toInt(&ok);
-        if (!ok || dayNumber < 1 || dayNumber > DaysInMonth(selected.Month, selected.Year))
-            continue;
+        if (!ok || !IsCalendarDate(selected.Year, selected.Month, dayNumber)) continue;
         const int x = cw * (n % 7);
         const int top = y_ + ch * (n / 7);
         c.SetPenColor(QColor(80, 80, 80));
@@ -200,8 +199,9 @@ void TMonthlyPhases::lblSaveClick() {
     const QString path = SaveFileName(this, saveFolder_, QString::fromLatin1(kDefaultFileName),
                                       QStringLiteral("Bitmap files (*.BMP *.bmp)"));
     if (path.isEmpty()) return;
-    if (!imgPhases.SaveBmp(path))
-        ShowMessage(QStringLiteral("The picture could not be saved as %1.").arg(path), this);
+    QString error;
+    if (!imgPhases.SaveBmp(path, &error))
+        ShowMessage(QStringLiteral("The picture was not saved: %1.").arg(error), this);
 }
 
 } // namespace crescendar

@@ -226,12 +226,20 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
     c.FillRect(Rect(0, Y, W, Y + layout.Height), layout.Background);
     Y += layout.HeaderHeight;
 
-    const int N = DaysInMonth(date.Month, date.Year);
+    // One row for each of the month's days (21 in October 1582).
+    const std::vector<std::uint16_t> days = MonthDays(date.Month, date.Year);
+    const int N = static_cast<int>(days.size());
+    auto dayOfRow = [&](int d) {
+        TDateTimeRecord day = date;
+        day.Day = days[static_cast<std::size_t>(d - 1)];
+        day.JD = DateToJulianDay(day);
+        return day;
+    };
     const int night = nightView_ ? 1 : 0;
     const Observer observer = main_.GetObserver();
     auto X = [&](int minutes) { return RoundEven(minutes * P) + L; };
 
-    // Minutes a..b of day d (1..N) as the view places them: in night view the morning
+    // Minutes a..b of the day of row d (1..N) as the view places them: in night view the morning
     // stands on the day's own row shifted right by Q, the afternoon and evening on the next
     // row shifted left by Q. `raise` lifts the bottom edge.
     auto span = [&](int d, int a, int b, int raise, const QColor& fill, const QColor& pen) {
@@ -259,9 +267,7 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
                           {-6.0, layout.Civil},
                           {-0.8333, layout.Daylight}};
     for (int d = 1; d <= N; ++d) {
-        TDateTimeRecord day = date;
-        day.Day = static_cast<std::uint16_t>(d);
-        day.JD = DateToJulianDay(day);
+        const TDateTimeRecord day = dayOfRow(d);
         for (const Band& band : bands) {
             const TRiseSet sun = SunRiseSet(day, band.Altitude, observer);
             const bool civil = band.Altitude == -6.0;
@@ -285,9 +291,7 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
     // Moon bars: as high as 75 % of the row at full moon, about a fifth at least when more
     // than 1 % is lit.
     for (int d = 1; d <= N; ++d) {
-        TDateTimeRecord day = date;
-        day.Day = static_cast<std::uint16_t>(d);
-        day.JD = DateToJulianDay(day);
+        const TDateTimeRecord day = dayOfRow(d);
         const TRiseSet moon = MoonRiseSet(day, observer);
         const int p = moon.IlluminatedPercent;
         int T = H - RoundEven(H * 0.75 * p / 100.0);
@@ -319,7 +323,7 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
     for (int n = 1; n <= N; ++n) {
         c.MoveTo(1, Y + n * H);
         c.LineTo(W - 1, Y + n * H);
-        c.TextOut(3, Y + (n - 1) * H, QString::number(n));
+        c.TextOut(3, Y + (n - 1) * H, QString::number(days[static_cast<std::size_t>(n - 1)]));
     }
 
     const int bottom = Y + (N + night) * H;
@@ -358,7 +362,8 @@ void TObservingAid::lblPrintClick() {
         if (!ownPrinter_) ownPrinter_ = std::make_unique<SystemPrintTarget>(this);
         printTarget_ = ownPrinter_.get();
     }
-    PrintChart(main_.SelectedDateTime(), *printTarget_);
+    if (!PrintChart(main_.SelectedDateTime(), *printTarget_))
+        ReportPrintFailure(*printTarget_, QStringLiteral("The lunar visibility chart"), this);
 }
 
 bool TObservingAid::PrintChart(const TDateTimeRecord& date, PrintTarget& target) {

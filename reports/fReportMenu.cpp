@@ -11,7 +11,9 @@ namespace crescendar {
 // ----- popup behaviour ------------------------------------------------------------------
 
 TPopupMenu::TPopupMenu(TMain& main) : main_(main) {
-    // Closing a popup never ends the program.
+    // Closing a popup never ends the program. A popup is no child of the main window (it
+    // would not lose the focus to it), but it goes with it.
+    connect(&main, &QObject::destroyed, this, [this] { delete this; });
 }
 
 void TPopupMenu::FormDeactivate() {

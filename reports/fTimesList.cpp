@@ -116,8 +116,10 @@ int TTimesList::ClampOffset(int offset) const {
 
 void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
     scrollOffset_ = 0;
-    // The rows and the dates written are of the same month: the record's.
-    dayCount_ = DaysInMonth(date.Month, date.Year);
+    // The rows and the dates written are of the same month: the record's, one row for each
+    // of its days (21 in October 1582).
+    const std::vector<std::uint16_t> days = MonthDays(date.Month, date.Year);
+    dayCount_ = static_cast<std::uint8_t>(days.size());
 
     imgData.SetSize(kBitmapWidth, kBitmapHeight);
     Canvas& c = imgData.GetCanvas();
@@ -136,9 +138,9 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
     c.SetBrushStyle(BrushStyle::Clear);
     const Observer observer = main_.GetObserver();
     const std::string& pattern = settings().DateFormat;
-    for (int d = 1; d <= dayCount_; ++d) {
-        const int y = (d - 1) * kRowHeight;
-        const TDateTimeRecord day = DayOf(date, d);
+    for (int row = 0; row < dayCount_; ++row) {
+        const int y = row * kRowHeight;
+        const TDateTimeRecord day = DayOf(date, days[static_cast<std::size_t>(row)]);
 
         c.SetFontColor(Qt::white);
         c.TextOut(kDateX, y, Text(FormatDate(pattern, day)));
@@ -214,7 +216,8 @@ void TTimesList::lblPrintClick() {
         if (!ownPrinter_) ownPrinter_ = std::make_unique<SystemPrintTarget>(this);
         printTarget_ = ownPrinter_.get();
     }
-    PrintTimes(main_.SelectedDateTime(), *printTarget_);
+    if (!PrintTimes(main_.SelectedDateTime(), *printTarget_))
+        ReportPrintFailure(*printTarget_, QStringLiteral("The times table"), this);
 }
 
 bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
@@ -287,8 +290,8 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
                                                          : QColor(220, 220, 220);
     const Observer observer = main_.GetObserver();
     const std::string& pattern = settings().DateFormat;
-    const int days = DaysInMonth(date.Month, date.Year);
-    for (int d = 1; d <= days; ++d) {
+    const std::vector<std::uint16_t> days = MonthDays(date.Month, date.Year);
+    for (int d = 1; d <= static_cast<int>(days.size()); ++d) {
         const QColor fill = d % 2 == 1 ? QColor(Qt::white) : evenFill;
         c.SetPenColor(fill);
         c.SetBrushStyle(BrushStyle::Solid);
@@ -296,7 +299,7 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
         c.Rectangle(2, Hm + R + (d - 1) * Rh + 2, W - 2, Hm + R + d * Rh + 2);
         const int y = Hm + R + (d - 1) * Rh + (Rh - c.TextHeight(QStringLiteral("8"))) / 2;
 
-        TDateTimeRecord day = DayOf(date, d);
+        TDateTimeRecord day = DayOf(date, days[static_cast<std::size_t>(d - 1)]);
         frame.Write(P(30), y, Text(FormatDate(pattern, day)));
 
         TDateTimeRecord midnight = day;

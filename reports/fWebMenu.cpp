@@ -50,7 +50,8 @@ void TWebMenu::EntryMouseMove(std::size_t index) {
 void TWebMenu::EntryClick(std::size_t index) {
     if (index >= kWebLinks.size() || !kWebLinks[index].Url) return;
     close();
-    CurrentShell().OpenUrl(QUrl(QString::fromLatin1(kWebLinks[index].Url)));
+    // The menu is closed: a message about a missing browser appears over the main window.
+    OpenWebPage(QUrl(QString::fromLatin1(kWebLinks[index].Url)), &main_);
 }
 
 } // namespace crescendar

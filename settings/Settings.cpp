@@ -2,18 +2,27 @@
 
 #include "fGlobals.h"
 
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace crescendar {
 
@@ -53,12 +62,6 @@ constexpr std::array<NamedText, 22> kDefaultValues = {{
     {"PrinterType", kDefaultPrinter},
 }};
 
-// Stored "TimeZone" values further than a day from GMT are treated as unreadable: they
-// have no meaning and would overflow the minute offsets derived from them.
-constexpr double kMinTimeZoneValue = -12.0;
-constexpr double kMaxTimeZoneValue = 36.0;
-constexpr double kDefaultTimeZoneValue = 12.0;
-
 QString ToQ(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -77,12 +80,6 @@ std::optional<long long> DecimalInteger(const std::string& text) {
     return n;
 }
 
-// Integers stored in one byte keep their low 8 bits; unreadable text gives the fallback.
-std::uint8_t ByteValue(const std::string& text, std::uint8_t fallback) {
-    const std::optional<long long> n = DecimalInteger(text);
-    return n ? static_cast<std::uint8_t>(static_cast<unsigned long long>(*n)) : fallback;
-}
-
 // "TimeZone" with either "." or "," (or the user's own separator) as decimal separator.
 std::optional<double> TimeZoneValue(const std::string& text) {
     QString t = ToQ(text).trimmed();
@@ -91,9 +88,7 @@ std::optional<double> TimeZoneValue(const std::string& text) {
     t.replace(',', '.');
     bool ok = false;
     const double v = t.toDouble(&ok);
-    if (!ok || !std::isfinite(v) || v < kMinTimeZoneValue || v > kMaxTimeZoneValue) {
-        return std::nullopt;
-    }
+    if (!ok || !std::isfinite(v)) return std::nullopt;
     return v;
 }
 
@@ -117,61 +112,273 @@ bool IsValueName(const std::string& name) {
     return !name.empty() && name.find_first_of("/\\") == std::string::npos;
 }
 
-// QSettings caches parsed files by path and does not parse an unchanged file again, so a
-// second open of a damaged file reports no error and would write over it. Parsing a fresh
-// copy under a new name gives the file's real state.
-bool CopyParsesCleanly(const QString& path) {
-    QFile file(path);
-    if (!file.open(QFile::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError) return false;
+// Files larger than this are not settings files: reading them would only waste memory.
+constexpr std::int64_t kMaxFileBytes = 1024 * 1024;
+constexpr const char* kMaxFileText = "1 MB";
 
-    QTemporaryDir dir;
-    QFile copy(dir.filePath("check.ini"));
-    if (!dir.isValid() || !copy.open(QFile::WriteOnly) || copy.write(bytes) != bytes.size()) {
-        return true; // cannot check; rely on the status of the store itself
-    }
-    copy.close();
-    const QSettings check(copy.fileName(), QSettings::IniFormat);
-    check.allKeys(); // sections are parsed, and their errors found, only when first read
-    return check.status() == QSettings::NoError;
+// What inspecting the file found: whether it exists and, when it cannot be used, why.
+struct FileState {
+    bool Exists = false;
+    std::string Damage;
+};
+
+std::string LineText(int line) {
+    return "line " + std::to_string(line);
 }
 
-// True when the store's file, if there is one, was read and parsed without error.
-bool IsSound(const QSettings& store, const QString& path) {
-    store.allKeys();
-    return store.status() == QSettings::NoError &&
-           (!QFileInfo::exists(path) || CopyParsesCleanly(path));
+// Checks the text of an INI file line by line, as QSettings splits it into logical lines.
+// QSettings lets a quoted stretch or a backslash before the line end carry a value on into
+// the following lines, so that one bad value swallows the keys after it, and writing the
+// file back would lose them. Such a file, and the lines QSettings itself refuses, make the
+// file damaged. Returns why, or "" for a sound file.
+std::string CheckIniText(const QByteArray& data) {
+    const qsizetype n = data.size();
+    qsizetype i = data.startsWith("\xEF\xBB\xBF") ? 3 : 0; // a UTF-8 byte-order mark
+    int line = 1;
+    const auto atLineEnd = [&data, n](qsizetype k) {
+        return k < n && (data[k] == '\n' || data[k] == '\r');
+    };
+    // Steps over one line end ("\n", "\r", "\r\n"), counting it.
+    const auto passLineEnd = [&](qsizetype& k) {
+        if (data[k] == '\r' && k + 1 < n && data[k + 1] == '\n') ++k;
+        ++k;
+        ++line;
+    };
+    while (i < n) {
+        const char first = data[i];
+        if (atLineEnd(i)) {
+            passLineEnd(i);
+            continue;
+        }
+        if (first == ' ' || first == '\t' || first == '\f' || first == '\v') {
+            ++i;
+            continue;
+        }
+        bool inQuotes = false;
+        bool hasEquals = false;
+        bool sectionClosed = false;
+        qsizetype k = i;
+        while (k < n && !atLineEnd(k)) {
+            const char c = data[k];
+            if (c == '\\') {
+                if (atLineEnd(k + 1))
+                    return "the value on " + LineText(line) + " runs on to the next line";
+                k += 2;
+                continue;
+            }
+            if (c == '"') {
+                inQuotes = !inQuotes;
+            } else if (!inQuotes && c == '=') {
+                hasEquals = true;
+            } else if (!inQuotes && c == ']') {
+                sectionClosed = true;
+            } else if (!inQuotes && c == ';') {
+                // The rest of the line is a comment.
+                while (k < n && !atLineEnd(k)) ++k;
+                break;
+            }
+            ++k;
+        }
+        if (inQuotes) return "a quotation mark on " + LineText(line) + " is not closed";
+        if (first == '[') {
+            if (!sectionClosed) return "the group name on " + LineText(line) + " has no closing ]";
+        } else if (first != ';' && !hasEquals) {
+            return LineText(line) + " is not a name=value line";
+        }
+        i = k;
+    }
+    return {};
+}
+
+// Looks at the file without ever blocking: a FIFO opened for reading would wait for a
+// writer, so the file is opened non-blocking and its type and size checked before a byte is
+// read. At most kMaxFileBytes are read.
+FileState InspectFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == ENOENT || err == ENOTDIR) return {};
+        if (err == EISDIR) return {true, "it is a folder, not a regular file"};
+        return {true, std::string("it cannot be read (") + std::strerror(err) + ")"};
+    }
+    const struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return {true, std::string("it cannot be read (") + std::strerror(errno) + ")"};
+    if (S_ISDIR(st.st_mode)) return {true, "it is a folder, not a regular file"};
+    if (!S_ISREG(st.st_mode)) return {true, "it is not a regular file"};
+    const std::string tooLarge = std::string("it is larger than ") + kMaxFileText;
+    if (st.st_size > kMaxFileBytes) return {true, tooLarge};
+
+    // One byte more than the file had, to see it if it has grown past the bound since.
+    QByteArray data(static_cast<qsizetype>(std::min<std::int64_t>(st.st_size, kMaxFileBytes)) + 1,
+                    Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < data.size()) {
+        const ssize_t r =
+            ::read(fd, data.data() + got, static_cast<std::size_t>(data.size() - got));
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) return {true, std::string("it cannot be read (") + std::strerror(errno) + ")"};
+        if (r == 0) break;
+        got += r;
+    }
+    if (got > kMaxFileBytes) return {true, tooLarge}; // it grew since it was measured
+    data.truncate(got);
+    return {true, CheckIniText(data)};
+}
+
+// Why QSettings could not read a file that passed InspectFile, or "". (The format has been
+// checked there; QSettings also reports a format error for a file that begins with a
+// byte-order mark, which it reads correctly.)
+std::string ReadError(const QSettings& store) {
+    store.allKeys(); // sections are parsed, and their errors found, only when first read
+    return store.status() == QSettings::AccessError ? "it cannot be read" : "";
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// A text fit for a one-line message: control characters shown as "?".
+std::string OneLine(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) out += (c < 0x20 || c == 0x7F) ? '?' : static_cast<char>(c);
+    return out;
+}
+
+// A stored value as a message shows it: on one line, at most 24 characters.
+std::string Shown(const std::string& text) {
+    const std::string out = OneLine(text);
+    return TextLength(out) > 24 ? CutText(out, 23) + "\xE2\x80\xA6" : out;
+}
+
+// Reads the values of the open group, checking each against its range; a value that is not
+// used is replaced by its default and noted in `rejected`.
+class FieldReader {
+  public:
+    FieldReader(const QSettings& store, std::vector<std::string>& rejected)
+        : store_(store), rejected_(rejected) {}
+
+    std::string Text(const char* name) const { return TextOf(store_.value(name)); }
+    bool Flag(const char* name) const { return Text(name) == "True"; }
+
+    void Reject(const std::string& name, const std::string& text, const std::string& why) {
+        rejected_.push_back(text.empty() ? name + " (" + why + ")"
+                                         : name + " " + Quoted(Shown(text)) + " (" + why + ")");
+    }
+
+    // A whole number from 0 to max; missing, unreadable or out-of-range text gives the
+    // default. A missing value is not reported: the user set nothing that is now ignored.
+    long long Number(const char* name, long long max, long long fallback) {
+        const std::string text = Text(name);
+        const std::optional<long long> n = DecimalInteger(text);
+        if (!n) {
+            if (!IsBlank(text)) Reject(name, text, "not a whole number");
+            return fallback;
+        }
+        if (*n < 0 || *n > max) {
+            Reject(name, text, "not from 0 to " + std::to_string(max));
+            return fallback;
+        }
+        return *n;
+    }
+
+    // A coordinate part, as typed: digits only (empty counts as 0), at most max.
+    std::string Coordinate(const char* name, std::size_t length, int max, const char* fallback) {
+        const std::string text = Text(name);
+        const std::string kept = CutText(text, length);
+        const QString digits = ToQ(kept).trimmed();
+        static const QRegularExpression onlyDigits(QStringLiteral("^[0-9]*$"));
+        if (!onlyDigits.match(digits).hasMatch()) {
+            Reject(name, text, "not a whole number");
+            return fallback;
+        }
+        if (digits.toInt() > max) {
+            Reject(name, text, "more than " + std::to_string(max));
+            return fallback;
+        }
+        return kept;
+    }
+
+    // A word of two; empty text is kept (it means the first of the two).
+    std::string Word(const char* name, const char* first, const char* second) {
+        const std::string text = Text(name);
+        const std::string kept = CutText(text, 5);
+        if (kept.empty() || kept == first || kept == second) return kept;
+        Reject(name, text, std::string("neither ") + first + " nor " + second);
+        return first;
+    }
+
+  private:
+    const QSettings& store_;
+    std::vector<std::string>& rejected_;
+};
+
+// Seconds of arc of a coordinate held as texts (each part already checked).
+long long ArcSeconds(const std::string& deg, const std::string& min, const std::string& sec) {
+    return DecimalInteger(deg).value_or(0) * 3600 + DecimalInteger(min).value_or(0) * 60 +
+           DecimalInteger(sec).value_or(0);
 }
 
 // Reads every value of the open group into a record; a blank printer reads as "Laser".
-TSettings ReadFields(const QSettings& store) {
-    const auto text = [&store](const char* name) { return TextOf(store.value(name)); };
-    const auto flag = [&text](const char* name) { return text(name) == "True"; };
+TSettings ReadFields(const QSettings& store, std::vector<std::string>& rejected) {
+    FieldReader r(store, rejected);
+    const TSettings d = DefaultSettings();
 
     TSettings s;
-    s.Version = CutText(text("Version"), 6);
-    s.LatDeg = CutText(text("LatDeg"), 3);
-    s.LatMin = CutText(text("LatMin"), 2);
-    s.LatSec = CutText(text("LatSec"), 2);
-    s.LatDir = CutText(text("LatDir"), 5);
-    s.LongDeg = CutText(text("LongDeg"), 3);
-    s.LongMin = CutText(text("LongMin"), 2);
-    s.LongSec = CutText(text("LongSec"), 2);
-    s.LongDir = CutText(text("LongDir"), 5);
-    s.Location = CutText(text("Location"), 64);
-    s.DayOrder = ByteValue(text("DayOrder"), 0);
-    s.DateLayoutIdx = ByteValue(text("DateLayoutIdx"), 0);
-    s.DateFormat = CutText(text("DateFormat"), 12);
-    s.DaylightSavings = flag("DaylightSavings");
-    s.TimeZoneIdx =
-        std::trunc(TimeZoneValue(text("TimeZone")).value_or(kDefaultTimeZoneValue) * 2) + 0.0;
-    s.PhaseDensity = ByteValue(text("PhaseDensity"), 75);
-    s.PrintDailyPhases = flag("PrintDailyPhases");
-    s.PrintMajorPhases = flag("PrintMajorPhases");
-    s.PrintLunarTimes = flag("PrintLunarTimes");
-    s.PrintSunTimes = flag("PrintSunTimes");
-    s.PrinterType = CutText(text("PrinterType"), 15);
+    s.Version = CutText(r.Text("Version"), 6);
+    // Degrees, minutes and seconds of one coordinate; a whole angle beyond maxDegrees falls
+    // back to the default as a whole.
+    const auto angle = [&](const std::string& axis, int maxDegrees, const char* zero,
+                           std::string TSettings::*deg, std::string TSettings::*min,
+                           std::string TSettings::*sec) {
+        s.*deg = r.Coordinate((axis + "Deg").c_str(), 3, maxDegrees, zero);
+        s.*min = r.Coordinate((axis + "Min").c_str(), 2, 59, "00");
+        s.*sec = r.Coordinate((axis + "Sec").c_str(), 2, 59, "00");
+        if (ArcSeconds(s.*deg, s.*min, s.*sec) > maxDegrees * 3600) {
+            r.Reject(axis + "Deg, " + axis + "Min, " + axis + "Sec",
+                     s.*deg + " " + s.*min + " " + s.*sec,
+                     "more than " + std::to_string(maxDegrees) + " degrees");
+            s.*deg = d.*deg;
+            s.*min = d.*min;
+            s.*sec = d.*sec;
+        }
+    };
+    angle("Lat", 90, "00", &TSettings::LatDeg, &TSettings::LatMin, &TSettings::LatSec);
+    s.LatDir = r.Word("LatDir", "North", "South");
+    angle("Long", 180, "000", &TSettings::LongDeg, &TSettings::LongMin, &TSettings::LongSec);
+    s.LongDir = r.Word("LongDir", "West", "East");
+    s.Location = CutText(r.Text("Location"), 64);
+    s.DayOrder = static_cast<std::uint8_t>(r.Number("DayOrder", 6, d.DayOrder));
+    s.DateLayoutIdx = static_cast<std::uint8_t>(r.Number("DateLayoutIdx", 1, d.DateLayoutIdx));
+    const std::string pattern = r.Text("DateFormat");
+    s.DateFormat = CutText(pattern, 12);
+    if (!IsDatePattern(s.DateFormat)) {
+        if (!IsBlank(pattern))
+            r.Reject("DateFormat", pattern, "not a date with a day, a month and a year");
+        s.DateFormat = d.DateFormat;
+    }
+    s.DaylightSavings = r.Flag("DaylightSavings");
+    const std::string zone = r.Text("TimeZone");
+    s.TimeZoneIdx = d.TimeZoneIdx;
+    if (const std::optional<double> v = TimeZoneValue(zone); !v) {
+        if (!IsBlank(zone)) r.Reject("TimeZone", zone, "not a number");
+    } else if (const double idx = std::trunc(*v * 2) + 0.0; idx < 0 || idx > 48) {
+        r.Reject("TimeZone", zone, "not from 0 to 24");
+    } else {
+        s.TimeZoneIdx = idx;
+    }
+    s.PhaseDensity = static_cast<std::uint8_t>(r.Number("PhaseDensity", 100, d.PhaseDensity));
+    s.PrintDailyPhases = r.Flag("PrintDailyPhases");
+    s.PrintMajorPhases = r.Flag("PrintMajorPhases");
+    s.PrintLunarTimes = r.Flag("PrintLunarTimes");
+    s.PrintSunTimes = r.Flag("PrintSunTimes");
+    s.PrinterType = CutText(r.Text("PrinterType"), 15);
     if (IsBlank(s.PrinterType)) s.PrinterType = kDefaultPrinter;
     return s;
 }
@@ -258,9 +465,33 @@ std::string TimeZoneText(double timeZoneIdx, const std::string& decimalSeparator
     return text;
 }
 
+std::string SettingsReport::Text() const {
+    std::string text;
+    const std::string file = "settings file " + Quoted(OneLine(Path));
+    if (!Damage.empty()) {
+        text = "The " + file + " could not be used: " + OneLine(Damage) +
+               ". Crescendar runs on the default settings and leaves that file as it is.";
+    }
+    if (!Rejected.empty()) {
+        std::string list;
+        for (const std::string& r : Rejected) list += (list.empty() ? "" : "; ") + OneLine(r);
+        if (!text.empty()) text += " ";
+        text += "Some values in the " + file +
+                " are not used, and their defaults apply instead: " + list + ".";
+    }
+    if (WriteFailed) {
+        if (!text.empty()) text += " ";
+        text += "The " + file +
+                " could not be written, so changes made now will be lost when Crescendar closes.";
+    }
+    return text;
+}
+
+// Where QSettings keeps the user's INI file, found without opening it: a QSettings object
+// reads its file as it is made, which blocks on a FIFO.
 SettingsStore::SettingsStore()
-    : path_(QSettings(QSettings::IniFormat, QSettings::UserScope, "Crescendar", "Crescendar")
-                .fileName()
+    : path_(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                .filePath(QStringLiteral("Crescendar/Crescendar.ini"))
                 .toStdString()) {}
 
 SettingsStore::SettingsStore(std::string iniPath) : path_(std::move(iniPath)) {}
@@ -269,18 +500,28 @@ TSettings SettingsStore::Load() {
     firstRun_ = false;
     damaged_ = false;
     writeFailed_ = false;
+    report_ = SettingsReport{};
+    report_.Path = path_;
 
     const QString path = ToQ(path_);
-    QSettings store(path, QSettings::IniFormat);
-    if (!IsSound(store, path)) {
-        // The file exists but could not be read or parsed. Leave it alone: nothing is set,
-        // so QSettings has nothing to write back.
+    // Nothing is set on a damaged file, so QSettings has nothing to write back.
+    const FileState file = InspectFile(path);
+    if (!file.Damage.empty()) {
         damaged_ = true;
+        report_.Damage = file.Damage;
+        return DefaultSettings();
+    }
+    QSettings store(path, QSettings::IniFormat);
+    if (const std::string error = file.Exists ? ReadError(store) : ""; !error.empty()) {
+        damaged_ = true;
+        report_.Damage = error;
         return DefaultSettings();
     }
 
+    bool changed = false;
     if (!store.childGroups().contains(kGroup)) {
         firstRun_ = true;
+        changed = true;
         store.beginGroup(kGroup);
         for (const NamedText& v : kDefaultValues) store.setValue(v.Name, QString(v.Text));
         store.endGroup();
@@ -288,50 +529,90 @@ TSettings SettingsStore::Load() {
 
     store.beginGroup(kGroup);
     const bool printerMissing = IsBlank(TextOf(store.value("PrinterType")));
-    TSettings s = ReadFields(store);
-    if (printerMissing) store.setValue("PrinterType", QString(kDefaultPrinter));
-
-    store.setValue("Version", QString(kVersion));
+    TSettings s = ReadFields(store, report_.Rejected);
+    if (printerMissing) {
+        store.setValue("PrinterType", QString(kDefaultPrinter));
+        changed = true;
+    }
+    if (TextOf(store.value("Version")) != kVersion) {
+        store.setValue("Version", QString(kVersion));
+        changed = true;
+    }
     s.Version = kVersion;
     store.endGroup();
 
-    // A store that cannot be written keeps the values in memory; the caller is told.
-    store.sync();
-    writeFailed_ = store.status() != QSettings::NoError;
+    // Written only when a value changed; a store that cannot be written keeps the values in
+    // memory, and the report says so.
+    if (changed) {
+        store.sync();
+        writeFailed_ = store.status() != QSettings::NoError;
+    }
+    report_.WriteFailed = writeFailed_;
     return s;
 }
 
 bool SettingsStore::WriteValues(const std::vector<std::pair<std::string, std::string>>& values) {
+    writeFailed_ = false;
+    writeError_.clear();
+    const auto fail = [this](const std::string& why) {
+        writeFailed_ = true;
+        writeError_ = "the settings file " + Quoted(path_) + " " + why;
+        return false;
+    };
     for (const auto& [name, text] : values)
-        if (!IsValueName(name)) return false;
+        if (!IsValueName(name)) return fail("cannot hold a value named " + Quoted(Shown(name)));
 
     // Never create the file or its folder: only an existing key is written.
     const QString path = ToQ(path_);
-    if (!QFileInfo::exists(path)) return false;
+    const FileState file = InspectFile(path);
+    if (!file.Exists) return fail("no longer exists");
+    if (!file.Damage.empty()) return fail("is damaged: " + file.Damage);
     QSettings store(path, QSettings::IniFormat);
-    if (!IsSound(store, path) || !store.childGroups().contains(kGroup)) return false;
+    if (const std::string error = ReadError(store); !error.empty())
+        return fail("is damaged: " + error);
+    if (!store.childGroups().contains(kGroup)) return fail("holds no Crescendar settings");
+    // Values set on a store that cannot take them would linger in QSettings' cache.
+    if (!store.isWritable()) return fail("cannot be written to");
 
     store.beginGroup(kGroup);
     for (const auto& [name, text] : values) store.setValue(ToQ(name), ToQ(text));
     store.endGroup();
     store.sync();
-    return store.status() == QSettings::NoError;
+    if (store.status() != QSettings::NoError) return fail("could not be written");
+    return true;
 }
 
-TSettings SettingsStore::Peek() const {
+TSettings SettingsStore::Peek(SettingsReport* report) const {
+    SettingsReport found;
+    found.Path = path_;
+    const auto done = [&](const TSettings& s) {
+        if (report) *report = found;
+        return s;
+    };
     const QString path = ToQ(path_);
-    if (!QFileInfo::exists(path)) return DefaultSettings();
+    const FileState file = InspectFile(path);
+    if (!file.Exists) return done(DefaultSettings());
+    if (!file.Damage.empty()) {
+        found.Damage = file.Damage;
+        return done(DefaultSettings());
+    }
     QSettings store(path, QSettings::IniFormat);
-    if (!IsSound(store, path) || !store.childGroups().contains(kGroup)) return DefaultSettings();
+    if (const std::string error = ReadError(store); !error.empty()) {
+        found.Damage = error;
+        return done(DefaultSettings());
+    }
+    if (!store.childGroups().contains(kGroup)) return done(DefaultSettings());
     store.beginGroup(kGroup);
-    return ReadFields(store);
+    return done(ReadFields(store, found.Rejected));
 }
 
 std::string SettingsStore::ReadValue(const std::string& name) const {
     const QString path = ToQ(path_);
-    if (!IsValueName(name) || !QFileInfo::exists(path)) return {};
+    if (!IsValueName(name)) return {};
+    const FileState file = InspectFile(path);
+    if (!file.Exists || !file.Damage.empty()) return {};
     QSettings store(path, QSettings::IniFormat);
-    if (!IsSound(store, path)) return {};
+    if (!ReadError(store).empty()) return {};
     store.beginGroup(kGroup);
     return TextOf(store.value(ToQ(name)));
 }

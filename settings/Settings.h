@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Records.h"
+#include "fGlobals.h"
 
 #include <cstdint>
 #include <string>
@@ -42,11 +43,23 @@ TSettings& settings();
 TSettings DefaultSettings();
 
 // Derived quantities.
-int ZoneOffset(const TSettings& s);     // minutes
-int DaylightOffset(const TSettings& s); // minutes
+int ZoneOffset(const TSettings& s);           // minutes
+int DaylightOffset(const TSettings& s);       // minutes
 double ObserverLongitude(const TSettings& s); // radians, west positive
 double ObserverLatitude(const TSettings& s);  // radians, north positive
 Observer MakeObserver(const TSettings& s);
+
+// What a read of the store found that the user should be told about.
+struct SettingsReport {
+    std::string Path;                  // the settings file
+    std::string Damage;                // why the file was not used at all; "" when it was
+    std::vector<std::string> Rejected; // values not used, each as: name "text" (why)
+    bool WriteFailed = false;          // the start-up write did not reach the file
+
+    bool Empty() const { return Damage.empty() && Rejected.empty() && !WriteFailed; }
+    // The report in plain words, on one line; "" when there is nothing to tell.
+    std::string Text() const;
+};
 
 // Text forms of stored values.
 std::string BoolText(bool b); // "True" / "False"
@@ -64,16 +77,22 @@ class SettingsStore {
     const std::string& Path() const { return path_; }
 
     // Start-up load: creates the key with the defaults on a first run, reads every value,
-    // repairs "PrinterType", rewrites "Version". Never overwrites a file that exists but
-    // cannot be read or parsed; then the defaults are returned and nothing is written.
+    // repairs "PrinterType", updates "Version"; the file is written only when one of these
+    // changes it. A file that is not a regular file, is larger than 1 MB, cannot be read or
+    // parsed, or holds a value running on over several lines is damaged: it is never
+    // written, and the defaults are returned. A value out of its range is not used: its
+    // default takes its place in the record, and the file keeps it. LastReport() says what
+    // happened.
     TSettings Load();
 
-    // The saved settings, read without writing anything: the defaults when there is no key
-    // or the file cannot be read.
-    TSettings Peek() const;
+    // The saved settings, read without writing anything, checked as Load checks them: the
+    // defaults when there is no key or the file is damaged. The report, when asked for,
+    // says what was wrong (nothing when there is no file).
+    TSettings Peek(SettingsReport* report = nullptr) const;
 
     // Opens the existing key (never creates it) and writes the values in the given order.
-    // Returns false when the key does not exist or the store cannot be written.
+    // Returns false, with LastWriteError() saying why, when the file or its key does not
+    // exist, the file is damaged, or it cannot be written.
     bool WriteValues(const std::vector<std::pair<std::string, std::string>>& values);
 
     // Text of one value of the existing key ("" when missing).
@@ -82,13 +101,19 @@ class SettingsStore {
     // What the last Load found.
     bool LastLoadWasFirstRun() const { return firstRun_; }
     bool LastLoadFileDamaged() const { return damaged_; }
+    // Whether the last Load or WriteValues failed to write.
     bool LastWriteFailed() const { return writeFailed_; }
+    // Why the last WriteValues failed, in plain words naming the file; "" after success.
+    const std::string& LastWriteError() const { return writeError_; }
+    const SettingsReport& LastReport() const { return report_; }
 
   private:
     std::string path_;
     bool firstRun_ = false;
     bool damaged_ = false;
     bool writeFailed_ = false;
+    std::string writeError_;
+    SettingsReport report_;
 };
 
 } // namespace crescendar

@@ -374,6 +374,7 @@ void TConfiguration::FormShow() {
     for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbTimeZone})
         list->setStyleSheet(QString::fromLatin1(kListStyle));
 
+    toldNotSaved_ = false;
     // Filled now as well as on activation: a window manager may never activate the window.
     FormActivate();
     txtLatDeg->setFocus(Qt::OtherFocusReason);
@@ -392,13 +393,7 @@ void TConfiguration::FormActivate() {
     pEWDirection->setText(QString::fromStdString(s.LongDir));
 
     cmbDayOrder->setCurrentIndex(s.DayOrder < cmbDayOrder->count() ? s.DayOrder : -1);
-    cmbDateFormat->setCurrentIndex(s.DateLayoutIdx < cmbDateFormat->count() ? s.DateLayoutIdx : -1);
-    // A pattern of the user's own, not in the list, is shown as it is, so that saving again
-    // keeps it.
-    const QString pattern = QString::fromStdString(s.DateFormat);
-    if (!pattern.trimmed().isEmpty() &&
-        pattern.compare(cmbDateFormat->currentText(), Qt::CaseInsensitive) != 0)
-        cmbDateFormat->setEditText(pattern);
+    ShowDatePattern();
     chkDaylightSavings->setChecked(s.DaylightSavings);
     const int zone = static_cast<int>(s.TimeZoneIdx);
     cmbTimeZone->setCurrentIndex(zone >= 0 && zone < cmbTimeZone->count() ? zone : -1);
@@ -412,6 +407,17 @@ void TConfiguration::FormActivate() {
         imgLaser->SetPicture(imgRBSet);
     else
         imgColourInkjet->SetPicture(imgRBSet);
+}
+
+void TConfiguration::ShowDatePattern() {
+    const TSettings& s = settings();
+    cmbDateFormat->setCurrentIndex(s.DateLayoutIdx < cmbDateFormat->count() ? s.DateLayoutIdx : -1);
+    // A pattern of the user's own, not in the list, is shown as it is, so that saving again
+    // keeps it.
+    const QString pattern = QString::fromStdString(s.DateFormat);
+    if (!pattern.trimmed().isEmpty() &&
+        pattern.compare(cmbDateFormat->currentText(), Qt::CaseInsensitive) != 0)
+        cmbDateFormat->setEditText(pattern);
 }
 
 // ----- hemisphere and side ----------------------------------------------------------------
@@ -533,6 +539,21 @@ void TConfiguration::lblExitClick() {
         return;
     }
 
+    // A pattern typed into the date list must make a date; otherwise the previous one stays.
+    const QString typedPattern = cmbDateFormat->currentText().trimmed();
+    if (!typedPattern.isEmpty() && !IsDatePattern(Cut(cmbDateFormat->currentText(), 12))) {
+        const QString shown =
+            typedPattern.size() > 24 ? typedPattern.left(23) + QChar(0x2026) : typedPattern;
+        ShowMessage(QStringLiteral("\u201C%1\u201D is not a date pattern: it needs a day (dd), a "
+                                   "month (mm) and a year (yyyy), as in dd/mm/yyyy. The "
+                                   "pattern %2 is kept.")
+                        .arg(shown, QString::fromStdString(settings().DateFormat)),
+                    this);
+        ShowDatePattern();
+        cmbDateFormat->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
     TSettings& s = settings();
     s.LatDeg = Cut(txtLatDeg->text(), 3);
     s.LatMin = Cut(txtLatMin->text(), 2);
@@ -562,9 +583,10 @@ void TConfiguration::lblExitClick() {
     s.DaylightSavings = chkDaylightSavings->isChecked();
     s.PrinterType = CutText(printerWord_, 15);
 
-    // Only an existing key is written; when there is none the settings change in memory.
+    // Only an existing key is written. When the values cannot be written they hold in memory
+    // only, and the user is told so before the window closes: a second exit closes it.
     SettingsStore store = settingsPath_.empty() ? SettingsStore() : SettingsStore(settingsPath_);
-    store.WriteValues({
+    const bool saved = store.WriteValues({
         {"LatDeg", s.LatDeg},
         {"LatMin", s.LatMin},
         {"LatSec", s.LatSec},
@@ -581,6 +603,15 @@ void TConfiguration::lblExitClick() {
         {"DaylightSavings", BoolText(s.DaylightSavings)},
         {"PrinterType", s.PrinterType},
     });
+    if (!saved && !toldNotSaved_) {
+        toldNotSaved_ = true;
+        ShowMessage(QStringLiteral("Your settings could not be saved: %1. They apply only until "
+                                   "Crescendar is closed. Click the exit again to close this "
+                                   "window without saving them.")
+                        .arg(QString::fromStdString(store.LastWriteError())),
+                    this);
+        return;
+    }
     close();
 }
 

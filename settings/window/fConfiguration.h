@@ -96,8 +96,10 @@ class TConfiguration : public SkinWindow {
     void lblBWInkjetClick();
     void imgColourInkjetClick();
     void lblColourPrinterClick();
-    // Saves and closes; a coordinate out of range is refused with a message and the window
-    // stays open with nothing changed.
+    // Saves and closes. A coordinate out of range, or a typed date pattern without a day, a
+    // month and a year, is refused with a message and the window stays open with nothing
+    // changed. When the settings cannot be written they change in memory only, a message
+    // says so and the window stays open; a second exit then closes it.
     void lblExitClick();
 
     // The printer word that the exit stores as PrinterType.
@@ -154,10 +156,13 @@ class TConfiguration : public SkinWindow {
     void FillCoordinates();
     // A message for the first coordinate out of range (and the edit to correct), or none.
     QString CheckCoordinates(QLineEdit** offending) const;
+    // Shows the date pattern of the settings in the date list.
+    void ShowDatePattern();
 
     QPointer<TMain> main_;
     std::string settingsPath_;
-    std::string printerWord_; // at most 15 characters
+    std::string printerWord_;   // at most 15 characters
+    bool toldNotSaved_ = false; // the user has been told that the settings were not saved
 };
 
 // The 49 entries of the time-zone list: "GMT - 12:00" ... "GMT" ... "GMT + 12:00".

@@ -1,7 +1,9 @@
 // Runs crescendar-cli as a user would, with a private configuration folder.
 #include <gtest/gtest.h>
 
+#include "CliRun.h"
 #include <QCoreApplication>
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,28 +13,11 @@
 
 namespace {
 
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
-};
-
 class Cli : public ::testing::Test {
   protected:
     QTemporaryDir home;
 
-    CliRun run(const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", home.path());
-        env.insert("HOME", home.path());
-        p.setProcessEnvironment(env);
-        p.start(CRESCENDAR_CLI_PATH, args);
-        EXPECT_TRUE(p.waitForFinished(30000));
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
+    CliRun run(const QStringList& args) { return RunCli(args, home.path()); }
 };
 
 TEST_F(Cli, MoonJsonMatchesTheWorkedExample) {

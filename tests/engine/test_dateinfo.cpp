@@ -57,7 +57,57 @@ TEST(DateInfo, DayNumbersAndChristmas) {
     EXPECT_EQ(Info(1029, 1, 1, 0, 0, 39).DaysTillXmas, 358);
     EXPECT_EQ(Info(2024, 12, 31).DayNumber, 366);
     EXPECT_EQ(Info(1582, 12, 31).DayNumber, 355);
-    EXPECT_EQ(Info(1582, 10, 10).JulianDayText, "2299165.5"); // a skipped date, read as Julian
+    // A day that the reform dropped is no date: it is brought to 15 October.
+    EXPECT_EQ(Info(1582, 10, 10).JulianDayText, "2299160.5");
+    EXPECT_EQ(Info(1582, 10, 10).DateText, "15 October 1582");
     EXPECT_EQ(Info(2000, 1, 1, 13).JulianDayText, "2451545.04166667");
     EXPECT_EQ(Info(2023, 2, 31).DayNumber, 59); // out-of-range fields are clamped
+}
+
+// October 1582 and February 1500 in the program's own calendar: Julian weekdays, 29 days in
+// February 1500, and 4 October (a Thursday) followed by 15 October (a Friday) in one week.
+TEST(DateInfo, DatesAroundTheCalendarReform) {
+    const TDateInfo thursday = Info(1582, 10, 4);
+    EXPECT_EQ(thursday.Weekday, 4);
+    EXPECT_EQ(thursday.DayNumber, 277);
+    EXPECT_EQ(thursday.WeekText, "40  (1582-W40-4)");
+    const TDateInfo friday = Info(1582, 10, 15);
+    EXPECT_EQ(friday.Weekday, 5);
+    EXPECT_EQ(friday.DayNumber, 278);
+    EXPECT_EQ(friday.WeekText, "40  (1582-W40-5)");
+    EXPECT_EQ(Info(1582, 10, 18).WeekText, "41  (1582-W41-1)");
+    EXPECT_EQ(Info(1582, 10, 15).DaysTillXmas, 71);
+
+    const TDateInfo leapDay = Info(1500, 2, 29);
+    EXPECT_EQ(leapDay.DateText, "29 February 1500");
+    EXPECT_EQ(leapDay.DayNumber, 60);
+    EXPECT_EQ(leapDay.Weekday, 6); // Saturday
+    EXPECT_EQ(Info(1500, 3, 1).DayNumber, 61);
+    EXPECT_EQ(Info(1500, 12, 31).DayNumber, 366);
+    EXPECT_EQ(Info(1500, 2, 30).DateText, "29 February 1500"); // brought into the month
+}
+
+// The same day-by-day rules as over the Gregorian cycle, through Julian years, the reform and
+// the first Gregorian years.
+TEST(DateInfo, WeeksAndDayNumbersRunOnThroughTheReform) {
+    TDateInfo last = Info(1499, 12, 31);
+    for (double jd = MakeDate(1500, 1, 1).JD; jd < MakeDate(1700, 1, 1).JD; jd += 1) {
+        const TDateInfo i = DateInfo(JulianDayToDate(jd));
+        ASSERT_EQ(i.Weekday, last.Weekday % 7 + 1) << jd;
+        const bool newYear = i.Weekday == 1 && i.Week == 1;
+        ASSERT_EQ(i.Week, newYear ? 1 : i.Weekday == 1 ? last.Week + 1 : last.Week) << jd;
+        ASSERT_EQ(i.WeekYear, newYear ? last.WeekYear + 1 : last.WeekYear) << jd;
+        if (newYear) {
+            // 1582 has 355 days and so 51 weeks.
+            ASSERT_GE(last.Week, last.WeekYear == 1582 ? 51 : 52) << jd;
+        }
+        const bool januaryFirst = i.Date.Month == 1 && i.Date.Day == 1;
+        ASSERT_EQ(i.DayNumber, januaryFirst ? 1 : last.DayNumber + 1) << jd;
+        if (januaryFirst) {
+            const int year = last.Date.Year;
+            const int length = year == 1582 ? 355 : DaysInMonth(2, year) == 29 ? 366 : 365;
+            ASSERT_EQ(last.DayNumber, length) << jd;
+        }
+        last = i;
+    }
 }

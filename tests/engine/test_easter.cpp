@@ -35,3 +35,33 @@ TEST(Easter, EveryGregorianYearIsASundayFrom22MarchTo25April) {
         ASSERT_EQ(e.Day, l + 28 - 31 * (month / 4)) << y;
     }
 }
+
+// Up to 1582 Easter follows the Julian computus, on dates of the Julian calendar.
+TEST(Easter, JulianYearsUseTheJulianComputus) {
+    EXPECT_EQ(Sunday(1500), "19 April 1500");
+    EXPECT_EQ(Sunday(1582), "15 April 1582");
+    EXPECT_EQ(Sunday(1583), "10 April 1583");
+    EXPECT_EQ(Sunday(1000), "31 March 1000");
+    for (int y = 1; y <= 1582; ++y) {
+        const TDateTimeRecord e = EasterSunday(static_cast<std::uint16_t>(y));
+        const int dayOfSpring = e.Month == 3 ? e.Day : 31 + e.Day;
+        ASSERT_GE(dayOfSpring, 22) << y;
+        ASSERT_LE(dayOfSpring, 31 + 25) << y;
+        ASSERT_TRUE(IsJulianCalendarDate(y, e.Month, e.Day)) << y;
+    }
+    // The Julian dates repeat every 532 years.
+    for (int y = 1; y + 532 <= 1582; ++y) {
+        const TDateTimeRecord a = EasterSunday(static_cast<std::uint16_t>(y));
+        const TDateTimeRecord b = EasterSunday(static_cast<std::uint16_t>(y + 532));
+        ASSERT_EQ(a.Month, b.Month) << y;
+        ASSERT_EQ(a.Day, b.Day) << y;
+    }
+}
+
+TEST(Easter, IsASundayOfTheProgramsCalendarInEveryYear) {
+    for (int y = 1; y <= 9999; ++y) {
+        const TDateTimeRecord e = EasterSunday(static_cast<std::uint16_t>(y));
+        ASSERT_TRUE(IsCalendarDate(y, e.Month, e.Day)) << y;
+        ASSERT_EQ(DayOfWeek(y, e.Month, e.Day), 0) << y;
+    }
+}

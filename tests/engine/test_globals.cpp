@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 using namespace crescendar;
 
@@ -98,6 +100,74 @@ TEST(GlobalsCalendar, DaysInMonthAndDeltaT) {
     EXPECT_TRUE(IsJulianCalendarDate(1582, 10, 14));
     EXPECT_FALSE(IsJulianCalendarDate(1582, 10, 15));
     EXPECT_TRUE(IsJulianCalendarDate(1581, 12, 31));
+}
+
+// Up to 1582 every fourth year is a leap year; October 1582 runs 1..4, 15..31.
+TEST(GlobalsCalendar, JulianLeapYearsAndTheReformGap) {
+    EXPECT_EQ(DaysInMonth(2, 1500), 29);
+    EXPECT_EQ(DaysInMonth(2, 1300), 29);
+    EXPECT_EQ(DaysInMonth(2, 4), 29);
+    EXPECT_EQ(DaysInMonth(2, 1582), 28);
+    EXPECT_EQ(DaysInMonth(2, 1600), 29);
+    EXPECT_EQ(DaysInMonth(2, 1700), 28);
+    EXPECT_EQ(DaysInMonth(10, 1582), 31);
+
+    EXPECT_TRUE(IsCalendarDate(1500, 2, 29));
+    EXPECT_FALSE(IsCalendarDate(1500, 2, 30));
+    EXPECT_FALSE(IsCalendarDate(1700, 2, 29));
+    EXPECT_TRUE(IsCalendarDate(1582, 10, 4));
+    for (int d = 5; d <= 14; ++d) EXPECT_FALSE(IsCalendarDate(1582, 10, d)) << d;
+    EXPECT_TRUE(IsCalendarDate(1582, 10, 15));
+    EXPECT_TRUE(IsCalendarDate(1582, 10, 31));
+    EXPECT_TRUE(IsCalendarDate(1583, 10, 10));
+    EXPECT_FALSE(IsCalendarDate(0, 1, 1));
+    EXPECT_FALSE(IsCalendarDate(10000, 1, 1));
+    EXPECT_FALSE(IsCalendarDate(2024, 13, 1));
+    EXPECT_FALSE(IsCalendarDate(2024, 1, 0));
+
+    const std::vector<std::uint16_t> october = MonthDays(10, 1582);
+    ASSERT_EQ(october.size(), 21u);
+    EXPECT_EQ(october[3], 4);
+    EXPECT_EQ(october[4], 15);
+    EXPECT_EQ(october.back(), 31);
+    EXPECT_EQ(MonthDays(2, 1500).size(), 29u);
+    EXPECT_EQ(MonthDays(10, 1583).size(), 31u);
+    EXPECT_TRUE(MonthDays(13, 2024).empty());
+
+    EXPECT_EQ(CalendarDay(10, 1582, 10), 15);
+    EXPECT_EQ(CalendarDay(10, 1582, 4), 4);
+    EXPECT_EQ(CalendarDay(2, 1500, 31), 29);
+    EXPECT_EQ(CalendarDay(2, 1700, 29), 28);
+    EXPECT_EQ(CalendarDay(4, 2023, 0), 1);
+
+    EXPECT_EQ(DayOfWeek(1582, 10, 4), 4);  // Thursday
+    EXPECT_EQ(DayOfWeek(1582, 10, 15), 5); // Friday
+    EXPECT_EQ(DayOfWeek(2000, 1, 1), 6);   // Saturday
+    EXPECT_EQ(DayOfWeekOfJulianDay(2451545.0), 6);
+    EXPECT_EQ(DayOfWeekOfJulianDay(2451544.5), 6);
+    EXPECT_EQ(DayOfWeekOfJulianDay(2451544.49), 5);
+}
+
+// Walking the dates of the calendar month by month must give one Julian Day after the other,
+// and every Julian Day must convert back to its date: a wrong leap day or a day of the gap
+// breaks the chain.
+TEST(GlobalsCalendar, TheDatesOfEveryMonthFollowOneAnotherUpTo1700) {
+    double expected = DateToJulianDay(MakeDate(1, 1, 1));
+    for (int y = 1; y <= 1700; ++y) {
+        for (int m = 1; m <= 12; ++m) {
+            for (const std::uint16_t d :
+                 MonthDays(static_cast<std::uint16_t>(m), static_cast<std::uint16_t>(y))) {
+                ASSERT_TRUE(IsCalendarDate(y, m, d));
+                const double jd = DateToJulianDay(MakeDate(y, m, d));
+                ASSERT_EQ(jd, expected) << y << "-" << m << "-" << d;
+                const TDateTimeRecord back = JulianDayToDate(jd);
+                ASSERT_EQ(back.Year, y);
+                ASSERT_EQ(back.Month, m);
+                ASSERT_EQ(back.Day, d);
+                expected += 1.0;
+            }
+        }
+    }
 }
 
 TEST(GlobalsAngles, NormaliseDegrees) {

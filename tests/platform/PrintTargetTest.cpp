@@ -47,11 +47,7 @@ TEST(ImagePrintTarget, TurnsThePaperAndKeepsPagesAtItsResolution) {
 
 class PdfFallback : public ::testing::Test {
   protected:
-    void SetUp() override {
-        if (!QPrinterInfo::availablePrinters().isEmpty())
-            GTEST_SKIP() << "a printer is installed; the PDF fallback is not used";
-        previous_ = InstallDialogs(&dialogs);
-    }
+    void SetUp() override { previous_ = InstallDialogs(&dialogs); }
     void TearDown() override { InstallDialogs(previous_); }
 
     RecordingDialogs dialogs;
@@ -62,7 +58,7 @@ class PdfFallback : public ::testing::Test {
 };
 
 TEST_F(PdfFallback, WritesTheChosenPdfFile) {
-    SystemPrintTarget target;
+    SystemPrintTarget target(nullptr, SystemPrintTarget::Destination::PdfFile);
     EXPECT_FALSE(target.HasPrinter());
     target.SetOrientation(PageOrientation::Landscape);
     EXPECT_GT(target.PageWidth(), target.PageHeight());
@@ -89,21 +85,28 @@ TEST_F(PdfFallback, WritesTheChosenPdfFile) {
 }
 
 TEST_F(PdfFallback, CancelledDialogPrintsNothing) {
-    SystemPrintTarget target;
+    SystemPrintTarget target(nullptr, SystemPrintTarget::Destination::PdfFile);
     dialogs.saveAnswer.clear();
     EXPECT_FALSE(target.BeginDoc("Crescendar"));
     EXPECT_FALSE(target.Printing());
     EXPECT_TRUE(target.OutputFileName().isEmpty());
+    EXPECT_TRUE(target.ErrorText().isEmpty());
+    ReportPrintFailure(target, "The calendar", nullptr); // a cancel is not a failure
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(PdfFallback, UnwritableFileIsReportedNotPrinted) {
-    SystemPrintTarget target;
+    SystemPrintTarget target(nullptr, SystemPrintTarget::Destination::PdfFile);
     dialogs.saveAnswer = dir.filePath("no-such-folder/calendar.pdf");
     EXPECT_FALSE(target.BeginDoc("Crescendar"));
     EXPECT_FALSE(target.Printing());
+    EXPECT_TRUE(target.ErrorText().contains("could not be written"));
+    EXPECT_TRUE(target.OutputFileName().isEmpty());
+    // The caller tells the user, naming what was not printed.
+    ReportPrintFailure(target, "The calendar", nullptr);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].contains("could not be written"));
+    EXPECT_TRUE(dialogs.messages[0].startsWith("The calendar was not printed: the file "));
+    EXPECT_TRUE(dialogs.messages[0].contains("no-such-folder"));
 }
 
 } // namespace

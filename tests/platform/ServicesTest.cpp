@@ -10,8 +10,8 @@ namespace {
 TEST(Services, RecordingShellRecordsAndInstallRestores) {
     RecordingShell rec;
     Shell* before = InstallShell(&rec);
-    CurrentShell().OpenFile("docs/crescendar.htm");
-    CurrentShell().OpenUrl(QUrl("https://example.org/moon"));
+    EXPECT_TRUE(CurrentShell().OpenFile("docs/crescendar.htm"));
+    EXPECT_TRUE(CurrentShell().OpenUrl(QUrl("https://example.org/moon")));
     ASSERT_EQ(rec.files.size(), 1u);
     EXPECT_EQ(rec.files[0], "docs/crescendar.htm");
     ASSERT_EQ(rec.urls.size(), 1u);

@@ -124,11 +124,11 @@ TEST_F(SettingsStoreTest, UnreadableNumbersFallBackAndLoadGoesOn) {
     EXPECT_EQ(LoadWith({{"TimeZone", "1e300"}}).TimeZoneIdx, 24);
     EXPECT_EQ(LoadWith({{"TimeZone", "nan"}}).TimeZoneIdx, 24);
 
-    // Readable numbers keep their low 8 bits.
+    // Numbers out of their range are not cut to 8 bits into some other valid value.
     s = LoadWith({{"DayOrder", "257"}, {"DateLayoutIdx", "2"}, {"PhaseDensity", "-1"}});
-    EXPECT_EQ(s.DayOrder, 1);
-    EXPECT_EQ(s.DateLayoutIdx, 2);
-    EXPECT_EQ(s.PhaseDensity, 255);
+    EXPECT_EQ(s.DayOrder, 0);
+    EXPECT_EQ(s.DateLayoutIdx, 0);
+    EXPECT_EQ(s.PhaseDensity, 75);
 }
 
 TEST_F(SettingsStoreTest, BooleansAreTrueOnlyForExactTrue) {
@@ -145,14 +145,14 @@ TEST_F(SettingsStoreTest, BooleansAreTrueOnlyForExactTrue) {
 TEST_F(SettingsStoreTest, OverlongTextsAreCutByCharacter) {
     const QByteArray location = QString(70, QChar(0xE9)).toUtf8(); // 70 × "é"
     const TSettings s = LoadWith({{"Location", location},
-                                  {"LatDeg", "12345"},
-                                  {"LongDir", "Westward"},
-                                  {"DateFormat", "dddd dd mmmm yyyy"},
+                                  {"LongDeg", "12345"},
+                                  {"LatDir", "Southern"},
+                                  {"DateFormat", "dd/mm/yyyy (UK)"},
                                   {"PrinterType", "Dot matrix 24 pin"}});
     EXPECT_EQ(s.Location, QString(64, QChar(0xE9)).toStdString());
-    EXPECT_EQ(s.LatDeg, "123");
-    EXPECT_EQ(s.LongDir, "Westw");
-    EXPECT_EQ(s.DateFormat, "dddd dd mmmm");
+    EXPECT_EQ(s.LongDeg, "123");
+    EXPECT_EQ(s.LatDir, "South");
+    EXPECT_EQ(s.DateFormat, "dd/mm/yyyy (");
     EXPECT_EQ(s.PrinterType, "Dot matrix 24 p");
 }
 

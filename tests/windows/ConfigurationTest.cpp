@@ -253,14 +253,52 @@ TEST_F(ConfigurationTest, ClosingAnotherWayDiscardsEditsButReappliesTheSettings)
     EXPECT_EQ(c->cmbDayOrder->currentIndex(), 2);
 }
 
-TEST_F(ConfigurationTest, WithoutTheKeyTheSettingsChangeOnlyInMemory) {
+TEST_F(ConfigurationTest, WithoutTheKeyTheSettingsChangeOnlyInMemoryAndTheUserIsTold) {
     Open();
-    ASSERT_TRUE(QFile::remove(QString::fromStdString(options.SettingsPath)));
+    const QString path = QString::fromStdString(options.SettingsPath);
+    ASSERT_TRUE(QFile::remove(path));
     Retype(c->txtLatDeg, "12");
     Exit();
     EXPECT_EQ(settings().LatDeg, "12");
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(options.SettingsPath)));
+    EXPECT_FALSE(QFile::exists(path));
+    // Told, with the window left open; the next exit closes it without a second message.
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].contains(path)) << dialogs.messages[0].toStdString();
+    EXPECT_TRUE(dialogs.messages[0].contains("no longer exists"));
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_EQ(c->txtLatDeg->text(), "12");
+    Exit();
     EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NEAR(w->GetObserver().Latitude, DegToRad(12), 1e-12);
+
+    // Opened again, the window tells again.
+    c->ShowModalNonBlocking();
+    Exit();
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(c->isVisible());
+}
+
+TEST_F(ConfigurationTest, TypedDatePatternWithoutDayMonthAndYearIsRefused) {
+    Open({{"DateLayoutIdx", "1"}, {"DateFormat", "mm/dd/yyyy"}});
+    for (const char* typed : {"hello", "dd/mm", "yyyy"}) {
+        TypeInto(c->cmbDateFormat, typed);
+        dialogs.messages.clear();
+        Exit();
+        EXPECT_TRUE(c->isVisible()) << typed;
+        ASSERT_EQ(dialogs.messages.size(), 1u) << typed;
+        EXPECT_TRUE(dialogs.messages[0].contains(typed));
+        EXPECT_EQ(Stored("DateFormat"), "mm/dd/yyyy");
+        EXPECT_EQ(settings().DateFormat, "mm/dd/yyyy");
+        // The previous pattern is back in the list, so that the next exit keeps it.
+        EXPECT_EQ(c->cmbDateFormat->currentText(), "MM/DD/YYYY");
+    }
+    TypeInto(c->cmbDateFormat, "dd.mm.yy");
+    dialogs.messages.clear();
+    Exit();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(Stored("DateFormat"), "dd.mm.yy");
 }
 
 // ----- the faults mended ------------------------------------------------------------------

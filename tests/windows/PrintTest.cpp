@@ -581,6 +581,8 @@ TEST_F(PrintOptionsTest, WithoutTheSettingsKeyTheChoicesHoldInMemoryAndStillPrin
     options_->show();
     options_->FormActivate();
     options_->chkDailyPhases->click();
+    options_->lblOKClick(); // tells that the choices are not stored, and stays open
+    EXPECT_EQ(dialogs.messages.size(), 1u);
     options_->lblOKClick();
     EXPECT_FALSE(settings().PrintDailyPhases);
     EXPECT_EQ(target.DocumentsEnded(), 1);
