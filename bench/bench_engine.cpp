@@ -1,8 +1,12 @@
 // Speed of the engine routines the main window calls every second or every month.
-#include "fEclipse.h"
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fRiseSet.h"
+#include "Calendar.h"
+#include "Eclipse.h"
+#include "MoonPosition.h"
+#include "Nutation.h"
+#include "PerigeeApogee.h"
+#include "Phases.h"
+#include "RiseSet.h"
+#include "SunPosition.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Speed of the month reports: the times list set up, one wall-calendar page rendered, the
 // observing aid drawn.
+#include "Calendar.h"
 #include "Clock.h"
 #include "PrintTarget.h"
-#include "fGlobals.h"
 #include "fMain.h"
 #include "fObservingAid.h"
 #include "fPrint.h"

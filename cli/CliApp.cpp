@@ -1,14 +1,17 @@
 #include "CliApp.h"
 
+#include "Calendar.h"
+#include "DateInfo.h"
+#include "Easter.h"
+#include "Eclipse.h"
+#include "Equinox.h"
+#include "MoonPosition.h"
+#include "MoonView.h"
+#include "PerigeeApogee.h"
+#include "Phases.h"
+#include "RiseSet.h"
 #include "Settings.h"
-#include "fDateInfo.h"
-#include "fEaster.h"
-#include "fEclipse.h"
-#include "fEquinox.h"
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fMoonView.h"
-#include "fRiseSet.h"
+#include "Version.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -560,7 +563,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return 0;
     }
     if (p.isSet("version")) {
-        out << "crescendar-cli 2.40\n";
+        out << "crescendar-cli " CRESCENDAR_VERSION "\n";
         return 0;
     }
     QStringList args = p.positionalArguments();

@@ -15,8 +15,8 @@ find_package(Qt6 REQUIRED COMPONENTS Test PrintSupport)
 set(CRESCENDAR_SANITIZED crescendar_engine crescendar_settings)
 
 # Builds the library or program `original` again as `original`_san with the sanitizers: the
-# same sources, include folders, definitions and moc, linked to the sanitized copies of the
-# libraries and programs of ours that it uses.
+# same sources, include folders, definitions, moc and output folder, linked to the sanitized
+# copies of the libraries and programs of ours that it uses.
 function(crescendar_sanitized_copy original)
   set(copy ${original}_san)
   get_target_property(type ${original} TYPE)
@@ -31,7 +31,8 @@ function(crescendar_sanitized_copy original)
   endif()
   target_compile_options(${copy} PRIVATE ${SANITIZE_FLAGS})
 
-  foreach(property INCLUDE_DIRECTORIES INTERFACE_INCLUDE_DIRECTORIES COMPILE_DEFINITIONS AUTOMOC)
+  foreach(property INCLUDE_DIRECTORIES INTERFACE_INCLUDE_DIRECTORIES COMPILE_DEFINITIONS AUTOMOC
+                  RUNTIME_OUTPUT_DIRECTORY)
     get_target_property(value ${original} ${property})
     if(value)
       # A path to one of our programs (a definition) names its sanitized copy.
@@ -66,7 +67,8 @@ function(crescendar_sanitized_copy original)
 endfunction()
 
 # In dependency order: each copy links the copies made before it.
-foreach(target crescendar_platform crescendar_main crescendar_windows crescendar)
+foreach(target crescendar_platform crescendar_main crescendar_print crescendar_reports
+               crescendar_config crescendar_app crescendar)
   if(TARGET ${target})
     crescendar_sanitized_copy(${target})
   endif()

@@ -1,6 +1,6 @@
 // Facts about one calendar day for the date information window.
-#include "fDateInfo.h"
-#include "fGlobals.h"
+#include "DateInfo.h"
+#include "Calendar.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,8 +1,8 @@
 // Easter Sunday in the integer forms of Meeus, Astronomical Algorithms, chapter 8: the Julian
 // computus for the years of the Julian calendar (up to 1582), the Gregorian one after. Every
 // quantity stays non-negative for years 0..65535.
-#include "fEaster.h"
-#include "fGlobals.h"
+#include "Easter.h"
+#include "Calendar.h"
 
 #include <cstdint>
 

@@ -1,10 +1,11 @@
 // Lunar eclipses (Meeus, Astronomical Algorithms, chapter 54) and their visibility from the
 // observer's place, judged from the Moon's rise and set on the dates the eclipse touches.
-#include "fEclipse.h"
+#include "Eclipse.h"
 
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fRiseSet.h"
+#include "Calendar.h"
+#include "MoonPosition.h"
+#include "Phases.h"
+#include "RiseSet.h"
 
 #include <algorithm>
 #include <cmath>

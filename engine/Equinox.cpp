@@ -1,9 +1,9 @@
 // Equinoxes and solstices: the mean instants of Meeus, Astronomical Algorithms, chapter 27
 // (the table for the years 1000 to 3000, used for every year), each refined until the Sun's
 // apparent longitude is a multiple of 90 degrees.
-#include "fEquinox.h"
-#include "fGlobals.h"
-#include "fRiseSet.h"
+#include "Equinox.h"
+#include "Calendar.h"
+#include "SunPosition.h"
 
 #include <cmath>
 #include <cstddef>

@@ -2,10 +2,11 @@
 // terms of Meeus, Astronomical Algorithms, chapter 47 (Tables 47.A and 47.B), the apparent
 // and topocentric equatorial coordinates, altitude, azimuth, semidiameter, and with the
 // Sun's position the phase angle, illuminated fraction and bright limb angle.
+#include "MoonPosition.h"
+#include "Calendar.h"
 #include "Multiples.h"
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fRiseSet.h"
+#include "Nutation.h"
+#include "SunPosition.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // Nutation (IAU 1980 series), obliquity of the ecliptic, Greenwich sidereal time and the
 // conversion of ecliptic coordinates into right ascension and declination.
+#include "Nutation.h"
+#include "Calendar.h"
 #include "Multiples.h"
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,8 @@
 // The Moon's next perigee and apogee: instants and distances from the mean passages with the
 // periodic terms of Meeus, Astronomical Algorithms, chapter 50.
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
+#include "PerigeeApogee.h"
+#include "Calendar.h"
+#include "Phases.h"
 
 #include <cmath>
 #include <cstdint>

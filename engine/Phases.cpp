@@ -1,7 +1,7 @@
 // The principal phases of the Moon: mean and true instants (Meeus, Astronomical Algorithms,
 // chapter 49), the phase list of a calendar month and the new moons around an instant.
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
+#include "Phases.h"
+#include "Calendar.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,11 @@
 // Rise, transit and set of the Sun and the Moon, and the Sun's twilight crossings, by
 // interpolation between three daily positions and iterative correction of each time
 // (Meeus, Astronomical Algorithms, chapter 15).
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fRiseSet.h"
+#include "RiseSet.h"
+#include "Calendar.h"
+#include "MoonPosition.h"
+#include "Nutation.h"
+#include "SunPosition.h"
 
 #include <algorithm>
 #include <cmath>
@@ -119,10 +121,14 @@ double FindCrossing(double from, double to, bool rising, const TRiseSetFrame& f)
     return std::numeric_limits<double>::quiet_NaN();
 }
 
-// The local clock minute (0 = 00:00 of the date) that event time m rounds to; it belongs to
+// The clock texts add half a minute and drop the seconds after rounding them up, so a time
+// from hh:mm:29 on reads as the next minute: 31 seconds, in minutes.
+constexpr double kRoundingMinutes = 31.0 / 60.0;
+
+// The local clock minute (0 = 00:00 of the date) that event time m reads as; it belongs to
 // the date when it lies in [0, 1440).
 long MinuteOfDate(double m, double offsetMinutes) {
-    const double minutes = m * 1440.0 + offsetMinutes + 0.5;
+    const double minutes = m * 1440.0 + offsetMinutes + kRoundingMinutes;
     if (!std::isfinite(minutes) || std::fabs(minutes) > 1e6) return -1;
     return static_cast<long>(std::floor(minutes));
 }
@@ -175,10 +181,10 @@ TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, dou
 
     const double offset = observer.TotalOffset();
     const double d = offset / 1440.0;
-    // The local date, after rounding to the minute, runs from half a minute before its
-    // midnight to half a minute before the next one, in days from 0h universal time.
-    const double from = -d - 0.5 / 1440.0;
-    const double to = 1.0 - d - 0.5 / 1440.0;
+    // The local date, after rounding to the minute, runs from 31 seconds before its midnight
+    // to 31 seconds before the next one, in days from 0h universal time.
+    const double from = -d - kRoundingMinutes / 1440.0;
+    const double to = 1.0 - d - kRoundingMinutes / 1440.0;
     const auto onDate = [offset](double m) { return OnDate(m, offset); };
 
     const double transit0 = ReduceDay((f.RA[1] + f.Lo - f.Theta0) / 360.0);

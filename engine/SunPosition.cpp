@@ -1,9 +1,9 @@
 // The Sun's apparent geocentric position, distance, altitude and azimuth, from the Earth's
 // heliocentric position in the truncated VSOP87 series printed by Meeus, Astronomical
 // Algorithms (Appendix III, the Earth).
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fRiseSet.h"
+#include "SunPosition.h"
+#include "Calendar.h"
+#include "Nutation.h"
 
 #include <algorithm>
 #include <array>

@@ -4,9 +4,9 @@
 
 #include "Dialogs.h"
 
+#include "Calendar.h"
+#include "Phases.h"
 #include "Settings.h"
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
 
 #include <cmath>
 #include <vector>

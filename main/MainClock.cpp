@@ -5,7 +5,7 @@
 #include "Clock.h"
 #include "Dialogs.h"
 
-#include "fGlobals.h"
+#include "Calendar.h"
 
 namespace crescendar {
 

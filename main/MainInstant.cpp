@@ -4,7 +4,7 @@
 // day in step with it and redraws the panels whenever it changes.
 #include "fMain.h"
 
-#include "fGlobals.h"
+#include "Calendar.h"
 
 #include <cmath>
 

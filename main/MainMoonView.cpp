@@ -3,9 +3,10 @@
 // and the local sidereal time.
 #include "fMain.h"
 
+#include "Calendar.h"
+#include "MoonView.h"
+#include "RiseSet.h"
 #include "Settings.h"
-#include "fGlobals.h"
-#include "fMoonView.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -5,10 +5,11 @@
 #include "Dialogs.h"
 #include "Shell.h"
 
+#include "Calendar.h"
+#include "MoonPosition.h"
+#include "MoonView.h"
+#include "PerigeeApogee.h"
 #include "Settings.h"
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fMoonView.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,9 +7,8 @@
 #include "Picture.h"
 #include "SkinWindow.h"
 
+#include "Eclipse.h"
 #include "Records.h"
-#include "fEclipse.h"
-#include "fRiseSet.h"
 
 #include <QDate>
 #include <QStringList>

@@ -1,7 +1,8 @@
 #include "PageFrame.h"
 
+#include "Calendar.h"
 #include "Settings.h"
-#include "fGlobals.h"
+#include "Version.h"
 #include "fMain.h"
 
 #include <QFont>
@@ -35,7 +36,8 @@ int PageFrame::P(double k) const {
 }
 
 QString PageFrame::StampText() {
-    const std::string stamp = std::string("Printed by Crescendar V2.40 (") + kAuthorSite + ")";
+    const std::string stamp =
+        std::string("Printed by Crescendar V" CRESCENDAR_VERSION " (") + kAuthorSite + ")";
     return QString::fromStdString(CutText(stamp, 100));
 }
 

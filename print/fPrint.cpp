@@ -2,11 +2,12 @@
 
 #include "EllipseOutline.h"
 
+#include "Calendar.h"
+#include "MoonPosition.h"
+#include "Phases.h"
+#include "RiseSet.h"
 #include "Settings.h"
-#include "fGlobals.h"
 #include "fMain.h"
-#include "fMoonCalcs.h"
-#include "fRiseSet.h"
 
 #include <QPainter>
 

@@ -3,12 +3,13 @@
 
 #include "ClickRegion.h"
 #include "SkinWindow.h"
+#include "Version.h"
 
 namespace crescendar {
 
 class TMain;
 
-inline constexpr const char* kVersionText = "Crescendar V2.40";
+inline constexpr const char* kVersionText = "Crescendar V" CRESCENDAR_VERSION;
 
 class TAbout : public SkinWindow {
     Q_OBJECT

@@ -2,8 +2,8 @@
 
 #include "fMain.h"
 
-#include "../engine/fDateInfo.h"
-#include "fGlobals.h"
+#include "Calendar.h"
+#include "DateInfo.h"
 
 #include <QEvent>
 

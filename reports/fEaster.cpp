@@ -2,8 +2,8 @@
 
 #include "fMain.h"
 
-#include "../engine/fEaster.h"
-#include "fGlobals.h"
+#include "Calendar.h"
+#include "Easter.h"
 
 #include <QEvent>
 

@@ -5,7 +5,7 @@
 #include "fEclipseWindow.h"
 #include "fMain.h"
 
-#include "fGlobals.h"
+#include "Calendar.h"
 
 #include <QApplication>
 #include <QCloseEvent>

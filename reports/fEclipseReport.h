@@ -7,7 +7,7 @@
 #include "Picture.h"
 #include "SkinWindow.h"
 
-#include "fEclipse.h"
+#include "Eclipse.h"
 
 #include <QLineEdit>
 #include <QScrollBar>

@@ -2,7 +2,7 @@
 
 #include "fMain.h"
 
-#include "fGlobals.h"
+#include "Calendar.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -6,7 +6,7 @@
 #include "ClickRegion.h"
 #include "SkinWindow.h"
 
-#include "fEclipse.h"
+#include "Eclipse.h"
 
 #include <QString>
 

@@ -2,9 +2,9 @@
 
 #include "fMain.h"
 
-#include "../engine/fEquinox.h"
+#include "Calendar.h"
+#include "Equinox.h"
 #include "Settings.h"
-#include "fGlobals.h"
 
 #include <QEvent>
 

@@ -5,9 +5,9 @@
 #include "fMain.h"
 #include "fPrint.h"
 
+#include "Calendar.h"
+#include "MoonPosition.h"
 #include "Settings.h"
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
 
 #include <QCoreApplication>
 

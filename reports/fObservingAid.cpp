@@ -4,10 +4,12 @@
 #include "PrintTarget.h"
 #include "fMain.h"
 
+#include "Calendar.h"
+#include "MoonPosition.h"
+#include "Nutation.h"
+#include "RiseSet.h"
 #include "Settings.h"
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fRiseSet.h"
+#include "SunPosition.h"
 
 #include <charconv>
 #include <cmath>

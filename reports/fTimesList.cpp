@@ -4,9 +4,9 @@
 #include "PrintTarget.h"
 #include "fMain.h"
 
+#include "Calendar.h"
+#include "RiseSet.h"
 #include "Settings.h"
-#include "fGlobals.h"
-#include "fRiseSet.h"
 
 #include <QMouseEvent>
 

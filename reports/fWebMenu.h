@@ -4,7 +4,7 @@
 
 #include "fReportMenu.h"
 
-#include "fWebLinks.h"
+#include "WebLinks.h"
 
 #include <array>
 

@@ -1,6 +1,7 @@
 #include "Settings.h"
 
-#include "fGlobals.h"
+#include "Calendar.h"
+#include "Version.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,7 @@ namespace crescendar {
 namespace {
 
 constexpr const char* kGroup = "HKEY_CRESCENDAR";
-constexpr const char* kVersion = "V2.40";
+constexpr const char* kVersion = "V" CRESCENDAR_VERSION;
 constexpr const char* kDefaultPrinter = "Laser";
 
 // The values written when the key is first created, in the order they are written.

@@ -2,8 +2,8 @@
 // quantities derived from them.
 #pragma once
 
+#include "Calendar.h"
 #include "Records.h"
-#include "fGlobals.h"
 
 #include <cstdint>
 #include <string>

@@ -1,5 +1,5 @@
-#include "fDateInfo.h"
-#include "fGlobals.h"
+#include "Calendar.h"
+#include "DateInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "fEaster.h"
-#include "fGlobals.h"
+#include "Calendar.h"
+#include "Easter.h"
 
 #include <gtest/gtest.h>
 

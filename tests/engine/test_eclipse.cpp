@@ -1,6 +1,7 @@
-#include "fEclipse.h"
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
+#include "Calendar.h"
+#include "Eclipse.h"
+#include "MoonPosition.h"
+#include "Phases.h"
 
 #include <gtest/gtest.h>
 

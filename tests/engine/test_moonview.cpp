@@ -1,6 +1,6 @@
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fMoonView.h"
+#include "Calendar.h"
+#include "MoonView.h"
+#include "Phases.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
+#include "Calendar.h"
+#include "Nutation.h"
 
 #include <gtest/gtest.h>
 

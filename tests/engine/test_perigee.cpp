@@ -1,5 +1,6 @@
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
+#include "Calendar.h"
+#include "PerigeeApogee.h"
+#include "Phases.h"
 
 #include <gtest/gtest.h>
 

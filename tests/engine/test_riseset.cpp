@@ -1,6 +1,7 @@
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fRiseSet.h"
+#include "Calendar.h"
+#include "MoonPosition.h"
+#include "Nutation.h"
+#include "RiseSet.h"
 
 #include "ObserverAt.h"
 
@@ -161,7 +162,11 @@ TEST(RiseSetTexts, EventRoundingToMidnightBelongsToTheNextDate) {
         EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0 + 1, -15 / 86400.0, rate), jd0 + 1, h0, 0, o)
                       .TransitText,
                   "00:00");
-        const double earlier = (23 * 3600 + 59 * 60 + 29) / 86400.0;
+        // Times are rounded as every clock text of the program is: from hh:mm:29 up.
+        EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, late - 15.5 / 86400.0, rate), jd0, h0, 0, o)
+                      .TransitText,
+                  "*****");
+        const double earlier = (23 * 3600 + 59 * 60 + 28.5) / 86400.0;
         EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, earlier, rate), jd0, h0, 0, o).TransitText,
                   "23:59");
     }

@@ -2,9 +2,11 @@
 // day-by-day tables, on the date its time falls on after rounding to the minute, and no date
 // shows a time that is not a crossing of its own. The crossings are found independently of the
 // tables, by stepping through the year with the Moon's and the Sun's positions.
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fRiseSet.h"
+#include "Calendar.h"
+#include "MoonPosition.h"
+#include "Nutation.h"
+#include "RiseSet.h"
+#include "SunPosition.h"
 
 #include "ObserverAt.h"
 

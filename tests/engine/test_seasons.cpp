@@ -1,6 +1,6 @@
-#include "fEquinox.h"
-#include "fGlobals.h"
-#include "fRiseSet.h"
+#include "Calendar.h"
+#include "Equinox.h"
+#include "SunPosition.h"
 
 #include <gtest/gtest.h>
 

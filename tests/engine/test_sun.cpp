@@ -1,6 +1,6 @@
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
-#include "fRiseSet.h"
+#include "Calendar.h"
+#include "Nutation.h"
+#include "SunPosition.h"
 
 #include "ObserverAt.h"
 

@@ -1,7 +1,7 @@
 // The running clock, the time editor and its Now button, and the keys of the editors.
 #include "MainFixture.h"
 
-#include "fGlobals.h"
+#include "Calendar.h"
 
 #include <cmath>
 

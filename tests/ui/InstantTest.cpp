@@ -4,8 +4,8 @@
 // open editor, and at both ends of the calendar.
 #include "MainFixture.h"
 
-#include "fGlobals.h"
-#include "fRiseSet.h"
+#include "Calendar.h"
+#include "RiseSet.h"
 
 namespace crescendar {
 namespace {

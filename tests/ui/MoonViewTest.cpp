@@ -1,7 +1,7 @@
 // The shaded Moon, its orientation, the Moon's rise and set order and the texts of a tick.
 #include "MainFixture.h"
 
-#include "fGlobals.h"
+#include "Calendar.h"
 
 #include <QRegularExpression>
 

@@ -2,7 +2,7 @@
 // days, February 1500 with its 29th, and the day after 4 October 1582.
 #include "MainFixture.h"
 
-#include "fGlobals.h"
+#include "Calendar.h"
 
 #include <cmath>
 

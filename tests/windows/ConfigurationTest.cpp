@@ -1,11 +1,11 @@
 // The configuration window over a real main window and a real settings store in a temporary
 // folder: typing and zero-filling, the direction toggles, the printer choice, what the exit
 // writes, the refusals, and what closing does to the main window.
-#include "../ui/MainFixture.h"
+#include "MainFixture.h"
 
 #include "fConfiguration.h"
 
-#include "fGlobals.h"
+#include "Calendar.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,12 +1,12 @@
 // The date information, equinox and Easter windows: their labels, how they open from the
 // main window, where they stand and that they close when another window is activated.
-#include "../ui/MainFixture.h"
+#include "MainFixture.h"
 
 #include "fDateInfo.h"
 #include "fEaster.h"
 #include "fEquinox.h"
 
-#include "fGlobals.h"
+#include "Calendar.h"
 
 #include <QDir>
 

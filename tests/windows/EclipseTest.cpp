@@ -1,11 +1,11 @@
 // The eclipse window and the eclipse finder, driven offscreen beside a real main window.
-#include "../ui/MainFixture.h"
+#include "MainFixture.h"
 
 #include "fEclipseReport.h"
 #include "fEclipseWindow.h"
 
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
+#include "Calendar.h"
+#include "Phases.h"
 
 #include <QDir>
 

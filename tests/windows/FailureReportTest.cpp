@@ -1,6 +1,6 @@
 // The windows tell the user in plain words when a page was not printed, a picture was not
 // saved or a web page could not be opened, and never leave a broken file behind.
-#include "../ui/MainFixture.h"
+#include "MainFixture.h"
 
 #include "fMonthlyPhases.h"
 #include "fObservingAid.h"

@@ -1,6 +1,6 @@
 // The report menu, the month picker, the web links menu and the version window, opened
 // from a main window through its hooks.
-#include "../ui/MainFixture.h"
+#include "MainFixture.h"
 
 #include "fAbout.h"
 #include "fMonthList.h"

@@ -2,16 +2,16 @@
 // rows in both views, the full-day bands, the Moon bars, its printout) and the monthly phases
 // window (its calendar and the bitmap it saves). Checked by pixels of their pictures and of
 // pages rendered to images.
-#include "../ui/MainFixture.h"
+#include "MainFixture.h"
 
 #include "fMonthList.h"
 #include "fMonthlyPhases.h"
 #include "fObservingAid.h"
 #include "fTimesList.h"
 
+#include "Calendar.h"
 #include "PrintTarget.h"
-#include "fGlobals.h"
-#include "fRiseSet.h"
+#include "RiseSet.h"
 
 #include <QDir>
 #include <QFile>

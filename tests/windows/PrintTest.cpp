@@ -1,12 +1,12 @@
 // The calendar printout rendered to page images and checked by its pixels and by where its
 // texts stand; the print options window driven by clicks and keys.
-#include "../ui/MainFixture.h"
+#include "MainFixture.h"
 
 #include "fPrint.h"
 #include "fPrintOptions.h"
 
-#include "fGlobals.h"
-#include "fRiseSet.h"
+#include "Calendar.h"
+#include "RiseSet.h"
 
 #include <QDir>
 #include <QFile>

@@ -15,7 +15,7 @@
 #include "fTimesList.h"
 #include "fWebMenu.h"
 
-#include "../ui/MainFixture.h"
+#include "MainFixture.h"
 
 namespace crescendar {
 namespace {

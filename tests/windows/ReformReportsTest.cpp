@@ -1,7 +1,7 @@
 // The windows and printouts that walk a month's days, on October 1582 (4 October followed by
 // 15 October) and February 1500 (29 days in the Julian calendar); the month picker, the date
 // information and the Easter windows on the same dates.
-#include "../ui/MainFixture.h"
+#include "MainFixture.h"
 
 #include "fDateInfo.h"
 #include "fEaster.h"
@@ -10,8 +10,8 @@
 #include "fPrint.h"
 #include "fTimesList.h"
 
+#include "Calendar.h"
 #include "PrintTarget.h"
-#include "fGlobals.h"
 
 #include <memory>
 

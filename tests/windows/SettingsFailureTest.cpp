@@ -1,7 +1,7 @@
 // Settings that cannot be read or written: the main window tells once at start-up what was
 // not used, and the configuration and print options windows say when a change was not
 // saved, staying open until the user has seen it.
-#include "../ui/MainFixture.h"
+#include "MainFixture.h"
 
 #include "fConfiguration.h"
 #include "fPrintOptions.h"

@@ -5,7 +5,8 @@
 #include "WindowArt.h"
 #include "WindowSkin.h"
 
-#include "../../reports/fWebLinks.h"
+#include "Version.h"
+#include "WebLinks.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -385,7 +386,8 @@ QImage about(const MoonRenderer& moon) {
     p.fillRect(QRectF(40, 139, 130, 1), rule);
     p.setFont(sansFont(13, true));
     shadowText(p, QRect(0, 143, 210, 18), Qt::AlignHCenter | Qt::AlignVCenter,
-               QStringLiteral("Version 2.40"), QColor(170, 214, 255), QColor(0, 0, 0, 200));
+               QStringLiteral("Version " CRESCENDAR_VERSION), QColor(170, 214, 255),
+               QColor(0, 0, 0, 200));
     p.setFont(serifFont(12, false, true));
     shadowText(p, QRect(0, 161, 210, 16), Qt::AlignHCenter | Qt::AlignVCenter,
                QStringLiteral("The Moon at your place and time"), QColor(196, 204, 224),

@@ -1,4 +1,4 @@
-// The Sun's position; rise, transit, set and twilight.
+// Rise, transit, set and twilight.
 #pragma once
 
 #include "Records.h"
@@ -8,11 +8,6 @@
 #include <string>
 
 namespace crescendar {
-
-TSunPosition SunPosition(double jd, const Observer& observer);
-// The same, with the nutation and the true obliquity (radians) of jd already at hand.
-TSunPosition SunPosition(double jd, const Observer& observer, const TNutation& nutation,
-                         double epsilon);
 
 // Rise, transit and set of one body on one local date. Each text is a local clock time
 // "hh:mm", "None" when the body does not cross the altitude that day (rise and set together),

@@ -1,7 +1,8 @@
-#include "fMoonView.h"
+#include "MoonView.h"
 
-#include "fGlobals.h"
-#include "fMoonCalcs.h"
+#include "Calendar.h"
+#include "Nutation.h"
+#include "Phases.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "fGlobals.h"
+#include "Calendar.h"
 
 #include <cctype>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include "Dialogs.h"
 #include "fMain.h"
 
+#include "Calendar.h"
 #include "Settings.h"
-#include "fGlobals.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

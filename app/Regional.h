@@ -1,7 +1,7 @@
 // The regional names table of the engine, filled from a Qt locale.
 #pragma once
 
-#include "fGlobals.h"
+#include "Calendar.h"
 
 #include <QLocale>
 
