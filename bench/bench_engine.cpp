@@ -86,7 +86,7 @@ void BM_SunRiseSet(benchmark::State& state) {
     int day = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            SunRiseSet(MakeDate(2025, 1 + day / 28, 1 + day % 28), -0.8333, kObserver));
+            SunRiseSet(MakeDate(2025, 1 + day / 28, 1 + day % 28), kSunriseAltitude, kObserver));
         day = (day + 1) % 336;
     }
 }
@@ -98,7 +98,8 @@ void BM_MonthTimesTable(benchmark::State& state) {
         for (int d = 1; d <= 31; ++d) {
             const TDateTimeRecord day = MakeDate(2025, 7, d);
             benchmark::DoNotOptimize(MoonRiseSet(day, kObserver));
-            for (double h0 : {-0.8333, -6.0, -12.0, -18.0})
+            for (double h0 : {kSunriseAltitude, kCivilTwilightAltitude, kNauticalTwilightAltitude,
+                              kAstronomicalTwilightAltitude})
                 benchmark::DoNotOptimize(SunRiseSet(day, h0, kObserver));
         }
     }

@@ -222,8 +222,10 @@ struct DayTimes {
 };
 
 DayTimes TimesOfDay(const TDateTimeRecord& day, const Observer& obs) {
-    return {MoonRiseSet(day, obs), SunRiseSet(day, -0.8333, obs), SunRiseSet(day, -6, obs),
-            SunRiseSet(day, -12, obs), SunRiseSet(day, -18, obs)};
+    return {MoonRiseSet(day, obs), SunRiseSet(day, kSunriseAltitude, obs),
+            SunRiseSet(day, kCivilTwilightAltitude, obs),
+            SunRiseSet(day, kNauticalTwilightAltitude, obs),
+            SunRiseSet(day, kAstronomicalTwilightAltitude, obs)};
 }
 
 QJsonObject Json(const DayTimes& t) {

@@ -80,6 +80,14 @@ int DayOfWeek(int year, int month, int day);
 // Day of the week of the calendar day that contains a Julian Day (any time scale; the day
 // starts at JD .5), 0 Sunday to 6 Saturday.
 int DayOfWeekOfJulianDay(double jd);
+// Delta T = dynamical time - universal time, in seconds, for a year: the long-term parabola
+// 0.00225 (year - 1810)^2 - 15 s (-15 s in 1810, 66.2 s in 2000). A smooth estimate of the
+// Earth's slowing rotation: within about half a minute of the measured values from 1600 to
+// today, and an extrapolation of growing uncertainty before and after (it gives about 2 hours
+// for year 1 and 42 hours for year 9999). Valid input: years 1 to 9999, computed in 64 bits
+// so that it never overflows. The eclipses, equinoxes and solstices subtract it from their
+// dynamical instants; the daily rise and set use it in their interpolation; the Moon's position,
+// the phases and the apsides do not use it (their series are evaluated at universal time as given).
 double DeltaT(std::uint16_t year);
 
 struct TColour {

@@ -146,14 +146,13 @@ bool MoonIsUp(double jd, const Observer& observer) {
     TMoonState moon;
     TSunPosition sun;
     MoonPosition(jd, observer, moon, sun);
-    return moon.Altitude > 0.7275 * moon.Parallax - 0.5667;
+    return moon.Altitude > MoonRiseAltitude(moon.Parallax);
 }
 
 // Adds the Moon's time above the horizon on local date midnight + d (midnight: local JD of 0h
 // of the date of the maximum), on the axis of minutes from that midnight, for the part of the
 // penumbral phase p1..p4 that falls on that date. A Moon that neither rises nor sets that day
-// is taken to stay as it is in the middle of that part: "None" comes from the declination at
-// 0h and can miss a brief dip below the horizon or a brief rise.
+// keeps its side of the horizon all day: its altitude in the middle of that part decides.
 void AddMoonDay(double midnight, int d, double p1, double p4, const Observer& observer,
                 TSpans& up) {
     const TRiseSet rs = MoonRiseSet(JulianDayToDate(midnight + d), observer);

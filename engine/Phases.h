@@ -11,15 +11,26 @@ namespace crescendar {
 // own date; the result stays within +-1e7 so that it always fits an integer.
 long double CycleEstimate(const TDateTimeRecord& date, long double cyclesPerYear);
 
-// Principal phases.
+// Principal phases (Meeus, Astronomical Algorithms, chapter 49). k is the lunation number
+// from the new moon of 6 January 2000: whole for a new moon, .25 first quarter, .5 full moon,
+// .75 last quarter.
+// The mean phase, Julian Ephemeris Day (dynamical time) (equation 49.1); hands back the powers
+// of T for the corrections.
 double MeanPhase(double k, TPhasePowers& powers);
+// The periodic and planetary corrections of the phase kind, days (tables of chapter 49).
 double PhaseCorrection(const TPhasePowers& powers, TPhaseKind kind, double k);
+// The kind of phase that k names.
 TPhaseKind PhaseKindOf(double k);
-// True instant (dynamical time, no zone) of the phase with lunation number k.
+// The true instant of the phase with lunation number k, Julian Ephemeris Day (dynamical
+// time). The program shows it as local civil time by adding the zone offset alone, without
+// Delta T.
 double TruePhase(double k);
-// Fills the phase list of the month of date.Month/date.Year; returns the count (3..5).
+// Fills the phase list of the local calendar month date.Month/date.Year: the phases whose shown
+// instant (true instant plus the observer's zone offset) falls in that month, in time order;
+// each entry's JDE is that shown local instant. Returns the count (3..5).
 int MonthPhases(TDateTimeRecord date, const Observer& observer, TPhaseList& list);
-// The true new moons before and after date.JD (as given; no zone applied).
+// The true new moons (dynamical time) before and after date.JD, which is compared as given:
+// pass a universal instant, the scale on which the program reads the series.
 TLunationBracket LunationBracket(TDateTimeRecord date);
 
 } // namespace crescendar

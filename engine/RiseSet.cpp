@@ -259,7 +259,7 @@ TRiseSet MoonRiseSet(TDateTimeRecord date, const Observer& observer) {
     MoonPosition(jd0 - 1.0, observer, before, sun);
     MoonPosition(jd0, observer, today, sun);
     MoonPosition(jd0 + 1.0, observer, after, sun);
-    const double h0 = 0.7275 * today.Parallax - 0.5667;
+    const double h0 = MoonRiseAltitude(today.Parallax);
     TRiseSet r = RiseTransitSet({before.Equatorial, today.Equatorial, after.Equatorial}, jd0, h0,
                                 DeltaT(date.Year), observer);
     r.IlluminatedPercent = today.IlluminatedPercent;

@@ -61,8 +61,23 @@ TEventConvergence RefineEventTimes(TEventTimes& m, const TRiseSetFrame& frame);
 TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, double jd0, double h0,
                         double deltaT, const Observer& observer);
 
-// The Sun's crossings of altitude h0 (degrees) on the local date: -0.8333 for sunrise and
-// sunset, -6, -12 and -18 for the twilights. Only Day, Month and Year of date count.
+// The altitudes (degrees) whose crossings by the Sun the program shows: its upper limb on the
+// horizon, refraction included, for sunrise and sunset; its centre at the depressions that
+// begin and end civil, nautical and astronomical twilight.
+inline constexpr double kSunriseAltitude = -0.8333;
+inline constexpr double kCivilTwilightAltitude = -6.0;
+inline constexpr double kNauticalTwilightAltitude = -12.0;
+inline constexpr double kAstronomicalTwilightAltitude = -18.0;
+
+// The altitude (degrees) of the Moon's centre when it rises or sets, for its equatorial
+// horizontal parallax (degrees): parallax, semidiameter and refraction together (Meeus,
+// Astronomical Algorithms, chapter 15).
+constexpr double MoonRiseAltitude(double parallax) {
+    return 0.7275 * parallax - 0.5667;
+}
+
+// The Sun's crossings of altitude h0 (degrees; one of the constants above) on the local date.
+// Only Day, Month and Year of date count.
 TRiseSet SunRiseSet(TDateTimeRecord date, double h0, const Observer& observer);
 
 // Moonrise, transit and moonset on the local date, with the illuminated percentage at 0h.

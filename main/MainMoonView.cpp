@@ -154,10 +154,10 @@ void TMain::DisplaySolarRiseSetTimes(TDateTimeRecord d) {
         ClickRegion* transit;
         ClickRegion* set;
     };
-    const Row rows[] = {{-0.8333, lblSunRise, lblSunTransit, lblSunSet},
-                        {-6, lblCivilStart, nullptr, lblCivilEnd},
-                        {-12, lblNauticalStart, nullptr, lblNauticalEnd},
-                        {-18, lblAstroStart, nullptr, lblAstroEnd}};
+    const Row rows[] = {{kSunriseAltitude, lblSunRise, lblSunTransit, lblSunSet},
+                        {kCivilTwilightAltitude, lblCivilStart, nullptr, lblCivilEnd},
+                        {kNauticalTwilightAltitude, lblNauticalStart, nullptr, lblNauticalEnd},
+                        {kAstronomicalTwilightAltitude, lblAstroStart, nullptr, lblAstroEnd}};
     for (const Row& row : rows) {
         const TRiseSet r = SunRiseSet(d, row.h0, observer_);
         row.rise->SetText(QString::fromStdString(r.RiseText));

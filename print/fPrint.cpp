@@ -300,7 +300,7 @@ void TPrint::PrintDayMoonTimes(int cx, int cy, int boxWidth, int boxHeight,
 
 void TPrint::PrintDaySunTimes(int cx, int cy, int boxWidth, int boxHeight,
                               const TDateTimeRecord& date) {
-    const TRiseSet times = SunRiseSet(date, -0.8333, sheet_.Obs);
+    const TRiseSet times = SunRiseSet(date, kSunriseAltitude, sheet_.Obs);
     const int right = cx + boxWidth / 2, bottom = cy + boxHeight / 2;
     const std::array<std::pair<const char*, const std::string*>, 3> rows{
         {{"SR:", &times.RiseText}, {"TR:", &times.TransitText}, {"SS:", &times.SetText}}};

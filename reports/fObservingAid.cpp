@@ -52,7 +52,7 @@ bool MoonAboveAllDay(const TDateTimeRecord& day, const Observer& observer) {
     TMoonState moon;
     TSunPosition sun;
     MoonPosition(ut, observer, moon, sun);
-    const double h0 = 0.7275 * moon.Parallax - 0.5667;
+    const double h0 = MoonRiseAltitude(moon.Parallax);
     return EquatorialToHorizontal(ut, moon.Equatorial.RA, moon.Equatorial.Dec, observer).Altitude >
            h0;
 }
@@ -264,15 +264,15 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
         double Altitude;
         QColor Colour;
     };
-    const Band bands[] = {{-18.0, layout.Astronomical},
-                          {-12.0, layout.Nautical},
-                          {-6.0, layout.Civil},
-                          {-0.8333, layout.Daylight}};
+    const Band bands[] = {{kAstronomicalTwilightAltitude, layout.Astronomical},
+                          {kNauticalTwilightAltitude, layout.Nautical},
+                          {kCivilTwilightAltitude, layout.Civil},
+                          {kSunriseAltitude, layout.Daylight}};
     for (int d = 1; d <= N; ++d) {
         const TDateTimeRecord day = dayOfRow(d);
         for (const Band& band : bands) {
             const TRiseSet sun = SunRiseSet(day, band.Altitude, observer);
-            const bool civil = band.Altitude == -6.0;
+            const bool civil = band.Altitude == kCivilTwilightAltitude;
             const QColor pen = civil ? QColor(Qt::white) : band.Colour;
             const bool morningNone = sun.RiseText == "None";
             const bool eveningNone = sun.SetText == "None";

@@ -36,7 +36,9 @@ struct Twilight {
     double Altitude;
     int ScreenMorningX, ScreenEveningX;
 };
-constexpr Twilight kTwilights[] = {{-6.0, 323, 491}, {-12.0, 284, 529}, {-18.0, 245, 567}};
+constexpr Twilight kTwilights[] = {{kCivilTwilightAltitude, 323, 491},
+                                   {kNauticalTwilightAltitude, 284, 529},
+                                   {kAstronomicalTwilightAltitude, 245, 567}};
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -154,7 +156,7 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
         c.TextOut(kIllumEndX - c.TextWidth(percent), y, percent);
         c.TextOut(kIllumEndX, y, QStringLiteral("%"));
 
-        const TRiseSet sun = SunRiseSet(day, -0.8333, observer);
+        const TRiseSet sun = SunRiseSet(day, kSunriseAltitude, observer);
         c.SetFontColor(kYellow);
         c.TextOut(kSunRiseX, y, Text(sun.RiseText));
         c.TextOut(kSunTransitX, y, Text(sun.TransitText));
@@ -314,18 +316,18 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
         const QString percent = PercentText(moon.IlluminatedPercent) + QStringLiteral("%");
         frame.Write(2 * U + P(305.47) - c.TextWidth(percent), y, percent);
 
-        const TRiseSet sun = SunRiseSet(day, -0.8333, observer);
+        const TRiseSet sun = SunRiseSet(day, kSunriseAltitude, observer);
         frame.Write(2 * U + T + P(144.69), y, Text(sun.RiseText));
         frame.Write(2 * U + T + P(192.93), y, Text(sun.TransitText));
         frame.Write(2 * U + T + P(241.16), y, Text(sun.SetText));
 
-        const TRiseSet civil = SunRiseSet(day, -6.0, observer);
+        const TRiseSet civil = SunRiseSet(day, kCivilTwilightAltitude, observer);
         frame.Write(U + T + P(96.46), y, Text(civil.RiseText));
         frame.Write(3 * U + T + P(289.39), y, Text(civil.SetText));
-        const TRiseSet nautical = SunRiseSet(day, -12.0, observer);
+        const TRiseSet nautical = SunRiseSet(day, kNauticalTwilightAltitude, observer);
         frame.Write(U + T + P(48.23), y, Text(nautical.RiseText));
         frame.Write(3 * U + T + P(337.62), y, Text(nautical.SetText));
-        const TRiseSet astronomical = SunRiseSet(day, -18.0, observer);
+        const TRiseSet astronomical = SunRiseSet(day, kAstronomicalTwilightAltitude, observer);
         frame.Write(U + T, y, Text(astronomical.RiseText));
         frame.Write(3 * U + T + P(385.85), y, Text(astronomical.SetText));
     }
