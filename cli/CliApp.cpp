@@ -111,17 +111,9 @@ TDateTimeRecord Now() {
     return MakeDate(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second());
 }
 
-// Tells on one line what was wrong with the saved settings; the answer then uses the
-// defaults in place of what could not be used.
-void WarnAboutSettings(QTextStream& err) {
-    SettingsReport report;
-    SettingsStore().Peek(&report);
-    if (!report.Empty()) err << "crescendar-cli: " << Q(report.Text()) << "\n";
-}
-
 // The observer of the saved settings, with the command line's overrides for this run.
-Observer MakeRunObserver(const QCommandLineParser& p) {
-    Observer o = MakeObserver(SettingsStore().Peek());
+Observer MakeRunObserver(const QCommandLineParser& p, const TSettings& saved) {
+    Observer o = MakeObserver(saved);
     if (p.isSet("lat")) o.Latitude = DegToRad(ParseNumber(p.value("lat"), "latitude", -90, 90));
     if (p.isSet("lon"))
         o.Longitude = -DegToRad(ParseNumber(p.value("lon"), "longitude", -180, 180));
@@ -393,10 +385,10 @@ int RiseSet(const QStringList& args, const Observer& obs, bool json, QTextStream
     return 0;
 }
 
-int Month(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
+int Month(const QStringList& args, const Observer& obs, const std::string& pattern, bool json,
+          QTextStream& out) {
     if (args.size() > 1) throw UsageError{"usage: month [YYYY-MM]"};
     const TDateTimeRecord first = args.isEmpty() ? Now() : ParseMonth(args[0]);
-    const std::string pattern = SettingsStore().Peek().DateFormat;
     QJsonArray days;
     if (!json)
         out << "Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  Civil  "
@@ -572,14 +564,18 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     try {
         if (args.isEmpty()) throw UsageError{"a command is needed (see --help)"};
         const QString command = args.takeFirst();
-        WarnAboutSettings(err);
-        const Observer obs = MakeRunObserver(p);
+        // The saved settings, read once. What could not be used is told on one line; the
+        // answer then uses the defaults in its place.
+        SettingsReport report;
+        const TSettings saved = SettingsStore().Peek(&report);
+        if (!report.Empty()) err << "crescendar-cli: " << Q(report.Text()) << "\n";
+        const Observer obs = MakeRunObserver(p, saved);
         const bool json = p.isSet("json");
         if (command == "moon") return Moon(args, obs, json, out);
         if (command == "phases") return Phases(args, obs, json, out);
         if (command == "perigee") return Perigee(args, obs, json, out);
         if (command == "riseset") return RiseSet(args, obs, json, out);
-        if (command == "month") return Month(args, obs, json, out);
+        if (command == "month") return Month(args, obs, saved.DateFormat, json, out);
         if (command == "eclipses") return Eclipses(args, obs, json, out);
         if (command == "seasons") return Seasons(args, obs, json, out);
         if (command == "easter") return Easter(args, json, out);
