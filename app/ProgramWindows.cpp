@@ -43,24 +43,32 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     h.ShowAbout = [p] { p->About->show(); };
     h.ShowMonthList = [p] { p->MonthList->show(); };
     h.ShowDateInfo = [p](const TDateTimeRecord& d) { p->DateInfo->ShowDateInfo(d); };
-    const std::string settingsPath = options.SettingsPath;
+
+    const bool ownSession = options.Session == nullptr;
+    TSession* session = ownSession ? new TSession(options.SettingsPath) : options.Session;
+    options.Session = session;
+    p->Session = session;
 
     TMain* main = SkinWindow::Create<TMain>(options);
+    TSession& s = *session;
     p->Main = main;
-    p->Configuration = SkinWindow::Create<TConfiguration>(main, settingsPath);
-    p->PrintOptions = SkinWindow::Create<TPrintOptions>(main, printTarget, settingsPath);
-    p->TimesList = SkinWindow::Create<TTimesList>(*main);
-    p->Eclipse = SkinWindow::Create<TEclipse>(main);
-    p->EclipseReport = SkinWindow::Create<TEclipseReport>(main, p->Eclipse);
-    p->Equinox = SkinWindow::Create<TEquinox>(*main);
-    p->Easter = SkinWindow::Create<TEaster>(*main);
-    p->MonthlyPhases = SkinWindow::Create<TMonthlyPhases>(*main);
-    p->ObservingAid = SkinWindow::Create<TObservingAid>(*main);
+    p->Configuration = SkinWindow::Create<TConfiguration>(s, main);
+    p->PrintOptions = SkinWindow::Create<TPrintOptions>(s, main, printTarget);
+    p->TimesList = SkinWindow::Create<TTimesList>(s, *main);
+    p->Eclipse = SkinWindow::Create<TEclipse>(s, main, main->imgEclipse);
+    p->EclipseReport = SkinWindow::Create<TEclipseReport>(s, main, main->lblReports, p->Eclipse);
+    p->Equinox = SkinWindow::Create<TEquinox>(s, *main);
+    p->Easter = SkinWindow::Create<TEaster>(s, *main);
+    p->MonthlyPhases = SkinWindow::Create<TMonthlyPhases>(s, *main);
+    p->ObservingAid = SkinWindow::Create<TObservingAid>(s, *main);
     p->DateInfo = SkinWindow::Create<TDateInfoWindow>(*main);
-    p->ReportMenu = SkinWindow::Create<TReportMenu>(*main);
-    p->MonthList = SkinWindow::Create<TMonthList>(*main);
-    p->WebMenu = SkinWindow::Create<TWebMenu>(*main);
+    p->ReportMenu = SkinWindow::Create<TReportMenu>(s, *main, *main->lblReports);
+    p->MonthList = SkinWindow::Create<TMonthList>(s, *main);
+    p->WebMenu = SkinWindow::Create<TWebMenu>(*main, *main->lblLinks);
     p->About = SkinWindow::Create<TAbout>(*main);
+    // A session made here goes with the main window, after every window that reads it (the
+    // children are deleted in the order they were added).
+    if (ownSession) session->setParent(main);
 
     TReportMenuHooks& r = p->ReportMenu->Hooks;
     r.ShowObservingAid = [p] { p->ObservingAid->show(); };

@@ -1,5 +1,7 @@
-// Every window of the program, created once in a fixed order with the main window first,
-// and wired together: the main window's regions open the others through its hooks.
+// Every window of the program, created once in a fixed order over one session: the session
+// first, then the main window, then the others; the main window's regions open the others
+// through its hooks, and the others reach the shown month and the settings through the
+// session.
 #pragma once
 
 #include "fMain.h"
@@ -26,6 +28,7 @@ class TWebMenu;
 class PrintTarget;
 
 struct TProgramWindows {
+    TSession* Session = nullptr;
     TMain* Main = nullptr;
     TConfiguration* Configuration = nullptr;
     TPrintOptions* PrintOptions = nullptr;
@@ -43,9 +46,10 @@ struct TProgramWindows {
     TAbout* About = nullptr;
 };
 
-// Creates the main window (with the given options; its hooks are replaced) and then every
-// other window. The others are children of the main window and go with it. printTarget is
-// where printouts go (nullptr: the system's printer, or a PDF file when there is none).
+// Creates the session (unless the options give one, over options.SettingsPath), the main
+// window with it (the options' hooks are replaced) and then every other window. The others
+// are children of the main window and go with it, and so does a session made here. printTarget
+// is where printouts go (nullptr: the system's printer, or a PDF file when there is none).
 std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options = {},
                                                       PrintTarget* printTarget = nullptr);
 

@@ -60,7 +60,6 @@ bool RenderMainWindow(const QString& file, const QDateTime& at, QString* error) 
 
     FakeClock clock(at);
     Clock* previous = InstallClock(&clock);
-    const TSettings saved = settings();
     bool ok = false;
     {
         TMainOptions options;
@@ -77,7 +76,6 @@ bool RenderMainWindow(const QString& file, const QDateTime& at, QString* error) 
         if (!ok && error) *error = why;
         delete main;
     }
-    settings() = saved;
     InstallClock(previous);
     return ok;
 }

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     InitCrescendarResources();
     UseSystemRegionalNames();
 
-    // The main window first, then every other window; they attach through its hooks.
+    // The session, the main window with it, then every other window; they attach through the
+    // main window's hooks and read the session.
     const auto windows = CreateProgramWindows();
     TMain* main = windows->Main;
     main->setAttribute(Qt::WA_DeleteOnClose);

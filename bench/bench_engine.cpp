@@ -1,6 +1,7 @@
 // Speed of the engine routines the main window calls every second or every month.
 #include "Calendar.h"
 #include "Eclipse.h"
+#include "EventText.h"
 #include "MoonPosition.h"
 #include "Nutation.h"
 #include "PerigeeApogee.h"
@@ -28,7 +29,7 @@ BENCHMARK(BM_Nutation);
 void BM_SunPosition(benchmark::State& state) {
     double jd = 2460000.5;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(SunPosition(jd, kObserver));
+        benchmark::DoNotOptimize(SunPosition(UniversalTime{jd}, kObserver));
         jd += 0.37;
     }
 }
@@ -39,7 +40,7 @@ void BM_MoonPosition(benchmark::State& state) {
     TMoonState moon;
     TSunPosition sun;
     for (auto _ : state) {
-        MoonPosition(jd, kObserver, moon, sun);
+        MoonPosition(UniversalTime{jd}, kObserver, moon, sun);
         benchmark::DoNotOptimize(moon);
         jd += 0.37;
     }

@@ -24,7 +24,7 @@ using namespace crescendar;
 TMain* g_main = nullptr;
 
 void BM_TimesListSetup(benchmark::State& state) {
-    std::unique_ptr<TTimesList> list(SkinWindow::Create<TTimesList>(*g_main));
+    std::unique_ptr<TTimesList> list(SkinWindow::Create<TTimesList>(g_main->Session(), *g_main));
     const TDateTimeRecord date = MakeDate(2025, 7, 1);
     for (auto _ : state) list->SetupDataBitmap(date);
 }
@@ -34,14 +34,15 @@ BENCHMARK(BM_TimesListSetup)->Unit(benchmark::kMillisecond);
 void BM_CalendarPage(benchmark::State& state) {
     ImagePrintTarget target(827, 1169, 100);
     for (auto _ : state) {
-        TPrint print(target, CalendarSheetOf(*g_main));
+        TPrint print(target, CalendarSheetOf(g_main->Session()));
         benchmark::DoNotOptimize(print.PrintCalendar(3, 2025));
     }
 }
 BENCHMARK(BM_CalendarPage)->Unit(benchmark::kMillisecond);
 
 void BM_ObservingAidDrawn(benchmark::State& state) {
-    std::unique_ptr<TObservingAid> aid(SkinWindow::Create<TObservingAid>(*g_main));
+    std::unique_ptr<TObservingAid> aid(
+        SkinWindow::Create<TObservingAid>(g_main->Session(), *g_main));
     for (auto _ : state) aid->doa();
 }
 BENCHMARK(BM_ObservingAidDrawn)->Unit(benchmark::kMillisecond);

@@ -2,14 +2,15 @@
 
 #include "Calendar.h"
 #include "DateInfo.h"
+#include "DayEvents.h"
 #include "Easter.h"
 #include "Eclipse.h"
 #include "Equinox.h"
+#include "EventText.h"
 #include "MoonPosition.h"
 #include "MoonView.h"
 #include "PerigeeApogee.h"
 #include "Phases.h"
-#include "RiseSet.h"
 #include "Settings.h"
 #include "Version.h"
 
@@ -208,19 +209,7 @@ QJsonObject Json(const TEclipseResult& e) {
             {"MaximumDate", IsoDateTime(e.MaximumDate)}};
 }
 
-// One day's rise, transit and set of the Moon and the Sun and the three twilights.
-struct DayTimes {
-    TRiseSet Moon, Sun, Civil, Nautical, Astronomical;
-};
-
-DayTimes TimesOfDay(const TDateTimeRecord& day, const Observer& obs) {
-    return {MoonRiseSet(day, obs), SunRiseSet(day, kSunriseAltitude, obs),
-            SunRiseSet(day, kCivilTwilightAltitude, obs),
-            SunRiseSet(day, kNauticalTwilightAltitude, obs),
-            SunRiseSet(day, kAstronomicalTwilightAltitude, obs)};
-}
-
-QJsonObject Json(const DayTimes& t) {
+QJsonObject Json(const TDayTexts& t) {
     return {{"Moon", Json(t.Moon, true)},
             {"Sun", Json(t.Sun, false)},
             {"Civil", Json(t.Civil, false)},
@@ -284,7 +273,7 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
         local = ParseDate(args[0]);
         ParseTime(args[1], local);
     }
-    const double ut = local.JD - obs.TotalOffset() / 1440.0;
+    const UniversalTime ut = ToUniversal(LocalTime{local.JD}, obs.TotalOffset());
     TMoonState moon;
     TSunPosition sun;
     MoonPosition(ut, obs, moon, sun);
@@ -292,12 +281,12 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
     const double age = MoonAge(ut, bounds);
     TPhaseList list;
     const int count = MonthPhases(local, obs, list);
-    const std::string name = PhaseName(bounds, age, local.Month, list, count, local.JD);
+    const std::string name = PhaseName(bounds, age, local.Month, list, count, LocalTime{local.JD});
     const std::string lst = LocalSiderealTime(local, obs);
     const TPerigeeApogee pa = PerigeeApogee(local, obs);
 
     if (json) {
-        PrintJson(out, {{"JD", ut},
+        PrintJson(out, {{"JD", ut.JD},
                         {"MoonState", Json(moon)},
                         {"SunPosition", Json(sun)},
                         {"Age", age},
@@ -336,8 +325,8 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
         QJsonArray a;
         for (int i = 0; i < count; ++i) {
             const TPhaseEntry& e = list[static_cast<std::size_t>(i)];
-            a.append(
-                QJsonObject{{"K", e.K}, {"Kind", e.Kind}, {"JDE", e.JDE}, {"Text", Q(e.Text)}});
+            a.append(QJsonObject{
+                {"K", e.K}, {"Kind", e.Kind}, {"JDE", e.Instant.JD}, {"Text", Q(e.Text)}});
         }
         QJsonArray eclipses;
         for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs))
@@ -361,7 +350,7 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
 int RiseSet(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     if (args.size() > 1) throw UsageError{"usage: riseset [YYYY-MM-DD]"};
     const TDateTimeRecord day = args.isEmpty() ? Now() : ParseDate(args[0]);
-    const DayTimes t = TimesOfDay(day, obs);
+    const TDayTexts t = DayTexts(DayEvents(day, obs));
     if (json) {
         PrintJson(out, Json(t));
         return 0;
@@ -395,7 +384,7 @@ int Month(const QStringList& args, const Observer& obs, const std::string& patte
                "Sunrise Transit Sunset Civil  Naut.  Astro\n";
     for (const std::uint16_t d : MonthDays(first.Month, first.Year)) {
         const TDateTimeRecord day = MakeDate(first.Year, first.Month, d);
-        const DayTimes t = TimesOfDay(day, obs);
+        const TDayTexts t = DayTexts(DayEvents(day, obs));
         const QString date = Q(FormatDate(pattern, day));
         const QString lst = Q(LocalSiderealTime(day, obs));
         if (json) {

@@ -15,8 +15,9 @@ find_package(Qt6 REQUIRED COMPONENTS Test PrintSupport)
 set(CRESCENDAR_SANITIZED crescendar_engine crescendar_settings)
 
 # Builds the library or program `original` again as `original`_san with the sanitizers: the
-# same sources, include folders, definitions, moc and output folder, linked to the sanitized
-# copies of the libraries and programs of ours that it uses.
+# same sources (for a test program, the common entry from tests/common among them), include
+# folders, definitions, moc and output folder, linked to the sanitized copies of the libraries
+# and programs of ours that it uses.
 function(crescendar_sanitized_copy original)
   set(copy ${original}_san)
   get_target_property(type ${original} TYPE)
@@ -67,8 +68,8 @@ function(crescendar_sanitized_copy original)
 endfunction()
 
 # In dependency order: each copy links the copies made before it.
-foreach(target crescendar_platform crescendar_main crescendar_print crescendar_reports
-               crescendar_config crescendar_app crescendar)
+foreach(target crescendar_platform crescendar_session crescendar_main crescendar_print
+               crescendar_reports crescendar_config crescendar_app crescendar)
   if(TARGET ${target})
     crescendar_sanitized_copy(${target})
   endif()

@@ -1,9 +1,10 @@
 #include "fConfiguration.h"
 
 #include "Dialogs.h"
-#include "fMain.h"
+#include "Palette.h"
 
 #include "Calendar.h"
+#include "Session.h"
 #include "Settings.h"
 
 #include <QCloseEvent>
@@ -200,19 +201,15 @@ void TConfigCheckBox::paintEvent(QPaintEvent* /*e*/) {
     QPainter p(this);
     p.drawImage(0, 0, isChecked() ? on_ : off_);
     if (hasFocus()) {
-        p.setPen(QPen(QColor(120, 200, 255), 1));
+        p.setPen(QPen(palette::FocusRing, 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 
 // ----- the window -------------------------------------------------------------------------
 
-TConfiguration::TConfiguration(TMain* mainWindow, std::string settingsPath)
-    : SkinWindow(mainWindow), main_(mainWindow), settingsPath_(std::move(settingsPath)) {}
-
-TMain* TConfiguration::MainWindow() const {
-    return main_ ? main_.data() : TMain::Instance();
-}
+TConfiguration::TConfiguration(TSession& session, QWidget* owner)
+    : SkinWindow(owner), session_(session), owner_(owner) {}
 
 ClickRegion* TConfiguration::Caption(int left, int top, const QString& text, const QColor& colour) {
     auto* label = new ClickRegion(this);
@@ -361,8 +358,8 @@ void TConfiguration::ShowModal() {
 
 void TConfiguration::FormShow() {
     // Centred over the main window, kept on the screen.
-    if (const TMain* m = MainWindow())
-        CentreOver(*m);
+    if (owner_)
+        CentreOver(*owner_);
     else
         CentreOnScreen();
     KeepOnScreen();
@@ -381,7 +378,7 @@ void TConfiguration::FormShow() {
 }
 
 void TConfiguration::FormActivate() {
-    const TSettings& s = settings();
+    const TSettings& s = session_.Settings();
     txtLocation->setText(QString::fromStdString(s.Location));
     txtLatDeg->setText(QString::fromStdString(s.LatDeg));
     txtLatMin->setText(QString::fromStdString(s.LatMin));
@@ -410,7 +407,7 @@ void TConfiguration::FormActivate() {
 }
 
 void TConfiguration::ShowDatePattern() {
-    const TSettings& s = settings();
+    const TSettings& s = session_.Settings();
     cmbDateFormat->setCurrentIndex(s.DateLayoutIdx < cmbDateFormat->count() ? s.DateLayoutIdx : -1);
     // A pattern of the user's own, not in the list, is shown as it is, so that saving again
     // keeps it.
@@ -547,23 +544,18 @@ void TConfiguration::lblExitClick() {
         ShowMessage(QStringLiteral("\u201C%1\u201D is not a date pattern: it needs a day (dd), a "
                                    "month (mm) and a year (yyyy), as in dd/mm/yyyy. The "
                                    "pattern %2 is kept.")
-                        .arg(shown, QString::fromStdString(settings().DateFormat)),
+                        .arg(shown, QString::fromStdString(session_.Settings().DateFormat)),
                     this);
         ShowDatePattern();
         cmbDateFormat->setFocus(Qt::OtherFocusReason);
         return;
     }
 
-    TSettings& s = settings();
+    TSettings s = session_.Settings();
     s.LatDeg = Cut(txtLatDeg->text(), 3);
     s.LatMin = Cut(txtLatMin->text(), 2);
     s.LatSec = Cut(txtLatSec->text(), 2);
-    const std::string latDir = Cut(pNSDirection->text(), 5);
-    // The phase pictures are turned over once for each change of hemisphere.
-    if ((latDir == "South") != (s.LatDir == "South")) {
-        if (TMain* m = MainWindow()) m->InvertPhaseIcons();
-    }
-    s.LatDir = latDir;
+    s.LatDir = Cut(pNSDirection->text(), 5);
     s.LongDeg = Cut(txtLongDeg->text(), 3);
     s.LongMin = Cut(txtLongMin->text(), 2);
     s.LongSec = Cut(txtLongSec->text(), 2);
@@ -585,30 +577,33 @@ void TConfiguration::lblExitClick() {
 
     // Only an existing key is written. When the values cannot be written they hold in memory
     // only, and the user is told so before the window closes: a second exit closes it.
-    SettingsStore store = settingsPath_.empty() ? SettingsStore() : SettingsStore(settingsPath_);
-    const bool saved = store.WriteValues({
-        {"LatDeg", s.LatDeg},
-        {"LatMin", s.LatMin},
-        {"LatSec", s.LatSec},
-        {"LatDir", s.LatDir},
-        {"LongDeg", s.LongDeg},
-        {"LongMin", s.LongMin},
-        {"LongSec", s.LongSec},
-        {"LongDir", s.LongDir},
-        {"Location", s.Location},
-        {"DayOrder", std::to_string(s.DayOrder)},
-        {"DateLayoutIdx", std::to_string(s.DateLayoutIdx)},
-        {"DateFormat", s.DateFormat},
-        {"TimeZone", TimeZoneText(s.TimeZoneIdx, RegionalNames().DecimalSeparator)},
-        {"DaylightSavings", BoolText(s.DaylightSavings)},
-        {"PrinterType", s.PrinterType},
-    });
+    std::string whyNotSaved;
+    const bool saved = session_.SaveSettings(
+        s,
+        {
+            {"LatDeg", s.LatDeg},
+            {"LatMin", s.LatMin},
+            {"LatSec", s.LatSec},
+            {"LatDir", s.LatDir},
+            {"LongDeg", s.LongDeg},
+            {"LongMin", s.LongMin},
+            {"LongSec", s.LongSec},
+            {"LongDir", s.LongDir},
+            {"Location", s.Location},
+            {"DayOrder", std::to_string(s.DayOrder)},
+            {"DateLayoutIdx", std::to_string(s.DateLayoutIdx)},
+            {"DateFormat", s.DateFormat},
+            {"TimeZone", TimeZoneText(s.TimeZoneIdx, RegionalNames().DecimalSeparator)},
+            {"DaylightSavings", BoolText(s.DaylightSavings)},
+            {"PrinterType", s.PrinterType},
+        },
+        &whyNotSaved);
     if (!saved && !toldNotSaved_) {
         toldNotSaved_ = true;
         ShowMessage(QStringLiteral("Your settings could not be saved: %1. They apply only until "
                                    "Crescendar is closed. Click the exit again to close this "
                                    "window without saving them.")
-                        .arg(QString::fromStdString(store.LastWriteError())),
+                        .arg(QString::fromStdString(whyNotSaved)),
                     this);
         return;
     }
@@ -618,17 +613,7 @@ void TConfiguration::lblExitClick() {
 void TConfiguration::closeEvent(QCloseEvent* e) {
     const bool shown = isVisible();
     e->accept();
-    if (!shown) return;
-    FormClose();
-    emit Closed();
-}
-
-void TConfiguration::FormClose() {
-    TMain* m = MainWindow();
-    if (!m) return;
-    m->ApplyZoneSettings();
-    m->SetDayTitles(settings().DayOrder);
-    m->RefreshLatAndLong(); // the observer again, and the selected month redrawn
+    if (shown) emit Closed();
 }
 
 } // namespace crescendar

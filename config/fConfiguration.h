@@ -1,7 +1,7 @@
 // The configuration window: the observer's place, the calendar's first weekday and date
 // pattern, the time zone, daylight saving and the printer. Shown modally from the main
-// window; its exit region saves the settings and closes it, and closing it (by any way)
-// re-applies the settings to the main window.
+// window; its exit region puts the settings in force through the session (which the main
+// window follows), saves them and closes the window.
 #pragma once
 
 #include "ClickRegion.h"
@@ -20,7 +20,7 @@ class QLineEdit;
 
 namespace crescendar {
 
-class TMain;
+class TSession;
 
 // An up/down button pair over the arrows of the skin. A left press on the upper half is
 // UpClick, on the lower half DownClick; the Up and Down keys do the same while it has the
@@ -60,10 +60,9 @@ class TConfigCheckBox : public QAbstractButton {
 class TConfiguration : public SkinWindow {
     Q_OBJECT
   public:
-    // mainWindow owns the window and receives the settings when it closes (nullptr: the
-    // program's main window at that time); settingsPath is the INI file written on exit
-    // (empty: the user's own store).
-    explicit TConfiguration(TMain* mainWindow = nullptr, std::string settingsPath = {});
+    // session: whose settings are edited and stored. owner: the window this one belongs to
+    // and centres over (nullptr: none; centred on the screen).
+    explicit TConfiguration(TSession& session, QWidget* owner = nullptr);
 
     // Shows the window modally and returns when it has been closed.
     void ShowModal();
@@ -74,7 +73,6 @@ class TConfiguration : public SkinWindow {
     void FormCreate() override;
     void FormShow() override;
     void FormActivate() override;
-    void FormClose();
 
     // Controls' events, named as their controls.
     void NSSpinButtonUpClick();
@@ -99,7 +97,8 @@ class TConfiguration : public SkinWindow {
     // Saves and closes. A coordinate out of range, or a typed date pattern without a day, a
     // month and a year, is refused with a message and the window stays open with nothing
     // changed. When the settings cannot be written they change in memory only, a message
-    // says so and the window stays open; a second exit then closes it.
+    // says so and the window stays open; a second exit then closes it. Closing another way
+    // changes nothing.
     void lblExitClick();
 
     // The printer word that the exit stores as PrinterType.
@@ -140,14 +139,13 @@ class TConfiguration : public SkinWindow {
     QImage imgRBUnset;
 
   signals:
-    // The window has been closed (after FormClose).
+    // The window has been closed.
     void Closed();
 
   protected:
     void closeEvent(QCloseEvent* e) override;
 
   private:
-    TMain* MainWindow() const;
     ClickRegion* Caption(int left, int top, const QString& text, const QColor& colour);
     QLineEdit* CoordinateEdit(int left, int top, int width, int maxLength, int fillTo);
     QComboBox* List(int left, int top, int width, const QStringList& items);
@@ -159,8 +157,8 @@ class TConfiguration : public SkinWindow {
     // Shows the date pattern of the settings in the date list.
     void ShowDatePattern();
 
-    QPointer<TMain> main_;
-    std::string settingsPath_;
+    TSession& session_;
+    QPointer<QWidget> owner_;
     std::string printerWord_;   // at most 15 characters
     bool toldNotSaved_ = false; // the user has been told that the settings were not saved
 };

@@ -47,19 +47,34 @@ std::size_t TextLength(const std::string& s);
 // Two-digit (at least) decimal text of a non-negative number.
 std::string TwoDigits(long long n);
 
+// The Julian Day of a calendar date and time of day (Meeus, Astronomical Algorithms,
+// chapter 7): dates before 15 October 1582 are read in the Julian calendar, later ones in the
+// Gregorian. The scale is the record's own (a local date gives a local-time Julian Day);
+// milliseconds are not counted. Years 1..9999.
 double DateToJulianDay(TDateTimeRecord d);
+// The calendar date and time of a Julian Day (Julian calendar before JD 2299160.5), with the
+// seconds rounded to whole ones (a 60th second carries into the minute, hour and date) and JD
+// set to jd (0 for a value that is not finite).
 TDateTimeRecord JulianDayToDate(double jd);
+// True for dates before 15 October 1582, which the program reads in the Julian calendar.
 bool IsJulianCalendarDate(int year, int month, int day);
+// Degrees to radians and back.
 double DegToRad(double x);
 double RadToDeg(double x);
+// An angle in degrees reduced to [0, 360] (a negative whole number of turns gives 360; 0
+// for a value that is not finite), in one step.
 double NormaliseDegrees(double x);
+// An angle in degrees (any sign; 0 when not finite) as sign, degrees, minutes and seconds
+// texts, the seconds rounded up (a 60th second carries into the minutes and degrees).
 TAngleText DegreesToDMS(double x);
 // An angle reduced to [0, 360): like NormaliseDegrees, but never exactly 360.
 double OneTurn(double deg);
 // Hours of a clock-like quantity in [0, 24) as texts; a time rounded up to the 24th hour
 // reads 00.
 TAngleText HoursText(double hours);
+// "hh:mm:ss  dd Month yyyy" with the regional month name.
 std::string DateTimeToText(TDateTimeRecord d);
+// The Julian Day of 1 January 0h of a year, on the program's calendar.
 double JulianDayOfYearStart(std::uint16_t year);
 // Number of the month's last day: February has 29 in every fourth year up to 1582 (the
 // Julian rule) and in the Gregorian leap years after. October 1582 ends on the 31st although
@@ -89,13 +104,6 @@ int DayOfWeekOfJulianDay(double jd);
 // dynamical instants; the daily rise and set use it in their interpolation; the Moon's position,
 // the phases and the apsides do not use it (their series are evaluated at universal time as given).
 double DeltaT(std::uint16_t year);
-
-struct TColour {
-    std::uint8_t Red, Green, Blue;
-};
-constexpr TColour StandardTextColour() {
-    return {255, 255, 176};
-}
 
 // A date record for a day at midnight, with JD filled.
 TDateTimeRecord MakeDate(int year, int month, int day, int hour = 0, int minute = 0,

@@ -3,6 +3,7 @@
 #include "Eclipse.h"
 
 #include "Calendar.h"
+#include "EventText.h"
 #include "MoonPosition.h"
 #include "Phases.h"
 #include "RiseSet.h"
@@ -70,7 +71,8 @@ bool MonthMayHoldEclipse(double jd1, double jd2, double zone) {
     TPhasePowers p;
     double k = std::floor((jd1 - zone - 1.0 - 2451550.09765) / kSynodicMonth) - 0.5;
     for (int guard = 0; guard < 8; ++guard, k += 1.0) {
-        const double mean = MeanPhase(k, p) + zone;
+        // Shown as local time like the phases (SeriesInstantAsLocal), zone in days.
+        const double mean = MeanPhase(k, p).JD + zone;
         if (mean >= jd2 + 1.0) break;
         if (mean >= jd1 - 1.0 && !FarFromNode(MeanArguments(k, p).F)) return true;
     }
@@ -89,12 +91,6 @@ bool IsFullMoon(double k) {
     return std::fabs(k - std::trunc(k)) == 0.5;
 }
 
-// "hh:mm" of a local Julian Day; the seconds are dropped after JulianDayToDate has rounded
-// them (and carried a 60th second into the minutes, hours and date).
-std::string ClockText(double jd) {
-    return DateTimeToText(JulianDayToDate(jd)).substr(0, 5);
-}
-
 // Stretches of time, in minutes from a local midnight, during which the Moon is up.
 struct TSpan {
     double From = 0.0;
@@ -102,19 +98,20 @@ struct TSpan {
 };
 using TSpans = std::vector<TSpan>;
 
-// Adds the Moon's time above the horizon on the day that starts at minute base. A missing
-// rise means the Moon was already up at midnight, a missing set that it is still up at the
-// end of the day. Rise and set both "None": up all day exactly when upWhenNone.
-void AddDay(const std::string& rise, const std::string& set, bool upWhenNone, double base,
-            TSpans& up) {
-    if (rise == "None" && set == "None") {
+bool NoCrossing(const TCrossing& c) {
+    return c.Kind == TCrossingKind::AlwaysAbove || c.Kind == TCrossingKind::AlwaysBelow;
+}
+
+// Adds the Moon's time above the horizon on the day that starts at minute base. A rise on
+// another date means the Moon was already up at midnight, a set on another date that it is
+// still up at the end of the day. No crossing that day: up all day exactly when upWhenNone.
+void AddDay(const TCrossing& rise, const TCrossing& set, bool upWhenNone, double base, TSpans& up) {
+    if (NoCrossing(rise) && NoCrossing(set)) {
         if (upWhenNone) up.push_back({base, base + kMinutesPerDay});
         return;
     }
-    const int r = MinutesOfDay(rise);
-    const int s = MinutesOfDay(set);
-    const double from = r < 0 ? 0.0 : r;
-    const double to = s < 0 ? kMinutesPerDay : s;
+    const double from = rise.Happens() ? rise.Minute : 0.0;
+    const double to = set.Happens() ? set.Minute : kMinutesPerDay;
     if (to >= from) {
         up.push_back({base + from, base + to});
     } else {
@@ -141,11 +138,11 @@ TSight Judge(const TSpans& up, double p1, double p4) {
     return covered >= p4 - p1 ? TSight::Whole : TSight::Part;
 }
 
-// Whether the Moon stands above its rising altitude at universal time jd.
-bool MoonIsUp(double jd, const Observer& observer) {
+// Whether the Moon stands above its rising altitude at universal time ut.
+bool MoonIsUp(UniversalTime ut, const Observer& observer) {
     TMoonState moon;
     TSunPosition sun;
-    MoonPosition(jd, observer, moon, sun);
+    MoonPosition(ut, observer, moon, sun);
     return moon.Altitude > MoonRiseAltitude(moon.Parallax);
 }
 
@@ -155,15 +152,16 @@ bool MoonIsUp(double jd, const Observer& observer) {
 // keeps its side of the horizon all day: its altitude in the middle of that part decides.
 void AddMoonDay(double midnight, int d, double p1, double p4, const Observer& observer,
                 TSpans& up) {
-    const TRiseSet rs = MoonRiseSet(JulianDayToDate(midnight + d), observer);
+    const TBodyEvents rs = MoonEvents(JulianDayToDate(midnight + d), observer);
     bool upAllDay = false;
-    if (rs.RiseText == "None" && rs.SetText == "None") {
+    if (NoCrossing(rs.Rise) && NoCrossing(rs.Set)) {
         const double base = kMinutesPerDay * d;
         const double middle =
             (std::max(p1, base) + std::min(p4, base + kMinutesPerDay)) / 2 / kMinutesPerDay;
-        upAllDay = MoonIsUp(midnight + middle - observer.TotalOffset() / kMinutesPerDay, observer);
+        upAllDay =
+            MoonIsUp(ToUniversal(LocalTime{midnight + middle}, observer.TotalOffset()), observer);
     }
-    AddDay(rs.RiseText, rs.SetText, upAllDay, kMinutesPerDay * d, up);
+    AddDay(rs.Rise, rs.Set, upAllDay, kMinutesPerDay * d, up);
 }
 
 // Visibility of the penumbral phase from local instants jd1 to jd4, with the Moon's rise and
@@ -208,7 +206,7 @@ TEclipseElements EclipseElements(double k, std::uint16_t year) {
     TEclipseElements el;
     if (!std::isfinite(k)) return el;
     TPhasePowers p;
-    const double mean = MeanPhase(k, p);
+    const double mean = MeanPhase(k, p).JD;
     const TMeanArguments a = MeanArguments(k, p);
     const double m = a.M;
     const double mp = a.Mp;
@@ -220,15 +218,15 @@ TEclipseElements EclipseElements(double k, std::uint16_t year) {
     const double f1 = f - DegToRad(0.02665) * std::sin(om);
     const double a1 = DegToRad(299.77 + 0.107408 * k - 0.009173 * p.T2);
 
-    el.JDE = mean - 0.4065 * std::sin(mp) + 0.1727 * e * std::sin(m) + 0.0161 * std::sin(2 * mp) -
-             0.0097 * std::sin(2 * f1) + 0.0073 * e * std::sin(mp - m) -
-             0.0050 * e * std::sin(mp + m) - 0.0023 * std::sin(mp - 2 * f1) +
-             0.0021 * e * std::sin(2 * m) + 0.0012 * std::sin(mp + 2 * f1) +
-             0.0006 * e * std::sin(2 * mp + m) - 0.0004 * std::sin(3 * mp) -
-             0.0003 * e * std::sin(m + 2 * f1) + 0.0003 * std::sin(a1) -
-             0.0002 * e * std::sin(m - 2 * f1) - 0.0002 * e * std::sin(2 * mp - m) -
-             0.0002 * std::sin(om);
-    el.JD = el.JDE - DeltaT(year) / 86400.0;
+    el.JDE.JD = mean - 0.4065 * std::sin(mp) + 0.1727 * e * std::sin(m) +
+                0.0161 * std::sin(2 * mp) - 0.0097 * std::sin(2 * f1) +
+                0.0073 * e * std::sin(mp - m) - 0.0050 * e * std::sin(mp + m) -
+                0.0023 * std::sin(mp - 2 * f1) + 0.0021 * e * std::sin(2 * m) +
+                0.0012 * std::sin(mp + 2 * f1) + 0.0006 * e * std::sin(2 * mp + m) -
+                0.0004 * std::sin(3 * mp) - 0.0003 * e * std::sin(m + 2 * f1) +
+                0.0003 * std::sin(a1) - 0.0002 * e * std::sin(m - 2 * f1) -
+                0.0002 * e * std::sin(2 * mp - m) - 0.0002 * std::sin(om);
+    el.JD = ToUniversal(el.JDE, DeltaT(year));
 
     const double pp = 0.2070 * e * std::sin(m) + 0.0024 * e * std::sin(2 * m) -
                       0.0392 * std::sin(mp) + 0.0116 * std::sin(2 * mp) -
@@ -268,12 +266,13 @@ TEclipseResult EclipseCalcs(const TPhaseEntry& entry, std::uint16_t year,
     const TEclipseElements el = EclipseElements(entry.K, year);
     if (el.EclipseType == kNoEclipse) return r;
 
+    r.Elements = el;
     r.EclipseType = el.EclipseType;
     r.UmbralMagnitude = el.UmbralMagnitude;
     r.PenumbralMagnitude = el.PenumbralMagnitude;
 
-    const double jd = el.JD + observer.TotalOffset() / kMinutesPerDay;
-    r.MaximumDate = JulianDayToDate(jd);
+    const LocalTime jd = ToLocal(el.JD, observer.TotalOffset());
+    r.MaximumDate = JulianDayToDate(jd.JD);
     const std::string text = DateTimeToText(r.MaximumDate);
     r.MaximumText = text.substr(0, 5);
     r.DateText = CutText(text.substr(10), 40);
@@ -289,7 +288,7 @@ TEclipseResult EclipseCalcs(const TPhaseEntry& entry, std::uint16_t year,
         r.TotalityStartText = ClockText(jd - el.TotalSemiduration);
         r.TotalityEndText = ClockText(jd + el.TotalSemiduration);
     }
-    r.VisibilityText = SightText(Visibility(r.MaximumDate, jd - sdp, jd + sdp, observer));
+    r.VisibilityText = SightText(Visibility(r.MaximumDate, (jd - sdp).JD, (jd + sdp).JD, observer));
     return r;
 }
 
@@ -322,10 +321,9 @@ int MinutesOfDay(const std::string& text) {
     return hours * 60 + minutes;
 }
 
-std::string CheckEclipseVisibility(const std::string& rise, const std::string& set,
-                                   const std::string& p1, const std::string& p4) {
-    const int start = MinutesOfDay(p1);
-    int end = MinutesOfDay(p4);
+std::string CheckEclipseVisibility(const TCrossing& rise, const TCrossing& set, int p1, int p4) {
+    const int start = p1;
+    int end = p4;
     if (start < 0 || end < 0) return SightText(TSight::None);
     TSpans up;
     AddDay(rise, set, false, 0.0, up);
@@ -334,6 +332,17 @@ std::string CheckEclipseVisibility(const std::string& rise, const std::string& s
         AddDay(rise, set, false, kMinutesPerDay, up);
     }
     return SightText(Judge(up, start, end));
+}
+
+std::string CheckEclipseVisibility(const std::string& rise, const std::string& set,
+                                   const std::string& p1, const std::string& p4) {
+    const auto crossing = [](const std::string& text) {
+        if (text == "None") return TCrossing{TCrossingKind::AlwaysBelow, {}, -1};
+        const int minute = MinutesOfDay(text);
+        return minute < 0 ? TCrossing{} : TCrossing{TCrossingKind::At, {}, minute};
+    };
+    return CheckEclipseVisibility(crossing(rise), crossing(set), MinutesOfDay(p1),
+                                  MinutesOfDay(p4));
 }
 
 std::vector<TEclipseResult> FindEclipses(int fromYear, int toYear, const Observer& observer) {

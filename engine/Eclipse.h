@@ -3,6 +3,8 @@
 #pragma once
 
 #include "Records.h"
+#include "RiseSet.h"
+#include "TimeScale.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +17,22 @@ inline constexpr std::uint8_t kNoEclipse = 0;
 inline constexpr std::uint8_t kPenumbralEclipse = 1;
 inline constexpr std::uint8_t kPartialEclipse = 2;
 inline constexpr std::uint8_t kTotalEclipse = 3;
+
+// The geometry of the full moon of lunation number k (an integer plus 0.5). When the Moon is
+// too far from the node to be eclipsed (|sin F| > 0.36) only EclipseType (0) is filled.
+// Semidurations are 0 for the phases the eclipse does not reach.
+struct TEclipseElements {
+    DynamicalTime JDE;  // greatest eclipse
+    UniversalTime JD;   // greatest eclipse: JDE less Delta T of the year shown
+    double Gamma = 0.0; // least distance of the Moon's centre from the shadow axis, Earth radii
+    double U = 0.0;     // Meeus's u, on which the radii of the shadow depend, Earth radii
+    double UmbralMagnitude = 0.0;
+    double PenumbralMagnitude = 0.0;
+    std::uint8_t EclipseType = kNoEclipse;
+    double PenumbralSemiduration = 0.0; // days
+    double PartialSemiduration = 0.0;   // days
+    double TotalSemiduration = 0.0;     // days
+};
 
 // One eclipse as the windows show it. All times are local clock times "hh:mm" (seconds
 // dropped). A contact may fall on the local date before or after that of the maximum; its
@@ -33,26 +51,13 @@ struct TEclipseResult {
     std::uint8_t EclipseType = kNoEclipse;
     std::string VisibilityText;  // "Visible", "Partially Visible" or "Not Visible"
     TDateTimeRecord MaximumDate; // the maximum in local clock time; JD is local time too
+    // The values the texts are made from: the instant of the maximum (universal time) and
+    // the semidurations of each phase.
+    TEclipseElements Elements;
 };
 
 // "Penumbral Eclipse", "Partial Eclipse", "Total Eclipse" for types 1 to 3; "" otherwise.
 const char* EclipseTypeName(int type);
-
-// The geometry of the full moon of lunation number k (an integer plus 0.5). When the Moon is
-// too far from the node to be eclipsed (|sin F| > 0.36) only EclipseType (0) is filled.
-// Semidurations are 0 for the phases the eclipse does not reach.
-struct TEclipseElements {
-    double JDE = 0.0;   // greatest eclipse, dynamical time
-    double JD = 0.0;    // greatest eclipse, universal time
-    double Gamma = 0.0; // least distance of the Moon's centre from the shadow axis, Earth radii
-    double U = 0.0;     // Meeus's u, on which the radii of the shadow depend, Earth radii
-    double UmbralMagnitude = 0.0;
-    double PenumbralMagnitude = 0.0;
-    std::uint8_t EclipseType = kNoEclipse;
-    double PenumbralSemiduration = 0.0; // days
-    double PartialSemiduration = 0.0;   // days
-    double TotalSemiduration = 0.0;     // days
-};
 
 // year is the calendar year shown, for Delta T.
 TEclipseElements EclipseElements(double k, std::uint16_t year);
@@ -70,10 +75,14 @@ std::vector<TEclipseResult> CheckForEclipses(const TPhaseList& list, int count, 
 TEclipseResult CheckForEclipse(const TPhaseList& list, int count, std::uint16_t year,
                                const Observer& observer);
 
-// Visibility from the Moon's rise and set texts of one local day and the first and last
-// contacts "hh:mm". A missing rise ("*****") counts as 00:00 and a missing set as the end of
-// the day; rise and set both "None" give "Not Visible". A last contact earlier than the
-// first means the eclipse runs past midnight; the next day is taken to repeat this one.
+// Visibility from the Moon's rise and set of one local day and the first and last contacts
+// (minutes of the day). A rise on the neighbouring date counts as 00:00 and a set there as the
+// end of the day; a Moon that does not cross the horizon that day counts as down. A last
+// contact earlier than the first means the eclipse runs past midnight; the next day is taken
+// to repeat this one.
+std::string CheckEclipseVisibility(const TCrossing& rise, const TCrossing& set, int p1, int p4);
+// The same from the texts the Moon panel shows ("hh:mm", "*****", "None") and contact texts
+// "hh:mm"; "Not Visible" when a contact text is not a time.
 std::string CheckEclipseVisibility(const std::string& rise, const std::string& set,
                                    const std::string& p1, const std::string& p4);
 

@@ -50,16 +50,16 @@ std::string LengthText(std::int64_t hundredths) {
 
 } // namespace
 
-double SunLongitudeInstant(double jde, double longitudeDeg) {
-    const Observer anywhere; // only the longitude is read, which is geocentric
+DynamicalTime SunLongitudeInstant(DynamicalTime instant, double longitudeDeg) {
+    double jde = instant.JD;
     for (int round = 0; round < kMaxRounds && std::isfinite(jde); ++round) {
-        const double lambda = SunPosition(jde, anywhere).ApparentLongitude;
+        const double lambda = SunApparentLongitude(DynamicalTime{jde});
         const double step = 58.0 * std::sin(DegToRad(longitudeDeg - lambda));
         if (!std::isfinite(step)) break;
         jde += step;
         if (std::fabs(step) < kSmallestStep) break;
     }
-    return jde;
+    return DynamicalTime{jde};
 }
 
 TEquinoxes EquinoxesAndSolstices(std::uint16_t year, const Observer& observer) {
@@ -68,15 +68,17 @@ TEquinoxes EquinoxesAndSolstices(std::uint16_t year, const Observer& observer) {
     if (year < 1 || year > 9999) return r;
 
     const double y = (year - 2000) / 1000.0;
-    for (int i = 0; i < 4; ++i) r.MeanJDE[static_cast<std::size_t>(i)] = MeanInstant(i, y);
+    for (int i = 0; i < 4; ++i)
+        r.MeanJDE[static_cast<std::size_t>(i)] = DynamicalTime{MeanInstant(i, y)};
     // The next March equinox is refined too, so that all four lengths join refined instants.
-    r.MeanJDE[4] = MeanInstant(0, (year - 1999) / 1000.0);
+    r.MeanJDE[4] = DynamicalTime{MeanInstant(0, (year - 1999) / 1000.0)};
     for (std::size_t i = 0; i < 5; ++i)
         r.JDE[i] = SunLongitudeInstant(r.MeanJDE[i], 90.0 * static_cast<double>(i % 4));
 
-    const double shift = -DeltaT(year) / 86400.0 + kHalfMinute + observer.TotalOffset() / 1440.0;
     for (std::size_t i = 0; i < 4; ++i) {
-        r.Local[i] = JulianDayToDate(r.JDE[i] + shift);
+        const LocalTime local =
+            ToLocal(ToUniversal(r.JDE[i], DeltaT(year)), observer.TotalOffset()) + kHalfMinute;
+        r.Local[i] = JulianDayToDate(local.JD);
         r.EventTexts[i] = DateTimeToText(r.Local[i]);
         r.DisplayTexts[i] =
             SubText(r.EventTexts[i], 1, 5) + "  " + SubText(r.EventTexts[i], 10, 16);

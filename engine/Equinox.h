@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Records.h"
+#include "TimeScale.h"
 
 #include <array>
 #include <cstdint>
@@ -25,8 +26,8 @@ struct TEquinoxes {
     std::uint16_t Year = 0;
     // Dynamical time: March, June, September, December of the year, then the March equinox
     // of the following year. MeanJDE are the polynomial values, JDE the refined instants.
-    std::array<double, 5> MeanJDE{};
-    std::array<double, 5> JDE{};
+    std::array<DynamicalTime, 5> MeanJDE{};
+    std::array<DynamicalTime, 5> JDE{};
     // Local clock instant of each event, 30 seconds added so that the cut minutes are
     // rounded ones.
     std::array<TDateTimeRecord, 4> Local{};
@@ -44,9 +45,10 @@ struct TEquinoxes {
     std::array<std::string, 4> RowLengthTexts; // the length label of each row
 };
 
-// The instant (dynamical time) near jde at which the Sun's apparent longitude is
-// longitudeDeg, refined from jde by steps of 58 days per radian of longitude error.
-double SunLongitudeInstant(double jde, double longitudeDeg);
+// The instant near jde at which the Sun's apparent longitude is longitudeDeg, refined from jde
+// by steps of 58 days per radian of longitude error (Meeus, Astronomical Algorithms,
+// chapter 27).
+DynamicalTime SunLongitudeInstant(DynamicalTime jde, double longitudeDeg);
 
 // Equinoxes and solstices of the year in the observer's local clock time (zone and daylight
 // offsets). A negative latitude (also -0, a southern direction at the equator) names the

@@ -125,7 +125,9 @@ double EccentricityScale(int m, double e, double e2) {
 
 } // namespace
 
-void MoonPosition(double jd, const Observer& observer, TMoonState& moon, TSunPosition& sun) {
+void MoonPosition(UniversalTime ut, const Observer& observer, TMoonState& moon, TSunPosition& sun) {
+    // The series are evaluated at the universal instant (the program's rule).
+    const DynamicalTime jd = SeriesArgument(ut);
     moon = TMoonState{};
 
     const double t = JulianCenturies(jd);
@@ -193,7 +195,7 @@ void MoonPosition(double jd, const Observer& observer, TMoonState& moon, TSunPos
     const double rhoSin = 0.99664719 * std::sin(u) + kHeight / 6378140.0 * std::sin(phi);
     const double rhoCos = std::cos(u) + kHeight / 6378140.0 * std::cos(phi);
 
-    const THorizontal horizon = EquatorialToHorizontal(jd, alpha, moon.Equatorial.Dec, observer);
+    const THorizontal horizon = EquatorialToHorizontal(ut, alpha, moon.Equatorial.Dec, observer);
     const double h = DegToRad(horizon.HourAngle);
     const double sinPi = std::sin(DegToRad(moon.Parallax));
 
@@ -218,7 +220,7 @@ void MoonPosition(double jd, const Observer& observer, TMoonState& moon, TSunPos
     moon.Semidiameter = RadToDeg(std::asin(0.272481 * sinPi / q));
 
     // Illumination from the Sun's position at the same instant.
-    sun = SunPosition(jd, observer, nutation, epsilon);
+    sun = SunPosition(ut, observer, nutation, epsilon);
     const double alpha0 = DegToRad(sun.Equatorial.RA);
     const double delta0 = DegToRad(sun.Equatorial.Dec);
     const double dRA = alpha0 - DegToRad(alpha);

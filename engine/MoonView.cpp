@@ -15,15 +15,13 @@ const std::array<std::string, 12>& FullMoonNames() {
     return names;
 }
 
-double MoonAge(double utJD, TLunationBracket& bounds) {
-    TDateTimeRecord d = JulianDayToDate(utJD);
-    d.JD = utJD;
-    bounds = LunationBracket(d);
-    return utJD - bounds.PreviousNewMoon;
+double MoonAge(UniversalTime ut, TLunationBracket& bounds) {
+    bounds = LunationBracket(ut);
+    return SeriesArgument(ut) - bounds.PreviousNewMoon;
 }
 
 std::string PhaseName(const TLunationBracket& bounds, double age, int month, const TPhaseList& list,
-                      int count, double selectedLocalJD) {
+                      int count, LocalTime selected) {
     const double length = bounds.NextNewMoon - bounds.PreviousNewMoon;
     const double p = length > 0 ? age / length * 100 : 0;
     if (p <= 3) return "New Moon";
@@ -32,7 +30,7 @@ std::string PhaseName(const TLunationBracket& bounds, double age, int month, con
     if (p <= 47) return "Waxing Gibbous";
     if (p <= 53) {
         const bool blue = count == 5 && list[4].Kind == static_cast<int>(TPhaseKind::FullMoon) &&
-                          list[4].JDE - 0.5 < selectedLocalJD;
+                          list[4].Instant - 0.5 < selected;
         if (blue) return "Full (Blue) Moon";
         const std::string& name =
             FullMoonNames()[static_cast<std::size_t>(month >= 1 && month <= 12 ? month - 1 : 0)];
@@ -60,10 +58,11 @@ std::array<std::string, 3> MoonAgeTexts(double age) {
 std::string LocalSiderealTime(TDateTimeRecord d, const Observer& observer) {
     const double u = d.Hour * 60 + d.Minute + d.Second / 60.0 - observer.TotalOffset();
     d.Hour = d.Minute = d.Second = d.MSec = 0;
-    const double jd0 = DateToJulianDay(d);
-    const double t = (jd0 - 2451545) / 36525;
+    // 0h of the local date, taken as universal time; nutation at that instant as given.
+    const UniversalTime jd0{DateToJulianDay(d)};
+    const double t = (jd0.JD - 2451545) / 36525;
     TNutation n;
-    const double eps = TrueObliquity(jd0, &n);
+    const double eps = TrueObliquity(SeriesArgument(jd0), &n);
     const double theta0 =
         std::cos(eps) * n.DeltaPsi / 15 / 3600 +
         (24110.54841 + 8640184.812866 * t + 0.093104 * t * t - 0.0000062 * t * t * t) / 3600;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Records.h"
+#include "TimeScale.h"
 
 #include <array>
 #include <string>
@@ -12,14 +13,14 @@ namespace crescendar {
 // Traditional names of each month's full moon, January first.
 const std::array<std::string, 12>& FullMoonNames();
 
-// The Moon's age (days) at a universal-time instant and the lunation that holds it.
-double MoonAge(double utJD, TLunationBracket& bounds);
+// The Moon's age (days) at a universal instant and the lunation that holds it.
+double MoonAge(UniversalTime ut, TLunationBracket& bounds);
 
 // The phase name for an age within a lunation. The full moon reads "Full (Blue) Moon" when
 // the month's list holds five phases ending in a full moon that has begun by the selected
 // local instant.
 std::string PhaseName(const TLunationBracket& bounds, double age, int month, const TPhaseList& list,
-                      int count, double selectedLocalJD);
+                      int count, LocalTime selected);
 
 // The age as "05d", "18h", "00m".
 std::array<std::string, 3> MoonAgeTexts(double age);

@@ -88,17 +88,13 @@ inline double Arg(double deg) {
 
 } // namespace
 
-double JulianCenturies(double jd) {
-    return (jd - 2451545.0) / 36525.0;
-}
-
-double GreenwichMeanSiderealTime(double jd0h) {
+double GreenwichMeanSiderealTime(UniversalTime jd0h) {
     const double t = JulianCenturies(jd0h);
     return NormaliseDegrees(100.46061837 + 36000.770053608 * t + 0.000387933 * t * t -
                             t * t * t / 38710000.0);
 }
 
-TNutation Nutation(double jd) {
+TNutation Nutation(DynamicalTime jd) {
     const double t = JulianCenturies(jd);
     const double t2 = t * t;
     const double t3 = t2 * t;
@@ -121,7 +117,7 @@ TNutation Nutation(double jd) {
     return {psi / 10000.0, eps / 10000.0};
 }
 
-double MeanObliquity(double jd) {
+double MeanObliquity(DynamicalTime jd) {
     const double u = JulianCenturies(jd) / 100.0;
     double p[11];
     p[1] = u;
@@ -132,7 +128,7 @@ double MeanObliquity(double jd) {
                3600.0;
 }
 
-double TrueObliquity(double jd, TNutation* nutation) {
+double TrueObliquity(DynamicalTime jd, TNutation* nutation) {
     const TNutation n = Nutation(jd);
     if (nutation) *nutation = n;
     return DegToRad(MeanObliquity(jd) + n.DeltaEps / 3600.0);
@@ -152,12 +148,13 @@ TEquatorialPosition EclipticToEquatorial(double lambda, double beta, double epsi
     return p;
 }
 
-THorizontal EquatorialToHorizontal(double jd, double ra, double dec, const Observer& observer) {
+THorizontal EquatorialToHorizontal(UniversalTime ut, double ra, double dec,
+                                   const Observer& observer) {
     // Mean sidereal time at Greenwich for the instant.
-    const double t = JulianCenturies(jd);
+    const double t = JulianCenturies(ut);
     const double t2 = t * t;
     const double t3 = t2 * t;
-    const double theta0 = NormaliseDegrees(280.46061837 + 360.98564736629 * (jd - 2451545.0) +
+    const double theta0 = NormaliseDegrees(280.46061837 + 360.98564736629 * (ut.JD - 2451545.0) +
                                            0.000387933 * t2 - t3 / 38710000.0);
     THorizontal r;
     // Reduced to one turn first so that the loops run at most once whatever the longitude.

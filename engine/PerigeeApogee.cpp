@@ -2,6 +2,7 @@
 // periodic terms of Meeus, Astronomical Algorithms, chapter 50.
 #include "PerigeeApogee.h"
 #include "Calendar.h"
+#include "EventText.h"
 #include "Phases.h"
 
 #include <cmath>
@@ -137,7 +138,8 @@ TApsis Apsis(double k) {
 
 } // namespace
 
-TApsisEvent NextApsis(double jd, long double estimate, bool perigee) {
+TApsisEvent NextApsis(DynamicalTime from, long double estimate, bool perigee) {
+    const double jd = from.JD;
     // The estimate drifts by weeks over the millennia; start from an event before jd so that
     // none at or after it is passed over.
     double k = static_cast<double>(static_cast<std::int64_t>(2 * estimate)) / 2.0;
@@ -146,33 +148,31 @@ TApsisEvent NextApsis(double jd, long double estimate, bool perigee) {
     for (int guard = 0; guard < 400; ++guard, k += 1.0) {
         const TApsis a = Apsis(k);
         if (a.JDE >= jd) {
-            return {a.JDE, a.Parallax, 6378.14 / std::sin(DegToRad(a.Parallax / 3600.0))};
+            return {DynamicalTime{a.JDE}, a.Parallax,
+                    6378.14 / std::sin(DegToRad(a.Parallax / 3600.0))};
         }
     }
-    return {NAN, NAN, NAN};
+    return {DynamicalTime{NAN}, NAN, NAN};
 }
 
 TPerigeeApogee PerigeeApogee(TDateTimeRecord date, const Observer& observer) {
     double jd = date.JD;
     if (!std::isfinite(jd)) jd = DateToJulianDay(date);
-    const double offset = observer.TotalOffset() / 1440.0;
+    const int offset = observer.TotalOffset();
     // The query is a local civil instant; the series give dynamical time, which the program
     // shows as civil time by adding the zone offset alone (no Delta T). Both sides of the
     // comparison are taken on the series' scale: the query minus the zone offset.
-    const double query = jd - offset;
+    const DynamicalTime query = LocalAsSeriesInstant(LocalTime{jd}, offset);
     const long double estimate = CycleEstimate(date, 13.2555L);
 
     TPerigeeApogee result;
     for (const bool perigee : {true, false}) {
         const TApsisEvent a = NextApsis(query, estimate, perigee);
-        if (!std::isfinite(a.JDE)) continue;
-        const double local = a.JDE + 0.5 / 1440.0 + offset;
-        const std::string full = CutText(DateTimeToText(JulianDayToDate(local)), 25);
-        const std::string dateText = CutText(SubText(full, 1, 5) + SubText(full, 9, 16) + "  ", 25);
-        const std::string distanceText =
-            CutText(std::to_string(std::llrint(a.DistanceKm)) + " km  ", 25);
-        (perigee ? result.PerigeeDateText : result.ApogeeDateText) = dateText;
-        (perigee ? result.PerigeeDistanceText : result.ApogeeDistanceText) = distanceText;
+        if (!std::isfinite(a.JDE.JD)) continue;
+        (perigee ? result.Perigee : result.Apogee) = a;
+        const TApsisText text = ApsisText(a.JDE, a.DistanceKm, offset);
+        (perigee ? result.PerigeeDateText : result.ApogeeDateText) = text.DateText;
+        (perigee ? result.PerigeeDistanceText : result.ApogeeDistanceText) = text.DistanceText;
     }
     return result;
 }

@@ -71,9 +71,10 @@ constexpr TPlanetaryTerm kPlanetaryTerms[] = {
     {239.56, 25.513099, 0.000035}, {331.55, 3.592518, 0.000023},
 };
 
-// True phase instant of lunation step k, in local civil time of the given offset (minutes).
-double LocalPhase(double k, int offsetMinutes) {
-    return TruePhase(k) + offsetMinutes / 1440.0;
+// True phase instant of lunation step k, shown in local civil time of the given offset
+// (minutes).
+LocalTime LocalPhase(double k, int offsetMinutes) {
+    return SeriesInstantAsLocal(TruePhase(k), offsetMinutes);
 }
 
 // Characters 1-5 and 9 to the end of the date-time text: "hh:mm  dd Month yyyy".
@@ -84,13 +85,13 @@ std::string PhaseText(const TDateTimeRecord& date) {
 
 } // namespace
 
-double MeanPhase(double k, TPhasePowers& powers) {
+DynamicalTime MeanPhase(double k, TPhasePowers& powers) {
     powers.T = static_cast<double>(k / 1236.85L);
     powers.T2 = powers.T * powers.T;
     powers.T3 = powers.T2 * powers.T;
     powers.T4 = powers.T3 * powers.T;
-    return 2451550.09765 + 29.530588853 * k + 0.0001337 * powers.T2 - 0.00000015 * powers.T3 +
-           0.00000000073 * powers.T4;
+    return DynamicalTime{2451550.09765 + 29.530588853 * k + 0.0001337 * powers.T2 -
+                         0.00000015 * powers.T3 + 0.00000000073 * powers.T4};
 }
 
 TPhaseKind PhaseKindOf(double k) {
@@ -154,9 +155,9 @@ double PhaseCorrection(const TPhasePowers& powers, TPhaseKind kind, double k) {
     return sum + planetary;
 }
 
-double TruePhase(double k) {
+DynamicalTime TruePhase(double k) {
     TPhasePowers powers;
-    const double mean = MeanPhase(k, powers);
+    const DynamicalTime mean = MeanPhase(k, powers);
     return mean + PhaseCorrection(powers, PhaseKindOf(k), k);
 }
 
@@ -164,13 +165,14 @@ int MonthPhases(TDateTimeRecord date, const Observer& observer, TPhaseList& list
     const int year = date.Year;
     const int month = date.Month;
     const double jd0 = JulianDayOfYearStart(date.Year);
-    const double jd1 = DateToJulianDay(MakeDate(year, month, 1));
-    const double jd2 = month >= 12 ? JulianDayOfYearStart(static_cast<std::uint16_t>(year + 1))
-                                   : DateToJulianDay(MakeDate(year, month + 1, 1));
+    // The month's bounds, local civil time.
+    const LocalTime jd1{DateToJulianDay(MakeDate(year, month, 1))};
+    const LocalTime jd2{month >= 12 ? JulianDayOfYearStart(static_cast<std::uint16_t>(year + 1))
+                                    : DateToJulianDay(MakeDate(year, month + 1, 1))};
     const int offset = observer.TotalOffset();
 
     // First estimate of the quarter step at the start of the month.
-    const long double estimate = ((jd1 - jd0) / 365.25L + year - 2000) * 12.3685L;
+    const long double estimate = ((jd1.JD - jd0) / 365.25L + year - 2000) * 12.3685L;
     long double q = 4 * estimate;
     if (estimate < 0) q -= 1;
     double k = static_cast<double>(static_cast<std::int64_t>(q)) / 4.0;
@@ -181,14 +183,14 @@ int MonthPhases(TDateTimeRecord date, const Observer& observer, TPhaseList& list
 
     int count = 0;
     for (int guard = 0; guard < 400 && count < static_cast<int>(list.size()); ++guard) {
-        const double jde = LocalPhase(k, offset);
-        if (jde >= jd2) break;
-        if (jde >= jd1) {
+        const LocalTime local = LocalPhase(k, offset);
+        if (local >= jd2) break;
+        if (local >= jd1) {
             TPhaseEntry& entry = list[static_cast<std::size_t>(count)];
             entry.K = k;
             entry.Kind = static_cast<std::int32_t>(PhaseKindOf(k));
-            entry.JDE = jde;
-            entry.Date = JulianDayToDate(jde);
+            entry.Instant = local;
+            entry.Date = JulianDayToDate(local.JD);
             entry.Text = PhaseText(entry.Date);
             ++count;
         }
@@ -205,20 +207,22 @@ long double CycleEstimate(const TDateTimeRecord& date, long double cyclesPerYear
     return std::clamp(estimate, -1e7L, 1e7L);
 }
 
-TLunationBracket LunationBracket(TDateTimeRecord date) {
-    double jd = date.JD;
-    if (!std::isfinite(jd)) jd = DateToJulianDay(date);
+TLunationBracket LunationBracket(UniversalTime ut) {
+    // Compared with the series' instants as given (the program's rule).
+    const DynamicalTime jd = SeriesArgument(ut);
+    TDateTimeRecord date = JulianDayToDate(ut.JD);
+    date.JD = ut.JD;
     const double k = static_cast<double>(CycleEstimate(date, 12.3685L));
     double k0 = static_cast<double>(static_cast<std::int64_t>(k));
     if (k < 0) k0 -= 1;
 
     // The estimate can miss by a lunation (calendar drift); step until the pair brackets jd.
-    double previous = TruePhase(k0);
+    DynamicalTime previous = TruePhase(k0);
     for (int guard = 0; guard < 100 && previous > jd; ++guard) {
         k0 -= 1;
         previous = TruePhase(k0);
     }
-    double next = TruePhase(k0 + 1);
+    DynamicalTime next = TruePhase(k0 + 1);
     for (int guard = 0; guard < 100 && next <= jd; ++guard) {
         k0 += 1;
         previous = next;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Records.h"
+#include "TimeScale.h"
 
 namespace crescendar {
 
@@ -14,23 +15,21 @@ long double CycleEstimate(const TDateTimeRecord& date, long double cyclesPerYear
 // Principal phases (Meeus, Astronomical Algorithms, chapter 49). k is the lunation number
 // from the new moon of 6 January 2000: whole for a new moon, .25 first quarter, .5 full moon,
 // .75 last quarter.
-// The mean phase, Julian Ephemeris Day (dynamical time) (equation 49.1); hands back the powers
-// of T for the corrections.
-double MeanPhase(double k, TPhasePowers& powers);
+// The mean phase (equation 49.1); hands back the powers of T for the corrections.
+DynamicalTime MeanPhase(double k, TPhasePowers& powers);
 // The periodic and planetary corrections of the phase kind, days (tables of chapter 49).
 double PhaseCorrection(const TPhasePowers& powers, TPhaseKind kind, double k);
 // The kind of phase that k names.
 TPhaseKind PhaseKindOf(double k);
-// The true instant of the phase with lunation number k, Julian Ephemeris Day (dynamical
-// time). The program shows it as local civil time by adding the zone offset alone, without
-// Delta T.
-double TruePhase(double k);
+// The true instant of the phase with lunation number k. The program shows it as local civil
+// time by adding the zone offset alone, without Delta T (SeriesInstantAsLocal).
+DynamicalTime TruePhase(double k);
 // Fills the phase list of the local calendar month date.Month/date.Year: the phases whose shown
 // instant (true instant plus the observer's zone offset) falls in that month, in time order;
-// each entry's JDE is that shown local instant. Returns the count (3..5).
+// each entry's Instant is that shown local instant. Returns the count (3..5).
 int MonthPhases(TDateTimeRecord date, const Observer& observer, TPhaseList& list);
-// The true new moons (dynamical time) before and after date.JD, which is compared as given:
-// pass a universal instant, the scale on which the program reads the series.
-TLunationBracket LunationBracket(TDateTimeRecord date);
+// The true new moons before and after a universal instant, compared with the series' instants
+// as given (SeriesArgument).
+TLunationBracket LunationBracket(UniversalTime ut);
 
 } // namespace crescendar

@@ -1,6 +1,8 @@
 // Shared records of the astronomical engine. Plain structs passed by value.
 #pragma once
 
+#include "TimeScale.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -99,7 +101,7 @@ struct TPhasePowers {
 struct TPhaseEntry {
     double K = 0.0;
     std::int32_t Kind = 0;
-    double JDE = 0.0; // local civil time
+    LocalTime Instant; // the shown instant: the series instant plus the zone offset
     TDateTimeRecord Date;
     std::string Text; // "hh:mm  dd Month yyyy"
 };
@@ -107,12 +109,26 @@ struct TPhaseEntry {
 // A calendar month holds at most five principal phases.
 using TPhaseList = std::array<TPhaseEntry, 5>;
 
+// The true new moons around an instant.
 struct TLunationBracket {
-    double PreviousNewMoon = 0.0;
-    double NextNewMoon = 0.0;
+    DynamicalTime PreviousNewMoon;
+    DynamicalTime NextNewMoon;
 };
 
+// A perigee or apogee from the series (Meeus, Astronomical Algorithms, chapter 50): its
+// instant (the program shows it as civil time by adding the zone offset alone, without
+// Delta T: SeriesInstantAsLocal), the equatorial horizontal parallax (seconds of arc) and the
+// distance derived from it (km).
+struct TApsisEvent {
+    DynamicalTime JDE;
+    double Parallax = 0.0;
+    double DistanceKm = 0.0;
+};
+
+// The next perigee and apogee after an instant, and the texts the Moon panel shows of them.
 struct TPerigeeApogee {
+    TApsisEvent Perigee;
+    TApsisEvent Apogee;
     std::string PerigeeDistanceText;
     std::string PerigeeDateText;
     std::string ApogeeDistanceText;

@@ -138,11 +138,6 @@ bool OnDate(double m, double offsetMinutes) {
     return minute >= 0 && minute < 1440;
 }
 
-// "hh:mm" of a minute of the date.
-std::string ClockText(long minute) {
-    return TwoDigits(minute / 60) + ":" + TwoDigits(minute % 60);
-}
-
 } // namespace
 
 double Interpolate3(double y1, double y2, double y3, double n) {
@@ -164,8 +159,8 @@ TEventConvergence RefineEventTimes(TEventTimes& m, const TRiseSetFrame& frame) {
     return c;
 }
 
-TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, double jd0, double h0,
-                        double deltaT, const Observer& observer) {
+TBodyEvents RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, UniversalTime jd0,
+                           double h0, double deltaT, const Observer& observer) {
     TRiseSetFrame f;
     for (std::size_t i = 0; i < 3; ++i) {
         f.RA[i] = positions[i].RA;
@@ -186,6 +181,9 @@ TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, dou
     const double from = -d - kRoundingMinutes / 1440.0;
     const double to = 1.0 - d - kRoundingMinutes / 1440.0;
     const auto onDate = [offset](double m) { return OnDate(m, offset); };
+    const auto at = [&](double m) {
+        return TCrossing{TCrossingKind::At, jd0 + m, static_cast<int>(MinuteOfDate(m, offset))};
+    };
 
     const double transit0 = ReduceDay((f.RA[1] + f.Lo - f.Theta0) / 360.0);
     const double cosH0 = (SinD(h0) - SinD(f.Phi) * SinD(f.Dec[1])) / (CosD(f.Phi) * CosD(f.Dec[1]));
@@ -197,12 +195,11 @@ TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, dou
     // date, from the estimate a day earlier and a day later. The first that settles on the
     // date is taken; there is no more than one transit on a date.
     constexpr double kShifts[] = {0.0, -1.0, 1.0};
-    TRiseSet r;
-    r.TransitText = "*****";
+    TBodyEvents r;
     for (const double shift : kShifts) {
         double m = transit0 + shift;
         if (Settle(m, [&](double x) { return TransitCorrection(x, f); }) && onDate(m)) {
-            r.TransitText = ClockText(MinuteOfDate(m, offset));
+            r.Transit = at(m);
             break;
         }
     }
@@ -228,42 +225,48 @@ TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, dou
     const double rise = crossing(transit0 - halfArc, true);
     const double set = crossing(transit0 + halfArc, false);
     if (std::isnan(rise) && std::isnan(set)) {
-        // The body does not cross the altitude at all on this date.
-        r.RiseText = "None";
-        r.SetText = "None";
+        // The body does not cross the altitude at all on this date: its side of it in the
+        // middle of the date is its side all day.
+        const TCrossingKind kind = AltitudeAt((from + to) / 2.0, f) > h0
+                                       ? TCrossingKind::AlwaysAbove
+                                       : TCrossingKind::AlwaysBelow;
+        r.Rise.Kind = kind;
+        r.Set.Kind = kind;
     } else {
-        r.RiseText = std::isnan(rise) ? "*****" : ClockText(MinuteOfDate(rise, offset));
-        r.SetText = std::isnan(set) ? "*****" : ClockText(MinuteOfDate(set, offset));
+        if (!std::isnan(rise)) r.Rise = at(rise);
+        if (!std::isnan(set)) r.Set = at(set);
     }
     return r;
 }
 
-TRiseSet SunRiseSet(TDateTimeRecord date, double h0, const Observer& observer) {
+TBodyEvents SunEvents(TDateTimeRecord date, double h0, const Observer& observer) {
     date.Hour = 0;
     date.Minute = 0;
     date.Second = 0;
-    const double jd0 = DateToJulianDay(date);
+    // 0h of the local date taken as universal time: the three positions the interpolation
+    // runs between.
+    const UniversalTime jd0{DateToJulianDay(date)};
     const std::array<TEquatorialPosition, 3> positions = {
         SunPosition(jd0 - 1.0, observer).Equatorial, SunPosition(jd0, observer).Equatorial,
         SunPosition(jd0 + 1.0, observer).Equatorial};
     return RiseTransitSet(positions, jd0, h0, DeltaT(date.Year), observer);
 }
 
-TRiseSet MoonRiseSet(TDateTimeRecord date, const Observer& observer) {
+TBodyEvents MoonEvents(TDateTimeRecord date, const Observer& observer,
+                       std::int32_t* illuminatedPercent) {
     date.Hour = 0;
     date.Minute = 0;
     date.Second = 0;
-    const double jd0 = DateToJulianDay(date);
+    const UniversalTime jd0{DateToJulianDay(date)};
     TMoonState before, today, after;
     TSunPosition sun;
     MoonPosition(jd0 - 1.0, observer, before, sun);
     MoonPosition(jd0, observer, today, sun);
     MoonPosition(jd0 + 1.0, observer, after, sun);
     const double h0 = MoonRiseAltitude(today.Parallax);
-    TRiseSet r = RiseTransitSet({before.Equatorial, today.Equatorial, after.Equatorial}, jd0, h0,
-                                DeltaT(date.Year), observer);
-    r.IlluminatedPercent = today.IlluminatedPercent;
-    return r;
+    if (illuminatedPercent) *illuminatedPercent = today.IlluminatedPercent;
+    return RiseTransitSet({before.Equatorial, today.Equatorial, after.Equatorial}, jd0, h0,
+                          DeltaT(date.Year), observer);
 }
 
 } // namespace crescendar

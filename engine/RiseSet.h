@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Records.h"
+#include "TimeScale.h"
 
 #include <array>
 #include <cstdint>
@@ -9,14 +10,30 @@
 
 namespace crescendar {
 
-// Rise, transit and set of one body on one local date. Each text is a local clock time
-// "hh:mm", "None" when the body does not cross the altitude that day (rise and set together),
-// or "*****" when the event falls on the neighbouring date.
-struct TRiseSet {
-    std::string RiseText; // the morning crossing for the twilight altitudes
-    std::string TransitText;
-    std::string SetText;                 // the evening crossing for the twilight altitudes
-    std::int32_t IlluminatedPercent = 0; // filled by MoonRiseSet only
+// A crossing of an altitude (or of the meridian) on one local date.
+enum class TCrossingKind : std::uint8_t {
+    At,               // at Instant
+    AlwaysAbove,      // no crossing of either kind that date: above the altitude all day
+    AlwaysBelow,      // likewise below it all day
+    NeighbouringDate, // this kind of crossing falls on the date before or after
+};
+
+struct TCrossing {
+    TCrossingKind Kind = TCrossingKind::NeighbouringDate;
+    UniversalTime Instant; // the crossing, when Kind is At
+    // When Kind is At: the minute of the local date (0..1439) the crossing reads as on the
+    // program's clock (half a minute added, seconds rounded up).
+    int Minute = -1;
+
+    bool Happens() const { return Kind == TCrossingKind::At; }
+};
+
+// Rise, transit and set of one body on one local date (for the twilight altitudes: the
+// morning and the evening crossing).
+struct TBodyEvents {
+    TCrossing Rise;
+    TCrossing Transit; // At or NeighbouringDate
+    TCrossing Set;
 };
 
 // Event times in days from 0h universal time of the date: m0, m1, m2.
@@ -55,11 +72,13 @@ double Interpolate3(double y1, double y2, double y3, double n);
 // rounds; tells which times settled.
 TEventConvergence RefineEventTimes(TEventTimes& m, const TRiseSetFrame& frame);
 
-// Rise, transit and set texts on the observer's local date from the body's equatorial
-// positions at 0h of the day before, of the day and of the day after (jd0 is 0h of the date,
-// h0 the altitude in degrees, deltaT in seconds). IlluminatedPercent is left at 0.
-TRiseSet RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, double jd0, double h0,
-                        double deltaT, const Observer& observer);
+// Rise, transit and set on the observer's local date from the body's equatorial positions
+// at 0h universal time of the day before, of the date and of the day after (jd0 is 0h of the
+// date, h0 the altitude in degrees, deltaT in seconds): by interpolation between the three
+// positions and iterative correction of each time (Meeus, Astronomical Algorithms,
+// chapter 15), a direct search over the date where that does not settle on it.
+TBodyEvents RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, UniversalTime jd0,
+                           double h0, double deltaT, const Observer& observer);
 
 // The altitudes (degrees) whose crossings by the Sun the program shows: its upper limb on the
 // horizon, refraction included, for sunrise and sunset; its centre at the depressions that
@@ -78,9 +97,11 @@ constexpr double MoonRiseAltitude(double parallax) {
 
 // The Sun's crossings of altitude h0 (degrees; one of the constants above) on the local date.
 // Only Day, Month and Year of date count.
-TRiseSet SunRiseSet(TDateTimeRecord date, double h0, const Observer& observer);
+TBodyEvents SunEvents(TDateTimeRecord date, double h0, const Observer& observer);
 
-// Moonrise, transit and moonset on the local date, with the illuminated percentage at 0h.
-TRiseSet MoonRiseSet(TDateTimeRecord date, const Observer& observer);
+// Moonrise, transit and moonset on the local date; hands back the illuminated percentage at
+// 0h universal time of the date when illuminatedPercent is not null.
+TBodyEvents MoonEvents(TDateTimeRecord date, const Observer& observer,
+                       std::int32_t* illuminatedPercent = nullptr);
 
 } // namespace crescendar

@@ -232,17 +232,18 @@ class PreparedSeries {
 
 } // namespace
 
-TSunPosition SunPosition(double jd, const Observer& observer) {
+TSunPosition SunPosition(UniversalTime ut, const Observer& observer) {
     TNutation nutation;
-    const double epsilon = TrueObliquity(jd, &nutation);
-    return SunPosition(jd, observer, nutation, epsilon);
+    const double epsilon = TrueObliquity(SeriesArgument(ut), &nutation);
+    return SunPosition(ut, observer, nutation, epsilon);
 }
 
-TSunPosition SunPosition(double jd, const Observer& observer, const TNutation& nutation,
+TSunPosition SunPosition(UniversalTime ut, const Observer& observer, const TNutation& nutation,
                          double epsilon) {
     TSunPosition sun;
 
-    const double tau = (jd - 2451545.0) / 365250.0;
+    // The series are evaluated at the universal instant (the program's rule).
+    const double tau = (SeriesArgument(ut).JD - 2451545.0) / 365250.0;
     const double tau2 = tau * tau;
     const double tau3 = tau2 * tau;
     const double tau4 = tau3 * tau;
@@ -274,11 +275,17 @@ TSunPosition SunPosition(double jd, const Observer& observer, const TNutation& n
     sun.Equatorial = EclipticToEquatorial(DegToRad(lambda), DegToRad(betaFk5), epsilon);
 
     const THorizontal horizon =
-        EquatorialToHorizontal(jd, sun.Equatorial.RA, sun.Equatorial.Dec, observer);
+        EquatorialToHorizontal(ut, sun.Equatorial.RA, sun.Equatorial.Dec, observer);
     sun.Altitude = horizon.Altitude;
     sun.Azimuth = horizon.Azimuth;
     sun.Distance = r * 149597900.0;
     return sun;
+}
+
+double SunApparentLongitude(DynamicalTime t) {
+    // SunPosition evaluates its series at the instant it is given: handing it the dynamical
+    // instant evaluates them there. The longitude is geocentric, so no observer is needed.
+    return SunPosition(UniversalTime{t.JD}, Observer{}).ApparentLongitude;
 }
 
 } // namespace crescendar

@@ -2,14 +2,12 @@
 // principal phases and the year editor.
 #include "fMain.h"
 
+#include "Palette.h"
+
 #include "Dialogs.h"
 
 #include "Calendar.h"
 #include "Phases.h"
-#include "Settings.h"
-
-#include <cmath>
-#include <vector>
 
 namespace crescendar {
 
@@ -54,14 +52,13 @@ void TMain::CreateCalendar() {
         const int row = static_cast<int>(k);
         imgPhase[k] = new ImageControl(this, 426, 78 + 32 * row, imgNewMoon, 30, 30);
         imgPhase[k]->setObjectName(QStringLiteral("imgPhase%1").arg(row + 1));
-        lblPhase[k] = MakeLabel(466, 88 + 32 * row, QString(), QColor(0, 255, 255));
+        lblPhase[k] = MakeLabel(466, 88 + 32 * row, QString(), palette::DayText);
         lblPhase[k]->setObjectName(QStringLiteral("lblPhase%1").arg(row + 1));
         imgPhase[k]->hide();
         lblPhase[k]->hide();
-        ClickRegion* label = lblPhase[k];
-        for (ClickRegion* r : {static_cast<ClickRegion*>(imgPhase[k]), label}) {
-            connect(r, &ClickRegion::Clicked, this, [this, label](Qt::MouseButton b) {
-                if (b == Qt::LeftButton) SelectMajorPhaseDate(label);
+        for (ClickRegion* r : {static_cast<ClickRegion*>(imgPhase[k]), lblPhase[k]}) {
+            connect(r, &ClickRegion::Clicked, this, [this, k](Qt::MouseButton b) {
+                if (b == Qt::LeftButton) SelectMajorPhaseDate(static_cast<int>(k));
             });
         }
     }
@@ -88,21 +85,20 @@ void TMain::LayoutMonthLabels() {
 }
 
 void TMain::LayOutMonth(TDateTimeRecord d) {
-    selected_.Day = d.Day;
-    selected_.Month = d.Month;
-    selected_.Year = d.Year;
+    TDateTimeRecord selected = session_->SelectedDateTime();
+    selected.Day = d.Day;
+    selected.Month = d.Month;
+    selected.Year = d.Year;
+    // The session works the month out (once for each month and observer).
+    session_->SetSelectedDateTime(selected);
+    laidOutObserver_ = session_->GetObserver();
+    laidOutDayOrder_ = session_->Settings().DayOrder;
 
-    const int w = DayOfWeek(d.Year, d.Month, 1) + 1;
-    firstDayColumn_ = static_cast<std::uint8_t>((w - 1 - settings().DayOrder % 7 + 7) % 7);
-    // The cells hold the month's days one after the other; October 1582 goes from the 4th
-    // straight to the 15th.
-    const std::vector<std::uint16_t> days = MonthDays(d.Month, d.Year);
-    daysInMonth_ = static_cast<std::uint8_t>(days.size());
+    const std::array<std::uint16_t, 42>& days = session_->DayTable();
     int selectedIndex = -1;
     for (int i = 0; i < 42; ++i) {
-        const int k = i - firstDayColumn_;
-        const bool blank = k < 0 || k >= daysInMonth_;
-        const int day = blank ? 0 : days[static_cast<std::size_t>(k)];
+        const int day = days[static_cast<std::size_t>(i)];
+        const bool blank = day == 0;
         if (!blank && day == d.Day) selectedIndex = i;
         DateCells[static_cast<std::size_t>(i)]->SetText(blank ? QStringLiteral(" ")
                                                               : QString::number(day));
@@ -124,19 +120,20 @@ void TMain::LayOutMonth(TDateTimeRecord d) {
 bool TMain::SelectDay(ClickRegion* cell) {
     const int n = cell->Text().trimmed().toInt();
     if (n == 0) return false;
-    selected_.Day = static_cast<std::uint16_t>(n);
+    TDateTimeRecord selected = session_->SelectedDateTime();
+    selected.Day = static_cast<std::uint16_t>(n);
     imgCurrDate->move(cell->x() - 1, cell->y() - 3);
     imgCurrDate->show();
-    selected_.JD = DateToJulianDay(selected_);
-    DisplayLunarRiseSetTimes(selected_);
-    DisplaySolarRiseSetTimes(selected_);
-    laidOut_ = selected_;
+    session_->SetSelectedDateTime(selected);
+    DisplayLunarRiseSetTimes(session_->DayEvents());
+    DisplaySolarRiseSetTimes(session_->DayEvents());
+    laidOut_ = session_->SelectedDateTime();
     return true;
 }
 
 void TMain::DisplayDateInfo(ClickRegion* cell, Qt::MouseButton button) {
     if (button != Qt::RightButton) return;
-    TDateTimeRecord copy = selected_;
+    TDateTimeRecord copy = session_->SelectedDateTime();
     const int n = cell->Text().trimmed().toInt();
     if (n == 0) return;
     copy.Day = static_cast<std::uint16_t>(n);
@@ -159,34 +156,26 @@ const QImage& TMain::PhasePicture(int kind) const {
 }
 
 void TMain::DisplayPhaseTimes() {
-    phaseCount_ = MonthPhases(selected_, observer_, phaseList_);
-    eclipses_ = CheckForEclipses(phaseList_, phaseCount_, selected_.Year, observer_);
-    eclipseInfo_ = eclipses_.empty() ? TEclipseResult{} : eclipses_.front();
-    imgEclipse->setVisible(!eclipses_.empty());
-    if (options_.Hooks.EclipsesChanged) options_.Hooks.EclipsesChanged(eclipses_);
+    const std::vector<TEclipseResult>& eclipses = session_->Eclipses();
+    imgEclipse->setVisible(!eclipses.empty());
+    if (options_.Hooks.EclipsesChanged) options_.Hooks.EclipsesChanged(eclipses);
 
     for (std::size_t k = 0; k < 5; ++k) {
-        const bool shown = static_cast<int>(k) < phaseCount_;
+        const bool shown = static_cast<int>(k) < session_->PhaseCount();
         lblPhase[k]->setVisible(shown);
         imgPhase[k]->setVisible(shown);
         if (!shown) continue;
-        const TPhaseEntry& entry = phaseList_[k];
+        const TPhaseEntry& entry = session_->PhaseList()[k];
         lblPhase[k]->SetText(QString::fromStdString(entry.Text));
         const bool blue = k == 4 && entry.Kind == static_cast<int>(TPhaseKind::FullMoon);
         imgPhase[k]->SetPicture(blue ? imgBlueMoon : PhasePicture(entry.Kind));
     }
 }
 
-void TMain::SelectMajorPhaseDate(const ClickRegion* label) {
-    const std::string text = label->Text().toStdString();
-    bool okDay = false, okHour = false, okMinute = false;
-    const int day = QString::fromStdString(SubText(text, 8, 9)).trimmed().toInt(&okDay);
-    const int hour = QString::fromStdString(SubText(text, 1, 2)).toInt(&okHour);
-    const int minute = QString::fromStdString(SubText(text, 4, 5)).toInt(&okMinute);
-    if (!okDay || !okHour || !okMinute || day < 1) return;
-    selected_.Day = static_cast<std::uint16_t>(day);
-    timeOffset_ = (hour * 60 + minute - selected_.Hour * 60 - selected_.Minute) / 1440.0;
-    ShowSelectedMonth(selected_);
+void TMain::SelectMajorPhaseDate(int index) {
+    if (index < 0 || index >= session_->PhaseCount()) return;
+    // The session's daySelected brings the month and the instant to the window.
+    session_->SelectLocalMinute(session_->PhaseList()[static_cast<std::size_t>(index)].Date);
 }
 
 void TMain::lblSelectedmonthClick() {
@@ -214,12 +203,12 @@ bool TMain::AcceptYear() {
             return false;
         }
         lblSelectedYearShadow->SetText(text);
-        selected_.Year = static_cast<std::uint16_t>(year);
+        TDateTimeRecord selected = session_->SelectedDateTime();
+        selected.Year = static_cast<std::uint16_t>(year);
         // 29 February of a leap year becomes 28 February of a common one, and a day that
         // October 1582 lacks becomes the 15th.
-        selected_.Day = CalendarDay(selected_.Month, selected_.Year, selected_.Day);
-        selected_.JD = DateToJulianDay(selected_);
-        ShowSelectedMonth(selected_);
+        selected.Day = CalendarDay(selected.Month, selected.Year, selected.Day);
+        ShowSelectedMonth(selected);
     }
     lblSelectedYear->SetFontColor(lblSelectedmonth->FontColor());
     lblSelectedYearShadow->show();

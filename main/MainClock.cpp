@@ -51,11 +51,11 @@ void TMain::CreateTimeEditor() {
 void TMain::GetTime() {
     const QDateTime now = CurrentClock().Now();
     const QTime t = now.time();
-    selected_.Hour = static_cast<std::uint16_t>(t.hour());
-    selected_.Minute = static_cast<std::uint16_t>(t.minute());
-    selected_.Second = static_cast<std::uint16_t>(t.second());
-    selected_.MSec = static_cast<std::uint16_t>(t.msec());
-    selected_.JD = DateToJulianDay(selected_);
+    TDateTimeRecord selected = session_->SelectedDateTime();
+    selected.Hour = static_cast<std::uint16_t>(t.hour());
+    selected.Minute = static_cast<std::uint16_t>(t.minute());
+    selected.Second = static_cast<std::uint16_t>(t.second());
+    selected.MSec = static_cast<std::uint16_t>(t.msec());
 
     // The shown instant moves on with the clock's date: each midnight passed adds a day to
     // the offset, and ShowInstant then makes the new date the selected day. Comparing dates
@@ -64,11 +64,13 @@ void TMain::GetTime() {
     const QDate today = now.date();
     const qint64 days = clockDate_.isValid() ? clockDate_.daysTo(today) : 0;
     clockDate_ = today;
-    if (days > 0) timeOffset_ += static_cast<double>(days);
+    double offset = session_->TimeOffset();
+    if (days > 0) offset += static_cast<double>(days);
+    session_->SetInstant(selected, offset);
 }
 
 std::string TMain::DisplayTime(const TDateTimeRecord& d) const {
-    return CutText(DateTimeToText(JulianDayToDate(d.JD + timeOffset_)), 60);
+    return CutText(DateTimeToText(JulianDayToDate(d.JD + session_->TimeOffset())), 60);
 }
 
 void TMain::lblClockClick() {
@@ -139,13 +141,14 @@ void TMain::DisplayTimeEditor(bool show) {
 void TMain::imgTimeButtonMouseUp(Qt::MouseButton, QPoint pos) {
     if (pos.x() < 87 || pos.x() > 126 || pos.y() < 4 || pos.y() > 19) return;
     GetTime();
-    timeOffset_ = 0;
-    selected_.Day = static_cast<std::uint16_t>(clockDate_.day());
-    selected_.Month = static_cast<std::uint16_t>(clockDate_.month());
-    selected_.Year = static_cast<std::uint16_t>(clockDate_.year());
+    TDateTimeRecord today = session_->SelectedDateTime();
+    today.Day = static_cast<std::uint16_t>(clockDate_.day());
+    today.Month = static_cast<std::uint16_t>(clockDate_.month());
+    today.Year = static_cast<std::uint16_t>(clockDate_.year());
+    session_->SetTimeOffset(0);
     Timer1.start();
     DisplayTimeEditor(false);
-    ShowSelectedMonth(selected_);
+    ShowSelectedMonth(today);
 }
 
 bool TMain::EditorOpen() const {
@@ -184,7 +187,7 @@ void TMain::KeyPress(char key) {
 
     if (editField_ == efYear) {
         if (AcceptYear() && options_.Hooks.RefreshVisibleReports)
-            options_.Hooks.RefreshVisibleReports(selected_);
+            options_.Hooks.RefreshVisibleReports(session_->SelectedDateTime());
         return;
     }
     // Every field must hold a number within its range; otherwise the beep, and the editor
@@ -208,12 +211,12 @@ void TMain::AcceptTimeEdit() {
     const QDateTime nowDateTime = CurrentClock().Now();
     const QTime now = nowDateTime.time();
     clockDate_ = nowDateTime.date();
-    selected_.Hour = static_cast<std::uint16_t>(now.hour());
-    selected_.Minute = static_cast<std::uint16_t>(now.minute());
-    selected_.Second = static_cast<std::uint16_t>(now.second());
-    selected_.MSec = static_cast<std::uint16_t>(now.msec());
-    selected_.JD = DateToJulianDay(selected_);
-    timeOffset_ = (typed - SecondsOfDay(selected_)) / 86400.0;
+    TDateTimeRecord selected = session_->SelectedDateTime();
+    selected.Hour = static_cast<std::uint16_t>(now.hour());
+    selected.Minute = static_cast<std::uint16_t>(now.minute());
+    selected.Second = static_cast<std::uint16_t>(now.second());
+    selected.MSec = static_cast<std::uint16_t>(now.msec());
+    session_->SetInstant(selected, (typed - SecondsOfDay(selected)) / 86400.0);
     Timer1.start();
     DisplayTimeEditor(false);
     // Show the typed time at once rather than at the next tick.

@@ -34,30 +34,35 @@ double DayStart(TDateTimeRecord d) {
 } // namespace
 
 void TMain::AlignSelectedDay() {
-    selected_.JD = DateToJulianDay(selected_);
+    TDateTimeRecord selected = session_->SelectedDateTime();
+    double offset = session_->TimeOffset();
+    selected.JD = DateToJulianDay(selected);
     // The shown instant stops at either end of the calendar.
-    const double shown = ShownJD();
+    const double shown = selected.JD + offset;
     if (shown > LastShownJD())
-        timeOffset_ = LastShownJD() - selected_.JD;
+        offset = LastShownJD() - selected.JD;
     else if (shown < FirstShownJD())
-        timeOffset_ = FirstShownJD() - selected_.JD;
+        offset = FirstShownJD() - selected.JD;
 
     // The date of the shown instant as the clock strip writes it (to the nearest second)
     // becomes the selected day; the offset gives back the whole days that the day moved, so
     // the shown instant itself does not change.
-    const TDateTimeRecord day = JulianDayToDate(ShownJD());
-    if (SameDay(day, selected_)) return;
-    const double days = std::round(DayStart(day) - DayStart(selected_));
-    selected_.Day = day.Day;
-    selected_.Month = day.Month;
-    selected_.Year = day.Year;
-    selected_.JD = DateToJulianDay(selected_);
-    timeOffset_ -= days;
+    const TDateTimeRecord day = JulianDayToDate(selected.JD + offset);
+    if (!SameDay(day, selected)) {
+        const double days = std::round(DayStart(day) - DayStart(selected));
+        selected.Day = day.Day;
+        selected.Month = day.Month;
+        selected.Year = day.Year;
+        selected.JD = DateToJulianDay(selected);
+        offset -= days;
+    }
+    session_->SetInstant(selected, offset);
 }
 
 void TMain::ShowInstant() {
     AlignSelectedDay();
-    if (!SameDay(selected_, laidOut_)) LayOutMonth(selected_);
+    const TDateTimeRecord& selected = session_->SelectedDateTime();
+    if (!SameDay(selected, laidOut_)) LayOutMonth(selected);
     DrawInstant();
 }
 

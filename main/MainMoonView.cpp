@@ -4,9 +4,9 @@
 #include "fMain.h"
 
 #include "Calendar.h"
+#include "EventText.h"
 #include "MoonView.h"
 #include "RiseSet.h"
-#include "Settings.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -68,7 +68,8 @@ std::string TMain::DisplayMoonPhase(const TLunationBracket& bounds, int illumina
     const double length = bounds.NextNewMoon - bounds.PreviousNewMoon;
     const double p = length > 0 ? age / length * 100 : 0;
     // The blue-moon test compares the month's second full moon with the shown instant.
-    std::string name = PhaseName(bounds, age, month, phaseList_, phaseCount_, ShownJD());
+    std::string name = PhaseName(bounds, age, month, session_->PhaseList(), session_->PhaseCount(),
+                                 LocalTime{ShownJD()});
     DrawMoonGraphic(illuminated, p);
     return name;
 }
@@ -106,7 +107,7 @@ void TMain::DrawMoonGraphic(int illuminated, double lunationPercent) {
 }
 
 void TMain::DrawMoon() {
-    const bool north = settings().LatDir != "South";
+    const bool north = session_->Settings().LatDir != "South";
     const bool binoculars = opticsMode_ == 0;
     const bool upright = north == binoculars;
     const TRect source = upright ? Rect(0, 0, 155, 155) : Rect(155, 155, 0, 0);
@@ -120,19 +121,24 @@ void TMain::imgOpticsClick() {
 }
 
 void TMain::InvertPhaseIcons() {
+    iconsTurned_ = !iconsTurned_;
     for (QImage* picture :
          {&imgFullMoon, &imgNewMoon, &imgFirstQuarterPhase, &imgLastQuarterPhase, &imgBlueMoon})
         *picture = picture->mirrored(true, true);
     DisplayPhaseTimes();
 }
 
-void TMain::DisplayLunarRiseSetTimes(TDateTimeRecord d) {
-    const TRiseSet r = MoonRiseSet(d, observer_);
-    std::array<std::pair<std::string, std::string>, 3> pairs = {
-        {{"Transit:", r.TransitText}, {"Moonrise:", r.RiseText}, {"Moonset:", r.SetText}}};
-    // Three compare-and-swap steps put the times in order: "*****" first, "None" last.
+void TMain::DisplayLunarRiseSetTimes(const TDayEvents& events) {
+    struct Row {
+        const char* Title;
+        TCrossing Event;
+    };
+    std::array<Row, 3> pairs = {{{"Transit:", events.Moon.Transit},
+                                 {"Moonrise:", events.Moon.Rise},
+                                 {"Moonset:", events.Moon.Set}}};
+    // Three compare-and-swap steps put the rows in time order.
     auto order = [&pairs](std::size_t i, std::size_t j) {
-        if (pairs[i].second > pairs[j].second) std::swap(pairs[i], pairs[j]);
+        if (TimeOrder(pairs[i].Event) > TimeOrder(pairs[j].Event)) std::swap(pairs[i], pairs[j]);
     };
     order(0, 2);
     order(0, 1);
@@ -142,24 +148,24 @@ void TMain::DisplayLunarRiseSetTimes(TDateTimeRecord d) {
          {lblMoonTitle2, lblMoonValue2},
          {lblMoontitle3, lblMoonValue3}}};
     for (std::size_t i = 0; i < 3; ++i) {
-        rows[i].first->SetText(QString::fromStdString(pairs[i].first));
-        rows[i].second->SetText(QString::fromStdString(pairs[i].second));
+        rows[i].first->SetText(QString::fromLatin1(pairs[i].Title));
+        rows[i].second->SetText(QString::fromStdString(CrossingText(pairs[i].Event)));
     }
 }
 
-void TMain::DisplaySolarRiseSetTimes(TDateTimeRecord d) {
+void TMain::DisplaySolarRiseSetTimes(const TDayEvents& events) {
     struct Row {
-        double h0;
+        const TBodyEvents& Events;
         ClickRegion* rise;
         ClickRegion* transit;
         ClickRegion* set;
     };
-    const Row rows[] = {{kSunriseAltitude, lblSunRise, lblSunTransit, lblSunSet},
-                        {kCivilTwilightAltitude, lblCivilStart, nullptr, lblCivilEnd},
-                        {kNauticalTwilightAltitude, lblNauticalStart, nullptr, lblNauticalEnd},
-                        {kAstronomicalTwilightAltitude, lblAstroStart, nullptr, lblAstroEnd}};
+    const Row rows[] = {{events.Sun, lblSunRise, lblSunTransit, lblSunSet},
+                        {events.CivilTwilight, lblCivilStart, nullptr, lblCivilEnd},
+                        {events.NauticalTwilight, lblNauticalStart, nullptr, lblNauticalEnd},
+                        {events.AstronomicalTwilight, lblAstroStart, nullptr, lblAstroEnd}};
     for (const Row& row : rows) {
-        const TRiseSet r = SunRiseSet(d, row.h0, observer_);
+        const TRiseSet r = RiseSetText(row.Events);
         row.rise->SetText(QString::fromStdString(r.RiseText));
         if (row.transit) row.transit->SetText(QString::fromStdString(r.TransitText));
         row.set->SetText(QString::fromStdString(r.SetText));
@@ -167,7 +173,7 @@ void TMain::DisplaySolarRiseSetTimes(TDateTimeRecord d) {
 }
 
 std::string TMain::LocalSiderealTime(TDateTimeRecord d, int mode) {
-    const std::string text = CutText(crescendar::LocalSiderealTime(d, observer_), 15);
+    const std::string text = CutText(crescendar::LocalSiderealTime(d, session_->GetObserver()), 15);
     if (mode == 0) {
         Canvas& c = imgClockBuf.GetCanvas();
         const QString shown = QStringLiteral("LST: ") + QString::fromStdString(text);

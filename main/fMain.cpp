@@ -1,5 +1,6 @@
 // The main window: creation, showing, activation, the one-second tick and the title bar.
 #include "fMain.h"
+#include "Palette.h"
 
 #include "Clock.h"
 #include "Dialogs.h"
@@ -24,15 +25,6 @@ namespace crescendar {
 
 namespace {
 
-TMain* g_instance = nullptr;
-
-QColor ToQColor(TColour c) {
-    return QColor(c.Red, c.Green, c.Blue);
-}
-
-const QColor kAqua(0, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kNavy(0, 0, 128);
 const QColor kWindowText(0, 0, 0);
 const QColor kMonthColour(60, 60, 60);
 const QColor kMonthShadowColour(210, 210, 210);
@@ -47,7 +39,12 @@ template <class F> void OnClick(ClickRegion* region, F handler) {
 } // namespace
 
 TMain::TMain(TMainOptions options) : options_(std::move(options)) {
-    g_instance = this;
+    // A session of its own goes with the window (its children are deleted after it).
+    session_ = options_.Session ? options_.Session : new TSession(options_.SettingsPath, this);
+    // Other windows change the settings and choose days through the session.
+    connect(session_, &TSession::settingsChanged, this, [this] { FollowSettings(); });
+    connect(session_, &TSession::daySelected, this,
+            [this] { ShowSelectedMonth(session_->SelectedDateTime()); });
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Crescendar"));
 
@@ -67,17 +64,7 @@ TMain::TMain(TMainOptions options) : options_(std::move(options)) {
     lblCursor->hide();
 }
 
-TMain::~TMain() {
-    if (g_instance == this) g_instance = nullptr;
-}
-
-TMain* TMain::Instance() {
-    return g_instance;
-}
-
-double TMain::ShownUT() const {
-    return selected_.JD - observer_.TotalOffset() / 1440.0 + timeOffset_;
-}
+TMain::~TMain() = default;
 
 ClickRegion* TMain::MakeLabel(int left, int top, const QString& text, const QColor& colour,
                               bool bold, int pixelHeight) {
@@ -108,7 +95,8 @@ void TMain::CreateCaptions() {
     const QStringList yellow = {"Visible:",  "Age:",      "Distance:", "R.A.:",   "Dec.:",
                                 "Parallax:", "Diameter:", "Apogee:",   "Perigee:"};
     const int yellowTops[] = {80, 94, 110, 134, 148, 162, 176, 204, 218};
-    for (int i = 0; i < yellow.size(); ++i) MakeLabel(188, yellowTops[i], yellow[i], kYellow);
+    for (int i = 0; i < yellow.size(); ++i)
+        MakeLabel(188, yellowTops[i], yellow[i], palette::Caption);
 
     const QStringList moonBox = {"Az.:", "Alt.:", "P.A.:", "Ph.A:"};
     const QStringList sunBox = {"Az.:", "Alt.:", "R.A.:", "Dec.:"};
@@ -232,22 +220,20 @@ void TMain::FormCreate() {
     Canvas& canvas = WindowCanvas();
     canvas.SetFontName(QStringLiteral("Arial"));
     canvas.SetFontSize(ScaledFontSize(9));
-    canvas.SetFontColor(kAqua);
+    canvas.SetFontColor(palette::DayText);
     canvas.SetBrushColor(Qt::black);
     canvas.SetBrushStyle(BrushStyle::Solid);
 
     for (auto* label :
          {lblMoonValue1, lblMoonValue2, lblMoonValue3, lblSunRise, lblSunTransit, lblSunSet,
           lblCivilStart, lblCivilEnd, lblNauticalStart, lblNauticalEnd, lblAstroStart, lblAstroEnd})
-        label->SetFontColor(ToQColor(StandardTextColour()));
-
-    timeOffset_ = 0;
+        label->SetFontColor(palette::StandardText);
 
     Canvas& clock = imgClockBuf.GetCanvas();
     clock.SetBrushStyle(BrushStyle::Clear);
     clock.SetFontName(QStringLiteral("Arial"));
     clock.SetFontSize(ScaledFontSize(11));
-    clock.SetFontColor(kNavy);
+    clock.SetFontColor(palette::PlateText);
     clock.SetFontStyle(fsBold);
 
     for (Picture* box : {&imgMoonParams, &imgSunParams}) {
@@ -255,7 +241,7 @@ void TMain::FormCreate() {
         c.SetBrushStyle(BrushStyle::Clear);
         c.SetFontName(QStringLiteral("Arial"));
         c.SetFontSize(ScaledFontSize(9));
-        c.SetFontColor(ToQColor(StandardTextColour()));
+        c.SetFontColor(palette::StandardText);
         c.SetFontStyle(fsRegular);
     }
 
@@ -265,27 +251,24 @@ void TMain::FormCreate() {
     lblSelectedYear->SetFontColor(kMonthColour);
     lblSelectedYearShadow->SetFontColor(kMonthShadowColour);
 
-    SettingsStore store =
-        options_.SettingsPath.empty() ? SettingsStore() : SettingsStore(options_.SettingsPath);
-    settings() = store.Load();
     // A damaged settings file, values not used or a store that cannot be written are told
     // once, as soon as the window is up.
-    if (const SettingsReport& report = store.LastReport(); !report.Empty()) {
+    if (const SettingsReport report = session_->LoadSettings(); !report.Empty()) {
         const QString text = QString::fromStdString(report.Text());
         QTimer::singleShot(0, this, [this, text] { ShowMessage(text, this); });
     }
 
     const QDateTime now = CurrentClock().Now();
     clockDate_ = now.date();
-    selected_.Day = static_cast<std::uint16_t>(clockDate_.day());
-    selected_.Month = static_cast<std::uint16_t>(clockDate_.month());
-    selected_.Year = static_cast<std::uint16_t>(clockDate_.year());
-    selected_.Hour = static_cast<std::uint16_t>(now.time().hour());
-    selected_.Minute = static_cast<std::uint16_t>(now.time().minute());
-    selected_.Second = static_cast<std::uint16_t>(now.time().second());
-    selected_.MSec = static_cast<std::uint16_t>(now.time().msec());
-
-    ApplyZoneSettings();
+    TDateTimeRecord selected;
+    selected.Day = static_cast<std::uint16_t>(clockDate_.day());
+    selected.Month = static_cast<std::uint16_t>(clockDate_.month());
+    selected.Year = static_cast<std::uint16_t>(clockDate_.year());
+    selected.Hour = static_cast<std::uint16_t>(now.time().hour());
+    selected.Minute = static_cast<std::uint16_t>(now.time().minute());
+    selected.Second = static_cast<std::uint16_t>(now.time().second());
+    selected.MSec = static_cast<std::uint16_t>(now.time().msec());
+    session_->SetInstant(selected, 0.0);
 
     opticsMode_ = 0;
     imgOptics->SetPicture(imgBinoculars);
@@ -296,7 +279,7 @@ void TMain::FormCreate() {
         title->setObjectName(QStringLiteral("lblDay%1").arg(i));
         title->SetFontName(QStringLiteral("Arial"));
         title->SetFontSize(ScaledFontSize(9));
-        title->SetFontColor(kAqua);
+        title->SetFontColor(palette::DayText);
         title->SetAlignment(Qt::AlignHCenter);
         title->SetText(QStringLiteral(" "));
         title->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -310,7 +293,7 @@ void TMain::FormCreate() {
             cell->SetFontName(QStringLiteral("Arial"));
             cell->SetFontSize(ScaledFontSize(11));
             cell->SetFontBold(true);
-            cell->SetFontColor(ToQColor(StandardTextColour()));
+            cell->SetFontColor(palette::StandardText);
             cell->SetAlignment(Qt::AlignRight);
             cell->SetText(QStringLiteral(" "));
             connect(cell, &ClickRegion::Clicked, this, [this, cell](Qt::MouseButton b) {
@@ -325,22 +308,34 @@ void TMain::FormCreate() {
         }
     }
     lblCursor->raise();
-    SetDayTitles(settings().DayOrder);
-}
-
-void TMain::ApplyZoneSettings() {
-    observer_.DaylightOffset = DaylightOffset(settings());
-    observer_.ZoneOffset = ZoneOffset(settings());
+    SetDayTitles(session_->Settings().DayOrder);
 }
 
 void TMain::FormShow() {
-    if (settings().LatDir == "South") InvertPhaseIcons();
+    MatchPhaseIconsToHemisphere();
     CentreOnScreen();
     Timer1.start();
     // Without a window manager (a virtual display, say) the window may never be activated:
     // lay the month out now so that the first tick finds it, and ask for activation.
-    if (daysInMonth_ == 0) RefreshLatAndLong();
+    if (laidOut_.Day == 0) RefreshLatAndLong();
     activateWindow();
+}
+
+void TMain::MatchPhaseIconsToHemisphere() {
+    if ((session_->Settings().LatDir == "South") != iconsTurned_) InvertPhaseIcons();
+}
+
+void TMain::FollowSettings() {
+    // Before the first layout FormCreate and FormShow set everything up.
+    if (laidOut_.Day == 0) return;
+    SetDayTitles(session_->Settings().DayOrder);
+    MatchPhaseIconsToHemisphere();
+    const Observer& o = session_->GetObserver();
+    const bool moved = o.Latitude != laidOutObserver_.Latitude ||
+                       o.Longitude != laidOutObserver_.Longitude ||
+                       o.ZoneOffset != laidOutObserver_.ZoneOffset ||
+                       o.DaylightOffset != laidOutObserver_.DaylightOffset;
+    if (moved || session_->Settings().DayOrder != laidOutDayOrder_) RefreshLatAndLong();
 }
 
 void TMain::FormActivate() {
@@ -348,9 +343,7 @@ void TMain::FormActivate() {
 }
 
 void TMain::RefreshLatAndLong() {
-    observer_.Longitude = ObserverLongitude(settings());
-    observer_.Latitude = ObserverLatitude(settings());
-    ShowSelectedMonth(selected_);
+    ShowSelectedMonth(session_->SelectedDateTime());
 }
 
 void TMain::Timer1Timer() {
@@ -360,10 +353,12 @@ void TMain::Timer1Timer() {
 
 // The panels that describe the shown instant, drawn for it (called by ShowInstant only).
 void TMain::DrawInstant() {
-    const double ut = ShownUT();
+    const UniversalTime ut{ShownUT()};
+    const Observer& observer = session_->GetObserver();
+    const TDateTimeRecord& selected = session_->SelectedDateTime();
     TMoonState moon;
     TSunPosition sun;
-    MoonPosition(ut, observer_, moon, sun);
+    MoonPosition(ut, observer, moon, sun);
 
     Canvas& canvas = WindowCanvas();
     canvas.TextOut(249, 80, QString::number(moon.IlluminatedPercent) + QStringLiteral("%     "));
@@ -391,7 +386,7 @@ void TMain::DrawInstant() {
     canvas.Draw(315, 280, imgMoonParams.Image());
 
     imgClockBuf.Assign(imgClockBgnd);
-    std::string strip = CutText(DisplayTime(selected_) + " - ", 80);
+    std::string strip = CutText(DisplayTime(selected) + " - ", 80);
 
     // The age at the universal-time instant, within the lunation that holds it.
     const double age = MoonAge(ut, lunationBounds_);
@@ -399,10 +394,10 @@ void TMain::DrawInstant() {
     // The next perigee and apogee from the shown local instant.
     TDateTimeRecord shown = JulianDayToDate(ShownJD());
     shown.JD = ShownJD();
-    perigeeApogee_ = PerigeeApogee(shown, observer_);
+    perigeeApogee_ = PerigeeApogee(shown, observer);
     DisplayPerigeeAndApogee();
     strip = CutText(
-        strip + DisplayMoonPhase(lunationBounds_, moon.IlluminatedPercent, age, selected_.Month),
+        strip + DisplayMoonPhase(lunationBounds_, moon.IlluminatedPercent, age, selected.Month),
         80);
     LocalSiderealTime(JulianDayToDate(ShownJD()), 0);
 
@@ -421,7 +416,7 @@ void TMain::lblPrintClick() {
 }
 
 void TMain::lblTimesListClick() {
-    if (options_.Hooks.ShowTimesList) options_.Hooks.ShowTimesList(selected_);
+    if (options_.Hooks.ShowTimesList) options_.Hooks.ShowTimesList(session_->SelectedDateTime());
 }
 
 void TMain::lblLinksClick() {
@@ -433,7 +428,8 @@ void TMain::lblReportsClick() {
 }
 
 void TMain::imgEclipseClick() {
-    if (!eclipses_.empty() && options_.Hooks.ShowEclipse) options_.Hooks.ShowEclipse(eclipses_);
+    const std::vector<TEclipseResult>& eclipses = session_->Eclipses();
+    if (!eclipses.empty() && options_.Hooks.ShowEclipse) options_.Hooks.ShowEclipse(eclipses);
 }
 
 void TMain::Label1Click() {
@@ -443,8 +439,8 @@ void TMain::Label1Click() {
 void TMain::lblConfigClick() {
     if (!options_.Hooks.ShowConfiguration) return;
     options_.Hooks.ShowConfiguration();
-    SetDayTitles(settings().DayOrder);
-    ShowSelectedMonth(selected_);
+    SetDayTitles(session_->Settings().DayOrder);
+    ShowSelectedMonth(session_->SelectedDateTime());
 }
 
 QString TMain::HelpPagePath() const {

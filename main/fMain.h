@@ -10,6 +10,8 @@
 #include "Eclipse.h"
 #include "Records.h"
 
+#include "Session.h"
+
 #include <QDate>
 #include <QStringList>
 #include <QTimer>
@@ -47,14 +49,16 @@ struct TMainHooks {
 
 struct TMainOptions {
     TMainHooks Hooks;
-    // INI file of the settings; empty for the user's own store.
+    // The session the windows share (not owned). When none is given the main window makes
+    // its own over SettingsPath.
+    TSession* Session = nullptr;
+    // INI file of the settings of a session the main window makes; empty for the user's own
+    // store.
     std::string SettingsPath;
     // Folder searched first for the icon and the help page; empty for the program's own.
     QString ProgramFolder;
 };
 
-// The author's web site, opened by Label1.
-inline constexpr const char* kAuthorSite = "https://crescendar.example.org/";
 // The help page, looked up beside the program and then in the working folder.
 inline constexpr const char* kHelpPage = "docs/crescendar.htm";
 inline constexpr const char* kIconFile = "Crescendar.ico";
@@ -67,9 +71,6 @@ class TMain : public SkinWindow {
   public:
     explicit TMain(TMainOptions options = {});
     ~TMain() override;
-
-    // The one main window of the program (nullptr before it exists).
-    static TMain* Instance();
 
     // Window events.
     void FormCreate() override;
@@ -102,10 +103,8 @@ class TMain : public SkinWindow {
     void lblMinimiseClick();
     void lblExitClick();
 
-    // Observer and settings.
+    // Lays the selected month out again for the session's observer and shows the instant.
     void RefreshLatAndLong();
-    // Zone and daylight offsets from the settings (after loading or a configuration change).
-    void ApplyZoneSettings();
 
     // Month calendar. ShowSelectedMonth lays out the month of d and selects its day (a day
     // the month lacks becomes one it has); DateSelect selects a cell's day. Both then show the
@@ -115,7 +114,10 @@ class TMain : public SkinWindow {
     void DateSelect(ClickRegion* cell);
     void DisplayDateInfo(ClickRegion* cell, Qt::MouseButton button);
     void DisplayPhaseTimes();
-    void SelectMajorPhaseDate(const ClickRegion* label);
+    // Selects the day and time of a phase label (through the session, which the main window
+    // then follows).
+    // Selects the date and time of the month's phase number index (0 first).
+    void SelectMajorPhaseDate(int index);
     void lblSelectedmonthClick();
     void lblSelectedYearClick();
     // Ends a year edit; false (and the editor stays open) when the year cannot be taken.
@@ -129,9 +131,10 @@ class TMain : public SkinWindow {
                                  int month);
     void DrawMoonGraphic(int illuminated, double lunationPercent);
     void DrawMoon();
+    // Turns the phase pictures over (a second call turns them back).
     void InvertPhaseIcons();
-    void DisplayLunarRiseSetTimes(TDateTimeRecord d);
-    void DisplaySolarRiseSetTimes(TDateTimeRecord d);
+    void DisplayLunarRiseSetTimes(const TDayEvents& events);
+    void DisplaySolarRiseSetTimes(const TDayEvents& events);
     std::string LocalSiderealTime(TDateTimeRecord d, int mode);
 
     // Clock and time editor. GetTime reads the clock's time of day into the selected
@@ -149,26 +152,26 @@ class TMain : public SkinWindow {
     // The key handling of FormKeyPress by character: digits, 8 (Backspace), 13 (Enter).
     void KeyPress(char key);
 
-    // State read by other windows and by tests.
-    const TDateTimeRecord& SelectedDateTime() const { return selected_; }
-    TDateTimeRecord& SelectedDateTime() { return selected_; }
-    double TimeOffset() const { return timeOffset_; }
-    void SetTimeOffset(double days) { timeOffset_ = days; }
-    const Observer& GetObserver() const { return observer_; }
-    int FirstDayColumn() const { return firstDayColumn_; }
-    int DaysInShownMonth() const { return daysInMonth_; }
-    const TPhaseList& PhaseList() const { return phaseList_; }
-    int PhaseCount() const { return phaseCount_; }
-    const TEclipseResult& EclipseInfo() const { return eclipseInfo_; }
-    const std::vector<TEclipseResult>& Eclipses() const { return eclipses_; }
+    // The session the window shows, and its state as the window shows it (tests read these).
+    TSession& Session() const { return *session_; }
+    const TDateTimeRecord& SelectedDateTime() const { return session_->SelectedDateTime(); }
+    double TimeOffset() const { return session_->TimeOffset(); } // days
+    void SetTimeOffset(double days) { session_->SetTimeOffset(days); }
+    const Observer& GetObserver() const { return session_->GetObserver(); }
+    int FirstDayColumn() const { return session_->FirstDayColumn(); }
+    int DaysInShownMonth() const { return session_->DaysInMonth(); }
+    const TPhaseList& PhaseList() const { return session_->PhaseList(); }
+    int PhaseCount() const { return session_->PhaseCount(); }
+    const TEclipseResult& EclipseInfo() const { return session_->EclipseInfo(); }
+    const std::vector<TEclipseResult>& Eclipses() const { return session_->Eclipses(); }
     const TLunationBracket& LunationBounds() const { return lunationBounds_; }
     const TPerigeeApogee& PerigeeApogeeTexts() const { return perigeeApogee_; }
     int OpticsMode() const { return opticsMode_; }
     int GetEditField() const { return editField_; }
     double FontScale() const { return fontScale_; }
-    // The instant shown, local civil time, and its universal-time form.
-    double ShownJD() const { return selected_.JD + timeOffset_; }
-    double ShownUT() const;
+    // The instant shown, local civil time, and its universal-time form (Julian Days).
+    double ShownJD() const { return session_->ShownJD(); }
+    double ShownUT() const { return session_->ShownUT(); }
     // The text of the clock strip as last composed.
     const std::string& StripText() const { return stripText_; }
     // The help page that lblHelp opens ("" when there is none).
@@ -268,27 +271,27 @@ class TMain : public SkinWindow {
     void LayOutMonth(TDateTimeRecord d);
     bool SelectDay(ClickRegion* cell);
     void DrawInstant();
+    // A change of the settings: the day titles, the phase pictures and the month follow.
+    void FollowSettings();
+    // The phase pictures turned over for the southern hemisphere, upright for the northern.
+    void MatchPhaseIconsToHemisphere();
 
     TMainOptions options_;
+    TSession* session_ = nullptr;
     double fontScale_ = 1.0;
 
-    // State.
-    std::uint8_t daysInMonth_ = 0;
+    // State of the window; the instant and the month are the session's.
     std::int8_t editField_ = efHour;
     bool fieldChosen_ = false; // a field of the open time editor has been clicked
     TLunationBracket lunationBounds_;
     TPerigeeApogee perigeeApogee_;
     std::uint8_t opticsMode_ = 0;
-    std::uint8_t firstDayColumn_ = 0;
-    TDateTimeRecord selected_;
+    bool iconsTurned_ = false;          // the phase pictures are turned over
     TDateTimeRecord laidOut_{.Day = 0}; // the day selected in the grid (Day 0: none yet)
-    QDate clockDate_;                   // the clock's date at the last reading
-    Observer observer_;
-    TEclipseResult eclipseInfo_;
-    std::vector<TEclipseResult> eclipses_;
-    TPhaseList phaseList_{};
-    std::int32_t phaseCount_ = 0;
-    double timeOffset_ = 0.0;
+    // The observer and first weekday the grid was laid out for.
+    Observer laidOutObserver_;
+    int laidOutDayOrder_ = 0;
+    QDate clockDate_; // the clock's date at the last reading
     std::string stripText_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Dialogs.h"
+#include "Palette.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,7 +52,7 @@ void ImagePrintTarget::SetOrientation(PageOrientation orientation) {
 
 void ImagePrintTarget::StartPage() {
     QImage page(PageWidth(), PageHeight(), QImage::Format_RGB32);
-    page.fill(Qt::white);
+    page.fill(palette::Paper);
     const int dotsPerMeter = static_cast<int>(std::lround(dpi_ / 0.0254));
     page.setDotsPerMeterX(dotsPerMeter);
     page.setDotsPerMeterY(dotsPerMeter);

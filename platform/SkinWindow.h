@@ -13,6 +13,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "Palette.h"
 
 #include <QColor>
 #include <QImage>
@@ -44,7 +45,7 @@ class SkinWindow : public QWidget {
     void SetClientSize(int width, int height);
     void SetBackground(const QImage& picture);
     const QImage& Background() const { return background_; }
-    // Colour of the client area where the background picture does not reach (black).
+    // Colour of the client area where the background picture does not reach (the screen black).
     void SetColor(const QColor& color);
 
     // The window canvas (drawing on it repaints the window).
@@ -94,7 +95,7 @@ class SkinWindow : public QWidget {
 
   private:
     QImage background_;
-    QColor color_ = Qt::black;
+    QColor color_ = palette::Screen;
     QImage canvasImage_;
     Canvas canvas_;
     QPoint dragOrigin_;

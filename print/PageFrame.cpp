@@ -1,9 +1,9 @@
 #include "PageFrame.h"
 
 #include "Calendar.h"
+#include "Session.h"
 #include "Settings.h"
 #include "Version.h"
-#include "fMain.h"
 
 #include <QFont>
 
@@ -26,7 +26,8 @@ void InstallPrintFonts() {
     (void)installed;
 }
 
-PageFrame::PageFrame(PrintTarget& target) : target_(target) {
+PageFrame::PageFrame(PrintTarget& target, const TSettings& settings)
+    : target_(target), location_(LocationLine(settings)) {
     InstallPrintFonts();
 }
 
@@ -81,9 +82,8 @@ void PageFrame::PrintPageHeader(int month, int year) {
     Write((w - c.TextWidth(title)) / 2, 40, title);
     headerMargin_ = 3 * c.TextHeight(title);
 
-    const QString location = LocationLine(settings());
     c.SetFontSize(14);
-    Write((w - c.TextWidth(location)) / 2, 4 * headerMargin_ / 7, location);
+    Write((w - c.TextWidth(location_)) / 2, 4 * headerMargin_ / 7, location_);
 }
 
 void PageFrame::PrintPageFooter() {

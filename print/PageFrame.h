@@ -28,7 +28,8 @@ struct TPrintedText {
 
 class PageFrame {
   public:
-    explicit PageFrame(PrintTarget& target);
+    // The header names the place of the settings given.
+    PageFrame(PrintTarget& target, const TSettings& settings);
 
     PrintTarget& Target() const { return target_; }
     Canvas& GetCanvas() const { return target_.GetCanvas(); }
@@ -68,6 +69,7 @@ class PageFrame {
 
   private:
     PrintTarget& target_;
+    QString location_;
     int headerMargin_ = 0;
     int footerMargin_ = 0;
     QString stampLine_;

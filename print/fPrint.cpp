@@ -3,11 +3,12 @@
 #include "EllipseOutline.h"
 
 #include "Calendar.h"
+#include "EventText.h"
 #include "MoonPosition.h"
 #include "Phases.h"
 #include "RiseSet.h"
+#include "Session.h"
 #include "Settings.h"
-#include "fMain.h"
 
 #include <QPainter>
 
@@ -25,30 +26,30 @@ namespace {
 const QString kSerif = QStringLiteral("Times New Roman");
 const QColor kWeekdayFill(255, 255, 0);
 
-bool NorthernObserver() {
-    return settings().LatDir == "North";
-}
-
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
 } // namespace
 
-TCalendarSheet CalendarSheetOf(const TMain& main) {
+TCalendarSheet CalendarSheetOf(const TSession& session) {
     TCalendarSheet sheet;
-    for (std::size_t i = 0; i < sheet.DateCells.size(); ++i)
-        sheet.DateCells[i] = main.DateCells[i] ? main.DateCells[i]->Text() : QStringLiteral(" ");
-    sheet.FirstDayColumn = main.FirstDayColumn();
-    sheet.Phases = main.PhaseList();
-    sheet.PhaseCount = main.PhaseCount();
-    sheet.Obs = main.GetObserver();
-    sheet.TimeOffset = main.TimeOffset();
+    sheet.Days = session.DayTable();
+    sheet.FirstDayColumn = session.FirstDayColumn();
+    sheet.Phases = session.PhaseList();
+    sheet.PhaseCount = session.PhaseCount();
+    sheet.Obs = session.GetObserver();
+    sheet.TimeOffset = session.TimeOffset();
+    sheet.Settings = session.Settings();
     return sheet;
 }
 
 TPrint::TPrint(PrintTarget& target, TCalendarSheet sheet)
-    : sheet_(std::move(sheet)), frame_(target) {}
+    : sheet_(std::move(sheet)), frame_(target, sheet_.Settings) {}
+
+bool TPrint::NorthernObserver() const {
+    return sheet_.Settings.LatDir == "North";
+}
 
 int TPrint::CellHeight() const {
     return (frame_.PageHeight() - frame_.HeaderMargin() - frame_.FooterMargin()) / 6;
@@ -61,7 +62,7 @@ bool TPrint::PrintCalendar(int month, int year) {
     PrintPageHeader(month, year);
     PrintWeekdayTitles();
     PrintCalendarDays(month, year);
-    if (settings().PrintMajorPhases) PrintMajorPhaseMarks();
+    if (sheet_.Settings.PrintMajorPhases) PrintMajorPhaseMarks();
     PrintPageFooter();
     return job.Finish();
 }
@@ -79,7 +80,7 @@ void TPrint::PrintWeekdayTitles() {
     c.SetBrushStyle(BrushStyle::Solid);
     c.SetBrushColor(kWeekdayFill);
     for (int i = 0; i < 7; ++i) {
-        const std::string& day = RegionalNames().LongDayNames[(settings().DayOrder + i) % 7];
+        const std::string& day = RegionalNames().LongDayNames[(sheet_.Settings.DayOrder + i) % 7];
         const QString name = Text(CutText(day, 10));
         c.Rectangle(i * cw, top, i * cw + cw, top + rowHeight);
         frame_.Write(i * cw + (cw - c.TextWidth(name)) / 2, top + h0 / 2, name);
@@ -90,7 +91,7 @@ void TPrint::PrintWeekdayTitles() {
 
 void TPrint::PrintCalendarDays(int month, int year) {
     Canvas& c = frame_.GetCanvas();
-    const TSettings& s = settings();
+    const TSettings& s = sheet_.Settings;
     const int cw = CellWidth(), ch = CellHeight();
     // Moon drawings are hatched pixel by pixel on a picture of their own and then placed on
     // the page as one image, which keeps printer output small.
@@ -99,11 +100,8 @@ void TPrint::PrintCalendarDays(int month, int year) {
     const int grey = 255 * (100 - density) / 100;
 
     for (int n = 0; n < 42; ++n) {
-        const QString& cell = sheet_.DateCells[static_cast<std::size_t>(n)];
-        bool isNumber = false;
-        const int day = cell.trimmed().toInt(&isNumber);
-        // One blank: no day in this cell.
-        if (!isNumber || !IsCalendarDate(year, month, day)) continue;
+        const int day = sheet_.Days[static_cast<std::size_t>(n)];
+        if (day == 0 || !IsCalendarDate(year, month, day)) continue;
         const int x = cw * (n % 7), y = frame_.HeaderMargin() + ch * (n / 7);
 
         c.SetPenColor(Qt::black);
@@ -121,7 +119,9 @@ void TPrint::PrintCalendarDays(int month, int year) {
         if (s.PrintDailyPhases && radius > 0) {
             TMoonState moon;
             TSunPosition sun;
-            MoonPosition(date.JD, sheet_.Obs, moon, sun);
+            // The Moon at the date's local midnight taken as universal time, as the calendar
+            // of daily phases draws it.
+            MoonPosition(UniversalTime{date.JD}, sheet_.Obs, moon, sun);
             const int side = 2 * radius + 1;
             QImage disc(side, side, QImage::Format_ARGB32_Premultiplied);
             disc.fill(Qt::transparent);
@@ -249,11 +249,11 @@ void TPrint::DrawPrintedPhase(QImage& picture, int cx, int cy, int illuminated,
     if (r < 1) return;
     // The new moons are bracketed around the day's universal instant, the scale of the
     // phase series, not around its local one.
-    TDateTimeRecord ut = date;
-    ut.JD = date.JD - sheet_.Obs.TotalOffset() / 1440.0 + sheet_.TimeOffset;
+    const UniversalTime ut =
+        ToUniversal(LocalTime{date.JD}, sheet_.Obs.TotalOffset()) + sheet_.TimeOffset;
     const TLunationBracket bracket = LunationBracket(ut);
-    const double e = bracket.PreviousNewMoon, l = bracket.NextNewMoon;
-    const double fraction = (ut.JD - e) / (l - e) * 100;
+    const double fraction = (SeriesArgument(ut) - bracket.PreviousNewMoon) /
+                            (bracket.NextNewMoon - bracket.PreviousNewMoon) * 100;
     const bool waxing = fraction < 50;
     const bool darkLeft = waxing == NorthernObserver();
     const int illum = std::clamp(illuminated, 0, 100);
@@ -272,16 +272,16 @@ void TPrint::DrawPrintedPhase(QImage& picture, int cx, int cy, int illuminated,
 
 void TPrint::PrintDayMoonTimes(int cx, int cy, int boxWidth, int boxHeight,
                                const TDateTimeRecord& date) {
-    const TRiseSet times = MoonRiseSet(date, sheet_.Obs);
+    const TBodyEvents moon = MoonEvents(date, sheet_.Obs);
     struct Entry {
         const char* Label;
-        std::string Time;
+        TCrossing Event;
     };
-    std::array<Entry, 3> entries{
-        {{"TR:", times.TransitText}, {"MR:", times.RiseText}, {"MS", times.SetText}}};
-    // Time order by character codes: "*****" (the day before) first, "None" last.
+    std::array<Entry, 3> entries{{{"TR:", moon.Transit}, {"MR:", moon.Rise}, {"MS", moon.Set}}};
+    // In time order: one on the neighbouring date first, a date without crossings last.
     auto order = [&entries](std::size_t a, std::size_t b) {
-        if (entries[a].Time > entries[b].Time) std::swap(entries[a], entries[b]);
+        if (TimeOrder(entries[a].Event) > TimeOrder(entries[b].Event))
+            std::swap(entries[a], entries[b]);
     };
     order(0, 2);
     order(0, 1);
@@ -291,7 +291,7 @@ void TPrint::PrintDayMoonTimes(int cx, int cy, int boxWidth, int boxHeight,
     const std::array<int, 3> rows{top + frame_.P(3.22), top + frame_.P(12.86),
                                   top + frame_.P(22.51)};
     for (std::size_t m = 0; m < entries.size(); ++m) {
-        const std::string& time = entries[m].Time;
+        const std::string time = CrossingText(entries[m].Event);
         frame_.Write(right - frame_.P(41.8), rows[m], QString::fromLatin1(entries[m].Label));
         frame_.Write(right - frame_.P(24.12), rows[m],
                      time == "*****" ? QStringLiteral("****") : Text(time));
@@ -300,7 +300,7 @@ void TPrint::PrintDayMoonTimes(int cx, int cy, int boxWidth, int boxHeight,
 
 void TPrint::PrintDaySunTimes(int cx, int cy, int boxWidth, int boxHeight,
                               const TDateTimeRecord& date) {
-    const TRiseSet times = SunRiseSet(date, kSunriseAltitude, sheet_.Obs);
+    const TRiseSet times = RiseSetText(SunEvents(date, kSunriseAltitude, sheet_.Obs));
     const int right = cx + boxWidth / 2, bottom = cy + boxHeight / 2;
     const std::array<std::pair<const char*, const std::string*>, 3> rows{
         {{"SR:", &times.RiseText}, {"TR:", &times.TransitText}, {"SS:", &times.SetText}}};
@@ -344,15 +344,13 @@ void TPrint::PrintPhaseLegend() {
 void TPrint::PrintPhaseMarker(int index) {
     if (index < 1 || index > static_cast<int>(sheet_.Phases.size())) return;
     const TPhaseEntry& entry = sheet_.Phases[static_cast<std::size_t>(index - 1)];
-    // Text: "hh:mm  dd Month yyyy", the day in characters 8-9.
-    bool isNumber = false;
-    const int day = Text(SubText(entry.Text, 8, 9)).trimmed().toInt(&isNumber);
-    if (!isNumber || day < 1) return;
+    const int day = entry.Date.Day;
+    if (day < 1) return;
     // The day's own cell: in October 1582 the 15th follows the 4th, so the cells cannot be
     // counted from the first column.
     int n = -1;
     for (int i = 0; i < 42 && n < 0; ++i)
-        if (sheet_.DateCells[static_cast<std::size_t>(i)].trimmed() == QString::number(day)) n = i;
+        if (sheet_.Days[static_cast<std::size_t>(i)] == day) n = i;
     if (n < 0) return;
     const int column = n % 7, row = n / 7;
 

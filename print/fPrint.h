@@ -7,6 +7,7 @@
 #include "PrintTarget.h"
 
 #include "Records.h"
+#include "Settings.h"
 
 #include <QImage>
 #include <QPoint>
@@ -17,20 +18,22 @@
 
 namespace crescendar {
 
-class TMain;
+class TSession;
 
-// What the printout reads from the main window.
+// What the printout reads from the session: the month shown and the preferences.
 struct TCalendarSheet {
-    // Day number or one blank, cell index = 7 x row + column.
-    std::array<QString, 42> DateCells;
+    // Day number of each cell (0: none), cell index = 7 x row + column.
+    std::array<std::uint16_t, 42> Days{};
     int FirstDayColumn = 0;
     TPhaseList Phases{};
     int PhaseCount = 0;
     Observer Obs;            // with the zone and daylight offsets
     double TimeOffset = 0.0; // days
+    // The first weekday, the hemisphere, what to print and how dark.
+    TSettings Settings;
 };
 
-TCalendarSheet CalendarSheetOf(const TMain& main);
+TCalendarSheet CalendarSheetOf(const TSession& session);
 
 // The pixels of the dark part of a Moon drawing of radius r centred at (r, r): the halves of
 // the ellipses of height 2r and half-widths k..r on the dark side, for k <= 0 the vertical
@@ -76,6 +79,8 @@ class TPrint {
     int CellHeight() const;
 
   private:
+    // Whether the settings put the observer in the northern hemisphere.
+    bool NorthernObserver() const;
     // Principal-phase symbol of a kind (0 new, 1 last quarter, 2 full, 3 first quarter) in
     // the square of the given size at (left, top).
     void DrawPhaseSymbol(int kind, int left, int top, int size);

@@ -1,9 +1,11 @@
 #include "fPrintOptions.h"
 
+#include "Palette.h"
+
 #include "Dialogs.h"
-#include "fMain.h"
 #include "fPrint.h"
 
+#include "Session.h"
 #include "Settings.h"
 
 #include <QKeyEvent>
@@ -44,7 +46,7 @@ void TSkinCheckBox::paintEvent(QPaintEvent* /*e*/) {
     p.drawImage(0, 0, ArtPicture(isChecked() ? "check_on.png" : "check_off.png"));
     if (hasFocus()) {
         // A light-blue ring shows where the keyboard is.
-        p.setPen(QColor(120, 200, 255));
+        p.setPen(palette::FocusRing);
         p.setBrush(Qt::NoBrush);
         p.drawRect(0, 0, width() - 1, height() - 1);
     }
@@ -68,7 +70,7 @@ void TSpinButton::paintEvent(QPaintEvent* /*e*/) {
                                          : "spin.png";
     p.drawImage(0, 0, ArtPicture(picture));
     if (hasFocus()) {
-        p.setPen(QColor(120, 200, 255));
+        p.setPen(palette::FocusRing);
         p.setBrush(Qt::NoBrush);
         p.drawRect(0, 0, width() - 1, height() - 1);
     }
@@ -112,8 +114,8 @@ void TExitEdit::focusOutEvent(QFocusEvent* e) {
 
 // ----- the window -------------------------------------------------------------------------
 
-TPrintOptions::TPrintOptions(TMain* main, PrintTarget* target, std::string settingsPath)
-    : SkinWindow(main), main_(main), target_(target), settingsPath_(std::move(settingsPath)) {}
+TPrintOptions::TPrintOptions(TSession& session, QWidget* owner, PrintTarget* target)
+    : SkinWindow(owner), session_(session), owner_(owner), target_(target) {}
 
 TPrintOptions::~TPrintOptions() = default;
 
@@ -184,11 +186,11 @@ void TPrintOptions::ShowOptions() {
 
 void TPrintOptions::FormShow() {
     toldNotSaved_ = false;
-    if (main_) CentreOver(*main_);
+    if (owner_) CentreOver(*owner_);
 }
 
 void TPrintOptions::FormActivate() {
-    const TSettings& s = settings();
+    const TSettings& s = session_.Settings();
     chkDailyPhases->setChecked(s.PrintDailyPhases);
     chkMajorPhases->setChecked(s.PrintMajorPhases);
     chkMoonTimes->setChecked(s.PrintLunarTimes);
@@ -214,7 +216,7 @@ bool TPrintOptions::txtDensityKeyPress(QKeyEvent* event) {
 int TPrintOptions::DensityValue() const {
     bool isNumber = false;
     const int value = txtDensity->text().toInt(&isNumber);
-    return isNumber && value >= 0 ? value : settings().PhaseDensity;
+    return isNumber && value >= 0 ? value : session_.Settings().PhaseDensity;
 }
 
 void TPrintOptions::DensitySpinButtonDownClick() {
@@ -240,7 +242,7 @@ PrintTarget& TPrintOptions::Target() {
 void TPrintOptions::lblOKClick() {
     txtDensityExit();
 
-    TSettings& s = settings();
+    TSettings s = session_.Settings();
     s.PrintDailyPhases = chkDailyPhases->isChecked();
     s.PrintMajorPhases = chkMajorPhases->isChecked();
     s.PrintLunarTimes = chkMoonTimes->isChecked();
@@ -249,31 +251,30 @@ void TPrintOptions::lblOKClick() {
 
     // Choices that cannot be stored hold for this session only. The user is told so first,
     // with the window left open; a second OK prints without storing them.
-    SettingsStore store = settingsPath_.empty() ? SettingsStore() : SettingsStore(settingsPath_);
-    const bool saved = store.WriteValues({{"PrintDailyPhases", BoolText(s.PrintDailyPhases)},
-                                          {"PrintMajorPhases", BoolText(s.PrintMajorPhases)},
-                                          {"PrintLunarTimes", BoolText(s.PrintLunarTimes)},
-                                          {"PrintSunTimes", BoolText(s.PrintSunTimes)},
-                                          {"PhaseDensity", txtDensity->text().toStdString()}});
+    std::string whyNotSaved;
+    const bool saved = session_.SaveSettings(s,
+                                             {{"PrintDailyPhases", BoolText(s.PrintDailyPhases)},
+                                              {"PrintMajorPhases", BoolText(s.PrintMajorPhases)},
+                                              {"PrintLunarTimes", BoolText(s.PrintLunarTimes)},
+                                              {"PrintSunTimes", BoolText(s.PrintSunTimes)},
+                                              {"PhaseDensity", txtDensity->text().toStdString()}},
+                                             &whyNotSaved);
     if (!saved && !toldNotSaved_) {
         toldNotSaved_ = true;
         ShowMessage(QStringLiteral("Your print choices could not be saved: %1. They apply only "
                                    "until Crescendar is closed. Click OK again to print without "
                                    "saving them.")
-                        .arg(QString::fromStdString(store.LastWriteError())),
+                        .arg(QString::fromStdString(whyNotSaved)),
                     this);
         return;
     }
 
-    lastPrinted_ = false;
-    if (main_) {
-        const TDateTimeRecord& selected = main_->SelectedDateTime();
-        TPrint print(Target(), CalendarSheetOf(*main_));
-        lastPrinted_ = print.PrintCalendar(selected.Month, selected.Year);
-    }
+    const TDateTimeRecord& selected = session_.SelectedDateTime();
+    TPrint print(Target(), CalendarSheetOf(session_));
+    lastPrinted_ = print.PrintCalendar(selected.Month, selected.Year);
     close();
     // After closing, so that the message stands over the main window.
-    if (main_ && !lastPrinted_) ReportPrintFailure(Target(), QStringLiteral("The calendar"), main_);
+    if (!lastPrinted_) ReportPrintFailure(Target(), QStringLiteral("The calendar"), owner_);
 }
 
 } // namespace crescendar

@@ -1,5 +1,5 @@
 // The print options window: what the printed calendar holds and how dark its Moons are;
-// OK stores the choices and prints the month selected in the main window.
+// OK stores the choices and prints the month selected in the session.
 #pragma once
 
 #include "ClickRegion.h"
@@ -14,7 +14,7 @@
 
 namespace crescendar {
 
-class TMain;
+class TSession;
 
 // A 13 x 13 check box drawn from the window's artwork.
 class TSkinCheckBox : public QAbstractButton {
@@ -63,12 +63,11 @@ class TExitEdit : public QLineEdit {
 class TPrintOptions : public SkinWindow {
     Q_OBJECT
   public:
-    // main: the window whose selected month is printed and over which this one centres.
-    // target: where the page goes (not owned); nullptr for the system's printer, or a PDF
-    // file when there is none. settingsPath: the settings store's INI file, "" for the
-    // user's own.
-    explicit TPrintOptions(TMain* main, PrintTarget* target = nullptr,
-                           std::string settingsPath = {});
+    // session: whose month is printed and where the choices are stored. owner: the window
+    // this one belongs to, centres over and reports over (nullptr: none). target: where the
+    // page goes (not owned); nullptr for the system's printer, or a PDF file when there is
+    // none.
+    TPrintOptions(TSession& session, QWidget* owner, PrintTarget* target = nullptr);
     ~TPrintOptions() override;
 
     // Shows the window (not modal) and brings it to the front.
@@ -103,10 +102,10 @@ class TPrintOptions : public SkinWindow {
     int DensityValue() const;
     PrintTarget& Target();
 
-    TMain* main_;
+    TSession& session_;
+    QWidget* owner_;
     PrintTarget* target_;
     std::unique_ptr<PrintTarget> ownTarget_;
-    std::string settingsPath_;
     bool lastPrinted_ = false;
     bool toldNotSaved_ = false; // the user has been told that the choices were not stored
 };

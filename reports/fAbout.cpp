@@ -1,10 +1,8 @@
 #include "fAbout.h"
 
-#include "fMain.h"
-
 namespace crescendar {
 
-TAbout::TAbout(TMain& main) : SkinWindow(&main), main_(main) {
+TAbout::TAbout(QWidget& owner) : SkinWindow(&owner), owner_(owner) {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Crescendar"));
     SetClientSize(210, 185);
@@ -20,7 +18,7 @@ TAbout::TAbout(TMain& main) : SkinWindow(&main), main_(main) {
 }
 
 void TAbout::FormShow() {
-    CentreOver(main_);
+    CentreOver(owner_);
 }
 
 void TAbout::lblExitClick() {

@@ -7,14 +7,13 @@
 
 namespace crescendar {
 
-class TMain;
-
 inline constexpr const char* kVersionText = "Crescendar V" CRESCENDAR_VERSION;
 
 class TAbout : public SkinWindow {
     Q_OBJECT
   public:
-    explicit TAbout(TMain& main);
+    // owner: the main window, which the window belongs to and centres over.
+    explicit TAbout(QWidget& owner);
 
     // Centred over the main window.
     void FormShow() override;
@@ -24,7 +23,7 @@ class TAbout : public SkinWindow {
     ClickRegion* lblExit = nullptr;
 
   private:
-    TMain& main_;
+    QWidget& owner_;
 };
 
 } // namespace crescendar

@@ -1,28 +1,12 @@
 #include "fDateInfo.h"
 
-#include "fMain.h"
+#include "Palette.h"
 
-#include "Calendar.h"
 #include "DateInfo.h"
-
-#include <QEvent>
 
 namespace crescendar {
 
 namespace {
-
-// Shows the window (one already open comes to the front) and makes it the active window, so
-// that activating another window closes it again.
-void ShowActive(QWidget& window) {
-    if (window.isVisible())
-        window.raise();
-    else
-        window.show();
-    window.activateWindow();
-}
-
-const QColor kYellow(255, 255, 0);
-const QColor kAqua(0, 255, 255);
 
 ClickRegion* MakeLabel(QWidget* parent, int left, int top, const QString& text,
                        const QColor& colour, int pixelHeight = 12, bool bold = false) {
@@ -36,7 +20,7 @@ constexpr int kDateTop = 43;
 
 } // namespace
 
-TDateInfoWindow::TDateInfoWindow(TMain& main) : SkinWindow(&main), main_(main) {
+TDateInfoWindow::TDateInfoWindow(QWidget& owner) : TransientWindow(owner) {
     setObjectName(QStringLiteral("DateInfo"));
     setWindowTitle(QStringLiteral("Date Information"));
 }
@@ -51,33 +35,12 @@ void TDateInfoWindow::FormCreate() {
     const char* captions[4] = {"Julian Day:", "Day Number:", "Week Number:", "Days Till Xmas:"};
     ClickRegion** values[4] = {&Label1, &Label2, &Label3, &Label4};
     for (int i = 0; i < 4; ++i) {
-        MakeLabel(this, 22, kRowTops[i], QString::fromLatin1(captions[i]), kYellow);
-        const TColour c = StandardTextColour();
-        *values[i] =
-            MakeLabel(this, kValueLeft, kRowTops[i], QString(), QColor(c.Red, c.Green, c.Blue));
+        MakeLabel(this, 22, kRowTops[i], QString::fromLatin1(captions[i]), palette::Caption);
+        *values[i] = MakeLabel(this, kValueLeft, kRowTops[i], QString(), palette::StandardText);
         (*values[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     }
-    lblSelectedDate = MakeLabel(this, 0, kDateTop, QString(), kAqua, 13, true);
+    lblSelectedDate = MakeLabel(this, 0, kDateTop, QString(), palette::DayText, 13, true);
     lblSelectedDate->setObjectName(QStringLiteral("lblSelectedDate"));
-}
-
-void TDateInfoWindow::FormShow() {
-    CentreOver(main_);
-    KeepOnScreen();
-}
-
-bool TDateInfoWindow::event(QEvent* e) {
-    const bool result = SkinWindow::event(e);
-    if (e->type() == QEvent::WindowDeactivate) FormDeactivate();
-    return result;
-}
-
-void TDateInfoWindow::FormDeactivate() {
-    close();
-}
-
-void TDateInfoWindow::lblExitClick() {
-    close();
 }
 
 void TDateInfoWindow::ShowDateInfo(const TDateTimeRecord& date) {
@@ -88,7 +51,7 @@ void TDateInfoWindow::ShowDateInfo(const TDateTimeRecord& date) {
     Label2->SetText(QString::fromStdString(info.DayNumberText));
     Label3->SetText(QString::fromStdString(info.WeekText));
     Label4->SetText(QString::fromStdString(info.DaysTillXmasText));
-    ShowActive(*this);
+    ShowActive();
 }
 
 } // namespace crescendar

@@ -4,25 +4,20 @@
 #pragma once
 
 #include "ClickRegion.h"
-#include "SkinWindow.h"
+#include "TransientWindow.h"
 
 #include "Records.h"
 
 namespace crescendar {
 
-class TMain;
-
 // Named with "Window" because the engine's record of the same facts is TDateInfo.
-class TDateInfoWindow : public SkinWindow {
+class TDateInfoWindow : public TransientWindow {
     Q_OBJECT
   public:
-    // The window is placed over the main window and closes with it.
-    explicit TDateInfoWindow(TMain& main);
+    // The window is placed over its owner (the main window) and closes with it.
+    explicit TDateInfoWindow(QWidget& owner);
 
     void FormCreate() override;
-    void FormShow() override;
-    void FormDeactivate();
-    void lblExitClick();
 
     // Fills the labels for the day of the record (its time of day included in the Julian
     // Day) and shows and activates the window.
@@ -35,12 +30,6 @@ class TDateInfoWindow : public SkinWindow {
     ClickRegion* Label2 = nullptr; // day number
     ClickRegion* Label3 = nullptr; // week number
     ClickRegion* Label4 = nullptr; // days till Christmas
-
-  protected:
-    bool event(QEvent* e) override;
-
-  private:
-    TMain& main_;
 };
 
 } // namespace crescendar

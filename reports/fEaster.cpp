@@ -1,29 +1,13 @@
 #include "fEaster.h"
 
-#include "fMain.h"
+#include "Palette.h"
+#include "Session.h"
 
-#include "Calendar.h"
 #include "Easter.h"
-
-#include <QEvent>
 
 namespace crescendar {
 
-namespace {
-
-// Shows the window (one already open comes to the front) and makes it the active window, so
-// that activating another window closes it again.
-void ShowActive(QWidget& window) {
-    if (window.isVisible())
-        window.raise();
-    else
-        window.show();
-    window.activateWindow();
-}
-
-} // namespace
-
-TEaster::TEaster(TMain& main) : SkinWindow(&main), main_(main) {
+TEaster::TEaster(TSession& session, QWidget& owner) : TransientWindow(owner), session_(session) {
     setObjectName(QStringLiteral("Easter"));
     setWindowTitle(QStringLiteral("Easter Sunday"));
 }
@@ -40,32 +24,16 @@ void TEaster::FormCreate() {
     lblEaster->SetFontName(QStringLiteral("Arial"));
     lblEaster->SetFontHeight(11);
     lblEaster->SetAlignment(Qt::AlignHCenter);
-    const TColour c = StandardTextColour();
-    lblEaster->SetFontColor(QColor(c.Red, c.Green, c.Blue));
+    lblEaster->SetFontColor(palette::StandardText);
 }
 
 void TEaster::FormShow() {
-    CentreOver(main_);
-    KeepOnScreen();
-    lblEaster->SetText(QString::fromStdString(Sunday(main_.SelectedDateTime().Year)));
-}
-
-bool TEaster::event(QEvent* e) {
-    const bool result = SkinWindow::event(e);
-    if (e->type() == QEvent::WindowDeactivate) FormDeactivate();
-    return result;
-}
-
-void TEaster::FormDeactivate() {
-    close();
-}
-
-void TEaster::lblExitClick() {
-    close();
+    TransientWindow::FormShow();
+    lblEaster->SetText(QString::fromStdString(Sunday(session_.SelectedDateTime().Year)));
 }
 
 void TEaster::ShowEaster() {
-    ShowActive(*this);
+    ShowActive();
 }
 
 } // namespace crescendar

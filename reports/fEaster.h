@@ -1,25 +1,23 @@
-// The Easter window: the date of Easter Sunday in the year selected in the main window.
+// The Easter window: the date of Easter Sunday in the year selected in the session.
 // Opened from the report menu; closes when it stops being the active window.
 #pragma once
 
 #include "ClickRegion.h"
-#include "SkinWindow.h"
+#include "TransientWindow.h"
 
 namespace crescendar {
 
-class TMain;
+class TSession;
 
-class TEaster : public SkinWindow {
+class TEaster : public TransientWindow {
     Q_OBJECT
   public:
-    // The window is placed over the main window and closes with it.
-    explicit TEaster(TMain& main);
+    // The window is placed over its owner (the main window) and closes with it.
+    TEaster(TSession& session, QWidget& owner);
 
     void FormCreate() override;
-    // Places the window and computes Easter for the main window's selected year.
+    // Places the window and computes Easter for the selected year.
     void FormShow() override;
-    void FormDeactivate();
-    void lblExitClick();
 
     // The report menu's entry: shows and activates the window.
     void ShowEaster();
@@ -28,11 +26,8 @@ class TEaster : public SkinWindow {
     ClickRegion* lblExit = nullptr;
     ClickRegion* lblEaster = nullptr;
 
-  protected:
-    bool event(QEvent* e) override;
-
   private:
-    TMain& main_;
+    TSession& session_;
 };
 
 } // namespace crescendar

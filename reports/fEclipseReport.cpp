@@ -2,10 +2,11 @@
 
 #include "Clock.h"
 #include "Dialogs.h"
+#include "Palette.h"
 #include "fEclipseWindow.h"
-#include "fMain.h"
 
 #include "Calendar.h"
+#include "Session.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,14 +30,6 @@ constexpr int kListHeight = 191; // the last pixel row of the picture is under t
 // Years computed between two looks at the window's other events.
 constexpr int kYearsPerStep = 200;
 
-const QColor kBand(70, 70, 70);
-const QColor kCyan(0, 255, 255);
-
-QColor Standard() {
-    const TColour c = StandardTextColour();
-    return QColor(c.Red, c.Green, c.Blue);
-}
-
 // The busy cursor while the list is computed.
 class BusyCursor {
   public:
@@ -48,14 +41,11 @@ class BusyCursor {
 
 } // namespace
 
-TEclipseReport::TEclipseReport(TMain* main, TEclipse* eclipse)
-    : SkinWindow(main), main_(main), eclipse_(eclipse) {
+TEclipseReport::TEclipseReport(TSession& session, QWidget* owner, const QWidget* anchor,
+                               TEclipse* eclipse)
+    : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor), eclipse_(eclipse) {
     setObjectName(QStringLiteral("EclipseReport"));
     setWindowTitle(QStringLiteral("Eclipse Finder"));
-}
-
-TMain* TEclipseReport::Main() const {
-    return main_ ? main_ : TMain::Instance();
 }
 
 void TEclipseReport::ShowEclipseReport() {
@@ -148,8 +138,8 @@ void TEclipseReport::FormCreate() {
 }
 
 void TEclipseReport::FormShow() {
-    if (TMain* m = Main()) {
-        move(m->x() + m->lblReports->x(), m->y() + 40);
+    if (owner_ && anchor_) {
+        move(owner_->x() + anchor_->x(), owner_->y() + 40);
         KeepOnScreen();
     }
     computed_ = false;
@@ -165,8 +155,8 @@ void TEclipseReport::FormActivate() {
     ScrollBar1->setGeometry(width() - ScrollBar1->width() - 21, kListTop, ScrollBar1->width(),
                             kListHeight);
     Canvas& c = imgData.GetCanvas();
-    c.FillRect(Rect(0, 0, imgData.Width(), imgData.Height()), Qt::black);
-    c.SetPenColor(Qt::black);
+    c.FillRect(Rect(0, 0, imgData.Width(), imgData.Height()), palette::Screen);
+    c.SetPenColor(palette::Screen);
     c.SetFontName(QStringLiteral("Arial"));
     c.SetFontSize(ScaledFontSize(8));
     if (computed_) DisplayDataBitmap();
@@ -194,8 +184,7 @@ void TEclipseReport::CalculateEclipses() {
     const int from = txtFromYear->text().toInt();
     const int to = txtToYear->text().toInt();
     if (to < from) return;
-    TMain* m = Main();
-    const Observer observer = m ? m->GetObserver() : Observer{};
+    const Observer observer = session_.GetObserver();
     BusyCursor busy;
     // A long range is computed in steps, the window repainting between them.
     for (int year = from; year <= to; year += kYearsPerStep) {
@@ -219,12 +208,12 @@ int TEclipseReport::VisibleLines() const {
 
 void TEclipseReport::DisplayDataBitmap() {
     Canvas& c = imgData.GetCanvas();
-    c.FillRect(Rect(0, 0, imgData.Width(), imgData.Height()), Qt::black);
+    c.FillRect(Rect(0, 0, imgData.Width(), imgData.Height()), palette::Screen);
     const int lines = VisibleLines();
     const int first = ScrollBar1->value();
     // Bands by position in the whole list, so that they move with the rows.
     for (int a = 0; a < lines; ++a) {
-        const QColor band = (a + first) % 2 == 1 ? kBand : QColor(Qt::black);
+        const QColor band = (a + first) % 2 == 1 ? palette::RowBand : palette::Screen;
         c.FillRect(Rect(0, kLineHeight * a, imgData.Width(), kLineHeight * (a + 1)), band);
     }
     c.SetBrushStyle(BrushStyle::Clear);
@@ -240,9 +229,9 @@ void TEclipseReport::DisplayDataBitmap() {
         const int y = kLineHeight * a + 1;
         c.SetFontColor(Qt::white);
         c.TextOut(10, y, QString::fromLatin1(EclipseTypeName(row.EclipseType)));
-        c.SetFontColor(kCyan);
+        c.SetFontColor(palette::DayText);
         c.TextOut(dateX, y, QString::fromStdString(row.TimeAndDate));
-        c.SetFontColor(Standard());
+        c.SetFontColor(palette::StandardText);
         c.TextOut(visibilityX, y, QString::fromStdString(row.Visibility));
     }
     const int top = ScrollBar1->y();
@@ -263,18 +252,13 @@ void TEclipseReport::FormDblClick(QPoint at) {
     if (index >= rows_.size()) return;
     const TEclipseRow row = rows_[index]; // the main window's refresh may reach this window
 
-    TMain* m = Main();
     lblSelectedDate->SetText(QString::fromStdString(row.TimeAndDate));
-    if (m) {
-        m->SelectedDateTime().Month = row.MaximumDate.Month;
-        m->SelectedDateTime().Year = row.MaximumDate.Year;
-        m->SelectMajorPhaseDate(lblSelectedDate);
-    }
+    session_.SelectLocalMinute(row.MaximumDate);
     if (!eclipse_) return;
 
-    // The month's eclipses as the main window now holds them, showing the one of the line;
-    // the line's own result when the main window's month does not hold it.
-    std::vector<TEclipseResult> list = m ? m->Eclipses() : std::vector<TEclipseResult>{};
+    // The month's eclipses as the session now holds them, showing the one of the line; the
+    // line's own result when the month does not hold it.
+    std::vector<TEclipseResult> list = session_.Eclipses();
     auto it = std::find_if(list.begin(), list.end(), [&](const TEclipseResult& r) {
         return r.DateText == row.Result.DateText && r.MaximumText == row.Result.MaximumText;
     });
@@ -283,8 +267,8 @@ void TEclipseReport::FormDblClick(QPoint at) {
         it = list.begin();
     }
     eclipse_->ShowEclipses(list, static_cast<std::size_t>(it - list.begin()));
-    if (m) {
-        const int left = m->x() + (m->width() - (eclipse_->width() + width())) / 2;
+    if (owner_) {
+        const int left = owner_->x() + (owner_->width() - (eclipse_->width() + width())) / 2;
         eclipse_->move(left, eclipse_->y());
         move(left + eclipse_->width(), y());
     }

@@ -17,8 +17,8 @@
 
 namespace crescendar {
 
-class TMain;
 class TEclipse;
+class TSession;
 
 // The messages of the year boxes.
 inline constexpr const char* kFromToMessage =
@@ -28,9 +28,12 @@ inline constexpr const char* kEmptyYearMessage = "Please type a year in both box
 class TEclipseReport : public SkinWindow {
     Q_OBJECT
   public:
-    // The main window is looked up through TMain::Instance() when none is given; without an
-    // eclipse window a double-click only moves the main window.
-    explicit TEclipseReport(TMain* main = nullptr, TEclipse* eclipse = nullptr);
+    // session: whose observer the eclipses are found for and whose day a double-click
+    // selects. owner: the window this one belongs to; it opens below the owner's region
+    // anchor (both nullptr: where it is). Without an eclipse window a double-click only
+    // selects the day.
+    explicit TEclipseReport(TSession& session, QWidget* owner = nullptr,
+                            const QWidget* anchor = nullptr, TEclipse* eclipse = nullptr);
 
     struct TEclipseRow {
         int EclipseType = 0;
@@ -80,10 +83,11 @@ class TEclipseReport : public SkinWindow {
     void closeEvent(QCloseEvent* e) override;
 
   private:
-    TMain* Main() const;
     int VisibleLines() const;
 
-    TMain* main_;
+    TSession& session_;
+    QWidget* owner_;
+    const QWidget* anchor_;
     TEclipse* eclipse_;
     std::vector<TEclipseRow> rows_;
     bool computed_ = false;

@@ -1,8 +1,9 @@
 #include "fEclipseWindow.h"
 
-#include "fMain.h"
+#include "Palette.h"
 
 #include "Calendar.h"
+#include "Session.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -17,14 +18,7 @@ namespace crescendar {
 
 namespace {
 
-const QColor kCyan(0, 255, 255);
-const QColor kNavy(0, 0, 128);
 const QColor kOtherColour(150, 176, 220);
-
-QColor Standard() {
-    const TColour c = StandardTextColour();
-    return QColor(c.Red, c.Green, c.Blue);
-}
 
 constexpr int kWidth = 252;
 constexpr int kHeight = 252;
@@ -61,13 +55,10 @@ std::string EclipseTitle(const TEclipseResult& r) {
     return std::string(EclipseTypeName(r.EclipseType)) + " (" + r.VisibilityText + ")";
 }
 
-TEclipse::TEclipse(TMain* main) : SkinWindow(main), main_(main) {
+TEclipse::TEclipse(TSession& session, QWidget* owner, const QWidget* anchor)
+    : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor) {
     setObjectName(QStringLiteral("Eclipse"));
     setWindowTitle(QStringLiteral("Lunar Eclipse"));
-}
-
-TMain* TEclipse::Main() const {
-    return main_ ? main_ : TMain::Instance();
 }
 
 void TEclipse::FormCreate() {
@@ -88,9 +79,9 @@ void TEclipse::FormCreate() {
         l->SetAutoSize(true);
         return l;
     };
-    lblEclipseType = label(70, 42, kNavy, 15, true);
+    lblEclipseType = label(70, 42, palette::PlateText, 15, true);
     lblEclipseType->setObjectName(QStringLiteral("lblEclipseType"));
-    lblDate = label(108, 75, kCyan, 12, true);
+    lblDate = label(108, 75, palette::DayText, 12, true);
     lblDate->setObjectName(QStringLiteral("lblDate"));
     lblDate->SetHint(QStringLiteral("Double-click to show this date in the main window"));
     lblMaximum = label(184, 46, Qt::black, 12, false);
@@ -118,8 +109,8 @@ void TEclipse::FormCreate() {
 }
 
 void TEclipse::FormShow() {
-    if (TMain* m = Main()) {
-        move(m->x() + m->imgEclipse->x(), m->y() + 40);
+    if (owner_ && anchor_) {
+        move(owner_->x() + anchor_->x(), owner_->y() + 40);
         KeepOnScreen();
     }
 }
@@ -159,14 +150,9 @@ void TEclipse::ShowOtherEclipse() {
 }
 
 void TEclipse::lblDateDblClick() {
-    TMain* m = Main();
-    if (!m || eclipses_.empty()) return;
-    // The main window reads the day and time from the label and keeps its month and year:
-    // give it the eclipse's, which may differ from the month it shows.
-    const TEclipseResult& r = eclipses_[index_];
-    m->SelectedDateTime().Month = r.MaximumDate.Month;
-    m->SelectedDateTime().Year = r.MaximumDate.Year;
-    m->SelectMajorPhaseDate(lblMaximum);
+    if (eclipses_.empty()) return;
+    // The eclipse's month may differ from the month shown.
+    session_.SelectLocalMinute(eclipses_[index_].MaximumDate);
 }
 
 void TEclipse::lblExitClick() {
@@ -209,9 +195,9 @@ void TEclipse::Redraw() {
     const int h = c.TextHeight(QStringLiteral("Ty"));
     auto line = [&](const char* caption, const std::string& value, int top) {
         lines_.push_back({QString::fromLatin1(caption), QString::fromStdString(value), top});
-        c.SetFontColor(kCyan);
+        c.SetFontColor(palette::DayText);
         c.TextOut(33, top, lines_.back().Caption);
-        c.SetFontColor(Standard());
+        c.SetFontColor(palette::StandardText);
         c.TextOut(185, top, lines_.back().Value);
     };
     // Earliest contact at the top, symmetric about the maximum.

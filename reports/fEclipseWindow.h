@@ -16,7 +16,7 @@
 
 namespace crescendar {
 
-class TMain;
+class TSession;
 
 // The magnitude as shown: rounded to three decimals (halves to even) and written in the
 // shortest form with the regional decimal separator, e.g. "1.25" rather than "1.250".
@@ -28,8 +28,9 @@ std::string EclipseTitle(const TEclipseResult& r);
 class TEclipse : public SkinWindow {
     Q_OBJECT
   public:
-    // The main window is looked up through TMain::Instance() when none is given.
-    explicit TEclipse(TMain* main = nullptr);
+    // session: whose day a double-click on the date selects. owner: the window this one
+    // belongs to; it opens below the owner's region anchor (both nullptr: where it is).
+    explicit TEclipse(TSession& session, QWidget* owner = nullptr, const QWidget* anchor = nullptr);
 
     // One line of the contacts and magnitude block, as drawn.
     struct TLine {
@@ -64,11 +65,12 @@ class TEclipse : public SkinWindow {
     ClickRegion* lblOther = nullptr; // "1 of 2", only when the month has two eclipses
 
   private:
-    TMain* Main() const;
     void Redraw();
     void DrawShadowPicture(const TEclipseResult& r);
 
-    TMain* main_;
+    TSession& session_;
+    QWidget* owner_;
+    const QWidget* anchor_;
     std::vector<TEclipseResult> eclipses_;
     std::size_t index_ = 0;
     std::vector<TLine> lines_;

@@ -1,29 +1,14 @@
 #include "fEquinox.h"
 
-#include "fMain.h"
+#include "Palette.h"
+#include "Session.h"
 
-#include "Calendar.h"
 #include "Equinox.h"
-#include "Settings.h"
-
-#include <QEvent>
 
 namespace crescendar {
 
 namespace {
 
-// Shows the window (one already open comes to the front) and makes it the active window, so
-// that activating another window closes it again.
-void ShowActive(QWidget& window) {
-    if (window.isVisible())
-        window.raise();
-    else
-        window.show();
-    window.activateWindow();
-}
-
-const QColor kYellow(255, 255, 0);
-const QColor kAqua(0, 255, 255);
 const QColor kNote(150, 170, 210);
 
 ClickRegion* MakeLabel(QWidget* parent, int left, int top, const QString& text,
@@ -36,7 +21,7 @@ constexpr int kYearTop = 131;
 
 } // namespace
 
-TEquinox::TEquinox(TMain& main) : SkinWindow(&main), main_(main) {
+TEquinox::TEquinox(TSession& session, QWidget& owner) : TransientWindow(owner), session_(session) {
     setObjectName(QStringLiteral("Equinox"));
     setWindowTitle(QStringLiteral("Equinoxes and Solstices"));
 }
@@ -55,41 +40,21 @@ void TEquinox::FormCreate() {
     ClickRegion** titleLabels[4] = {&Label8, &Label7, &Label6, &Label5};
     ClickRegion** eventLabels[4] = {&lblSpring, &lblSummer, &lblAutumn, &lblWinter};
     ClickRegion** lengthLabels[4] = {&lblSpringDur, &lblSummerDur, &lblAutumnDur, &lblWinterDur};
-    const TColour c = StandardTextColour();
     for (int i = 0; i < 4; ++i) {
-        *titleLabels[i] = MakeLabel(this, 31, kRowTops[i], QString::fromLatin1(titles[i]), kYellow);
+        *titleLabels[i] =
+            MakeLabel(this, 31, kRowTops[i], QString::fromLatin1(titles[i]), palette::Caption);
         (*titleLabels[i])->setObjectName(QString::fromLatin1(titleNames[i]));
-        *eventLabels[i] = MakeLabel(this, 150, kRowTops[i], QString(), kAqua);
+        *eventLabels[i] = MakeLabel(this, 150, kRowTops[i], QString(), palette::DayText);
         (*eventLabels[i])->setObjectName(QString::fromLatin1(eventNames[i]));
-        *lengthLabels[i] =
-            MakeLabel(this, 254, kRowTops[i], QString(), QColor(c.Red, c.Green, c.Blue));
+        *lengthLabels[i] = MakeLabel(this, 254, kRowTops[i], QString(), palette::StandardText);
         (*lengthLabels[i])->setObjectName(QString::fromLatin1(eventNames[i]) + "Dur");
     }
     lblYear = MakeLabel(this, 0, kYearTop, QString(), kNote, 11);
     lblYear->setObjectName(QStringLiteral("lblYear"));
 }
 
-void TEquinox::FormShow() {
-    CentreOver(main_);
-    KeepOnScreen();
-}
-
-bool TEquinox::event(QEvent* e) {
-    const bool result = SkinWindow::event(e);
-    if (e->type() == QEvent::WindowDeactivate) FormDeactivate();
-    return result;
-}
-
-void TEquinox::FormDeactivate() {
-    close();
-}
-
-void TEquinox::lblExitClick() {
-    close();
-}
-
 void TEquinox::EquinoxesAndSolstices(std::uint16_t year) {
-    const TEquinoxes seasons = crescendar::EquinoxesAndSolstices(year, MakeObserver(settings()));
+    const TEquinoxes seasons = crescendar::EquinoxesAndSolstices(year, session_.GetObserver());
     const auto events = Events();
     const auto lengths = Lengths();
     for (std::size_t r = 0; r < 4; ++r) {
@@ -106,11 +71,11 @@ void TEquinox::EquinoxesAndSolstices(std::uint16_t year) {
                             : QStringLiteral("northern"));
     lblYear->SetText(note);
     lblYear->move((width() - lblYear->width()) / 2, kYearTop);
-    ShowActive(*this);
+    ShowActive();
 }
 
 void TEquinox::ShowEquinox() {
-    EquinoxesAndSolstices(main_.SelectedDateTime().Year);
+    EquinoxesAndSolstices(session_.SelectedDateTime().Year);
 }
 
 } // namespace crescendar

@@ -4,30 +4,27 @@
 #pragma once
 
 #include "ClickRegion.h"
-#include "SkinWindow.h"
+#include "TransientWindow.h"
 
 #include <array>
 #include <cstdint>
 
 namespace crescendar {
 
-class TMain;
+class TSession;
 
-class TEquinox : public SkinWindow {
+class TEquinox : public TransientWindow {
     Q_OBJECT
   public:
-    // The window is placed over the main window and closes with it.
-    explicit TEquinox(TMain& main);
+    // The window is placed over its owner (the main window) and closes with it.
+    TEquinox(TSession& session, QWidget& owner);
 
     void FormCreate() override;
-    void FormShow() override;
-    void FormDeactivate();
-    void lblExitClick();
 
-    // Fills the labels for the year with the observer of the current settings and shows and
-    // activates the window.
+    // Fills the labels for the year with the session's observer and shows and activates the
+    // window.
     void EquinoxesAndSolstices(std::uint16_t year);
-    // The report menu's entry: the year selected in the main window.
+    // The report menu's entry: the selected year.
     void ShowEquinox();
 
     ClickRegion* lblTitle = nullptr;
@@ -56,11 +53,8 @@ class TEquinox : public SkinWindow {
         return {lblSpringDur, lblSummerDur, lblAutumnDur, lblWinterDur};
     }
 
-  protected:
-    bool event(QEvent* e) override;
-
   private:
-    TMain& main_;
+    TSession& session_;
 };
 
 } // namespace crescendar

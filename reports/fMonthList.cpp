@@ -1,8 +1,6 @@
 #include "fMonthList.h"
 
-#include "fMain.h"
-
-#include "Calendar.h"
+#include "Session.h"
 
 #include <algorithm>
 
@@ -31,7 +29,7 @@ int TVisibleReports::RefreshVisible(const TDateTimeRecord& d) const {
 
 // ----- month picker ---------------------------------------------------------------------
 
-TMonthList::TMonthList(TMain& main) : TPopupMenu(main) {
+TMonthList::TMonthList(TSession& session, QWidget& owner) : TPopupMenu(owner), session_(session) {
     setObjectName(QStringLiteral("MonthList"));
     setWindowTitle(QStringLiteral("Months"));
 
@@ -61,7 +59,7 @@ TMonthList::TMonthList(TMain& main) : TPopupMenu(main) {
 
 void TMonthList::FormShow() {
     setFixedWidth(imgMonths->width());
-    move(main_.x() + 580, main_.y() + 50);
+    move(owner_.x() + 580, owner_.y() + 50);
     KeepOnScreen();
     imgMonthArrow->move(kArrowLeft, imgMonthArrow->y());
 }
@@ -78,12 +76,10 @@ int TMonthList::ArrowMonth() const {
 
 void TMonthList::imgMonthsClick() {
     close();
-    TDateTimeRecord& selected = main_.SelectedDateTime();
-    selected.Month = static_cast<std::uint16_t>(ArrowMonth());
     // A day past the new month's end becomes its last day; 5-14 October 1582 the 15th.
-    selected.Day = CalendarDay(selected.Month, selected.Year, selected.Day);
-    main_.ShowSelectedMonth(selected);
-    Reports.RefreshVisible(main_.SelectedDateTime());
+    session_.SelectMonth(static_cast<std::uint16_t>(ArrowMonth()),
+                         session_.SelectedDateTime().Year);
+    Reports.RefreshVisible(session_.SelectedDateTime());
 }
 
 } // namespace crescendar

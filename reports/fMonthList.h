@@ -1,5 +1,6 @@
-// The month picker: a popup list of the twelve months that changes the month shown by the
-// main window, and then brings the visible reports of the month up to date.
+// The month picker: a popup list of the twelve months that changes the month shown (through
+// the session, which the main window follows), and then brings the visible reports of the
+// month up to date.
 #pragma once
 
 #include "fReportMenu.h"
@@ -45,7 +46,8 @@ class TMonthList : public TPopupMenu {
     static constexpr int kRowHeight = 29;
     static constexpr int kArrowLeft = 10;
 
-    explicit TMonthList(TMain& main);
+    // owner: the main window, beside whose month the picker opens.
+    TMonthList(TSession& session, QWidget& owner);
 
     void FormShow() override;
     // Arrow at the row under the pointer (y in the picture's coordinates).
@@ -61,6 +63,9 @@ class TMonthList : public TPopupMenu {
 
     ImageControl* imgMonths = nullptr;
     ImageControl* imgMonthArrow = nullptr;
+
+  private:
+    TSession& session_;
 };
 
 } // namespace crescendar

@@ -1,12 +1,13 @@
 #include "fMonthlyPhases.h"
 
 #include "Dialogs.h"
+#include "Palette.h"
 #include "PrintTarget.h"
-#include "fMain.h"
 #include "fPrint.h"
 
 #include "Calendar.h"
 #include "MoonPosition.h"
+#include "Session.h"
 #include "Settings.h"
 
 #include <QCoreApplication>
@@ -21,13 +22,10 @@ QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-bool Southern() {
-    return settings().LatDir == "South";
-}
-
 } // namespace
 
-TMonthlyPhases::TMonthlyPhases(TMain& main) : SkinWindow(&main), main_(main) {
+TMonthlyPhases::TMonthlyPhases(TSession& session, QWidget& owner)
+    : SkinWindow(&owner), session_(session) {
     setObjectName(QStringLiteral("MonthlyPhases"));
     setWindowTitle(QStringLiteral("Moon Phases"));
 }
@@ -75,18 +73,15 @@ void TMonthlyPhases::Refresh(const TDateTimeRecord& /*date*/) {
 }
 
 int TMonthlyPhases::FirstWeekday() const {
-    const QString title = main_.WeekdayTitles[0] ? main_.WeekdayTitles[0]->Text().left(10) : "";
-    // The main window writes the regional short day names; the English abbreviations are
-    // looked for when the title is none of them.
-    const auto& names = RegionalNames().ShortDayNames;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (!title.isEmpty() && title == Text(names[i])) return static_cast<int>(i);
-    const int position = QStringLiteral("SunMonTueWedThuFri").indexOf(title) + 1;
-    return title.isEmpty() ? 0 : position / 3;
+    return session_.Settings().DayOrder % 7;
+}
+
+bool TMonthlyPhases::Southern() const {
+    return session_.Settings().LatDir == "South";
 }
 
 void TMonthlyPhases::PrintTitle(Canvas& c) {
-    const TDateTimeRecord& d = main_.SelectedDateTime();
+    const TDateTimeRecord& d = session_.SelectedDateTime();
     const QString title = Text(CutText(LongMonthName(d.Month) + " " + std::to_string(d.Year), 20));
     c.SetFontName(QStringLiteral("Arial"));
     c.SetFontStyle(fsBold);
@@ -104,9 +99,8 @@ void TMonthlyPhases::PrintDayNames(Canvas& c) {
     const int first = FirstWeekday();
     const int cw = (imgPhases.Width() - 6) / 7;
     const int rowHeight = c.TextHeight(QStringLiteral("Tg")) + 4;
-    const TColour standard = StandardTextColour();
     c.SetBrushStyle(BrushStyle::Solid);
-    c.SetBrushColor(QColor(standard.Red, standard.Green, standard.Blue));
+    c.SetBrushColor(palette::StandardText);
     for (int i = 0; i < 7; ++i) {
         const int left = i * cw + 3;
         c.Rectangle(left, y_, left + cw, y_ + rowHeight);
@@ -161,17 +155,12 @@ void TMonthlyPhases::DrawMoonPhases() {
 
     // The shadow of each day's Moon is hatched as on the printed calendar.
     ImagePrintTarget unused(1, 1, 96);
-    const TPrint hatching(unused, CalendarSheetOf(main_));
-    const TDateTimeRecord& selected = main_.SelectedDateTime();
-    const Observer observer = main_.GetObserver();
+    const TPrint hatching(unused, CalendarSheetOf(session_));
+    const TDateTimeRecord& selected = session_.SelectedDateTime();
+    const Observer observer = session_.GetObserver();
     for (int n = 0; n < 42; ++n) {
-        const QString cell = main_.DateCells[static_cast<std::size_t>(n)]
-                                 ? main_.DateCells[static_cast<std::size_t>(n)]->Text()
-                                 : QStringLiteral(" ");
-        if (cell == QStringLiteral(" ")) continue;
-        bool ok = false;
-        const int dayNumber = cell.trimmed().toInt(&ok);
-        if (!ok || !IsCalendarDate(selected.Year, selected.Month, dayNumber)) continue;
+        const int dayNumber = session_.DayTable()[static_cast<std::size_t>(n)];
+        if (dayNumber == 0 || !IsCalendarDate(selected.Year, selected.Month, dayNumber)) continue;
         const int x = cw * (n % 7);
         const int top = y_ + ch * (n / 7);
         c.SetPenColor(QColor(80, 80, 80));
@@ -179,7 +168,7 @@ void TMonthlyPhases::DrawMoonPhases() {
         c.SetBrushColor(Qt::black);
         c.Rectangle(x + 3, top + 1, x + cw + 4, top + ch + 2);
         c.Draw(x + 12, south ? top + 7 : top + 8, imgMiniMoon.Image());
-        c.TextOut(x + 7, top + 4, cell.left(3));
+        c.TextOut(x + 7, top + 4, QString::number(dayNumber));
         c.SetBrushColor(QColor(247, 247, 247));
 
         TDateTimeRecord day = selected;
@@ -188,7 +177,7 @@ void TMonthlyPhases::DrawMoonPhases() {
         day.JD = DateToJulianDay(day);
         TMoonState moon;
         TSunPosition sun;
-        MoonPosition(day.JD, observer, moon, sun);
+        MoonPosition(UniversalTime{day.JD}, observer, moon, sun);
         hatching.DrawPrintedPhase(*c.Image(), x + cw / 2 + 5, top + ch / 2 + 2,
                                   moon.IlluminatedPercent, day, 0, 25);
     }

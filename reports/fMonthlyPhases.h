@@ -1,4 +1,4 @@
-// The monthly phases window: the month selected in the main window as a calendar with a
+// The monthly phases window: the month selected in the session as a calendar with a
 // picture of the Moon's phase in every day's cell, which can be saved as a bitmap file.
 #pragma once
 
@@ -12,7 +12,7 @@
 
 namespace crescendar {
 
-class TMain;
+class TSession;
 
 class TMonthlyPhases : public SkinWindow {
     Q_OBJECT
@@ -23,29 +23,30 @@ class TMonthlyPhases : public SkinWindow {
     static constexpr int kShownLeft = 18;
     static constexpr int kShownTop = 55;
 
-    // The window belongs to the main window and closes with it.
-    explicit TMonthlyPhases(TMain& main);
+    // The window draws the session's month; it belongs to its owner (the main window) and
+    // closes with it.
+    TMonthlyPhases(TSession& session, QWidget& owner);
 
     void FormCreate() override;
     void FormShow() override;
     void FormActivate() override;
     void FormPaint() override;
 
-    // Draws the calendar of the main window's selected month into imgPhases and shows it.
+    // Draws the calendar of the selected month into imgPhases and shows it.
     void DrawMoonPhases();
     // Saves imgPhases as a bitmap file chosen in the save dialog; says so when it fails.
     void lblSaveClick();
     void lblExitClick() { close(); }
 
-    // For the month picker and the main window's year editor: the main window shows the
-    // month of `date` by now, and its calendar is drawn anew.
+    // For the month picker and the main window's year editor: the session holds the month
+    // of `date` by now, and its calendar is drawn anew.
     void Refresh(const TDateTimeRecord& date);
     bool IsVisible() const { return isVisible(); }
 
     // The folder the save dialog starts in: the program's own.
     QString SaveFolder() const { return saveFolder_; }
-    // Index (0 Sunday) of the first weekday of the row, from the main window's first
-    // weekday title.
+    // Index (0 Sunday) of the first weekday of the row: the settings' first weekday, as the
+    // main window's calendar starts.
     int FirstWeekday() const;
 
     ClickRegion* lblSave = nullptr;
@@ -62,7 +63,10 @@ class TMonthlyPhases : public SkinWindow {
     void PrintTitle(Canvas& c);
     void PrintDayNames(Canvas& c);
 
-    TMain& main_;
+    // Whether the settings put the observer in the southern hemisphere.
+    bool Southern() const;
+
+    TSession& session_;
     int y_ = 32; // where the next block of the calendar is drawn
     QString saveFolder_;
 };

@@ -1,15 +1,14 @@
 #include "fObservingAid.h"
 
+#include "Palette.h"
+
 #include "PageFrame.h"
 #include "PrintTarget.h"
-#include "fMain.h"
 
 #include "Calendar.h"
-#include "MoonPosition.h"
-#include "Nutation.h"
-#include "RiseSet.h"
+#include "DayEvents.h"
+#include "Session.h"
 #include "Settings.h"
-#include "SunPosition.h"
 
 #include <charconv>
 #include <cmath>
@@ -18,7 +17,6 @@ namespace crescendar {
 
 namespace {
 
-const QColor kPaleYellow(255, 255, 176);
 constexpr int kNoon = 720;
 constexpr int kDayMinutes = 1440;
 constexpr int kPaperLeftMargin = 100;
@@ -34,40 +32,26 @@ int RoundEven(double x) {
     return static_cast<int>(std::nearbyint(x));
 }
 
-double LocalNoonUT(TDateTimeRecord day, const Observer& observer) {
-    day.Hour = 12;
-    day.Minute = day.Second = day.MSec = 0;
-    return DateToJulianDay(day) - observer.TotalOffset() / 1440.0;
+// The minute of the day a crossing reads as; `otherDate` for one on the neighbouring date.
+int MinuteOr(const TCrossing& c, int otherDate) {
+    return c.Happens() ? c.Minute : otherDate;
 }
 
-// On a date when the Sun never crosses altitude h0 it stays on one side of it all day;
-// which side is read at local noon.
-bool SunAboveAllDay(const TDateTimeRecord& day, double h0, const Observer& observer) {
-    return SunPosition(LocalNoonUT(day, observer), observer).Altitude > h0;
-}
-
-// Likewise for the Moon and its rise and set altitude.
-bool MoonAboveAllDay(const TDateTimeRecord& day, const Observer& observer) {
-    const double ut = LocalNoonUT(day, observer);
-    TMoonState moon;
-    TSunPosition sun;
-    MoonPosition(ut, observer, moon, sun);
-    const double h0 = MoonRiseAltitude(moon.Parallax);
-    return EquatorialToHorizontal(ut, moon.Equatorial.RA, moon.Equatorial.Dec, observer).Altitude >
-           h0;
+bool NoCrossing(const TCrossing& c) {
+    return c.Kind == TCrossingKind::AlwaysAbove || c.Kind == TCrossingKind::AlwaysBelow;
 }
 
 } // namespace
 
 TChartLayout ScreenChartColours() {
     TChartLayout l;
-    l.Daylight = QColor(170, 170, 233);
+    l.Daylight = palette::ChartDaylight;
     l.CivilFill = QColor(135, 135, 192);
-    l.Civil = QColor(100, 100, 150);
-    l.Nautical = QColor(75, 75, 115);
-    l.Astronomical = QColor(50, 50, 90);
+    l.Civil = palette::ChartCivilTwilight;
+    l.Nautical = palette::ChartNauticalTwilight;
+    l.Astronomical = palette::ChartAstronomicalTwilight;
     l.Background = Qt::black;
-    l.DayText = QColor(0, 255, 255);
+    l.DayText = palette::DayText;
     l.Lines = QColor(128, 128, 128);
     return l;
 }
@@ -103,7 +87,8 @@ int HMToMins(const std::string& text) {
     return std::min(hours * 60 + minutes, kDayMinutes);
 }
 
-TObservingAid::TObservingAid(TMain& main) : SkinWindow(&main), main_(main) {
+TObservingAid::TObservingAid(TSession& session, QWidget& owner)
+    : SkinWindow(&owner), session_(session), owner_(owner) {
     setObjectName(QStringLiteral("ObservingAid"));
     setWindowTitle(QStringLiteral("Lunar Visibility"));
 }
@@ -151,7 +136,7 @@ void TObservingAid::FormShow() {
     rowHeight_ = 12;
     nightView_ = true;
     showGrid_ = false;
-    move(x(), main_.y());
+    move(x(), owner_.y());
     KeepOnScreen();
     // Drawn here too, so that a window the desktop does not activate is never blank.
     ShowButtonPictures();
@@ -182,7 +167,8 @@ void TObservingAid::imgLinesGridClick() {
 
 void TObservingAid::FormPaint() {
     // The hour labels stand on the window itself, above the chart.
-    if (showGrid_) DisplayHours(WindowCanvas(), kChartWidth, kPaleYellow, 61, 20, kLeftMargin);
+    if (showGrid_)
+        DisplayHours(WindowCanvas(), kChartWidth, palette::StandardText, 61, 20, kLeftMargin);
 }
 
 void TObservingAid::Refresh(const TDateTimeRecord& date) {
@@ -190,7 +176,7 @@ void TObservingAid::Refresh(const TDateTimeRecord& date) {
 }
 
 void TObservingAid::doa() {
-    DrawMonth(main_.SelectedDateTime());
+    DrawMonth(session_.SelectedDateTime());
 }
 
 void TObservingAid::DrawMonth(const TDateTimeRecord& date) {
@@ -208,10 +194,10 @@ void TObservingAid::DrawMonth(const TDateTimeRecord& date) {
 
     Canvas& c = WindowCanvas();
     c.SetFontName(QStringLiteral("Arial"));
-    c.SetFontColor(kPaleYellow);
+    c.SetFontColor(palette::StandardText);
     c.SetFontSize(ScaledFontSize(8));
     c.FillRect(Rect(20, 60, 520, 75), Qt::black);
-    if (showGrid_) DisplayHours(c, layout.Width, kPaleYellow, 61, 20, kLeftMargin);
+    if (showGrid_) DisplayHours(c, layout.Width, palette::StandardText, 61, 20, kLeftMargin);
 }
 
 void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TChartLayout layout,
@@ -238,7 +224,7 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
         return day;
     };
     const int night = nightView_ ? 1 : 0;
-    const Observer observer = main_.GetObserver();
+    const Observer observer = session_.GetObserver();
     auto X = [&](int minutes) { return RoundEven(minutes * P) + L; };
 
     // Minutes a..b of the day of row d (1..N) as the view places them: in night view the morning
@@ -259,32 +245,33 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
         if (b > kNoon) box(d, a <= kNoon ? L : X(a) - Q, X(b) - Q);
     };
 
+    // Each day's events, once.
+    std::vector<TDayEvents> events;
+    events.reserve(static_cast<std::size_t>(N));
+    for (int d = 1; d <= N; ++d) events.push_back(DayEvents(dayOfRow(d), observer));
+
     // Sun bands, each painted over the darker ones.
     struct Band {
-        double Altitude;
+        TBodyEvents TDayEvents::*Events;
         QColor Colour;
+        bool Civil;
     };
-    const Band bands[] = {{kAstronomicalTwilightAltitude, layout.Astronomical},
-                          {kNauticalTwilightAltitude, layout.Nautical},
-                          {kCivilTwilightAltitude, layout.Civil},
-                          {kSunriseAltitude, layout.Daylight}};
+    const Band bands[] = {{&TDayEvents::AstronomicalTwilight, layout.Astronomical, false},
+                          {&TDayEvents::NauticalTwilight, layout.Nautical, false},
+                          {&TDayEvents::CivilTwilight, layout.Civil, true},
+                          {&TDayEvents::Sun, layout.Daylight, false}};
     for (int d = 1; d <= N; ++d) {
-        const TDateTimeRecord day = dayOfRow(d);
         for (const Band& band : bands) {
-            const TRiseSet sun = SunRiseSet(day, band.Altitude, observer);
-            const bool civil = band.Altitude == kCivilTwilightAltitude;
-            const QColor pen = civil ? QColor(Qt::white) : band.Colour;
-            const bool morningNone = sun.RiseText == "None";
-            const bool eveningNone = sun.SetText == "None";
-            if (morningNone && eveningNone) {
+            const TBodyEvents& sun = events[static_cast<std::size_t>(d - 1)].*band.Events;
+            const QColor pen = band.Civil ? QColor(Qt::white) : band.Colour;
+            if (NoCrossing(sun.Rise)) {
                 // No crossing all day: the band covers the day when the Sun stays above.
-                if (SunAboveAllDay(day, band.Altitude, observer))
-                    span(d, 0, kDayMinutes, 0, civil ? layout.CivilFill : band.Colour, pen);
+                if (sun.Rise.Kind == TCrossingKind::AlwaysAbove)
+                    span(d, 0, kDayMinutes, 0, band.Civil ? layout.CivilFill : band.Colour, pen);
                 continue;
             }
-            if (morningNone || eveningNone) continue;
-            const int M = HMToMins(sun.RiseText);
-            int E = HMToMins(sun.SetText);
+            const int M = MinuteOr(sun.Rise, 0);
+            int E = MinuteOr(sun.Set, 0);
             if (E < M) E = kDayMinutes;
             span(d, M, E, 0, band.Colour, pen);
         }
@@ -293,24 +280,23 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
     // Moon bars: as high as 75 % of the row at full moon, about a fifth at least when more
     // than 1 % is lit.
     for (int d = 1; d <= N; ++d) {
-        const TDateTimeRecord day = dayOfRow(d);
-        const TRiseSet moon = MoonRiseSet(day, observer);
-        const int p = moon.IlluminatedPercent;
+        const TDayEvents& day = events[static_cast<std::size_t>(d - 1)];
+        const TBodyEvents& moon = day.Moon;
+        const int p = day.MoonIlluminatedPercent;
         int T = H - RoundEven(H * 0.75 * p / 100.0);
         if (p > 1 && RoundEven(H * 0.8) < T) T = RoundEven(H * 0.8);
-        if (moon.RiseText == "None" || moon.SetText == "None") {
-            if (MoonAboveAllDay(day, observer))
-                span(d, 0, kDayMinutes, T, kPaleYellow, kPaleYellow);
+        if (NoCrossing(moon.Rise)) {
+            if (moon.Rise.Kind == TCrossingKind::AlwaysAbove)
+                span(d, 0, kDayMinutes, T, palette::StandardText, palette::StandardText);
             continue;
         }
-        const int R = HMToMins(moon.RiseText);
-        int S = HMToMins(moon.SetText);
-        if (moon.SetText == "*****" && S == 0) S = kDayMinutes;
+        const int R = MinuteOr(moon.Rise, 0);
+        const int S = MinuteOr(moon.Set, kDayMinutes);
         if (S > R) {
-            span(d, R, S, T, kPaleYellow, kPaleYellow);
+            span(d, R, S, T, palette::StandardText, palette::StandardText);
         } else {
-            span(d, 0, S, T, kPaleYellow, kPaleYellow);
-            span(d, R, kDayMinutes, T, kPaleYellow, kPaleYellow);
+            span(d, 0, S, T, palette::StandardText, palette::StandardText);
+            span(d, R, kDayMinutes, T, palette::StandardText, palette::StandardText);
         }
     }
 
@@ -364,7 +350,7 @@ void TObservingAid::lblPrintClick() {
         if (!ownPrinter_) ownPrinter_ = std::make_unique<SystemPrintTarget>(this);
         printTarget_ = ownPrinter_.get();
     }
-    if (!PrintChart(main_.SelectedDateTime(), *printTarget_))
+    if (!PrintChart(session_.SelectedDateTime(), *printTarget_))
         ReportPrintFailure(*printTarget_, QStringLiteral("The lunar visibility chart"), this);
 }
 
@@ -372,12 +358,12 @@ bool TObservingAid::PrintChart(const TDateTimeRecord& date, PrintTarget& target)
     if (!target.BeginDoc(QStringLiteral("Crescendar lunar visibility ") +
                          PageFrame::TitleText(date.Month, date.Year)))
         return false;
-    PageFrame frame(target);
+    PageFrame frame(target, session_.Settings());
     frame.PrintPageHeader(date.Month, date.Year);
     frame.PrintPageFooter();
 
     const int usable = frame.PageHeight() - (frame.HeaderMargin() + frame.FooterMargin());
-    TChartLayout layout = PaperChartColours(settings().PrinterType);
+    TChartLayout layout = PaperChartColours(session_.Settings().PrinterType);
     layout.Width = frame.PageWidth();
     layout.Height = usable;
     layout.RowHeight = usable / 33;

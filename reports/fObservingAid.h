@@ -21,7 +21,7 @@
 
 namespace crescendar {
 
-class TMain;
+class TSession;
 class PrintTarget;
 
 // How the chart is laid out on a surface, and its colours.
@@ -61,8 +61,9 @@ class TObservingAid : public SkinWindow {
     static constexpr int kChartHeight = 384;
     static constexpr int kLeftMargin = 20;
 
-    // The window belongs to the main window and closes with it.
-    explicit TObservingAid(TMain& main);
+    // The window charts the session's month for its observer; it belongs to its owner (the
+    // main window), opens level with it and closes with it.
+    TObservingAid(TSession& session, QWidget& owner);
     ~TObservingAid() override;
 
     void FormCreate() override;
@@ -112,7 +113,8 @@ class TObservingAid : public SkinWindow {
     void DrawMonth(const TDateTimeRecord& date);
     void ShowButtonPictures();
 
-    TMain& main_;
+    TSession& session_;
+    QWidget& owner_;
     int rowHeight_ = 12;
     bool nightView_ = true;
     bool showGrid_ = false;

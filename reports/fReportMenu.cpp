@@ -1,8 +1,7 @@
 #include "fReportMenu.h"
 
-#include "fMain.h"
+#include "Session.h"
 
-#include <QEvent>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -10,15 +9,9 @@ namespace crescendar {
 
 // ----- popup behaviour ------------------------------------------------------------------
 
-TPopupMenu::TPopupMenu(TMain& main) : main_(main) {
-    // Closing a popup never ends the program. A popup is no child of the main window (it
-    // would not lose the focus to it), but it goes with it.
-    connect(&main, &QObject::destroyed, this, [this] { delete this; });
-}
-
-void TPopupMenu::FormDeactivate() {
-    close();
-}
+// A popup is no child of the main window (it would not lose the focus to it), but it goes
+// with it.
+TPopupMenu::TPopupMenu(QWidget& owner) : TransientWindow(owner, Ownership::Separate) {}
 
 ImageControl* TPopupMenu::AddStrip(const QImage& column, int row, const QString& name) {
     const QImage strip = column.copy(0, row * kStripHeight, kStripWidth, kStripHeight);
@@ -33,22 +26,16 @@ void TPopupMenu::PointAt(ImageControl* arrow, const QWidget* entry) {
 }
 
 void TPopupMenu::PlaceBelowRegion(const QWidget& region) {
-    move(main_.x() + region.x(), main_.y() + 40);
+    move(owner_.x() + region.x(), owner_.y() + 40);
     KeepOnScreen();
 }
 
 void TPopupMenu::showEvent(QShowEvent* e) {
-    SkinWindow::showEvent(e);
+    TransientWindow::showEvent(e);
     // Take the focus once the window is on the screen, so that losing it closes the popup.
     QTimer::singleShot(0, this, [this] {
         if (isVisible()) activateWindow();
     });
-}
-
-bool TPopupMenu::event(QEvent* e) {
-    const bool result = SkinWindow::event(e);
-    if (e->type() == QEvent::WindowDeactivate && isVisible()) FormDeactivate();
-    return result;
 }
 
 // ----- report menu ----------------------------------------------------------------------
@@ -64,8 +51,9 @@ template <class F> void OnClick(ClickRegion* region, F handler) {
 
 } // namespace
 
-TReportMenu::TReportMenu(TMain& main, TReportMenuHooks hooks)
-    : TPopupMenu(main), Hooks(std::move(hooks)) {
+TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& anchor,
+                         TReportMenuHooks hooks)
+    : TPopupMenu(owner), Hooks(std::move(hooks)), session_(session), anchor_(anchor) {
     setObjectName(QStringLiteral("ReportMenu"));
     setWindowTitle(QStringLiteral("Reports"));
     SetClientSize(kStripWidth, 5 * kStripHeight);
@@ -96,7 +84,7 @@ TReportMenu::TReportMenu(TMain& main, TReportMenuHooks hooks)
 }
 
 void TReportMenu::FormShow() {
-    PlaceBelowRegion(*main_.lblReports);
+    PlaceBelowRegion(anchor_);
     imgArrow->move(kArrowLeft, imgArrow->y());
 }
 
@@ -122,7 +110,7 @@ void TReportMenu::imgDisplayPhasesClick() {
 }
 
 void TReportMenu::imgEquinoxInfoClick() {
-    const std::uint16_t year = main_.SelectedDateTime().Year;
+    const std::uint16_t year = session_.SelectedDateTime().Year;
     Choose([this, year] {
         if (Hooks.ShowEquinoxes) Hooks.ShowEquinoxes(year);
     });

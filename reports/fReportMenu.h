@@ -5,7 +5,7 @@
 
 #include "ClickRegion.h"
 #include "ImageControl.h"
-#include "SkinWindow.h"
+#include "TransientWindow.h"
 
 #include <QImage>
 
@@ -14,11 +14,11 @@
 
 namespace crescendar {
 
-class TMain;
+class TSession;
 
 // A borderless popup of the main window: it takes the focus when shown and closes as soon
 // as it loses it.
-class TPopupMenu : public SkinWindow {
+class TPopupMenu : public TransientWindow {
     Q_OBJECT
   public:
     // Entries are strips of kStripWidth x kStripHeight cut from one picture, top to bottom;
@@ -27,24 +27,19 @@ class TPopupMenu : public SkinWindow {
     static constexpr int kStripHeight = 20;
     static constexpr int kArrowLeft = 7;
 
-    // Closes the popup.
-    void FormDeactivate();
-
   protected:
-    explicit TPopupMenu(TMain& main);
+    // owner: the main window; the popup goes with it and opens below its regions.
+    explicit TPopupMenu(QWidget& owner);
 
     // The strip of the given row of the column picture, at its place in the window.
     ImageControl* AddStrip(const QImage& column, int row, const QString& name);
     // The arrow at the entry's top and visible.
     static void PointAt(ImageControl* arrow, const QWidget* entry);
-    // left = main window left + the opening region's left, top = main window top + 40, and
-    // then kept on the screen so that every entry can be reached.
+    // left = owner's left + the opening region's left, top = owner's top + 40, and then kept
+    // on the screen so that every entry can be reached.
     void PlaceBelowRegion(const QWidget& region);
 
     void showEvent(QShowEvent* e) override;
-    bool event(QEvent* e) override;
-
-    TMain& main_;
 };
 
 // The report windows; an entry whose hook is empty only closes the menu.
@@ -60,7 +55,9 @@ struct TReportMenuHooks {
 class TReportMenu : public TPopupMenu {
     Q_OBJECT
   public:
-    explicit TReportMenu(TMain& main, TReportMenuHooks hooks = {});
+    // anchor: the owner's region that opens the menu, which it opens below.
+    TReportMenu(TSession& session, QWidget& owner, const QWidget& anchor,
+                TReportMenuHooks hooks = {});
 
     void FormShow() override;
     void EntryMouseMove(ImageControl* entry);
@@ -83,6 +80,9 @@ class TReportMenu : public TPopupMenu {
   private:
     // Closes the menu, then runs the entry's action.
     void Choose(const std::function<void()>& action);
+
+    TSession& session_;
+    const QWidget& anchor_;
 };
 
 } // namespace crescendar

@@ -1,11 +1,15 @@
 #include "fTimesList.h"
 
+#include "Palette.h"
+
 #include "PageFrame.h"
 #include "PrintTarget.h"
-#include "fMain.h"
 
 #include "Calendar.h"
-#include "RiseSet.h"
+#include "DayEvents.h"
+#include "EventText.h"
+#include "MoonView.h"
+#include "Session.h"
 #include "Settings.h"
 
 #include <QMouseEvent>
@@ -16,11 +20,6 @@
 namespace crescendar {
 
 namespace {
-
-const QColor kCyan(0, 255, 255);
-const QColor kPaleYellow(255, 255, 176);
-const QColor kYellow(255, 255, 0);
-const QColor kDarkGrey(70, 70, 70);
 
 constexpr int kBitmapWidth = 600;
 constexpr int kBitmapHeight = 434;
@@ -33,12 +32,12 @@ constexpr int kSunRiseX = 369, kSunTransitX = 409, kSunSetX = 447;
 
 // The twilights: altitude, and the columns of the morning and the evening crossing.
 struct Twilight {
-    double Altitude;
+    TRiseSet TDayTexts::*Texts;
     int ScreenMorningX, ScreenEveningX;
 };
-constexpr Twilight kTwilights[] = {{kCivilTwilightAltitude, 323, 491},
-                                   {kNauticalTwilightAltitude, 284, 529},
-                                   {kAstronomicalTwilightAltitude, 245, 567}};
+constexpr Twilight kTwilights[] = {{&TDayTexts::Civil, 323, 491},
+                                   {&TDayTexts::Nautical, 284, 529},
+                                   {&TDayTexts::Astronomical, 245, 567}};
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -63,7 +62,7 @@ template <class F> void OnLeftClick(ClickRegion* region, F handler) {
 
 } // namespace
 
-TTimesList::TTimesList(TMain& main) : SkinWindow(&main), main_(main) {
+TTimesList::TTimesList(TSession& session, QWidget& owner) : SkinWindow(&owner), session_(session) {
     setObjectName(QStringLiteral("TimesList"));
     setWindowTitle(QStringLiteral("Monthly Times"));
 }
@@ -131,15 +130,15 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
 
     c.SetBrushStyle(BrushStyle::Solid);
     for (int i = 0; i < kBands; ++i) {
-        const QColor band = i % 2 == 0 ? QColor(Qt::black) : kDarkGrey;
+        const QColor band = i % 2 == 0 ? palette::Screen : palette::RowBand;
         c.SetPenColor(band);
         c.SetBrushColor(band);
         c.Rectangle(0, i * kRowHeight, kBitmapWidth, i * kRowHeight + kRowHeight);
     }
 
     c.SetBrushStyle(BrushStyle::Clear);
-    const Observer observer = main_.GetObserver();
-    const std::string& pattern = settings().DateFormat;
+    const Observer observer = session_.GetObserver();
+    const std::string& pattern = session_.Settings().DateFormat;
     for (int row = 0; row < dayCount_; ++row) {
         const int y = row * kRowHeight;
         const TDateTimeRecord day = DayOf(date, days[static_cast<std::size_t>(row)]);
@@ -147,8 +146,9 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
         c.SetFontColor(Qt::white);
         c.TextOut(kDateX, y, Text(FormatDate(pattern, day)));
 
-        const TRiseSet moon = MoonRiseSet(day, observer);
-        c.SetFontColor(kCyan);
+        const TDayTexts texts = DayTexts(DayEvents(day, observer));
+        const TRiseSet& moon = texts.Moon;
+        c.SetFontColor(palette::DayText);
         c.TextOut(kMoonRiseX, y, Text(moon.RiseText));
         c.TextOut(kMoonTransitX, y, Text(moon.TransitText));
         c.TextOut(kMoonSetX, y, Text(moon.SetText));
@@ -156,15 +156,15 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
         c.TextOut(kIllumEndX - c.TextWidth(percent), y, percent);
         c.TextOut(kIllumEndX, y, QStringLiteral("%"));
 
-        const TRiseSet sun = SunRiseSet(day, kSunriseAltitude, observer);
-        c.SetFontColor(kYellow);
+        const TRiseSet& sun = texts.Sun;
+        c.SetFontColor(palette::Caption);
         c.TextOut(kSunRiseX, y, Text(sun.RiseText));
         c.TextOut(kSunTransitX, y, Text(sun.TransitText));
         c.TextOut(kSunSetX, y, Text(sun.SetText));
 
-        c.SetFontColor(kPaleYellow);
+        c.SetFontColor(palette::StandardText);
         for (const Twilight& t : kTwilights) {
-            const TRiseSet twilight = SunRiseSet(day, t.Altitude, observer);
+            const TRiseSet& twilight = texts.*t.Texts;
             c.TextOut(t.ScreenMorningX, y, Text(twilight.RiseText));
             c.TextOut(t.ScreenEveningX, y, Text(twilight.SetText));
         }
@@ -218,7 +218,7 @@ void TTimesList::lblPrintClick() {
         if (!ownPrinter_) ownPrinter_ = std::make_unique<SystemPrintTarget>(this);
         printTarget_ = ownPrinter_.get();
     }
-    if (!PrintTimes(main_.SelectedDateTime(), *printTarget_))
+    if (!PrintTimes(session_.SelectedDateTime(), *printTarget_))
         ReportPrintFailure(*printTarget_, QStringLiteral("The times table"), this);
 }
 
@@ -226,7 +226,7 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
     LandscapeJob job(target, QStringLiteral("Crescendar times ") +
                                  PageFrame::TitleText(date.Month, date.Year));
     if (!job.Started()) return false;
-    PageFrame frame(target);
+    PageFrame frame(target, session_.Settings());
     Canvas& c = frame.GetCanvas();
     const int W = frame.PageWidth();
     const int U = W / 22;
@@ -286,12 +286,12 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
     // One row per day, each 1/31 of the usable height whatever the month's length.
     const int Rh = (frame.PageHeight() - R - Hm - Fm - 2) / 31;
     c.SetFontStyle(fsRegular);
-    const std::string& printer = settings().PrinterType;
+    const std::string& printer = session_.Settings().PrinterType;
     const QColor evenFill = printer == "BW Inkjet"       ? QColor(160, 160, 255)
                             : printer == "Colour Inkjet" ? QColor(220, 220, 255)
                                                          : QColor(220, 220, 220);
-    const Observer observer = main_.GetObserver();
-    const std::string& pattern = settings().DateFormat;
+    const Observer observer = session_.GetObserver();
+    const std::string& pattern = session_.Settings().DateFormat;
     const std::vector<std::uint16_t> days = MonthDays(date.Month, date.Year);
     for (int d = 1; d <= static_cast<int>(days.size()); ++d) {
         const QColor fill = d % 2 == 1 ? QColor(Qt::white) : evenFill;
@@ -307,27 +307,28 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
         TDateTimeRecord midnight = day;
         midnight.Hour = midnight.Minute = midnight.Second = midnight.MSec = 0;
         midnight.JD = DateToJulianDay(midnight);
-        frame.Write(U + P(75), y, Text(CutText(main_.LocalSiderealTime(midnight, 1), 10)));
+        frame.Write(U + P(75), y, Text(CutText(LocalSiderealTime(midnight, observer), 10)));
 
-        const TRiseSet moon = MoonRiseSet(day, observer);
+        const TDayTexts texts = DayTexts(DayEvents(day, observer));
+        const TRiseSet& moon = texts.Moon;
         frame.Write(2 * U + P(128.62), y, Text(moon.RiseText));
         frame.Write(2 * U + P(176.85), y, Text(moon.TransitText));
         frame.Write(2 * U + P(225.08), y, Text(moon.SetText));
         const QString percent = PercentText(moon.IlluminatedPercent) + QStringLiteral("%");
         frame.Write(2 * U + P(305.47) - c.TextWidth(percent), y, percent);
 
-        const TRiseSet sun = SunRiseSet(day, kSunriseAltitude, observer);
+        const TRiseSet& sun = texts.Sun;
         frame.Write(2 * U + T + P(144.69), y, Text(sun.RiseText));
         frame.Write(2 * U + T + P(192.93), y, Text(sun.TransitText));
         frame.Write(2 * U + T + P(241.16), y, Text(sun.SetText));
 
-        const TRiseSet civil = SunRiseSet(day, kCivilTwilightAltitude, observer);
+        const TRiseSet& civil = texts.Civil;
         frame.Write(U + T + P(96.46), y, Text(civil.RiseText));
         frame.Write(3 * U + T + P(289.39), y, Text(civil.SetText));
-        const TRiseSet nautical = SunRiseSet(day, kNauticalTwilightAltitude, observer);
+        const TRiseSet& nautical = texts.Nautical;
         frame.Write(U + T + P(48.23), y, Text(nautical.RiseText));
         frame.Write(3 * U + T + P(337.62), y, Text(nautical.SetText));
-        const TRiseSet astronomical = SunRiseSet(day, kAstronomicalTwilightAltitude, observer);
+        const TRiseSet& astronomical = texts.Astronomical;
         frame.Write(U + T, y, Text(astronomical.RiseText));
         frame.Write(3 * U + T + P(385.85), y, Text(astronomical.SetText));
     }

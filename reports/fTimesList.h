@@ -16,8 +16,8 @@ class QMouseEvent;
 
 namespace crescendar {
 
-class TMain;
 class PrintTarget;
+class TSession;
 
 class TTimesList : public SkinWindow {
     Q_OBJECT
@@ -28,8 +28,9 @@ class TTimesList : public SkinWindow {
     static constexpr int kOpeningRight = 620;
     static constexpr int kOpeningBottom = 460;
 
-    // The window belongs to the main window and closes with it.
-    explicit TTimesList(TMain& main);
+    // The window shows the session's month and observer; it belongs to its owner (the main
+    // window) and closes with it.
+    TTimesList(TSession& session, QWidget& owner);
     ~TTimesList() override;
 
     void FormCreate() override;
@@ -82,7 +83,7 @@ class TTimesList : public SkinWindow {
     // Copies the bitmap rows from `top` onto the opening.
     void ShowRows(int top, int rows);
 
-    TMain& main_;
+    TSession& session_;
     int scrollOffset_ = 0;
     std::uint8_t dayCount_ = 31;
     bool bodyDragging_ = false; // a drag on the window's body is in progress

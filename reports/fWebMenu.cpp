@@ -1,14 +1,12 @@
 #include "fWebMenu.h"
 
-#include "fMain.h"
-
 #include "Shell.h"
 
 #include <QUrl>
 
 namespace crescendar {
 
-TWebMenu::TWebMenu(TMain& main) : TPopupMenu(main) {
+TWebMenu::TWebMenu(QWidget& owner, const QWidget& anchor) : TPopupMenu(owner), anchor_(anchor) {
     setObjectName(QStringLiteral("WebMenu"));
     setWindowTitle(QStringLiteral("Lunar Web Sites"));
     SetClientSize(kStripWidth, static_cast<int>(kWebLinks.size()) * kStripHeight);
@@ -35,7 +33,7 @@ TWebMenu::TWebMenu(TMain& main) : TPopupMenu(main) {
 }
 
 void TWebMenu::FormShow() {
-    PlaceBelowRegion(*main_.lblLinks);
+    PlaceBelowRegion(anchor_);
     imgArrow->move(kArrowLeft, imgArrow->y());
 }
 
@@ -51,7 +49,7 @@ void TWebMenu::EntryClick(std::size_t index) {
     if (index >= kWebLinks.size() || !kWebLinks[index].Url) return;
     close();
     // The menu is closed: a message about a missing browser appears over the main window.
-    OpenWebPage(QUrl(QString::fromLatin1(kWebLinks[index].Url)), &main_);
+    OpenWebPage(QUrl(QString::fromLatin1(kWebLinks[index].Url)), &owner_);
 }
 
 } // namespace crescendar

@@ -13,7 +13,8 @@ namespace crescendar {
 class TWebMenu : public TPopupMenu {
     Q_OBJECT
   public:
-    explicit TWebMenu(TMain& main);
+    // owner: the main window; anchor: its region that opens the menu, which it opens below.
+    TWebMenu(QWidget& owner, const QWidget& anchor);
 
     void FormShow() override;
     // Over a site the arrow stands at its strip; over a heading it hides.
@@ -24,6 +25,9 @@ class TWebMenu : public TPopupMenu {
     // The strips in the order of kWebLinks.
     std::array<ImageControl*, kWebLinks.size()> Entries{};
     ImageControl* imgArrow = nullptr;
+
+  private:
+    const QWidget& anchor_;
 };
 
 } // namespace crescendar

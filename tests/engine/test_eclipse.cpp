@@ -50,8 +50,8 @@ TEST(EclipseWorkedExamples, TotalEclipseOfJanuary2000) {
     EXPECT_NEAR(el.U, -0.0049, 5e-5);
     EXPECT_NEAR(el.UmbralMagnitude, 1.324, 5e-4);
     EXPECT_EQ(el.EclipseType, kTotalEclipse);
-    EXPECT_EQ(DateTimeToText(JulianDayToDate(el.JDE)).substr(0, 5), "04:45");
-    EXPECT_EQ(DateTimeToText(JulianDayToDate(el.JD)), "04:43:56  21 January 2000");
+    EXPECT_EQ(DateTimeToText(JulianDayToDate(el.JDE.JD)).substr(0, 5), "04:45");
+    EXPECT_EQ(DateTimeToText(JulianDayToDate(el.JD.JD)), "04:43:56  21 January 2000");
 
     const TEclipseResult r = AtK(0.5, 2000);
     EXPECT_EQ(r.EclipseType, kTotalEclipse);
@@ -188,7 +188,7 @@ TEST(EclipseVisibility, AgreesWithTheMoonsAltitude) {
             for (int t = -before; t <= after; t += 2) {
                 TMoonState moon;
                 TSunPosition sun;
-                MoonPosition(maximumUT + t / 1440.0, o, moon, sun);
+                MoonPosition(UniversalTime{maximumUT + t / 1440.0}, o, moon, sun);
                 const double h = moon.Altitude - (0.7275 * moon.Parallax - 0.5667);
                 someUp |= h > 0.6;
                 someDown |= h < -0.6;

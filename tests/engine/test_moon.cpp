@@ -20,7 +20,7 @@ struct MoonAndSun {
 
 MoonAndSun Compute(double jd, const Observer& o) {
     MoonAndSun r;
-    MoonPosition(jd, o, r.Moon, r.Sun);
+    MoonPosition(UniversalTime{jd}, o, r.Moon, r.Sun);
     return r;
 }
 
@@ -51,7 +51,7 @@ TEST(MoonPosition, WorkedExampleIllumination) {
     EXPECT_EQ(r.Moon.IlluminatedPercent, 68);
     EXPECT_NEAR(r.Moon.BrightLimbAngle, 285.04, 0.005);
     // The Sun is handed back as SunPosition gives it.
-    const TSunPosition s = SunPosition(kApril1992, At(40, 0));
+    const TSunPosition s = SunPosition(UniversalTime{kApril1992}, At(40, 0));
     EXPECT_DOUBLE_EQ(r.Sun.Equatorial.RA, s.Equatorial.RA);
     EXPECT_DOUBLE_EQ(r.Sun.Azimuth, s.Azimuth);
     EXPECT_DOUBLE_EQ(r.Sun.Distance, s.Distance);

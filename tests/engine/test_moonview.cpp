@@ -14,7 +14,8 @@ TEST(MoonViewTexts, AgeInDaysHoursMinutes) {
 }
 
 TEST(MoonViewTexts, PhaseNamesByLunationPercentage) {
-    const TLunationBracket b{0.0, 100.0}; // age in days equals the percentage
+    const TLunationBracket b{DynamicalTime{0.0},
+                             DynamicalTime{100.0}}; // age in days equals the percentage
     TPhaseList list{};
     struct Case {
         double p;
@@ -31,29 +32,30 @@ TEST(MoonViewTexts, PhaseNamesByLunationPercentage) {
                  {90, "Waning Crescent"},
                  {97.5, "New Moon"},
                  {101.4, "New Moon"}};
-    for (const Case& c : cases) EXPECT_EQ(PhaseName(b, c.p, 9, list, 4, 0), c.name) << c.p;
+    for (const Case& c : cases)
+        EXPECT_EQ(PhaseName(b, c.p, 9, list, 4, LocalTime{0}), c.name) << c.p;
 }
 
 TEST(MoonViewTexts, BlueMoonOnceTheSecondFullMoonHasBegun) {
-    const TLunationBracket b{0.0, 100.0};
+    const TLunationBracket b{DynamicalTime{0.0}, DynamicalTime{100.0}};
     TPhaseList list{};
     list[4].Kind = 2;
-    list[4].JDE = 1000.3;
-    EXPECT_EQ(PhaseName(b, 50, 8, list, 5, 999.7), "Full (Sturgeon) Moon");
-    EXPECT_EQ(PhaseName(b, 50, 8, list, 5, 999.9), "Full (Blue) Moon");
-    EXPECT_EQ(PhaseName(b, 50, 8, list, 4, 999.9), "Full (Sturgeon) Moon");
+    list[4].Instant = LocalTime{1000.3};
+    EXPECT_EQ(PhaseName(b, 50, 8, list, 5, LocalTime{999.7}), "Full (Sturgeon) Moon");
+    EXPECT_EQ(PhaseName(b, 50, 8, list, 5, LocalTime{999.9}), "Full (Blue) Moon");
+    EXPECT_EQ(PhaseName(b, 50, 8, list, 4, LocalTime{999.9}), "Full (Sturgeon) Moon");
 }
 
 TEST(MoonViewTexts, AgeIsNeverNegativeJustAfterNewMoonEastOfGreenwich) {
     // New moon of 2000-01-06 18:14 UT; an observer at UT+10 looks minutes later.
     TLunationBracket b;
-    const double newMoon = TruePhase(0);
+    const double newMoon = TruePhase(0).JD;
     for (double dt : {0.0, 1e-6, 0.001, 0.01, 0.1}) {
-        const double age = MoonAge(newMoon + dt, b);
+        const double age = MoonAge(UniversalTime{newMoon + dt}, b);
         EXPECT_GE(age, 0.0) << dt;
         EXPECT_LT(age, 0.2) << dt;
-        EXPECT_LE(b.PreviousNewMoon, newMoon + dt);
-        EXPECT_GT(b.NextNewMoon, newMoon + dt);
+        EXPECT_LE(b.PreviousNewMoon.JD, newMoon + dt);
+        EXPECT_GT(b.NextNewMoon.JD, newMoon + dt);
     }
 }
 

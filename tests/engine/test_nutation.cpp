@@ -6,7 +6,7 @@
 using namespace crescendar;
 
 TEST(Nutation, WorkedExample1987) {
-    const double jd = 2446895.5;
+    const DynamicalTime jd{2446895.5};
     const TNutation n = Nutation(jd);
     EXPECT_NEAR(n.DeltaPsi, -3.788, 0.0005);
     EXPECT_NEAR(n.DeltaEps, 9.443, 0.0005);
@@ -17,9 +17,9 @@ TEST(Nutation, WorkedExample1987) {
 }
 
 TEST(Nutation, ObliquityAndSiderealTimeAtJ2000) {
-    EXPECT_DOUBLE_EQ(JulianCenturies(2451545.0), 0.0);
-    EXPECT_NEAR(MeanObliquity(2451545.0), 23.4392911111, 1e-10);
-    EXPECT_NEAR(GreenwichMeanSiderealTime(2451544.5), 99.9678, 0.00005);
+    EXPECT_DOUBLE_EQ(JulianCenturies(DynamicalTime{2451545.0}), 0.0);
+    EXPECT_NEAR(MeanObliquity(DynamicalTime{2451545.0}), 23.4392911111, 1e-10);
+    EXPECT_NEAR(GreenwichMeanSiderealTime(UniversalTime{2451544.5}), 99.9678, 0.00005);
 }
 
 TEST(Nutation, EclipticToEquatorialAtTheOrigin) {
@@ -34,14 +34,14 @@ TEST(Nutation, EclipticToEquatorialAtTheOrigin) {
 
 TEST(Nutation, StaysSmallOverTheWholeRange) {
     for (int y = 1; y <= 9999; y += 7) {
-        const double jd = JulianDayOfYearStart(static_cast<std::uint16_t>(y));
+        const DynamicalTime jd{JulianDayOfYearStart(static_cast<std::uint16_t>(y))};
         const TNutation n = Nutation(jd);
         ASSERT_LT(std::abs(n.DeltaPsi), 25.0) << y;
         ASSERT_LT(std::abs(n.DeltaEps), 15.0) << y;
         const double eps = RadToDeg(TrueObliquity(jd));
         ASSERT_GT(eps, 21.0) << y;
         ASSERT_LT(eps, 25.0) << y;
-        const double gmst = GreenwichMeanSiderealTime(jd);
+        const double gmst = GreenwichMeanSiderealTime(UniversalTime{jd.JD});
         ASSERT_GE(gmst, 0.0);
         ASSERT_LT(gmst, 360.0);
     }

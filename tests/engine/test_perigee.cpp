@@ -108,12 +108,14 @@ TEST(PerigeeApogee, QueryIsComparedOnOneTimeScaleInEveryZone) {
         for (const int daylight : {0, 60}) {
             const double offset = (zone + daylight) / 1440.0;
             for (const bool perigee : {true, false}) {
-                TApsisEvent e = NextApsis(MakeDate(2000, 1, 1).JD, start, perigee);
-                while (e.JDE < MakeDate(2031, 1, 1).JD) {
-                    const double shown = e.JDE + offset;
+                TApsisEvent e = NextApsis(DynamicalTime{MakeDate(2000, 1, 1).JD}, start, perigee);
+                while (e.JDE.JD < MakeDate(2031, 1, 1).JD) {
+                    const double shown = e.JDE.JD + offset;
                     const long double k = CycleEstimate(JulianDayToDate(shown), 13.2555L);
-                    const TApsisEvent before = NextApsis(shown - minute - offset, k, perigee);
-                    const TApsisEvent after = NextApsis(shown + minute - offset, k, perigee);
+                    const TApsisEvent before =
+                        NextApsis(DynamicalTime{shown - minute - offset}, k, perigee);
+                    const TApsisEvent after =
+                        NextApsis(DynamicalTime{shown + minute - offset}, k, perigee);
                     ASSERT_EQ(before.JDE, e.JDE) << zone << " " << daylight;
                     ASSERT_GT(after.JDE, e.JDE + 20) << zone << " " << daylight;
 

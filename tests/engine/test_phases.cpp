@@ -40,14 +40,14 @@ std::vector<TPhaseEntry> CheckMonth(int year, int month, const Observer& o) {
     EXPECT_TRUE(got.size() >= 3 && got.size() <= 5) << year << "-" << month;
     for (std::size_t i = 0; i < got.size(); ++i) {
         const TPhaseEntry& e = got[i];
-        EXPECT_TRUE(e.JDE >= jd1 && e.JDE < jd2 && e.Date.Month == month && e.Date.Year == year &&
-                    e.Kind == static_cast<int>(PhaseKindOf(e.K)) &&
+        EXPECT_TRUE(e.Instant.JD >= jd1 && e.Instant.JD < jd2 && e.Date.Month == month &&
+                    e.Date.Year == year && e.Kind == static_cast<int>(PhaseKindOf(e.K)) &&
                     (i == 0 || e.K == got[i - 1].K + 0.25))
             << year << "-" << month << " " << e.K;
     }
     if (!got.empty()) {
-        EXPECT_LT(TruePhase(got.front().K - 0.25) + off, jd1) << year << "-" << month;
-        EXPECT_GE(TruePhase(got.back().K + 0.25) + off, jd2) << year << "-" << month;
+        EXPECT_LT(TruePhase(got.front().K - 0.25).JD + off, jd1) << year << "-" << month;
+        EXPECT_GE(TruePhase(got.back().K + 0.25).JD + off, jd2) << year << "-" << month;
     }
     return got;
 }
@@ -72,11 +72,11 @@ void CheckYears(int first, int last, int step, const Observer& o) {
 
 TEST(PhaseInstants, MeanTrueAndKind) {
     TPhasePowers p{1, 1, 1, 1};
-    EXPECT_EQ(MeanPhase(0, p), 2451550.09765);
+    EXPECT_EQ(MeanPhase(0, p).JD, 2451550.09765);
     EXPECT_EQ(p.T + p.T2 + p.T3 + p.T4, 0.0);
     // Meeus, Astronomical Algorithms, examples 49.a (new moon) and 49.b (last quarter).
-    EXPECT_NEAR(TruePhase(-283), 2443192.65118, 2e-5);
-    EXPECT_NEAR(TruePhase(544.75), 2467636.49186, 2e-5);
+    EXPECT_NEAR(TruePhase(-283).JD, 2443192.65118, 2e-5);
+    EXPECT_NEAR(TruePhase(544.75).JD, 2467636.49186, 2e-5);
     EXPECT_EQ(PhaseKindOf(0.25), TPhaseKind::FirstQuarter);
     EXPECT_EQ(PhaseKindOf(-283.5), TPhaseKind::FullMoon);
     EXPECT_EQ(PhaseKindOf(-283.25), TPhaseKind::LastQuarter);
@@ -122,22 +122,22 @@ TEST(MonthPhases, NoPhaseLostInYears1To9999) {
 
 TEST(LunationBracket, ExactNewMoonIsPrevious) {
     TDateTimeRecord d = MakeDate(2000, 1, 6);
-    d.JD = TruePhase(0);
-    EXPECT_EQ(LunationBracket(d).PreviousNewMoon, TruePhase(0));
-    EXPECT_EQ(LunationBracket(d).NextNewMoon, TruePhase(1));
-    d.JD = std::nextafter(TruePhase(0), 0.0);
-    EXPECT_EQ(LunationBracket(d).PreviousNewMoon, TruePhase(-1));
-    EXPECT_EQ(LunationBracket(d).NextNewMoon, TruePhase(0));
-    d.JD = NAN; // read from the calendar fields instead
-    EXPECT_EQ(LunationBracket(d).PreviousNewMoon, TruePhase(-1));
+    d.JD = TruePhase(0).JD;
+    EXPECT_EQ(LunationBracket(UniversalTime{d.JD}).PreviousNewMoon, TruePhase(0));
+    EXPECT_EQ(LunationBracket(UniversalTime{d.JD}).NextNewMoon, TruePhase(1));
+    d.JD = std::nextafter(TruePhase(0).JD, 0.0);
+    EXPECT_EQ(LunationBracket(UniversalTime{d.JD}).PreviousNewMoon, TruePhase(-1));
+    EXPECT_EQ(LunationBracket(UniversalTime{d.JD}).NextNewMoon, TruePhase(0));
+    // 0h of the day, before that new moon; a Julian Day that is not a number gives an answer.
+    EXPECT_EQ(LunationBracket(UniversalTime{MakeDate(2000, 1, 6).JD}).PreviousNewMoon,
+              TruePhase(-1));
+    (void)LunationBracket(UniversalTime{NAN});
 }
 
 TEST(LunationBracket, BracketsItsInstantInYears1To9999) {
     for (double jd = MakeDate(1, 1, 1).JD; jd < MakeDate(10000, 1, 1).JD; jd += 151.37) {
-        TDateTimeRecord d = JulianDayToDate(jd);
-        d.JD = jd;
-        const TLunationBracket b = LunationBracket(d);
-        ASSERT_TRUE(b.PreviousNewMoon <= jd && jd < b.NextNewMoon &&
+        const TLunationBracket b = LunationBracket(UniversalTime{jd});
+        ASSERT_TRUE(b.PreviousNewMoon.JD <= jd && jd < b.NextNewMoon.JD &&
                     b.NextNewMoon - b.PreviousNewMoon < 30)
             << jd;
     }

@@ -1,4 +1,5 @@
 #include "Calendar.h"
+#include "EventText.h"
 #include "MoonPosition.h"
 #include "Nutation.h"
 #include "RiseSet.h"
@@ -24,11 +25,17 @@ bool IsTime(const std::string& t) {
 // A body whose right ascension grows by `rate` degrees a day (one like the Sun's by default),
 // on the meridian of Greenwich at m (days from 0h universal time of jd0).
 std::array<TEquatorialPosition, 3> BodyTransitingAt(double jd0, double m, double rate = 1.0) {
-    const double ra = GreenwichMeanSiderealTime(jd0) + (360.985647 - rate) * m;
+    const double ra = GreenwichMeanSiderealTime(UniversalTime{jd0}) + (360.985647 - rate) * m;
     std::array<TEquatorialPosition, 3> p;
     for (std::size_t i = 0; i < 3; ++i)
         p[i].RA = NormaliseDegrees(ra + rate * (static_cast<double>(i) - 1.0));
     return p;
+}
+
+// The texts of RiseTransitSet for 0h universal time jd0.
+TRiseSet RiseSetTextAt(const std::array<TEquatorialPosition, 3>& p, double jd0, double h0,
+                       double deltaT, const Observer& o) {
+    return RiseSetText(RiseTransitSet(p, UniversalTime{jd0}, h0, deltaT, o));
 }
 
 void ExpectSound(const TRiseSet& r) {
@@ -156,27 +163,27 @@ TEST(RiseSetTexts, EventRoundingToMidnightBelongsToTheNextDate) {
     const double rate = 13.2;
     for (const double h0 : {-0.8333, 0.125}) {
         const double late = (23 * 3600 + 59 * 60 + 45) / 86400.0;
-        EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, late, rate), jd0, h0, 0, o).TransitText,
+        EXPECT_EQ(RiseSetTextAt(BodyTransitingAt(jd0, late, rate), jd0, h0, 0, o).TransitText,
                   "*****");
         // The next date's table, with the same body: its transit at -15 s reads 00:00.
-        EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0 + 1, -15 / 86400.0, rate), jd0 + 1, h0, 0, o)
+        EXPECT_EQ(RiseSetTextAt(BodyTransitingAt(jd0 + 1, -15 / 86400.0, rate), jd0 + 1, h0, 0, o)
                       .TransitText,
                   "00:00");
         // Times are rounded as every clock text of the program is: from hh:mm:29 up.
-        EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, late - 15.5 / 86400.0, rate), jd0, h0, 0, o)
+        EXPECT_EQ(RiseSetTextAt(BodyTransitingAt(jd0, late - 15.5 / 86400.0, rate), jd0, h0, 0, o)
                       .TransitText,
                   "*****");
         const double earlier = (23 * 3600 + 59 * 60 + 28.5) / 86400.0;
-        EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, earlier, rate), jd0, h0, 0, o).TransitText,
+        EXPECT_EQ(RiseSetTextAt(BodyTransitingAt(jd0, earlier, rate), jd0, h0, 0, o).TransitText,
                   "23:59");
     }
     // A body that keeps a day of 24 hours, like the Sun, transiting at 23:59:45 also transits
     // a day earlier at 23:59:4x, which rounds to 00:00 of this date: both belong to it, the
     // first is shown.
     const double late = (23 * 3600 + 59 * 60 + 45) / 86400.0;
-    EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, late), jd0, -0.8333, 0, o).TransitText, "00:00");
+    EXPECT_EQ(RiseSetTextAt(BodyTransitingAt(jd0, late), jd0, -0.8333, 0, o).TransitText, "00:00");
     // Seven minutes after midnight keeps its leading zeros.
-    EXPECT_EQ(RiseTransitSet(BodyTransitingAt(jd0, 7 / 1440.0), jd0, 0.1, 0, o).TransitText,
+    EXPECT_EQ(RiseSetTextAt(BodyTransitingAt(jd0, 7 / 1440.0), jd0, 0.1, 0, o).TransitText,
               "00:07");
 }
 
@@ -221,9 +228,10 @@ TEST(RiseSetSweep, EveryDayEveryLatitudeSampledZones) {
                 const double jd = jd0 + (minutes - zone) / 1440.0;
                 TMoonState m;
                 TSunPosition s;
-                MoonPosition(jd + DeltaT(2025) / 86400.0, o, m, s);
+                MoonPosition(UniversalTime{jd + DeltaT(2025) / 86400.0}, o, m, s);
                 const double h =
-                    EquatorialToHorizontal(jd, m.Equatorial.RA, m.Equatorial.Dec, o).Altitude;
+                    EquatorialToHorizontal(UniversalTime{jd}, m.Equatorial.RA, m.Equatorial.Dec, o)
+                        .Altitude;
                 // A minute of rounding, and the interpolation two days out at -12 h.
                 EXPECT_NEAR(h, 0.7275 * m.Parallax - 0.5667, 0.3)
                     << lat << " " << zone << " " << date.Day << "/" << date.Month << " " << *t;

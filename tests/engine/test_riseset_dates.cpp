@@ -3,6 +3,7 @@
 // shows a time that is not a crossing of its own. The crossings are found independently of the
 // tables, by stepping through the year with the Moon's and the Sun's positions.
 #include "Calendar.h"
+#include "EventText.h"
 #include "MoonPosition.h"
 #include "Nutation.h"
 #include "RiseSet.h"
@@ -57,17 +58,21 @@ Sky MoonSky(const Observer& o) {
     return [o](double jd) {
         TMoonState m;
         TSunPosition s;
-        MoonPosition(jd + DeltaT(2025) / 86400.0, o, m, s);
+        MoonPosition(UniversalTime{jd + DeltaT(2025) / 86400.0}, o, m, s);
         const double alt =
-            EquatorialToHorizontal(jd, m.Equatorial.RA, m.Equatorial.Dec, o).Altitude;
+            EquatorialToHorizontal(UniversalTime{jd}, m.Equatorial.RA, m.Equatorial.Dec, o)
+                .Altitude;
         return Sample{alt, 0.7275 * m.Parallax - 0.5667};
     };
 }
 
 Sky SunSky(const Observer& o) {
     return [o](double jd) {
-        const TSunPosition s = SunPosition(jd + DeltaT(2025) / 86400.0, o);
-        return Sample{EquatorialToHorizontal(jd, s.Equatorial.RA, s.Equatorial.Dec, o).Altitude, 0};
+        const TSunPosition s = SunPosition(UniversalTime{jd + DeltaT(2025) / 86400.0}, o);
+        return Sample{
+            EquatorialToHorizontal(UniversalTime{jd}, s.Equatorial.RA, s.Equatorial.Dec, o)
+                .Altitude,
+            0};
     };
 }
 

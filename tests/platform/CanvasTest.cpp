@@ -1,4 +1,5 @@
 #include "Canvas.h"
+#include "MoonShadow.h"
 #include "Picture.h"
 
 #include <QDir>
@@ -159,23 +160,6 @@ TEST(CanvasArcs, PieFillsItsSectorOnly) {
     EXPECT_EQ(img.pixelColor(20, 20), QColor(Qt::white));
     EXPECT_EQ(img.pixelColor(40, 20), QColor(Qt::white));
     EXPECT_EQ(img.pixelColor(45, 30), QColor(Qt::black)); // radial edge in the pen colour
-}
-
-// The Moon's shadow: the dark side drawn with half-ellipse arcs one pixel apart, then
-// the terminator lines, on a 156 x 156 picture (waxing: lit side on the right).
-void DrawShadow(Canvas& c, int b, bool waxing) {
-    auto left = [&](int e) { c.Arc(78 - e, 3, 78 + e, 154, 78, 3, 78, 154); };
-    auto right = [&](int e) { c.Arc(78 - e, 3, 78 + e, 154, 78, 154, 78, 3); };
-    auto line = [&](int x) {
-        c.MoveTo(x, 3);
-        c.LineTo(x, 154);
-    };
-    for (int e = b; e <= 75; ++e) waxing ? left(e) : right(e);
-    if (b <= 0) line(waxing ? 77 : 78);
-    if (b < 0) {
-        line(waxing ? 78 : 77);
-        for (int e = 0; e <= -b; ++e) waxing ? right(e) : left(e);
-    }
 }
 
 class MoonShadow : public ::testing::TestWithParam<std::tuple<int, bool>> {};

@@ -1,4 +1,5 @@
 // Renders the canvas primitives into a picture in the build folder, for a look by eye.
+#include "MoonShadow.h"
 #include "Picture.h"
 
 #include <QDir>
@@ -13,18 +14,7 @@ void Moon(Canvas& c, int b, bool waxing) {
     c.SetPenColor(QColor(200, 200, 190));
     c.Ellipse(3, 3, 153, 154);
     c.SetPenColor(QColor(30, 30, 30));
-    auto left = [&](int e) { c.Arc(78 - e, 3, 78 + e, 154, 78, 3, 78, 154); };
-    auto right = [&](int e) { c.Arc(78 - e, 3, 78 + e, 154, 78, 154, 78, 3); };
-    auto line = [&](int x) {
-        c.MoveTo(x, 3);
-        c.LineTo(x, 154);
-    };
-    for (int e = b; e <= 75; ++e) waxing ? left(e) : right(e);
-    if (b <= 0) line(waxing ? 77 : 78);
-    if (b < 0) {
-        line(waxing ? 78 : 77);
-        for (int e = 0; e <= -b; ++e) waxing ? right(e) : left(e);
-    }
+    DrawShadow(c, b, waxing);
 }
 
 TEST(CanvasDemo, RendersThePrimitives) {

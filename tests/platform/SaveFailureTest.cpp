@@ -5,6 +5,7 @@
 #include "Picture.h"
 #include "PrintTarget.h"
 #include "Shell.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,17 +15,6 @@
 
 namespace crescendar {
 namespace {
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // Every file in the folder: nothing but the expected ones may be left behind.
 QStringList FilesIn(const QTemporaryDir& dir) {

@@ -27,9 +27,10 @@ TEST_F(CalendarTest, MonthsFillFourToSixRows) {
     EXPECT_EQ(Cell(27), "28");
     for (int i = 28; i < 42; ++i) EXPECT_EQ(Cell(i), " ") << i;
 
-    w->SelectedDateTime().Month = 3;
-    w->SelectedDateTime().Year = 2025; // 1 March 2025 is a Saturday
-    w->ShowSelectedMonth(w->SelectedDateTime());
+    TDateTimeRecord march = w->SelectedDateTime();
+    march.Month = 3;
+    march.Year = 2025; // 1 March 2025 is a Saturday
+    w->ShowSelectedMonth(march);
     EXPECT_EQ(Cell(6), "1");
     EXPECT_EQ(Cell(36), "31");
     EXPECT_EQ(w->lblSelectedmonth->Text(), "March");
@@ -90,8 +91,9 @@ TEST_F(CalendarTest, EclipseButtonFollowsTheMonth) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].DateText, "14 March 2025");
 
-    w->SelectedDateTime().Month = 6;
-    w->ShowSelectedMonth(w->SelectedDateTime());
+    TDateTimeRecord june = w->SelectedDateTime();
+    june.Month = 6;
+    w->ShowSelectedMonth(june);
     EXPECT_TRUE(w->imgEclipse->isHidden());
     EXPECT_EQ(w->EclipseInfo().EclipseType, kNoEclipse);
 }

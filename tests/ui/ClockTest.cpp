@@ -13,15 +13,16 @@ using ClockTest = MainFixture;
 TEST_F(ClockTest, ClickingAPhaseShowsItsDayAndMinuteAndKeepsRunning) {
     Start(At(2025, 6, 10, 10, 40, 12));
     Tick();
-    w->lblPhase[0]->SetText(QStringLiteral("07:15  21 June 2025"));
+    // The month's first phase, the first quarter of 3 June 2025 at 03:41:xx UT.
+    ASSERT_EQ(w->lblPhase[0]->Text(), QStringLiteral("03:42  03 June 2025"));
     Click(w->lblPhase[0]);
-    EXPECT_EQ(w->SelectedDateTime().Day, 21);
-    EXPECT_NEAR(w->TimeOffset() * 1440, -205, 1e-9);
+    EXPECT_EQ(w->SelectedDateTime().Day, 3);
+    EXPECT_NEAR(w->TimeOffset() * 1440, -418, 1e-9);
     Tick();
-    EXPECT_EQ(w->StripText().substr(0, 22), "07:15:12  21 June 2025");
+    EXPECT_EQ(w->StripText().substr(0, 22), "03:42:12  03 June 2025");
     clock.Advance(5000);
     Tick();
-    EXPECT_EQ(w->StripText().substr(0, 8), "07:15:17");
+    EXPECT_EQ(w->StripText().substr(0, 8), "03:42:17");
 }
 
 TEST_F(ClockTest, TypedTimeRunsOnFromTheClock) {

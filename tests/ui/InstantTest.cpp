@@ -5,6 +5,7 @@
 #include "MainFixture.h"
 
 #include "Calendar.h"
+#include "EventText.h"
 #include "RiseSet.h"
 
 namespace crescendar {
@@ -127,7 +128,7 @@ TEST_F(InstantTest, AYearOrDayChangeRedrawsThePanelsAtOnce) {
     ExpectPanelsCurrent();
 
     // Moving to another month, as the month picker does.
-    TDateTimeRecord& d = w->SelectedDateTime();
+    TDateTimeRecord d = w->SelectedDateTime();
     d.Month = 6;
     w->ShowSelectedMonth(d);
     EXPECT_EQ(StripDate(), "10:00:00  20 June 2024");
@@ -137,7 +138,7 @@ TEST_F(InstantTest, AYearOrDayChangeRedrawsThePanelsAtOnce) {
 TEST_F(InstantTest, AMonthWithoutTheSelectedDayShowsItsLastDay) {
     Start(At(2025, 3, 31, 10, 0, 0));
     Tick();
-    TDateTimeRecord& d = w->SelectedDateTime();
+    TDateTimeRecord d = w->SelectedDateTime();
     d.Month = 4;
     w->ShowSelectedMonth(d);
     EXPECT_EQ(StripDate(), "10:00:00  30 April 2025");

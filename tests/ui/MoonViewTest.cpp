@@ -87,7 +87,7 @@ TEST_F(MoonViewTest, PictureTurnsForHemisphereAndOptics) {
                           {"South", false, false},
                           {"South", true, true}};
     for (const Case& c : cases) {
-        settings().LatDir = c.hemisphere;
+        ChangeSettings([&c](TSettings& s) { s.LatDir = c.hemisphere; });
         if ((w->OpticsMode() == 1) != c.telescope) Click(w->imgOptics);
         EXPECT_EQ(w->imgOptics->Image(), c.telescope ? w->imgTelescope : w->imgBinoculars);
         w->DrawMoonGraphic(50, 25); // waxing half Moon, lit on the right seen from the north
@@ -139,8 +139,8 @@ TEST_F(MoonViewTest, TicksNeverShowImpossibleTexts) {
             << w->StripText();
         const std::string l = w->LocalSiderealTime(JulianDayToDate(w->ShownJD()), 1);
         EXPECT_TRUE(lst.match(QString::fromStdString(l)).hasMatch()) << l;
-        EXPECT_LE(w->LunationBounds().PreviousNewMoon, w->ShownUT());
-        EXPECT_GT(w->LunationBounds().NextNewMoon, w->ShownUT());
+        EXPECT_LE(w->LunationBounds().PreviousNewMoon.JD, w->ShownUT());
+        EXPECT_GT(w->LunationBounds().NextNewMoon.JD, w->ShownUT());
     }
 }
 

@@ -52,7 +52,9 @@ TEST_F(WindowTest, RegionsWithoutTheirWindowDoNothingAndHooksAreCalled) {
 
     std::vector<TDateTimeRecord> lists;
     options.Hooks.ShowTimesList = [&lists](const TDateTimeRecord& d) { lists.push_back(d); };
-    options.Hooks.ShowConfiguration = [] { settings().DayOrder = 1; };
+    options.Hooks.ShowConfiguration = [this] {
+        ChangeSettings([](TSettings& s) { s.DayOrder = 1; });
+    };
     Start(At(2025, 3, 14));
     Click(w->lblTimesList);
     ASSERT_EQ(lists.size(), 1u);

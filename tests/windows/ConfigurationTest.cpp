@@ -28,7 +28,7 @@ class ConfigurationTest : public MainFixture {
     // shown over it.
     void Open(const SettingValues& values = {}) {
         Start(At(2025, 3, 14), values);
-        c = SkinWindow::Create<TConfiguration>(w, options.SettingsPath);
+        c = SkinWindow::Create<TConfiguration>(w->Session(), w);
         c->ShowModalNonBlocking();
         QCoreApplication::processEvents();
     }
@@ -238,12 +238,12 @@ TEST_F(ConfigurationTest, PhasePicturesTurnOverOncePerChangeOfHemisphere) {
 
 TEST_F(ConfigurationTest, ClosingAnotherWayDiscardsEditsButReappliesTheSettings) {
     Open({{"DayOrder", "2"}});
-    settings().DaylightSavings = true; // changed in memory since the main window read it
+    ChangeSettings([](TSettings& s) { s.DaylightSavings = true; }); // changed in memory only
     Retype(c->txtLatDeg, "33");
     Choose(c->cmbDayOrder, "Monday - Sunday");
     c->close();
     EXPECT_FALSE(c->isVisible());
-    EXPECT_EQ(settings().LatDeg, "00");
+    EXPECT_EQ(Settings().LatDeg, "00");
     EXPECT_EQ(Stored("LatDeg"), "00");
     EXPECT_EQ(w->GetObserver().DaylightOffset, 60);
     EXPECT_EQ(w->WeekdayTitles[0]->Text(), "Tue");
@@ -259,7 +259,7 @@ TEST_F(ConfigurationTest, WithoutTheKeyTheSettingsChangeOnlyInMemoryAndTheUserIs
     ASSERT_TRUE(QFile::remove(path));
     Retype(c->txtLatDeg, "12");
     Exit();
-    EXPECT_EQ(settings().LatDeg, "12");
+    EXPECT_EQ(Settings().LatDeg, "12");
     EXPECT_FALSE(QFile::exists(path));
     // Told, with the window left open; the next exit closes it without a second message.
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -289,7 +289,7 @@ TEST_F(ConfigurationTest, TypedDatePatternWithoutDayMonthAndYearIsRefused) {
         ASSERT_EQ(dialogs.messages.size(), 1u) << typed;
         EXPECT_TRUE(dialogs.messages[0].contains(typed));
         EXPECT_EQ(Stored("DateFormat"), "mm/dd/yyyy");
-        EXPECT_EQ(settings().DateFormat, "mm/dd/yyyy");
+        EXPECT_EQ(Settings().DateFormat, "mm/dd/yyyy");
         // The previous pattern is back in the list, so that the next exit keeps it.
         EXPECT_EQ(c->cmbDateFormat->currentText(), "MM/DD/YYYY");
     }
@@ -311,7 +311,7 @@ TEST_F(ConfigurationTest, AnEmptiedFieldStillFocusedIsStoredFilled) {
     Exit();
     EXPECT_EQ(Stored("LatSec"), "00");
     EXPECT_EQ(Stored("LongMin"), "03");
-    EXPECT_EQ(settings().LatSec, "00");
+    EXPECT_EQ(Settings().LatSec, "00");
 }
 
 TEST_F(ConfigurationTest, ListsLeftWithoutAnEntryKeepThePreviousSetting) {
@@ -361,7 +361,7 @@ TEST_F(ConfigurationTest, CoordinatesOutOfRangeAreRefusedAndTheWindowStays) {
         EXPECT_TRUE(c->isVisible()) << k.text;
         ASSERT_EQ(dialogs.messages.size(), 1u) << k.text;
         EXPECT_EQ(k.edit->text(), k.text);
-        EXPECT_EQ(settings().LatDeg, "10");
+        EXPECT_EQ(Settings().LatDeg, "10");
         EXPECT_EQ(Stored("LatDeg"), "10");
         EXPECT_EQ(Stored("LongDeg"), "020");
     }

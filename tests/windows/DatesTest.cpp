@@ -27,8 +27,8 @@ class DatesTest : public MainFixture {
         Start(at, values);
         w->move(200, 100);
         dateInfo = SkinWindow::Create<TDateInfoWindow>(*w);
-        equinox = SkinWindow::Create<TEquinox>(*w);
-        easter = SkinWindow::Create<TEaster>(*w);
+        equinox = SkinWindow::Create<TEquinox>(w->Session(), *w);
+        easter = SkinWindow::Create<TEaster>(w->Session(), *w);
     }
 
     // The date window for a day at noon.
@@ -144,7 +144,7 @@ TEST_F(DatesTest, SouthernSeasonsStartWithTheSeptemberEquinox) {
     const QString septemberLength = equinox->lblAutumnDur->Text();
     equinox->close();
 
-    settings().LatDir = "South";
+    ChangeSettings([](TSettings& s) { s.LatDir = "South"; });
     equinox->ShowEquinox();
     EXPECT_EQ(equinox->Label8->Text(), "Spring Equinox:"); // titles keep their order
     EXPECT_EQ(equinox->lblSpring->Text(), "12:43   22 Sep");
@@ -173,7 +173,9 @@ TEST_F(DatesTest, EasterFollowsTheSelectedYearEachTimeItIsShown) {
     EXPECT_EQ(easter->lblEaster->Text(), "31 March 2024");
     easter->close();
 
-    w->SelectedDateTime().Year = 2025;
+    TDateTimeRecord d = w->SelectedDateTime();
+    d.Year = 2025;
+    w->Session().SetSelectedDateTime(d);
     easter->ShowEaster();
     EXPECT_EQ(easter->lblEaster->Text(), "20 April 2025");
     EXPECT_EQ(easter->lblExit->Hint(), "Exit Crescendar");

@@ -50,13 +50,13 @@ class EclipseWindowTest : public MainFixture {
     }
     TEclipse* OpenEclipse(const QDateTime& at) {
         Start(at);
-        eclipse = SkinWindow::Create<TEclipse>(w);
+        eclipse = SkinWindow::Create<TEclipse>(w->Session(), w, w->imgEclipse);
         eclipse->ShowEclipses(w->Eclipses());
         return eclipse;
     }
     TEclipseReport* OpenReport() {
-        if (!eclipse) eclipse = SkinWindow::Create<TEclipse>(w);
-        report = SkinWindow::Create<TEclipseReport>(w, eclipse);
+        if (!eclipse) eclipse = SkinWindow::Create<TEclipse>(w->Session(), w, w->imgEclipse);
+        report = SkinWindow::Create<TEclipseReport>(w->Session(), w, w->lblReports, eclipse);
         report->ShowEclipseReport();
         report->FormActivate();
         return report;
@@ -152,7 +152,7 @@ TEST_F(EclipseWindowTest, LongestTitleFitsOnItsPlate) {
 
 TEST_F(EclipseWindowTest, DoubleClickOnTheDateMovesTheMainWindowToTheEclipse) {
     Start(At(2025, 1, 10));
-    eclipse = SkinWindow::Create<TEclipse>(w);
+    eclipse = SkinWindow::Create<TEclipse>(w->Session(), w, w->imgEclipse);
     eclipse->ShowEclipses(MonthEclipses(2025, 9, w->GetObserver()));
     QTest::mouseDClick(eclipse->lblDate, Qt::LeftButton, {}, {3, 3});
     const TDateTimeRecord& d = w->SelectedDateTime();

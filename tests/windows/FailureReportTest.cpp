@@ -1,6 +1,7 @@
 // The windows tell the user in plain words when a page was not printed, a picture was not
 // saved or a web page could not be opened, and never leave a broken file behind.
 #include "MainFixture.h"
+#include "TestFiles.h"
 
 #include "fMonthlyPhases.h"
 #include "fObservingAid.h"
@@ -15,21 +16,10 @@
 #include <QFile>
 
 #include <functional>
+#include <type_traits>
 
 namespace crescendar {
 namespace {
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 class FailureReportTest : public MainFixture {
   protected:
@@ -40,7 +30,11 @@ class FailureReportTest : public MainFixture {
     }
 
     template <class Window> Window* Open() {
-        auto* window = SkinWindow::Create<Window>(*w);
+        Window* window = nullptr;
+        if constexpr (std::is_constructible_v<Window, QWidget&, const QWidget&>)
+            window = SkinWindow::Create<Window>(*w, *w->lblLinks); // the web links menu
+        else
+            window = SkinWindow::Create<Window>(w->Session(), *w);
         window_ = window;
         window->show();
         return window;
@@ -78,7 +72,7 @@ class FailureReportTest : public MainFixture {
 
 TEST_F(FailureReportTest, CalendarPrintOnAFullDiskIsToldAndTheNextOneWorks) {
     Start(At(2025, 3, 14));
-    auto* print = SkinWindow::Create<TPrintOptions>(w, &pdf, options.SettingsPath);
+    auto* print = SkinWindow::Create<TPrintOptions>(w->Session(), w, &pdf);
     window_ = print;
     print->show();
     print->FormActivate();

@@ -37,10 +37,10 @@ class MenusTest : public MainFixture {
         options.Hooks.ShowWebMenu = [this] { web->show(); };
         options.Hooks.ShowAbout = [this] { about->show(); };
         Start(at);
-        web = SkinWindow::Create<TWebMenu>(*w);
-        months = SkinWindow::Create<TMonthList>(*w);
+        web = SkinWindow::Create<TWebMenu>(*w, *w->lblLinks);
+        months = SkinWindow::Create<TMonthList>(w->Session(), *w);
         about = SkinWindow::Create<TAbout>(*w);
-        report = SkinWindow::Create<TReportMenu>(*w);
+        report = SkinWindow::Create<TReportMenu>(w->Session(), *w, *w->lblReports);
     }
 
     // A pointer move (no button) at pos of the window, routed to the control under it.

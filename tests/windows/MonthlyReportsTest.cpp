@@ -11,6 +11,7 @@
 
 #include "Calendar.h"
 #include "PrintTarget.h"
+#include "EventText.h"
 #include "RiseSet.h"
 
 #include <QDir>
@@ -60,7 +61,7 @@ class MonthlyTest : public MainFixture {
 
     TTimesList* OpenTimesList(const QDateTime& at, const SettingValues& values = Place(51)) {
         Start(at, values);
-        auto* t = SkinWindow::Create<TTimesList>(*w);
+        auto* t = SkinWindow::Create<TTimesList>(w->Session(), *w);
         t->SetupDataBitmap(w->SelectedDateTime());
         t->show();
         t->FormActivate();
@@ -68,14 +69,14 @@ class MonthlyTest : public MainFixture {
     }
     TObservingAid* OpenAid(const QDateTime& at, const SettingValues& values = Place(51)) {
         Start(at, values);
-        auto* a = SkinWindow::Create<TObservingAid>(*w);
+        auto* a = SkinWindow::Create<TObservingAid>(w->Session(), *w);
         a->show();
         a->FormActivate();
         return a;
     }
     TMonthlyPhases* OpenPhases(const QDateTime& at, const SettingValues& values = Place(51)) {
         Start(at, values);
-        auto* p = SkinWindow::Create<TMonthlyPhases>(*w);
+        auto* p = SkinWindow::Create<TMonthlyPhases>(w->Session(), *w);
         p->show();
         p->FormActivate();
         return p;
@@ -121,7 +122,9 @@ TEST_F(MonthlyTest, TimesListScrollsWithinTheMonthByButtons) {
     EXPECT_EQ(t->ScrollOffset(), 0);
 
     // A 31-day month scrolls to 53 in steps of one row; a new set-up returns to the top.
-    w->SelectedDateTime().Month = 3;
+    TDateTimeRecord march = w->SelectedDateTime();
+    march.Month = 3;
+    w->Session().SetSelectedDateTime(march);
     t->SetupDataBitmap(w->SelectedDateTime());
     EXPECT_EQ(t->DayCount(), 31);
     for (int i = 0; i < 3; ++i) Click(t->lblScrollDown);
@@ -373,8 +376,10 @@ TEST_F(MonthlyTest, ObservingAidNightViewPlacesAfternoonMoonsOnTheNextRow) {
             const int kind = timed && r >= 720 && s > r ? 0 : timed && r >= 760 && s < r ? 1 : -1;
             if (kind < 0 || seen[kind] || m.IlluminatedPercent < 10) continue;
             seen[kind] = true;
-            w->SelectedDateTime().Month = static_cast<std::uint16_t>(month);
-            auto* a = SkinWindow::Create<TObservingAid>(*w);
+            TDateTimeRecord shown = w->SelectedDateTime();
+            shown.Month = static_cast<std::uint16_t>(month);
+            w->Session().SetSelectedDateTime(shown);
+            auto* a = SkinWindow::Create<TObservingAid>(w->Session(), *w);
             a->show();
             a->FormActivate();
             ASSERT_TRUE(a->NightView());
@@ -546,10 +551,10 @@ TEST_F(MonthlyTest, PhasesWeekdayRowFollowsTheMainWindowsFirstDay) {
 
 TEST_F(MonthlyTest, MonthPickerRefreshesTheVisibleReports) {
     Start(At(2025, 3, 10), Place(51));
-    auto* times = SkinWindow::Create<TTimesList>(*w);
-    auto* aid = SkinWindow::Create<TObservingAid>(*w);
-    auto* phases = SkinWindow::Create<TMonthlyPhases>(*w);
-    auto* months = SkinWindow::Create<TMonthList>(*w);
+    auto* times = SkinWindow::Create<TTimesList>(w->Session(), *w);
+    auto* aid = SkinWindow::Create<TObservingAid>(w->Session(), *w);
+    auto* phases = SkinWindow::Create<TMonthlyPhases>(w->Session(), *w);
+    auto* months = SkinWindow::Create<TMonthList>(w->Session(), *w);
     months->Reports.Register(times, [times](const TDateTimeRecord& d) { times->Refresh(d); });
     months->Reports.Register(phases, [phases](const TDateTimeRecord& d) { phases->Refresh(d); });
     months->Reports.Register(aid, [aid](const TDateTimeRecord& d) { aid->Refresh(d); });
@@ -582,7 +587,7 @@ TEST_F(MonthlyTest, WindowsAndPagesRender) {
         if (!folder.isEmpty()) image.save(QDir(folder).filePath(QLatin1String(name)));
     };
     ImagePrintTarget printer(2480, 3508, 300); // A4 at the system printer's resolution
-    auto* times = SkinWindow::Create<TTimesList>(*w);
+    auto* times = SkinWindow::Create<TTimesList>(w->Session(), *w);
     times->SetupDataBitmap(w->SelectedDateTime());
     times->show();
     times->FormActivate();
@@ -590,7 +595,7 @@ TEST_F(MonthlyTest, WindowsAndPagesRender) {
     ASSERT_TRUE(times->PrintTimes(w->SelectedDateTime(), printer));
     save(printer.Pages().at(0), "times_list_page.png");
 
-    auto* aid = SkinWindow::Create<TObservingAid>(*w);
+    auto* aid = SkinWindow::Create<TObservingAid>(w->Session(), *w);
     aid->show();
     aid->FormActivate();
     aid->imgLinesGridClick();
@@ -603,11 +608,11 @@ TEST_F(MonthlyTest, WindowsAndPagesRender) {
     ASSERT_TRUE(aid->PrintChart(w->SelectedDateTime(), printer));
     save(printer.Pages().at(0), "observing_aid_page.png");
 
-    auto* phases = SkinWindow::Create<TMonthlyPhases>(*w);
+    auto* phases = SkinWindow::Create<TMonthlyPhases>(w->Session(), *w);
     phases->show();
     phases->FormActivate();
     save(phases->grab().toImage(), "monthly_phases.png");
-    settings().LatDir = "South";
+    ChangeSettings([](TSettings& s) { s.LatDir = "South"; });
     phases->DrawMoonPhases();
     save(phases->grab().toImage(), "monthly_phases_south.png");
 }

@@ -6,6 +6,7 @@
 #include "fPrintOptions.h"
 
 #include "Calendar.h"
+#include "EventText.h"
 #include "RiseSet.h"
 
 #include <QDir>
@@ -128,7 +129,7 @@ class PrintTest : public MainFixture {
         return PrintAgain();
     }
     const QImage& PrintAgain() {
-        print = std::make_unique<TPrint>(target, CalendarSheetOf(*w));
+        print = std::make_unique<TPrint>(target, CalendarSheetOf(w->Session()));
         const TDateTimeRecord& d = w->SelectedDateTime();
         EXPECT_TRUE(print->PrintCalendar(d.Month, d.Year));
         return target.Pages().at(0);
@@ -286,7 +287,7 @@ TEST_F(PrintTest, PhaseDensitySetsTheGreyOfTheMoons) {
 
     // Density 100: black outline and black hatching. 14 March is full (only the outline),
     // 29 March new (all dark).
-    settings().PhaseDensity = 100;
+    ChangeSettings([](TSettings& s) { s.PhaseDensity = 100; });
     const QImage& dark = PrintAgain();
     const QPoint full = Centre(14), fresh = Centre(29);
     const int r = P(28.94);
@@ -297,7 +298,7 @@ TEST_F(PrintTest, PhaseDensitySetsTheGreyOfTheMoons) {
     EXPECT_GT(DarkPixels(dark, Disc(29)), 3 * r * r); // close to pi r^2
 
     // The stored 75 prints in the grey 63.
-    settings().PhaseDensity = 75;
+    ChangeSettings([](TSettings& s) { s.PhaseDensity = 75; });
     const QImage& grey = PrintAgain();
     EXPECT_EQ(grey.pixelColor(Centre(29)), QColor(63, 63, 63));
 }
@@ -439,7 +440,7 @@ TEST_F(PrintTest, NothingOverflowsItsBoxOnTheWidestTexts) {
     Start(At(2025, 3, 14), London());
     for (int dpi : {100, 300}) {
         ImagePrintTarget big(827 * dpi / 100, 1169 * dpi / 100, dpi);
-        TPrint p(big, CalendarSheetOf(*w));
+        TPrint p(big, CalendarSheetOf(w->Session()));
         ASSERT_TRUE(p.PrintCalendar(3, 2025));
         // Measure on a landscape page of the same target.
         big.SetOrientation(PageOrientation::Landscape);
@@ -484,7 +485,7 @@ class PrintOptionsTest : public PrintTest {
     void Open(const QDateTime& at, const SettingValues& values = London()) {
         Start(at, values);
         w->move(200, 100);
-        options_ = SkinWindow::Create<TPrintOptions>(w, &target, options.SettingsPath);
+        options_ = SkinWindow::Create<TPrintOptions>(w->Session(), w, &target);
         options_->show();
         options_->FormActivate();
     }
@@ -562,8 +563,8 @@ TEST_F(PrintOptionsTest, OkStoresTheChoicesAndPrintsTheSelectedMonth) {
     EXPECT_EQ(store.ReadValue("PrintDailyPhases"), "True");
     EXPECT_EQ(store.ReadValue("PrintMajorPhases"), "True");
     EXPECT_EQ(store.ReadValue("PrintSunTimes"), "True");
-    EXPECT_EQ(settings().PhaseDensity, 100);
-    EXPECT_FALSE(settings().PrintLunarTimes);
+    EXPECT_EQ(Settings().PhaseDensity, 100);
+    EXPECT_FALSE(Settings().PrintLunarTimes);
 
     // August 2023 printed, its Moons in full black.
     ASSERT_EQ(target.DocumentsEnded(), 1);
@@ -577,23 +578,29 @@ TEST_F(PrintOptionsTest, OkStoresTheChoicesAndPrintsTheSelectedMonth) {
 TEST_F(PrintOptionsTest, WithoutTheSettingsKeyTheChoicesHoldInMemoryAndStillPrint) {
     Start(At(2025, 3, 14), London());
     const QString missing = dir.filePath("elsewhere/none.ini");
-    options_ = SkinWindow::Create<TPrintOptions>(w, &target, missing.toStdString());
+    // A session like the main window's whose store is missing.
+    TSession elsewhere(missing.toStdString());
+    elsewhere.ChangeSettings(Settings());
+    elsewhere.SetInstant(w->SelectedDateTime(), w->TimeOffset());
+    options_ = SkinWindow::Create<TPrintOptions>(elsewhere, w, &target);
     options_->show();
     options_->FormActivate();
     options_->chkDailyPhases->click();
     options_->lblOKClick(); // tells that the choices are not stored, and stays open
     EXPECT_EQ(dialogs.messages.size(), 1u);
     options_->lblOKClick();
-    EXPECT_FALSE(settings().PrintDailyPhases);
+    EXPECT_FALSE(elsewhere.Settings().PrintDailyPhases);
     EXPECT_EQ(target.DocumentsEnded(), 1);
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(SettingsStore(options.SettingsPath).ReadValue("PrintDailyPhases"), "True");
+    delete options_; // before the session it reads
+    options_ = nullptr;
 }
 
 TEST_F(PrintOptionsTest, WithoutAPrinterThePageIsWrittenToAPdfFile) {
     if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
     Start(At(2025, 3, 14), London());
-    options_ = SkinWindow::Create<TPrintOptions>(w, nullptr, options.SettingsPath);
+    options_ = SkinWindow::Create<TPrintOptions>(w->Session(), w, nullptr);
     options_->show();
     options_->FormActivate();
     dialogs.saveAnswer = dir.filePath("march.pdf");
@@ -631,7 +638,7 @@ TEST_F(PrintOptionsTest, Screenshots) {
     EXPECT_TRUE(options_->grab().toImage().save(QDir(folder).filePath("print_options.png")));
 
     ImagePrintTarget page(1240, 1754, 150); // A4 at 150 pixels per inch
-    TPrint calendar(page, CalendarSheetOf(*w));
+    TPrint calendar(page, CalendarSheetOf(w->Session()));
     ASSERT_TRUE(calendar.PrintCalendar(3, 2025));
     EXPECT_TRUE(page.Pages().at(0).save(QDir(folder).filePath("calendar_page.png")));
 
@@ -639,7 +646,7 @@ TEST_F(PrintOptionsTest, Screenshots) {
     if (pdftoppm.isEmpty() || !QPrinterInfo::availablePrinters().isEmpty()) return;
     SystemPrintTarget printer;
     dialogs.saveAnswer = dir.filePath("calendar.pdf");
-    TPrint pdf(printer, CalendarSheetOf(*w));
+    TPrint pdf(printer, CalendarSheetOf(w->Session()));
     ASSERT_TRUE(pdf.PrintCalendar(3, 2025));
     QProcess convert;
     convert.start(pdftoppm, {"-png", "-r", "110", "-singlefile", dialogs.saveAnswer,

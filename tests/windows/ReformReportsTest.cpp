@@ -26,7 +26,7 @@ class ReformReportsTest : public MainFixture {
   protected:
     // The main window on a day of another month and year.
     void ShowMonth(int year, int month, int day) {
-        TDateTimeRecord& d = w->SelectedDateTime();
+        TDateTimeRecord d = w->SelectedDateTime();
         d.Year = static_cast<std::uint16_t>(year);
         d.Month = static_cast<std::uint16_t>(month);
         d.Day = static_cast<std::uint16_t>(day);
@@ -46,7 +46,7 @@ class ReformReportsTest : public MainFixture {
 
 TEST_F(ReformReportsTest, MonthPickerMovesADroppedDayToThe15thAndKeepsJulianLeapDays) {
     StartOn(1582, 9, 10);
-    auto* months = SkinWindow::Create<TMonthList>(*w);
+    auto* months = SkinWindow::Create<TMonthList>(w->Session(), *w);
     months->show();
     months->imgMonthsMouseMove(9 * TMonthList::kRowHeight + 5);
     months->imgMonthsClick();
@@ -66,7 +66,7 @@ TEST_F(ReformReportsTest, MonthPickerMovesADroppedDayToThe15thAndKeepsJulianLeap
 
 TEST_F(ReformReportsTest, TimesListHasOneRowForEachOfTheTwentyOneDays) {
     StartOn(1582, 10, 15);
-    auto* t = SkinWindow::Create<TTimesList>(*w);
+    auto* t = SkinWindow::Create<TTimesList>(w->Session(), *w);
     t->SetupDataBitmap(w->SelectedDateTime());
     EXPECT_EQ(t->DayCount(), 21);
     const QImage& table = t->imgData.Image();
@@ -86,7 +86,7 @@ TEST_F(ReformReportsTest, TimesListHasOneRowForEachOfTheTwentyOneDays) {
 
 TEST_F(ReformReportsTest, ObservingAidDrawsOneRowPerDay) {
     StartOn(1582, 10, 15);
-    auto* a = SkinWindow::Create<TObservingAid>(*w);
+    auto* a = SkinWindow::Create<TObservingAid>(w->Session(), *w);
     a->show();
     a->FormActivate();
     Click(a->imgDayNight); // day view: one row per day, 12 pixels each
@@ -104,7 +104,7 @@ TEST_F(ReformReportsTest, ObservingAidDrawsOneRowPerDay) {
 TEST_F(ReformReportsTest, PrintedPhaseMarksStandInTheirDaysBoxes) {
     StartOn(1582, 10, 15);
     ImagePrintTarget target{827, 1169, 100};
-    TPrint print(target, CalendarSheetOf(*w));
+    TPrint print(target, CalendarSheetOf(w->Session()));
     ASSERT_TRUE(print.PrintCalendar(10, 1582));
     const PageFrame& f = print.Frame();
     const int W = 1169, H = 827;
@@ -152,7 +152,7 @@ TEST_F(ReformReportsTest, DateInformationAndEasterFollowTheProgramsCalendar) {
     EXPECT_EQ(info->Label3->Text(), "40  (1582-W40-5)");
     info->close();
 
-    auto* easter = SkinWindow::Create<TEaster>(*w);
+    auto* easter = SkinWindow::Create<TEaster>(w->Session(), *w);
     easter->ShowEaster();
     EXPECT_EQ(easter->lblEaster->Text(), "15 April 1582");
     easter->close();

@@ -58,7 +58,7 @@ TEST_F(SettingsFailureTest, DamagedFileIsToldOnceAtStartAndLeftAsItIs) {
     EXPECT_TRUE(m.contains(Path())) << m.toStdString();
     EXPECT_TRUE(m.contains("quotation mark")) << m.toStdString();
     EXPECT_TRUE(m.contains("default settings")) << m.toStdString();
-    EXPECT_EQ(settings().LatDeg, "00"); // the defaults, not half a file
+    EXPECT_EQ(Settings().LatDeg, "00"); // the defaults, not half a file
     EXPECT_EQ(w->GetObserver().Latitude, 0.0);
     EXPECT_EQ(ReadIni(), damaged);
 
@@ -76,8 +76,8 @@ TEST_F(SettingsFailureTest, ValuesNotUsedAreNamedAtStart) {
     const QString& m = dialogs.messages[0];
     EXPECT_TRUE(m.contains("LatDeg \"95\"")) << m.toStdString();
     EXPECT_TRUE(m.contains("TimeZone \"40\"")) << m.toStdString();
-    EXPECT_EQ(settings().LatDeg, "00");
-    EXPECT_EQ(settings().LatMin, "30"); // the rest of the file is used
+    EXPECT_EQ(Settings().LatDeg, "00");
+    EXPECT_EQ(Settings().LatMin, "30"); // the rest of the file is used
     EXPECT_EQ(w->GetObserver().ZoneOffset, 0);
     EXPECT_EQ(ReadIni(), bytes);
 }
@@ -86,7 +86,7 @@ TEST_F(SettingsFailureTest, SoundFileStartsSilentlyAndIsNotRewritten) {
     const QByteArray withMark = "\xEF\xBB\xBF" + kSound;
     StartOver(withMark);
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].toStdString();
-    EXPECT_EQ(settings().Location, "London");
+    EXPECT_EQ(Settings().Location, "London");
     EXPECT_EQ(ReadIni(), withMark);
 }
 
@@ -94,7 +94,7 @@ TEST_F(SettingsFailureTest, SoundFileStartsSilentlyAndIsNotRewritten) {
 
 TEST_F(SettingsFailureTest, ConfigurationOverADamagedFileSaysSoAndWritesNothing) {
     StartOver(kSound);
-    auto* c = SkinWindow::Create<TConfiguration>(w, options.SettingsPath);
+    auto* c = SkinWindow::Create<TConfiguration>(w->Session(), w);
     c->ShowModalNonBlocking();
     // The file is damaged while the program runs.
     const QByteArray damaged = kSound + "Note=\"unfinished\n";
@@ -119,7 +119,7 @@ TEST_F(SettingsFailureTest, ConfigurationOverADamagedFileSaysSoAndWritesNothing)
 TEST_F(SettingsFailureTest, PrintOptionsThatCannotBeStoredAreToldBeforePrinting) {
     StartOver(kSound);
     ImagePrintTarget target(827, 1169, 100);
-    auto* p = SkinWindow::Create<TPrintOptions>(w, &target, options.SettingsPath);
+    auto* p = SkinWindow::Create<TPrintOptions>(w->Session(), w, &target);
     p->show();
     p->FormActivate();
     ASSERT_TRUE(QFile::remove(Path()));
@@ -131,7 +131,7 @@ TEST_F(SettingsFailureTest, PrintOptionsThatCannotBeStoredAreToldBeforePrinting)
     EXPECT_TRUE(dialogs.messages[0].contains(Path()));
     EXPECT_TRUE(p->isVisible());
     EXPECT_EQ(target.DocumentsEnded(), 0);
-    EXPECT_FALSE(settings().PrintSunTimes); // in force for this session
+    EXPECT_FALSE(Settings().PrintSunTimes); // in force for this session
 
     // The second OK prints with the choices unsaved, without a second message.
     p->lblOKClick();

@@ -41,7 +41,6 @@ class MainFixture : public ::testing::Test {
         InstallClock(previousClock_);
         InstallShell(previousShell_);
         InstallDialogs(previousDialogs_);
-        settings() = DefaultSettings();
     }
 
     // Creates, shows and activates the main window with the clock at `at`; the values are
@@ -58,6 +57,15 @@ class MainFixture : public ::testing::Test {
         w->FormActivate();
         return w;
     }
+
+    // Changes the settings in force for the main window's session, as another window would
+    // (without storing them).
+    template <class F> void ChangeSettings(F change) {
+        TSettings s = w->Session().Settings();
+        change(s);
+        w->Session().ChangeSettings(s);
+    }
+    const TSettings& Settings() const { return w->Session().Settings(); }
 
     void Tick() { w->Timer1Timer(); }
     void Click(QWidget* target, Qt::MouseButton button = Qt::LeftButton, QPoint pos = {2, 2}) {

@@ -1,0 +1,77 @@
+#include "EventText.h"
+
+#include "Calendar.h"
+
+#include <cmath>
+
+namespace crescendar {
+
+std::string ClockText(int minute) {
+    return TwoDigits(minute / 60) + ":" + TwoDigits(minute % 60);
+}
+
+std::string ClockText(LocalTime t) {
+    return DateTimeToText(JulianDayToDate(t.JD)).substr(0, 5);
+}
+
+std::string CrossingText(const TCrossing& c) {
+    switch (c.Kind) {
+    case TCrossingKind::At:
+        return ClockText(c.Minute);
+    case TCrossingKind::AlwaysAbove:
+    case TCrossingKind::AlwaysBelow:
+        return "None";
+    case TCrossingKind::NeighbouringDate:
+        break;
+    }
+    return "*****";
+}
+
+int TimeOrder(const TCrossing& c) {
+    switch (c.Kind) {
+    case TCrossingKind::NeighbouringDate:
+        return -1;
+    case TCrossingKind::At:
+        return c.Minute;
+    case TCrossingKind::AlwaysAbove:
+    case TCrossingKind::AlwaysBelow:
+        break;
+    }
+    return 1440;
+}
+
+TRiseSet RiseSetText(const TBodyEvents& events) {
+    TRiseSet r;
+    r.RiseText = CrossingText(events.Rise);
+    r.TransitText = CrossingText(events.Transit);
+    r.SetText = CrossingText(events.Set);
+    return r;
+}
+
+TDayTexts DayTexts(const TDayEvents& e) {
+    TDayTexts t{RiseSetText(e.Moon), RiseSetText(e.Sun), RiseSetText(e.CivilTwilight),
+                RiseSetText(e.NauticalTwilight), RiseSetText(e.AstronomicalTwilight)};
+    t.Moon.IlluminatedPercent = e.MoonIlluminatedPercent;
+    return t;
+}
+
+TRiseSet SunRiseSet(TDateTimeRecord date, double h0, const Observer& observer) {
+    return RiseSetText(SunEvents(date, h0, observer));
+}
+
+TRiseSet MoonRiseSet(TDateTimeRecord date, const Observer& observer) {
+    std::int32_t illuminated = 0;
+    TRiseSet r = RiseSetText(MoonEvents(date, observer, &illuminated));
+    r.IlluminatedPercent = illuminated;
+    return r;
+}
+
+TApsisText ApsisText(DynamicalTime instant, double distanceKm, int offsetMinutes) {
+    // Half a minute added so that the cut seconds are rounded ones.
+    const LocalTime local = SeriesInstantAsLocal(instant, offsetMinutes) + 0.5 / 1440.0;
+    const std::string full = CutText(DateTimeToText(JulianDayToDate(local.JD)), 25);
+    return {CutText(SubText(full, 1, 5) + SubText(full, 9, 16) + "  ", 25),
+            CutText(std::to_string(std::llrint(distanceKm)) + " km  ", 25)};
+}
+
+} // namespace crescendar

@@ -1,0 +1,62 @@
+// The texts the windows, the printouts and the CLI show for event values: clock times of
+// crossings, the records of rise and set, eclipse contacts and apsis lines. Every text of an
+// event is made here, from its value.
+#pragma once
+
+#include "DayEvents.h"
+#include "Records.h"
+#include "RiseSet.h"
+#include "TimeScale.h"
+
+#include <cstdint>
+#include <string>
+
+namespace crescendar {
+
+// Rise, transit and set of one body on one local date as texts. Each is a local clock time
+// "hh:mm", "None" when the body does not cross the altitude that day (rise and set together),
+// or "*****" when the event falls on the neighbouring date.
+struct TRiseSet {
+    std::string RiseText; // the morning crossing for the twilight altitudes
+    std::string TransitText;
+    std::string SetText;                 // the evening crossing for the twilight altitudes
+    std::int32_t IlluminatedPercent = 0; // filled by MoonRiseSet only
+};
+
+// "hh:mm" of a minute of the day, 0..1439.
+std::string ClockText(int minute);
+
+// "hh:mm" of a local instant, its seconds dropped after rounding them to whole seconds (a
+// 60th second carries into the minute).
+std::string ClockText(LocalTime t);
+
+// "hh:mm", "None" (never crosses that date) or "*****" (on the neighbouring date).
+std::string CrossingText(const TCrossing& c);
+
+TRiseSet RiseSetText(const TBodyEvents& events);
+
+// A crossing's place when a day's events are listed in time order: one on the neighbouring
+// date first (-1), then the minutes of the date, a date without crossings last (1440).
+int TimeOrder(const TCrossing& c);
+
+// The texts of a date's events: the Moon's (with its illuminated percentage), the Sun's and
+// each twilight's.
+struct TDayTexts {
+    TRiseSet Moon, Sun, Civil, Nautical, Astronomical;
+};
+TDayTexts DayTexts(const TDayEvents& events);
+
+// The texts of SunEvents and MoonEvents (with the illuminated percentage).
+TRiseSet SunRiseSet(TDateTimeRecord date, double h0, const Observer& observer);
+TRiseSet MoonRiseSet(TDateTimeRecord date, const Observer& observer);
+
+// The perigee or apogee line of the Moon panel at the observer's offset (minutes):
+// "hh:mm dd Month" and "356789 km", each with the two trailing blanks of the panel and at
+// most 25 characters.
+struct TApsisText {
+    std::string DateText;
+    std::string DistanceText;
+};
+TApsisText ApsisText(DynamicalTime instant, double distanceKm, int offsetMinutes);
+
+} // namespace crescendar

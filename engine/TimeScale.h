@@ -1,0 +1,68 @@
+// Instants on the program's three time scales. Each scale is its own type, so that an
+// instant of one scale can neither be compared with nor passed for an instant of another;
+// every change of scale is a named function below.
+#pragma once
+
+#include <compare>
+
+namespace crescendar {
+
+// A Julian Day (days, JD 2451545.0 = 1 January 2000 12h) on the time scale Scale.
+template <typename Scale> struct TInstant {
+    double JD = 0.0;
+
+    friend auto operator<=>(const TInstant&, const TInstant&) = default;
+    // The instant days later (earlier for a negative count).
+    friend TInstant operator+(TInstant t, double days) { return TInstant{t.JD + days}; }
+    friend TInstant operator-(TInstant t, double days) { return TInstant{t.JD - days}; }
+    // Days from b to a.
+    friend double operator-(TInstant a, TInstant b) { return a.JD - b.JD; }
+};
+
+struct TUniversalScale {};
+struct TDynamicalScale {};
+struct TLocalScale {};
+
+// Universal time (UT1): the Earth's rotation; what clocks show at Greenwich.
+using UniversalTime = TInstant<TUniversalScale>;
+// Dynamical time (TT): the uniform time of the ephemerides, UT + Delta T.
+using DynamicalTime = TInstant<TDynamicalScale>;
+// Local civil time: universal time plus the observer's offset (zone and daylight saving).
+using LocalTime = TInstant<TLocalScale>;
+
+// Universal time to dynamical time and back with Delta T in seconds (DeltaT in Calendar.h;
+// the program takes Delta T of the calendar year it shows, not of the instant itself).
+constexpr DynamicalTime ToDynamical(UniversalTime t, double deltaTSeconds) {
+    return DynamicalTime{t.JD + deltaTSeconds / 86400.0};
+}
+constexpr UniversalTime ToUniversal(DynamicalTime t, double deltaTSeconds) {
+    return UniversalTime{t.JD - deltaTSeconds / 86400.0};
+}
+
+// Universal time to local civil time and back, for an offset in minutes east of Greenwich.
+constexpr LocalTime ToLocal(UniversalTime t, double offsetMinutes) {
+    return LocalTime{t.JD + offsetMinutes / 1440.0};
+}
+constexpr UniversalTime ToUniversal(LocalTime t, double offsetMinutes) {
+    return UniversalTime{t.JD - offsetMinutes / 1440.0};
+}
+
+// The program's two rules that cross scales without Delta T, named where they happen:
+//
+// The Moon's and the Sun's series, nutation and obliquity are evaluated at the universal
+// instant as if it were dynamical time (Delta T, about a minute today, moves the Moon by
+// about half a minute of arc), and a universal instant is compared with the instants of the
+// phase series on that footing (the Moon's age, the lunation that holds an instant).
+constexpr DynamicalTime SeriesArgument(UniversalTime t) {
+    return DynamicalTime{t.JD};
+}
+// The instants of the phase and apsis series (dynamical time) are shown as civil time by
+// adding the zone offset alone; they are compared with a local instant on that same footing.
+constexpr LocalTime SeriesInstantAsLocal(DynamicalTime t, double offsetMinutes) {
+    return LocalTime{t.JD + offsetMinutes / 1440.0};
+}
+constexpr DynamicalTime LocalAsSeriesInstant(LocalTime t, double offsetMinutes) {
+    return DynamicalTime{t.JD - offsetMinutes / 1440.0};
+}
+
+} // namespace crescendar

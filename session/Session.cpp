@@ -1,0 +1,148 @@
+#include "Session.h"
+
+#include "Calendar.h"
+#include "Phases.h"
+
+#include <QString>
+
+#include <utility>
+
+namespace crescendar {
+
+namespace {
+
+bool SameObserver(const Observer& a, const Observer& b) {
+    return a.Latitude == b.Latitude && a.Longitude == b.Longitude && a.ZoneOffset == b.ZoneOffset &&
+           a.DaylightOffset == b.DaylightOffset;
+}
+
+bool SameRecord(const TDateTimeRecord& a, const TDateTimeRecord& b) {
+    return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day && a.Hour == b.Hour &&
+           a.Minute == b.Minute && a.Second == b.Second && a.MSec == b.MSec;
+}
+
+// The record with its Julian Day computed from its date and time (a record that names no
+// month keeps the one it has).
+TDateTimeRecord WithJulianDay(TDateTimeRecord d) {
+    if (d.Month >= 1 && d.Month <= 12 && d.Day >= 1) d.JD = DateToJulianDay(d);
+    return d;
+}
+
+} // namespace
+
+TSession::TSession(std::string settingsPath, QObject* parent)
+    : QObject(parent), settingsPath_(std::move(settingsPath)), settings_(DefaultSettings()),
+      observer_(MakeObserver(settings_)) {}
+
+SettingsStore TSession::Store() const {
+    return settingsPath_.empty() ? SettingsStore() : SettingsStore(settingsPath_);
+}
+
+SettingsReport TSession::LoadSettings() {
+    SettingsStore store = Store();
+    ChangeSettings(store.Load());
+    return store.LastReport();
+}
+
+void TSession::ChangeSettings(const TSettings& changed) {
+    settings_ = changed;
+    const Observer observer = MakeObserver(settings_);
+    const bool moved = !SameObserver(observer, observer_);
+    observer_ = observer;
+    emit settingsChanged();
+    if (moved) emit observerChanged();
+    // The month's values depend on the observer and on the first weekday.
+    if (UpdateMonth()) emit monthChanged();
+    if (UpdateDay()) emit dayChanged();
+}
+
+bool TSession::SaveSettings(const TSettings& changed,
+                            const std::vector<std::pair<std::string, std::string>>& values,
+                            std::string* error) {
+    ChangeSettings(changed);
+    SettingsStore store = Store();
+    const bool saved = store.WriteValues(values);
+    if (error) *error = saved ? std::string() : store.LastWriteError();
+    return saved;
+}
+
+void TSession::SetSelectedDateTime(const TDateTimeRecord& d) {
+    SetInstant(d, timeOffset_);
+}
+
+void TSession::SetTimeOffset(double days) {
+    SetInstant(selected_, days);
+}
+
+void TSession::SetInstant(const TDateTimeRecord& d, double offsetDays) {
+    const TDateTimeRecord record = WithJulianDay(d);
+    const bool moved =
+        !SameRecord(record, selected_) || record.JD != selected_.JD || offsetDays != timeOffset_;
+    selected_ = record;
+    timeOffset_ = offsetDays;
+    const bool newMonth = UpdateMonth();
+    const bool newDay = UpdateDay();
+    if (moved) emit instantChanged();
+    if (newMonth) emit monthChanged();
+    if (newDay) emit dayChanged();
+}
+
+bool TSession::UpdateDay() {
+    const TDateTimeRecord& d = selected_;
+    if (!IsCalendarDate(d.Year, d.Month, d.Day)) return false;
+    if (eventsDate_.Day == d.Day && eventsDate_.Month == d.Month && eventsDate_.Year == d.Year &&
+        SameObserver(eventsObserver_, observer_))
+        return false;
+    eventsDate_ = d;
+    eventsObserver_ = observer_;
+    dayEvents_ = crescendar::DayEvents(d, observer_);
+    return true;
+}
+
+bool TSession::UpdateMonth() {
+    const TDateTimeRecord& d = selected_;
+    if (d.Month < 1 || d.Month > 12) return false;
+    const int dayOrder = settings_.DayOrder % 7;
+    if (computedFor_.Month == d.Month && computedFor_.Year == d.Year &&
+        computedFor_.DayOrder == dayOrder && SameObserver(computedFor_.Obs, observer_))
+        return false;
+    computedFor_ = {d.Year, d.Month, dayOrder, observer_};
+    ++monthComputations_;
+
+    firstDayColumn_ = (DayOfWeek(d.Year, d.Month, 1) - dayOrder + 7) % 7;
+    // The cells hold the month's days one after the other; October 1582 goes from the 4th
+    // straight to the 15th.
+    const std::vector<std::uint16_t> days = MonthDays(d.Month, d.Year);
+    daysInMonth_ = static_cast<int>(days.size());
+    for (int i = 0; i < 42; ++i) {
+        const int k = i - firstDayColumn_;
+        dayTable_[static_cast<std::size_t>(i)] =
+            k < 0 || k >= daysInMonth_ ? 0 : days[static_cast<std::size_t>(k)];
+    }
+
+    phaseCount_ = MonthPhases(d, observer_, phaseList_);
+    eclipses_ = CheckForEclipses(phaseList_, phaseCount_, d.Year, observer_);
+    eclipseInfo_ = eclipses_.empty() ? TEclipseResult{} : eclipses_.front();
+    return true;
+}
+
+void TSession::SelectMonth(std::uint16_t month, std::uint16_t year) {
+    TDateTimeRecord d = selected_;
+    d.Month = month;
+    d.Year = year;
+    d.Day = CalendarDay(d.Month, d.Year, d.Day);
+    SetSelectedDateTime(d);
+    emit daySelected();
+}
+
+void TSession::SelectLocalMinute(const TDateTimeRecord& local) {
+    TDateTimeRecord d = selected_;
+    d.Month = local.Month;
+    d.Year = local.Year;
+    d.Day = CalendarDay(local.Month, local.Year, local.Day);
+    const double offset = (local.Hour * 60 + local.Minute - d.Hour * 60 - d.Minute) / 1440.0;
+    SetInstant(d, offset);
+    emit daySelected();
+}
+
+} // namespace crescendar

@@ -1,0 +1,153 @@
+// What the windows of one run share: the preferences and their store, the observer derived
+// from them, the selected date-time and time offset, and what is derived for the month shown.
+// A plain model: no widgets and no timers. The main window writes the instant (its clock tick
+// and editors); the other windows read the model and make their requests through it, and the
+// main window follows its signals.
+#pragma once
+
+// Qt first: moc cannot parse <compare> when it reaches it through the engine's headers first.
+#include <QObject>
+
+#include "Settings.h"
+
+#include "DayEvents.h"
+#include "Eclipse.h"
+#include "Records.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace crescendar {
+
+// The author's web site: the main window's Label1 opens it and every printout names it.
+inline constexpr const char* kAuthorSite = "https://crescendar.example.org/";
+
+class TSession : public QObject {
+    Q_OBJECT
+  public:
+    // settingsPath: the INI file of the settings store, "" for the user's own. The record
+    // holds the defaults until LoadSettings.
+    explicit TSession(std::string settingsPath = {}, QObject* parent = nullptr);
+
+    // ----- preferences ----------------------------------------------------------------------
+
+    const TSettings& Settings() const { return settings_; }
+    const std::string& SettingsPath() const { return settingsPath_; }
+    // The store at SettingsPath().
+    SettingsStore Store() const;
+    // Start-up: reads the store (creating its key with the defaults on a first run) and puts
+    // the values in force. The report says what the user should be told (Empty(): nothing).
+    SettingsReport LoadSettings();
+    // Puts a changed record in force for this run, without storing it.
+    void ChangeSettings(const TSettings& changed);
+    // Puts the record in force and writes the given text values, in order, to the existing
+    // key of the store. False, with *error (when given) saying why in plain words, when they
+    // could not be written: the record is then in force for this run only.
+    bool SaveSettings(const TSettings& changed,
+                      const std::vector<std::pair<std::string, std::string>>& values,
+                      std::string* error = nullptr);
+
+    // The observer of the settings: latitude and longitude in radians (north and west
+    // positive), zone and daylight offsets in minutes.
+    const Observer& GetObserver() const { return observer_; }
+
+    // ----- the instant ----------------------------------------------------------------------
+
+    // The selected day at the clock's time of day, local civil time; its JD always matches
+    // the record.
+    const TDateTimeRecord& SelectedDateTime() const { return selected_; }
+    // Days added to the selected date-time to give the instant shown.
+    double TimeOffset() const { return timeOffset_; }
+    // The instant shown as a Julian Day, local civil time, and the same instant in universal
+    // time (UT, without Delta T).
+    double ShownJD() const { return selected_.JD + timeOffset_; }
+    double ShownUT() const { return ShownJD() - observer_.TotalOffset() / 1440.0; }
+    // Setters: a record of another month lays that month out (the month's values, once).
+    void SetSelectedDateTime(const TDateTimeRecord& d);
+    void SetTimeOffset(double days);
+    void SetInstant(const TDateTimeRecord& d, double offsetDays);
+
+    // ----- the month shown (the selected date-time's month) ---------------------------------
+
+    // The grid column (0..6) of the month's first day for the settings' first weekday.
+    int FirstDayColumn() const { return firstDayColumn_; }
+    int DaysInMonth() const { return daysInMonth_; }
+    // The day number each of the 42 grid cells shows (index 7 x row + column), 0 for a
+    // blank; October 1582 runs 1-4 and then 15-31.
+    const std::array<std::uint16_t, 42>& DayTable() const { return dayTable_; }
+    // The principal phases whose local instant falls in the month, in time order.
+    const TPhaseList& PhaseList() const { return phaseList_; }
+    int PhaseCount() const { return phaseCount_; }
+    // The month's lunar eclipses (none, one or two); EclipseInfo is the first or none.
+    const std::vector<TEclipseResult>& Eclipses() const { return eclipses_; }
+    const TEclipseResult& EclipseInfo() const { return eclipseInfo_; }
+    // How many times the month's values have been computed (tests).
+    int MonthComputations() const { return monthComputations_; }
+
+    // ----- the selected day -----------------------------------------------------------------
+
+    // The events of the selected local date (Moon rise, transit and set; the Sun at its four
+    // altitudes), computed once for each date and observer.
+    const TDayEvents& DayEvents() const { return dayEvents_; }
+
+    // ----- requests that the main window carries out ---------------------------------------
+
+    // Shows another month of the year given: the selected day stays where the month has it
+    // (a later one becomes the month's last day; 5-14 October 1582 the 15th). daySelected.
+    void SelectMonth(std::uint16_t month, std::uint16_t year);
+    // Selects the date and the clock minute of a local instant (a phase, an eclipse's
+    // maximum): the selected day becomes its date and the time offset brings the shown
+    // instant to its hour and minute (seconds dropped, as the phase and eclipse texts show
+    // them). A day the month lacks becomes one it has. daySelected.
+    void SelectLocalMinute(const TDateTimeRecord& local);
+
+  signals:
+    void settingsChanged();
+    void observerChanged();
+    void instantChanged();
+    // The month's values have been computed afresh (another month, observer or first weekday).
+    void monthChanged();
+    // The selected date's events have been computed afresh (another date or observer).
+    void dayChanged();
+    // Another window has chosen a day (and a time offset): the main window lays out its month
+    // and shows it.
+    void daySelected();
+
+  private:
+    // Recomputes the month's values when the month, the observer or the first weekday
+    // differs from those they were computed for; true when it did.
+    bool UpdateMonth();
+    // Likewise for the selected date's events.
+    bool UpdateDay();
+
+    std::string settingsPath_;
+    TSettings settings_;
+    Observer observer_;
+    TDateTimeRecord selected_;
+    double timeOffset_ = 0.0;
+
+    // What the month's values were computed for (Month 0: nothing yet).
+    struct MonthKey {
+        std::uint16_t Year = 0;
+        std::uint16_t Month = 0;
+        int DayOrder = 0;
+        Observer Obs;
+    };
+    MonthKey computedFor_;
+    int firstDayColumn_ = 0;
+    int daysInMonth_ = 0;
+    std::array<std::uint16_t, 42> dayTable_{};
+    TPhaseList phaseList_{};
+    int phaseCount_ = 0;
+    std::vector<TEclipseResult> eclipses_;
+    TEclipseResult eclipseInfo_;
+    int monthComputations_ = 0;
+    TDateTimeRecord eventsDate_{.Day = 0}; // the date the events are for (Day 0: none yet)
+    Observer eventsObserver_;
+    TDayEvents dayEvents_;
+};
+
+} // namespace crescendar

@@ -1,0 +1,33 @@
+// The entry of every window test program: Qt's offscreen platform (also when the tests are
+// only listed), a temporary home and configuration folder so that the user's settings are
+// never touched, and the program's artwork where the test program links it.
+#if __has_include("Resources.h")
+#include "Resources.h"
+#define CRESCENDAR_TEST_ARTWORK 1
+#endif
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    if (!home.isValid()) {
+        std::fprintf(stderr,
+                     "The tests did not run: no temporary home folder could be made (%s).\n",
+                     qPrintable(home.errorString()));
+        return 1;
+    }
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
+    QApplication app(argc, argv);
+#ifdef CRESCENDAR_TEST_ARTWORK
+    InitCrescendarResources();
+#endif
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
