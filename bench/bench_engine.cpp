@@ -20,7 +20,7 @@ const Observer kObserver{DegToRad(51.5), DegToRad(0.12), 0, 60};
 void BM_Nutation(benchmark::State& state) {
     double jd = 2460000.5;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Nutation(jd));
+        benchmark::DoNotOptimize(Nutation(DynamicalTime{jd}));
         jd += 0.37;
     }
 }
