@@ -2,9 +2,12 @@
 
 #include "AtomicFile.h"
 #include "Clock.h"
+#include "ProgramWindows.h"
 #include "Regional.h"
+#include "fConfiguration.h"
 #include "fMain.h"
 
+#include "Places.h"
 #include "Resources.h"
 #include "Settings.h"
 
@@ -29,6 +32,22 @@ QString NoDisplayMessage() {
 
 void UseSystemRegionalNames() {
     SetRegionalNames(RegionalNamesFromLocale(QLocale::system()));
+}
+
+std::shared_ptr<TProgramWindows> StartProgramWindows(TMainOptions options,
+                                                     const std::string& systemZone) {
+    // The store tells a first run when its load creates the key; loading it here, before the
+    // main window's own load, writes the same defaults the same way, and the main window
+    // then finds them (and reports a failed write or a damaged file as it always does).
+    SettingsStore store =
+        options.SettingsPath.empty() ? SettingsStore() : SettingsStore(options.SettingsPath);
+    store.Load();
+    const bool firstRun = store.LastLoadWasFirstRun();
+
+    std::shared_ptr<TProgramWindows> windows = CreateProgramWindows(std::move(options));
+    windows->Main->show();
+    if (firstRun) windows->Configuration->ShowFirstRun(PrincipalPlaceOfZone(systemZone));
+    return windows;
 }
 
 bool RenderMainWindow(const QString& file, const QDateTime& at, QString* error) {

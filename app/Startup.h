@@ -1,10 +1,17 @@
 // Program start-up helpers shared by the program, the screenshot tool and the tests.
 #pragma once
 
+#include "fMain.h"
+
 #include <QDateTime>
 #include <QString>
 
+#include <memory>
+#include <string>
+
 namespace crescendar {
+
+struct TProgramWindows;
 
 // True when a window can be shown: an X or Wayland display is named, or a Qt platform
 // plugin is chosen explicitly (offscreen, for instance).
@@ -14,6 +21,15 @@ QString NoDisplayMessage();
 
 // Sets the engine's month and day names and separators from the system locale.
 void UseSystemRegionalNames();
+
+// The program's windows, created as CreateProgramWindows does over the options' settings
+// ("" for the user's own), with the main window shown. On a first run (no settings yet) the
+// defaults are written as always, and then the configuration window opens over the main
+// window with its place search focused, offering the most populous place of systemZone (an
+// IANA name, the computer's own zone: SystemZoneName()) so that a new user is not left at
+// 0 N 0 W unawares; nothing more is stored unless the user saves.
+std::shared_ptr<TProgramWindows> StartProgramWindows(TMainOptions options,
+                                                     const std::string& systemZone);
 
 // Renders the main window at a local instant for an observer at 51.5 N, 0.12 W, on GMT
 // without daylight saving, and writes it as a PNG file. The settings live in a temporary

@@ -4,6 +4,7 @@
 #include "fMain.h"
 
 #include "Resources.h"
+#include "TimeZoneRule.h"
 
 #include <QApplication>
 
@@ -20,10 +21,8 @@ int main(int argc, char** argv) {
     UseSystemRegionalNames();
 
     // The session, the main window with it, then every other window; they attach through the
-    // main window's hooks and read the session.
-    const auto windows = CreateProgramWindows();
-    TMain* main = windows->Main;
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    main->show();
+    // main window's hooks and read the session. A first run opens the configuration window.
+    const auto windows = StartProgramWindows({}, SystemZoneName());
+    windows->Main->setAttribute(Qt::WA_DeleteOnClose);
     return QApplication::exec();
 }

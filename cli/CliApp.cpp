@@ -11,7 +11,9 @@
 #include "MoonView.h"
 #include "PerigeeApogee.h"
 #include "Phases.h"
+#include "Places.h"
 #include "Settings.h"
+#include "TimeZoneRule.h"
 #include "Version.h"
 
 #include <QCommandLineParser>
@@ -104,20 +106,48 @@ TDateTimeRecord ParseMonth(const QString& text) {
     return MakeDate(y, mo, 1);
 }
 
-// The current local date and time of the system clock.
-TDateTimeRecord Now() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate d = now.date();
-    const QTime t = now.time();
+// Julian Day of 1970-01-01 0h UT, the epoch of the system clock.
+constexpr double kUnixEpochJD = 2440587.5;
+
+// The observer's local date and time now: the system clock's universal time plus the
+// observer's offset at this instant, whatever zone the computer itself is in.
+TDateTimeRecord Now(const Observer& obs) {
+    const QDateTime utc = QDateTime::currentDateTimeUtc();
+    const double offset = obs.OffsetAt(
+        UniversalTime{kUnixEpochJD + static_cast<double>(utc.toMSecsSinceEpoch()) / 86400000.0});
+    const QDateTime local =
+        std::isfinite(offset) ? utc.addSecs(std::llround(offset * 60.0)) : utc; // minutes
+    const QDate d = local.date();
+    const QTime t = local.time();
     return MakeDate(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second());
 }
 
-// The observer of the saved settings, with the command line's overrides for this run.
+// The best match of the gazetteer for --place.
+TPlace ParsePlace(const QString& text) {
+    if (text.trimmed().isEmpty()) throw UsageError{"--place needs the name of a place"};
+    const std::vector<TPlace> found = FindPlaces(text.toStdString(), 1);
+    if (found.empty()) throw UsageError{QString("--place: no place matches \"%1\"").arg(text)};
+    return found.front();
+}
+
+// The observer of the saved settings, with the command line's overrides for this run. The
+// zone in force is one of: --tz (a named zone), --zone/--dst/--no-dst (a fixed offset, the
+// saved zone's name no longer used), the zone of --place, or the saved settings' zone.
 Observer MakeRunObserver(const QCommandLineParser& p, const TSettings& saved) {
     Observer o = MakeObserver(saved);
-    if (p.isSet("lat")) o.Latitude = DegToRad(ParseNumber(p.value("lat"), "latitude", -90, 90));
+    const std::optional<TPlace> place =
+        p.isSet("place") ? std::optional<TPlace>(ParsePlace(p.value("place"))) : std::nullopt;
+    if (p.isSet("lat"))
+        o.Latitude = DegToRad(ParseNumber(p.value("lat"), "latitude", -90, 90));
+    else if (place)
+        o.Latitude = DegToRad(place->Latitude);
+    // The command line and the gazetteer count longitude east positive, the observer west.
     if (p.isSet("lon"))
         o.Longitude = -DegToRad(ParseNumber(p.value("lon"), "longitude", -180, 180));
+    else if (place)
+        o.Longitude = -DegToRad(place->Longitude);
+
+    const bool fixedOffset = p.isSet("zone") || p.isSet("dst") || p.isSet("no-dst");
     if (p.isSet("zone")) {
         const double h = ParseNumber(p.value("zone"), "zone", -12, 12);
         if (std::fmod(h * 2, 1.0) != 0)
@@ -129,6 +159,21 @@ Observer MakeRunObserver(const QCommandLineParser& p, const TSettings& saved) {
         throw UsageError{"--dst and --no-dst exclude each other"};
     if (p.isSet("dst")) o.DaylightOffset = 60;
     if (p.isSet("no-dst")) o.DaylightOffset = 0;
+
+    if (p.isSet("tz")) {
+        const QString name = p.value("tz").trimmed();
+        o.Zone = TimeZoneRule(name.toStdString());
+        if (!o.Zone)
+            throw UsageError{QString("--tz: no time zone is named \"%1\"").arg(p.value("tz"))};
+    } else if (fixedOffset) {
+        o.Zone = nullptr;
+    } else if (place) {
+        o.Zone = TimeZoneRule(place->TimeZone);
+        if (!o.Zone)
+            throw UsageError{
+                QString("--place: the time zone \"%1\" of %2 is not known on this computer")
+                    .arg(Q(place->TimeZone), Q(PlaceTitle(*place)))};
+    }
     return o;
 }
 
@@ -252,6 +297,15 @@ void PrintJson(QTextStream& out, const QJsonObject& o) {
     out << QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
+// An answer that depends on the observer's civil time names the zone it was given in.
+void PrintJson(QTextStream& out, QJsonObject o, const Observer& obs) {
+    o["ZoneName"] = Q(obs.ZoneName());
+    PrintJson(out, o);
+}
+void PrintZone(QTextStream& out, const Observer& obs) {
+    out << "Time zone: " << Q(obs.ZoneName()) << "\n";
+}
+
 const char* KindName(int kind) {
     switch (kind) {
     case 0:
@@ -268,12 +322,12 @@ const char* KindName(int kind) {
 int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     if (args.size() == 1 || args.size() > 3)
         throw UsageError{"usage: moon [YYYY-MM-DD HH:MM[:SS]]"};
-    TDateTimeRecord local = Now();
+    TDateTimeRecord local = Now(obs);
     if (args.size() >= 2) {
         local = ParseDate(args[0]);
         ParseTime(args[1], local);
     }
-    const UniversalTime ut = ToUniversal(LocalTime{local.JD}, obs.TotalOffset());
+    const UniversalTime ut = obs.ToUniversal(LocalTime{local.JD});
     TMoonState moon;
     TSunPosition sun;
     MoonPosition(ut, obs, moon, sun);
@@ -286,13 +340,15 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
     const TPerigeeApogee pa = PerigeeApogee(local, obs);
 
     if (json) {
-        PrintJson(out, {{"JD", ut.JD},
-                        {"MoonState", Json(moon)},
-                        {"SunPosition", Json(sun)},
-                        {"Age", age},
-                        {"PhaseName", Q(name)},
-                        {"LST", Q(lst)},
-                        {"PerigeeApogee", Json(pa)}});
+        PrintJson(out,
+                  {{"JD", ut.JD},
+                   {"MoonState", Json(moon)},
+                   {"SunPosition", Json(sun)},
+                   {"Age", age},
+                   {"PhaseName", Q(name)},
+                   {"LST", Q(lst)},
+                   {"PerigeeApogee", Json(pa)}},
+                  obs);
         return 0;
     }
     const auto ageTexts = MoonAgeTexts(age);
@@ -313,12 +369,13 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
     out << "Sun   Az.: " << Degrees(sun.Azimuth) << "   Alt.: " << Degrees(sun.Altitude)
         << "\n      R.A.: " << Hours(sun.Equatorial.RAText)
         << "  Dec.: " << Degrees(sun.Equatorial.DecText) << "\n";
+    PrintZone(out, obs);
     return 0;
 }
 
 int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     if (args.size() > 1) throw UsageError{"usage: phases [YYYY-MM]"};
-    const TDateTimeRecord month = args.isEmpty() ? Now() : ParseMonth(args[0]);
+    const TDateTimeRecord month = args.isEmpty() ? Now(obs) : ParseMonth(args[0]);
     TPhaseList list;
     const int count = MonthPhases(month, obs, list);
     if (json) {
@@ -331,7 +388,7 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
         QJsonArray eclipses;
         for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs))
             eclipses.append(Json(e));
-        PrintJson(out, {{"PhaseList", a}, {"Eclipse", eclipses}});
+        PrintJson(out, {{"PhaseList", a}, {"Eclipse", eclipses}}, obs);
         return 0;
     }
     for (int i = 0; i < count; ++i) {
@@ -344,15 +401,16 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
         out << "\n";
         PrintEclipse(out, e);
     }
+    PrintZone(out, obs);
     return 0;
 }
 
 int RiseSet(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     if (args.size() > 1) throw UsageError{"usage: riseset [YYYY-MM-DD]"};
-    const TDateTimeRecord day = args.isEmpty() ? Now() : ParseDate(args[0]);
+    const TDateTimeRecord day = args.isEmpty() ? Now(obs) : ParseDate(args[0]);
     const TDayTexts t = DayTexts(DayEvents(day, obs));
     if (json) {
-        PrintJson(out, Json(t));
+        PrintJson(out, Json(t), obs);
         return 0;
     }
     out << "              Rise    Transit Set\n";
@@ -371,13 +429,14 @@ int RiseSet(const QStringList& args, const Observer& obs, bool json, QTextStream
     twilight("Nautical", t.Nautical);
     twilight("Astronomical", t.Astronomical);
     out << "Moon visible: " << t.Moon.IlluminatedPercent << "% at 00:00\n";
+    PrintZone(out, obs);
     return 0;
 }
 
 int Month(const QStringList& args, const Observer& obs, const std::string& pattern, bool json,
           QTextStream& out) {
     if (args.size() > 1) throw UsageError{"usage: month [YYYY-MM]"};
-    const TDateTimeRecord first = args.isEmpty() ? Now() : ParseMonth(args[0]);
+    const TDateTimeRecord first = args.isEmpty() ? Now(obs) : ParseMonth(args[0]);
     QJsonArray days;
     if (!json)
         out << "Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  Civil  "
@@ -402,7 +461,10 @@ int Month(const QStringList& args, const Observer& obs, const std::string& patte
             << Cell(t.Civil.SetText) << Cell(t.Nautical.SetText) << Cell(t.Astronomical.SetText)
             << "\n";
     }
-    if (json) PrintJson(out, {{"Days", days}});
+    if (json)
+        PrintJson(out, {{"Days", days}}, obs);
+    else
+        PrintZone(out, obs);
     return 0;
 }
 
@@ -413,9 +475,9 @@ std::uint16_t ParseYear(const QString& text) {
     return static_cast<std::uint16_t>(y);
 }
 
-std::uint16_t OptionalYear(const QStringList& args, const char* usage) {
+std::uint16_t OptionalYear(const QStringList& args, const Observer& obs, const char* usage) {
     if (args.size() > 1) throw UsageError{usage};
-    return args.isEmpty() ? Now().Year : ParseYear(args[0]);
+    return args.isEmpty() ? Now(obs).Year : ParseYear(args[0]);
 }
 
 int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
@@ -427,7 +489,7 @@ int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStrea
     if (json) {
         QJsonArray a;
         for (const TEclipseResult& e : list) a.append(Json(e));
-        PrintJson(out, {{"Eclipses", a}});
+        PrintJson(out, {{"Eclipses", a}}, obs);
         return 0;
     }
     for (const TEclipseResult& e : list)
@@ -437,11 +499,13 @@ int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStrea
                                                                   : e.UmbralMagnitude,
                                'f', 3)
             << "  " << Q(e.VisibilityText) << "\n";
+    PrintZone(out, obs);
     return 0;
 }
 
 int Seasons(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
-    const TEquinoxes e = EquinoxesAndSolstices(OptionalYear(args, "usage: seasons [YYYY]"), obs);
+    const TEquinoxes e =
+        EquinoxesAndSolstices(OptionalYear(args, obs, "usage: seasons [YYYY]"), obs);
     if (json) {
         const char* names[4] = {"MarchEquinox", "JuneSolstice", "SeptemberEquinox",
                                 "DecemberSolstice"};
@@ -452,38 +516,43 @@ int Seasons(const QStringList& args, const Observer& obs, bool json, QTextStream
             lengths.append(e.Lengths[i]);
         }
         o["SeasonLengths"] = lengths;
-        PrintJson(out, o);
+        PrintJson(out, o, obs);
         return 0;
     }
     const char* rows[4] = {"Spring", "Summer", "Autumn", "Winter"};
     for (std::size_t r = 0; r < 4; ++r)
         out << QString(rows[r]).leftJustified(8) << Q(e.RowTexts[r]) << "   "
             << Q(e.RowLengthTexts[r]) << "\n";
+    PrintZone(out, obs);
     return 0;
 }
 
-int Easter(const QStringList& args, bool json, QTextStream& out) {
-    const std::string sunday = Sunday(OptionalYear(args, "usage: easter [YYYY]"));
-    if (json)
-        PrintJson(out, {{"Easter", Q(sunday)}});
-    else
-        out << "Easter Sunday: " << Q(sunday) << "\n";
-    return 0;
-}
-
-int DateFacts(const QStringList& args, bool json, QTextStream& out) {
-    if (args.size() > 1) throw UsageError{"usage: dateinfo [YYYY-MM-DD]"};
-    const TDateInfo i = DateInfo(args.isEmpty() ? Now() : ParseDate(args[0]));
+int Easter(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
+    const std::string sunday = Sunday(OptionalYear(args, obs, "usage: easter [YYYY]"));
     if (json) {
-        PrintJson(out, {{"DateText", Q(i.DateText)},
-                        {"JulianDay", i.JulianDay},
-                        {"JulianDayText", Q(i.JulianDayText)},
-                        {"DayNumber", i.DayNumber},
-                        {"Week", i.Week},
-                        {"WeekYear", i.WeekYear},
-                        {"Weekday", i.Weekday},
-                        {"WeekText", Q(i.WeekText)},
-                        {"DaysTillXmas", i.DaysTillXmas}});
+        PrintJson(out, {{"Easter", Q(sunday)}}, obs);
+        return 0;
+    }
+    out << "Easter Sunday: " << Q(sunday) << "\n";
+    PrintZone(out, obs);
+    return 0;
+}
+
+int DateFacts(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
+    if (args.size() > 1) throw UsageError{"usage: dateinfo [YYYY-MM-DD]"};
+    const TDateInfo i = DateInfo(args.isEmpty() ? Now(obs) : ParseDate(args[0]));
+    if (json) {
+        PrintJson(out,
+                  {{"DateText", Q(i.DateText)},
+                   {"JulianDay", i.JulianDay},
+                   {"JulianDayText", Q(i.JulianDayText)},
+                   {"DayNumber", i.DayNumber},
+                   {"Week", i.Week},
+                   {"WeekYear", i.WeekYear},
+                   {"Weekday", i.Weekday},
+                   {"WeekText", Q(i.WeekText)},
+                   {"DaysTillXmas", i.DaysTillXmas}},
+                  obs);
         return 0;
     }
     out << Q(i.DateText) << "\n";
@@ -491,21 +560,65 @@ int DateFacts(const QStringList& args, bool json, QTextStream& out) {
     out << "Day number:          " << Q(i.DayNumberText) << "\n";
     out << "Week number:         " << Q(i.WeekText) << "\n";
     out << "Days till Christmas: " << Q(i.DaysTillXmasText) << "\n";
+    PrintZone(out, obs);
     return 0;
 }
 
 int Perigee(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     if (args.size() > 2) throw UsageError{"usage: perigee [YYYY-MM-DD [HH:MM]]"};
-    TDateTimeRecord local = Now();
+    TDateTimeRecord local = Now(obs);
     if (!args.isEmpty()) local = ParseDate(args[0]);
     if (args.size() == 2) ParseTime(args[1], local);
     const TPerigeeApogee pa = PerigeeApogee(local, obs);
     if (json) {
-        PrintJson(out, Json(pa));
+        PrintJson(out, Json(pa), obs);
         return 0;
     }
     out << "Apogee:    " << Q(pa.ApogeeDateText) << Q(pa.ApogeeDistanceText) << "\n";
     out << "Perigee:   " << Q(pa.PerigeeDateText) << Q(pa.PerigeeDistanceText) << "\n";
+    PrintZone(out, obs);
+    return 0;
+}
+
+// Degrees as "51.5085 N" (positive) or "0.1257 W" (negative), four decimals.
+QString Hemisphere(double degrees, char positive, char negative) {
+    const QString number = QString::number(std::abs(degrees), 'f', 4);
+    // A value that rounds to zero has no side.
+    const bool zero = number == QLatin1String("0.0000");
+    return number + ' ' + QChar(zero || degrees > 0 ? positive : negative);
+}
+
+// The places of the gazetteer whose names match the words given, largest first. Latitude
+// and longitude in degrees, north and east positive.
+int Places(const QStringList& args, bool json, QTextStream& out) {
+    const QString text = args.join(' ').trimmed();
+    if (text.isEmpty()) throw UsageError{"usage: places NAME"};
+    const std::vector<TPlace> places = FindPlaces(text.toStdString());
+    if (json) {
+        QJsonArray a;
+        for (const TPlace& p : places)
+            a.append(QJsonObject{{"Name", Q(p.Name)},
+                                 {"Region", Q(p.Region)},
+                                 {"Country", Q(p.Country)},
+                                 {"Latitude", p.Latitude + 0.0}, // never a negative zero
+                                 {"Longitude", p.Longitude + 0.0},
+                                 {"TimeZone", Q(p.TimeZone)},
+                                 {"Population", static_cast<qint64>(p.Population)}});
+        PrintJson(out, {{"Places", a}});
+        return 0;
+    }
+    if (places.empty()) {
+        out << "No place matches \"" << OneLine(text) << "\".\n";
+        return 0;
+    }
+    const auto column = [](const std::string& s, int width) { return Q(s).leftJustified(width); };
+    out << "Name                      Region                    Country                   "
+           "Latitude   Longitude  Time zone                      Population\n";
+    for (const TPlace& p : places)
+        out << column(p.Name, 25) << " " << column(p.Region, 25) << " " << column(p.Country, 25)
+            << " " << Hemisphere(p.Latitude, 'N', 'S').rightJustified(9) << "  "
+            << Hemisphere(p.Longitude, 'E', 'W').rightJustified(10) << " " << column(p.TimeZone, 30)
+            << " " << QString::number(p.Population).rightJustified(10) << "\n";
     return 0;
 }
 
@@ -524,7 +637,9 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         "  eclipses FROM TO               the lunar eclipses of a range of years\n"
         "  seasons [YYYY]                 the equinoxes and solstices of a year\n"
         "  easter [YYYY]                  the date of Easter Sunday\n"
-        "  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas");
+        "  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas\n"
+        "  places NAME                    the places of that name, largest first\n\n"
+        "Every answer names the time zone it is given in.");
     p.addHelpOption();
     p.addVersionOption();
     p.addOptions({
@@ -533,6 +648,11 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         {"zone", "Offset of local standard time from UT, hours (multiple of 0.5).", "HOURS"},
         {"dst", "Daylight saving time in force."},
         {"no-dst", "No daylight saving time."},
+        {"tz", "Time zone by name, as Europe/London (overrides --zone and --dst).", "NAME"},
+        {"place",
+         "The largest place of that name: its latitude, longitude and time zone, unless "
+         "--lat, --lon, --tz or --zone/--dst/--no-dst are given.",
+         "NAME"},
         {"json", "Answer as one JSON object."},
     });
     p.addPositionalArgument("command", "see the list of commands above");
@@ -553,6 +673,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     try {
         if (args.isEmpty()) throw UsageError{"a command is needed (see --help)"};
         const QString command = args.takeFirst();
+        if (command == "places") return Places(args, p.isSet("json"), out);
         // The saved settings, read once. What could not be used is told on one line; the
         // answer then uses the defaults in its place.
         SettingsReport report;
@@ -567,8 +688,8 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         if (command == "month") return Month(args, obs, saved.DateFormat, json, out);
         if (command == "eclipses") return Eclipses(args, obs, json, out);
         if (command == "seasons") return Seasons(args, obs, json, out);
-        if (command == "easter") return Easter(args, json, out);
-        if (command == "dateinfo") return DateFacts(args, json, out);
+        if (command == "easter") return Easter(args, obs, json, out);
+        if (command == "dateinfo") return DateFacts(args, obs, json, out);
         throw UsageError{QString("unknown command \"%1\"").arg(command)};
     } catch (const UsageError& e) {
         err << "crescendar-cli: " << OneLine(e.message) << "\n";

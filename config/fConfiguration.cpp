@@ -2,13 +2,17 @@
 
 #include "Dialogs.h"
 #include "Palette.h"
+#include "PlaceSearch.h"
 
 #include "Calendar.h"
 #include "Session.h"
 #include "Settings.h"
+#include "TimeZoneRule.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QEventLoop>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -16,7 +20,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QStandardItemModel>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -47,6 +55,22 @@ const char* const kListStyle =
     "QComboBox QAbstractItemView { background: #FFFFB0; color: black; border: 1px solid #283048;"
     " selection-background-color: #2C4078; selection-color: white; outline: 0px; }";
 
+const char* const kPlaceListStyle =
+    "QListView { background: #FFFFB0; color: black; border: 1px solid #283048;"
+    " selection-background-color: #2C4078; selection-color: white; outline: 0px; }";
+
+// The places offered under the location field: at most this many, in a list that stands
+// from the captions' left edge to the fields' right edge.
+constexpr std::size_t kMostPlaces = 12;
+constexpr int kPlaceListLeft = 30;
+constexpr int kPlaceListRight = 255;
+// The row of the place an offered entry stands for.
+constexpr int kPlaceRole = Qt::UserRole + 1;
+
+// The time-zone field: the list of fixed offsets, or a zone name across the row.
+constexpr int kZoneListWidth = 85;
+constexpr int kZoneNameWidth = 171;
+
 QFont FieldFont() {
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(kFontPixels);
@@ -69,6 +93,30 @@ void FillTo(QLineEdit* edit, int length) {
 
 std::string Cut(const QString& text, std::size_t length) {
     return CutText(text.toStdString(), length);
+}
+
+// A place as the location field holds it (at most 40 characters): "Name, Region, Country",
+// or "Name, Country" when that is too long, or the name alone.
+QString LocationText(const TPlace& place) {
+    constexpr int kMost = 40;
+    const QString title = QString::fromStdString(PlaceTitle(place));
+    if (title.size() <= kMost) return title;
+    const QString shorter = QString::fromStdString(place.Name + ", " + place.Country);
+    if (shorter.size() <= kMost) return shorter;
+    return QString::fromStdString(place.Name).left(kMost);
+}
+
+// Degrees as whole degrees, minutes and seconds of arc, rounded to the second.
+struct TArc {
+    long Deg, Min, Sec;
+};
+TArc ToArc(double degrees) {
+    const long seconds = std::lround(std::fabs(degrees) * 3600.0);
+    return {seconds / 3600, seconds / 60 % 60, seconds % 60};
+}
+
+QString Digits(long n, int width) {
+    return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
 }
 
 int NumberOf(const QLineEdit* edit) {
@@ -289,6 +337,24 @@ void TConfiguration::FormCreate() {
     txtLocation->setFont(FieldFont());
     txtLocation->setMaxLength(40);
     txtLocation->setTextMargins(1, 0, 1, 0);
+    // The completer is the field's popup only: the field's text and the searches are ours.
+    placeModel_ = new QStandardItemModel(this);
+    PlaceCompleter = new QCompleter(placeModel_, this);
+    PlaceCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    PlaceCompleter->setMaxVisibleItems(8);
+    PlaceCompleter->setWidget(txtLocation);
+    PlaceCompleter->popup()->setFont(FieldFont());
+    PlaceCompleter->popup()->setStyleSheet(QString::fromLatin1(kPlaceListStyle));
+    connect(PlaceCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) {
+                bool ok = false;
+                const int row = index.data(kPlaceRole).toInt(&ok);
+                if (ok && row >= 0 && static_cast<std::size_t>(row) < placeMatches_.size())
+                    ChoosePlace(TPlace(placeMatches_[static_cast<std::size_t>(row)]));
+            });
+    connect(txtLocation, &QLineEdit::textEdited, this, &TConfiguration::txtLocationEdited);
+    search_ = new TPlaceSearch(kMostPlaces, this);
+    connect(search_, &TPlaceSearch::Found, this, &TConfiguration::OfferPlaces);
 
     Label7 = Caption(28, 168, QStringLiteral("Day Order:"), kCaptionBlack);
     cmbDayOrder = List(94, 165, 161,
@@ -301,7 +367,8 @@ void TConfiguration::FormCreate() {
         List(94, 189, 161, {QStringLiteral("DD/MM/YYYY"), QStringLiteral("MM/DD/YYYY")});
 
     Label11 = Caption(30, 306, QStringLiteral("Timezone:"), kCaptionWhite);
-    cmbTimeZone = List(84, 302, 85, TimeZoneNames());
+    cmbTimeZone = List(84, 302, kZoneListWidth, TimeZoneNames());
+    connect(cmbTimeZone, &QComboBox::currentTextChanged, this, [this] { ShowZone(); });
     Label12 = Caption(214, 306, QStringLiteral("DST:"), kCaptionWhite);
     chkDaylightSavings =
         new TConfigCheckBox(this, 240, 306, Art("check_on.png"), Art("check_off.png"));
@@ -345,6 +412,17 @@ void TConfiguration::ShowModalNonBlocking() {
     activateWindow();
 }
 
+void TConfiguration::ShowFirstRun(const std::optional<TPlace>& suggestion) {
+    firstRun_ = true;
+    suggestion_ = suggestion;
+    if (isVisible()) {
+        FormActivate();
+        txtLocation->setFocus(Qt::OtherFocusReason);
+        txtLocation->selectAll();
+    }
+    ShowModalNonBlocking();
+}
+
 void TConfiguration::ShowModal() {
     if (isVisible()) {
         ShowModalNonBlocking();
@@ -374,7 +452,13 @@ void TConfiguration::FormShow() {
     toldNotSaved_ = false;
     // Filled now as well as on activation: a window manager may never activate the window.
     FormActivate();
-    txtLatDeg->setFocus(Qt::OtherFocusReason);
+    if (firstRun_) {
+        // Typing replaces the suggestion and searches.
+        txtLocation->setFocus(Qt::OtherFocusReason);
+        txtLocation->selectAll();
+    } else {
+        txtLatDeg->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TConfiguration::FormActivate() {
@@ -394,6 +478,10 @@ void TConfiguration::FormActivate() {
     chkDaylightSavings->setChecked(s.DaylightSavings);
     const int zone = static_cast<int>(s.TimeZoneIdx);
     cmbTimeZone->setCurrentIndex(zone >= 0 && zone < cmbTimeZone->count() ? zone : -1);
+    if (!s.ZoneName.empty()) {
+        cmbTimeZone->setCurrentIndex(-1);
+        cmbTimeZone->setEditText(QString::fromStdString(s.ZoneName));
+    }
 
     for (ImageControl* picture : {imgLaser, imgBWInkjet, imgColourInkjet})
         picture->SetPicture(imgRBUnset);
@@ -404,6 +492,12 @@ void TConfiguration::FormActivate() {
         imgLaser->SetPicture(imgRBSet);
     else
         imgColourInkjet->SetPicture(imgRBSet);
+
+    if (suggestion_) {
+        ChoosePlace(*suggestion_);
+        txtLocation->selectAll(); // typing replaces it and searches
+    }
+    ShowZone();
 }
 
 void TConfiguration::ShowDatePattern() {
@@ -494,6 +588,82 @@ QString TConfiguration::CheckCoordinates(QLineEdit** offending) const {
     return {};
 }
 
+// ----- places and zones -------------------------------------------------------------------
+
+void TConfiguration::txtLocationEdited(const QString& text) {
+    const QString wanted = text.trimmed();
+    if (wanted.isEmpty()) {
+        OfferPlaces(wanted, {});
+        return;
+    }
+    search_->Find(wanted);
+}
+
+void TConfiguration::OfferPlaces(const QString& text, const std::vector<TPlace>& places) {
+    if (text != txtLocation->text().trimmed()) return; // typed on since: another answer follows
+    placeMatches_ = places;
+    placeModel_->clear();
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        auto* item = new QStandardItem(QString::fromStdString(PlaceTitle(places[i])));
+        item->setToolTip(item->text()); // in full where the list cuts it short
+        item->setData(static_cast<int>(i), kPlaceRole);
+        item->setEditable(false);
+        placeModel_->appendRow(item);
+    }
+    if (places.empty() || !txtLocation->hasFocus()) {
+        PlaceCompleter->popup()->hide();
+    } else {
+        const int left = kPlaceListLeft - txtLocation->x();
+        PlaceCompleter->complete(
+            QRect(left, 0, kPlaceListRight - kPlaceListLeft, txtLocation->height()));
+        // Whole rows only: the completer's estimate of the frame misses the list's border.
+        QAbstractItemView* list = PlaceCompleter->popup();
+        const int rows =
+            std::min(static_cast<int>(places.size()), PlaceCompleter->maxVisibleItems());
+        list->resize(list->width(), rows * list->sizeHintForRow(0) + 2 * list->frameWidth());
+    }
+    emit PlacesOffered();
+}
+
+void TConfiguration::ChoosePlace(const TPlace& place) {
+    txtLocation->setText(LocationText(place));
+    txtLocation->setCursorPosition(0); // the name first, where the field is too narrow
+    const TArc lat = ToArc(place.Latitude);
+    const TArc lon = ToArc(place.Longitude);
+    txtLatDeg->setText(Digits(lat.Deg, 2));
+    txtLatMin->setText(Digits(lat.Min, 2));
+    txtLatSec->setText(Digits(lat.Sec, 2));
+    txtLongDeg->setText(Digits(lon.Deg, 3));
+    txtLongMin->setText(Digits(lon.Min, 2));
+    txtLongSec->setText(Digits(lon.Sec, 2));
+    // The gazetteer counts north and east positive; what rounds to 0" has no side.
+    const bool south = place.Latitude < 0 && (lat.Deg | lat.Min | lat.Sec) != 0;
+    const bool west = place.Longitude < 0 && (lon.Deg | lon.Min | lon.Sec) != 0;
+    pNSDirection->setText(south ? QStringLiteral("South") : QStringLiteral("North"));
+    pEWDirection->setText(west ? QStringLiteral("West") : QStringLiteral("East"));
+    // A zone this computer does not know leaves the zone as it was.
+    if (TimeZoneRule(place.TimeZone)) {
+        cmbTimeZone->setCurrentIndex(-1);
+        cmbTimeZone->setEditText(QString::fromStdString(place.TimeZone));
+    }
+    ShowZone();
+    PlaceCompleter->popup()->hide();
+}
+
+std::string TConfiguration::ShownZoneName() const {
+    if (SelectedPosition(cmbTimeZone) >= 0) return {};
+    const std::string text = cmbTimeZone->currentText().trimmed().toStdString();
+    return TimeZoneRule(text) ? text : std::string();
+}
+
+void TConfiguration::ShowZone() {
+    const bool named = !ShownZoneName().empty();
+    cmbTimeZone->resize(named ? kZoneNameWidth : kZoneListWidth, cmbTimeZone->height());
+    cmbTimeZone->setToolTip(named ? cmbTimeZone->currentText().trimmed() : QString());
+    Label12->setVisible(!named);
+    chkDaylightSavings->setVisible(!named);
+}
+
 // ----- printer ----------------------------------------------------------------------------
 
 void TConfiguration::ChoosePrinter(const char* word, ImageControl* picture) {
@@ -571,33 +741,42 @@ void TConfiguration::lblExitClick() {
     // would leave the dates blank, so the previous pattern stays.
     if (!cmbDateFormat->currentText().trimmed().isEmpty())
         s.DateFormat = Cut(cmbDateFormat->currentText(), 12);
-    if (const int zone = SelectedPosition(cmbTimeZone); zone >= 0) s.TimeZoneIdx = zone;
+    // An entry of the list is a fixed offset and sets a named zone aside; a zone name shown
+    // (picked with a place, or typed) is the zone; other text keeps the previous setting.
+    if (const int zone = SelectedPosition(cmbTimeZone); zone >= 0) {
+        s.TimeZoneIdx = zone;
+        s.ZoneName.clear();
+    } else if (std::string named = ShownZoneName(); !named.empty()) {
+        s.ZoneName = std::move(named);
+    }
     s.DaylightSavings = chkDaylightSavings->isChecked();
     s.PrinterType = CutText(printerWord_, 15);
+
+    std::vector<std::pair<std::string, std::string>> values = {
+        {"LatDeg", s.LatDeg},
+        {"LatMin", s.LatMin},
+        {"LatSec", s.LatSec},
+        {"LatDir", s.LatDir},
+        {"LongDeg", s.LongDeg},
+        {"LongMin", s.LongMin},
+        {"LongSec", s.LongSec},
+        {"LongDir", s.LongDir},
+        {"Location", s.Location},
+        {"DayOrder", std::to_string(s.DayOrder)},
+        {"DateLayoutIdx", std::to_string(s.DateLayoutIdx)},
+        {"DateFormat", s.DateFormat},
+        {"TimeZone", TimeZoneText(s.TimeZoneIdx, RegionalNames().DecimalSeparator)},
+        {"DaylightSavings", BoolText(s.DaylightSavings)},
+        {"PrinterType", s.PrinterType},
+    };
+    // A file that never had a zone name gets none: it stays as older versions wrote it.
+    if (!s.ZoneName.empty() || !session_.Store().ReadValue("ZoneName").empty())
+        values.emplace_back("ZoneName", s.ZoneName);
 
     // Only an existing key is written. When the values cannot be written they hold in memory
     // only, and the user is told so before the window closes: a second exit closes it.
     std::string whyNotSaved;
-    const bool saved = session_.SaveSettings(
-        s,
-        {
-            {"LatDeg", s.LatDeg},
-            {"LatMin", s.LatMin},
-            {"LatSec", s.LatSec},
-            {"LatDir", s.LatDir},
-            {"LongDeg", s.LongDeg},
-            {"LongMin", s.LongMin},
-            {"LongSec", s.LongSec},
-            {"LongDir", s.LongDir},
-            {"Location", s.Location},
-            {"DayOrder", std::to_string(s.DayOrder)},
-            {"DateLayoutIdx", std::to_string(s.DateLayoutIdx)},
-            {"DateFormat", s.DateFormat},
-            {"TimeZone", TimeZoneText(s.TimeZoneIdx, RegionalNames().DecimalSeparator)},
-            {"DaylightSavings", BoolText(s.DaylightSavings)},
-            {"PrinterType", s.PrinterType},
-        },
-        &whyNotSaved);
+    const bool saved = session_.SaveSettings(s, values, &whyNotSaved);
     if (!saved && !toldNotSaved_) {
         toldNotSaved_ = true;
         ShowMessage(QStringLiteral("Your settings could not be saved: %1. They apply only until "
@@ -613,6 +792,9 @@ void TConfiguration::lblExitClick() {
 void TConfiguration::closeEvent(QCloseEvent* e) {
     const bool shown = isVisible();
     e->accept();
+    PlaceCompleter->popup()->hide();
+    firstRun_ = false;
+    suggestion_.reset();
     if (shown) emit Closed();
 }
 

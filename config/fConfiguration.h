@@ -1,26 +1,35 @@
 // The configuration window: the observer's place, the calendar's first weekday and date
 // pattern, the time zone, daylight saving and the printer. Shown modally from the main
 // window; its exit region puts the settings in force through the session (which the main
-// window follows), saves them and closes the window.
+// window follows), saves them and closes the window. Typing in the location field offers the
+// matching places of the gazetteer; picking one fills the place, its coordinates and its
+// named time zone.
 #pragma once
 
 #include "ClickRegion.h"
 #include "ImageControl.h"
 #include "SkinWindow.h"
 
+#include "Places.h"
+
 #include <QAbstractButton>
 #include <QImage>
 #include <QPointer>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 class QComboBox;
+class QCompleter;
+class QStandardItemModel;
 class QLabel;
 class QLineEdit;
 
 namespace crescendar {
 
 class TSession;
+class TPlaceSearch;
 
 // An up/down button pair over the arrows of the skin. A left press on the upper half is
 // UpClick, on the lower half DownClick; the Up and Down keys do the same while it has the
@@ -68,6 +77,10 @@ class TConfiguration : public SkinWindow {
     void ShowModal();
     // Shows the window modally and returns at once (tests; nothing blocks).
     void ShowModalNonBlocking();
+    // The first run's window (returns at once): the place search has the focus and, when
+    // there is a suggestion, the fields show that place as if it had been picked, until the
+    // window closes. Nothing is stored unless the user leaves through the exit region.
+    void ShowFirstRun(const std::optional<TPlace>& suggestion);
 
     // Window events.
     void FormCreate() override;
@@ -94,6 +107,15 @@ class TConfiguration : public SkinWindow {
     void lblBWInkjetClick();
     void imgColourInkjetClick();
     void lblColourPrinterClick();
+    // The location field was typed in: looks for the places of that name (off the interface
+    // thread; the matches are offered when they arrive, if the text is still the same).
+    void txtLocationEdited(const QString& text);
+    // Fills the location, the coordinates, their hemispheres and the named zone from a place.
+    void ChoosePlace(const TPlace& place);
+    // The places now offered under the location field, largest first.
+    const std::vector<TPlace>& PlaceMatches() const { return placeMatches_; }
+    // The named zone the time-zone field shows ("Asia/Kathmandu"), "" for a fixed offset.
+    std::string ShownZoneName() const;
     // Saves and closes. A coordinate out of range, or a typed date pattern without a day, a
     // month and a year, is refused with a message and the window stays open with nothing
     // changed. When the settings cannot be written they change in memory only, a message
@@ -137,10 +159,14 @@ class TConfiguration : public SkinWindow {
     ClickRegion* lblColourPrinter = nullptr;
     QImage imgRBSet;
     QImage imgRBUnset;
+    // The matches offered under txtLocation ("Name, Region, Country").
+    QCompleter* PlaceCompleter = nullptr;
 
   signals:
     // The window has been closed.
     void Closed();
+    // The matches of the text typed have arrived and are offered (tests).
+    void PlacesOffered();
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -156,11 +182,22 @@ class TConfiguration : public SkinWindow {
     QString CheckCoordinates(QLineEdit** offending) const;
     // Shows the date pattern of the settings in the date list.
     void ShowDatePattern();
+    // Offers the places found for text, unless the location field has moved on since.
+    void OfferPlaces(const QString& text, const std::vector<TPlace>& places);
+    // Lays out the zone row: a named zone takes the width of the row, where the daylight
+    // box would stand (its rules know daylight saving); a fixed offset shows the list and
+    // the box.
+    void ShowZone();
 
     TSession& session_;
     QPointer<QWidget> owner_;
     std::string printerWord_;   // at most 15 characters
     bool toldNotSaved_ = false; // the user has been told that the settings were not saved
+    TPlaceSearch* search_ = nullptr;
+    QStandardItemModel* placeModel_ = nullptr;
+    std::vector<TPlace> placeMatches_;
+    bool firstRun_ = false;            // shown by ShowFirstRun, until it closes
+    std::optional<TPlace> suggestion_; // the first run's place, until the window closes
 };
 
 // The 49 entries of the time-zone list: "GMT - 12:00" ... "GMT" ... "GMT + 12:00".

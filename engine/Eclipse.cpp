@@ -158,8 +158,7 @@ void AddMoonDay(double midnight, int d, double p1, double p4, const Observer& ob
         const double base = kMinutesPerDay * d;
         const double middle =
             (std::max(p1, base) + std::min(p4, base + kMinutesPerDay)) / 2 / kMinutesPerDay;
-        upAllDay =
-            MoonIsUp(ToUniversal(LocalTime{midnight + middle}, observer.TotalOffset()), observer);
+        upAllDay = MoonIsUp(observer.ToUniversal(LocalTime{midnight + middle}), observer);
     }
     AddDay(rs.Rise, rs.Set, upAllDay, kMinutesPerDay * d, up);
 }
@@ -271,24 +270,30 @@ TEclipseResult EclipseCalcs(const TPhaseEntry& entry, std::uint16_t year,
     r.UmbralMagnitude = el.UmbralMagnitude;
     r.PenumbralMagnitude = el.PenumbralMagnitude;
 
-    const LocalTime jd = ToLocal(el.JD, observer.TotalOffset());
+    const LocalTime jd = observer.ToLocal(el.JD);
+    // A contact in local time, days from the maximum, with the offset in force at it.
+    const double maximumOffset = observer.OffsetAt(el.JD);
+    const auto contact = [&](double days) {
+        return jd + (observer.OffsetAt(el.JD + days) - maximumOffset) / kMinutesPerDay + days;
+    };
     r.MaximumDate = JulianDayToDate(jd.JD);
     const std::string text = DateTimeToText(r.MaximumDate);
     r.MaximumText = text.substr(0, 5);
     r.DateText = CutText(text.substr(10), 40);
 
     const double sdp = el.PenumbralSemiduration;
-    r.PenumbraStartText = ClockText(jd - sdp);
-    r.PenumbraEndText = ClockText(jd + sdp);
+    r.PenumbraStartText = ClockText(contact(-sdp));
+    r.PenumbraEndText = ClockText(contact(sdp));
     if (r.EclipseType >= kPartialEclipse) {
-        r.UmbraStartText = ClockText(jd - el.PartialSemiduration);
-        r.UmbraEndText = ClockText(jd + el.PartialSemiduration);
+        r.UmbraStartText = ClockText(contact(-el.PartialSemiduration));
+        r.UmbraEndText = ClockText(contact(el.PartialSemiduration));
     }
     if (r.EclipseType == kTotalEclipse) {
-        r.TotalityStartText = ClockText(jd - el.TotalSemiduration);
-        r.TotalityEndText = ClockText(jd + el.TotalSemiduration);
+        r.TotalityStartText = ClockText(contact(-el.TotalSemiduration));
+        r.TotalityEndText = ClockText(contact(el.TotalSemiduration));
     }
-    r.VisibilityText = SightText(Visibility(r.MaximumDate, (jd - sdp).JD, (jd + sdp).JD, observer));
+    r.VisibilityText =
+        SightText(Visibility(r.MaximumDate, contact(-sdp).JD, contact(sdp).JD, observer));
     return r;
 }
 
@@ -349,7 +354,6 @@ std::vector<TEclipseResult> FindEclipses(int fromYear, int toYear, const Observe
     std::vector<TEclipseResult> all;
     const int from = std::max(fromYear, 1);
     const int to = std::min(toYear, 9999);
-    const double zone = observer.TotalOffset() / kMinutesPerDay;
     TPhaseList list;
     for (int year = from; year <= to; ++year) {
         for (int month = 1; month <= 12; ++month) {
@@ -357,6 +361,8 @@ std::vector<TEclipseResult> FindEclipses(int fromYear, int toYear, const Observe
             const double jd1 = DateToJulianDay(MakeDate(year, month, 1));
             const double jd2 = month == 12 ? DateToJulianDay(MakeDate(year + 1, 1, 1))
                                            : DateToJulianDay(MakeDate(year, month + 1, 1));
+            // The filter allows a day either way, so the offset at the month's start serves.
+            const double zone = observer.OffsetAt(UniversalTime{jd1}) / kMinutesPerDay;
             if (!MonthMayHoldEclipse(jd1, jd2, zone)) continue;
             const int count = MonthPhases(MakeDate(year, month, 1), observer, list);
             std::vector<TEclipseResult> found =

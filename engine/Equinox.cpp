@@ -76,8 +76,7 @@ TEquinoxes EquinoxesAndSolstices(std::uint16_t year, const Observer& observer) {
         r.JDE[i] = SunLongitudeInstant(r.MeanJDE[i], 90.0 * static_cast<double>(i % 4));
 
     for (std::size_t i = 0; i < 4; ++i) {
-        const LocalTime local =
-            ToLocal(ToUniversal(r.JDE[i], DeltaT(year)), observer.TotalOffset()) + kHalfMinute;
+        const LocalTime local = observer.ToLocal(ToUniversal(r.JDE[i], DeltaT(year))) + kHalfMinute;
         r.Local[i] = JulianDayToDate(local.JD);
         r.EventTexts[i] = DateTimeToText(r.Local[i]);
         r.DisplayTexts[i] =

@@ -66,9 +66,9 @@ TRiseSet MoonRiseSet(TDateTimeRecord date, const Observer& observer) {
     return r;
 }
 
-TApsisText ApsisText(DynamicalTime instant, double distanceKm, int offsetMinutes) {
+TApsisText ApsisText(DynamicalTime instant, double distanceKm, const Observer& observer) {
     // Half a minute added so that the cut seconds are rounded ones.
-    const LocalTime local = SeriesInstantAsLocal(instant, offsetMinutes) + 0.5 / 1440.0;
+    const LocalTime local = SeriesInstantAsLocal(instant, observer) + 0.5 / 1440.0;
     const std::string full = CutText(DateTimeToText(JulianDayToDate(local.JD)), 25);
     return {CutText(SubText(full, 1, 5) + SubText(full, 9, 16) + "  ", 25),
             CutText(std::to_string(std::llrint(distanceKm)) + " km  ", 25)};

@@ -50,13 +50,13 @@ TDayTexts DayTexts(const TDayEvents& events);
 TRiseSet SunRiseSet(TDateTimeRecord date, double h0, const Observer& observer);
 TRiseSet MoonRiseSet(TDateTimeRecord date, const Observer& observer);
 
-// The perigee or apogee line of the Moon panel at the observer's offset (minutes):
+// The perigee or apogee line of the Moon panel in the observer's civil time:
 // "hh:mm dd Month" and "356789 km", each with the two trailing blanks of the panel and at
 // most 25 characters.
 struct TApsisText {
     std::string DateText;
     std::string DistanceText;
 };
-TApsisText ApsisText(DynamicalTime instant, double distanceKm, int offsetMinutes);
+TApsisText ApsisText(DynamicalTime instant, double distanceKm, const Observer& observer);
 
 } // namespace crescendar

@@ -56,7 +56,9 @@ std::array<std::string, 3> MoonAgeTexts(double age) {
 }
 
 std::string LocalSiderealTime(TDateTimeRecord d, const Observer& observer) {
-    const double u = d.Hour * 60 + d.Minute + d.Second / 60.0 - observer.TotalOffset();
+    // Minutes of universal time since the local date's 0h, with the offset in force then.
+    const double offset = observer.OffsetAt(observer.ToUniversal(LocalTime{DateToJulianDay(d)}));
+    const double u = d.Hour * 60 + d.Minute + d.Second / 60.0 - offset;
     d.Hour = d.Minute = d.Second = d.MSec = 0;
     // 0h of the local date, taken as universal time; nutation at that instant as given.
     const UniversalTime jd0{DateToJulianDay(d)};

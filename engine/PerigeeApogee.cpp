@@ -158,11 +158,10 @@ TApsisEvent NextApsis(DynamicalTime from, long double estimate, bool perigee) {
 TPerigeeApogee PerigeeApogee(TDateTimeRecord date, const Observer& observer) {
     double jd = date.JD;
     if (!std::isfinite(jd)) jd = DateToJulianDay(date);
-    const int offset = observer.TotalOffset();
     // The query is a local civil instant; the series give dynamical time, which the program
-    // shows as civil time by adding the zone offset alone (no Delta T). Both sides of the
-    // comparison are taken on the series' scale: the query minus the zone offset.
-    const DynamicalTime query = LocalAsSeriesInstant(LocalTime{jd}, offset);
+    // shows as civil time by adding the offset in force alone (no Delta T). Both sides of the
+    // comparison are taken on the series' scale: the query less its offset.
+    const DynamicalTime query = LocalAsSeriesInstant(LocalTime{jd}, observer);
     const long double estimate = CycleEstimate(date, 13.2555L);
 
     TPerigeeApogee result;
@@ -170,7 +169,7 @@ TPerigeeApogee PerigeeApogee(TDateTimeRecord date, const Observer& observer) {
         const TApsisEvent a = NextApsis(query, estimate, perigee);
         if (!std::isfinite(a.JDE.JD)) continue;
         (perigee ? result.Perigee : result.Apogee) = a;
-        const TApsisText text = ApsisText(a.JDE, a.DistanceKm, offset);
+        const TApsisText text = ApsisText(a.JDE, a.DistanceKm, observer);
         (perigee ? result.PerigeeDateText : result.ApogeeDateText) = text.DateText;
         (perigee ? result.PerigeeDistanceText : result.ApogeeDistanceText) = text.DistanceText;
     }

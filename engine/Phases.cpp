@@ -71,10 +71,9 @@ constexpr TPlanetaryTerm kPlanetaryTerms[] = {
     {239.56, 25.513099, 0.000035}, {331.55, 3.592518, 0.000023},
 };
 
-// True phase instant of lunation step k, shown in local civil time of the given offset
-// (minutes).
-LocalTime LocalPhase(double k, int offsetMinutes) {
-    return SeriesInstantAsLocal(TruePhase(k), offsetMinutes);
+// True phase instant of lunation step k, shown in the observer's local civil time.
+LocalTime LocalPhase(double k, const Observer& observer) {
+    return SeriesInstantAsLocal(TruePhase(k), observer);
 }
 
 // Characters 1-5 and 9 to the end of the date-time text: "hh:mm  dd Month yyyy".
@@ -169,7 +168,6 @@ int MonthPhases(TDateTimeRecord date, const Observer& observer, TPhaseList& list
     const LocalTime jd1{DateToJulianDay(MakeDate(year, month, 1))};
     const LocalTime jd2{month >= 12 ? JulianDayOfYearStart(static_cast<std::uint16_t>(year + 1))
                                     : DateToJulianDay(MakeDate(year, month + 1, 1))};
-    const int offset = observer.TotalOffset();
 
     // First estimate of the quarter step at the start of the month.
     const long double estimate = ((jd1.JD - jd0) / 365.25L + year - 2000) * 12.3685L;
@@ -179,11 +177,11 @@ int MonthPhases(TDateTimeRecord date, const Observer& observer, TPhaseList& list
 
     // The estimate drifts by days over the centuries (calendar year against lunations) and
     // the zone moves the local instants: step back to a phase before the month.
-    for (int guard = 0; guard < 400 && LocalPhase(k, offset) >= jd1; ++guard) k -= 0.25;
+    for (int guard = 0; guard < 400 && LocalPhase(k, observer) >= jd1; ++guard) k -= 0.25;
 
     int count = 0;
     for (int guard = 0; guard < 400 && count < static_cast<int>(list.size()); ++guard) {
-        const LocalTime local = LocalPhase(k, offset);
+        const LocalTime local = LocalPhase(k, observer);
         if (local >= jd2) break;
         if (local >= jd1) {
             TPhaseEntry& entry = list[static_cast<std::size_t>(count)];

@@ -2,24 +2,57 @@
 #pragma once
 
 #include "TimeScale.h"
+#include "ZoneRule.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace crescendar {
 
 // The observer: where and in which civil time the computations are made.
-// Latitude and longitude in radians, north and west positive; offsets in minutes.
+// Latitude and longitude in radians, north and west positive. The civil time is Zone's when
+// the observer has one; otherwise the fixed zone and daylight offsets (minutes) of the old
+// settings.
 struct Observer {
     double Latitude = 0.0;
     double Longitude = 0.0;
     int ZoneOffset = 0;
     int DaylightOffset = 0;
+    std::shared_ptr<const TZoneRule> Zone = nullptr;
 
-    // Minutes to add to universal time to get local civil time.
+    // The fixed offset of the settings, minutes east of Greenwich (without a zone rule).
     int TotalOffset() const { return ZoneOffset + DaylightOffset; }
+    // Minutes to add to universal time t to get local civil time.
+    double OffsetAt(UniversalTime t) const { return Zone ? Zone->OffsetAt(t) : TotalOffset(); }
+    LocalTime ToLocal(UniversalTime t) const { return crescendar::ToLocal(t, OffsetAt(t)); }
+    // The universal instant of a local clock reading (see LocalToUniversal for the hours
+    // the clocks skip or repeat).
+    UniversalTime ToUniversal(LocalTime t) const {
+        return Zone ? LocalToUniversal(t, *Zone) : crescendar::ToUniversal(t, TotalOffset());
+    }
+    // The name of the civil time: the zone's, or "UTC+hh:mm" of the fixed offset.
+    std::string ZoneName() const {
+        return Zone ? Zone->Name() : TFixedOffset(TotalOffset()).Name();
+    }
 };
+
+// Whether two observers stand at the same place with the same civil time.
+inline bool SamePlaceAndTime(const Observer& a, const Observer& b) {
+    return a.Latitude == b.Latitude && a.Longitude == b.Longitude && a.ZoneOffset == b.ZoneOffset &&
+           a.DaylightOffset == b.DaylightOffset && (a.Zone == nullptr) == (b.Zone == nullptr) &&
+           (!a.Zone || a.Zone->Name() == b.Zone->Name());
+}
+
+// A phase or apsis instant shown as the observer's civil time: the series instant plus the
+// offset in force at it, without Delta T; and a local instant on the series' footing.
+inline LocalTime SeriesInstantAsLocal(DynamicalTime t, const Observer& o) {
+    return SeriesInstantAsLocal(t, o.OffsetAt(UniversalTime{t.JD}));
+}
+inline DynamicalTime LocalAsSeriesInstant(LocalTime t, const Observer& o) {
+    return DynamicalTime{o.ToUniversal(t).JD};
+}
 
 // A calendar instant. JD is kept by the owner of the record.
 struct TDateTimeRecord {

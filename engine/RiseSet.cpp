@@ -174,15 +174,20 @@ TBodyEvents RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, 
     f.H0 = h0;
     f.DeltaT = deltaT;
 
-    const double offset = observer.TotalOffset();
-    const double d = offset / 1440.0;
+    // The offset in force at event time m (days from 0h universal time), minutes: a date on
+    // which the clocks change has 23 or 25 hours, and each event is read with its own offset.
+    const auto offsetAt = [&](double m) { return observer.OffsetAt(jd0 + m); };
+    // The offsets at the date's local midnight and at the next one.
+    const double startOffset = observer.OffsetAt(observer.ToUniversal(LocalTime{jd0.JD}));
+    const double endOffset = observer.OffsetAt(observer.ToUniversal(LocalTime{jd0.JD + 1.0}));
     // The local date, after rounding to the minute, runs from 31 seconds before its midnight
     // to 31 seconds before the next one, in days from 0h universal time.
-    const double from = -d - kRoundingMinutes / 1440.0;
-    const double to = 1.0 - d - kRoundingMinutes / 1440.0;
-    const auto onDate = [offset](double m) { return OnDate(m, offset); };
+    const double from = -startOffset / 1440.0 - kRoundingMinutes / 1440.0;
+    const double to = 1.0 - endOffset / 1440.0 - kRoundingMinutes / 1440.0;
+    const auto onDate = [&](double m) { return OnDate(m, offsetAt(m)); };
     const auto at = [&](double m) {
-        return TCrossing{TCrossingKind::At, jd0 + m, static_cast<int>(MinuteOfDate(m, offset))};
+        return TCrossing{TCrossingKind::At, jd0 + m,
+                         static_cast<int>(MinuteOfDate(m, offsetAt(m)))};
     };
 
     const double transit0 = ReduceDay((f.RA[1] + f.Lo - f.Theta0) / 360.0);

@@ -48,8 +48,13 @@ void TMain::CreateTimeEditor() {
     DisplayTimeEditor(false);
 }
 
+QDateTime TMain::PlaceNow() const {
+    // The computer's clock read in the place's civil time, whatever zone the computer is in.
+    return session_->AtPlace(CurrentClock().Now());
+}
+
 void TMain::GetTime() {
-    const QDateTime now = CurrentClock().Now();
+    const QDateTime now = PlaceNow();
     const QTime t = now.time();
     TDateTimeRecord selected = session_->SelectedDateTime();
     selected.Hour = static_cast<std::uint16_t>(t.hour());
@@ -208,7 +213,7 @@ void TMain::AcceptTimeEdit() {
         lblHour->Text().toInt() * 3600 + lblMinute->Text().toInt() * 60 + lblSecond->Text().toInt();
     // The typed time applies to the selected day, even when the clock has passed midnight
     // while the editor was open: the clock's date is taken as read now.
-    const QDateTime nowDateTime = CurrentClock().Now();
+    const QDateTime nowDateTime = PlaceNow();
     const QTime now = nowDateTime.time();
     clockDate_ = nowDateTime.date();
     TDateTimeRecord selected = session_->SelectedDateTime();

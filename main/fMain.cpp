@@ -258,7 +258,7 @@ void TMain::FormCreate() {
         QTimer::singleShot(0, this, [this, text] { ShowMessage(text, this); });
     }
 
-    const QDateTime now = CurrentClock().Now();
+    const QDateTime now = PlaceNow();
     clockDate_ = now.date();
     TDateTimeRecord selected;
     selected.Day = static_cast<std::uint16_t>(clockDate_.day());
@@ -331,10 +331,7 @@ void TMain::FollowSettings() {
     SetDayTitles(session_->Settings().DayOrder);
     MatchPhaseIconsToHemisphere();
     const Observer& o = session_->GetObserver();
-    const bool moved = o.Latitude != laidOutObserver_.Latitude ||
-                       o.Longitude != laidOutObserver_.Longitude ||
-                       o.ZoneOffset != laidOutObserver_.ZoneOffset ||
-                       o.DaylightOffset != laidOutObserver_.DaylightOffset;
+    const bool moved = !SamePlaceAndTime(o, laidOutObserver_);
     if (moved || session_->Settings().DayOrder != laidOutDayOrder_) RefreshLatAndLong();
 }
 

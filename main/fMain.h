@@ -141,6 +141,9 @@ class TMain : public SkinWindow {
     // date-time; past the clock's midnight the shown instant runs on into the next day (the
     // following ShowInstant moves the selected day).
     void GetTime();
+    // The computer's clock read as the place's civil time (its offset from universal time in
+    // force now).
+    QDateTime PlaceNow() const;
     std::string DisplayTime(const TDateTimeRecord& d) const;
     void lblHourClick();
     void lblMinuteClick();

@@ -249,8 +249,7 @@ void TPrint::DrawPrintedPhase(QImage& picture, int cx, int cy, int illuminated,
     if (r < 1) return;
     // The new moons are bracketed around the day's universal instant, the scale of the
     // phase series, not around its local one.
-    const UniversalTime ut =
-        ToUniversal(LocalTime{date.JD}, sheet_.Obs.TotalOffset()) + sheet_.TimeOffset;
+    const UniversalTime ut = sheet_.Obs.ToUniversal(LocalTime{date.JD}) + sheet_.TimeOffset;
     const TLunationBracket bracket = LunationBracket(ut);
     const double fraction = (SeriesArgument(ut) - bracket.PreviousNewMoon) /
                             (bracket.NextNewMoon - bracket.PreviousNewMoon) * 100;

@@ -143,7 +143,7 @@ void TEclipseReport::FormShow() {
         KeepOnScreen();
     }
     computed_ = false;
-    const QString year = QString::number(CurrentClock().Today().year());
+    const QString year = QString::number(session_.AtPlace(CurrentClock().Now()).date().year());
     txtFromYear->setText(year);
     txtToYear->setText(year);
     ScrollBar1->setMaximum(0);

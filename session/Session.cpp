@@ -5,16 +5,13 @@
 
 #include <QString>
 
+#include <cmath>
+
 #include <utility>
 
 namespace crescendar {
 
 namespace {
-
-bool SameObserver(const Observer& a, const Observer& b) {
-    return a.Latitude == b.Latitude && a.Longitude == b.Longitude && a.ZoneOffset == b.ZoneOffset &&
-           a.DaylightOffset == b.DaylightOffset;
-}
 
 bool SameRecord(const TDateTimeRecord& a, const TDateTimeRecord& b) {
     return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day && a.Hour == b.Hour &&
@@ -47,7 +44,7 @@ SettingsReport TSession::LoadSettings() {
 void TSession::ChangeSettings(const TSettings& changed) {
     settings_ = changed;
     const Observer observer = MakeObserver(settings_);
-    const bool moved = !SameObserver(observer, observer_);
+    const bool moved = !SamePlaceAndTime(observer, observer_);
     observer_ = observer;
     emit settingsChanged();
     if (moved) emit observerChanged();
@@ -64,6 +61,13 @@ bool TSession::SaveSettings(const TSettings& changed,
     const bool saved = store.WriteValues(values);
     if (error) *error = saved ? std::string() : store.LastWriteError();
     return saved;
+}
+
+QDateTime TSession::AtPlace(const QDateTime& instant) const {
+    const QDateTime utc = instant.toUTC();
+    const double jd = 2440587.5 + static_cast<double>(utc.toMSecsSinceEpoch()) / 86400000.0;
+    const double minutes = observer_.OffsetAt(UniversalTime{jd});
+    return utc.toOffsetFromUtc(static_cast<int>(std::lround(minutes * 60.0)));
 }
 
 void TSession::SetSelectedDateTime(const TDateTimeRecord& d) {
@@ -91,7 +95,7 @@ bool TSession::UpdateDay() {
     const TDateTimeRecord& d = selected_;
     if (!IsCalendarDate(d.Year, d.Month, d.Day)) return false;
     if (eventsDate_.Day == d.Day && eventsDate_.Month == d.Month && eventsDate_.Year == d.Year &&
-        SameObserver(eventsObserver_, observer_))
+        SamePlaceAndTime(eventsObserver_, observer_))
         return false;
     eventsDate_ = d;
     eventsObserver_ = observer_;
@@ -104,7 +108,7 @@ bool TSession::UpdateMonth() {
     if (d.Month < 1 || d.Month > 12) return false;
     const int dayOrder = settings_.DayOrder % 7;
     if (computedFor_.Month == d.Month && computedFor_.Year == d.Year &&
-        computedFor_.DayOrder == dayOrder && SameObserver(computedFor_.Obs, observer_))
+        computedFor_.DayOrder == dayOrder && SamePlaceAndTime(computedFor_.Obs, observer_))
         return false;
     computedFor_ = {d.Year, d.Month, dayOrder, observer_};
     ++monthComputations_;

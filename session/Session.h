@@ -6,6 +6,7 @@
 #pragma once
 
 // Qt first: moc cannot parse <compare> when it reaches it through the engine's headers first.
+#include <QDateTime>
 #include <QObject>
 
 #include "Settings.h"
@@ -64,7 +65,10 @@ class TSession : public QObject {
     // The instant shown as a Julian Day, local civil time, and the same instant in universal
     // time (UT, without Delta T).
     double ShownJD() const { return selected_.JD + timeOffset_; }
-    double ShownUT() const { return ShownJD() - observer_.TotalOffset() / 1440.0; }
+    double ShownUT() const { return observer_.ToUniversal(LocalTime{ShownJD()}).JD; }
+    // An instant (a reading of the computer's clock, in whatever zone) as the place's civil
+    // time: the same instant with the offset in force at the place.
+    QDateTime AtPlace(const QDateTime& instant) const;
     // Setters: a record of another month lays that month out (the month's values, once).
     void SetSelectedDateTime(const TDateTimeRecord& d);
     void SetTimeOffset(double days);

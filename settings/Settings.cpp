@@ -1,4 +1,5 @@
 #include "Settings.h"
+#include "TimeZoneRule.h"
 
 #include "Calendar.h"
 #include "Version.h"
@@ -381,6 +382,14 @@ TSettings ReadFields(const QSettings& store, std::vector<std::string>& rejected)
     s.PrintSunTimes = r.Flag("PrintSunTimes");
     s.PrinterType = CutText(r.Text("PrinterType"), 15);
     if (IsBlank(s.PrinterType)) s.PrinterType = kDefaultPrinter;
+    // Absent in files written before zones were named: the fixed offset, as always.
+    const std::string zoneName = r.Text("ZoneName");
+    if (!IsBlank(zoneName)) {
+        if (TimeZoneRule(zoneName))
+            s.ZoneName = zoneName;
+        else
+            r.Reject("ZoneName", zoneName, "not a time zone this computer knows");
+    }
     return s;
 }
 
@@ -441,6 +450,7 @@ Observer MakeObserver(const TSettings& s) {
     o.Longitude = ObserverLongitude(s);
     o.ZoneOffset = ZoneOffset(s);
     o.DaylightOffset = DaylightOffset(s);
+    if (!s.ZoneName.empty()) o.Zone = TimeZoneRule(s.ZoneName);
     return o;
 }
 

@@ -34,6 +34,9 @@ struct TSettings {
     bool PrintLunarTimes = true;
     bool PrintSunTimes = true;
     std::string PrinterType; // 15
+    // An IANA zone name ("Europe/London") whose rules give the offset at every instant, or
+    // "": the fixed TimeZoneIdx and DaylightSavings. Stored only once the user has chosen one.
+    std::string ZoneName;
 };
 
 // The one process-wide settings record that every window reads.
@@ -47,6 +50,7 @@ int ZoneOffset(const TSettings& s);           // minutes
 int DaylightOffset(const TSettings& s);       // minutes
 double ObserverLongitude(const TSettings& s); // radians, west positive
 double ObserverLatitude(const TSettings& s);  // radians, north positive
+// The observer of the settings, with the zone rule of ZoneName when it names a known zone.
 Observer MakeObserver(const TSettings& s);
 
 // What a read of the store found that the user should be told about.

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,25 @@ inline QDateTime At(int y, int mo, int d, int h = 12, int mi = 0, int s = 0) {
     return QDateTime(QDate(y, mo, d), QTime(h, mi, s));
 }
 
+// A computer's clock that stands in the civil time of the place the window is set for: its
+// readings are wall times of that place, whatever zone the test process runs in.
+class PlaceClock : public FakeClock {
+  public:
+    QDateTime Now() const override {
+        const QDateTime wall = FakeClock::Now();
+        if (!session) return wall;
+        const TDateTimeRecord r =
+            MakeDate(wall.date().year(), wall.date().month(), wall.date().day(), wall.time().hour(),
+                     wall.time().minute(), wall.time().second());
+        const Observer& o = session->GetObserver();
+        const double minutes = o.OffsetAt(o.ToUniversal(LocalTime{r.JD}));
+        return QDateTime(wall.date(), wall.time(), Qt::OffsetFromUTC,
+                         static_cast<int>(minutes * 60.0));
+    }
+    // The session whose place the readings are in; none: the computer's own zone.
+    const TSession* session = nullptr;
+};
+
 class MainFixture : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -36,8 +56,10 @@ class MainFixture : public ::testing::Test {
         previousDialogs_ = InstallDialogs(&dialogs);
     }
     void TearDown() override {
+        clock.session = nullptr;
         delete w;
         w = nullptr;
+        sessions_.clear();
         InstallClock(previousClock_);
         InstallShell(previousShell_);
         InstallDialogs(previousDialogs_);
@@ -52,6 +74,11 @@ class MainFixture : public ::testing::Test {
         store.Load();
         if (!values.empty()) store.WriteValues(values);
         options.SettingsPath = ini;
+        // The window's session, kept by the fixture so that the clock reads the place's time
+        // from the start (the window loads the settings into it as it is created).
+        sessions_.push_back(std::make_unique<TSession>(ini));
+        options.Session = sessions_.back().get();
+        clock.session = options.Session;
         w = SkinWindow::Create<TMain>(options);
         w->show();
         w->FormActivate();
@@ -83,11 +110,12 @@ class MainFixture : public ::testing::Test {
     }
     QString Cell(int i) const { return w->DateCells[static_cast<std::size_t>(i)]->Text(); }
 
-    FakeClock clock;
+    PlaceClock clock;
     RecordingShell shell;
     RecordingDialogs dialogs;
     QTemporaryDir dir;
     TMainOptions options;
+    std::vector<std::unique_ptr<TSession>> sessions_;
     TMain* w = nullptr;
 
   private:

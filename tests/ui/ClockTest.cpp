@@ -4,6 +4,7 @@
 #include "Calendar.h"
 
 #include <cmath>
+#include <ctime>
 
 namespace crescendar {
 namespace {
@@ -166,6 +167,37 @@ TEST_F(ClockTest, EngineGetsUniversalTimeAndTheOffsetMovesTheShownInstant) {
     clock.Set(At(2025, 3, 14, 18, 0, 0));
     Tick();
     EXPECT_EQ(w->StripText().substr(0, 22), "06:00:00  15 March 202");
+}
+
+// The computer in New York, the place Sydney: the clock shows Sydney's time, in its summer
+// and in its winter, and the Moon is computed for that instant.
+TEST_F(ClockTest, ShowsThePlacesTimeWhateverTheComputersZone) {
+    const QByteArray computerZone = qgetenv("TZ");
+    qputenv("TZ", "America/New_York");
+    tzset();
+    Start(At(2025, 1, 15, 12, 0), {{"ZoneName", "Australia/Sydney"},
+                                   {"LatDeg", "33"},
+                                   {"LatMin", "52"},
+                                   {"LatDir", "South"},
+                                   {"LongDeg", "151"},
+                                   {"LongMin", "12"},
+                                   {"LongDir", "East"}});
+    clock.session = nullptr; // from here on the clock reads the computer's own zone
+    // 04:40:12 in New York (EST) is 09:40:12 UT, 20:40:12 in Sydney (AEDT, +11).
+    clock.Set(QDateTime(QDate(2025, 1, 15), QTime(4, 40, 12)));
+    Tick();
+    EXPECT_EQ(w->StripText().substr(0, 25), "20:40:12  15 January 2025");
+    EXPECT_NEAR(w->ShownUT(), MakeDate(2025, 1, 15, 9, 40, 12).JD, 1e-6);
+    // In July: 04:40:12 EDT is 08:40:12 UT, 18:40:12 AEST (+10); the day has moved on.
+    clock.Set(QDateTime(QDate(2025, 7, 15), QTime(4, 40, 12)));
+    Tick();
+    EXPECT_EQ(w->StripText().substr(0, 8), "18:40:12");
+
+    if (computerZone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", computerZone);
+    tzset();
 }
 
 } // namespace

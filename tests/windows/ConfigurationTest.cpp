@@ -1,17 +1,28 @@
 // The configuration window over a real main window and a real settings store in a temporary
 // folder: typing and zero-filling, the direction toggles, the printer choice, what the exit
-// writes, the refusals, and what closing does to the main window.
+// writes, the refusals, and what closing does to the main window; the place search and the
+// named zones; the first run's window.
 #include "MainFixture.h"
 
+#include "ProgramWindows.h"
+#include "Startup.h"
 #include "fConfiguration.h"
 
 #include "Calendar.h"
+#include "Places.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QThread>
+
+#include <functional>
 
 namespace crescendar {
 namespace {
@@ -48,6 +59,35 @@ class ConfigurationTest : public MainFixture {
     static void TypeInto(QComboBox* list, const QString& text) {
         list->clearEditText();
         list->setEditText(text);
+    }
+    // Runs the event loop until done() or a few seconds have passed.
+    static bool WaitFor(const std::function<bool()>& done) {
+        QElapsedTimer t;
+        t.start();
+        while (!done()) {
+            if (t.elapsed() > 10000) return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(2);
+        }
+        return true;
+    }
+    // Types into the location field as the user would and waits for the matches offered.
+    void Search(const char* text) {
+        int offers = 0;
+        const auto counted =
+            QObject::connect(c, &TConfiguration::PlacesOffered, c, [&offers] { ++offers; });
+        c->txtLocation->setFocus();
+        c->txtLocation->clear();
+        QTest::keyClicks(c->txtLocation, text);
+        EXPECT_TRUE(WaitFor([&offers] { return offers > 0; })) << text;
+        QObject::disconnect(counted);
+    }
+    QAbstractItemView* Popup() const { return c->PlaceCompleter->popup(); }
+    // Clicks an offered place.
+    void Pick(int row) {
+        QAbstractItemView* list = Popup();
+        const QRect r = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
     }
 
     TConfiguration* c = nullptr;
@@ -389,6 +429,231 @@ TEST_F(ConfigurationTest, CoordinatesOutOfRangeAreRefusedAndTheWindowStays) {
     EXPECT_FALSE(c->isVisible());
     EXPECT_EQ(Stored("LatDeg"), "90");
     EXPECT_EQ(Stored("LongDeg"), "180");
+}
+
+// ----- places and zones -------------------------------------------------------------------
+
+TEST_F(ConfigurationTest, PickingAPlaceFillsItsCoordinatesAndZoneAndSavesTheZoneName) {
+    Open();
+    Search("Kathm");
+    ASSERT_FALSE(c->PlaceMatches().empty());
+    ASSERT_TRUE(Popup()->isVisible());
+    EXPECT_EQ(Popup()->model()->index(0, 0).data().toString(),
+              "Kathmandu, Bagmati Province, Nepal");
+    Pick(0);
+    EXPECT_FALSE(Popup()->isVisible());
+    EXPECT_EQ(c->txtLocation->text(), "Kathmandu, Bagmati Province, Nepal");
+    // 27.70169 N, 85.3206 E.
+    EXPECT_EQ(c->txtLatDeg->text() + c->txtLatMin->text() + c->txtLatSec->text(), "274206");
+    EXPECT_EQ(c->pNSDirection->text(), "North");
+    EXPECT_EQ(c->txtLongDeg->text() + c->txtLongMin->text() + c->txtLongSec->text(), "0851914");
+    EXPECT_EQ(c->pEWDirection->text(), "East");
+    EXPECT_EQ(c->cmbTimeZone->currentText(), "Asia/Kathmandu");
+    EXPECT_EQ(c->ShownZoneName(), "Asia/Kathmandu");
+    // The zone's rules know daylight saving: no box, the name across the row.
+    EXPECT_FALSE(c->chkDaylightSavings->isVisible());
+    EXPECT_FALSE(c->Label12->isVisible());
+    EXPECT_GT(c->cmbTimeZone->width(), 85);
+    EXPECT_EQ(Stored("ZoneName"), ""); // nothing stored before the exit
+    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        c->txtLocation->clearFocus(); // no caret in the picture
+        QDir().mkpath(folder);
+        EXPECT_TRUE(c->grab().toImage().save(QDir(folder).filePath("configuration_zone.png")));
+    }
+
+    Exit();
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(Stored("ZoneName"), "Asia/Kathmandu");
+    EXPECT_EQ(Stored("Location"), "Kathmandu, Bagmati Province, Nepal");
+    EXPECT_EQ(Stored("LatDeg"), "27");
+    EXPECT_EQ(Stored("LongDir"), "East");
+    EXPECT_EQ(Stored("TimeZone"), "12"); // the fixed offset is kept for a way back
+    EXPECT_EQ(w->GetObserver().ZoneName(), "Asia/Kathmandu");
+    EXPECT_NEAR(w->GetObserver().Longitude, -DegToRad(85 + 19 / 60.0 + 14 / 3600.0), 1e-12);
+
+    // Shown again, the window shows the zone in force.
+    c->ShowModalNonBlocking();
+    EXPECT_EQ(c->cmbTimeZone->currentText(), "Asia/Kathmandu");
+    EXPECT_FALSE(c->chkDaylightSavings->isVisible());
+}
+
+TEST_F(ConfigurationTest, ChoosingAFixedOffsetSetsTheZoneNameAside) {
+    Open({{"ZoneName", "Europe/London"}, {"TimeZone", "12"}});
+    EXPECT_EQ(c->cmbTimeZone->currentText(), "Europe/London");
+    EXPECT_FALSE(c->chkDaylightSavings->isVisible());
+    Choose(c->cmbTimeZone, "GMT + 05:30");
+    EXPECT_EQ(c->ShownZoneName(), "");
+    EXPECT_TRUE(c->chkDaylightSavings->isVisible());
+    EXPECT_EQ(c->cmbTimeZone->width(), 85);
+    Exit();
+    EXPECT_EQ(Stored("ZoneName"), "");
+    EXPECT_EQ(Stored("TimeZone"), "17.5");
+    EXPECT_EQ(w->GetObserver().ZoneName(), "UTC+05:30");
+
+    // Text that is neither an entry nor a zone keeps the setting; a zone name typed is one.
+    c->ShowModalNonBlocking();
+    TypeInto(c->cmbTimeZone, "Mars/Olympus_Mons");
+    Exit();
+    EXPECT_EQ(Stored("ZoneName"), "");
+    EXPECT_EQ(Stored("TimeZone"), "17.5");
+    c->ShowModalNonBlocking();
+    TypeInto(c->cmbTimeZone, "America/Sao_Paulo");
+    Exit();
+    EXPECT_EQ(Stored("ZoneName"), "America/Sao_Paulo");
+}
+
+TEST_F(ConfigurationTest, AFileWithoutAZoneNameGetsNoneUnlessOneIsChosen) {
+    Open({{"TimeZone", "13"}, {"DaylightSavings", "True"}});
+    Retype(c->txtLatDeg, "40");
+    Exit();
+    QFile f(QString::fromStdString(options.SettingsPath));
+    ASSERT_TRUE(f.open(QFile::ReadOnly));
+    EXPECT_FALSE(f.readAll().contains("ZoneName"));
+    EXPECT_EQ(w->GetObserver().TotalOffset(), 120);
+    EXPECT_FALSE(w->GetObserver().Zone);
+}
+
+TEST_F(ConfigurationTest, PlacesSouthAndWestAndNoMatch) {
+    Open();
+    Search("Buenos Aires");
+    ASSERT_FALSE(c->PlaceMatches().empty());
+    Pick(0);
+    // 34.61315 S, 58.37723 W.
+    EXPECT_EQ(c->txtLatDeg->text() + c->txtLatMin->text() + c->txtLatSec->text(), "343647");
+    EXPECT_EQ(c->pNSDirection->text(), "South");
+    EXPECT_EQ(c->txtLongDeg->text() + c->txtLongMin->text() + c->txtLongSec->text(), "0582238");
+    EXPECT_EQ(c->pEWDirection->text(), "West");
+    EXPECT_EQ(c->cmbTimeZone->currentText(), "America/Argentina/Buenos_Aires");
+
+    Search("Qzxqzxqzx");
+    EXPECT_TRUE(c->PlaceMatches().empty());
+    EXPECT_FALSE(Popup()->isVisible());
+    EXPECT_EQ(c->txtLocation->text(), "Qzxqzxqzx"); // a name of the user's own stays possible
+    EXPECT_EQ(c->pNSDirection->text(), "South");
+
+    // Seconds that round up carry into the minutes and degrees; what rounds to zero has no
+    // side.
+    TPlace edge;
+    edge.Name = "Edge";
+    edge.Latitude = 10.99999;
+    edge.Longitude = -0.0000001;
+    c->ChoosePlace(edge);
+    EXPECT_EQ(c->txtLatDeg->text() + c->txtLatMin->text() + c->txtLatSec->text(), "110000");
+    EXPECT_EQ(c->txtLongDeg->text() + c->txtLongMin->text() + c->txtLongSec->text(), "0000000");
+    EXPECT_EQ(c->pEWDirection->text(), "East");
+    EXPECT_EQ(c->txtLocation->text(), "Edge");
+}
+
+// The window with the matches open, at scale 1 and 2, when CRESCENDAR_SCREENSHOTS names a
+// folder.
+TEST_F(ConfigurationTest, PlaceSearchPicture) {
+    Open({{"Location", ""}});
+    const int flash = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0); // a steady caret, the same in every picture
+    Search("San");
+    ASSERT_TRUE(Popup()->isVisible());
+    const QPoint popupAt = c->mapFromGlobal(Popup()->mapToGlobal(QPoint(0, 0)));
+    EXPECT_EQ(popupAt, QPoint(30, 136)); // on the location field's lower edge, from the captions'
+    // The largest first, and already chosen: Enter takes it.
+    EXPECT_EQ(Popup()->currentIndex().row(), 0);
+    const auto render = [this, popupAt](qreal scale) {
+        QImage picture(c->size() * scale, QImage::Format_RGB32);
+        picture.setDevicePixelRatio(scale);
+        picture.fill(Qt::black);
+        c->render(&picture);
+        Popup()->render(&picture, popupAt);
+        return picture;
+    };
+    const QImage one = render(1);
+    const QImage two = render(2);
+    QApplication::setCursorFlashTime(flash);
+    EXPECT_EQ(QColor(one.pixel(popupAt + QPoint(4, Popup()->height() - 4))),
+              QColor(255, 255, 176)); // the list is the fields' pale yellow
+    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+        EXPECT_TRUE(one.save(QDir(folder).filePath("configuration_places.png")));
+        EXPECT_TRUE(two.save(QDir(folder).filePath("configuration_places@2x.png")));
+    }
+}
+
+// ----- the first run ----------------------------------------------------------------------
+
+class FirstRunTest : public MainFixture {
+  protected:
+    void TearDown() override {
+        windows.reset(); // the main window, deleted by the fixture, takes the others along
+        MainFixture::TearDown();
+    }
+    void StartProgram(const std::string& zone) {
+        clock.Set(At(2025, 3, 14));
+        options.SettingsPath = ini;
+        windows = StartProgramWindows(options, zone);
+        w = windows->Main;
+        QCoreApplication::processEvents();
+    }
+    static QByteArray Contents(const std::string& path) {
+        QFile f(QString::fromStdString(path));
+        return f.open(QFile::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    std::string ini = dir.filePath(QStringLiteral("Crescendar.ini")).toStdString();
+    std::shared_ptr<TProgramWindows> windows;
+};
+
+TEST_F(FirstRunTest, TheSearchOpensFocusedWithThePlaceOfTheComputersZone) {
+    StartProgram("Asia/Kathmandu");
+    // The defaults are written exactly as a first load writes them.
+    QTemporaryDir other;
+    const std::string plain = other.filePath(QStringLiteral("Crescendar.ini")).toStdString();
+    SettingsStore(plain).Load();
+    EXPECT_EQ(Contents(ini), Contents(plain));
+
+    TConfiguration* c = windows->Configuration;
+    ASSERT_TRUE(c->isVisible());
+    EXPECT_TRUE(c->isModal());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(c->txtLocation->hasFocus());
+    EXPECT_EQ(c->txtLocation->selectedText(), c->txtLocation->text());
+    EXPECT_EQ(c->txtLocation->text(), "Kathmandu, Bagmati Province, Nepal");
+    EXPECT_EQ(c->txtLatDeg->text(), "27");
+    EXPECT_EQ(c->ShownZoneName(), "Asia/Kathmandu");
+    // Offered, not stored, and not in force.
+    EXPECT_EQ(SettingsStore(ini).ReadValue("LatDeg"), "00");
+    EXPECT_EQ(w->GetObserver().Latitude, 0.0);
+
+    Click(c->lblExit);
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(SettingsStore(ini).ReadValue("ZoneName"), "Asia/Kathmandu");
+    EXPECT_EQ(SettingsStore(ini).ReadValue("LatDeg"), "27");
+
+    // Opened later, the window is the ordinary one again.
+    c->ShowModalNonBlocking();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(c->txtLatDeg->hasFocus());
+    EXPECT_EQ(c->txtLocation->text(), "Kathmandu, Bagmati Province, Nepal");
+}
+
+TEST_F(FirstRunTest, WithoutAPlaceForTheZoneTheSearchStillHasTheFocus) {
+    StartProgram("Etc/UTC");
+    TConfiguration* c = windows->Configuration;
+    ASSERT_TRUE(c->isVisible());
+    EXPECT_TRUE(c->txtLocation->hasFocus());
+    EXPECT_EQ(c->txtLocation->text(), "");
+    EXPECT_EQ(c->txtLatDeg->text(), "00");
+    // Closed without saving: the defaults stay, and the next start is not a first run.
+    c->close();
+    EXPECT_EQ(SettingsStore(ini).ReadValue("LatDeg"), "00");
+}
+
+TEST_F(FirstRunTest, WithSettingsTheWindowDoesNotOpen) {
+    SettingsStore(ini).Load();
+    const QByteArray before = Contents(ini);
+    StartProgram("Asia/Kathmandu");
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(windows->Configuration->isVisible());
+    EXPECT_EQ(Contents(ini), before);
 }
 
 // ----- the window itself ------------------------------------------------------------------

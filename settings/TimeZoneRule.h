@@ -1,0 +1,23 @@
+// The offset rule of an IANA time zone from the system's tz database, historical rules
+// included.
+#pragma once
+
+#include "ZoneRule.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace crescendar {
+
+// The rule of the zone named ianaName ("Europe/London"); null when the system does not know
+// that zone.
+std::shared_ptr<const TZoneRule> TimeZoneRule(const std::string& ianaName);
+
+// The IANA name of the computer's own zone ("" when it has none the database names).
+std::string SystemZoneName();
+
+// Every zone name the system knows, sorted.
+std::vector<std::string> ZoneNames();
+
+} // namespace crescendar
