@@ -15,7 +15,41 @@
 #include "fTimesList.h"
 #include "fWebMenu.h"
 
+#include "Settings.h"
+
+#include <QtGlobal>
+
+#include <map>
+#include <optional>
+#include <utility>
+
 namespace crescendar {
+
+std::shared_ptr<SkinWindow::PositionMemory> WindowPositionsOf(const TSession& session) {
+    auto memory = std::make_shared<SkinWindow::PositionMemory>();
+    const std::string path = session.SettingsPath();
+    // What was read or written last, by window: an unchanged position is not written again.
+    auto known = std::make_shared<std::map<QString, QPoint>>();
+    const auto store = [path] { return path.empty() ? SettingsStore() : SettingsStore(path); };
+    memory->Read = [store, known](const QString& name) -> std::optional<QPoint> {
+        const auto position = store().ReadWindowPosition(name.toStdString());
+        if (!position) return std::nullopt;
+        const QPoint p(position->first, position->second);
+        (*known)[name] = p;
+        return p;
+    };
+    memory->Write = [store, known](const QString& name, QPoint position) {
+        const auto it = known->find(name);
+        if (it != known->end() && it->second == position) return;
+        SettingsStore s = store();
+        if (s.WriteWindowPosition(name.toStdString(), position.x(), position.y()))
+            (*known)[name] = position;
+        else
+            qWarning("The position of the %s window was not kept: %s", qPrintable(name),
+                     s.LastWriteError().c_str());
+    };
+    return memory;
+}
 
 std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
                                                       PrintTarget* printTarget) {
@@ -66,6 +100,22 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     p->MonthList = SkinWindow::Create<TMonthList>(s, *main);
     p->WebMenu = SkinWindow::Create<TWebMenu>(*main, *main->lblLinks);
     p->About = SkinWindow::Create<TAbout>(*main);
+    // Every window but the popup menus opens where the user put it last.
+    const auto positions = WindowPositionsOf(s);
+    const std::pair<SkinWindow*, const char*> remembered[] = {{main, "Main"},
+                                                              {p->Configuration, "Configuration"},
+                                                              {p->PrintOptions, "PrintOptions"},
+                                                              {p->TimesList, "TimesList"},
+                                                              {p->Eclipse, "Eclipse"},
+                                                              {p->EclipseReport, "EclipseReport"},
+                                                              {p->Equinox, "Equinox"},
+                                                              {p->Easter, "Easter"},
+                                                              {p->MonthlyPhases, "MonthlyPhases"},
+                                                              {p->ObservingAid, "ObservingAid"},
+                                                              {p->DateInfo, "DateInfo"},
+                                                              {p->About, "About"}};
+    for (const auto& [window, name] : remembered)
+        window->RememberPosition(QString::fromLatin1(name), positions);
     // A session made here goes with the main window, after every window that reads it (the
     // children are deleted in the order they were added).
     if (ownSession) session->setParent(main);

@@ -47,9 +47,15 @@ struct TProgramWindows {
 };
 
 // Creates the session (unless the options give one, over options.SettingsPath), the main
-// window with it (the options' hooks are replaced) and then every other window. The others
+// window with it (the options' hooks are replaced) and then every other window, each (but
+// the popup menus) put back where the user left it. The others
 // are children of the main window and go with it, and so does a session made here. printTarget
 // is where printouts go (nullptr: the system's printer, or a PDF file when there is none).
+// The windows' positions kept in the settings file of a session, in a group of their own.
+// A write that fails is written to the program's log: the settings themselves are never
+// touched by it, and a position not kept is no loss worth a message box.
+std::shared_ptr<SkinWindow::PositionMemory> WindowPositionsOf(const TSession& session);
+
 std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options = {},
                                                       PrintTarget* printTarget = nullptr);
 

@@ -1,4 +1,5 @@
-// Speed of the engine routines the main window calls every second or every month.
+// Speed of the engine routines the main window calls every second or every month, and of the
+// eclipse finder's search.
 #include "Calendar.h"
 #include "Eclipse.h"
 #include "EventText.h"
@@ -10,6 +11,12 @@
 #include "SunPosition.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <utility>
+#include <vector>
 
 using namespace crescendar;
 
@@ -115,6 +122,35 @@ BENCHMARK(BM_Eclipses1000Years)->Unit(benchmark::kMillisecond);
 void BM_EclipsesWholeRange(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(FindEclipses(1, 9999, kObserver));
 }
-BENCHMARK(BM_EclipsesWholeRange)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_EclipsesWholeRange)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The eclipse finder's search of years 1..9999 as the window runs it: 50-year pieces taken in
+// turn by state.range(0) worker threads, joined in order. Wall-clock time.
+void BM_EclipseFinderWholeRange(benchmark::State& state) {
+    const int workers = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        std::vector<std::pair<int, int>> chunks;
+        for (int year = 1; year <= 9999; year += 50)
+            chunks.emplace_back(year, std::min(9999, year + 49));
+        std::vector<std::vector<TEclipseResult>> found(chunks.size());
+        std::atomic<std::size_t> next{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < workers; ++t)
+            threads.emplace_back([&] {
+                for (std::size_t i = next++; i < chunks.size(); i = next++)
+                    found[i] = FindEclipses(chunks[i].first, chunks[i].second, kObserver);
+            });
+        for (std::thread& t : threads) t.join();
+        std::size_t n = 0;
+        for (const auto& f : found) n += f.size();
+        benchmark::DoNotOptimize(n);
+    }
+}
+BENCHMARK(BM_EclipseFinderWholeRange)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
 
 } // namespace

@@ -10,12 +10,15 @@
 #include "TimeZoneRule.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
 #include <QEventLoop>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -146,13 +149,26 @@ bool TypesCharacter(const QKeyEvent* k) {
 // The key filter and the exit handler of one coordinate edit.
 class CoordinateEditFilter : public QObject {
   public:
-    CoordinateEditFilter(QLineEdit* edit, std::function<void()> onExit)
-        : QObject(edit), onExit_(std::move(onExit)) {}
+    CoordinateEditFilter(QLineEdit* edit, std::function<void()> onExit,
+                         std::function<bool(const QString&)> onPaste)
+        : QObject(edit), edit_(edit), onExit_(std::move(onExit)), onPaste_(std::move(onPaste)) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::KeyPress) {
             auto* k = static_cast<QKeyEvent*>(e);
+            // A whole coordinate pasted fills its fields; plain digits paste as usual.
+            if (k->matches(QKeySequence::Paste)) {
+                const QClipboard* clipboard = QGuiApplication::clipboard();
+                if (clipboard && onPaste_(clipboard->text())) {
+                    k->accept();
+                    return true;
+                }
+                return QObject::eventFilter(watched, e);
+            }
+            // Shortcuts (select all, copy, cut, undo) are the edit's own.
+            if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+                return QObject::eventFilter(watched, e);
             if (TypesCharacter(k)) {
                 for (const QChar c : k->text()) {
                     if (TConfiguration::ProcessKey(c.unicode()) == 0) {
@@ -161,6 +177,13 @@ class CoordinateEditFilter : public QObject {
                     }
                 }
             }
+        } else if (e->type() == QEvent::FocusIn) {
+            // Clicked into, the field comes up selected (as it does by Tab), so that what is
+            // typed replaces it: "00" clicked, "33" typed gives "33".
+            selectOnRelease_ = static_cast<QFocusEvent*>(e)->reason() == Qt::MouseFocusReason;
+        } else if (e->type() == QEvent::MouseButtonRelease) {
+            if (selectOnRelease_ && !edit_->hasSelectedText()) edit_->selectAll();
+            selectOnRelease_ = false;
         } else if (e->type() == QEvent::FocusOut) {
             // Leaving for another control, not a popup menu or another application.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
@@ -170,7 +193,10 @@ class CoordinateEditFilter : public QObject {
     }
 
   private:
+    QLineEdit* edit_;
     std::function<void()> onExit_;
+    std::function<bool(const QString&)> onPaste_;
+    bool selectOnRelease_ = false; // the field has just taken the focus from a click
 };
 
 } // namespace
@@ -279,8 +305,9 @@ QLineEdit* TConfiguration::CoordinateEdit(int left, int top, int width, int maxL
     edit->setTextMargins(-1, 0, -1, 0);
     // Text pasted or composed bypasses the key filter; the validator keeps it to digits.
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
-    edit->installEventFilter(
-        new CoordinateEditFilter(edit, [edit, fillTo] { FillTo(edit, fillTo); }));
+    edit->installEventFilter(new CoordinateEditFilter(
+        edit, [edit, fillTo] { FillTo(edit, fillTo); },
+        [this, edit](const QString& text) { return PasteCoordinate(edit, text); }));
     return edit;
 }
 
@@ -538,6 +565,76 @@ char16_t TConfiguration::ProcessKey(char16_t key) {
     return 0;
 }
 
+std::optional<TConfiguration::TPastedCoordinate>
+TConfiguration::ParseCoordinate(const QString& text, bool latitude) {
+    QString rest = text.trimmed();
+    if (rest.isEmpty()) return std::nullopt;
+    // A hemisphere letter at either end.
+    std::optional<QChar> side;
+    for (const bool atEnd : {true, false}) {
+        const QChar c = (atEnd ? rest.back() : rest.front()).toUpper();
+        if (c == u'N' || c == u'S' || c == u'E' || c == u'W') {
+            if (side) return std::nullopt;
+            side = c;
+            rest = (atEnd ? rest.chopped(1) : rest.mid(1)).trimmed();
+            if (rest.isEmpty()) return std::nullopt;
+        }
+    }
+    if (side && (*side == u'N' || *side == u'S') != latitude) return std::nullopt;
+    // A sign: the hyphen, the minus sign or the en dash.
+    bool negative = false;
+    if (rest.front() == u'-' || rest.front() == QChar(0x2212) || rest.front() == QChar(0x2013)) {
+        negative = true;
+        rest = rest.mid(1);
+    } else if (rest.front() == u'+') {
+        rest = rest.mid(1);
+    }
+    if (negative && side) return std::nullopt; // "-51 N" says two things
+    // Numbers separated by blanks, degree, minute and second marks or colons.
+    static const QRegularExpression separators(
+        QStringLiteral("[\\s\u00B0\u00BA\u2032\u2033'\":]+"));
+    static const QRegularExpression number(QStringLiteral("^\\d+([.,]\\d+)?$"));
+    const QStringList parts = rest.split(separators, Qt::SkipEmptyParts);
+    if (parts.isEmpty() || parts.size() > 3) return std::nullopt;
+    double value[3] = {0, 0, 0};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (!number.match(parts[i]).hasMatch()) return std::nullopt;
+        // Only the last number may have a fraction.
+        const bool fraction = parts[i].contains(u'.') || parts[i].contains(u',');
+        if (fraction && i + 1 < parts.size()) return std::nullopt;
+        value[i] = QString(parts[i]).replace(u',', u'.').toDouble();
+    }
+    if (value[1] >= 60 || value[2] >= 60) return std::nullopt;
+    const double seconds = std::round((value[0] * 60.0 + value[1]) * 60.0 + value[2]);
+    if (seconds > (latitude ? 90.0 : 180.0) * 3600.0) return std::nullopt;
+    const long total = std::lround(seconds);
+    TPastedCoordinate c{static_cast<int>(total / 3600), static_cast<int>(total / 60 % 60),
+                        static_cast<int>(total % 60), false};
+    // What rounds to 0" has no side.
+    c.SouthOrWest = total != 0 && (negative || (side && (*side == u'S' || *side == u'W')));
+    return c;
+}
+
+bool TConfiguration::PasteCoordinate(QLineEdit* edit, const QString& text) {
+    const bool latitude = edit == txtLatDeg || edit == txtLatMin || edit == txtLatSec;
+    const bool longitude = edit == txtLongDeg || edit == txtLongMin || edit == txtLongSec;
+    if (!latitude && !longitude) return false;
+    const std::optional<TPastedCoordinate> c = ParseCoordinate(text, latitude);
+    if (!c) return false;
+    if (latitude) {
+        txtLatDeg->setText(Digits(c->Deg, 2));
+        txtLatMin->setText(Digits(c->Min, 2));
+        txtLatSec->setText(Digits(c->Sec, 2));
+        pNSDirection->setText(c->SouthOrWest ? QStringLiteral("South") : QStringLiteral("North"));
+    } else {
+        txtLongDeg->setText(Digits(c->Deg, 3));
+        txtLongMin->setText(Digits(c->Min, 2));
+        txtLongSec->setText(Digits(c->Sec, 2));
+        pEWDirection->setText(c->SouthOrWest ? QStringLiteral("West") : QStringLiteral("East"));
+    }
+    return true;
+}
+
 void TConfiguration::txtLatDegExit() {
     FillTo(txtLatDeg, 2);
 }
@@ -700,7 +797,7 @@ void TConfiguration::lblExitClick() {
     QLineEdit* offending = nullptr;
     const QString problem = CheckCoordinates(&offending);
     if (!problem.isEmpty()) {
-        ShowMessage(problem, this);
+        ShowWarning(problem, this);
         offending->setFocus(Qt::OtherFocusReason);
         offending->selectAll();
         return;
@@ -711,7 +808,7 @@ void TConfiguration::lblExitClick() {
     if (!typedPattern.isEmpty() && !IsDatePattern(Cut(cmbDateFormat->currentText(), 12))) {
         const QString shown =
             typedPattern.size() > 24 ? typedPattern.left(23) + QChar(0x2026) : typedPattern;
-        ShowMessage(QStringLiteral("\u201C%1\u201D is not a date pattern: it needs a day (dd), a "
+        ShowWarning(QStringLiteral("\u201C%1\u201D is not a date pattern: it needs a day (dd), a "
                                    "month (mm) and a year (yyyy), as in dd/mm/yyyy. The "
                                    "pattern %2 is kept.")
                         .arg(shown, QString::fromStdString(session_.Settings().DateFormat)),
@@ -779,7 +876,7 @@ void TConfiguration::lblExitClick() {
     const bool saved = session_.SaveSettings(s, values, &whyNotSaved);
     if (!saved && !toldNotSaved_) {
         toldNotSaved_ = true;
-        ShowMessage(QStringLiteral("Your settings could not be saved: %1. They apply only until "
+        ShowWarning(QStringLiteral("Your settings could not be saved: %1. They apply only until "
                                    "Crescendar is closed. Click the exit again to close this "
                                    "window without saving them.")
                         .arg(QString::fromStdString(whyNotSaved)),

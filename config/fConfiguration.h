@@ -95,6 +95,19 @@ class TConfiguration : public SkinWindow {
     // The character filter of the coordinate edits: digits, Backspace (8) and Enter (13)
     // are kept; every other character becomes 0 (discarded).
     static char16_t ProcessKey(char16_t key);
+    // A coordinate as text ("51° 28′ 38″ N", "51 28 38", "51.4772", "-0.0015", "0° 5′ W")
+    // read for the latitude or the longitude fields: whole degrees, minutes and seconds of
+    // arc (rounded to the second) and whether it lies south or west. Nothing when the text is
+    // not one coordinate of that kind within its range (90 or 180 degrees).
+    struct TPastedCoordinate {
+        int Deg = 0, Min = 0, Sec = 0;
+        bool SouthOrWest = false;
+    };
+    static std::optional<TPastedCoordinate> ParseCoordinate(const QString& text, bool latitude);
+    // A coordinate pasted into one of the latitude or longitude edits fills the degrees,
+    // minutes, seconds and hemisphere of that coordinate; false (nothing changes) when the
+    // text is not one.
+    bool PasteCoordinate(QLineEdit* edit, const QString& text);
     void txtLatDegExit();
     void txtLatMinExit();
     void txtLatSecExit();

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <iterator>
 #include <utility>
 
 namespace crescendar {
@@ -62,21 +61,6 @@ TMeanArguments MeanArguments(double k, const TPhasePowers& p) {
 // Beyond this the Moon is too far from a node for any eclipse.
 bool FarFromNode(double f) {
     return std::fabs(std::sin(f)) > 0.36;
-}
-
-// Whether a full moon whose local instant may fall in [jd1, jd2) is near enough to a node to
-// be eclipsed. The true full moon lies within 0.65 day of the mean one; a day is allowed.
-bool MonthMayHoldEclipse(double jd1, double jd2, double zone) {
-    constexpr double kSynodicMonth = 29.530588853;
-    TPhasePowers p;
-    double k = std::floor((jd1 - zone - 1.0 - 2451550.09765) / kSynodicMonth) - 0.5;
-    for (int guard = 0; guard < 8; ++guard, k += 1.0) {
-        // Shown as local time like the phases (SeriesInstantAsLocal), zone in days.
-        const double mean = MeanPhase(k, p).JD + zone;
-        if (mean >= jd2 + 1.0) break;
-        if (mean >= jd1 - 1.0 && !FarFromNode(MeanArguments(k, p).F)) return true;
-    }
-    return false;
 }
 
 // A semiduration in days from the radius the Moon's centre must stay within; 0 when the
@@ -354,21 +338,35 @@ std::vector<TEclipseResult> FindEclipses(int fromYear, int toYear, const Observe
     std::vector<TEclipseResult> all;
     const int from = std::max(fromYear, 1);
     const int to = std::min(toYear, 9999);
-    TPhaseList list;
-    for (int year = from; year <= to; ++year) {
-        for (int month = 1; month <= 12; ++month) {
-            // Most months have no full moon near a node: skip their phase list.
-            const double jd1 = DateToJulianDay(MakeDate(year, month, 1));
-            const double jd2 = month == 12 ? DateToJulianDay(MakeDate(year + 1, 1, 1))
-                                           : DateToJulianDay(MakeDate(year, month + 1, 1));
-            // The filter allows a day either way, so the offset at the month's start serves.
-            const double zone = observer.OffsetAt(UniversalTime{jd1}) / kMinutesPerDay;
-            if (!MonthMayHoldEclipse(jd1, jd2, zone)) continue;
-            const int count = MonthPhases(MakeDate(year, month, 1), observer, list);
-            std::vector<TEclipseResult> found =
-                CheckForEclipses(list, count, static_cast<std::uint16_t>(year), observer);
-            std::move(found.begin(), found.end(), std::back_inserter(all));
-        }
+    if (to < from) return all;
+
+    // The full moons are walked directly (lunation numbers n + 0.5) instead of month by month:
+    // a full moon belongs to the local year its shown instant falls in, as on the month's phase
+    // list, and that year is the one its Delta T is taken for. Most full moons are too far from
+    // a node to be eclipsed; that test needs only the mean arguments, so the true instant is
+    // computed for the few that pass it.
+    constexpr double kSynodicMonth = 29.530588853;
+    const auto yearStart = [](int year) {
+        return DateToJulianDay(MakeDate(static_cast<std::uint16_t>(year), 1, 1));
+    };
+    const double first = yearStart(from);
+    const double end = yearStart(to + 1);
+    // The mean full moon lies within about a day of the true one over the years 1..9999, and
+    // the zone moves the shown instant by less than a day: two lunations either way suffice.
+    double k = std::floor((first - 2451550.09765) / kSynodicMonth) - 2.0 + 0.5;
+    int year = from;
+    double nextYear = yearStart(year + 1);
+    TPhasePowers p;
+    for (; MeanPhase(k, p).JD < end + 2.0 * kSynodicMonth; k += 1.0) {
+        if (FarFromNode(MeanArguments(k, p).F)) continue;
+        const double local = SeriesInstantAsLocal(TruePhase(k), observer).JD;
+        if (local < first) continue;
+        if (local >= end) break;
+        while (local >= nextYear) nextYear = yearStart(++year + 1);
+        TPhaseEntry entry;
+        entry.K = k;
+        TEclipseResult r = EclipseCalcs(entry, static_cast<std::uint16_t>(year), observer);
+        if (r.EclipseType != kNoEclipse) all.push_back(std::move(r));
     }
     return all;
 }

@@ -31,6 +31,22 @@ void TMain::CreateCalendar() {
     imgYearButton->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgYearButton->hide();
 
+    // The month arrows stand at either end of the month plate, drawn like its title.
+    imgPrevMonth = new ImageControl(this, 424, 263,
+                                    PagingArrowPicture(false, kMonthColour, kMonthShadowColour));
+    imgPrevMonth->setObjectName(QStringLiteral("imgPrevMonth"));
+    imgPrevMonth->SetHint(QStringLiteral("Show the previous month (Page Up)"));
+    imgNextMonth = new ImageControl(this, 606, 263,
+                                    PagingArrowPicture(true, kMonthColour, kMonthShadowColour));
+    imgNextMonth->setObjectName(QStringLiteral("imgNextMonth"));
+    imgNextMonth->SetHint(QStringLiteral("Show the next month (Page Down)"));
+    connect(imgPrevMonth, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton && AcceptYear()) StepMonth(-1);
+    });
+    connect(imgNextMonth, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton && AcceptYear()) StepMonth(1);
+    });
+
     lblSelectedMonthShadow = MakeLabel(421, 261, QString(), Qt::gray, true, 19);
     lblSelectedMonthShadow->setObjectName(QStringLiteral("lblSelectedMonthShadow"));
     lblSelectedMonthShadow->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -41,6 +57,9 @@ void TMain::CreateCalendar() {
     lblSelectedYearShadow->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblSelectedYear = MakeLabel(520, 260, QString(), Qt::black, true, 19);
     lblSelectedYear->setObjectName(QStringLiteral("lblSelectedYear"));
+    // Above the month and year, which a long month name brings close.
+    imgPrevMonth->raise();
+    imgNextMonth->raise();
     connect(lblSelectedmonth, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) lblSelectedmonthClick();
     });
@@ -199,7 +218,7 @@ bool TMain::AcceptYear() {
         bool ok = false;
         const int year = text.toInt(&ok);
         if (!ok || year < 1 || year > 9999) {
-            ShowMessage(QStringLiteral("Please type a year from 1 to 9999."), this);
+            ShowWarning(QStringLiteral("Please type a year from 1 to 9999."), this);
             return false;
         }
         lblSelectedYearShadow->SetText(text);
@@ -216,6 +235,62 @@ bool TMain::AcceptYear() {
     CursorTimer.stop();
     lblCursor->hide();
     return true;
+}
+
+} // namespace crescendar
+
+namespace crescendar {
+
+void TMain::CancelYearEdit() {
+    // The shadow still holds the year shown before the edit.
+    lblSelectedYear->SetText(lblSelectedYearShadow->Text());
+    lblSelectedYear->SetFontColor(lblSelectedmonth->FontColor());
+    lblSelectedYearShadow->show();
+    imgYearButton->hide();
+    CursorTimer.stop();
+    lblCursor->hide();
+    LayoutMonthLabels();
+}
+
+void TMain::FollowMonthChange(const TDateTimeRecord& before) {
+    const TDateTimeRecord& now = session_->SelectedDateTime();
+    if ((now.Month != before.Month || now.Year != before.Year) &&
+        options_.Hooks.RefreshVisibleReports)
+        options_.Hooks.RefreshVisibleReports(now);
+}
+
+void TMain::MoveSelectedDay(int days) {
+    const TDateTimeRecord before = session_->SelectedDateTime();
+    // Counted on Julian Days, so that the calendar reform's missing days are stepped over.
+    const double noon = DateToJulianDay(MakeDate(before.Year, before.Month, before.Day, 12));
+    const double target = noon + days;
+    if (target < DateToJulianDay(MakeDate(1, 1, 1)) ||
+        target > DateToJulianDay(MakeDate(9999, 12, 31, 23, 59, 59)))
+        return;
+    const TDateTimeRecord day = JulianDayToDate(target);
+    TDateTimeRecord moved = before;
+    moved.Day = day.Day;
+    moved.Month = day.Month;
+    moved.Year = day.Year;
+    ShowSelectedMonth(moved);
+    FollowMonthChange(before);
+}
+
+void TMain::StepMonth(int months) {
+    const TDateTimeRecord before = session_->SelectedDateTime();
+    // The session's daySelected lays the month out here.
+    if (session_->StepMonth(months)) FollowMonthChange(before);
+}
+
+void TMain::SelectToday() {
+    const TDateTimeRecord before = session_->SelectedDateTime();
+    const QDate today = PlaceNow().date();
+    TDateTimeRecord d = before;
+    d.Day = static_cast<std::uint16_t>(today.day());
+    d.Month = static_cast<std::uint16_t>(today.month());
+    d.Year = static_cast<std::uint16_t>(today.year());
+    ShowSelectedMonth(d);
+    FollowMonthChange(before);
 }
 
 } // namespace crescendar

@@ -208,6 +208,13 @@ void TMain::KeyPress(char key) {
     AcceptTimeEdit();
 }
 
+void TMain::CancelTimeEdit() {
+    // Nothing typed has reached the session: the clock runs on with the offset it had.
+    DisplayTimeEditor(false);
+    Timer1.start();
+    Timer1Timer();
+}
+
 void TMain::AcceptTimeEdit() {
     const int typed =
         lblHour->Text().toInt() * 3600 + lblMinute->Text().toInt() * 60 + lblSecond->Text().toInt();

@@ -26,8 +26,6 @@ namespace crescendar {
 namespace {
 
 const QColor kWindowText(0, 0, 0);
-const QColor kMonthColour(60, 60, 60);
-const QColor kMonthShadowColour(210, 210, 210);
 
 // Connects a region's left-button click to a handler.
 template <class F> void OnClick(ClickRegion* region, F handler) {
@@ -148,7 +146,7 @@ void TMain::CreateTitleRegions() {
         r->setObjectName(QLatin1String(name));
         return r;
     };
-    lblPrint = region("lblPrint", 18, 14, 21, 21, "Print Calendar for Month");
+    lblPrint = region("lblPrint", 18, 14, 21, 21, "Print Calendar for Month (Ctrl+P)");
     imgOptics = new ImageControl(this, 44, 13, imgBinoculars, 33, 24);
     imgOptics->setObjectName(QStringLiteral("imgOptics"));
     imgOptics->SetHint(
@@ -156,7 +154,8 @@ void TMain::CreateTitleRegions() {
     lblTimesList = region("lblTimesList", 76, 14, 17, 19,
                           "Display Moon/Sun Rise/Set times and Twilight times for month");
     lblLinks = region("lblLinks", 100, 14, 21, 19, "Display links to Lunar Internet Sites");
-    lblClock = region("lblClock", 128, 12, 23, 23, "Change the time within Crescendar");
+    lblClock = region("lblClock", 128, 12, 23, 23,
+                      "Change the time within Crescendar (Enter accepts, Esc cancels)");
     lblReports = region("lblReports", 158, 14, 19, 19, "Display menu showing Report options");
     imgEclipse =
         new ImageControl(this, 182, 12, QImage(QStringLiteral(":/main/eclipse.png")), 29, 25);
@@ -165,12 +164,13 @@ void TMain::CreateTitleRegions() {
         QStringLiteral("Display circumstances of Lunar Eclipse occurring this month"));
     imgEclipse->hide();
     lblTitle = region("lblTitle", 264, 12, 113, 23, "");
-    Label1 = region("Label1", 446, 12, 21, 21, "Link directly to my 'Skyledger' website");
+    Label1 = region("Label1", 446, 12, 21, 21,
+                    "Crescendar's home page, shipped with the program (opens in your browser)");
     lblConfig = region("lblConfig", 478, 14, 19, 19, "Change configuration parameters");
-    lblHelp = region("lblHelp", 510, 14, 23, 19, "Display online help");
+    lblHelp = region("lblHelp", 510, 14, 23, 19, "Display online help (F1)");
     lblAbout = region("lblAbout", 544, 12, 17, 21, "Display version information");
     lblMinimise = region("lblMinimise", 592, 14, 15, 15, "Minimize Crescendar");
-    lblExit = region("lblExit", 614, 14, 13, 15, "Exit Crescendar");
+    lblExit = region("lblExit", 614, 14, 13, 15, "Exit Crescendar (Ctrl+Q)");
 
     SetTitleRegion(lblTitle);
     OnClick(lblPrint, [this] { lblPrintClick(); });
@@ -255,7 +255,7 @@ void TMain::FormCreate() {
     // once, as soon as the window is up.
     if (const SettingsReport report = session_->LoadSettings(); !report.Empty()) {
         const QString text = QString::fromStdString(report.Text());
-        QTimer::singleShot(0, this, [this, text] { ShowMessage(text, this); });
+        QTimer::singleShot(0, this, [this, text] { ShowWarning(text, this); });
     }
 
     const QDateTime now = PlaceNow();
@@ -430,7 +430,7 @@ void TMain::imgEclipseClick() {
 }
 
 void TMain::Label1Click() {
-    OpenWebPage(QUrl(QString::fromLatin1(kAuthorSite)), this);
+    OpenShippedPage(kHomePage, QStringLiteral("The home page"));
 }
 
 void TMain::lblConfigClick() {
@@ -440,22 +440,34 @@ void TMain::lblConfigClick() {
     ShowSelectedMonth(session_->SelectedDateTime());
 }
 
-QString TMain::HelpPagePath() const {
-    for (const QString& path : BesideProgramThenWorkingFolder(kHelpPage))
+QString TMain::ShippedPage(const char* relativePath) const {
+    for (const QString& path : BesideProgramThenWorkingFolder(relativePath))
         if (QFileInfo(path).isFile()) return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     return {};
 }
 
-void TMain::lblHelpClick() {
-    const QString path = HelpPagePath();
+QString TMain::HelpPagePath() const {
+    return ShippedPage(kHelpPage);
+}
+
+QString TMain::HomePagePath() const {
+    return ShippedPage(kHomePage);
+}
+
+void TMain::OpenShippedPage(const char* relativePath, const QString& what) {
+    const QString path = ShippedPage(relativePath);
     if (path.isEmpty()) {
-        ShowMessage(QStringLiteral("The help page %1 was not found beside the program or in "
-                                   "the working folder.")
-                        .arg(QLatin1String(kHelpPage)),
+        ShowWarning(QStringLiteral("%1 %2 was not found beside the program or in the working "
+                                   "folder.")
+                        .arg(what, QLatin1String(relativePath)),
                     this);
         return;
     }
-    OpenDocument(path, QStringLiteral("The help page"), this);
+    OpenDocument(path, what, this);
+}
+
+void TMain::lblHelpClick() {
+    OpenShippedPage(kHelpPage, QStringLiteral("The help page"));
 }
 
 void TMain::lblAboutClick() {
@@ -471,16 +483,76 @@ void TMain::lblExitClick() {
 }
 
 bool TMain::FormKeyPress(QKeyEvent* event) {
-    if (!EditorOpen()) return false;
-    char key = 0;
-    if (event->key() == Qt::Key_Backspace)
-        key = 8;
-    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        key = 13;
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    // The program's shortcuts work whatever is open.
+    if (mods == Qt::ControlModifier && key == Qt::Key_Q) {
+        lblExitClick();
+        return true;
+    }
+    if (mods == Qt::ControlModifier && key == Qt::Key_P) {
+        lblPrintClick();
+        return true;
+    }
+    if (mods == Qt::NoModifier && key == Qt::Key_F1) {
+        lblHelpClick();
+        return true;
+    }
+
+    const bool timeEditorShown = !imgTimeButton->isHidden();
+    const bool yearEditorShown = !imgYearButton->isHidden();
+    if (key == Qt::Key_Escape) {
+        if (timeEditorShown) CancelTimeEdit();
+        if (yearEditorShown) CancelYearEdit();
+        return true; // the main window itself never closes on Escape
+    }
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    // Enter confirms the time editor as it stands, whether or not a field was clicked.
+    if (enter && timeEditorShown && !yearEditorShown && !EditorOpen()) {
+        editField_ = efHour;
+        fieldChosen_ = true;
+        KeyPress(13);
+        return true;
+    }
+
+    if (!EditorOpen()) {
+        if (timeEditorShown || mods != Qt::NoModifier) return false;
+        switch (key) {
+        case Qt::Key_Left:
+            MoveSelectedDay(-1);
+            return true;
+        case Qt::Key_Right:
+            MoveSelectedDay(1);
+            return true;
+        case Qt::Key_Up:
+            MoveSelectedDay(-7);
+            return true;
+        case Qt::Key_Down:
+            MoveSelectedDay(7);
+            return true;
+        case Qt::Key_PageUp:
+            StepMonth(-1);
+            return true;
+        case Qt::Key_PageDown:
+            StepMonth(1);
+            return true;
+        case Qt::Key_Home:
+            SelectToday();
+            return true;
+        default:
+            return false;
+        }
+    }
+    char typed = 0;
+    if (key == Qt::Key_Backspace)
+        typed = 8;
+    else if (enter)
+        typed = 13;
     else if (event->text().size() == 1 && event->text()[0] >= QLatin1Char('0') &&
              event->text()[0] <= QLatin1Char('9'))
-        key = event->text()[0].toLatin1();
-    if (key != 0) KeyPress(key);
+        typed = event->text()[0].toLatin1();
+    if (typed != 0) KeyPress(typed);
     return true;
 }
 

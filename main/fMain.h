@@ -12,6 +12,7 @@
 
 #include "Session.h"
 
+#include <QColor>
 #include <QDate>
 #include <QStringList>
 #include <QTimer>
@@ -61,7 +62,13 @@ struct TMainOptions {
 
 // The help page, looked up beside the program and then in the working folder.
 inline constexpr const char* kHelpPage = "docs/crescendar.htm";
+// Crescendar's home page, shipped beside the help page; the globe opens it.
+inline constexpr const char* kHomePage = "docs/crescendar-home.htm";
 inline constexpr const char* kIconFile = "Crescendar.ico";
+
+// The month and year above the calendar, and their shadow (also the month arrows' colours).
+inline const QColor kMonthColour(60, 60, 60);
+inline const QColor kMonthShadowColour(210, 210, 210);
 
 // What the keyboard edits.
 enum EditField : std::int8_t { efHour = 0, efMinute = 1, efSecond = 2, efYear = 3 };
@@ -154,6 +161,18 @@ class TMain : public SkinWindow {
     void imgTimeButtonMouseUp(Qt::MouseButton button, QPoint pos);
     // The key handling of FormKeyPress by character: digits, 8 (Backspace), 13 (Enter).
     void KeyPress(char key);
+    // Escape in an editor: the time editor closes with the time it had (the clock runs on),
+    // the year editor with the year it had.
+    void CancelTimeEdit();
+    void CancelYearEdit();
+
+    // Keyboard navigation while no editor is open. MoveSelectedDay moves the selected day by
+    // days (across months and years, within year 1 to 9999); StepMonth pages by months through
+    // the session; SelectToday selects the clock's date. The time of day and the time offset
+    // stay; the visible reports of the month follow a change of month.
+    void MoveSelectedDay(int days);
+    void StepMonth(int months);
+    void SelectToday();
 
     // The session the window shows, and its state as the window shows it (tests read these).
     TSession& Session() const { return *session_; }
@@ -179,6 +198,8 @@ class TMain : public SkinWindow {
     const std::string& StripText() const { return stripText_; }
     // The help page that lblHelp opens ("" when there is none).
     QString HelpPagePath() const;
+    // The home page that Label1 opens ("" when there is none).
+    QString HomePagePath() const;
 
     // Controls.
     ImageControl* imgOptics = nullptr;
@@ -218,6 +239,9 @@ class TMain : public SkinWindow {
     ClickRegion* lblSelectedYearShadow = nullptr;
     ImageControl* imgCurrDate = nullptr;
     ImageControl* imgYearButton = nullptr;
+    // The previous and next month arrows either side of the month and year.
+    ImageControl* imgPrevMonth = nullptr;
+    ImageControl* imgNextMonth = nullptr;
     ClickRegion* lblCursor = nullptr;
     std::array<ImageControl*, 5> imgPhase{};
     std::array<ClickRegion*, 5> lblPhase{};
@@ -253,6 +277,10 @@ class TMain : public SkinWindow {
 
   private:
     QStringList BesideProgramThenWorkingFolder(const char* relativePath) const;
+    // The first of those that is a file, as an absolute path; "" when none is.
+    QString ShippedPage(const char* relativePath) const;
+    // Opens a shipped page, or says that it was not found.
+    void OpenShippedPage(const char* relativePath, const QString& what);
     void CreateTitleRegions();
     void CreateCaptions();
     void CreateCalendar();
@@ -266,6 +294,9 @@ class TMain : public SkinWindow {
     int EditMaxLength() const;
     bool EditorOpen() const;
     void AcceptTimeEdit();
+    // Shows the selected day's month after a keyboard move; the visible reports follow when
+    // the month is another.
+    void FollowMonthChange(const TDateTimeRecord& before);
     void LayoutMonthLabels();
     // The parts of ShowInstant, ShowSelectedMonth and DateSelect: the selected day follows
     // the shown instant; the grid, phases and rise and set times of a month and day; a cell's

@@ -11,8 +11,12 @@ void SystemDialogs::Beep() {
     QApplication::beep();
 }
 
-void SystemDialogs::ShowMessage(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, QApplication::applicationDisplayName(), text);
+void SystemDialogs::ShowMessage(QWidget* parent, const QString& text, MessageKind kind) {
+    const QString title = QStringLiteral("Crescendar");
+    if (kind == MessageKind::Warning)
+        QMessageBox::warning(parent, title, text);
+    else
+        QMessageBox::information(parent, title, text);
 }
 
 QString SystemDialogs::SaveFileName(QWidget* parent, const QString& folder, const QString& name,
@@ -21,8 +25,9 @@ QString SystemDialogs::SaveFileName(QWidget* parent, const QString& folder, cons
     return QFileDialog::getSaveFileName(parent, QString(), start, filter);
 }
 
-void RecordingDialogs::ShowMessage(QWidget* /*parent*/, const QString& text) {
+void RecordingDialogs::ShowMessage(QWidget* /*parent*/, const QString& text, MessageKind kind) {
     messages.push_back(text);
+    messageKinds.push_back(kind);
 }
 
 QString RecordingDialogs::SaveFileName(QWidget* /*parent*/, const QString& folder,
@@ -50,8 +55,12 @@ void Beep() {
     CurrentDialogs().Beep();
 }
 
-void ShowMessage(const QString& text, QWidget* parent) {
-    CurrentDialogs().ShowMessage(parent, text);
+void ShowMessage(const QString& text, QWidget* parent, MessageKind kind) {
+    CurrentDialogs().ShowMessage(parent, text, kind);
+}
+
+void ShowWarning(const QString& text, QWidget* parent) {
+    ShowMessage(text, parent, MessageKind::Warning);
 }
 
 QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,

@@ -10,12 +10,16 @@ class QWidget;
 
 namespace crescendar {
 
+// What a message tells: a fact, or that something the user asked for did not happen.
+enum class MessageKind { Information, Warning };
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
     virtual void Beep() = 0;
-    // A plain message box with an OK button; returns when it is closed.
-    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // A message box titled with the program's name, with an OK button and the icon of its
+    // kind; returns when it is closed.
+    virtual void ShowMessage(QWidget* parent, const QString& text, MessageKind kind) = 0;
     // Save-file dialog starting in a folder with a proposed name; "" when cancelled.
     virtual QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                                  const QString& filter) = 0;
@@ -25,7 +29,7 @@ class Dialogs {
 class SystemDialogs : public Dialogs {
   public:
     void Beep() override;
-    void ShowMessage(QWidget* parent, const QString& text) override;
+    void ShowMessage(QWidget* parent, const QString& text, MessageKind kind) override;
     QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                          const QString& filter) override;
 };
@@ -34,7 +38,7 @@ class SystemDialogs : public Dialogs {
 class RecordingDialogs : public Dialogs {
   public:
     void Beep() override { ++beeps; }
-    void ShowMessage(QWidget* parent, const QString& text) override;
+    void ShowMessage(QWidget* parent, const QString& text, MessageKind kind) override;
     QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                          const QString& filter) override;
 
@@ -43,6 +47,7 @@ class RecordingDialogs : public Dialogs {
     };
     int beeps = 0;
     std::vector<QString> messages;
+    std::vector<MessageKind> messageKinds; // the kind of each message, in the same order
     std::vector<SaveRequest> saveRequests;
     QString saveAnswer; // "" acts as Cancel
 };
@@ -54,7 +59,10 @@ Dialogs* InstallDialogs(Dialogs* dialogs);
 
 // Shortcuts through CurrentDialogs().
 void Beep();
-void ShowMessage(const QString& text, QWidget* parent = nullptr);
+void ShowMessage(const QString& text, QWidget* parent = nullptr,
+                 MessageKind kind = MessageKind::Information);
+// A message that something the user asked for did not happen.
+void ShowWarning(const QString& text, QWidget* parent = nullptr);
 QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                      const QString& filter);
 

@@ -256,7 +256,7 @@ bool SystemPrintTarget::EndDoc() {
 
 void ReportPrintFailure(const PrintTarget& target, const QString& what, QWidget* parent) {
     if (target.ErrorText().isEmpty()) return;
-    ShowMessage(QStringLiteral("%1 was not printed: %2.").arg(what, target.ErrorText()), parent);
+    ShowWarning(QStringLiteral("%1 was not printed: %2.").arg(what, target.ErrorText()), parent);
 }
 
 } // namespace crescendar

@@ -43,7 +43,7 @@ Shell* InstallShell(Shell* shell) {
 
 bool OpenWebPage(const QUrl& url, QWidget* parent) {
     if (CurrentShell().OpenUrl(url)) return true;
-    ShowMessage(QStringLiteral("The web page could not be opened: no web browser answered. "
+    ShowWarning(QStringLiteral("The web page could not be opened: no web browser answered. "
                                "Please open this address in your browser by hand:\n%1")
                     .arg(url.toString()),
                 parent);
@@ -52,7 +52,7 @@ bool OpenWebPage(const QUrl& url, QWidget* parent) {
 
 bool OpenDocument(const QString& path, const QString& what, QWidget* parent) {
     if (CurrentShell().OpenFile(path)) return true;
-    ShowMessage(QStringLiteral("%1 could not be opened: no program answered to show it. "
+    ShowWarning(QStringLiteral("%1 could not be opened: no program answered to show it. "
                                "Please open this file by hand, for instance in your web "
                                "browser:\n%2")
                     .arg(what, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),

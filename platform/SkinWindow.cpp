@@ -1,12 +1,16 @@
 #include "SkinWindow.h"
 
 #include "ClickRegion.h"
+#include "ImageControl.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <QScreen>
 #include <QShowEvent>
+
+#include <algorithm>
 
 namespace crescendar {
 
@@ -15,6 +19,32 @@ namespace {
 // not an activation of the program's window.
 SkinWindow* lastActive = nullptr;
 } // namespace
+
+QImage PagingArrowPicture(bool next, const QColor& fill, const QColor& shadow, int width,
+                          int height) {
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    // The triangle fills the picture but for the shadow's pixel at the right and bottom.
+    const double w = width - 1.0, h = height - 1.0;
+    const auto triangle = [next, w, h](double dx, double dy) {
+        QPolygonF t;
+        if (next)
+            t << QPointF(dx + 1, dy + 1) << QPointF(dx + w - 1, dy + h / 2)
+              << QPointF(dx + 1, dy + h - 1);
+        else
+            t << QPointF(dx + w - 1, dy + 1) << QPointF(dx + 1, dy + h / 2)
+              << QPointF(dx + w - 1, dy + h - 1);
+        return t;
+    };
+    p.setBrush(shadow);
+    p.drawPolygon(triangle(1, 1));
+    p.setBrush(fill);
+    p.drawPolygon(triangle(0, 0));
+    return image;
+}
 
 SkinWindow::SkinWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     // A window of another window (the main one): closing it never ends the program.
@@ -76,7 +106,9 @@ void SkinWindow::DragMouseMove(QPoint pos) {
 }
 
 void SkinWindow::DragMouseUp() {
+    const bool moved = dragging_;
     dragging_ = false;
+    if (moved) StorePosition();
 }
 
 void SkinWindow::SetTitleRegion(ClickRegion* title) {
@@ -115,6 +147,26 @@ void SkinWindow::SetMinimiseRegion(ClickRegion* minimise) {
     });
 }
 
+std::pair<ClickRegion*, ClickRegion*>
+SkinWindow::AddMonthArrows(int previousLeft, int nextLeft, int top, std::function<void(int)> page) {
+    // Pale on the dark blue of the title bars, with a dark shadow.
+    const QColor fill(214, 222, 240);
+    const QColor shadow(8, 14, 40);
+    auto* previous =
+        new ImageControl(this, previousLeft, top, PagingArrowPicture(false, fill, shadow));
+    previous->setObjectName(QStringLiteral("imgPrevMonth"));
+    previous->SetHint(QStringLiteral("Show the previous month (Page Up)"));
+    auto* next = new ImageControl(this, nextLeft, top, PagingArrowPicture(true, fill, shadow));
+    next->setObjectName(QStringLiteral("imgNextMonth"));
+    next->SetHint(QStringLiteral("Show the next month (Page Down)"));
+    for (auto [arrow, step] : {std::pair{previous, -1}, std::pair{next, 1}}) {
+        connect(arrow, &ClickRegion::Clicked, this, [page, step](Qt::MouseButton b) {
+            if (b == Qt::LeftButton) page(step);
+        });
+    }
+    return {previous, next};
+}
+
 // ----- placement ------------------------------------------------------------------------
 
 QSize SkinWindow::ScreenSize() {
@@ -141,11 +193,50 @@ void SkinWindow::KeepOnScreen() {
     move(left, top);
 }
 
+void SkinWindow::PlaceBeside(const QWidget& other) {
+    const QSize s = ScreenSize();
+    const int right = other.x() + other.width();
+    if (right + width() <= s.width())
+        move(right, other.y());
+    else if (other.x() - width() >= 0)
+        move(other.x() - width(), other.y());
+    else
+        CentreOver(other);
+    KeepOnScreen();
+}
+
+bool SkinWindow::OnSomeScreen(const QRect& rect) {
+    const auto screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [&rect](const QScreen* screen) {
+        return screen->geometry().contains(rect);
+    });
+}
+
+void SkinWindow::RememberPosition(const QString& name, std::shared_ptr<PositionMemory> memory) {
+    positionName_ = name;
+    positionMemory_ = std::move(memory);
+}
+
+void SkinWindow::StorePosition() {
+    if (positionMemory_ && positionMemory_->Write) positionMemory_->Write(positionName_, pos());
+}
+
 // ----- events ---------------------------------------------------------------------------
 
 void SkinWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    if (!e->spontaneous()) FormShow();
+    if (e->spontaneous()) return;
+    FormShow();
+    // Where the user put the window last, if that is still on a screen.
+    if (positionMemory_ && positionMemory_->Read) {
+        const std::optional<QPoint> last = positionMemory_->Read(positionName_);
+        if (last && OnSomeScreen(QRect(*last, size()))) move(*last);
+    }
+}
+
+void SkinWindow::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    if (!e->spontaneous()) StorePosition();
 }
 
 void SkinWindow::paintEvent(QPaintEvent* /*e*/) {
@@ -179,6 +270,11 @@ bool SkinWindow::eventFilter(QObject* watched, QEvent* e) {
     auto* key = static_cast<QKeyEvent*>(e);
     if (FormKeyPress(key)) {
         key->accept();
+        return true;
+    }
+    if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && EscapeCloses()) {
+        key->accept();
+        close();
         return true;
     }
     previewing_ = true;

@@ -18,13 +18,24 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
+#include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+#include <optional>
 #include <utility>
 
 namespace crescendar {
 
 class ClickRegion;
+
+// The picture of a previous (left-pointing) or next (right-pointing) paging arrow, drawn as
+// the skins draw their raised titles: a solid triangle with a one-pixel light shadow below
+// and to the right, on a transparent ground; width x height pixels.
+QImage PagingArrowPicture(bool next, const QColor& fill, const QColor& shadow, int width = 11,
+                          int height = 15);
 
 class SkinWindow : public QWidget {
     Q_OBJECT
@@ -79,6 +90,32 @@ class SkinWindow : public QWidget {
     void KeepOnScreen();
     // Width and height of the screen the window is on (the primary screen when none).
     static QSize ScreenSize();
+    // Beside another window: to its right when the window fits there on the screen, else to
+    // its left, else centred over it; level with its top; then kept on the screen.
+    void PlaceBeside(const QWidget& other);
+    // Whether the whole rectangle (screen pixels) lies on one of the current screens.
+    static bool OnSomeScreen(const QRect& rect);
+
+    // Remembered placement. A window given a name and a memory is put where it was last
+    // (when that rectangle is on one of the current screens; otherwise its own placement
+    // stands) each time it is shown, after FormShow; its position is handed to the memory
+    // when a title drag ends and when the window is hidden.
+    struct PositionMemory {
+        std::function<std::optional<QPoint>(const QString& name)> Read;
+        std::function<void(const QString& name, QPoint position)> Write;
+    };
+    void RememberPosition(const QString& name, std::shared_ptr<PositionMemory> memory);
+    void StorePosition();
+
+    // A previous and a next month arrow at the given left edges of a row at `top` (the
+    // title bar), drawn for the dark title bars of the skins, with hints naming Page Up and
+    // Page Down; a left click runs page(-1) or page(1). The two controls are returned.
+    std::pair<ClickRegion*, ClickRegion*> AddMonthArrows(int previousLeft, int nextLeft, int top,
+                                                         std::function<void(int)> page);
+
+    // Whether Escape closes the window (when FormKeyPress leaves it): true for a window that
+    // belongs to another one, false for the program's own main window.
+    virtual bool EscapeCloses() const { return parentWidget() != nullptr; }
 
   protected:
     virtual void FormCreate() {}
@@ -89,6 +126,7 @@ class SkinWindow : public QWidget {
     virtual bool FormKeyPress(QKeyEvent* /*event*/) { return false; }
 
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -103,6 +141,8 @@ class SkinWindow : public QWidget {
     bool created_ = false;
     bool inPaint_ = false;
     bool previewing_ = false;
+    QString positionName_;
+    std::shared_ptr<PositionMemory> positionMemory_;
 };
 
 } // namespace crescendar

@@ -16,6 +16,8 @@ class TransientWindow : public SkinWindow {
     void lblExitClick();
     // Centres the window over its owner, then keeps it on the screen.
     void FormShow() override;
+    // Escape closes it, whether it is a child or a separate window (a popup).
+    bool EscapeCloses() const override { return true; }
 
   protected:
     // How the window belongs to its owner. A child window goes with its owner and never ends

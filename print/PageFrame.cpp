@@ -7,12 +7,16 @@
 
 #include <QFont>
 
+#include <algorithm>
+
 namespace crescendar {
 
 namespace {
 
 const QString kSerif = QStringLiteral("Times New Roman");
 constexpr const char* kDegreeSign = "\xC2\xB0";
+// The most characters a place name has in the header.
+constexpr int kLocationNameLength = 40;
 
 } // namespace
 
@@ -37,8 +41,10 @@ int PageFrame::P(double k) const {
 }
 
 QString PageFrame::StampText() {
-    const std::string stamp =
-        std::string("Printed by Crescendar V" CRESCENDAR_VERSION " (") + kAuthorSite + ")";
+    // The home page is shipped with the program: a printed page names it rather than an
+    // address on the web.
+    const std::string stamp = "Printed by Crescendar V" CRESCENDAR_VERSION
+                              " (home page: crescendar-home.htm, installed with the program)";
     return QString::fromStdString(CutText(stamp, 100));
 }
 
@@ -47,11 +53,16 @@ QString PageFrame::TitleText(int month, int year) {
 }
 
 QString PageFrame::LocationLine(const TSettings& s) {
-    const std::string line = s.Location + "     Latitude: " + s.LatDeg + kDegreeSign + " " +
-                             s.LatMin + "' " + s.LatSec + "\" " + s.LatDir +
-                             ",   Longitude: " + s.LongDeg + kDegreeSign + " " + s.LongMin + "' " +
-                             s.LongSec + "\" " + s.LongDir;
-    return QString::fromStdString(CutText(line, 90)).trimmed();
+    // The place name is cut (to the 40 characters a place name may have), never the
+    // coordinates, which are what the page is computed for.
+    const QString place =
+        QString::fromStdString(s.Location).trimmed().left(kLocationNameLength).trimmed();
+    const std::string coordinates = "Latitude: " + s.LatDeg + kDegreeSign + " " + s.LatMin + "' " +
+                                    s.LatSec + "\" " + s.LatDir + ",   Longitude: " + s.LongDeg +
+                                    kDegreeSign + " " + s.LongMin + "' " + s.LongSec + "\" " +
+                                    s.LongDir;
+    const QString line = QString::fromStdString(coordinates).trimmed();
+    return place.isEmpty() ? line : place + QStringLiteral("     ") + line;
 }
 
 void PageFrame::Write(int x, int y, const QString& text) {
@@ -80,10 +91,18 @@ void PageFrame::PrintPageHeader(int month, int year) {
     c.SetFontStyle(fsBold);
     c.SetFontColor(Qt::black);
     Write((w - c.TextWidth(title)) / 2, 40, title);
-    headerMargin_ = 3 * c.TextHeight(title);
+    const int titleHeight = c.TextHeight(title);
+    headerMargin_ = 3 * titleHeight;
 
+    // 14 point, smaller when the line would not fit across the page.
+    int size = 14;
+    c.SetFontSize(size);
+    while (size > 8 && c.TextWidth(location_) > w - 2 * P(10)) c.SetFontSize(--size);
+    // Below the title: the title's top is 40 pixels at any resolution, so on a coarse page
+    // four sevenths of the margin would reach into it.
+    Write((w - c.TextWidth(location_)) / 2, std::max(4 * headerMargin_ / 7, 40 + titleHeight),
+          location_);
     c.SetFontSize(14);
-    Write((w - c.TextWidth(location_)) / 2, 4 * headerMargin_ / 7, location_);
 }
 
 void PageFrame::PrintPageFooter() {

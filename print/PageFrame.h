@@ -41,8 +41,9 @@ class PageFrame {
     // The stamp line and the footer margin (2 x the stamp line's height at 7 point), the
     // page frame (0, 0)-((W div 7) x 7, H - footer margin) on white, the title "Month yyyy"
     // (Times New Roman 24 point bold, centred at y 40) and the location line from the
-    // settings (14 point bold, centred). Sets the header margin to 3 x the title's height.
-    // Leaves the font Times New Roman 14 point bold, black pen, white fill.
+    // settings (14 point bold, smaller when it would not fit across the page; centred). Sets the
+    // header margin to 3 x the title's height. Leaves the font Times New Roman 14 point bold, black
+    // pen, white fill.
     void PrintPageHeader(int month, int year);
     // The stamp line centred at the foot of the page, Times New Roman 7 point italic; the
     // style returns to regular.
@@ -63,8 +64,8 @@ class PageFrame {
     static QString StampText();
     // "Month yyyy", at most 20 characters.
     static QString TitleText(int month, int year);
-    // The place and its coordinates as the header writes them: cut to 90 characters,
-    // without leading or trailing blanks.
+    // The place and its coordinates as the header writes them: the place name without
+    // leading or trailing blanks and cut to 40 characters, then the coordinates in full.
     static QString LocationLine(const TSettings& s);
 
   private:

@@ -269,6 +269,17 @@ void TPrint::DrawPrintedPhase(QImage& picture, int cx, int cy, int illuminated,
     }
 }
 
+int TPrint::TimesValueX(int right) const {
+    // One column for the Moon's and the Sun's times, a blank's width after the widest label
+    // at least, so that no label runs into its time and the times stand one under another.
+    const Canvas& c = frame_.GetCanvas();
+    int widest = 0;
+    for (const char* label : {"MR:", "TR:", "MS:", "SR:", "SS:"})
+        widest = std::max(widest, c.TextWidth(QString::fromLatin1(label)));
+    const int after = right - frame_.P(41.8) + widest + c.TextWidth(QStringLiteral(" "));
+    return std::max(right - frame_.P(24.12), after);
+}
+
 void TPrint::PrintDayMoonTimes(int cx, int cy, int boxWidth, int boxHeight,
                                const TDateTimeRecord& date) {
     const TBodyEvents moon = MoonEvents(date, sheet_.Obs);
@@ -276,7 +287,7 @@ void TPrint::PrintDayMoonTimes(int cx, int cy, int boxWidth, int boxHeight,
         const char* Label;
         TCrossing Event;
     };
-    std::array<Entry, 3> entries{{{"TR:", moon.Transit}, {"MR:", moon.Rise}, {"MS", moon.Set}}};
+    std::array<Entry, 3> entries{{{"TR:", moon.Transit}, {"MR:", moon.Rise}, {"MS:", moon.Set}}};
     // In time order: one on the neighbouring date first, a date without crossings last.
     auto order = [&entries](std::size_t a, std::size_t b) {
         if (TimeOrder(entries[a].Event) > TimeOrder(entries[b].Event))
@@ -289,11 +300,11 @@ void TPrint::PrintDayMoonTimes(int cx, int cy, int boxWidth, int boxHeight,
     const int right = cx + boxWidth / 2, top = cy - boxHeight / 2;
     const std::array<int, 3> rows{top + frame_.P(3.22), top + frame_.P(12.86),
                                   top + frame_.P(22.51)};
+    const int valueX = TimesValueX(right);
     for (std::size_t m = 0; m < entries.size(); ++m) {
         const std::string time = CrossingText(entries[m].Event);
         frame_.Write(right - frame_.P(41.8), rows[m], QString::fromLatin1(entries[m].Label));
-        frame_.Write(right - frame_.P(24.12), rows[m],
-                     time == "*****" ? QStringLiteral("****") : Text(time));
+        frame_.Write(valueX, rows[m], time == "*****" ? QStringLiteral("****") : Text(time));
     }
 }
 
@@ -305,9 +316,10 @@ void TPrint::PrintDaySunTimes(int cx, int cy, int boxWidth, int boxHeight,
         {{"SR:", &times.RiseText}, {"TR:", &times.TransitText}, {"SS:", &times.SetText}}};
     const std::array<int, 3> ys{bottom - frame_.P(32.15), bottom - frame_.P(22.51),
                                 bottom - frame_.P(12.86)};
+    const int valueX = TimesValueX(right);
     for (std::size_t m = 0; m < rows.size(); ++m) {
         frame_.Write(right - frame_.P(41.8), ys[m], QString::fromLatin1(rows[m].first));
-        frame_.Write(right - frame_.P(24.12), ys[m], Text(*rows[m].second));
+        frame_.Write(valueX, ys[m], Text(*rows[m].second));
     }
 }
 

@@ -79,6 +79,8 @@ class TPrint {
     int CellHeight() const;
 
   private:
+    // The x of the times in a day's box whose right edge is at `right`, in the current font.
+    int TimesValueX(int right) const;
     // Whether the settings put the observer in the northern hemisphere.
     bool NorthernObserver() const;
     // Principal-phase symbol of a kind (0 new, 1 last quarter, 2 full, 3 first quarter) in

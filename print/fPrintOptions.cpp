@@ -31,6 +31,26 @@ const QImage& ArtPicture(const char* name) {
     return it->second;
 }
 
+// The skin with a close mark in the top right corner, drawn as the other windows' skins
+// draw theirs: a salmon cross on a dark outline.
+QImage WithCloseMark(QImage skin, const QRect& mark) {
+    if (skin.isNull()) return skin;
+    QPainter p(&skin);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF cross = QRectF(mark).adjusted(3, 4, -3, -4);
+    auto draw = [&](const QColor& colour, double width) {
+        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(cross.topLeft(), cross.bottomRight());
+        p.drawLine(cross.topRight(), cross.bottomLeft());
+    };
+    draw(QColor(36, 22, 48), 4.0);
+    draw(QColor(255, 156, 148), 2.2);
+    return skin;
+}
+
+// Where the close mark stands.
+const QRect kCloseMark(194, 14, 13, 15);
+
 } // namespace
 
 // ----- the check box ----------------------------------------------------------------------
@@ -122,10 +142,16 @@ TPrintOptions::~TPrintOptions() = default;
 void TPrintOptions::FormCreate() {
     setWindowTitle(QStringLiteral("Print Calendar"));
     SetClientSize(220, 260);
-    SetBackground(ArtPicture("options_bgnd.jpg"));
+    SetBackground(WithCloseMark(ArtPicture("options_bgnd.jpg"), kCloseMark));
 
     lblTitle = new ClickRegion(this, 0, 0, 220, 40);
     SetTitleRegion(lblTitle);
+    // Closing without printing: the mark, or Escape (the window belongs to the main one).
+    lblExit = new ClickRegion(this, kCloseMark.x(), kCloseMark.y(), kCloseMark.width(),
+                              kCloseMark.height(), QStringLiteral("Close without printing"));
+    lblExit->setObjectName(QStringLiteral("lblExit"));
+    lblExit->setCursor(Qt::PointingHandCursor);
+    SetExitRegion(lblExit);
 
     auto check = [this](int top) {
         auto* box = new TSkinCheckBox(this);
@@ -140,6 +166,17 @@ void TPrintOptions::FormCreate() {
     chkMajorPhases->setToolTip(QStringLiteral("Marks and times of new, full and quarter Moons"));
     chkMoonTimes->setToolTip(QStringLiteral("Moonrise, transit and moonset of every day"));
     chkSunTimes->setToolTip(QStringLiteral("Sunrise, transit and sunset of every day"));
+    // A click on a box's caption (part of the skin, right of the box) toggles the box.
+    for (QAbstractButton* box : {chkDailyPhases, chkMajorPhases, chkMoonTimes, chkSunTimes}) {
+        auto* caption = new ClickRegion(this, 46, box->y() - 3, 120, 19, box->toolTip());
+        caption->setCursor(Qt::PointingHandCursor);
+        connect(caption, &ClickRegion::Clicked, box, [box](Qt::MouseButton b) {
+            if (b != Qt::LeftButton) return;
+            box->setFocus(Qt::MouseFocusReason);
+            box->click();
+        });
+        captions_.push_back(caption);
+    }
 
     auto* density = new TExitEdit(this);
     txtDensity = density;

@@ -1,5 +1,6 @@
 // The print options window: what the printed calendar holds and how dark its Moons are;
-// OK stores the choices and prints the month selected in the session.
+// OK stores the choices and prints the month selected in the session; the close mark and
+// Escape close it without printing.
 #pragma once
 
 #include "ClickRegion.h"
@@ -11,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace crescendar {
 
@@ -96,6 +98,9 @@ class TPrintOptions : public SkinWindow {
     TSpinButton* DensitySpinButton = nullptr;
     ClickRegion* lblOK = nullptr;
     ClickRegion* lblTitle = nullptr;
+    ClickRegion* lblExit = nullptr; // closes without printing
+    // The regions over the four boxes' captions, in the boxes' order.
+    const std::vector<ClickRegion*>& Captions() const { return captions_; }
 
   private:
     // The density in the field as a number, or the stored one when the text is not a number.
@@ -108,6 +113,7 @@ class TPrintOptions : public SkinWindow {
     std::unique_ptr<PrintTarget> ownTarget_;
     bool lastPrinted_ = false;
     bool toldNotSaved_ = false; // the user has been told that the choices were not stored
+    std::vector<ClickRegion*> captions_;
 };
 
 } // namespace crescendar

@@ -8,13 +8,16 @@
 #include "Calendar.h"
 #include "Session.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <utility>
 
 namespace crescendar {
 
@@ -27,25 +30,59 @@ constexpr int kDataHeight = 192;
 constexpr int kListLeft = 20;
 constexpr int kListTop = 73;
 constexpr int kListHeight = 191; // the last pixel row of the picture is under the bottom band
-// Years computed between two looks at the window's other events.
-constexpr int kYearsPerStep = 200;
+// Years one worker computes before it looks for the next piece (and for a cancel).
+constexpr int kYearsPerChunk = 50;
+// How often the window looks at a running search, milliseconds.
+constexpr int kPollInterval = 40;
+// The status text between the year boxes and the Calculate button.
+constexpr int kStatusLeft = 150;
+constexpr int kStatusRight = 282;
 
-// The busy cursor while the list is computed.
-class BusyCursor {
-  public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
+// The kind without the word "Eclipse", which the window's title already says.
+QString ShortTypeName(int type) {
+    QString name = QString::fromLatin1(EclipseTypeName(type));
+    name.remove(QStringLiteral(" Eclipse"));
+    return name;
+}
 
 } // namespace
+
+// A search in progress: the year range cut into chunks that the workers take in turn, each
+// chunk's eclipses in its own slot so that joining them in chunk order keeps time order.
+// The workers only read the observer (a copy) and write their own slots; the window reads
+// the slots after joining the threads.
+struct TEclipseReport::TSearch {
+    Observer Obs;
+    std::vector<std::pair<int, int>> Chunks;
+    std::vector<std::vector<TEclipseResult>> Found;
+    std::atomic<std::size_t> Next{0};
+    std::atomic<std::size_t> Done{0};
+    std::atomic<bool> Cancelled{false};
+    std::vector<std::thread> Workers;
+
+    void Work() {
+        for (std::size_t i = Next++; i < Chunks.size() && !Cancelled; i = Next++) {
+            Found[i] = FindEclipses(Chunks[i].first, Chunks[i].second, Obs);
+            ++Done;
+        }
+    }
+    void Join() {
+        for (std::thread& t : Workers)
+            if (t.joinable()) t.join();
+    }
+};
 
 TEclipseReport::TEclipseReport(TSession& session, QWidget* owner, const QWidget* anchor,
                                TEclipse* eclipse)
     : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor), eclipse_(eclipse) {
     setObjectName(QStringLiteral("EclipseReport"));
     setWindowTitle(QStringLiteral("Eclipse Finder"));
+    pollTimer_.setInterval(kPollInterval);
+    connect(&pollTimer_, &QTimer::timeout, this, [this] { PollSearch(); });
+}
+
+TEclipseReport::~TEclipseReport() {
+    StopSearch();
 }
 
 void TEclipseReport::ShowEclipseReport() {
@@ -115,6 +152,42 @@ void TEclipseReport::FormCreate() {
     lblSelectedDate->setObjectName(QStringLiteral("lblSelectedDate"));
     lblSelectedDate->hide();
 
+    lblStatus = new ClickRegion(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->move(kStatusLeft, 46);
+    lblStatus->SetFontName(QStringLiteral("Arial"));
+    lblStatus->SetFontSize(ScaledFontSize(8));
+    lblStatus->SetFontColor(Qt::black);
+    lblStatus->SetAutoSize(true);
+    lblStatus->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    barProgress = new QProgressBar(this);
+    barProgress->setObjectName(QStringLiteral("barProgress"));
+    barProgress->setGeometry(kStatusLeft, 49, 70, 10);
+    barProgress->setRange(0, 100);
+    barProgress->setTextVisible(false);
+    barProgress->setStyleSheet(
+        QStringLiteral("QProgressBar { background: #0a1026; border: 1px solid #28304a; }"
+                       "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                       "stop:0 #b0bacc, stop:1 #707c94); }"));
+    barProgress->hide();
+
+    lblCancel = new ClickRegion(this);
+    lblCancel->setObjectName(QStringLiteral("lblCancel"));
+    lblCancel->SetFontName(QStringLiteral("Arial"));
+    lblCancel->SetFontSize(ScaledFontSize(8));
+    lblCancel->SetFontColor(QColor(0x22, 0x35, 0x5f));
+    lblCancel->SetFontBold(true);
+    lblCancel->SetAutoSize(true);
+    lblCancel->SetText(QStringLiteral("Cancel"));
+    lblCancel->SetHint(QStringLiteral("Stop the search (Escape)"));
+    lblCancel->setCursor(Qt::PointingHandCursor);
+    lblCancel->move(kStatusRight - lblCancel->width(), 46);
+    lblCancel->hide();
+    connect(lblCancel, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) CancelSearch();
+    });
+
     ScrollBar1 = new QScrollBar(Qt::Vertical, this);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
     ScrollBar1->setRange(0, 0);
@@ -142,7 +215,9 @@ void TEclipseReport::FormShow() {
         move(owner_->x() + anchor_->x(), owner_->y() + 40);
         KeepOnScreen();
     }
+    StopSearch();
     computed_ = false;
+    lblStatus->SetText(QString());
     const QString year = QString::number(session_.AtPlace(CurrentClock().Now()).date().year());
     txtFromYear->setText(year);
     txtToYear->setText(year);
@@ -163,38 +238,118 @@ void TEclipseReport::FormActivate() {
 }
 
 void TEclipseReport::lblCalculateClick() {
+    if (Searching()) return;
     const QString from = txtFromYear->text().trimmed();
     const QString to = txtToYear->text().trimmed();
     if (from.isEmpty() || to.isEmpty()) {
         ShowMessage(QString::fromLatin1(kEmptyYearMessage), this);
         return;
     }
-    if (to.toInt() < from.toInt()) {
+    // The boxes take four digits at most, so only 0 lies outside the years computed.
+    const int fromYear = from.toInt();
+    const int toYear = to.toInt();
+    if (fromYear < 1 || toYear < 1 || fromYear > 9999 || toYear > 9999) {
+        ShowMessage(QString::fromLatin1(kYearRangeMessage), this);
+        return;
+    }
+    if (toYear < fromYear) {
         ShowMessage(QString::fromLatin1(kFromToMessage), this);
         return;
     }
     computed_ = true;
     CalculateEclipses();
+}
+
+void TEclipseReport::CalculateEclipses() {
+    StopSearch();
+    rows_.clear();
+    // A new list starts at its top.
+    ScrollBar1->setMaximum(0);
+    ScrollBar1->setValue(0);
+    const int from = txtFromYear->text().toInt();
+    const int to = txtToYear->text().toInt();
+    if (to < from) return;
+
+    auto search = std::make_unique<TSearch>();
+    search->Obs = session_.GetObserver();
+    for (int year = from; year <= to; year += kYearsPerChunk)
+        search->Chunks.emplace_back(year, std::min(to, year + kYearsPerChunk - 1));
+    search->Found.resize(search->Chunks.size());
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t workers = std::min<std::size_t>(std::min(cores, 8u), search->Chunks.size());
+    TSearch* s = search.get();
+    for (std::size_t i = 0; i < workers; ++i) s->Workers.emplace_back([s] { s->Work(); });
+    search_ = std::move(search);
+
+    barProgress->setValue(0);
+    ShowSearching(true);
+    DisplayDataBitmap();
+    pollTimer_.start();
+}
+
+void TEclipseReport::ShowSearching(bool on) {
+    barProgress->setVisible(on);
+    lblCancel->setVisible(on);
+    lblStatus->move(on ? barProgress->x() + barProgress->width() + 6 : kStatusLeft, 46);
+    if (on) lblStatus->SetText(QStringLiteral("0%"));
+}
+
+void TEclipseReport::PollSearch() {
+    if (!search_) return;
+    const std::size_t total = search_->Chunks.size();
+    const std::size_t done = std::min(search_->Done.load(), total);
+    const int percent = static_cast<int>(done * 100 / std::max<std::size_t>(total, 1));
+    barProgress->setValue(percent);
+    lblStatus->SetText(QStringLiteral("%1%").arg(percent));
+    if (done == total) FinishSearch();
+}
+
+void TEclipseReport::FinishSearch() {
+    pollTimer_.stop();
+    search_->Join();
+    for (std::vector<TEclipseResult>& chunk : search_->Found) {
+        for (TEclipseResult& r : chunk) {
+            std::string when = SubText(r.MaximumText + "  " + r.DateText, 1, 27);
+            const int type = r.EclipseType;
+            std::string sight = r.VisibilityText;
+            const TDateTimeRecord maximum = r.MaximumDate;
+            rows_.push_back({type, std::move(when), std::move(sight), maximum, std::move(r)});
+        }
+    }
+    search_.reset();
+    ShowSearching(false);
+    const int n = static_cast<int>(rows_.size());
+    lblStatus->SetText(n == 1 ? QStringLiteral("1 eclipse found")
+                              : QStringLiteral("%1 eclipses found").arg(n));
     SetupDataBitmap();
     DisplayDataBitmap();
 }
 
-void TEclipseReport::CalculateEclipses() {
+void TEclipseReport::StopSearch() {
+    pollTimer_.stop();
+    if (!search_) return;
+    search_->Cancelled = true;
+    search_->Join();
+    search_.reset();
+}
+
+void TEclipseReport::CancelSearch() {
+    if (!search_) return;
+    StopSearch();
+    ShowSearching(false);
     rows_.clear();
-    const int from = txtFromYear->text().toInt();
-    const int to = txtToYear->text().toInt();
-    if (to < from) return;
-    const Observer observer = session_.GetObserver();
-    BusyCursor busy;
-    // A long range is computed in steps, the window repainting between them.
-    for (int year = from; year <= to; year += kYearsPerStep) {
-        const int last = std::min(to, year + kYearsPerStep - 1);
-        for (const TEclipseResult& r : FindEclipses(year, last, observer)) {
-            rows_.push_back({r.EclipseType, SubText(r.MaximumText + "  " + r.DateText, 1, 27),
-                             r.VisibilityText, r.MaximumDate, r});
-        }
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    lblStatus->SetText(QStringLiteral("Search cancelled"));
+    SetupDataBitmap();
+    DisplayDataBitmap();
+}
+
+bool TEclipseReport::FormKeyPress(QKeyEvent* event) {
+    // Escape stops a running search; otherwise it closes the window as usual.
+    if (event->key() == Qt::Key_Escape && Searching()) {
+        CancelSearch();
+        return true;
     }
+    return false;
 }
 
 void TEclipseReport::SetupDataBitmap() {
@@ -217,9 +372,12 @@ void TEclipseReport::DisplayDataBitmap() {
         c.FillRect(Rect(0, kLineHeight * a, imgData.Width(), kLineHeight * (a + 1)), band);
     }
     c.SetBrushStyle(BrushStyle::Clear);
-    // Columns at 10, 100 and 250, moved right when a wider font would make them touch.
-    const int dateX = std::max(
-        100, 10 + c.TextWidth(QString::fromLatin1(EclipseTypeName(kPenumbralEclipse))) + 6);
+    // Columns: the kind at 10, its magnitude right-aligned after the widest kind, the time
+    // and date at 100 and the visibility at 250, each moved right when a wider font would
+    // make it touch the one before.
+    const int magnitudeRight = 10 + c.TextWidth(ShortTypeName(kPenumbralEclipse)) + 6 +
+                               c.TextWidth(QStringLiteral("0.000"));
+    const int dateX = std::max(100, magnitudeRight + 10);
     const int visibilityX =
         std::max(250, dateX + c.TextWidth(QStringLiteral("00:00  30 September 9999")) + 6);
     for (int a = 0; a < lines; ++a) {
@@ -228,7 +386,13 @@ void TEclipseReport::DisplayDataBitmap() {
         const TEclipseRow& row = rows_[index];
         const int y = kLineHeight * a + 1;
         c.SetFontColor(Qt::white);
-        c.TextOut(10, y, QString::fromLatin1(EclipseTypeName(row.EclipseType)));
+        c.TextOut(10, y, ShortTypeName(row.EclipseType));
+        // The umbral magnitude of partial and total eclipses, the penumbral one otherwise.
+        const QString magnitude = QString::fromStdString(
+            MagnitudeText(row.EclipseType == kPenumbralEclipse ? row.Result.PenumbralMagnitude
+                                                               : row.Result.UmbralMagnitude));
+        c.SetFontColor(palette::StandardText);
+        c.TextOut(magnitudeRight - c.TextWidth(magnitude), y, magnitude);
         c.SetFontColor(palette::DayText);
         c.TextOut(dateX, y, QString::fromStdString(row.TimeAndDate));
         c.SetFontColor(palette::StandardText);
@@ -290,6 +454,8 @@ void TEclipseReport::wheelEvent(QWheelEvent* e) {
 }
 
 void TEclipseReport::closeEvent(QCloseEvent* e) {
+    StopSearch();
+    ShowSearching(false);
     rows_.clear();
     rows_.shrink_to_fit();
     SkinWindow::closeEvent(e);

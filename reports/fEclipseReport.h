@@ -1,6 +1,7 @@
-// The eclipse finder: every lunar eclipse between two years, one line each (kind, local time
-// and date of the maximum, visibility), twelve lines at a time. Double-clicking a line moves
-// the main window to that eclipse and opens the eclipse window beside the report.
+// The eclipse finder: every lunar eclipse between two years, one line each (kind, magnitude,
+// local time and date of the maximum, visibility), twelve lines at a time. The search runs on
+// worker threads, shows its progress and can be cancelled. Double-clicking a line moves the
+// main window to that eclipse and opens the eclipse window beside the report.
 #pragma once
 
 #include "ClickRegion.h"
@@ -10,8 +11,11 @@
 #include "Eclipse.h"
 
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QScrollBar>
+#include <QTimer>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,8 +26,9 @@ class TSession;
 
 // The messages of the year boxes.
 inline constexpr const char* kFromToMessage =
-    "The \"From\" date must be less than the \"To\" date.";
+    "The \"From\" year must not be later than the \"To\" year.";
 inline constexpr const char* kEmptyYearMessage = "Please type a year in both boxes.";
+inline constexpr const char* kYearRangeMessage = "A year must lie between 1 and 9999.";
 
 class TEclipseReport : public SkinWindow {
     Q_OBJECT
@@ -59,7 +64,12 @@ class TEclipseReport : public SkinWindow {
     void FormDblClick(QPoint at);
     void lblExitClick();
 
+    // Starts the search of the years in the boxes on worker threads; the list is filled
+    // when all of it is done (FinishSearch).
     void CalculateEclipses();
+    // Stops a running search; the list stays empty and the status says so.
+    void CancelSearch();
+    bool Searching() const { return search_ != nullptr; }
     void SetupDataBitmap();
     void DisplayDataBitmap();
 
@@ -74,16 +84,27 @@ class TEclipseReport : public SkinWindow {
     ClickRegion* lblExit = nullptr;
     ClickRegion* lblTitle = nullptr;
     ClickRegion* lblSelectedDate = nullptr; // hidden: the text of the line double-clicked
+    ClickRegion* lblStatus = nullptr;       // "27 eclipses found", "Searching..."
+    ClickRegion* lblCancel = nullptr;       // shown while a search runs
+    QProgressBar* barProgress = nullptr;    // shown while a search runs
     QScrollBar* ScrollBar1 = nullptr;
     Picture imgData;
 
+    ~TEclipseReport() override;
+
   protected:
+    bool FormKeyPress(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    struct TSearch;
     int VisibleLines() const;
+    void PollSearch();
+    void FinishSearch();
+    void StopSearch();
+    void ShowSearching(bool on);
 
     TSession& session_;
     QWidget* owner_;
@@ -91,6 +112,8 @@ class TEclipseReport : public SkinWindow {
     TEclipse* eclipse_;
     std::vector<TEclipseRow> rows_;
     bool computed_ = false;
+    std::unique_ptr<TSearch> search_;
+    QTimer pollTimer_;
 };
 
 } // namespace crescendar

@@ -20,10 +20,18 @@ namespace {
 
 const QColor kOtherColour(150, 176, 220);
 
+// The skin's picture is 252 x 252; the window is taller by the room of the shadow picture,
+// which stands below the texts so that none of them is written over it.
 constexpr int kWidth = 252;
-constexpr int kHeight = 252;
-// The black screen under the texts.
-const QRect kScreen(20, 72, 212, 160);
+constexpr int kSkinHeight = 252;
+constexpr int kDiagramHeight = 104;
+constexpr int kHeight = kSkinHeight + kDiagramHeight;
+// The black screen under the texts and the picture.
+const QRect kScreen(20, 72, 212, 160 + kDiagramHeight);
+// The shadow picture's place: below the magnitude line, to the screen's bottom.
+const QRect kDiagram(20, kScreen.bottom() + 1 - kDiagramHeight, 212, kDiagramHeight);
+// A row of the skin inside its screen frame, repeated to lengthen the frame.
+constexpr int kStretchRow = 216;
 // The widest the title may be on its plate.
 constexpr int kTitleRoom = 230;
 // The middle of the title's plate; the full-size title stands at y 42.
@@ -34,6 +42,20 @@ constexpr int kTitleMiddle = 51;
 constexpr double kPenumbraRadius = 1.2848;
 constexpr double kUmbraRadius = 0.7403;
 constexpr double kMoonRadius = 1.5573 - kPenumbraRadius;
+
+// The skin lengthened by `extra` rows: the rows above kStretchRow as they are, that row
+// repeated, then the rest (the frame's bottom edge and the bottom band).
+QImage TallSkin(const QImage& skin, int extra) {
+    if (skin.isNull() || skin.height() <= kStretchRow) return skin;
+    QImage tall(skin.width(), skin.height() + extra, QImage::Format_RGB32);
+    QPainter p(&tall);
+    p.drawImage(QPoint(0, 0), skin, QRect(0, 0, skin.width(), kStretchRow));
+    for (int y = 0; y < extra; ++y)
+        p.drawImage(QPoint(0, kStretchRow + y), skin, QRect(0, kStretchRow, skin.width(), 1));
+    p.drawImage(QPoint(0, kStretchRow + extra), skin,
+                QRect(0, kStretchRow, skin.width(), skin.height() - kStretchRow));
+    return tall;
+}
 
 } // namespace
 
@@ -63,7 +85,7 @@ TEclipse::TEclipse(TSession& session, QWidget* owner, const QWidget* anchor)
 
 void TEclipse::FormCreate() {
     SetClientSize(kWidth, kHeight);
-    SetBackground(QImage(QStringLiteral(":/eclipse/eclipse_bgnd.jpg")));
+    SetBackground(TallSkin(QImage(QStringLiteral(":/eclipse/eclipse_bgnd.jpg")), kDiagramHeight));
     Canvas& c = WindowCanvas();
     c.SetBrushStyle(BrushStyle::Clear);
     c.SetFontName(QStringLiteral("Arial"));
@@ -213,7 +235,7 @@ void TEclipse::Redraw() {
 }
 
 // The Earth's penumbra and umbra at the Moon's distance, and the Moon's path across them
-// (north up, east to the left, the Moon moving eastwards), drawn dimly under the texts.
+// (north up, east to the left, the Moon moving eastwards), drawn dimly below the texts.
 void TEclipse::DrawShadowPicture(const TEclipseResult& r) {
     // The lunation number of the eclipsed full moon, from the date of the maximum.
     const double lunations = (r.MaximumDate.JD - 2451550.09766) / 29.530588861;
@@ -230,11 +252,12 @@ void TEclipse::DrawShadowPicture(const TEclipseResult& r) {
     const QPointF dir(-std::cos(tilt), std::sin(tilt)); // motion, y up
     const QPointF normal(std::sin(tilt), std::cos(tilt));
 
-    // Pixels per Earth radius: smaller when the Moon passes far from the axis, so that
-    // it stays on the screen.
-    const QPointF centre(kScreen.center().x() + 0.5, 155.5);
-    const double room = gamma < 0 ? kScreen.bottom() - centre.y() : centre.y() - kScreen.top();
-    const double scale = std::min(52.0, (room - 2) / (std::abs(gamma) + kMoonRadius));
+    // Pixels per Earth radius: the penumbra fits the picture's height, smaller when the Moon
+    // passes far from the axis, so that it stays in the picture.
+    const QPointF centre(kDiagram.center().x() + 0.5, kDiagram.center().y() + 0.5);
+    const double room = kDiagram.height() / 2.0;
+    const double scale =
+        std::min((room - 2) / (kPenumbraRadius + u), (room - 2) / (std::abs(gamma) + kMoonRadius));
     auto screen = [&](QPointF p) {
         return QPointF(centre.x() + p.x() * scale, centre.y() - p.y() * scale);
     };
@@ -247,7 +270,7 @@ void TEclipse::DrawShadowPicture(const TEclipseResult& r) {
     if (!image) return;
     QPainter p(image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setClipRect(kScreen);
+    p.setClipRect(kDiagram);
 
     auto disk = [&](double radius, const QColor& inner, const QColor& outer, const QColor& rim) {
         QRadialGradient g(centre, radius * scale);

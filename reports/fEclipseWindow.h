@@ -1,6 +1,6 @@
 // The eclipse window: the circumstances of the lunar eclipse of the month shown in the main
-// window (kind and visibility, date, contacts around the maximum, magnitude), over a dim
-// picture of the Moon's path through the Earth's shadow.
+// window (kind and visibility, date, contacts around the maximum, magnitude) and, below them,
+// a dim picture of the Moon's path through the Earth's shadow.
 #pragma once
 
 #include "ClickRegion.h"

@@ -11,8 +11,10 @@
 #include "Settings.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 
 #include <string>
+#include <tuple>
 
 namespace crescendar {
 
@@ -46,16 +48,31 @@ void TMonthlyPhases::FormCreate() {
 
     SetTitleRegion(lblTitle);
     SetExitRegion(lblExit);
+    // Either side of the title.
+    std::tie(imgPrevMonth, imgNextMonth) =
+        AddMonthArrows(142, 336, 13, [this](int months) { StepMonth(months); });
     connect(lblSave, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) lblSaveClick();
     });
 }
 
 void TMonthlyPhases::FormShow() {
+    PlaceBeside(*parentWidget());
     y_ = 32;
     saveFolder_ = QCoreApplication::applicationDirPath();
     // Drawn here too, so that a window the desktop does not activate is never blank.
     DrawMoonPhases();
+}
+
+void TMonthlyPhases::StepMonth(int months) {
+    if (session_.StepMonth(months)) DrawMoonPhases();
+}
+
+bool TMonthlyPhases::FormKeyPress(QKeyEvent* e) {
+    if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
+    if (e->key() != Qt::Key_PageUp && e->key() != Qt::Key_PageDown) return false;
+    StepMonth(e->key() == Qt::Key_PageUp ? -1 : 1);
+    return true;
 }
 
 void TMonthlyPhases::FormActivate() {
@@ -190,7 +207,7 @@ void TMonthlyPhases::lblSaveClick() {
     if (path.isEmpty()) return;
     QString error;
     if (!imgPhases.SaveBmp(path, &error))
-        ShowMessage(QStringLiteral("The picture was not saved: %1.").arg(error), this);
+        ShowWarning(QStringLiteral("The picture was not saved: %1.").arg(error), this);
 }
 
 } // namespace crescendar

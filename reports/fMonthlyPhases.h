@@ -37,6 +37,10 @@ class TMonthlyPhases : public SkinWindow {
     // Saves imgPhases as a bitmap file chosen in the save dialog; says so when it fails.
     void lblSaveClick();
     void lblExitClick() { close(); }
+    // Pages the month by `months` through the session (the main window follows, as the
+    // window always shows the main window's month) and draws it.
+    void StepMonth(int months);
+    bool FormKeyPress(QKeyEvent* e) override;
 
     // For the month picker and the main window's year editor: the session holds the month
     // of `date` by now, and its calendar is drawn anew.
@@ -52,6 +56,8 @@ class TMonthlyPhases : public SkinWindow {
     ClickRegion* lblSave = nullptr;
     ClickRegion* lblTitle = nullptr;
     ClickRegion* lblExit = nullptr;
+    ClickRegion* imgPrevMonth = nullptr;
+    ClickRegion* imgNextMonth = nullptr;
 
     Picture imgPhases;   // the whole calendar, 461 x 414
     Picture imgOriginal; // the Moon picture as stored, 50 x 49

@@ -10,8 +10,11 @@
 #include "Session.h"
 #include "Settings.h"
 
+#include <QKeyEvent>
+
 #include <charconv>
 #include <cmath>
+#include <tuple>
 
 namespace crescendar {
 
@@ -128,6 +131,9 @@ void TObservingAid::FormCreate() {
     SetMinimiseRegion(lblMinimise);
     SetExitRegion(lblExit);
     OnLeftClick(lblPrint, [this] { lblPrintClick(); });
+    // Either side of the title.
+    std::tie(imgPrevMonth, imgNextMonth) =
+        AddMonthArrows(148, 380, 15, [this](int months) { StepMonth(months); });
     OnLeftClick(imgDayNight, [this] { imgDayNightClick(); });
     OnLeftClick(imgLinesGrid, [this] { imgLinesGridClick(); });
 }
@@ -136,8 +142,7 @@ void TObservingAid::FormShow() {
     rowHeight_ = 12;
     nightView_ = true;
     showGrid_ = false;
-    move(x(), owner_.y());
-    KeepOnScreen();
+    PlaceBeside(owner_);
     // Drawn here too, so that a window the desktop does not activate is never blank.
     ShowButtonPictures();
     doa();
@@ -151,6 +156,17 @@ void TObservingAid::ShowButtonPictures() {
 void TObservingAid::FormActivate() {
     ShowButtonPictures();
     doa();
+}
+
+void TObservingAid::StepMonth(int months) {
+    if (session_.StepMonth(months)) doa();
+}
+
+bool TObservingAid::FormKeyPress(QKeyEvent* e) {
+    if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
+    if (e->key() != Qt::Key_PageUp && e->key() != Qt::Key_PageDown) return false;
+    StepMonth(e->key() == Qt::Key_PageUp ? -1 : 1);
+    return true;
 }
 
 void TObservingAid::imgDayNightClick() {

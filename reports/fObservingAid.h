@@ -71,6 +71,10 @@ class TObservingAid : public SkinWindow {
     void FormActivate() override;
     void FormPaint() override;
 
+    // Pages the month by `months` through the session (the main window follows, as the
+    // chart always shows the main window's month) and draws it.
+    void StepMonth(int months);
+    bool FormKeyPress(QKeyEvent* e) override;
     void imgDayNightClick();
     void imgLinesGridClick();
     void lblPrintClick();
@@ -105,6 +109,8 @@ class TObservingAid : public SkinWindow {
     ClickRegion* lblTitle = nullptr;
     ClickRegion* lblMinimise = nullptr;
     ClickRegion* lblExit = nullptr;
+    ClickRegion* imgPrevMonth = nullptr;
+    ClickRegion* imgNextMonth = nullptr;
 
     Picture Image1; // the chart drawn off screen, 500 x 384
     QImage imgDay, imgNight, imgLines, imgGrid;

@@ -12,10 +12,13 @@
 #include "Session.h"
 #include "Settings.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 namespace crescendar {
 
@@ -93,10 +96,13 @@ void TTimesList::FormCreate() {
     OnLeftClick(lblPrint, [this] { lblPrintClick(); });
     OnLeftClick(lblScrollUp, [this] { lblScrollUpClick(); });
     OnLeftClick(lblScrollDown, [this] { lblScrollDownClick(); });
+    // Either side of the title.
+    std::tie(imgPrevMonth, imgNextMonth) =
+        AddMonthArrows(176, 452, 15, [this](int months) { StepMonth(months); });
 }
 
 void TTimesList::FormShow() {
-    KeepOnScreen();
+    PlaceBeside(*parentWidget());
 }
 
 void TTimesList::FormActivate() {
@@ -116,6 +122,7 @@ int TTimesList::ClampOffset(int offset) const {
 }
 
 void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
+    shown_ = date;
     scrollOffset_ = 0;
     // The rows and the dates written are of the same month: the record's, one row for each
     // of its days (21 in October 1582).
@@ -191,6 +198,56 @@ void TTimesList::lblScrollDownClick() {
     DisplayDataBitmap();
 }
 
+TDateTimeRecord TTimesList::ShownDate() const {
+    return shown_.Day != 0 ? shown_ : session_.SelectedDateTime();
+}
+
+void TTimesList::StepMonth(int months) {
+    const TDateTimeRecord from = ShownDate();
+    const int index = from.Year * 12 + (from.Month - 1) + months;
+    const int year = index / 12;
+    if (index < 0 || year < 1 || year > 9999) return;
+    TDateTimeRecord d = from;
+    d.Month = static_cast<std::uint16_t>(index % 12 + 1);
+    d.Year = static_cast<std::uint16_t>(year);
+    d.Day = CalendarDay(d.Month, d.Year, d.Day);
+    d.JD = DateToJulianDay(d);
+    SetupDataBitmap(d);
+    DisplayDataBitmap();
+}
+
+void TTimesList::wheelEvent(QWheelEvent* e) {
+    // 120 eighths of a degree make one notch of a common wheel; finer wheels add up.
+    wheelRemainder_ += e->angleDelta().y();
+    const int notches = wheelRemainder_ / 120;
+    wheelRemainder_ -= notches * 120;
+    if (notches != 0) {
+        scrollOffset_ = ClampOffset(scrollOffset_ - notches * 3 * kRowHeight);
+        DisplayDataBitmap();
+    }
+    e->accept();
+}
+
+bool TTimesList::FormKeyPress(QKeyEvent* e) {
+    if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
+    switch (e->key()) {
+    case Qt::Key_PageUp:
+        StepMonth(-1);
+        return true;
+    case Qt::Key_PageDown:
+        StepMonth(1);
+        return true;
+    case Qt::Key_Up:
+        lblScrollUpClick();
+        return true;
+    case Qt::Key_Down:
+        lblScrollDownClick();
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TTimesList::mousePressEvent(QMouseEvent* e) {
     bodyDragging_ = true;
     dragStart_ = e->position().toPoint().y();
@@ -218,7 +275,8 @@ void TTimesList::lblPrintClick() {
         if (!ownPrinter_) ownPrinter_ = std::make_unique<SystemPrintTarget>(this);
         printTarget_ = ownPrinter_.get();
     }
-    if (!PrintTimes(session_.SelectedDateTime(), *printTarget_))
+    // The month on the screen, which paging may have moved from the main window's.
+    if (!PrintTimes(ShownDate(), *printTarget_))
         ReportPrintFailure(*printTarget_, QStringLiteral("The times table"), this);
 }
 
@@ -252,9 +310,14 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
     c.SetPenColor(Qt::black);
     c.SetBrushStyle(BrushStyle::Solid);
     c.SetBrushColor(Qt::white);
-    c.Rectangle(0, Hm - 30, W, Hm + R);
-    const int y1 = Hm - 28;
-    const int y2 = Hm - 28 + R / 2;
+    // The box spans the page frame (whose width is a whole number of sevenths of the page),
+    // its top 30 pixels of a 300 dpi page above the header margin at any resolution, and the
+    // two heading lines stand in its middle.
+    const int frameRight = (W / 7) * 7;
+    const int boxTop = Hm - P(8.56);
+    c.Rectangle(0, boxTop, frameRight, Hm + R);
+    const int y1 = boxTop + std::max(2, (Hm + R - boxTop - (R / 2 + TH)) / 2);
+    const int y2 = y1 + R / 2;
     struct Heading {
         const char* Text;
         int Y;
@@ -298,7 +361,8 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
         c.SetPenColor(fill);
         c.SetBrushStyle(BrushStyle::Solid);
         c.SetBrushColor(fill);
-        c.Rectangle(2, Hm + R + (d - 1) * Rh + 2, W - 2, Hm + R + d * Rh + 2);
+        // Inside the frame's left and right lines.
+        c.Rectangle(2, Hm + R + (d - 1) * Rh + 2, frameRight - 2, Hm + R + d * Rh + 2);
         const int y = Hm + R + (d - 1) * Rh + (Rh - c.TextHeight(QStringLiteral("8"))) / 2;
 
         TDateTimeRecord day = DayOf(date, days[static_cast<std::size_t>(d - 1)]);

@@ -12,7 +12,9 @@
 
 #include <memory>
 
+class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
 
 namespace crescendar {
 
@@ -47,6 +49,11 @@ class TTimesList : public SkinWindow {
     void lblScrollUpClick();
     void lblScrollDownClick();
     void lblPrintClick();
+    // Shows the month `months` away from the one shown (within years 1 to 9999). The list
+    // keeps a month of its own: the main window's selection stays where it is.
+    void StepMonth(int months);
+    // The date whose month the table shows (the main window's until a table is drawn).
+    TDateTimeRecord ShownDate() const;
 
     // Prints the month of `date` on one landscape page of `target`; false when nothing was
     // printed.
@@ -69,6 +76,8 @@ class TTimesList : public SkinWindow {
     ClickRegion* lblTitle = nullptr;
     ClickRegion* lblMinimise = nullptr;
     ClickRegion* lblExit = nullptr;
+    ClickRegion* imgPrevMonth = nullptr;
+    ClickRegion* imgNextMonth = nullptr;
 
     // The table of the month, 600 x 434 (31 rows of 14 pixels).
     Picture imgData;
@@ -77,6 +86,10 @@ class TTimesList : public SkinWindow {
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    // The wheel scrolls the table three rows a notch.
+    void wheelEvent(QWheelEvent* e) override;
+    // Page Up and Page Down page the month; the arrow keys scroll a row.
+    bool FormKeyPress(QKeyEvent* e) override;
 
   private:
     int ClampOffset(int offset) const;
@@ -88,6 +101,8 @@ class TTimesList : public SkinWindow {
     std::uint8_t dayCount_ = 31;
     bool bodyDragging_ = false; // a drag on the window's body is in progress
     int dragStart_ = 0;
+    int wheelRemainder_ = 0;          // eighths of a degree not yet scrolled
+    TDateTimeRecord shown_{.Day = 0}; // Day 0: no table drawn yet
     PrintTarget* printTarget_ = nullptr;
     std::unique_ptr<PrintTarget> ownPrinter_;
 };

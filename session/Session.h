@@ -23,9 +23,6 @@
 
 namespace crescendar {
 
-// The author's web site: the main window's Label1 opens it and every printout names it.
-inline constexpr const char* kAuthorSite = "https://crescendar.example.org/";
-
 class TSession : public QObject {
     Q_OBJECT
   public:
@@ -102,6 +99,9 @@ class TSession : public QObject {
     // Shows another month of the year given: the selected day stays where the month has it
     // (a later one becomes the month's last day; 5-14 October 1582 the 15th). daySelected.
     void SelectMonth(std::uint16_t month, std::uint16_t year);
+    // Pages by whole months from the selected one (-1 the previous, 1 the next) through
+    // SelectMonth; false, and nothing changes, when that month is outside years 1 to 9999.
+    bool StepMonth(int months);
     // Selects the date and the clock minute of a local instant (a phase, an eclipse's
     // maximum): the selected day becomes its date and the time offset brings the shown
     // instant to its hour and minute (seconds dropped, as the phase and eclipse texts show

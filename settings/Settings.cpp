@@ -628,4 +628,62 @@ std::string SettingsStore::ReadValue(const std::string& name) const {
     return TextOf(store.value(ToQ(name)));
 }
 
+// ----- window positions --------------------------------------------------------------------
+
+namespace {
+
+constexpr const char* kWindowsGroup = "Windows";
+
+bool IsWindowName(const std::string& name) {
+    return !name.empty() && std::all_of(name.begin(), name.end(),
+                                        [](unsigned char c) { return std::isalnum(c) != 0; });
+}
+
+} // namespace
+
+std::optional<std::pair<int, int>>
+SettingsStore::ReadWindowPosition(const std::string& window) const {
+    if (!IsWindowName(window)) return std::nullopt;
+    const QString path = ToQ(path_);
+    const FileState file = InspectFile(path);
+    if (!file.Exists || !file.Damage.empty()) return std::nullopt;
+    QSettings store(path, QSettings::IniFormat);
+    if (!ReadError(store).empty()) return std::nullopt;
+    store.beginGroup(kWindowsGroup);
+    const QStringList parts = ToQ(TextOf(store.value(ToQ(window)))).split(QLatin1Char(','));
+    if (parts.size() != 2) return std::nullopt;
+    bool okLeft = false, okTop = false;
+    const int left = parts[0].trimmed().toInt(&okLeft);
+    const int top = parts[1].trimmed().toInt(&okTop);
+    if (!okLeft || !okTop) return std::nullopt;
+    return std::pair{left, top};
+}
+
+bool SettingsStore::WriteWindowPosition(const std::string& window, int left, int top) {
+    writeFailed_ = false;
+    writeError_.clear();
+    const auto fail = [this](const std::string& why) {
+        writeFailed_ = true;
+        writeError_ = "the settings file " + Quoted(path_) + " " + why;
+        return false;
+    };
+    if (!IsWindowName(window)) return fail("cannot hold a window named " + Quoted(Shown(window)));
+    // As for the settings: only an existing, sound file is written, so that a damaged one
+    // is never overwritten and its other values never lost.
+    const QString path = ToQ(path_);
+    const FileState file = InspectFile(path);
+    if (!file.Exists) return fail("no longer exists");
+    if (!file.Damage.empty()) return fail("is damaged: " + file.Damage);
+    QSettings store(path, QSettings::IniFormat);
+    if (const std::string error = ReadError(store); !error.empty())
+        return fail("is damaged: " + error);
+    if (!store.isWritable()) return fail("cannot be written to");
+    store.beginGroup(kWindowsGroup);
+    store.setValue(ToQ(window), QStringLiteral("%1,%2").arg(left).arg(top));
+    store.endGroup();
+    store.sync();
+    if (store.status() != QSettings::NoError) return fail("could not be written");
+    return true;
+}
+
 } // namespace crescendar

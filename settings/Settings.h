@@ -6,6 +6,7 @@
 #include "Records.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -101,6 +102,15 @@ class SettingsStore {
 
     // Text of one value of the existing key ("" when missing).
     std::string ReadValue(const std::string& name) const;
+
+    // Window positions, kept in a group "Windows" of their own in the same file: the top-left
+    // corner of a window in screen pixels, by the window's name (letters and digits).
+    // ReadWindowPosition: nothing when none is stored, the file is damaged or the value is not
+    // two integers "left,top". WriteWindowPosition writes to an existing, sound file only
+    // (never creating it) and leaves every other value as it was; false, with
+    // LastWriteError() saying why, when it could not.
+    std::optional<std::pair<int, int>> ReadWindowPosition(const std::string& window) const;
+    bool WriteWindowPosition(const std::string& window, int left, int top);
 
     // What the last Load found.
     bool LastLoadWasFirstRun() const { return firstRun_; }

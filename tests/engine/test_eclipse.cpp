@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "ZoneRule.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -253,21 +257,71 @@ TEST(EclipseFinder, SweepOf1900To2100IsSoundAndComplete) {
     }
 }
 
-// The finder skips months without a full moon near a node; it must list exactly what the
-// month-by-month check does.
-TEST(EclipseFinder, MatchesTheMonthByMonthCheck) {
-    for (const Observer& o : {Place(0, 0, -720), Place(0, 0, 840)}) {
-        std::vector<TEclipseResult> want;
-        for (int year = 1990; year <= 2040; ++year)
-            for (int month = 1; month <= 12; ++month)
-                for (const TEclipseResult& r : MonthEclipses(year, month, o)) want.push_back(r);
-        const auto got = FindEclipses(1990, 2040, o);
-        ASSERT_EQ(got.size(), want.size());
-        for (std::size_t i = 0; i < got.size(); ++i) {
-            EXPECT_EQ(got[i].MaximumText + got[i].DateText, want[i].MaximumText + want[i].DateText);
-            EXPECT_EQ(got[i].VisibilityText, want[i].VisibilityText);
-        }
+// A rule whose offset jumps by an hour at each half year, so that full moons near a change
+// and near New Year fall on either side of it.
+class HalfYearRule final : public TZoneRule {
+  public:
+    double OffsetAt(UniversalTime t) const override {
+        return std::fmod(std::floor((t.JD - 2451545.0) / 182.6), 2.0) == 0.0 ? 780 : 840;
     }
+    std::string Name() const override { return "test"; }
+};
+
+void ExpectSameEclipses(const std::vector<TEclipseResult>& got,
+                        const std::vector<TEclipseResult>& want) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        const TEclipseResult& a = got[i];
+        const TEclipseResult& b = want[i];
+        const std::string where = b.MaximumText + "  " + b.DateText;
+        EXPECT_EQ(a.MaximumText + a.DateText, b.MaximumText + b.DateText) << i;
+        EXPECT_EQ(a.PenumbraStartText + a.UmbraStartText + a.TotalityStartText,
+                  b.PenumbraStartText + b.UmbraStartText + b.TotalityStartText)
+            << where;
+        EXPECT_EQ(a.PenumbraEndText + a.UmbraEndText + a.TotalityEndText,
+                  b.PenumbraEndText + b.UmbraEndText + b.TotalityEndText)
+            << where;
+        EXPECT_EQ(a.VisibilityText, b.VisibilityText) << where;
+        EXPECT_EQ(a.EclipseType, b.EclipseType) << where;
+        EXPECT_EQ(a.UmbralMagnitude, b.UmbralMagnitude) << where;
+        EXPECT_EQ(a.Elements.JD.JD, b.Elements.JD.JD) << where;
+    }
+}
+
+std::vector<TEclipseResult> MonthByMonth(int from, int to, const Observer& o) {
+    std::vector<TEclipseResult> all;
+    for (int year = from; year <= to; ++year)
+        for (int month = 1; month <= 12; ++month)
+            for (const TEclipseResult& r : MonthEclipses(year, month, o)) all.push_back(r);
+    return all;
+}
+
+// The finder walks the full moons instead of the months; it must list exactly what the
+// month-by-month check does, with the same year for Delta T, at the ends of the range too.
+TEST(EclipseFinder, MatchesTheMonthByMonthCheck) {
+    Observer shifting = Place(-33, 70, 0);
+    shifting.Zone = std::make_shared<HalfYearRule>();
+    for (const Observer& o : {Place(0, 0, -720), Place(0, 0, 840), Place(51.5, 0, 0), shifting}) {
+        ExpectSameEclipses(FindEclipses(1990, 2040, o), MonthByMonth(1990, 2040, o));
+        ExpectSameEclipses(FindEclipses(1, 4, o), MonthByMonth(1, 4, o));
+        ExpectSameEclipses(FindEclipses(1581, 1583, o), MonthByMonth(1581, 1583, o));
+        ExpectSameEclipses(FindEclipses(9996, 9999, o), MonthByMonth(9996, 9999, o));
+    }
+}
+
+// The window splits a long range into pieces computed apart; joined in order they must give
+// the whole range's list.
+TEST(EclipseFinder, PiecesOfARangeJoinIntoTheWholeRange) {
+    const Observer o = Place(0, 0, 840);
+    std::vector<TEclipseResult> joined;
+    for (int from = 1900; from <= 2099; from += 7) {
+        const auto piece = FindEclipses(from, std::min(from + 6, 2099), o);
+        joined.insert(joined.end(), piece.begin(), piece.end());
+    }
+    ExpectSameEclipses(joined, FindEclipses(1900, 2099, o));
+}
+
+TEST(EclipseFinder, RangeLimits) {
     EXPECT_TRUE(FindEclipses(2001, 1999, {}).empty());
     EXPECT_TRUE(FindEclipses(-10, 0, {}).empty());
     EXPECT_FALSE(FindEclipses(9999, 20000, {}).empty());

@@ -107,6 +107,7 @@ TEST_F(PdfFallback, UnwritableFileIsReportedNotPrinted) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].startsWith("The calendar was not printed: the file "));
     EXPECT_TRUE(dialogs.messages[0].contains("no-such-folder"));
+    EXPECT_EQ(dialogs.messageKinds[0], MessageKind::Warning); // it warns, with a warning's icon
 }
 
 } // namespace

@@ -220,6 +220,7 @@ TEST_F(SaveFailure, PageThatNoApplicationOpensIsToldWithItsAddress) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].contains("https://example.org/moon/atlas.html"));
     EXPECT_TRUE(dialogs.messages[0].contains("by hand"));
+    EXPECT_EQ(dialogs.messageKinds[0], MessageKind::Warning);
 
     const QString page = dir.filePath("docs/crescendar.htm");
     EXPECT_FALSE(OpenDocument(page, "The help page", nullptr));

@@ -86,7 +86,7 @@ TEST_F(ClockTest, InvalidTimesBeepAndKeepTheEditorOpen) {
     EXPECT_FALSE(w->Timer1.isActive());
 }
 
-TEST_F(ClockTest, KeysDoNothingWithoutAnOpenEditorOrChosenField) {
+TEST_F(ClockTest, DigitsDoNothingWithoutAnOpenEditorOrChosenField) {
     Start(At(2025, 3, 14, 10, 15, 30));
     Tick();
     Type("5");
@@ -95,13 +95,15 @@ TEST_F(ClockTest, KeysDoNothingWithoutAnOpenEditorOrChosenField) {
     EXPECT_EQ(w->lblSelectedYear->Text(), "2025");
     EXPECT_EQ(w->lblHour->Text(), "00");
 
-    Click(w->lblClock); // open, no field chosen yet
+    Click(w->lblClock); // open, no field chosen yet: digits and Backspace go nowhere
     Key(Qt::Key_Backspace);
     Type("1");
-    Key(Qt::Key_Return);
     EXPECT_EQ(w->lblHour->Text(), "10");
+    // Enter confirms the time as it stands.
+    Key(Qt::Key_Return);
     EXPECT_EQ(dialogs.beeps, 0);
-    EXPECT_FALSE(w->imgTimeButton->isHidden());
+    EXPECT_TRUE(w->imgTimeButton->isHidden());
+    EXPECT_EQ(w->StripText().substr(0, 8), "10:15:30");
 }
 
 TEST_F(ClockTest, NowButtonRestoresTodayOnlyInsideTheButton) {

@@ -87,9 +87,13 @@ TEST_F(WindowTest, HelpPageIsLookedUpBesideTheProgramThenInTheWorkingFolder) {
         EXPECT_EQ(shell.files[1],
                   QFileInfo(program.filePath("docs/crescendar.htm")).absoluteFilePath());
     });
+    // The globe opens the home page shipped beside the help page, never an address on the web.
+    WriteFile(program.filePath("docs/crescendar-home.htm"));
     Click(w->Label1);
-    ASSERT_EQ(shell.urls.size(), 1u);
-    EXPECT_EQ(shell.urls[0], QUrl(QString::fromLatin1(kAuthorSite)));
+    EXPECT_TRUE(shell.urls.empty());
+    ASSERT_EQ(shell.files.size(), 3u);
+    EXPECT_EQ(shell.files[2],
+              QFileInfo(program.filePath("docs/crescendar-home.htm")).absoluteFilePath());
 }
 
 TEST_F(WindowTest, IconIsOptional) {

@@ -61,11 +61,17 @@ class EclipseWindowTest : public MainFixture {
         report->FormActivate();
         return report;
     }
+    // Types the years, clicks Calculate and waits for the search to end.
     void Calculate(const char* from, const char* to) {
+        StartSearch(from, to);
+        WaitForSearch();
+    }
+    void StartSearch(const char* from, const char* to) {
         report->txtFromYear->setText(QString::fromLatin1(from));
         report->txtToYear->setText(QString::fromLatin1(to));
         Click(report->lblCalculate);
     }
+    void WaitForSearch() { QTRY_VERIFY_WITH_TIMEOUT(!report->Searching(), 60000); }
     QStringList Captions() const {
         QStringList out;
         for (const auto& l : eclipse->Lines()) out << l.Caption;
@@ -117,6 +123,28 @@ TEST_F(EclipseWindowTest, TotalEclipseShowsSevenContactsAroundTheMaximum) {
     const int h = lines[3].Top - lines[2].Top;
     EXPECT_TRUE(CyanTextIn(eclipse->CanvasImage(), 142 - 3 * h, 142 - 2 * h));
     EXPECT_TRUE(CyanTextIn(eclipse->CanvasImage(), 142 + 3 * h, 142 + 4 * h));
+
+    // The shadow picture has its own place below the magnitude: no text there, and none of
+    // the picture's shadow colours among the texts.
+    const QImage canvas = eclipse->CanvasImage();
+    const int pictureTop = 210 + h + 2;
+    auto shadowIn = [&](int top, int bottom) {
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 21; x < 231; ++x) {
+                const QColor c = canvas.pixelColor(x, y);
+                // The umbra's dark reds and the penumbra's dark blues.
+                const bool umbra = c.alpha() == 255 && c.red() > 40 && c.red() < 110 &&
+                                   c.green() < c.red() / 2 && c.blue() < c.red() / 2;
+                const bool penumbra = c.alpha() == 255 && c.blue() > 36 && c.blue() < 90 &&
+                                      c.red() < 60 && c.red() > 20 && c.blue() > c.red() + 10;
+                n += umbra || penumbra;
+            }
+        return n;
+    };
+    EXPECT_EQ(shadowIn(72, pictureTop), 0);
+    EXPECT_GT(shadowIn(pictureTop, eclipse->height() - 20), 500);
+    EXPECT_FALSE(CyanTextIn(canvas, pictureTop, eclipse->height() - 20));
     Screenshot(eclipse, "eclipse_total.png");
 }
 
@@ -302,7 +330,7 @@ TEST_F(EclipseWindowTest, YearBoxesTakeDigitsOnlyAndBadRangesGiveAMessage) {
 
     Calculate("2026", "2025");
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0], "The \"From\" date must be less than the \"To\" date.");
+    EXPECT_EQ(dialogs.messages[0], "The \"From\" year must not be later than the \"To\" year.");
     EXPECT_EQ(report->Rows().size(), 2u);
     EXPECT_EQ(report->CanvasImage(), list);
 
@@ -313,6 +341,90 @@ TEST_F(EclipseWindowTest, YearBoxesTakeDigitsOnlyAndBadRangesGiveAMessage) {
     EXPECT_EQ(dialogs.messages[2], kEmptyYearMessage);
     EXPECT_EQ(report->Rows().size(), 2u);
     EXPECT_EQ(report->CanvasImage(), list);
+
+    // 0 is not a year: it is refused as the command line refuses it, not read as 1.
+    Calculate("0", "2025");
+    Calculate("2025", "0");
+    ASSERT_EQ(dialogs.messages.size(), 5u);
+    EXPECT_EQ(dialogs.messages[3], kYearRangeMessage);
+    EXPECT_EQ(dialogs.messages[4], kYearRangeMessage);
+    EXPECT_EQ(report->Rows().size(), 2u);
+    EXPECT_EQ(report->CanvasImage(), list);
+}
+
+TEST_F(EclipseWindowTest, NewSearchStartsAtTheTopAndCountsTheEclipses) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    Calculate("2020", "2030");
+    EXPECT_EQ(report->lblStatus->Text(),
+              QStringLiteral("%1 eclipses found").arg(report->Rows().size()));
+    report->ScrollBar1->setValue(report->ScrollBar1->maximum());
+    Calculate("1904", "1904");
+    EXPECT_EQ(report->ScrollBar1->value(), 0);
+    ASSERT_FALSE(report->Rows().empty());
+    EXPECT_TRUE(report->Rows()[0].TimeAndDate.find("1904") != std::string::npos);
+    // The first line shows the first row: black band, then grey.
+    EXPECT_EQ(report->CanvasImage().pixel(22, 73 + 8), qRgb(0, 0, 0));
+    Calculate("2025", "2025");
+    EXPECT_EQ(report->lblStatus->Text(), "2 eclipses found");
+}
+
+// Pale yellow, the colour of the magnitudes and the visibility.
+bool PaleYellow(QRgb c) {
+    return qRed(c) > 180 && qGreen(c) > 180 && qBlue(c) < 150;
+}
+
+TEST_F(EclipseWindowTest, EachLineShowsItsMagnitudeBeforeTheDate) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    Calculate("2025", "2025");
+    ASSERT_EQ(report->Rows().size(), 2u);
+    // Both lines have pale-yellow text between the kind and the date (window x 60..118).
+    const QImage canvas = report->CanvasImage();
+    for (int line = 0; line < 2; ++line) {
+        bool found = false;
+        for (int y = 73 + 16 * line; y < 73 + 16 * (line + 1) && !found; ++y)
+            for (int x = 60; x < 118 && !found; ++x) found = PaleYellow(canvas.pixel(x, y));
+        EXPECT_TRUE(found) << line;
+    }
+}
+
+TEST_F(EclipseWindowTest, LongSearchShowsProgressAndStopsOnEscape) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    Calculate("2025", "2025");
+    StartSearch("1", "9999");
+    ASSERT_TRUE(report->Searching());
+    EXPECT_TRUE(report->barProgress->isVisible());
+    EXPECT_TRUE(report->lblCancel->isVisible());
+    EXPECT_TRUE(report->Rows().empty()); // the old list is gone
+    // Taken before the window has looked at the workers: the bar stands at 0%.
+    Screenshot(report, "eclipse_report_searching.png");
+    QTest::keyClick(report, Qt::Key_Escape);
+    EXPECT_FALSE(report->Searching());
+    EXPECT_TRUE(report->isVisible()); // Escape stopped the search, not the window
+    EXPECT_FALSE(report->barProgress->isVisible());
+    EXPECT_TRUE(report->Rows().empty());
+    EXPECT_EQ(report->lblStatus->Text(), "Search cancelled");
+    // Escape with no search running closes the window as before.
+    QTest::keyClick(report, Qt::Key_Escape);
+    EXPECT_FALSE(report->isVisible());
+}
+
+TEST_F(EclipseWindowTest, WholeRangeListsWhatTheEngineFindsInOrder) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    StartSearch("1", "9999");
+    // Cancel by its region, then run the whole range to its end.
+    Click(report->lblCancel);
+    EXPECT_FALSE(report->Searching());
+    Calculate("1", "9999");
+    const auto want = FindEclipses(1, 9999, w->GetObserver());
+    ASSERT_EQ(report->Rows().size(), want.size());
+    for (std::size_t i = 0; i < want.size(); i += 97)
+        EXPECT_EQ(report->Rows()[i].TimeAndDate, want[i].MaximumText + "  " + want[i].DateText);
+    EXPECT_EQ(report->Rows().back().Result.DateText, want.back().DateText);
+    EXPECT_EQ(report->lblStatus->Text(), QStringLiteral("%1 eclipses found").arg(want.size()));
 }
 
 TEST_F(EclipseWindowTest, FinderKeepsBothEclipsesOfAMonthAndOpensTheOneClicked) {

@@ -4,6 +4,7 @@
 
 #include "fPrint.h"
 #include "fPrintOptions.h"
+#include "fTimesList.h"
 
 #include "Calendar.h"
 #include "EventText.h"
@@ -16,6 +17,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -96,7 +99,7 @@ TEST(DarkPart, CoversExactlyThePixelsOfTheCanvasArcs) {
     }
 }
 
-TEST(PageFrameText, LocationLineIsCutAtNinetyCharacters) {
+TEST(PageFrameText, LocationLineKeepsTheCoordinatesWhole) {
     TSettings s = DefaultSettings();
     s.LatDeg = "51";
     s.LatMin = "30";
@@ -110,11 +113,14 @@ TEST(PageFrameText, LocationLineIsCutAtNinetyCharacters) {
     EXPECT_EQ(PageFrame::LocationLine(s),
               QString::fromUtf8("Llanfair Observatory     Latitude: 51\u00B0 30' 00\" North,   "
                                 "Longitude: 000\u00B0 07' 12\" West"));
-    // A place name of 30 characters loses the end of the longitude.
-    s.Location = QString(30, QLatin1Char('x')).toStdString();
-    const QString cut = PageFrame::LocationLine(s);
-    EXPECT_EQ(cut.size(), 89); // 90, less the blank that was left at the end
-    EXPECT_TRUE(cut.endsWith("07' 12\"")) << cut.toStdString();
+    // A place name of the most characters a place may have keeps the coordinates whole; a
+    // longer one (from a hand-edited settings file) loses the end of the name only.
+    s.Location = QString(40, QLatin1Char('x')).toStdString();
+    const QString whole = PageFrame::LocationLine(s);
+    EXPECT_TRUE(whole.startsWith(QString(40, QLatin1Char('x')) + "     Latitude: 51"));
+    EXPECT_TRUE(whole.endsWith("Longitude: 000\u00B0 07' 12\" West")) << whole.toStdString();
+    s.Location = QString(60, QLatin1Char('y')).toStdString();
+    EXPECT_EQ(PageFrame::LocationLine(s), QString(40, QLatin1Char('y')) + whole.mid(40));
     EXPECT_EQ(PageFrame::TitleText(9, 2025), "September 2025");
     EXPECT_TRUE(PageFrame::StampText().startsWith("Printed by Crescendar V2.40 ("));
 }
@@ -173,6 +179,17 @@ class PrintTest : public MainFixture {
     QString TextAt(int x, int y) const {
         const QStringList found = TextsAt(x, y);
         return found.size() == 1 ? found[0] : QStringLiteral("<%1 texts>").arg(found.size());
+    }
+    // The texts written on the line y from x `from` up to `to`, left to right, one blank apart.
+    QString LineAt(int from, int to, int y) const {
+        std::vector<TPrintedText> found;
+        for (const TPrintedText& t : print->Frame().Texts())
+            if (t.Y == y && t.X >= from && t.X < to) found.push_back(t);
+        std::sort(found.begin(), found.end(),
+                  [](const TPrintedText& a, const TPrintedText& b) { return a.X < b.X; });
+        QStringList texts;
+        for (const TPrintedText& t : found) texts << t.Text;
+        return texts.join(QLatin1Char(' '));
     }
     bool Written(const QString& text) const {
         for (const TPrintedText& t : print->Frame().Texts())
@@ -402,17 +419,16 @@ TEST_F(PrintTest, MoonTimesComeInTimeOrderWithFourStarsForAMissingEvent) {
         const QPoint c = Centre(day);
         const int right = c.x() + b.width() / 2, top = c.y() - b.height() / 2;
         QStringList out;
-        for (double k : {3.22, 12.86, 22.51})
-            out << TextAt(right - P(41.8), top + P(k)) + " " + TextAt(right - P(24.12), top + P(k));
+        for (double k : {3.22, 12.86, 22.51}) out << LineAt(right - P(41.8), right, top + P(k));
         return out;
     };
     const Observer london = w->GetObserver();
     ASSERT_EQ(MoonRiseSet(MakeDate(2025, 3, 19), london).RiseText, "*****");
     // No moonrise on 19 March: its line comes first, with four stars.
-    EXPECT_EQ(lines(19), QStringList({"MR: ****", "TR: 03:25", "MS 07:23"}));
+    EXPECT_EQ(lines(19), QStringList({"MR: ****", "TR: 03:25", "MS: 07:23"}));
     // No transit on 14 March; the set comes before the rise.
-    EXPECT_EQ(lines(14), QStringList({"TR: ****", "MS 06:23", "MR: 18:30"}));
-    EXPECT_EQ(lines(1), QStringList({"MR: 07:21", "TR: 13:30", "MS 19:58"}));
+    EXPECT_EQ(lines(14), QStringList({"TR: ****", "MS: 06:23", "MR: 18:30"}));
+    EXPECT_EQ(lines(1), QStringList({"MR: 07:21", "TR: 13:30", "MS: 19:58"}));
     EXPECT_FALSE(Written("*****"));
 
     // The Sun's times in the bottom right corner, in their fixed order.
@@ -420,11 +436,11 @@ TEST_F(PrintTest, MoonTimesComeInTimeOrderWithFourStarsForAMissingEvent) {
     const QPoint c = Centre(1);
     const int right = c.x() + b.width() / 2, bottom = c.y() + b.height() / 2;
     const TRiseSet sun = SunRiseSet(MakeDate(2025, 3, 1), -0.8333, london);
-    EXPECT_EQ(TextAt(right - P(41.8), bottom - P(32.15)), "SR:");
-    EXPECT_EQ(TextAt(right - P(24.12), bottom - P(32.15)), QString::fromStdString(sun.RiseText));
+    EXPECT_EQ(LineAt(right - P(41.8), right, bottom - P(32.15)),
+              "SR: " + QString::fromStdString(sun.RiseText));
     EXPECT_EQ(TextAt(right - P(41.8), bottom - P(22.51)), "TR:");
-    EXPECT_EQ(TextAt(right - P(41.8), bottom - P(12.86)), "SS:");
-    EXPECT_EQ(TextAt(right - P(24.12), bottom - P(12.86)), QString::fromStdString(sun.SetText));
+    EXPECT_EQ(LineAt(right - P(41.8), right, bottom - P(12.86)),
+              "SS: " + QString::fromStdString(sun.SetText));
 }
 
 // True when no pixel of the rectangle lies within r of the centre.
@@ -478,6 +494,106 @@ TEST_F(PrintTest, NothingOverflowsItsBoxOnTheWidestTexts) {
     }
 }
 
+TEST_F(PrintTest, LongestPlaceNamePrintsTheWholeLongitudeOnThePage) {
+    const std::string place = "Observatorio Astronomico de la Cordiller"; // 40 characters
+    ASSERT_EQ(place.size(), 40u);
+    PrintMonthOf(At(2025, 3, 14), London({{"Location", place}}));
+    const QString line = PageFrame::LocationLine(w->Session().Settings());
+    ASSERT_TRUE(line.endsWith("Longitude: 000\u00B0 07' 12\" West")) << line.toStdString();
+    ASSERT_TRUE(Written(line));
+    for (const TPrintedText& t : print->Frame().Texts()) {
+        if (t.Text == line) {
+            EXPECT_GT(t.X, 0); // centred within the page, not cut by its edge
+        }
+    }
+    const QString folder = qEnvironmentVariable("CRESCENDAR_LOOK");
+    if (!folder.isEmpty()) target.Pages().at(0).save(QDir(folder).filePath("long_place.png"));
+}
+
+// The Moon's and the Sun's times of a box stand in one column, at least a blank after the
+// widest label, at every resolution.
+TEST_F(PrintTest, TimesOfABoxStandInOneColumnAfterTheirLabels) {
+    Start(At(2025, 3, 14), London());
+    for (int dpi : {100, 150, 300}) {
+        ImagePrintTarget paper(827 * dpi / 100, 1169 * dpi / 100, dpi);
+        TPrint p(paper, CalendarSheetOf(w->Session()));
+        ASSERT_TRUE(p.PrintCalendar(3, 2025));
+        paper.SetOrientation(PageOrientation::Landscape);
+        ASSERT_TRUE(paper.BeginDoc("measure"));
+        Canvas& c = paper.GetCanvas();
+        c.SetFontName("Times New Roman");
+        c.SetFontSize(7);
+        std::map<QString, int> width;
+        for (const char* label : {"MR:", "TR:", "MS:", "SR:", "SS:", " "})
+            width[label] = c.TextWidth(label);
+        paper.EndDoc();
+
+        // The texts of the first box (day 1 stands in the first row).
+        const PageFrame& f = p.Frame();
+        const int boxLeft = (w->FirstDayColumn()) * p.CellWidth();
+        const int boxRight = boxLeft + p.CellWidth();
+        const int top = f.HeaderMargin();
+        std::set<int> valueXs;
+        int labelsEnd = 0;
+        int labels = 0;
+        for (const TPrintedText& t : f.Texts()) {
+            if (t.X < boxLeft + p.CellWidth() / 2 || t.X >= boxRight) continue;
+            if (t.Y < top || t.Y >= top + p.CellHeight()) continue;
+            if (width.count(t.Text)) {
+                ++labels;
+                labelsEnd = std::max(labelsEnd, t.X + width[t.Text]);
+            } else {
+                valueXs.insert(t.X);
+            }
+        }
+        EXPECT_EQ(labels, 6) << dpi;
+        ASSERT_EQ(valueXs.size(), 1u) << dpi;
+        EXPECT_GE(*valueXs.begin(), labelsEnd + width[" "]) << dpi;
+        EXPECT_TRUE(std::any_of(f.Texts().begin(), f.Texts().end(),
+                                [](const TPrintedText& t) { return t.Text == "MS:"; }));
+    }
+}
+
+// The times list page at a printer's resolution, where the page width is not a whole number
+// of sevenths: the frame's right line runs past every data row, the heading box ends on it,
+// and the two heading lines stand in the middle of their box.
+TEST_F(PrintTest, TimesListPageKeepsItsFrameAndCentresItsHeadings) {
+    Start(At(2025, 3, 14), London());
+    ImagePrintTarget paper(2480, 3508, 300);
+    auto* times = SkinWindow::Create<TTimesList>(w->Session(), *w);
+    ASSERT_TRUE(times->PrintTimes(w->SelectedDateTime(), paper));
+    const QImage& page = paper.Pages().at(0);
+    delete times;
+    const int W = page.width();
+    const int frameRight = (W / 7) * 7 - 1; // the frame's right line
+    ASSERT_LT(frameRight, W - 1);
+    auto dark = [&](int x, int y) { return qGray(page.pixel(x, y)) < 100; };
+
+    // The black lines at x 4 below the page's top: the heading box's top and bottom, then
+    // the frame's bottom.
+    std::vector<int> lines;
+    for (int y = 1; y < page.height(); ++y)
+        if (dark(4, y) && !dark(4, y - 1)) lines.push_back(y);
+    ASSERT_GE(lines.size(), 3u);
+    const int boxTop = lines[0], boxBottom = lines[1], frameBottom = lines.back();
+    for (int y = boxTop; y < frameBottom; y += 7)
+        EXPECT_TRUE(dark(frameRight, y)) << "no right line at y " << y;
+    EXPECT_FALSE(dark(W - 1, boxTop + 5)); // nothing past the frame
+
+    // The headings' ink in the "LST at / Midnight" column, against the box.
+    int inkTop = -1, inkBottom = -1;
+    for (int y = boxTop + 2; y < boxBottom - 1; ++y)
+        for (int x = W / 10; x < W / 5; ++x)
+            if (dark(x, y)) {
+                if (inkTop < 0) inkTop = y;
+                inkBottom = y;
+                break;
+            }
+    ASSERT_GT(inkTop, 0);
+    const int above = inkTop - boxTop, below = boxBottom - inkBottom;
+    EXPECT_LE(std::abs(above - below), 10) << above << " above, " << below << " below";
+}
+
 // ----- print options window ---------------------------------------------------------------
 
 class PrintOptionsTest : public PrintTest {
@@ -510,6 +626,48 @@ TEST_F(PrintOptionsTest, ShowsTheStoredChoicesCentredOverTheMainWindow) {
     options_->FormActivate();
     EXPECT_TRUE(options_->chkSunTimes->isChecked());
     EXPECT_EQ(options_->txtDensity->text(), "40");
+}
+
+TEST_F(PrintOptionsTest, ClosesWithoutPrintingByItsMarkOrEscape) {
+    Open(At(2025, 3, 14));
+    ASSERT_TRUE(options_->lblExit->isVisible());
+    options_->chkSunTimes->click(); // a change that is not confirmed
+    Click(options_->lblExit);
+    EXPECT_FALSE(options_->isVisible());
+    EXPECT_TRUE(target.Pages().empty());
+    EXPECT_TRUE(w->Session().Settings().PrintSunTimes);
+
+    options_->show();
+    options_->FormActivate();
+    ASSERT_TRUE(options_->isVisible());
+    QTest::keyClick(options_->txtDensity, Qt::Key_Escape);
+    EXPECT_FALSE(options_->isVisible());
+    EXPECT_TRUE(target.Pages().empty());
+}
+
+TEST_F(PrintOptionsTest, ClickingACaptionTogglesItsBox) {
+    Open(At(2025, 3, 14), London({{"PrintLunarTimes", "False"}}));
+    const std::vector<QAbstractButton*> boxes{options_->chkDailyPhases, options_->chkMajorPhases,
+                                              options_->chkMoonTimes, options_->chkSunTimes};
+    ASSERT_EQ(options_->Captions().size(), boxes.size());
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        ClickRegion* caption = options_->Captions()[i];
+        // Level with its box, to the box's right.
+        EXPECT_GT(caption->x(), boxes[i]->geometry().right()) << i;
+        EXPECT_TRUE(caption->geometry().contains(caption->x() + 1, boxes[i]->y() + 6)) << i;
+        const bool before = boxes[i]->isChecked();
+        Click(caption, Qt::LeftButton, {30, 8});
+        EXPECT_NE(boxes[i]->isChecked(), before) << i;
+        Click(caption, Qt::RightButton, {30, 8});
+        EXPECT_NE(boxes[i]->isChecked(), before) << i; // only the left button toggles
+        Click(caption, Qt::LeftButton, {30, 8});
+        EXPECT_EQ(boxes[i]->isChecked(), before) << i;
+    }
+    // The other boxes are not touched.
+    Click(options_->Captions()[2], Qt::LeftButton, {30, 8});
+    EXPECT_TRUE(options_->chkMoonTimes->isChecked());
+    EXPECT_TRUE(options_->chkDailyPhases->isChecked());
+    EXPECT_TRUE(options_->chkSunTimes->isChecked());
 }
 
 TEST_F(PrintOptionsTest, SpinButtonStepsByOneBetweenZeroAndHundred) {
