@@ -36,17 +36,12 @@ void UseSystemRegionalNames() {
 
 std::shared_ptr<TProgramWindows> StartProgramWindows(TMainOptions options,
                                                      const std::string& systemZone) {
-    // The store tells a first run when its load creates the key; loading it here, before the
-    // main window's own load, writes the same defaults the same way, and the main window
-    // then finds them (and reports a failed write or a damaged file as it always does).
-    SettingsStore store =
-        options.SettingsPath.empty() ? SettingsStore() : SettingsStore(options.SettingsPath);
-    store.Load();
-    const bool firstRun = store.LastLoadWasFirstRun();
-
+    // The main window loads the settings as it is created; the session tells whether that
+    // load was the first run's.
     std::shared_ptr<TProgramWindows> windows = CreateProgramWindows(std::move(options));
     windows->Main->show();
-    if (firstRun) windows->Configuration->ShowFirstRun(PrincipalPlaceOfZone(systemZone));
+    if (windows->Main->Session().FirstRun())
+        windows->Configuration->ShowFirstRun(PrincipalPlaceOfZone(systemZone));
     return windows;
 }
 

@@ -874,15 +874,12 @@ void TConfiguration::lblExitClick() {
     // only, and the user is told so before the window closes: a second exit closes it.
     std::string whyNotSaved;
     const bool saved = session_.SaveSettings(s, values, &whyNotSaved);
-    if (!saved && !toldNotSaved_) {
-        toldNotSaved_ = true;
-        ShowWarning(QStringLiteral("Your settings could not be saved: %1. They apply only until "
-                                   "Crescendar is closed. Click the exit again to close this "
-                                   "window without saving them.")
-                        .arg(QString::fromStdString(whyNotSaved)),
-                    this);
+    if (!saved && !WarnedNotSavedBefore(toldNotSaved_, QStringLiteral("Your settings"),
+                                        QString::fromStdString(whyNotSaved),
+                                        QStringLiteral("Click the exit again to close this "
+                                                       "window without saving them."),
+                                        this))
         return;
-    }
     close();
 }
 

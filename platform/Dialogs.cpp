@@ -63,6 +63,17 @@ void ShowWarning(const QString& text, QWidget* parent) {
     ShowMessage(text, parent, MessageKind::Warning);
 }
 
+bool WarnedNotSavedBefore(bool& told, const QString& what, const QString& reason,
+                          const QString& goOn, QWidget* parent) {
+    if (told) return true;
+    told = true;
+    ShowMessage(QStringLiteral("%1 could not be saved: %2. They apply only until Crescendar is "
+                               "closed. %3")
+                    .arg(what, reason, goOn),
+                parent, MessageKind::Warning);
+    return false;
+}
+
 QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                      const QString& filter) {
     return CurrentDialogs().SaveFileName(parent, folder, name, filter);

@@ -63,6 +63,11 @@ void ShowMessage(const QString& text, QWidget* parent = nullptr,
                  MessageKind kind = MessageKind::Information);
 // A message that something the user asked for did not happen.
 void ShowWarning(const QString& text, QWidget* parent = nullptr);
+// Tells once (told is set) that `what` ("Your settings") could not be saved for `reason`, that
+// they apply until the program closes, and how to go on without them (`goOn`). False when it
+// has told it now: the caller then stops and lets the user choose.
+bool WarnedNotSavedBefore(bool& told, const QString& what, const QString& reason,
+                          const QString& goOn, QWidget* parent);
 QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                      const QString& filter);
 

@@ -296,15 +296,12 @@ void TPrintOptions::lblOKClick() {
                                               {"PrintSunTimes", BoolText(s.PrintSunTimes)},
                                               {"PhaseDensity", txtDensity->text().toStdString()}},
                                              &whyNotSaved);
-    if (!saved && !toldNotSaved_) {
-        toldNotSaved_ = true;
-        ShowMessage(QStringLiteral("Your print choices could not be saved: %1. They apply only "
-                                   "until Crescendar is closed. Click OK again to print without "
-                                   "saving them.")
-                        .arg(QString::fromStdString(whyNotSaved)),
-                    this);
+    if (!saved && !WarnedNotSavedBefore(toldNotSaved_, QStringLiteral("Your print choices"),
+                                        QString::fromStdString(whyNotSaved),
+                                        QStringLiteral("Click OK again to print without saving "
+                                                       "them."),
+                                        this))
         return;
-    }
 
     const TDateTimeRecord& selected = session_.SelectedDateTime();
     TPrint print(Target(), CalendarSheetOf(session_));

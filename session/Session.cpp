@@ -38,6 +38,7 @@ SettingsStore TSession::Store() const {
 SettingsReport TSession::LoadSettings() {
     SettingsStore store = Store();
     ChangeSettings(store.Load());
+    firstRun_ = store.LastLoadWasFirstRun();
     return store.LastReport();
 }
 

@@ -39,6 +39,8 @@ class TSession : public QObject {
     // Start-up: reads the store (creating its key with the defaults on a first run) and puts
     // the values in force. The report says what the user should be told (Empty(): nothing).
     SettingsReport LoadSettings();
+    // Whether that load found no settings and wrote the defaults (the program's first run).
+    bool FirstRun() const { return firstRun_; }
     // Puts a changed record in force for this run, without storing it.
     void ChangeSettings(const TSettings& changed);
     // Puts the record in force and writes the given text values, in order, to the existing
@@ -128,6 +130,7 @@ class TSession : public QObject {
     bool UpdateDay();
 
     std::string settingsPath_;
+    bool firstRun_ = false;
     TSettings settings_;
     Observer observer_;
     TDateTimeRecord selected_;
