@@ -1,6 +1,7 @@
 #include "ProgramWindows.h"
 
 #include "fAbout.h"
+#include "fCalendarExport.h"
 #include "fConfiguration.h"
 #include "fDateInfo.h"
 #include "fEaster.h"
@@ -100,20 +101,23 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     p->MonthList = SkinWindow::Create<TMonthList>(s, *main);
     p->WebMenu = SkinWindow::Create<TWebMenu>(*main, *main->lblLinks);
     p->About = SkinWindow::Create<TAbout>(*main);
+    p->CalendarExport = SkinWindow::Create<TCalendarExport>(s, *main);
     // Every window but the popup menus opens where the user put it last.
     const auto positions = WindowPositionsOf(s);
-    const std::pair<SkinWindow*, const char*> remembered[] = {{main, "Main"},
-                                                              {p->Configuration, "Configuration"},
-                                                              {p->PrintOptions, "PrintOptions"},
-                                                              {p->TimesList, "TimesList"},
-                                                              {p->Eclipse, "Eclipse"},
-                                                              {p->EclipseReport, "EclipseReport"},
-                                                              {p->Equinox, "Equinox"},
-                                                              {p->Easter, "Easter"},
-                                                              {p->MonthlyPhases, "MonthlyPhases"},
-                                                              {p->ObservingAid, "ObservingAid"},
-                                                              {p->DateInfo, "DateInfo"},
-                                                              {p->About, "About"}};
+    const std::pair<SkinWindow*, const char*> remembered[] = {
+        {main, "Main"},
+        {p->Configuration, "Configuration"},
+        {p->PrintOptions, "PrintOptions"},
+        {p->TimesList, "TimesList"},
+        {p->Eclipse, "Eclipse"},
+        {p->EclipseReport, "EclipseReport"},
+        {p->Equinox, "Equinox"},
+        {p->Easter, "Easter"},
+        {p->MonthlyPhases, "MonthlyPhases"},
+        {p->ObservingAid, "ObservingAid"},
+        {p->DateInfo, "DateInfo"},
+        {p->About, "About"},
+        {p->CalendarExport, "CalendarExport"}};
     for (const auto& [window, name] : remembered)
         window->RememberPosition(QString::fromLatin1(name), positions);
     // A session made here goes with the main window, after every window that reads it (the
@@ -126,6 +130,7 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     r.ShowMonthlyPhases = [p] { p->MonthlyPhases->show(); };
     r.ShowEquinoxes = [p](std::uint16_t year) { p->Equinox->EquinoxesAndSolstices(year); };
     r.ShowEaster = [p] { p->Easter->ShowEaster(); };
+    r.ShowCalendarExport = [p] { p->CalendarExport->ShowExport(); };
 
     // The month picker and the year editor refresh whichever of these are visible.
     TVisibleReports& reports = p->MonthList->Reports;

@@ -12,6 +12,7 @@
 namespace crescendar {
 
 class TAbout;
+class TCalendarExport;
 class TConfiguration;
 class TDateInfoWindow;
 class TEaster;
@@ -44,6 +45,7 @@ struct TProgramWindows {
     TMonthList* MonthList = nullptr;
     TWebMenu* WebMenu = nullptr;
     TAbout* About = nullptr;
+    TCalendarExport* CalendarExport = nullptr;
 };
 
 // Creates the session (unless the options give one, over options.SettingsPath), the main

@@ -1,6 +1,7 @@
 #include "CliApp.h"
 
 #include "Calendar.h"
+#include "CalendarFile.h"
 #include "DateInfo.h"
 #include "DayEvents.h"
 #include "Easter.h"
@@ -13,8 +14,10 @@
 #include "Phases.h"
 #include "Places.h"
 #include "Settings.h"
+#include "TableText.h"
 #include "TimeZoneRule.h"
 #include "Version.h"
+#include "YearEvents.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -22,6 +25,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include <cmath>
 #include <optional>
@@ -434,9 +438,14 @@ int RiseSet(const QStringList& args, const Observer& obs, bool json, QTextStream
 }
 
 int Month(const QStringList& args, const Observer& obs, const std::string& pattern, bool json,
-          QTextStream& out) {
-    if (args.size() > 1) throw UsageError{"usage: month [YYYY-MM]"};
+          bool csv, QTextStream& out) {
+    if (args.size() > 1) throw UsageError{"usage: month [YYYY-MM] [--csv]"};
     const TDateTimeRecord first = args.isEmpty() ? Now(obs) : ParseMonth(args[0]);
+    if (csv) {
+        // The columns of the times list, for a spreadsheet; the zone is not a row of it.
+        out << Q(CsvText(MonthTable(first, obs, pattern)));
+        return 0;
+    }
     QJsonArray days;
     if (!json)
         out << "Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  Civil  "
@@ -500,6 +509,62 @@ int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStrea
                                'f', 3)
             << "  " << Q(e.VisibilityText) << "\n";
     PrintZone(out, obs);
+    return 0;
+}
+
+// Julian Day of the system clock's universal time now.
+UniversalTime NowUT() {
+    return UniversalTime{kUnixEpochJD +
+                         static_cast<double>(QDateTime::currentDateTimeUtc().toMSecsSinceEpoch()) /
+                             86400000.0};
+}
+
+// The year's events as an iCalendar, to standard output or, with -o, to a file written whole
+// or not at all. Exit 1 when the calendar could not be written.
+int Ics(const QStringList& args, const Observer& obs, const QCommandLineParser& p, QTextStream& out,
+        QTextStream& err) {
+    if (args.isEmpty() || args.size() > 2)
+        throw UsageError{"usage: ics FROM [TO] [--only phases,eclipses,apsides,seasons] [-o FILE]"};
+    const int from = ParseYear(args[0]);
+    const int to = args.size() == 2 ? ParseYear(args[1]) : from;
+    if (from > to) throw UsageError{"ics: the From year must not be after the To year"};
+    if (to > kLastCalendarYear)
+        throw UsageError{
+            QString("ics: a calendar can be exported for the years %1 to %2 only: \"%3\"")
+                .arg(kFirstCalendarYear)
+                .arg(kLastCalendarYear)
+                .arg(args.last())};
+    TYearEventKinds kinds;
+    if (p.isSet("only")) {
+        std::string unknown;
+        const std::optional<TYearEventKinds> chosen =
+            ParseEventKinds(p.value("only").toStdString(), &unknown);
+        if (!chosen)
+            throw UsageError{
+                unknown.empty()
+                    ? QString("--only needs one or more of phases, eclipses, apsides, seasons")
+                    : QString("--only: unknown kind \"%1\" (phases, eclipses, apsides, seasons)")
+                          .arg(Q(unknown))};
+        kinds = *chosen;
+    }
+    const std::string text = CalendarText(YearEvents(from, to, obs, kinds), from, to, obs, NowUT());
+    const QByteArray bytes = QByteArray::fromStdString(text);
+    if (!p.isSet("output")) {
+        out << QString::fromUtf8(bytes);
+        out.flush();
+        if (out.status() != QTextStream::Ok) {
+            err << "crescendar-cli: the calendar could not be written to standard output\n";
+            return 1;
+        }
+        return 0;
+    }
+    const QString path = p.value("output");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        err << "crescendar-cli: the calendar was not written to \"" << OneLine(path)
+            << "\": " << OneLine(file.errorString()) << "\n";
+        return 1;
+    }
     return 0;
 }
 
@@ -633,8 +698,11 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         "  phases [YYYY-MM]               the principal phases of a month\n"
         "  perigee [YYYY-MM-DD [HH:MM]]   the next perigee and apogee\n"
         "  riseset [YYYY-MM-DD]           rise, transit and set of the Moon and Sun, twilights\n"
-        "  month [YYYY-MM]                the month's table of rise, transit and set times\n"
+        "  month [YYYY-MM] [--csv]        the month's table of rise, transit and set times\n"
         "  eclipses FROM TO               the lunar eclipses of a range of years\n"
+        "  ics FROM [TO] [--only KINDS] [-o FILE]\n"
+        "                                 the years' phases, eclipses, perigees and apogees,\n"
+        "                                 equinoxes and solstices as an iCalendar file (UTC)\n"
         "  seasons [YYYY]                 the equinoxes and solstices of a year\n"
         "  easter [YYYY]                  the date of Easter Sunday\n"
         "  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas\n"
@@ -654,6 +722,11 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
          "--lat, --lon, --tz or --zone/--dst/--no-dst are given.",
          "NAME"},
         {"json", "Answer as one JSON object."},
+        {"csv", "month: the table as comma-separated values."},
+        {"only",
+         "ics: only these kinds of event, comma-separated: phases, eclipses, apsides, seasons.",
+         "KINDS"},
+        {{"o", "output"}, "ics: write the calendar to FILE instead of standard output.", "FILE"},
     });
     p.addPositionalArgument("command", "see the list of commands above");
 
@@ -673,6 +746,12 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     try {
         if (args.isEmpty()) throw UsageError{"a command is needed (see --help)"};
         const QString command = args.takeFirst();
+        const bool csv = p.isSet("csv");
+        if (csv && command != "month") throw UsageError{"--csv applies to the month command only"};
+        if (csv && p.isSet("json")) throw UsageError{"--csv and --json exclude each other"};
+        for (const char* option : {"only", "output"})
+            if (p.isSet(option) && command != "ics")
+                throw UsageError{QString("--%1 applies to the ics command only").arg(option)};
         if (command == "places") return Places(args, p.isSet("json"), out);
         // The saved settings, read once. What could not be used is told on one line; the
         // answer then uses the defaults in its place.
@@ -681,11 +760,15 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         if (!report.Empty()) err << "crescendar-cli: " << Q(report.Text()) << "\n";
         const Observer obs = MakeRunObserver(p, saved);
         const bool json = p.isSet("json");
+        if (command == "ics") {
+            if (json) throw UsageError{"--json does not apply to the ics command"};
+            return Ics(args, obs, p, out, err);
+        }
         if (command == "moon") return Moon(args, obs, json, out);
         if (command == "phases") return Phases(args, obs, json, out);
         if (command == "perigee") return Perigee(args, obs, json, out);
         if (command == "riseset") return RiseSet(args, obs, json, out);
-        if (command == "month") return Month(args, obs, saved.DateFormat, json, out);
+        if (command == "month") return Month(args, obs, saved.DateFormat, json, csv, out);
         if (command == "eclipses") return Eclipses(args, obs, json, out);
         if (command == "seasons") return Seasons(args, obs, json, out);
         if (command == "easter") return Easter(args, obs, json, out);

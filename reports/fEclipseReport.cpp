@@ -7,8 +7,10 @@
 
 #include "Calendar.h"
 #include "Session.h"
+#include "TableCommands.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
@@ -208,6 +210,51 @@ void TEclipseReport::FormCreate() {
         "QScrollBar::down-arrow:vertical { image: url(:/eclipse/scroll_down.png); }"
         "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
     connect(ScrollBar1, &QScrollBar::valueChanged, this, [this] { ScrollBar1Change(); });
+
+    // The list as data, on the bottom band, ending at the list's right edge.
+    lblSaveCsv = AddTextCommand(this, "lblSaveCsv", QStringLiteral("Save as CSV\u2026"),
+                                QStringLiteral("Save the list as a CSV file (Ctrl+S)"),
+                                [this] { lblSaveCsvClick(); });
+    lblCopy = AddTextCommand(this, "lblCopy", QStringLiteral("Copy"),
+                             QStringLiteral("Copy the list for a spreadsheet (Ctrl+C)"),
+                             [this] { lblCopyClick(); });
+    lblSaveCsv->move(kWidth - 20 - lblSaveCsv->width(), kListTop + kListHeight + 3);
+    lblCopy->move(lblSaveCsv->x() - 14 - lblCopy->width(), lblSaveCsv->y());
+    csvFolder_ = QDir::homePath();
+    ShowTableCommands();
+}
+
+void TEclipseReport::ShowTableCommands() {
+    const bool on = !rows_.empty() && !Searching();
+    lblCopy->setVisible(on);
+    lblSaveCsv->setVisible(on);
+}
+
+TTable TEclipseReport::Table() const {
+    std::vector<TEclipseResult> results;
+    results.reserve(rows_.size());
+    for (const TEclipseRow& row : rows_) results.push_back(row.Result);
+    return EclipseTable(results);
+}
+
+void TEclipseReport::lblCopyClick() {
+    if (rows_.empty() || Searching()) {
+        Beep();
+        return;
+    }
+    CopyTable(Table());
+}
+
+void TEclipseReport::lblSaveCsvClick() {
+    if (rows_.empty() || Searching()) {
+        Beep();
+        return;
+    }
+    const QString name =
+        listFrom_ == listTo_
+            ? QStringLiteral("Crescendar eclipses %1.csv").arg(listFrom_)
+            : QStringLiteral("Crescendar eclipses %1-%2.csv").arg(listFrom_).arg(listTo_);
+    SaveTableAsCsv(this, csvFolder_, name, QStringLiteral("The eclipse list"), Table());
 }
 
 void TEclipseReport::FormShow() {
@@ -223,6 +270,7 @@ void TEclipseReport::FormShow() {
     txtToYear->setText(year);
     ScrollBar1->setMaximum(0);
     ClearCanvas();
+    ShowTableCommands();
 }
 
 void TEclipseReport::FormActivate() {
@@ -268,7 +316,10 @@ void TEclipseReport::CalculateEclipses() {
     ScrollBar1->setValue(0);
     const int from = txtFromYear->text().toInt();
     const int to = txtToYear->text().toInt();
+    ShowTableCommands();
     if (to < from) return;
+    listFrom_ = from;
+    listTo_ = to;
 
     auto search = std::make_unique<TSearch>();
     search->Obs = session_.GetObserver();
@@ -349,10 +400,21 @@ bool TEclipseReport::FormKeyPress(QKeyEvent* event) {
         CancelSearch();
         return true;
     }
+    // Ctrl+C copies a year box's selection, where there is one, and the list otherwise.
+    const auto* box = qobject_cast<const QLineEdit*>(focusWidget());
+    if (IsCopyKey(event) && !(box && box->hasSelectedText())) {
+        lblCopyClick();
+        return true;
+    }
+    if (IsSaveKey(event)) {
+        lblSaveCsvClick();
+        return true;
+    }
     return false;
 }
 
 void TEclipseReport::SetupDataBitmap() {
+    ShowTableCommands();
     const int rows = static_cast<int>(rows_.size());
     ScrollBar1->setMaximum(rows > kVisibleLines ? rows - kVisibleLines : 0);
 }
@@ -458,6 +520,7 @@ void TEclipseReport::closeEvent(QCloseEvent* e) {
     ShowSearching(false);
     rows_.clear();
     rows_.shrink_to_fit();
+    ShowTableCommands();
     SkinWindow::closeEvent(e);
 }
 

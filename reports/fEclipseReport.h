@@ -9,6 +9,7 @@
 #include "SkinWindow.h"
 
 #include "Eclipse.h"
+#include "TableText.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -74,6 +75,13 @@ class TEclipseReport : public SkinWindow {
     void DisplayDataBitmap();
 
     const std::vector<TEclipseRow>& Rows() const { return rows_; }
+    // The list as data, shown while it has rows: "Copy" puts it on the clipboard as
+    // tab-separated text (also Ctrl+C), "Save as CSV…" writes it to a file the user chooses
+    // (also Ctrl+S). Without a list they only beep.
+    void lblCopyClick();
+    void lblSaveCsvClick();
+    // The list as rows of texts under the columns' headings.
+    TTable Table() const;
     bool Computed() const { return computed_; }
 
     QLineEdit* txtFromYear = nullptr;
@@ -86,6 +94,8 @@ class TEclipseReport : public SkinWindow {
     ClickRegion* lblSelectedDate = nullptr; // hidden: the text of the line double-clicked
     ClickRegion* lblStatus = nullptr;       // "27 eclipses found", "Searching..."
     ClickRegion* lblCancel = nullptr;       // shown while a search runs
+    ClickRegion* lblCopy = nullptr;         // shown while there is a list
+    ClickRegion* lblSaveCsv = nullptr;      // shown while there is a list
     QProgressBar* barProgress = nullptr;    // shown while a search runs
     QScrollBar* ScrollBar1 = nullptr;
     Picture imgData;
@@ -105,6 +115,7 @@ class TEclipseReport : public SkinWindow {
     void FinishSearch();
     void StopSearch();
     void ShowSearching(bool on);
+    void ShowTableCommands();
 
     TSession& session_;
     QWidget* owner_;
@@ -114,6 +125,8 @@ class TEclipseReport : public SkinWindow {
     bool computed_ = false;
     std::unique_ptr<TSearch> search_;
     QTimer pollTimer_;
+    QString csvFolder_;             // where the last CSV file went
+    int listFrom_ = 0, listTo_ = 0; // the years of the list
 };
 
 } // namespace crescendar

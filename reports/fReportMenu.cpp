@@ -2,6 +2,7 @@
 
 #include "Session.h"
 
+#include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -49,6 +50,44 @@ template <class F> void OnClick(ClickRegion* region, F handler) {
     });
 }
 
+// The strip of the calendar export, made from another entry's strip: its ground (which
+// shades from top to bottom only) with a calendar leaf and the entry's title written as the
+// other strips write theirs.
+QImage CalendarExportStrip(const QImage& model) {
+    QImage strip = model.convertToFormat(QImage::Format_ARGB32);
+    if (strip.isNull()) return strip;
+    const int ground = strip.width() - 4;
+    for (int y = 0; y < strip.height(); ++y) {
+        const QRgb c = strip.pixel(ground, y);
+        for (int x = 20; x < ground; ++x) strip.setPixel(x, y, c);
+    }
+    QPainter p(&strip);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A calendar leaf of 14 x 15 where the other entries have their icons.
+    const QRectF leaf(24.5, 3.5, 14, 14);
+    p.setPen(QPen(QColor(12, 18, 40), 1));
+    p.setBrush(QColor(246, 248, 252));
+    p.drawRoundedRect(leaf, 1.5, 1.5);
+    p.setBrush(QColor(200, 60, 60));
+    p.drawRect(QRectF(leaf.left(), leaf.top(), leaf.width(), 4));
+    p.setPen(QPen(QColor(120, 136, 170), 0.8));
+    for (int i = 1; i < 3; ++i)
+        p.drawLine(QPointF(leaf.left() + i * 14.0 / 3, leaf.top() + 5),
+                   QPointF(leaf.left() + i * 14.0 / 3, leaf.bottom()));
+    p.drawLine(QPointF(leaf.left(), leaf.top() + 9.5), QPointF(leaf.right(), leaf.top() + 9.5));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    p.setFont(font);
+    const QRect text(46, 0, strip.width() - 50, strip.height());
+    p.setPen(QColor(0, 0, 0, 160));
+    p.drawText(text.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Export to Calendar\u2026"));
+    p.setPen(QColor(255, 255, 255));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Export to Calendar\u2026"));
+    return strip;
+}
+
 } // namespace
 
 TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& anchor,
@@ -56,7 +95,7 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
     : TPopupMenu(owner), Hooks(std::move(hooks)), session_(session), anchor_(anchor) {
     setObjectName(QStringLiteral("ReportMenu"));
     setWindowTitle(QStringLiteral("Reports"));
-    SetClientSize(kStripWidth, 5 * kStripHeight);
+    SetClientSize(kStripWidth, 6 * kStripHeight);
 
     const QImage column(QStringLiteral(":/menus/report_menu.png"));
     imgLunarVisibility = AddStrip(column, 0, QStringLiteral("imgLunarVisibility"));
@@ -64,6 +103,11 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
     imgDisplayPhases = AddStrip(column, 2, QStringLiteral("imgDisplayPhases"));
     imgEquinoxInfo = AddStrip(column, 3, QStringLiteral("imgEquinoxInfo"));
     imgEaster = AddStrip(column, 4, QStringLiteral("imgEaster"));
+    imgCalendarExport = new ImageControl(
+        this, 0, 5 * kStripHeight,
+        CalendarExportStrip(column.copy(0, 4 * kStripHeight, kStripWidth, kStripHeight)),
+        kStripWidth, kStripHeight);
+    imgCalendarExport->setObjectName(QStringLiteral("imgCalendarExport"));
 
     // The arrow lets the pointer through to the entry beneath it.
     imgArrow = new ImageControl(this, kArrowLeft, 0, QImage(QStringLiteral(":/menus/arrow.png")),
@@ -72,8 +116,8 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
     imgArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgArrow->hide();
 
-    for (ImageControl* entry :
-         {imgLunarVisibility, imgFindEclipses, imgDisplayPhases, imgEquinoxInfo, imgEaster})
+    for (ImageControl* entry : {imgLunarVisibility, imgFindEclipses, imgDisplayPhases,
+                                imgEquinoxInfo, imgEaster, imgCalendarExport})
         connect(entry, &ClickRegion::MouseMove, this,
                 [this, entry](Qt::MouseButtons, QPoint) { EntryMouseMove(entry); });
     OnClick(imgLunarVisibility, [this] { imgLunarVisibilityClick(); });
@@ -81,6 +125,7 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
     OnClick(imgDisplayPhases, [this] { imgDisplayPhasesClick(); });
     OnClick(imgEquinoxInfo, [this] { imgEquinoxInfoClick(); });
     OnClick(imgEaster, [this] { imgEasterClick(); });
+    OnClick(imgCalendarExport, [this] { imgCalendarExportClick(); });
 }
 
 void TReportMenu::FormShow() {
@@ -118,6 +163,10 @@ void TReportMenu::imgEquinoxInfoClick() {
 
 void TReportMenu::imgEasterClick() {
     Choose(Hooks.ShowEaster);
+}
+
+void TReportMenu::imgCalendarExportClick() {
+    Choose(Hooks.ShowCalendarExport);
 }
 
 } // namespace crescendar

@@ -50,6 +50,7 @@ struct TReportMenuHooks {
     // imgEquinoxInfo: computes and shows the equinoxes and solstices of the year.
     std::function<void(std::uint16_t year)> ShowEquinoxes;
     std::function<void()> ShowEaster; // imgEaster: the window reads the selected year itself
+    std::function<void()> ShowCalendarExport; // imgCalendarExport: "Export to Calendar…"
 };
 
 class TReportMenu : public TPopupMenu {
@@ -66,6 +67,7 @@ class TReportMenu : public TPopupMenu {
     void imgDisplayPhasesClick();
     void imgEquinoxInfoClick();
     void imgEasterClick();
+    void imgCalendarExportClick();
 
     // Set or completed after construction: the report windows are created after the menu.
     TReportMenuHooks Hooks;
@@ -75,6 +77,7 @@ class TReportMenu : public TPopupMenu {
     ImageControl* imgDisplayPhases = nullptr;
     ImageControl* imgEquinoxInfo = nullptr;
     ImageControl* imgEaster = nullptr;
+    ImageControl* imgCalendarExport = nullptr;
     ImageControl* imgArrow = nullptr;
 
   private:

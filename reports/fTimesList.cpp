@@ -11,7 +11,9 @@
 #include "MoonView.h"
 #include "Session.h"
 #include "Settings.h"
+#include "TableCommands.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -99,6 +101,17 @@ void TTimesList::FormCreate() {
     // Either side of the title.
     std::tie(imgPrevMonth, imgNextMonth) =
         AddMonthArrows(176, 452, 15, [this](int months) { StepMonth(months); });
+
+    // The table as data, on the dark band below the opening, ending at its right edge.
+    lblSaveCsv = AddTextCommand(this, "lblSaveCsv", QStringLiteral("Save as CSV\u2026"),
+                                QStringLiteral("Save this month's table as a CSV file (Ctrl+S)"),
+                                [this] { lblSaveCsvClick(); });
+    lblCopy = AddTextCommand(this, "lblCopy", QStringLiteral("Copy"),
+                             QStringLiteral("Copy this month's table for a spreadsheet (Ctrl+C)"),
+                             [this] { lblCopyClick(); });
+    lblSaveCsv->move(kOpeningRight - lblSaveCsv->width(), 464);
+    lblCopy->move(lblSaveCsv->x() - 16 - lblCopy->width(), 464);
+    csvFolder_ = QDir::homePath();
 }
 
 void TTimesList::FormShow() {
@@ -228,7 +241,31 @@ void TTimesList::wheelEvent(QWheelEvent* e) {
     e->accept();
 }
 
+TTable TTimesList::Table() const {
+    return MonthTable(ShownDate(), session_.GetObserver(), session_.Settings().DateFormat);
+}
+
+void TTimesList::lblCopyClick() {
+    CopyTable(Table());
+}
+
+void TTimesList::lblSaveCsvClick() {
+    const TDateTimeRecord d = ShownDate();
+    const QString name = QStringLiteral("Crescendar times %1-%2.csv")
+                             .arg(d.Year, 4, 10, QChar('0'))
+                             .arg(d.Month, 2, 10, QChar('0'));
+    SaveTableAsCsv(this, csvFolder_, name, QStringLiteral("The times table"), Table());
+}
+
 bool TTimesList::FormKeyPress(QKeyEvent* e) {
+    if (IsCopyKey(e)) {
+        lblCopyClick();
+        return true;
+    }
+    if (IsSaveKey(e)) {
+        lblSaveCsvClick();
+        return true;
+    }
     if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
     switch (e->key()) {
     case Qt::Key_PageUp:

@@ -9,6 +9,9 @@
 #include "SkinWindow.h"
 
 #include "Records.h"
+#include "TableText.h"
+
+#include <QString>
 
 #include <memory>
 
@@ -49,6 +52,13 @@ class TTimesList : public SkinWindow {
     void lblScrollUpClick();
     void lblScrollDownClick();
     void lblPrintClick();
+    // The table shown as data: "Copy" puts it on the clipboard as tab-separated text (also
+    // Ctrl+C), "Save as CSV…" writes it to a file the user chooses (also Ctrl+S).
+    void lblCopyClick();
+    void lblSaveCsvClick();
+    // The month shown, as rows of texts under the columns' headings.
+    TTable Table() const;
+    QString CsvFolder() const { return csvFolder_; }
     // Shows the month `months` away from the one shown (within years 1 to 9999). The list
     // keeps a month of its own: the main window's selection stays where it is.
     void StepMonth(int months);
@@ -78,6 +88,8 @@ class TTimesList : public SkinWindow {
     ClickRegion* lblExit = nullptr;
     ClickRegion* imgPrevMonth = nullptr;
     ClickRegion* imgNextMonth = nullptr;
+    ClickRegion* lblCopy = nullptr;
+    ClickRegion* lblSaveCsv = nullptr;
 
     // The table of the month, 600 x 434 (31 rows of 14 pixels).
     Picture imgData;
@@ -105,6 +117,7 @@ class TTimesList : public SkinWindow {
     TDateTimeRecord shown_{.Day = 0}; // Day 0: no table drawn yet
     PrintTarget* printTarget_ = nullptr;
     std::unique_ptr<PrintTarget> ownPrinter_;
+    QString csvFolder_; // where the last CSV file went
 };
 
 } // namespace crescendar

@@ -79,12 +79,12 @@ TEST_F(MenusTest, ReportMenuOpensLevelWithItsRegionWithTheArrowHidden) {
     Click(w->lblReports);
     ASSERT_TRUE(report->isVisible());
     EXPECT_EQ(report->pos(), QPoint(w->x() + 158, w->y() + 40));
-    EXPECT_EQ(report->size(), QSize(265, 100));
+    EXPECT_EQ(report->size(), QSize(265, 120));
     EXPECT_FALSE(report->imgArrow->isVisible());
     EXPECT_EQ(report->imgArrow->x(), 7);
     const std::vector<ImageControl*> entries = {report->imgLunarVisibility, report->imgFindEclipses,
                                                 report->imgDisplayPhases, report->imgEquinoxInfo,
-                                                report->imgEaster};
+                                                report->imgEaster, report->imgCalendarExport};
     for (std::size_t i = 0; i < entries.size(); ++i)
         EXPECT_EQ(entries[i]->geometry(), QRect(0, 20 * static_cast<int>(i), 265, 20));
 }

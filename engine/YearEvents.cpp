@@ -1,0 +1,158 @@
+#include "YearEvents.h"
+
+#include "Calendar.h"
+#include "PerigeeApogee.h"
+#include "Phases.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace crescendar {
+
+namespace {
+
+const char* PhaseName(TPhaseKind kind, bool blue) {
+    switch (kind) {
+    case TPhaseKind::NewMoon:
+        return "New Moon";
+    case TPhaseKind::FirstQuarter:
+        return "First Quarter";
+    case TPhaseKind::FullMoon:
+        return blue ? "Blue Moon" : "Full Moon";
+    case TPhaseKind::LastQuarter:
+        return "Last Quarter";
+    }
+    return "";
+}
+
+const char* EclipseName(int type) {
+    switch (type) {
+    case kPenumbralEclipse:
+        return "Penumbral Lunar Eclipse";
+    case kPartialEclipse:
+        return "Partial Lunar Eclipse";
+    case kTotalEclipse:
+        return "Total Lunar Eclipse";
+    default:
+        return "";
+    }
+}
+
+const char* SeasonName(TSeasonEvent e) {
+    switch (e) {
+    case TSeasonEvent::MarchEquinox:
+        return "March Equinox";
+    case TSeasonEvent::JuneSolstice:
+        return "June Solstice";
+    case TSeasonEvent::SeptemberEquinox:
+        return "September Equinox";
+    case TSeasonEvent::DecemberSolstice:
+        return "December Solstice";
+    }
+    return "";
+}
+
+TYearEvent Instant(TYearEventKind kind, UniversalTime t, std::string name) {
+    TYearEvent e;
+    e.Kind = kind;
+    e.Start = e.End = e.Instant = t;
+    e.Name = std::move(name);
+    return e;
+}
+
+void AddPhases(int from, int to, const Observer& observer, std::vector<TYearEvent>& out) {
+    for (int year = from; year <= to; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            TPhaseList list;
+            const int count = MonthPhases(MakeDate(year, month, 1), observer, list);
+            for (int i = 0; i < count; ++i) {
+                const TPhaseEntry& p = list[static_cast<std::size_t>(i)];
+                const auto kind = static_cast<TPhaseKind>(p.Kind);
+                // The month calendar shows the fifth entry of a month, when it is a full
+                // moon, as the month's second full moon.
+                const bool blue = i == 4 && kind == TPhaseKind::FullMoon;
+                TYearEvent e =
+                    Instant(TYearEventKind::Phase, SeriesInstantAsUniversal(TruePhase(p.K)),
+                            PhaseName(kind, blue));
+                e.Phase = kind;
+                e.BlueMoon = blue;
+                out.push_back(std::move(e));
+            }
+        }
+    }
+}
+
+void AddEclipses(int from, int to, const Observer& observer, std::vector<TYearEvent>& out) {
+    for (TEclipseResult& r : FindEclipses(from, to, observer)) {
+        TYearEvent e;
+        e.Kind = TYearEventKind::Eclipse;
+        e.Instant = r.Elements.JD;
+        e.Start = r.Elements.JD - r.Elements.PenumbralSemiduration;
+        e.End = r.Elements.JD + r.Elements.PenumbralSemiduration;
+        e.Name = EclipseName(r.EclipseType);
+        e.Eclipse = std::move(r);
+        out.push_back(std::move(e));
+    }
+}
+
+void AddApsides(int from, int to, const Observer& observer, std::vector<TYearEvent>& out) {
+    const LocalTime first{JulianDayOfYearStart(static_cast<std::uint16_t>(from))};
+    const LocalTime end{to >= 9999 ? DateToJulianDay(MakeDate(9999, 12, 31, 23, 59, 59))
+                                   : JulianDayOfYearStart(static_cast<std::uint16_t>(to + 1))};
+    for (const bool perigee : {true, false}) {
+        DynamicalTime query = LocalAsSeriesInstant(first, observer);
+        // Perigees (and apogees) follow each other every 25 to 30 days; a search that finds
+        // none (only beyond the series' reach) ends the walk.
+        for (int guard = 0; guard < 20 * 9999; ++guard) {
+            TDateTimeRecord at = JulianDayToDate(query.JD);
+            at.JD = query.JD;
+            const TApsisEvent a = NextApsis(query, CycleEstimate(at, 13.2555L), perigee);
+            if (!std::isfinite(a.JDE.JD)) break;
+            if (SeriesInstantAsLocal(a.JDE, observer) >= end) break;
+            TYearEvent e = Instant(perigee ? TYearEventKind::Perigee : TYearEventKind::Apogee,
+                                   SeriesInstantAsUniversal(a.JDE), perigee ? "Perigee" : "Apogee");
+            e.DistanceKm = a.DistanceKm;
+            out.push_back(std::move(e));
+            query = a.JDE + 1.0;
+        }
+    }
+}
+
+void AddSeasons(int from, int to, const Observer& observer, std::vector<TYearEvent>& out) {
+    for (int year = from; year <= to; ++year) {
+        const auto y = static_cast<std::uint16_t>(year);
+        const TEquinoxes q = EquinoxesAndSolstices(y, observer);
+        for (std::size_t i = 0; i < 4; ++i) {
+            const auto which = static_cast<TSeasonEvent>(i);
+            TYearEvent e = Instant(TYearEventKind::Season, ToUniversal(q.JDE[i], DeltaT(y)),
+                                   SeasonName(which));
+            e.Season = which;
+            out.push_back(std::move(e));
+        }
+    }
+}
+
+} // namespace
+
+UniversalTime SeriesInstantAsUniversal(DynamicalTime t) {
+    // Shown as civil time by adding the offset alone: with no offset, the instant as given.
+    return ToUniversal(SeriesInstantAsLocal(t, 0.0), 0.0);
+}
+
+std::vector<TYearEvent> YearEvents(int fromYear, int toYear, const Observer& observer,
+                                   const TYearEventKinds& kinds) {
+    std::vector<TYearEvent> events;
+    const int from = std::max(fromYear, 1);
+    const int to = std::min(toYear, 9999);
+    if (to < from) return events;
+    if (kinds.Phases) AddPhases(from, to, observer, events);
+    if (kinds.Eclipses) AddEclipses(from, to, observer, events);
+    if (kinds.Apsides) AddApsides(from, to, observer, events);
+    if (kinds.Seasons) AddSeasons(from, to, observer, events);
+    std::stable_sort(events.begin(), events.end(), [](const TYearEvent& a, const TYearEvent& b) {
+        return a.Instant < b.Instant;
+    });
+    return events;
+}
+
+} // namespace crescendar

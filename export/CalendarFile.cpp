@@ -1,0 +1,284 @@
+#include "CalendarFile.h"
+
+#include "Calendar.h"
+#include "Version.h"
+
+#include <libical/ical.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+namespace crescendar {
+
+namespace {
+
+// A UTC instant on the proleptic Gregorian calendar, to the second.
+struct TUtcFields {
+    long long Year = 0;
+    int Month = 1, Day = 1, Hour = 0, Minute = 0, Second = 0;
+};
+
+TUtcFields UtcFields(UniversalTime t) {
+    // Whole seconds from JD 0 at midnight (JD -0.5): the day number is the Julian Day Number
+    // of the civil day, the remainder the time of day. Rounding the seconds first carries a
+    // 60th second into the minute, hour and date.
+    const long long total = std::llround((t.JD + 0.5) * 86400.0);
+    long long jdn = total / 86400;
+    long long seconds = total % 86400;
+    if (seconds < 0) {
+        seconds += 86400;
+        --jdn;
+    }
+    // Julian Day Number to the Gregorian calendar (Richards' algorithm).
+    const long long f = jdn + 1401 + (((4 * jdn + 274277) / 146097) * 3) / 4 - 38;
+    const long long e = 4 * f + 3;
+    const long long g = (e % 1461) / 4;
+    const long long h = 5 * g + 2;
+    TUtcFields u;
+    u.Day = static_cast<int>((h % 153) / 5 + 1);
+    u.Month = static_cast<int>((h / 153 + 2) % 12 + 1);
+    u.Year = e / 1461 - 4716 + (14 - u.Month) / 12;
+    u.Hour = static_cast<int>(seconds / 3600);
+    u.Minute = static_cast<int>(seconds / 60 % 60);
+    u.Second = static_cast<int>(seconds % 60);
+    return u;
+}
+
+icaltimetype IcalTime(UniversalTime t) {
+    const TUtcFields u = UtcFields(t);
+    icaltimetype r = icaltime_null_time();
+    r.year = static_cast<int>(u.Year);
+    r.month = u.Month;
+    r.day = u.Day;
+    r.hour = u.Hour;
+    r.minute = u.Minute;
+    r.second = u.Second;
+    r.is_date = 0;
+    r.zone = icaltimezone_get_utc_timezone();
+    return r;
+}
+
+std::string DateKey(UniversalTime t) {
+    const TUtcFields u = UtcFields(t);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04lld-%02d-%02d", u.Year, u.Month, u.Day);
+    return buffer;
+}
+
+// A number with three decimals, never a negative zero.
+std::string Decimals(double x) {
+    if (!std::isfinite(x)) return "0.000";
+    double r = std::nearbyint(x * 1000.0) / 1000.0;
+    if (r == 0.0) r = 0.0;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.3f", r);
+    return buffer;
+}
+
+// Degrees north/east positive as "51.5000° N".
+std::string Hemisphere(double degrees, char positive, char negative) {
+    char buffer[64];
+    double a = std::nearbyint(std::fabs(degrees) * 10000.0) / 10000.0;
+    std::snprintf(buffer, sizeof buffer, "%.4f\xC2\xB0 %c", a,
+                  a == 0.0 || degrees > 0 ? positive : negative);
+    return buffer;
+}
+
+std::string PlaceText(const Observer& o) {
+    // The observer counts longitude west positive.
+    return Hemisphere(RadToDeg(o.Latitude), 'N', 'S') + ", " +
+           Hemisphere(-RadToDeg(o.Longitude), 'E', 'W');
+}
+
+// "hh:mm:ss  dd Month yyyy (zone)" of a universal instant in the observer's civil time.
+std::string LocalText(UniversalTime t, const Observer& o) {
+    return DateTimeToText(JulianDayToDate(o.ToLocal(t).JD)) + " (" + o.ZoneName() + ")";
+}
+
+std::string HourText(UniversalTime t) {
+    return UtcText(t).substr(11);
+}
+
+const char* Category(TYearEventKind kind) {
+    switch (kind) {
+    case TYearEventKind::Phase:
+        return "Moon phases";
+    case TYearEventKind::Eclipse:
+        return "Lunar eclipses";
+    case TYearEventKind::Perigee:
+    case TYearEventKind::Apogee:
+        return "Perigee and apogee";
+    case TYearEventKind::Season:
+        return "Equinoxes and solstices";
+    }
+    return "";
+}
+
+std::string Description(const TYearEvent& e, const Observer& o) {
+    std::string d = e.Name + "\n";
+    switch (e.Kind) {
+    case TYearEventKind::Phase:
+        d += UtcText(e.Instant) + " UTC\nLocal time: " + LocalText(e.Instant, o);
+        if (e.BlueMoon) d += "\nThe second full moon of the calendar month (" + o.ZoneName() + ")";
+        break;
+    case TYearEventKind::Perigee:
+    case TYearEventKind::Apogee: {
+        char km[32];
+        std::snprintf(km, sizeof km, "%lld", std::llround(e.DistanceKm));
+        d += UtcText(e.Instant) + " UTC\nLocal time: " + LocalText(e.Instant, o) +
+             "\nDistance of the Moon: " + km + " km";
+        break;
+    }
+    case TYearEventKind::Season:
+        d += UtcText(e.Instant) + " UTC\nLocal time: " + LocalText(e.Instant, o);
+        break;
+    case TYearEventKind::Eclipse: {
+        const TEclipseResult& r = e.Eclipse;
+        const TEclipseElements& x = r.Elements;
+        if (r.EclipseType == kPenumbralEclipse)
+            d += "Penumbral magnitude " + Decimals(r.PenumbralMagnitude) + "\n";
+        else
+            d += "Umbral magnitude " + Decimals(r.UmbralMagnitude) + ", penumbral magnitude " +
+                 Decimals(r.PenumbralMagnitude) + "\n";
+        d += "Greatest eclipse " + UtcText(e.Instant) + " UTC\n";
+        const auto span = [&d](const char* what, UniversalTime mid, double half) {
+            d += std::string(what) + " " + HourText(mid - half) + " to " + HourText(mid + half) +
+                 " UTC\n";
+        };
+        span("Penumbra", x.JD, x.PenumbralSemiduration);
+        if (r.EclipseType >= kPartialEclipse) span("Umbra", x.JD, x.PartialSemiduration);
+        if (r.EclipseType == kTotalEclipse) span("Totality", x.JD, x.TotalSemiduration);
+        d += "Local time: maximum " + LocalText(e.Instant, o) + "\n";
+        d += "Seen from " + PlaceText(o) + ": " + r.VisibilityText;
+        break;
+    }
+    }
+    return d;
+}
+
+struct ComponentDeleter {
+    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
+};
+
+} // namespace
+
+std::optional<TYearEventKinds> ParseEventKinds(const std::string& list, std::string* unknown) {
+    TYearEventKinds kinds{false, false, false, false};
+    bool any = false;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        std::size_t end = list.find(',', start);
+        if (end == std::string::npos) end = list.size();
+        std::string word = list.substr(start, end - start);
+        const auto first = word.find_first_not_of(" \t");
+        const auto last = word.find_last_not_of(" \t");
+        word = first == std::string::npos ? std::string() : word.substr(first, last - first + 1);
+        if (word == "phases")
+            kinds.Phases = true;
+        else if (word == "eclipses")
+            kinds.Eclipses = true;
+        else if (word == "apsides")
+            kinds.Apsides = true;
+        else if (word == "seasons")
+            kinds.Seasons = true;
+        else {
+            if (unknown) *unknown = word;
+            return std::nullopt;
+        }
+        any = true;
+        start = end + 1;
+    }
+    if (!any) {
+        if (unknown) unknown->clear();
+        return std::nullopt;
+    }
+    return kinds;
+}
+
+std::string UtcText(UniversalTime t) {
+    const TUtcFields u = UtcFields(t);
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%04lld-%02d-%02d %02d:%02d:%02d", u.Year, u.Month, u.Day,
+                  u.Hour, u.Minute, u.Second);
+    return buffer;
+}
+
+std::string EventUid(const TYearEvent& e) {
+    std::string kind;
+    switch (e.Kind) {
+    case TYearEventKind::Phase:
+        switch (e.Phase) {
+        case TPhaseKind::NewMoon:
+            kind = "phase-new";
+            break;
+        case TPhaseKind::FirstQuarter:
+            kind = "phase-first-quarter";
+            break;
+        case TPhaseKind::FullMoon:
+            kind = "phase-full";
+            break;
+        case TPhaseKind::LastQuarter:
+            kind = "phase-last-quarter";
+            break;
+        }
+        break;
+    case TYearEventKind::Eclipse:
+        kind = "lunar-eclipse";
+        break;
+    case TYearEventKind::Perigee:
+        kind = "perigee";
+        break;
+    case TYearEventKind::Apogee:
+        kind = "apogee";
+        break;
+    case TYearEventKind::Season: {
+        static const char* const names[] = {"march-equinox", "june-solstice", "september-equinox",
+                                            "december-solstice"};
+        kind = names[static_cast<int>(e.Season)];
+        break;
+    }
+    }
+    return kind + "-" + DateKey(e.Instant) + "@crescendar";
+}
+
+std::string CalendarText(const std::vector<TYearEvent>& events, int fromYear, int toYear,
+                         const Observer& observer, UniversalTime stamp) {
+    std::unique_ptr<icalcomponent, ComponentDeleter> calendar(
+        icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    icalcomponent* cal = calendar.get();
+    icalcomponent_add_property(cal, icalproperty_new_version("2.0"));
+    icalcomponent_add_property(
+        cal, icalproperty_new_prodid("-//Crescendar//Crescendar " CRESCENDAR_VERSION "//EN"));
+    icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
+    std::string title = "Crescendar: the Moon and the seasons " + std::to_string(fromYear);
+    if (toYear != fromYear) title += "\xE2\x80\x93" + std::to_string(toYear);
+    icalproperty* name = icalproperty_new_x(title.c_str());
+    icalproperty_set_x_name(name, "X-WR-CALNAME");
+    icalcomponent_add_property(cal, name);
+
+    const icaltimetype dtstamp = IcalTime(stamp);
+    for (const TYearEvent& e : events) {
+        icalcomponent* ev = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+        icalcomponent_add_property(ev, icalproperty_new_uid(EventUid(e).c_str()));
+        icalcomponent_add_property(ev, icalproperty_new_dtstamp(dtstamp));
+        icalcomponent_add_property(ev, icalproperty_new_dtstart(IcalTime(e.Start)));
+        // An instant has no end: without DTEND the event ends when it starts. An eclipse
+        // lasts from its first to its last penumbral contact.
+        if (e.End > e.Start)
+            icalcomponent_add_property(ev, icalproperty_new_dtend(IcalTime(e.End)));
+        icalcomponent_add_property(ev, icalproperty_new_summary(e.Name.c_str()));
+        icalcomponent_add_property(ev,
+                                   icalproperty_new_description(Description(e, observer).c_str()));
+        icalcomponent_add_property(ev, icalproperty_new_categories(Category(e.Kind)));
+        // Shown in the calendar without taking the time as busy.
+        icalcomponent_add_property(ev, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        icalcomponent_add_component(cal, ev);
+    }
+    char* text = icalcomponent_as_ical_string_r(cal);
+    std::string result = text ? text : "";
+    icalmemory_free_buffer(text);
+    return result;
+}
+
+} // namespace crescendar

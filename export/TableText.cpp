@@ -1,0 +1,97 @@
+#include "TableText.h"
+
+#include "Calendar.h"
+#include "DayEvents.h"
+#include "EventText.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace crescendar {
+
+namespace {
+
+std::string Cell(const std::string& text, char separator) {
+    const bool quote =
+        text.find_first_of(std::string{separator, '"', '\n', '\r'}) != std::string::npos ||
+        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!quote) return text;
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+// A magnitude with three decimals and the regional decimal separator, never a negative zero.
+std::string Magnitude(double m) {
+    if (!std::isfinite(m)) m = 0.0;
+    double r = std::nearbyint(m * 1000.0) / 1000.0;
+    if (r == 0.0) r = 0.0;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.3f", r);
+    std::string text = buffer;
+    if (const auto dot = text.find('.'); dot != std::string::npos)
+        text.replace(dot, 1, RegionalNames().DecimalSeparator);
+    return text;
+}
+
+std::string ShortTypeName(int type) {
+    std::string name = EclipseTypeName(type);
+    if (const auto at = name.find(" Eclipse"); at != std::string::npos) name.erase(at);
+    return name;
+}
+
+} // namespace
+
+std::string DelimitedText(const TTable& table, char separator, const std::string& lineEnd) {
+    std::string out;
+    for (const auto& row : table) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i > 0) out += separator;
+            out += Cell(row[i], separator);
+        }
+        out += lineEnd;
+    }
+    return out;
+}
+
+std::string CsvText(const TTable& table) {
+    return DelimitedText(table, ',', "\r\n");
+}
+
+std::string TabText(const TTable& table) {
+    return DelimitedText(table, '\t', "\n");
+}
+
+TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
+                  const std::string& datePattern) {
+    TTable table{{"Date", "Moonrise", "Moon transit", "Moonset", "Moon lit (%)",
+                  "Astronomical twilight (morning)", "Nautical twilight (morning)",
+                  "Civil twilight (morning)", "Sunrise", "Sun transit", "Sunset",
+                  "Civil twilight (evening)", "Nautical twilight (evening)",
+                  "Astronomical twilight (evening)"}};
+    for (const std::uint16_t d : MonthDays(month.Month, month.Year)) {
+        const TDateTimeRecord day = MakeDate(month.Year, month.Month, d);
+        const TDayTexts t = DayTexts(DayEvents(day, observer));
+        table.push_back({FormatDate(datePattern, day), t.Moon.RiseText, t.Moon.TransitText,
+                         t.Moon.SetText, CutText(std::to_string(t.Moon.IlluminatedPercent), 3),
+                         t.Astronomical.RiseText, t.Nautical.RiseText, t.Civil.RiseText,
+                         t.Sun.RiseText, t.Sun.TransitText, t.Sun.SetText, t.Civil.SetText,
+                         t.Nautical.SetText, t.Astronomical.SetText});
+    }
+    return table;
+}
+
+TTable EclipseTable(const std::vector<TEclipseResult>& eclipses) {
+    TTable table{{"Eclipse", "Magnitude", "Maximum", "Date", "Visibility"}};
+    for (const TEclipseResult& e : eclipses)
+        table.push_back({ShortTypeName(e.EclipseType),
+                         Magnitude(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
+                                                                      : e.UmbralMagnitude),
+                         e.MaximumText, e.DateText, e.VisibilityText});
+    return table;
+}
+
+} // namespace crescendar

@@ -1,0 +1,36 @@
+// Tables as data: the month's times table and the eclipse list as rows of texts, and rows as
+// comma-separated (files) or tab-separated (the clipboard, which a spreadsheet pastes as
+// columns) text.
+#pragma once
+
+#include "Eclipse.h"
+#include "Records.h"
+
+#include <string>
+#include <vector>
+
+namespace crescendar {
+
+// Rows of cells; the first row holds the column headings.
+using TTable = std::vector<std::vector<std::string>>;
+
+// A cell that holds the separator, a double quote, a line break or blanks at either end is
+// written between double quotes, its quotes doubled; every row ends with lineEnd.
+std::string DelimitedText(const TTable& table, char separator, const std::string& lineEnd);
+// Comma-separated values, lines ending in CR LF.
+std::string CsvText(const TTable& table);
+// Tab-separated values, lines ending in LF.
+std::string TabText(const TTable& table);
+
+// The times table of the month of `month` (its Month and Year) as the times list shows it:
+// the date written with the date pattern, the Moon's rise, transit and set and its
+// illuminated percentage, then the Sun's morning twilights, rise, transit, set and evening
+// twilights, local civil time.
+TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
+                  const std::string& datePattern);
+
+// The eclipse list as the eclipse finder shows it: kind, magnitude (umbral; penumbral for a
+// penumbral eclipse), local time and date of the maximum, visibility.
+TTable EclipseTable(const std::vector<TEclipseResult>& eclipses);
+
+} // namespace crescendar

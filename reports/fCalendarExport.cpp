@@ -1,0 +1,279 @@
+#include "fCalendarExport.h"
+
+#include "Clock.h"
+#include "Dialogs.h"
+#include "TableCommands.h"
+#include "fPrintOptions.h"
+
+#include "CalendarFile.h"
+#include "Session.h"
+#include "YearEvents.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+
+namespace crescendar {
+
+namespace {
+
+constexpr int kWidth = 220;
+constexpr int kHeight = 260;
+const QRect kCloseMark(194, 14, 13, 15);
+const QRect kButton(62, 210, 99, 29);
+const QColor kInk(40, 48, 72);
+const QColor kInkShadow(236, 240, 248);
+
+// Paints over a rectangle with one column of the picture stretched across it: the plates,
+// panels and buttons of the skins shade from top to bottom only.
+void Smooth(QImage& image, const QRect& area, int column) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const QRgb c = image.pixel(column, y);
+        for (int x = area.left(); x <= area.right(); ++x) image.setPixel(x, y, c);
+    }
+}
+
+void ShadowText(QPainter& p, const QRect& r, int flags, const QString& text, const QColor& ink,
+                const QColor& shadow) {
+    p.setPen(shadow);
+    p.drawText(r.translated(1, 1), flags, text);
+    p.setPen(ink);
+    p.drawText(r, flags, text);
+}
+
+QFont SansFont(int pixels, bool bold) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+// A small calendar leaf, 20 x 20, its top-left corner at `at`.
+void CalendarGlyph(QPainter& p, QPoint at) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(at);
+    p.setPen(QPen(QColor(12, 18, 40), 1));
+    p.setBrush(QColor(246, 248, 252));
+    p.drawRoundedRect(QRectF(0.5, 2.5, 19, 17), 2, 2);
+    p.setBrush(QColor(200, 60, 60));
+    p.drawRect(QRectF(0.5, 2.5, 19, 5));
+    p.setPen(QPen(QColor(120, 136, 170), 0.8));
+    for (int i = 1; i < 4; ++i) p.drawLine(QPointF(0.5 + i * 4.75, 8), QPointF(0.5 + i * 4.75, 19));
+    p.drawLine(QPointF(1, 13.5), QPointF(19, 13.5));
+    p.setPen(QPen(QColor(12, 18, 40), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(5, 0.8), QPointF(5, 4.5));
+    p.drawLine(QPointF(15, 0.8), QPointF(15, 4.5));
+    p.restore();
+}
+
+// The window's skin, made from the print options window's: its frame, title plate, panels
+// and button, with this window's title, captions and button text.
+QImage ExportSkin() {
+    QImage skin =
+        QImage(QStringLiteral(":/print/options_bgnd.jpg")).convertToFormat(QImage::Format_RGB32);
+    if (skin.isNull()) {
+        skin = QImage(kWidth, kHeight, QImage::Format_RGB32);
+        skin.fill(QColor(10, 16, 40));
+    }
+    // Clear the title plate, the first panel's captions, the second panel and the button.
+    Smooth(skin, QRect(12, 9, 178, 27), 45);
+    Smooth(skin, QRect(48, 64, 150, 86), 199);
+    Smooth(skin, QRect(21, 165, 178, 28), 199);
+    Smooth(skin, QRect(69, 213, 85, 23), 68);
+
+    QPainter p(&skin);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    CalendarGlyph(p, QPoint(15, 11));
+    // The title: a raised serif title as the skins write theirs.
+    QFont title(QStringLiteral("Times New Roman"));
+    title.setPixelSize(19);
+    title.setBold(true);
+    title.setItalic(true);
+    p.setFont(title);
+    const QRect room(40, 6, 150, 32);
+    ShadowText(p, room, Qt::AlignCenter, QStringLiteral("Calendar Export"), QColor(255, 236, 160),
+               QColor(20, 12, 30));
+
+    // The close mark: a salmon cross on a dark outline.
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF cross = QRectF(kCloseMark).adjusted(3, 4, -3, -4);
+    for (const auto& [colour, width] :
+         {std::pair{QColor(36, 22, 48), 4.0}, std::pair{QColor(255, 156, 148), 2.2}}) {
+        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(cross.topLeft(), cross.bottomRight());
+        p.drawLine(cross.topRight(), cross.bottomLeft());
+    }
+
+    p.setFont(SansFont(12, true));
+    const char* rows[] = {"Moon phases", "Lunar eclipses", "Perigee and apogee",
+                          "Equinoxes, solstices"};
+    for (int i = 0; i < 4; ++i)
+        ShadowText(p, QRect(51, 68 + 20 * i, 150, 17), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromLatin1(rows[i]), kInk, kInkShadow);
+    ShadowText(p, QRect(26, 170, 40, 21), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("From"),
+               kInk, kInkShadow);
+    ShadowText(p, QRect(116, 170, 24, 21), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("to"),
+               kInk, kInkShadow);
+
+    p.setFont(SansFont(15, true));
+    ShadowText(p, kButton, Qt::AlignCenter, QStringLiteral("Export\u2026"), QColor(255, 255, 255),
+               QColor(0, 0, 0, 160));
+    return skin;
+}
+
+std::uint16_t SelectedYear(const TSession& s) {
+    return s.SelectedDateTime().Year;
+}
+
+} // namespace
+
+TCalendarExport::TCalendarExport(TSession& session, QWidget& owner)
+    : SkinWindow(&owner), session_(session), owner_(owner) {
+    setObjectName(QStringLiteral("CalendarExport"));
+    setWindowTitle(QStringLiteral("Calendar Export"));
+}
+
+void TCalendarExport::FormCreate() {
+    SetClientSize(kWidth, kHeight);
+    SetBackground(ExportSkin());
+    lblTitle = AddTitleRegion("lblTitle", 0, 0, kWidth, 40);
+    lblExit = AddExitRegion(kCloseMark.x(), kCloseMark.y(), kCloseMark.width(), kCloseMark.height(),
+                            QStringLiteral("Close without exporting"));
+    lblExit->setCursor(Qt::PointingHandCursor);
+
+    auto check = [this](const char* name, int top, const char* hint) {
+        auto* box = new TSkinCheckBox(this);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(30, top, 13, 13);
+        box->setChecked(true);
+        box->setToolTip(QString::fromUtf8(hint));
+        // A click on the caption toggles the box.
+        auto* caption = new ClickRegion(this, 46, top - 3, 150, 19, box->toolTip());
+        caption->setCursor(Qt::PointingHandCursor);
+        connect(caption, &ClickRegion::Clicked, box, [box](Qt::MouseButton b) {
+            if (b != Qt::LeftButton) return;
+            box->setFocus(Qt::MouseFocusReason);
+            box->click();
+        });
+        return box;
+    };
+    chkPhases = check("chkPhases", 70, "New moons, first quarters, full moons and last quarters");
+    chkEclipses = check("chkEclipses", 90,
+                        "Lunar eclipses, from the first to the last contact with the penumbra");
+    chkApsides = check("chkApsides", 110, "The Moon nearest to and farthest from the Earth");
+    chkSeasons = check("chkSeasons", 130, "The equinoxes and solstices");
+
+    auto yearBox = [this](const char* name, int left) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(left, 170, 40, 21);
+        box->setMaxLength(4);
+        box->setAlignment(Qt::AlignCenter);
+        box->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), box));
+        box->setFont(SansFont(12, true));
+        box->setStyleSheet(QStringLiteral(
+            "QLineEdit { background: rgb(255, 255, 176); color: black; border: 1px solid "
+            "rgb(40, 48, 68); padding: 0px; selection-background-color: rgb(60, 110, 190); }"));
+        return box;
+    };
+    txtFromYear = yearBox("txtFromYear", 66);
+    txtToYear = yearBox("txtToYear", 140);
+    txtFromYear->setToolTip(QStringLiteral("The first year of the calendar"));
+    txtToYear->setToolTip(QStringLiteral("The last year of the calendar"));
+
+    lblExport = new ClickRegion(this, kButton.x(), kButton.y(), kButton.width(), kButton.height(),
+                                QStringLiteral("Choose a file and save the events in it (Enter)"));
+    lblExport->setObjectName(QStringLiteral("lblExport"));
+    lblExport->setCursor(Qt::PointingHandCursor);
+    connect(lblExport, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) lblExportClick();
+    });
+    saveFolder_ = QDir::homePath();
+}
+
+void TCalendarExport::FormShow() {
+    CentreOver(owner_);
+    KeepOnScreen();
+}
+
+void TCalendarExport::ShowExport() {
+    if (!isVisible()) {
+        const QString year = QString::number(SelectedYear(session_));
+        txtFromYear->setText(year);
+        txtToYear->setText(year);
+    }
+    show();
+    raise();
+    activateWindow();
+    txtFromYear->setFocus();
+    txtFromYear->selectAll();
+}
+
+bool TCalendarExport::FormKeyPress(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        lblExportClick();
+        return true;
+    }
+    return false;
+}
+
+bool TCalendarExport::lblExportClick() {
+    const QString fromText = txtFromYear->text().trimmed();
+    const QString toText = txtToYear->text().trimmed();
+    if (fromText.isEmpty() || toText.isEmpty()) {
+        ShowMessage(QString::fromLatin1(kExportYearsMessage), this);
+        return false;
+    }
+    const int from = fromText.toInt();
+    const int to = toText.toInt();
+    if (from < kFirstCalendarYear || to < kFirstCalendarYear || from > kLastCalendarYear ||
+        to > kLastCalendarYear) {
+        ShowMessage(QStringLiteral("A year must lie between %1 and %2.")
+                        .arg(kFirstCalendarYear)
+                        .arg(kLastCalendarYear),
+                    this);
+        return false;
+    }
+    if (to < from) {
+        ShowMessage(QString::fromLatin1(kExportOrderMessage), this);
+        return false;
+    }
+    if (to - from >= kMaxYears) {
+        ShowMessage(QStringLiteral("One calendar takes at most %1 years.").arg(kMaxYears), this);
+        return false;
+    }
+    TYearEventKinds kinds{chkPhases->isChecked(), chkEclipses->isChecked(), chkApsides->isChecked(),
+                          chkSeasons->isChecked()};
+    if (!kinds.Phases && !kinds.Eclipses && !kinds.Apsides && !kinds.Seasons) {
+        ShowMessage(QString::fromLatin1(kExportKindsMessage), this);
+        return false;
+    }
+
+    const QString name = from == to ? QStringLiteral("Crescendar %1.ics").arg(from)
+                                    : QStringLiteral("Crescendar %1-%2.ics").arg(from).arg(to);
+    const QString path =
+        SaveFileName(this, saveFolder_, name, QStringLiteral("iCalendar files (*.ics *.ICS)"));
+    if (path.isEmpty()) return false;
+    saveFolder_ = QFileInfo(path).absolutePath();
+
+    const Observer observer = session_.GetObserver();
+    // The time of the export, universal time (Julian Day of 1970-01-01 0h UT plus days).
+    const UniversalTime stamp{
+        2440587.5 + static_cast<double>(CurrentClock().Now().toMSecsSinceEpoch()) / 86400000.0};
+    const std::string text =
+        CalendarText(YearEvents(from, to, observer, kinds), from, to, observer, stamp);
+    QString error;
+    if (!WriteTextFile(path, text, &error)) {
+        ShowWarning(QStringLiteral("The calendar was not saved: %1.").arg(error), this);
+        return false;
+    }
+    close();
+    return true;
+}
+
+} // namespace crescendar
