@@ -18,9 +18,17 @@ void WritePage(const QString& path) {
     ASSERT_EQ(f.write("<html></html>"), 13);
 }
 
-// An installation tree: prefix/bin holds the program, prefix/share/crescendar its data.
+// An installation tree: prefix/bin holds the program, prefix/share/crescendar its data. The
+// working folder, searched before the data folder, is an empty one while it lives (a test's
+// own folder may hold pages of a build tree).
 struct Installation {
     QTemporaryDir prefix;
+    QTemporaryDir work;
+    QString previous = QDir::currentPath();
+    Installation() { QDir::setCurrent(work.path()); }
+    ~Installation() { QDir::setCurrent(previous); }
+    Installation(const Installation&) = delete;
+    Installation& operator=(const Installation&) = delete;
     QString Bin() const { return prefix.filePath(QStringLiteral("bin")); }
     QString Data(const char* name) const {
         return prefix.filePath(QStringLiteral("share/crescendar/") + QLatin1String(name));
