@@ -188,15 +188,22 @@ void TMain::CreateTitleRegions() {
     OnClick(lblExit, [this] { lblExitClick(); });
 }
 
+QString TMain::ProgramFolder() const {
+    return options_.ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                            : options_.ProgramFolder;
+}
+
+QString TMain::InstalledDataFolder() const {
+    // Relative to the program, so that the files are found wherever the installation (or a
+    // package made from it) has put the whole tree.
+    return QDir::cleanPath(
+        QDir(ProgramFolder()).filePath(QStringLiteral(CRESCENDAR_DATA_FROM_PROGRAM)));
+}
+
 QStringList TMain::BesideProgramThenWorkingFolder(const char* relativePath) const {
-    const QString program = options_.ProgramFolder.isEmpty()
-                                ? QCoreApplication::applicationDirPath()
-                                : options_.ProgramFolder;
-    // Last, where an installed program keeps its files (bin/../share/crescendar).
-    return {QDir(program).filePath(QLatin1String(relativePath)),
-            QDir::current().filePath(QLatin1String(relativePath)),
-            QDir(program).filePath(QStringLiteral("../share/crescendar/") +
-                                   QLatin1String(relativePath))};
+    const QString name = QLatin1String(relativePath);
+    return {QDir(ProgramFolder()).filePath(name), QDir::current().filePath(name),
+            QDir(InstalledDataFolder()).filePath(name)};
 }
 
 void TMain::LoadIcon() {
@@ -457,9 +464,10 @@ QString TMain::HomePagePath() const {
 void TMain::OpenShippedPage(const char* relativePath, const QString& what) {
     const QString path = ShippedPage(relativePath);
     if (path.isEmpty()) {
-        ShowWarning(QStringLiteral("%1 %2 was not found beside the program or in the working "
-                                   "folder.")
-                        .arg(what, QLatin1String(relativePath)),
+        ShowWarning(QStringLiteral("%1 %2 was not found beside the program, in the working "
+                                   "folder or in %3.")
+                        .arg(what, QLatin1String(relativePath),
+                             QDir::toNativeSeparators(InstalledDataFolder())),
                     this);
         return;
     }

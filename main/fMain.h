@@ -56,11 +56,13 @@ struct TMainOptions {
     // INI file of the settings of a session the main window makes; empty for the user's own
     // store.
     std::string SettingsPath;
-    // Folder searched first for the icon and the help page; empty for the program's own.
+    // Folder searched first for the icon and the help page, and from which the installed data
+    // folder is found; empty for the program's own.
     QString ProgramFolder;
 };
 
-// The help page, looked up beside the program and then in the working folder.
+// The help page, looked up beside the program, then in the working folder, then in the
+// installed data folder.
 inline constexpr const char* kHelpPage = "docs/crescendar.htm";
 // Crescendar's home page, shipped beside the help page; the globe opens it.
 inline constexpr const char* kHomePage = "docs/crescendar-home.htm";
@@ -276,6 +278,11 @@ class TMain : public SkinWindow {
     QImage imgBlueMoon;
 
   private:
+    // The folder of the program (or ProgramFolder), and the installed data folder reached
+    // from it (share/crescendar beside bin/).
+    QString ProgramFolder() const;
+    QString InstalledDataFolder() const;
+    // A shipped file's places: beside the program, in the working folder, in the data folder.
     QStringList BesideProgramThenWorkingFolder(const char* relativePath) const;
     // The first of those that is a file, as an absolute path; "" when none is.
     QString ShippedPage(const char* relativePath) const;
