@@ -8,6 +8,8 @@
 #include "MoonView.h"
 #include "RiseSet.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -38,8 +40,11 @@ void TMain::DisplayCoord(Canvas& canvas, int x, int xm, int xs, int y, const TAn
         canvas.FillRect(Rect(x - 8, y, x, y + canvas.TextHeight(deg)), canvas.BrushColor());
     if (a.Sign != " " && !a.Sign.empty()) {
         const QString minus = QStringLiteral("\u2212");
+        // On the digits' baseline, not at their top.
+        const int ascent = QFontMetrics(canvas.Font(), canvas.Device()).ascent();
         canvas.SetFontSize(size - kSignSmaller);
-        canvas.TextOut(x - canvas.TextWidth(minus), y, minus);
+        const int lower = ascent - QFontMetrics(canvas.Font(), canvas.Device()).ascent();
+        canvas.TextOut(x - canvas.TextWidth(minus), y + lower, minus);
         canvas.SetFontSize(size);
     }
 
