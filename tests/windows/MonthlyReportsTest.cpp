@@ -435,6 +435,10 @@ TEST_F(MonthlyTest, ObservingAidDrawsNoFalseNightAtTheMonthsEdges) {
     EXPECT_GT(labelInk, 3);
     // Below the 31 rows of June's nights nothing is drawn.
     EXPECT_EQ(daylightIn(21, 500, 31 * 12 + 6), 0);
+    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        EXPECT_TRUE(a->grab().toImage().save(QDir(folder).filePath("observing_aid_tromso.png")));
+    }
 }
 
 TEST_F(MonthlyTest, ObservingAidCopiesTheChartWithItsHourScale) {
