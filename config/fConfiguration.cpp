@@ -16,6 +16,7 @@
 #include <QCompleter>
 #include <QEventLoop>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QStandardItemModel>
 
 #include <algorithm>
@@ -73,11 +75,35 @@ constexpr int kPlaceRole = Qt::UserRole + 1;
 // The time-zone field: the list of fixed offsets, or a zone name across the row.
 constexpr int kZoneListWidth = 85;
 constexpr int kZoneNameWidth = 171;
+// A list field around its text: the border (1 pixel each side), the left padding (2), the
+// drop-down button (15) and the line edit's own margins (2 each side), as kListStyle draws it.
+constexpr int kListChrome = 1 + 2 + 15 + 1 + 2 * 2;
+// The offset list ends before the daylight-saving caption.
+constexpr int kZoneListMost = 214 - 84 - 4;
 
 QFont FieldFont() {
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(kFontPixels);
     return f;
+}
+
+// The width a list field needs to show its longest entry whole in the field's face.
+int FieldWidthFor(const QStringList& entries) {
+    const QFontMetrics fm(FieldFont());
+    int widest = 0;
+    for (const QString& e : entries) widest = std::max(widest, fm.horizontalAdvance(e));
+    return widest + kListChrome + 1;
+}
+
+// Sizes the open list of a field to its longest entry, in the field's face: the list is a
+// window of its own and would otherwise take the desktop's face and the field's width, and
+// cut the entries short.
+void FitOpenList(QComboBox* list) {
+    QAbstractItemView* view = list->view();
+    view->setFont(FieldFont());
+    const int scrollBar =
+        list->count() > list->maxVisibleItems() ? view->verticalScrollBar()->sizeHint().width() : 0;
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
 }
 
 QImage Art(const char* name) {
@@ -473,8 +499,10 @@ void TConfiguration::FormShow() {
          std::initializer_list<QWidget*>{txtLatDeg, txtLatMin, txtLatSec, txtLongDeg, txtLongMin,
                                          txtLongSec, txtLocation, pNSDirection, pEWDirection})
         field->setStyleSheet(QString::fromLatin1(kFieldStyle));
-    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbTimeZone})
+    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbTimeZone}) {
         list->setStyleSheet(QString::fromLatin1(kListStyle));
+        FitOpenList(list);
+    }
 
     toldNotSaved_ = false;
     // Filled now as well as on activation: a window manager may never activate the window.
@@ -755,7 +783,11 @@ std::string TConfiguration::ShownZoneName() const {
 
 void TConfiguration::ShowZone() {
     const bool named = !ShownZoneName().empty();
-    cmbTimeZone->resize(named ? kZoneNameWidth : kZoneListWidth, cmbTimeZone->height());
+    // A fixed offset shows whole ("GMT + 12:00" is wider than the layout's 85 pixels in some
+    // faces) without reaching the daylight-saving caption.
+    static const int offsetWidth =
+        std::clamp(FieldWidthFor(TimeZoneNames()), kZoneListWidth, kZoneListMost);
+    cmbTimeZone->resize(named ? kZoneNameWidth : offsetWidth, cmbTimeZone->height());
     cmbTimeZone->setToolTip(named ? cmbTimeZone->currentText().trimmed() : QString());
     Label12->setVisible(!named);
     chkDaylightSavings->setVisible(!named);

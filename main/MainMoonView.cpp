@@ -8,6 +8,8 @@
 #include "MoonView.h"
 #include "RiseSet.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -24,16 +26,29 @@ constexpr int kDegreeSignLarger = 1;
 
 void TMain::DisplayCoord(Canvas& canvas, int x, int xm, int xs, int y, const TAngleText& a,
                          int style) {
-    const int size = canvas.FontSize();
-    canvas.SetFontSize(size - kSignSmaller);
-    canvas.TextOut(x - 8, y, QString::fromStdString(a.Sign));
-    canvas.SetFontSize(size);
-
     const QString deg = QString::fromStdString(a.Deg);
     const QString min = QString::fromStdString(a.Min);
     const QString sec = QString::fromStdString(a.Sec);
+    if (style == 0 && deg.size() == 3) x -= 7;
+
+    // A negative value's sign stands right against its first digit ("-26°", never "- 26°"),
+    // written as a minus sign rather than the dash of the engine's texts; a slightly smaller
+    // face keeps it in proportion with the digits.
+    const int size = canvas.FontSize();
+    // On an opaque canvas the place of a previous sign is cleared first.
+    if (canvas.GetBrushStyle() == BrushStyle::Solid)
+        canvas.FillRect(Rect(x - 8, y, x, y + canvas.TextHeight(deg)), canvas.BrushColor());
+    if (a.Sign != " " && !a.Sign.empty()) {
+        const QString minus = QStringLiteral("\u2212");
+        // On the digits' baseline, not at their top.
+        const int ascent = QFontMetrics(canvas.Font(), canvas.Device()).ascent();
+        canvas.SetFontSize(size - kSignSmaller);
+        const int lower = ascent - QFontMetrics(canvas.Font(), canvas.Device()).ascent();
+        canvas.TextOut(x - canvas.TextWidth(minus), y + lower, minus);
+        canvas.SetFontSize(size);
+    }
+
     if (style == 0) {
-        if (deg.size() == 3) x -= 7;
         canvas.TextOut(x, y, deg);
         const int degreeX = x + canvas.TextWidth(deg);
         canvas.SetFontSize(size + kDegreeSignLarger);

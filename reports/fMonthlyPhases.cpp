@@ -10,8 +10,14 @@
 #include "Session.h"
 #include "Settings.h"
 
-#include <QCoreApplication>
+#include "AtomicFile.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QStandardPaths>
 
 #include <string>
 #include <tuple>
@@ -51,6 +57,13 @@ void TMonthlyPhases::FormCreate() {
     // Either side of the title.
     std::tie(imgPrevMonth, imgNextMonth) =
         AddMonthArrows(142, 336, 13, [this](int months) { StepMonth(months); });
+    lblCopy = ClickRegion::TextLabel(this, 42, 14, QStringLiteral("Copy picture"),
+                                     QColor(220, 220, 255), 11, true);
+    lblCopy->setObjectName(QStringLiteral("lblCopy"));
+    lblCopy->SetHint(QStringLiteral("Copy the calendar to the clipboard (Ctrl+C)"));
+    connect(lblCopy, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) CopyPicture();
+    });
     connect(lblSave, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) lblSaveClick();
     });
@@ -59,7 +72,9 @@ void TMonthlyPhases::FormCreate() {
 void TMonthlyPhases::FormShow() {
     PlaceBeside(*parentWidget());
     y_ = 32;
-    saveFolder_ = QCoreApplication::applicationDirPath();
+    // The user's pictures folder: the program's own is not writable once installed.
+    saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (saveFolder_.isEmpty() || !QDir(saveFolder_).exists()) saveFolder_ = QDir::homePath();
     // Drawn here too, so that a window the desktop does not activate is never blank.
     DrawMoonPhases();
 }
@@ -69,6 +84,10 @@ void TMonthlyPhases::StepMonth(int months) {
 }
 
 bool TMonthlyPhases::FormKeyPress(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Copy)) {
+        CopyPicture();
+        return true;
+    }
     if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
     if (e->key() != Qt::Key_PageUp && e->key() != Qt::Key_PageDown) return false;
     StepMonth(e->key() == Qt::Key_PageUp ? -1 : 1);
@@ -201,13 +220,35 @@ void TMonthlyPhases::DrawMoonPhases() {
     update();
 }
 
+QString PictureFileFor(const QString& chosen) {
+    const QString suffix = QFileInfo(chosen).suffix().toLower();
+    if (suffix == QLatin1String("bmp") || suffix == QLatin1String("png")) return chosen;
+    return chosen + QStringLiteral(".bmp");
+}
+
 void TMonthlyPhases::lblSaveClick() {
-    const QString path = SaveFileName(this, saveFolder_, QString::fromLatin1(kDefaultFileName),
-                                      QStringLiteral("Bitmap files (*.BMP *.bmp)"));
-    if (path.isEmpty()) return;
+    const QString chosen =
+        SaveFileName(this, saveFolder_, QString::fromLatin1(kDefaultFileName),
+                     QStringLiteral("Bitmap pictures (*.bmp *.BMP);;PNG pictures (*.png *.PNG)"));
+    if (chosen.isEmpty()) return;
+    const QString path = PictureFileFor(chosen);
+    // The dialog asked before replacing the file it was given, not one with a name added to.
+    if (path != chosen && QFileInfo::exists(path)) {
+        ShowWarning(QStringLiteral("The picture was not saved: %1 already exists. Choose it by "
+                                   "its full name to replace it.")
+                        .arg(QDir::toNativeSeparators(path)),
+                    this);
+        return;
+    }
+    const bool png =
+        QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
     QString error;
-    if (!imgPhases.SaveBmp(path, &error))
+    if (!SaveImageFile(imgPhases.Image(), path, png ? "PNG" : "BMP", &error))
         ShowWarning(QStringLiteral("The picture was not saved: %1.").arg(error), this);
+}
+
+void TMonthlyPhases::CopyPicture() {
+    QGuiApplication::clipboard()->setImage(imgPhases.Image());
 }
 
 } // namespace crescendar

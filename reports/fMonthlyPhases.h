@@ -14,6 +14,10 @@ namespace crescendar {
 
 class TSession;
 
+// The file a picture is saved to for the name chosen in a save dialog: the name itself when it
+// ends in ".bmp" or ".png" (any case), else the name with ".bmp" added.
+QString PictureFileFor(const QString& chosen);
+
 class TMonthlyPhases : public SkinWindow {
     Q_OBJECT
   public:
@@ -34,8 +38,12 @@ class TMonthlyPhases : public SkinWindow {
 
     // Draws the calendar of the selected month into imgPhases and shows it.
     void DrawMoonPhases();
-    // Saves imgPhases as a bitmap file chosen in the save dialog; says so when it fails.
+    // Saves imgPhases to the file chosen in the save dialog, as PNG when its name ends in
+    // ".png", else as a bitmap (".bmp" is added to a name without either); says so when it
+    // fails.
     void lblSaveClick();
+    // Puts imgPhases on the clipboard (lblCopy, Ctrl+C).
+    void CopyPicture();
     void lblExitClick() { close(); }
     // Pages the month by `months` through the session (the main window follows, as the
     // window always shows the main window's month) and draws it.
@@ -47,13 +55,14 @@ class TMonthlyPhases : public SkinWindow {
     void Refresh(const TDateTimeRecord& date);
     bool IsVisible() const { return isVisible(); }
 
-    // The folder the save dialog starts in: the program's own.
+    // The folder the save dialog starts in: the user's pictures folder (home without one).
     QString SaveFolder() const { return saveFolder_; }
     // Index (0 Sunday) of the first weekday of the row: the settings' first weekday, as the
     // main window's calendar starts.
     int FirstWeekday() const;
 
     ClickRegion* lblSave = nullptr;
+    ClickRegion* lblCopy = nullptr;
     ClickRegion* lblTitle = nullptr;
     ClickRegion* lblExit = nullptr;
     ClickRegion* imgPrevMonth = nullptr;

@@ -10,6 +10,8 @@
 #include "Session.h"
 #include "Settings.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 #include <charconv>
@@ -131,6 +133,11 @@ void TObservingAid::FormCreate() {
     SetMinimiseRegion(lblMinimise);
     SetExitRegion(lblExit);
     OnLeftClick(lblPrint, [this] { lblPrintClick(); });
+    lblCopy = ClickRegion::TextLabel(this, 404, 15, QStringLiteral("Copy picture"),
+                                     QColor(220, 220, 255), 11, true);
+    lblCopy->setObjectName(QStringLiteral("lblCopy"));
+    lblCopy->SetHint(QStringLiteral("Copy this chart to the clipboard (Ctrl+C)"));
+    OnLeftClick(lblCopy, [this] { CopyPicture(); });
     // Either side of the title.
     std::tie(imgPrevMonth, imgNextMonth) =
         AddMonthArrows(148, 380, 15, [this](int months) { StepMonth(months); });
@@ -163,6 +170,10 @@ void TObservingAid::StepMonth(int months) {
 }
 
 bool TObservingAid::FormKeyPress(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Copy)) {
+        CopyPicture();
+        return true;
+    }
     if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
     if (e->key() != Qt::Key_PageUp && e->key() != Qt::Key_PageDown) return false;
     StepMonth(e->key() == Qt::Key_PageUp ? -1 : 1);
@@ -182,9 +193,8 @@ void TObservingAid::imgLinesGridClick() {
 }
 
 void TObservingAid::FormPaint() {
-    // The hour labels stand on the window itself, above the chart.
-    if (showGrid_)
-        DisplayHours(WindowCanvas(), kChartWidth, palette::StandardText, 61, 20, kLeftMargin);
+    // The hour scale stands on the window itself, above the chart, with or without the grid.
+    DisplayHours(WindowCanvas(), kChartWidth, palette::StandardText, 61, 20, kLeftMargin);
 }
 
 void TObservingAid::Refresh(const TDateTimeRecord& date) {
@@ -213,7 +223,23 @@ void TObservingAid::DrawMonth(const TDateTimeRecord& date) {
     c.SetFontColor(palette::StandardText);
     c.SetFontSize(ScaledFontSize(8));
     c.FillRect(Rect(20, 60, 520, 75), Qt::black);
-    if (showGrid_) DisplayHours(c, layout.Width, palette::StandardText, 61, 20, kLeftMargin);
+    DisplayHours(c, layout.Width, palette::StandardText, 61, 20, kLeftMargin);
+}
+
+QImage TObservingAid::ChartPicture() {
+    // The hour scale strip as the window shows it, then the chart under it.
+    Picture picture;
+    picture.SetSize(kChartWidth, kScaleHeight + kChartHeight, Qt::black);
+    Canvas& c = picture.GetCanvas();
+    c.SetFontName(QStringLiteral("Arial"));
+    c.SetFontSize(ScaledFontSize(8));
+    DisplayHours(c, kChartWidth, palette::StandardText, 1, 0, kLeftMargin);
+    c.Draw(0, kScaleHeight, Image1.Image());
+    return picture.Image();
+}
+
+void TObservingAid::CopyPicture() {
+    QGuiApplication::clipboard()->setImage(ChartPicture());
 }
 
 void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TChartLayout layout,
@@ -251,7 +277,8 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
         c.SetBrushColor(fill);
         c.SetPenColor(pen);
         auto box = [&](int row, int x1, int x2) {
-            if (x2 > x1) c.Rectangle(x1, Y + row * H, x2, Y + (row + 1) * H - raise);
+            if (row >= 0 && row < N + night && x2 > x1)
+                c.Rectangle(x1, Y + row * H, x2, Y + (row + 1) * H - raise);
         };
         if (!nightView_) {
             box(d - 1, X(a), X(b));
@@ -261,10 +288,25 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
         if (b > kNoon) box(d, a <= kNoon ? L : X(a) - Q, X(b) - Q);
     };
 
-    // Each day's events, once.
-    std::vector<TDayEvents> events;
-    events.reserve(static_cast<std::size_t>(N));
-    for (int d = 1; d <= N; ++d) events.push_back(DayEvents(dayOfRow(d), observer));
+    // Each day's events, once. In night view the first row opens with the evening of the day
+    // before the month and the extra last row closes with the morning after it: those halves
+    // are drawn from those days' own events, as an empty half row would read as night.
+    struct Day {
+        int Row; // d of `span`: 0 for the day before the month, N + 1 for the day after
+        TDayEvents Events;
+    };
+    std::vector<Day> events;
+    events.reserve(static_cast<std::size_t>(N) + 2);
+    auto neighbour = [&](double jd, int row) {
+        const TDateTimeRecord day = JulianDayToDate(jd);
+        if (!IsCalendarDate(day.Year, day.Month, day.Day)) return 0;
+        events.push_back({row, DayEvents(day, observer)});
+        return static_cast<int>(day.Day);
+    };
+    int nextDayNumber = 0; // the label of the extra row: the day whose morning ends it
+    if (nightView_) neighbour(dayOfRow(1).JD - 1, 0);
+    for (int d = 1; d <= N; ++d) events.push_back({d, DayEvents(dayOfRow(d), observer)});
+    if (nightView_) nextDayNumber = neighbour(dayOfRow(N).JD + 1, N + 1);
 
     // Sun bands, each painted over the darker ones.
     struct Band {
@@ -276,9 +318,10 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
                           {&TDayEvents::NauticalTwilight, layout.Nautical, false},
                           {&TDayEvents::CivilTwilight, layout.Civil, true},
                           {&TDayEvents::Sun, layout.Daylight, false}};
-    for (int d = 1; d <= N; ++d) {
+    for (const Day& day : events) {
+        const int d = day.Row;
         for (const Band& band : bands) {
-            const TBodyEvents& sun = events[static_cast<std::size_t>(d - 1)].*band.Events;
+            const TBodyEvents& sun = day.Events.*band.Events;
             const QColor pen = band.Civil ? QColor(Qt::white) : band.Colour;
             if (NoCrossing(sun.Rise)) {
                 // No crossing all day: the band covers the day when the Sun stays above.
@@ -295,10 +338,10 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
 
     // Moon bars: as high as 75 % of the row at full moon, about a fifth at least when more
     // than 1 % is lit.
-    for (int d = 1; d <= N; ++d) {
-        const TDayEvents& day = events[static_cast<std::size_t>(d - 1)];
-        const TBodyEvents& moon = day.Moon;
-        const int p = day.MoonIlluminatedPercent;
+    for (const Day& day : events) {
+        const int d = day.Row;
+        const TBodyEvents& moon = day.Events.Moon;
+        const int p = day.Events.MoonIlluminatedPercent;
         int T = H - RoundEven(H * 0.75 * p / 100.0);
         if (p > 1 && RoundEven(H * 0.8) < T) T = RoundEven(H * 0.8);
         if (NoCrossing(moon.Rise)) {
@@ -329,6 +372,7 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
         c.LineTo(W - 1, Y + n * H);
         c.TextOut(3, Y + (n - 1) * H, QString::number(days[static_cast<std::size_t>(n - 1)]));
     }
+    if (nextDayNumber > 0) c.TextOut(3, Y + N * H, QString::number(nextDayNumber));
 
     const int bottom = Y + (N + night) * H;
     if (showGrid_) {
@@ -391,9 +435,8 @@ bool TObservingAid::PrintChart(const TDateTimeRecord& date, PrintTarget& target)
     Canvas& c = frame.GetCanvas();
     DrawGraphic(kPaperLeftMargin, date, layout, c);
     c.SetFontSize(10);
-    if (showGrid_)
-        DisplayHours(c, frame.PageWidth(), Qt::white,
-                     layout.Top + c.TextHeight(QStringLiteral("8")) / 2, 0, kPaperLeftMargin);
+    DisplayHours(c, frame.PageWidth(), Qt::white,
+                 layout.Top + c.TextHeight(QStringLiteral("8")) / 2, 0, kPaperLeftMargin);
     return target.EndDoc();
 }
 

@@ -60,6 +60,8 @@ class TObservingAid : public SkinWindow {
     static constexpr int kChartWidth = 500;
     static constexpr int kChartHeight = 384;
     static constexpr int kLeftMargin = 20;
+    // The hour scale strip above the chart, on the window and on the copied picture.
+    static constexpr int kScaleHeight = 15;
 
     // The window charts the session's month for its observer; it belongs to its owner (the
     // main window), opens level with it and closes with it.
@@ -78,6 +80,10 @@ class TObservingAid : public SkinWindow {
     void imgDayNightClick();
     void imgLinesGridClick();
     void lblPrintClick();
+    // Puts ChartPicture on the clipboard (lblCopy, Ctrl+C).
+    void CopyPicture();
+    // The chart as shown: the hour scale over the chart, 500 x 399 pixels.
+    QImage ChartPicture();
 
     // Draws the chart of the main window's selected month on screen.
     void doa();
@@ -85,7 +91,7 @@ class TObservingAid : public SkinWindow {
     void DrawGraphic(int leftMargin, const TDateTimeRecord& date, TChartLayout layout,
                      Canvas& canvas);
     // The hour labels, right-aligned on the hour lines: 0 to 24 in day view, 12 to 12 over
-    // midnight in night view.
+    // midnight in night view. Shown whether or not the grid is.
     void DisplayHours(Canvas& canvas, int width, const QColor& colour, int y, int xOffset,
                       int leftMargin);
 
@@ -106,6 +112,7 @@ class TObservingAid : public SkinWindow {
     ImageControl* imgLinesGrid = nullptr;
     ImageControl* Image2 = nullptr; // the chart on the window, at (20, 75)
     ClickRegion* lblPrint = nullptr;
+    ClickRegion* lblCopy = nullptr;
     ClickRegion* lblTitle = nullptr;
     ClickRegion* lblMinimise = nullptr;
     ClickRegion* lblExit = nullptr;

@@ -1,9 +1,12 @@
-// The shaded Moon, its orientation, the Moon's rise and set order and the texts of a tick.
+// The shaded Moon, its orientation, the Moon's rise and set order, the signs of the
+// coordinate texts and the texts of a tick.
 #include "MainFixture.h"
 
 #include "Calendar.h"
 
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace crescendar {
 namespace {
@@ -123,6 +126,70 @@ TEST_F(MoonViewTest, MoonTimesAreListedInTimeOrder) {
         for (const QString& t : v) missing += t == "*****" || t == "None";
     }
     EXPECT_GT(missing, 0);
+}
+
+// Whether column x of an image holds ink (a pixel unlike the black background).
+bool InkAt(const QImage& image, int x) {
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixel(x, y) != qRgb(0, 0, 0)) return true;
+    return false;
+}
+
+int FirstInk(const QImage& image) {
+    for (int x = 0; x < image.width(); ++x)
+        if (InkAt(image, x)) return x;
+    return -1;
+}
+
+TEST_F(MoonViewTest, MinusSignStandsAgainstItsDigits) {
+    Start(At(2025, 3, 14));
+    // As in the Moon and Sun boxes: transparent text, the value's column at 10.
+    auto render = [this](double value, bool opaque = false) {
+        Picture box;
+        box.SetSize(100, 16, Qt::black);
+        Canvas& c = box.GetCanvas();
+        c.SetFontName(QStringLiteral("Arial"));
+        c.SetFontSize(ScaledFontSize(9));
+        c.SetFontColor(Qt::white);
+        c.SetBrushStyle(opaque ? BrushStyle::Solid : BrushStyle::Clear);
+        c.SetBrushColor(Qt::black);
+        w->DisplayCoord(c, 20, 44, 72, 2, DegreesToDMS(value), 0);
+        return box.Image();
+    };
+    for (double value : {26.5, 5.25, 0.01}) {
+        // The digits of the positive value start where the negative one's do.
+        const int digits = FirstInk(render(value));
+        ASSERT_GE(digits, 20) << value;
+        const QImage negative = render(-value);
+        const int sign = FirstInk(negative);
+        EXPECT_LE(digits - sign, 9) << value;
+        EXPECT_GE(digits - sign, 3) << value; // a dash, not a dot
+        // No blank column wider than 2 pixels between the sign and the first digit.
+        int blank = 0, widest = 0;
+        for (int x = sign; x < digits; ++x) {
+            blank = InkAt(negative, x) ? 0 : blank + 1;
+            widest = std::max(widest, blank);
+        }
+        EXPECT_LE(widest, 2) << value;
+        // The same on an opaque panel.
+        EXPECT_EQ(FirstInk(render(-value, true)), sign) << value;
+    }
+}
+
+TEST_F(MoonViewTest, SignOnTheOpaquePanelIsClearedWhenTheValueTurnsPositive) {
+    Start(At(2025, 3, 14));
+    Picture panel;
+    panel.SetSize(100, 16, Qt::black);
+    Canvas& c = panel.GetCanvas();
+    c.SetFontName(QStringLiteral("Arial"));
+    c.SetFontSize(ScaledFontSize(9));
+    c.SetFontColor(Qt::cyan);
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.SetBrushColor(Qt::black);
+    w->DisplayCoord(c, 20, 44, 72, 2, DegreesToDMS(-12.5), 0);
+    ASSERT_LT(FirstInk(panel.Image()), 20);
+    w->DisplayCoord(c, 20, 44, 72, 2, DegreesToDMS(12.5), 0);
+    EXPECT_GE(FirstInk(panel.Image()), 20);
 }
 
 TEST_F(MoonViewTest, TicksNeverShowImpossibleTexts) {

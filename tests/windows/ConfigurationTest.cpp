@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStyleOptionViewItem>
 #include <QThread>
 
 #include <functional>
@@ -485,7 +486,7 @@ TEST_F(ConfigurationTest, ChoosingAFixedOffsetSetsTheZoneNameAside) {
     Choose(c->cmbTimeZone, "GMT + 05:30");
     EXPECT_EQ(c->ShownZoneName(), "");
     EXPECT_TRUE(c->chkDaylightSavings->isVisible());
-    EXPECT_EQ(c->cmbTimeZone->width(), 85);
+    EXPECT_LT(c->cmbTimeZone->geometry().right(), c->Label12->x());
     Exit();
     EXPECT_EQ(Stored("ZoneName"), "");
     EXPECT_EQ(Stored("TimeZone"), "17.5");
@@ -501,6 +502,53 @@ TEST_F(ConfigurationTest, ChoosingAFixedOffsetSetsTheZoneNameAside) {
     TypeInto(c->cmbTimeZone, "America/Sao_Paulo");
     Exit();
     EXPECT_EQ(Stored("ZoneName"), "America/Sao_Paulo");
+}
+
+TEST_F(ConfigurationTest, EveryZoneEntryIsReadableInTheListAndTheField) {
+    Open({{"TimeZone", "12"}});
+    QComboBox* list = c->cmbTimeZone;
+    QAbstractItemView* view = list->view();
+    // The open list is in the window's field face.
+    EXPECT_EQ(view->font().family(), list->font().family());
+    EXPECT_EQ(view->font().pixelSize(), list->font().pixelSize());
+
+    list->showPopup();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(view->isVisible());
+    const QFontMetrics fm(view->font());
+    for (int i = 0; i < list->count(); ++i) {
+        const QModelIndex index = list->model()->index(i, 0);
+        view->scrollTo(index);
+        const QString text = list->itemText(i);
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.font = view->font();
+        // The width the item's delegate needs to draw the text whole (with its margins),
+        // against the width the item has.
+        const int needed = view->itemDelegate()->sizeHint(option, index).width();
+        EXPECT_GE(needed, fm.horizontalAdvance(text)) << text.toStdString();
+        EXPECT_GE(view->visualRect(index).width(), needed) << text.toStdString();
+    }
+    const QImage open = view->window()->grab().toImage();
+    list->hidePopup();
+
+    // The closed field shows every entry whole: its text area (the line edit less the 2
+    // pixels Qt keeps on either side) holds the text.
+    QLineEdit* field = list->lineEdit();
+    const QFontMetrics shown(field->font());
+    for (int i = 0; i < list->count(); ++i)
+        EXPECT_GE(field->contentsRect().width() - 2 * 2, shown.horizontalAdvance(list->itemText(i)))
+            << list->itemText(i).toStdString();
+    // It still ends before the daylight-saving caption.
+    EXPECT_LT(list->geometry().right(), c->Label12->x());
+
+    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        Choose(list, QStringLiteral("GMT + 12:00"));
+        c->txtLatDeg->clearFocus(); // no caret in the picture
+        EXPECT_TRUE(c->grab().toImage().save(QDir(folder).filePath("configuration_offset.png")));
+        EXPECT_TRUE(open.save(QDir(folder).filePath("configuration_offset_list.png")));
+    }
 }
 
 TEST_F(ConfigurationTest, AFileWithoutAZoneNameGetsNoneUnlessOneIsChosen) {

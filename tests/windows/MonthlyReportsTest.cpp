@@ -1,7 +1,7 @@
 // The month reports: the times list (scrolling, its printed rows), the observing aid (its
 // rows in both views, the full-day bands, the Moon bars, its printout) and the monthly phases
-// window (its calendar and the bitmap it saves). Checked by pixels of their pictures and of
-// pages rendered to images.
+// window (its calendar and the picture it saves); what both copy to the clipboard. Checked by
+// pixels of their pictures and of pages rendered to images.
 #include "MainFixture.h"
 
 #include "fMonthList.h"
@@ -10,12 +10,15 @@
 #include "fTimesList.h"
 
 #include "Calendar.h"
-#include "PrintTarget.h"
 #include "EventText.h"
+#include "PrintTarget.h"
 #include "RiseSet.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QStandardPaths>
 
 #include <functional>
 
@@ -261,11 +264,11 @@ TEST_F(MonthlyTest, ObservingAidNightViewHasOneRowMoreForTheLastNight) {
         for (int x = x1; x < x2; ++x) n += Pixel(chart, x, y) != QColor(Qt::black);
         return n;
     };
-    // Row 32 holds the evening of 31 March on its left half and nothing on its right.
+    // Row 32 holds the evening of 31 March on its left half and the morning of 1 April on its
+    // right; row 1 the evening of 28 February and the morning of 1 March.
     EXPECT_GT(lit(20, 259, 31 * 12 + 10), 50);
-    EXPECT_EQ(lit(262, 500, 31 * 12 + 10), 0);
-    // Row 1 holds the morning of 1 March on its right half only.
-    EXPECT_EQ(lit(20, 259, 10), 0);
+    EXPECT_GT(lit(262, 500, 31 * 12 + 10), 50);
+    EXPECT_GT(lit(20, 259, 10), 50);
     EXPECT_GT(lit(262, 500, 10), 50);
     EXPECT_EQ(Pixel(a->Image2->Image(), 300, 372 + 10), Pixel(chart, 300, 372 + 10));
 
@@ -292,7 +295,8 @@ TEST_F(MonthlyTest, ObservingAidGridAndHourLabels) {
             for (int x = 20; x < 520; ++x) n += Near(Pixel(a->CanvasImage(), x, y), kPale);
         return n;
     };
-    EXPECT_EQ(labelPixels(), 0);
+    // The hour scale shows with or without the grid.
+    EXPECT_GT(labelPixels(), 30);
     Click(a->imgLinesGrid);
     EXPECT_GT(labelPixels(), 30);
     // The hour lines every 20 pixels, through all 32 rows of the night view.
@@ -308,8 +312,8 @@ TEST_F(MonthlyTest, ObservingAidGridAndHourLabels) {
     };
     EXPECT_GE(inkRight(40), 33);
     Click(a->imgLinesGrid);
-    EXPECT_EQ(labelPixels(), 0);
-    EXPECT_EQ(Pixel(chart, 400, 380), QColor(Qt::black));
+    EXPECT_GT(labelPixels(), 30);
+    EXPECT_EQ(Pixel(chart, 320, 380), QColor(Qt::black)); // 03:00 on 1 April, no line
 }
 
 TEST_F(MonthlyTest, ObservingAidFillsWholeDaysOnlyWhenTheSunStaysAbove) {
@@ -406,6 +410,61 @@ TEST_F(MonthlyTest, ObservingAidNightViewPlacesAfternoonMoonsOnTheNextRow) {
     EXPECT_TRUE(seen[0] && seen[1]);
 }
 
+TEST_F(MonthlyTest, ObservingAidDrawsNoFalseNightAtTheMonthsEdges) {
+    // Tromsø in June has no night at all: in night view the first row's evening (31 May) and
+    // the extra last row's morning (1 July) are daylight like every other row, and the extra
+    // row is labelled with the day whose morning it ends in.
+    const SettingValues tromso{
+        {"LatDeg", "69"},       {"LatMin", "39"},   {"LatSec", "00"},           {"LatDir", "North"},
+        {"LongDeg", "018"},     {"LongMin", "57"},  {"LongSec", "36"},          {"LongDir", "East"},
+        {"Location", "Tromso"}, {"TimeZone", "13"}, {"DaylightSavings", "True"}};
+    TObservingAid* a = OpenAid(At(2025, 6, 15), tromso);
+    ASSERT_TRUE(a->NightView());
+    const QImage& chart = a->Image1.Image();
+    const QColor daylight(170, 170, 233);
+    auto daylightIn = [&](int x1, int x2, int y) {
+        int n = 0;
+        for (int x = x1; x < x2; ++x) n += Pixel(chart, x, y) == daylight;
+        return n;
+    };
+    // The bottom of each row, clear of the Moon's bar; the midnight line at x 259.
+    for (int row : {0, 15, 30}) {
+        EXPECT_GT(daylightIn(21, 258, row * 12 + 11), 200) << "row " << row + 1;
+        EXPECT_GT(daylightIn(261, 500, row * 12 + 11), 200) << "row " << row + 1;
+    }
+    int labelInk = 0;
+    for (int y = 30 * 12 + 1; y < 31 * 12; ++y)
+        for (int x = 2; x < 18; ++x) labelInk += Pixel(chart, x, y) != QColor(Qt::black);
+    EXPECT_GT(labelInk, 3);
+    // Below the 31 rows of June's nights nothing is drawn.
+    EXPECT_EQ(daylightIn(21, 500, 31 * 12 + 6), 0);
+    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        EXPECT_TRUE(a->grab().toImage().save(QDir(folder).filePath("observing_aid_tromso.png")));
+    }
+}
+
+TEST_F(MonthlyTest, ObservingAidCopiesTheChartWithItsHourScale) {
+    TObservingAid* a = OpenAid(At(2025, 3, 10));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    Click(a->lblCopy);
+    const QImage copied = clipboard->image().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(copied.size(), QSize(500, 15 + 384));
+    for (int y = 0; y < 384; y += 7)
+        for (int x = 0; x < 500; x += 11)
+            ASSERT_EQ(copied.pixel(x, 15 + y), a->Image1.Image().pixel(x, y)) << x << "," << y;
+    int scale = 0;
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 500; ++x) scale += Near(Pixel(copied, x, y), kPale);
+    EXPECT_GT(scale, 30);
+
+    clipboard->clear();
+    a->imgDayNightClick();
+    QTest::keyClick(a, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->image().convertToFormat(QImage::Format_RGB32), a->ChartPicture());
+}
+
 TEST_F(MonthlyTest, TimeTextsToMinutes) {
     EXPECT_EQ(HMToMins("07:05"), 425);
     EXPECT_EQ(HMToMins("23:59"), 1439);
@@ -461,7 +520,6 @@ TEST_F(MonthlyTest, PhasesSavesTheWholeCalendarAsABitmap) {
     dialogs.saveAnswer = file;
     Click(p->lblSave);
     ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-    EXPECT_EQ(dialogs.saveRequests[0].folder, QCoreApplication::applicationDirPath());
     EXPECT_EQ(dialogs.saveRequests[0].name, QStringLiteral("MoonPhases.BMP"));
     const QImage saved(file, "BMP");
     ASSERT_FALSE(saved.isNull());
@@ -479,6 +537,80 @@ TEST_F(MonthlyTest, PhasesSavesTheWholeCalendarAsABitmap) {
     Click(p->lblSave);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("The picture was not saved: ")));
+}
+
+TEST_F(MonthlyTest, PhasesSaveDialogStartsInTheUsersPicturesAndOffersPng) {
+    // The program's folder is not writable once installed: the dialog starts in the user's
+    // pictures folder, or at home when there is none.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    ASSERT_FALSE(pictures.isEmpty());
+    QDir(pictures).removeRecursively();
+    TMonthlyPhases* p = OpenPhases(At(2025, 3, 10));
+    Click(p->lblSave);
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].folder, QDir::homePath());
+    ASSERT_TRUE(QDir().mkpath(pictures));
+    p->hide();
+    p->show();
+    Click(p->lblSave);
+    ASSERT_EQ(dialogs.saveRequests.size(), 2u);
+    EXPECT_EQ(dialogs.saveRequests[1].folder, pictures);
+    EXPECT_NE(dialogs.saveRequests[1].folder, QCoreApplication::applicationDirPath());
+    const QString filter = dialogs.saveRequests[1].filter;
+    EXPECT_TRUE(filter.contains(QStringLiteral("*.png"))) << filter.toStdString();
+    EXPECT_TRUE(filter.contains(QStringLiteral("*.bmp"))) << filter.toStdString();
+    QDir(pictures).removeRecursively();
+}
+
+TEST_F(MonthlyTest, PhasesSaveWritesTheFormatOfTheNameAndAddsAMissingExtension) {
+    TMonthlyPhases* p = OpenPhases(At(2025, 3, 10));
+    auto header = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.read(4) : QByteArray();
+    };
+    struct Case {
+        const char* Answer;
+        const char* Written;
+        QByteArray Header;
+    };
+    for (const Case& c :
+         {Case{"a.png", "a.png", QByteArray("\x89PNG")},
+          Case{"b.PNG", "b.PNG", QByteArray("\x89PNG")}, Case{"c.Bmp", "c.Bmp", QByteArray("BM")},
+          Case{"d", "d.bmp", QByteArray("BM")}, Case{"e.jpg", "e.jpg.bmp", QByteArray("BM")}}) {
+        dialogs.saveAnswer = dir.filePath(QLatin1String(c.Answer));
+        Click(p->lblSave);
+        const QString written = dir.filePath(QLatin1String(c.Written));
+        EXPECT_TRUE(header(written).startsWith(c.Header)) << c.Answer;
+        EXPECT_EQ(QImage(written).size(), QSize(461, 414)) << c.Answer;
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("d"))));
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // A name the window completes must not replace a file the dialog never asked about.
+    QFile taken(dir.filePath(QStringLiteral("taken.bmp")));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly) && taken.write("keep") == 4);
+    taken.close();
+    dialogs.saveAnswer = dir.filePath(QStringLiteral("taken"));
+    Click(p->lblSave);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("The picture was not saved: ")));
+    EXPECT_EQ(header(taken.fileName()), QByteArray("keep"));
+}
+
+TEST_F(MonthlyTest, PhasesCopiesTheCalendar) {
+    TMonthlyPhases* p = OpenPhases(At(2025, 3, 10));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    Click(p->lblCopy);
+    EXPECT_EQ(clipboard->image().convertToFormat(QImage::Format_RGB32),
+              p->imgPhases.Image().convertToFormat(QImage::Format_RGB32));
+    clipboard->clear();
+    QTest::keyClick(p, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->image().size(), QSize(461, 414));
+    // Other keys with Ctrl do not copy.
+    clipboard->clear();
+    QTest::keyClick(p, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(clipboard->image().isNull());
 }
 
 TEST_F(MonthlyTest, PhasesCalendarHasOneCellPerDayWithItsMoon) {
