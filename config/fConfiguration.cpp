@@ -107,7 +107,7 @@ void FitOpenList(QComboBox* list) {
 }
 
 QImage Art(const char* name) {
-    return QImage(QStringLiteral(":/config/") + QLatin1String(name));
+    return LoadPicture(QStringLiteral(":/config/") + QLatin1String(name));
 }
 
 // The text with leading zeros up to the given length.

@@ -21,12 +21,14 @@ const char* const kMonthNames[12] = {"January",   "February", "March",    "April
 } // namespace
 
 void TMain::CreateCalendar() {
-    imgCurrDate = new ImageControl(this, 0, 0, QImage(QStringLiteral(":/main/curr_date.png")));
+    imgCurrDate =
+        new ImageControl(this, 0, 0, LoadPicture(QStringLiteral(":/main/curr_date.png"), this));
     imgCurrDate->setObjectName(QStringLiteral("imgCurrDate"));
     imgCurrDate->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgCurrDate->hide();
 
-    imgYearButton = new ImageControl(this, 0, 0, QImage(QStringLiteral(":/main/year_button.png")));
+    imgYearButton =
+        new ImageControl(this, 0, 0, LoadPicture(QStringLiteral(":/main/year_button.png"), this));
     imgYearButton->setObjectName(QStringLiteral("imgYearButton"));
     imgYearButton->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgYearButton->hide();

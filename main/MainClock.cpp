@@ -18,8 +18,8 @@ int SecondsOfDay(const TDateTimeRecord& d) {
 } // namespace
 
 void TMain::CreateTimeEditor() {
-    imgTimeButton =
-        new ImageControl(this, 130, 41, QImage(QStringLiteral(":/main/time_button.png")));
+    imgTimeButton = new ImageControl(this, 130, 41,
+                                     LoadPicture(QStringLiteral(":/main/time_button.png"), this));
     imgTimeButton->setObjectName(QStringLiteral("imgTimeButton"));
     connect(imgTimeButton, &ClickRegion::MouseUp, this,
             [this](Qt::MouseButton b, QPoint pos) { imgTimeButtonMouseUp(b, pos); });

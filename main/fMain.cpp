@@ -70,7 +70,7 @@ ClickRegion* TMain::MakeLabel(int left, int top, const QString& text, const QCol
 }
 
 void TMain::LoadPictures() {
-    SetBackground(QImage(QStringLiteral(":/main/bgnd.jpg")));
+    SetBackground(LoadPicture(QStringLiteral(":/main/bgnd.jpg"), this));
     imgClockBgnd.Load(QStringLiteral(":/main/clock_bgnd.jpg"));
     imgClockBuf.Assign(imgClockBgnd);
     imgMoonParamsOrig.Load(QStringLiteral(":/main/moon_params.jpg"));
@@ -79,13 +79,13 @@ void TMain::LoadPictures() {
     imgSunParams.Assign(imgSunParamsOrig);
     imgMoonOriginal.Load(QStringLiteral(":/main/moon_full.png"));
     imgMoon.Assign(imgMoonOriginal);
-    imgBinoculars = QImage(QStringLiteral(":/main/binoculars.png"));
-    imgTelescope = QImage(QStringLiteral(":/main/telescope.png"));
-    imgNewMoon = QImage(QStringLiteral(":/main/phase_new.png"));
-    imgFirstQuarterPhase = QImage(QStringLiteral(":/main/phase_first_quarter.png"));
-    imgFullMoon = QImage(QStringLiteral(":/main/phase_full.png"));
-    imgLastQuarterPhase = QImage(QStringLiteral(":/main/phase_last_quarter.png"));
-    imgBlueMoon = QImage(QStringLiteral(":/main/phase_blue.png"));
+    imgBinoculars = LoadPicture(QStringLiteral(":/main/binoculars.png"), this);
+    imgTelescope = LoadPicture(QStringLiteral(":/main/telescope.png"), this);
+    imgNewMoon = LoadPicture(QStringLiteral(":/main/phase_new.png"), this);
+    imgFirstQuarterPhase = LoadPicture(QStringLiteral(":/main/phase_first_quarter.png"), this);
+    imgFullMoon = LoadPicture(QStringLiteral(":/main/phase_full.png"), this);
+    imgLastQuarterPhase = LoadPicture(QStringLiteral(":/main/phase_last_quarter.png"), this);
+    imgBlueMoon = LoadPicture(QStringLiteral(":/main/phase_blue.png"), this);
 }
 
 // The fixed captions and the value labels of the panels and boxes.
@@ -157,8 +157,8 @@ void TMain::CreateTitleRegions() {
     lblClock = region("lblClock", 128, 12, 23, 23,
                       "Change the time within Crescendar (Enter accepts, Esc cancels)");
     lblReports = region("lblReports", 158, 14, 19, 19, "Display menu showing Report options");
-    imgEclipse =
-        new ImageControl(this, 182, 12, QImage(QStringLiteral(":/main/eclipse.png")), 29, 25);
+    imgEclipse = new ImageControl(this, 182, 12,
+                                  LoadPicture(QStringLiteral(":/main/eclipse.png"), this), 29, 25);
     imgEclipse->setObjectName(QStringLiteral("imgEclipse"));
     imgEclipse->SetHint(
         QStringLiteral("Display circumstances of Lunar Eclipse occurring this month"));

@@ -270,8 +270,24 @@ double ParametricDegrees(const Oval& e, double a) {
     return std::atan2(e.A * std::sin(a), e.B * std::cos(a)) * 180 / std::numbers::pi;
 }
 
+// Device pixels to a canvas pixel: 2 on a picture made for a screen of scale 2, else 1.
+int ScaleOf(const QPaintDevice* device) {
+    return device && device->devicePixelRatio() > 1.0 ? 2 : 1;
+}
+
 void DrawPoints(QPainter& p, const std::vector<QPoint>& pts, const QColor& c) {
     if (pts.empty()) return;
+    if (ScaleOf(p.device()) > 1) {
+        // A canvas pixel is a block of device pixels: whole squares, so that pixel-exact
+        // drawings (arcs one pixel apart) stay without holes at every scale.
+        std::vector<QRect> blocks;
+        blocks.reserve(pts.size());
+        for (const QPoint& q : pts) blocks.emplace_back(q, QSize(1, 1));
+        p.setPen(Qt::NoPen);
+        p.setBrush(c);
+        p.drawRects(blocks.data(), static_cast<int>(blocks.size()));
+        return;
+    }
     p.setPen(PixelPen(c));
     p.drawPoints(pts.data(), static_cast<int>(pts.size()));
 }
@@ -286,6 +302,37 @@ void InteriorPixels(const Oval& e, bool full, double start, double sweep,
         for (int x = static_cast<int>(std::ceil(e.cx - half)); x <= e.cx + half; ++x)
             if (full || OnSweep(RayAngle(e.cx, e.cy, x, y), start, sweep)) out.emplace_back(x, y);
     }
+}
+
+// An arc of pen width 1 in an opaque colour on a picture of scale 2, drawn at the device's
+// resolution: the outlines of the ellipses half a device pixel inside and outside the
+// canvas curve, each axis both ways. The arc is a canvas pixel wide, so that arcs one canvas
+// pixel apart still leave no hole, and its edge is as fine as the screen.
+void DeviceArc(QImage& image, const Oval& e, double sx, double sy, double ex, double ey, QRgb c) {
+    // Canvas pixel x covers device pixels 2x and 2x + 1: its centre is at 2x + 0.5.
+    const double cx = 2 * e.cx + 0.5, cy = 2 * e.cy + 0.5;
+    const double start = RayAngle(e.cx, e.cy, sx, sy);
+    double sweep = Wrap(RayAngle(e.cx, e.cy, ex, ey) - start);
+    const bool full = sweep < 1e-12;
+    if (full) sweep = 2 * std::numbers::pi;
+    const bool direct = image.depth() == 32;
+    for (const double da : {-0.5, 0.5})
+        for (const double db : {-0.5, 0.5}) {
+            const double A = std::abs(2 * e.A + da), B = std::abs(2 * e.B + db);
+            const QPoint from = EllipsePoint(cx, cy, A, B, start);
+            const QPoint to = EllipsePoint(cx, cy, A, B, start + sweep);
+            EllipseOutline(cx, cy, A, B, [&](int x, int y) {
+                const QPoint q(x, y);
+                if (!image.valid(q)) return;
+                if (!(full || q == from || q == to ||
+                      InsideSweep(RayAngle(cx, cy, x, y), start, sweep)))
+                    return;
+                if (direct)
+                    reinterpret_cast<QRgb*>(image.scanLine(y))[x] = c;
+                else
+                    image.setPixel(q, c);
+            });
+        }
 }
 
 } // namespace
@@ -386,6 +433,13 @@ void Canvas::PlotCurve(QPainter& p, double l, double t, double r, double b, doub
 
 void Canvas::Arc(int x1, int y1, int x2, int y2, int sx, int sy, int ex, int ey) {
     if (x1 == x2 || y1 == y2) return;
+    QImage* image = Image();
+    if (image && !painter_ && ScaleOf(image) > 1 && penWidth_ == 1 && penColor_.alpha() == 255 &&
+        !image->paintingActive()) {
+        DeviceArc(*image, Inscribed(x1, y1, x2, y2), sx, sy, ex, ey, penColor_.rgb());
+        Changed();
+        return;
+    }
     Scope p(*this);
     if (!p) return;
     PlotCurve(*p, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), sx, sy,
@@ -430,14 +484,18 @@ void Canvas::CopyRect(const TRect& dest, const QImage& source, const TRect& sour
     if (sc.first > sc.last || sr.first > sr.last || dc.first > dc.last || dr.first > dr.last ||
         source.isNull())
         return;
-    // A deep copy, so that a canvas may copy onto itself.
-    QImage part = source.copy(QRect(QPoint(sc.first, sr.first), QPoint(sc.last, sr.last)));
+    // A deep copy, so that a canvas may copy onto itself. Rectangles are in canvas pixels;
+    // the copy keeps the source's device pixels (s to a canvas pixel).
+    const int s = ScaleOf(&source);
+    QImage part = source.copy(
+        QRect(QPoint(sc.first, sr.first) * s, QPoint(sc.last + 1, sr.last + 1) * s - QPoint(1, 1)));
     const bool flipH = (sourceRect.Left > sourceRect.Right) != (dest.Left > dest.Right);
     const bool flipV = (sourceRect.Top > sourceRect.Bottom) != (dest.Top > dest.Bottom);
     if (flipH || flipV) part = part.mirrored(flipH, flipV);
-    const QSize size(dc.last - dc.first + 1, dr.last - dr.first + 1);
+    const QSize size = QSize(dc.last - dc.first + 1, dr.last - dr.first + 1) * s;
     if (part.size() != size)
         part = part.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    part.setDevicePixelRatio(s);
     Scope p(*this);
     if (!p) return;
     if (Image()) p->setCompositionMode(QPainter::CompositionMode_Source);
@@ -449,15 +507,21 @@ void Canvas::CopyRect(const TRect& dest, const Canvas& source, const TRect& sour
 }
 
 QColor Canvas::Pixel(int x, int y) const {
+    // The first device pixel of the canvas pixel's block.
     const QImage* image = Image();
-    if (!image || !image->valid(x, y)) return {};
-    return QColor::fromRgba(image->pixel(x, y));
+    const int s = ScaleOf(image);
+    if (!image || !image->valid(x * s, y * s)) return {};
+    return QColor::fromRgba(image->pixel(x * s, y * s));
 }
 
 void Canvas::SetPixel(int x, int y, const QColor& c) {
     Scope p(*this);
     if (!p) return;
     if (Image()) p->setCompositionMode(QPainter::CompositionMode_Source);
+    if (ScaleOf(p->device()) > 1) {
+        p->fillRect(QRect(x, y, 1, 1), c);
+        return;
+    }
     p->setPen(PixelPen(c));
     p->drawPoint(x, y);
 }

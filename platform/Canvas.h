@@ -19,6 +19,9 @@
 //    Left, Left-1, ..., Right+1 in that order (mirrored), likewise rows when Top > Bottom.
 //    Different sizes are stretched by nearest pixel.
 // Pixel-exact guarantees hold for pen width 1; wider pens are drawn by QPainter.
+// On an image with device pixel ratio 2 (a picture made for a screen of scale 2) every
+// coordinate is still a canvas pixel: a canvas pixel is a 2 x 2 block of device pixels,
+// Pixel reads the block's first device pixel, and text is drawn at the device's resolution.
 #pragma once
 
 #include <QColor>

@@ -21,7 +21,7 @@ ImageControl::ImageControl(QWidget* parent, int left, int top, const QImage& pic
 
 void ImageControl::SetPicture(const QImage& picture) {
     picture_.Assign(picture);
-    if (autoSize_ && !picture.isNull()) resize(picture.size());
+    if (autoSize_ && !picture.isNull()) resize(LogicalSize(picture));
     update();
 }
 

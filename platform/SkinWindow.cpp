@@ -2,6 +2,7 @@
 
 #include "ClickRegion.h"
 #include "ImageControl.h"
+#include "Picture.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -22,7 +23,9 @@ SkinWindow* lastActive = nullptr;
 
 QImage PagingArrowPicture(bool next, const QColor& fill, const QColor& shadow, int width,
                           int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    const int scale = PictureScale();
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -68,7 +71,10 @@ void SkinWindow::CreateForm() {
 
 void SkinWindow::SetClientSize(int width, int height) {
     setFixedSize(width, height);
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    // At the screen's scale, so that text and shapes drawn on the canvas are sharp.
+    const int scale = PictureScale(this);
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     if (!canvasImage_.isNull()) {
         QPainter p(&image);
@@ -245,7 +251,7 @@ void SkinWindow::paintEvent(QPaintEvent* /*e*/) {
     FormPaint();
     inPaint_ = false;
     QPainter p(this);
-    if (background_.isNull() || background_.size() != size()) p.fillRect(rect(), color_);
+    if (background_.isNull() || LogicalSize(background_) != size()) p.fillRect(rect(), color_);
     if (!background_.isNull()) p.drawImage(0, 0, background_);
     if (!canvasImage_.isNull()) p.drawImage(0, 0, canvasImage_);
 }

@@ -33,7 +33,8 @@ class ClickRegion;
 
 // The picture of a previous (left-pointing) or next (right-pointing) paging arrow, drawn as
 // the skins draw their raised titles: a solid triangle with a one-pixel light shadow below
-// and to the right, on a transparent ground; width x height pixels.
+// and to the right, on a transparent ground; width x height pixels, at the screens' picture
+// scale.
 QImage PagingArrowPicture(bool next, const QColor& fill, const QColor& shadow, int width = 11,
                           int height = 15);
 

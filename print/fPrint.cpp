@@ -261,11 +261,15 @@ void TPrint::DrawPrintedPhase(QImage& picture, int cx, int cy, int illuminated,
     const DarkMask mask = MakeDarkMask(r, k, darkLeft);
     const QRgb ink = qRgb(grey, grey, grey);
     const int left = cx - r, top = cy - r;
+    // Positions are in the picture's pixels; on one made for a screen of scale 2 each is a
+    // 2 x 2 block of its device pixels.
+    const int s = picture.devicePixelRatio() > 1.0 ? 2 : 1;
     for (int y = 0; y < mask.Side(); ++y) {
-        if (top + y < 0 || top + y >= picture.height()) continue;
+        if (top + y < 0 || (top + y) * s >= picture.height()) continue;
         for (int x = 0; x < mask.Side(); ++x)
-            if (mask.At(x, y) && picture.valid(left + x, top + y))
-                picture.setPixel(left + x, top + y, ink);
+            if (mask.At(x, y) && picture.valid((left + x) * s, (top + y) * s))
+                for (int d = 0; d < s * s; ++d)
+                    picture.setPixel((left + x) * s + d % s, (top + y) * s + d / s, ink);
     }
 }
 

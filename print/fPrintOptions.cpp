@@ -1,6 +1,7 @@
 #include "fPrintOptions.h"
 
 #include "Palette.h"
+#include "Picture.h"
 
 #include "Dialogs.h"
 #include "fPrint.h"
@@ -27,7 +28,8 @@ const QImage& ArtPicture(const char* name) {
     static std::map<std::string, QImage> cache;
     auto it = cache.find(name);
     if (it == cache.end())
-        it = cache.emplace(name, QImage(QStringLiteral(":/print/") + QLatin1String(name))).first;
+        it = cache.emplace(name, LoadPicture(QStringLiteral(":/print/") + QLatin1String(name)))
+                 .first;
     return it->second;
 }
 

@@ -1,12 +1,14 @@
 #include "fAbout.h"
 
+#include "Picture.h"
+
 namespace crescendar {
 
 TAbout::TAbout(QWidget& owner) : SkinWindow(&owner), owner_(owner) {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Crescendar"));
     SetClientSize(210, 185);
-    SetBackground(QImage(QStringLiteral(":/menus/about.jpg")));
+    SetBackground(LoadPicture(QStringLiteral(":/menus/about.jpg"), this));
 
     lblVersion = new ClickRegion(this, 0, 0, 210, 16);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));

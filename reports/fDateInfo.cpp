@@ -1,6 +1,7 @@
 #include "fDateInfo.h"
 
 #include "Palette.h"
+#include "Picture.h"
 
 #include "DateInfo.h"
 
@@ -27,7 +28,7 @@ TDateInfoWindow::TDateInfoWindow(QWidget& owner) : TransientWindow(owner) {
 
 void TDateInfoWindow::FormCreate() {
     SetClientSize(250, 165);
-    SetBackground(QImage(QStringLiteral(":/dates/date_info.jpg")));
+    SetBackground(LoadPicture(QStringLiteral(":/dates/date_info.jpg"), this));
 
     lblTitle = AddTitleRegion("lblTitle", 34, 9, 182, 21);
     lblExit = AddExitRegion(224, 12, 15, 15, QStringLiteral("Close"));

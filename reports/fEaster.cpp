@@ -1,6 +1,7 @@
 #include "fEaster.h"
 
 #include "Palette.h"
+#include "Picture.h"
 #include "Session.h"
 
 #include "Easter.h"
@@ -14,7 +15,7 @@ TEaster::TEaster(TSession& session, QWidget& owner) : TransientWindow(owner), se
 
 void TEaster::FormCreate() {
     SetClientSize(200, 104);
-    SetBackground(QImage(QStringLiteral(":/dates/easter.jpg")));
+    SetBackground(LoadPicture(QStringLiteral(":/dates/easter.jpg"), this));
 
     Label1 = AddTitleRegion("Label1", 30, 14, 139, 17);
     lblExit = AddExitRegion(175, 14, 13, 15, QStringLiteral("Exit Crescendar"));

@@ -95,7 +95,7 @@ void TEclipseReport::ShowEclipseReport() {
 
 void TEclipseReport::FormCreate() {
     SetClientSize(kWidth, kHeight);
-    SetBackground(QImage(QStringLiteral(":/eclipse/report_bgnd.jpg")));
+    SetBackground(LoadPicture(QStringLiteral(":/eclipse/report_bgnd.jpg"), this));
     imgData.SetSize(kDataWidth, kDataHeight);
 
     auto caption = [this](int left, const QString& text) {

@@ -1,6 +1,7 @@
 #include "fEclipseWindow.h"
 
 #include "Palette.h"
+#include "Picture.h"
 
 #include "Calendar.h"
 #include "Session.h"
@@ -46,14 +47,17 @@ constexpr double kMoonRadius = 1.5573 - kPenumbraRadius;
 // The skin lengthened by `extra` rows: the rows above kStretchRow as they are, that row
 // repeated, then the rest (the frame's bottom edge and the bottom band).
 QImage TallSkin(const QImage& skin, int extra) {
-    if (skin.isNull() || skin.height() <= kStretchRow) return skin;
-    QImage tall(skin.width(), skin.height() + extra, QImage::Format_RGB32);
+    // Source rectangles are in the skin's device pixels: s of them to a window pixel.
+    const int s = skin.devicePixelRatio() > 1.0 ? 2 : 1;
+    if (skin.isNull() || skin.height() <= kStretchRow * s) return skin;
+    QImage tall(skin.width(), skin.height() + extra * s, QImage::Format_RGB32);
+    tall.setDevicePixelRatio(s);
     QPainter p(&tall);
-    p.drawImage(QPoint(0, 0), skin, QRect(0, 0, skin.width(), kStretchRow));
+    p.drawImage(QPoint(0, 0), skin, QRect(0, 0, skin.width(), kStretchRow * s));
     for (int y = 0; y < extra; ++y)
-        p.drawImage(QPoint(0, kStretchRow + y), skin, QRect(0, kStretchRow, skin.width(), 1));
+        p.drawImage(QPoint(0, kStretchRow + y), skin, QRect(0, kStretchRow * s, skin.width(), s));
     p.drawImage(QPoint(0, kStretchRow + extra), skin,
-                QRect(0, kStretchRow, skin.width(), skin.height() - kStretchRow));
+                QRect(0, kStretchRow * s, skin.width(), skin.height() - kStretchRow * s));
     return tall;
 }
 
@@ -85,7 +89,8 @@ TEclipse::TEclipse(TSession& session, QWidget* owner, const QWidget* anchor)
 
 void TEclipse::FormCreate() {
     SetClientSize(kWidth, kHeight);
-    SetBackground(TallSkin(QImage(QStringLiteral(":/eclipse/eclipse_bgnd.jpg")), kDiagramHeight));
+    SetBackground(
+        TallSkin(LoadPicture(QStringLiteral(":/eclipse/eclipse_bgnd.jpg"), this), kDiagramHeight));
     Canvas& c = WindowCanvas();
     c.SetBrushStyle(BrushStyle::Clear);
     c.SetFontName(QStringLiteral("Arial"));

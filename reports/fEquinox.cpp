@@ -1,6 +1,7 @@
 #include "fEquinox.h"
 
 #include "Palette.h"
+#include "Picture.h"
 #include "Session.h"
 
 #include "Equinox.h"
@@ -28,7 +29,7 @@ TEquinox::TEquinox(TSession& session, QWidget& owner) : TransientWindow(owner), 
 
 void TEquinox::FormCreate() {
     SetClientSize(350, 155);
-    SetBackground(QImage(QStringLiteral(":/dates/equinox.jpg")));
+    SetBackground(LoadPicture(QStringLiteral(":/dates/equinox.jpg"), this));
 
     lblTitle = AddTitleRegion("lblTitle", 62, 12, 229, 19);
     lblExit = AddExitRegion(323, 13, 15, 15, QStringLiteral("Close"));

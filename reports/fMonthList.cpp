@@ -1,5 +1,6 @@
 #include "fMonthList.h"
 
+#include "Picture.h"
 #include "Session.h"
 
 #include <algorithm>
@@ -33,13 +34,13 @@ TMonthList::TMonthList(TSession& session, QWidget& owner) : TPopupMenu(owner), s
     setObjectName(QStringLiteral("MonthList"));
     setWindowTitle(QStringLiteral("Months"));
 
-    imgMonths =
-        new ImageControl(this, 0, 0, QImage(QStringLiteral(":/menus/months.png")), 100, 12 * 29);
+    imgMonths = new ImageControl(
+        this, 0, 0, LoadPicture(QStringLiteral(":/menus/months.png"), this), 100, 12 * 29);
     imgMonths->setObjectName(QStringLiteral("imgMonths"));
     SetClientSize(imgMonths->width(), imgMonths->height());
 
-    imgMonthArrow = new ImageControl(this, kArrowLeft, 0,
-                                     QImage(QStringLiteral(":/menus/month_arrow.png")), 12, 29);
+    imgMonthArrow = new ImageControl(
+        this, kArrowLeft, 0, LoadPicture(QStringLiteral(":/menus/month_arrow.png"), this), 12, 29);
     imgMonthArrow->setObjectName(QStringLiteral("imgMonthArrow"));
     imgMonthArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgMonthArrow->hide();

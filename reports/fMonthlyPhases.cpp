@@ -40,7 +40,7 @@ TMonthlyPhases::TMonthlyPhases(TSession& session, QWidget& owner)
 
 void TMonthlyPhases::FormCreate() {
     SetClientSize(490, 480);
-    SetBackground(QImage(QStringLiteral(":/monthly/phases_bgnd.jpg")));
+    SetBackground(LoadPicture(QStringLiteral(":/monthly/phases_bgnd.jpg"), this));
     imgPhases.SetSize(kPhasesWidth, kPhasesHeight);
     imgOriginal.Load(QStringLiteral(":/monthly/phases_moon.png"));
     imgMiniMoon.Assign(imgOriginal);

@@ -102,11 +102,11 @@ TObservingAid::~TObservingAid() = default;
 
 void TObservingAid::FormCreate() {
     SetClientSize(540, 480);
-    SetBackground(QImage(QStringLiteral(":/monthly/aid_bgnd.jpg")));
-    imgDay = QImage(QStringLiteral(":/monthly/aid_day.png"));
-    imgNight = QImage(QStringLiteral(":/monthly/aid_night.png"));
-    imgLines = QImage(QStringLiteral(":/monthly/aid_lines.png"));
-    imgGrid = QImage(QStringLiteral(":/monthly/aid_grid.png"));
+    SetBackground(LoadPicture(QStringLiteral(":/monthly/aid_bgnd.jpg"), this));
+    imgDay = LoadPicture(QStringLiteral(":/monthly/aid_day.png"), this);
+    imgNight = LoadPicture(QStringLiteral(":/monthly/aid_night.png"), this);
+    imgLines = LoadPicture(QStringLiteral(":/monthly/aid_lines.png"), this);
+    imgGrid = LoadPicture(QStringLiteral(":/monthly/aid_grid.png"), this);
     Image1.SetSize(kChartWidth, kChartHeight);
 
     auto region = [this](const char* name, int l, int t, int w, int h, const char* hint) {

@@ -15,7 +15,7 @@ namespace crescendar {
 TPopupMenu::TPopupMenu(QWidget& owner) : TransientWindow(owner, Ownership::Separate) {}
 
 ImageControl* TPopupMenu::AddStrip(const QImage& column, int row, const QString& name) {
-    const QImage strip = column.copy(0, row * kStripHeight, kStripWidth, kStripHeight);
+    const QImage strip = CopyPart(column, QRect(0, row * kStripHeight, kStripWidth, kStripHeight));
     auto* entry = new ImageControl(this, 0, row * kStripHeight, strip, kStripWidth, kStripHeight);
     entry->setObjectName(name);
     return entry;
@@ -97,7 +97,7 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
     setWindowTitle(QStringLiteral("Reports"));
     SetClientSize(kStripWidth, 6 * kStripHeight);
 
-    const QImage column(QStringLiteral(":/menus/report_menu.png"));
+    const QImage column = LoadPicture(QStringLiteral(":/menus/report_menu.png"), this);
     imgLunarVisibility = AddStrip(column, 0, QStringLiteral("imgLunarVisibility"));
     imgFindEclipses = AddStrip(column, 1, QStringLiteral("imgFindEclipses"));
     imgDisplayPhases = AddStrip(column, 2, QStringLiteral("imgDisplayPhases"));
@@ -110,8 +110,9 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
     imgCalendarExport->setObjectName(QStringLiteral("imgCalendarExport"));
 
     // The arrow lets the pointer through to the entry beneath it.
-    imgArrow = new ImageControl(this, kArrowLeft, 0, QImage(QStringLiteral(":/menus/arrow.png")),
-                                12, kStripHeight);
+    imgArrow =
+        new ImageControl(this, kArrowLeft, 0,
+                         LoadPicture(QStringLiteral(":/menus/arrow.png"), this), 12, kStripHeight);
     imgArrow->setObjectName(QStringLiteral("imgArrow"));
     imgArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgArrow->hide();

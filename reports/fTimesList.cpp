@@ -76,7 +76,7 @@ TTimesList::~TTimesList() = default;
 
 void TTimesList::FormCreate() {
     SetClientSize(640, 481);
-    SetBackground(QImage(QStringLiteral(":/monthly/times_bgnd.jpg")));
+    SetBackground(LoadPicture(QStringLiteral(":/monthly/times_bgnd.jpg"), this));
     imgData.SetSize(kBitmapWidth, kBitmapHeight);
 
     auto region = [this](const char* name, int l, int t, int w, int h, const char* hint) {

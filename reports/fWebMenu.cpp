@@ -11,7 +11,7 @@ TWebMenu::TWebMenu(QWidget& owner, const QWidget& anchor) : TPopupMenu(owner), a
     setWindowTitle(QStringLiteral("Lunar Web Sites"));
     SetClientSize(kStripWidth, static_cast<int>(kWebLinks.size()) * kStripHeight);
 
-    const QImage column(QStringLiteral(":/menus/web_menu.png"));
+    const QImage column = LoadPicture(QStringLiteral(":/menus/web_menu.png"), this);
     for (std::size_t i = 0; i < kWebLinks.size(); ++i) {
         const TWebLink& link = kWebLinks[i];
         ImageControl* entry = AddStrip(column, static_cast<int>(i), QString::fromLatin1(link.Name));
@@ -25,8 +25,9 @@ TWebMenu::TWebMenu(QWidget& owner, const QWidget& anchor) : TPopupMenu(owner), a
     }
 
     // The arrow lets the pointer through to the entry beneath it.
-    imgArrow = new ImageControl(this, kArrowLeft, 0, QImage(QStringLiteral(":/menus/arrow.png")),
-                                12, kStripHeight);
+    imgArrow =
+        new ImageControl(this, kArrowLeft, 0,
+                         LoadPicture(QStringLiteral(":/menus/arrow.png"), this), 12, kStripHeight);
     imgArrow->setObjectName(QStringLiteral("imgArrow"));
     imgArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgArrow->hide();

@@ -4,7 +4,9 @@
 #include "Resources.h"
 
 #include <QColor>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QSize>
@@ -206,6 +208,100 @@ TEST(Resources, IconFileHoldsEverySize) {
         sizes.append(image.width());
     }
     EXPECT_EQ(sizes, (QList<int>{16, 24, 32, 48, 256}));
+}
+
+// "dir/name@2x.ext" for "dir/name.ext".
+QString twiceSizeName(const QString& path) {
+    const QFileInfo info(path);
+    return info.path() + "/" + info.completeBaseName() + "@2x." + info.suffix();
+}
+
+// Mean absolute difference per channel between two images of one size.
+double meanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+TEST(Resources, EveryPictureHasATwiceSizeVariantShowingTheSame) {
+    int pictures = 0;
+    QDirIterator it(":/", QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!QFileInfo(path).isFile() || path.contains("@2x") ||
+            !(path.endsWith(".png") || path.endsWith(".jpg")))
+            continue;
+        SCOPED_TRACE(path.toStdString());
+        ++pictures;
+        QImageReader small(path), large(twiceSizeName(path));
+        ASSERT_TRUE(large.canRead()) << "no " << twiceSizeName(path).toStdString();
+        EXPECT_EQ(large.format(), small.format());
+        const QImage one = small.read(), two = large.read();
+        ASSERT_EQ(two.size(), one.size() * 2);
+        EXPECT_EQ(two.hasAlphaChannel(), one.hasAlphaChannel());
+        // Drawn in the same places: brought down to 1x it is the same picture but for
+        // edges and noise (a shift by one pixel or a misplaced part shows well above this).
+        const QImage down = two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(meanDifference(down, one), 6.0);
+    }
+    EXPECT_GE(pictures, 45);
+}
+
+TEST(Resources, TwiceSizeMoonIsRenderedFromTheMapNotEnlarged) {
+    const QImage one = load("moon_full.png");
+    const QImage two = load("moon_full@2x.png");
+    ASSERT_EQ(two.size(), QSize(312, 312));
+    // The same circle as at 1x (centre (78.5, 79), radius 75.5) at twice the scale: its edge
+    // runs along pixel borders at the top and bottom, so it fills columns 6-307 and rows
+    // 7-308.
+    int left = 312, right = -1, top = 312, bottom = -1;
+    for (int y = 0; y < 312; ++y)
+        for (int x = 0; x < 312; ++x)
+            if ((two.pixel(x, y) & 0xffffff) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    EXPECT_EQ(left, 6);
+    EXPECT_EQ(right, 307);
+    EXPECT_EQ(top, 7);
+    EXPECT_EQ(bottom, 308);
+    // Detail that the 1x photograph does not hold: away from the limb, the 2x picture differs
+    // from the 1x one enlarged smoothly, and few of its 2 x 2 blocks are flat.
+    const QImage enlarged = one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double difference = 0;
+    int n = 0, flat = 0;
+    for (int y = 40; y < 270; y += 2)
+        for (int x = 40; x < 270; x += 2) {
+            const double dx = x + 1 - 157.0, dy = y + 1 - 158.0;
+            if (dx * dx + dy * dy > 130.0 * 130.0) continue;
+            difference += std::abs(qGray(two.pixel(x, y)) - qGray(enlarged.pixel(x, y)));
+            const QRgb c = two.pixel(x, y);
+            flat += two.pixel(x + 1, y) == c && two.pixel(x, y + 1) == c &&
+                    two.pixel(x + 1, y + 1) == c;
+            ++n;
+        }
+    EXPECT_GT(difference / n, 2.0);
+    EXPECT_LT(double(flat) / n, 0.05);
+}
+
+TEST(Resources, IconThemeSizesAreWrittenWithTransparentCorners) {
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QString path = QStringLiteral(CRESCENDAR_ICON_DIR "/%1x%1/crescendar.png").arg(size);
+        const QImage icon(path);
+        ASSERT_FALSE(icon.isNull()) << path.toStdString();
+        EXPECT_EQ(icon.size(), QSize(size, size));
+        EXPECT_TRUE(icon.hasAlphaChannel());
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+    }
 }
 
 } // namespace

@@ -377,7 +377,7 @@ QImage checkGlyph(const QImage& background, bool checked) {
 QImage dropButton() {
     QImage image = newImage({15, 19});
     QPainter p(&image);
-    const QRect r = image.rect();
+    const QRect r = area(image);
     fillVertical(p, r, QColor(226, 232, 244), QColor(150, 162, 186));
     bevel(p, r, 1, true, QColor(255, 255, 255), QColor(40, 48, 72));
     p.setRenderHint(QPainter::Antialiasing);
@@ -396,8 +396,8 @@ QImage dropButton() {
 
 QList<WindowPicture> DrawConfigurationArt(const MoonRenderer& moon) {
     const QImage background = skin(moon);
-    const QImage radioBack = background.copy(QRect(kRadioAt, QSize(15, 15)));
-    const QImage checkBack = background.copy(QRect(kCheckAt, QSize(13, 13)));
+    const QImage radioBack = copyArea(background, QRect(kRadioAt, QSize(15, 15)));
+    const QImage checkBack = copyArea(background, QRect(kCheckAt, QSize(13, 13)));
     return {
         {QStringLiteral("bgnd.jpg"), background},
         {QStringLiteral("rb_set.png"), radioGlyph(radioBack, true)},

@@ -29,7 +29,7 @@ void titleBar(QPainter& p, const QRect& bar, const QRect& nameRegion, const QStr
 
 // A small eclipsed Moon at the left of a title bar.
 void titleMoon(QImage& image, const MoonRenderer& moon, const QRect& place) {
-    const QImage picture = eclipsePicture(moon, image.copy(place));
+    const QImage picture = eclipsePicture(moon, copyArea(image, place));
     QPainter p(&image);
     p.drawImage(place.topLeft(), picture);
 }

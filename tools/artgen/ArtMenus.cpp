@@ -109,10 +109,10 @@ void headingRow(QPainter& p, const QRect& row, const QString& title) {
 
 // A right-pointing arrow over a copy of a row's gutter.
 QImage arrowPicture(const QImage& row, int left) {
-    QImage image = row.copy(left, 0, kArrowWidth, row.height());
+    QImage image = copyArea(row, QRect(left, 0, kArrowWidth, area(row).height()));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const double h = image.height();
+    const double h = area(image).height();
     const double mid = h / 2.0;
     QPainterPath tri;
     tri.moveTo(2.0, mid - 5.5);
@@ -294,7 +294,7 @@ QImage webMenu() {
 QImage plainRow(QSize size) {
     QImage image = newImage(size);
     QPainter p(&image);
-    rowBackground(p, image.rect());
+    rowBackground(p, area(image));
     return image;
 }
 
@@ -327,10 +327,10 @@ QImage about(const MoonRenderer& moon) {
     QImage image = newImage(size);
     {
         QPainter p(&image);
-        fillVertical(p, image.rect(), colour::skyTop, colour::skyBottom);
+        fillVertical(p, area(image), colour::skyTop, colour::skyBottom);
     }
-    softNoise(image, image.rect(), 5, 20, 41);
-    stars(image, image.rect().adjusted(4, 4, -4, -4), 70, 42, 240, 50);
+    softNoise(image, area(image), 5, 20, 41);
+    stars(image, area(image).adjusted(4, 4, -4, -4), 70, 42, 240, 50);
 
     // A waxing crescent with its dark side in earthshine, and a faint glow around it.
     const QPointF centre(105, 58);
@@ -410,7 +410,7 @@ QImage about(const MoonRenderer& moon) {
     p.drawLine(c, d);
 
     // The raised frame.
-    bevel(p, image.rect(), 3, true, QColor(150, 166, 204), QColor(6, 8, 20));
+    bevel(p, area(image), 3, true, QColor(150, 166, 204), QColor(6, 8, 20));
     return image;
 }
 

@@ -266,7 +266,7 @@ QImage aidSkin() {
 
 // A title-bar button: a small rounded plate, 26 x 24, over the skin at its place.
 QImage buttonBase(const QImage& skin, const QRect& place) {
-    QImage image = skin.copy(place).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage image = copyArea(skin, place).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(1.5, 1.5, place.width() - 3, place.height() - 3);
@@ -329,19 +329,21 @@ QImage gridButton(const QImage& skin, const QRect& place, bool grid) {
         p.fillRect(QRect(chart.left() + 2 + r, y, 2, 3), kCivil);
         p.fillRect(QRect(chart.left() + 12 + r, y, 2, 3), kCivil);
     }
-    p.setPen(QColor(150, 150, 150));
+    // Lines as one-pixel rows and columns, whole pixels of the picture at every scale.
     for (int r = 1; r < 3; ++r)
-        p.drawLine(chart.left(), chart.top() + r * 5 - 1, chart.right(), chart.top() + r * 5 - 1);
+        p.fillRect(QRect(chart.left(), chart.top() + r * 5 - 1, chart.width(), 1),
+                   QColor(150, 150, 150));
     if (grid) {
-        p.setPen(QColor(255, 255, 176));
         for (int c = 0; c <= 4; ++c) {
             const int x = chart.left() + c * (chart.width() - 1) / 4;
-            p.drawLine(x, chart.top(), x, chart.bottom());
+            p.fillRect(QRect(x, chart.top(), 1, chart.height()), QColor(255, 255, 176));
         }
     }
-    p.setPen(QColor(150, 176, 230));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(chart.adjusted(0, 0, -1, -1));
+    const QColor frame(150, 176, 230);
+    p.fillRect(QRect(chart.left(), chart.top(), chart.width(), 1), frame);
+    p.fillRect(QRect(chart.left(), chart.bottom(), chart.width(), 1), frame);
+    p.fillRect(QRect(chart.left(), chart.top(), 1, chart.height()), frame);
+    p.fillRect(QRect(chart.right(), chart.top(), 1, chart.height()), frame);
     return image;
 }
 

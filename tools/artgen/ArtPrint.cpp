@@ -103,7 +103,7 @@ QImage checkBox(bool checked) {
     QImage image = newImage({13, 13}, Qt::white);
     QPainter p(&image);
     fillVertical(p, QRectF(0, 0, 13, 13), QColor(226, 232, 244), QColor(255, 255, 255));
-    bevel(p, image.rect(), 1, false, QColor(255, 255, 255), QColor(60, 70, 100));
+    bevel(p, area(image), 1, false, QColor(255, 255, 255), QColor(60, 70, 100));
     p.fillRect(QRect(1, 1, 11, 1), QColor(150, 160, 184));
     p.fillRect(QRect(1, 1, 1, 11), QColor(150, 160, 184));
     if (checked) {

@@ -8,6 +8,42 @@
 
 namespace artgen {
 
+namespace {
+int currentScale = 1;
+} // namespace
+
+int drawingScale() {
+    return currentScale;
+}
+
+ScaledDrawing::ScaledDrawing(int scale) : previous_(currentScale) {
+    currentScale = std::max(1, scale);
+}
+
+ScaledDrawing::~ScaledDrawing() {
+    currentScale = previous_;
+}
+
+static int ratioOf(const QImage& image) {
+    return std::max(1, int(std::lround(image.devicePixelRatio())));
+}
+
+QRect area(const QImage& image) {
+    const int s = ratioOf(image);
+    return QRect(0, 0, image.width() / s, image.height() / s);
+}
+
+QRect devicePixels(const QImage& image, const QRect& rect) {
+    const int s = ratioOf(image);
+    return QRect(rect.x() * s, rect.y() * s, rect.width() * s, rect.height() * s);
+}
+
+QImage copyArea(const QImage& image, const QRect& rect) {
+    QImage part = image.copy(devicePixels(image, rect));
+    part.setDevicePixelRatio(image.devicePixelRatio());
+    return part;
+}
+
 QFont sansFont(double pixelSize, bool bold) {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(int(std::lround(pixelSize)));
@@ -33,7 +69,8 @@ QColor mix(const QColor& a, const QColor& b, double t) {
 }
 
 QImage newImage(QSize size, const QColor& fill) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * currentScale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(currentScale);
     image.fill(fill);
     return image;
 }
@@ -58,12 +95,12 @@ void bevel(QPainter& p, const QRect& rect, int width, bool raised, const QColor&
         hi = mix(hi, mid, fade);
         lo = mix(lo, mid, fade);
         const QRect r = rect.adjusted(i, i, -i - 1, -i - 1);
-        p.setPen(hi);
-        p.drawLine(r.left(), r.top(), r.right(), r.top());
-        p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-        p.setPen(lo);
-        p.drawLine(r.left() + 1, r.bottom(), r.right(), r.bottom());
-        p.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
+        // One-pixel rows and columns (not pen lines) so that the rings stay whole pixels
+        // of the picture at every scale.
+        p.fillRect(QRect(QPoint(r.left(), r.top()), QPoint(r.right(), r.top())), hi);
+        p.fillRect(QRect(QPoint(r.left(), r.top()), QPoint(r.left(), r.bottom())), hi);
+        p.fillRect(QRect(QPoint(r.left() + 1, r.bottom()), QPoint(r.right(), r.bottom())), lo);
+        p.fillRect(QRect(QPoint(r.right(), r.top() + 1), QPoint(r.right(), r.bottom())), lo);
     }
     p.restore();
 }
@@ -75,7 +112,7 @@ static QRgb shade(QRgb c, double delta) {
 
 void grain(QImage& image, const QRect& rect, double amplitude, std::uint32_t seed) {
     Rng rng(seed);
-    const QRect r = rect.intersected(image.rect());
+    const QRect r = devicePixels(image, rect).intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = r.left(); x <= r.right(); ++x)
@@ -85,7 +122,8 @@ void grain(QImage& image, const QRect& rect, double amplitude, std::uint32_t see
 
 void softNoise(QImage& image, const QRect& rect, double amplitude, int cell, std::uint32_t seed) {
     // Value noise on a coarse lattice, interpolated smoothly: a cloudy texture.
-    const QRect r = rect.intersected(image.rect());
+    const QRect r = devicePixels(image, rect).intersected(image.rect());
+    cell *= ratioOf(image);
     const int cols = r.width() / cell + 3;
     const int rows = r.height() / cell + 3;
     std::vector<double> lattice(std::size_t(cols) * rows);

@@ -69,6 +69,31 @@ class Rng {
     std::uint32_t state_;
 };
 
+// The scale the pictures are drawn at: 1, or 2 for screens with two device pixels to the
+// pixel. newImage makes its images scale times larger with that device pixel ratio, so a
+// painter on them works in the coordinates of the 1x picture; the per-pixel helpers below
+// and MoonRenderer::paintDisk take 1x coordinates too and work on the device pixels.
+int drawingScale();
+
+// Draws at the given scale while it lives (not nested across threads).
+class ScaledDrawing {
+  public:
+    explicit ScaledDrawing(int scale);
+    ~ScaledDrawing();
+    ScaledDrawing(const ScaledDrawing&) = delete;
+    ScaledDrawing& operator=(const ScaledDrawing&) = delete;
+
+  private:
+    int previous_;
+};
+
+// An image's rectangle in 1x pixels (its device pixels divided by its device pixel ratio).
+QRect area(const QImage& image);
+// The device pixels under a 1x rectangle of the image.
+QRect devicePixels(const QImage& image, const QRect& rect);
+// A copy of a 1x rectangle of the image, at the image's device pixel ratio.
+QImage copyArea(const QImage& image, const QRect& rect);
+
 QFont sansFont(double pixelSize, bool bold = false);
 QFont serifFont(double pixelSize, bool bold = false, bool italic = false);
 
@@ -82,7 +107,8 @@ void fillVertical(QPainter& p, const QRectF& rect, const QColor& top, const QCol
 void bevel(QPainter& p, const QRect& rect, int width, bool raised, const QColor& light,
            const QColor& dark);
 
-// Brightness noise of the given amplitude over rect, fine (per pixel) and soft (blurred).
+// Brightness noise of the given amplitude over rect (1x), fine (per device pixel) and soft
+// (blurred over cells of `cell` 1x pixels).
 void grain(QImage& image, const QRect& rect, double amplitude, std::uint32_t seed);
 void softNoise(QImage& image, const QRect& rect, double amplitude, int cell, std::uint32_t seed);
 

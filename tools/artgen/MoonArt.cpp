@@ -144,6 +144,11 @@ double MoonRenderer::albedo(double u, double v) const {
 
 void MoonRenderer::paintDisk(QImage& image, QPointF centre, double radius, int supersample,
                              const DiskShader& shader) const {
+    // Centre and radius come in 1x pixels; the disk is sampled on the device pixels, so a
+    // scaled picture shows the map's finer detail rather than enlarged pixels.
+    const double scale = std::max(1, int(std::lround(image.devicePixelRatio())));
+    centre *= scale;
+    radius *= scale;
     const int x0 = std::max(0, int(std::floor(centre.x() - radius)));
     const int x1 = std::min(image.width() - 1, int(std::ceil(centre.x() + radius)));
     const int y0 = std::max(0, int(std::floor(centre.y() - radius)));
@@ -227,8 +232,9 @@ QImage phasePicture(const MoonRenderer& moon, Phase phase) {
 
 QImage eclipsePicture(const MoonRenderer& moon, const QImage& background) {
     QImage image = background.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QPointF centre{image.width() / 2.0, image.height() / 2.0};
-    const double radius = std::min(image.width(), image.height()) / 2.0 - 1.5;
+    const QRect size = area(image);
+    const QPointF centre{size.width() / 2.0, size.height() / 2.0};
+    const double radius = std::min(size.width(), size.height()) / 2.0 - 1.5;
     softGlow(image, centre, radius + 2.5, QColor(70, 18, 8));
     moon.paintDisk(image, centre, radius, 4, [](double u, double v, double a) {
         // Deep in the umbra the Moon is a dim copper; the limb nearer the umbra's edge

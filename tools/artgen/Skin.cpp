@@ -156,7 +156,7 @@ void skyBox(QPainter& p, const QRect& box, const QString& title, Glyph kind, con
             QPoint textureAt) {
     boxFrame(p, box, title, kind, QColor(54, 62, 86), QColor(30, 36, 54));
     // The captions at x 284 are white; the values sit on the textured plate.
-    const QRect plate(textureAt, texture.size());
+    const QRect plate(textureAt, area(texture).size());
     bevel(p, plate.adjusted(-1, -1, 1, 1), 1, false, QColor(140, 154, 190), QColor(8, 10, 22));
     p.drawImage(textureAt, texture);
 }
@@ -240,7 +240,7 @@ QImage clockStrip() {
     QImage image = newImage({640, 24});
     {
         QPainter p(&image);
-        fillVertical(p, image.rect(), QColor(150, 162, 190), QColor(84, 96, 126));
+        fillVertical(p, area(image), QColor(150, 162, 190), QColor(84, 96, 126));
         p.fillRect(QRect(0, 0, 640, 1), QColor(200, 210, 232));
         p.fillRect(QRect(0, 23, 640, 1), kFrameDark);
         // The window's frame runs down both ends.
@@ -263,8 +263,8 @@ QImage clockStrip() {
 
 QImage moonParamsTexture() {
     QImage image = newImage(layout::moonParamsSize, QColor(40, 47, 68));
-    softNoise(image, image.rect(), 7, 9, 31);
-    softNoise(image, image.rect(), 3, 3, 32);
+    softNoise(image, area(image), 7, 9, 31);
+    softNoise(image, area(image), 3, 3, 32);
     // Faint craters, a hint of the lunar surface behind the values.
     {
         QPainter p(&image);
@@ -281,23 +281,23 @@ QImage moonParamsTexture() {
             p.drawArc(QRectF(c.x() - r + 0.8, c.y() - r + 0.8, 2 * r, 2 * r), 200 * 16, 140 * 16);
         }
     }
-    grain(image, image.rect(), 2.0, 34);
+    grain(image, area(image), 2.0, 34);
     return image;
 }
 
 QImage sunParamsTexture() {
     // Dark bronze, mottled like the Sun's granulation, warmer towards the upper left.
     QImage image = newImage(layout::sunParamsSize, QColor(58, 44, 40));
-    softNoise(image, image.rect(), 5, 12, 41);
-    softNoise(image, image.rect(), 6, 2, 42);
+    softNoise(image, area(image), 5, 12, 41);
+    softNoise(image, area(image), 6, 2, 42);
     {
         QPainter p(&image);
         QRadialGradient warm(QPointF(0, 0), 90);
         warm.setColorAt(0, QColor(170, 90, 30, 70));
         warm.setColorAt(1, QColor(170, 90, 30, 0));
-        p.fillRect(image.rect(), warm);
+        p.fillRect(area(image), warm);
     }
-    grain(image, image.rect(), 1.5, 43);
+    grain(image, area(image), 1.5, 43);
     return image;
 }
 

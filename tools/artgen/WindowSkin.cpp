@@ -46,10 +46,15 @@ void stars(QImage& image, const QRect& area, int count, std::uint32_t seed, int 
         const int y = area.top() + int(rng.uniform() * area.height());
         const double m = rng.uniform();
         const int level = int(minLevel + m * m * (maxLevel - minLevel));
-        const QRgb old = image.pixel(x, y);
-        image.setPixel(x, y,
-                       qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
-                            std::max(qBlue(old), std::min(255, level + 20))));
+        // A star is one 1x pixel: a block of device pixels on a scaled picture.
+        const QRect block = devicePixels(image, QRect(x, y, 1, 1));
+        for (int dy = block.top(); dy <= block.bottom(); ++dy)
+            for (int dx = block.left(); dx <= block.right(); ++dx) {
+                const QRgb old = image.pixel(dx, dy);
+                image.setPixel(dx, dy,
+                               qRgb(std::max(qRed(old), level), std::max(qGreen(old), level),
+                                    std::max(qBlue(old), std::min(255, level + 20))));
+            }
     }
 }
 
@@ -57,13 +62,13 @@ QImage starrySky(QSize size, std::uint32_t seed, int pixelsPerStar) {
     QImage image = newImage(size);
     {
         QPainter p(&image);
-        fillVertical(p, image.rect(), colour::skyTop, colour::skyBottom);
+        fillVertical(p, area(image), colour::skyTop, colour::skyBottom);
     }
-    softNoise(image, image.rect(), 5, 24, seed);
-    stars(image, image.rect().adjusted(3, 3, -3, -3), size.width() * size.height() / pixelsPerStar,
+    softNoise(image, area(image), 5, 24, seed);
+    stars(image, area(image).adjusted(3, 3, -3, -3), size.width() * size.height() / pixelsPerStar,
           seed + 1);
     QPainter p(&image);
-    bevel(p, image.rect(), 3, true, kFrameLight, kFrameDark);
+    bevel(p, area(image), 3, true, kFrameLight, kFrameDark);
     return image;
 }
 
