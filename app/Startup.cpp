@@ -22,12 +22,13 @@ bool DisplayAvailable() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-QString NoDisplayMessage() {
+QString NoDisplayMessage(const QString& program) {
     return QStringLiteral(
-        "Crescendar needs a graphical display, and none is available here (DISPLAY and "
-        "WAYLAND_DISPLAY are not set).\n"
-        "Run it on a desktop, or under a virtual display with:\n"
-        "    xvfb-run -a build/main/crescendar\n");
+               "Crescendar needs a graphical display, and none is available here (DISPLAY and "
+               "WAYLAND_DISPLAY are not set).\n"
+               "Run it on a desktop, or under a virtual display with:\n"
+               "    xvfb-run -a %1\n")
+        .arg(program.isEmpty() ? QStringLiteral("crescendar") : program);
 }
 
 void UseSystemRegionalNames() {

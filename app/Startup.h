@@ -16,8 +16,8 @@ struct TProgramWindows;
 // True when a window can be shown: an X or Wayland display is named, or a Qt platform
 // plugin is chosen explicitly (offscreen, for instance).
 bool DisplayAvailable();
-// What the program says when there is none.
-QString NoDisplayMessage();
+// What the program says when there is none; `program` is the command it was started with.
+QString NoDisplayMessage(const QString& program);
 
 // Sets the engine's month and day names and separators from the system locale.
 void UseSystemRegionalNames();

@@ -13,7 +13,10 @@
 int main(int argc, char** argv) {
     using namespace crescendar;
     if (!DisplayAvailable()) {
-        std::fputs(NoDisplayMessage().toLocal8Bit().constData(), stderr);
+        std::fputs(NoDisplayMessage(QString::fromLocal8Bit(argc > 0 ? argv[0] : ""))
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
         return 1;
     }
     QApplication app(argc, argv);

@@ -324,7 +324,7 @@ const char* KindName(int kind) {
 }
 
 int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
-    if (args.size() == 1 || args.size() > 3)
+    if (args.size() == 1 || args.size() > 2)
         throw UsageError{"usage: moon [YYYY-MM-DD HH:MM[:SS]]"};
     TDateTimeRecord local = Now(obs);
     if (args.size() >= 2) {

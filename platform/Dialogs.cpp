@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace crescendar {
 
@@ -22,7 +23,22 @@ void SystemDialogs::ShowMessage(QWidget* parent, const QString& text, MessageKin
 QString SystemDialogs::SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                                     const QString& filter) {
     const QString start = folder.isEmpty() ? name : QDir(folder).filePath(name);
-    return QFileDialog::getSaveFileName(parent, QString(), start, filter);
+    QFileDialog dialog(parent, QString(), start, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the chosen format's, before the dialog asks
+    // whether to replace an existing file, so that question is asked of the real name.
+    dialog.setDefaultSuffix(FilterSuffix(dialog.selectedNameFilter()));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& chosen) { dialog.setDefaultSuffix(FilterSuffix(chosen)); });
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+QString FilterSuffix(const QString& filter) {
+    static const QRegularExpression firstPattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    const QRegularExpressionMatch m = firstPattern.match(filter);
+    return m.hasMatch() ? m.captured(1).toLower() : QString();
 }
 
 void RecordingDialogs::ShowMessage(QWidget* /*parent*/, const QString& text, MessageKind kind) {

@@ -68,6 +68,9 @@ void ShowWarning(const QString& text, QWidget* parent = nullptr);
 // has told it now: the caller then stops and lets the user choose.
 bool WarnedNotSavedBefore(bool& told, const QString& what, const QString& reason,
                           const QString& goOn, QWidget* parent);
+// The extension of a save dialog filter's first pattern, lower case: "png" for
+// "PNG pictures (*.png *.PNG)"; empty when it has none.
+QString FilterSuffix(const QString& filter);
 QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                      const QString& filter);
 

@@ -122,6 +122,7 @@ TEST_F(Cli, BadInputIsRefusedWithExitCode2) {
         {"moon", "2023-02-30", "12:00"},
         {"moon", "2023-02-28", "24:00"},
         {"moon", "2023-02-28"},
+        {"moon", "2023-02-28", "12:00", "bogus"},
         {"phases", "2023-13"},
         {"phases", "0-01"},
         {"moon", "--lat", "95"},

@@ -2,6 +2,12 @@
 #include "Dialogs.h"
 #include "Shell.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace crescendar {
@@ -46,6 +52,41 @@ TEST(Services, RecordingDialogsNeverBlock) {
     EXPECT_EQ(rec.saveRequests[0].folder, "/tmp");
     EXPECT_EQ(rec.saveRequests[1].name, "MoonPhases.BMP");
     InstallDialogs(before);
+}
+
+// The real save dialog: a name typed without an extension gets the chosen format's (the
+// second filter here), not the first format's and not none.
+TEST(Services, SaveDialogAddsTheChosenFormatsExtension) {
+    EXPECT_EQ(FilterSuffix("PNG pictures (*.png *.PNG)"), "png");
+    EXPECT_EQ(FilterSuffix("Bitmap pictures (*.BMP)"), "bmp");
+    EXPECT_EQ(FilterSuffix("Everything (*)"), "");
+
+    QTemporaryDir dir;
+    const QString filters =
+        QStringLiteral("Bitmap pictures (*.bmp *.BMP);;PNG pictures (*.png *.PNG)");
+    for (const auto& [chosen, expected] :
+         {std::pair{QStringLiteral("PNG pictures (*.png *.PNG)"), QStringLiteral("phases.png")},
+          std::pair{QStringLiteral("Bitmap pictures (*.bmp *.BMP)"),
+                    QStringLiteral("phases.bmp")}}) {
+        bool answered = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&, chosen = chosen] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog || answered) return;
+            answered = true;
+            dialog->selectNameFilter(chosen);
+            emit dialog->filterSelected(chosen); // what picking it in the list does
+            dialog->selectFile(QStringLiteral("phases"));
+            QMetaObject::invokeMethod(dialog, "accept"); // the Save button
+        });
+        poll.start();
+        SystemDialogs system;
+        const QString name = system.SaveFileName(nullptr, dir.path(), "MoonPhases.BMP", filters);
+        poll.stop();
+        EXPECT_TRUE(answered);
+        EXPECT_EQ(QFileInfo(name).fileName(), expected);
+    }
 }
 
 } // namespace
