@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -77,7 +78,10 @@ TEST(Services, SaveDialogAddsTheChosenFormatsExtension) {
             answered = true;
             dialog->selectNameFilter(chosen);
             emit dialog->filterSelected(chosen); // what picking it in the list does
-            dialog->selectFile(QStringLiteral("phases"));
+            // Typed into the name field, as a user does (selectFile may be overtaken by the
+            // dialog's own renaming to the chosen filter's extension).
+            auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (field) field->setText(QStringLiteral("phases"));
             QMetaObject::invokeMethod(dialog, "accept"); // the Save button
         });
         poll.start();
