@@ -343,4 +343,16 @@ TDateTimeRecord MakeDate(int year, int month, int day, int hour, int minute, int
     return d;
 }
 
+std::optional<TDateTimeRecord> MonthsFrom(const TDateTimeRecord& d, int months) {
+    const int index = d.Year * 12 + (d.Month - 1) + months;
+    const int year = index / 12;
+    if (index < 0 || year < 1 || year > 9999) return std::nullopt;
+    TDateTimeRecord r = d;
+    r.Month = static_cast<std::uint16_t>(index % 12 + 1);
+    r.Year = static_cast<std::uint16_t>(year);
+    r.Day = CalendarDay(r.Month, r.Year, r.Day);
+    r.JD = DateToJulianDay(r);
+    return r;
+}
+
 } // namespace crescendar

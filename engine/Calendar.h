@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,9 @@ std::vector<std::uint16_t> MonthDays(std::uint16_t month, std::uint16_t year);
 // A day brought into the month: a day past the month's end becomes its last day, a day of
 // the 1582 gap becomes 15 October, a day below 1 becomes 1.
 std::uint16_t CalendarDay(std::uint16_t month, std::uint16_t year, std::uint16_t day);
+// The date `months` calendar months after d (before, when negative): its day kept, or the
+// month's last day, its time of day kept, its JD set. Nothing outside the years 1 to 9999.
+std::optional<TDateTimeRecord> MonthsFrom(const TDateTimeRecord& d, int months);
 // Day of the week of a date of the program's calendar (Julian before the reform), 0 Sunday to
 // 6 Saturday.
 int DayOfWeek(int year, int month, int day);

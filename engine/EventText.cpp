@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace crescendar {
@@ -72,6 +73,23 @@ TApsisText ApsisText(DynamicalTime instant, double distanceKm, const Observer& o
     const std::string full = CutText(DateTimeToText(JulianDayToDate(local.JD)), 25);
     return {CutText(SubText(full, 1, 5) + SubText(full, 9, 16) + "  ", 25),
             CutText(std::to_string(std::llrint(distanceKm)) + " km  ", 25)};
+}
+
+std::string MagnitudeText(double magnitude, bool allDecimals, const std::string& separator) {
+    double m = std::isfinite(magnitude) ? std::nearbyint(magnitude * 1000.0) / 1000.0 : 0.0;
+    if (m == 0.0) m = 0.0; // no negative zero
+    char buffer[64];
+    const auto result =
+        allDecimals ? std::to_chars(buffer, buffer + sizeof buffer, m, std::chars_format::fixed, 3)
+                    : std::to_chars(buffer, buffer + sizeof buffer, m, std::chars_format::fixed);
+    std::string text(buffer, result.ptr);
+    if (const auto dot = text.find('.'); dot != std::string::npos && separator != ".")
+        text.replace(dot, 1, separator);
+    return text;
+}
+
+std::string MagnitudeText(double magnitude) {
+    return MagnitudeText(magnitude, false, RegionalNames().DecimalSeparator);
 }
 
 } // namespace crescendar

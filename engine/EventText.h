@@ -57,6 +57,13 @@ struct TApsisText {
     std::string DateText;
     std::string DistanceText;
 };
+// An eclipse magnitude rounded to thousandths (halves to even), never a negative zero, a value
+// that is not finite as 0; with the fewest digits ("1.25", "1") or, with allDecimals, with all
+// three ("1.250"), and the given decimal separator. The one-argument form is the windows':
+// fewest digits, the regional separator.
+std::string MagnitudeText(double magnitude, bool allDecimals, const std::string& separator);
+std::string MagnitudeText(double magnitude);
+
 TApsisText ApsisText(DynamicalTime instant, double distanceKm, const Observer& observer);
 
 } // namespace crescendar

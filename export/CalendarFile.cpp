@@ -1,6 +1,7 @@
 #include "CalendarFile.h"
 
 #include "Calendar.h"
+#include "EventText.h"
 #include "Version.h"
 
 #include <libical/ical.h>
@@ -66,16 +67,6 @@ std::string DateKey(UniversalTime t) {
     return buffer;
 }
 
-// A number with three decimals, never a negative zero.
-std::string Decimals(double x) {
-    if (!std::isfinite(x)) return "0.000";
-    double r = std::nearbyint(x * 1000.0) / 1000.0;
-    if (r == 0.0) r = 0.0;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.3f", r);
-    return buffer;
-}
-
 // Degrees north/east positive as "51.5000° N".
 std::string Hemisphere(double degrees, char positive, char negative) {
     char buffer[64];
@@ -137,10 +128,10 @@ std::string Description(const TYearEvent& e, const Observer& o) {
         const TEclipseResult& r = e.Eclipse;
         const TEclipseElements& x = r.Elements;
         if (r.EclipseType == kPenumbralEclipse)
-            d += "Penumbral magnitude " + Decimals(r.PenumbralMagnitude) + "\n";
+            d += "Penumbral magnitude " + MagnitudeText(r.PenumbralMagnitude, true, ".") + "\n";
         else
-            d += "Umbral magnitude " + Decimals(r.UmbralMagnitude) + ", penumbral magnitude " +
-                 Decimals(r.PenumbralMagnitude) + "\n";
+            d += "Umbral magnitude " + MagnitudeText(r.UmbralMagnitude, true, ".") +
+                 ", penumbral magnitude " + MagnitudeText(r.PenumbralMagnitude, true, ".") + "\n";
         d += "Greatest eclipse " + UtcText(e.Instant) + " UTC\n";
         const auto span = [&d](const char* what, UniversalTime mid, double half) {
             d += std::string(what) + " " + HourText(mid - half) + " to " + HourText(mid + half) +

@@ -24,19 +24,6 @@ std::string Cell(const std::string& text, char separator) {
     return out + "\"";
 }
 
-// A magnitude with three decimals and the regional decimal separator, never a negative zero.
-std::string Magnitude(double m) {
-    if (!std::isfinite(m)) m = 0.0;
-    double r = std::nearbyint(m * 1000.0) / 1000.0;
-    if (r == 0.0) r = 0.0;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.3f", r);
-    std::string text = buffer;
-    if (const auto dot = text.find('.'); dot != std::string::npos)
-        text.replace(dot, 1, RegionalNames().DecimalSeparator);
-    return text;
-}
-
 std::string ShortTypeName(int type) {
     std::string name = EclipseTypeName(type);
     if (const auto at = name.find(" Eclipse"); at != std::string::npos) name.erase(at);
@@ -88,8 +75,9 @@ TTable EclipseTable(const std::vector<TEclipseResult>& eclipses) {
     TTable table{{"Eclipse", "Magnitude", "Maximum", "Date", "Visibility"}};
     for (const TEclipseResult& e : eclipses)
         table.push_back({ShortTypeName(e.EclipseType),
-                         Magnitude(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
-                                                                      : e.UmbralMagnitude),
+                         MagnitudeText(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
+                                                                          : e.UmbralMagnitude,
+                                       true, RegionalNames().DecimalSeparator),
                          e.MaximumText, e.DateText, e.VisibilityText});
     return table;
 }

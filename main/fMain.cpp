@@ -526,6 +526,10 @@ bool TMain::FormKeyPress(QKeyEvent* event) {
 
     if (!EditorOpen()) {
         if (timeEditorShown || mods != Qt::NoModifier) return false;
+        if (const int months = PageKeyMonths(event)) {
+            StepMonth(months);
+            return true;
+        }
         switch (key) {
         case Qt::Key_Left:
             MoveSelectedDay(-1);
@@ -538,12 +542,6 @@ bool TMain::FormKeyPress(QKeyEvent* event) {
             return true;
         case Qt::Key_Down:
             MoveSelectedDay(7);
-            return true;
-        case Qt::Key_PageUp:
-            StepMonth(-1);
-            return true;
-        case Qt::Key_PageDown:
-            StepMonth(1);
             return true;
         case Qt::Key_Home:
             SelectToday();

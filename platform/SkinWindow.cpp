@@ -153,6 +153,13 @@ void SkinWindow::SetMinimiseRegion(ClickRegion* minimise) {
     });
 }
 
+int SkinWindow::PageKeyMonths(const QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return 0;
+    if (event->key() == Qt::Key_PageUp) return -1;
+    if (event->key() == Qt::Key_PageDown) return 1;
+    return 0;
+}
+
 std::pair<ClickRegion*, ClickRegion*>
 SkinWindow::AddMonthArrows(int previousLeft, int nextLeft, int top, std::function<void(int)> page) {
     // Pale on the dark blue of the title bars, with a dark shadow.

@@ -27,6 +27,8 @@
 #include <optional>
 #include <utility>
 
+class QKeyEvent;
+
 namespace crescendar {
 
 class ClickRegion;
@@ -113,6 +115,9 @@ class SkinWindow : public QWidget {
     // Page Down; a left click runs page(-1) or page(1). The two controls are returned.
     std::pair<ClickRegion*, ClickRegion*> AddMonthArrows(int previousLeft, int nextLeft, int top,
                                                          std::function<void(int)> page);
+    // The months a key pages by: -1 for Page Up, 1 for Page Down (without modifiers, the
+    // keypad's too), 0 for any other key.
+    static int PageKeyMonths(const QKeyEvent* event);
 
     // Whether Escape closes the window (when FormKeyPress leaves it): true for a window that
     // belongs to another one, false for the program's own main window.

@@ -63,19 +63,6 @@ QImage TallSkin(const QImage& skin, int extra) {
 
 } // namespace
 
-std::string MagnitudeText(double magnitude) {
-    if (!std::isfinite(magnitude)) return "0";
-    double m = std::nearbyint(magnitude * 1000.0) / 1000.0; // halves to even
-    if (m == 0.0) m = 0.0;                                  // no negative zero
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, m, std::chars_format::fixed);
-    std::string text(buffer, result.ptr);
-    const std::string& separator = RegionalNames().DecimalSeparator;
-    if (const auto dot = text.find('.'); dot != std::string::npos && separator != ".")
-        text.replace(dot, 1, separator);
-    return text;
-}
-
 std::string EclipseTitle(const TEclipseResult& r) {
     if (r.EclipseType < kPenumbralEclipse || r.EclipseType > kTotalEclipse) return {};
     return std::string(EclipseTypeName(r.EclipseType)) + " (" + r.VisibilityText + ")";

@@ -7,6 +7,7 @@
 #include "SkinWindow.h"
 
 #include "Eclipse.h"
+#include "EventText.h" // MagnitudeText, as the window shows magnitudes
 
 #include <QString>
 
@@ -17,10 +18,6 @@
 namespace crescendar {
 
 class TSession;
-
-// The magnitude as shown: rounded to three decimals (halves to even) and written in the
-// shortest form with the regional decimal separator, e.g. "1.25" rather than "1.250".
-std::string MagnitudeText(double magnitude);
 
 // The title: "Total Eclipse (Visible)" and the like; "" for type 0.
 std::string EclipseTitle(const TEclipseResult& r);

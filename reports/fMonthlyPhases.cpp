@@ -9,6 +9,7 @@
 #include "MoonPosition.h"
 #include "Session.h"
 #include "Settings.h"
+#include "TableCommands.h"
 
 #include "AtomicFile.h"
 
@@ -84,13 +85,13 @@ void TMonthlyPhases::StepMonth(int months) {
 }
 
 bool TMonthlyPhases::FormKeyPress(QKeyEvent* e) {
-    if (e->matches(QKeySequence::Copy)) {
+    if (IsCopyKey(e)) {
         CopyPicture();
         return true;
     }
-    if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
-    if (e->key() != Qt::Key_PageUp && e->key() != Qt::Key_PageDown) return false;
-    StepMonth(e->key() == Qt::Key_PageUp ? -1 : 1);
+    const int months = PageKeyMonths(e);
+    if (months == 0) return false;
+    StepMonth(months);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "DayEvents.h"
 #include "Session.h"
 #include "Settings.h"
+#include "TableCommands.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -170,13 +171,13 @@ void TObservingAid::StepMonth(int months) {
 }
 
 bool TObservingAid::FormKeyPress(QKeyEvent* e) {
-    if (e->matches(QKeySequence::Copy)) {
+    if (IsCopyKey(e)) {
         CopyPicture();
         return true;
     }
-    if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
-    if (e->key() != Qt::Key_PageUp && e->key() != Qt::Key_PageDown) return false;
-    StepMonth(e->key() == Qt::Key_PageUp ? -1 : 1);
+    const int months = PageKeyMonths(e);
+    if (months == 0) return false;
+    StepMonth(months);
     return true;
 }
 

@@ -216,16 +216,9 @@ TDateTimeRecord TTimesList::ShownDate() const {
 }
 
 void TTimesList::StepMonth(int months) {
-    const TDateTimeRecord from = ShownDate();
-    const int index = from.Year * 12 + (from.Month - 1) + months;
-    const int year = index / 12;
-    if (index < 0 || year < 1 || year > 9999) return;
-    TDateTimeRecord d = from;
-    d.Month = static_cast<std::uint16_t>(index % 12 + 1);
-    d.Year = static_cast<std::uint16_t>(year);
-    d.Day = CalendarDay(d.Month, d.Year, d.Day);
-    d.JD = DateToJulianDay(d);
-    SetupDataBitmap(d);
+    const std::optional<TDateTimeRecord> d = MonthsFrom(ShownDate(), months);
+    if (!d) return;
+    SetupDataBitmap(*d);
     DisplayDataBitmap();
 }
 
@@ -266,14 +259,12 @@ bool TTimesList::FormKeyPress(QKeyEvent* e) {
         lblSaveCsvClick();
         return true;
     }
+    if (const int months = PageKeyMonths(e)) {
+        StepMonth(months);
+        return true;
+    }
     if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
     switch (e->key()) {
-    case Qt::Key_PageUp:
-        StepMonth(-1);
-        return true;
-    case Qt::Key_PageDown:
-        StepMonth(1);
-        return true;
     case Qt::Key_Up:
         lblScrollUpClick();
         return true;

@@ -141,10 +141,9 @@ void TSession::SelectMonth(std::uint16_t month, std::uint16_t year) {
 }
 
 bool TSession::StepMonth(int months) {
-    const int index = selected_.Year * 12 + (selected_.Month - 1) + months;
-    const int year = index / 12;
-    if (index < 0 || year < 1 || year > 9999) return false;
-    SelectMonth(static_cast<std::uint16_t>(index % 12 + 1), static_cast<std::uint16_t>(year));
+    const std::optional<TDateTimeRecord> d = MonthsFrom(selected_, months);
+    if (!d) return false;
+    SelectMonth(d->Month, d->Year);
     return true;
 }
 

@@ -563,6 +563,20 @@ TSettings SettingsStore::Load() {
 }
 
 bool SettingsStore::WriteValues(const std::vector<std::pair<std::string, std::string>>& values) {
+    for (const auto& [name, text] : values) {
+        if (!IsValueName(name)) {
+            writeFailed_ = true;
+            writeError_ = "the settings file " + Quoted(path_) + " cannot hold a value named " +
+                          Quoted(Shown(name));
+            return false;
+        }
+    }
+    return WriteGroup(kGroup, values, true);
+}
+
+bool SettingsStore::WriteGroup(const char* group,
+                               const std::vector<std::pair<std::string, std::string>>& values,
+                               bool settingsRequired) {
     writeFailed_ = false;
     writeError_.clear();
     const auto fail = [this](const std::string& why) {
@@ -570,10 +584,8 @@ bool SettingsStore::WriteValues(const std::vector<std::pair<std::string, std::st
         writeError_ = "the settings file " + Quoted(path_) + " " + why;
         return false;
     };
-    for (const auto& [name, text] : values)
-        if (!IsValueName(name)) return fail("cannot hold a value named " + Quoted(Shown(name)));
-
-    // Never create the file or its folder: only an existing key is written.
+    // Never create the file or its folder, and never write into a damaged one: its other
+    // values would be lost.
     const QString path = ToQ(path_);
     const FileState file = InspectFile(path);
     if (!file.Exists) return fail("no longer exists");
@@ -581,11 +593,12 @@ bool SettingsStore::WriteValues(const std::vector<std::pair<std::string, std::st
     QSettings store(path, QSettings::IniFormat);
     if (const std::string error = ReadError(store); !error.empty())
         return fail("is damaged: " + error);
-    if (!store.childGroups().contains(kGroup)) return fail("holds no Crescendar settings");
+    if (settingsRequired && !store.childGroups().contains(kGroup))
+        return fail("holds no Crescendar settings");
     // Values set on a store that cannot take them would linger in QSettings' cache.
     if (!store.isWritable()) return fail("cannot be written to");
 
-    store.beginGroup(kGroup);
+    store.beginGroup(QString::fromLatin1(group));
     for (const auto& [name, text] : values) store.setValue(ToQ(name), ToQ(text));
     store.endGroup();
     store.sync();
@@ -660,30 +673,14 @@ SettingsStore::ReadWindowPosition(const std::string& window) const {
 }
 
 bool SettingsStore::WriteWindowPosition(const std::string& window, int left, int top) {
-    writeFailed_ = false;
-    writeError_.clear();
-    const auto fail = [this](const std::string& why) {
+    if (!IsWindowName(window)) {
         writeFailed_ = true;
-        writeError_ = "the settings file " + Quoted(path_) + " " + why;
+        writeError_ = "the settings file " + Quoted(path_) + " cannot hold a window named " +
+                      Quoted(Shown(window));
         return false;
-    };
-    if (!IsWindowName(window)) return fail("cannot hold a window named " + Quoted(Shown(window)));
-    // As for the settings: only an existing, sound file is written, so that a damaged one
-    // is never overwritten and its other values never lost.
-    const QString path = ToQ(path_);
-    const FileState file = InspectFile(path);
-    if (!file.Exists) return fail("no longer exists");
-    if (!file.Damage.empty()) return fail("is damaged: " + file.Damage);
-    QSettings store(path, QSettings::IniFormat);
-    if (const std::string error = ReadError(store); !error.empty())
-        return fail("is damaged: " + error);
-    if (!store.isWritable()) return fail("cannot be written to");
-    store.beginGroup(kWindowsGroup);
-    store.setValue(ToQ(window), QStringLiteral("%1,%2").arg(left).arg(top));
-    store.endGroup();
-    store.sync();
-    if (store.status() != QSettings::NoError) return fail("could not be written");
-    return true;
+    }
+    return WriteGroup(kWindowsGroup, {{window, std::to_string(left) + "," + std::to_string(top)}},
+                      false);
 }
 
 } // namespace crescendar

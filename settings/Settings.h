@@ -122,6 +122,13 @@ class SettingsStore {
     const SettingsReport& LastReport() const { return report_; }
 
   private:
+    // Writes the values into `group` of the existing, sound file (never creating it), all
+    // other values left as they were; with settingsRequired, only when the file holds the
+    // settings group. Sets writeFailed_/writeError_.
+    bool WriteGroup(const char* group,
+                    const std::vector<std::pair<std::string, std::string>>& values,
+                    bool settingsRequired);
+
     std::string path_;
     bool firstRun_ = false;
     bool damaged_ = false;
