@@ -139,5 +139,10 @@ if(CRESCENDAR_TESTS)
   endif()
   add_test(NAME packaging_deb
            COMMAND bash ${PACKAGING_TESTS}/check_package.sh ${CMAKE_BINARY_DIR} ${CRESCENDAR_APP_ID})
-  set_tests_properties(packaging_deb PROPERTIES LABELS package TIMEOUT 600)
+  set_tests_properties(packaging_deb PROPERTIES TIMEOUT 600)
+  set_tests_properties(packaging_desktop_entry packaging_metainfo packaging_deb
+                       PROPERTIES LABELS package)
+  if(TEST packaging_man_pages)
+    set_tests_properties(packaging_man_pages PROPERTIES LABELS package)
+  endif()
 endif()

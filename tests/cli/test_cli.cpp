@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "CliRun.h"
-#include <QCoreApplication>
 
 #include <QDir>
 #include <QJsonArray>
@@ -154,9 +153,3 @@ TEST_F(Cli, NeverWritesTheSettings) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

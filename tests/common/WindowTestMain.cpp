@@ -1,10 +1,13 @@
 // The entry of every window test program: Qt's offscreen platform (also when the tests are
-// only listed), a temporary home and configuration folder so that the user's settings are
-// never touched, and the program's artwork where the test program links it.
+// only listed), the pinned fonts, a temporary home and configuration folder so that the
+// user's settings are never touched, and the program's artwork where the test program links
+// it.
 #if __has_include("Resources.h")
 #include "Resources.h"
 #define CRESCENDAR_TEST_ARTWORK 1
 #endif
+
+#include "PinnedFonts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -15,6 +18,7 @@
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    crescendar::UsePinnedFonts();
     QTemporaryDir home;
     if (!home.isValid()) {
         std::fprintf(stderr,

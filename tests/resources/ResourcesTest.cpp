@@ -2,6 +2,7 @@
 // expects them.
 
 #include "Resources.h"
+#include "PinnedFonts.h"
 
 #include <QColor>
 #include <QDirIterator>
@@ -307,6 +308,7 @@ TEST(Resources, IconThemeSizesAreWrittenWithTransparentCorners) {
 } // namespace
 
 int main(int argc, char** argv) {
+    crescendar::UsePinnedFonts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

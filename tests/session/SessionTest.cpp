@@ -4,7 +4,6 @@
 
 #include "Calendar.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -150,9 +149,3 @@ TEST(SessionTest, AFailedSaveSaysWhyAndKeepsTheSettingsInForce) {
 
 } // namespace
 } // namespace crescendar
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,6 +1,7 @@
 // Reading the settings file honestly: what counts as damaged, which values are not used,
 // what the user is told, and when the file is written back.
 #include "Settings.h"
+#include "Version.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ using namespace crescendar;
 namespace {
 
 const QByteArray kKey = "[HKEY_CRESCENDAR]\n"
-                        "Version=V2.40\n"
+                        "Version=V" CRESCENDAR_VERSION "\n"
                         "LatDeg=51\nLatMin=28\nLatSec=38\nLatDir=North\n"
                         "LongDeg=000\nLongMin=00\nLongSec=05\nLongDir=West\n"
                         "Location=Greenwich\nDayOrder=1\nDateLayoutIdx=1\n"
@@ -171,7 +172,7 @@ TEST_F(SettingsReadTest, FileIsRewrittenOnlyWhenAValueChanges) {
     // An old version is updated; a missing printer is repaired.
     WriteRaw(With("Version", "Version=V2.00"));
     store.Load();
-    EXPECT_EQ(store.ReadValue("Version"), "V2.40");
+    EXPECT_EQ(store.ReadValue("Version"), "V" CRESCENDAR_VERSION);
     WriteRaw(With("PrinterType", ""));
     store.Load();
     EXPECT_EQ(store.ReadValue("PrinterType"), "Laser");
@@ -339,8 +340,13 @@ TEST_F(SettingsReadTest, WriteFailuresSayWhy) {
     EXPECT_TRUE(store.WriteValues({{"LatDeg", "10"}}));
     EXPECT_FALSE(store.LastWriteFailed());
     EXPECT_EQ(store.LastWriteError(), "");
+}
 
-    if (geteuid() == 0) return; // root writes read-only files
+TEST_F(SettingsReadTest, AReadOnlyFileIsNotWrittenAndSaysWhy) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
+    SettingsStore store(path_);
+    WriteRaw(kKey);
+    ASSERT_TRUE(store.WriteValues({{"LatDeg", "10"}}));
     const QByteArray before = ReadRaw();
     ASSERT_TRUE(QFile::setPermissions(qpath_, QFileDevice::ReadOwner));
     EXPECT_FALSE(store.WriteValues({{"LatDeg", "20"}}));

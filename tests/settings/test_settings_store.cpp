@@ -1,4 +1,5 @@
 #include "Settings.h"
+#include "Version.h"
 
 #include <gtest/gtest.h>
 
@@ -16,28 +17,29 @@ using namespace crescendar;
 
 namespace {
 
-const std::vector<std::pair<std::string, std::string>> kDefaults = {{"Version", "V2.40"},
-                                                                    {"LatDeg", "00"},
-                                                                    {"LatMin", "00"},
-                                                                    {"LatSec", "00"},
-                                                                    {"LongDeg", "000"},
-                                                                    {"LongMin", "00"},
-                                                                    {"LongSec", "00"},
-                                                                    {"LatDir", "North"},
-                                                                    {"LongDir", "West"},
-                                                                    {"Location", ""},
-                                                                    {"DayOrder", "0"},
-                                                                    {"DateLayoutIdx", "0"},
-                                                                    {"DateFormat", "dd/mm/yyyy"},
-                                                                    {"DaylightSavings", "False"},
-                                                                    {"TimeZone", "12"},
-                                                                    {"PhaseDensity", "75"},
-                                                                    {"PhasePrintout", "3"},
-                                                                    {"PrintDailyPhases", "True"},
-                                                                    {"PrintMajorPhases", "True"},
-                                                                    {"PrintLunarTimes", "True"},
-                                                                    {"PrintSunTimes", "True"},
-                                                                    {"PrinterType", "Laser"}};
+const std::vector<std::pair<std::string, std::string>> kDefaults = {
+    {"Version", "V" CRESCENDAR_VERSION},
+    {"LatDeg", "00"},
+    {"LatMin", "00"},
+    {"LatSec", "00"},
+    {"LongDeg", "000"},
+    {"LongMin", "00"},
+    {"LongSec", "00"},
+    {"LatDir", "North"},
+    {"LongDir", "West"},
+    {"Location", ""},
+    {"DayOrder", "0"},
+    {"DateLayoutIdx", "0"},
+    {"DateFormat", "dd/mm/yyyy"},
+    {"DaylightSavings", "False"},
+    {"TimeZone", "12"},
+    {"PhaseDensity", "75"},
+    {"PhasePrintout", "3"},
+    {"PrintDailyPhases", "True"},
+    {"PrintMajorPhases", "True"},
+    {"PrintLunarTimes", "True"},
+    {"PrintSunTimes", "True"},
+    {"PrinterType", "Laser"}};
 
 auto Fields(const TSettings& s) {
     return std::tie(s.Version, s.LatDeg, s.LatMin, s.LatSec, s.LatDir, s.LongDeg, s.LongMin,
@@ -163,9 +165,9 @@ TEST_F(SettingsStoreTest, RepairsPrinterTypeAndRewritesVersion) {
         const TSettings s = store.Load();
         EXPECT_FALSE(store.LastLoadWasFirstRun());
         EXPECT_EQ(s.PrinterType, "Laser");
-        EXPECT_EQ(s.Version, "V2.40");
+        EXPECT_EQ(s.Version, "V" CRESCENDAR_VERSION);
         EXPECT_EQ(store.ReadValue("PrinterType"), "Laser");
-        EXPECT_EQ(store.ReadValue("Version"), "V2.40");
+        EXPECT_EQ(store.ReadValue("Version"), "V" CRESCENDAR_VERSION);
     }
 }
 
@@ -236,7 +238,7 @@ TEST_F(SettingsStoreTest, ReadOnlyFolderKeepsLoadedValuesInMemory) {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_TRUE(store.LastWriteFailed());
     EXPECT_EQ(s.Location, "Leeds");
-    EXPECT_EQ(s.Version, "V2.40");
+    EXPECT_EQ(s.Version, "V" CRESCENDAR_VERSION);
     EXPECT_EQ(ReadRaw(), before);
 }
 

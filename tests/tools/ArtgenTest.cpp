@@ -5,6 +5,7 @@
 #include "IcoFile.h"
 #include "Icons.h"
 #include "MoonArt.h"
+#include "PinnedFonts.h"
 #include "Skin.h"
 
 #include <QFile>
@@ -252,6 +253,7 @@ TEST(TimeButton, NowButtonCoversItsClickArea) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    crescendar::UsePinnedFonts();
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

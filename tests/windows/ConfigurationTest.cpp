@@ -2,6 +2,7 @@
 // folder: typing and zero-filling, the direction toggles, the printer choice, what the exit
 // writes, the refusals, and what closing does to the main window; the place search and the
 // named zones; the first run's window.
+#include "GoldenPictures.h"
 #include "MainFixture.h"
 
 #include "ProgramWindows.h"
@@ -456,12 +457,8 @@ TEST_F(ConfigurationTest, PickingAPlaceFillsItsCoordinatesAndZoneAndSavesTheZone
     EXPECT_FALSE(c->Label12->isVisible());
     EXPECT_GT(c->cmbTimeZone->width(), 85);
     EXPECT_EQ(Stored("ZoneName"), ""); // nothing stored before the exit
-    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
-    if (!folder.isEmpty()) {
-        c->txtLocation->clearFocus(); // no caret in the picture
-        QDir().mkpath(folder);
-        EXPECT_TRUE(c->grab().toImage().save(QDir(folder).filePath("configuration_zone.png")));
-    }
+    c->txtLocation->clearFocus();      // no caret in the picture
+    ExpectGoldenPicture(c->grab().toImage(), "configuration_zone.png");
 
     Exit();
     EXPECT_FALSE(c->isVisible());
@@ -542,13 +539,10 @@ TEST_F(ConfigurationTest, EveryZoneEntryIsReadableInTheListAndTheField) {
     // It still ends before the daylight-saving caption.
     EXPECT_LT(list->geometry().right(), c->Label12->x());
 
-    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
-    if (!folder.isEmpty()) {
-        Choose(list, QStringLiteral("GMT + 12:00"));
-        c->txtLatDeg->clearFocus(); // no caret in the picture
-        EXPECT_TRUE(c->grab().toImage().save(QDir(folder).filePath("configuration_offset.png")));
-        EXPECT_TRUE(open.save(QDir(folder).filePath("configuration_offset_list.png")));
-    }
+    Choose(list, QStringLiteral("GMT + 12:00"));
+    c->txtLatDeg->clearFocus(); // no caret in the picture
+    ExpectGoldenPicture(c->grab().toImage(), "configuration_offset.png");
+    ExpectGoldenPicture(open, "configuration_offset_list.png");
 }
 
 TEST_F(ConfigurationTest, AFileWithoutAZoneNameGetsNoneUnlessOneIsChosen) {
@@ -593,8 +587,7 @@ TEST_F(ConfigurationTest, PlacesSouthAndWestAndNoMatch) {
     EXPECT_EQ(c->txtLocation->text(), "Edge");
 }
 
-// The window with the matches open, at scale 1 and 2, when CRESCENDAR_SCREENSHOTS names a
-// folder.
+// The window with the matches open, at scale 1 and 2, as pinned.
 TEST_F(ConfigurationTest, PlaceSearchPicture) {
     Open({{"Location", ""}});
     const int flash = QApplication::cursorFlashTime();
@@ -618,12 +611,8 @@ TEST_F(ConfigurationTest, PlaceSearchPicture) {
     QApplication::setCursorFlashTime(flash);
     EXPECT_EQ(QColor(one.pixel(popupAt + QPoint(4, Popup()->height() - 4))),
               QColor(255, 255, 176)); // the list is the fields' pale yellow
-    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
-    if (!folder.isEmpty()) {
-        QDir().mkpath(folder);
-        EXPECT_TRUE(one.save(QDir(folder).filePath("configuration_places.png")));
-        EXPECT_TRUE(two.save(QDir(folder).filePath("configuration_places@2x.png")));
-    }
+    ExpectGoldenPicture(one, "configuration_places.png");
+    ExpectGoldenPicture(two, "configuration_places@2x.png");
 }
 
 // ----- the first run ----------------------------------------------------------------------
@@ -715,8 +704,8 @@ TEST_F(ConfigurationTest, ShowModalReturnsWhenTheWindowCloses) {
     EXPECT_EQ(Stored("LatDeg"), "00");
 }
 
-// The skin is in place under the controls and the fields are pale yellow; with
-// CRESCENDAR_SCREENSHOTS set to a folder the window is written there as a PNG picture.
+// The skin is in place under the controls, the fields are pale yellow, and the window looks
+// as pinned.
 TEST_F(ConfigurationTest, SkinAndFieldsArePainted) {
     Open({{"LatDeg", "51"},
           {"LatMin", "28"},
@@ -739,11 +728,7 @@ TEST_F(ConfigurationTest, SkinAndFieldsArePainted) {
     EXPECT_EQ(zones[24], "GMT");
     EXPECT_EQ(zones[48], "GMT + 12:00");
 
-    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
-    if (!folder.isEmpty()) {
-        QDir().mkpath(folder);
-        EXPECT_TRUE(shot.save(QDir(folder).filePath("configuration.png")));
-    }
+    ExpectGoldenPicture(shot, "configuration.png");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The tables as data (the times list's and the eclipse finder's Copy and Save as CSV) and
 // the calendar export window opened from the report menu.
+#include "GoldenPictures.h"
 #include "MainFixture.h"
 
 #include "fCalendarExport.h"
@@ -40,9 +41,6 @@ std::map<std::string, int> Summaries(const QByteArray& text, int* events = nullp
 }
 
 void SaveShots(QWidget* window, const char* name) {
-    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
     for (const qreal scale : {1.0, 2.0}) {
         QImage picture(window->size() * scale, QImage::Format_RGB32);
         picture.setDevicePixelRatio(scale);
@@ -50,7 +48,7 @@ void SaveShots(QWidget* window, const char* name) {
         window->render(&picture);
         const QString file =
             QString::fromLatin1(name) + (scale == 1.0 ? QString() : QStringLiteral("@2x")) + ".png";
-        EXPECT_TRUE(picture.save(QDir(folder).filePath(file)));
+        ExpectGoldenPicture(picture, file);
     }
 }
 

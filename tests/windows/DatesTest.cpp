@@ -1,5 +1,6 @@
 // The date information, equinox and Easter windows: their labels, how they open from the
 // main window, where they stand and that they close when another window is activated.
+#include "GoldenPictures.h"
 #include "MainFixture.h"
 
 #include "fDateInfo.h"
@@ -252,8 +253,7 @@ TEST_F(DatesTest, EasterTitleDragsWithAnyButton) {
     EXPECT_EQ(easter->pos(), start + QPoint(30, 20));
 }
 
-// The skins are in place under the labels; with CRESCENDAR_SCREENSHOTS set to a folder the
-// three windows are also written there as PNG pictures.
+// The skins are in place under the labels, and the three windows look as pinned.
 TEST_F(DatesTest, SkinsFillTheWindows) {
     Open(At(2024, 3, 14));
     dateInfo->ShowDateInfo(MakeDate(2003, 2, 5));
@@ -271,13 +271,9 @@ TEST_F(DatesTest, SkinsFillTheWindows) {
     EXPECT_NE(QColor(dateShot.pixel(1, 1)), QColor(Qt::black));
     EXPECT_NE(QColor(equinoxShot.pixel(100, 20)), QColor(Qt::black));
 
-    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
-    if (!folder.isEmpty()) {
-        QDir().mkpath(folder);
-        EXPECT_TRUE(dateShot.save(QDir(folder).filePath("date_info.png")));
-        EXPECT_TRUE(equinoxShot.save(QDir(folder).filePath("equinox.png")));
-        EXPECT_TRUE(easterShot.save(QDir(folder).filePath("easter.png")));
-    }
+    ExpectGoldenPicture(dateShot, "date_info.png");
+    ExpectGoldenPicture(equinoxShot, "equinox.png");
+    ExpectGoldenPicture(easterShot, "easter.png");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // The eclipse window and the eclipse finder, driven offscreen beside a real main window.
+#include "GoldenPictures.h"
 #include "MainFixture.h"
 
 #include "fEclipseReport.h"
@@ -33,12 +34,9 @@ bool CyanTextIn(const QImage& canvas, int top, int bottom) {
     return false;
 }
 
-// Writes a window's picture when CRESCENDAR_SCREENSHOTS names a folder.
+// Compares a window's picture with its pinned copy.
 void Screenshot(QWidget* w, const char* name) {
-    const QImage image = w->grab().toImage();
-    ASSERT_FALSE(image.isNull());
-    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
-    if (!folder.isEmpty()) image.save(QDir(folder).filePath(QString::fromLatin1(name)));
+    ExpectGoldenPicture(w->grab().toImage(), name);
 }
 
 class EclipseWindowTest : public MainFixture {

@@ -2,6 +2,7 @@
 // rows in both views, the full-day bands, the Moon bars, its printout) and the monthly phases
 // window (its calendar and the picture it saves); what both copy to the clipboard. Checked by
 // pixels of their pictures and of pages rendered to images.
+#include "GoldenPictures.h"
 #include "MainFixture.h"
 
 #include "fMonthList.h"
@@ -438,10 +439,7 @@ TEST_F(MonthlyTest, ObservingAidDrawsNoFalseNightAtTheMonthsEdges) {
     EXPECT_GT(labelInk, 3);
     // Below the 31 rows of June's nights nothing is drawn.
     EXPECT_EQ(daylightIn(21, 500, 31 * 12 + 6), 0);
-    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
-    if (!folder.isEmpty()) {
-        EXPECT_TRUE(a->grab().toImage().save(QDir(folder).filePath("observing_aid_tromso.png")));
-    }
+    ExpectGoldenPicture(a->grab().toImage(), "observing_aid_tromso.png");
 }
 
 TEST_F(MonthlyTest, ObservingAidCopiesTheChartWithItsHourScale) {
@@ -712,14 +710,11 @@ TEST_F(MonthlyTest, MonthPickerRefreshesTheVisibleReports) {
 
 // ----- pictures --------------------------------------------------------------------------
 
-// Renders each window and one page of each printout; with CRESCENDAR_SCREENSHOTS set to a
-// folder, writes them there to be looked at.
+// Renders each window and one page of each printout, as pinned.
 TEST_F(MonthlyTest, WindowsAndPagesRender) {
     Start(At(2025, 3, 14, 21, 0), Place(51));
-    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
-    auto save = [&](const QImage& image, const char* name) {
-        EXPECT_FALSE(image.isNull()) << name;
-        if (!folder.isEmpty()) image.save(QDir(folder).filePath(QLatin1String(name)));
+    const auto save = [](const QImage& image, const char* name) {
+        ExpectGoldenPicture(image, name);
     };
     ImagePrintTarget printer(2480, 3508, 300); // A4 at the system printer's resolution
     auto* times = SkinWindow::Create<TTimesList>(w->Session(), *w);

@@ -1,6 +1,8 @@
 // The calendar printout rendered to page images and checked by its pixels and by where its
 // texts stand; the print options window driven by clicks and keys.
+#include "GoldenPictures.h"
 #include "MainFixture.h"
+#include "Version.h"
 
 #include "fPrint.h"
 #include "fPrintOptions.h"
@@ -122,7 +124,8 @@ TEST(PageFrameText, LocationLineKeepsTheCoordinatesWhole) {
     s.Location = QString(60, QLatin1Char('y')).toStdString();
     EXPECT_EQ(PageFrame::LocationLine(s), QString(40, QLatin1Char('y')) + whole.mid(40));
     EXPECT_EQ(PageFrame::TitleText(9, 2025), "September 2025");
-    EXPECT_TRUE(PageFrame::StampText().startsWith("Printed by Crescendar V2.40 ("));
+    EXPECT_TRUE(
+        PageFrame::StampText().startsWith("Printed by Crescendar V" CRESCENDAR_VERSION " ("));
 }
 
 class PrintTest : public MainFixture {
@@ -245,7 +248,7 @@ TEST_F(PrintTest, PageHasFrameTitleLocationWeekdaysDayBoxesAndFooter) {
 
     // The stamp line at the foot of the page, under the frame.
     const TPrintedText& stamp = texts.back();
-    EXPECT_TRUE(stamp.Text.startsWith("Printed by Crescendar V2.40 ("));
+    EXPECT_TRUE(stamp.Text.startsWith("Printed by Crescendar V" CRESCENDAR_VERSION " ("));
     EXPECT_EQ(stamp.Y, 827 - static_cast<int>(f.FooterMargin() * 0.75));
     EXPECT_GT(stamp.Y, bottom);
     EXPECT_GT(DarkPixels(page, QRect(0, stamp.Y, 1169, 827 - stamp.Y)), 50);
@@ -506,8 +509,7 @@ TEST_F(PrintTest, LongestPlaceNamePrintsTheWholeLongitudeOnThePage) {
             EXPECT_GT(t.X, 0); // centred within the page, not cut by its edge
         }
     }
-    const QString folder = qEnvironmentVariable("CRESCENDAR_LOOK");
-    if (!folder.isEmpty()) target.Pages().at(0).save(QDir(folder).filePath("long_place.png"));
+    SavePicture(target.Pages().at(0), QStringLiteral("long_place.png"));
 }
 
 // The Moon's and the Sun's times of a box stand in one column, at least a blank after the
@@ -787,30 +789,36 @@ TEST_F(PrintOptionsTest, WithoutAPrinterThePageIsWrittenToAPdfFile) {
 namespace crescendar {
 namespace {
 
-// Writes print_options.png, calendar_page.png and, when pdftoppm is at hand, the PDF page as
-// calendar_page_pdf.png into $CRESCENDAR_SCREENSHOTS.
+// The options window and the calendar's page, as pinned.
 TEST_F(PrintOptionsTest, Screenshots) {
-    const QString folder = qEnvironmentVariable("CRESCENDAR_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "CRESCENDAR_SCREENSHOTS not set";
     Open(At(2025, 3, 14));
-    EXPECT_TRUE(options_->grab().toImage().save(QDir(folder).filePath("print_options.png")));
+    ExpectGoldenPicture(options_->grab().toImage(), "print_options.png");
 
     ImagePrintTarget page(1240, 1754, 150); // A4 at 150 pixels per inch
     TPrint calendar(page, CalendarSheetOf(w->Session()));
     ASSERT_TRUE(calendar.PrintCalendar(3, 2025));
-    EXPECT_TRUE(page.Pages().at(0).save(QDir(folder).filePath("calendar_page.png")));
+    ExpectGoldenPicture(page.Pages().at(0), "calendar_page.png");
+}
 
+// The calendar printed to a PDF file, its page read back through pdftoppm (poppler-utils, which
+// scripts/install-deps installs), as pinned.
+TEST_F(PrintOptionsTest, PdfPageAsPinned) {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a printer is installed, so printing goes to it rather than to a PDF file";
     const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
-    if (pdftoppm.isEmpty() || !QPrinterInfo::availablePrinters().isEmpty()) return;
+    if (pdftoppm.isEmpty())
+        GTEST_SKIP() << "pdftoppm is not installed (poppler-utils: run scripts/install-deps)";
+    Open(At(2025, 3, 14));
     SystemPrintTarget printer;
     dialogs.saveAnswer = dir.filePath("calendar.pdf");
     TPrint pdf(printer, CalendarSheetOf(w->Session()));
     ASSERT_TRUE(pdf.PrintCalendar(3, 2025));
     QProcess convert;
     convert.start(pdftoppm, {"-png", "-r", "110", "-singlefile", dialogs.saveAnswer,
-                             QDir(folder).filePath("calendar_page_pdf")});
-    EXPECT_TRUE(convert.waitForFinished(60000));
-    EXPECT_EQ(convert.exitCode(), 0);
+                             dir.filePath("calendar_page_pdf")});
+    ASSERT_TRUE(convert.waitForFinished(60000));
+    ASSERT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
+    ExpectGoldenPicture(QImage(dir.filePath("calendar_page_pdf.png")), "calendar_page_pdf.png");
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 // The windows on a screen with two device pixels to the pixel (QT_SCALE_FACTOR=2; the CTest
 // entry windows_tests_scale2 runs these, the plain run skips them): the same layout in
 // window pixels, twice the device pixels, and pictures and text drawn at that resolution
-// rather than enlarged. With CRESCENDAR_SCALE_SHOTS set to a folder, the grabs are written
+// rather than enlarged. With CRESCENDAR_SCREENSHOTS set to a folder, the grabs are written
 // there as PNG files to look at.
+#include "GoldenPictures.h"
 #include "MainFixture.h"
 
 #include "fEclipseWindow.h"
@@ -42,11 +43,8 @@ class ScaleTwo : public MainFixture {
 
     // The window's picture in device pixels, also written for looking at when asked.
     static QImage Grab(QWidget* window, const char* name) {
-        const QPixmap pixmap = window->grab();
-        const QImage image = pixmap.toImage();
-        const QString dir = qEnvironmentVariable("CRESCENDAR_SCALE_SHOTS");
-        if (!dir.isEmpty() && QDir().mkpath(dir))
-            image.save(QDir(dir).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+        const QImage image = window->grab().toImage();
+        SavePicture(image, QString::fromLatin1(name) + QStringLiteral(".png"));
         return image;
     }
 };

@@ -2,6 +2,7 @@
 // not used, and the configuration and print options windows say when a change was not
 // saved, staying open until the user has seen it.
 #include "MainFixture.h"
+#include "Version.h"
 
 #include "fConfiguration.h"
 #include "fPrintOptions.h"
@@ -15,7 +16,8 @@
 namespace crescendar {
 namespace {
 
-const QByteArray kSound = "[HKEY_CRESCENDAR]\nVersion=V2.40\nLatDeg=51\nLatMin=30\nLatSec=00\n"
+const QByteArray kSound = "[HKEY_CRESCENDAR]\nVersion=V" CRESCENDAR_VERSION "\n"
+                          "LatDeg=51\nLatMin=30\nLatSec=00\n"
                           "LatDir=North\nLongDeg=000\nLongMin=07\nLongSec=12\nLongDir=West\n"
                           "Location=London\nDayOrder=1\nDateLayoutIdx=0\nDateFormat=dd/mm/yyyy\n"
                           "DaylightSavings=False\nTimeZone=12\nPhaseDensity=75\n"

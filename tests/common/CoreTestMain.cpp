@@ -1,0 +1,11 @@
+// The entry of the test programs that need Qt's event loop but no display (the session's and
+// crescendar-cli's tests).
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
