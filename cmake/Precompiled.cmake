@@ -10,6 +10,10 @@ if(CRESCENDAR_PCH)
   add_compile_options(-Winvalid-pch -fPIC)
 endif()
 
+# The test programs' own sources are compiled at -O1: the code under test keeps the build's
+# optimisation, and a test's own code compiles in about two thirds of the time.
+set(CRESCENDAR_TEST_COMPILE_FLAGS -O1)
+
 # The windows and their libraries.
 set(CRESCENDAR_PCH_WIDGETS <algorithm> <cmath> <functional> <memory> <string> <vector>
     <QApplication> <QClipboard> <QColor> <QDateTime> <QDir> <QFile> <QFileInfo> <QImage>
