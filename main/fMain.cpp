@@ -200,15 +200,14 @@ QString TMain::InstalledDataFolder() const {
         QDir(ProgramFolder()).filePath(QStringLiteral(CRESCENDAR_DATA_FROM_PROGRAM)));
 }
 
-QStringList TMain::BesideProgramThenWorkingFolder(const char* relativePath) const {
+QStringList TMain::ShippedFilePlaces(const char* relativePath) const {
     const QString name = QLatin1String(relativePath);
-    return {QDir(ProgramFolder()).filePath(name), QDir::current().filePath(name),
-            QDir(InstalledDataFolder()).filePath(name)};
+    return {QDir(ProgramFolder()).filePath(name), QDir(InstalledDataFolder()).filePath(name)};
 }
 
 void TMain::LoadIcon() {
     // A missing or unreadable icon leaves the platform's default one.
-    for (const QString& path : BesideProgramThenWorkingFolder(kIconFile)) {
+    for (const QString& path : ShippedFilePlaces(kIconFile)) {
         if (!QFileInfo::exists(path)) continue;
         QImageReader reader(path);
         if (!reader.canRead()) continue;
@@ -448,7 +447,7 @@ void TMain::lblConfigClick() {
 }
 
 QString TMain::ShippedPage(const char* relativePath) const {
-    for (const QString& path : BesideProgramThenWorkingFolder(relativePath))
+    for (const QString& path : ShippedFilePlaces(relativePath))
         if (QFileInfo(path).isFile()) return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     return {};
 }
@@ -464,8 +463,7 @@ QString TMain::HomePagePath() const {
 void TMain::OpenShippedPage(const char* relativePath, const QString& what) {
     const QString path = ShippedPage(relativePath);
     if (path.isEmpty()) {
-        ShowWarning(QStringLiteral("%1 %2 was not found beside the program, in the working "
-                                   "folder or in %3.")
+        ShowWarning(QStringLiteral("%1 %2 was not found beside the program or in %3.")
                         .arg(what, QLatin1String(relativePath),
                              QDir::toNativeSeparators(InstalledDataFolder())),
                     this);

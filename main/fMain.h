@@ -282,8 +282,9 @@ class TMain : public SkinWindow {
     // from it (share/crescendar beside bin/).
     QString ProgramFolder() const;
     QString InstalledDataFolder() const;
-    // A shipped file's places: beside the program, in the working folder, in the data folder.
-    QStringList BesideProgramThenWorkingFolder(const char* relativePath) const;
+    // A shipped file's places: beside the program (a build tree), then the data folder; never
+    // the working folder, where anyone may have put a file of that name.
+    QStringList ShippedFilePlaces(const char* relativePath) const;
     // The first of those that is a file, as an absolute path; "" when none is.
     QString ShippedPage(const char* relativePath) const;
     // Opens a shipped page, or says that it was not found.

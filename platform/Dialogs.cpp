@@ -13,11 +13,11 @@ void SystemDialogs::Beep() {
 }
 
 void SystemDialogs::ShowMessage(QWidget* parent, const QString& text, MessageKind kind) {
-    const QString title = QStringLiteral("Crescendar");
-    if (kind == MessageKind::Warning)
-        QMessageBox::warning(parent, title, text);
-    else
-        QMessageBox::information(parent, title, text);
+    QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                    QStringLiteral("Crescendar"), text, QMessageBox::Ok, parent);
+    // Messages quote file names and values from files: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 QString SystemDialogs::SaveFileName(QWidget* parent, const QString& folder, const QString& name,

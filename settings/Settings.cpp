@@ -668,7 +668,10 @@ SettingsStore::ReadWindowPosition(const std::string& window) const {
     bool okLeft = false, okTop = false;
     const int left = parts[0].trimmed().toInt(&okLeft);
     const int top = parts[1].trimmed().toInt(&okTop);
-    if (!okLeft || !okTop) return std::nullopt;
+    // No screen lies farther out; a value beyond would overflow the window's rectangle.
+    constexpr int kFarthest = 100000;
+    const auto near = [](int v) { return v >= -kFarthest && v <= kFarthest; };
+    if (!okLeft || !okTop || !near(left) || !near(top)) return std::nullopt;
     return std::pair{left, top};
 }
 

@@ -106,7 +106,7 @@ class SettingsStore {
     // Window positions, kept in a group "Windows" of their own in the same file: the top-left
     // corner of a window in screen pixels, by the window's name (letters and digits).
     // ReadWindowPosition: nothing when none is stored, the file is damaged or the value is not
-    // two integers "left,top". WriteWindowPosition writes to an existing, sound file only
+    // two integers "left,top" within 100000 pixels of the origin. WriteWindowPosition writes to an existing, sound file only
     // (never creating it) and leaves every other value as it was; false, with
     // LastWriteError() saying why, when it could not.
     std::optional<std::pair<int, int>> ReadWindowPosition(const std::string& window) const;

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -91,6 +92,27 @@ TEST(Services, SaveDialogAddsTheChosenFormatsExtension) {
         EXPECT_TRUE(answered);
         EXPECT_EQ(QFileInfo(name).fileName(), expected);
     }
+}
+
+// A message quotes names and values from files as they are: markup in them is not obeyed.
+TEST(Services, MessagesShowQuotedTextAsPlainText) {
+    const QString text = QStringLiteral("The zone \"<h1>BIG</h1><hr>\" is not known.");
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        shown = box->text();
+        format = box->textFormat();
+        box->accept();
+    });
+    poll.start();
+    SystemDialogs().ShowMessage(nullptr, text, MessageKind::Warning);
+    poll.stop();
+    EXPECT_EQ(shown, text);
+    EXPECT_EQ(format, Qt::PlainText);
 }
 
 } // namespace

@@ -49,12 +49,14 @@ TEST_F(WindowPositionsTest, BadValuesAndNamesAreRefused) {
     store.Load();
     QFile f(QString::fromStdString(path_));
     ASSERT_TRUE(f.open(QFile::Append));
-    f.write("[Windows]\nA=12\nB=x,3\nC=1,2,3\nD=\"4, 5\"\n");
+    // E to G: no screen is that far; a window moved there would overflow its rectangle.
+    f.write("[Windows]\nA=12\nB=x,3\nC=1,2,3\nD=\"4, 5\"\nE=2147483647,2147483647\n"
+            "F=-2147483648,0\nG=0,100001\nH=-100000,100000\n");
     f.close();
-    EXPECT_EQ(store.ReadWindowPosition("A"), std::nullopt);
-    EXPECT_EQ(store.ReadWindowPosition("B"), std::nullopt);
-    EXPECT_EQ(store.ReadWindowPosition("C"), std::nullopt);
+    for (const char* name : {"A", "B", "C", "E", "F", "G"})
+        EXPECT_EQ(store.ReadWindowPosition(name), std::nullopt) << name;
     EXPECT_EQ(store.ReadWindowPosition("D"), (std::pair{4, 5}));
+    EXPECT_EQ(store.ReadWindowPosition("H"), (std::pair{-100000, 100000}));
     EXPECT_FALSE(store.WriteWindowPosition("Main/Other", 1, 1));
     EXPECT_FALSE(store.WriteWindowPosition("", 1, 1));
     EXPECT_EQ(store.ReadWindowPosition("../x"), std::nullopt);

@@ -19,8 +19,7 @@ void WritePage(const QString& path) {
 }
 
 // An installation tree: prefix/bin holds the program, prefix/share/crescendar its data. The
-// working folder, searched before the data folder, is an empty one while it lives (a test's
-// own folder may hold pages of a build tree).
+// working folder is an empty one while it lives, for a test to plant files in.
 struct Installation {
     QTemporaryDir prefix;
     QTemporaryDir work;
@@ -51,6 +50,10 @@ TEST_F(InstalledDataTest, PagesAreFoundInTheInstalledDataFolder) {
     EXPECT_EQ(shell.files[1], QFileInfo(install.Data(kHomePage)).absoluteFilePath());
     EXPECT_TRUE(dialogs.messages.empty());
 
+    // A page planted in the working folder is never opened.
+    WritePage(install.work.filePath(QLatin1String(kHelpPage)));
+    EXPECT_EQ(w->HelpPagePath(), QFileInfo(install.Data(kHelpPage)).absoluteFilePath());
+
     // A page beside the program still comes first (a build tree, a copied program).
     WritePage(QDir(install.Bin()).filePath(kHelpPage));
     EXPECT_EQ(w->HelpPagePath(),
@@ -77,7 +80,7 @@ TEST_F(InstalledDataTest, AMissingPageNamesEveryPlaceLookedIn) {
     const QString& message = dialogs.messages[0];
     EXPECT_TRUE(message.contains("docs/crescendar.htm")) << message.toStdString();
     EXPECT_TRUE(message.contains("beside the program")) << message.toStdString();
-    EXPECT_TRUE(message.contains("working folder")) << message.toStdString();
+    EXPECT_FALSE(message.contains("working folder")) << message.toStdString();
     EXPECT_TRUE(message.contains(QDir::toNativeSeparators(
         QDir::cleanPath(install.prefix.filePath(QStringLiteral("share/crescendar"))))))
         << message.toStdString();

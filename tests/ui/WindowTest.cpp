@@ -65,7 +65,7 @@ TEST_F(WindowTest, RegionsWithoutTheirWindowDoNothingAndHooksAreCalled) {
     EXPECT_EQ(w->SelectedDateTime().Day, 14);
 }
 
-TEST_F(WindowTest, HelpPageIsLookedUpBesideTheProgramThenInTheWorkingFolder) {
+TEST_F(WindowTest, HelpPageIsLookedUpBesideTheProgramNeverInTheWorkingFolder) {
     QTemporaryDir program, work;
     options.ProgramFolder = program.path();
     Start(At(2025, 3, 14));
@@ -75,24 +75,24 @@ TEST_F(WindowTest, HelpPageIsLookedUpBesideTheProgramThenInTheWorkingFolder) {
         EXPECT_TRUE(dialogs.messages[0].contains("docs/crescendar.htm"));
         EXPECT_TRUE(shell.files.empty());
 
+        // A page planted in the working folder is never opened.
         WriteFile(work.filePath("docs/crescendar.htm"));
         Click(w->lblHelp);
-        ASSERT_EQ(shell.files.size(), 1u);
-        EXPECT_EQ(shell.files[0],
-                  QFileInfo(work.filePath("docs/crescendar.htm")).absoluteFilePath());
+        EXPECT_EQ(dialogs.messages.size(), 2u);
+        EXPECT_TRUE(shell.files.empty());
 
         WriteFile(program.filePath("docs/crescendar.htm"));
         Click(w->lblHelp);
-        ASSERT_EQ(shell.files.size(), 2u);
-        EXPECT_EQ(shell.files[1],
+        ASSERT_EQ(shell.files.size(), 1u);
+        EXPECT_EQ(shell.files[0],
                   QFileInfo(program.filePath("docs/crescendar.htm")).absoluteFilePath());
     });
     // The globe opens the home page shipped beside the help page, never an address on the web.
     WriteFile(program.filePath("docs/crescendar-home.htm"));
     Click(w->Label1);
     EXPECT_TRUE(shell.urls.empty());
-    ASSERT_EQ(shell.files.size(), 3u);
-    EXPECT_EQ(shell.files[2],
+    ASSERT_EQ(shell.files.size(), 2u);
+    EXPECT_EQ(shell.files[1],
               QFileInfo(program.filePath("docs/crescendar-home.htm")).absoluteFilePath());
 }
 
