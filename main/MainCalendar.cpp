@@ -284,14 +284,17 @@ void TMain::StepMonth(int months) {
     if (session_->StepMonth(months)) FollowMonthChange(before);
 }
 
-void TMain::SelectToday() {
+void TMain::SelectNow() {
     const TDateTimeRecord before = session_->SelectedDateTime();
-    const QDate today = PlaceNow().date();
-    TDateTimeRecord d = before;
-    d.Day = static_cast<std::uint16_t>(today.day());
-    d.Month = static_cast<std::uint16_t>(today.month());
-    d.Year = static_cast<std::uint16_t>(today.year());
-    ShowSelectedMonth(d);
+    GetTime();
+    TDateTimeRecord today = session_->SelectedDateTime();
+    today.Day = static_cast<std::uint16_t>(clockDate_.day());
+    today.Month = static_cast<std::uint16_t>(clockDate_.month());
+    today.Year = static_cast<std::uint16_t>(clockDate_.year());
+    session_->SetTimeOffset(0);
+    Timer1.start();
+    DisplayTimeEditor(false);
+    ShowSelectedMonth(today);
     FollowMonthChange(before);
 }
 

@@ -145,15 +145,7 @@ void TMain::DisplayTimeEditor(bool show) {
 
 void TMain::imgTimeButtonMouseUp(Qt::MouseButton, QPoint pos) {
     if (pos.x() < 87 || pos.x() > 126 || pos.y() < 4 || pos.y() > 19) return;
-    GetTime();
-    TDateTimeRecord today = session_->SelectedDateTime();
-    today.Day = static_cast<std::uint16_t>(clockDate_.day());
-    today.Month = static_cast<std::uint16_t>(clockDate_.month());
-    today.Year = static_cast<std::uint16_t>(clockDate_.year());
-    session_->SetTimeOffset(0);
-    Timer1.start();
-    DisplayTimeEditor(false);
-    ShowSelectedMonth(today);
+    SelectNow();
 }
 
 bool TMain::EditorOpen() const {

@@ -542,7 +542,7 @@ bool TMain::FormKeyPress(QKeyEvent* event) {
             MoveSelectedDay(7);
             return true;
         case Qt::Key_Home:
-            SelectToday();
+            SelectNow();
             return true;
         default:
             return false;

@@ -170,11 +170,12 @@ class TMain : public SkinWindow {
 
     // Keyboard navigation while no editor is open. MoveSelectedDay moves the selected day by
     // days (across months and years, within year 1 to 9999); StepMonth pages by months through
-    // the session; SelectToday selects the clock's date. The time of day and the time offset
-    // stay; the visible reports of the month follow a change of month.
+    // the session (the time of day and the time offset stay); SelectNow goes back to the
+    // running clock, date and time, as the time editor's Now does. The visible reports of the
+    // month follow a change of month.
     void MoveSelectedDay(int days);
     void StepMonth(int months);
-    void SelectToday();
+    void SelectNow();
 
     // The session the window shows, and its state as the window shows it (tests read these).
     TSession& Session() const { return *session_; }

@@ -68,7 +68,7 @@ TEST_F(KeysTest, ArrowsStepOverTheCalendarReformAndStopAtTheEnds) {
     EXPECT_EQ(Selected(w).Month, 12);
 }
 
-TEST_F(KeysTest, PageKeysAndArrowsPageTheMonthAndHomeGoesToToday) {
+TEST_F(KeysTest, PageKeysAndArrowsPageTheMonthAndHomeGoesToNow) {
     Start(At(2025, 1, 31, 12));
     Tick();
     Key(Qt::Key_PageDown);
@@ -82,8 +82,12 @@ TEST_F(KeysTest, PageKeysAndArrowsPageTheMonthAndHomeGoesToToday) {
     Click(w->imgPrevMonth);
     EXPECT_EQ(Selected(w), (Ymd{2025, 2, 28}));
     EXPECT_EQ(Cell(w->FirstDayColumn()).trimmed(), "1");
+    // A jumped-to time (a phase clicked, the time edited) is left too: Home means now.
+    w->SetTimeOffset(0.4);
     Key(Qt::Key_Home);
     EXPECT_EQ(Selected(w), (Ymd{2025, 1, 31}));
+    EXPECT_EQ(w->TimeOffset(), 0.0);
+    EXPECT_EQ(w->SelectedDateTime().Hour, 12);
 }
 
 TEST_F(KeysTest, MonthChangesByKeyRefreshTheVisibleReports) {
