@@ -206,6 +206,7 @@ void TMain::lblSelectedmonthClick() {
 
 void TMain::lblSelectedYearClick() {
     editField_ = efYear;
+    replaceOnType_ = true;
     lblCursor->SetFontSize(ScaledFontSize(14));
     ShowCursor(lblSelectedYear);
     imgYearButton->move(lblSelectedYear->x() - 8, lblSelectedYear->y() - 3);

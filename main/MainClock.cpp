@@ -100,6 +100,7 @@ void TMain::lblClockClick() {
 void TMain::lblHourClick() {
     editField_ = efHour;
     fieldChosen_ = true;
+    replaceOnType_ = true;
     lblCursor->SetFontSize(ScaledFontSize(12));
     ShowCursor(lblHour);
 }
@@ -107,6 +108,7 @@ void TMain::lblHourClick() {
 void TMain::lblMinuteClick() {
     editField_ = efMinute;
     fieldChosen_ = true;
+    replaceOnType_ = true;
     lblCursor->SetFontSize(ScaledFontSize(12));
     ShowCursor(lblMinute);
 }
@@ -114,6 +116,7 @@ void TMain::lblMinuteClick() {
 void TMain::lblSecondClick() {
     editField_ = efSecond;
     fieldChosen_ = true;
+    replaceOnType_ = true;
     lblCursor->SetFontSize(ScaledFontSize(12));
     ShowCursor(lblSecond);
 }
@@ -174,9 +177,14 @@ void TMain::KeyPress(char key) {
     if (!EditorOpen()) return;
     ClickRegion* target = EditTarget();
     QString text = target->Text();
+    const bool digit = key >= '0' && key <= '9';
+    // The first digit typed into a field just chosen replaces what it held, as in the
+    // coordinate fields; after that digits are added and Backspace takes one away.
+    if (digit && replaceOnType_) text.clear();
+    replaceOnType_ = false;
     if (key == 8 && !text.isEmpty())
         text.chop(1);
-    else if (key >= '0' && key <= '9' && text.size() < EditMaxLength())
+    else if (digit && text.size() < EditMaxLength())
         text += QLatin1Char(key);
     target->SetText(text);
     lblCursor->move(target->x() + target->width(), lblCursor->y());

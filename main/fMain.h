@@ -325,7 +325,8 @@ class TMain : public SkinWindow {
 
     // State of the window; the instant and the month are the session's.
     std::int8_t editField_ = efHour;
-    bool fieldChosen_ = false; // a field of the open time editor has been clicked
+    bool fieldChosen_ = false;   // a field of the open time editor has been clicked
+    bool replaceOnType_ = false; // the field was just chosen: a digit typed replaces it
     TLunationBracket lunationBounds_;
     TPerigeeApogee perigeeApogee_;
     std::uint8_t opticsMode_ = 0;

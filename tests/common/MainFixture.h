@@ -4,6 +4,7 @@
 
 #include "Clock.h"
 #include "Dialogs.h"
+#include "PinnedFonts.h"
 #include "Shell.h"
 #include "fMain.h"
 
@@ -51,6 +52,7 @@ class PlaceClock : public FakeClock {
 class MainFixture : public ::testing::Test {
   protected:
     void SetUp() override {
+        ForgetFonts();
         previousClock_ = InstallClock(&clock);
         previousShell_ = InstallShell(&shell);
         previousDialogs_ = InstallDialogs(&dialogs);

@@ -104,8 +104,10 @@ TEST_F(CalendarTest, YearEditorTakesOnlyYearsItCanShow) {
     Start(At(2025, 3, 14));
     Click(w->lblSelectedYear);
     EXPECT_FALSE(w->imgYearButton->isHidden());
-    Type("7"); // a fifth digit
-    EXPECT_EQ(w->lblSelectedYear->Text(), "2025");
+    Type("7"); // the first digit replaces the year
+    EXPECT_EQ(w->lblSelectedYear->Text(), "7");
+    Type("9994"); // a fifth digit is ignored
+    EXPECT_EQ(w->lblSelectedYear->Text(), "7999");
     for (int i = 0; i < 5; ++i) Key(Qt::Key_Backspace); // one more than there is
     EXPECT_EQ(w->lblSelectedYear->Text(), "");
 

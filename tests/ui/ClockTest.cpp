@@ -36,7 +36,9 @@ TEST_F(ClockTest, TypedTimeRunsOnFromTheClock) {
     EXPECT_EQ(w->lblSecond->Text(), "30");
 
     Click(w->lblMinute);
-    Type("7"); // a third digit is ignored
+    Type("1"); // the first digit replaces the field
+    EXPECT_EQ(w->lblMinute->Text(), "1");
+    Type("57"); // a third digit is ignored
     EXPECT_EQ(w->lblMinute->Text(), "15");
 
     Click(w->lblHour);
