@@ -10,6 +10,7 @@
 #include "EventText.h"
 #include "MoonPosition.h"
 #include "MoonView.h"
+#include "OutputFile.h"
 #include "PerigeeApogee.h"
 #include "Phases.h"
 #include "Places.h"
@@ -25,7 +26,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cmath>
 #include <optional>
@@ -559,10 +559,10 @@ int Ics(const QStringList& args, const Observer& obs, const QCommandLineParser& 
         return 0;
     }
     const QString path = p.value("output");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    OutputFile file(path);
+    if (!file.Open() || !file.Write(bytes) || !file.Commit()) {
         err << "crescendar-cli: the calendar was not written to \"" << OneLine(path)
-            << "\": " << OneLine(file.errorString()) << "\n";
+            << "\": " << OneLine(file.Error()) << "\n";
         return 1;
     }
     return 0;

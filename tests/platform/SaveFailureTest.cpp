@@ -5,10 +5,12 @@
 #include "Picture.h"
 #include "PrintTarget.h"
 #include "Shell.h"
+#include "SpecialFiles.h"
 #include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -205,6 +207,38 @@ TEST_F(SaveFailure, ImagePagesWithoutSizeSayWhy) {
     ASSERT_TRUE(fine.BeginDoc("x"));
     EXPECT_TRUE(fine.EndDoc());
     EXPECT_TRUE(fine.ErrorText().isEmpty());
+}
+
+// ----- what the chosen path names ----------------------------------------------------------
+
+TEST_F(SaveFailure, PipesAndDevicesAreWrittenInPlaceAndFoldersRefused) {
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::yellow);
+    QString error;
+    Fifo fifo(dir.filePath("pipe"));
+    ASSERT_TRUE(fifo.Ready());
+    ASSERT_TRUE(SaveImageFile(image, dir.filePath("pipe"), "PNG", &error)) << error.toStdString();
+    EXPECT_TRUE(fifo.StillAPipe());
+    EXPECT_TRUE(fifo.ReadAll().startsWith("\x89PNG"));
+
+    Fifo pages(dir.filePath("pages.pdf"));
+    ASSERT_TRUE(pages.Ready());
+    SystemPrintTarget target(nullptr, SystemPrintTarget::Destination::PdfFile);
+    dialogs.saveAnswer = dir.filePath("pages.pdf");
+    ASSERT_TRUE(PrintPage(target)) << target.ErrorText().toStdString();
+    EXPECT_TRUE(pages.StillAPipe());
+    EXPECT_TRUE(pages.ReadAll().startsWith("%PDF-"));
+
+    EXPECT_FALSE(SaveImageFile(image, dir.path(), "PNG", &error));
+    EXPECT_TRUE(error.contains("it is a folder")) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+
+    // The system's reason for a full disk, not a guess.
+    const QString full = FullDevice(dir.path());
+    if (full.isEmpty()) GTEST_SKIP() << "no device node can be made here (mknod refused)";
+    EXPECT_FALSE(SaveImageFile(image, full, "PNG", &error));
+    EXPECT_TRUE(error.contains("No space left on device")) << error.toStdString();
+    EXPECT_TRUE(IsCharacterDevice(full));
 }
 
 // ----- the shell --------------------------------------------------------------------------
