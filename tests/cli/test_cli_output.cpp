@@ -1,11 +1,13 @@
-// Where crescendar-cli's answers go: -o FILE naming a pipe, a device, a folder or a symbolic
-// link.
+// Where crescendar-cli's answers go: standard output that fails, and -o FILE naming a pipe, a
+// device, a folder or a symbolic link.
 #include "CliRun.h"
 #include "SpecialFiles.h"
 #include "TestFiles.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 using namespace crescendar;
 
@@ -23,6 +25,35 @@ class CliOutput : public ::testing::Test {
     }
     CliRun ics(const QString& output) { return run({"ics", "2026", "-o", output}); }
 };
+
+TEST_F(CliOutput, AnAnswerThatDoesNotReachStandardOutputIsAFailure) {
+    const auto toFull = [](QProcess& p) { p.setStandardOutputFile("/dev/full"); };
+    const auto closed = [](QProcess& p) {
+        p.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    };
+    struct Case {
+        QStringList args;
+        std::function<void(QProcess&)> setup;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{"month", "2026-01", "--csv"}, toFull, "No space left on device"},
+        {{"moon", "--json"}, toFull, "No space left on device"},
+        {{"places", "London"}, toFull, "No space left on device"},
+        {{"ics", "2026"}, toFull, "No space left on device"},
+        {{"--help"}, toFull, "No space left on device"},
+        {{"eclipses", "2000", "2010"}, closed, "Bad file descriptor"},
+        {{"seasons", "2026"}, closed, "Bad file descriptor"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = run(c.args, c.setup);
+        const std::string name = c.args.join(' ').toStdString();
+        EXPECT_EQ(r.code, 1) << name;
+        EXPECT_EQ(r.err.count('\n'), 1) << name << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("standard output")) << name << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(c.reason)) << name << ": " << r.err.toStdString();
+    }
+}
 
 TEST_F(CliOutput, PipesAndDevicesAreWrittenInPlaceAndFoldersRefused) {
     Fifo fifo(dir.filePath("pipe"));
