@@ -3,7 +3,11 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <csignal>
+#include <ctime>
 #include <fcntl.h>
+#include <optional>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,6 +80,36 @@ bool Resolve(const QByteArray& start, Resolved* r, QString* error) {
     return false;
 }
 
+// While it lives, a pipe whose reader has gone makes a write fail with EPIPE instead of
+// ending the whole program with SIGPIPE; a signal raised meanwhile is taken, not delivered.
+class PipeSignalHeld {
+  public:
+    PipeSignalHeld() {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        pendingBefore_ = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
+    }
+    ~PipeSignalHeld() {
+        sigset_t pending;
+        sigpending(&pending);
+        if (!pendingBefore_ && sigismember(&pending, SIGPIPE) == 1) {
+            const timespec now{};
+            sigtimedwait(&pipe_, nullptr, &now);
+        }
+        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+    PipeSignalHeld(const PipeSignalHeld&) = delete;
+    PipeSignalHeld& operator=(const PipeSignalHeld&) = delete;
+
+  private:
+    sigset_t pipe_;
+    sigset_t previous_;
+    bool pendingBefore_ = false;
+};
+
 } // namespace
 
 OutputFile::OutputFile(const QString& path) : path_(path) {}
@@ -141,6 +175,8 @@ bool OutputFile::Open() {
 
 bool OutputFile::Write(const char* data, qint64 size) {
     if (fd_ < 0 || !error_.isEmpty()) return false;
+    std::optional<PipeSignalHeld> held;
+    if (kind_ == Kind::Direct) held.emplace();
     while (size > 0) {
         const ssize_t n = ::write(fd_, data, static_cast<size_t>(size));
         if (n < 0 && errno == EINTR) continue;

@@ -32,6 +32,11 @@ class Fifo {
     Fifo& operator=(const Fifo&) = delete;
 
     bool Ready() const { return fd_ >= 0; }
+    // The reader goes away: a writer's next write breaks the pipe.
+    void CloseReader() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
     QByteArray ReadAll() {
         QByteArray bytes;
         char chunk[4096];

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <csignal>
+
 #include <gtest/gtest.h>
 
 namespace crescendar {
@@ -228,6 +230,20 @@ TEST_F(SaveFailure, PipesAndDevicesAreWrittenInPlaceAndFoldersRefused) {
     ASSERT_TRUE(PrintPage(target)) << target.ErrorText().toStdString();
     EXPECT_TRUE(pages.StillAPipe());
     EXPECT_TRUE(pages.ReadAll().startsWith("%PDF-"));
+
+    // A pipe whose reader goes away: the save fails and says why, and the program lives on.
+    Fifo gone(dir.filePath("gone"));
+    ASSERT_TRUE(gone.Ready());
+    AtomicFile file(dir.filePath("gone"));
+    ASSERT_TRUE(file.Open());
+    gone.CloseReader();
+    // As in the program, whatever the test's parent chose to ignore.
+    const auto previous = std::signal(SIGPIPE, SIG_DFL);
+    EXPECT_EQ(file.write("half a picture"), -1);
+    std::signal(SIGPIPE, previous);
+    EXPECT_FALSE(file.Commit());
+    EXPECT_TRUE(file.Error().contains("Broken pipe")) << file.Error().toStdString();
+    EXPECT_TRUE(gone.StillAPipe());
 
     EXPECT_FALSE(SaveImageFile(image, dir.path(), "PNG", &error));
     EXPECT_TRUE(error.contains("it is a folder")) << error.toStdString();
