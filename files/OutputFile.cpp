@@ -1,5 +1,6 @@
 #include "OutputFile.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -64,7 +65,7 @@ bool Resolve(const QByteArray& start, Resolved* r, QString* error) {
         if (shared && st.st_uid != ::geteuid() && st.st_uid != fst.st_uid) {
             *error = QStringLiteral("it is a symbolic link in the shared folder %1 that belongs "
                                     "to another user, and such a link is not followed")
-                         .arg(QString::fromLocal8Bit(folder));
+                         .arg(QFile::decodeName(folder));
             return false;
         }
         QByteArray link(static_cast<qsizetype>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
@@ -132,7 +133,7 @@ bool OutputFile::Open() {
     if (path_.isEmpty()) return Failed(QStringLiteral("no file name was given"));
     Resolved r;
     QString why;
-    if (!Resolve(path_.toLocal8Bit(), &r, &why)) return Failed(why);
+    if (!Resolve(QFile::encodeName(path_), &r, &why)) return Failed(why);
     target_ = r.path;
     if (r.exists && (S_ISCHR(r.st.st_mode) || S_ISFIFO(r.st.st_mode))) {
         // Written in place; O_NOFOLLOW and the second look keep it the same kind of thing.
@@ -149,7 +150,7 @@ bool OutputFile::Open() {
     }
     if (r.exists && S_ISDIR(r.st.st_mode)) return Failed(QStringLiteral("it is a folder"));
     if (r.exists && !S_ISREG(r.st.st_mode))
-        return Failed(QStringLiteral("it is neither a regular file, a device nor a pipe"));
+        return Failed(QStringLiteral("it is not a regular file, a character device or a pipe"));
 
     // A new file gets the usual permissions (the umask applies); a replaced one keeps its own.
     const mode_t mode = r.exists ? (r.st.st_mode & 0777) : 0666;
