@@ -10,6 +10,7 @@
 #include "EventText.h"
 #include "MoonPosition.h"
 #include "MoonView.h"
+#include "OutputFile.h"
 #include "PerigeeApogee.h"
 #include "Phases.h"
 #include "Places.h"
@@ -21,11 +22,11 @@
 
 #include <QCommandLineParser>
 #include <QDateTime>
+#include <QFileDevice>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cmath>
 #include <optional>
@@ -550,19 +551,14 @@ int Ics(const QStringList& args, const Observer& obs, const QCommandLineParser& 
     const std::string text = CalendarText(YearEvents(from, to, obs, kinds), from, to, obs, NowUT());
     const QByteArray bytes = QByteArray::fromStdString(text);
     if (!p.isSet("output")) {
-        out << QString::fromUtf8(bytes);
-        out.flush();
-        if (out.status() != QTextStream::Ok) {
-            err << "crescendar-cli: the calendar could not be written to standard output\n";
-            return 1;
-        }
+        out << QString::fromUtf8(bytes); // checked with every answer in RunCli
         return 0;
     }
     const QString path = p.value("output");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    OutputFile file(path);
+    if (!file.Open() || !file.Write(bytes) || !file.Commit()) {
         err << "crescendar-cli: the calendar was not written to \"" << OneLine(path)
-            << "\": " << OneLine(file.errorString()) << "\n";
+            << "\": " << OneLine(file.Error()) << "\n";
         return 1;
     }
     return 0;
@@ -687,9 +683,34 @@ int Places(const QStringList& args, bool json, QTextStream& out) {
     return 0;
 }
 
+// Sends what is left of the answer to out; false, with the system's reason, when any of it
+// could not be written (a full disk, a closed or broken output).
+bool Delivered(QTextStream& out, QString* why) {
+    out.flush();
+    auto* file = qobject_cast<QFileDevice*>(out.device());
+    const bool fileFailed = file && (!file->flush() || file->error() != QFileDevice::NoError);
+    if (out.status() == QTextStream::Ok && !fileFailed) return true;
+    *why = fileFailed ? file->errorString() : QStringLiteral("the output accepted no more text");
+    return false;
+}
+
+int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
 } // namespace
 
 int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    const int code = RunCommand(arguments, out, err);
+    QString why;
+    if (Delivered(out, &why)) return code;
+    err << "crescendar-cli: the answer could not be written to standard output: " << OneLine(why)
+        << "\n";
+    err.flush();
+    return code == 0 ? 1 : code;
+}
+
+namespace {
+
+int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser p;
     p.setApplicationDescription(
         "The Moon and the Sun for the observer of the saved settings.\n\n"
@@ -779,5 +800,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return 2;
     }
 }
+
+} // namespace
 
 } // namespace crescendar::cli

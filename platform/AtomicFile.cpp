@@ -14,10 +14,7 @@ qint64 simulatedFreeBytes = -1;
 
 } // namespace
 
-AtomicFile::AtomicFile(const QString& path) : path_(path), file_(path) {
-    // Never fall back to writing over the target in place.
-    file_.setDirectWriteFallback(false);
-}
+AtomicFile::AtomicFile(const QString& path) : path_(path), file_(path) {}
 
 AtomicFile::~AtomicFile() {
     if (!done_) Discard();
@@ -25,8 +22,8 @@ AtomicFile::~AtomicFile() {
 
 bool AtomicFile::Open() {
     if (done_ || isOpen()) return false;
-    if (!file_.open(QIODevice::WriteOnly)) {
-        Fail(file_.errorString());
+    if (!file_.Open()) {
+        Fail(file_.Error());
         done_ = true;
         return false;
     }
@@ -36,13 +33,14 @@ bool AtomicFile::Open() {
 void AtomicFile::Fail(const QString& reason) {
     failed_ = true;
     if (!error_.isEmpty()) return;
-    // The system does not always say why (a full disk may be reported as an unknown error).
-    const QString why = reason.isEmpty() || reason == QStringLiteral("Unknown error")
-                            ? QStringLiteral("the disk may be full or the folder not writable")
-                            : reason;
-    error_ = QStringLiteral("the file %1 could not be written (%2); a file already there is "
-                            "unchanged")
-                 .arg(QDir::toNativeSeparators(path_), why);
+    const QString why = reason.isEmpty() ? QStringLiteral("no reason was given") : reason;
+    // A device or a pipe is written in place: what reached it before the failure stays there.
+    error_ = file_.GetKind() == OutputFile::Kind::Direct
+                 ? QStringLiteral("the file %1 could not be written (%2)")
+                       .arg(QDir::toNativeSeparators(path_), why)
+                 : QStringLiteral("the file %1 could not be written (%2); a file already there "
+                                  "is unchanged")
+                       .arg(QDir::toNativeSeparators(path_), why);
 }
 
 qint64 AtomicFile::readData(char* /*data*/, qint64 /*maxSize*/) {
@@ -58,19 +56,18 @@ qint64 AtomicFile::writeData(const char* data, qint64 size) {
         }
         simulatedFreeBytes -= size;
     }
-    const qint64 written = file_.write(data, size);
-    if (written != size) {
-        Fail(file_.errorString());
+    if (!file_.Write(data, size)) {
+        Fail(file_.Error());
         return -1;
     }
-    size_ = std::max(size_, file_.pos());
-    return written;
+    size_ = std::max(size_, file_.Pos());
+    return size;
 }
 
 bool AtomicFile::seek(qint64 pos) {
     if (!QIODevice::seek(pos)) return false;
-    if (!file_.seek(pos)) {
-        Fail(file_.errorString());
+    if (!file_.Seek(pos)) {
+        Fail(file_.Error());
         return false;
     }
     return true;
@@ -83,10 +80,7 @@ void AtomicFile::close() {
 void AtomicFile::Discard() {
     done_ = true;
     if (isOpen()) QIODevice::close();
-    if (file_.isOpen()) {
-        file_.cancelWriting();
-        file_.commit(); // cancelled: removes the temporary file, keeps the target
-    }
+    file_.Discard(); // removes the temporary file, keeps the target
 }
 
 bool AtomicFile::Commit() {
@@ -97,15 +91,9 @@ bool AtomicFile::Commit() {
         Discard();
         return false;
     }
-    // The last buffered bytes reach the disk here; a full disk may show only now.
-    if (!file_.flush()) {
-        Fail(file_.errorString());
-        Discard();
-        return false;
-    }
     done_ = true;
-    if (!file_.commit()) {
-        Fail(file_.errorString());
+    if (!file_.Commit()) {
+        Fail(file_.Error());
         return false;
     }
     return true;
@@ -117,7 +105,10 @@ bool SaveImageFile(const QImage& image, const QString& path, const char* format,
         file.Fail(QStringLiteral("the picture is empty"));
     else if (file.Open()) {
         QImageWriter writer(&file, format);
-        if (!writer.write(image) && file.Error().isEmpty()) file.Fail(writer.errorString());
+        if (!writer.write(image) && file.Error().isEmpty())
+            file.Fail(writer.error() == QImageWriter::UnknownError
+                          ? QStringLiteral("the picture could not be encoded as %1").arg(format)
+                          : writer.errorString());
         if (file.Commit()) return true;
     }
     if (error) *error = file.Error();

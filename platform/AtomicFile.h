@@ -1,12 +1,14 @@
-// Files written all or nothing. Every file the windows write (pictures, PDF pages) goes
-// through here: the bytes go to a temporary file beside the target, which replaces the
+// Files written all or nothing. Every file the windows write (pictures, PDF pages, tables)
+// goes through here: the bytes go to a temporary file beside the target, which replaces the
 // target only when every write succeeded and the file is not empty. On any failure the
-// temporary file is removed and a file already at the path keeps its old content.
+// temporary file is removed and a file already at the path keeps its old content. A device
+// or a named pipe chosen as the target is written directly; a folder is refused (OutputFile).
 #pragma once
+
+#include "OutputFile.h"
 
 #include <QIODevice>
 #include <QImage>
-#include <QSaveFile>
 #include <QString>
 
 namespace crescendar {
@@ -43,7 +45,7 @@ class AtomicFile : public QIODevice {
 
   private:
     QString path_;
-    QSaveFile file_;
+    OutputFile file_;
     QString error_;
     qint64 size_ = 0;
     bool failed_ = false;

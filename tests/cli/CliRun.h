@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 struct CliRun {
     int code = -1;
     QString out;
@@ -16,9 +18,12 @@ struct CliRun {
     QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-// crescendar-cli with args, its settings read from configHome (XDG_CONFIG_HOME and HOME).
-inline CliRun RunCli(const QStringList& args, const QString& configHome) {
+// crescendar-cli with args, its settings read from configHome (XDG_CONFIG_HOME and HOME);
+// setup may change the process before it starts (where its standard output goes, say).
+inline CliRun RunCli(const QStringList& args, const QString& configHome,
+                     const std::function<void(QProcess&)>& setup = {}) {
     QProcess p;
+    if (setup) setup(p);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", configHome);
     env.insert("HOME", configHome);

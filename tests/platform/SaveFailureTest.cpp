@@ -5,11 +5,15 @@
 #include "Picture.h"
 #include "PrintTarget.h"
 #include "Shell.h"
+#include "SpecialFiles.h"
 #include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -205,6 +209,52 @@ TEST_F(SaveFailure, ImagePagesWithoutSizeSayWhy) {
     ASSERT_TRUE(fine.BeginDoc("x"));
     EXPECT_TRUE(fine.EndDoc());
     EXPECT_TRUE(fine.ErrorText().isEmpty());
+}
+
+// ----- what the chosen path names ----------------------------------------------------------
+
+TEST_F(SaveFailure, PipesAndDevicesAreWrittenInPlaceAndFoldersRefused) {
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::yellow);
+    QString error;
+    Fifo fifo(dir.filePath("pipe"));
+    ASSERT_TRUE(fifo.Ready());
+    ASSERT_TRUE(SaveImageFile(image, dir.filePath("pipe"), "PNG", &error)) << error.toStdString();
+    EXPECT_TRUE(fifo.StillAPipe());
+    EXPECT_TRUE(fifo.ReadAll().startsWith("\x89PNG"));
+
+    Fifo pages(dir.filePath("pages.pdf"));
+    ASSERT_TRUE(pages.Ready());
+    SystemPrintTarget target(nullptr, SystemPrintTarget::Destination::PdfFile);
+    dialogs.saveAnswer = dir.filePath("pages.pdf");
+    ASSERT_TRUE(PrintPage(target)) << target.ErrorText().toStdString();
+    EXPECT_TRUE(pages.StillAPipe());
+    EXPECT_TRUE(pages.ReadAll().startsWith("%PDF-"));
+
+    // A pipe whose reader goes away: the save fails and says why, and the program lives on.
+    Fifo gone(dir.filePath("gone"));
+    ASSERT_TRUE(gone.Ready());
+    AtomicFile file(dir.filePath("gone"));
+    ASSERT_TRUE(file.Open());
+    gone.CloseReader();
+    // As in the program, whatever the test's parent chose to ignore.
+    const auto previous = std::signal(SIGPIPE, SIG_DFL);
+    EXPECT_EQ(file.write("half a picture"), -1);
+    std::signal(SIGPIPE, previous);
+    EXPECT_FALSE(file.Commit());
+    EXPECT_TRUE(file.Error().contains("Broken pipe")) << file.Error().toStdString();
+    EXPECT_TRUE(gone.StillAPipe());
+
+    EXPECT_FALSE(SaveImageFile(image, dir.path(), "PNG", &error));
+    EXPECT_TRUE(error.contains("it is a folder")) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+
+    // The system's reason for a full disk, not a guess.
+    const QString full = FullDevice(dir.path());
+    if (full.isEmpty()) GTEST_SKIP() << "no device node can be made here (mknod refused)";
+    EXPECT_FALSE(SaveImageFile(image, full, "PNG", &error));
+    EXPECT_TRUE(error.contains("No space left on device")) << error.toStdString();
+    EXPECT_TRUE(IsCharacterDevice(full));
 }
 
 // ----- the shell --------------------------------------------------------------------------
