@@ -710,6 +710,22 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
 
 namespace {
 
+// The first argument that starts with a minus and a digit where no option's value stands
+// ("-2026-01-01", "-1"): the parser takes it for a bundle of one-letter options and names
+// its digits, so it is named whole instead. "" when there is none.
+QString NegativeArgument(const QStringList& arguments) {
+    static const QStringList withValue = {"--lat",   "--lon",  "--zone", "--tz",
+                                          "--place", "--only", "-o",     "--output"};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--")) break;
+        if (a.size() > 1 && a[0] == QLatin1Char('-') && a[1].isDigit() &&
+            !withValue.contains(arguments[i - 1]))
+            return a;
+    }
+    return {};
+}
+
 int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser p;
     p.setApplicationDescription(
@@ -752,7 +768,13 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
     p.addPositionalArgument("command", "see the list of commands above");
 
     if (!p.parse(arguments)) {
-        err << "crescendar-cli: " << OneLine(p.errorText()) << "\n";
+        const QString negative = NegativeArgument(arguments);
+        if (negative.isEmpty())
+            err << "crescendar-cli: " << OneLine(p.errorText()) << "\n";
+        else
+            err << "crescendar-cli: \"" << OneLine(negative)
+                << "\" is not an option, nor a date or year: dates and years are written "
+                   "without a minus sign, from year 1 to 9999\n";
         return 2;
     }
     if (p.isSet("help")) {

@@ -146,6 +146,21 @@ TEST_F(Cli, BadInputIsRefusedWithExitCode2) {
     }
 }
 
+// A minus before a date or year is not taken for a bundle of options: the argument is named
+// as it was written. Negative option values are still values.
+TEST_F(Cli, ANegativeDateOrYearIsNamedAsWritten) {
+    for (const QStringList& args : {QStringList{"moon", "-2026-01-01"},
+                                    {"easter", "-1"},
+                                    {"--lat", "-33.9", "seasons", "-2000"}}) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains('"' + args.last() + "\" is not an option"))
+            << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains("Unknown option")) << r.err.toStdString();
+    }
+    EXPECT_EQ(run({"seasons", "2026", "--lat", "-33.9", "--lon", "-70.6"}).code, 0);
+}
+
 TEST_F(Cli, NeverWritesTheSettings) {
     const CliRun r = run({"moon", "--lat", "51.5", "--lon", "-0.1", "--zone", "1", "--dst"});
     EXPECT_EQ(r.code, 0);
