@@ -24,13 +24,18 @@ std::string Cell(const std::string& text, char separator) {
     return out + "\"";
 }
 
+} // namespace
+
 std::string ShortTypeName(int type) {
     std::string name = EclipseTypeName(type);
     if (const auto at = name.find(" Eclipse"); at != std::string::npos) name.erase(at);
     return name;
 }
 
-} // namespace
+std::string ListedMagnitude(const TEclipseResult& e) {
+    return MagnitudeText(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
+                                                            : e.UmbralMagnitude);
+}
 
 std::string DelimitedText(const TTable& table, char separator, const std::string& lineEnd) {
     std::string out;
@@ -74,11 +79,8 @@ TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
 TTable EclipseTable(const std::vector<TEclipseResult>& eclipses) {
     TTable table{{"Eclipse", "Magnitude", "Maximum", "Date", "Visibility"}};
     for (const TEclipseResult& e : eclipses)
-        table.push_back({ShortTypeName(e.EclipseType),
-                         MagnitudeText(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
-                                                                          : e.UmbralMagnitude,
-                                       true, RegionalNames().DecimalSeparator),
-                         e.MaximumText, e.DateText, e.VisibilityText});
+        table.push_back({ShortTypeName(e.EclipseType), ListedMagnitude(e), e.MaximumText,
+                         e.DateText, e.VisibilityText});
     return table;
 }
 

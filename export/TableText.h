@@ -29,8 +29,14 @@ std::string TabText(const TTable& table);
 TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
                   const std::string& datePattern);
 
-// The eclipse list as the eclipse finder shows it: kind, magnitude (umbral; penumbral for a
-// penumbral eclipse), local time and date of the maximum, visibility.
+// The eclipse list as the eclipse finder shows it: kind, magnitude, local time and date of the
+// maximum, visibility.
 TTable EclipseTable(const std::vector<TEclipseResult>& eclipses);
+
+// The kind of an eclipse without the word "Eclipse", which the list's title already says.
+std::string ShortTypeName(int type);
+// The magnitude an eclipse list shows, one text on screen, copied and saved: the umbral one of
+// partial and total eclipses, the penumbral one otherwise, with the fewest digits.
+std::string ListedMagnitude(const TEclipseResult& e);
 
 } // namespace crescendar

@@ -8,6 +8,7 @@
 #include "Calendar.h"
 #include "Session.h"
 #include "TableCommands.h"
+#include "TableText.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -39,13 +40,6 @@ constexpr int kPollInterval = 40;
 // The status text between the year boxes and the Calculate button.
 constexpr int kStatusLeft = 150;
 constexpr int kStatusRight = 282;
-
-// The kind without the word "Eclipse", which the window's title already says.
-QString ShortTypeName(int type) {
-    QString name = QString::fromLatin1(EclipseTypeName(type));
-    name.remove(QStringLiteral(" Eclipse"));
-    return name;
-}
 
 } // namespace
 
@@ -437,8 +431,9 @@ void TEclipseReport::DisplayDataBitmap() {
     // Columns: the kind at 10, its magnitude right-aligned after the widest kind, the time
     // and date at 100 and the visibility at 250, each moved right when a wider font would
     // make it touch the one before.
-    const int magnitudeRight = 10 + c.TextWidth(ShortTypeName(kPenumbralEclipse)) + 6 +
-                               c.TextWidth(QStringLiteral("0.000"));
+    const int magnitudeRight =
+        10 + c.TextWidth(QString::fromStdString(ShortTypeName(kPenumbralEclipse))) + 6 +
+        c.TextWidth(QStringLiteral("0.000"));
     const int dateX = std::max(100, magnitudeRight + 10);
     const int visibilityX =
         std::max(250, dateX + c.TextWidth(QStringLiteral("00:00  30 September 9999")) + 6);
@@ -448,11 +443,8 @@ void TEclipseReport::DisplayDataBitmap() {
         const TEclipseRow& row = rows_[index];
         const int y = kLineHeight * a + 1;
         c.SetFontColor(Qt::white);
-        c.TextOut(10, y, ShortTypeName(row.EclipseType));
-        // The umbral magnitude of partial and total eclipses, the penumbral one otherwise.
-        const QString magnitude = QString::fromStdString(
-            MagnitudeText(row.EclipseType == kPenumbralEclipse ? row.Result.PenumbralMagnitude
-                                                               : row.Result.UmbralMagnitude));
+        c.TextOut(10, y, QString::fromStdString(ShortTypeName(row.EclipseType)));
+        const QString magnitude = QString::fromStdString(ListedMagnitude(row.Result));
         c.SetFontColor(palette::StandardText);
         c.TextOut(magnitudeRight - c.TextWidth(magnitude), y, magnitude);
         c.SetFontColor(palette::DayText);
