@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+#include <cctype>
 #include <cmath>
 
 namespace crescendar {
@@ -30,11 +31,26 @@ class TDatabaseZone final : public TZoneRule {
     QTimeZone zone_;
 };
 
+// A name of the tz database's form: letters, digits and "_+-" in parts separated by "/", none
+// of them empty, "." or "..", so that it can name no file outside the database.
+bool IsZoneName(const QByteArray& id) {
+    if (id.isEmpty() || id.size() > 64) return false;
+    for (const QByteArray& part : id.split('/')) {
+        if (part.isEmpty() || part == "." || part == "..") return false;
+        for (const char c : part)
+            if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '+' || c == '-'))
+                return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::shared_ptr<const TZoneRule> TimeZoneRule(const std::string& ianaName) {
     const QByteArray id = QByteArray::fromStdString(ianaName);
-    if (id.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(id)) return nullptr;
+    // Every name the system's database can load, links such as Europe/Kiev or Etc/UTC
+    // included (Qt's list of available names holds only the canonical ones).
+    if (!IsZoneName(id)) return nullptr;
     QTimeZone zone(id);
     if (!zone.isValid()) return nullptr;
     return std::make_shared<TDatabaseZone>(std::move(zone));

@@ -66,6 +66,24 @@ TEST(Zones, HistoricalRulesFromTheDatabase) {
     EXPECT_FALSE(TimeZoneRule(""));
 }
 
+// The database's link names are zones too (the gazetteer gives Europe/Kiev for Kyiv); a name
+// that could reach a file outside the database is none.
+TEST(Zones, LinkNamesAreZonesAndPathsAreNot) {
+    for (const auto& [name, minutes] : {std::pair{"Europe/Kiev", 120},
+                                        {"Asia/Calcutta", 330},
+                                        {"Etc/UTC", 0},
+                                        {"Etc/GMT-14", 840}}) {
+        const auto rule = TimeZoneRule(name);
+        ASSERT_TRUE(rule) << name;
+        EXPECT_EQ(rule->Name(), name);
+        EXPECT_EQ(rule->OffsetAt(UniversalTime{DateToJulianDay(MakeDate(2026, 1, 15))}), minutes)
+            << name;
+    }
+    for (const char* bad : {"../../../etc/passwd", "/usr/share/zoneinfo/UTC", "Europe/./London",
+                            "Europe//London", "Europe/London\n", "Mars/Olympus"})
+        EXPECT_FALSE(TimeZoneRule(bad)) << bad;
+}
+
 // In London 01:00-02:00 does not exist on the spring-forward day and exists twice on the
 // fall-back day: both are read with the offset in force before the change.
 TEST(Zones, SkippedAndRepeatedHours) {
