@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace crescendar {
 
@@ -39,6 +42,46 @@ bool Blank(const std::string& s) {
     return s.find_first_not_of(" \t\r\n\f\v") == std::string::npos;
 }
 
+// The query with the abbreviations of place names written out ("St. Petersburg" is "Saint
+// Petersburg" in the gazetteer, "Mt." "Mount", "Ste." "Sainte"); "" when it has none.
+std::string WrittenOut(const std::string& text) {
+    static const std::pair<const char*, const char*> kAbbreviations[] = {
+        {"st.", "Saint"}, {"ste.", "Sainte"}, {"mt.", "Mount"}};
+    std::string out;
+    bool changed = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const bool wordStart = i == 0 || text[i - 1] == ' ' || text[i - 1] == '-';
+        bool replaced = false;
+        for (const auto& [shortForm, longForm] : kAbbreviations) {
+            const std::size_t n = std::char_traits<char>::length(shortForm);
+            if (!wordStart || text.size() - i < n ||
+                g_ascii_strncasecmp(text.c_str() + i, shortForm, n) != 0)
+                continue;
+            out += longForm;
+            i += n;
+            if (i < text.size() && text[i] != ' ') out += ' '; // "St.Petersburg"
+            replaced = changed = true;
+            break;
+        }
+        if (!replaced) out += text[i++];
+    }
+    return changed ? out : std::string();
+}
+
+// The gazetteer's indices of the cities matching the query (the lock held).
+std::vector<gint> MatchingCities(const std::string& text) {
+    std::vector<gint> indices;
+    guint count = 0;
+    GError* error = nullptr;
+    gint* found =
+        geonames_query_cities_sync(text.c_str(), GEONAMES_QUERY_DEFAULT, &count, nullptr, &error);
+    if (error) g_error_free(error);
+    if (!found) return indices;
+    indices.assign(found, found + count);
+    g_free(found);
+    return indices;
+}
+
 } // namespace
 
 std::string PlaceTitle(const TPlace& place) {
@@ -58,15 +101,12 @@ std::vector<TPlace> FindPlaces(const std::string& text, std::size_t most) {
     if (!g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) return places;
 
     std::lock_guard<std::mutex> hold(GazetteerLock());
-    guint count = 0;
-    GError* error = nullptr;
-    gint* found =
-        geonames_query_cities_sync(text.c_str(), GEONAMES_QUERY_DEFAULT, &count, nullptr, &error);
-    if (error) g_error_free(error);
-    if (!found) return places;
-    places.reserve(count);
-    for (guint i = 0; i < count; ++i) places.push_back(PlaceAt(found[i]));
-    g_free(found);
+    std::vector<gint> found = MatchingCities(text);
+    if (const std::string longer = WrittenOut(text); !longer.empty())
+        for (const gint index : MatchingCities(longer))
+            if (std::find(found.begin(), found.end(), index) == found.end()) found.push_back(index);
+    places.reserve(found.size());
+    for (const gint index : found) places.push_back(PlaceAt(index));
 
     // Largest first; places of equal size keep the gazetteer's order of relevance.
     std::stable_sort(places.begin(), places.end(),

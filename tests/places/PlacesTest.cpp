@@ -30,6 +30,9 @@ TEST(Places, WellKnownCitiesComeFirstWithTheirCoordinatesAndZones) {
         {"Sydney", "Sydney", "Australia", "Australia/Sydney", -33.87, 151.21},
         // Accents need not be typed.
         {"sao paulo", "S\u00E3o Paulo", "Brazil", "America/Sao_Paulo", -23.55, -46.64},
+        // Abbreviations are written out: the city of five million before Florida's.
+        {"St. Petersburg", "Saint Petersburg", "Russia", "Europe/Moscow", 59.94, 30.31},
+        {"st.petersburg", "Saint Petersburg", "Russia", "Europe/Moscow", 59.94, 30.31},
     };
     for (const Known& k : cities) {
         SCOPED_TRACE(k.Query);
