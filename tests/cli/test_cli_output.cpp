@@ -1,7 +1,7 @@
 // Where crescendar-cli's answers go: standard output that fails, and -o FILE naming a pipe, a
 // device, a folder or a symbolic link.
 #include "CliRun.h"
-#include "SpecialFiles.h"
+#include "FileKinds.h"
 #include "TestFiles.h"
 
 #include <QFileInfo>

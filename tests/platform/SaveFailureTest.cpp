@@ -5,7 +5,7 @@
 #include "Picture.h"
 #include "PrintTarget.h"
 #include "Shell.h"
-#include "SpecialFiles.h"
+#include "FileKinds.h"
 #include "TestFiles.h"
 
 #include <QDir>

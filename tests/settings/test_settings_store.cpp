@@ -17,29 +17,29 @@ using namespace crescendar;
 
 namespace {
 
-const std::vector<std::pair<std::string, std::string>> kDefaults = {
-    {"Version", "V" CRESCENDAR_VERSION},
-    {"LatDeg", "00"},
-    {"LatMin", "00"},
-    {"LatSec", "00"},
-    {"LongDeg", "000"},
-    {"LongMin", "00"},
-    {"LongSec", "00"},
-    {"LatDir", "North"},
-    {"LongDir", "West"},
-    {"Location", ""},
-    {"DayOrder", "0"},
-    {"DateLayoutIdx", "0"},
-    {"DateFormat", "dd/mm/yyyy"},
-    {"DaylightSavings", "False"},
-    {"TimeZone", "12"},
-    {"PhaseDensity", "75"},
-    {"PhasePrintout", "3"},
-    {"PrintDailyPhases", "True"},
-    {"PrintMajorPhases", "True"},
-    {"PrintLunarTimes", "True"},
-    {"PrintSunTimes", "True"},
-    {"PrinterType", "Laser"}};
+const std::string kVersion = "V" CRESCENDAR_VERSION;
+const std::vector<std::pair<std::string, std::string>> kDefaults = {{"Version", kVersion},
+                                                                    {"LatDeg", "00"},
+                                                                    {"LatMin", "00"},
+                                                                    {"LatSec", "00"},
+                                                                    {"LongDeg", "000"},
+                                                                    {"LongMin", "00"},
+                                                                    {"LongSec", "00"},
+                                                                    {"LatDir", "North"},
+                                                                    {"LongDir", "West"},
+                                                                    {"Location", ""},
+                                                                    {"DayOrder", "0"},
+                                                                    {"DateLayoutIdx", "0"},
+                                                                    {"DateFormat", "dd/mm/yyyy"},
+                                                                    {"DaylightSavings", "False"},
+                                                                    {"TimeZone", "12"},
+                                                                    {"PhaseDensity", "75"},
+                                                                    {"PhasePrintout", "3"},
+                                                                    {"PrintDailyPhases", "True"},
+                                                                    {"PrintMajorPhases", "True"},
+                                                                    {"PrintLunarTimes", "True"},
+                                                                    {"PrintSunTimes", "True"},
+                                                                    {"PrinterType", "Laser"}};
 
 auto Fields(const TSettings& s) {
     return std::tie(s.Version, s.LatDeg, s.LatMin, s.LatSec, s.LatDir, s.LongDeg, s.LongMin,
