@@ -89,6 +89,15 @@ TDateTimeRecord ParseDate(const QString& text) {
     return MakeDate(y, mo, d);
 }
 
+// A date of the observer's clocks: one their zone skipped is refused.
+TDateTimeRecord ParseDate(const QString& text, const Observer& obs) {
+    const TDateTimeRecord d = ParseDate(text);
+    if (LocalDateKind(d, obs) == TDateKind::Skipped)
+        throw UsageError{QString("no such date in %1: \"%2\" (the clocks passed over it)")
+                             .arg(Q(obs.ZoneName()), text)};
+    return d;
+}
+
 // "HH:MM[:SS]" into the record's time fields.
 void ParseTime(const QString& text, TDateTimeRecord& r) {
     static const QRegularExpression re("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$");
@@ -229,6 +238,13 @@ QJsonObject Json(const TRiseSet& r, bool moon) {
     QJsonObject o{
         {"RiseText", Q(r.RiseText)}, {"TransitText", Q(r.TransitText)}, {"SetText", Q(r.SetText)}};
     if (moon) o["IlluminatedPercent"] = r.IlluminatedPercent;
+    // A second crossing of a kind on the date, only where there is one.
+    const std::pair<const char*, const std::string*> seconds[] = {
+        {"SecondRiseText", &r.SecondRiseText},
+        {"SecondTransitText", &r.SecondTransitText},
+        {"SecondSetText", &r.SecondSetText}};
+    for (const auto& [key, text] : seconds)
+        if (!text->empty()) o[key] = Q(*text);
     return o;
 }
 
@@ -270,6 +286,11 @@ QJsonObject Json(const TDayTexts& t) {
 // "Moonrise 22:39  transit *****  set 10:14" and the like, as aligned columns.
 QString Cell(const std::string& s) {
     return Q(s).leftJustified(7);
+}
+
+QString WithoutTrailingBlanks(QString line) {
+    while (line.endsWith(' ')) line.chop(1);
+    return line;
 }
 
 void PrintEclipse(QTextStream& out, const TEclipseResult& e) {
@@ -329,10 +350,13 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
         throw UsageError{"usage: moon [YYYY-MM-DD HH:MM[:SS]]"};
     TDateTimeRecord local = Now(obs);
     if (args.size() >= 2) {
-        local = ParseDate(args[0]);
+        local = ParseDate(args[0], obs);
         ParseTime(args[1], local);
     }
     const UniversalTime ut = obs.ToUniversal(LocalTime{local.JD});
+    // A reading the clocks skip (the hour lost when they go forward) is the instant an hour
+    // later on the clock; every figure below is of that one instant, and shows its reading.
+    if (obs.ToLocal(ut).JD != local.JD) local = JulianDayToDate(obs.ToLocal(ut).JD);
     TMoonState moon;
     TSunPosition sun;
     MoonPosition(ut, obs, moon, sun);
@@ -412,16 +436,21 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
 
 int RiseSet(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     if (args.size() > 1) throw UsageError{"usage: riseset [YYYY-MM-DD]"};
-    const TDateTimeRecord day = args.isEmpty() ? Now(obs) : ParseDate(args[0]);
+    const TDateTimeRecord day = args.isEmpty() ? Now(obs) : ParseDate(args[0], obs);
     const TDayTexts t = DayTexts(DayEvents(day, obs));
     if (json) {
         PrintJson(out, Json(t), obs);
         return 0;
     }
     out << "              Rise    Transit Set\n";
+    // A second crossing of a kind on the date goes on a line of its own below, in its column.
     const auto row = [&out](const char* title, const TRiseSet& r) {
         out << QString(title).leftJustified(14) << Cell(r.RiseText) << " " << Cell(r.TransitText)
             << " " << Cell(r.SetText) << "\n";
+        if (r.HasSecond())
+            out << WithoutTrailingBlanks(QString(14, ' ') + Cell(r.SecondRiseText) + " " +
+                                         Cell(r.SecondTransitText) + " " + Cell(r.SecondSetText))
+                << "\n";
     };
     row("Moon", t.Moon);
     row("Sun", t.Sun);
@@ -429,6 +458,10 @@ int RiseSet(const QStringList& args, const Observer& obs, bool json, QTextStream
     const auto twilight = [&out](const char* title, const TRiseSet& r) {
         out << QString(title).leftJustified(14) << Cell(r.RiseText) << "         "
             << Cell(r.SetText) << "\n";
+        if (!r.SecondRiseText.empty() || !r.SecondSetText.empty())
+            out << WithoutTrailingBlanks(QString(14, ' ') + Cell(r.SecondRiseText) + "         " +
+                                         Cell(r.SecondSetText))
+                << "\n";
     };
     twilight("Civil", t.Civil);
     twilight("Nautical", t.Nautical);
@@ -457,19 +490,37 @@ int Month(const QStringList& args, const Observer& obs, const std::string& patte
         const QString date = Q(FormatDate(pattern, day));
         const QString lst = Q(LocalSiderealTime(day, obs));
         if (json) {
-            QJsonObject o = Json(t);
+            QJsonObject o = t.Skipped ? QJsonObject{{"Skipped", true}} : Json(t);
             o["Date"] = date;
-            o["LST"] = lst;
+            if (!t.Skipped) o["LST"] = lst;
             days.append(o);
             continue;
         }
-        out << date.leftJustified(12) << " " << lst.leftJustified(9) << " " << Cell(t.Moon.RiseText)
-            << "  " << Cell(t.Moon.TransitText) << " " << Cell(t.Moon.SetText) << "  "
-            << QString::number(t.Moon.IlluminatedPercent).rightJustified(3) << "  "
-            << Cell(t.Astronomical.RiseText) << Cell(t.Nautical.RiseText) << Cell(t.Civil.RiseText)
-            << Cell(t.Sun.RiseText) << " " << Cell(t.Sun.TransitText) << " " << Cell(t.Sun.SetText)
-            << Cell(t.Civil.SetText) << Cell(t.Nautical.SetText) << Cell(t.Astronomical.SetText)
+        if (t.Skipped) {
+            out << date.leftJustified(12) << " " << kSkippedDateText << "\n";
+            continue;
+        }
+        // A second crossing of a kind on the date goes on a line of its own below, in its
+        // column.
+        const auto line = [&](const QString& dateText, const QString& lstText,
+                              const QString& percent, auto text) {
+            return dateText.leftJustified(12) + " " + lstText.leftJustified(9) + " " +
+                   Cell(text(t.Moon, 0)) + "  " + Cell(text(t.Moon, 1)) + " " +
+                   Cell(text(t.Moon, 2)) + "  " + percent.rightJustified(3) + "  " +
+                   Cell(text(t.Astronomical, 0)) + Cell(text(t.Nautical, 0)) +
+                   Cell(text(t.Civil, 0)) + Cell(text(t.Sun, 0)) + " " + Cell(text(t.Sun, 1)) +
+                   " " + Cell(text(t.Sun, 2)) + Cell(text(t.Civil, 2)) + Cell(text(t.Nautical, 2)) +
+                   Cell(text(t.Astronomical, 2));
+        };
+        out << line(date, lst, QString::number(t.Moon.IlluminatedPercent),
+                    [](const TRiseSet& r, int i) {
+                        return i == 0 ? r.RiseText : i == 1 ? r.TransitText : r.SetText;
+                    })
             << "\n";
+        if (t.HasSecond())
+            out << WithoutTrailingBlanks(line({}, {}, {}, [](const TRiseSet& r, int i) {
+                return i == 0 ? r.SecondRiseText : i == 1 ? r.SecondTransitText : r.SecondSetText;
+            })) << "\n";
     }
     if (json)
         PrintJson(out, {{"Days", days}}, obs);
@@ -617,7 +668,7 @@ int DateFacts(const QStringList& args, const Observer& obs, bool json, QTextStre
         return 0;
     }
     out << Q(i.DateText) << "\n";
-    out << "Julian Day:          " << Q(i.JulianDayText) << "\n";
+    out << "Julian Day:          " << Q(i.JulianDayText) << " at 0h UT\n";
     out << "Day number:          " << Q(i.DayNumberText) << "\n";
     out << "Week number:         " << Q(i.WeekText) << "\n";
     out << "Days till Christmas: " << Q(i.DaysTillXmasText) << "\n";
@@ -628,7 +679,7 @@ int DateFacts(const QStringList& args, const Observer& obs, bool json, QTextStre
 int Perigee(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     if (args.size() > 2) throw UsageError{"usage: perigee [YYYY-MM-DD [HH:MM]]"};
     TDateTimeRecord local = Now(obs);
-    if (!args.isEmpty()) local = ParseDate(args[0]);
+    if (!args.isEmpty()) local = ParseDate(args[0], obs);
     if (args.size() == 2) ParseTime(args[1], local);
     const TPerigeeApogee pa = PerigeeApogee(local, obs);
     if (json) {

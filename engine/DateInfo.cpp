@@ -49,8 +49,12 @@ TDateTimeRecord InRange(TDateTimeRecord d) {
 
 TDateInfo DateInfo(TDateTimeRecord date) {
     TDateInfo r;
-    const TDateTimeRecord d = InRange(date);
-    r.Date = d;
+    r.Date = InRange(date);
+    // The facts are of the date: its Julian Day is that of its 0h, on the scale of the date
+    // (0h universal time of a universal date), whatever the time of day of the record.
+    TDateTimeRecord d = r.Date;
+    d.Hour = d.Minute = d.Second = d.MSec = 0;
+    d.JD = DateToJulianDay(d);
     r.JulianDay = d.JD;
 
     TDateTimeRecord yearStart = d;

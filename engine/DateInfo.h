@@ -11,7 +11,7 @@ namespace crescendar {
 
 struct TDateInfo {
     TDateTimeRecord Date; // the day examined, fields brought into range, JD filled
-    double JulianDay = 0; // time of day included, no zone applied
+    double JulianDay = 0; // of the date at 0h (the time of day is not counted)
     int DayNumber = 0;    // 1 on 1 January; the 1582 reform year has 355 days
     int Week = 0;         // week 1..53 by the ISO 8601 rule
     int WeekYear = 0;     // the year the ISO week belongs to (may be the year before or after)

@@ -1,26 +1,31 @@
 #include "DayEvents.h"
 
 #include "Calendar.h"
-#include "SunPosition.h"
-
-#include <array>
 
 namespace crescendar {
 
+TDateKind LocalDateKind(TDateTimeRecord date, const Observer& observer) {
+    if (!observer.Zone) return TDateKind::Ordinary;
+    const double midnight = DateToJulianDay(MakeDate(date.Year, date.Month, date.Day));
+    const double hours = (observer.ToUniversal(LocalTime{midnight + 1.0}).JD -
+                          observer.ToUniversal(LocalTime{midnight}).JD) *
+                         24.0;
+    if (hours <= 12.0) return TDateKind::Skipped;
+    if (hours >= 36.0) return TDateKind::Repeated;
+    return TDateKind::Ordinary;
+}
+
 TDayEvents DayEvents(TDateTimeRecord date, const Observer& observer) {
     TDayEvents e;
+    e.Kind = LocalDateKind(date, observer);
+    if (e.Kind == TDateKind::Skipped) return e;
     e.Moon = MoonEvents(date, observer, &e.MoonIlluminatedPercent);
 
-    const UniversalTime jd0{DateToJulianDay(MakeDate(date.Year, date.Month, date.Day))};
-    const std::array<TEquatorialPosition, 3> sun = {SunPosition(jd0 - 1.0, observer).Equatorial,
-                                                    SunPosition(jd0, observer).Equatorial,
-                                                    SunPosition(jd0 + 1.0, observer).Equatorial};
-    const double deltaT = DeltaT(date.Year);
-    e.Sun = RiseTransitSet(sun, jd0, kSunriseAltitude, deltaT, observer);
-    e.CivilTwilight = RiseTransitSet(sun, jd0, kCivilTwilightAltitude, deltaT, observer);
-    e.NauticalTwilight = RiseTransitSet(sun, jd0, kNauticalTwilightAltitude, deltaT, observer);
-    e.AstronomicalTwilight =
-        RiseTransitSet(sun, jd0, kAstronomicalTwilightAltitude, deltaT, observer);
+    TSunDays sun(date, observer);
+    e.Sun = sun.Events(kSunriseAltitude);
+    e.CivilTwilight = sun.Events(kCivilTwilightAltitude);
+    e.NauticalTwilight = sun.Events(kNauticalTwilightAltitude);
+    e.AstronomicalTwilight = sun.Events(kAstronomicalTwilightAltitude);
     return e;
 }
 

@@ -46,10 +46,21 @@ TRiseSet RiseSetText(const TBodyEvents& events) {
     r.RiseText = CrossingText(events.Rise);
     r.TransitText = CrossingText(events.Transit);
     r.SetText = CrossingText(events.Set);
+    const auto second = [](const TCrossing& c) {
+        return c.Happens() ? ClockText(c.Minute) : std::string();
+    };
+    r.SecondRiseText = second(events.SecondRise);
+    r.SecondTransitText = second(events.SecondTransit);
+    r.SecondSetText = second(events.SecondSet);
     return r;
 }
 
 TDayTexts DayTexts(const TDayEvents& e) {
+    if (e.Kind == TDateKind::Skipped) {
+        TDayTexts skipped;
+        skipped.Skipped = true;
+        return skipped;
+    }
     TDayTexts t{RiseSetText(e.Moon), RiseSetText(e.Sun), RiseSetText(e.CivilTwilight),
                 RiseSetText(e.NauticalTwilight), RiseSetText(e.AstronomicalTwilight)};
     t.Moon.IlluminatedPercent = e.MoonIlluminatedPercent;

@@ -21,6 +21,14 @@ struct TRiseSet {
     std::string TransitText;
     std::string SetText;                 // the evening crossing for the twilight altitudes
     std::int32_t IlluminatedPercent = 0; // filled by MoonRiseSet only
+    // "hh:mm" of a second crossing of the kind on the date, empty when there is none.
+    std::string SecondRiseText;
+    std::string SecondTransitText;
+    std::string SecondSetText;
+
+    bool HasSecond() const {
+        return !SecondRiseText.empty() || !SecondTransitText.empty() || !SecondSetText.empty();
+    }
 };
 
 // "hh:mm" of a minute of the day, 0..1439.
@@ -43,8 +51,18 @@ int TimeOrder(const TCrossing& c);
 // each twilight's.
 struct TDayTexts {
     TRiseSet Moon, Sun, Civil, Nautical, Astronomical;
+    bool Skipped = false; // a date the place's clocks skip: every text is empty
+
+    // Whether a body crosses an altitude twice in one direction on the date.
+    bool HasSecond() const {
+        return Moon.HasSecond() || Sun.HasSecond() || Civil.HasSecond() || Nautical.HasSecond() ||
+               Astronomical.HasSecond();
+    }
 };
 TDayTexts DayTexts(const TDayEvents& events);
+
+// What a table shows for a date the place's clocks skip, in place of its events.
+inline constexpr const char* kSkippedDateText = "Skipped: the clocks passed over this date";
 
 // The texts of SunEvents and MoonEvents (with the illuminated percentage).
 TRiseSet SunRiseSet(TDateTimeRecord date, double h0, const Observer& observer);

@@ -56,12 +56,14 @@ std::array<std::string, 3> MoonAgeTexts(double age) {
 }
 
 std::string LocalSiderealTime(TDateTimeRecord d, const Observer& observer) {
-    // Minutes of universal time since the local date's 0h, with the offset in force then.
-    const double offset = observer.OffsetAt(observer.ToUniversal(LocalTime{DateToJulianDay(d)}));
-    const double u = d.Hour * 60 + d.Minute + d.Second / 60.0 - offset;
+    // The universal instant of the local reading (a reading the clocks skip is read with the
+    // offset before the change, as everywhere), in minutes from 0h of the local date's number
+    // taken as universal time.
+    const UniversalTime ut = observer.ToUniversal(LocalTime{DateToJulianDay(d)});
     d.Hour = d.Minute = d.Second = d.MSec = 0;
     // 0h of the local date, taken as universal time; nutation at that instant as given.
     const UniversalTime jd0{DateToJulianDay(d)};
+    const double u = (ut.JD - jd0.JD) * 1440.0;
     const double t = (jd0.JD - 2451545) / 36525;
     TNutation n;
     const double eps = TrueObliquity(SeriesArgument(jd0), &n);

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <utility>
 
 namespace crescendar {
 
@@ -79,18 +81,24 @@ double TransitCorrection(double m, const TRiseSetFrame& f) {
     return -AtTime(m, f).H / 360.0;
 }
 
+enum class TSettling { Settled, LeftTheTable, Swinging };
+
 // Applies corrections to one time until one is below the tolerance, at most
 // kMaxRefineRounds times. Near lower or upper culmination, where a crossing may not exist,
-// the corrections can swing back and forth for ever. Returns whether the time settled.
-template <typename Correction> bool Settle(double& m, Correction correction) {
+// the corrections can swing back and forth for ever.
+template <typename Correction> TSettling Settling(double& m, Correction correction) {
     for (int round = 0; round < kMaxRefineRounds; ++round) {
         const double dm = correction(m);
         // Far from the three tabulated days the interpolation means nothing.
-        if (!std::isfinite(dm) || std::fabs(m + dm) > kFarthestTime) return false;
+        if (!std::isfinite(dm) || std::fabs(m + dm) > kFarthestTime) return TSettling::LeftTheTable;
         m += dm;
-        if (std::fabs(dm) < kRefineTolerance) return true;
+        if (std::fabs(dm) < kRefineTolerance) return TSettling::Settled;
     }
-    return false;
+    return TSettling::Swinging;
+}
+
+template <typename Correction> bool Settle(double& m, Correction correction) {
+    return Settling(m, correction) == TSettling::Settled;
 }
 
 bool IsRising(double m, const TRiseSetFrame& f) {
@@ -159,12 +167,192 @@ TEventConvergence RefineEventTimes(TEventTimes& m, const TRiseSetFrame& frame) {
     return c;
 }
 
-TBodyEvents RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, UniversalTime jd0,
-                           double h0, double deltaT, const Observer& observer) {
+namespace {
+
+// Crossing times in days from 0h universal time of the local date; a date holds few of one
+// kind, so a fixed array does.
+struct TTimes {
+    std::array<double, 6> M{};
+    std::size_t Count = 0;
+
+    // Adds m in time order unless a time within a minute of it is there already: the tables
+    // of two neighbouring universal days may both find a crossing near the midnight between
+    // them.
+    void Add(double m) {
+        for (std::size_t i = 0; i < Count; ++i)
+            if (std::fabs(M[i] - m) < 1.0 / 1440.0) return;
+        if (Count == M.size()) return;
+        std::size_t i = Count++;
+        for (; i > 0 && M[i - 1] > m; --i) M[i] = M[i - 1];
+        M[i] = m;
+    }
+};
+
+struct TDayCrossings {
+    TTimes Transits, Rises, Sets;
+};
+
+// Every crossing that the table of one universal day finds within [lo, hi] (days from the
+// table's 0h), added to `into` with `base` (the table's 0h in days from the local date's)
+// added. Each time is refined from its first estimates (Meeus); the part of the day is
+// searched directly when the refinement is in doubt there: the declination at 0h says there
+// is no crossing, a refinement did not settle, or the crossings found do not account for the
+// body's side of the altitude at the two ends of the part.
+void CrossingsOfDay(const TRiseSetFrame& f, double lo, double hi, double base,
+                    TDayCrossings& into) {
+    constexpr double kShifts[] = {0.0, -1.0, 1.0};
+    const auto within = [&](double m) { return m >= lo && m <= hi; };
+
+    // A first estimate this far outside the part does not lead into it (should it, the check
+    // of the sides below has the part searched).
+    constexpr double kEstimateReach = 0.3;
+    const auto worthRefining = [&](double m) {
+        return m >= lo - kEstimateReach && m <= hi + kEstimateReach;
+    };
+    const double transit0 = ReduceDay((f.RA[1] + f.Lo - f.Theta0) / 360.0);
+    for (const double shift : kShifts) {
+        double m = transit0 + shift;
+        if (worthRefining(m) && Settle(m, [&](double x) { return TransitCorrection(x, f); }) &&
+            within(m))
+            into.Transits.Add(m + base);
+    }
+
+    const double cosH0 =
+        (SinD(f.H0) - SinD(f.Phi) * SinD(f.Dec[1])) / (CosD(f.Phi) * CosD(f.Dec[1]));
+    // Not finite at the poles, where the body keeps its altitude all day.
+    bool doubt = !(std::fabs(cosH0) < 1.0);
+    TTimes rises, sets;
+    if (!doubt) {
+        const double halfArc = AcosD(cosH0) / 360.0;
+        for (const bool rising : {true, false}) {
+            for (const double shift : kShifts) {
+                double m = ReduceDay(transit0 + (rising ? -halfArc : halfArc)) + shift;
+                if (!worthRefining(m)) continue;
+                const TSettling settling =
+                    Settling(m, [&](double x) { return CrossingCorrection(x, f); });
+                // From a start near culmination the corrections can also lead to the other
+                // kind of crossing, or swing for ever.
+                if (settling == TSettling::Settled && IsRising(m, f) == rising) {
+                    if (within(m)) (rising ? rises : sets).Add(m);
+                } else if (settling != TSettling::LeftTheTable) {
+                    doubt = true;
+                }
+            }
+        }
+    }
+    // The crossings found must alternate, beginning with a rise when the body starts the part
+    // below the altitude, and leave it on the side it ends on.
+    if (!doubt) {
+        bool below = AltitudeAt(lo, f) < f.H0;
+        std::size_t r = 0, s = 0;
+        while (!doubt && (r < rises.Count || s < sets.Count)) {
+            const bool nextIsRise = s == sets.Count || (r < rises.Count && rises.M[r] < sets.M[s]);
+            doubt = nextIsRise != below;
+            (nextIsRise ? r : s) += 1;
+            below = !below;
+        }
+        doubt = doubt || below != (AltitudeAt(hi, f) < f.H0);
+    }
+    if (doubt) {
+        rises = {};
+        sets = {};
+        for (const bool rising : {true, false})
+            for (double m = lo; m < hi;) {
+                m = FindCrossing(m, hi, rising, f);
+                if (std::isnan(m)) break;
+                (rising ? rises : sets).Add(m);
+                m += kScanStep;
+            }
+    }
+    for (std::size_t i = 0; i < rises.Count; ++i) into.Rises.Add(rises.M[i] + base);
+    for (std::size_t i = 0; i < sets.Count; ++i) into.Sets.Add(sets.M[i] + base);
+}
+
+// Rise, transit and set on a local date from interpolation tables centred on 0h universal
+// time of successive days: each crossing is taken from the table centred on the 0h nearest
+// to it, so that it does not depend on the zone the date is read in, and no table is used
+// more than half a day from its centre. frameOn(k) gives the table centred k days after the
+// date's number taken as 0h universal time (jd0), k from -1 to 2, and that centre in days
+// from jd0.
+template <typename FrameOn>
+TBodyEvents LocalDateEvents(const FrameOn& frameOn, UniversalTime jd0, const Observer& observer) {
+    // The offset in force at event time m (days from 0h universal time), minutes: a date on
+    // which the clocks change has 23 or 25 hours, and each event is read with its own offset.
+    const auto offsetAt = [&](double m) { return observer.OffsetAt(jd0 + m); };
+    // The local date, after rounding to the minute, runs from 31 seconds before its midnight
+    // to 31 seconds before the next one, in days from 0h universal time. (A midnight the
+    // clocks skip is the instant they jump.)
+    const double from =
+        observer.ToUniversal(LocalTime{jd0.JD}).JD - jd0.JD - kRoundingMinutes / 1440.0;
+    const double to =
+        observer.ToUniversal(LocalTime{jd0.JD + 1.0}).JD - jd0.JD - kRoundingMinutes / 1440.0;
+    const auto onDate = [&](double m) { return OnDate(m, offsetAt(m)); };
+    const auto at = [&](double m) {
+        return TCrossing{TCrossingKind::At, jd0 + m,
+                         static_cast<int>(MinuteOfDate(m, offsetAt(m)))};
+    };
+    // A date the clocks skip has no events.
+    if (to - from <= 0.5) return {};
+
+    // A part of a table's day shorter than this is left to the neighbouring table, which
+    // reaches that far past its own half days.
+    constexpr double kReach = 1.0 / 1440.0;
+    TDayCrossings found;
+    std::optional<std::pair<TRiseSetFrame, double>> middleFrame;
+    const double middle = (from + to) / 2.0;
+    const int firstDay = std::clamp(static_cast<int>(std::floor(from + 0.5)), -1, 2);
+    const int lastDay = std::clamp(static_cast<int>(std::floor(to + 0.5)), -1, 2);
+    for (int k = firstDay; k <= lastDay; ++k) {
+        const double lo = std::max(from, k - 0.5);
+        const double hi = std::min(to, k + 0.5);
+        const bool holdsMiddle = middle >= k - 0.5 && middle < k + 0.5;
+        if (hi - lo < kReach && !holdsMiddle) continue;
+        const auto [frame, base] = frameOn(k);
+        CrossingsOfDay(frame, lo - base - kReach, hi - base + kReach, base, found);
+        if (holdsMiddle || !middleFrame) middleFrame.emplace(frame, base);
+    }
+
+    const auto onDateOnly = [&](const TTimes& times) {
+        TTimes kept;
+        for (std::size_t i = 0; i < times.Count; ++i)
+            if (onDate(times.M[i])) kept.Add(times.M[i]);
+        return kept;
+    };
+    // The first two crossings of each kind on the date.
+    const auto fill = [&](const TTimes& times, TCrossing& first, TCrossing& second) {
+        if (times.Count > 0) first = at(times.M[0]);
+        if (times.Count > 1) second = at(times.M[1]);
+    };
+    TBodyEvents r;
+    fill(onDateOnly(found.Transits), r.Transit, r.SecondTransit);
+    const TTimes rises = onDateOnly(found.Rises);
+    const TTimes sets = onDateOnly(found.Sets);
+    if (rises.Count == 0 && sets.Count == 0) {
+        // The body does not cross the altitude at all on this date: its side of it in the
+        // middle of the date is its side all day.
+        TCrossingKind kind = TCrossingKind::AlwaysBelow;
+        if (middleFrame) {
+            const TRiseSetFrame& f = middleFrame->first;
+            if (AltitudeAt(middle - middleFrame->second, f) > f.H0)
+                kind = TCrossingKind::AlwaysAbove;
+        }
+        r.Rise.Kind = kind;
+        r.Set.Kind = kind;
+    } else {
+        fill(rises, r.Rise, r.SecondRise);
+        fill(sets, r.Set, r.SecondSet);
+    }
+    return r;
+}
+
+TRiseSetFrame MakeFrame(const TEquatorialPosition& before, const TEquatorialPosition& day,
+                        const TEquatorialPosition& after, UniversalTime jd0, double h0,
+                        double deltaT, const Observer& observer) {
     TRiseSetFrame f;
+    const TEquatorialPosition* p[] = {&before, &day, &after};
     for (std::size_t i = 0; i < 3; ++i) {
-        f.RA[i] = positions[i].RA;
-        f.Dec[i] = positions[i].Dec;
+        f.RA[i] = p[i]->RA;
+        f.Dec[i] = p[i]->Dec;
     }
     if (f.RA[1] < f.RA[0]) f.RA[1] += 360.0;
     if (f.RA[2] < f.RA[1]) f.RA[2] += 360.0;
@@ -173,105 +361,59 @@ TBodyEvents RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, 
     f.Phi = RadToDeg(observer.Latitude);
     f.H0 = h0;
     f.DeltaT = deltaT;
+    return f;
+}
 
-    // The offset in force at event time m (days from 0h universal time), minutes: a date on
-    // which the clocks change has 23 or 25 hours, and each event is read with its own offset.
-    const auto offsetAt = [&](double m) { return observer.OffsetAt(jd0 + m); };
-    // The offsets at the date's local midnight and at the next one.
-    const double startOffset = observer.OffsetAt(observer.ToUniversal(LocalTime{jd0.JD}));
-    const double endOffset = observer.OffsetAt(observer.ToUniversal(LocalTime{jd0.JD + 1.0}));
-    // The local date, after rounding to the minute, runs from 31 seconds before its midnight
-    // to 31 seconds before the next one, in days from 0h universal time.
-    const double from = -startOffset / 1440.0 - kRoundingMinutes / 1440.0;
-    const double to = 1.0 - endOffset / 1440.0 - kRoundingMinutes / 1440.0;
-    const auto onDate = [&](double m) { return OnDate(m, offsetAt(m)); };
-    const auto at = [&](double m) {
-        return TCrossing{TCrossingKind::At, jd0 + m,
-                         static_cast<int>(MinuteOfDate(m, offsetAt(m)))};
-    };
+} // namespace
 
-    const double transit0 = ReduceDay((f.RA[1] + f.Lo - f.Theta0) / 360.0);
-    const double cosH0 = (SinD(h0) - SinD(f.Phi) * SinD(f.Dec[1])) / (CosD(f.Phi) * CosD(f.Dec[1]));
-    // Not finite at the poles, where the body keeps its altitude all day.
-    const bool crosses = std::fabs(cosH0) < 1.0;
-    const double halfArc = crosses ? AcosD(cosH0) / 360.0 : 0.0;
-
-    // Each event is refined from its first estimate and, should that land on another local
-    // date, from the estimate a day earlier and a day later. The first that settles on the
-    // date is taken; there is no more than one transit on a date.
-    constexpr double kShifts[] = {0.0, -1.0, 1.0};
-    TBodyEvents r;
-    for (const double shift : kShifts) {
-        double m = transit0 + shift;
-        if (Settle(m, [&](double x) { return TransitCorrection(x, f); }) && onDate(m)) {
-            r.Transit = at(m);
-            break;
-        }
-    }
-
-    // A rise or set counts only if it settled on a crossing in its own direction: from a start
-    // near culmination the corrections can also lead to the other kind of crossing. When no
-    // refined time lies on the date (the declination at 0h says there is no crossing, the
-    // corrections did not settle, or they led to another date), the crossing is looked for
-    // directly over the local date, where the body's declination may differ enough to decide
-    // otherwise. Either way a crossing is shown only on the date its rounded minute falls on.
-    const auto crossing = [&](double estimate, bool rising) -> double {
-        if (crosses) {
-            for (const double shift : kShifts) {
-                double m = ReduceDay(estimate) + shift;
-                if (Settle(m, [&](double x) { return CrossingCorrection(x, f); }) &&
-                    IsRising(m, f) == rising && onDate(m))
-                    return m;
-            }
-        }
-        const double m = FindCrossing(from, to, rising, f);
-        return std::isfinite(m) && onDate(m) ? m : std::numeric_limits<double>::quiet_NaN();
-    };
-    const double rise = crossing(transit0 - halfArc, true);
-    const double set = crossing(transit0 + halfArc, false);
-    if (std::isnan(rise) && std::isnan(set)) {
-        // The body does not cross the altitude at all on this date: its side of it in the
-        // middle of the date is its side all day.
-        const TCrossingKind kind = AltitudeAt((from + to) / 2.0, f) > h0
-                                       ? TCrossingKind::AlwaysAbove
-                                       : TCrossingKind::AlwaysBelow;
-        r.Rise.Kind = kind;
-        r.Set.Kind = kind;
-    } else {
-        if (!std::isnan(rise)) r.Rise = at(rise);
-        if (!std::isnan(set)) r.Set = at(set);
-    }
-    return r;
+TBodyEvents RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, UniversalTime jd0,
+                           double h0, double deltaT, const Observer& observer) {
+    const TRiseSetFrame f =
+        MakeFrame(positions[0], positions[1], positions[2], jd0, h0, deltaT, observer);
+    return LocalDateEvents([&](int) { return std::make_pair(f, 0.0); }, jd0, observer);
 }
 
 TBodyEvents SunEvents(TDateTimeRecord date, double h0, const Observer& observer) {
-    date.Hour = 0;
-    date.Minute = 0;
-    date.Second = 0;
-    // 0h of the local date taken as universal time: the three positions the interpolation
-    // runs between.
-    const UniversalTime jd0{DateToJulianDay(date)};
-    const std::array<TEquatorialPosition, 3> positions = {
-        SunPosition(jd0 - 1.0, observer).Equatorial, SunPosition(jd0, observer).Equatorial,
-        SunPosition(jd0 + 1.0, observer).Equatorial};
-    return RiseTransitSet(positions, jd0, h0, DeltaT(date.Year), observer);
+    TSunDays days(date, observer);
+    return days.Events(h0);
 }
 
 TBodyEvents MoonEvents(TDateTimeRecord date, const Observer& observer,
                        std::int32_t* illuminatedPercent) {
-    date.Hour = 0;
-    date.Minute = 0;
-    date.Second = 0;
-    const UniversalTime jd0{DateToJulianDay(date)};
-    TMoonState before, today, after;
-    TSunPosition sun;
-    MoonPosition(jd0 - 1.0, observer, before, sun);
-    MoonPosition(jd0, observer, today, sun);
-    MoonPosition(jd0 + 1.0, observer, after, sun);
-    const double h0 = MoonRiseAltitude(today.Parallax);
-    if (illuminatedPercent) *illuminatedPercent = today.IlluminatedPercent;
-    return RiseTransitSet({before.Equatorial, today.Equatorial, after.Equatorial}, jd0, h0,
-                          DeltaT(date.Year), observer);
+    const UniversalTime jd0{DateToJulianDay(MakeDate(date.Year, date.Month, date.Day))};
+    TDaily<TMoonState> moon(
+        [&](UniversalTime t) {
+            TMoonState m;
+            TSunPosition sun;
+            MoonPosition(t, observer, m, sun);
+            return m;
+        },
+        jd0);
+    if (illuminatedPercent) *illuminatedPercent = moon(0).IlluminatedPercent;
+    const double deltaT = DeltaT(date.Year);
+    return LocalDateEvents(
+        [&](int k) {
+            return std::make_pair(MakeFrame(moon(k - 1).Equatorial, moon(k).Equatorial,
+                                            moon(k + 1).Equatorial, jd0 + k,
+                                            MoonRiseAltitude(moon(k).Parallax), deltaT, observer),
+                                  static_cast<double>(k));
+        },
+        jd0, observer);
+}
+
+TSunDays::TSunDays(TDateTimeRecord date, const Observer& observer)
+    : observer_(observer), jd0_{DateToJulianDay(MakeDate(date.Year, date.Month, date.Day))},
+      deltaT_(DeltaT(date.Year)),
+      positions_([this](UniversalTime t) { return SunPosition(t, observer_).Equatorial; }, jd0_) {}
+
+TBodyEvents TSunDays::Events(double h0) {
+    return LocalDateEvents(
+        [&](int k) {
+            return std::make_pair(MakeFrame(positions_(k - 1), positions_(k), positions_(k + 1),
+                                            jd0_ + k, h0, deltaT_, observer_),
+                                  static_cast<double>(k));
+        },
+        jd0_, observer_);
 }
 
 } // namespace crescendar

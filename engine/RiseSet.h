@@ -6,7 +6,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace crescendar {
 
@@ -34,6 +37,12 @@ struct TBodyEvents {
     TCrossing Rise;
     TCrossing Transit; // At or NeighbouringDate
     TCrossing Set;
+    // A second crossing of the same kind on the same date, At or (mostly) NeighbouringDate:
+    // near the polar circles, and on a date the clocks go back, a body can rise, transit or
+    // set twice.
+    TCrossing SecondRise;
+    TCrossing SecondTransit;
+    TCrossing SecondSet;
 };
 
 // Event times in days from 0h universal time of the date: m0, m1, m2.
@@ -76,7 +85,9 @@ TEventConvergence RefineEventTimes(TEventTimes& m, const TRiseSetFrame& frame);
 // at 0h universal time of the day before, of the date and of the day after (jd0 is 0h of the
 // date, h0 the altitude in degrees, deltaT in seconds): by interpolation between the three
 // positions and iterative correction of each time (Meeus, Astronomical Algorithms,
-// chapter 15), a direct search over the date where that does not settle on it.
+// chapter 15), a direct search over the date where that does not settle on it. This one table
+// serves the whole local date; SunEvents and MoonEvents take each crossing from the table
+// centred nearest to it.
 TBodyEvents RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, UniversalTime jd0,
                            double h0, double deltaT, const Observer& observer);
 
@@ -96,12 +107,46 @@ constexpr double MoonRiseAltitude(double parallax) {
 }
 
 // The Sun's crossings of altitude h0 (degrees; one of the constants above) on the local date.
-// Only Day, Month and Year of date count.
+// Only Day, Month and Year of date count. Each crossing comes from the interpolation table
+// centred on the 0h universal time nearest to it, so that a crossing is the same instant
+// whichever zone reads it.
 TBodyEvents SunEvents(TDateTimeRecord date, double h0, const Observer& observer);
 
 // Moonrise, transit and moonset on the local date; hands back the illuminated percentage at
 // 0h universal time of the date when illuminatedPercent is not null.
 TBodyEvents MoonEvents(TDateTimeRecord date, const Observer& observer,
                        std::int32_t* illuminatedPercent = nullptr);
+
+// A body's places at 0h universal time of the days around a local date, each computed when
+// first needed: a local date takes the tables of the universal days it overlaps.
+template <typename Place> class TDaily {
+  public:
+    template <typename At> TDaily(At at, UniversalTime jd0) : at_(std::move(at)), jd0_(jd0) {}
+    // The place at 0h universal time of day k after jd0, k from -2 to 3.
+    const Place& operator()(int k) {
+        std::optional<Place>& p = places_[static_cast<std::size_t>(k + 2)];
+        if (!p) p = at_(jd0_ + k);
+        return *p;
+    }
+
+  private:
+    std::function<Place(UniversalTime)> at_;
+    UniversalTime jd0_;
+    std::array<std::optional<Place>, 6> places_;
+};
+
+// The Sun's crossings of several altitudes on one local date, from one set of positions.
+class TSunDays {
+  public:
+    TSunDays(TDateTimeRecord date, const Observer& observer);
+    // The crossings of altitude h0 (degrees) on the date.
+    TBodyEvents Events(double h0);
+
+  private:
+    Observer observer_;
+    UniversalTime jd0_;
+    double deltaT_;
+    TDaily<TEquatorialPosition> positions_;
+};
 
 } // namespace crescendar

@@ -67,11 +67,25 @@ TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
     for (const std::uint16_t d : MonthDays(month.Month, month.Year)) {
         const TDateTimeRecord day = MakeDate(month.Year, month.Month, d);
         const TDayTexts t = DayTexts(DayEvents(day, observer));
-        table.push_back({FormatDate(datePattern, day), t.Moon.RiseText, t.Moon.TransitText,
-                         t.Moon.SetText, CutText(std::to_string(t.Moon.IlluminatedPercent), 3),
+        const std::string date = FormatDate(datePattern, day);
+        if (t.Skipped) {
+            table.push_back({date, kSkippedDateText});
+            table.back().resize(table.front().size());
+            continue;
+        }
+        table.push_back({date, t.Moon.RiseText, t.Moon.TransitText, t.Moon.SetText,
+                         CutText(std::to_string(t.Moon.IlluminatedPercent), 3),
                          t.Astronomical.RiseText, t.Nautical.RiseText, t.Civil.RiseText,
                          t.Sun.RiseText, t.Sun.TransitText, t.Sun.SetText, t.Civil.SetText,
                          t.Nautical.SetText, t.Astronomical.SetText});
+        // A second crossing of a kind on the date: a row of the same date below, holding
+        // only those crossings.
+        if (t.HasSecond())
+            table.push_back(
+                {date, t.Moon.SecondRiseText, t.Moon.SecondTransitText, t.Moon.SecondSetText, "",
+                 t.Astronomical.SecondRiseText, t.Nautical.SecondRiseText, t.Civil.SecondRiseText,
+                 t.Sun.SecondRiseText, t.Sun.SecondTransitText, t.Sun.SecondSetText,
+                 t.Civil.SecondSetText, t.Nautical.SecondSetText, t.Astronomical.SecondSetText});
     }
     return table;
 }

@@ -48,7 +48,7 @@ void TDateInfoWindow::ShowDateInfo(const TDateTimeRecord& date) {
     const TDateInfo info = DateInfo(date);
     lblSelectedDate->SetText(QString::fromStdString(info.DateText));
     lblSelectedDate->move((width() - lblSelectedDate->width()) / 2, kDateTop);
-    Label1->SetText(QString::fromStdString(info.JulianDayText));
+    Label1->SetText(tr("%1 at 0h UT").arg(QString::fromStdString(info.JulianDayText)));
     Label2->SetText(QString::fromStdString(info.DayNumberText));
     Label3->SetText(QString::fromStdString(info.WeekText));
     Label4->SetText(QString::fromStdString(info.DaysTillXmasText));

@@ -127,7 +127,7 @@ void TTimesList::FormPaint() {
 }
 
 int TTimesList::MaxScrollOffset() const {
-    return dayCount_ * kRowHeight - 381;
+    return rowCount_ * kRowHeight - 381;
 }
 
 int TTimesList::ClampOffset(int offset) const {
@@ -142,51 +142,84 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
     const std::vector<std::uint16_t> days = MonthDays(date.Month, date.Year);
     dayCount_ = static_cast<std::uint8_t>(days.size());
 
-    imgData.SetSize(kBitmapWidth, kBitmapHeight);
+    // A date on which a body crosses an altitude twice in one direction gets a second row,
+    // without the date, holding those crossings.
+    const Observer observer = session_.GetObserver();
+    struct Row {
+        TDateTimeRecord Day;
+        int DateIndex;
+        bool Second;
+    };
+    std::vector<Row> rows;
+    std::vector<TDayTexts> texts;
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const TDateTimeRecord day = DayOf(date, days[i]);
+        texts.push_back(DayTexts(DayEvents(day, observer)));
+        rows.push_back({day, static_cast<int>(i), false});
+        if (texts.back().HasSecond()) rows.push_back({day, static_cast<int>(i), true});
+    }
+    rowCount_ = static_cast<int>(rows.size());
+
+    const int bands = std::max(kBands, rowCount_ + 1);
+    imgData.SetSize(kBitmapWidth, std::max(kBitmapHeight, bands * kRowHeight));
     Canvas& c = imgData.GetCanvas();
     c.SetFontName(QStringLiteral("Arial"));
     c.SetFontSize(ScaledFontSize(8));
     c.SetFontStyle(fsRegular);
 
+    // The bands alternate by date: a second row shares its date's band.
     c.SetBrushStyle(BrushStyle::Solid);
-    for (int i = 0; i < kBands; ++i) {
-        const QColor band = i % 2 == 0 ? palette::Screen : palette::RowBand;
+    for (int i = 0; i < bands; ++i) {
+        const int dateIndex = i < rowCount_ ? rows[static_cast<std::size_t>(i)].DateIndex
+                                            : static_cast<int>(days.size()) + i - rowCount_;
+        const QColor band = dateIndex % 2 == 0 ? palette::Screen : palette::RowBand;
         c.SetPenColor(band);
         c.SetBrushColor(band);
         c.Rectangle(0, i * kRowHeight, kBitmapWidth, i * kRowHeight + kRowHeight);
     }
 
     c.SetBrushStyle(BrushStyle::Clear);
-    const Observer observer = session_.GetObserver();
     const std::string& pattern = session_.Settings().DateFormat;
-    for (int row = 0; row < dayCount_; ++row) {
+    for (int row = 0; row < rowCount_; ++row) {
         const int y = row * kRowHeight;
-        const TDateTimeRecord day = DayOf(date, days[static_cast<std::size_t>(row)]);
+        const Row& r = rows[static_cast<std::size_t>(row)];
+        const TDayTexts& t = texts[static_cast<std::size_t>(r.DateIndex)];
+        const auto textOf = [&](const TRiseSet& s, int i) -> const std::string& {
+            if (r.Second)
+                return i == 0 ? s.SecondRiseText : i == 1 ? s.SecondTransitText : s.SecondSetText;
+            return i == 0 ? s.RiseText : i == 1 ? s.TransitText : s.SetText;
+        };
 
-        c.SetFontColor(Qt::white);
-        c.TextOut(kDateX, y, Text(FormatDate(pattern, day)));
+        if (!r.Second) {
+            c.SetFontColor(Qt::white);
+            c.TextOut(kDateX, y, Text(FormatDate(pattern, r.Day)));
+        }
+        if (t.Skipped) {
+            c.SetFontColor(palette::StandardText);
+            c.TextOut(kMoonRiseX, y, tr(kSkippedDateText));
+            continue;
+        }
 
-        const TDayTexts texts = DayTexts(DayEvents(day, observer));
-        const TRiseSet& moon = texts.Moon;
         c.SetFontColor(palette::DayText);
-        c.TextOut(kMoonRiseX, y, Text(moon.RiseText));
-        c.TextOut(kMoonTransitX, y, Text(moon.TransitText));
-        c.TextOut(kMoonSetX, y, Text(moon.SetText));
-        const QString percent = PercentText(moon.IlluminatedPercent);
-        c.TextOut(kIllumEndX - c.TextWidth(percent), y, percent);
-        c.TextOut(kIllumEndX, y, QStringLiteral("%"));
+        c.TextOut(kMoonRiseX, y, Text(textOf(t.Moon, 0)));
+        c.TextOut(kMoonTransitX, y, Text(textOf(t.Moon, 1)));
+        c.TextOut(kMoonSetX, y, Text(textOf(t.Moon, 2)));
+        if (!r.Second) {
+            const QString percent = PercentText(t.Moon.IlluminatedPercent);
+            c.TextOut(kIllumEndX - c.TextWidth(percent), y, percent);
+            c.TextOut(kIllumEndX, y, QStringLiteral("%"));
+        }
 
-        const TRiseSet& sun = texts.Sun;
         c.SetFontColor(palette::Caption);
-        c.TextOut(kSunRiseX, y, Text(sun.RiseText));
-        c.TextOut(kSunTransitX, y, Text(sun.TransitText));
-        c.TextOut(kSunSetX, y, Text(sun.SetText));
+        c.TextOut(kSunRiseX, y, Text(textOf(t.Sun, 0)));
+        c.TextOut(kSunTransitX, y, Text(textOf(t.Sun, 1)));
+        c.TextOut(kSunSetX, y, Text(textOf(t.Sun, 2)));
 
         c.SetFontColor(palette::StandardText);
-        for (const Twilight& t : kTwilights) {
-            const TRiseSet& twilight = texts.*t.Texts;
-            c.TextOut(t.ScreenMorningX, y, Text(twilight.RiseText));
-            c.TextOut(t.ScreenEveningX, y, Text(twilight.SetText));
+        for (const Twilight& tw : kTwilights) {
+            const TRiseSet& twilight = t.*tw.Texts;
+            c.TextOut(tw.ScreenMorningX, y, Text(textOf(twilight, 0)));
+            c.TextOut(tw.ScreenEveningX, y, Text(textOf(twilight, 2)));
         }
     }
     DisplayDataBitmap();
@@ -402,6 +435,10 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
         frame.Write(U + P(75), y, Text(CutText(LocalSiderealTime(midnight, observer), 10)));
 
         const TDayTexts texts = DayTexts(DayEvents(day, observer));
+        if (texts.Skipped) {
+            frame.Write(2 * U + P(128.62), y, tr(kSkippedDateText));
+            continue;
+        }
         const TRiseSet& moon = texts.Moon;
         frame.Write(2 * U + P(128.62), y, Text(moon.RiseText));
         frame.Write(2 * U + P(176.85), y, Text(moon.TransitText));

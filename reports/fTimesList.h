@@ -111,6 +111,7 @@ class TTimesList : public SkinWindow {
     TSession& session_;
     int scrollOffset_ = 0;
     std::uint8_t dayCount_ = 31;
+    int rowCount_ = 31; // the dates' rows and the second rows of dates that have them
     bool bodyDragging_ = false; // a drag on the window's body is in progress
     int dragStart_ = 0;
     int wheelRemainder_ = 0;          // eighths of a degree not yet scrolled

@@ -1,6 +1,7 @@
 #include "Session.h"
 
 #include "Calendar.h"
+#include "DayEvents.h"
 #include "Phases.h"
 
 #include <QString>
@@ -80,7 +81,13 @@ void TSession::SetTimeOffset(double days) {
 }
 
 void TSession::SetInstant(const TDateTimeRecord& d, double offsetDays) {
-    const TDateTimeRecord record = WithJulianDay(d);
+    TDateTimeRecord record = WithJulianDay(d);
+    // A date the place's clocks skip cannot be selected: the selection passes over it, on in
+    // the direction it was moving.
+    for (int i = 0; i < 2 && IsCalendarDate(record.Year, record.Month, record.Day) &&
+                    LocalDateKind(record, observer_) == TDateKind::Skipped;
+         ++i)
+        record = WithJulianDay(JulianDayToDate(record.JD + (record.JD < selected_.JD ? -1 : 1)));
     const bool moved =
         !SameRecord(record, selected_) || record.JD != selected_.JD || offsetDays != timeOffset_;
     selected_ = record;

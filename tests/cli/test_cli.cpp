@@ -137,6 +137,9 @@ TEST_F(Cli, BadInputIsRefusedWithExitCode2) {
         {"easter", "12.5"},
         {"seasons", "10000"},
         {"month", "2024-00"},
+        // Samoa's clocks passed over 30 December 2011.
+        {"moon", "2011-12-30", "12:00", "--tz", "Pacific/Apia"},
+        {"riseset", "2011-12-30", "--tz", "Pacific/Apia"},
     };
     for (const QStringList& args : bad) {
         const CliRun r = run(args);

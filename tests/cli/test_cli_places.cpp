@@ -124,14 +124,15 @@ TEST_F(CliPlaces, FixedOffsetOptionsSetASavedZoneAside) {
 
 TEST_F(CliPlaces, NowIsTheObserversDateWhateverTheComputersZone) {
     // Kiritimati is 14 hours ahead of UT, Pago Pago 11 hours behind (neither keeps daylight
-    // saving): their clocks now read 25 hours apart, whatever zone the computer is in.
+    // saving): their clocks now read 25 hours apart, a date or two, whatever zone the
+    // computer is in.
     const CliRun ahead = run({"dateinfo", "--tz", "Pacific/Kiritimati", "--json"});
     const CliRun behind = run({"dateinfo", "--tz", "Pacific/Pago_Pago", "--json"});
     ASSERT_EQ(ahead.code, 0) << ahead.err.toStdString();
     ASSERT_EQ(behind.code, 0) << behind.err.toStdString();
     const double apart =
         ahead.json()["JulianDay"].toDouble() - behind.json()["JulianDay"].toDouble(); // days
-    EXPECT_NEAR(apart * 24.0, 25.0, 0.01);
+    EXPECT_TRUE(apart == 1.0 || apart == 2.0) << apart;
     EXPECT_EQ(ahead.json()["ZoneName"].toString(), "Pacific/Kiritimati");
 }
 

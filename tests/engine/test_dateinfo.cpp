@@ -60,7 +60,9 @@ TEST(DateInfo, DayNumbersAndChristmas) {
     // A day that the reform dropped is no date: it is brought to 15 October.
     EXPECT_EQ(Info(1582, 10, 10).JulianDayText, "2299160.5");
     EXPECT_EQ(Info(1582, 10, 10).DateText, "15 October 1582");
-    EXPECT_EQ(Info(2000, 1, 1, 13).JulianDayText, "2451545.04166667");
+    // The Julian Day is the date's, at 0h: the time of day of the record does not count.
+    EXPECT_EQ(Info(2000, 1, 1, 13).JulianDayText, "2451544.5");
+    EXPECT_EQ(Info(2026, 12, 15, 22, 47).JulianDayText, "2461389.5");
     EXPECT_EQ(Info(2023, 2, 31).DayNumber, 59); // out-of-range fields are clamped
 }
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 using namespace crescendar;
 
@@ -103,6 +104,29 @@ TEST(DayEvents, AlwaysAboveAndAlwaysBelowAtHighLatitudes) {
             EXPECT_LT(altitude, kSunriseAltitude);
         }
     }
+}
+
+// A zone that crosses the date line skips a date or has one twice: Samoa went from 29 to 31
+// December 2011 (UTC-10 to UTC+14); Apia had 4 July 1892 twice (+12:33 to -11:27).
+TEST(DayEvents, SkippedAndRepeatedDates) {
+    Observer samoa = At(-13.83, 171.76);
+    samoa.Zone = std::make_shared<OneChange>(-600, 840, MakeDate(2011, 12, 30, 10).JD);
+    EXPECT_EQ(LocalDateKind(MakeDate(2011, 12, 29), samoa), TDateKind::Ordinary);
+    EXPECT_EQ(LocalDateKind(MakeDate(2011, 12, 30), samoa), TDateKind::Skipped);
+    EXPECT_EQ(LocalDateKind(MakeDate(2011, 12, 31), samoa), TDateKind::Ordinary);
+    const TDayEvents skipped = DayEvents(MakeDate(2011, 12, 30), samoa);
+    for (const TBodyEvents* b : {&skipped.Moon, &skipped.Sun, &skipped.CivilTwilight})
+        EXPECT_FALSE(b->Rise.Happens() || b->Transit.Happens() || b->Set.Happens());
+    EXPECT_TRUE(DayTexts(skipped).Skipped);
+    EXPECT_EQ(MoonRiseSet(MakeDate(2011, 12, 30), samoa).RiseText, "*****");
+
+    Observer apia = At(-13.83, 171.76);
+    apia.Zone = std::make_shared<OneChange>(753, -687, MakeDate(1892, 7, 4, 11, 27).JD);
+    EXPECT_EQ(LocalDateKind(MakeDate(1892, 7, 4), apia), TDateKind::Repeated);
+    const TDayEvents twice = DayEvents(MakeDate(1892, 7, 4), apia);
+    ASSERT_TRUE(twice.Sun.Rise.Happens() && twice.Sun.SecondRise.Happens());
+    EXPECT_NEAR(twice.Sun.SecondRise.Instant.JD - twice.Sun.Rise.Instant.JD, 1.0, 0.01);
+    EXPECT_TRUE(twice.Sun.SecondTransit.Happens() && twice.Sun.SecondSet.Happens());
 }
 
 TEST(TimeScale, ConversionsRoundTripAndKeepTheirScale) {

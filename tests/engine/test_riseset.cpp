@@ -8,10 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <memory>
 #include <string>
+#include <vector>
 
 using namespace crescendar;
 
@@ -120,13 +123,15 @@ TEST(RiseSetSearch, HighLatitudeDays) {
     EXPECT_EQ(sun.SetText, "12:02");
     EXPECT_EQ(SunRiseSet(MakeDate(2024, 1, 14), -0.8333, o).RiseText, "None");
     const TRiseSet moon = MoonRiseSet(MakeDate(2024, 1, 13), o);
+    // Crossing the horizon at a shallow angle, the Moon is off by a minute: it rises at
+    // 12:24:54 and sets at 15:45:04.
     EXPECT_EQ(moon.RiseText, "12:26");
-    EXPECT_EQ(moon.SetText, "15:44");
-    // Started near lower culmination, the corrections for the rise lead to the set at 13:27;
-    // the rise that day is at 17:49.
+    EXPECT_EQ(moon.SetText, "15:46");
+    // Started near lower culmination, the corrections for the rise lead to the set at
+    // 13:26:28; the rise that day is at 17:49:21.
     const TRiseSet december = MoonRiseSet(MakeDate(2024, 12, 19), o);
-    EXPECT_EQ(december.RiseText, "17:49");
-    EXPECT_EQ(december.SetText, "13:27");
+    EXPECT_EQ(december.RiseText, "17:50");
+    EXPECT_EQ(december.SetText, "13:26");
     // The last sunrise before the polar night at 70 N: on the next day the corrections for the
     // rise do not settle and must not fall back on the previous day's rise.
     EXPECT_TRUE(IsTime(SunRiseSet(MakeDate(2024, 11, 24), -0.8333, At(70, 0)).RiseText));
@@ -238,4 +243,62 @@ TEST(RiseSetSweep, EveryDayEveryLatitudeSampledZones) {
             }
         }
     }
+}
+
+namespace {
+
+// The universal instants of every crossing on the local dates that hold [from, from + days).
+std::vector<double> MoonCrossings(const Observer& o, double from, int days) {
+    std::vector<double> found;
+    for (int d = -1; d <= days; ++d) {
+        const TBodyEvents e = MoonEvents(JulianDayToDate(from + d), o);
+        for (const TCrossing* c :
+             {&e.Rise, &e.Transit, &e.Set, &e.SecondRise, &e.SecondTransit, &e.SecondSet})
+            if (c->Happens() && c->Instant.JD >= from && c->Instant.JD < from + days)
+                found.push_back(c->Instant.JD);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+} // namespace
+
+// A crossing is the same universal instant whichever zone reads it, from 12 hours west of
+// Greenwich to 14 hours east; far west, the table of 0h universal time of the local date would
+// be read more than a day from its centre.
+TEST(RiseSetZones, ACrossingIsTheSameInstantInEveryZone) {
+    for (const double lat : {64.5011, -33.87, 71.2906}) {
+        const double from = MakeDate(2026, 8, 1).JD;
+        const std::vector<double> utc = MoonCrossings(At(lat, 165.4064), from, 20);
+        for (int zone = -12 * 60; zone <= 14 * 60; zone += 60) {
+            const std::vector<double> local = MoonCrossings(At(lat, 165.4064, zone), from, 20);
+            ASSERT_EQ(local.size(), utc.size()) << lat << " " << zone;
+            for (std::size_t i = 0; i < utc.size(); ++i)
+                EXPECT_NEAR(local[i], utc[i], 1.0 / 86400.0) << lat << " " << zone << " " << i;
+        }
+    }
+}
+
+// Crossings the one table of 0h universal time lost or misplaced: Nome's moonrise read a day
+// and a quarter from the table's centre; Utqiagvik's moonrise at 23:58:50, which no date
+// showed; Tromso's two moonrises on 11 June 2026 (00:24:07 and 23:38:41), and Anchorage's two
+// transits on the 25-hour date the clocks go back.
+TEST(RiseSetZones, LateAndSecondCrossings) {
+    const Observer nome = At(64.5011, 165.4064, -480);
+    const TRiseSet nomeAugust = MoonRiseSet(MakeDate(2026, 8, 6), nome);
+    EXPECT_EQ(nomeAugust.RiseText, "22:26"); // 22:24:45 by the Moon's own positions
+
+    const TRiseSet utqiagvik = MoonRiseSet(MakeDate(2026, 12, 28), At(71.2906, 156.7887, -540));
+    EXPECT_EQ(utqiagvik.RiseText, "23:59");
+
+    const TRiseSet tromso = MoonRiseSet(MakeDate(2026, 6, 11), At(69.6492, -18.9553, 120));
+    EXPECT_EQ(tromso.RiseText + " " + tromso.SecondRiseText, "00:24 23:39");
+    EXPECT_EQ(tromso.SecondTransitText + tromso.SecondSetText, "");
+
+    Observer anchorage = At(61.2181, 149.9003);
+    // 2 a.m. AKDT on 6 November 2022 is 10:00 UT.
+    anchorage.Zone = std::make_shared<OneChange>(-480, -540, MakeDate(2022, 11, 6, 10).JD);
+    const TRiseSet clocksBack = MoonRiseSet(MakeDate(2022, 11, 6), anchorage);
+    EXPECT_EQ(clocksBack.SecondTransitText.size(), 5u) << clocksBack.TransitText;
+    EXPECT_EQ(clocksBack.SecondTransitText.substr(0, 3), "23:");
 }

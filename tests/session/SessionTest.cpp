@@ -127,6 +127,22 @@ TEST(SessionTest, RequestsSelectADayAndAskTheMainWindowToFollow) {
     EXPECT_EQ(count.daySelected, 3);
 }
 
+// Samoa's clocks passed over 30 December 2011: a selection moving onto it goes on to the
+// next date in the direction it moved.
+TEST(SessionTest, ASkippedDateIsPassedOver) {
+    TSession session;
+    TSettings samoa = session.Settings();
+    samoa.ZoneName = "Pacific/Apia";
+    session.ChangeSettings(samoa);
+    ASSERT_EQ(session.GetObserver().ZoneName(), "Pacific/Apia");
+    session.SetSelectedDateTime(MakeDate(2011, 12, 29, 12));
+    session.SetSelectedDateTime(MakeDate(2011, 12, 30, 12));
+    EXPECT_EQ(session.SelectedDateTime().Day, 31);
+    session.SetSelectedDateTime(MakeDate(2011, 12, 30, 12));
+    EXPECT_EQ(session.SelectedDateTime().Day, 29);
+    EXPECT_EQ(session.SelectedDateTime().Hour, 12);
+}
+
 TEST(SessionTest, AFailedSaveSaysWhyAndKeepsTheSettingsInForce) {
     QTemporaryDir dir;
     const std::string ini = dir.filePath(QStringLiteral("Crescendar.ini")).toStdString();

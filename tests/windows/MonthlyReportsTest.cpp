@@ -11,6 +11,7 @@
 #include "fTimesList.h"
 
 #include "Calendar.h"
+#include "DayEvents.h"
 #include "EventText.h"
 #include "PrintTarget.h"
 #include "RiseSet.h"
@@ -183,6 +184,32 @@ TEST_F(MonthlyTest, TimesListTableHoldsOneBandAndOneRowOfTimesPerDay) {
         EXPECT_EQ(count(369, 480, row, QColor(255, 255, 0)) > 0, day) << row; // the Sun
         EXPECT_EQ(count(245, 360, row, kPale) > 0, day) << row;               // morning twilights
         EXPECT_EQ(count(491, 600, row, kPale) > 0, day) << row;               // evening twilights
+    }
+}
+
+// At 70 N the Moon rises or sets twice on some dates of June 2026: such a date gets a second
+// row, without the date, and the table scrolls over every row.
+TEST_F(MonthlyTest, TimesListGivesASecondCrossingARowOfItsOwn) {
+    TTimesList* t = OpenTimesList(At(2026, 6, 10), Place(70));
+    const Observer o = w->Session().GetObserver();
+    std::vector<int> secondRows;
+    int rows = 0;
+    for (int d = 1; d <= 30; ++d) {
+        ++rows;
+        if (DayTexts(DayEvents(MakeDate(2026, 6, d), o)).HasSecond()) secondRows.push_back(rows++);
+    }
+    ASSERT_FALSE(secondRows.empty());
+    EXPECT_EQ(t->MaxScrollOffset(), rows * 14 - 381);
+    const QImage& table = t->imgData.Image();
+    SavePicture(table, QStringLiteral("times_list_second_rows.png"));
+    for (const int row : secondRows) {
+        int date = 0, times = 0;
+        for (int y = row * 14; y < row * 14 + 14; ++y) {
+            for (int x = 10; x < 80; ++x) date += Near(Pixel(table, x, y), Qt::white);
+            for (int x = 84; x < 600; ++x) times += Pixel(table, x, y) != Pixel(table, 2, y);
+        }
+        EXPECT_EQ(date, 0) << row;
+        EXPECT_GT(times, 0) << row;
     }
 }
 
