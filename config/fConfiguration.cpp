@@ -154,6 +154,11 @@ int NumberOf(const QLineEdit* edit) {
     return ok ? n : 0;
 }
 
+// Text typed by the user as a message quotes it: at most 24 characters.
+QString Shortened(const QString& typed) {
+    return typed.size() > 24 ? typed.left(23) + QChar(0x2026) : typed;
+}
+
 // The entry of a list that its text names (without regard to case), -1 when the text names
 // none: typing into a list may leave it without a selected entry.
 int SelectedPosition(const QComboBox* list) {
@@ -422,6 +427,12 @@ void TConfiguration::FormCreate() {
     Label11 = Caption(30, 306, QStringLiteral("Timezone:"), kCaptionWhite);
     cmbTimeZone = List(84, 302, kZoneListWidth, TimeZoneNames());
     connect(cmbTimeZone, &QComboBox::currentTextChanged, this, [this] { ShowZone(); });
+    connect(cmbTimeZone, &QComboBox::currentIndexChanged, this, [this](int entry) {
+        if (entry >= 0) acceptedZone_ = cmbTimeZone->itemText(entry);
+    });
+    connect(cmbTimeZone->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (isVisible()) txtZoneExit();
+    });
     Label12 = Caption(214, 306, QStringLiteral("DST:"), kCaptionWhite);
     chkDaylightSavings =
         new TConfigCheckBox(this, 240, 306, Art("check_on.png"), Art("check_off.png"));
@@ -537,6 +548,7 @@ void TConfiguration::FormActivate() {
         cmbTimeZone->setCurrentIndex(-1);
         cmbTimeZone->setEditText(QString::fromStdString(s.ZoneName));
     }
+    acceptedZone_ = cmbTimeZone->currentText();
 
     for (ImageControl* picture : {imgLaser, imgBWInkjet, imgColourInkjet})
         picture->SetPicture(imgRBUnset);
@@ -770,6 +782,7 @@ void TConfiguration::ChoosePlace(const TPlace& place) {
     if (TimeZoneRule(place.TimeZone)) {
         cmbTimeZone->setCurrentIndex(-1);
         cmbTimeZone->setEditText(QString::fromStdString(place.TimeZone));
+        acceptedZone_ = cmbTimeZone->currentText();
     }
     ShowZone();
     PlaceCompleter->popup()->hide();
@@ -779,6 +792,44 @@ std::string TConfiguration::ShownZoneName() const {
     if (SelectedPosition(cmbTimeZone) >= 0) return {};
     const std::string text = cmbTimeZone->currentText().trimmed().toStdString();
     return TimeZoneRule(text) ? text : std::string();
+}
+
+bool TConfiguration::txtZoneExit() {
+    if (checkingZone_) return false;
+    const QString typed = cmbTimeZone->currentText().trimmed();
+    if (SelectedPosition(cmbTimeZone) >= 0 || !ShownZoneName().empty()) {
+        acceptedZone_ = typed;
+        return true;
+    }
+    const auto showAccepted = [this] {
+        const int entry = cmbTimeZone->findText(acceptedZone_);
+        cmbTimeZone->setCurrentIndex(entry);
+        if (entry < 0) cmbTimeZone->setEditText(acceptedZone_);
+    };
+    if (typed.isEmpty()) {
+        showAccepted();
+        return true;
+    }
+    const std::vector<std::string> closest = ClosestZoneNames(typed.toStdString());
+    if (!closest.empty() &&
+        typed.compare(QString::fromStdString(closest.front()), Qt::CaseInsensitive) == 0) {
+        cmbTimeZone->setEditText(QString::fromStdString(closest.front()));
+        acceptedZone_ = cmbTimeZone->currentText();
+        return true;
+    }
+    // The field shows the previous zone before the message takes the focus from it.
+    showAccepted();
+    QStringList names;
+    for (const std::string& name : closest) names << QString::fromStdString(name);
+    checkingZone_ = true;
+    ShowWarning(tr("\u201C%1\u201D is not a time zone this computer knows. The closest zone "
+                   "names are: %2. The time zone stays %3.")
+                    .arg(Shortened(typed), names.join(QStringLiteral(", ")), acceptedZone_),
+                this);
+    checkingZone_ = false;
+    cmbTimeZone->setFocus(Qt::OtherFocusReason);
+    cmbTimeZone->lineEdit()->selectAll();
+    return false;
 }
 
 void TConfiguration::ShowZone() {
@@ -835,15 +886,16 @@ void TConfiguration::lblExitClick() {
         return;
     }
 
+    if (!txtZoneExit()) return;
+
     // A pattern typed into the date list must make a date; otherwise the previous one stays.
     const QString typedPattern = cmbDateFormat->currentText().trimmed();
     if (!typedPattern.isEmpty() && !IsDatePattern(Cut(cmbDateFormat->currentText(), 12))) {
-        const QString shown =
-            typedPattern.size() > 24 ? typedPattern.left(23) + QChar(0x2026) : typedPattern;
         ShowWarning(QStringLiteral("\u201C%1\u201D is not a date pattern: it needs a day (dd), a "
                                    "month (mm) and a year (yyyy), as in dd/mm/yyyy. The "
                                    "pattern %2 is kept.")
-                        .arg(shown, QString::fromStdString(session_.Settings().DateFormat)),
+                        .arg(Shortened(typedPattern),
+                             QString::fromStdString(session_.Settings().DateFormat)),
                     this);
         ShowDatePattern();
         cmbDateFormat->setFocus(Qt::OtherFocusReason);
@@ -871,7 +923,7 @@ void TConfiguration::lblExitClick() {
     if (!cmbDateFormat->currentText().trimmed().isEmpty())
         s.DateFormat = Cut(cmbDateFormat->currentText(), 12);
     // An entry of the list is a fixed offset and sets a named zone aside; a zone name shown
-    // (picked with a place, or typed) is the zone; other text keeps the previous setting.
+    // (picked with a place, or typed) is the zone.
     if (const int zone = SelectedPosition(cmbTimeZone); zone >= 0) {
         s.TimeZoneIdx = zone;
         s.ZoneName.clear();

@@ -129,11 +129,16 @@ class TConfiguration : public SkinWindow {
     const std::vector<TPlace>& PlaceMatches() const { return placeMatches_; }
     // The named zone the time-zone field shows ("Asia/Kathmandu"), "" for a fixed offset.
     std::string ShownZoneName() const;
-    // Saves and closes. A coordinate out of range, or a typed date pattern without a day, a
-    // month and a year, is refused with a message and the window stays open with nothing
-    // changed. When the settings cannot be written they change in memory only, a message
-    // says so and the window stays open; a second exit then closes it. Closing another way
-    // changes nothing.
+    // The time-zone field was left or its text confirmed: text that is neither an entry of the
+    // list nor a zone this computer knows is refused with a message naming the closest zone
+    // names, and the field shows the zone it showed before (as does an emptied field). A zone
+    // name typed in the wrong case is written as the database writes it. False when refused.
+    bool txtZoneExit();
+    // Saves and closes. A coordinate out of range, a zone this computer does not know, or a
+    // typed date pattern without a day, a month and a year, is refused with a message and the
+    // window stays open with nothing changed. When the settings cannot be written they change in
+    // memory only, a message says so and the window stays open; a second exit then closes it.
+    // Closing another way changes nothing.
     void lblExitClick();
 
     // The printer word that the exit stores as PrinterType.
@@ -211,6 +216,8 @@ class TConfiguration : public SkinWindow {
     std::vector<TPlace> placeMatches_;
     bool firstRun_ = false;            // shown by ShowFirstRun, until it closes
     std::optional<TPlace> suggestion_; // the first run's place, until the window closes
+    QString acceptedZone_;             // what the zone field showed last that was a zone
+    bool checkingZone_ = false;        // txtZoneExit is telling the user
 };
 
 // The 49 entries of the time-zone list: "GMT - 12:00" ... "GMT" ... "GMT + 12:00".

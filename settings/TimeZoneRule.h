@@ -4,6 +4,7 @@
 
 #include "ZoneRule.h"
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,5 +20,10 @@ std::string SystemZoneName();
 
 // Every zone name the system knows, sorted.
 std::vector<std::string> ZoneNames();
+
+// The names of ZoneNames() nearest to text, at most `most`, the nearest first, without regard
+// to case: those that begin with the text, then those fewest letters away from it, counting
+// the whole name or its last part alone ("Kolkatta" is near "Asia/Kolkata").
+std::vector<std::string> ClosestZoneNames(const std::string& text, std::size_t most = 3);
 
 } // namespace crescendar

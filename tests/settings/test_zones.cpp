@@ -201,3 +201,18 @@ TEST(Zones, SettingsNameTheZoneOrKeepTheFixedOffset) {
     EXPECT_EQ(unknown.ZoneName, "");
     EXPECT_NE(store.LastReport().Text().find("Mars/Olympus_Mons"), std::string::npos);
 }
+
+TEST(Zones, ClosestNamesOfAnUnknownZone) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Europe/Londn", "Europe/London"}, {"europe/london", "Europe/London"},
+        {"Kolkatta", "Asia/Kolkata"},      {"America/New_Yrok", "America/New_York"},
+        {"Asia/Kathm", "Asia/Kathmandu"},
+    };
+    for (const auto& [typed, nearest] : cases) {
+        const std::vector<std::string> names = ClosestZoneNames(typed);
+        ASSERT_EQ(names.size(), 3u) << typed;
+        EXPECT_EQ(names.front(), nearest) << typed;
+    }
+    EXPECT_EQ(ClosestZoneNames("Mars/Olympus", 5).size(), 5u);
+    EXPECT_TRUE(ClosestZoneNames("Mars/Olympus", 0).empty());
+}

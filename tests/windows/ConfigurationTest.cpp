@@ -362,7 +362,6 @@ TEST_F(ConfigurationTest, ListsLeftWithoutAnEntryKeepThePreviousSetting) {
           {"DateLayoutIdx", "1"},
           {"DateFormat", "mm/dd/yyyy"}});
     TypeInto(c->cmbDayOrder, "Funday - Sunday");
-    TypeInto(c->cmbTimeZone, "GMT + 99:00");
     TypeInto(c->cmbDateFormat, "yyyy-mm-dd");
     Exit();
     EXPECT_EQ(Stored("DayOrder"), "3");
@@ -489,16 +488,52 @@ TEST_F(ConfigurationTest, ChoosingAFixedOffsetSetsTheZoneNameAside) {
     EXPECT_EQ(Stored("TimeZone"), "17.5");
     EXPECT_EQ(w->GetObserver().ZoneName(), "UTC+05:30");
 
-    // Text that is neither an entry nor a zone keeps the setting; a zone name typed is one.
-    c->ShowModalNonBlocking();
-    TypeInto(c->cmbTimeZone, "Mars/Olympus_Mons");
-    Exit();
-    EXPECT_EQ(Stored("ZoneName"), "");
-    EXPECT_EQ(Stored("TimeZone"), "17.5");
+    // A zone name typed is one.
     c->ShowModalNonBlocking();
     TypeInto(c->cmbTimeZone, "America/Sao_Paulo");
     Exit();
     EXPECT_EQ(Stored("ZoneName"), "America/Sao_Paulo");
+}
+
+TEST_F(ConfigurationTest, AnUnknownZoneIsRefusedWithTheClosestNames) {
+    Open({{"ZoneName", "Europe/London"}, {"TimeZone", "13"}});
+    struct Case {
+        const char* typed;
+        const char* suggested;
+        bool byExit; // refused by the exit rather than by leaving the field
+    };
+    for (const Case& k :
+         {Case{"Mars/Olympus", "", false}, Case{"Europe/Londn", "Europe/London", false},
+          Case{"GMT + 99:00", "", true}, Case{"Mars/Olympus_Mons", "", true}}) {
+        QLineEdit* field = c->cmbTimeZone->lineEdit();
+        c->cmbTimeZone->setFocus();
+        Retype(field, k.typed);
+        dialogs.messages.clear();
+        if (k.byExit)
+            Exit();
+        else
+            Tab();
+        ASSERT_EQ(dialogs.messages.size(), 1u) << k.typed;
+        const QString& told = dialogs.messages[0];
+        EXPECT_TRUE(told.contains(k.typed) && told.contains(k.suggested) &&
+                    told.contains("stays Europe/London"))
+            << told.toStdString();
+        EXPECT_EQ(dialogs.messageKinds[0], MessageKind::Warning);
+        EXPECT_EQ(c->cmbTimeZone->currentText(), "Europe/London");
+        EXPECT_TRUE(c->isVisible());
+        EXPECT_EQ(Stored("ZoneName"), "Europe/London");
+    }
+    // A link name is a zone; a known name in the wrong case is written as the database has it.
+    for (const char* typed : {"Asia/Calcutta", "asia/kolkata"}) {
+        c->cmbTimeZone->setFocus();
+        Retype(c->cmbTimeZone->lineEdit(), typed);
+        dialogs.messages.clear();
+        Tab();
+        EXPECT_TRUE(dialogs.messages.empty()) << typed;
+    }
+    EXPECT_EQ(c->cmbTimeZone->currentText(), "Asia/Kolkata");
+    Exit();
+    EXPECT_EQ(Stored("ZoneName"), "Asia/Kolkata");
 }
 
 TEST_F(ConfigurationTest, EveryZoneEntryIsReadableInTheListAndTheField) {
