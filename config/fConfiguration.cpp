@@ -336,6 +336,7 @@ QLineEdit* TConfiguration::CoordinateEdit(int left, int top, int width, int maxL
     edit->setTextMargins(-1, 0, -1, 0);
     // Text pasted or composed bypasses the key filter; the validator keeps it to digits.
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+    connect(edit, &QLineEdit::textEdited, this, &TConfiguration::CoordinatesEdited);
     edit->installEventFilter(new CoordinateEditFilter(
         edit, [edit, fillTo] { FillTo(edit, fillTo); },
         [this, edit](const QString& text) { return PasteCoordinate(edit, text); }));
@@ -538,6 +539,9 @@ void TConfiguration::FormActivate() {
     txtLongMin->setText(QString::fromStdString(s.LongMin));
     txtLongSec->setText(QString::fromStdString(s.LongSec));
     pEWDirection->setText(QString::fromStdString(s.LongDir));
+    tiedName_ = txtLocation->text();
+    locationKind_ = LocationKind::Tied;
+    coordinatesByHand_ = false;
 
     cmbDayOrder->setCurrentIndex(s.DayOrder < cmbDayOrder->count() ? s.DayOrder : -1);
     ShowDatePattern();
@@ -583,6 +587,7 @@ void TConfiguration::ShowDatePattern() {
 void TConfiguration::NSSpinButtonUpClick() {
     pNSDirection->setText(pNSDirection->text() != QLatin1String("North") ? QStringLiteral("North")
                                                                          : QStringLiteral("South"));
+    CoordinatesEdited();
 }
 
 void TConfiguration::NSSpinButtonDownClick() {
@@ -592,6 +597,7 @@ void TConfiguration::NSSpinButtonDownClick() {
 void TConfiguration::EWSpinButtonUpClick() {
     pEWDirection->setText(pEWDirection->text() != QLatin1String("East") ? QStringLiteral("East")
                                                                         : QStringLiteral("West"));
+    CoordinatesEdited();
 }
 
 void TConfiguration::EWSpinButtonDownClick() {
@@ -672,6 +678,7 @@ bool TConfiguration::PasteCoordinate(QLineEdit* edit, const QString& text) {
         txtLongSec->setText(Digits(c->Sec, 2));
         pEWDirection->setText(c->SouthOrWest ? QStringLiteral("West") : QStringLiteral("East"));
     }
+    CoordinatesEdited();
     return true;
 }
 
@@ -728,6 +735,7 @@ QString TConfiguration::CheckCoordinates(QLineEdit** offending) const {
 // ----- places and zones -------------------------------------------------------------------
 
 void TConfiguration::txtLocationEdited(const QString& text) {
+    locationKind_ = coordinatesByHand_ ? LocationKind::Own : LocationKind::Search;
     const QString wanted = text.trimmed();
     if (wanted.isEmpty()) {
         OfferPlaces(wanted, {});
@@ -763,7 +771,10 @@ void TConfiguration::OfferPlaces(const QString& text, const std::vector<TPlace>&
 }
 
 void TConfiguration::ChoosePlace(const TPlace& place) {
-    txtLocation->setText(LocationText(place));
+    tiedName_ = LocationText(place);
+    locationKind_ = LocationKind::Tied;
+    coordinatesByHand_ = false;
+    txtLocation->setText(tiedName_);
     txtLocation->setCursorPosition(0); // the name first, where the field is too narrow
     const TArc lat = ToArc(place.Latitude);
     const TArc lon = ToArc(place.Longitude);
@@ -792,6 +803,47 @@ std::string TConfiguration::ShownZoneName() const {
     if (SelectedPosition(cmbTimeZone) >= 0) return {};
     const std::string text = cmbTimeZone->currentText().trimmed().toStdString();
     return TimeZoneRule(text) ? text : std::string();
+}
+
+void TConfiguration::CoordinatesEdited() {
+    coordinatesByHand_ = true;
+    if (locationKind_ == LocationKind::Own) return;
+    tiedName_ = CoordinatesName();
+    locationKind_ = LocationKind::Tied;
+    txtLocation->setText(tiedName_);
+    txtLocation->setCursorPosition(0);
+}
+
+QString TConfiguration::CoordinatesName() const {
+    const auto arc = [](const QLineEdit* d, const QLineEdit* m, const QLineEdit* s,
+                        const QLabel* side) {
+        return QStringLiteral("%1\u00B0 %2\u2032 %3\u2033 %4")
+            .arg(NumberOf(d))
+            .arg(Digits(NumberOf(m), 2), Digits(NumberOf(s), 2), side->text().left(1));
+    };
+    return arc(txtLatDeg, txtLatMin, txtLatSec, pNSDirection) + QStringLiteral(", ") +
+           arc(txtLongDeg, txtLongMin, txtLongSec, pEWDirection);
+}
+
+bool TConfiguration::CheckLocation() {
+    const QString typed = txtLocation->text().trimmed();
+    if (locationKind_ != LocationKind::Search || typed.isEmpty() || typed == tiedName_.trimmed() ||
+        FindPlaces(typed.toStdString(), 1).empty())
+        return true;
+    txtLocation->setText(tiedName_);
+    txtLocation->setCursorPosition(0);
+    locationKind_ = LocationKind::Tied;
+    const QString stays = tiedName_.trimmed().isEmpty()
+                              ? tr("The location stays without a name.")
+                              : tr("The location stays \u201C%1\u201D.").arg(tiedName_);
+    ShowWarning(tr("\u201C%1\u201D is not saved as the location: places of that name were "
+                   "offered and none was picked. Pick one of them, or give these coordinates a "
+                   "name that no place has. %2")
+                    .arg(Shortened(typed), stays),
+                this);
+    txtLocation->setFocus(Qt::OtherFocusReason);
+    txtLocation->selectAll();
+    return false;
 }
 
 bool TConfiguration::txtZoneExit() {
@@ -886,7 +938,7 @@ void TConfiguration::lblExitClick() {
         return;
     }
 
-    if (!txtZoneExit()) return;
+    if (!txtZoneExit() || !CheckLocation()) return;
 
     // A pattern typed into the date list must make a date; otherwise the previous one stays.
     const QString typedPattern = cmbDateFormat->currentText().trimmed();

@@ -108,6 +108,12 @@ class TConfiguration : public SkinWindow {
     // minutes, seconds and hemisphere of that coordinate; false (nothing changes) when the
     // text is not one.
     bool PasteCoordinate(QLineEdit* edit, const QString& text);
+    // A coordinate or a hemisphere was changed by hand (typed, pasted or toggled): the
+    // location's name becomes the coordinates' own, unless the user has typed the name since
+    // changing coordinates by hand.
+    void CoordinatesEdited();
+    // The coordinates shown, as a place's name: "33° 52′ 08″ S, 151° 12′ 29″ E".
+    QString CoordinatesName() const;
     void txtLatDegExit();
     void txtLatMinExit();
     void txtLatSecExit();
@@ -134,10 +140,11 @@ class TConfiguration : public SkinWindow {
     // names, and the field shows the zone it showed before (as does an emptied field). A zone
     // name typed in the wrong case is written as the database writes it. False when refused.
     bool txtZoneExit();
-    // Saves and closes. A coordinate out of range, a zone this computer does not know, or a
-    // typed date pattern without a day, a month and a year, is refused with a message and the
-    // window stays open with nothing changed. When the settings cannot be written they change in
-    // memory only, a message says so and the window stays open; a second exit then closes it.
+    // Saves and closes. A coordinate out of range, a zone this computer does not know, a
+    // typed date pattern without a day, a month and a year, or a search typed in the location
+    // field whose places were not picked, is refused with a message and the window stays
+    // open with nothing changed. When the settings cannot be written they change in memory
+    // only, a message says so and the window stays open; a second exit then closes it.
     // Closing another way changes nothing.
     void lblExitClick();
 
@@ -200,6 +207,10 @@ class TConfiguration : public SkinWindow {
     QString CheckCoordinates(QLineEdit** offending) const;
     // Shows the date pattern of the settings in the date list.
     void ShowDatePattern();
+    // Refuses, at the exit, a search typed over the name of the coordinates shown and never
+    // picked, when the gazetteer has places of that name: the field shows the coordinates'
+    // name again. A name that is no place's is the user's own and is kept.
+    bool CheckLocation();
     // Offers the places found for text, unless the location field has moved on since.
     void OfferPlaces(const QString& text, const std::vector<TPlace>& places);
     // Lays out the zone row: a named zone takes the width of the row, where the daylight
@@ -216,8 +227,15 @@ class TConfiguration : public SkinWindow {
     std::vector<TPlace> placeMatches_;
     bool firstRun_ = false;            // shown by ShowFirstRun, until it closes
     std::optional<TPlace> suggestion_; // the first run's place, until the window closes
-    QString acceptedZone_;             // what the zone field showed last that was a zone
-    bool checkingZone_ = false;        // txtZoneExit is telling the user
+    // The location field's text is the name that goes with the coordinates shown (tiedName_:
+    // the settings', a place picked, or the coordinates' own), a name typed for coordinates
+    // changed by hand, or text typed over the name, a search until a place is picked.
+    enum class LocationKind { Tied, Own, Search };
+    LocationKind locationKind_ = LocationKind::Tied;
+    QString tiedName_;
+    bool coordinatesByHand_ = false; // since the last place picked or the window's filling
+    QString acceptedZone_;           // what the zone field showed last that was a zone
+    bool checkingZone_ = false;      // txtZoneExit is telling the user
 };
 
 // The 49 entries of the time-zone list: "GMT - 12:00" ... "GMT" ... "GMT + 12:00".

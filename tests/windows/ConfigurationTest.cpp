@@ -212,7 +212,7 @@ TEST_F(ConfigurationTest, ExitWritesTheSettingsAndTheMainWindowTakesThem) {
     Retype(c->txtLatMin, "51");
     Retype(c->txtLongDeg, "2");
     c->EWSpinButtonUpClick();
-    QTest::keyClicks(c->txtLocation, "Paris");
+    Retype(c->txtLocation, "Paris");
     Choose(c->cmbDayOrder, "Monday - Sunday");
     Choose(c->cmbTimeZone, "GMT + 05:30");
     EXPECT_EQ(c->cmbTimeZone->currentIndex(), 35);
@@ -473,6 +473,48 @@ TEST_F(ConfigurationTest, PickingAPlaceFillsItsCoordinatesAndZoneAndSavesTheZone
     c->ShowModalNonBlocking();
     EXPECT_EQ(c->cmbTimeZone->currentText(), "Asia/Kathmandu");
     EXPECT_FALSE(c->chkDaylightSavings->isVisible());
+}
+
+TEST_F(ConfigurationTest, TheLocationNameGoesWithItsCoordinates) {
+    Open({{"LatDeg", "33"},
+          {"LatMin", "52"},
+          {"LatSec", "08"},
+          {"LatDir", "South"},
+          {"LongDeg", "151"},
+          {"LongMin", "12"},
+          {"LongSec", "29"},
+          {"LongDir", "East"},
+          {"Location", "Sydney, New South Wales, Australia"}});
+    // A search typed over the place's name and never picked is not its name.
+    Search("San");
+    Exit();
+    EXPECT_TRUE(c->isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].contains("\u201CSan\u201D is not saved"));
+    EXPECT_EQ(c->txtLocation->text(), "Sydney, New South Wales, Australia");
+    EXPECT_EQ(Stored("Location"), "Sydney, New South Wales, Australia");
+    // A name that is no place's is the user's own.
+    Search("Qzxqzxqzx");
+    Exit();
+    EXPECT_EQ(Stored("Location"), "Qzxqzxqzx");
+
+    // Coordinates changed by hand, typed, toggled or pasted, are their own name ...
+    c->ShowModalNonBlocking();
+    c->txtLatMin->setFocus();
+    Retype(c->txtLatMin, "5");
+    EXPECT_EQ(c->txtLocation->text(),
+              "33\u00B0 05\u2032 08\u2033 S, 151\u00B0 12\u2032 29\u2033 E");
+    c->NSSpinButtonUpClick();
+    EXPECT_TRUE(c->PasteCoordinate(c->txtLongSec, QStringLiteral("0.5 W")));
+    EXPECT_EQ(c->txtLocation->text(), "33\u00B0 05\u2032 08\u2033 N, 0\u00B0 30\u2032 00\u2033 W");
+    // ... unless a name is typed after the change, and then it stays.
+    Retype(c->txtLocation, "San");
+    Retype(c->txtLatDeg, "34");
+    EXPECT_EQ(c->txtLocation->text(), "San");
+    Exit();
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(Stored("Location"), "San");
+    EXPECT_EQ(Stored("LatDeg"), "34");
 }
 
 TEST_F(ConfigurationTest, ChoosingAFixedOffsetSetsTheZoneNameAside) {
