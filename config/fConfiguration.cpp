@@ -363,7 +363,10 @@ void TConfiguration::FormCreate() {
 
     lblTitle = new ClickRegion(this, 83, 10, 120, 23);
     SetTitleRegion(lblTitle);
-    lblExit = new ClickRegion(this, 255, 14, 14, 15);
+    lblExit = new ClickRegion(this, 255, 14, 14, 15, tr("Save the settings and close"));
+    lblExit->setAccessibleName(tr("Save and close"));
+    lblExit->setAccessibleDescription(
+        tr("Saves the settings and closes the window. Escape asks whether to save changes."));
     connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) lblExitClick();
     });
@@ -564,6 +567,7 @@ void TConfiguration::FormActivate() {
     else
         imgColourInkjet->SetPicture(imgRBSet);
 
+    filledValues_ = ShownValues();
     if (suggestion_) {
         ChoosePlace(*suggestion_);
         txtLocation->selectAll(); // typing replaces it and searches
@@ -926,6 +930,49 @@ void TConfiguration::lblColourPrinterClick() {
 // ----- saving and closing -----------------------------------------------------------------
 
 void TConfiguration::lblExitClick() {
+    if (Save()) close();
+}
+
+QStringList TConfiguration::ShownValues() const {
+    QStringList values;
+    for (const auto& [edit, width] :
+         {std::pair{txtLatDeg, 2}, std::pair{txtLatMin, 2}, std::pair{txtLatSec, 2},
+          std::pair{txtLongDeg, 3}, std::pair{txtLongMin, 2}, std::pair{txtLongSec, 2}})
+        values << ZeroFilled(edit->text(), width);
+    values << pNSDirection->text() << pEWDirection->text() << txtLocation->text()
+           << cmbDayOrder->currentText() << cmbDateFormat->currentText()
+           << cmbTimeZone->currentText().trimmed()
+           << QString::number(chkDaylightSavings->isChecked())
+           << QString::fromStdString(printerWord_);
+    return values;
+}
+
+bool TConfiguration::HasUnsavedChanges() const {
+    return ShownValues() != filledValues_;
+}
+
+bool TConfiguration::SavedOrDiscarded() {
+    if (!HasUnsavedChanges()) return true;
+    switch (AskToSave(tr("Your changes to the settings have not been saved. Save them before "
+                         "the window closes?"),
+                      this)) {
+    case SaveChoice::Save:
+        return Save();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool TConfiguration::FormKeyPress(QKeyEvent* e) {
+    if (e->key() != Qt::Key_Escape || e->modifiers() != Qt::NoModifier) return false;
+    if (SavedOrDiscarded()) close();
+    return true;
+}
+
+bool TConfiguration::Save() {
     // The exit region takes no focus, so the edit being typed in has not been left: fill
     // every coordinate as leaving it would, so that nothing empty is stored.
     FillCoordinates();
@@ -935,10 +982,10 @@ void TConfiguration::lblExitClick() {
         ShowWarning(problem, this);
         offending->setFocus(Qt::OtherFocusReason);
         offending->selectAll();
-        return;
+        return false;
     }
 
-    if (!txtZoneExit() || !CheckLocation()) return;
+    if (!txtZoneExit() || !CheckLocation()) return false;
 
     // A pattern typed into the date list must make a date; otherwise the previous one stays.
     const QString typedPattern = cmbDateFormat->currentText().trimmed();
@@ -951,7 +998,7 @@ void TConfiguration::lblExitClick() {
                     this);
         ShowDatePattern();
         cmbDateFormat->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
 
     TSettings s = session_.Settings();
@@ -1015,12 +1062,18 @@ void TConfiguration::lblExitClick() {
                                         QStringLiteral("Click the exit again to close this "
                                                        "window without saving them."),
                                         this))
-        return;
-    close();
+        return false;
+    // Saved, or kept in memory only as the user has been told: no longer changes.
+    filledValues_ = ShownValues();
+    return true;
 }
 
 void TConfiguration::closeEvent(QCloseEvent* e) {
     const bool shown = isVisible();
+    if (shown && e->spontaneous() && !SavedOrDiscarded()) {
+        e->ignore();
+        return;
+    }
     e->accept();
     PlaceCompleter->popup()->hide();
     firstRun_ = false;

@@ -148,6 +148,10 @@ class TConfiguration : public SkinWindow {
     // Closing another way changes nothing.
     void lblExitClick();
 
+    // Whether a control shows something other than the window showed when it was filled
+    // from the settings (the first run's place counts as a change).
+    bool HasUnsavedChanges() const;
+
     // The printer word that the exit stores as PrinterType.
     const std::string& PrinterWord() const { return printerWord_; }
 
@@ -194,6 +198,9 @@ class TConfiguration : public SkinWindow {
     void PlacesOffered();
 
   protected:
+    // Escape closes the window, first asking whether to save unsaved changes.
+    bool FormKeyPress(QKeyEvent* e) override;
+    // Closed by the window system, the window asks as Escape does.
     void closeEvent(QCloseEvent* e) override;
 
   private:
@@ -205,6 +212,14 @@ class TConfiguration : public SkinWindow {
     void FillCoordinates();
     // A message for the first coordinate out of range (and the edit to correct), or none.
     QString CheckCoordinates(QLineEdit** offending) const;
+    // What the controls show, coordinates zero-filled, for HasUnsavedChanges.
+    QStringList ShownValues() const;
+    // Puts the values shown in force and stores them; false when a value is refused or the
+    // user has just been told that they could not be stored (the window then stays open).
+    bool Save();
+    // Asks what becomes of unsaved changes when the window closes other than through the exit
+    // region; true when it may close (nothing to save, saved, or discarded).
+    bool SavedOrDiscarded();
     // Shows the date pattern of the settings in the date list.
     void ShowDatePattern();
     // Refuses, at the exit, a search typed over the name of the coordinates shown and never
@@ -236,6 +251,7 @@ class TConfiguration : public SkinWindow {
     bool coordinatesByHand_ = false; // since the last place picked or the window's filling
     QString acceptedZone_;           // what the zone field showed last that was a zone
     bool checkingZone_ = false;      // txtZoneExit is telling the user
+    QStringList filledValues_;       // ShownValues() as filled from the settings
 };
 
 // The 49 entries of the time-zone list: "GMT - 12:00" ... "GMT" ... "GMT + 12:00".

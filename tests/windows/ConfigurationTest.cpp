@@ -707,6 +707,13 @@ class FirstRunTest : public MainFixture {
         w = windows->Main;
         QCoreApplication::processEvents();
     }
+    // Ends the program and starts it again over the same settings.
+    void Restart(const std::string& zone) {
+        windows.reset();
+        delete w;
+        w = nullptr;
+        StartProgram(zone);
+    }
     static QByteArray Contents(const std::string& path) {
         QFile f(QString::fromStdString(path));
         return f.open(QFile::ReadOnly) ? f.readAll() : QByteArray();
@@ -756,13 +763,39 @@ TEST_F(FirstRunTest, WithoutAPlaceForTheZoneTheSearchStillHasTheFocus) {
     EXPECT_TRUE(c->txtLocation->hasFocus());
     EXPECT_EQ(c->txtLocation->text(), "");
     EXPECT_EQ(c->txtLatDeg->text(), "00");
-    // Closed without saving: the defaults stay, and the next start is not a first run.
+    // Closed without saving: the defaults stay, and a later start has nothing to offer.
     c->close();
     EXPECT_EQ(SettingsStore(ini).ReadValue("LatDeg"), "00");
+    Restart("Etc/UTC");
+    EXPECT_FALSE(windows->Configuration->isVisible());
 }
 
-TEST_F(FirstRunTest, WithSettingsTheWindowDoesNotOpen) {
-    SettingsStore(ini).Load();
+TEST_F(FirstRunTest, ThePlaceIsOfferedAgainUntilOneIsSaved) {
+    StartProgram("Asia/Kathmandu");
+    dialogs.saveChoice = SaveChoice::Discard;
+    QTest::keyClick(windows->Configuration->txtLocation, Qt::Key_Escape);
+    EXPECT_EQ(dialogs.questions.size(), 1u); // the place offered is a change
+    EXPECT_FALSE(windows->Configuration->isVisible());
+    EXPECT_EQ(SettingsStore(ini).ReadValue("LatDeg"), "00");
+
+    Restart("Asia/Kathmandu");
+    TConfiguration* c = windows->Configuration;
+    ASSERT_TRUE(c->isVisible());
+    EXPECT_TRUE(c->txtLocation->hasFocus());
+    EXPECT_EQ(c->txtLocation->text(), "Kathmandu, Bagmati Province, Nepal");
+    dialogs.saveChoice = SaveChoice::Save;
+    QTest::keyClick(c->txtLocation, Qt::Key_Escape);
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(SettingsStore(ini).ReadValue("LatDeg"), "27");
+
+    Restart("Asia/Kathmandu");
+    EXPECT_FALSE(windows->Configuration->isVisible());
+}
+
+TEST_F(FirstRunTest, WithAPlaceSavedTheWindowDoesNotOpen) {
+    SettingsStore store(ini);
+    store.Load();
+    ASSERT_TRUE(store.WriteValues({{"Location", "Null Island"}}));
     const QByteArray before = Contents(ini);
     StartProgram("Asia/Kathmandu");
     EXPECT_TRUE(w->isVisible());
@@ -771,6 +804,54 @@ TEST_F(FirstRunTest, WithSettingsTheWindowDoesNotOpen) {
 }
 
 // ----- the window itself ------------------------------------------------------------------
+
+TEST_F(ConfigurationTest, EscapeAsksWhetherToSaveChanges) {
+    Open();
+    EXPECT_TRUE(c->lblExit->Hint().contains("Save")) << c->lblExit->Hint().toStdString();
+    EXPECT_EQ(c->lblExit->accessibleName(), "Save and close");
+    // Nothing changed: Escape closes without asking.
+    QTest::keyClick(c->txtLatDeg, Qt::Key_Escape);
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_TRUE(dialogs.questions.empty());
+
+    const struct {
+        SaveChoice answer;
+        bool staysOpen;
+        const char* stored;
+    } cases[] = {{SaveChoice::Cancel, true, "00"},
+                 {SaveChoice::Discard, false, "00"},
+                 {SaveChoice::Save, false, "12"}};
+    for (const auto& k : cases) {
+        c->ShowModalNonBlocking();
+        Retype(c->txtLatDeg, "12");
+        dialogs.questions.clear();
+        dialogs.saveChoice = k.answer;
+        QTest::keyClick(c->txtLatDeg, Qt::Key_Escape);
+        EXPECT_EQ(dialogs.questions.size(), 1u);
+        EXPECT_EQ(c->isVisible(), k.staysOpen);
+        EXPECT_EQ(c->txtLatDeg->text(), "12"); // going back keeps the edit
+        EXPECT_EQ(Stored("LatDeg"), k.stored);
+        EXPECT_EQ(Settings().LatDeg, k.stored);
+        c->close();
+    }
+    // Discarding checks nothing of what it discards.
+    c->ShowModalNonBlocking();
+    c->cmbTimeZone->setFocus();
+    Retype(c->cmbTimeZone->lineEdit(), "Mars/Olympus");
+    dialogs.saveChoice = SaveChoice::Discard;
+    QTest::keyClick(c->cmbTimeZone->lineEdit(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+    // Saving refuses what the exit refuses, and the window stays.
+    c->ShowModalNonBlocking();
+    dialogs.saveChoice = SaveChoice::Save;
+    Retype(c->txtLatDeg, "95");
+    QTest::keyClick(c->txtLatDeg, Qt::Key_Escape);
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(Stored("LatDeg"), "12");
+}
 
 TEST_F(ConfigurationTest, ShowModalReturnsWhenTheWindowCloses) {
     Open();
