@@ -877,10 +877,14 @@ bool TConfiguration::txtZoneExit() {
     showAccepted();
     QStringList names;
     for (const std::string& name : closest) names << QString::fromStdString(name);
+    const QString hint =
+        names.isEmpty()
+            ? tr("Zone names look like Europe/Paris or America/New_York.")
+            : tr("The closest zone names are: %1.").arg(names.join(QStringLiteral(", ")));
     checkingZone_ = true;
-    ShowWarning(tr("\u201C%1\u201D is not a time zone this computer knows. The closest zone "
-                   "names are: %2. The time zone stays %3.")
-                    .arg(Shortened(typed), names.join(QStringLiteral(", ")), acceptedZone_),
+    ShowWarning(tr("\u201C%1\u201D is not a time zone this computer knows. %2 The time zone "
+                   "stays %3.")
+                    .arg(Shortened(typed), hint, acceptedZone_),
                 this);
     checkingZone_ = false;
     cmbTimeZone->setFocus(Qt::OtherFocusReason);

@@ -100,6 +100,7 @@ std::vector<std::string> ZoneNames() {
 
 std::vector<std::string> ClosestZoneNames(const std::string& text, std::size_t most) {
     const std::string wanted = Lower(text);
+    const std::size_t farthest = 1 + std::max<std::size_t>(2, wanted.size() / 3);
     std::vector<std::pair<std::size_t, std::string>> scored; // (distance, name)
     for (std::string& name : ZoneNames()) {
         const std::string lower = Lower(name);
@@ -108,7 +109,7 @@ std::vector<std::string> ClosestZoneNames(const std::string& text, std::size_t m
                 ? 0
                 : 1 + std::min(EditDistance(wanted, lower),
                                EditDistance(LastPart(wanted), LastPart(lower)));
-        scored.emplace_back(distance, std::move(name));
+        if (distance <= farthest) scored.emplace_back(distance, std::move(name));
     }
     const std::size_t kept = std::min(most, scored.size());
     std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(kept),

@@ -210,9 +210,11 @@ TEST(Zones, ClosestNamesOfAnUnknownZone) {
     };
     for (const auto& [typed, nearest] : cases) {
         const std::vector<std::string> names = ClosestZoneNames(typed);
-        ASSERT_EQ(names.size(), 3u) << typed;
+        ASSERT_FALSE(names.empty()) << typed;
+        EXPECT_LE(names.size(), 3u);
         EXPECT_EQ(names.front(), nearest) << typed;
     }
-    EXPECT_EQ(ClosestZoneNames("Mars/Olympus", 5).size(), 5u);
-    EXPECT_TRUE(ClosestZoneNames("Mars/Olympus", 0).empty());
+    EXPECT_EQ(ClosestZoneNames("America/", 5).size(), 5u);
+    EXPECT_TRUE(ClosestZoneNames("America/", 0).empty());
+    EXPECT_TRUE(ClosestZoneNames("Mars/Olympus").empty()); // nothing near
 }
