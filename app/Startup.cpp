@@ -9,10 +9,13 @@
 
 #include "Places.h"
 #include "Resources.h"
+#include "Session.h"
 #include "Settings.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
+
+#include <optional>
 
 namespace crescendar {
 
@@ -41,8 +44,12 @@ std::shared_ptr<TProgramWindows> StartProgramWindows(TMainOptions options,
     // load was the first run's.
     std::shared_ptr<TProgramWindows> windows = CreateProgramWindows(std::move(options));
     windows->Main->show();
-    if (windows->Main->Session().FirstRun())
-        windows->Configuration->ShowFirstRun(PrincipalPlaceOfZone(systemZone));
+    // Later starts offer the place again until one has been saved, if there is one to offer.
+    const TSession& session = windows->Main->Session();
+    if (session.FirstRun() || session.PlaceUnchosen()) {
+        const std::optional<TPlace> suggestion = PrincipalPlaceOfZone(systemZone);
+        if (session.FirstRun() || suggestion) windows->Configuration->ShowFirstRun(suggestion);
+    }
     return windows;
 }
 

@@ -27,7 +27,8 @@ void UseSystemRegionalNames();
 // defaults are written as always, and then the configuration window opens over the main
 // window with its place search focused, offering the most populous place of systemZone (an
 // IANA name, the computer's own zone: SystemZoneName()) so that a new user is not left at
-// 0 N 0 W unawares; nothing more is stored unless the user saves.
+// 0 N 0 W unawares; nothing more is stored unless the user saves. Later starts offer that
+// place the same way while the settings still hold the first run's place.
 std::shared_ptr<TProgramWindows> StartProgramWindows(TMainOptions options,
                                                      const std::string& systemZone);
 

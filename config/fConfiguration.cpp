@@ -154,6 +154,11 @@ int NumberOf(const QLineEdit* edit) {
     return ok ? n : 0;
 }
 
+// Text typed by the user as a message quotes it: at most 24 characters.
+QString Shortened(const QString& typed) {
+    return typed.size() > 24 ? typed.left(23) + QChar(0x2026) : typed;
+}
+
 // The entry of a list that its text names (without regard to case), -1 when the text names
 // none: typing into a list may leave it without a selected entry.
 int SelectedPosition(const QComboBox* list) {
@@ -331,6 +336,7 @@ QLineEdit* TConfiguration::CoordinateEdit(int left, int top, int width, int maxL
     edit->setTextMargins(-1, 0, -1, 0);
     // Text pasted or composed bypasses the key filter; the validator keeps it to digits.
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+    connect(edit, &QLineEdit::textEdited, this, &TConfiguration::CoordinatesEdited);
     edit->installEventFilter(new CoordinateEditFilter(
         edit, [edit, fillTo] { FillTo(edit, fillTo); },
         [this, edit](const QString& text) { return PasteCoordinate(edit, text); }));
@@ -357,7 +363,10 @@ void TConfiguration::FormCreate() {
 
     lblTitle = new ClickRegion(this, 83, 10, 120, 23);
     SetTitleRegion(lblTitle);
-    lblExit = new ClickRegion(this, 255, 14, 14, 15);
+    lblExit = new ClickRegion(this, 255, 14, 14, 15, tr("Save the settings and close"));
+    lblExit->setAccessibleName(tr("Save and close"));
+    lblExit->setAccessibleDescription(
+        tr("Saves the settings and closes the window. Escape asks whether to save changes."));
     connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) lblExitClick();
     });
@@ -422,6 +431,12 @@ void TConfiguration::FormCreate() {
     Label11 = Caption(30, 306, QStringLiteral("Timezone:"), kCaptionWhite);
     cmbTimeZone = List(84, 302, kZoneListWidth, TimeZoneNames());
     connect(cmbTimeZone, &QComboBox::currentTextChanged, this, [this] { ShowZone(); });
+    connect(cmbTimeZone, &QComboBox::currentIndexChanged, this, [this](int entry) {
+        if (entry >= 0) acceptedZone_ = cmbTimeZone->itemText(entry);
+    });
+    connect(cmbTimeZone->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (isVisible()) txtZoneExit();
+    });
     Label12 = Caption(214, 306, QStringLiteral("DST:"), kCaptionWhite);
     chkDaylightSavings =
         new TConfigCheckBox(this, 240, 306, Art("check_on.png"), Art("check_off.png"));
@@ -527,6 +542,9 @@ void TConfiguration::FormActivate() {
     txtLongMin->setText(QString::fromStdString(s.LongMin));
     txtLongSec->setText(QString::fromStdString(s.LongSec));
     pEWDirection->setText(QString::fromStdString(s.LongDir));
+    tiedName_ = txtLocation->text();
+    locationKind_ = LocationKind::Tied;
+    coordinatesByHand_ = false;
 
     cmbDayOrder->setCurrentIndex(s.DayOrder < cmbDayOrder->count() ? s.DayOrder : -1);
     ShowDatePattern();
@@ -537,6 +555,7 @@ void TConfiguration::FormActivate() {
         cmbTimeZone->setCurrentIndex(-1);
         cmbTimeZone->setEditText(QString::fromStdString(s.ZoneName));
     }
+    acceptedZone_ = cmbTimeZone->currentText();
 
     for (ImageControl* picture : {imgLaser, imgBWInkjet, imgColourInkjet})
         picture->SetPicture(imgRBUnset);
@@ -548,6 +567,7 @@ void TConfiguration::FormActivate() {
     else
         imgColourInkjet->SetPicture(imgRBSet);
 
+    filledValues_ = ShownValues();
     if (suggestion_) {
         ChoosePlace(*suggestion_);
         txtLocation->selectAll(); // typing replaces it and searches
@@ -571,6 +591,7 @@ void TConfiguration::ShowDatePattern() {
 void TConfiguration::NSSpinButtonUpClick() {
     pNSDirection->setText(pNSDirection->text() != QLatin1String("North") ? QStringLiteral("North")
                                                                          : QStringLiteral("South"));
+    CoordinatesEdited();
 }
 
 void TConfiguration::NSSpinButtonDownClick() {
@@ -580,6 +601,7 @@ void TConfiguration::NSSpinButtonDownClick() {
 void TConfiguration::EWSpinButtonUpClick() {
     pEWDirection->setText(pEWDirection->text() != QLatin1String("East") ? QStringLiteral("East")
                                                                         : QStringLiteral("West"));
+    CoordinatesEdited();
 }
 
 void TConfiguration::EWSpinButtonDownClick() {
@@ -660,6 +682,7 @@ bool TConfiguration::PasteCoordinate(QLineEdit* edit, const QString& text) {
         txtLongSec->setText(Digits(c->Sec, 2));
         pEWDirection->setText(c->SouthOrWest ? QStringLiteral("West") : QStringLiteral("East"));
     }
+    CoordinatesEdited();
     return true;
 }
 
@@ -716,6 +739,7 @@ QString TConfiguration::CheckCoordinates(QLineEdit** offending) const {
 // ----- places and zones -------------------------------------------------------------------
 
 void TConfiguration::txtLocationEdited(const QString& text) {
+    locationKind_ = coordinatesByHand_ ? LocationKind::Own : LocationKind::Search;
     const QString wanted = text.trimmed();
     if (wanted.isEmpty()) {
         OfferPlaces(wanted, {});
@@ -751,7 +775,10 @@ void TConfiguration::OfferPlaces(const QString& text, const std::vector<TPlace>&
 }
 
 void TConfiguration::ChoosePlace(const TPlace& place) {
-    txtLocation->setText(LocationText(place));
+    tiedName_ = LocationText(place);
+    locationKind_ = LocationKind::Tied;
+    coordinatesByHand_ = false;
+    txtLocation->setText(tiedName_);
     txtLocation->setCursorPosition(0); // the name first, where the field is too narrow
     const TArc lat = ToArc(place.Latitude);
     const TArc lon = ToArc(place.Longitude);
@@ -770,6 +797,7 @@ void TConfiguration::ChoosePlace(const TPlace& place) {
     if (TimeZoneRule(place.TimeZone)) {
         cmbTimeZone->setCurrentIndex(-1);
         cmbTimeZone->setEditText(QString::fromStdString(place.TimeZone));
+        acceptedZone_ = cmbTimeZone->currentText();
     }
     ShowZone();
     PlaceCompleter->popup()->hide();
@@ -779,6 +807,89 @@ std::string TConfiguration::ShownZoneName() const {
     if (SelectedPosition(cmbTimeZone) >= 0) return {};
     const std::string text = cmbTimeZone->currentText().trimmed().toStdString();
     return TimeZoneRule(text) ? text : std::string();
+}
+
+void TConfiguration::CoordinatesEdited() {
+    coordinatesByHand_ = true;
+    if (locationKind_ == LocationKind::Own) return;
+    tiedName_ = CoordinatesName();
+    locationKind_ = LocationKind::Tied;
+    txtLocation->setText(tiedName_);
+    txtLocation->setCursorPosition(0);
+}
+
+QString TConfiguration::CoordinatesName() const {
+    const auto arc = [](const QLineEdit* d, const QLineEdit* m, const QLineEdit* s,
+                        const QLabel* side) {
+        return QStringLiteral("%1\u00B0 %2\u2032 %3\u2033 %4")
+            .arg(NumberOf(d))
+            .arg(Digits(NumberOf(m), 2), Digits(NumberOf(s), 2), side->text().left(1));
+    };
+    return arc(txtLatDeg, txtLatMin, txtLatSec, pNSDirection) + QStringLiteral(", ") +
+           arc(txtLongDeg, txtLongMin, txtLongSec, pEWDirection);
+}
+
+bool TConfiguration::CheckLocation() {
+    const QString typed = txtLocation->text().trimmed();
+    if (locationKind_ != LocationKind::Search || typed.isEmpty() || typed == tiedName_.trimmed() ||
+        FindPlaces(typed.toStdString(), 1).empty())
+        return true;
+    txtLocation->setText(tiedName_);
+    txtLocation->setCursorPosition(0);
+    locationKind_ = LocationKind::Tied;
+    const QString stays = tiedName_.trimmed().isEmpty()
+                              ? tr("The location stays without a name.")
+                              : tr("The location stays \u201C%1\u201D.").arg(tiedName_);
+    ShowWarning(tr("\u201C%1\u201D is not saved as the location: places of that name were "
+                   "offered and none was picked. Pick one of them, or give these coordinates a "
+                   "name that no place has. %2")
+                    .arg(Shortened(typed), stays),
+                this);
+    txtLocation->setFocus(Qt::OtherFocusReason);
+    txtLocation->selectAll();
+    return false;
+}
+
+bool TConfiguration::txtZoneExit() {
+    if (checkingZone_) return false;
+    const QString typed = cmbTimeZone->currentText().trimmed();
+    if (SelectedPosition(cmbTimeZone) >= 0 || !ShownZoneName().empty()) {
+        acceptedZone_ = typed;
+        return true;
+    }
+    const auto showAccepted = [this] {
+        const int entry = cmbTimeZone->findText(acceptedZone_);
+        cmbTimeZone->setCurrentIndex(entry);
+        if (entry < 0) cmbTimeZone->setEditText(acceptedZone_);
+    };
+    if (typed.isEmpty()) {
+        showAccepted();
+        return true;
+    }
+    const std::vector<std::string> closest = ClosestZoneNames(typed.toStdString());
+    if (!closest.empty() &&
+        typed.compare(QString::fromStdString(closest.front()), Qt::CaseInsensitive) == 0) {
+        cmbTimeZone->setEditText(QString::fromStdString(closest.front()));
+        acceptedZone_ = cmbTimeZone->currentText();
+        return true;
+    }
+    // The field shows the previous zone before the message takes the focus from it.
+    showAccepted();
+    QStringList names;
+    for (const std::string& name : closest) names << QString::fromStdString(name);
+    const QString hint =
+        names.isEmpty()
+            ? tr("Zone names look like Europe/Paris or America/New_York.")
+            : tr("The closest zone names are: %1.").arg(names.join(QStringLiteral(", ")));
+    checkingZone_ = true;
+    ShowWarning(tr("\u201C%1\u201D is not a time zone this computer knows. %2 The time zone "
+                   "stays %3.")
+                    .arg(Shortened(typed), hint, acceptedZone_),
+                this);
+    checkingZone_ = false;
+    cmbTimeZone->setFocus(Qt::OtherFocusReason);
+    cmbTimeZone->lineEdit()->selectAll();
+    return false;
 }
 
 void TConfiguration::ShowZone() {
@@ -823,6 +934,49 @@ void TConfiguration::lblColourPrinterClick() {
 // ----- saving and closing -----------------------------------------------------------------
 
 void TConfiguration::lblExitClick() {
+    if (Save()) close();
+}
+
+QStringList TConfiguration::ShownValues() const {
+    QStringList values;
+    for (const auto& [edit, width] :
+         {std::pair{txtLatDeg, 2}, std::pair{txtLatMin, 2}, std::pair{txtLatSec, 2},
+          std::pair{txtLongDeg, 3}, std::pair{txtLongMin, 2}, std::pair{txtLongSec, 2}})
+        values << ZeroFilled(edit->text(), width);
+    values << pNSDirection->text() << pEWDirection->text() << txtLocation->text()
+           << cmbDayOrder->currentText() << cmbDateFormat->currentText()
+           << cmbTimeZone->currentText().trimmed()
+           << QString::number(chkDaylightSavings->isChecked())
+           << QString::fromStdString(printerWord_);
+    return values;
+}
+
+bool TConfiguration::HasUnsavedChanges() const {
+    return ShownValues() != filledValues_;
+}
+
+bool TConfiguration::SavedOrDiscarded() {
+    if (!HasUnsavedChanges()) return true;
+    switch (AskToSave(tr("Your changes to the settings have not been saved. Save them before "
+                         "the window closes?"),
+                      this)) {
+    case SaveChoice::Save:
+        return Save();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool TConfiguration::FormKeyPress(QKeyEvent* e) {
+    if (e->key() != Qt::Key_Escape || e->modifiers() != Qt::NoModifier) return false;
+    if (SavedOrDiscarded()) close();
+    return true;
+}
+
+bool TConfiguration::Save() {
     // The exit region takes no focus, so the edit being typed in has not been left: fill
     // every coordinate as leaving it would, so that nothing empty is stored.
     FillCoordinates();
@@ -832,22 +986,23 @@ void TConfiguration::lblExitClick() {
         ShowWarning(problem, this);
         offending->setFocus(Qt::OtherFocusReason);
         offending->selectAll();
-        return;
+        return false;
     }
+
+    if (!txtZoneExit() || !CheckLocation()) return false;
 
     // A pattern typed into the date list must make a date; otherwise the previous one stays.
     const QString typedPattern = cmbDateFormat->currentText().trimmed();
     if (!typedPattern.isEmpty() && !IsDatePattern(Cut(cmbDateFormat->currentText(), 12))) {
-        const QString shown =
-            typedPattern.size() > 24 ? typedPattern.left(23) + QChar(0x2026) : typedPattern;
         ShowWarning(QStringLiteral("\u201C%1\u201D is not a date pattern: it needs a day (dd), a "
                                    "month (mm) and a year (yyyy), as in dd/mm/yyyy. The "
                                    "pattern %2 is kept.")
-                        .arg(shown, QString::fromStdString(session_.Settings().DateFormat)),
+                        .arg(Shortened(typedPattern),
+                             QString::fromStdString(session_.Settings().DateFormat)),
                     this);
         ShowDatePattern();
         cmbDateFormat->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
 
     TSettings s = session_.Settings();
@@ -871,7 +1026,7 @@ void TConfiguration::lblExitClick() {
     if (!cmbDateFormat->currentText().trimmed().isEmpty())
         s.DateFormat = Cut(cmbDateFormat->currentText(), 12);
     // An entry of the list is a fixed offset and sets a named zone aside; a zone name shown
-    // (picked with a place, or typed) is the zone; other text keeps the previous setting.
+    // (picked with a place, or typed) is the zone.
     if (const int zone = SelectedPosition(cmbTimeZone); zone >= 0) {
         s.TimeZoneIdx = zone;
         s.ZoneName.clear();
@@ -911,12 +1066,18 @@ void TConfiguration::lblExitClick() {
                                         QStringLiteral("Click the exit again to close this "
                                                        "window without saving them."),
                                         this))
-        return;
-    close();
+        return false;
+    // Saved, or kept in memory only as the user has been told: no longer changes.
+    filledValues_ = ShownValues();
+    return true;
 }
 
 void TConfiguration::closeEvent(QCloseEvent* e) {
     const bool shown = isVisible();
+    if (shown && e->spontaneous() && !SavedOrDiscarded()) {
+        e->ignore();
+        return;
+    }
     e->accept();
     PlaceCompleter->popup()->hide();
     firstRun_ = false;

@@ -108,6 +108,12 @@ class TConfiguration : public SkinWindow {
     // minutes, seconds and hemisphere of that coordinate; false (nothing changes) when the
     // text is not one.
     bool PasteCoordinate(QLineEdit* edit, const QString& text);
+    // A coordinate or a hemisphere was changed by hand (typed, pasted or toggled): the
+    // location's name becomes the coordinates' own, unless the user has typed the name since
+    // changing coordinates by hand.
+    void CoordinatesEdited();
+    // The coordinates shown, as a place's name: "33° 52′ 08″ S, 151° 12′ 29″ E".
+    QString CoordinatesName() const;
     void txtLatDegExit();
     void txtLatMinExit();
     void txtLatSecExit();
@@ -129,12 +135,22 @@ class TConfiguration : public SkinWindow {
     const std::vector<TPlace>& PlaceMatches() const { return placeMatches_; }
     // The named zone the time-zone field shows ("Asia/Kathmandu"), "" for a fixed offset.
     std::string ShownZoneName() const;
-    // Saves and closes. A coordinate out of range, or a typed date pattern without a day, a
-    // month and a year, is refused with a message and the window stays open with nothing
-    // changed. When the settings cannot be written they change in memory only, a message
-    // says so and the window stays open; a second exit then closes it. Closing another way
-    // changes nothing.
+    // The time-zone field was left or its text confirmed: text that is neither an entry of the
+    // list nor a zone this computer knows is refused with a message naming the closest zone
+    // names, and the field shows the zone it showed before (as does an emptied field). A zone
+    // name typed in the wrong case is written as the database writes it. False when refused.
+    bool txtZoneExit();
+    // Saves and closes. A coordinate out of range, a zone this computer does not know, a
+    // typed date pattern without a day, a month and a year, or a search typed in the location
+    // field whose places were not picked, is refused with a message and the window stays
+    // open with nothing changed. When the settings cannot be written they change in memory
+    // only, a message says so and the window stays open; a second exit then closes it.
+    // Closing another way changes nothing.
     void lblExitClick();
+
+    // Whether a control shows something other than the window showed when it was filled
+    // from the settings (the first run's place counts as a change).
+    bool HasUnsavedChanges() const;
 
     // The printer word that the exit stores as PrinterType.
     const std::string& PrinterWord() const { return printerWord_; }
@@ -182,6 +198,9 @@ class TConfiguration : public SkinWindow {
     void PlacesOffered();
 
   protected:
+    // Escape closes the window, first asking whether to save unsaved changes.
+    bool FormKeyPress(QKeyEvent* e) override;
+    // Closed by the window system, the window asks as Escape does.
     void closeEvent(QCloseEvent* e) override;
 
   private:
@@ -193,8 +212,20 @@ class TConfiguration : public SkinWindow {
     void FillCoordinates();
     // A message for the first coordinate out of range (and the edit to correct), or none.
     QString CheckCoordinates(QLineEdit** offending) const;
+    // What the controls show, coordinates zero-filled, for HasUnsavedChanges.
+    QStringList ShownValues() const;
+    // Puts the values shown in force and stores them; false when a value is refused or the
+    // user has just been told that they could not be stored (the window then stays open).
+    bool Save();
+    // Asks what becomes of unsaved changes when the window closes other than through the exit
+    // region; true when it may close (nothing to save, saved, or discarded).
+    bool SavedOrDiscarded();
     // Shows the date pattern of the settings in the date list.
     void ShowDatePattern();
+    // Refuses, at the exit, a search typed over the name of the coordinates shown and never
+    // picked, when the gazetteer has places of that name: the field shows the coordinates'
+    // name again. A name that is no place's is the user's own and is kept.
+    bool CheckLocation();
     // Offers the places found for text, unless the location field has moved on since.
     void OfferPlaces(const QString& text, const std::vector<TPlace>& places);
     // Lays out the zone row: a named zone takes the width of the row, where the daylight
@@ -211,6 +242,16 @@ class TConfiguration : public SkinWindow {
     std::vector<TPlace> placeMatches_;
     bool firstRun_ = false;            // shown by ShowFirstRun, until it closes
     std::optional<TPlace> suggestion_; // the first run's place, until the window closes
+    // The location field's text is the name that goes with the coordinates shown (tiedName_:
+    // the settings', a place picked, or the coordinates' own), a name typed for coordinates
+    // changed by hand, or text typed over the name, a search until a place is picked.
+    enum class LocationKind { Tied, Own, Search };
+    LocationKind locationKind_ = LocationKind::Tied;
+    QString tiedName_;
+    bool coordinatesByHand_ = false; // since the last place picked or the window's filling
+    QString acceptedZone_;           // what the zone field showed last that was a zone
+    bool checkingZone_ = false;      // txtZoneExit is telling the user
+    QStringList filledValues_;       // ShownValues() as filled from the settings
 };
 
 // The 49 entries of the time-zone list: "GMT - 12:00" ... "GMT" ... "GMT + 12:00".

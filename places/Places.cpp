@@ -68,6 +68,60 @@ std::string WrittenOut(const std::string& text) {
     return changed ? out : std::string();
 }
 
+// Text folded for matching: accents dropped, case folded, cut into words at every character
+// that is neither a letter nor a digit.
+std::vector<std::string> FoldedWords(const std::string& text) {
+    std::vector<std::string> words;
+    gchar* decomposed = g_utf8_normalize(text.c_str(), -1, G_NORMALIZE_NFD);
+    if (!decomposed) return words;
+    std::string word;
+    for (const gchar* p = decomposed; *p; p = g_utf8_next_char(p)) {
+        const gunichar c = g_utf8_get_char(p);
+        if (g_unichar_ismark(c)) continue; // the accent of a decomposed letter
+        if (g_unichar_isalnum(c)) {
+            gchar folded[8];
+            const gint n = g_unichar_to_utf8(g_unichar_tolower(c), folded);
+            word.append(folded, static_cast<std::size_t>(n));
+        } else if (!word.empty()) {
+            words.push_back(std::move(word));
+            word.clear();
+        }
+    }
+    if (!word.empty()) words.push_back(std::move(word));
+    g_free(decomposed);
+    return words;
+}
+
+// Whether the query's words are, in their order, prefixes of words of the name, as the
+// gazetteer matches names ("san mar" matches "Santa Maria").
+bool MatchesName(const std::vector<std::string>& query, const std::string& name) {
+    if (query.empty()) return false;
+    std::size_t next = 0;
+    for (const std::string& word : FoldedWords(name))
+        if (next < query.size() && word.compare(0, query[next].size(), query[next]) == 0) ++next;
+    return next == query.size();
+}
+
+// City-states that the gazetteer lacks, found by the country's name or the city's (the
+// two are the same but for the Vatican); GeoNames' coordinates and population. Monaco and
+// Hong Kong are in the gazetteer under their own names.
+struct TCityState {
+    std::vector<const char*> Names; // what finds it
+    TPlace City;
+};
+const std::vector<TCityState>& MissingCityStates() {
+    static const std::vector<TCityState> states = {
+        {{"Singapore"},
+         {"Singapore", "", "Singapore", "Asia/Singapore", 1.28967, 103.85007, 5638700}},
+        {{"Macau", "Macao"}, {"Macau", "", "Macao S.A.R", "Asia/Macau", 22.20, 113.54611, 672800}},
+        {{"Gibraltar"},
+         {"Gibraltar", "", "Gibraltar", "Europe/Gibraltar", 36.14474, -5.35257, 26544}},
+        {{"Vatican City", "Holy See"},
+         {"Vatican City", "", "Vatican", "Europe/Vatican", 41.90225, 12.4533, 829}},
+    };
+    return states;
+}
+
 // The gazetteer's indices of the cities matching the query (the lock held).
 std::vector<gint> MatchingCities(const std::string& text) {
     std::vector<gint> indices;
@@ -105,8 +159,16 @@ std::vector<TPlace> FindPlaces(const std::string& text, std::size_t most) {
     if (const std::string longer = WrittenOut(text); !longer.empty())
         for (const gint index : MatchingCities(longer))
             if (std::find(found.begin(), found.end(), index) == found.end()) found.push_back(index);
-    places.reserve(found.size());
+    // The city-states the gazetteer lacks.
+    const std::vector<std::string> words = FoldedWords(text);
+    std::vector<TPlace> states;
+    for (const TCityState& state : MissingCityStates())
+        if (std::any_of(state.Names.begin(), state.Names.end(),
+                        [&words](const char* name) { return MatchesName(words, name); }))
+            states.push_back(state.City);
+    places.reserve(found.size() + states.size());
     for (const gint index : found) places.push_back(PlaceAt(index));
+    places.insert(places.end(), states.begin(), states.end());
 
     // Largest first; places of equal size keep the gazetteer's order of relevance.
     std::stable_sort(places.begin(), places.end(),
@@ -129,6 +191,9 @@ std::optional<TPlace> PrincipalPlaceOfZone(const std::string& ianaZone) {
         geonames_city_free(city);
         if (better) best = PlaceAt(i);
     }
+    if (!best)
+        for (const TCityState& state : MissingCityStates())
+            if (state.City.TimeZone == ianaZone) best = state.City;
     return best;
 }
 

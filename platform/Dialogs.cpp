@@ -12,6 +12,22 @@ void SystemDialogs::Beep() {
     QApplication::beep();
 }
 
+SaveChoice SystemDialogs::AskToSave(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Crescendar"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 void SystemDialogs::ShowMessage(QWidget* parent, const QString& text, MessageKind kind) {
     QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     QStringLiteral("Crescendar"), text, QMessageBox::Ok, parent);
@@ -69,6 +85,10 @@ Dialogs* InstallDialogs(Dialogs* dialogs) {
 
 void Beep() {
     CurrentDialogs().Beep();
+}
+
+SaveChoice AskToSave(const QString& text, QWidget* parent) {
+    return CurrentDialogs().AskToSave(parent, text);
 }
 
 void ShowMessage(const QString& text, QWidget* parent, MessageKind kind) {

@@ -13,10 +13,17 @@ namespace crescendar {
 // What a message tells: a fact, or that something the user asked for did not happen.
 enum class MessageKind { Information, Warning };
 
+// The answers to whether unsaved changes are to be saved: save them, discard them, or go back
+// to where they were made.
+enum class SaveChoice { Save, Discard, Cancel };
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
     virtual void Beep() = 0;
+    // A question titled with the program's name, with Save, Discard and Cancel buttons (Save
+    // the default, Escape cancels); returns the answer.
+    virtual SaveChoice AskToSave(QWidget* parent, const QString& text) = 0;
     // A message box titled with the program's name, with an OK button and the icon of its
     // kind; returns when it is closed.
     virtual void ShowMessage(QWidget* parent, const QString& text, MessageKind kind) = 0;
@@ -29,15 +36,20 @@ class Dialogs {
 class SystemDialogs : public Dialogs {
   public:
     void Beep() override;
+    SaveChoice AskToSave(QWidget* parent, const QString& text) override;
     void ShowMessage(QWidget* parent, const QString& text, MessageKind kind) override;
     QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                          const QString& filter) override;
 };
 
-// Records every request; the save dialog answers saveAnswer.
+// Records every request; the save dialog answers saveAnswer, the question saveChoice.
 class RecordingDialogs : public Dialogs {
   public:
     void Beep() override { ++beeps; }
+    SaveChoice AskToSave(QWidget* /*parent*/, const QString& text) override {
+        questions.push_back(text);
+        return saveChoice;
+    }
     void ShowMessage(QWidget* parent, const QString& text, MessageKind kind) override;
     QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                          const QString& filter) override;
@@ -50,6 +62,8 @@ class RecordingDialogs : public Dialogs {
     std::vector<MessageKind> messageKinds; // the kind of each message, in the same order
     std::vector<SaveRequest> saveRequests;
     QString saveAnswer; // "" acts as Cancel
+    std::vector<QString> questions;
+    SaveChoice saveChoice = SaveChoice::Cancel;
 };
 
 // The installed dialogs (SystemDialogs until others are installed).
@@ -61,6 +75,7 @@ Dialogs* InstallDialogs(Dialogs* dialogs);
 void Beep();
 void ShowMessage(const QString& text, QWidget* parent = nullptr,
                  MessageKind kind = MessageKind::Information);
+SaveChoice AskToSave(const QString& text, QWidget* parent = nullptr);
 // A message that something the user asked for did not happen.
 void ShowWarning(const QString& text, QWidget* parent = nullptr);
 // Tells once (told is set) that `what` ("Your settings") could not be saved for `reason`, that

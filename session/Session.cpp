@@ -40,6 +40,7 @@ SettingsReport TSession::LoadSettings() {
     SettingsStore store = Store();
     ChangeSettings(store.Load());
     firstRun_ = store.LastLoadWasFirstRun();
+    placeUnchosen_ = !store.LastLoadFileDamaged() && PlaceIsDefault(settings_);
     return store.LastReport();
 }
 

@@ -41,6 +41,9 @@ class TSession : public QObject {
     SettingsReport LoadSettings();
     // Whether that load found no settings and wrote the defaults (the program's first run).
     bool FirstRun() const { return firstRun_; }
+    // Whether the settings loaded, sound, still hold the first run's place (PlaceIsDefault):
+    // no place has been saved yet.
+    bool PlaceUnchosen() const { return placeUnchosen_; }
     // Puts a changed record in force for this run, without storing it.
     void ChangeSettings(const TSettings& changed);
     // Puts the record in force and writes the given text values, in order, to the existing
@@ -131,6 +134,7 @@ class TSession : public QObject {
 
     std::string settingsPath_;
     bool firstRun_ = false;
+    bool placeUnchosen_ = false;
     TSettings settings_;
     Observer observer_;
     TDateTimeRecord selected_;

@@ -444,6 +444,11 @@ double ObserverLatitude(const TSettings& s) {
     return s.LatDir == "South" ? -r : r;
 }
 
+bool PlaceIsDefault(const TSettings& s) {
+    return ObserverLatitude(s) == 0.0 && ObserverLongitude(s) == 0.0 &&
+           s.Location.find_first_not_of(" \t") == std::string::npos && s.ZoneName.empty();
+}
+
 Observer MakeObserver(const TSettings& s) {
     Observer o;
     o.Latitude = ObserverLatitude(s);

@@ -53,6 +53,9 @@ double ObserverLongitude(const TSettings& s); // radians, west positive
 double ObserverLatitude(const TSettings& s);  // radians, north positive
 // The observer of the settings, with the zone rule of ZoneName when it names a known zone.
 Observer MakeObserver(const TSettings& s);
+// Whether the place is still the one a first run writes: latitude and longitude 0° 00′ 00″,
+// no name and no zone name.
+bool PlaceIsDefault(const TSettings& s);
 
 // What a read of the store found that the user should be told about.
 struct SettingsReport {

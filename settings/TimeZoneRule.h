@@ -4,6 +4,7 @@
 
 #include "ZoneRule.h"
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,5 +20,11 @@ std::string SystemZoneName();
 
 // Every zone name the system knows, sorted.
 std::vector<std::string> ZoneNames();
+
+// The names of ZoneNames() near text, at most `most`, the nearest first, without regard to
+// case: those that begin with the text, then those a few letters away from it (at most a third
+// of its letters, or 2), counting the whole name or its last part alone ("Kolkatta" is near
+// "Asia/Kolkata"). None when no name is that near.
+std::vector<std::string> ClosestZoneNames(const std::string& text, std::size_t most = 3);
 
 } // namespace crescendar

@@ -201,3 +201,20 @@ TEST(Zones, SettingsNameTheZoneOrKeepTheFixedOffset) {
     EXPECT_EQ(unknown.ZoneName, "");
     EXPECT_NE(store.LastReport().Text().find("Mars/Olympus_Mons"), std::string::npos);
 }
+
+TEST(Zones, ClosestNamesOfAnUnknownZone) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Europe/Londn", "Europe/London"}, {"europe/london", "Europe/London"},
+        {"Kolkatta", "Asia/Kolkata"},      {"America/New_Yrok", "America/New_York"},
+        {"Asia/Kathm", "Asia/Kathmandu"},
+    };
+    for (const auto& [typed, nearest] : cases) {
+        const std::vector<std::string> names = ClosestZoneNames(typed);
+        ASSERT_FALSE(names.empty()) << typed;
+        EXPECT_LE(names.size(), 3u);
+        EXPECT_EQ(names.front(), nearest) << typed;
+    }
+    EXPECT_EQ(ClosestZoneNames("America/", 5).size(), 5u);
+    EXPECT_TRUE(ClosestZoneNames("America/", 0).empty());
+    EXPECT_TRUE(ClosestZoneNames("Mars/Olympus").empty()); // nothing near
+}

@@ -212,7 +212,7 @@ TEST_F(ConfigurationTest, ExitWritesTheSettingsAndTheMainWindowTakesThem) {
     Retype(c->txtLatMin, "51");
     Retype(c->txtLongDeg, "2");
     c->EWSpinButtonUpClick();
-    QTest::keyClicks(c->txtLocation, "Paris");
+    Retype(c->txtLocation, "Paris");
     Choose(c->cmbDayOrder, "Monday - Sunday");
     Choose(c->cmbTimeZone, "GMT + 05:30");
     EXPECT_EQ(c->cmbTimeZone->currentIndex(), 35);
@@ -362,7 +362,6 @@ TEST_F(ConfigurationTest, ListsLeftWithoutAnEntryKeepThePreviousSetting) {
           {"DateLayoutIdx", "1"},
           {"DateFormat", "mm/dd/yyyy"}});
     TypeInto(c->cmbDayOrder, "Funday - Sunday");
-    TypeInto(c->cmbTimeZone, "GMT + 99:00");
     TypeInto(c->cmbDateFormat, "yyyy-mm-dd");
     Exit();
     EXPECT_EQ(Stored("DayOrder"), "3");
@@ -476,6 +475,48 @@ TEST_F(ConfigurationTest, PickingAPlaceFillsItsCoordinatesAndZoneAndSavesTheZone
     EXPECT_FALSE(c->chkDaylightSavings->isVisible());
 }
 
+TEST_F(ConfigurationTest, TheLocationNameGoesWithItsCoordinates) {
+    Open({{"LatDeg", "33"},
+          {"LatMin", "52"},
+          {"LatSec", "08"},
+          {"LatDir", "South"},
+          {"LongDeg", "151"},
+          {"LongMin", "12"},
+          {"LongSec", "29"},
+          {"LongDir", "East"},
+          {"Location", "Sydney, New South Wales, Australia"}});
+    // A search typed over the place's name and never picked is not its name.
+    Search("San");
+    Exit();
+    EXPECT_TRUE(c->isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].contains("\u201CSan\u201D is not saved"));
+    EXPECT_EQ(c->txtLocation->text(), "Sydney, New South Wales, Australia");
+    EXPECT_EQ(Stored("Location"), "Sydney, New South Wales, Australia");
+    // A name that is no place's is the user's own.
+    Search("Qzxqzxqzx");
+    Exit();
+    EXPECT_EQ(Stored("Location"), "Qzxqzxqzx");
+
+    // Coordinates changed by hand, typed, toggled or pasted, are their own name ...
+    c->ShowModalNonBlocking();
+    c->txtLatMin->setFocus();
+    Retype(c->txtLatMin, "5");
+    EXPECT_EQ(c->txtLocation->text(),
+              "33\u00B0 05\u2032 08\u2033 S, 151\u00B0 12\u2032 29\u2033 E");
+    c->NSSpinButtonUpClick();
+    EXPECT_TRUE(c->PasteCoordinate(c->txtLongSec, QStringLiteral("0.5 W")));
+    EXPECT_EQ(c->txtLocation->text(), "33\u00B0 05\u2032 08\u2033 N, 0\u00B0 30\u2032 00\u2033 W");
+    // ... unless a name is typed after the change, and then it stays.
+    Retype(c->txtLocation, "San");
+    Retype(c->txtLatDeg, "34");
+    EXPECT_EQ(c->txtLocation->text(), "San");
+    Exit();
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(Stored("Location"), "San");
+    EXPECT_EQ(Stored("LatDeg"), "34");
+}
+
 TEST_F(ConfigurationTest, ChoosingAFixedOffsetSetsTheZoneNameAside) {
     Open({{"ZoneName", "Europe/London"}, {"TimeZone", "12"}});
     EXPECT_EQ(c->cmbTimeZone->currentText(), "Europe/London");
@@ -489,16 +530,52 @@ TEST_F(ConfigurationTest, ChoosingAFixedOffsetSetsTheZoneNameAside) {
     EXPECT_EQ(Stored("TimeZone"), "17.5");
     EXPECT_EQ(w->GetObserver().ZoneName(), "UTC+05:30");
 
-    // Text that is neither an entry nor a zone keeps the setting; a zone name typed is one.
-    c->ShowModalNonBlocking();
-    TypeInto(c->cmbTimeZone, "Mars/Olympus_Mons");
-    Exit();
-    EXPECT_EQ(Stored("ZoneName"), "");
-    EXPECT_EQ(Stored("TimeZone"), "17.5");
+    // A zone name typed is one.
     c->ShowModalNonBlocking();
     TypeInto(c->cmbTimeZone, "America/Sao_Paulo");
     Exit();
     EXPECT_EQ(Stored("ZoneName"), "America/Sao_Paulo");
+}
+
+TEST_F(ConfigurationTest, AnUnknownZoneIsRefusedWithTheClosestNames) {
+    Open({{"ZoneName", "Europe/London"}, {"TimeZone", "13"}});
+    struct Case {
+        const char* typed;
+        const char* suggested;
+        bool byExit; // refused by the exit rather than by leaving the field
+    };
+    for (const Case& k :
+         {Case{"Mars/Olympus", "", false}, Case{"Europe/Londn", "Europe/London", false},
+          Case{"GMT + 99:00", "", true}, Case{"Mars/Olympus_Mons", "", true}}) {
+        QLineEdit* field = c->cmbTimeZone->lineEdit();
+        c->cmbTimeZone->setFocus();
+        Retype(field, k.typed);
+        dialogs.messages.clear();
+        if (k.byExit)
+            Exit();
+        else
+            Tab();
+        ASSERT_EQ(dialogs.messages.size(), 1u) << k.typed;
+        const QString& told = dialogs.messages[0];
+        EXPECT_TRUE(told.contains(k.typed) && told.contains(k.suggested) &&
+                    told.contains("stays Europe/London"))
+            << told.toStdString();
+        EXPECT_EQ(dialogs.messageKinds[0], MessageKind::Warning);
+        EXPECT_EQ(c->cmbTimeZone->currentText(), "Europe/London");
+        EXPECT_TRUE(c->isVisible());
+        EXPECT_EQ(Stored("ZoneName"), "Europe/London");
+    }
+    // A link name is a zone; a known name in the wrong case is written as the database has it.
+    for (const char* typed : {"Asia/Calcutta", "asia/kolkata"}) {
+        c->cmbTimeZone->setFocus();
+        Retype(c->cmbTimeZone->lineEdit(), typed);
+        dialogs.messages.clear();
+        Tab();
+        EXPECT_TRUE(dialogs.messages.empty()) << typed;
+    }
+    EXPECT_EQ(c->cmbTimeZone->currentText(), "Asia/Kolkata");
+    Exit();
+    EXPECT_EQ(Stored("ZoneName"), "Asia/Kolkata");
 }
 
 TEST_F(ConfigurationTest, EveryZoneEntryIsReadableInTheListAndTheField) {
@@ -630,6 +707,13 @@ class FirstRunTest : public MainFixture {
         w = windows->Main;
         QCoreApplication::processEvents();
     }
+    // Ends the program and starts it again over the same settings.
+    void Restart(const std::string& zone) {
+        windows.reset();
+        delete w;
+        w = nullptr;
+        StartProgram(zone);
+    }
     static QByteArray Contents(const std::string& path) {
         QFile f(QString::fromStdString(path));
         return f.open(QFile::ReadOnly) ? f.readAll() : QByteArray();
@@ -679,13 +763,39 @@ TEST_F(FirstRunTest, WithoutAPlaceForTheZoneTheSearchStillHasTheFocus) {
     EXPECT_TRUE(c->txtLocation->hasFocus());
     EXPECT_EQ(c->txtLocation->text(), "");
     EXPECT_EQ(c->txtLatDeg->text(), "00");
-    // Closed without saving: the defaults stay, and the next start is not a first run.
+    // Closed without saving: the defaults stay, and a later start has nothing to offer.
     c->close();
     EXPECT_EQ(SettingsStore(ini).ReadValue("LatDeg"), "00");
+    Restart("Etc/UTC");
+    EXPECT_FALSE(windows->Configuration->isVisible());
 }
 
-TEST_F(FirstRunTest, WithSettingsTheWindowDoesNotOpen) {
-    SettingsStore(ini).Load();
+TEST_F(FirstRunTest, ThePlaceIsOfferedAgainUntilOneIsSaved) {
+    StartProgram("Asia/Kathmandu");
+    dialogs.saveChoice = SaveChoice::Discard;
+    QTest::keyClick(windows->Configuration->txtLocation, Qt::Key_Escape);
+    EXPECT_EQ(dialogs.questions.size(), 1u); // the place offered is a change
+    EXPECT_FALSE(windows->Configuration->isVisible());
+    EXPECT_EQ(SettingsStore(ini).ReadValue("LatDeg"), "00");
+
+    Restart("Asia/Kathmandu");
+    TConfiguration* c = windows->Configuration;
+    ASSERT_TRUE(c->isVisible());
+    EXPECT_TRUE(c->txtLocation->hasFocus());
+    EXPECT_EQ(c->txtLocation->text(), "Kathmandu, Bagmati Province, Nepal");
+    dialogs.saveChoice = SaveChoice::Save;
+    QTest::keyClick(c->txtLocation, Qt::Key_Escape);
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(SettingsStore(ini).ReadValue("LatDeg"), "27");
+
+    Restart("Asia/Kathmandu");
+    EXPECT_FALSE(windows->Configuration->isVisible());
+}
+
+TEST_F(FirstRunTest, WithAPlaceSavedTheWindowDoesNotOpen) {
+    SettingsStore store(ini);
+    store.Load();
+    ASSERT_TRUE(store.WriteValues({{"Location", "Null Island"}}));
     const QByteArray before = Contents(ini);
     StartProgram("Asia/Kathmandu");
     EXPECT_TRUE(w->isVisible());
@@ -694,6 +804,54 @@ TEST_F(FirstRunTest, WithSettingsTheWindowDoesNotOpen) {
 }
 
 // ----- the window itself ------------------------------------------------------------------
+
+TEST_F(ConfigurationTest, EscapeAsksWhetherToSaveChanges) {
+    Open();
+    EXPECT_TRUE(c->lblExit->Hint().contains("Save")) << c->lblExit->Hint().toStdString();
+    EXPECT_EQ(c->lblExit->accessibleName(), "Save and close");
+    // Nothing changed: Escape closes without asking.
+    QTest::keyClick(c->txtLatDeg, Qt::Key_Escape);
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_TRUE(dialogs.questions.empty());
+
+    const struct {
+        SaveChoice answer;
+        bool staysOpen;
+        const char* stored;
+    } cases[] = {{SaveChoice::Cancel, true, "00"},
+                 {SaveChoice::Discard, false, "00"},
+                 {SaveChoice::Save, false, "12"}};
+    for (const auto& k : cases) {
+        c->ShowModalNonBlocking();
+        Retype(c->txtLatDeg, "12");
+        dialogs.questions.clear();
+        dialogs.saveChoice = k.answer;
+        QTest::keyClick(c->txtLatDeg, Qt::Key_Escape);
+        EXPECT_EQ(dialogs.questions.size(), 1u);
+        EXPECT_EQ(c->isVisible(), k.staysOpen);
+        EXPECT_EQ(c->txtLatDeg->text(), "12"); // going back keeps the edit
+        EXPECT_EQ(Stored("LatDeg"), k.stored);
+        EXPECT_EQ(Settings().LatDeg, k.stored);
+        c->close();
+    }
+    // Discarding checks nothing of what it discards.
+    c->ShowModalNonBlocking();
+    c->cmbTimeZone->setFocus();
+    Retype(c->cmbTimeZone->lineEdit(), "Mars/Olympus");
+    dialogs.saveChoice = SaveChoice::Discard;
+    QTest::keyClick(c->cmbTimeZone->lineEdit(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+    // Saving refuses what the exit refuses, and the window stays.
+    c->ShowModalNonBlocking();
+    dialogs.saveChoice = SaveChoice::Save;
+    Retype(c->txtLatDeg, "95");
+    QTest::keyClick(c->txtLatDeg, Qt::Key_Escape);
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(Stored("LatDeg"), "12");
+}
 
 TEST_F(ConfigurationTest, ShowModalReturnsWhenTheWindowCloses) {
     Open();
