@@ -834,17 +834,18 @@ bool TConfiguration::CheckLocation() {
     if (locationKind_ != LocationKind::Search || typed.isEmpty() || typed == tiedName_.trimmed() ||
         FindPlaces(typed.toStdString(), 1).empty())
         return true;
-    txtLocation->setText(tiedName_);
-    txtLocation->setCursorPosition(0);
-    locationKind_ = LocationKind::Tied;
-    const QString stays = tiedName_.trimmed().isEmpty()
-                              ? tr("The location stays without a name.")
-                              : tr("The location stays \u201C%1\u201D.").arg(tiedName_);
-    ShowWarning(tr("\u201C%1\u201D is not saved as the location: places of that name were "
-                   "offered and none was picked. Pick one of them, or give these coordinates a "
-                   "name that no place has. %2")
-                    .arg(Shortened(typed), stays),
-                this);
+    // A search typed over the place's name and never picked, or a name the user means: only
+    // the user can tell, so ask.
+    const QString place = tiedName_.trimmed().isEmpty()
+                              ? tr("these coordinates")
+                              : tr("these coordinates (now \u201C%1\u201D)").arg(tiedName_);
+    if (Ask(tr("\u201C%1\u201D was not picked from the places offered. Keep it as the name of "
+               "%2?")
+                .arg(Shortened(typed), place),
+            tr("Keep the Name"), tr("Go Back"), this)) {
+        locationKind_ = LocationKind::Own;
+        return true;
+    }
     txtLocation->setFocus(Qt::OtherFocusReason);
     txtLocation->selectAll();
     return false;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace crescendar {
@@ -26,6 +27,19 @@ SaveChoice SystemDialogs::AskToSave(QWidget* parent, const QString& text) {
     default:
         return SaveChoice::Cancel;
     }
+}
+
+bool SystemDialogs::Ask(QWidget* parent, const QString& text, const QString& yes,
+                        const QString& no) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Crescendar"), text,
+                    QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+    QPushButton* noButton = box.addButton(no, QMessageBox::RejectRole);
+    box.setDefaultButton(yesButton);
+    box.setEscapeButton(noButton);
+    box.exec();
+    return box.clickedButton() == yesButton;
 }
 
 void SystemDialogs::ShowMessage(QWidget* parent, const QString& text, MessageKind kind) {
@@ -89,6 +103,10 @@ void Beep() {
 
 SaveChoice AskToSave(const QString& text, QWidget* parent) {
     return CurrentDialogs().AskToSave(parent, text);
+}
+
+bool Ask(const QString& text, const QString& yes, const QString& no, QWidget* parent) {
+    return CurrentDialogs().Ask(parent, text, yes, no);
 }
 
 void ShowMessage(const QString& text, QWidget* parent, MessageKind kind) {

@@ -24,6 +24,10 @@ class Dialogs {
     // A question titled with the program's name, with Save, Discard and Cancel buttons (Save
     // the default, Escape cancels); returns the answer.
     virtual SaveChoice AskToSave(QWidget* parent, const QString& text) = 0;
+    // A question with two answers, `yes` the default and `no` the one Escape gives; true for
+    // yes.
+    virtual bool Ask(QWidget* parent, const QString& text, const QString& yes,
+                     const QString& no) = 0;
     // A message box titled with the program's name, with an OK button and the icon of its
     // kind; returns when it is closed.
     virtual void ShowMessage(QWidget* parent, const QString& text, MessageKind kind) = 0;
@@ -37,18 +41,25 @@ class SystemDialogs : public Dialogs {
   public:
     void Beep() override;
     SaveChoice AskToSave(QWidget* parent, const QString& text) override;
+    bool Ask(QWidget* parent, const QString& text, const QString& yes, const QString& no) override;
     void ShowMessage(QWidget* parent, const QString& text, MessageKind kind) override;
     QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                          const QString& filter) override;
 };
 
-// Records every request; the save dialog answers saveAnswer, the question saveChoice.
+// Records every request; the save dialog answers saveAnswer, the questions saveChoice and
+// askAnswer.
 class RecordingDialogs : public Dialogs {
   public:
     void Beep() override { ++beeps; }
     SaveChoice AskToSave(QWidget* /*parent*/, const QString& text) override {
         questions.push_back(text);
         return saveChoice;
+    }
+    bool Ask(QWidget* /*parent*/, const QString& text, const QString& /*yes*/,
+             const QString& /*no*/) override {
+        questions.push_back(text);
+        return askAnswer;
     }
     void ShowMessage(QWidget* parent, const QString& text, MessageKind kind) override;
     QString SaveFileName(QWidget* parent, const QString& folder, const QString& name,
@@ -64,6 +75,7 @@ class RecordingDialogs : public Dialogs {
     QString saveAnswer; // "" acts as Cancel
     std::vector<QString> questions;
     SaveChoice saveChoice = SaveChoice::Cancel;
+    bool askAnswer = false;
 };
 
 // The installed dialogs (SystemDialogs until others are installed).
@@ -76,6 +88,7 @@ void Beep();
 void ShowMessage(const QString& text, QWidget* parent = nullptr,
                  MessageKind kind = MessageKind::Information);
 SaveChoice AskToSave(const QString& text, QWidget* parent = nullptr);
+bool Ask(const QString& text, const QString& yes, const QString& no, QWidget* parent = nullptr);
 // A message that something the user asked for did not happen.
 void ShowWarning(const QString& text, QWidget* parent = nullptr);
 // Tells once (told is set) that `what` ("Your settings") could not be saved for `reason`, that

@@ -485,14 +485,20 @@ TEST_F(ConfigurationTest, TheLocationNameGoesWithItsCoordinates) {
           {"LongSec", "29"},
           {"LongDir", "East"},
           {"Location", "Sydney, New South Wales, Australia"}});
-    // A search typed over the place's name and never picked is not its name.
+    // A search typed over the place's name and never picked is asked about: going back keeps
+    // the window open; keeping it makes it the place's name ("Home" may be meant).
     Search("San");
     Exit();
     EXPECT_TRUE(c->isVisible());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].contains("\u201CSan\u201D is not saved"));
-    EXPECT_EQ(c->txtLocation->text(), "Sydney, New South Wales, Australia");
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_TRUE(dialogs.questions[0].startsWith("\u201CSan\u201D was not picked"));
     EXPECT_EQ(Stored("Location"), "Sydney, New South Wales, Australia");
+    dialogs.askAnswer = true;
+    Exit();
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(Stored("Location"), "San");
+    dialogs.askAnswer = false;
+    c->ShowModalNonBlocking();
     // A name that is no place's is the user's own.
     Search("Qzxqzxqzx");
     Exit();
