@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -14,26 +15,32 @@ namespace crescendar {
 
 class Shell {
   public:
+    // Run when nothing opened a request that had been taken: the opener ended in failure.
+    using Failed = std::function<void()>;
+
     virtual ~Shell() = default;
-    // False when no application took the request (no browser, for instance).
-    [[nodiscard]] virtual bool OpenUrl(const QUrl& url) = 0;
-    // A relative path is taken from the working directory. False as for OpenUrl.
-    [[nodiscard]] virtual bool OpenFile(const QString& path) = 0;
+    // False when no application took the request (no browser, for instance). A request
+    // taken may still fail later, when the opener ends; `failed` then runs.
+    [[nodiscard]] virtual bool OpenUrl(const QUrl& url, Failed failed = {}) = 0;
+    // A relative path is taken from the working directory. Results as for OpenUrl.
+    [[nodiscard]] virtual bool OpenFile(const QString& path, Failed failed = {}) = 0;
 };
 
-// Opens through the desktop (QDesktopServices).
+// Opens through the desktop's opener, xdg-open, run apart from the program and watched to
+// its end: it fails when no browser or viewer takes the request, which QDesktopServices
+// would report as success. Without xdg-open on the PATH, through QDesktopServices.
 class DesktopShell : public Shell {
   public:
-    bool OpenUrl(const QUrl& url) override;
-    bool OpenFile(const QString& path) override;
+    bool OpenUrl(const QUrl& url, Failed failed = {}) override;
+    bool OpenFile(const QString& path, Failed failed = {}) override;
 };
 
 // Records every request and opens nothing; answers `opens` (false acts as a system
 // without a browser).
 class RecordingShell : public Shell {
   public:
-    bool OpenUrl(const QUrl& url) override;
-    bool OpenFile(const QString& path) override;
+    bool OpenUrl(const QUrl& url, Failed failed = {}) override;
+    bool OpenFile(const QString& path, Failed failed = {}) override;
 
     std::vector<QUrl> urls;
     std::vector<QString> files;
@@ -46,7 +53,8 @@ Shell& CurrentShell();
 Shell* InstallShell(Shell* shell);
 
 // Opens a web address through the installed shell. When nothing opens it, a message over
-// parent gives the address so that the user can open it by hand, and the result is false.
+// parent gives the address so that the user can open it by hand, and the result is false;
+// also when the opener fails after the call has returned.
 bool OpenWebPage(const QUrl& url, QWidget* parent);
 // The same for a document file; what names it in the message ("The help page").
 bool OpenDocument(const QString& path, const QString& what, QWidget* parent);

@@ -104,6 +104,7 @@ void SkinWindow::ClearCanvas() {
 
 void SkinWindow::DragMouseDown(QPoint pos) {
     dragOrigin_ = pos;
+    dragStart_ = this->pos();
     dragging_ = true;
 }
 
@@ -112,7 +113,8 @@ void SkinWindow::DragMouseMove(QPoint pos) {
 }
 
 void SkinWindow::DragMouseUp() {
-    const bool moved = dragging_;
+    // A click on the title that did not move the window keeps it to its own placement.
+    const bool moved = dragging_ && pos() != dragStart_;
     dragging_ = false;
     if (moved) StorePosition();
 }
@@ -245,11 +247,6 @@ void SkinWindow::showEvent(QShowEvent* e) {
         const std::optional<QPoint> last = positionMemory_->Read(positionName_);
         if (last && OnSomeScreen(QRect(*last, size()))) move(*last);
     }
-}
-
-void SkinWindow::hideEvent(QHideEvent* e) {
-    QWidget::hideEvent(e);
-    if (!e->spontaneous()) StorePosition();
 }
 
 void SkinWindow::paintEvent(QPaintEvent* /*e*/) {

@@ -99,10 +99,10 @@ class SkinWindow : public QWidget {
     // Whether the whole rectangle (screen pixels) lies on one of the current screens.
     static bool OnSomeScreen(const QRect& rect);
 
-    // Remembered placement. A window given a name and a memory is put where it was last
-    // (when that rectangle is on one of the current screens; otherwise its own placement
-    // stands) each time it is shown, after FormShow; its position is handed to the memory
-    // when a title drag ends and when the window is hidden.
+    // Remembered placement. A window given a name and a memory is put where the user last
+    // moved it (when that rectangle is on one of the current screens; otherwise its own
+    // placement stands) each time it is shown, after FormShow; its position is handed to the
+    // memory only when a title drag has moved it.
     struct PositionMemory {
         std::function<std::optional<QPoint>(const QString& name)> Read;
         std::function<void(const QString& name, QPoint position)> Write;
@@ -132,7 +132,6 @@ class SkinWindow : public QWidget {
     virtual bool FormKeyPress(QKeyEvent* /*event*/) { return false; }
 
     void showEvent(QShowEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -143,6 +142,7 @@ class SkinWindow : public QWidget {
     QImage canvasImage_;
     Canvas canvas_;
     QPoint dragOrigin_;
+    QPoint dragStart_; // the window's position when the drag began
     bool dragging_ = false;
     bool created_ = false;
     bool inPaint_ = false;

@@ -26,6 +26,9 @@ namespace {
 constexpr int kNoon = 720;
 constexpr int kDayMinutes = 1440;
 constexpr int kPaperLeftMargin = 100;
+// The month in the title row, as pale as the paging arrows; the legend's captions.
+const QColor kMonthColour(214, 222, 240);
+const QColor kCaptionColour(200, 212, 236);
 
 template <class F> void OnLeftClick(ClickRegion* region, F handler) {
     QObject::connect(region, &ClickRegion::Clicked, region, [handler](Qt::MouseButton b) {
@@ -116,7 +119,7 @@ void TObservingAid::FormCreate() {
         return r;
     };
     lblPrint = region("lblPrint", 20, 16, 19, 19, "Print this chart");
-    lblTitle = region("lblTitle", 170, 10, 200, 23, "");
+    lblTitle = region("lblTitle", 136, 10, 160, 23, "");
     lblMinimise = region("lblMinimise", 492, 14, 15, 15, "Minimise this window");
     lblExit = region("lblExit", 514, 14, 13, 15, "Close this window");
 
@@ -134,14 +137,21 @@ void TObservingAid::FormCreate() {
     SetMinimiseRegion(lblMinimise);
     SetExitRegion(lblExit);
     OnLeftClick(lblPrint, [this] { lblPrintClick(); });
-    lblCopy = ClickRegion::TextLabel(this, 404, 15, QStringLiteral("Copy picture"),
+    // Under the chart, at its right edge.
+    lblCopy = ClickRegion::TextLabel(this, 0, 0, QStringLiteral("Copy picture"),
                                      QColor(220, 220, 255), 11, true);
     lblCopy->setObjectName(QStringLiteral("lblCopy"));
     lblCopy->SetHint(QStringLiteral("Copy this chart to the clipboard (Ctrl+C)"));
+    lblCopy->move(kLeftMargin + kChartWidth - lblCopy->width(), 463);
     OnLeftClick(lblCopy, [this] { CopyPicture(); });
-    // Either side of the title.
+    // The month shown, after the window's name; it drags the window as the name does.
+    lblMonth = ClickRegion::TextLabel(this, 302, 14, QString(), kMonthColour, 15, true);
+    lblMonth->setObjectName(QStringLiteral("lblMonth"));
+    SetTitleRegion(lblMonth);
+    // Either side of the name and the month; the next arrow follows the month (ShowMonth).
     std::tie(imgPrevMonth, imgNextMonth) =
-        AddMonthArrows(148, 380, 15, [this](int months) { StepMonth(months); });
+        AddMonthArrows(120, 400, 15, [this](int months) { StepMonth(months); });
+    DrawLegend(WindowCanvas(), 30, 43);
     OnLeftClick(imgDayNight, [this] { imgDayNightClick(); });
     OnLeftClick(imgLinesGrid, [this] { imgLinesGridClick(); });
 }
@@ -207,6 +217,13 @@ void TObservingAid::doa() {
 }
 
 void TObservingAid::DrawMonth(const TDateTimeRecord& date) {
+    shown_ = date;
+    const QString month = PageFrame::TitleText(date.Month, date.Year);
+    setWindowTitle(QStringLiteral("Lunar Visibility, ") + month);
+    lblMonth->SetText(month);
+    imgNextMonth->move(lblMonth->x() + lblMonth->width() + 10, imgNextMonth->y());
+    lblTitle->resize(imgNextMonth->x() - 2 - lblTitle->x(), lblTitle->height());
+
     TChartLayout layout = ScreenChartColours();
     layout.Width = Image1.Width();
     layout.Height = Image1.Height();
@@ -228,15 +245,69 @@ void TObservingAid::DrawMonth(const TDateTimeRecord& date) {
 }
 
 QImage TObservingAid::ChartPicture() {
-    // The hour scale strip as the window shows it, then the chart under it.
+    const int m = kPictureMargin;
     Picture picture;
-    picture.SetSize(kChartWidth, kScaleHeight + kChartHeight, Qt::black);
+    picture.SetSize(kChartWidth + 2 * m,
+                    kPictureHeaderHeight + kScaleHeight + kChartHeight + 2 * m, Qt::black);
     Canvas& c = picture.GetCanvas();
     c.SetFontName(QStringLiteral("Arial"));
+    c.SetBrushStyle(BrushStyle::Clear);
+    // What the chart shows: the month, then the place, made smaller when it is long.
+    c.SetFontStyle(fsBold);
+    c.SetFontHeight(15);
+    c.SetFontColor(Qt::white);
+    c.TextOut(m, m,
+              QStringLiteral("Lunar Visibility, ") + PageFrame::TitleText(shown_.Month, shown_.Year));
+    const QString place = PageFrame::LocationLine(session_.Settings());
+    c.SetFontStyle(fsRegular);
+    c.SetFontColor(kCaptionColour);
+    for (int height = 12; height >= 8; --height) {
+        c.SetFontHeight(height);
+        if (c.TextWidth(place) <= kChartWidth) break;
+    }
+    c.TextOut(m, m + 19, place);
+    DrawLegend(c, m + 10, m + 39);
+    // The hour scale as the window shows it, then the chart under it.
+    const int top = m + kPictureHeaderHeight;
+    c.SetFontStyle(fsRegular);
     c.SetFontSize(ScaledFontSize(8));
-    DisplayHours(c, kChartWidth, palette::StandardText, 1, 0, kLeftMargin);
-    c.Draw(0, kScaleHeight, Image1.Image());
+    DisplayHours(c, kChartWidth, palette::StandardText, top + 1, m, kLeftMargin);
+    c.Draw(m, top + kScaleHeight, Image1.Image());
     return picture.Image();
+}
+
+void TObservingAid::DrawLegend(Canvas& c, int x, int y) {
+    const TChartLayout colours = ScreenChartColours();
+    struct Item {
+        QColor Swatch;
+        const char* Text;
+        bool MoonBar;
+    };
+    const Item items[] = {{colours.Daylight, "Day", false},
+                          {colours.Civil, "Civil", false},
+                          {colours.Nautical, "Nautical", false},
+                          {colours.Astronomical, "Astronomical", false},
+                          {colours.Background, "Night", false},
+                          {palette::StandardText, "Moon up (height: phase)", true}};
+    c.SetFontName(QStringLiteral("Arial"));
+    c.SetFontStyle(fsRegular);
+    c.SetFontHeight(11);
+    c.SetBrushStyle(BrushStyle::Clear);
+    c.SetPenColor(QColor(140, 150, 180));
+    c.SetPenWidth(1);
+    for (const Item& item : items) {
+        // A Moon bar stands as high as its phase: two thirds of the swatch.
+        c.FillRect(Rect(x, y + 1, x + 14, y + 11), item.MoonBar ? colours.Background : item.Swatch);
+        if (item.MoonBar) c.FillRect(Rect(x, y + 1, x + 14, y + 7), item.Swatch);
+        c.Rectangle(x - 1, y, x + 15, y + 12);
+        const QString text = QString::fromLatin1(item.Text);
+        // A shadow keeps the caption readable over the window's stars.
+        c.SetFontColor(Qt::black);
+        c.TextOut(x + 20, y - 1, text);
+        c.SetFontColor(kCaptionColour);
+        c.TextOut(x + 19, y - 2, text);
+        x += 19 + c.TextWidth(text) + 16;
+    }
 }
 
 void TObservingAid::CopyPicture() {

@@ -62,6 +62,10 @@ class TObservingAid : public SkinWindow {
     static constexpr int kLeftMargin = 20;
     // The hour scale strip above the chart, on the window and on the copied picture.
     static constexpr int kScaleHeight = 15;
+    // The copied picture: a margin all round, the month, the place and the legend above the
+    // hour scale and the chart.
+    static constexpr int kPictureMargin = 8;
+    static constexpr int kPictureHeaderHeight = 56;
 
     // The window charts the session's month for its observer; it belongs to its owner (the
     // main window), opens level with it and closes with it.
@@ -82,8 +86,11 @@ class TObservingAid : public SkinWindow {
     void lblPrintClick();
     // Puts ChartPicture on the clipboard (lblCopy, Ctrl+C).
     void CopyPicture();
-    // The chart as shown: the hour scale over the chart, 500 x 399 pixels.
+    // The chart as shown, with what it shows: the month, the place and the legend over the
+    // hour scale and the chart, on black with a margin all round.
     QImage ChartPicture();
+    // The colour key of the chart, in one row from (x, y).
+    static void DrawLegend(Canvas& canvas, int x, int y);
 
     // Draws the chart of the main window's selected month on screen.
     void doa();
@@ -114,6 +121,7 @@ class TObservingAid : public SkinWindow {
     ClickRegion* lblPrint = nullptr;
     ClickRegion* lblCopy = nullptr;
     ClickRegion* lblTitle = nullptr;
+    ClickRegion* lblMonth = nullptr; // the month shown, in the title row
     ClickRegion* lblMinimise = nullptr;
     ClickRegion* lblExit = nullptr;
     ClickRegion* imgPrevMonth = nullptr;
@@ -128,6 +136,7 @@ class TObservingAid : public SkinWindow {
 
     TSession& session_;
     QWidget& owner_;
+    TDateTimeRecord shown_{}; // the month the chart shows
     int rowHeight_ = 12;
     bool nightView_ = true;
     bool showGrid_ = false;

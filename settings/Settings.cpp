@@ -1,11 +1,15 @@
 #include "Settings.h"
+#include "IniText.h"
 #include "TimeZoneRule.h"
+
+#include "OutputFile.h"
 
 #include "Calendar.h"
 #include "Version.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -118,10 +122,15 @@ bool IsValueName(const std::string& name) {
 constexpr std::int64_t kMaxFileBytes = 1024 * 1024;
 constexpr const char* kMaxFileText = "1 MB";
 
-// What inspecting the file found: whether it exists and, when it cannot be used, why.
+// What inspecting the file found: whether it exists and, when it cannot be used, why; and,
+// for a sound file, its bytes, whether it is read-only, and its size and modification time.
 struct FileState {
     bool Exists = false;
     std::string Damage;
+    QByteArray Data;
+    bool ReadOnly = false;
+    std::int64_t Size = 0;
+    std::int64_t ModifiedMs = 0;
 };
 
 std::string LineText(int line) {
@@ -192,6 +201,13 @@ std::string CheckIniText(const QByteArray& data) {
     return {};
 }
 
+FileState Damaged(std::string why) {
+    FileState state;
+    state.Exists = true;
+    state.Damage = std::move(why);
+    return state;
+}
+
 // Looks at the file without ever blocking: a FIFO opened for reading would wait for a
 // writer, so the file is opened non-blocking and its type and size checked before a byte is
 // read. At most kMaxFileBytes are read.
@@ -201,8 +217,8 @@ FileState InspectFile(const QString& path) {
     if (fd < 0) {
         const int err = errno;
         if (err == ENOENT || err == ENOTDIR) return {};
-        if (err == EISDIR) return {true, "it is a folder, not a regular file"};
-        return {true, std::string("it cannot be read (") + std::strerror(err) + ")"};
+        if (err == EISDIR) return Damaged("it is a folder, not a regular file");
+        return Damaged(std::string("it cannot be read (") + std::strerror(err) + ")");
     }
     const struct Closer {
         int fd;
@@ -211,11 +227,11 @@ FileState InspectFile(const QString& path) {
 
     struct stat st {};
     if (::fstat(fd, &st) != 0)
-        return {true, std::string("it cannot be read (") + std::strerror(errno) + ")"};
-    if (S_ISDIR(st.st_mode)) return {true, "it is a folder, not a regular file"};
-    if (!S_ISREG(st.st_mode)) return {true, "it is not a regular file"};
+        return Damaged(std::string("it cannot be read (") + std::strerror(errno) + ")");
+    if (S_ISDIR(st.st_mode)) return Damaged("it is a folder, not a regular file");
+    if (!S_ISREG(st.st_mode)) return Damaged("it is not a regular file");
     const std::string tooLarge = std::string("it is larger than ") + kMaxFileText;
-    if (st.st_size > kMaxFileBytes) return {true, tooLarge};
+    if (st.st_size > kMaxFileBytes) return Damaged(tooLarge);
 
     // One byte more than the file had, to see it if it has grown past the bound since.
     QByteArray data(static_cast<qsizetype>(std::min<std::int64_t>(st.st_size, kMaxFileBytes)) + 1,
@@ -225,13 +241,59 @@ FileState InspectFile(const QString& path) {
         const ssize_t r =
             ::read(fd, data.data() + got, static_cast<std::size_t>(data.size() - got));
         if (r < 0 && errno == EINTR) continue;
-        if (r < 0) return {true, std::string("it cannot be read (") + std::strerror(errno) + ")"};
+        if (r < 0) return Damaged(std::string("it cannot be read (") + std::strerror(errno) + ")");
         if (r == 0) break;
         got += r;
     }
-    if (got > kMaxFileBytes) return {true, tooLarge}; // it grew since it was measured
+    if (got > kMaxFileBytes) return Damaged(tooLarge); // it grew since it was measured
     data.truncate(got);
-    return {true, CheckIniText(data)};
+    FileState state = Damaged(CheckIniText(data));
+    state.Data = data;
+    // Marked read-only (no write permission for anyone, which root honours too), or not
+    // writable by this user.
+    state.ReadOnly = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+                     ::access(name.constData(), W_OK) != 0;
+    state.Size = st.st_size;
+    state.ModifiedMs = std::int64_t(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    return state;
+}
+
+// Sets the values in `group` of the file as InspectFile found it, every other byte kept, and
+// replaces the file whole or not at all (creating it, and its folder, when there was none).
+// Returns why it could not, or "".
+std::string WriteIniFile(const QString& path, const FileState& file, const char* group,
+                         const std::vector<std::pair<std::string, std::string>>& values) {
+    if (file.ReadOnly) return "is read-only, so it cannot be written";
+    if (!file.Exists && !QDir().mkpath(QFileInfo(path).absolutePath()))
+        return "could not be created: its folder cannot be made";
+    const QByteArray text = SetIniValues(file.Data, group, values);
+    OutputFile out(path);
+    if (!out.Open() || !out.Write(text) || !out.Commit())
+        return "could not be written (" + out.Error().toStdString() + ")";
+    // QSettings takes a file of the size and the modification time (in milliseconds) that it
+    // read last as unchanged: a rewrite within the same millisecond is dated a millisecond on.
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(path);
+    if (file.Exists && ::stat(name.constData(), &st) == 0 && st.st_size == file.Size &&
+        std::int64_t(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000 <=
+            file.ModifiedMs) {
+        const std::int64_t ms = file.ModifiedMs + 1;
+        const timespec times[2] = {{0, UTIME_OMIT}, {ms / 1000, (ms % 1000) * 1000000}};
+        ::utimensat(AT_FDCWD, name.constData(), times, 0);
+    }
+    return {};
+}
+
+// The values whose text in the open group differs from the one given, or that it lacks.
+std::vector<std::pair<std::string, std::string>>
+Changed(const QSettings& store, const std::vector<std::pair<std::string, std::string>>& values) {
+    std::vector<std::pair<std::string, std::string>> changed;
+    for (const auto& value : values) {
+        const QString name = ToQ(value.first);
+        if (!store.contains(name) || TextOf(store.value(name)) != value.second)
+            changed.push_back(value);
+    }
+    return changed;
 }
 
 // Why QSettings could not read a file that passed InspectFile, or "". (The format has been
@@ -495,7 +557,10 @@ std::string SettingsReport::Text() const {
         text += "Some values in the " + file +
                 " are not used, and their defaults apply instead: " + list + ".";
     }
-    if (WriteFailed) {
+    if (ReadOnly) {
+        if (!text.empty()) text += " ";
+        text += "The " + file + " is read-only, so changes made now will not be saved.";
+    } else if (WriteFailed) {
         if (!text.empty()) text += " ";
         text += "The " + file +
                 " could not be written, so changes made now will be lost when Crescendar closes.";
@@ -527,6 +592,7 @@ TSettings SettingsStore::Load() {
         report_.Damage = file.Damage;
         return DefaultSettings();
     }
+    // Never written through QSettings, which would rewrite the whole file in its own form.
     QSettings store(path, QSettings::IniFormat);
     if (const std::string error = file.Exists ? ReadError(store) : ""; !error.empty()) {
         damaged_ = true;
@@ -534,35 +600,26 @@ TSettings SettingsStore::Load() {
         return DefaultSettings();
     }
 
-    bool changed = false;
+    std::vector<std::pair<std::string, std::string>> changes;
+    TSettings s = DefaultSettings();
     if (!store.childGroups().contains(kGroup)) {
         firstRun_ = true;
-        changed = true;
+        for (const NamedText& v : kDefaultValues) changes.emplace_back(v.Name, v.Text);
+    } else {
         store.beginGroup(kGroup);
-        for (const NamedText& v : kDefaultValues) store.setValue(v.Name, QString(v.Text));
+        const bool printerMissing = IsBlank(TextOf(store.value("PrinterType")));
+        s = ReadFields(store, report_.Rejected);
+        if (printerMissing) changes.emplace_back("PrinterType", kDefaultPrinter);
+        if (TextOf(store.value("Version")) != kVersion) changes.emplace_back("Version", kVersion);
         store.endGroup();
     }
-
-    store.beginGroup(kGroup);
-    const bool printerMissing = IsBlank(TextOf(store.value("PrinterType")));
-    TSettings s = ReadFields(store, report_.Rejected);
-    if (printerMissing) {
-        store.setValue("PrinterType", QString(kDefaultPrinter));
-        changed = true;
-    }
-    if (TextOf(store.value("Version")) != kVersion) {
-        store.setValue("Version", QString(kVersion));
-        changed = true;
-    }
     s.Version = kVersion;
-    store.endGroup();
 
     // Written only when a value changed; a store that cannot be written keeps the values in
-    // memory, and the report says so.
-    if (changed) {
-        store.sync();
-        writeFailed_ = store.status() != QSettings::NoError;
-    }
+    // memory, and the report says so. A read-only file is told whether or not it needed a
+    // write: nothing changed now will be saved.
+    report_.ReadOnly = file.ReadOnly;
+    if (!changes.empty()) writeFailed_ = !WriteIniFile(path, file, kGroup, changes).empty();
     report_.WriteFailed = writeFailed_;
     return s;
 }
@@ -600,14 +657,14 @@ bool SettingsStore::WriteGroup(const char* group,
         return fail("is damaged: " + error);
     if (settingsRequired && !store.childGroups().contains(kGroup))
         return fail("holds no Crescendar settings");
-    // Values set on a store that cannot take them would linger in QSettings' cache.
-    if (!store.isWritable()) return fail("cannot be written to");
 
+    // Only the values that change are written; when none does, the file is left alone.
     store.beginGroup(QString::fromLatin1(group));
-    for (const auto& [name, text] : values) store.setValue(ToQ(name), ToQ(text));
+    const auto changed = Changed(store, values);
     store.endGroup();
-    store.sync();
-    if (store.status() != QSettings::NoError) return fail("could not be written");
+    if (changed.empty()) return true;
+    if (const std::string error = WriteIniFile(path, file, group, changed); !error.empty())
+        return fail(error);
     return true;
 }
 
@@ -650,7 +707,9 @@ std::string SettingsStore::ReadValue(const std::string& name) const {
 
 namespace {
 
-constexpr const char* kWindowsGroup = "Windows";
+// Positions of windows the user moved. (Earlier versions kept every window's last position in
+// "Windows", placed or moved; those are no longer read.)
+constexpr const char* kWindowsGroup = "MovedWindows";
 
 bool IsWindowName(const std::string& name) {
     return !name.empty() && std::all_of(name.begin(), name.end(),

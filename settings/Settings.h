@@ -63,8 +63,11 @@ struct SettingsReport {
     std::string Damage;                // why the file was not used at all; "" when it was
     std::vector<std::string> Rejected; // values not used, each as: name "text" (why)
     bool WriteFailed = false;          // the start-up write did not reach the file
+    bool ReadOnly = false;             // the file is read-only: changes will not be saved
 
-    bool Empty() const { return Damage.empty() && Rejected.empty() && !WriteFailed; }
+    bool Empty() const {
+        return Damage.empty() && Rejected.empty() && !WriteFailed && !ReadOnly;
+    }
     // The report in plain words, on one line; "" when there is nothing to tell.
     std::string Text() const;
 };
@@ -86,7 +89,7 @@ class SettingsStore {
 
     // Start-up load: creates the key with the defaults on a first run, reads every value,
     // repairs "PrinterType", updates "Version"; the file is written only when one of these
-    // changes it. A file that is not a regular file, is larger than 1 MB, cannot be read or
+    // changes it, and then only those lines change (every other byte is kept). A file that is not a regular file, is larger than 1 MB, cannot be read or
     // parsed, or holds a value running on over several lines is damaged: it is never
     // written, and the defaults are returned. A value out of its range is not used: its
     // default takes its place in the record, and the file keeps it. LastReport() says what
@@ -98,7 +101,9 @@ class SettingsStore {
     // says what was wrong (nothing when there is no file).
     TSettings Peek(SettingsReport* report = nullptr) const;
 
-    // Opens the existing key (never creates it) and writes the values in the given order.
+    // Opens the existing key (never creates it) and writes those of the values that differ
+    // from the file's, each in place, the rest of the file kept byte for byte; nothing is
+    // written when none differs.
     // Returns false, with LastWriteError() saying why, when the file or its key does not
     // exist, the file is damaged, or it cannot be written.
     bool WriteValues(const std::vector<std::pair<std::string, std::string>>& values);
@@ -106,8 +111,9 @@ class SettingsStore {
     // Text of one value of the existing key ("" when missing).
     std::string ReadValue(const std::string& name) const;
 
-    // Window positions, kept in a group "Windows" of their own in the same file: the top-left
-    // corner of a window in screen pixels, by the window's name (letters and digits).
+    // Window positions, kept in a group "MovedWindows" of their own in the same file: the
+    // top-left corner of a window the user moved, in screen pixels, by the window's name
+    // (letters and digits).
     // ReadWindowPosition: nothing when none is stored, the file is damaged or the value is not
     // two integers "left,top" within 100000 pixels of the origin. WriteWindowPosition writes to an existing, sound file only
     // (never creating it) and leaves every other value as it was; false, with

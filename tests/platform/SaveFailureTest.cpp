@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <csignal>
 
@@ -279,6 +280,54 @@ TEST_F(SaveFailure, PageThatNoApplicationOpensIsToldWithItsAddress) {
     EXPECT_TRUE(dialogs.messages[1].contains(QDir::toNativeSeparators(page)));
     EXPECT_EQ(shell.urls.size(), 2u);
     EXPECT_EQ(shell.files.size(), 2u);
+}
+
+TEST_F(SaveFailure, OpenerThatFindsNoBrowserIsToldWithTheAddress) {
+    // A stand-in for the desktop's opener: it notes what it was given and ends with the
+    // status the test chooses, as xdg-open does when it finds no browser ("no method
+    // available", 3).
+    const QString calls = dir.filePath("calls");
+    QFile opener(dir.filePath("xdg-open"));
+    ASSERT_TRUE(opener.open(QFile::WriteOnly));
+    opener.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$(dirname \"$0\")/calls\"\n"
+                 "exit $(cat \"$(dirname \"$0\")/status\")\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(dir.path()) + ":" + path);
+    DesktopShell desktop;
+    InstallShell(&desktop);
+    const auto setStatus = [this](const char* status) {
+        QFile f(dir.filePath("status"));
+        ASSERT_TRUE(f.open(QFile::WriteOnly));
+        f.write(status);
+    };
+    const auto lines = [&calls] {
+        QFile f(calls);
+        return f.open(QFile::ReadOnly) ? f.readAll().count('\n') : 0;
+    };
+
+    const QUrl site("https://example.org/moon/atlas.html");
+    const QString page = dir.filePath("crescendar.htm");
+    setStatus("3");
+    EXPECT_TRUE(OpenWebPage(site, nullptr)); // taken; the failure is told when the opener ends
+    EXPECT_TRUE(QTest::qWaitFor([this] { return dialogs.messages.size() == 1; }, 10000));
+    EXPECT_TRUE(OpenDocument(page, "The help page", nullptr));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return dialogs.messages.size() == 2; }, 10000));
+    setStatus("0");
+    EXPECT_TRUE(OpenWebPage(site, nullptr));
+    EXPECT_TRUE(QTest::qWaitFor([&lines] { return lines() == 3; }, 10000));
+    QTest::qWait(300);
+    qputenv("PATH", path);
+
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[0].contains("https://example.org/moon/atlas.html"));
+    EXPECT_TRUE(dialogs.messages[1].startsWith("The help page could not be opened"));
+    EXPECT_TRUE(dialogs.messages[1].contains(page));
+    QFile f(calls);
+    ASSERT_TRUE(f.open(QFile::ReadOnly));
+    EXPECT_EQ(f.readAll(), "https://example.org/moon/atlas.html\n" + QFile::encodeName(page) +
+                               "\nhttps://example.org/moon/atlas.html\n");
 }
 
 } // namespace

@@ -32,7 +32,7 @@ TEST_F(WindowPositionsTest, PositionsGoToTheirOwnGroupAndLeaveTheSettingsAlone) 
     ASSERT_TRUE(store.WriteWindowPosition("Main", 121, 41));
     EXPECT_EQ(store.ReadWindowPosition("Main"), (std::pair{121, 41}));
     EXPECT_EQ(store.ReadWindowPosition("TimesList"), (std::pair{0, 7}));
-    EXPECT_TRUE(ReadRaw().contains("[Windows]"));
+    EXPECT_TRUE(ReadRaw().contains("[MovedWindows]"));
 
     // The settings read back as they were, and writing them keeps the positions.
     SettingsReport report;
@@ -50,7 +50,7 @@ TEST_F(WindowPositionsTest, BadValuesAndNamesAreRefused) {
     QFile f(QString::fromStdString(path_));
     ASSERT_TRUE(f.open(QFile::Append));
     // E to G: no screen is that far; a window moved there would overflow its rectangle.
-    f.write("[Windows]\nA=12\nB=x,3\nC=1,2,3\nD=\"4, 5\"\nE=2147483647,2147483647\n"
+    f.write("[MovedWindows]\nA=12\nB=x,3\nC=1,2,3\nD=\"4, 5\"\nE=2147483647,2147483647\n"
             "F=-2147483648,0\nG=0,100001\nH=-100000,100000\n");
     f.close();
     for (const char* name : {"A", "B", "C", "E", "F", "G"})

@@ -45,6 +45,7 @@ SettingValues Place(int latitude, SettingValues extra = {}) {
 }
 
 const QColor kPale(255, 255, 176);
+const QColor kDaylight(170, 170, 233);
 
 QColor Pixel(const QImage& image, int x, int y) {
     return QColor(image.pixel(x, y));
@@ -469,20 +470,49 @@ TEST_F(MonthlyTest, ObservingAidDrawsNoFalseNightAtTheMonthsEdges) {
     ExpectGoldenPicture(a->grab().toImage(), "observing_aid_tromso.png");
 }
 
-TEST_F(MonthlyTest, ObservingAidCopiesTheChartWithItsHourScale) {
-    TObservingAid* a = OpenAid(At(2025, 3, 10));
+TEST_F(MonthlyTest, ObservingAidCopiesTheChartWithItsMonthPlaceLegendAndWholeScale) {
+    TObservingAid* a = OpenAid(At(2025, 3, 10), Place(51, {{"Location", "Leeds"}}));
+    EXPECT_EQ(a->lblMonth->Text(), "March 2025");
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     Click(a->lblCopy);
     const QImage copied = clipboard->image().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(copied.size(), QSize(500, 15 + 384));
+    const int m = TObservingAid::kPictureMargin;
+    const int scaleTop = m + TObservingAid::kPictureHeaderHeight;
+    const int chartTop = scaleTop + TObservingAid::kScaleHeight;
+    ASSERT_EQ(copied.size(), QSize(500 + 2 * m, chartTop + 384 + m));
     for (int y = 0; y < 384; y += 7)
         for (int x = 0; x < 500; x += 11)
-            ASSERT_EQ(copied.pixel(x, 15 + y), a->Image1.Image().pixel(x, y)) << x << "," << y;
-    int scale = 0;
-    for (int y = 0; y < 15; ++y)
-        for (int x = 0; x < 500; ++x) scale += Near(Pixel(copied, x, y), kPale);
-    EXPECT_GT(scale, 30);
+            ASSERT_EQ(copied.pixel(m + x, chartTop + y), a->Image1.Image().pixel(x, y))
+                << x << "," << y;
+    // The hour scale, its last "12" whole: inside the chart's width, none of it in the margin.
+    const auto paleIn = [&copied, scaleTop](int x1, int x2) {
+        int n = 0;
+        for (int y = scaleTop; y < scaleTop + TObservingAid::kScaleHeight; ++y)
+            for (int x = x1; x < x2; ++x) n += Near(Pixel(copied, x, y), kPale);
+        return n;
+    };
+    EXPECT_GT(paleIn(m, m + 500), 30);
+    EXPECT_GT(paleIn(m + 485, m + 500), 0);
+    EXPECT_EQ(paleIn(m + 500, copied.width()), 0);
+    // The legend's swatches stand in the header.
+    int daylight = 0;
+    for (int y = m; y < scaleTop; ++y)
+        for (int x = 0; x < copied.width(); ++x) daylight += Pixel(copied, x, y) == kDaylight;
+    EXPECT_GT(daylight, 100);
+
+    // The header names the month and the place: another of either changes it.
+    const auto header = [a, scaleTop] { return a->ChartPicture().copy(0, 0, 516, scaleTop); };
+    const QImage march = header();
+    a->StepMonth(1);
+    EXPECT_EQ(a->lblMonth->Text(), "April 2025");
+    EXPECT_NE(header(), march);
+    a->StepMonth(-1);
+    EXPECT_EQ(header(), march);
+    TSettings elsewhere = w->Session().Settings();
+    elsewhere.Location = "York";
+    w->Session().ChangeSettings(elsewhere);
+    EXPECT_NE(header(), march);
 
     clipboard->clear();
     a->imgDayNightClick();

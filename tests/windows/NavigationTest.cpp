@@ -161,12 +161,19 @@ TEST_F(NavigationTest, ReportsOpenByTheMainWindowNotInTheScreensCorner) {
     EXPECT_EQ(p->ObservingAid->pos(), CentredOver(*p->ObservingAid, *w));
 }
 
-TEST_F(NavigationTest, WindowsComeBackWhereTheyWereLeftWhenThatIsOnAScreen) {
+// Drags a window by its title from where it stands to `to`.
+void DragTo(SkinWindow* window, QPoint to) {
+    window->DragMouseDown(QPoint(3, 3));
+    window->DragMouseMove(QPoint(3, 3) + to - window->pos());
+    window->DragMouseUp();
+}
+
+TEST_F(NavigationTest, WindowsComeBackWhereTheUserMovedThemWhenThatIsOnAScreen) {
     auto p = StartProgram(At(2025, 3, 14));
     w->lblTimesListClick();
-    p->TimesList->move(37, 41);
+    DragTo(p->TimesList, QPoint(37, 41));
     p->TimesList->close();
-    w->move(5, 6);
+    DragTo(w, QPoint(5, 6));
     w->close();
     SettingsStore store(ini);
     EXPECT_EQ(store.ReadWindowPosition("TimesList"), (std::pair{37, 41}));
@@ -186,6 +193,23 @@ TEST_F(NavigationTest, WindowsComeBackWhereTheyWereLeftWhenThatIsOnAScreen) {
     ASSERT_TRUE(store.WriteWindowPosition("TimesList", 100000, 41));
     w->lblTimesListClick();
     EXPECT_EQ(p->TimesList->pos(), CentredOver(*p->TimesList, *w));
+}
+
+TEST_F(NavigationTest, ReportsTheUserDidNotMoveFollowTheMainWindow) {
+    auto p = StartProgram(At(2025, 3, 14));
+    w->lblTimesListClick();
+    p->TimesList->close();
+    p->MonthlyPhases->show();
+    p->MonthlyPhases->DragMouseDown(QPoint(3, 3)); // a click on the title moves nothing
+    p->MonthlyPhases->DragMouseUp();
+    p->MonthlyPhases->close();
+    DragTo(w, QPoint(40, 30));
+    w->lblTimesListClick();
+    EXPECT_EQ(p->TimesList->pos(), CentredOver(*p->TimesList, *w));
+    p->MonthlyPhases->show();
+    EXPECT_EQ(p->MonthlyPhases->pos(), CentredOver(*p->MonthlyPhases, *w));
+    EXPECT_EQ(SettingsStore(ini).ReadWindowPosition("TimesList"), std::nullopt);
+    EXPECT_EQ(SettingsStore(ini).ReadWindowPosition("MonthlyPhases"), std::nullopt);
 }
 
 class CoordinateFieldsTest : public MainFixture {

@@ -26,7 +26,6 @@ const QColor kPaper{246, 248, 252};
 const QColor kCyan{0, 255, 255};
 const QColor kYellow{255, 255, 0};
 const QColor kPale{255, 255, 176};
-const QColor kCaption{200, 212, 236};
 
 // The navy title bar with the window's name engraved in gold.
 void titleBar(QPainter& p, const QRect& bar, const QRect& nameRegion, const QString& name) {
@@ -215,52 +214,22 @@ QImage timesSkin() {
 
 // ----- observing aid ---------------------------------------------------------------------
 
-// The chart's colours on screen, for the legend.
+// The chart's colours on screen, for the grid button.
 const QColor kDaylight{170, 170, 233};
 const QColor kCivil{100, 100, 150};
-const QColor kNautical{75, 75, 115};
-const QColor kAstronomical{50, 50, 90};
-
-void legendItem(QPainter& p, int& x, int y, const QColor& swatch, const QString& text,
-                bool moonBar = false) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    if (moonBar) {
-        p.fillRect(QRect(x, y + 1, 14, 10), Qt::black);
-        p.fillRect(QRect(x, y + 1, 14, 6), swatch);
-    } else {
-        p.fillRect(QRect(x, y + 1, 14, 10), swatch);
-    }
-    p.setPen(QColor(140, 150, 180));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(x - 1, y, 15, 11));
-    p.restore();
-    p.setFont(sansFont(10.5, false));
-    const int width = QFontMetrics(p.font()).horizontalAdvance(text);
-    shadowText(p, QRect(x + 19, y - 2, width + 4, 15), Qt::AlignLeft | Qt::AlignVCenter, text,
-               kCaption, QColor(0, 0, 0, 220));
-    x += 19 + width + 16;
-}
 
 QImage aidSkin() {
     QImage image = starrySky({540, 480}, 611, 700);
     QPainter p(&image);
-    titleBar(p, QRect(6, 6, 528, 34), QRect(170, 10, 200, 23), QStringLiteral("Lunar Visibility"));
+    // The month shown follows the name at run time (302 on).
+    titleBar(p, QRect(6, 6, 528, 34), QRect(136, 10, 160, 23), QStringLiteral("Lunar Visibility"));
     printerIcon(p, {20, 16});
     minimiseIcon(p, {492, 14});
     exitIcon(p, {514, 14});
 
     // The hour labels' strip (60-75) and the chart (75-459), one black screen.
     blackScreen(p, QRect(20, 60, 500, 399));
-
-    // Legend between the title bar and the screen.
-    int x = 30;
-    legendItem(p, x, 43, kDaylight, QStringLiteral("Day"));
-    legendItem(p, x, 43, kCivil, QStringLiteral("Civil"));
-    legendItem(p, x, 43, kNautical, QStringLiteral("Nautical"));
-    legendItem(p, x, 43, kAstronomical, QStringLiteral("Astronomical"));
-    legendItem(p, x, 43, Qt::black, QStringLiteral("Night"));
-    legendItem(p, x, 43, kPale, QStringLiteral("Moon up (height: phase)"), true);
+    // The legend between the title bar and the screen is drawn at run time.
     return image;
 }
 
