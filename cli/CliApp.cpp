@@ -481,12 +481,13 @@ int Month(const QStringList& args, const Observer& obs, const std::string& patte
         return 0;
     }
     QJsonArray days;
+    TDailyPlaces places; // consecutive dates share their days' places
     if (!json)
         out << "Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  Civil  "
                "Sunrise Transit Sunset Civil  Naut.  Astro\n";
     for (const std::uint16_t d : MonthDays(first.Month, first.Year)) {
         const TDateTimeRecord day = MakeDate(first.Year, first.Month, d);
-        const TDayTexts t = DayTexts(DayEvents(day, obs));
+        const TDayTexts t = DayTexts(DayEvents(day, obs, places));
         const QString date = Q(FormatDate(pattern, day));
         const QString lst = Q(LocalSiderealTime(day, obs));
         if (json) {

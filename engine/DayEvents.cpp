@@ -15,18 +15,21 @@ TDateKind LocalDateKind(TDateTimeRecord date, const Observer& observer) {
     return TDateKind::Ordinary;
 }
 
-TDayEvents DayEvents(TDateTimeRecord date, const Observer& observer) {
+TDayEvents DayEvents(TDateTimeRecord date, const Observer& observer, TDailyPlaces& places) {
     TDayEvents e;
     e.Kind = LocalDateKind(date, observer);
     if (e.Kind == TDateKind::Skipped) return e;
-    e.Moon = MoonEvents(date, observer, &e.MoonIlluminatedPercent);
-
-    TSunDays sun(date, observer);
-    e.Sun = sun.Events(kSunriseAltitude);
-    e.CivilTwilight = sun.Events(kCivilTwilightAltitude);
-    e.NauticalTwilight = sun.Events(kNauticalTwilightAltitude);
-    e.AstronomicalTwilight = sun.Events(kAstronomicalTwilightAltitude);
+    e.Moon = MoonEvents(date, observer, &e.MoonIlluminatedPercent, &places);
+    e.Sun = SunEvents(date, kSunriseAltitude, observer, &places);
+    e.CivilTwilight = SunEvents(date, kCivilTwilightAltitude, observer, &places);
+    e.NauticalTwilight = SunEvents(date, kNauticalTwilightAltitude, observer, &places);
+    e.AstronomicalTwilight = SunEvents(date, kAstronomicalTwilightAltitude, observer, &places);
     return e;
+}
+
+TDayEvents DayEvents(TDateTimeRecord date, const Observer& observer) {
+    TDailyPlaces places;
+    return DayEvents(date, observer, places);
 }
 
 } // namespace crescendar

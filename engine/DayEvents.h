@@ -33,5 +33,8 @@ struct TDayEvents {
 // Every event of the observer's local date (only Day, Month and Year of date count). The
 // Sun's positions are computed once for its four altitudes.
 TDayEvents DayEvents(TDateTimeRecord date, const Observer& observer);
+// The same, keeping the Sun's and the Moon's daily places in `places` for the next date: a
+// table of consecutive dates passes one set.
+TDayEvents DayEvents(TDateTimeRecord date, const Observer& observer, TDailyPlaces& places);
 
 } // namespace crescendar

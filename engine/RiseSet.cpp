@@ -345,11 +345,10 @@ TBodyEvents LocalDateEvents(const FrameOn& frameOn, UniversalTime jd0, const Obs
     return r;
 }
 
-TRiseSetFrame MakeFrame(const TEquatorialPosition& before, const TEquatorialPosition& day,
-                        const TEquatorialPosition& after, UniversalTime jd0, double h0,
-                        double deltaT, const Observer& observer) {
+TRiseSetFrame MakeFrame(const TPlaceAt0h& before, const TPlaceAt0h& day, const TPlaceAt0h& after,
+                        UniversalTime jd0, double h0, double deltaT, const Observer& observer) {
     TRiseSetFrame f;
-    const TEquatorialPosition* p[] = {&before, &day, &after};
+    const TPlaceAt0h* p[] = {&before, &day, &after};
     for (std::size_t i = 0; i < 3; ++i) {
         f.RA[i] = p[i]->RA;
         f.Dec[i] = p[i]->Dec;
@@ -364,56 +363,73 @@ TRiseSetFrame MakeFrame(const TEquatorialPosition& before, const TEquatorialPosi
     return f;
 }
 
+TPlaceAt0h PlaceOf(const TEquatorialPosition& p) {
+    return {p.RA, p.Dec, 0.0, 0};
+}
+
 } // namespace
 
 TBodyEvents RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, UniversalTime jd0,
                            double h0, double deltaT, const Observer& observer) {
-    const TRiseSetFrame f =
-        MakeFrame(positions[0], positions[1], positions[2], jd0, h0, deltaT, observer);
+    const TRiseSetFrame f = MakeFrame(PlaceOf(positions[0]), PlaceOf(positions[1]),
+                                      PlaceOf(positions[2]), jd0, h0, deltaT, observer);
     return LocalDateEvents([&](int) { return std::make_pair(f, 0.0); }, jd0, observer);
 }
 
-TBodyEvents SunEvents(TDateTimeRecord date, double h0, const Observer& observer) {
-    TSunDays days(date, observer);
-    return days.Events(h0);
+template <typename Compute>
+TPlaceAt0h TDailyPlaces::Find(TRing& ring, UniversalTime day, Compute compute) {
+    for (const TEntry& e : ring.Entries)
+        if (e.JD == day.JD) return e.Place;
+    TEntry& e = ring.Entries[ring.Next];
+    ring.Next = (ring.Next + 1) % ring.Entries.size();
+    e = {day.JD, compute()};
+    return e.Place;
 }
 
-TBodyEvents MoonEvents(TDateTimeRecord date, const Observer& observer,
-                       std::int32_t* illuminatedPercent) {
+TPlaceAt0h TDailyPlaces::Moon(UniversalTime day) {
+    return Find(moon_, day, [day] {
+        TMoonState m;
+        TSunPosition sun;
+        MoonPosition(day, Observer{}, m, sun);
+        return TPlaceAt0h{m.Equatorial.RA, m.Equatorial.Dec, m.Parallax, m.IlluminatedPercent};
+    });
+}
+
+TPlaceAt0h TDailyPlaces::Sun(UniversalTime day) {
+    return Find(sun_, day, [day] { return PlaceOf(SunPosition(day, Observer{}).Equatorial); });
+}
+
+TBodyEvents SunEvents(TDateTimeRecord date, double h0, const Observer& observer,
+                      TDailyPlaces* places) {
+    TDailyPlaces own;
+    TDailyPlaces& p = places ? *places : own;
     const UniversalTime jd0{DateToJulianDay(MakeDate(date.Year, date.Month, date.Day))};
-    TDaily<TMoonState> moon(
-        [&](UniversalTime t) {
-            TMoonState m;
-            TSunPosition sun;
-            MoonPosition(t, observer, m, sun);
-            return m;
-        },
-        jd0);
-    if (illuminatedPercent) *illuminatedPercent = moon(0).IlluminatedPercent;
     const double deltaT = DeltaT(date.Year);
     return LocalDateEvents(
         [&](int k) {
-            return std::make_pair(MakeFrame(moon(k - 1).Equatorial, moon(k).Equatorial,
-                                            moon(k + 1).Equatorial, jd0 + k,
-                                            MoonRiseAltitude(moon(k).Parallax), deltaT, observer),
+            return std::make_pair(MakeFrame(p.Sun(jd0 + (k - 1)), p.Sun(jd0 + k),
+                                            p.Sun(jd0 + (k + 1)), jd0 + k, h0, deltaT, observer),
                                   static_cast<double>(k));
         },
         jd0, observer);
 }
 
-TSunDays::TSunDays(TDateTimeRecord date, const Observer& observer)
-    : observer_(observer), jd0_{DateToJulianDay(MakeDate(date.Year, date.Month, date.Day))},
-      deltaT_(DeltaT(date.Year)),
-      positions_([this](UniversalTime t) { return SunPosition(t, observer_).Equatorial; }, jd0_) {}
-
-TBodyEvents TSunDays::Events(double h0) {
+TBodyEvents MoonEvents(TDateTimeRecord date, const Observer& observer,
+                       std::int32_t* illuminatedPercent, TDailyPlaces* places) {
+    TDailyPlaces own;
+    TDailyPlaces& p = places ? *places : own;
+    const UniversalTime jd0{DateToJulianDay(MakeDate(date.Year, date.Month, date.Day))};
+    if (illuminatedPercent) *illuminatedPercent = p.Moon(jd0).IlluminatedPercent;
+    const double deltaT = DeltaT(date.Year);
     return LocalDateEvents(
         [&](int k) {
-            return std::make_pair(MakeFrame(positions_(k - 1), positions_(k), positions_(k + 1),
-                                            jd0_ + k, h0, deltaT_, observer_),
+            const TPlaceAt0h day = p.Moon(jd0 + k);
+            return std::make_pair(MakeFrame(p.Moon(jd0 + (k - 1)), day, p.Moon(jd0 + (k + 1)),
+                                            jd0 + k, MoonRiseAltitude(day.Parallax), deltaT,
+                                            observer),
                                   static_cast<double>(k));
         },
-        jd0_, observer_);
+        jd0, observer);
 }
 
 } // namespace crescendar

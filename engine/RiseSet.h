@@ -6,10 +6,7 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <string>
-#include <utility>
 
 namespace crescendar {
 
@@ -106,47 +103,48 @@ constexpr double MoonRiseAltitude(double parallax) {
     return 0.7275 * parallax - 0.5667;
 }
 
+class TDailyPlaces;
+
 // The Sun's crossings of altitude h0 (degrees; one of the constants above) on the local date.
 // Only Day, Month and Year of date count. Each crossing comes from the interpolation table
 // centred on the 0h universal time nearest to it, so that a crossing is the same instant
 // whichever zone reads it.
-TBodyEvents SunEvents(TDateTimeRecord date, double h0, const Observer& observer);
+// places, when given, keeps the places for the next call.
+TBodyEvents SunEvents(TDateTimeRecord date, double h0, const Observer& observer,
+                      TDailyPlaces* places = nullptr);
 
 // Moonrise, transit and moonset on the local date; hands back the illuminated percentage at
 // 0h universal time of the date when illuminatedPercent is not null.
 TBodyEvents MoonEvents(TDateTimeRecord date, const Observer& observer,
-                       std::int32_t* illuminatedPercent = nullptr);
+                       std::int32_t* illuminatedPercent = nullptr, TDailyPlaces* places = nullptr);
 
-// A body's places at 0h universal time of the days around a local date, each computed when
-// first needed: a local date takes the tables of the universal days it overlaps.
-template <typename Place> class TDaily {
-  public:
-    template <typename At> TDaily(At at, UniversalTime jd0) : at_(std::move(at)), jd0_(jd0) {}
-    // The place at 0h universal time of day k after jd0, k from -2 to 3.
-    const Place& operator()(int k) {
-        std::optional<Place>& p = places_[static_cast<std::size_t>(k + 2)];
-        if (!p) p = at_(jd0_ + k);
-        return *p;
-    }
-
-  private:
-    std::function<Place(UniversalTime)> at_;
-    UniversalTime jd0_;
-    std::array<std::optional<Place>, 6> places_;
+// A body at 0h universal time of a day: what the rise-and-set tables interpolate.
+struct TPlaceAt0h {
+    double RA = 0.0;                     // degrees
+    double Dec = 0.0;                    // degrees
+    double Parallax = 0.0;               // degrees, the Moon's
+    std::int32_t IlluminatedPercent = 0; // the Moon's
 };
 
-// The Sun's crossings of several altitudes on one local date, from one set of positions.
-class TSunDays {
+// The Moon's and the Sun's places at 0h universal time of days, each computed once: the
+// dates of a table share most of the days their crossings are read from. The places are
+// geocentric, so one set serves every observer.
+class TDailyPlaces {
   public:
-    TSunDays(TDateTimeRecord date, const Observer& observer);
-    // The crossings of altitude h0 (degrees) on the date.
-    TBodyEvents Events(double h0);
+    TPlaceAt0h Moon(UniversalTime day);
+    TPlaceAt0h Sun(UniversalTime day);
 
   private:
-    Observer observer_;
-    UniversalTime jd0_;
-    double deltaT_;
-    TDaily<TEquatorialPosition> positions_;
+    struct TEntry {
+        double JD = 0.0; // 0h of a day is never JD 0
+        TPlaceAt0h Place;
+    };
+    struct TRing {
+        std::array<TEntry, 8> Entries{};
+        std::size_t Next = 0;
+    };
+    template <typename Compute> TPlaceAt0h Find(TRing& ring, UniversalTime day, Compute compute);
+    TRing moon_, sun_;
 };
 
 } // namespace crescendar

@@ -64,9 +64,10 @@ TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
                   "Civil twilight (morning)", "Sunrise", "Sun transit", "Sunset",
                   "Civil twilight (evening)", "Nautical twilight (evening)",
                   "Astronomical twilight (evening)"}};
+    TDailyPlaces places; // consecutive dates share their days' places
     for (const std::uint16_t d : MonthDays(month.Month, month.Year)) {
         const TDateTimeRecord day = MakeDate(month.Year, month.Month, d);
-        const TDayTexts t = DayTexts(DayEvents(day, observer));
+        const TDayTexts t = DayTexts(DayEvents(day, observer, places));
         const std::string date = FormatDate(datePattern, day);
         if (t.Skipped) {
             table.push_back({date, kSkippedDateText});

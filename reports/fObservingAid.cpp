@@ -247,8 +247,8 @@ void TObservingAid::DrawMonth(const TDateTimeRecord& date) {
 QImage TObservingAid::ChartPicture() {
     const int m = kPictureMargin;
     Picture picture;
-    picture.SetSize(kChartWidth + 2 * m,
-                    kPictureHeaderHeight + kScaleHeight + kChartHeight + 2 * m, Qt::black);
+    picture.SetSize(kChartWidth + 2 * m, kPictureHeaderHeight + kScaleHeight + kChartHeight + 2 * m,
+                    Qt::black);
     Canvas& c = picture.GetCanvas();
     c.SetFontName(QStringLiteral("Arial"));
     c.SetBrushStyle(BrushStyle::Clear);
@@ -257,7 +257,8 @@ QImage TObservingAid::ChartPicture() {
     c.SetFontHeight(15);
     c.SetFontColor(Qt::white);
     c.TextOut(m, m,
-              QStringLiteral("Lunar Visibility, ") + PageFrame::TitleText(shown_.Month, shown_.Year));
+              QStringLiteral("Lunar Visibility, ") +
+                  PageFrame::TitleText(shown_.Month, shown_.Year));
     const QString place = PageFrame::LocationLine(session_.Settings());
     c.SetFontStyle(fsRegular);
     c.SetFontColor(kCaptionColour);
@@ -369,15 +370,16 @@ void TObservingAid::DrawGraphic(int leftMargin, const TDateTimeRecord& date, TCh
     };
     std::vector<Day> events;
     events.reserve(static_cast<std::size_t>(N) + 2);
+    TDailyPlaces places; // consecutive dates share their days' places
     auto neighbour = [&](double jd, int row) {
         const TDateTimeRecord day = JulianDayToDate(jd);
         if (!IsCalendarDate(day.Year, day.Month, day.Day)) return 0;
-        events.push_back({row, DayEvents(day, observer)});
+        events.push_back({row, DayEvents(day, observer, places)});
         return static_cast<int>(day.Day);
     };
     int nextDayNumber = 0; // the label of the extra row: the day whose morning ends it
     if (nightView_) neighbour(dayOfRow(1).JD - 1, 0);
-    for (int d = 1; d <= N; ++d) events.push_back({d, DayEvents(dayOfRow(d), observer)});
+    for (int d = 1; d <= N; ++d) events.push_back({d, DayEvents(dayOfRow(d), observer, places)});
     if (nightView_) nextDayNumber = neighbour(dayOfRow(N).JD + 1, N + 1);
 
     // Sun bands, each painted over the darker ones.

@@ -152,9 +152,10 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
     };
     std::vector<Row> rows;
     std::vector<TDayTexts> texts;
+    TDailyPlaces places; // consecutive dates share their days' places
     for (std::size_t i = 0; i < days.size(); ++i) {
         const TDateTimeRecord day = DayOf(date, days[i]);
-        texts.push_back(DayTexts(DayEvents(day, observer)));
+        texts.push_back(DayTexts(DayEvents(day, observer, places)));
         rows.push_back({day, static_cast<int>(i), false});
         if (texts.back().HasSecond()) rows.push_back({day, static_cast<int>(i), true});
     }
@@ -417,6 +418,7 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
     const Observer observer = session_.GetObserver();
     const std::string& pattern = session_.Settings().DateFormat;
     const std::vector<std::uint16_t> days = MonthDays(date.Month, date.Year);
+    TDailyPlaces places; // consecutive dates share their days' places
     for (int d = 1; d <= static_cast<int>(days.size()); ++d) {
         const QColor fill = d % 2 == 1 ? QColor(Qt::white) : evenFill;
         c.SetPenColor(fill);
@@ -434,7 +436,7 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
         midnight.JD = DateToJulianDay(midnight);
         frame.Write(U + P(75), y, Text(CutText(LocalSiderealTime(midnight, observer), 10)));
 
-        const TDayTexts texts = DayTexts(DayEvents(day, observer));
+        const TDayTexts texts = DayTexts(DayEvents(day, observer, places));
         if (texts.Skipped) {
             frame.Write(2 * U + P(128.62), y, tr(kSkippedDateText));
             continue;
