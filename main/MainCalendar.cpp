@@ -110,8 +110,12 @@ void TMain::LayOutMonth(TDateTimeRecord d) {
     selected.Day = d.Day;
     selected.Month = d.Month;
     selected.Year = d.Year;
-    // The session works the month out (once for each month and observer).
+    // The session works the month out (once for each month and observer), and passes over
+    // a date the place's clocks skipped: the month shown is of the date it selected.
     session_->SetSelectedDateTime(selected);
+    d.Day = session_->SelectedDateTime().Day;
+    d.Month = session_->SelectedDateTime().Month;
+    d.Year = session_->SelectedDateTime().Year;
     laidOutObserver_ = session_->GetObserver();
     laidOutDayOrder_ = session_->Settings().DayOrder;
 
@@ -143,9 +147,21 @@ bool TMain::SelectDay(ClickRegion* cell) {
     if (n == 0) return false;
     TDateTimeRecord selected = session_->SelectedDateTime();
     selected.Day = static_cast<std::uint16_t>(n);
+    session_->SetSelectedDateTime(selected);
+    // The session passes over a date the place's clocks skipped: the mark goes on the date it
+    // selected, in another month laid out anew.
+    const TDateTimeRecord& now = session_->SelectedDateTime();
+    if (now.Month != selected.Month || now.Year != selected.Year) {
+        LayOutMonth(now);
+        return true;
+    }
+    if (now.Day != n) {
+        const auto& days = session_->DayTable();
+        for (std::size_t i = 0; i < days.size(); ++i)
+            if (days[i] == now.Day) cell = DateCells[i];
+    }
     imgCurrDate->move(cell->x() - 1, cell->y() - 3);
     imgCurrDate->show();
-    session_->SetSelectedDateTime(selected);
     DisplayLunarRiseSetTimes(session_->DayEvents());
     DisplaySolarRiseSetTimes(session_->DayEvents());
     laidOut_ = session_->SelectedDateTime();

@@ -4,6 +4,8 @@
 
 #include "Calendar.h"
 
+#include <algorithm>
+
 namespace crescendar {
 namespace {
 
@@ -40,6 +42,31 @@ TEST_F(KeysTest, ArrowsMoveTheSelectedDayAcrossMonthsAndYears) {
     // The time of day runs on with the clock; only the day moved.
     Tick();
     EXPECT_EQ(w->StripText().substr(0, 8), "09:00:00");
+}
+
+// Samoa's clocks passed over 30 December 2011: the arrows and a click step over it, and the
+// marker sits on the date selected.
+TEST_F(KeysTest, ArrowsAndClicksPassOverADateTheClocksSkipped) {
+    Start(At(2011, 12, 29, 12), {{"ZoneName", "Pacific/Apia"}});
+    Tick();
+    const auto marked = [this](int day) {
+        const auto& days = w->Session().DayTable();
+        const auto at = std::find(days.begin(), days.end(), day) - days.begin();
+        return w->imgCurrDate->pos() ==
+               w->DateCells[static_cast<std::size_t>(at)]->pos() - QPoint(1, 3);
+    };
+    ASSERT_EQ(Selected(w), (Ymd{2011, 12, 29}));
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Selected(w), (Ymd{2011, 12, 31}));
+    EXPECT_TRUE(marked(31));
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Selected(w), (Ymd{2011, 12, 29}));
+    EXPECT_TRUE(marked(29));
+    const auto& days = w->Session().DayTable();
+    Click(w->DateCells[static_cast<std::size_t>(std::find(days.begin(), days.end(), 30) -
+                                                days.begin())]);
+    EXPECT_EQ(Selected(w), (Ymd{2011, 12, 31}));
+    EXPECT_TRUE(marked(31));
 }
 
 TEST_F(KeysTest, ArrowsStepOverTheCalendarReformAndStopAtTheEnds) {
