@@ -120,15 +120,11 @@ TDateTimeRecord ParseMonth(const QString& text) {
     return MakeDate(y, mo, 1);
 }
 
-// Julian Day of 1970-01-01 0h UT, the epoch of the system clock.
-constexpr double kUnixEpochJD = 2440587.5;
-
 // The observer's local date and time now: the system clock's universal time plus the
 // observer's offset at this instant, whatever zone the computer itself is in.
 TDateTimeRecord Now(const Observer& obs) {
     const QDateTime utc = QDateTime::currentDateTimeUtc();
-    const double offset = obs.OffsetAt(
-        UniversalTime{kUnixEpochJD + static_cast<double>(utc.toMSecsSinceEpoch()) / 86400000.0});
+    const double offset = obs.OffsetAt(FromUnixMilliseconds(utc.toMSecsSinceEpoch()));
     const QDateTime local =
         std::isfinite(offset) ? utc.addSecs(std::llround(offset * 60.0)) : utc; // minutes
     const QDate d = local.date();
@@ -157,9 +153,9 @@ Observer MakeRunObserver(const QCommandLineParser& p, const TSettings& saved) {
         o.Latitude = DegToRad(place->Latitude);
     // The command line and the gazetteer count longitude east positive, the observer west.
     if (p.isSet("lon"))
-        o.Longitude = -DegToRad(ParseNumber(p.value("lon"), "longitude", -180, 180));
+        o.Longitude = WestLongitudeRadians(ParseNumber(p.value("lon"), "longitude", -180, 180));
     else if (place)
-        o.Longitude = -DegToRad(place->Longitude);
+        o.Longitude = WestLongitudeRadians(place->Longitude);
 
     const bool fixedOffset = p.isSet("zone") || p.isSet("dst") || p.isSet("no-dst");
     if (p.isSet("zone")) {
@@ -422,7 +418,7 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
     }
     for (int i = 0; i < count; ++i) {
         const TPhaseEntry& e = list[static_cast<std::size_t>(i)];
-        const bool blue = i == 4 && e.Kind == 2;
+        const bool blue = IsBlueMoon(list, count, i);
         out << QString(blue ? "Blue Moon" : KindName(e.Kind)).leftJustified(15) << Q(e.Text)
             << "\n";
     }
@@ -567,9 +563,7 @@ int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStrea
 
 // Julian Day of the system clock's universal time now.
 UniversalTime NowUT() {
-    return UniversalTime{kUnixEpochJD +
-                         static_cast<double>(QDateTime::currentDateTimeUtc().toMSecsSinceEpoch()) /
-                             86400000.0};
+    return FromUnixMilliseconds(QDateTime::currentDateTimeUtc().toMSecsSinceEpoch());
 }
 
 // The year's events as an iCalendar, to standard output or, with -o, to a file written whole

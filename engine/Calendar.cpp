@@ -223,6 +223,14 @@ double RadToDeg(double x) {
     return x * 57.295779513082320877;
 }
 
+double WestLongitudeRadians(double eastDegrees) {
+    return -DegToRad(eastDegrees);
+}
+
+double EastLongitudeDegrees(const Observer& observer) {
+    return -RadToDeg(observer.Longitude);
+}
+
 double NormaliseDegrees(double x) {
     if (!std::isfinite(x)) return 0.0;
     const std::int64_t n = Trunc(x / 360.0L);

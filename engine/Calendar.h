@@ -62,6 +62,12 @@ bool IsJulianCalendarDate(int year, int month, int day);
 // Degrees to radians and back.
 double DegToRad(double x);
 double RadToDeg(double x);
+
+// The observer keeps its longitude in radians, west positive (the astronomical formulas'
+// sign); the gazetteer, the command line and the files give degrees east positive. The one
+// conversion each way:
+double WestLongitudeRadians(double eastDegrees);
+double EastLongitudeDegrees(const Observer& observer);
 // An angle in degrees reduced to [0, 360] (a negative whole number of turns gives 360; 0
 // for a value that is not finite), in one step.
 double NormaliseDegrees(double x);

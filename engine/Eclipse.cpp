@@ -345,7 +345,6 @@ std::vector<TEclipseResult> FindEclipses(int fromYear, int toYear, const Observe
     // list, and that year is the one its Delta T is taken for. Most full moons are too far from
     // a node to be eclipsed; that test needs only the mean arguments, so the true instant is
     // computed for the few that pass it.
-    constexpr double kSynodicMonth = 29.530588853;
     const auto yearStart = [](int year) {
         return DateToJulianDay(MakeDate(static_cast<std::uint16_t>(year), 1, 1));
     };
@@ -353,7 +352,7 @@ std::vector<TEclipseResult> FindEclipses(int fromYear, int toYear, const Observe
     const double end = yearStart(to + 1);
     // The mean full moon lies within about a day of the true one over the years 1..9999, and
     // the zone moves the shown instant by less than a day: two lunations either way suffice.
-    double k = std::floor((first - 2451550.09765) / kSynodicMonth) - 2.0 + 0.5;
+    double k = std::floor(LunationsSince2000(first)) - 2.0 + 0.5;
     int year = from;
     double nextYear = yearStart(year + 1);
     TPhasePowers p;

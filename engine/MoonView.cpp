@@ -29,8 +29,7 @@ std::string PhaseName(const TLunationBracket& bounds, double age, int month, con
     if (p <= 27) return "First Quarter";
     if (p <= 47) return "Waxing Gibbous";
     if (p <= 53) {
-        const bool blue = count == 5 && list[4].Kind == static_cast<int>(TPhaseKind::FullMoon) &&
-                          list[4].Instant - 0.5 < selected;
+        const bool blue = IsBlueMoon(list, count, 4) && list[4].Instant - 0.5 < selected;
         if (blue) return "Full (Blue) Moon";
         const std::string& name =
             FullMoonNames()[static_cast<std::size_t>(month >= 1 && month <= 12 ? month - 1 : 0)];
@@ -70,7 +69,7 @@ std::string LocalSiderealTime(TDateTimeRecord d, const Observer& observer) {
     const double theta0 =
         std::cos(eps) * n.DeltaPsi / 15 / 3600 +
         (24110.54841 + 8640184.812866 * t + 0.093104 * t * t - 0.0000062 * t * t * t) / 3600;
-    const double eastLongitude = -RadToDeg(observer.Longitude);
+    const double eastLongitude = EastLongitudeDegrees(observer);
     double lst = 4 * eastLongitude / 60 + u * 1.00273790935 / 60 + theta0;
     lst = std::fmod(lst, 24.0);
     if (lst < 0) lst += 24;

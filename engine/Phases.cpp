@@ -12,9 +12,6 @@ namespace crescendar {
 
 namespace {
 
-// Mean length of a lunation in days.
-constexpr double kSynodicMonth = 29.530588853;
-
 // Argument in degrees reduced to one turn, in radians.
 double Arg(double degrees) {
     return DegToRad(NormaliseDegrees(degrees));
@@ -203,6 +200,10 @@ long double CycleEstimate(const TDateTimeRecord& date, long double cyclesPerYear
     const long double estimate =
         ((jd - JulianDayOfYearStart(date.Year)) / 365.25L + date.Year - 2000) * cyclesPerYear;
     return std::clamp(estimate, -1e7L, 1e7L);
+}
+
+bool IsBlueMoon(const TPhaseList& list, int count, int index) {
+    return index == 4 && count == 5 && list[4].Kind == static_cast<int>(TPhaseKind::FullMoon);
 }
 
 TLunationBracket LunationBracket(UniversalTime ut) {

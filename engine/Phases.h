@@ -17,6 +17,19 @@ long double CycleEstimate(const TDateTimeRecord& date, long double cyclesPerYear
 // .75 last quarter.
 // The mean phase (equation 49.1); hands back the powers of T for the corrections.
 DynamicalTime MeanPhase(double k, TPhasePowers& powers);
+
+// Mean length of a lunation in days.
+inline constexpr double kSynodicMonth = 29.530588853;
+
+// Mean lunations from the new moon of 6 January 2000 (k = 0 of the phase series) to Julian
+// Day jd: the k of the mean phase at jd, not rounded.
+constexpr double LunationsSince2000(double jd) {
+    return (jd - 2451550.09765) / kSynodicMonth;
+}
+
+// Whether entry `index` of a month's list of `count` principal phases is a Blue Moon: the
+// month's fifth phase, a full moon (the month's second).
+bool IsBlueMoon(const TPhaseList& list, int count, int index);
 // The periodic and planetary corrections of the phase kind, days (tables of chapter 49).
 double PhaseCorrection(const TPhasePowers& powers, TPhaseKind kind, double k);
 // The kind of phase that k names.

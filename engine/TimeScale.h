@@ -4,6 +4,7 @@
 #pragma once
 
 #include <compare>
+#include <cstdint>
 
 namespace crescendar {
 
@@ -29,6 +30,19 @@ using UniversalTime = TInstant<TUniversalScale>;
 using DynamicalTime = TInstant<TDynamicalScale>;
 // Local civil time: universal time plus the observer's offset (zone and daylight saving).
 using LocalTime = TInstant<TLocalScale>;
+
+// Julian Day of 1970-01-01 0h UT, the epoch of system clocks.
+inline constexpr double kUnixEpochJD = 2440587.5;
+
+// A system clock's reading, milliseconds since 1970-01-01 0h UT, as universal time, and back
+// (rounded to the millisecond).
+constexpr UniversalTime FromUnixMilliseconds(std::int64_t ms) {
+    return UniversalTime{kUnixEpochJD + static_cast<double>(ms) / 86400000.0};
+}
+inline std::int64_t ToUnixMilliseconds(UniversalTime t) {
+    const double ms = (t.JD - kUnixEpochJD) * 86400000.0;
+    return static_cast<std::int64_t>(ms < 0 ? ms - 0.5 : ms + 0.5);
+}
 
 // Universal time to dynamical time and back with Delta T in seconds (DeltaT in Calendar.h;
 // the program takes Delta T of the calendar year it shows, not of the instant itself).

@@ -68,9 +68,7 @@ void AddPhases(int from, int to, const Observer& observer, std::vector<TYearEven
             for (int i = 0; i < count; ++i) {
                 const TPhaseEntry& p = list[static_cast<std::size_t>(i)];
                 const auto kind = static_cast<TPhaseKind>(p.Kind);
-                // The month calendar shows the fifth entry of a month, when it is a full
-                // moon, as the month's second full moon.
-                const bool blue = i == 4 && kind == TPhaseKind::FullMoon;
+                const bool blue = IsBlueMoon(list, count, i);
                 TYearEvent e =
                     Instant(TYearEventKind::Phase, SeriesInstantAsUniversal(TruePhase(p.K)),
                             PhaseName(kind, blue));

@@ -79,7 +79,7 @@ std::string Hemisphere(double degrees, char positive, char negative) {
 std::string PlaceText(const Observer& o) {
     // The observer counts longitude west positive.
     return Hemisphere(RadToDeg(o.Latitude), 'N', 'S') + ", " +
-           Hemisphere(-RadToDeg(o.Longitude), 'E', 'W');
+           Hemisphere(EastLongitudeDegrees(o), 'E', 'W');
 }
 
 // "hh:mm:ss  dd Month yyyy (zone)" of a universal instant in the observer's civil time.

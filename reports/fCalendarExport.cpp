@@ -262,9 +262,8 @@ bool TCalendarExport::lblExportClick() {
     saveFolder_ = QFileInfo(path).absolutePath();
 
     const Observer observer = session_.GetObserver();
-    // The time of the export, universal time (Julian Day of 1970-01-01 0h UT plus days).
-    const UniversalTime stamp{
-        2440587.5 + static_cast<double>(CurrentClock().Now().toMSecsSinceEpoch()) / 86400000.0};
+    // The time of the export, universal time.
+    const UniversalTime stamp = FromUnixMilliseconds(CurrentClock().Now().toMSecsSinceEpoch());
     const std::string text =
         CalendarText(YearEvents(from, to, observer, kinds), from, to, observer, stamp);
     QString error;

@@ -4,6 +4,7 @@
 #include "Picture.h"
 
 #include "Calendar.h"
+#include "Phases.h"
 #include "Session.h"
 
 #include <QPainter>
@@ -230,8 +231,7 @@ void TEclipse::Redraw() {
 // (north up, east to the left, the Moon moving eastwards), drawn dimly below the texts.
 void TEclipse::DrawShadowPicture(const TEclipseResult& r) {
     // The lunation number of the eclipsed full moon, from the date of the maximum.
-    const double lunations = (r.MaximumDate.JD - 2451550.09766) / 29.530588861;
-    const double k = std::round(lunations - 0.5) + 0.5;
+    const double k = std::round(LunationsSince2000(r.MaximumDate.JD) - 0.5) + 0.5;
     const TEclipseElements e = EclipseElements(k, r.MaximumDate.Year);
     if (e.EclipseType == kNoEclipse) return;
 

@@ -68,8 +68,7 @@ bool TSession::SaveSettings(const TSettings& changed,
 
 QDateTime TSession::AtPlace(const QDateTime& instant) const {
     const QDateTime utc = instant.toUTC();
-    const double jd = 2440587.5 + static_cast<double>(utc.toMSecsSinceEpoch()) / 86400000.0;
-    const double minutes = observer_.OffsetAt(UniversalTime{jd});
+    const double minutes = observer_.OffsetAt(FromUnixMilliseconds(utc.toMSecsSinceEpoch()));
     return utc.toOffsetFromUtc(static_cast<int>(std::lround(minutes * 60.0)));
 }
 

@@ -14,16 +14,13 @@ namespace crescendar {
 
 namespace {
 
-// Julian Day of 1970-01-01 0h UT.
-constexpr double kUnixEpochJD = 2440587.5;
-
 class TDatabaseZone final : public TZoneRule {
   public:
     explicit TDatabaseZone(QTimeZone zone) : zone_(std::move(zone)) {}
 
     double OffsetAt(UniversalTime t) const override {
         if (!std::isfinite(t.JD)) return 0.0;
-        const auto ms = static_cast<qint64>(std::llround((t.JD - kUnixEpochJD) * 86400000.0));
+        const auto ms = static_cast<qint64>(ToUnixMilliseconds(t));
         const QDateTime at = QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
         return zone_.offsetFromUtc(at) / 60.0;
     }
