@@ -65,15 +65,9 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
         p->TimesList->raise();
         p->TimesList->activateWindow();
     };
-    h.RefreshVisibleReports = [p](const TDateTimeRecord& d) {
-        p->MonthList->Reports.RefreshVisible(d);
-    };
     h.ShowWebMenu = [p] { p->WebMenu->show(); };
     h.ShowReportMenu = [p] { p->ReportMenu->show(); };
     h.ShowEclipse = [p](const std::vector<TEclipseResult>& e) { p->Eclipse->ShowEclipses(e); };
-    h.EclipsesChanged = [p](const std::vector<TEclipseResult>& e) {
-        if (p->Eclipse) p->Eclipse->MonthChanged(e);
-    };
     h.ShowConfiguration = [p] { p->Configuration->ShowModal(); };
     h.ShowAbout = [p] { p->About->show(); };
     h.ShowMonthList = [p] { p->MonthList->show(); };
@@ -131,14 +125,6 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     r.ShowEquinoxes = [p](std::uint16_t year) { p->Equinox->EquinoxesAndSolstices(year); };
     r.ShowEaster = [p] { p->Easter->ShowEaster(); };
     r.ShowCalendarExport = [p] { p->CalendarExport->ShowExport(); };
-
-    // The month picker and the year editor refresh whichever of these are visible.
-    TVisibleReports& reports = p->MonthList->Reports;
-    reports.Register(p->TimesList, [p](const TDateTimeRecord& d) { p->TimesList->Refresh(d); });
-    reports.Register(p->MonthlyPhases,
-                     [p](const TDateTimeRecord& d) { p->MonthlyPhases->Refresh(d); });
-    reports.Register(p->ObservingAid,
-                     [p](const TDateTimeRecord& d) { p->ObservingAid->Refresh(d); });
     return w;
 }
 

@@ -106,6 +106,7 @@ void TMain::LayoutMonthLabels() {
 }
 
 void TMain::LayOutMonth(TDateTimeRecord d) {
+    ++monthLayouts_;
     TDateTimeRecord selected = session_->SelectedDateTime();
     selected.Day = d.Day;
     selected.Month = d.Month;
@@ -195,7 +196,6 @@ const QImage& TMain::PhasePicture(int kind) const {
 void TMain::DisplayPhaseTimes() {
     const std::vector<TEclipseResult>& eclipses = session_->Eclipses();
     imgEclipse->setVisible(!eclipses.empty());
-    if (options_.Hooks.EclipsesChanged) options_.Hooks.EclipsesChanged(eclipses);
 
     for (std::size_t k = 0; k < 5; ++k) {
         const bool shown = static_cast<int>(k) < session_->PhaseCount();
@@ -271,13 +271,6 @@ void TMain::CancelYearEdit() {
     LayoutMonthLabels();
 }
 
-void TMain::FollowMonthChange(const TDateTimeRecord& before) {
-    const TDateTimeRecord& now = session_->SelectedDateTime();
-    if ((now.Month != before.Month || now.Year != before.Year) &&
-        options_.Hooks.RefreshVisibleReports)
-        options_.Hooks.RefreshVisibleReports(now);
-}
-
 void TMain::MoveSelectedDay(int days) {
     const TDateTimeRecord before = session_->SelectedDateTime();
     // Counted on Julian Days, so that the calendar reform's missing days are stepped over.
@@ -292,17 +285,14 @@ void TMain::MoveSelectedDay(int days) {
     moved.Month = day.Month;
     moved.Year = day.Year;
     ShowSelectedMonth(moved);
-    FollowMonthChange(before);
 }
 
 void TMain::StepMonth(int months) {
-    const TDateTimeRecord before = session_->SelectedDateTime();
     // The session's daySelected lays the month out here.
-    if (session_->StepMonth(months)) FollowMonthChange(before);
+    session_->StepMonth(months);
 }
 
 void TMain::SelectNow() {
-    const TDateTimeRecord before = session_->SelectedDateTime();
     GetTime();
     TDateTimeRecord today = session_->SelectedDateTime();
     today.Day = static_cast<std::uint16_t>(clockDate_.day());
@@ -312,7 +302,6 @@ void TMain::SelectNow() {
     Timer1.start();
     DisplayTimeEditor(false);
     ShowSelectedMonth(today);
-    FollowMonthChange(before);
 }
 
 } // namespace crescendar

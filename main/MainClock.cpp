@@ -191,8 +191,7 @@ void TMain::KeyPress(char key) {
     if (key != 13) return;
 
     if (editField_ == efYear) {
-        if (AcceptYear() && options_.Hooks.RefreshVisibleReports)
-            options_.Hooks.RefreshVisibleReports(session_->SelectedDateTime());
+        AcceptYear();
         return;
     }
     // Every field must hold a number within its range; otherwise the beep, and the editor

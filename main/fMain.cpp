@@ -441,9 +441,8 @@ void TMain::Label1Click() {
 
 void TMain::lblConfigClick() {
     if (!options_.Hooks.ShowConfiguration) return;
+    // Settings saved there reach the window through the session's settingsChanged.
     options_.Hooks.ShowConfiguration();
-    SetDayTitles(session_->Settings().DayOrder);
-    ShowSelectedMonth(session_->SelectedDateTime());
 }
 
 QString TMain::ShippedPage(const char* relativePath) const {

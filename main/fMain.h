@@ -31,16 +31,10 @@ struct TMainHooks {
     std::function<void()> ShowPrintOptions;
     // Hands the selected date-time to the monthly times list and shows it.
     std::function<void(const TDateTimeRecord&)> ShowTimesList;
-    // The year editor has changed the year: the report windows that are visible show the
-    // new date.
-    std::function<void(const TDateTimeRecord&)> RefreshVisibleReports;
     std::function<void()> ShowWebMenu;
     std::function<void()> ShowReportMenu;
     // The month's eclipses (one or two), for the eclipse window.
     std::function<void(const std::vector<TEclipseResult>&)> ShowEclipse;
-    // The month shown has changed its eclipses (none, one or two): an open eclipse window
-    // follows, or closes when there is none.
-    std::function<void(const std::vector<TEclipseResult>&)> EclipsesChanged;
     // Runs the configuration window modally; returns when it is closed.
     std::function<void()> ShowConfiguration;
     std::function<void()> ShowAbout;
@@ -171,8 +165,8 @@ class TMain : public SkinWindow {
     // Keyboard navigation while no editor is open. MoveSelectedDay moves the selected day by
     // days (across months and years, within year 1 to 9999); StepMonth pages by months through
     // the session (the time of day and the time offset stay); SelectNow goes back to the
-    // running clock, date and time, as the time editor's Now does. The visible reports of the
-    // month follow a change of month.
+    // running clock, date and time, as the time editor's Now does. The visible reports
+    // follow the session's change of month themselves.
     void MoveSelectedDay(int days);
     void StepMonth(int months);
     void SelectNow();
@@ -184,6 +178,8 @@ class TMain : public SkinWindow {
     void SetTimeOffset(double days) { session_->SetTimeOffset(days); }
     const Observer& GetObserver() const { return session_->GetObserver(); }
     int FirstDayColumn() const { return session_->FirstDayColumn(); }
+    // How many times the grid has been laid out for a month (tests).
+    int MonthLayouts() const { return monthLayouts_; }
     int DaysInShownMonth() const { return session_->DaysInMonth(); }
     const TPhaseList& PhaseList() const { return session_->PhaseList(); }
     int PhaseCount() const { return session_->PhaseCount(); }
@@ -303,9 +299,6 @@ class TMain : public SkinWindow {
     int EditMaxLength() const;
     bool EditorOpen() const;
     void AcceptTimeEdit();
-    // Shows the selected day's month after a keyboard move; the visible reports follow when
-    // the month is another.
-    void FollowMonthChange(const TDateTimeRecord& before);
     void LayoutMonthLabels();
     // The parts of ShowInstant, ShowSelectedMonth and DateSelect: the selected day follows
     // the shown instant; the grid, phases and rise and set times of a month and day; a cell's
@@ -335,6 +328,7 @@ class TMain : public SkinWindow {
     // The observer and first weekday the grid was laid out for.
     Observer laidOutObserver_;
     int laidOutDayOrder_ = 0;
+    int monthLayouts_ = 0;
     QDate clockDate_; // the clock's date at the last reading
     std::string stripText_;
 };

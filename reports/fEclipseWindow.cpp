@@ -73,6 +73,8 @@ TEclipse::TEclipse(TSession& session, QWidget* owner, const QWidget* anchor)
     : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor) {
     setObjectName(QStringLiteral("Eclipse"));
     setWindowTitle(QStringLiteral("Lunar Eclipse"));
+    connect(&session_, &TSession::monthChanged, this,
+            [this] { MonthChanged(session_.Eclipses()); });
 }
 
 void TEclipse::FormCreate() {

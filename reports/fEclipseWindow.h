@@ -39,8 +39,8 @@ class TEclipse : public SkinWindow {
     // Shows the month's eclipses (one or two), starting with the one at `first`. An empty
     // list does nothing.
     void ShowEclipses(const std::vector<TEclipseResult>& eclipses, std::size_t first = 0);
-    // To be called whenever the main window lays out a month: an open window follows the
-    // new month's eclipses, and closes when the month has none.
+    // Called on the session's monthChanged: an open window follows the new month's
+    // eclipses, and closes when the month has none.
     void MonthChanged(const std::vector<TEclipseResult>& eclipses);
     // With two eclipses in the month, shows the other one.
     void ShowOtherEclipse();

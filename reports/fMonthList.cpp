@@ -7,29 +7,6 @@
 
 namespace crescendar {
 
-// ----- reports that follow the month ----------------------------------------------------
-
-void TVisibleReports::Register(VisibleFunction visible, RefreshFunction refresh) {
-    if (visible && refresh) reports_.push_back({std::move(visible), std::move(refresh)});
-}
-
-void TVisibleReports::Register(QWidget* window, RefreshFunction refresh) {
-    if (!window) return;
-    QPointer<QWidget> guarded(window);
-    Register([guarded] { return guarded && guarded->isVisible(); }, std::move(refresh));
-}
-
-int TVisibleReports::RefreshVisible(const TDateTimeRecord& d) const {
-    // A recomputed report may show or hide another; what counts is the moment before.
-    std::vector<const Entry*> visible;
-    for (const Entry& report : reports_)
-        if (report.Visible()) visible.push_back(&report);
-    for (const Entry* report : visible) report->Refresh(d);
-    return static_cast<int>(visible.size());
-}
-
-// ----- month picker ---------------------------------------------------------------------
-
 TMonthList::TMonthList(TSession& session, QWidget& owner) : TPopupMenu(owner), session_(session) {
     setObjectName(QStringLiteral("MonthList"));
     setWindowTitle(QStringLiteral("Months"));
@@ -80,7 +57,6 @@ void TMonthList::imgMonthsClick() {
     // A day past the new month's end becomes its last day; 5-14 October 1582 the 15th.
     session_.SelectMonth(static_cast<std::uint16_t>(ArrowMonth()),
                          session_.SelectedDateTime().Year);
-    Reports.RefreshVisible(session_.SelectedDateTime());
 }
 
 } // namespace crescendar

@@ -37,6 +37,10 @@ TMonthlyPhases::TMonthlyPhases(TSession& session, QWidget& owner)
     : SkinWindow(&owner), session_(session) {
     setObjectName(QStringLiteral("MonthlyPhases"));
     setWindowTitle(QStringLiteral("Moon Phases"));
+    // Whichever window moved the session to another month, a visible calendar follows it.
+    connect(&session_, &TSession::monthChanged, this, [this] {
+        if (isVisible()) DrawMoonPhases();
+    });
 }
 
 void TMonthlyPhases::FormCreate() {
@@ -81,7 +85,8 @@ void TMonthlyPhases::FormShow() {
 }
 
 void TMonthlyPhases::StepMonth(int months) {
-    if (session_.StepMonth(months)) DrawMoonPhases();
+    // The session's monthChanged redraws the calendar.
+    session_.StepMonth(months);
 }
 
 bool TMonthlyPhases::FormKeyPress(QKeyEvent* e) {
@@ -103,10 +108,6 @@ void TMonthlyPhases::FormPaint() {
     const int w = imgPhases.Width(), h = imgPhases.Height();
     WindowCanvas().CopyRect(Rect(kShownLeft, kShownTop, kShownLeft + w - 5, kShownTop + h - 5),
                             imgPhases.Image(), Rect(3, 3, w - 2, h - 2));
-}
-
-void TMonthlyPhases::Refresh(const TDateTimeRecord& /*date*/) {
-    DrawMoonPhases();
 }
 
 int TMonthlyPhases::FirstWeekday() const {

@@ -45,14 +45,11 @@ class TMonthlyPhases : public SkinWindow {
     // Puts imgPhases on the clipboard (lblCopy, Ctrl+C).
     void CopyPicture();
     void lblExitClick() { close(); }
-    // Pages the month by `months` through the session (the main window follows, as the
-    // window always shows the main window's month) and draws it.
+    // Pages the month by `months` through the session; the main window and this calendar
+    // follow its signals, as the window always shows the main window's month.
     void StepMonth(int months);
     bool FormKeyPress(QKeyEvent* e) override;
 
-    // For the month picker and the main window's year editor: the session holds the month
-    // of `date` by now, and its calendar is drawn anew.
-    void Refresh(const TDateTimeRecord& date);
     bool IsVisible() const { return isVisible(); }
 
     // The folder the save dialog starts in: the user's pictures folder (home without one).

@@ -100,6 +100,10 @@ TObservingAid::TObservingAid(TSession& session, QWidget& owner)
     : SkinWindow(&owner), session_(session), owner_(owner) {
     setObjectName(QStringLiteral("ObservingAid"));
     setWindowTitle(QStringLiteral("Lunar Visibility"));
+    // Whichever window moved the session to another month, a visible chart follows it.
+    connect(&session_, &TSession::monthChanged, this, [this] {
+        if (isVisible()) doa();
+    });
 }
 
 TObservingAid::~TObservingAid() = default;
@@ -177,7 +181,8 @@ void TObservingAid::FormActivate() {
 }
 
 void TObservingAid::StepMonth(int months) {
-    if (session_.StepMonth(months)) doa();
+    // The session's monthChanged redraws the chart.
+    session_.StepMonth(months);
 }
 
 bool TObservingAid::FormKeyPress(QKeyEvent* e) {
@@ -206,10 +211,6 @@ void TObservingAid::imgLinesGridClick() {
 void TObservingAid::FormPaint() {
     // The hour scale stands on the window itself, above the chart, with or without the grid.
     DisplayHours(WindowCanvas(), kChartWidth, palette::StandardText, 61, 20, kLeftMargin);
-}
-
-void TObservingAid::Refresh(const TDateTimeRecord& date) {
-    DrawMonth(date);
 }
 
 void TObservingAid::doa() {

@@ -77,8 +77,8 @@ class TObservingAid : public SkinWindow {
     void FormActivate() override;
     void FormPaint() override;
 
-    // Pages the month by `months` through the session (the main window follows, as the
-    // chart always shows the main window's month) and draws it.
+    // Pages the month by `months` through the session; the main window and this chart
+    // follow its signals, as the chart always shows the main window's month.
     void StepMonth(int months);
     bool FormKeyPress(QKeyEvent* e) override;
     void imgDayNightClick();
@@ -107,8 +107,6 @@ class TObservingAid : public SkinWindow {
     // Where lblPrint prints (not owned); by default a system printer of the window's own.
     void SetPrintTarget(PrintTarget* target) { printTarget_ = target; }
 
-    // For the month picker and the main window's year editor.
-    void Refresh(const TDateTimeRecord& date);
     bool IsVisible() const { return isVisible(); }
 
     bool NightView() const { return nightView_; }

@@ -70,6 +70,16 @@ template <class F> void OnLeftClick(ClickRegion* region, F handler) {
 TTimesList::TTimesList(TSession& session, QWidget& owner) : SkinWindow(&owner), session_(session) {
     setObjectName(QStringLiteral("TimesList"));
     setWindowTitle(QStringLiteral("Monthly Times"));
+    // A visible list follows the session to another month; the same month computed afresh
+    // (another observer) redraws the month the list shows.
+    connect(&session_, &TSession::monthChanged, this, [this] {
+        const TDateTimeRecord& d = session_.SelectedDateTime();
+        const bool newMonth = d.Month != followed_.Month || d.Year != followed_.Year;
+        followed_ = d;
+        if (!isVisible()) return;
+        SetupDataBitmap(newMonth ? d : ShownDate());
+        update();
+    });
 }
 
 TTimesList::~TTimesList() = default;

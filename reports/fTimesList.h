@@ -71,8 +71,6 @@ class TTimesList : public SkinWindow {
     // Where lblPrint prints (not owned); by default a system printer of the window's own.
     void SetPrintTarget(PrintTarget* target) { printTarget_ = target; }
 
-    // For the main window's year editor and the month picker.
-    void Refresh(const TDateTimeRecord& date) { SetupDataBitmap(date); }
     bool IsVisible() const { return isVisible(); }
 
     int ScrollOffset() const { return scrollOffset_; }
@@ -111,11 +109,12 @@ class TTimesList : public SkinWindow {
     TSession& session_;
     int scrollOffset_ = 0;
     std::uint8_t dayCount_ = 31;
-    int rowCount_ = 31; // the dates' rows and the second rows of dates that have them
+    int rowCount_ = 31;         // the dates' rows and the second rows of dates that have them
     bool bodyDragging_ = false; // a drag on the window's body is in progress
     int dragStart_ = 0;
-    int wheelRemainder_ = 0;          // eighths of a degree not yet scrolled
-    TDateTimeRecord shown_{.Day = 0}; // Day 0: no table drawn yet
+    int wheelRemainder_ = 0;               // eighths of a degree not yet scrolled
+    TDateTimeRecord shown_{.Day = 0};      // Day 0: no table drawn yet
+    TDateTimeRecord followed_{.Month = 0}; // the session's month last seen (0: none yet)
     PrintTarget* printTarget_ = nullptr;
     std::unique_ptr<PrintTarget> ownPrinter_;
     QString csvFolder_; // where the last CSV file went

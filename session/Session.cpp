@@ -49,11 +49,14 @@ void TSession::ChangeSettings(const TSettings& changed) {
     const Observer observer = MakeObserver(settings_);
     const bool moved = !SamePlaceAndTime(observer, observer_);
     observer_ = observer;
+    // The month's values depend on the observer and on the first weekday. Everything is
+    // recomputed before any signal, so that a follower reads fresh values and writes nothing.
+    const bool newMonth = UpdateMonth();
+    const bool newDay = UpdateDay();
     emit settingsChanged();
     if (moved) emit observerChanged();
-    // The month's values depend on the observer and on the first weekday.
-    if (UpdateMonth()) emit monthChanged();
-    if (UpdateDay()) emit dayChanged();
+    if (newMonth) emit monthChanged();
+    if (newDay) emit dayChanged();
 }
 
 bool TSession::SaveSettings(const TSettings& changed,

@@ -1,8 +1,8 @@
 // What the windows of one run share: the preferences and their store, the observer derived
 // from them, the selected date-time and time offset, and what is derived for the month shown.
 // A plain model: no widgets and no timers. The main window writes the instant (its clock tick
-// and editors); the other windows read the model and make their requests through it, and the
-// main window follows its signals.
+// and editors); the other windows read the model and make their requests through it, and
+// every window follows its signals, never another window.
 #pragma once
 
 // Qt first: moc cannot parse <compare> when it reaches it through the engine's headers first.
@@ -113,6 +113,8 @@ class TSession : public QObject {
     // them). A day the month lacks becomes one it has. daySelected.
     void SelectLocalMinute(const TDateTimeRecord& local);
 
+    // Every signal comes after the month's values and the day's events have been recomputed
+    // for the change, so that a follower only reads.
   signals:
     void settingsChanged();
     void observerChanged();

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace crescendar {
 namespace {
@@ -100,6 +101,30 @@ TEST(SessionTest, TheTableOfDaysFollowsTheCalendarAndTheFirstWeekday) {
     EXPECT_EQ(session.MonthComputations(), before + 1);
     EXPECT_EQ(session.FirstDayColumn(), 5);
     EXPECT_EQ(session.DayTable()[5], 1);
+}
+
+// A follower of any signal of a settings change reads the month and the day already
+// computed for the new settings: it never has to write the session to get them.
+TEST(SessionTest, SettingsSignalsComeAfterTheMonthAndDayAreRecomputed) {
+    TSession session;
+    session.SetSelectedDateTime(MakeDate(2025, 3, 14));
+    TSettings changed = session.Settings();
+    changed.DayOrder = 1;
+    changed.LatDeg = "51";
+    std::vector<std::string> seen;
+    const auto record = [&](const char* name) {
+        return [&seen, &session, name] {
+            seen.push_back(std::string(name) + " " + std::to_string(session.MonthComputations()) +
+                           " " + std::to_string(session.FirstDayColumn()));
+        };
+    };
+    QObject::connect(&session, &TSession::settingsChanged, record("settings"));
+    QObject::connect(&session, &TSession::observerChanged, record("observer"));
+    QObject::connect(&session, &TSession::monthChanged, record("month"));
+    QObject::connect(&session, &TSession::dayChanged, record("day"));
+    session.ChangeSettings(changed);
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"settings 2 5", "observer 2 5", "month 2 5", "day 2 5"}));
 }
 
 TEST(SessionTest, RequestsSelectADayAndAskTheMainWindowToFollow) {

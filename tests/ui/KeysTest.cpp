@@ -119,11 +119,10 @@ TEST_F(KeysTest, PageKeysAndArrowsPageTheMonthAndHomeGoesToNow) {
 
 TEST_F(KeysTest, MonthChangesByKeyRefreshTheVisibleReports) {
     std::vector<int> months;
-    options.Hooks.RefreshVisibleReports = [&months](const TDateTimeRecord& d) {
-        months.push_back(d.Month);
-    };
     Start(At(2025, 3, 14));
     Tick();
+    QObject::connect(&w->Session(), &TSession::monthChanged,
+                     [&] { months.push_back(w->SelectedDateTime().Month); });
     Key(Qt::Key_Right); // same month: nothing to refresh
     Key(Qt::Key_PageDown);
     Click(w->imgPrevMonth);

@@ -65,6 +65,30 @@ TEST_F(WindowTest, RegionsWithoutTheirWindowDoNothingAndHooksAreCalled) {
     EXPECT_EQ(w->SelectedDateTime().Day, 14);
 }
 
+// The settings the configuration window saves reach the main window once, through the
+// session: a change that moves the month lays it out once, any other change not at all.
+TEST_F(WindowTest, ClosingTheConfigurationLaysTheMonthOutOnceAtMost) {
+    const struct {
+        const char* change;
+        void (*apply)(TSettings&);
+        int layouts;
+    } cases[] = {
+        {"first weekday", [](TSettings& s) { s.DayOrder = 1; }, 1},
+        {"latitude", [](TSettings& s) { s.LatDeg = "12"; }, 1},
+        {"printing only", [](TSettings& s) { s.PrintSunTimes = !s.PrintSunTimes; }, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        options.Hooks.ShowConfiguration = [this, &c] { ChangeSettings(c.apply); };
+        Start(At(2025, 3, 14));
+        const int before = w->MonthLayouts();
+        Click(w->lblConfig);
+        EXPECT_EQ(w->MonthLayouts() - before, c.layouts);
+        delete w;
+        w = nullptr;
+    }
+}
+
 TEST_F(WindowTest, HelpPageIsLookedUpBesideTheProgramNeverInTheWorkingFolder) {
     QTemporaryDir program, work;
     options.ProgramFolder = program.path();

@@ -266,11 +266,7 @@ TEST_F(MonthlyTest, TimesListPrintsOneLandscapePageWithRowColoursByPrinterType) 
 }
 
 TEST_F(MonthlyTest, TypedYearRefreshesTheVisibleTimesList) {
-    TTimesList* t = nullptr;
-    options.Hooks.RefreshVisibleReports = [&](const TDateTimeRecord& d) {
-        if (t && t->IsVisible()) t->Refresh(d);
-    };
-    t = OpenTimesList(At(2024, 2, 10));
+    TTimesList* t = OpenTimesList(At(2024, 2, 10));
     EXPECT_EQ(t->DayCount(), 29);
     Click(t->lblScrollDown);
     w->lblSelectedYearClick();
@@ -745,9 +741,6 @@ TEST_F(MonthlyTest, MonthPickerRefreshesTheVisibleReports) {
     auto* aid = SkinWindow::Create<TObservingAid>(w->Session(), *w);
     auto* phases = SkinWindow::Create<TMonthlyPhases>(w->Session(), *w);
     auto* months = SkinWindow::Create<TMonthList>(w->Session(), *w);
-    months->Reports.Register(times, [times](const TDateTimeRecord& d) { times->Refresh(d); });
-    months->Reports.Register(phases, [phases](const TDateTimeRecord& d) { phases->Refresh(d); });
-    months->Reports.Register(aid, [aid](const TDateTimeRecord& d) { aid->Refresh(d); });
     times->SetupDataBitmap(w->SelectedDateTime());
     times->show();
     phases->show();

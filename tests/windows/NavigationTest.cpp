@@ -4,6 +4,7 @@
 #include "ProgramWindows.h"
 #include "fAbout.h"
 #include "fConfiguration.h"
+#include "fEclipseWindow.h"
 #include "fEaster.h"
 #include "fMonthList.h"
 #include "fMonthlyPhases.h"
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QWheelEvent>
 
+#include <functional>
 #include <tuple>
 
 namespace crescendar {
@@ -105,6 +107,52 @@ TEST_F(NavigationTest, ThePhasesAndTheAidPageTheMainWindowsMonth) {
     EXPECT_EQ(w->SelectedDateTime().Month, 2);
     EXPECT_EQ(w->SelectedDateTime().Day, 14);
     EXPECT_EQ(w->lblSelectedmonth->Text(), "February");
+}
+
+// Every month report open: whichever window pages (or picks a month), the main window and
+// every report show the month the session moved to, and none is left on the old one.
+TEST_F(NavigationTest, PagingInAnyWindowMovesTheMainWindowAndEveryMonthReport) {
+    const auto p = StartProgram(At(2025, 3, 14));
+    w->lblTimesListClick();
+    p->MonthlyPhases->show();
+    p->ObservingAid->show();
+    w->imgEclipseClick(); // the total eclipse of 14 March
+    ASSERT_TRUE(p->Eclipse->isVisible());
+    const auto pickMonth = [&](int month) {
+        w->lblSelectedmonthClick();
+        p->MonthList->imgMonthsMouseMove((month - 1) * TMonthList::kRowHeight + 3);
+        p->MonthList->imgMonthsClick();
+    };
+    struct Case {
+        const char* from;
+        std::function<void()> page;
+        int month;
+        const char* name;
+    };
+    const Case cases[] = {
+        {"main window key", [&] { QTest::keyClick(w, Qt::Key_PageDown); }, 4, "April"},
+        {"phases key", [&] { QTest::keyClick(p->MonthlyPhases, Qt::Key_PageDown); }, 5, "May"},
+        {"chart key", [&] { QTest::keyClick(p->ObservingAid, Qt::Key_PageDown); }, 6, "June"},
+        {"chart arrow", [&] { Click(p->ObservingAid->imgPrevMonth); }, 5, "May"},
+        {"phases arrow", [&] { Click(p->MonthlyPhases->imgPrevMonth); }, 4, "April"},
+        {"main window arrow", [&] { Click(w->imgNextMonth); }, 5, "May"},
+        {"month picker", [&] { pickMonth(9); }, 9, "September"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.from);
+        c.page();
+        EXPECT_EQ(w->SelectedDateTime().Month, c.month);
+        EXPECT_EQ(w->lblSelectedmonth->Text(), c.name);
+        EXPECT_EQ(p->TimesList->ShownDate().Month, c.month);
+        EXPECT_EQ(p->ObservingAid->lblMonth->Text(), QString::fromLatin1(c.name) + " 2025");
+        // The calendar of phases already holds the session's month: drawing it anew changes
+        // nothing.
+        const QImage phases = p->MonthlyPhases->imgPhases.Image();
+        p->MonthlyPhases->DrawMoonPhases();
+        EXPECT_EQ(p->MonthlyPhases->imgPhases.Image(), phases);
+        // April has no eclipse: the eclipse window closed with March.
+        EXPECT_FALSE(p->Eclipse->isVisible());
+    }
 }
 
 TEST_F(NavigationTest, EscapeClosesSecondaryWindowsAndPopups) {
