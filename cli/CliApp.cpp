@@ -408,7 +408,12 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
         for (int i = 0; i < count; ++i) {
             const TPhaseEntry& e = list[static_cast<std::size_t>(i)];
             a.append(QJsonObject{
-                {"K", e.K}, {"Kind", e.Kind}, {"JDE", e.Instant.JD}, {"Text", Q(e.Text)}});
+                // JDE: the phase's Julian Ephemeris Day (dynamical time, whatever the zone);
+                // Text: its local civil time as the windows show it.
+                {"K", e.K},
+                {"Kind", e.Kind},
+                {"JDE", TruePhase(e.K).JD},
+                {"Text", Q(e.Text)}});
         }
         QJsonArray eclipses;
         for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs))

@@ -58,6 +58,11 @@ TEST_F(Cli, PhasesJsonForJanuary2000) {
         EXPECT_EQ(e["Kind"].toInt(), kinds[i]);
         EXPECT_DOUBLE_EQ(e["K"].toDouble(), i * 0.25);
     }
+    // JDE is the Julian Ephemeris Day (18:14:45 TD on 6 January), the same in every zone.
+    EXPECT_NEAR(list[0].toObject()["JDE"].toDouble(), 2451550.2602, 1e-4);
+    const CliRun tokyo = run({"phases", "2000-01", "--tz", "Asia/Tokyo", "--json"});
+    EXPECT_EQ(tokyo.json()["PhaseList"].toArray()[0].toObject()["JDE"].toDouble(),
+              list[0].toObject()["JDE"].toDouble());
 }
 
 TEST_F(Cli, PerigeeTextsAndPlainOutput) {
