@@ -80,7 +80,7 @@ std::string TMain::DisplayTime(const TDateTimeRecord& d) const {
 
 void TMain::lblClockClick() {
     if (!AcceptYear()) return;
-    const std::string t = DateTimeToText(JulianDayToDate(ShownJD()));
+    const std::string t = DateTimeToText(JulianDayToDate(ShownJD().JD));
     imgTimeButton->move(130, 41);
     Timer1.stop();
     const int left = imgTimeButton->x();

@@ -83,8 +83,8 @@ std::string TMain::DisplayMoonPhase(const TLunationBracket& bounds, int illumina
     const double length = bounds.NextNewMoon - bounds.PreviousNewMoon;
     const double p = length > 0 ? age / length * 100 : 0;
     // The blue-moon test compares the month's second full moon with the shown instant.
-    std::string name = PhaseName(bounds, age, month, session_->PhaseList(), session_->PhaseCount(),
-                                 LocalTime{ShownJD()});
+    std::string name =
+        PhaseName(bounds, age, month, session_->PhaseList(), session_->PhaseCount(), ShownJD());
     DrawMoonGraphic(illuminated, p);
     return name;
 }

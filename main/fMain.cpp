@@ -356,7 +356,7 @@ void TMain::Timer1Timer() {
 
 // The panels that describe the shown instant, drawn for it (called by ShowInstant only).
 void TMain::DrawInstant() {
-    const UniversalTime ut{ShownUT()};
+    const UniversalTime ut = ShownUT();
     const Observer& observer = session_->GetObserver();
     const TDateTimeRecord& selected = session_->SelectedDateTime();
     TMoonState moon;
@@ -395,14 +395,14 @@ void TMain::DrawInstant() {
     const double age = MoonAge(ut, lunationBounds_);
     DisplayMoonAge(age);
     // The next perigee and apogee from the shown local instant.
-    TDateTimeRecord shown = JulianDayToDate(ShownJD());
-    shown.JD = ShownJD();
+    TDateTimeRecord shown = JulianDayToDate(ShownJD().JD);
+    shown.JD = ShownJD().JD;
     perigeeApogee_ = PerigeeApogee(shown, observer);
     DisplayPerigeeAndApogee();
     strip = CutText(
         strip + DisplayMoonPhase(lunationBounds_, moon.IlluminatedPercent, age, selected.Month),
         80);
-    LocalSiderealTime(JulianDayToDate(ShownJD()), 0);
+    LocalSiderealTime(JulianDayToDate(ShownJD().JD), 0);
 
     Canvas& clock = imgClockBuf.GetCanvas();
     const QString text = QString::fromStdString(strip);

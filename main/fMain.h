@@ -191,8 +191,8 @@ class TMain : public SkinWindow {
     int GetEditField() const { return editField_; }
     double FontScale() const { return fontScale_; }
     // The instant shown, local civil time, and its universal-time form (Julian Days).
-    double ShownJD() const { return session_->ShownJD(); }
-    double ShownUT() const { return session_->ShownUT(); }
+    LocalTime ShownJD() const { return session_->ShownJD(); }
+    UniversalTime ShownUT() const { return session_->ShownUT(); }
     // The text of the clock strip as last composed.
     const std::string& StripText() const { return stripText_; }
     // The help page that lblHelp opens ("" when there is none).

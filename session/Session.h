@@ -66,8 +66,8 @@ class TSession : public QObject {
     double TimeOffset() const { return timeOffset_; }
     // The instant shown as a Julian Day, local civil time, and the same instant in universal
     // time (UT, without Delta T).
-    double ShownJD() const { return selected_.JD + timeOffset_; }
-    double ShownUT() const { return observer_.ToUniversal(LocalTime{ShownJD()}).JD; }
+    LocalTime ShownJD() const { return LocalTime{selected_.JD + timeOffset_}; }
+    UniversalTime ShownUT() const { return observer_.ToUniversal(ShownJD()); }
     // An instant (a reading of the computer's clock, in whatever zone) as the place's civil
     // time: the same instant with the offset in force at the place.
     QDateTime AtPlace(const QDateTime& instant) const;

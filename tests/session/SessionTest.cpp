@@ -41,7 +41,8 @@ TEST(SessionTest, TheMonthIsComputedOnceForEachMonthAndObserver) {
     EXPECT_EQ(count.instant, 3);
     EXPECT_EQ(session.MonthComputations(), 1);
     EXPECT_EQ(count.month, 1);
-    EXPECT_DOUBLE_EQ(session.ShownJD(), DateToJulianDay(MakeDate(2025, 3, 31, 23, 59, 59)) - 0.5);
+    EXPECT_DOUBLE_EQ(session.ShownJD().JD,
+                     DateToJulianDay(MakeDate(2025, 3, 31, 23, 59, 59)) - 0.5);
 
     // Another month: once.
     session.SetSelectedDateTime(MakeDate(2025, 4, 1));
@@ -59,7 +60,7 @@ TEST(SessionTest, TheMonthIsComputedOnceForEachMonthAndObserver) {
     EXPECT_EQ(count.month, 3);
     EXPECT_NEAR(session.GetObserver().Latitude, DegToRad(51), 1e-12);
     EXPECT_EQ(session.GetObserver().DaylightOffset, 60);
-    EXPECT_DOUBLE_EQ(session.ShownUT(), session.ShownJD() - 60 / 1440.0);
+    EXPECT_DOUBLE_EQ(session.ShownUT().JD, session.ShownJD().JD - 60 / 1440.0);
 
     // Settings that leave the observer and the first weekday: nothing else moves.
     TSettings printing = session.Settings();
@@ -144,7 +145,7 @@ TEST(SessionTest, RequestsSelectADayAndAskTheMainWindowToFollow) {
     EXPECT_EQ(session.SelectedDateTime().Day, 14);
     EXPECT_EQ(session.SelectedDateTime().Month, 3);
     EXPECT_EQ(count.daySelected, 2);
-    EXPECT_EQ(DateTimeToText(JulianDayToDate(session.ShownJD())), "03:10:00  14 March 2025");
+    EXPECT_EQ(DateTimeToText(JulianDayToDate(session.ShownJD().JD)), "03:10:00  14 March 2025");
     TDateTimeRecord gap = MakeDate(1582, 10, 15, 12, 0);
     gap.Day = 10;
     session.SelectLocalMinute(gap);

@@ -42,7 +42,7 @@ class InstantTest : public MainFixture {
         EXPECT_EQ(d.Year, year);
         EXPECT_EQ(d.Month, month);
         EXPECT_EQ(d.Day, day);
-        const TDateTimeRecord shown = JulianDayToDate(w->ShownJD());
+        const TDateTimeRecord shown = JulianDayToDate(w->ShownJD().JD);
         EXPECT_EQ(shown.Year, year);
         EXPECT_EQ(shown.Month, month);
         EXPECT_EQ(shown.Day, day);

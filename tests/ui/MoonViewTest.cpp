@@ -204,10 +204,10 @@ TEST_F(MoonViewTest, TicksNeverShowImpossibleTexts) {
         Tick();
         EXPECT_TRUE(strip.match(QString::fromStdString(w->StripText())).hasMatch())
             << w->StripText();
-        const std::string l = w->LocalSiderealTime(JulianDayToDate(w->ShownJD()), 1);
+        const std::string l = w->LocalSiderealTime(JulianDayToDate(w->ShownJD().JD), 1);
         EXPECT_TRUE(lst.match(QString::fromStdString(l)).hasMatch()) << l;
-        EXPECT_LE(w->LunationBounds().PreviousNewMoon.JD, w->ShownUT());
-        EXPECT_GT(w->LunationBounds().NextNewMoon.JD, w->ShownUT());
+        EXPECT_LE(w->LunationBounds().PreviousNewMoon.JD, w->ShownUT().JD);
+        EXPECT_GT(w->LunationBounds().NextNewMoon.JD, w->ShownUT().JD);
     }
 }
 
