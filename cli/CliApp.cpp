@@ -505,24 +505,21 @@ int Month(const QStringList& args, const Observer& obs, const std::string& patte
         // A second crossing of a kind on the date goes on a line of its own below, in its
         // column.
         const auto line = [&](const QString& dateText, const QString& lstText,
-                              const QString& percent, auto text) {
+                              const QString& percent, bool second) {
+            const auto cell = [second](const TRiseSet& r, TRiseSet::TWhich which) {
+                return Cell(r.Text(which, second));
+            };
             return dateText.leftJustified(12) + " " + lstText.leftJustified(9) + " " +
-                   Cell(text(t.Moon, 0)) + "  " + Cell(text(t.Moon, 1)) + " " +
-                   Cell(text(t.Moon, 2)) + "  " + percent.rightJustified(3) + "  " +
-                   Cell(text(t.Astronomical, 0)) + Cell(text(t.Nautical, 0)) +
-                   Cell(text(t.Civil, 0)) + Cell(text(t.Sun, 0)) + " " + Cell(text(t.Sun, 1)) +
-                   " " + Cell(text(t.Sun, 2)) + Cell(text(t.Civil, 2)) + Cell(text(t.Nautical, 2)) +
-                   Cell(text(t.Astronomical, 2));
+                   cell(t.Moon, TRiseSet::Rise) + "  " + cell(t.Moon, TRiseSet::Transit) + " " +
+                   cell(t.Moon, TRiseSet::Set) + "  " + percent.rightJustified(3) + "  " +
+                   cell(t.Astronomical, TRiseSet::Rise) + cell(t.Nautical, TRiseSet::Rise) +
+                   cell(t.Civil, TRiseSet::Rise) + cell(t.Sun, TRiseSet::Rise) + " " +
+                   cell(t.Sun, TRiseSet::Transit) + " " + cell(t.Sun, TRiseSet::Set) +
+                   cell(t.Civil, TRiseSet::Set) + cell(t.Nautical, TRiseSet::Set) +
+                   cell(t.Astronomical, TRiseSet::Set);
         };
-        out << line(date, lst, QString::number(t.Moon.IlluminatedPercent),
-                    [](const TRiseSet& r, int i) {
-                        return i == 0 ? r.RiseText : i == 1 ? r.TransitText : r.SetText;
-                    })
-            << "\n";
-        if (t.HasSecond())
-            out << WithoutTrailingBlanks(line({}, {}, {}, [](const TRiseSet& r, int i) {
-                return i == 0 ? r.SecondRiseText : i == 1 ? r.SecondTransitText : r.SecondSetText;
-            })) << "\n";
+        out << line(date, lst, QString::number(t.Moon.IlluminatedPercent), false) << "\n";
+        if (t.HasSecond()) out << WithoutTrailingBlanks(line({}, {}, {}, true)) << "\n";
     }
     if (json)
         PrintJson(out, {{"Days", days}}, obs);

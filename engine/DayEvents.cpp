@@ -6,10 +6,8 @@ namespace crescendar {
 
 TDateKind LocalDateKind(TDateTimeRecord date, const Observer& observer) {
     if (!observer.Zone) return TDateKind::Ordinary;
-    const double midnight = DateToJulianDay(MakeDate(date.Year, date.Month, date.Day));
-    const double hours = (observer.ToUniversal(LocalTime{midnight + 1.0}).JD -
-                          observer.ToUniversal(LocalTime{midnight}).JD) *
-                         24.0;
+    const double hours = LocalDateHours(
+        UniversalTime{DateToJulianDay(MakeDate(date.Year, date.Month, date.Day))}, observer);
     if (hours <= 12.0) return TDateKind::Skipped;
     if (hours >= 36.0) return TDateKind::Repeated;
     return TDateKind::Ordinary;

@@ -29,6 +29,15 @@ struct TRiseSet {
     bool HasSecond() const {
         return !SecondRiseText.empty() || !SecondTransitText.empty() || !SecondSetText.empty();
     }
+    // The rise (0), transit (1) or set (2) text of the first crossings or of the second.
+    enum TWhich { Rise, Transit, Set };
+    const std::string& Text(TWhich which, bool second) const {
+        if (second)
+            return which == Rise      ? SecondRiseText
+                   : which == Transit ? SecondTransitText
+                                      : SecondSetText;
+        return which == Rise ? RiseText : which == Transit ? TransitText : SetText;
+    }
 };
 
 // "hh:mm" of a minute of the day, 0..1439.

@@ -291,8 +291,8 @@ TBodyEvents LocalDateEvents(const FrameOn& frameOn, UniversalTime jd0, const Obs
         return TCrossing{TCrossingKind::At, jd0 + m,
                          static_cast<int>(MinuteOfDate(m, offsetAt(m)))};
     };
-    // A date the clocks skip has no events.
-    if (to - from <= 0.5) return {};
+    // A date the clocks skip has no events (the same measure as LocalDateKind's).
+    if (LocalDateHours(jd0, observer) <= 12.0) return {};
 
     // A part of a table's day shorter than this is left to the neighbouring table, which
     // reaches that far past its own half days.
@@ -368,6 +368,12 @@ TPlaceAt0h PlaceOf(const TEquatorialPosition& p) {
 }
 
 } // namespace
+
+double LocalDateHours(UniversalTime jd0, const Observer& observer) {
+    return (observer.ToUniversal(LocalTime{jd0.JD + 1.0}).JD -
+            observer.ToUniversal(LocalTime{jd0.JD}).JD) *
+           24.0;
+}
 
 TBodyEvents RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, UniversalTime jd0,
                            double h0, double deltaT, const Observer& observer) {

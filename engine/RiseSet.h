@@ -105,6 +105,12 @@ constexpr double MoonRiseAltitude(double parallax) {
 
 class TDailyPlaces;
 
+// The hours on the universal clock from the local date's midnight to the next (jd0: the
+// date's number taken as 0h universal time): 24 mostly, 23 or 25 when the clocks change, about
+// 0 or 48 where a zone crosses the date line. A midnight the clocks skip is the instant they
+// jump.
+double LocalDateHours(UniversalTime jd0, const Observer& observer);
+
 // The Sun's crossings of altitude h0 (degrees; one of the constants above) on the local date.
 // Only Day, Month and Year of date count. Each crossing comes from the interpolation table
 // centred on the 0h universal time nearest to it, so that a crossing is the same instant

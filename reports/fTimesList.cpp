@@ -195,10 +195,8 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
         const int y = row * kRowHeight;
         const Row& r = rows[static_cast<std::size_t>(row)];
         const TDayTexts& t = texts[static_cast<std::size_t>(r.DateIndex)];
-        const auto textOf = [&](const TRiseSet& s, int i) -> const std::string& {
-            if (r.Second)
-                return i == 0 ? s.SecondRiseText : i == 1 ? s.SecondTransitText : s.SecondSetText;
-            return i == 0 ? s.RiseText : i == 1 ? s.TransitText : s.SetText;
+        const auto textOf = [&](const TRiseSet& s, TRiseSet::TWhich which) {
+            return s.Text(which, r.Second);
         };
 
         if (!r.Second) {
@@ -212,9 +210,9 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
         }
 
         c.SetFontColor(palette::DayText);
-        c.TextOut(kMoonRiseX, y, Text(textOf(t.Moon, 0)));
-        c.TextOut(kMoonTransitX, y, Text(textOf(t.Moon, 1)));
-        c.TextOut(kMoonSetX, y, Text(textOf(t.Moon, 2)));
+        c.TextOut(kMoonRiseX, y, Text(textOf(t.Moon, TRiseSet::Rise)));
+        c.TextOut(kMoonTransitX, y, Text(textOf(t.Moon, TRiseSet::Transit)));
+        c.TextOut(kMoonSetX, y, Text(textOf(t.Moon, TRiseSet::Set)));
         if (!r.Second) {
             const QString percent = PercentText(t.Moon.IlluminatedPercent);
             c.TextOut(kIllumEndX - c.TextWidth(percent), y, percent);
@@ -222,15 +220,15 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
         }
 
         c.SetFontColor(palette::Caption);
-        c.TextOut(kSunRiseX, y, Text(textOf(t.Sun, 0)));
-        c.TextOut(kSunTransitX, y, Text(textOf(t.Sun, 1)));
-        c.TextOut(kSunSetX, y, Text(textOf(t.Sun, 2)));
+        c.TextOut(kSunRiseX, y, Text(textOf(t.Sun, TRiseSet::Rise)));
+        c.TextOut(kSunTransitX, y, Text(textOf(t.Sun, TRiseSet::Transit)));
+        c.TextOut(kSunSetX, y, Text(textOf(t.Sun, TRiseSet::Set)));
 
         c.SetFontColor(palette::StandardText);
         for (const Twilight& tw : kTwilights) {
             const TRiseSet& twilight = t.*tw.Texts;
-            c.TextOut(tw.ScreenMorningX, y, Text(textOf(twilight, 0)));
-            c.TextOut(tw.ScreenEveningX, y, Text(textOf(twilight, 2)));
+            c.TextOut(tw.ScreenMorningX, y, Text(textOf(twilight, TRiseSet::Rise)));
+            c.TextOut(tw.ScreenEveningX, y, Text(textOf(twilight, TRiseSet::Set)));
         }
     }
     DisplayDataBitmap();
