@@ -192,7 +192,10 @@ QJsonObject Json(const TAngleText& a) {
 }
 
 QJsonObject Json(const TEquatorialPosition& e) {
-    return {{"RAText", Json(e.RAText)}, {"DecText", Json(e.DecText)}, {"RA", e.RA}, {"Dec", e.Dec}};
+    return {{"RAText", Json(RightAscensionText(e.RA))},
+            {"DecText", Json(DeclinationText(e.Dec))},
+            {"RA", e.RA},
+            {"Dec", e.Dec}};
 }
 
 QJsonObject Json(const TMoonState& m) {
@@ -207,8 +210,8 @@ QJsonObject Json(const TMoonState& m) {
             {"BrightLimbAngle", m.BrightLimbAngle},
             {"PhaseAngle", m.PhaseAngle},
             {"Equatorial", Json(m.Equatorial)},
-            {"TopoRAText", Json(m.TopoRAText)},
-            {"TopoDecText", Json(m.TopoDecText)},
+            {"TopoRAText", Json(RightAscensionText(m.TopoRA))},
+            {"TopoDecText", Json(DeclinationText(m.TopoDec))},
             {"TopoRA", m.TopoRA},
             {"TopoDec", m.TopoDec},
             {"IlluminatedPercent", m.IlluminatedPercent}};
@@ -223,7 +226,8 @@ QJsonObject Json(const TSunPosition& s) {
             {"Equatorial", Json(s.Equatorial)}};
 }
 
-QJsonObject Json(const TPerigeeApogee& p) {
+QJsonObject Json(const TPerigeeApogee& apsides, const Observer& obs) {
+    const TPerigeeApogeeTexts p = PerigeeApogeeText(apsides, obs);
     return {{"PerigeeDistanceText", Q(p.PerigeeDistanceText)},
             {"PerigeeDateText", Q(p.PerigeeDateText)},
             {"ApogeeDistanceText", Q(p.ApogeeDistanceText)},
@@ -254,7 +258,8 @@ QString IsoDateTime(const TDateTimeRecord& d) {
         .arg(d.Second, 2, 10, QChar('0'));
 }
 
-QJsonObject Json(const TEclipseResult& e) {
+QJsonObject Json(const TEclipseResult& r) {
+    const TEclipseTexts e = EclipseTexts(r);
     return {{"MaximumText", Q(e.MaximumText)},
             {"PenumbraStartText", Q(e.PenumbraStartText)},
             {"PenumbraEndText", Q(e.PenumbraEndText)},
@@ -263,12 +268,12 @@ QJsonObject Json(const TEclipseResult& e) {
             {"TotalityStartText", Q(e.TotalityStartText)},
             {"TotalityEndText", Q(e.TotalityEndText)},
             {"DateText", Q(e.DateText)},
-            {"UmbralMagnitude", e.UmbralMagnitude},
-            {"PenumbralMagnitude", e.PenumbralMagnitude},
-            {"EclipseType", e.EclipseType},
-            {"TypeName", EclipseTypeName(e.EclipseType)},
+            {"UmbralMagnitude", r.UmbralMagnitude},
+            {"PenumbralMagnitude", r.PenumbralMagnitude},
+            {"EclipseType", r.EclipseType},
+            {"TypeName", EclipseTypeName(r.EclipseType)},
             {"VisibilityText", Q(e.VisibilityText)},
-            {"MaximumDate", IsoDateTime(e.MaximumDate)}};
+            {"MaximumDate", IsoDateTime(r.MaximumDate)}};
 }
 
 QJsonObject Json(const TDayTexts& t) {
@@ -289,17 +294,18 @@ QString WithoutTrailingBlanks(QString line) {
     return line;
 }
 
-void PrintEclipse(QTextStream& out, const TEclipseResult& e) {
-    out << Q(e.DateText) << "  " << EclipseTypeName(e.EclipseType) << ", " << Q(e.VisibilityText)
+void PrintEclipse(QTextStream& out, const TEclipseResult& r) {
+    const TEclipseTexts e = EclipseTexts(r);
+    out << Q(e.DateText) << "  " << EclipseTypeName(r.EclipseType) << ", " << Q(e.VisibilityText)
         << "\n";
-    out << "  Penumbral magnitude " << QString::number(e.PenumbralMagnitude, 'f', 3)
-        << "   Umbral magnitude " << QString::number(e.UmbralMagnitude, 'f', 3) << "\n";
+    out << "  Penumbral magnitude " << QString::number(r.PenumbralMagnitude, 'f', 3)
+        << "   Umbral magnitude " << QString::number(r.UmbralMagnitude, 'f', 3) << "\n";
     out << "  Penumbra " << Q(e.PenumbraStartText);
-    if (e.EclipseType >= kPartialEclipse) out << "  Umbra " << Q(e.UmbraStartText);
-    if (e.EclipseType == kTotalEclipse) out << "  Totality " << Q(e.TotalityStartText);
+    if (r.EclipseType >= kPartialEclipse) out << "  Umbra " << Q(e.UmbraStartText);
+    if (r.EclipseType == kTotalEclipse) out << "  Totality " << Q(e.TotalityStartText);
     out << "  Maximum " << Q(e.MaximumText);
-    if (e.EclipseType == kTotalEclipse) out << "  " << Q(e.TotalityEndText);
-    if (e.EclipseType >= kPartialEclipse) out << "  " << Q(e.UmbraEndText);
+    if (r.EclipseType == kTotalEclipse) out << "  " << Q(e.TotalityEndText);
+    if (r.EclipseType >= kPartialEclipse) out << "  " << Q(e.UmbraEndText);
     out << "  " << Q(e.PenumbraEndText) << "\n";
 }
 
@@ -372,7 +378,7 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
                    {"Age", age},
                    {"PhaseName", Q(name)},
                    {"LST", Q(lst)},
-                   {"PerigeeApogee", Json(pa)}},
+                   {"PerigeeApogee", Json(pa, obs)}},
                   obs);
         return 0;
     }
@@ -382,18 +388,19 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
     out << "Age:       " << Q(ageTexts[0]) << " " << Q(ageTexts[1]) << " " << Q(ageTexts[2])
         << "\n";
     out << "Distance:  " << static_cast<long long>(moon.Distance) << " km\n";
-    out << "R.A.:      " << Hours(moon.TopoRAText) << "\n";
-    out << "Dec.:      " << Degrees(moon.TopoDecText) << "\n";
+    out << "R.A.:      " << Hours(RightAscensionText(moon.TopoRA)) << "\n";
+    out << "Dec.:      " << Degrees(DeclinationText(moon.TopoDec)) << "\n";
     out << "Parallax:  " << Degrees(moon.Parallax) << "\n";
     out << "Diameter:  " << Degrees(2 * moon.Semidiameter) << "\n";
-    out << "Apogee:    " << Q(pa.ApogeeDateText) << Q(pa.ApogeeDistanceText) << "\n";
-    out << "Perigee:   " << Q(pa.PerigeeDateText) << Q(pa.PerigeeDistanceText) << "\n\n";
+    const TPerigeeApogeeTexts apsides = PerigeeApogeeText(pa, obs);
+    out << "Apogee:    " << Q(apsides.ApogeeDateText) << Q(apsides.ApogeeDistanceText) << "\n";
+    out << "Perigee:   " << Q(apsides.PerigeeDateText) << Q(apsides.PerigeeDistanceText) << "\n\n";
     out << "Moon  Az.: " << Degrees(moon.Azimuth) << "   Alt.: " << Degrees(moon.Altitude)
         << "\n      P.A.: " << Degrees(moon.BrightLimbAngle)
         << "  Ph.A: " << Degrees(moon.PhaseAngle) << "\n";
     out << "Sun   Az.: " << Degrees(sun.Azimuth) << "   Alt.: " << Degrees(sun.Altitude)
-        << "\n      R.A.: " << Hours(sun.Equatorial.RAText)
-        << "  Dec.: " << Degrees(sun.Equatorial.DecText) << "\n";
+        << "\n      R.A.: " << Hours(RightAscensionText(sun.Equatorial.RA))
+        << "  Dec.: " << Degrees(DeclinationText(sun.Equatorial.Dec)) << "\n";
     PrintZone(out, obs);
     return 0;
 }
@@ -413,7 +420,7 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
                 {"K", e.K},
                 {"Kind", e.Kind},
                 {"JDE", TruePhase(e.K).JD},
-                {"Text", Q(e.Text)}});
+                {"Text", Q(PhaseText(e.Date))}});
         }
         QJsonArray eclipses;
         for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs))
@@ -424,8 +431,8 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
     for (int i = 0; i < count; ++i) {
         const TPhaseEntry& e = list[static_cast<std::size_t>(i)];
         const bool blue = IsBlueMoon(list, count, i);
-        out << QString(blue ? "Blue Moon" : KindName(e.Kind)).leftJustified(15) << Q(e.Text)
-            << "\n";
+        out << QString(blue ? "Blue Moon" : KindName(e.Kind)).leftJustified(15)
+            << Q(PhaseText(e.Date)) << "\n";
     }
     for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs)) {
         out << "\n";
@@ -552,13 +559,15 @@ int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStrea
         PrintJson(out, {{"Eclipses", a}}, obs);
         return 0;
     }
-    for (const TEclipseResult& e : list)
-        out << Q(e.DateText).leftJustified(20) << Q(e.MaximumText) << "  "
+    for (const TEclipseResult& e : list) {
+        const TEclipseTexts t = EclipseTexts(e);
+        out << Q(t.DateText).leftJustified(20) << Q(t.MaximumText) << "  "
             << QString(EclipseTypeName(e.EclipseType)).leftJustified(18)
             << QString::number(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
                                                                   : e.UmbralMagnitude,
                                'f', 3)
-            << "  " << Q(e.VisibilityText) << "\n";
+            << "  " << Q(t.VisibilityText) << "\n";
+    }
     PrintZone(out, obs);
     return 0;
 }
@@ -680,11 +689,12 @@ int Perigee(const QStringList& args, const Observer& obs, bool json, QTextStream
     if (args.size() == 2) ParseTime(args[1], local);
     const TPerigeeApogee pa = PerigeeApogee(local, obs);
     if (json) {
-        PrintJson(out, Json(pa), obs);
+        PrintJson(out, Json(pa, obs), obs);
         return 0;
     }
-    out << "Apogee:    " << Q(pa.ApogeeDateText) << Q(pa.ApogeeDistanceText) << "\n";
-    out << "Perigee:   " << Q(pa.PerigeeDateText) << Q(pa.PerigeeDistanceText) << "\n";
+    const TPerigeeApogeeTexts apsides = PerigeeApogeeText(pa, obs);
+    out << "Apogee:    " << Q(apsides.ApogeeDateText) << Q(apsides.ApogeeDistanceText) << "\n";
+    out << "Perigee:   " << Q(apsides.PerigeeDateText) << Q(apsides.PerigeeDistanceText) << "\n";
     PrintZone(out, obs);
     return 0;
 }

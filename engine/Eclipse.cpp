@@ -3,7 +3,6 @@
 #include "Eclipse.h"
 
 #include "Calendar.h"
-#include "EventText.h"
 #include "MoonPosition.h"
 #include "Phases.h"
 #include "RiseSet.h"
@@ -11,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <numbers>
 #include <utility>
 
 namespace crescendar {
@@ -22,15 +22,16 @@ constexpr double kMinutesPerDay = 1440.0;
 // How much of the penumbral phase the Moon spends above the horizon.
 enum class TSight { None, Part, Whole };
 
-std::string SightText(TSight sight) {
+TEclipseVisibility SightValue(TSight sight) {
     switch (sight) {
     case TSight::Whole:
-        return "Visible";
+        return TEclipseVisibility::Visible;
     case TSight::Part:
-        return "Partially Visible";
-    default:
-        return "Not Visible";
+        return TEclipseVisibility::PartlyVisible;
+    case TSight::None:
+        break;
     }
+    return TEclipseVisibility::NotVisible;
 }
 
 // Argument in degrees reduced to one turn, in radians.
@@ -172,22 +173,10 @@ TSight Visibility(const TDateTimeRecord& maximum, double jd1, double jd4,
 
 } // namespace
 
-const char* EclipseTypeName(int type) {
-    switch (type) {
-    case kPenumbralEclipse:
-        return "Penumbral Eclipse";
-    case kPartialEclipse:
-        return "Partial Eclipse";
-    case kTotalEclipse:
-        return "Total Eclipse";
-    default:
-        return "";
-    }
-}
-
 TEclipseElements EclipseElements(double k, std::uint16_t year) {
     TEclipseElements el;
     if (!std::isfinite(k)) return el;
+    el.K = k;
     TPhasePowers p;
     const double mean = MeanPhase(k, p).JD;
     const TMeanArguments a = MeanArguments(k, p);
@@ -260,24 +249,24 @@ TEclipseResult EclipseCalcs(const TPhaseEntry& entry, std::uint16_t year,
     const auto contact = [&](double days) {
         return jd + (observer.OffsetAt(el.JD + days) - maximumOffset) / kMinutesPerDay + days;
     };
+    r.Maximum = jd;
     r.MaximumDate = JulianDayToDate(jd.JD);
-    const std::string text = DateTimeToText(r.MaximumDate);
-    r.MaximumText = text.substr(0, 5);
-    r.DateText = CutText(text.substr(10), 40);
+    r.PenumbraStart = r.UmbraStart = r.TotalityStart = r.Maximum;
+    r.PenumbraEnd = r.UmbraEnd = r.TotalityEnd = r.Maximum;
 
     const double sdp = el.PenumbralSemiduration;
-    r.PenumbraStartText = ClockText(contact(-sdp));
-    r.PenumbraEndText = ClockText(contact(sdp));
+    r.PenumbraStart = contact(-sdp);
+    r.PenumbraEnd = contact(sdp);
     if (r.EclipseType >= kPartialEclipse) {
-        r.UmbraStartText = ClockText(contact(-el.PartialSemiduration));
-        r.UmbraEndText = ClockText(contact(el.PartialSemiduration));
+        r.UmbraStart = contact(-el.PartialSemiduration);
+        r.UmbraEnd = contact(el.PartialSemiduration);
     }
     if (r.EclipseType == kTotalEclipse) {
-        r.TotalityStartText = ClockText(contact(-el.TotalSemiduration));
-        r.TotalityEndText = ClockText(contact(el.TotalSemiduration));
+        r.TotalityStart = contact(-el.TotalSemiduration);
+        r.TotalityEnd = contact(el.TotalSemiduration);
     }
-    r.VisibilityText =
-        SightText(Visibility(r.MaximumDate, contact(-sdp).JD, contact(sdp).JD, observer));
+    r.Visibility =
+        SightValue(Visibility(r.MaximumDate, r.PenumbraStart.JD, r.PenumbraEnd.JD, observer));
     return r;
 }
 
@@ -300,38 +289,39 @@ TEclipseResult CheckForEclipse(const TPhaseList& list, int count, std::uint16_t 
     return found.empty() ? TEclipseResult{} : std::move(found.front());
 }
 
-int MinutesOfDay(const std::string& text) {
-    if (text.size() != 5 || text[2] != ':') return -1;
-    for (std::size_t i : {0, 1, 3, 4})
-        if (text[i] < '0' || text[i] > '9') return -1;
-    const int hours = (text[0] - '0') * 10 + (text[1] - '0');
-    const int minutes = (text[3] - '0') * 10 + (text[4] - '0');
-    if (hours > 23 || minutes > 59) return -1;
-    return hours * 60 + minutes;
-}
-
-std::string CheckEclipseVisibility(const TCrossing& rise, const TCrossing& set, int p1, int p4) {
+TEclipseVisibility CheckEclipseVisibility(const TCrossing& rise, const TCrossing& set, int p1,
+                                          int p4) {
     const int start = p1;
     int end = p4;
-    if (start < 0 || end < 0) return SightText(TSight::None);
+    if (start < 0 || end < 0) return TEclipseVisibility::NotVisible;
     TSpans up;
     AddDay(rise, set, false, 0.0, up);
     if (end < start) {
         end += static_cast<int>(kMinutesPerDay);
         AddDay(rise, set, false, kMinutesPerDay, up);
     }
-    return SightText(Judge(up, start, end));
+    return SightValue(Judge(up, start, end));
 }
 
-std::string CheckEclipseVisibility(const std::string& rise, const std::string& set,
-                                   const std::string& p1, const std::string& p4) {
-    const auto crossing = [](const std::string& text) {
-        if (text == "None") return TCrossing{TCrossingKind::AlwaysBelow, {}, -1};
-        const int minute = MinutesOfDay(text);
-        return minute < 0 ? TCrossing{} : TCrossing{TCrossingKind::At, {}, minute};
-    };
-    return CheckEclipseVisibility(crossing(rise), crossing(set), MinutesOfDay(p1),
-                                  MinutesOfDay(p4));
+TShadowGeometry ShadowGeometry(const TEclipseElements& e) {
+    // Meeus's radii at the Moon's distance: penumbra 1.2848 + u, umbra 0.7403 - u; the Moon's
+    // radius is what separates them from the contact distances (1.5573 + u, 1.0128 - u).
+    TShadowGeometry g;
+    g.PenumbraRadius = 1.2848 + e.U;
+    g.UmbraRadius = 0.7403 - e.U;
+    g.MoonRadius = 1.5573 - 1.2848;
+    g.Gamma = e.Gamma;
+    // The path's tilt: the Moon's latitude changes at i cos F times the rate of F while its
+    // longitude gains on the Sun's at about 12.19 degrees a day.
+    const double f = NormaliseDegrees(160.7108 + 390.67050274 * e.K) * std::numbers::pi / 180.0;
+    const double tilt = std::atan(5.145 * std::numbers::pi / 180.0 * 13.2293 / 12.19 * std::cos(f));
+    g.Direction = {-std::cos(tilt), std::sin(tilt)};
+    const TPlanePoint normal{std::sin(tilt), std::cos(tilt)};
+    const double reach = std::sqrt(std::max(0.0, std::pow(1.5573 + e.U, 2) - e.Gamma * e.Gamma));
+    g.Closest = {normal.X * e.Gamma, normal.Y * e.Gamma};
+    g.First = {g.Closest.X - g.Direction.X * reach, g.Closest.Y - g.Direction.Y * reach};
+    g.Last = {g.Closest.X + g.Direction.X * reach, g.Closest.Y + g.Direction.Y * reach};
+    return g;
 }
 
 std::vector<TEclipseResult> FindEclipses(int fromYear, int toYear, const Observer& observer) {

@@ -26,6 +26,7 @@ struct TEclipseElements {
     UniversalTime JD;   // greatest eclipse: JDE less Delta T of the year shown
     double Gamma = 0.0; // least distance of the Moon's centre from the shadow axis, Earth radii
     double U = 0.0;     // Meeus's u, on which the radii of the shadow depend, Earth radii
+    double K = 0.0;     // the lunation number of the full moon
     double UmbralMagnitude = 0.0;
     double PenumbralMagnitude = 0.0;
     std::uint8_t EclipseType = kNoEclipse;
@@ -34,30 +35,53 @@ struct TEclipseElements {
     double TotalSemiduration = 0.0;     // days
 };
 
-// One eclipse as the windows show it. All times are local clock times "hh:mm" (seconds
-// dropped). A contact may fall on the local date before or after that of the maximum; its
-// text is then the clock time on that date. Texts the kind does not use stay empty.
+// How much of the penumbral phase the Moon spends above the observer's horizon.
+enum class TEclipseVisibility : std::uint8_t { Visible, PartlyVisible, NotVisible };
+
+// One eclipse at the observer: the maximum and the contacts in local civil time, each with the
+// offset in force at it (a contact may fall on the local date before or after that of the
+// maximum). Contacts the kind does not reach are equal to the maximum.
 struct TEclipseResult {
-    std::string MaximumText;
-    std::string PenumbraStartText; // first contact
-    std::string PenumbraEndText;   // last contact
-    std::string UmbraStartText;    // partial and total eclipses
-    std::string UmbraEndText;
-    std::string TotalityStartText; // total eclipses
-    std::string TotalityEndText;
-    std::string DateText; // local date of the maximum, "dd Month yyyy"
+    LocalTime Maximum;
+    LocalTime PenumbraStart; // first contact
+    LocalTime PenumbraEnd;   // last contact
+    LocalTime UmbraStart;    // partial and total eclipses
+    LocalTime UmbraEnd;
+    LocalTime TotalityStart; // total eclipses
+    LocalTime TotalityEnd;
     double UmbralMagnitude = 0.0;
     double PenumbralMagnitude = 0.0;
     std::uint8_t EclipseType = kNoEclipse;
-    std::string VisibilityText;  // "Visible", "Partially Visible" or "Not Visible"
+    TEclipseVisibility Visibility = TEclipseVisibility::NotVisible;
     TDateTimeRecord MaximumDate; // the maximum in local clock time; JD is local time too
-    // The values the texts are made from: the instant of the maximum (universal time) and
+    // The values the instants are made from: the instant of the maximum (universal time) and
     // the semidurations of each phase.
     TEclipseElements Elements;
 };
 
-// "Penumbral Eclipse", "Partial Eclipse", "Total Eclipse" for types 1 to 3; "" otherwise.
-const char* EclipseTypeName(int type);
+// A point on the plane through the Moon perpendicular to the shadow's axis, Earth radii from
+// the axis: x positive westwards, y northwards (the sky seen facing south: north up, east to
+// the left).
+struct TPlanePoint {
+    double X = 0.0;
+    double Y = 0.0;
+};
+
+// The Earth's shadow at the Moon's distance and the Moon's path through it, for the eclipse
+// diagram. The Moon moves eastwards along Direction (a unit vector), passing the axis closest
+// at Closest (gamma away from it); First and Last are its centre at the first and last contact
+// with the penumbra.
+struct TShadowGeometry {
+    double PenumbraRadius = 0.0;
+    double UmbraRadius = 0.0;
+    double MoonRadius = 0.0;
+    double Gamma = 0.0; // the least distance of the Moon's centre from the axis, north positive
+    TPlanePoint Direction;
+    TPlanePoint First;
+    TPlanePoint Closest;
+    TPlanePoint Last;
+};
+TShadowGeometry ShadowGeometry(const TEclipseElements& elements);
 
 // year is the calendar year shown, for Delta T.
 TEclipseElements EclipseElements(double k, std::uint16_t year);
@@ -79,15 +103,9 @@ TEclipseResult CheckForEclipse(const TPhaseList& list, int count, std::uint16_t 
 // (minutes of the day). A rise on the neighbouring date counts as 00:00 and a set there as the
 // end of the day; a Moon that does not cross the horizon that day counts as down. A last
 // contact earlier than the first means the eclipse runs past midnight; the next day is taken
-// to repeat this one.
-std::string CheckEclipseVisibility(const TCrossing& rise, const TCrossing& set, int p1, int p4);
-// The same from the texts the Moon panel shows ("hh:mm", "*****", "None") and contact texts
-// "hh:mm"; "Not Visible" when a contact text is not a time.
-std::string CheckEclipseVisibility(const std::string& rise, const std::string& set,
-                                   const std::string& p1, const std::string& p4);
-
-// Minutes after midnight of an "hh:mm" text; -1 when the text is not such a time.
-int MinutesOfDay(const std::string& text);
+// to repeat this one. A negative contact minute means no contact: not visible.
+TEclipseVisibility CheckEclipseVisibility(const TCrossing& rise, const TCrossing& set, int p1,
+                                          int p4);
 
 // Every eclipse whose full moon falls, in local time, in the years fromYear to toYear, in time
 // order. Years outside 1..9999 are left out; empty when toYear < fromYear.

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 namespace crescendar {
 
@@ -84,6 +85,79 @@ TApsisText ApsisText(DynamicalTime instant, double distanceKm, const Observer& o
     const std::string full = CutText(DateTimeToText(JulianDayToDate(local.JD)), 25);
     return {CutText(SubText(full, 1, 5) + SubText(full, 9, 16) + "  ", 25),
             CutText(std::to_string(std::llrint(distanceKm)) + " km  ", 25)};
+}
+
+const char* EclipseTypeName(int type) {
+    switch (type) {
+    case kPenumbralEclipse:
+        return "Penumbral Eclipse";
+    case kPartialEclipse:
+        return "Partial Eclipse";
+    case kTotalEclipse:
+        return "Total Eclipse";
+    default:
+        return "";
+    }
+}
+
+const char* VisibilityText(TEclipseVisibility visibility) {
+    switch (visibility) {
+    case TEclipseVisibility::Visible:
+        return "Visible";
+    case TEclipseVisibility::PartlyVisible:
+        return "Partially Visible";
+    case TEclipseVisibility::NotVisible:
+        break;
+    }
+    return "Not Visible";
+}
+
+TEclipseTexts EclipseTexts(const TEclipseResult& r) {
+    TEclipseTexts t;
+    if (r.EclipseType == kNoEclipse) return t;
+    const std::string text = DateTimeToText(r.MaximumDate);
+    t.MaximumText = text.substr(0, 5);
+    t.DateText = CutText(text.substr(10), 40);
+    t.PenumbraStartText = ClockText(r.PenumbraStart);
+    t.PenumbraEndText = ClockText(r.PenumbraEnd);
+    if (r.EclipseType >= kPartialEclipse) {
+        t.UmbraStartText = ClockText(r.UmbraStart);
+        t.UmbraEndText = ClockText(r.UmbraEnd);
+    }
+    if (r.EclipseType == kTotalEclipse) {
+        t.TotalityStartText = ClockText(r.TotalityStart);
+        t.TotalityEndText = ClockText(r.TotalityEnd);
+    }
+    t.VisibilityText = VisibilityText(r.Visibility);
+    return t;
+}
+
+TPerigeeApogeeTexts PerigeeApogeeText(const TPerigeeApogee& apsides, const Observer& observer) {
+    TPerigeeApogeeTexts t;
+    if (std::isfinite(apsides.Perigee.JDE.JD)) {
+        TApsisText text = ApsisText(apsides.Perigee.JDE, apsides.Perigee.DistanceKm, observer);
+        t.PerigeeDateText = std::move(text.DateText);
+        t.PerigeeDistanceText = std::move(text.DistanceText);
+    }
+    if (std::isfinite(apsides.Apogee.JDE.JD)) {
+        TApsisText text = ApsisText(apsides.Apogee.JDE, apsides.Apogee.DistanceKm, observer);
+        t.ApogeeDateText = std::move(text.DateText);
+        t.ApogeeDistanceText = std::move(text.DistanceText);
+    }
+    return t;
+}
+
+std::string PhaseText(const TDateTimeRecord& date) {
+    const std::string full = DateTimeToText(date);
+    return CutText(SubText(full, 1, 5) + SubText(full, 9), 60);
+}
+
+TAngleText RightAscensionText(double degrees) {
+    return HoursText(OneTurn(degrees) / 15.0);
+}
+
+TAngleText DeclinationText(double degrees) {
+    return DegreesToDMS(degrees);
 }
 
 std::string MagnitudeText(double magnitude, bool allDecimals, const std::string& separator) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DayEvents.h"
+#include "Eclipse.h"
 #include "Records.h"
 #include "RiseSet.h"
 #include "TimeScale.h"
@@ -92,5 +93,44 @@ std::string MagnitudeText(double magnitude, bool allDecimals, const std::string&
 std::string MagnitudeText(double magnitude);
 
 TApsisText ApsisText(DynamicalTime instant, double distanceKm, const Observer& observer);
+
+// The Moon panel's perigee and apogee lines; empty for an apsis the series does not give.
+struct TPerigeeApogeeTexts {
+    std::string PerigeeDistanceText;
+    std::string PerigeeDateText;
+    std::string ApogeeDistanceText;
+    std::string ApogeeDateText;
+};
+TPerigeeApogeeTexts PerigeeApogeeText(const TPerigeeApogee& apsides, const Observer& observer);
+
+// A principal phase's line of the phase list: "hh:mm  dd Month yyyy".
+std::string PhaseText(const TDateTimeRecord& date);
+
+// Right ascension (degrees, any turn) as hours, minutes, seconds; declination (degrees) as
+// degrees, minutes, seconds.
+TAngleText RightAscensionText(double degrees);
+TAngleText DeclinationText(double degrees);
+
+// "Penumbral Eclipse", "Partial Eclipse", "Total Eclipse" for types 1 to 3; "" otherwise.
+const char* EclipseTypeName(int type);
+
+// "Visible", "Partially Visible" or "Not Visible".
+const char* VisibilityText(TEclipseVisibility visibility);
+
+// The texts of an eclipse at the observer: local clock times "hh:mm" of the maximum and the
+// contacts (seconds dropped; empty for the phases the kind does not reach), the local date of
+// the maximum "dd Month yyyy" and its visibility.
+struct TEclipseTexts {
+    std::string MaximumText;
+    std::string PenumbraStartText;
+    std::string PenumbraEndText;
+    std::string UmbraStartText;
+    std::string UmbraEndText;
+    std::string TotalityStartText;
+    std::string TotalityEndText;
+    std::string DateText;
+    std::string VisibilityText;
+};
+TEclipseTexts EclipseTexts(const TEclipseResult& eclipse);
 
 } // namespace crescendar

@@ -203,10 +203,8 @@ void MoonPosition(UniversalTime ut, const Observer& observer, TMoonState& moon, 
     const double denom = std::cos(delta) - rhoCos * sinPi * std::cos(h);
     const double dAlpha = std::atan2(-rhoCos * sinPi * std::sin(h), denom);
     moon.TopoRA = alpha + RadToDeg(dAlpha);
-    moon.TopoRAText = HoursText(OneTurn(moon.TopoRA) / 15.0);
     moon.TopoDec =
         RadToDeg(std::atan2((std::sin(delta) - rhoSin * sinPi) * std::cos(dAlpha), denom));
-    moon.TopoDecText = DegreesToDMS(moon.TopoDec);
 
     // Altitude and azimuth from the geocentric declination and hour angle.
     moon.Altitude = horizon.Altitude;

@@ -140,11 +140,9 @@ TEquatorialPosition EclipticToEquatorial(double lambda, double beta, double epsi
         std::atan2(std::sin(lambda) * std::cos(epsilon) - std::tan(beta) * std::sin(epsilon),
                    std::cos(lambda));
     p.RA = OneTurn(RadToDeg(a));
-    p.RAText = HoursText(p.RA / 15.0);
     const double s =
         std::sin(beta) * std::cos(epsilon) + std::cos(beta) * std::sin(epsilon) * std::sin(lambda);
     p.Dec = RadToDeg(std::asin(std::clamp(s, -1.0, 1.0)));
-    p.DecText = DegreesToDMS(p.Dec);
     return p;
 }
 

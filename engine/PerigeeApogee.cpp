@@ -2,7 +2,6 @@
 // periodic terms of Meeus, Astronomical Algorithms, chapter 50.
 #include "PerigeeApogee.h"
 #include "Calendar.h"
-#include "EventText.h"
 #include "Phases.h"
 
 #include <cmath>
@@ -169,9 +168,6 @@ TPerigeeApogee PerigeeApogee(TDateTimeRecord date, const Observer& observer) {
         const TApsisEvent a = NextApsis(query, estimate, perigee);
         if (!std::isfinite(a.JDE.JD)) continue;
         (perigee ? result.Perigee : result.Apogee) = a;
-        const TApsisText text = ApsisText(a.JDE, a.DistanceKm, observer);
-        (perigee ? result.PerigeeDateText : result.ApogeeDateText) = text.DateText;
-        (perigee ? result.PerigeeDistanceText : result.ApogeeDistanceText) = text.DistanceText;
     }
     return result;
 }

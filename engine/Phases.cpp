@@ -73,12 +73,6 @@ LocalTime LocalPhase(double k, const Observer& observer) {
     return SeriesInstantAsLocal(TruePhase(k), observer);
 }
 
-// Characters 1-5 and 9 to the end of the date-time text: "hh:mm  dd Month yyyy".
-std::string PhaseText(const TDateTimeRecord& date) {
-    const std::string full = DateTimeToText(date);
-    return CutText(SubText(full, 1, 5) + SubText(full, 9), 60);
-}
-
 } // namespace
 
 DynamicalTime MeanPhase(double k, TPhasePowers& powers) {
@@ -186,7 +180,6 @@ int MonthPhases(TDateTimeRecord date, const Observer& observer, TPhaseList& list
             entry.Kind = static_cast<std::int32_t>(PhaseKindOf(k));
             entry.Instant = local;
             entry.Date = JulianDayToDate(local.JD);
-            entry.Text = PhaseText(entry.Date);
             ++count;
         }
         k += 0.25;

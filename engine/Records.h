@@ -81,8 +81,6 @@ struct TNutation {
 };
 
 struct TEquatorialPosition {
-    TAngleText RAText;
-    TAngleText DecText;
     double RA = 0.0;  // degrees, 0..360
     double Dec = 0.0; // degrees
 };
@@ -108,8 +106,6 @@ struct TMoonState {
     double BrightLimbAngle = 0.0;   // degrees
     double PhaseAngle = 0.0;        // degrees
     TEquatorialPosition Equatorial;
-    TAngleText TopoRAText;
-    TAngleText TopoDecText;
     double TopoRA = 0.0;  // degrees, not reduced
     double TopoDec = 0.0; // degrees
     std::int32_t IlluminatedPercent = 0;
@@ -136,7 +132,6 @@ struct TPhaseEntry {
     std::int32_t Kind = 0;
     LocalTime Instant; // the shown instant: the series instant plus the zone offset
     TDateTimeRecord Date;
-    std::string Text; // "hh:mm  dd Month yyyy"
 };
 
 // A calendar month holds at most five principal phases.
@@ -158,14 +153,11 @@ struct TApsisEvent {
     double DistanceKm = 0.0;
 };
 
-// The next perigee and apogee after an instant, and the texts the Moon panel shows of them.
+// The next perigee and apogee after an instant (an instant that is not finite when the series
+// gives none).
 struct TPerigeeApogee {
     TApsisEvent Perigee;
     TApsisEvent Apogee;
-    std::string PerigeeDistanceText;
-    std::string PerigeeDateText;
-    std::string ApogeeDistanceText;
-    std::string ApogeeDateText;
 };
 
 } // namespace crescendar

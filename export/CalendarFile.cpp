@@ -141,7 +141,7 @@ std::string Description(const TYearEvent& e, const Observer& o) {
         if (r.EclipseType >= kPartialEclipse) span("Umbra", x.JD, x.PartialSemiduration);
         if (r.EclipseType == kTotalEclipse) span("Totality", x.JD, x.TotalSemiduration);
         d += "Local time: maximum " + LocalText(e.Instant, o) + "\n";
-        d += "Seen from " + PlaceText(o) + ": " + r.VisibilityText;
+        d += "Seen from " + PlaceText(o) + ": " + VisibilityText(r.Visibility);
         break;
     }
     }

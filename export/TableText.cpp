@@ -93,9 +93,11 @@ TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
 
 TTable EclipseTable(const std::vector<TEclipseResult>& eclipses) {
     TTable table{{"Eclipse", "Magnitude", "Maximum", "Date", "Visibility"}};
-    for (const TEclipseResult& e : eclipses)
-        table.push_back({ShortTypeName(e.EclipseType), ListedMagnitude(e), e.MaximumText,
-                         e.DateText, e.VisibilityText});
+    for (const TEclipseResult& e : eclipses) {
+        TEclipseTexts t = EclipseTexts(e);
+        table.push_back({ShortTypeName(e.EclipseType), ListedMagnitude(e), std::move(t.MaximumText),
+                         std::move(t.DateText), std::move(t.VisibilityText)});
+    }
     return table;
 }
 

@@ -203,7 +203,7 @@ void TMain::DisplayPhaseTimes() {
         imgPhase[k]->setVisible(shown);
         if (!shown) continue;
         const TPhaseEntry& entry = session_->PhaseList()[k];
-        lblPhase[k]->SetText(QString::fromStdString(entry.Text));
+        lblPhase[k]->SetText(QString::fromStdString(PhaseText(entry.Date)));
         const bool blue = k == 4 && entry.Kind == static_cast<int>(TPhaseKind::FullMoon);
         imgPhase[k]->SetPicture(blue ? imgBlueMoon : PhasePicture(entry.Kind));
     }

@@ -367,8 +367,8 @@ void TMain::DrawInstant() {
     canvas.TextOut(249, 80, QString::number(moon.IlluminatedPercent) + QStringLiteral("%     "));
     canvas.TextOut(
         249, 110, QString::number(static_cast<long long>(moon.Distance)) + QStringLiteral(" km  "));
-    DisplayCoord(canvas, 249, 273, 301, 134, moon.TopoRAText, 1);
-    DisplayCoord(canvas, 249, 273, 301, 148, moon.TopoDecText, 0);
+    DisplayCoord(canvas, 249, 273, 301, 134, RightAscensionText(moon.TopoRA), 1);
+    DisplayCoord(canvas, 249, 273, 301, 148, DeclinationText(moon.TopoDec), 0);
     DisplayCoord(canvas, 249, 273, 301, 162, DegreesToDMS(moon.Parallax), 0);
     DisplayCoord(canvas, 249, 273, 301, 176, DegreesToDMS(2 * moon.Semidiameter), 0);
 
@@ -376,8 +376,8 @@ void TMain::DrawInstant() {
     Canvas& sunBox = imgSunParams.GetCanvas();
     DisplayCoord(sunBox, 10, 34, 62, 3, DegreesToDMS(sun.Azimuth), 0);
     DisplayCoord(sunBox, 10, 34, 62, 19, DegreesToDMS(sun.Altitude), 0);
-    DisplayCoord(sunBox, 10, 34, 62, 35, sun.Equatorial.RAText, 1);
-    DisplayCoord(sunBox, 10, 34, 62, 51, sun.Equatorial.DecText, 0);
+    DisplayCoord(sunBox, 10, 34, 62, 35, RightAscensionText(sun.Equatorial.RA), 1);
+    DisplayCoord(sunBox, 10, 34, 62, 51, DeclinationText(sun.Equatorial.Dec), 0);
     canvas.Draw(315, 387, imgSunParams.Image());
 
     imgMoonParams.Assign(imgMoonParamsOrig);
@@ -397,7 +397,7 @@ void TMain::DrawInstant() {
     // The next perigee and apogee from the shown local instant.
     TDateTimeRecord shown = JulianDayToDate(ShownJD().JD);
     shown.JD = ShownJD().JD;
-    perigeeApogee_ = PerigeeApogee(shown, observer);
+    perigeeApogee_ = PerigeeApogeeText(PerigeeApogee(shown, observer), observer);
     DisplayPerigeeAndApogee();
     strip = CutText(
         strip + DisplayMoonPhase(lunationBounds_, moon.IlluminatedPercent, age, selected.Month),

@@ -8,6 +8,7 @@
 #include "SkinWindow.h"
 
 #include "Eclipse.h"
+#include "EventText.h"
 #include "Records.h"
 
 #include "Session.h"
@@ -186,7 +187,7 @@ class TMain : public SkinWindow {
     const TEclipseResult& EclipseInfo() const { return session_->EclipseInfo(); }
     const std::vector<TEclipseResult>& Eclipses() const { return session_->Eclipses(); }
     const TLunationBracket& LunationBounds() const { return lunationBounds_; }
-    const TPerigeeApogee& PerigeeApogeeTexts() const { return perigeeApogee_; }
+    const TPerigeeApogeeTexts& PerigeeApogeeTexts() const { return perigeeApogee_; }
     int OpticsMode() const { return opticsMode_; }
     int GetEditField() const { return editField_; }
     double FontScale() const { return fontScale_; }
@@ -321,7 +322,7 @@ class TMain : public SkinWindow {
     bool fieldChosen_ = false;   // a field of the open time editor has been clicked
     bool replaceOnType_ = false; // the field was just chosen: a digit typed replaces it
     TLunationBracket lunationBounds_;
-    TPerigeeApogee perigeeApogee_;
+    TPerigeeApogeeTexts perigeeApogee_;
     std::uint8_t opticsMode_ = 0;
     bool iconsTurned_ = false;          // the phase pictures are turned over
     TDateTimeRecord laidOut_{.Day = 0}; // the day selected in the grid (Day 0: none yet)

@@ -354,9 +354,10 @@ void TEclipseReport::FinishSearch() {
     search_->Join();
     for (std::vector<TEclipseResult>& chunk : search_->Found) {
         for (TEclipseResult& r : chunk) {
-            std::string when = SubText(r.MaximumText + "  " + r.DateText, 1, 27);
+            const TEclipseTexts texts = EclipseTexts(r);
+            std::string when = SubText(texts.MaximumText + "  " + texts.DateText, 1, 27);
             const int type = r.EclipseType;
-            std::string sight = r.VisibilityText;
+            std::string sight = texts.VisibilityText;
             const TDateTimeRecord maximum = r.MaximumDate;
             rows_.push_back({type, std::move(when), std::move(sight), maximum, std::move(r)});
         }
@@ -478,7 +479,7 @@ void TEclipseReport::FormDblClick(QPoint at) {
     // line's own result when the month does not hold it.
     std::vector<TEclipseResult> list = session_.Eclipses();
     auto it = std::find_if(list.begin(), list.end(), [&](const TEclipseResult& r) {
-        return r.DateText == row.Result.DateText && r.MaximumText == row.Result.MaximumText;
+        return r.Elements.JD == row.Result.Elements.JD;
     });
     if (it == list.end()) {
         list = {row.Result};

@@ -4,7 +4,7 @@
 #include "Picture.h"
 
 #include "Calendar.h"
-#include "Phases.h"
+#include "EventText.h"
 #include "Session.h"
 
 #include <QPainter>
@@ -39,12 +39,6 @@ constexpr int kTitleRoom = 230;
 // The middle of the title's plate; the full-size title stands at y 42.
 constexpr int kTitleMiddle = 51;
 
-// Meeus's radii at the Moon's distance, in Earth radii: penumbra 1.2848 + u, umbra
-// 0.7403 - u; the Moon's radius is what separates them from the contact distances.
-constexpr double kPenumbraRadius = 1.2848;
-constexpr double kUmbraRadius = 0.7403;
-constexpr double kMoonRadius = 1.5573 - kPenumbraRadius;
-
 // The skin lengthened by `extra` rows: the rows above kStretchRow as they are, that row
 // repeated, then the rest (the frame's bottom edge and the bottom band).
 QImage TallSkin(const QImage& skin, int extra) {
@@ -66,7 +60,7 @@ QImage TallSkin(const QImage& skin, int extra) {
 
 std::string EclipseTitle(const TEclipseResult& r) {
     if (r.EclipseType < kPenumbralEclipse || r.EclipseType > kTotalEclipse) return {};
-    return std::string(EclipseTypeName(r.EclipseType)) + " (" + r.VisibilityText + ")";
+    return std::string(EclipseTypeName(r.EclipseType)) + " (" + VisibilityText(r.Visibility) + ")";
 }
 
 TEclipse::TEclipse(TSession& session, QWidget* owner, const QWidget* anchor)
@@ -151,7 +145,7 @@ void TEclipse::MonthChanged(const std::vector<TEclipseResult>& eclipses) {
     // The same month laid out again keeps the eclipse chosen; another month starts with
     // its first eclipse.
     auto same = [](const TEclipseResult& a, const TEclipseResult& b) {
-        return a.DateText == b.DateText && a.MaximumText == b.MaximumText;
+        return a.Maximum.JD == b.Maximum.JD;
     };
     const bool unchanged = eclipses.size() == eclipses_.size() &&
                            std::equal(eclipses.begin(), eclipses.end(), eclipses_.begin(), same);
@@ -183,6 +177,7 @@ void TEclipse::Redraw() {
     const TEclipseResult& r = eclipses_[index_];
     const int t = r.EclipseType;
     if (t < kPenumbralEclipse || t > kTotalEclipse) return;
+    const TEclipseTexts texts = EclipseTexts(r);
 
     // The title, made smaller when the longest titles would not fit on their plate.
     lblEclipseType->SetFontHeight(15);
@@ -192,9 +187,9 @@ void TEclipse::Redraw() {
     lblEclipseType->move((width() - lblEclipseType->width()) / 2,
                          kTitleMiddle - lblEclipseType->height() / 2);
 
-    lblDate->SetText(QString::fromStdString(r.DateText));
+    lblDate->SetText(QString::fromStdString(texts.DateText));
     lblDate->move((width() - lblDate->width()) / 2, lblDate->y());
-    lblMaximum->SetText(QString::fromStdString(r.MaximumText) + QStringLiteral("  ") +
+    lblMaximum->SetText(QString::fromStdString(texts.MaximumText) + QStringLiteral("  ") +
                         lblDate->Text());
 
     if (eclipses_.size() > 1) {
@@ -218,13 +213,13 @@ void TEclipse::Redraw() {
         c.TextOut(185, top, lines_.back().Value);
     };
     // Earliest contact at the top, symmetric about the maximum.
-    line("Moon enters Penumbra:", r.PenumbraStartText, 142 - h * t);
-    if (t >= kPartialEclipse) line("Moon enters Umbra:", r.UmbraStartText, 142 - h * (t - 1));
-    if (t == kTotalEclipse) line("Start of Totality:", r.TotalityStartText, 142 - h);
-    line("Eclipse Maximum:", r.MaximumText, 142);
-    if (t == kTotalEclipse) line("End of Totality:", r.TotalityEndText, 142 + h);
-    if (t >= kPartialEclipse) line("Moon exits Umbra:", r.UmbraEndText, 142 + h * (t - 1));
-    line("Moon exits Penumbra:", r.PenumbraEndText, 142 + h * t);
+    line("Moon enters Penumbra:", texts.PenumbraStartText, 142 - h * t);
+    if (t >= kPartialEclipse) line("Moon enters Umbra:", texts.UmbraStartText, 142 - h * (t - 1));
+    if (t == kTotalEclipse) line("Start of Totality:", texts.TotalityStartText, 142 - h);
+    line("Eclipse Maximum:", texts.MaximumText, 142);
+    if (t == kTotalEclipse) line("End of Totality:", texts.TotalityEndText, 142 + h);
+    if (t >= kPartialEclipse) line("Moon exits Umbra:", texts.UmbraEndText, 142 + h * (t - 1));
+    line("Moon exits Penumbra:", texts.PenumbraEndText, 142 + h * t);
     const double magnitude = t == kPenumbralEclipse ? r.PenumbralMagnitude : r.UmbralMagnitude;
     line("Eclipse Magnitude:", MagnitudeText(magnitude), 210);
 }
@@ -232,33 +227,23 @@ void TEclipse::Redraw() {
 // The Earth's penumbra and umbra at the Moon's distance, and the Moon's path across them
 // (north up, east to the left, the Moon moving eastwards), drawn dimly below the texts.
 void TEclipse::DrawShadowPicture(const TEclipseResult& r) {
-    // The lunation number of the eclipsed full moon, from the date of the maximum.
-    const double k = std::round(LunationsSince2000(r.MaximumDate.JD) - 0.5) + 0.5;
-    const TEclipseElements e = EclipseElements(k, r.MaximumDate.Year);
-    if (e.EclipseType == kNoEclipse) return;
-
-    const double gamma = e.Gamma;
-    const double u = e.U;
-    // The path's tilt: the Moon's latitude changes at i cos F times the rate of F while its
-    // longitude gains on the Sun's at about 12.19 degrees a day.
-    const double f = NormaliseDegrees(160.7108 + 390.67050274 * k) * std::numbers::pi / 180.0;
-    const double tilt = std::atan(5.145 * std::numbers::pi / 180.0 * 13.2293 / 12.19 * std::cos(f));
-    const QPointF dir(-std::cos(tilt), std::sin(tilt)); // motion, y up
-    const QPointF normal(std::sin(tilt), std::cos(tilt));
+    if (r.Elements.EclipseType == kNoEclipse) return;
+    const TShadowGeometry g = ShadowGeometry(r.Elements);
+    const auto point = [](TPlanePoint p) { return QPointF(p.X, p.Y); };
+    const QPointF dir = point(g.Direction); // motion, y up
 
     // Pixels per Earth radius: the penumbra fits the picture's height, smaller when the Moon
     // passes far from the axis, so that it stays in the picture.
     const QPointF centre(kDiagram.center().x() + 0.5, kDiagram.center().y() + 0.5);
     const double room = kDiagram.height() / 2.0;
     const double scale =
-        std::min((room - 2) / (kPenumbraRadius + u), (room - 2) / (std::abs(gamma) + kMoonRadius));
+        std::min((room - 2) / g.PenumbraRadius, (room - 2) / (std::abs(g.Gamma) + g.MoonRadius));
     auto screen = [&](QPointF p) {
         return QPointF(centre.x() + p.x() * scale, centre.y() - p.y() * scale);
     };
-    const double reach = std::sqrt(std::max(0.0, std::pow(1.5573 + u, 2) - gamma * gamma));
-    const QPointF closest = normal * gamma;
-    const QPointF first = closest - dir * reach;
-    const QPointF last = closest + dir * reach;
+    const QPointF closest = point(g.Closest);
+    const QPointF first = point(g.First);
+    const QPointF last = point(g.Last);
 
     QImage* image = WindowCanvas().Image();
     if (!image) return;
@@ -274,8 +259,8 @@ void TEclipse::DrawShadowPicture(const TEclipseResult& r) {
         p.setBrush(g);
         p.drawEllipse(centre, radius * scale, radius * scale);
     };
-    disk(kPenumbraRadius + u, QColor(26, 28, 40), QColor(34, 36, 52), QColor(56, 60, 84));
-    disk(kUmbraRadius - u, QColor(44, 12, 8), QColor(64, 20, 12), QColor(104, 42, 26));
+    disk(g.PenumbraRadius, QColor(26, 28, 40), QColor(34, 36, 52), QColor(56, 60, 84));
+    disk(g.UmbraRadius, QColor(44, 12, 8), QColor(64, 20, 12), QColor(104, 42, 26));
 
     // The path, from before the first contact to after the last, with an arrowhead.
     const QPointF from = screen(first - dir * 0.35);
@@ -296,7 +281,7 @@ void TEclipse::DrawShadowPicture(const TEclipseResult& r) {
     p.drawPath(head);
 
     // The Moon at the first and last contacts (outlines) and at the maximum.
-    const double moon = kMoonRadius * scale;
+    const double moon = g.MoonRadius * scale;
     p.setPen(QPen(QColor(64, 72, 96), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(screen(first), moon, moon);

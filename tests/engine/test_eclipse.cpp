@@ -1,5 +1,6 @@
 #include "Calendar.h"
 #include "Eclipse.h"
+#include "EventText.h"
 #include "MoonPosition.h"
 #include "Phases.h"
 
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,6 +30,30 @@ std::vector<TEclipseResult> MonthEclipses(int year, int month, const Observer& o
     return CheckForEclipses(list, n, static_cast<std::uint16_t>(year), o);
 }
 
+// Minutes after midnight of an "hh:mm" text; -1 when the text is not such a time.
+int MinutesOfDay(const std::string& text) {
+    if (text.size() != 5 || text[2] != ':') return -1;
+    for (std::size_t i : {0, 1, 3, 4})
+        if (text[i] < '0' || text[i] > '9') return -1;
+    const int hours = (text[0] - '0') * 10 + (text[1] - '0');
+    const int minutes = (text[3] - '0') * 10 + (text[4] - '0');
+    if (hours > 23 || minutes > 59) return -1;
+    return hours * 60 + minutes;
+}
+
+// The visibility verdict for rise and set written as the Moon panel shows them ("hh:mm",
+// "*****", "None") and contacts "hh:mm".
+std::string VisibilityOf(const std::string& rise, const std::string& set, const std::string& p1,
+                         const std::string& p4) {
+    const auto crossing = [](const std::string& text) {
+        if (text == "None") return TCrossing{TCrossingKind::AlwaysBelow, {}, -1};
+        const int minute = MinutesOfDay(text);
+        return minute < 0 ? TCrossing{} : TCrossing{TCrossingKind::At, {}, minute};
+    };
+    return VisibilityText(
+        CheckEclipseVisibility(crossing(rise), crossing(set), MinutesOfDay(p1), MinutesOfDay(p4)));
+}
+
 // Minutes from clock text a forward to clock text b, across midnight if need be.
 int MinutesBetween(const std::string& a, const std::string& b) {
     return ((MinutesOfDay(b) - MinutesOfDay(a)) % 1440 + 1440) % 1440;
@@ -35,8 +61,10 @@ int MinutesBetween(const std::string& a, const std::string& b) {
 
 void ExpectContacts(const TEclipseResult& r, const std::vector<std::string>& want) {
     const std::vector<std::string> got = {
-        r.PenumbraStartText, r.UmbraStartText, r.TotalityStartText, r.MaximumText,
-        r.TotalityEndText,   r.UmbraEndText,   r.PenumbraEndText};
+        EclipseTexts(r).PenumbraStartText, EclipseTexts(r).UmbraStartText,
+        EclipseTexts(r).TotalityStartText, EclipseTexts(r).MaximumText,
+        EclipseTexts(r).TotalityEndText,   EclipseTexts(r).UmbraEndText,
+        EclipseTexts(r).PenumbraEndText};
     EXPECT_EQ(got, want);
 }
 
@@ -59,9 +87,9 @@ TEST(EclipseWorkedExamples, TotalEclipseOfJanuary2000) {
 
     const TEclipseResult r = AtK(0.5, 2000);
     EXPECT_EQ(r.EclipseType, kTotalEclipse);
-    EXPECT_EQ(r.DateText, "21 January 2000");
+    EXPECT_EQ(EclipseTexts(r).DateText, "21 January 2000");
     ExpectContacts(r, {"02:05", "03:03", "04:05", "04:43", "05:22", "06:24", "07:21"});
-    EXPECT_EQ(AtK(0.5, 2000, Place(0, 0, 60, 60)).MaximumText, "06:43");
+    EXPECT_EQ(EclipseTexts(AtK(0.5, 2000, Place(0, 0, 60, 60))).MaximumText, "06:43");
 }
 
 TEST(EclipseWorkedExamples, PenumbralEclipseOfJune1973ShowsOnlyPenumbralContacts) {
@@ -75,7 +103,7 @@ TEST(EclipseWorkedExamples, PenumbralEclipseOfJune1973ShowsOnlyPenumbralContacts
 
     const TEclipseResult r = AtK(-328.5, 1973);
     EXPECT_EQ(r.EclipseType, kPenumbralEclipse);
-    EXPECT_EQ(r.DateText, "15 June 1973");
+    EXPECT_EQ(EclipseTexts(r).DateText, "15 June 1973");
     ExpectContacts(r, {"19:08", "", "", "20:50", "", "", "22:31"});
     EXPECT_STREQ(EclipseTypeName(r.EclipseType), "Penumbral Eclipse");
     EXPECT_STREQ(EclipseTypeName(kTotalEclipse), "Total Eclipse");
@@ -92,7 +120,7 @@ TEST(EclipseCheck, OnlyFullMoonsWithinTheCountAreExamined) {
     EXPECT_EQ(CheckForEclipses(list, 99, 2000, {}).size(), 1u);
     // The full moon of 19 February 2000 is too far from the node.
     EXPECT_EQ(AtK(1.5, 2000).EclipseType, kNoEclipse);
-    EXPECT_TRUE(AtK(1.5, 2000).MaximumText.empty());
+    EXPECT_TRUE(EclipseTexts(AtK(1.5, 2000)).MaximumText.empty());
 }
 
 TEST(EclipseCheck, RealEclipsesAtGreenwich) {
@@ -113,8 +141,8 @@ TEST(EclipseCheck, RealEclipsesAtGreenwich) {
         ASSERT_EQ(found.size(), 1u) << c.Date;
         const TEclipseResult& r = found[0];
         EXPECT_EQ(r.EclipseType, c.Type) << c.Date;
-        EXPECT_EQ(r.DateText, c.Date);
-        EXPECT_NEAR(MinutesOfDay(r.MaximumText), c.MaximumUT, 2) << c.Date;
+        EXPECT_EQ(EclipseTexts(r).DateText, c.Date);
+        EXPECT_NEAR(MinutesOfDay(EclipseTexts(r).MaximumText), c.MaximumUT, 2) << c.Date;
         const double m = c.Type == kPenumbralEclipse ? r.PenumbralMagnitude : r.UmbralMagnitude;
         EXPECT_NEAR(m, c.Magnitude, 0.01) << c.Date;
     }
@@ -136,15 +164,15 @@ TEST(EclipseCheck, MonthsWithTwoFullMoonsKeepTheirEclipses) {
         const auto found = MonthEclipses(c.Year, c.Month, {});
         ASSERT_EQ(found.size(), 1u) << c.Date;
         EXPECT_EQ(found[0].EclipseType, c.Type) << c.Date;
-        EXPECT_EQ(found[0].DateText, c.Date);
+        EXPECT_EQ(EclipseTexts(found[0]).DateText, c.Date);
     }
     const auto both = MonthEclipses(1904, 3, {});
     ASSERT_EQ(both.size(), 2u);
-    EXPECT_EQ(both[0].DateText, "02 March 1904");
-    EXPECT_EQ(both[1].DateText, "31 March 1904");
+    EXPECT_EQ(EclipseTexts(both[0]).DateText, "02 March 1904");
+    EXPECT_EQ(EclipseTexts(both[1]).DateText, "31 March 1904");
     TPhaseList list;
     const int n = MonthPhases(MakeDate(1904, 3, 1), {}, list);
-    EXPECT_EQ(CheckForEclipse(list, n, 1904, {}).DateText, "02 March 1904");
+    EXPECT_EQ(EclipseTexts(CheckForEclipse(list, n, 1904, {})).DateText, "02 March 1904");
 }
 
 TEST(EclipseVisibility, JudgedFromRiseAndSetTexts) {
@@ -173,7 +201,7 @@ TEST(EclipseVisibility, JudgedFromRiseAndSetTexts) {
         {"06:00", "17:00", "23:00", "05:00", "Not Visible"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CheckEclipseVisibility(c.Rise, c.Set, c.P1, c.P4), c.Want)
+        EXPECT_EQ(VisibilityOf(c.Rise, c.Set, c.P1, c.P4), c.Want)
             << c.Rise << " " << c.Set << " " << c.P1 << " " << c.P4;
 }
 
@@ -185,8 +213,10 @@ TEST(EclipseVisibility, AgreesWithTheMoonsAltitude) {
                                Place(-33.87, -151.21, 600, 60)};
     for (const Observer& o : places) {
         for (const TEclipseResult& r : FindEclipses(2000, 2019, o)) {
-            const int before = MinutesBetween(r.PenumbraStartText, r.MaximumText);
-            const int after = MinutesBetween(r.MaximumText, r.PenumbraEndText);
+            const int before =
+                MinutesBetween(EclipseTexts(r).PenumbraStartText, EclipseTexts(r).MaximumText);
+            const int after =
+                MinutesBetween(EclipseTexts(r).MaximumText, EclipseTexts(r).PenumbraEndText);
             const double maximumUT = r.MaximumDate.JD - o.TotalOffset() / 1440.0;
             bool someUp = false, someDown = false, someNotUp = false, someNotDown = false;
             for (int t = -before; t <= after; t += 2) {
@@ -199,10 +229,11 @@ TEST(EclipseVisibility, AgreesWithTheMoonsAltitude) {
                 someNotUp |= h < 0.6;
                 someNotDown |= h > -0.6;
             }
-            const std::string where = r.DateText + " zone " + std::to_string(o.TotalOffset());
-            if (r.VisibilityText == "Visible") {
+            const std::string where =
+                EclipseTexts(r).DateText + " zone " + std::to_string(o.TotalOffset());
+            if (EclipseTexts(r).VisibilityText == "Visible") {
                 EXPECT_FALSE(someDown) << where;
-            } else if (r.VisibilityText == "Not Visible") {
+            } else if (EclipseTexts(r).VisibilityText == "Not Visible") {
                 EXPECT_FALSE(someUp) << where;
             } else {
                 EXPECT_TRUE(someNotUp && someNotDown) << where;
@@ -217,7 +248,7 @@ TEST(EclipseFinder, SweepOf1900To2100IsSoundAndComplete) {
         int perCentury[2] = {0, 0};
         double previous = 0.0;
         for (const TEclipseResult& r : all) {
-            const std::string where = r.MaximumText + "  " + r.DateText;
+            const std::string where = EclipseTexts(r).MaximumText + "  " + EclipseTexts(r).DateText;
             ASSERT_GE(r.EclipseType, kPenumbralEclipse) << where;
             ASSERT_LE(r.EclipseType, kTotalEclipse) << where;
             EXPECT_GT(r.MaximumDate.JD, previous + 25) << where;
@@ -234,10 +265,13 @@ TEST(EclipseFinder, SweepOf1900To2100IsSoundAndComplete) {
             EXPECT_TRUE(kindFits) << where;
 
             // Contacts are well-formed clock times, nested and symmetric about the maximum.
-            const std::string starts[] = {r.PenumbraStartText, r.UmbraStartText,
-                                          r.TotalityStartText};
-            const std::string ends[] = {r.PenumbraEndText, r.UmbraEndText, r.TotalityEndText};
-            ASSERT_GE(MinutesOfDay(r.MaximumText), 0) << where;
+            const std::string starts[] = {EclipseTexts(r).PenumbraStartText,
+                                          EclipseTexts(r).UmbraStartText,
+                                          EclipseTexts(r).TotalityStartText};
+            const std::string ends[] = {EclipseTexts(r).PenumbraEndText,
+                                        EclipseTexts(r).UmbraEndText,
+                                        EclipseTexts(r).TotalityEndText};
+            ASSERT_GE(MinutesOfDay(EclipseTexts(r).MaximumText), 0) << where;
             int outer = 1440;
             for (int i = 0; i < 3; ++i) {
                 if (i >= r.EclipseType) {
@@ -246,8 +280,8 @@ TEST(EclipseFinder, SweepOf1900To2100IsSoundAndComplete) {
                 }
                 ASSERT_GE(MinutesOfDay(starts[i]), 0) << where;
                 ASSERT_GE(MinutesOfDay(ends[i]), 0) << where;
-                const int before = MinutesBetween(starts[i], r.MaximumText);
-                const int after = MinutesBetween(r.MaximumText, ends[i]);
+                const int before = MinutesBetween(starts[i], EclipseTexts(r).MaximumText);
+                const int after = MinutesBetween(EclipseTexts(r).MaximumText, ends[i]);
                 EXPECT_LE(std::abs(before - after), 1) << where;
                 EXPECT_LE(before, outer) << where;
                 outer = before;
@@ -273,15 +307,21 @@ void ExpectSameEclipses(const std::vector<TEclipseResult>& got,
     for (std::size_t i = 0; i < got.size(); ++i) {
         const TEclipseResult& a = got[i];
         const TEclipseResult& b = want[i];
-        const std::string where = b.MaximumText + "  " + b.DateText;
-        EXPECT_EQ(a.MaximumText + a.DateText, b.MaximumText + b.DateText) << i;
-        EXPECT_EQ(a.PenumbraStartText + a.UmbraStartText + a.TotalityStartText,
-                  b.PenumbraStartText + b.UmbraStartText + b.TotalityStartText)
+        const std::string where = EclipseTexts(b).MaximumText + "  " + EclipseTexts(b).DateText;
+        EXPECT_EQ(EclipseTexts(a).MaximumText + EclipseTexts(a).DateText,
+                  EclipseTexts(b).MaximumText + EclipseTexts(b).DateText)
+            << i;
+        EXPECT_EQ(EclipseTexts(a).PenumbraStartText + EclipseTexts(a).UmbraStartText +
+                      EclipseTexts(a).TotalityStartText,
+                  EclipseTexts(b).PenumbraStartText + EclipseTexts(b).UmbraStartText +
+                      EclipseTexts(b).TotalityStartText)
             << where;
-        EXPECT_EQ(a.PenumbraEndText + a.UmbraEndText + a.TotalityEndText,
-                  b.PenumbraEndText + b.UmbraEndText + b.TotalityEndText)
+        EXPECT_EQ(EclipseTexts(a).PenumbraEndText + EclipseTexts(a).UmbraEndText +
+                      EclipseTexts(a).TotalityEndText,
+                  EclipseTexts(b).PenumbraEndText + EclipseTexts(b).UmbraEndText +
+                      EclipseTexts(b).TotalityEndText)
             << where;
-        EXPECT_EQ(a.VisibilityText, b.VisibilityText) << where;
+        EXPECT_EQ(EclipseTexts(a).VisibilityText, EclipseTexts(b).VisibilityText) << where;
         EXPECT_EQ(a.EclipseType, b.EclipseType) << where;
         EXPECT_EQ(a.UmbralMagnitude, b.UmbralMagnitude) << where;
         EXPECT_EQ(a.Elements.JD.JD, b.Elements.JD.JD) << where;
@@ -327,6 +367,6 @@ TEST(EclipseFinder, RangeLimits) {
     EXPECT_FALSE(FindEclipses(9999, 20000, {}).empty());
     const auto year2025 = FindEclipses(2025, 2025, {});
     ASSERT_EQ(year2025.size(), 2u);
-    EXPECT_EQ(year2025[1].DateText, "07 September 2025");
+    EXPECT_EQ(EclipseTexts(year2025[1]).DateText, "07 September 2025");
     EXPECT_EQ(year2025[1].EclipseType, kTotalEclipse);
 }

@@ -1,4 +1,5 @@
 #include "Calendar.h"
+#include "EventText.h"
 #include "MoonPosition.h"
 #include "SunPosition.h"
 
@@ -65,9 +66,11 @@ TEST(MoonPosition, WorkedExampleTopocentric) {
     EXPECT_NEAR(m.Azimuth, 265.2193, 0.00005);
     EXPECT_NEAR(m.Semidiameter, 0.27241, 0.000005);
     // 8h 55m 52.8s; the seconds of the text are rounded up.
-    EXPECT_EQ(m.TopoRAText.Sign, " ");
-    EXPECT_EQ(m.TopoRAText.Deg + m.TopoRAText.Min + m.TopoRAText.Sec, "085553");
-    EXPECT_EQ(m.TopoDecText.Deg + m.TopoDecText.Min, "1313");
+    EXPECT_EQ(RightAscensionText(m.TopoRA).Sign, " ");
+    EXPECT_EQ(RightAscensionText(m.TopoRA).Deg + RightAscensionText(m.TopoRA).Min +
+                  RightAscensionText(m.TopoRA).Sec,
+              "085553");
+    EXPECT_EQ(DeclinationText(m.TopoDec).Deg + DeclinationText(m.TopoDec).Min, "1313");
 }
 
 // Total lunar eclipse of 2000 January 21 (04:44 UT) and total solar eclipse of 1999 August 11
@@ -92,11 +95,11 @@ TEST(MoonPosition, TopocentricRightAscensionAcrossZeroHours) {
         const TMoonState m = Compute(jd, equator).Moon;
         if (m.TopoRA < 0.0) {
             sawNegative = true;
-            EXPECT_EQ(m.TopoRAText.Sign, " ");
-            EXPECT_EQ(m.TopoRAText.Deg, "23");
+            EXPECT_EQ(RightAscensionText(m.TopoRA).Sign, " ");
+            EXPECT_EQ(RightAscensionText(m.TopoRA).Deg, "23");
         } else if (m.TopoRA >= 360.0) {
             sawPast360 = true;
-            EXPECT_EQ(m.TopoRAText.Deg, "00");
+            EXPECT_EQ(RightAscensionText(m.TopoRA).Deg, "00");
         }
     }
     EXPECT_TRUE(sawNegative);
@@ -129,8 +132,8 @@ TEST(MoonPosition, SweepOverYearsAndLatitudes) {
             EXPECT_LE(m.IlluminatedPercent, 100);
             EXPECT_GT(m.Semidiameter, 0.24);
             EXPECT_LT(m.Semidiameter, 0.29);
-            EXPECT_EQ(m.TopoRAText.Sign, " ");
-            const int hours = std::stoi(m.TopoRAText.Deg);
+            EXPECT_EQ(RightAscensionText(m.TopoRA).Sign, " ");
+            const int hours = std::stoi(RightAscensionText(m.TopoRA).Deg);
             EXPECT_GE(hours, 0);
             EXPECT_LE(hours, 23);
         }

@@ -1,4 +1,5 @@
 #include "Calendar.h"
+#include "EventText.h"
 #include "Nutation.h"
 
 #include <gtest/gtest.h>
@@ -26,10 +27,10 @@ TEST(Nutation, EclipticToEquatorialAtTheOrigin) {
     const TEquatorialPosition p = EclipticToEquatorial(0, 0, DegToRad(23.44));
     EXPECT_DOUBLE_EQ(p.RA, 0.0);
     EXPECT_DOUBLE_EQ(p.Dec, 0.0);
-    EXPECT_EQ(p.RAText.Deg, "00");
-    EXPECT_EQ(p.RAText.Min, "00");
-    EXPECT_EQ(p.RAText.Sec, "01");
-    EXPECT_EQ(p.DecText.Sign, " ");
+    EXPECT_EQ(RightAscensionText(p.RA).Deg, "00");
+    EXPECT_EQ(RightAscensionText(p.RA).Min, "00");
+    EXPECT_EQ(RightAscensionText(p.RA).Sec, "01");
+    EXPECT_EQ(DeclinationText(p.Dec).Sign, " ");
 }
 
 TEST(Nutation, StaysSmallOverTheWholeRange) {

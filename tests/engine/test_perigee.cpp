@@ -1,4 +1,5 @@
 #include "Calendar.h"
+#include "EventText.h"
 #include "PerigeeApogee.h"
 #include "Phases.h"
 
@@ -14,10 +15,12 @@ using namespace crescendar;
 
 namespace {
 
-TPerigeeApogee At(double jd, int zone = 0, int daylight = 0) {
+// The Moon panel's perigee and apogee lines shown at local instant jd.
+TPerigeeApogeeTexts At(double jd, int zone = 0, int daylight = 0) {
     TDateTimeRecord d = JulianDayToDate(jd);
     d.JD = jd;
-    return PerigeeApogee(d, Observer{0.0, 0.0, zone, daylight});
+    const Observer o{0.0, 0.0, zone, daylight};
+    return PerigeeApogeeText(PerigeeApogee(d, o), o);
 }
 
 // Digits at characters [from, from + n) of t, or -1.
@@ -77,7 +80,7 @@ TEST(PerigeeApogee, LayoutAndNoEventSkippedInYears1To9999) {
     for (int year = 1; year <= 9999; year += year < 9900 ? 97 : 33) {
         std::vector<std::array<double, 3>> calls; // instant, perigee, apogee
         for (double jd = MakeDate(year, 3, 1).JD + 0.3; calls.size() < 65; jd += 0.7) {
-            const TPerigeeApogee r = At(jd);
+            const TPerigeeApogeeTexts r = At(jd);
             const long perigee = Kilometres(r.PerigeeDistanceText);
             const long apogee = Kilometres(r.ApogeeDistanceText);
             ASSERT_TRUE(perigee > 350000 && perigee < 375000) << r.PerigeeDistanceText;
@@ -122,7 +125,7 @@ TEST(PerigeeApogee, QueryIsComparedOnOneTimeScaleInEveryZone) {
                     // The texts of the window agree with the instants.
                     TDateTimeRecord q = JulianDayToDate(shown - minute);
                     q.JD = shown - minute;
-                    const TPerigeeApogee r = PerigeeApogee(q, Observer{0, 0, zone, daylight});
+                    const TPerigeeApogeeTexts r = At(q.JD, zone, daylight);
                     const TDateTimeRecord d = JulianDayToDate(shown + 0.5 / 1440);
                     const std::string expected = TwoDigits(d.Hour) + ":" + TwoDigits(d.Minute) +
                                                  "  " + TwoDigits(d.Day) + " " +
@@ -138,8 +141,8 @@ TEST(PerigeeApogee, QueryIsComparedOnOneTimeScaleInEveryZone) {
 TEST(PerigeeApogee, EastOfGreenwichTheMorningPerigeeIsNotSkipped) {
     // Zone +12: the perigee of 8 January 2025 shows as 11:36 that day.
     const TDateTimeRecord d = MakeDate(2025, 1, 8);
-    EXPECT_EQ(PerigeeApogee(d, Observer{0, 0, 720, 0}).PerigeeDateText, "11:36  08 Jan  ");
+    EXPECT_EQ(At(d.JD, 720).PerigeeDateText, "11:36  08 Jan  ");
     // West of it, an event already past locally is not returned.
     const TDateTimeRecord late = MakeDate(2025, 1, 8, 0, 0);
-    EXPECT_NE(PerigeeApogee(late, Observer{0, 0, -720, 0}).PerigeeDateText.substr(7, 6), "07 Jan");
+    EXPECT_NE(At(late.JD, -720).PerigeeDateText.substr(7, 6), "07 Jan");
 }

@@ -2,6 +2,7 @@
 // instants in UTC, and the same UID in every export.
 #include "Calendar.h"
 #include "CalendarFile.h"
+#include "EventText.h"
 #include "IcsReader.h"
 #include "YearEvents.h"
 
@@ -53,7 +54,7 @@ TEST(CalendarFile, EveryEventReadsBackWithItsUtcInstantsAndProperties) {
             EXPECT_TRUE(r.EndUtc);
             EXPECT_NEAR(r.EndJD, e.End.JD, kSecond);
             EXPECT_EQ(r.Categories, "Lunar eclipses");
-            EXPECT_NE(r.Description.find(e.Eclipse.VisibilityText), std::string::npos);
+            EXPECT_NE(r.Description.find(VisibilityText(e.Eclipse.Visibility)), std::string::npos);
             EXPECT_NE(r.Description.find("51.5000\xC2\xB0 N, 0.1200\xC2\xB0 W"), std::string::npos);
         } else {
             // An instant: no end of its own.

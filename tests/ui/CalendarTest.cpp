@@ -1,6 +1,8 @@
 // The month grid, the principal phases, the eclipse button and the year editor.
 #include "MainFixture.h"
 
+#include "EventText.h"
+
 namespace crescendar {
 namespace {
 
@@ -89,7 +91,7 @@ TEST_F(CalendarTest, EclipseButtonFollowsTheMonth) {
     EXPECT_EQ(w->EclipseInfo().EclipseType, kTotalEclipse);
     Click(w->imgEclipse);
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].DateText, "14 March 2025");
+    EXPECT_EQ(EclipseTexts(shown[0]).DateText, "14 March 2025");
 
     TDateTimeRecord june = w->SelectedDateTime();
     june.Month = 6;

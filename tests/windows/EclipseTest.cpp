@@ -6,9 +6,11 @@
 #include "fEclipseWindow.h"
 
 #include "Calendar.h"
+#include "EventText.h"
 #include "Phases.h"
 
 #include <QDir>
+#include <QTime>
 
 #include <algorithm>
 #include <cmath>
@@ -101,7 +103,7 @@ TEST_F(EclipseWindowTest, TotalEclipseShowsSevenContactsAroundTheMaximum) {
     EXPECT_TRUE(eclipse->lblEclipseType->Text().startsWith("Total Eclipse ("));
     EXPECT_EQ(eclipse->lblDate->Text(), "14 March 2025");
     EXPECT_EQ(eclipse->lblMaximum->Text(),
-              QString::fromStdString(r.MaximumText) + "  14 March 2025");
+              QString::fromStdString(EclipseTexts(r).MaximumText) + "  14 March 2025");
 
     const auto& lines = eclipse->Lines();
     ASSERT_EQ(lines.size(), 8u);
@@ -169,7 +171,7 @@ TEST_F(EclipseWindowTest, LongestTitleFitsOnItsPlate) {
     OpenEclipse(At(2025, 3, 14));
     TEclipseResult r = eclipse->Eclipses().at(0);
     r.EclipseType = kPenumbralEclipse;
-    r.VisibilityText = "Partially Visible";
+    r.Visibility = TEclipseVisibility::PartlyVisible;
     eclipse->ShowEclipses({r});
     EXPECT_EQ(eclipse->lblEclipseType->Text(), "Penumbral Eclipse (Partially Visible)");
     EXPECT_GE(eclipse->lblEclipseType->x(), 10);
@@ -186,9 +188,11 @@ TEST_F(EclipseWindowTest, DoubleClickOnTheDateMovesTheMainWindowToTheEclipse) {
     EXPECT_EQ(d.Month, 9);
     EXPECT_EQ(d.Year, 2025);
     ASSERT_EQ(w->Eclipses().size(), 1u);
-    EXPECT_EQ(w->Eclipses()[0].DateText, "07 September 2025");
+    EXPECT_EQ(EclipseTexts(w->Eclipses()[0]).DateText, "07 September 2025");
     // The main window shows the instant of the maximum.
-    const int maximum = MinutesOfDay(eclipse->Eclipses()[0].MaximumText);
+    const QTime maximumTime = QTime::fromString(
+        QString::fromStdString(EclipseTexts(eclipse->Eclipses()[0]).MaximumText), "hh:mm");
+    const int maximum = maximumTime.hour() * 60 + maximumTime.minute();
     EXPECT_EQ(std::lround(d.Hour * 60 + d.Minute + w->TimeOffset() * 1440), maximum);
 }
 
@@ -420,8 +424,10 @@ TEST_F(EclipseWindowTest, WholeRangeListsWhatTheEngineFindsInOrder) {
     const auto want = FindEclipses(1, 9999, w->GetObserver());
     ASSERT_EQ(report->Rows().size(), want.size());
     for (std::size_t i = 0; i < want.size(); i += 97)
-        EXPECT_EQ(report->Rows()[i].TimeAndDate, want[i].MaximumText + "  " + want[i].DateText);
-    EXPECT_EQ(report->Rows().back().Result.DateText, want.back().DateText);
+        EXPECT_EQ(report->Rows()[i].TimeAndDate,
+                  EclipseTexts(want[i]).MaximumText + "  " + EclipseTexts(want[i]).DateText);
+    EXPECT_EQ(EclipseTexts(report->Rows().back().Result).DateText,
+              EclipseTexts(want.back()).DateText);
     EXPECT_EQ(report->lblStatus->Text(), QStringLiteral("%1 eclipses found").arg(want.size()));
 }
 

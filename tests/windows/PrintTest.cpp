@@ -263,24 +263,28 @@ TEST_F(PrintTest, EveryPrincipalPhaseGetsOneMark) {
         std::set<int> phaseDays;
         for (int i = 0; i < count; ++i) {
             const TPhaseEntry& e = w->PhaseList()[static_cast<std::size_t>(i)];
-            const int day = std::stoi(SubText(e.Text, 8, 9));
+            const int day = std::stoi(SubText(PhaseText(e.Date), 8, 9));
             phaseDays.insert(day);
             const QRect m = Mark(day);
             const int cy = m.top() + m.height() / 2;
             const int leftHalf = m.left() + m.width() / 4, rightHalf = m.right() - m.width() / 4;
-            EXPECT_TRUE(Dark(page, m.left(), cy)) << e.Text; // the outline
+            EXPECT_TRUE(Dark(page, m.left(), cy)) << PhaseText(e.Date); // the outline
             switch (e.Kind) {
             case 0: // new moon: black disc
-                EXPECT_TRUE(Dark(page, leftHalf, cy) && Dark(page, rightHalf, cy)) << e.Text;
+                EXPECT_TRUE(Dark(page, leftHalf, cy) && Dark(page, rightHalf, cy))
+                    << PhaseText(e.Date);
                 break;
             case 2: // full moon: white disc
-                EXPECT_TRUE(!Dark(page, leftHalf, cy) && !Dark(page, rightHalf, cy)) << e.Text;
+                EXPECT_TRUE(!Dark(page, leftHalf, cy) && !Dark(page, rightHalf, cy))
+                    << PhaseText(e.Date);
                 break;
             case 3: // first quarter, lit on the right in the north
-                EXPECT_TRUE(Dark(page, leftHalf, cy) && !Dark(page, rightHalf, cy)) << e.Text;
+                EXPECT_TRUE(Dark(page, leftHalf, cy) && !Dark(page, rightHalf, cy))
+                    << PhaseText(e.Date);
                 break;
             case 1: // last quarter, lit on the left
-                EXPECT_TRUE(!Dark(page, leftHalf, cy) && Dark(page, rightHalf, cy)) << e.Text;
+                EXPECT_TRUE(!Dark(page, leftHalf, cy) && Dark(page, rightHalf, cy))
+                    << PhaseText(e.Date);
                 break;
             }
             // Its time beside it.
@@ -288,8 +292,8 @@ TEST_F(PrintTest, EveryPrincipalPhaseGetsOneMark) {
             for (const TPrintedText& t : print->Frame().Texts())
                 timeBeside |= t.X == m.left() + P(19.29) + P(4.8) && t.Y > m.top() &&
                               t.Y < m.bottom() &&
-                              t.Text == QString::fromStdString(SubText(e.Text, 1, 5));
-            EXPECT_TRUE(timeBeside) << e.Text;
+                              t.Text == QString::fromStdString(SubText(PhaseText(e.Date), 1, 5));
+            EXPECT_TRUE(timeBeside) << PhaseText(e.Date);
         }
         // No mark in the other boxes.
         for (int d = 1; d <= w->DaysInShownMonth(); ++d)

@@ -11,6 +11,7 @@
 #include "fTimesList.h"
 
 #include "Calendar.h"
+#include "EventText.h"
 #include "PrintTarget.h"
 
 #include <memory>
@@ -123,17 +124,17 @@ TEST_F(ReformReportsTest, PrintedPhaseMarksStandInTheirDaysBoxes) {
     int after = 0;
     for (int i = 0; i < w->PhaseCount(); ++i) {
         const TPhaseEntry& e = w->PhaseList()[static_cast<std::size_t>(i)];
-        const int day = std::stoi(SubText(e.Text, 8, 9));
+        const int day = std::stoi(SubText(PhaseText(e.Date), 8, 9));
         after += day >= 15;
         const int n = CellOf(day);
-        ASSERT_GE(n, 0) << e.Text;
+        ASSERT_GE(n, 0) << PhaseText(e.Date);
         const int x = P(4.8) + cw * (n % 7) + P(19.29) + P(4.8);
         const int top = f.HeaderMargin() + ch * (n / 7);
         bool found = false;
         for (const TPrintedText& t : f.Texts())
             found |= t.X == x && t.Y > top && t.Y < top + ch &&
-                     t.Text == QString::fromStdString(SubText(e.Text, 1, 5));
-        EXPECT_TRUE(found) << e.Text;
+                     t.Text == QString::fromStdString(SubText(PhaseText(e.Date), 1, 5));
+        EXPECT_TRUE(found) << PhaseText(e.Date);
     }
     EXPECT_GT(after, 0); // the month has phases after the gap
 }
