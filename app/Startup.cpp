@@ -62,18 +62,20 @@ bool RenderMainWindow(const QString& file, const QDateTime& at, QString* error) 
     }
     const std::string ini = folder.filePath(QStringLiteral("Crescendar.ini")).toStdString();
     SettingsStore store(ini);
-    store.Load();
-    const bool placed = store.WriteValues({{"LatDeg", "51"},
-                                           {"LatMin", "30"},
-                                           {"LatSec", "00"},
-                                           {"LatDir", "North"},
-                                           {"LongDeg", "000"},
-                                           {"LongMin", "07"},
-                                           {"LongSec", "12"},
-                                           {"LongDir", "West"},
-                                           {"Location", "London"},
-                                           {"DaylightSavings", "False"},
-                                           {"TimeZone", "12"}});
+    const TSettings loaded = store.Load();
+    TSettings london = loaded;
+    london.LatDeg = "51";
+    london.LatMin = "30";
+    london.LatSec = "00";
+    london.LatDir = TNorthSouth::North;
+    london.LongDeg = "000";
+    london.LongMin = "07";
+    london.LongSec = "12";
+    london.LongDir = TEastWest::West;
+    london.Location = "London";
+    london.DaylightSavings = false;
+    london.TimeZoneIdx = 24;
+    const bool placed = store.WriteSettings(london, loaded);
     if (!placed) {
         // Without its settings the picture would show another place.
         if (error) *error = QString::fromStdString(store.LastWriteError());

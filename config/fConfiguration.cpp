@@ -537,11 +537,11 @@ void TConfiguration::FormActivate() {
     txtLatDeg->setText(QString::fromStdString(s.LatDeg));
     txtLatMin->setText(QString::fromStdString(s.LatMin));
     txtLatSec->setText(QString::fromStdString(s.LatSec));
-    pNSDirection->setText(QString::fromStdString(s.LatDir));
+    pNSDirection->setText(QString::fromStdString(Word(s.LatDir)));
     txtLongDeg->setText(QString::fromStdString(s.LongDeg));
     txtLongMin->setText(QString::fromStdString(s.LongMin));
     txtLongSec->setText(QString::fromStdString(s.LongSec));
-    pEWDirection->setText(QString::fromStdString(s.LongDir));
+    pEWDirection->setText(QString::fromStdString(Word(s.LongDir)));
     tiedName_ = txtLocation->text();
     locationKind_ = LocationKind::Tied;
     coordinatesByHand_ = false;
@@ -557,15 +557,7 @@ void TConfiguration::FormActivate() {
     }
     acceptedZone_ = cmbTimeZone->currentText();
 
-    for (ImageControl* picture : {imgLaser, imgBWInkjet, imgColourInkjet})
-        picture->SetPicture(imgRBUnset);
-    printerWord_ = CutText(s.PrinterType, 15);
-    if (printerWord_ == "BW Inkjet")
-        imgBWInkjet->SetPicture(imgRBSet);
-    else if (printerWord_ != "Colour Inkjet")
-        imgLaser->SetPicture(imgRBSet);
-    else
-        imgColourInkjet->SetPicture(imgRBSet);
+    ChoosePrinter(s.PrinterType);
 
     filledValues_ = ShownValues();
     if (suggestion_) {
@@ -907,26 +899,38 @@ void TConfiguration::ShowZone() {
 
 // ----- printer ----------------------------------------------------------------------------
 
-void TConfiguration::ChoosePrinter(const char* word, ImageControl* picture) {
+ImageControl* TConfiguration::PrinterPicture(TPrinterType printer) const {
+    switch (printer) {
+    case TPrinterType::BWInkjet:
+        return imgBWInkjet;
+    case TPrinterType::ColourInkjet:
+        return imgColourInkjet;
+    case TPrinterType::Laser:
+        break;
+    }
+    return imgLaser;
+}
+
+void TConfiguration::ChoosePrinter(TPrinterType printer) {
     for (ImageControl* p : {imgLaser, imgBWInkjet, imgColourInkjet})
-        p->SetPicture(p == picture ? imgRBSet : imgRBUnset);
-    printerWord_ = word;
+        p->SetPicture(p == PrinterPicture(printer) ? imgRBSet : imgRBUnset);
+    printer_ = printer;
 }
 
 void TConfiguration::imgLaserClick() {
-    ChoosePrinter("Laser", imgLaser);
+    ChoosePrinter(TPrinterType::Laser);
 }
 void TConfiguration::lblLaserClick() {
     imgLaserClick();
 }
 void TConfiguration::imgBWInkjetClick() {
-    ChoosePrinter("BW Inkjet", imgBWInkjet);
+    ChoosePrinter(TPrinterType::BWInkjet);
 }
 void TConfiguration::lblBWInkjetClick() {
     imgBWInkjetClick();
 }
 void TConfiguration::imgColourInkjetClick() {
-    ChoosePrinter("Colour Inkjet", imgColourInkjet);
+    ChoosePrinter(TPrinterType::ColourInkjet);
 }
 void TConfiguration::lblColourPrinterClick() {
     imgColourInkjetClick();
@@ -948,7 +952,7 @@ QStringList TConfiguration::ShownValues() const {
            << cmbDayOrder->currentText() << cmbDateFormat->currentText()
            << cmbTimeZone->currentText().trimmed()
            << QString::number(chkDaylightSavings->isChecked())
-           << QString::fromStdString(printerWord_);
+           << QString::fromStdString(Word(printer_));
     return values;
 }
 
@@ -1010,11 +1014,11 @@ bool TConfiguration::Save() {
     s.LatDeg = Cut(txtLatDeg->text(), 3);
     s.LatMin = Cut(txtLatMin->text(), 2);
     s.LatSec = Cut(txtLatSec->text(), 2);
-    s.LatDir = Cut(pNSDirection->text(), 5);
+    s.LatDir = FromWord<TNorthSouth>(pNSDirection->text().toStdString()).value_or(TNorthSouth{});
     s.LongDeg = Cut(txtLongDeg->text(), 3);
     s.LongMin = Cut(txtLongMin->text(), 2);
     s.LongSec = Cut(txtLongSec->text(), 2);
-    s.LongDir = Cut(pEWDirection->text(), 5);
+    s.LongDir = FromWord<TEastWest>(pEWDirection->text().toStdString()).value_or(TEastWest{});
     s.Location = Cut(txtLocation->text(), 64);
 
     // A list left without a selected entry keeps the previous setting.
@@ -1035,33 +1039,12 @@ bool TConfiguration::Save() {
         s.ZoneName = std::move(named);
     }
     s.DaylightSavings = chkDaylightSavings->isChecked();
-    s.PrinterType = CutText(printerWord_, 15);
-
-    std::vector<std::pair<std::string, std::string>> values = {
-        {"LatDeg", s.LatDeg},
-        {"LatMin", s.LatMin},
-        {"LatSec", s.LatSec},
-        {"LatDir", s.LatDir},
-        {"LongDeg", s.LongDeg},
-        {"LongMin", s.LongMin},
-        {"LongSec", s.LongSec},
-        {"LongDir", s.LongDir},
-        {"Location", s.Location},
-        {"DayOrder", std::to_string(s.DayOrder)},
-        {"DateLayoutIdx", std::to_string(s.DateLayoutIdx)},
-        {"DateFormat", s.DateFormat},
-        {"TimeZone", TimeZoneText(s.TimeZoneIdx, RegionalNames().DecimalSeparator)},
-        {"DaylightSavings", BoolText(s.DaylightSavings)},
-        {"PrinterType", s.PrinterType},
-    };
-    // A file that never had a zone name gets none: it stays as older versions wrote it.
-    if (!s.ZoneName.empty() || !session_.Store().ReadValue("ZoneName").empty())
-        values.emplace_back("ZoneName", s.ZoneName);
+    s.PrinterType = printer_;
 
     // Only an existing key is written. When the values cannot be written they hold in memory
     // only, and the user is told so before the window closes: a second exit closes it.
     std::string whyNotSaved;
-    const bool saved = session_.SaveSettings(s, values, &whyNotSaved);
+    const bool saved = session_.SaveSettings(s, &whyNotSaved);
     if (!saved && !WarnedNotSavedBefore(toldNotSaved_, QStringLiteral("Your settings"),
                                         QString::fromStdString(whyNotSaved),
                                         QStringLiteral("Click the exit again to close this "

@@ -11,6 +11,7 @@
 #include "SkinWindow.h"
 
 #include "Places.h"
+#include "Settings.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -152,8 +153,8 @@ class TConfiguration : public SkinWindow {
     // from the settings (the first run's place counts as a change).
     bool HasUnsavedChanges() const;
 
-    // The printer word that the exit stores as PrinterType.
-    const std::string& PrinterWord() const { return printerWord_; }
+    // The word of the printer that the exit stores as PrinterType.
+    std::string PrinterWord() const { return Word(printer_); }
 
     // Controls, named as in the window's layout.
     ClickRegion* lblExit = nullptr;
@@ -207,7 +208,8 @@ class TConfiguration : public SkinWindow {
     ClickRegion* Caption(int left, int top, const QString& text, const QColor& colour);
     QLineEdit* CoordinateEdit(int left, int top, int width, int maxLength, int fillTo);
     QComboBox* List(int left, int top, int width, const QStringList& items);
-    void ChoosePrinter(const char* word, ImageControl* picture);
+    void ChoosePrinter(TPrinterType printer);
+    ImageControl* PrinterPicture(TPrinterType printer) const;
     // Fills every coordinate edit to its width, as leaving it would.
     void FillCoordinates();
     // A message for the first coordinate out of range (and the edit to correct), or none.
@@ -235,7 +237,7 @@ class TConfiguration : public SkinWindow {
 
     TSession& session_;
     QPointer<QWidget> owner_;
-    std::string printerWord_;   // at most 15 characters
+    TPrinterType printer_ = TPrinterType::Laser;
     bool toldNotSaved_ = false; // the user has been told that the settings were not saved
     TPlaceSearch* search_ = nullptr;
     QStandardItemModel* placeModel_ = nullptr;

@@ -122,7 +122,7 @@ void TMain::DrawMoonGraphic(int illuminated, double lunationPercent) {
 }
 
 void TMain::DrawMoon() {
-    const bool north = session_->Settings().LatDir != "South";
+    const bool north = session_->Settings().LatDir != TNorthSouth::South;
     const bool binoculars = opticsMode_ == 0;
     const bool upright = north == binoculars;
     const TRect source = upright ? Rect(0, 0, 155, 155) : Rect(155, 155, 0, 0);

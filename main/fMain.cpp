@@ -328,7 +328,7 @@ void TMain::FormShow() {
 }
 
 void TMain::MatchPhaseIconsToHemisphere() {
-    if ((session_->Settings().LatDir == "South") != iconsTurned_) InvertPhaseIcons();
+    if ((session_->Settings().LatDir == TNorthSouth::South) != iconsTurned_) InvertPhaseIcons();
 }
 
 void TMain::FollowSettings() {

@@ -58,9 +58,9 @@ QString PageFrame::LocationLine(const TSettings& s) {
     const QString place =
         QString::fromStdString(s.Location).trimmed().left(kLocationNameLength).trimmed();
     const std::string coordinates = "Latitude: " + s.LatDeg + kDegreeSign + " " + s.LatMin + "' " +
-                                    s.LatSec + "\" " + s.LatDir + ",   Longitude: " + s.LongDeg +
-                                    kDegreeSign + " " + s.LongMin + "' " + s.LongSec + "\" " +
-                                    s.LongDir;
+                                    s.LatSec + "\" " + Word(s.LatDir) +
+                                    ",   Longitude: " + s.LongDeg + kDegreeSign + " " + s.LongMin +
+                                    "' " + s.LongSec + "\" " + Word(s.LongDir);
     const QString line = QString::fromStdString(coordinates).trimmed();
     return place.isEmpty() ? line : place + QStringLiteral("     ") + line;
 }

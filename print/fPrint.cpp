@@ -48,7 +48,7 @@ TPrint::TPrint(PrintTarget& target, TCalendarSheet sheet)
     : sheet_(std::move(sheet)), frame_(target, sheet_.Settings) {}
 
 bool TPrint::NorthernObserver() const {
-    return sheet_.Settings.LatDir == "North";
+    return sheet_.Settings.LatDir == TNorthSouth::North;
 }
 
 int TPrint::CellHeight() const {

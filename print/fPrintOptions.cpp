@@ -291,13 +291,7 @@ void TPrintOptions::lblOKClick() {
     // Choices that cannot be stored hold for this session only. The user is told so first,
     // with the window left open; a second OK prints without storing them.
     std::string whyNotSaved;
-    const bool saved = session_.SaveSettings(s,
-                                             {{"PrintDailyPhases", BoolText(s.PrintDailyPhases)},
-                                              {"PrintMajorPhases", BoolText(s.PrintMajorPhases)},
-                                              {"PrintLunarTimes", BoolText(s.PrintLunarTimes)},
-                                              {"PrintSunTimes", BoolText(s.PrintSunTimes)},
-                                              {"PhaseDensity", txtDensity->text().toStdString()}},
-                                             &whyNotSaved);
+    const bool saved = session_.SaveSettings(s, &whyNotSaved);
     if (!saved && !WarnedNotSavedBefore(toldNotSaved_, QStringLiteral("Your print choices"),
                                         QString::fromStdString(whyNotSaved),
                                         QStringLiteral("Click OK again to print without saving "

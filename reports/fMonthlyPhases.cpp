@@ -115,7 +115,7 @@ int TMonthlyPhases::FirstWeekday() const {
 }
 
 bool TMonthlyPhases::Southern() const {
-    return session_.Settings().LatDir == "South";
+    return session_.Settings().LatDir == TNorthSouth::South;
 }
 
 void TMonthlyPhases::PrintTitle(Canvas& c) {

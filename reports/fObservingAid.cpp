@@ -65,11 +65,11 @@ TChartLayout ScreenChartColours() {
     return l;
 }
 
-TChartLayout PaperChartColours(const std::string& printerType) {
+TChartLayout PaperChartColours(TPrinterType printerType) {
     TChartLayout l = ScreenChartColours();
     l.DayText = Qt::white;
     l.Lines = Qt::white;
-    if (printerType == "Colour Inkjet") {
+    if (printerType == TPrinterType::ColourInkjet) {
         l.Background = QColor(25, 25, 25);
         return l;
     }

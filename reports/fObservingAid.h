@@ -12,6 +12,7 @@
 #include "SkinWindow.h"
 
 #include "Records.h"
+#include "Settings.h"
 
 #include <QColor>
 #include <QImage>
@@ -48,7 +49,7 @@ struct TChartLayout {
 // The screen's colours, and the paper's for a printer type ("Colour Inkjet" prints the
 // screen's blues; other types print greys).
 TChartLayout ScreenChartColours();
-TChartLayout PaperChartColours(const std::string& printerType);
+TChartLayout PaperChartColours(TPrinterType printerType);
 
 // Minutes after midnight of a rise/set time text "hh:mm"; "*****", "None" and texts that are
 // not a time give 0.

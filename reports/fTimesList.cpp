@@ -419,10 +419,10 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
     // One row per day, each 1/31 of the usable height whatever the month's length.
     const int Rh = (frame.PageHeight() - R - Hm - Fm - 2) / 31;
     c.SetFontStyle(fsRegular);
-    const std::string& printer = session_.Settings().PrinterType;
-    const QColor evenFill = printer == "BW Inkjet"       ? QColor(160, 160, 255)
-                            : printer == "Colour Inkjet" ? QColor(220, 220, 255)
-                                                         : QColor(220, 220, 220);
+    const TPrinterType printer = session_.Settings().PrinterType;
+    const QColor evenFill = printer == TPrinterType::BWInkjet       ? QColor(160, 160, 255)
+                            : printer == TPrinterType::ColourInkjet ? QColor(220, 220, 255)
+                                                                    : QColor(220, 220, 220);
     const Observer observer = session_.GetObserver();
     const std::string& pattern = session_.Settings().DateFormat;
     const std::vector<std::uint16_t> days = MonthDays(date.Month, date.Year);

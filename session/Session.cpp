@@ -30,7 +30,7 @@ TDateTimeRecord WithJulianDay(TDateTimeRecord d) {
 
 TSession::TSession(std::string settingsPath, QObject* parent)
     : QObject(parent), settingsPath_(std::move(settingsPath)), settings_(DefaultSettings()),
-      observer_(MakeObserver(settings_)) {}
+      stored_(settings_), observer_(MakeObserver(settings_)) {}
 
 SettingsStore TSession::Store() const {
     return settingsPath_.empty() ? SettingsStore() : SettingsStore(settingsPath_);
@@ -38,7 +38,8 @@ SettingsStore TSession::Store() const {
 
 SettingsReport TSession::LoadSettings() {
     SettingsStore store = Store();
-    ChangeSettings(store.Load());
+    stored_ = store.Load();
+    ChangeSettings(stored_);
     firstRun_ = store.LastLoadWasFirstRun();
     placeUnchosen_ = !store.LastLoadFileDamaged() && PlaceIsDefault(settings_);
     return store.LastReport();
@@ -59,12 +60,11 @@ void TSession::ChangeSettings(const TSettings& changed) {
     if (newDay) emit dayChanged();
 }
 
-bool TSession::SaveSettings(const TSettings& changed,
-                            const std::vector<std::pair<std::string, std::string>>& values,
-                            std::string* error) {
+bool TSession::SaveSettings(const TSettings& changed, std::string* error) {
     ChangeSettings(changed);
     SettingsStore store = Store();
-    const bool saved = store.WriteValues(values);
+    const bool saved = store.WriteSettings(changed, stored_);
+    if (saved) stored_ = changed;
     if (error) *error = saved ? std::string() : store.LastWriteError();
     return saved;
 }

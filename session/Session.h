@@ -46,12 +46,12 @@ class TSession : public QObject {
     bool PlaceUnchosen() const { return placeUnchosen_; }
     // Puts a changed record in force for this run, without storing it.
     void ChangeSettings(const TSettings& changed);
-    // Puts the record in force and writes the given text values, in order, to the existing
-    // key of the store. False, with *error (when given) saying why in plain words, when they
-    // could not be written: the record is then in force for this run only.
-    bool SaveSettings(const TSettings& changed,
-                      const std::vector<std::pair<std::string, std::string>>& values,
-                      std::string* error = nullptr);
+    // Puts the record in force and saves it to the existing key of the store: the values
+    // changed since the settings were loaded or last saved, and those the file does not hold
+    // in a usable form (SettingsStore::WriteSettings). False, with *error (when given) saying
+    // why in plain words, when they could not be written: the record is then in force for
+    // this run only, and the next save writes its changes again.
+    bool SaveSettings(const TSettings& changed, std::string* error = nullptr);
 
     // The observer of the settings: latitude and longitude in radians (north and west
     // positive), zone and daylight offsets in minutes.
@@ -138,6 +138,7 @@ class TSession : public QObject {
     bool firstRun_ = false;
     bool placeUnchosen_ = false;
     TSettings settings_;
+    TSettings stored_; // the record as the store was last read or written
     Observer observer_;
     TDateTimeRecord selected_;
     double timeOffset_ = 0.0;

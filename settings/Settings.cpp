@@ -1,16 +1,15 @@
 #include "Settings.h"
 #include "IniText.h"
+#include "SettingsTable.h"
 #include "TimeZoneRule.h"
 
 #include "OutputFile.h"
 
 #include "Calendar.h"
-#include "Version.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
@@ -35,38 +34,10 @@ namespace crescendar {
 namespace {
 
 constexpr const char* kGroup = "HKEY_CRESCENDAR";
-constexpr const char* kVersion = "V" CRESCENDAR_VERSION;
-constexpr const char* kDefaultPrinter = "Laser";
-
-// The values written when the key is first created, in the order they are written.
-struct NamedText {
-    const char* Name;
-    const char* Text;
-};
-constexpr std::array<NamedText, 22> kDefaultValues = {{
-    {"Version", kVersion},
-    {"LatDeg", "00"},
-    {"LatMin", "00"},
-    {"LatSec", "00"},
-    {"LongDeg", "000"},
-    {"LongMin", "00"},
-    {"LongSec", "00"},
-    {"LatDir", "North"},
-    {"LongDir", "West"},
-    {"Location", ""},
-    {"DayOrder", "0"},
-    {"DateLayoutIdx", "0"},
-    {"DateFormat", "dd/mm/yyyy"},
-    {"DaylightSavings", "False"},
-    {"TimeZone", "12"},
-    {"PhaseDensity", "75"},
-    {"PhasePrintout", "3"},
-    {"PrintDailyPhases", "True"},
-    {"PrintMajorPhases", "True"},
-    {"PrintLunarTimes", "True"},
-    {"PrintSunTimes", "True"},
-    {"PrinterType", kDefaultPrinter},
-}};
+// The text the settings table gives a value on a first run.
+std::string DefaultText(const char* name) {
+    return FindSetting(name)->Default;
+}
 
 QString ToQ(const std::string& s) {
     return QString::fromStdString(s);
@@ -79,38 +50,9 @@ std::string TextOf(const QVariant& v) {
     return v.toString().toStdString();
 }
 
-std::optional<long long> DecimalInteger(const std::string& text) {
-    bool ok = false;
-    const long long n = ToQ(text).trimmed().toLongLong(&ok, 10);
-    if (!ok) return std::nullopt;
-    return n;
-}
-
-// "TimeZone" with either "." or "," (or the user's own separator) as decimal separator.
-std::optional<double> TimeZoneValue(const std::string& text) {
-    QString t = ToQ(text).trimmed();
-    const QString userSeparator = ToQ(RegionalNames().DecimalSeparator);
-    if (!userSeparator.isEmpty() && userSeparator != ".") t.replace(userSeparator, ".");
-    t.replace(',', '.');
-    bool ok = false;
-    const double v = t.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
-// A coordinate component; empty or non-numeric text counts as 0.
-double CoordinatePart(const std::string& text) {
-    return static_cast<double>(DecimalInteger(text).value_or(0));
-}
-
 double Degrees(const std::string& deg, const std::string& min, const std::string& sec) {
-    return CoordinatePart(deg) + CoordinatePart(min) / 60.0 + CoordinatePart(sec) / 3600.0;
-}
-
-bool IsBlank(const std::string& s) {
-    for (unsigned char c : s)
-        if (c > ' ') return false;
-    return true;
+    return static_cast<double>(CoordinateValue(deg)) + CoordinateValue(min) / 60.0 +
+           CoordinateValue(sec) / 3600.0;
 }
 
 bool IsValueName(const std::string& name) {
@@ -321,137 +263,27 @@ std::string Shown(const std::string& text) {
     return TextLength(out) > 24 ? CutText(out, 23) + "\xE2\x80\xA6" : out;
 }
 
-// Reads the values of the open group, checking each against its range; a value that is not
-// used is replaced by its default and noted in `rejected`.
-class FieldReader {
-  public:
-    FieldReader(const QSettings& store, std::vector<std::string>& rejected)
-        : store_(store), rejected_(rejected) {}
-
-    std::string Text(const char* name) const { return TextOf(store_.value(name)); }
-    bool Flag(const char* name) const { return Text(name) == "True"; }
-
-    void Reject(const std::string& name, const std::string& text, const std::string& why) {
-        rejected_.push_back(text.empty() ? name + " (" + why + ")"
-                                         : name + " " + Quoted(Shown(text)) + " (" + why + ")");
-    }
-
-    // A whole number from 0 to max; missing, unreadable or out-of-range text gives the
-    // default. A missing value is not reported: the user set nothing that is now ignored.
-    long long Number(const char* name, long long max, long long fallback) {
-        const std::string text = Text(name);
-        const std::optional<long long> n = DecimalInteger(text);
-        if (!n) {
-            if (!IsBlank(text)) Reject(name, text, "not a whole number");
-            return fallback;
-        }
-        if (*n < 0 || *n > max) {
-            Reject(name, text, "not from 0 to " + std::to_string(max));
-            return fallback;
-        }
-        return *n;
-    }
-
-    // A coordinate part, as typed: digits only (empty counts as 0), at most max.
-    std::string Coordinate(const char* name, std::size_t length, int max, const char* fallback) {
-        const std::string text = Text(name);
-        const std::string kept = CutText(text, length);
-        const QString digits = ToQ(kept).trimmed();
-        static const QRegularExpression onlyDigits(QStringLiteral("^[0-9]*$"));
-        if (!onlyDigits.match(digits).hasMatch()) {
-            Reject(name, text, "not a whole number");
-            return fallback;
-        }
-        if (digits.toInt() > max) {
-            Reject(name, text, "more than " + std::to_string(max));
-            return fallback;
-        }
-        return kept;
-    }
-
-    // A word of two; empty text is kept (it means the first of the two).
-    std::string Word(const char* name, const char* first, const char* second) {
-        const std::string text = Text(name);
-        const std::string kept = CutText(text, 5);
-        if (kept.empty() || kept == first || kept == second) return kept;
-        Reject(name, text, std::string("neither ") + first + " nor " + second);
-        return first;
-    }
-
-  private:
-    const QSettings& store_;
-    std::vector<std::string>& rejected_;
-};
-
-// Seconds of arc of a coordinate held as texts (each part already checked).
-long long ArcSeconds(const std::string& deg, const std::string& min, const std::string& sec) {
-    return DecimalInteger(deg).value_or(0) * 3600 + DecimalInteger(min).value_or(0) * 60 +
-           DecimalInteger(sec).value_or(0);
+// The values to write whatever the file holds.
+auto Fixed(const std::vector<std::pair<std::string, std::string>>& values) {
+    return [&values](const QSettings&) { return values; };
 }
 
-// Reads every value of the open group into a record; a blank printer reads as "Laser".
-TSettings ReadFields(const QSettings& store, std::vector<std::string>& rejected) {
-    FieldReader r(store, rejected);
-    const TSettings d = DefaultSettings();
-
-    TSettings s;
-    s.Version = CutText(r.Text("Version"), 6);
-    // Degrees, minutes and seconds of one coordinate; a whole angle beyond maxDegrees falls
-    // back to the default as a whole.
-    const auto angle = [&](const std::string& axis, int maxDegrees, const char* zero,
-                           std::string TSettings::*deg, std::string TSettings::*min,
-                           std::string TSettings::*sec) {
-        s.*deg = r.Coordinate((axis + "Deg").c_str(), 3, maxDegrees, zero);
-        s.*min = r.Coordinate((axis + "Min").c_str(), 2, 59, "00");
-        s.*sec = r.Coordinate((axis + "Sec").c_str(), 2, 59, "00");
-        if (ArcSeconds(s.*deg, s.*min, s.*sec) > maxDegrees * 3600) {
-            r.Reject(axis + "Deg, " + axis + "Min, " + axis + "Sec",
-                     s.*deg + " " + s.*min + " " + s.*sec,
-                     "more than " + std::to_string(maxDegrees) + " degrees");
-            s.*deg = d.*deg;
-            s.*min = d.*min;
-            s.*sec = d.*sec;
-        }
-    };
-    angle("Lat", 90, "00", &TSettings::LatDeg, &TSettings::LatMin, &TSettings::LatSec);
-    s.LatDir = r.Word("LatDir", "North", "South");
-    angle("Long", 180, "000", &TSettings::LongDeg, &TSettings::LongMin, &TSettings::LongSec);
-    s.LongDir = r.Word("LongDir", "West", "East");
-    s.Location = CutText(r.Text("Location"), 64);
-    s.DayOrder = static_cast<std::uint8_t>(r.Number("DayOrder", 6, d.DayOrder));
-    s.DateLayoutIdx = static_cast<std::uint8_t>(r.Number("DateLayoutIdx", 1, d.DateLayoutIdx));
-    const std::string pattern = r.Text("DateFormat");
-    s.DateFormat = CutText(pattern, 12);
-    if (!IsDatePattern(s.DateFormat)) {
-        if (!IsBlank(pattern))
-            r.Reject("DateFormat", pattern, "not a date with a day, a month and a year");
-        s.DateFormat = d.DateFormat;
-    }
-    s.DaylightSavings = r.Flag("DaylightSavings");
-    const std::string zone = r.Text("TimeZone");
-    s.TimeZoneIdx = d.TimeZoneIdx;
-    if (const std::optional<double> v = TimeZoneValue(zone); !v) {
-        if (!IsBlank(zone)) r.Reject("TimeZone", zone, "not a number");
-    } else if (const double idx = std::trunc(*v * 2) + 0.0; idx < 0 || idx > 48) {
-        r.Reject("TimeZone", zone, "not from 0 to 24");
-    } else {
-        s.TimeZoneIdx = idx;
-    }
-    s.PhaseDensity = static_cast<std::uint8_t>(r.Number("PhaseDensity", 100, d.PhaseDensity));
-    s.PrintDailyPhases = r.Flag("PrintDailyPhases");
-    s.PrintMajorPhases = r.Flag("PrintMajorPhases");
-    s.PrintLunarTimes = r.Flag("PrintLunarTimes");
-    s.PrintSunTimes = r.Flag("PrintSunTimes");
-    s.PrinterType = CutText(r.Text("PrinterType"), 15);
-    if (IsBlank(s.PrinterType)) s.PrinterType = kDefaultPrinter;
-    // Absent in files written before zones were named: the fixed offset, as always.
-    const std::string zoneName = r.Text("ZoneName");
-    if (!IsBlank(zoneName)) {
-        if (TimeZoneRule(zoneName))
-            s.ZoneName = zoneName;
-        else
-            r.Reject("ZoneName", zoneName, "not a time zone this computer knows");
-    }
+// Reads every value of the open group into a record through the settings table. A value not
+// used is replaced by its default and noted in `rejected`; `unsettled` gets the names of the
+// values the group does not hold in a usable form.
+TSettings ReadFields(const QSettings& store, std::vector<std::string>& rejected,
+                     std::vector<std::string>* unsettled = nullptr) {
+    std::vector<TRefusal> refused;
+    const TSettings s = ReadSettings(
+        [&store](const char* name) -> std::optional<std::string> {
+            if (!store.contains(QLatin1String(name))) return std::nullopt;
+            return TextOf(store.value(QLatin1String(name)));
+        },
+        refused, unsettled);
+    for (const TRefusal& r : refused)
+        rejected.push_back(r.Text.empty()
+                               ? r.Name + " (" + r.Why + ")"
+                               : r.Name + " " + Quoted(Shown(r.Text)) + " (" + r.Why + ")");
     return s;
 }
 
@@ -460,32 +292,6 @@ TSettings ReadFields(const QSettings& store, std::vector<std::string>& rejected)
 TSettings& settings() {
     static TSettings record = DefaultSettings();
     return record;
-}
-
-TSettings DefaultSettings() {
-    TSettings s;
-    s.Version = kVersion;
-    s.LatDeg = "00";
-    s.LatMin = "00";
-    s.LatSec = "00";
-    s.LongDeg = "000";
-    s.LongMin = "00";
-    s.LongSec = "00";
-    s.LatDir = "North";
-    s.LongDir = "West";
-    s.Location = "";
-    s.DayOrder = 0;
-    s.DateLayoutIdx = 0;
-    s.DateFormat = "dd/mm/yyyy";
-    s.DaylightSavings = false;
-    s.TimeZoneIdx = 24;
-    s.PhaseDensity = 75;
-    s.PrintDailyPhases = true;
-    s.PrintMajorPhases = true;
-    s.PrintLunarTimes = true;
-    s.PrintSunTimes = true;
-    s.PrinterType = kDefaultPrinter;
-    return s;
 }
 
 int ZoneOffset(const TSettings& s) {
@@ -498,12 +304,12 @@ int DaylightOffset(const TSettings& s) {
 
 double ObserverLongitude(const TSettings& s) {
     const double r = DegToRad(Degrees(s.LongDeg, s.LongMin, s.LongSec));
-    return s.LongDir == "East" ? -r : r;
+    return s.LongDir == TEastWest::East ? -r : r;
 }
 
 double ObserverLatitude(const TSettings& s) {
     const double r = DegToRad(Degrees(s.LatDeg, s.LatMin, s.LatSec));
-    return s.LatDir == "South" ? -r : r;
+    return s.LatDir == TNorthSouth::South ? -r : r;
 }
 
 bool PlaceIsDefault(const TSettings& s) {
@@ -602,18 +408,21 @@ TSettings SettingsStore::Load() {
 
     std::vector<std::pair<std::string, std::string>> changes;
     TSettings s = DefaultSettings();
+    const std::string version = DefaultText("Version");
     if (!store.childGroups().contains(kGroup)) {
         firstRun_ = true;
-        for (const NamedText& v : kDefaultValues) changes.emplace_back(v.Name, v.Text);
+        changes = FirstRunTexts();
     } else {
         store.beginGroup(kGroup);
-        const bool printerMissing = IsBlank(TextOf(store.value("PrinterType")));
-        s = ReadFields(store, report_.Rejected);
-        if (printerMissing) changes.emplace_back("PrinterType", kDefaultPrinter);
-        if (TextOf(store.value("Version")) != kVersion) changes.emplace_back("Version", kVersion);
+        std::vector<std::string> unsettled;
+        s = ReadFields(store, report_.Rejected, &unsettled);
+        // A missing or blank printer type is written as the default.
+        if (std::find(unsettled.begin(), unsettled.end(), "PrinterType") != unsettled.end())
+            changes.emplace_back("PrinterType", DefaultText("PrinterType"));
+        if (TextOf(store.value("Version")) != version) changes.emplace_back("Version", version);
         store.endGroup();
     }
-    s.Version = kVersion;
+    s.Version = version;
 
     // Written only when a value changed; a store that cannot be written keeps the values in
     // memory, and the report says so. A read-only file is told whether or not it needed a
@@ -633,12 +442,32 @@ bool SettingsStore::WriteValues(const std::vector<std::pair<std::string, std::st
             return false;
         }
     }
-    return WriteGroup(kGroup, values, true);
+    return WriteGroup(kGroup, Fixed(values), true);
 }
 
-bool SettingsStore::WriteGroup(const char* group,
-                               const std::vector<std::pair<std::string, std::string>>& values,
-                               bool settingsRequired) {
+bool SettingsStore::WriteSettings(const TSettings& record, const TSettings& previous) {
+    return WriteGroup(
+        kGroup,
+        [&](const QSettings& store) {
+            std::vector<std::string> ignored, unsettled;
+            ReadFields(store, ignored, &unsettled);
+            const auto now = SettingTexts(record);
+            const auto before = SettingTexts(previous);
+            std::vector<std::pair<std::string, std::string>> values;
+            for (std::size_t i = 0; i < now.size(); ++i) {
+                const auto& [name, text] = now[i];
+                const bool present = store.contains(ToQ(name));
+                if (text.empty() && !present && FindSetting(name)->Optional) continue;
+                if (text != before[i].second ||
+                    std::find(unsettled.begin(), unsettled.end(), name) != unsettled.end())
+                    values.emplace_back(name, text);
+            }
+            return values;
+        },
+        true);
+}
+
+bool SettingsStore::WriteGroup(const char* group, const ValuePicker& pick, bool settingsRequired) {
     writeFailed_ = false;
     writeError_.clear();
     const auto fail = [this](const std::string& why) {
@@ -660,7 +489,7 @@ bool SettingsStore::WriteGroup(const char* group,
 
     // Only the values that change are written; when none does, the file is left alone.
     store.beginGroup(QString::fromLatin1(group));
-    const auto changed = Changed(store, values);
+    const auto changed = Changed(store, pick(store));
     store.endGroup();
     if (changed.empty()) return true;
     if (const std::string error = WriteIniFile(path, file, group, changed); !error.empty())
@@ -746,8 +575,9 @@ bool SettingsStore::WriteWindowPosition(const std::string& window, int left, int
                       Quoted(Shown(window));
         return false;
     }
-    return WriteGroup(kWindowsGroup, {{window, std::to_string(left) + "," + std::to_string(top)}},
-                      false);
+    const std::vector<std::pair<std::string, std::string>> values = {
+        {window, std::to_string(left) + "," + std::to_string(top)}};
+    return WriteGroup(kWindowsGroup, Fixed(values), false);
 }
 
 } // namespace crescendar

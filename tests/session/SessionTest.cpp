@@ -177,13 +177,13 @@ TEST(SessionTest, AFailedSaveSaysWhyAndKeepsTheSettingsInForce) {
     TSettings changed = session.Settings();
     changed.Location = "Lima";
     std::string why;
-    EXPECT_TRUE(session.SaveSettings(changed, {{"Location", "Lima"}}, &why));
+    EXPECT_TRUE(session.SaveSettings(changed, &why));
     EXPECT_EQ(why, "");
     EXPECT_EQ(SettingsStore(ini).ReadValue("Location"), "Lima");
 
     ASSERT_TRUE(QFile::remove(QString::fromStdString(ini)));
     changed.Location = "Quito";
-    EXPECT_FALSE(session.SaveSettings(changed, {{"Location", "Quito"}}, &why));
+    EXPECT_FALSE(session.SaveSettings(changed, &why));
     EXPECT_NE(why.find(ini), std::string::npos) << why;
     EXPECT_EQ(session.Settings().Location, "Quito");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(ini)));

@@ -1,4 +1,5 @@
 #include "Settings.h"
+#include "SettingsTable.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,10 @@ TEST(SettingsDerived, TimeZoneTextIsShortestWithGivenSeparator) {
 TEST(SettingsDerived, ObserverFromCoordinateTexts) {
     TSettings s = DefaultSettings();
     s.LongDeg = "6";
-    s.LongDir = "East";
+    s.LongDir = TEastWest::East;
     s.LatDeg = "51";
     s.LatMin = "30";
-    s.LatDir = "South";
+    s.LatDir = TNorthSouth::South;
     s.TimeZoneIdx = 26;
     s.DaylightSavings = true;
     const Observer o = MakeObserver(s);
@@ -32,8 +33,8 @@ TEST(SettingsDerived, ObserverFromCoordinateTexts) {
     EXPECT_EQ(o.DaylightOffset, 60);
 
     // Only the exact direction words flip the sign.
-    s.LongDir = "east";
-    s.LatDir = "SOUTH";
+    ReadSetting(*FindSetting("LongDir"), s, "east");
+    ReadSetting(*FindSetting("LatDir"), s, "SOUTH");
     EXPECT_GT(ObserverLongitude(s), 0);
     EXPECT_GT(ObserverLatitude(s), 0);
 }

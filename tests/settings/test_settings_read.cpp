@@ -228,7 +228,7 @@ TEST_F(SettingsReadTest, ValuesOutOfRangeFallBackOneByOneAndAreReported) {
             EXPECT_EQ(s.LatMin, defaults.LatMin);
         }
         if (name == "LatDir") {
-            EXPECT_EQ(s.LatDir, "North");
+            EXPECT_EQ(Word(s.LatDir), "North");
         }
         if (name == "DayOrder") {
             EXPECT_EQ(s.DayOrder, 0);

@@ -153,9 +153,10 @@ TEST_F(SettingsStoreTest, OverlongTextsAreCutByCharacter) {
                                   {"PrinterType", "Dot matrix 24 pin"}});
     EXPECT_EQ(s.Location, QString(64, QChar(0xE9)).toStdString());
     EXPECT_EQ(s.LongDeg, "123");
-    EXPECT_EQ(s.LatDir, "South");
+    EXPECT_EQ(Word(s.LatDir), "South");
     EXPECT_EQ(s.DateFormat, "dd/mm/yyyy (");
-    EXPECT_EQ(s.PrinterType, "Dot matrix 24 p");
+    // A printer word the program does not know prints as on a laser printer.
+    EXPECT_EQ(s.PrinterType, TPrinterType::Laser);
 }
 
 TEST_F(SettingsStoreTest, RepairsPrinterTypeAndRewritesVersion) {
@@ -164,7 +165,7 @@ TEST_F(SettingsStoreTest, RepairsPrinterTypeAndRewritesVersion) {
         WriteKey({{"PrinterType", printer}, {"Version", "V1.07"}});
         const TSettings s = store.Load();
         EXPECT_FALSE(store.LastLoadWasFirstRun());
-        EXPECT_EQ(s.PrinterType, "Laser");
+        EXPECT_EQ(Word(s.PrinterType), "Laser");
         EXPECT_EQ(s.Version, "V" CRESCENDAR_VERSION);
         EXPECT_EQ(store.ReadValue("PrinterType"), "Laser");
         EXPECT_EQ(store.ReadValue("Version"), "V" CRESCENDAR_VERSION);

@@ -90,7 +90,7 @@ TEST_F(MoonViewTest, PictureTurnsForHemisphereAndOptics) {
                           {"South", false, false},
                           {"South", true, true}};
     for (const Case& c : cases) {
-        ChangeSettings([&c](TSettings& s) { s.LatDir = c.hemisphere; });
+        ChangeSettings([&c](TSettings& s) { s.LatDir = *FromWord<TNorthSouth>(c.hemisphere); });
         if ((w->OpticsMode() == 1) != c.telescope) Click(w->imgOptics);
         EXPECT_EQ(w->imgOptics->Image(), c.telescope ? w->imgTelescope : w->imgBinoculars);
         w->DrawMoonGraphic(50, 25); // waxing half Moon, lit on the right seen from the north

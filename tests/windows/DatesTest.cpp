@@ -145,7 +145,7 @@ TEST_F(DatesTest, SouthernSeasonsStartWithTheSeptemberEquinox) {
     const QString septemberLength = equinox->lblAutumnDur->Text();
     equinox->close();
 
-    ChangeSettings([](TSettings& s) { s.LatDir = "South"; });
+    ChangeSettings([](TSettings& s) { s.LatDir = TNorthSouth::South; });
     equinox->ShowEquinox();
     EXPECT_EQ(equinox->Label8->Text(), "Spring Equinox:"); // titles keep their order
     EXPECT_EQ(equinox->lblSpring->Text(), "12:43   22 Sep");

@@ -792,7 +792,7 @@ TEST_F(MonthlyTest, WindowsAndPagesRender) {
     phases->show();
     phases->FormActivate();
     save(phases->grab().toImage(), "monthly_phases.png");
-    ChangeSettings([](TSettings& s) { s.LatDir = "South"; });
+    ChangeSettings([](TSettings& s) { s.LatDir = TNorthSouth::South; });
     phases->DrawMoonPhases();
     save(phases->grab().toImage(), "monthly_phases_south.png");
 }

@@ -106,11 +106,11 @@ TEST(PageFrameText, LocationLineKeepsTheCoordinatesWhole) {
     s.LatDeg = "51";
     s.LatMin = "30";
     s.LatSec = "00";
-    s.LatDir = "North";
+    s.LatDir = TNorthSouth::North;
     s.LongDeg = "000";
     s.LongMin = "07";
     s.LongSec = "12";
-    s.LongDir = "West";
+    s.LongDir = TEastWest::West;
     s.Location = "  Llanfair Observatory";
     EXPECT_EQ(PageFrame::LocationLine(s),
               QString::fromUtf8("Llanfair Observatory     Latitude: 51\u00B0 30' 00\" North,   "
@@ -417,6 +417,11 @@ TEST_F(PrintTest, SouthernObserverSeesTheMoonsAndMarksMirrored) {
     EXPECT_FALSE(Dark(north, lx + s - s / 4, ly));
     EXPECT_FALSE(Dark(south, lx + s / 4, ly));
     EXPECT_TRUE(Dark(south, lx + s - s / 4, ly));
+
+    // A file without a direction word is in the north, on paper as on the screen.
+    const QImage& blank = PrintMonthOf(At(2025, 3, 14), London({{"LatDir", ""}}));
+    EXPECT_EQ(columns(blank, 3), northColumns);
+    EXPECT_TRUE(Dark(blank, m.left() + m.width() / 4, cy));
 }
 
 TEST_F(PrintTest, MoonTimesComeInTimeOrderWithFourStarsForAMissingEvent) {
