@@ -18,7 +18,6 @@ QAction* MakeCommand(QWidget* window, const char* name, const QString& text,
     action->setShortcutContext(Qt::WindowShortcut);
     action->setStatusTip(hint);
     action->setToolTip(CommandHint(action));
-    action->setIconText(text);
     QObject::connect(action, &QAction::triggered, window,
                      [handler = std::move(handler)] { handler(); });
     window->addAction(action);
@@ -50,13 +49,17 @@ void OfferCommand(ClickRegion* region, QAction* action) {
     });
 }
 
-QAction* CommandForKey(const QWidget* window, const QKeyEvent* event) {
-    const QKeySequence pressed(
-        QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
+QAction* CommandForKey(const QWidget* window, const QKeySequence& key) {
     for (QAction* action : window->actions()) {
-        if (action->isEnabled() && action->shortcuts().contains(pressed)) return action;
+        if (action->isEnabled() && action->shortcuts().contains(key)) return action;
     }
     return nullptr;
+}
+
+QAction* CommandForKey(const QWidget* window, const QKeyEvent* event) {
+    return CommandForKey(window,
+                         QKeySequence(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier,
+                                                      Qt::Key(event->key()))));
 }
 
 } // namespace crescendar

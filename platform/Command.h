@@ -35,8 +35,9 @@ QString CommandHint(const QAction* action);
 // name are the action's.
 void OfferCommand(ClickRegion* region, QAction* action);
 
-// The action of the window whose shortcut is the key press (the keypad's keys as the others),
-// or nullptr.
+// The enabled action of the window that has the key among its shortcuts, or nullptr; for a key
+// press, the keypad's keys count as the others.
+QAction* CommandForKey(const QWidget* window, const QKeySequence& key);
 QAction* CommandForKey(const QWidget* window, const QKeyEvent* event);
 
 } // namespace crescendar

@@ -68,8 +68,7 @@ void SkinWindow::CreateForm() {
     if (created_) return;
     created_ = true;
     FormCreate();
-    const QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    if (EscapeCloses() && !CommandForKey(this, &escape))
+    if (EscapeCloses() && !CommandForKey(this, QKeySequence(Qt::Key_Escape)))
         MakeCommand(this, "actClose", tr("Close"), {QKeySequence(Qt::Key_Escape)},
                     tr("Close this window"), [this] { close(); });
 }
