@@ -1,5 +1,6 @@
 #include "fConfiguration.h"
 
+#include "Command.h"
 #include "Dialogs.h"
 #include "Palette.h"
 #include "PlaceSearch.h"
@@ -363,10 +364,17 @@ void TConfiguration::FormCreate() {
 
     lblTitle = new ClickRegion(this, 83, 10, 120, 23);
     SetTitleRegion(lblTitle);
+    // Escape closes the window, first asking whether to save unsaved changes.
+    const QAction* closeCommand =
+        MakeCommand(this, "actClose", tr("Close"), {QKeySequence(Qt::Key_Escape)},
+                    tr("Close the window, asking whether to save changes"), [this] {
+                        if (SavedOrDiscarded()) close();
+                    });
     lblExit = new ClickRegion(this, 255, 14, 14, 15, tr("Save the settings and close"));
     lblExit->setAccessibleName(tr("Save and close"));
     lblExit->setAccessibleDescription(
-        tr("Saves the settings and closes the window. Escape asks whether to save changes."));
+        tr("Saves the settings and closes the window. %1 asks whether to save changes.")
+            .arg(KeyText(closeCommand->shortcut())));
     connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) lblExitClick();
     });
@@ -973,12 +981,6 @@ bool TConfiguration::SavedOrDiscarded() {
         break;
     }
     return false;
-}
-
-bool TConfiguration::FormKeyPress(QKeyEvent* e) {
-    if (e->key() != Qt::Key_Escape || e->modifiers() != Qt::NoModifier) return false;
-    if (SavedOrDiscarded()) close();
-    return true;
 }
 
 bool TConfiguration::Save() {

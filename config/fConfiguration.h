@@ -199,9 +199,7 @@ class TConfiguration : public SkinWindow {
     void PlacesOffered();
 
   protected:
-    // Escape closes the window, first asking whether to save unsaved changes.
-    bool FormKeyPress(QKeyEvent* e) override;
-    // Closed by the window system, the window asks as Escape does.
+    // Closed by the window system, the window asks as Escape (actClose) does.
     void closeEvent(QCloseEvent* e) override;
 
   private:

@@ -37,17 +37,9 @@ void TMain::CreateCalendar() {
     imgPrevMonth = new ImageControl(this, 424, 263,
                                     PagingArrowPicture(false, kMonthColour, kMonthShadowColour));
     imgPrevMonth->setObjectName(QStringLiteral("imgPrevMonth"));
-    imgPrevMonth->SetHint(QStringLiteral("Show the previous month (Page Up)"));
     imgNextMonth = new ImageControl(this, 606, 263,
                                     PagingArrowPicture(true, kMonthColour, kMonthShadowColour));
     imgNextMonth->setObjectName(QStringLiteral("imgNextMonth"));
-    imgNextMonth->SetHint(QStringLiteral("Show the next month (Page Down)"));
-    connect(imgPrevMonth, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton && AcceptYear()) StepMonth(-1);
-    });
-    connect(imgNextMonth, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton && AcceptYear()) StepMonth(1);
-    });
 
     lblSelectedMonthShadow = MakeLabel(421, 261, QString(), Qt::gray, true, 19);
     lblSelectedMonthShadow->setObjectName(QStringLiteral("lblSelectedMonthShadow"));

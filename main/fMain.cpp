@@ -3,6 +3,7 @@
 #include "Palette.h"
 
 #include "Clock.h"
+#include "Command.h"
 #include "Dialogs.h"
 #include "Shell.h"
 
@@ -20,6 +21,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace crescendar {
 
@@ -56,6 +59,7 @@ TMain::TMain(TMainOptions options) : options_(std::move(options)) {
     CreateTitleRegions();
     CreateCalendar();
     CreateTimeEditor();
+    CreateCommands();
 
     lblCursor = MakeLabel(0, 0, QStringLiteral("|"), Qt::black, true);
     lblCursor->setObjectName(QStringLiteral("lblCursor"));
@@ -146,46 +150,138 @@ void TMain::CreateTitleRegions() {
         r->setObjectName(QLatin1String(name));
         return r;
     };
-    lblPrint = region("lblPrint", 18, 14, 21, 21, "Print Calendar for Month (Ctrl+P)");
+    lblPrint = region("lblPrint", 18, 14, 21, 21, "");
     imgOptics = new ImageControl(this, 44, 13, imgBinoculars, 33, 24);
     imgOptics->setObjectName(QStringLiteral("imgOptics"));
     imgOptics->SetHint(
         QStringLiteral("Switch between view as seen through Binoculars or a Telescope"));
-    lblTimesList = region("lblTimesList", 76, 14, 17, 19,
-                          "Display Moon/Sun Rise/Set times and Twilight times for month");
-    lblLinks = region("lblLinks", 100, 14, 21, 19, "Display links to Lunar Internet Sites");
-    lblClock = region("lblClock", 128, 12, 23, 23,
-                      "Change the time within Crescendar (Enter accepts, Esc cancels)");
-    lblReports = region("lblReports", 158, 14, 19, 19, "Display menu showing Report options");
+    lblTimesList = region("lblTimesList", 76, 14, 17, 19, "");
+    lblLinks = region("lblLinks", 100, 14, 21, 19, "");
+    lblClock = region("lblClock", 128, 12, 23, 23, "");
+    lblReports = region("lblReports", 158, 14, 19, 19, "");
     imgEclipse = new ImageControl(this, 182, 12,
                                   LoadPicture(QStringLiteral(":/main/eclipse.png"), this), 29, 25);
     imgEclipse->setObjectName(QStringLiteral("imgEclipse"));
-    imgEclipse->SetHint(
-        QStringLiteral("Display circumstances of Lunar Eclipse occurring this month"));
     imgEclipse->hide();
     lblTitle = region("lblTitle", 264, 12, 113, 23, "");
-    Label1 = region("Label1", 446, 12, 21, 21,
-                    "Crescendar's home page, shipped with the program (opens in your browser)");
-    lblConfig = region("lblConfig", 478, 14, 19, 19, "Change configuration parameters");
-    lblHelp = region("lblHelp", 510, 14, 23, 19, "Display online help (F1)");
-    lblAbout = region("lblAbout", 544, 12, 17, 21, "Display version information");
+    Label1 = region("Label1", 446, 12, 21, 21, "");
+    lblConfig = region("lblConfig", 478, 14, 19, 19, "");
+    lblHelp = region("lblHelp", 510, 14, 23, 19, "");
+    lblAbout = region("lblAbout", 544, 12, 17, 21, "");
     lblMinimise = region("lblMinimise", 592, 14, 15, 15, "Minimize Crescendar");
-    lblExit = region("lblExit", 614, 14, 13, 15, "Exit Crescendar (Ctrl+Q)");
+    lblExit = region("lblExit", 614, 14, 13, 15, "");
 
     SetTitleRegion(lblTitle);
-    OnClick(lblPrint, [this] { lblPrintClick(); });
     OnClick(imgOptics, [this] { imgOpticsClick(); });
-    OnClick(lblTimesList, [this] { lblTimesListClick(); });
-    OnClick(lblLinks, [this] { lblLinksClick(); });
     OnClick(lblClock, [this] { lblClockClick(); });
-    OnClick(lblReports, [this] { lblReportsClick(); });
-    OnClick(imgEclipse, [this] { imgEclipseClick(); });
-    OnClick(Label1, [this] { Label1Click(); });
-    OnClick(lblConfig, [this] { lblConfigClick(); });
-    OnClick(lblHelp, [this] { lblHelpClick(); });
-    OnClick(lblAbout, [this] { lblAboutClick(); });
     OnClick(lblMinimise, [this] { lblMinimiseClick(); });
-    OnClick(lblExit, [this] { lblExitClick(); });
+}
+
+void TMain::CreateCommands() {
+    auto command = [this](const char* name, const QString& text, QList<QKeySequence> keys,
+                          const QString& hint, std::function<void()> handler) {
+        return MakeCommand(this, name, text, keys, hint, std::move(handler));
+    };
+    // The month arrows accept a year being typed, then page.
+    QAction* previousMonth =
+        command("actPreviousMonth", tr("Previous month"), {QKeySequence(Qt::Key_PageUp)},
+                tr("Show the previous month"), [this] {
+                    if (AcceptYear()) StepMonth(-1);
+                });
+    QAction* nextMonth = command("actNextMonth", tr("Next month"), {QKeySequence(Qt::Key_PageDown)},
+                                 tr("Show the next month"), [this] {
+                                     if (AcceptYear()) StepMonth(1);
+                                 });
+    navigation_ = {previousMonth, nextMonth};
+    // The title bar's regions and the month arrows.
+    const std::pair<ClickRegion*, QAction*> offered[] = {
+        {lblPrint, command("actPrint", tr("Print"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
+                           tr("Print Calendar for Month"), [this] { lblPrintClick(); })},
+        {lblTimesList, command("actTimesList", tr("Rise and set times"), {},
+                               tr("Display Moon/Sun Rise/Set times and Twilight times for month"),
+                               [this] { lblTimesListClick(); })},
+        {lblLinks, command("actLinks", tr("Links"), {}, tr("Display links to Lunar Internet Sites"),
+                           [this] { lblLinksClick(); })},
+        {lblReports,
+         command("actReports", tr("Reports"), {}, tr("Display menu showing Report options"),
+                 [this] { lblReportsClick(); })},
+        {imgEclipse, command("actEclipse", tr("Eclipse"), {},
+                             tr("Display circumstances of Lunar Eclipse occurring this month"),
+                             [this] { imgEclipseClick(); })},
+        {Label1, command("actHomePage", tr("Home page"), {},
+                         tr("Crescendar's home page, shipped with the program (opens in your "
+                            "browser)"),
+                         [this] { Label1Click(); })},
+        {lblConfig, command("actConfiguration", tr("Configuration"), {},
+                            tr("Change configuration parameters"), [this] { lblConfigClick(); })},
+        {lblHelp, command("actHelp", tr("Help"), {QKeySequence(Qt::Key_F1)},
+                          tr("Display online help"), [this] { lblHelpClick(); })},
+        {lblAbout, command("actAbout", tr("About"), {}, tr("Display version information"),
+                           [this] { lblAboutClick(); })},
+        {lblExit, command("actQuit", tr("Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                          tr("Exit Crescendar"), [this] { lblExitClick(); })},
+        {imgPrevMonth, previousMonth},
+        {imgNextMonth, nextMonth},
+    };
+    for (const auto& [region, action] : offered) OfferCommand(region, action);
+
+    // The day steps and today, for the calendar while no editor is open.
+    struct Step {
+        const char* Name;
+        QString Text;
+        Qt::Key Key;
+        QString Hint;
+        int Days;
+    };
+    const Step steps[] = {
+        {"actPreviousDay", tr("Previous day"), Qt::Key_Left, tr("Select the day before"), -1},
+        {"actNextDay", tr("Next day"), Qt::Key_Right, tr("Select the day after"), 1},
+        {"actPreviousWeek", tr("Previous week"), Qt::Key_Up,
+         tr("Select the same day a week earlier"), -7},
+        {"actNextWeek", tr("Next week"), Qt::Key_Down, tr("Select the same day a week later"), 7},
+    };
+    for (const Step& step : steps) {
+        const int days = step.Days;
+        navigation_.push_back(command(step.Name, step.Text, {QKeySequence(step.Key)}, step.Hint,
+                                      [this, days] { MoveSelectedDay(days); }));
+    }
+    navigation_.push_back(command("actToday", tr("Now"), {QKeySequence(Qt::Key_Home)},
+                                  tr("Go back to the running clock: today, now"),
+                                  [this] { SelectNow(); }));
+
+    // The time and year editors. Escape never closes the main window.
+    QAction* cancel =
+        command("actCancelEdit", tr("Cancel the edit"), {QKeySequence(Qt::Key_Escape)},
+                tr("Close the time or year editor as it was"), [this] {
+                    const bool timeEditorShown = !imgTimeButton->isHidden();
+                    const bool yearEditorShown = !imgYearButton->isHidden();
+                    if (timeEditorShown) CancelTimeEdit();
+                    if (yearEditorShown) CancelYearEdit();
+                });
+    // Enter first: the key the hints name.
+    actConfirmEdit_ =
+        command("actConfirmEdit", tr("Accept the edit"),
+                {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)},
+                tr("Take the time or year typed"), [this] {
+                    // The time editor is confirmed as it stands, whether or not a field was
+                    // clicked.
+                    if (!imgTimeButton->isHidden() && imgYearButton->isHidden() && !EditorOpen()) {
+                        editField_ = efHour;
+                        fieldChosen_ = true;
+                    }
+                    KeyPress(13);
+                });
+    lblClock->SetHint(tr("Change the time within Crescendar (%1 accepts, %2 cancels)")
+                          .arg(KeyText(actConfirmEdit_->shortcut()), KeyText(cancel->shortcut())));
+}
+
+bool TMain::CommandKeyAllowed(const QAction* action) const {
+    if (action == actConfirmEdit_)
+        return (!imgTimeButton->isHidden() && imgYearButton->isHidden()) || EditorOpen();
+    // The calendar's keys while neither editor is in use.
+    if (std::find(navigation_.begin(), navigation_.end(), action) != navigation_.end())
+        return !EditorOpen() && imgTimeButton->isHidden();
+    return true;
 }
 
 QString TMain::ProgramFolder() const {
@@ -487,70 +583,14 @@ void TMain::lblExitClick() {
     close();
 }
 
+// Typing into the open time or year editor: digits, Backspace and Enter; every other key that
+// is not a command is swallowed while it is open.
 bool TMain::FormKeyPress(QKeyEvent* event) {
-    const int key = event->key();
-    const Qt::KeyboardModifiers mods =
-        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    // The program's shortcuts work whatever is open.
-    if (mods == Qt::ControlModifier && key == Qt::Key_Q) {
-        lblExitClick();
-        return true;
-    }
-    if (mods == Qt::ControlModifier && key == Qt::Key_P) {
-        lblPrintClick();
-        return true;
-    }
-    if (mods == Qt::NoModifier && key == Qt::Key_F1) {
-        lblHelpClick();
-        return true;
-    }
-
-    const bool timeEditorShown = !imgTimeButton->isHidden();
-    const bool yearEditorShown = !imgYearButton->isHidden();
-    if (key == Qt::Key_Escape) {
-        if (timeEditorShown) CancelTimeEdit();
-        if (yearEditorShown) CancelYearEdit();
-        return true; // the main window itself never closes on Escape
-    }
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    // Enter confirms the time editor as it stands, whether or not a field was clicked.
-    if (enter && timeEditorShown && !yearEditorShown && !EditorOpen()) {
-        editField_ = efHour;
-        fieldChosen_ = true;
-        KeyPress(13);
-        return true;
-    }
-
-    if (!EditorOpen()) {
-        if (timeEditorShown || mods != Qt::NoModifier) return false;
-        if (const int months = PageKeyMonths(event)) {
-            StepMonth(months);
-            return true;
-        }
-        switch (key) {
-        case Qt::Key_Left:
-            MoveSelectedDay(-1);
-            return true;
-        case Qt::Key_Right:
-            MoveSelectedDay(1);
-            return true;
-        case Qt::Key_Up:
-            MoveSelectedDay(-7);
-            return true;
-        case Qt::Key_Down:
-            MoveSelectedDay(7);
-            return true;
-        case Qt::Key_Home:
-            SelectNow();
-            return true;
-        default:
-            return false;
-        }
-    }
+    if (!EditorOpen()) return false;
     char typed = 0;
-    if (key == Qt::Key_Backspace)
+    if (event->key() == Qt::Key_Backspace)
         typed = 8;
-    else if (enter)
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         typed = 13;
     else if (event->text().size() == 1 && event->text()[0] >= QLatin1Char('0') &&
              event->text()[0] <= QLatin1Char('9'))

@@ -81,6 +81,7 @@ class TMain : public SkinWindow {
     void FormShow() override;
     void FormActivate() override;
     bool FormKeyPress(QKeyEvent* event) override;
+    bool CommandKeyAllowed(const QAction* action) const override;
     // The one-second tick: reads the clock, then ShowInstant.
     void Timer1Timer();
 
@@ -156,7 +157,7 @@ class TMain : public SkinWindow {
     void CursorTimerTimer();
     void DisplayTimeEditor(bool show);
     void imgTimeButtonMouseUp(Qt::MouseButton button, QPoint pos);
-    // The key handling of FormKeyPress by character: digits, 8 (Backspace), 13 (Enter).
+    // The editors' typing by character: digits, 8 (Backspace), 13 (Enter).
     void KeyPress(char key);
     // Escape in an editor: the time editor closes with the time it had (the clock runs on),
     // the year editor with the year it had.
@@ -288,6 +289,9 @@ class TMain : public SkinWindow {
     // Opens a shipped page, or says that it was not found.
     void OpenShippedPage(const char* relativePath, const QString& what);
     void CreateTitleRegions();
+    // The window's commands (QActions), offered by the title bar's regions and the month
+    // arrows.
+    void CreateCommands();
     void CreateCaptions();
     void CreateCalendar();
     void CreateTimeEditor();
@@ -315,6 +319,10 @@ class TMain : public SkinWindow {
 
     TMainOptions options_;
     TSession* session_ = nullptr;
+    // The calendar's keys (month and day steps, today), which an open editor takes instead,
+    // and the editors' Enter.
+    std::vector<QAction*> navigation_;
+    QAction* actConfirmEdit_ = nullptr;
     double fontScale_ = 1.0;
 
     // State of the window; the instant and the month are the session's.

@@ -1,6 +1,7 @@
 #include "SkinWindow.h"
 
 #include "ClickRegion.h"
+#include "Command.h"
 #include "ImageControl.h"
 #include "Picture.h"
 
@@ -67,6 +68,9 @@ void SkinWindow::CreateForm() {
     if (created_) return;
     created_ = true;
     FormCreate();
+    if (EscapeCloses() && !CommandForKey(this, QKeySequence(Qt::Key_Escape)))
+        MakeCommand(this, "actClose", tr("Close"), {QKeySequence(Qt::Key_Escape)},
+                    tr("Close this window"), [this] { close(); });
 }
 
 void SkinWindow::SetClientSize(int width, int height) {
@@ -155,13 +159,6 @@ void SkinWindow::SetMinimiseRegion(ClickRegion* minimise) {
     });
 }
 
-int SkinWindow::PageKeyMonths(const QKeyEvent* event) {
-    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return 0;
-    if (event->key() == Qt::Key_PageUp) return -1;
-    if (event->key() == Qt::Key_PageDown) return 1;
-    return 0;
-}
-
 std::pair<ClickRegion*, ClickRegion*>
 SkinWindow::AddMonthArrows(int previousLeft, int nextLeft, int top, std::function<void(int)> page) {
     // Pale on the dark blue of the title bars, with a dark shadow.
@@ -170,15 +167,14 @@ SkinWindow::AddMonthArrows(int previousLeft, int nextLeft, int top, std::functio
     auto* previous =
         new ImageControl(this, previousLeft, top, PagingArrowPicture(false, fill, shadow));
     previous->setObjectName(QStringLiteral("imgPrevMonth"));
-    previous->SetHint(QStringLiteral("Show the previous month (Page Up)"));
     auto* next = new ImageControl(this, nextLeft, top, PagingArrowPicture(true, fill, shadow));
     next->setObjectName(QStringLiteral("imgNextMonth"));
-    next->SetHint(QStringLiteral("Show the next month (Page Down)"));
-    for (auto [arrow, step] : {std::pair{previous, -1}, std::pair{next, 1}}) {
-        connect(arrow, &ClickRegion::Clicked, this, [page, step](Qt::MouseButton b) {
-            if (b == Qt::LeftButton) page(step);
-        });
-    }
+    OfferCommand(previous, MakeCommand(this, "actPreviousMonth", tr("Previous month"),
+                                       {QKeySequence(Qt::Key_PageUp)},
+                                       tr("Show the previous month"), [page] { page(-1); }));
+    OfferCommand(next, MakeCommand(this, "actNextMonth", tr("Next month"),
+                                   {QKeySequence(Qt::Key_PageDown)}, tr("Show the next month"),
+                                   [page] { page(1); }));
     return {previous, next};
 }
 
@@ -270,21 +266,33 @@ bool SkinWindow::event(QEvent* e) {
     return QWidget::event(e);
 }
 
-// Key preview: a key press for this window or any of its children reaches FormKeyPress
-// first; unless swallowed it is then delivered as usual (from the original receiver up to
-// this window) and its delivery ends there.
+// Key preview. A key that is one of the window's commands is claimed when Qt asks whether
+// a control overrides shortcuts (also for the key press handed on below, which Qt asks about
+// again), so that Qt's shortcut map never runs it: it arrives as a key press here whichever
+// window is active and whatever control has the focus. A key press for this window or any of
+// its children then runs the window's command of that key, or reaches FormKeyPress; unless
+// swallowed it is then delivered as usual (from the original receiver up to this window) and
+// its delivery ends there.
 bool SkinWindow::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() != QEvent::KeyPress || previewing_ || !watched->isWidgetType() ||
+    const bool claim = e->type() == QEvent::ShortcutOverride;
+    if ((e->type() != QEvent::KeyPress && !claim) || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != this)
         return false;
     auto* key = static_cast<QKeyEvent*>(e);
-    if (FormKeyPress(key)) {
+    QAction* command = CommandForKey(this, key);
+    if (claim) {
+        if (!command) return false;
         key->accept();
         return true;
     }
-    if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && EscapeCloses()) {
+    if (previewing_) return false;
+    if (command && CommandKeyAllowed(command)) {
         key->accept();
-        close();
+        command->trigger();
+        return true;
+    }
+    if (FormKeyPress(key)) {
+        key->accept();
         return true;
     }
     previewing_ = true;

@@ -9,7 +9,12 @@
 // construction), FormShow (each time the window is shown), FormActivate (each time it
 // becomes the program's active window, coming from another window of the program or shown
 // first; not when the user returns from another application), FormPaint, FormKeyPress (key
-// preview: every key press for the window or any of its children reaches it first).
+// preview: every key press for the window or any of its children that is not one of the
+// window's commands reaches it first).
+//
+// Commands are the window's QActions (Command.h). The window hands a key press to its own
+// action with that shortcut before any of its controls sees the key, and whether or not the
+// desktop has activated the window (without a window manager it may never be).
 #pragma once
 
 #include "Canvas.h"
@@ -27,6 +32,7 @@
 #include <optional>
 #include <utility>
 
+class QAction;
 class QKeyEvent;
 
 namespace crescendar {
@@ -111,15 +117,14 @@ class SkinWindow : public QWidget {
     void StorePosition();
 
     // A previous and a next month arrow at the given left edges of a row at `top` (the
-    // title bar), drawn for the dark title bars of the skins, with hints naming Page Up and
-    // Page Down; a left click runs page(-1) or page(1). The two controls are returned.
+    // title bar), drawn for the dark title bars of the skins, offering the commands
+    // "actPreviousMonth" (Page Up) and "actNextMonth" (Page Down), which run page(-1) and
+    // page(1). The two controls are returned.
     std::pair<ClickRegion*, ClickRegion*> AddMonthArrows(int previousLeft, int nextLeft, int top,
                                                          std::function<void(int)> page);
-    // The months a key pages by: -1 for Page Up, 1 for Page Down (without modifiers, the
-    // keypad's too), 0 for any other key.
-    static int PageKeyMonths(const QKeyEvent* event);
 
-    // Whether Escape closes the window (when FormKeyPress leaves it): true for a window that
+    // Whether the window has the command "actClose" (Escape) that closes it, made after
+    // FormCreate unless the window gave Escape a command of its own: true for a window that
     // belongs to another one, false for the program's own main window.
     virtual bool EscapeCloses() const { return parentWidget() != nullptr; }
 
@@ -130,6 +135,9 @@ class SkinWindow : public QWidget {
     virtual void FormPaint() {}
     // Return true to swallow the key (children then do not get it).
     virtual bool FormKeyPress(QKeyEvent* /*event*/) { return false; }
+    // Whether a command's key runs it now; a key refused goes on to FormKeyPress and the
+    // controls (the command itself, clicked, still runs).
+    virtual bool CommandKeyAllowed(const QAction* /*action*/) const { return true; }
 
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;

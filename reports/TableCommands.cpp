@@ -2,18 +2,19 @@
 
 #include "AtomicFile.h"
 #include "Canvas.h"
+#include "Command.h"
 #include "Dialogs.h"
 #include "Palette.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QKeyEvent>
 
 namespace crescendar {
 
 ClickRegion* AddTextCommand(QWidget* parent, const char* name, const QString& text,
-                            const QString& hint, std::function<void()> action) {
+                            QAction* command) {
     auto* c = new ClickRegion(parent);
     c->setObjectName(QLatin1String(name));
     c->SetFontName(QStringLiteral("Arial"));
@@ -22,12 +23,19 @@ ClickRegion* AddTextCommand(QWidget* parent, const char* name, const QString& te
     c->SetFontColor(palette::StandardText);
     c->SetAutoSize(true);
     c->SetText(text);
-    c->SetHint(hint);
     c->setCursor(Qt::PointingHandCursor);
-    QObject::connect(c, &ClickRegion::Clicked, c, [action = std::move(action)](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) action();
-    });
+    OfferCommand(c, command);
     return c;
+}
+
+QAction* MakeCopyCommand(QWidget* window, const QString& hint, std::function<void()> handler) {
+    return MakeCommand(window, "actCopy", QCoreApplication::translate("Command", "Copy"),
+                       {QKeySequence(Qt::CTRL | Qt::Key_C)}, hint, std::move(handler));
+}
+
+QAction* MakeSaveCommand(QWidget* window, const QString& hint, std::function<void()> handler) {
+    return MakeCommand(window, "actSave", QCoreApplication::translate("Command", "Save"),
+                       {QKeySequence(Qt::CTRL | Qt::Key_S)}, hint, std::move(handler));
 }
 
 void CopyTable(const TTable& table) {
@@ -57,23 +65,6 @@ bool SaveTableAsCsv(QWidget* parent, QString& folder, const QString& name, const
         return false;
     }
     return true;
-}
-
-namespace {
-
-bool IsControlKey(const QKeyEvent* e, int key) {
-    const Qt::KeyboardModifiers m = e->modifiers() & ~Qt::KeypadModifier;
-    return e->key() == key && m == Qt::ControlModifier;
-}
-
-} // namespace
-
-bool IsCopyKey(const QKeyEvent* e) {
-    return IsControlKey(e, Qt::Key_C);
-}
-
-bool IsSaveKey(const QKeyEvent* e) {
-    return IsControlKey(e, Qt::Key_S);
 }
 
 } // namespace crescendar

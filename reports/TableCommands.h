@@ -12,15 +12,19 @@
 #include <functional>
 #include <string>
 
-class QKeyEvent;
+class QAction;
 class QWidget;
 
 namespace crescendar {
 
-// A text command in the program's pale text on a dark band: Arial bold, a hand cursor, a left
-// click runs action.
+// A text command in the program's pale text on a dark band: Arial bold, a hand cursor; it
+// offers the command (a left click triggers it, the hint is the command's).
 ClickRegion* AddTextCommand(QWidget* parent, const char* name, const QString& text,
-                            const QString& hint, std::function<void()> action);
+                            QAction* command);
+
+// The windows' Copy (Ctrl+C) and Save (Ctrl+S) commands, "actCopy" and "actSave".
+QAction* MakeCopyCommand(QWidget* window, const QString& hint, std::function<void()> handler);
+QAction* MakeSaveCommand(QWidget* window, const QString& hint, std::function<void()> handler);
 
 // Puts the table on the clipboard as tab-separated text (a spreadsheet pastes it as columns).
 void CopyTable(const TTable& table);
@@ -33,9 +37,5 @@ bool WriteTextFile(const QString& path, const std::string& text, QString* error)
 // chosen file's. False when nothing was written (cancelled, or the failure was told).
 bool SaveTableAsCsv(QWidget* parent, QString& folder, const QString& name, const QString& what,
                     const TTable& table);
-
-// Ctrl+C and Ctrl+S (and the keypad's) as table commands.
-bool IsCopyKey(const QKeyEvent* e);
-bool IsSaveKey(const QKeyEvent* e);
 
 } // namespace crescendar

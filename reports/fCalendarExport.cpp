@@ -1,6 +1,7 @@
 #include "fCalendarExport.h"
 
 #include "Clock.h"
+#include "Command.h"
 #include "Dialogs.h"
 #include "TableCommands.h"
 #include "fPrintOptions.h"
@@ -11,7 +12,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
 
@@ -185,13 +185,14 @@ void TCalendarExport::FormCreate() {
     txtFromYear->setToolTip(QStringLiteral("The first year of the calendar"));
     txtToYear->setToolTip(QStringLiteral("The last year of the calendar"));
 
-    lblExport = new ClickRegion(this, kButton.x(), kButton.y(), kButton.width(), kButton.height(),
-                                QStringLiteral("Choose a file and save the events in it (Enter)"));
+    lblExport = new ClickRegion(this, kButton.x(), kButton.y(), kButton.width(), kButton.height());
     lblExport->setObjectName(QStringLiteral("lblExport"));
     lblExport->setCursor(Qt::PointingHandCursor);
-    connect(lblExport, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblExportClick();
-    });
+    // Enter first: the key the hint names.
+    OfferCommand(lblExport, MakeCommand(this, "actExport", tr("Export"),
+                                        {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)},
+                                        tr("Choose a file and save the events in it"),
+                                        [this] { lblExportClick(); }));
     saveFolder_ = QDir::homePath();
 }
 
@@ -211,15 +212,6 @@ void TCalendarExport::ShowExport() {
     activateWindow();
     txtFromYear->setFocus();
     txtFromYear->selectAll();
-}
-
-bool TCalendarExport::FormKeyPress(QKeyEvent* e) {
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
-        (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        lblExportClick();
-        return true;
-    }
-    return false;
 }
 
 bool TCalendarExport::lblExportClick() {

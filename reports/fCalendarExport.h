@@ -55,10 +55,6 @@ class TCalendarExport : public SkinWindow {
     ClickRegion* lblExit = nullptr;
     ClickRegion* lblTitle = nullptr;
 
-  protected:
-    // Enter exports.
-    bool FormKeyPress(QKeyEvent* e) override;
-
   private:
     TSession& session_;
     QWidget& owner_;

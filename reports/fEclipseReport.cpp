@@ -1,6 +1,7 @@
 #include "fEclipseReport.h"
 
 #include "Clock.h"
+#include "Command.h"
 #include "Dialogs.h"
 #include "Palette.h"
 #include "fEclipseWindow.h"
@@ -12,7 +13,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
 #include <QWheelEvent>
@@ -131,13 +131,12 @@ void TEclipseReport::FormCreate() {
     txtToYear = yearBox(110, QStringLiteral("2001"));
     txtToYear->setObjectName(QStringLiteral("txtToYear"));
 
-    lblCalculate = new ClickRegion(
-        this, 288, 42, 83, 21,
-        QStringLiteral("Calculate dates of eclipses between the two selected years"));
+    lblCalculate = new ClickRegion(this, 288, 42, 83, 21);
     lblCalculate->setObjectName(QStringLiteral("lblCalculate"));
-    connect(lblCalculate, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblCalculateClick();
-    });
+    OfferCommand(lblCalculate,
+                 MakeCommand(this, "actCalculate", tr("Calculate"), {},
+                             tr("Calculate dates of eclipses between the two selected years"),
+                             [this] { lblCalculateClick(); }));
     lblExit = new ClickRegion(this, 363, 14, 13, 15, QStringLiteral("Exit Crescendar"));
     lblExit->setObjectName(QStringLiteral("lblExit"));
     SetExitRegion(lblExit);
@@ -176,13 +175,19 @@ void TEclipseReport::FormCreate() {
     lblCancel->SetFontBold(true);
     lblCancel->SetAutoSize(true);
     lblCancel->SetText(QStringLiteral("Cancel"));
-    lblCancel->SetHint(QStringLiteral("Stop the search (Escape)"));
     lblCancel->setCursor(Qt::PointingHandCursor);
     lblCancel->move(kStatusRight - lblCancel->width(), 46);
     lblCancel->hide();
-    connect(lblCancel, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) CancelSearch();
-    });
+    // Escape stops a running search (the region stands only then); otherwise it closes the
+    // window, as in the other windows.
+    OfferCommand(lblCancel,
+                 MakeCommand(this, "actCancel", tr("Cancel"), {QKeySequence(Qt::Key_Escape)},
+                             tr("Stop the search"), [this] {
+                                 if (Searching())
+                                     CancelSearch();
+                                 else
+                                     close();
+                             }));
 
     ScrollBar1 = new QScrollBar(Qt::Vertical, this);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
@@ -206,12 +211,12 @@ void TEclipseReport::FormCreate() {
     connect(ScrollBar1, &QScrollBar::valueChanged, this, [this] { ScrollBar1Change(); });
 
     // The list as data, on the bottom band, ending at the list's right edge.
-    lblSaveCsv = AddTextCommand(this, "lblSaveCsv", QStringLiteral("Save as CSV\u2026"),
-                                QStringLiteral("Save the list as a CSV file (Ctrl+S)"),
-                                [this] { lblSaveCsvClick(); });
-    lblCopy = AddTextCommand(this, "lblCopy", QStringLiteral("Copy"),
-                             QStringLiteral("Copy the list for a spreadsheet (Ctrl+C)"),
-                             [this] { lblCopyClick(); });
+    lblSaveCsv = AddTextCommand(
+        this, "lblSaveCsv", QStringLiteral("Save as CSV\u2026"),
+        MakeSaveCommand(this, tr("Save the list as a CSV file"), [this] { lblSaveCsvClick(); }));
+    actCopy_ =
+        MakeCopyCommand(this, tr("Copy the list for a spreadsheet"), [this] { lblCopyClick(); });
+    lblCopy = AddTextCommand(this, "lblCopy", QStringLiteral("Copy"), actCopy_);
     lblSaveCsv->move(kWidth - 20 - lblSaveCsv->width(), kListTop + kListHeight + 3);
     lblCopy->move(lblSaveCsv->x() - 14 - lblCopy->width(), lblSaveCsv->y());
     csvFolder_ = QDir::homePath();
@@ -389,23 +394,10 @@ void TEclipseReport::CancelSearch() {
     DisplayDataBitmap();
 }
 
-bool TEclipseReport::FormKeyPress(QKeyEvent* event) {
-    // Escape stops a running search; otherwise it closes the window as usual.
-    if (event->key() == Qt::Key_Escape && Searching()) {
-        CancelSearch();
-        return true;
-    }
+bool TEclipseReport::CommandKeyAllowed(const QAction* action) const {
     // Ctrl+C copies a year box's selection, where there is one, and the list otherwise.
     const auto* box = qobject_cast<const QLineEdit*>(focusWidget());
-    if (IsCopyKey(event) && !(box && box->hasSelectedText())) {
-        lblCopyClick();
-        return true;
-    }
-    if (IsSaveKey(event)) {
-        lblSaveCsvClick();
-        return true;
-    }
-    return false;
+    return action != actCopy_ || !(box && box->hasSelectedText());
 }
 
 void TEclipseReport::SetupDataBitmap() {

@@ -103,7 +103,7 @@ class TEclipseReport : public SkinWindow {
     ~TEclipseReport() override;
 
   protected:
-    bool FormKeyPress(QKeyEvent* event) override;
+    bool CommandKeyAllowed(const QAction* action) const override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -124,6 +124,7 @@ class TEclipseReport : public SkinWindow {
     std::vector<TEclipseRow> rows_;
     bool computed_ = false;
     std::unique_ptr<TSearch> search_;
+    QAction* actCopy_ = nullptr; // Ctrl+C, which a year box's selection takes first
     QTimer pollTimer_;
     QString csvFolder_;             // where the last CSV file went
     int listFrom_ = 0, listTo_ = 0; // the years of the list

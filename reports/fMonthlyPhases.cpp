@@ -1,5 +1,6 @@
 #include "fMonthlyPhases.h"
 
+#include "Command.h"
 #include "Dialogs.h"
 #include "Palette.h"
 #include "PrintTarget.h"
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QStandardPaths>
 
 #include <string>
@@ -65,10 +65,8 @@ void TMonthlyPhases::FormCreate() {
     lblCopy = ClickRegion::TextLabel(this, 42, 14, QStringLiteral("Copy picture"),
                                      QColor(220, 220, 255), 11, true);
     lblCopy->setObjectName(QStringLiteral("lblCopy"));
-    lblCopy->SetHint(QStringLiteral("Copy the calendar to the clipboard (Ctrl+C)"));
-    connect(lblCopy, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) CopyPicture();
-    });
+    OfferCommand(lblCopy, MakeCopyCommand(this, tr("Copy the calendar to the clipboard"),
+                                          [this] { CopyPicture(); }));
     connect(lblSave, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) lblSaveClick();
     });
@@ -87,17 +85,6 @@ void TMonthlyPhases::FormShow() {
 void TMonthlyPhases::StepMonth(int months) {
     // The session's monthChanged redraws the calendar.
     session_.StepMonth(months);
-}
-
-bool TMonthlyPhases::FormKeyPress(QKeyEvent* e) {
-    if (IsCopyKey(e)) {
-        CopyPicture();
-        return true;
-    }
-    const int months = PageKeyMonths(e);
-    if (months == 0) return false;
-    StepMonth(months);
-    return true;
 }
 
 void TMonthlyPhases::FormActivate() {

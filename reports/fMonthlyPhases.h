@@ -48,7 +48,6 @@ class TMonthlyPhases : public SkinWindow {
     // Pages the month by `months` through the session; the main window and this calendar
     // follow its signals, as the window always shows the main window's month.
     void StepMonth(int months);
-    bool FormKeyPress(QKeyEvent* e) override;
 
     bool IsVisible() const { return isVisible(); }
 

@@ -1,5 +1,6 @@
 #include "fObservingAid.h"
 
+#include "Command.h"
 #include "Palette.h"
 
 #include "PageFrame.h"
@@ -13,7 +14,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QKeyEvent>
 
 #include <charconv>
 #include <cmath>
@@ -145,9 +145,9 @@ void TObservingAid::FormCreate() {
     lblCopy = ClickRegion::TextLabel(this, 0, 0, QStringLiteral("Copy picture"),
                                      QColor(220, 220, 255), 11, true);
     lblCopy->setObjectName(QStringLiteral("lblCopy"));
-    lblCopy->SetHint(QStringLiteral("Copy this chart to the clipboard (Ctrl+C)"));
     lblCopy->move(kLeftMargin + kChartWidth - lblCopy->width(), 463);
-    OnLeftClick(lblCopy, [this] { CopyPicture(); });
+    OfferCommand(lblCopy, MakeCopyCommand(this, tr("Copy this chart to the clipboard"),
+                                          [this] { CopyPicture(); }));
     // The month shown, after the window's name; it drags the window as the name does.
     lblMonth = ClickRegion::TextLabel(this, 302, 14, QString(), kMonthColour, 15, true);
     lblMonth->setObjectName(QStringLiteral("lblMonth"));
@@ -183,17 +183,6 @@ void TObservingAid::FormActivate() {
 void TObservingAid::StepMonth(int months) {
     // The session's monthChanged redraws the chart.
     session_.StepMonth(months);
-}
-
-bool TObservingAid::FormKeyPress(QKeyEvent* e) {
-    if (IsCopyKey(e)) {
-        CopyPicture();
-        return true;
-    }
-    const int months = PageKeyMonths(e);
-    if (months == 0) return false;
-    StepMonth(months);
-    return true;
 }
 
 void TObservingAid::imgDayNightClick() {

@@ -81,7 +81,6 @@ class TObservingAid : public SkinWindow {
     // Pages the month by `months` through the session; the main window and this chart
     // follow its signals, as the chart always shows the main window's month.
     void StepMonth(int months);
-    bool FormKeyPress(QKeyEvent* e) override;
     void imgDayNightClick();
     void imgLinesGridClick();
     void lblPrintClick();

@@ -1,5 +1,7 @@
 #include "fReportMenu.h"
 
+#include "Command.h"
+
 #include "Session.h"
 
 #include <QPainter>
@@ -42,13 +44,6 @@ void TPopupMenu::showEvent(QShowEvent* e) {
 // ----- report menu ----------------------------------------------------------------------
 
 namespace {
-
-// Connects an entry's left click and its pointer moves.
-template <class F> void OnClick(ClickRegion* region, F handler) {
-    QObject::connect(region, &ClickRegion::Clicked, region, [handler](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) handler();
-    });
-}
 
 // The strip of the calendar export, made from another entry's strip: its ground (which
 // shades from top to bottom only) with a calendar leaf and the entry's title written as the
@@ -121,12 +116,28 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
                                 imgEquinoxInfo, imgEaster, imgCalendarExport})
         connect(entry, &ClickRegion::MouseMove, this,
                 [this, entry](Qt::MouseButtons, QPoint) { EntryMouseMove(entry); });
-    OnClick(imgLunarVisibility, [this] { imgLunarVisibilityClick(); });
-    OnClick(imgFindEclipses, [this] { imgFindEclipsesClick(); });
-    OnClick(imgDisplayPhases, [this] { imgDisplayPhasesClick(); });
-    OnClick(imgEquinoxInfo, [this] { imgEquinoxInfoClick(); });
-    OnClick(imgEaster, [this] { imgEasterClick(); });
-    OnClick(imgCalendarExport, [this] { imgCalendarExportClick(); });
+    // Each entry offers the command that opens its report.
+    OfferCommand(imgLunarVisibility,
+                 MakeCommand(this, "actObservingAid", tr("Lunar visibility"), {},
+                             tr("Chart when the Moon is up through the month"),
+                             [this] { imgLunarVisibilityClick(); }));
+    OfferCommand(imgFindEclipses, MakeCommand(this, "actEclipseReport", tr("Find eclipses"), {},
+                                              tr("Find the lunar eclipses between two years"),
+                                              [this] { imgFindEclipsesClick(); }));
+    OfferCommand(imgDisplayPhases,
+                 MakeCommand(this, "actMonthlyPhases", tr("Display phases"), {},
+                             tr("Show the Moon's phase on every day of the month"),
+                             [this] { imgDisplayPhasesClick(); }));
+    OfferCommand(imgEquinoxInfo, MakeCommand(this, "actEquinoxes", tr("Equinoxes and solstices"),
+                                             {}, tr("Show the year's equinoxes and solstices"),
+                                             [this] { imgEquinoxInfoClick(); }));
+    OfferCommand(imgEaster,
+                 MakeCommand(this, "actEaster", tr("Easter"), {}, tr("Show the date of Easter"),
+                             [this] { imgEasterClick(); }));
+    OfferCommand(imgCalendarExport,
+                 MakeCommand(this, "actCalendarExport", tr("Calendar export"), {},
+                             tr("Save the Moon's events of some years as a calendar file"),
+                             [this] { imgCalendarExportClick(); }));
 }
 
 void TReportMenu::FormShow() {

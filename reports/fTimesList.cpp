@@ -1,5 +1,7 @@
 #include "fTimesList.h"
 
+#include "Command.h"
+
 #include "Palette.h"
 
 #include "PageFrame.h"
@@ -14,7 +16,6 @@
 #include "TableCommands.h"
 
 #include <QDir>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -96,8 +97,8 @@ void TTimesList::FormCreate() {
     };
     lblPrint =
         region("lblPrint", 20, 16, 19, 19, "Send the information on this screen to the printer");
-    lblScrollUp = region("lblScrollUp", 54, 14, 19, 17, "Scroll information up on screen");
-    lblScrollDown = region("lblScrollDown", 74, 14, 19, 17, "Scroll information down on screen");
+    lblScrollUp = region("lblScrollUp", 54, 14, 19, 17, "");
+    lblScrollDown = region("lblScrollDown", 74, 14, 19, 17, "");
     lblTitle = region("lblTitle", 202, 10, 237, 23, "");
     lblMinimise = region("lblMinimise", 592, 14, 15, 15, "Minimise this window");
     lblExit = region("lblExit", 614, 14, 13, 15, "Close this window");
@@ -106,19 +107,25 @@ void TTimesList::FormCreate() {
     SetMinimiseRegion(lblMinimise);
     SetExitRegion(lblExit);
     OnLeftClick(lblPrint, [this] { lblPrintClick(); });
-    OnLeftClick(lblScrollUp, [this] { lblScrollUpClick(); });
-    OnLeftClick(lblScrollDown, [this] { lblScrollDownClick(); });
+    OfferCommand(lblScrollUp,
+                 MakeCommand(this, "actScrollUp", tr("Scroll up"), {QKeySequence(Qt::Key_Up)},
+                             tr("Scroll information up on screen"),
+                             [this] { lblScrollUpClick(); }));
+    OfferCommand(lblScrollDown,
+                 MakeCommand(this, "actScrollDown", tr("Scroll down"), {QKeySequence(Qt::Key_Down)},
+                             tr("Scroll information down on screen"),
+                             [this] { lblScrollDownClick(); }));
     // Either side of the title.
     std::tie(imgPrevMonth, imgNextMonth) =
         AddMonthArrows(176, 452, 15, [this](int months) { StepMonth(months); });
 
     // The table as data, on the dark band below the opening, ending at its right edge.
     lblSaveCsv = AddTextCommand(this, "lblSaveCsv", QStringLiteral("Save as CSV\u2026"),
-                                QStringLiteral("Save this month's table as a CSV file (Ctrl+S)"),
-                                [this] { lblSaveCsvClick(); });
+                                MakeSaveCommand(this, tr("Save this month's table as a CSV file"),
+                                                [this] { lblSaveCsvClick(); }));
     lblCopy = AddTextCommand(this, "lblCopy", QStringLiteral("Copy"),
-                             QStringLiteral("Copy this month's table for a spreadsheet (Ctrl+C)"),
-                             [this] { lblCopyClick(); });
+                             MakeCopyCommand(this, tr("Copy this month's table for a spreadsheet"),
+                                             [this] { lblCopyClick(); }));
     lblSaveCsv->move(kOpeningRight - lblSaveCsv->width(), 464);
     lblCopy->move(lblSaveCsv->x() - 16 - lblCopy->width(), 464);
     csvFolder_ = QDir::homePath();
@@ -290,32 +297,6 @@ void TTimesList::lblSaveCsvClick() {
                              .arg(d.Year, 4, 10, QChar('0'))
                              .arg(d.Month, 2, 10, QChar('0'));
     SaveTableAsCsv(this, csvFolder_, name, QStringLiteral("The times table"), Table());
-}
-
-bool TTimesList::FormKeyPress(QKeyEvent* e) {
-    if (IsCopyKey(e)) {
-        lblCopyClick();
-        return true;
-    }
-    if (IsSaveKey(e)) {
-        lblSaveCsvClick();
-        return true;
-    }
-    if (const int months = PageKeyMonths(e)) {
-        StepMonth(months);
-        return true;
-    }
-    if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
-    switch (e->key()) {
-    case Qt::Key_Up:
-        lblScrollUpClick();
-        return true;
-    case Qt::Key_Down:
-        lblScrollDownClick();
-        return true;
-    default:
-        return false;
-    }
 }
 
 void TTimesList::mousePressEvent(QMouseEvent* e) {

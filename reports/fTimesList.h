@@ -15,7 +15,6 @@
 
 #include <memory>
 
-class QKeyEvent;
 class QMouseEvent;
 class QWheelEvent;
 
@@ -98,8 +97,6 @@ class TTimesList : public SkinWindow {
     void mouseReleaseEvent(QMouseEvent* e) override;
     // The wheel scrolls the table three rows a notch.
     void wheelEvent(QWheelEvent* e) override;
-    // Page Up and Page Down page the month; the arrow keys scroll a row.
-    bool FormKeyPress(QKeyEvent* e) override;
 
   private:
     int ClampOffset(int offset) const;

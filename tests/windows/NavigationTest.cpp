@@ -12,7 +12,7 @@
 #include "fReportMenu.h"
 #include "fTimesList.h"
 
-#include "MainFixture.h"
+#include "ProgramFixture.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -28,26 +28,14 @@
 namespace crescendar {
 namespace {
 
-class NavigationTest : public MainFixture {
+class NavigationTest : public ProgramFixture {
   protected:
-    std::shared_ptr<TProgramWindows> StartProgram(const QDateTime& at) {
-        clock.Set(at);
-        ini = dir.filePath(QStringLiteral("Crescendar.ini")).toStdString();
-        SettingsStore(ini).Load();
-        options.SettingsPath = ini;
-        auto windows = CreateProgramWindows(options);
-        w = windows->Main;
-        w->show();
-        w->FormActivate();
-        return windows;
-    }
     static void Wheel(QWidget* target, int eighths) {
         const QPointF at(300, 200);
         QWheelEvent e(at, target->mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(target, &e);
     }
-    std::string ini;
 };
 
 TEST_F(NavigationTest, TheTimesListPagesItsOwnMonthAndPrintsWhatItShows) {

@@ -15,25 +15,12 @@
 #include "fTimesList.h"
 #include "fWebMenu.h"
 
-#include "MainFixture.h"
+#include "ProgramFixture.h"
 
 namespace crescendar {
 namespace {
 
-class ProgramWindowsTest : public MainFixture {
-  protected:
-    std::shared_ptr<TProgramWindows> StartProgram(const QDateTime& at) {
-        clock.Set(at);
-        const std::string ini = dir.filePath(QStringLiteral("Crescendar.ini")).toStdString();
-        SettingsStore(ini).Load();
-        options.SettingsPath = ini;
-        auto windows = CreateProgramWindows(options);
-        w = windows->Main;
-        w->show();
-        w->FormActivate();
-        return windows;
-    }
-};
+using ProgramWindowsTest = ProgramFixture;
 
 TEST_F(ProgramWindowsTest, EveryRegionOpensItsWindow) {
     const auto p = StartProgram(At(2025, 3, 10, 21, 0));
