@@ -8,6 +8,7 @@
 #include "Eclipse.h"
 #include "Equinox.h"
 #include "EventText.h"
+#include "JsonValues.h"
 #include "MoonPosition.h"
 #include "MoonView.h"
 #include "OutputFile.h"
@@ -30,6 +31,7 @@
 
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 namespace crescendar::cli {
 
@@ -187,6 +189,11 @@ Observer MakeRunObserver(const QCommandLineParser& p, const TSettings& saved) {
     return o;
 }
 
+// The JSON of the records. docs/crescendar-cli.schema.json names every key; a key that names
+// its unit (DistanceKm, AltitudeDegrees, ...) stands beside each older key without one, which
+// is kept for the scripts that read it. Every instant is given as {"UT", "Local"} texts
+// (JsonValues.h).
+
 QJsonObject Json(const TAngleText& a) {
     return {{"Sign", Q(a.Sign)}, {"Deg", Q(a.Deg)}, {"Min", Q(a.Min)}, {"Sec", Q(a.Sec)}};
 }
@@ -195,7 +202,9 @@ QJsonObject Json(const TEquatorialPosition& e) {
     return {{"RAText", Json(RightAscensionText(e.RA))},
             {"DecText", Json(DeclinationText(e.Dec))},
             {"RA", e.RA},
-            {"Dec", e.Dec}};
+            {"Dec", e.Dec},
+            {"RightAscensionDegrees", e.RA},
+            {"DeclinationDegrees", e.Dec}};
 }
 
 QJsonObject Json(const TMoonState& m) {
@@ -214,7 +223,21 @@ QJsonObject Json(const TMoonState& m) {
             {"TopoDecText", Json(DeclinationText(m.TopoDec))},
             {"TopoRA", m.TopoRA},
             {"TopoDec", m.TopoDec},
-            {"IlluminatedPercent", m.IlluminatedPercent}};
+            {"IlluminatedPercent", m.IlluminatedPercent},
+            // The Moon's ecliptic latitude and longitudes are kept in radians; every angle
+            // of the unit-named keys is in degrees.
+            {"LatitudeDegrees", RadToDeg(m.Latitude)},
+            {"LongitudeDegrees", RadToDeg(m.Longitude)},
+            {"ApparentLongitudeDegrees", RadToDeg(m.ApparentLongitude)},
+            {"DistanceKm", m.Distance},
+            {"ParallaxDegrees", m.Parallax},
+            {"AltitudeDegrees", m.Altitude},
+            {"AzimuthDegrees", m.Azimuth},
+            {"SemidiameterDegrees", m.Semidiameter},
+            {"BrightLimbAngleDegrees", m.BrightLimbAngle},
+            {"PhaseAngleDegrees", m.PhaseAngle},
+            {"TopocentricRightAscensionDegrees", m.TopoRA},
+            {"TopocentricDeclinationDegrees", m.TopoDec}};
 }
 
 QJsonObject Json(const TSunPosition& s) {
@@ -223,18 +246,50 @@ QJsonObject Json(const TSunPosition& s) {
             {"Altitude", s.Altitude},
             {"Azimuth", s.Azimuth},
             {"Distance", s.Distance},
-            {"Equatorial", Json(s.Equatorial)}};
+            {"Equatorial", Json(s.Equatorial)},
+            {"ApparentLongitudeDegrees", s.ApparentLongitude},
+            {"LatitudeDegrees", s.Latitude},
+            {"AltitudeDegrees", s.Altitude},
+            {"AzimuthDegrees", s.Azimuth},
+            {"DistanceKm", s.Distance}};
 }
 
-QJsonObject Json(const TPerigeeApogee& apsides, const Observer& obs) {
-    const TPerigeeApogeeTexts p = PerigeeApogeeText(apsides, obs);
-    return {{"PerigeeDistanceText", Q(p.PerigeeDistanceText)},
-            {"PerigeeDateText", Q(p.PerigeeDateText)},
-            {"ApogeeDistanceText", Q(p.ApogeeDistanceText)},
-            {"ApogeeDateText", Q(p.ApogeeDateText)}};
+// An instant computed in dynamical time: the universal time the program shows it at, that
+// instant in civil time, and its Julian Ephemeris Day.
+QJsonObject DynamicalInstantJson(UniversalTime ut, DynamicalTime jde, const Observer& obs) {
+    QJsonObject o = InstantJson(ut, obs);
+    o["JDE"] = jde.JD;
+    return o;
 }
 
-QJsonObject Json(const TRiseSet& r, bool moon) {
+// An instant of the phase or apsis series, shown at the series instant read as universal time
+// (no Delta T: SeriesInstantAsUniversal), as the windows and the calendar export show it.
+QJsonObject SeriesInstantJson(DynamicalTime jde, const Observer& obs) {
+    return DynamicalInstantJson(SeriesInstantAsUniversal(jde), jde, obs);
+}
+
+QJsonObject Json(const TApsisEvent& a, const Observer& obs) {
+    QJsonObject o = SeriesInstantJson(a.JDE, obs);
+    o["DistanceKm"] = a.DistanceKm;
+    return o;
+}
+
+QJsonObject Json(const TPerigeeApogee& p, const Observer& obs) {
+    const TPerigeeApogeeTexts t = PerigeeApogeeText(p, obs);
+    QJsonObject o{{"PerigeeDistanceText", Q(t.PerigeeDistanceText)},
+                  {"PerigeeDateText", Q(t.PerigeeDateText)},
+                  {"ApogeeDistanceText", Q(t.ApogeeDistanceText)},
+                  {"ApogeeDateText", Q(t.ApogeeDateText)}};
+    // Each only when the series gave one (always, within the years 1..9999).
+    if (std::isfinite(p.Perigee.JDE.JD)) o["Perigee"] = Json(p.Perigee, obs);
+    if (std::isfinite(p.Apogee.JDE.JD)) o["Apogee"] = Json(p.Apogee, obs);
+    return o;
+}
+
+// A body's or a twilight's crossings of one local date: the texts, and for each crossing its
+// kind and instant. A twilight's transit is the Sun's, given with the Sun's crossings only.
+QJsonObject Json(const TRiseSet& r, const TBodyEvents& e, bool moon, bool twilight,
+                 const Observer& obs) {
     QJsonObject o{
         {"RiseText", Q(r.RiseText)}, {"TransitText", Q(r.TransitText)}, {"SetText", Q(r.SetText)}};
     if (moon) o["IlluminatedPercent"] = r.IlluminatedPercent;
@@ -245,6 +300,15 @@ QJsonObject Json(const TRiseSet& r, bool moon) {
         {"SecondSetText", &r.SecondSetText}};
     for (const auto& [key, text] : seconds)
         if (!text->empty()) o[key] = Q(*text);
+    o["Rise"] = CrossingJson(e.Rise, obs);
+    if (!twilight) o["Transit"] = CrossingJson(e.Transit, obs);
+    o["Set"] = CrossingJson(e.Set, obs);
+    const std::tuple<const char*, const TCrossing*, bool> second[] = {
+        {"SecondRise", &e.SecondRise, true},
+        {"SecondTransit", &e.SecondTransit, !twilight},
+        {"SecondSet", &e.SecondSet, true}};
+    for (const auto& [key, crossing, shown] : second)
+        if (shown && crossing->Happens()) o[key] = CrossingJson(*crossing, obs);
     return o;
 }
 
@@ -258,30 +322,44 @@ QString IsoDateTime(const TDateTimeRecord& d) {
         .arg(d.Second, 2, 10, QChar('0'));
 }
 
-QJsonObject Json(const TEclipseResult& r) {
-    const TEclipseTexts e = EclipseTexts(r);
-    return {{"MaximumText", Q(e.MaximumText)},
-            {"PenumbraStartText", Q(e.PenumbraStartText)},
-            {"PenumbraEndText", Q(e.PenumbraEndText)},
-            {"UmbraStartText", Q(e.UmbraStartText)},
-            {"UmbraEndText", Q(e.UmbraEndText)},
-            {"TotalityStartText", Q(e.TotalityStartText)},
-            {"TotalityEndText", Q(e.TotalityEndText)},
-            {"DateText", Q(e.DateText)},
-            {"UmbralMagnitude", r.UmbralMagnitude},
-            {"PenumbralMagnitude", r.PenumbralMagnitude},
-            {"EclipseType", r.EclipseType},
-            {"TypeName", EclipseTypeName(r.EclipseType)},
-            {"VisibilityText", Q(e.VisibilityText)},
-            {"MaximumDate", IsoDateTime(r.MaximumDate)}};
+QJsonObject Json(const TEclipseResult& e, const Observer& obs) {
+    const TEclipseTexts t = EclipseTexts(e);
+    QJsonObject o{{"MaximumText", Q(t.MaximumText)},
+                  {"PenumbraStartText", Q(t.PenumbraStartText)},
+                  {"PenumbraEndText", Q(t.PenumbraEndText)},
+                  {"UmbraStartText", Q(t.UmbraStartText)},
+                  {"UmbraEndText", Q(t.UmbraEndText)},
+                  {"TotalityStartText", Q(t.TotalityStartText)},
+                  {"TotalityEndText", Q(t.TotalityEndText)},
+                  {"DateText", Q(t.DateText)},
+                  {"UmbralMagnitude", e.UmbralMagnitude},
+                  {"PenumbralMagnitude", e.PenumbralMagnitude},
+                  {"EclipseType", e.EclipseType},
+                  {"TypeName", EclipseTypeName(e.EclipseType)},
+                  {"VisibilityText", Q(t.VisibilityText)},
+                  {"MaximumDate", IsoDateTime(e.MaximumDate)}};
+    // Greatest eclipse (universal time: its JDE less Delta T of the year shown) and the
+    // contacts of the phases the eclipse reaches, each a semiduration from it.
+    const TEclipseElements& el = e.Elements;
+    o["Maximum"] = DynamicalInstantJson(el.JD, el.JDE, obs);
+    const auto contacts = [&](const char* start, const char* end, double semiduration) {
+        o[start] = InstantJson(el.JD - semiduration, obs);
+        o[end] = InstantJson(el.JD + semiduration, obs);
+    };
+    contacts("PenumbraStart", "PenumbraEnd", el.PenumbralSemiduration);
+    if (e.EclipseType >= kPartialEclipse)
+        contacts("UmbraStart", "UmbraEnd", el.PartialSemiduration);
+    if (e.EclipseType == kTotalEclipse)
+        contacts("TotalityStart", "TotalityEnd", el.TotalSemiduration);
+    return o;
 }
 
-QJsonObject Json(const TDayTexts& t) {
-    return {{"Moon", Json(t.Moon, true)},
-            {"Sun", Json(t.Sun, false)},
-            {"Civil", Json(t.Civil, false)},
-            {"Nautical", Json(t.Nautical, false)},
-            {"Astronomical", Json(t.Astronomical, false)}};
+QJsonObject Json(const TDayEvents& e, const TDayTexts& t, const Observer& obs) {
+    return {{"Moon", Json(t.Moon, e.Moon, true, false, obs)},
+            {"Sun", Json(t.Sun, e.Sun, false, false, obs)},
+            {"Civil", Json(t.Civil, e.CivilTwilight, false, true, obs)},
+            {"Nautical", Json(t.Nautical, e.NauticalTwilight, false, true, obs)},
+            {"Astronomical", Json(t.Astronomical, e.AstronomicalTwilight, false, true, obs)}};
 }
 
 // "Moonrise 22:39  transit *****  set 10:14" and the like, as aligned columns.
@@ -372,10 +450,13 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
 
     if (json) {
         PrintJson(out,
-                  {{"JD", ut.JD},
+                  {{"JD", ut.JD}, // universal time
+                   {"UT", IsoUniversal(ut)},
+                   {"Local", IsoLocal(ut, obs)},
                    {"MoonState", Json(moon)},
                    {"SunPosition", Json(sun)},
                    {"Age", age},
+                   {"AgeDays", age},
                    {"PhaseName", Q(name)},
                    {"LST", Q(lst)},
                    {"PerigeeApogee", Json(pa, obs)}},
@@ -414,17 +495,18 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
         QJsonArray a;
         for (int i = 0; i < count; ++i) {
             const TPhaseEntry& e = list[static_cast<std::size_t>(i)];
-            a.append(QJsonObject{
-                // JDE: the phase's Julian Ephemeris Day (dynamical time, whatever the zone);
-                // Text: its local civil time as the windows show it.
-                {"K", e.K},
-                {"Kind", e.Kind},
-                {"JDE", TruePhase(e.K).JD},
-                {"Text", Q(PhaseText(e.Date))}});
+            // JDE: the phase's Julian Ephemeris Day (dynamical time, whatever the zone);
+            // UT and Local: the instant the windows show it at; Text: its local civil time
+            // as the windows show it.
+            QJsonObject o = SeriesInstantJson(TruePhase(e.K), obs);
+            o["K"] = e.K;
+            o["Kind"] = e.Kind;
+            o["Text"] = Q(PhaseText(e.Date));
+            a.append(o);
         }
         QJsonArray eclipses;
         for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs))
-            eclipses.append(Json(e));
+            eclipses.append(Json(e, obs));
         PrintJson(out, {{"PhaseList", a}, {"Eclipse", eclipses}}, obs);
         return 0;
     }
@@ -445,9 +527,10 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
 int RiseSet(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     if (args.size() > 1) throw UsageError{"usage: riseset [YYYY-MM-DD]"};
     const TDateTimeRecord day = args.isEmpty() ? Now(obs) : ParseDate(args[0], obs);
-    const TDayTexts t = DayTexts(DayEvents(day, obs));
+    const TDayEvents events = DayEvents(day, obs);
+    const TDayTexts t = DayTexts(events);
     if (json) {
-        PrintJson(out, Json(t), obs);
+        PrintJson(out, Json(events, t, obs), obs);
         return 0;
     }
     out << "              Rise    Transit Set\n";
@@ -495,11 +578,12 @@ int Month(const QStringList& args, const Observer& obs, const std::string& patte
                "Sunrise Transit Sunset Civil  Naut.  Astro\n";
     for (const std::uint16_t d : MonthDays(first.Month, first.Year)) {
         const TDateTimeRecord day = MakeDate(first.Year, first.Month, d);
-        const TDayTexts t = DayTexts(DayEvents(day, obs, places));
+        const TDayEvents events = DayEvents(day, obs, places);
+        const TDayTexts t = DayTexts(events);
         const QString date = Q(FormatDate(pattern, day));
         const QString lst = Q(LocalSiderealTime(day, obs));
         if (json) {
-            QJsonObject o = t.Skipped ? QJsonObject{{"Skipped", true}} : Json(t);
+            QJsonObject o = t.Skipped ? QJsonObject{{"Skipped", true}} : Json(events, t, obs);
             o["Date"] = date;
             if (!t.Skipped) o["LST"] = lst;
             days.append(o);
@@ -555,7 +639,7 @@ int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStrea
     const std::vector<TEclipseResult> list = FindEclipses(from, to, obs);
     if (json) {
         QJsonArray a;
-        for (const TEclipseResult& e : list) a.append(Json(e));
+        for (const TEclipseResult& e : list) a.append(Json(e, obs));
         PrintJson(out, {{"Eclipses", a}}, obs);
         return 0;
     }
@@ -628,12 +712,19 @@ int Seasons(const QStringList& args, const Observer& obs, bool json, QTextStream
         const char* names[4] = {"MarchEquinox", "JuneSolstice", "SeptemberEquinox",
                                 "DecemberSolstice"};
         QJsonObject o;
+        QJsonObject instants;
         QJsonArray lengths;
         for (std::size_t i = 0; i < 4; ++i) {
             o[names[i]] = Q(e.EventTexts[i]);
+            // The refined instant on universal time with Delta T of the year, as the seasons
+            // window shows it.
+            instants[names[i]] =
+                DynamicalInstantJson(ToUniversal(e.JDE[i], DeltaT(e.Year)), e.JDE[i], obs);
             lengths.append(e.Lengths[i]);
         }
+        o["Instants"] = instants;
         o["SeasonLengths"] = lengths;
+        o["SeasonLengthsDays"] = lengths;
         PrintJson(out, o, obs);
         return 0;
     }
@@ -721,6 +812,8 @@ int Places(const QStringList& args, bool json, QTextStream& out) {
                                  {"Country", Q(p.Country)},
                                  {"Latitude", p.Latitude + 0.0}, // never a negative zero
                                  {"Longitude", p.Longitude + 0.0},
+                                 {"LatitudeDegrees", p.Latitude + 0.0},
+                                 {"LongitudeDegrees", p.Longitude + 0.0},
                                  {"TimeZone", Q(p.TimeZone)},
                                  {"Population", static_cast<qint64>(p.Population)}});
         PrintJson(out, {{"Places", a}});

@@ -31,13 +31,16 @@ TEST_F(CliPlaces, PlacesListsTheMatchesLargestFirst) {
     const QJsonArray places = r.json()["Places"].toArray();
     ASSERT_GE(places.size(), 2);
     const QJsonObject first = places[0].toObject();
-    EXPECT_EQ(first.keys(), (QStringList{"Country", "Latitude", "Longitude", "Name", "Population",
-                                         "Region", "TimeZone"}));
+    EXPECT_EQ(first.keys(),
+              (QStringList{"Country", "Latitude", "LatitudeDegrees", "Longitude",
+                           "LongitudeDegrees", "Name", "Population", "Region", "TimeZone"}));
     EXPECT_EQ(first["Name"].toString(), "London");
     EXPECT_EQ(first["Country"].toString(), "United Kingdom");
     EXPECT_EQ(first["TimeZone"].toString(), "Europe/London");
     EXPECT_NEAR(first["Latitude"].toDouble(), 51.5, 0.1);
     EXPECT_NEAR(first["Longitude"].toDouble(), -0.13, 0.1); // east positive
+    EXPECT_EQ(first["LatitudeDegrees"], first["Latitude"]);
+    EXPECT_EQ(first["LongitudeDegrees"], first["Longitude"]);
     for (int i = 1; i < places.size(); ++i)
         EXPECT_GE(places[i - 1].toObject()["Population"].toDouble(),
                   places[i].toObject()["Population"].toDouble());

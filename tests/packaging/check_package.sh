@@ -26,6 +26,7 @@ expect /usr/bin/crescendar
 expect /usr/bin/crescendar-cli
 expect /usr/share/crescendar/docs/crescendar.htm
 expect /usr/share/crescendar/docs/crescendar-home.htm
+expect /usr/share/crescendar/docs/crescendar-cli.schema.json
 expect /usr/share/crescendar/Crescendar.ico
 expect "/usr/share/applications/$id.desktop"
 expect "/usr/share/metainfo/$id.metainfo.xml"
