@@ -708,6 +708,7 @@ int Ics(const QStringList& args, const Observer& obs, const QCommandLineParser& 
 int Seasons(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     const TEquinoxes e =
         EquinoxesAndSolstices(OptionalYear(args, obs, "usage: seasons [YYYY]"), obs);
+    const TEquinoxTexts texts = EquinoxTexts(e);
     if (json) {
         const char* names[4] = {"MarchEquinox", "JuneSolstice", "SeptemberEquinox",
                                 "DecemberSolstice"};
@@ -715,7 +716,7 @@ int Seasons(const QStringList& args, const Observer& obs, bool json, QTextStream
         QJsonObject instants;
         QJsonArray lengths;
         for (std::size_t i = 0; i < 4; ++i) {
-            o[names[i]] = Q(e.EventTexts[i]);
+            o[names[i]] = Q(texts.EventTexts[i]);
             // The refined instant on universal time with Delta T of the year, as the seasons
             // window shows it.
             instants[names[i]] =
@@ -730,8 +731,8 @@ int Seasons(const QStringList& args, const Observer& obs, bool json, QTextStream
     }
     const char* rows[4] = {"Spring", "Summer", "Autumn", "Winter"};
     for (std::size_t r = 0; r < 4; ++r)
-        out << QString(rows[r]).leftJustified(8) << Q(e.RowTexts[r]) << "   "
-            << Q(e.RowLengthTexts[r]) << "\n";
+        out << QString(rows[r]).leftJustified(8) << Q(texts.RowTexts[r]) << "   "
+            << Q(texts.RowLengthTexts[r]) << "\n";
     PrintZone(out, obs);
     return 0;
 }
@@ -749,18 +750,19 @@ int Easter(const QStringList& args, const Observer& obs, bool json, QTextStream&
 
 int DateFacts(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     if (args.size() > 1) throw UsageError{"usage: dateinfo [YYYY-MM-DD]"};
-    const TDateInfo i = DateInfo(args.isEmpty() ? Now(obs) : ParseDate(args[0]));
+    const TDateInfo info = DateInfo(args.isEmpty() ? Now(obs) : ParseDate(args[0]));
+    const TDateInfoTexts i = DateInfoTexts(info);
     if (json) {
         PrintJson(out,
                   {{"DateText", Q(i.DateText)},
-                   {"JulianDay", i.JulianDay},
+                   {"JulianDay", info.JulianDay},
                    {"JulianDayText", Q(i.JulianDayText)},
-                   {"DayNumber", i.DayNumber},
-                   {"Week", i.Week},
-                   {"WeekYear", i.WeekYear},
-                   {"Weekday", i.Weekday},
+                   {"DayNumber", info.DayNumber},
+                   {"Week", info.Week},
+                   {"WeekYear", info.WeekYear},
+                   {"Weekday", info.Weekday},
                    {"WeekText", Q(i.WeekText)},
-                   {"DaysTillXmas", i.DaysTillXmas}},
+                   {"DaysTillXmas", info.DaysTillXmas}},
                   obs);
         return 0;
     }

@@ -3,7 +3,6 @@
 #include "Calendar.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -21,17 +20,6 @@ int IsoWeekday(double jd) {
 // rounding (the spacing of doubles changes at JD 2^21, in the year 1029).
 int DaysBetween(double a, double b) {
     return static_cast<int>(std::llround(b - a));
-}
-
-// General form of a double: up to 15 significant digits, trailing zeros dropped.
-std::string GeneralText(double x) {
-    char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15).ptr;
-    std::string s(buffer, end);
-    const auto point = s.find('.');
-    if (point != std::string::npos) s.replace(point, 1, RegionalNames().DecimalSeparator);
-    return s;
 }
 
 TDateTimeRecord InRange(TDateTimeRecord d) {
@@ -84,13 +72,6 @@ TDateInfo DateInfo(TDateTimeRecord date) {
         r.DaysTillXmas = DaysBetween(r.JulianDay, DateToJulianDay(xmas));
     }
 
-    const std::string full = DateTimeToText(d);
-    r.DateText = SubText(full, 11);
-    r.JulianDayText = GeneralText(r.JulianDay);
-    r.DayNumberText = std::to_string(r.DayNumber);
-    r.WeekText = std::to_string(r.Week) + "  (" + std::to_string(r.WeekYear) + "-W" +
-                 std::to_string(r.Week) + "-" + std::to_string(r.Weekday) + ")";
-    r.DaysTillXmasText = std::to_string(r.DaysTillXmas);
     return r;
 }
 

@@ -5,7 +5,6 @@
 #include "Records.h"
 
 #include <cstdint>
-#include <string>
 
 namespace crescendar {
 
@@ -17,11 +16,6 @@ struct TDateInfo {
     int WeekYear = 0;     // the year the ISO week belongs to (may be the year before or after)
     int Weekday = 0;      // Monday = 1 ... Sunday = 7
     int DaysTillXmas = 0; // 0 on 25 December
-    std::string DateText; // "05 February 2003"
-    std::string JulianDayText;
-    std::string DayNumberText;
-    std::string WeekText; // "6  (2003-W6-3)"
-    std::string DaysTillXmasText;
 };
 
 // Everything follows the program's calendar (Julian before 15 October 1582): the weekday is

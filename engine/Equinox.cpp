@@ -37,17 +37,6 @@ double MeanInstant(int event, double y) {
     return c[0] + c[1] * y + c[2] * y2 + c[3] * y3 + c[4] * y4;
 }
 
-// A length in hundredths of a day in its shortest decimal form: 92.75, 92.7 or 93.
-std::string LengthText(std::int64_t hundredths) {
-    std::string s = std::to_string(hundredths / 100);
-    const std::int64_t fraction = hundredths % 100;
-    if (fraction != 0) {
-        s += RegionalNames().DecimalSeparator;
-        s += fraction % 10 == 0 ? std::to_string(fraction / 10) : TwoDigits(fraction);
-    }
-    return s + " days";
-}
-
 } // namespace
 
 DynamicalTime SunLongitudeInstant(DynamicalTime instant, double longitudeDeg) {
@@ -76,26 +65,17 @@ TEquinoxes EquinoxesAndSolstices(std::uint16_t year, const Observer& observer) {
         r.JDE[i] = SunLongitudeInstant(r.MeanJDE[i], 90.0 * static_cast<double>(i % 4));
 
     for (std::size_t i = 0; i < 4; ++i) {
-        const LocalTime local = observer.ToLocal(ToUniversal(r.JDE[i], DeltaT(year))) + kHalfMinute;
-        r.Local[i] = JulianDayToDate(local.JD);
-        r.EventTexts[i] = DateTimeToText(r.Local[i]);
-        r.DisplayTexts[i] =
-            SubText(r.EventTexts[i], 1, 5) + "  " + SubText(r.EventTexts[i], 10, 16);
-
-        // Cut to two decimals, as hundredths so that the text carries no binary residue.
+        r.Instants[i] = observer.ToLocal(ToUniversal(r.JDE[i], DeltaT(year)));
+        r.Local[i] = JulianDayToDate((r.Instants[i] + kHalfMinute).JD);
+        // Cut to two decimals, kept as whole hundredths over 100 so that a text made from it
+        // carries no binary residue.
         const auto hundredths = static_cast<std::int64_t>((r.JDE[i + 1] - r.JDE[i]) * 100.0);
         r.Lengths[i] = static_cast<double>(hundredths) / 100.0;
-        r.LengthTexts[i] = LengthText(hundredths);
     }
 
     if (std::signbit(observer.Latitude)) {
         r.RowEvent = {TSeasonEvent::SeptemberEquinox, TSeasonEvent::DecemberSolstice,
                       TSeasonEvent::MarchEquinox, TSeasonEvent::JuneSolstice};
-    }
-    for (std::size_t row = 0; row < 4; ++row) {
-        const auto event = static_cast<std::size_t>(r.RowEvent[row]);
-        r.RowTexts[row] = r.DisplayTexts[event];
-        r.RowLengthTexts[row] = r.LengthTexts[event];
     }
     return r;
 }

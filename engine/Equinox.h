@@ -28,21 +28,18 @@ struct TEquinoxes {
     // of the following year. MeanJDE are the polynomial values, JDE the refined instants.
     std::array<DynamicalTime, 5> MeanJDE{};
     std::array<DynamicalTime, 5> JDE{};
-    // Local clock instant of each event, 30 seconds added so that the cut minutes are
-    // rounded ones.
+    // Each event in the observer's civil time (universal time with Delta T of the year).
+    std::array<LocalTime, 4> Instants{};
+    // The local clock minute each event is shown at: 30 seconds added so that the cut minutes
+    // are rounded ones.
     std::array<TDateTimeRecord, 4> Local{};
-    std::array<std::string, 4> EventTexts;   // DateTimeToText of Local
-    std::array<std::string, 4> DisplayTexts; // "hh:mm   dd Mon"
     // Days, cut (not rounded) to two decimals: March→June, June→September,
     // September→December, December→next March.
     std::array<double, 4> Lengths{};
-    std::array<std::string, 4> LengthTexts; // "92.75 days"
     // Row r of the window shows event RowEvent[r] and the length of the season it begins.
     std::array<TSeasonEvent, 4> RowEvent{TSeasonEvent::MarchEquinox, TSeasonEvent::JuneSolstice,
                                          TSeasonEvent::SeptemberEquinox,
                                          TSeasonEvent::DecemberSolstice};
-    std::array<std::string, 4> RowTexts;       // the event label of each row
-    std::array<std::string, 4> RowLengthTexts; // the length label of each row
 };
 
 // The instant near jde at which the Sun's apparent longitude is longitudeDeg, refined from jde

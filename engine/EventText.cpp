@@ -4,9 +4,37 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <utility>
 
 namespace crescendar {
+
+namespace {
+
+// A length in hundredths of a day in its shortest decimal form: 92.75, 92.7 or 93.
+std::string LengthText(std::int64_t hundredths) {
+    std::string s = std::to_string(hundredths / 100);
+    const std::int64_t fraction = hundredths % 100;
+    if (fraction != 0) {
+        s += RegionalNames().DecimalSeparator;
+        s += fraction % 10 == 0 ? std::to_string(fraction / 10) : TwoDigits(fraction);
+    }
+    return s + " days";
+}
+
+// General form of a double: up to 15 significant digits, trailing zeros dropped.
+std::string GeneralText(double x) {
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15).ptr;
+    std::string s(buffer, end);
+    const auto point = s.find('.');
+    if (point != std::string::npos) s.replace(point, 1, RegionalNames().DecimalSeparator);
+    return s;
+}
+
+} // namespace
 
 std::string ClockText(int minute) {
     return TwoDigits(minute / 60) + ":" + TwoDigits(minute % 60);
@@ -150,6 +178,36 @@ TPerigeeApogeeTexts PerigeeApogeeText(const TPerigeeApogee& apsides, const Obser
 std::string PhaseText(const TDateTimeRecord& date) {
     const std::string full = DateTimeToText(date);
     return CutText(SubText(full, 1, 5) + SubText(full, 9), 60);
+}
+
+TEquinoxTexts EquinoxTexts(const TEquinoxes& seasons) {
+    TEquinoxTexts t;
+    if (seasons.Year < 1 || seasons.Year > 9999) return t;
+    for (std::size_t i = 0; i < 4; ++i) {
+        t.EventTexts[i] = DateTimeToText(JulianDayToDate(seasons.Instants[i].JD));
+        const std::string shown = DateTimeToText(seasons.Local[i]);
+        t.DisplayTexts[i] = SubText(shown, 1, 5) + "  " + SubText(shown, 10, 16);
+        t.LengthTexts[i] = LengthText(std::llround(seasons.Lengths[i] * 100.0));
+    }
+    for (std::size_t row = 0; row < 4; ++row) {
+        const auto event = static_cast<std::size_t>(seasons.RowEvent[row]);
+        t.RowTexts[row] = t.DisplayTexts[event];
+        t.RowLengthTexts[row] = t.LengthTexts[event];
+    }
+    return t;
+}
+
+TDateInfoTexts DateInfoTexts(const TDateInfo& i) {
+    TDateInfoTexts t;
+    TDateTimeRecord day = i.Date;
+    day.Hour = day.Minute = day.Second = day.MSec = 0;
+    t.DateText = SubText(DateTimeToText(day), 11);
+    t.JulianDayText = GeneralText(i.JulianDay);
+    t.DayNumberText = std::to_string(i.DayNumber);
+    t.WeekText = std::to_string(i.Week) + "  (" + std::to_string(i.WeekYear) + "-W" +
+                 std::to_string(i.Week) + "-" + std::to_string(i.Weekday) + ")";
+    t.DaysTillXmasText = std::to_string(i.DaysTillXmas);
+    return t;
 }
 
 TAngleText RightAscensionText(double degrees) {

@@ -3,12 +3,15 @@
 // event is made here, from its value.
 #pragma once
 
+#include "DateInfo.h"
 #include "DayEvents.h"
 #include "Eclipse.h"
+#include "Equinox.h"
 #include "Records.h"
 #include "RiseSet.h"
 #include "TimeScale.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -102,6 +105,28 @@ struct TPerigeeApogeeTexts {
     std::string ApogeeDateText;
 };
 TPerigeeApogeeTexts PerigeeApogeeText(const TPerigeeApogee& apsides, const Observer& observer);
+
+// The texts of a year's equinoxes and solstices, in calendar order and as the window's rows
+// (spring, summer, autumn, winter of the observer's hemisphere); empty for a year the calendar
+// cannot show.
+struct TEquinoxTexts {
+    std::array<std::string, 4> EventTexts;     // the instant with its seconds
+    std::array<std::string, 4> DisplayTexts;   // "hh:mm   dd Mon", the minute rounded
+    std::array<std::string, 4> LengthTexts;    // "92.75 days"
+    std::array<std::string, 4> RowTexts;       // the event label of each row
+    std::array<std::string, 4> RowLengthTexts; // the length label of each row
+};
+TEquinoxTexts EquinoxTexts(const TEquinoxes& seasons);
+
+// The date information window's texts of a day.
+struct TDateInfoTexts {
+    std::string DateText; // "05 February 2003"
+    std::string JulianDayText;
+    std::string DayNumberText;
+    std::string WeekText; // "6  (2003-W6-3)"
+    std::string DaysTillXmasText;
+};
+TDateInfoTexts DateInfoTexts(const TDateInfo& info);
 
 // A principal phase's line of the phase list: "hh:mm  dd Month yyyy".
 std::string PhaseText(const TDateTimeRecord& date);

@@ -9,6 +9,8 @@
 #include "Calendar.h"
 #include "Phases.h"
 
+#include <algorithm>
+
 namespace crescendar {
 
 namespace {
@@ -135,8 +137,14 @@ void TMain::LayOutMonth(TDateTimeRecord d) {
     DisplayPhaseTimes();
 }
 
+int TMain::CellDay(const ClickRegion* cell) const {
+    const auto it = std::find(DateCells.begin(), DateCells.end(), cell);
+    if (it == DateCells.end()) return 0;
+    return session_->DayTable()[static_cast<std::size_t>(it - DateCells.begin())];
+}
+
 bool TMain::SelectDay(ClickRegion* cell) {
-    const int n = cell->Text().trimmed().toInt();
+    const int n = CellDay(cell);
     if (n == 0) return false;
     TDateTimeRecord selected = session_->SelectedDateTime();
     selected.Day = static_cast<std::uint16_t>(n);
@@ -164,7 +172,7 @@ bool TMain::SelectDay(ClickRegion* cell) {
 void TMain::DisplayDateInfo(ClickRegion* cell, Qt::MouseButton button) {
     if (button != Qt::RightButton) return;
     TDateTimeRecord copy = session_->SelectedDateTime();
-    const int n = cell->Text().trimmed().toInt();
+    const int n = CellDay(cell);
     if (n == 0) return;
     copy.Day = static_cast<std::uint16_t>(n);
     copy.JD = DateToJulianDay(copy);

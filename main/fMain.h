@@ -311,6 +311,8 @@ class TMain : public SkinWindow {
     void AlignSelectedDay();
     void LayOutMonth(TDateTimeRecord d);
     bool SelectDay(ClickRegion* cell);
+    // The day of the month shown in a date cell; 0 for a blank cell.
+    int CellDay(const ClickRegion* cell) const;
     void DrawInstant();
     // A change of the settings: the day titles, the phase pictures and the month follow.
     void FollowSettings();

@@ -4,6 +4,7 @@
 #include "Picture.h"
 
 #include "DateInfo.h"
+#include "EventText.h"
 
 namespace crescendar {
 
@@ -45,7 +46,7 @@ void TDateInfoWindow::FormCreate() {
 }
 
 void TDateInfoWindow::ShowDateInfo(const TDateTimeRecord& date) {
-    const TDateInfo info = DateInfo(date);
+    const TDateInfoTexts info = DateInfoTexts(DateInfo(date));
     lblSelectedDate->SetText(QString::fromStdString(info.DateText));
     lblSelectedDate->move((width() - lblSelectedDate->width()) / 2, kDateTop);
     Label1->SetText(tr("%1 at 0h UT").arg(QString::fromStdString(info.JulianDayText)));

@@ -5,6 +5,7 @@
 #include "Session.h"
 
 #include "Equinox.h"
+#include "EventText.h"
 
 namespace crescendar {
 
@@ -56,11 +57,12 @@ void TEquinox::FormCreate() {
 
 void TEquinox::EquinoxesAndSolstices(std::uint16_t year) {
     const TEquinoxes seasons = crescendar::EquinoxesAndSolstices(year, session_.GetObserver());
+    const TEquinoxTexts texts = EquinoxTexts(seasons);
     const auto events = Events();
     const auto lengths = Lengths();
     for (std::size_t r = 0; r < 4; ++r) {
-        events[r]->SetText(QString::fromStdString(seasons.RowTexts[r]));
-        lengths[r]->SetText(QString::fromStdString(seasons.RowLengthTexts[r]));
+        events[r]->SetText(QString::fromStdString(texts.RowTexts[r]));
+        lengths[r]->SetText(QString::fromStdString(texts.RowLengthTexts[r]));
     }
     // The rows begin with the September equinox when the seasons are the southern ones.
     QString note;

@@ -1,5 +1,6 @@
 #include "Calendar.h"
 #include "DateInfo.h"
+#include "EventText.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +8,18 @@ using namespace crescendar;
 
 namespace {
 
-TDateInfo Info(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
-    return DateInfo(MakeDate(y, m, d, h, mi, s));
+// A day's facts with the texts the window shows of them.
+struct TShownInfo : TDateInfo, TDateInfoTexts {};
+
+TShownInfo Info(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
+    const TDateInfo info = DateInfo(MakeDate(y, m, d, h, mi, s));
+    return {info, DateInfoTexts(info)};
 }
 
 } // namespace
 
 TEST(DateInfo, WorkedExampleAndIsoWeeks) {
-    const TDateInfo i = Info(2003, 2, 5);
+    const TShownInfo i = Info(2003, 2, 5);
     EXPECT_EQ(i.DateText, "05 February 2003");
     EXPECT_EQ(i.JulianDayText, "2452675.5");
     EXPECT_EQ(i.DayNumberText, "36");
@@ -69,18 +74,18 @@ TEST(DateInfo, DayNumbersAndChristmas) {
 // October 1582 and February 1500 in the program's own calendar: Julian weekdays, 29 days in
 // February 1500, and 4 October (a Thursday) followed by 15 October (a Friday) in one week.
 TEST(DateInfo, DatesAroundTheCalendarReform) {
-    const TDateInfo thursday = Info(1582, 10, 4);
+    const TShownInfo thursday = Info(1582, 10, 4);
     EXPECT_EQ(thursday.Weekday, 4);
     EXPECT_EQ(thursday.DayNumber, 277);
     EXPECT_EQ(thursday.WeekText, "40  (1582-W40-4)");
-    const TDateInfo friday = Info(1582, 10, 15);
+    const TShownInfo friday = Info(1582, 10, 15);
     EXPECT_EQ(friday.Weekday, 5);
     EXPECT_EQ(friday.DayNumber, 278);
     EXPECT_EQ(friday.WeekText, "40  (1582-W40-5)");
     EXPECT_EQ(Info(1582, 10, 18).WeekText, "41  (1582-W41-1)");
     EXPECT_EQ(Info(1582, 10, 15).DaysTillXmas, 71);
 
-    const TDateInfo leapDay = Info(1500, 2, 29);
+    const TShownInfo leapDay = Info(1500, 2, 29);
     EXPECT_EQ(leapDay.DateText, "29 February 1500");
     EXPECT_EQ(leapDay.DayNumber, 60);
     EXPECT_EQ(leapDay.Weekday, 6); // Saturday

@@ -1,5 +1,6 @@
 #include "Calendar.h"
 #include "Equinox.h"
+#include "EventText.h"
 #include "SunPosition.h"
 
 #include <gtest/gtest.h>
@@ -24,25 +25,29 @@ TEST(Season, WorkedExamples) {
     const TEquinoxes y2000 = Seasons(2000);
     EXPECT_NEAR(y2000.MeanJDE[0].JD, 2451623.80984, 1e-6);
     EXPECT_NEAR(y2000.JDE[0].JD, 2451623.8170, 0.00005);
-    EXPECT_EQ(y2000.RowTexts[0], "07:35   20 Mar");
+    EXPECT_EQ(EquinoxTexts(y2000).RowTexts[0], "07:35   20 Mar");
 
     const TEquinoxes y2024 = Seasons(2024);
-    EXPECT_EQ(y2024.RowTexts, (std::array<std::string, 4>{"03:06   20 Mar", "20:51   20 Jun",
-                                                          "12:43   22 Sep", "09:20   21 Dec"}));
-    EXPECT_EQ(y2024.RowLengthTexts[0], "92.73 days"); // 92.739 is cut, not rounded
+    EXPECT_EQ(EquinoxTexts(y2024).RowTexts,
+              (std::array<std::string, 4>{"03:06   20 Mar", "20:51   20 Jun", "12:43   22 Sep",
+                                          "09:20   21 Dec"}));
+    EXPECT_EQ(EquinoxTexts(y2024).RowLengthTexts[0], "92.73 days"); // 92.739 is cut, not rounded
     // "South" at the equator (-0) already names the seasons for the southern hemisphere.
     const TEquinoxes south = Seasons(2024, 0, -0.0);
-    EXPECT_EQ(south.RowTexts, (std::array<std::string, 4>{"12:43   22 Sep", "09:20   21 Dec",
-                                                          "03:06   20 Mar", "20:51   20 Jun"}));
-    EXPECT_EQ(south.RowLengthTexts[0], y2024.LengthTexts[2]);
+    EXPECT_EQ(EquinoxTexts(south).RowTexts,
+              (std::array<std::string, 4>{"12:43   22 Sep", "09:20   21 Dec", "03:06   20 Mar",
+                                          "20:51   20 Jun"}));
+    EXPECT_EQ(EquinoxTexts(south).RowLengthTexts[0], EquinoxTexts(y2024).LengthTexts[2]);
 }
 
 TEST(Season, LocalTimesAndLengthTexts) {
-    EXPECT_EQ(Seasons(2024, 180).DisplayTexts[1], "23:51   20 Jun");
-    EXPECT_EQ(Seasons(2024, 240).DisplayTexts[1], "00:51   21 Jun");
-    EXPECT_EQ(Seasons(2024, -240).DisplayTexts[0], "23:06   19 Mar");
-    EXPECT_EQ(Seasons(2058).LengthTexts[0], "92.7 days");
-    EXPECT_EQ(Seasons(1993).LengthTexts[3], "89 days");
+    // The full text is the instant itself; only the minutes shown alone are rounded.
+    EXPECT_EQ(EquinoxTexts(Seasons(2026)).EventTexts[0], "14:45:35  20 March 2026");
+    EXPECT_EQ(EquinoxTexts(Seasons(2024, 180)).DisplayTexts[1], "23:51   20 Jun");
+    EXPECT_EQ(EquinoxTexts(Seasons(2024, 240)).DisplayTexts[1], "00:51   21 Jun");
+    EXPECT_EQ(EquinoxTexts(Seasons(2024, -240)).DisplayTexts[0], "23:06   19 Mar");
+    EXPECT_EQ(EquinoxTexts(Seasons(2058)).LengthTexts[0], "92.7 days");
+    EXPECT_EQ(EquinoxTexts(Seasons(1993)).LengthTexts[3], "89 days");
 }
 
 // December to March joins two refined instants: the next March equinox is the one that the
@@ -74,7 +79,7 @@ TEST(Season, EveryYearOfTheCalendar) {
         EXPECT_GT(total, 365.19) << year;
         EXPECT_LT(total, 365.25) << year;
     }
-    EXPECT_TRUE(Seasons(0).EventTexts[0].empty());
-    EXPECT_TRUE(Seasons(65535).RowTexts[3].empty());
+    EXPECT_TRUE(EquinoxTexts(Seasons(0)).EventTexts[0].empty());
+    EXPECT_TRUE(EquinoxTexts(Seasons(65535)).RowTexts[3].empty());
     EXPECT_TRUE(std::isnan(SunLongitudeInstant(DynamicalTime{std::nan("")}, 0.0).JD));
 }
