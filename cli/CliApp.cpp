@@ -433,7 +433,7 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
         local = ParseDate(args[0], obs);
         ParseTime(args[1], local);
     }
-    const UniversalTime ut = obs.ToUniversal(LocalTime{local.JD});
+    const UniversalTime ut = obs.ToUniversal(LocalInstant(local));
     // A reading the clocks skip (the hour lost when they go forward) is the instant an hour
     // later on the clock; every figure below is of that one instant, and shows its reading.
     if (obs.ToLocal(ut).JD != local.JD) local = JulianDayToDate(obs.ToLocal(ut).JD);
@@ -444,7 +444,7 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
     const double age = MoonAge(ut, bounds);
     TPhaseList list;
     const int count = MonthPhases(local, obs, list);
-    const std::string name = PhaseName(bounds, age, local.Month, list, count, LocalTime{local.JD});
+    const std::string name = PhaseName(bounds, age, local.Month, list, count, LocalInstant(local));
     const std::string lst = LocalSiderealTime(local, obs);
     const TPerigeeApogee pa = PerigeeApogee(local, obs);
 

@@ -48,10 +48,10 @@ inline bool SamePlaceAndTime(const Observer& a, const Observer& b) {
 // A phase or apsis instant shown as the observer's civil time: the series instant plus the
 // offset in force at it, without Delta T; and a local instant on the series' footing.
 inline LocalTime SeriesInstantAsLocal(DynamicalTime t, const Observer& o) {
-    return SeriesInstantAsLocal(t, o.OffsetAt(UniversalTime{t.JD}));
+    return SeriesInstantAsLocal(t, o.OffsetAt(SeriesInstantAsUniversal(t)));
 }
 inline DynamicalTime LocalAsSeriesInstant(LocalTime t, const Observer& o) {
-    return DynamicalTime{o.ToUniversal(t).JD};
+    return UniversalAsSeriesInstant(o.ToUniversal(t));
 }
 
 // A calendar instant. JD is kept by the owner of the record.
@@ -65,6 +65,15 @@ struct TDateTimeRecord {
     std::uint16_t MSec = 0;
     double JD = 0.0;
 };
+
+// A record's Julian Day read on the scale its fields are written in: a local clock reading,
+// or a universal one.
+constexpr LocalTime LocalInstant(const TDateTimeRecord& d) {
+    return LocalTime{d.JD};
+}
+constexpr UniversalTime UniversalInstant(const TDateTimeRecord& d) {
+    return UniversalTime{d.JD};
+}
 
 // An angle (or an hour value) split into texts: sign, degrees, minutes, seconds.
 struct TAngleText {

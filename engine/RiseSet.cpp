@@ -283,9 +283,9 @@ TBodyEvents LocalDateEvents(const FrameOn& frameOn, UniversalTime jd0, const Obs
     // to 31 seconds before the next one, in days from 0h universal time. (A midnight the
     // clocks skip is the instant they jump.)
     const double from =
-        observer.ToUniversal(LocalTime{jd0.JD}).JD - jd0.JD - kRoundingMinutes / 1440.0;
+        (observer.ToUniversal(SameReadingAsLocal(jd0)) - jd0) - kRoundingMinutes / 1440.0;
     const double to =
-        observer.ToUniversal(LocalTime{jd0.JD + 1.0}).JD - jd0.JD - kRoundingMinutes / 1440.0;
+        (observer.ToUniversal(SameReadingAsLocal(jd0) + 1.0) - jd0) - kRoundingMinutes / 1440.0;
     const auto onDate = [&](double m) { return OnDate(m, offsetAt(m)); };
     const auto at = [&](double m) {
         return TCrossing{TCrossingKind::At, jd0 + m,
@@ -370,8 +370,8 @@ TPlaceAt0h PlaceOf(const TEquatorialPosition& p) {
 } // namespace
 
 double LocalDateHours(UniversalTime jd0, const Observer& observer) {
-    return (observer.ToUniversal(LocalTime{jd0.JD + 1.0}).JD -
-            observer.ToUniversal(LocalTime{jd0.JD}).JD) *
+    return (observer.ToUniversal(SameReadingAsLocal(jd0) + 1.0) -
+            observer.ToUniversal(SameReadingAsLocal(jd0))) *
            24.0;
 }
 

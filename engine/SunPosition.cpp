@@ -285,7 +285,7 @@ TSunPosition SunPosition(UniversalTime ut, const Observer& observer, const TNuta
 double SunApparentLongitude(DynamicalTime t) {
     // SunPosition evaluates its series at the instant it is given: handing it the dynamical
     // instant evaluates them there. The longitude is geocentric, so no observer is needed.
-    return SunPosition(UniversalTime{t.JD}, Observer{}).ApparentLongitude;
+    return SunPosition(SeriesInstantAsUniversal(t), Observer{}).ApparentLongitude;
 }
 
 } // namespace crescendar

@@ -78,5 +78,24 @@ constexpr LocalTime SeriesInstantAsLocal(DynamicalTime t, double offsetMinutes) 
 constexpr DynamicalTime LocalAsSeriesInstant(LocalTime t, double offsetMinutes) {
     return DynamicalTime{t.JD - offsetMinutes / 1440.0};
 }
+// The same on universal time: the series instant read as universal time, so that the local
+// time shown for it (universal time plus the offset) is the one the calendar and the Moon
+// panel show; and a universal instant on the series' footing.
+constexpr UniversalTime SeriesInstantAsUniversal(DynamicalTime t) {
+    return UniversalTime{t.JD};
+}
+constexpr DynamicalTime UniversalAsSeriesInstant(UniversalTime t) {
+    return DynamicalTime{t.JD};
+}
+
+// The instant on another scale whose clock reads the same: a local date's midnight from 0h
+// universal time of the same date, and back. The day tables count the local date from the
+// universal one this way.
+constexpr LocalTime SameReadingAsLocal(UniversalTime t) {
+    return LocalTime{t.JD};
+}
+constexpr UniversalTime SameReadingAsUniversal(LocalTime t) {
+    return UniversalTime{t.JD};
+}
 
 } // namespace crescendar

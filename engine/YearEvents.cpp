@@ -132,11 +132,6 @@ void AddSeasons(int from, int to, const Observer& observer, std::vector<TYearEve
 
 } // namespace
 
-UniversalTime SeriesInstantAsUniversal(DynamicalTime t) {
-    // Shown as civil time by adding the offset alone: with no offset, the instant as given.
-    return ToUniversal(SeriesInstantAsLocal(t, 0.0), 0.0);
-}
-
 std::vector<TYearEvent> YearEvents(int fromYear, int toYear, const Observer& observer,
                                    const TYearEventKinds& kinds) {
     std::vector<TYearEvent> events;

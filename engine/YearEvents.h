@@ -43,11 +43,6 @@ struct TYearEvent {
     TEclipseResult Eclipse; // eclipses: magnitudes, local texts and visibility at the place
 };
 
-// A phase or apsis instant of the series on universal time, as the program shows it: the
-// series instant read as universal time, so that the local time shown for it (universal
-// time plus the offset) is the one the calendar and the Moon panel show (no Delta T).
-UniversalTime SeriesInstantAsUniversal(DynamicalTime t);
-
 // The events of the years fromYear to toYear, in time order (by Instant): the phases,
 // eclipses and apsides whose local civil instant (the observer's clock) falls in those years,
 // as the month calendar and the eclipse finder count them, and the equinoxes and solstices

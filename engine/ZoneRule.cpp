@@ -14,8 +14,8 @@ std::string TFixedOffset::Name() const {
 
 UniversalTime LocalToUniversal(LocalTime t, const TZoneRule& rule) {
     // The offsets a day before and a day after the reading: the one before the change first.
-    const double before = rule.OffsetAt(UniversalTime{t.JD - 1.0});
-    const double after = rule.OffsetAt(UniversalTime{t.JD + 1.0});
+    const double before = rule.OffsetAt(SameReadingAsUniversal(t) - 1.0);
+    const double after = rule.OffsetAt(SameReadingAsUniversal(t) + 1.0);
     const auto fits = [&](double offset) {
         return rule.OffsetAt(ToUniversal(t, offset)) == offset;
     };

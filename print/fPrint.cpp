@@ -121,7 +121,7 @@ void TPrint::PrintCalendarDays(int month, int year) {
             TSunPosition sun;
             // The Moon at the date's local midnight taken as universal time, as the calendar
             // of daily phases draws it.
-            MoonPosition(UniversalTime{date.JD}, sheet_.Obs, moon, sun);
+            MoonPosition(UniversalInstant(date), sheet_.Obs, moon, sun);
             const int side = 2 * radius + 1;
             QImage disc(side, side, QImage::Format_ARGB32_Premultiplied);
             disc.fill(Qt::transparent);
@@ -249,7 +249,7 @@ void TPrint::DrawPrintedPhase(QImage& picture, int cx, int cy, int illuminated,
     if (r < 1) return;
     // The new moons are bracketed around the day's universal instant, the scale of the
     // phase series, not around its local one.
-    const UniversalTime ut = sheet_.Obs.ToUniversal(LocalTime{date.JD}) + sheet_.TimeOffset;
+    const UniversalTime ut = sheet_.Obs.ToUniversal(LocalInstant(date)) + sheet_.TimeOffset;
     const TLunationBracket bracket = LunationBracket(ut);
     const double fraction = (SeriesArgument(ut) - bracket.PreviousNewMoon) /
                             (bracket.NextNewMoon - bracket.PreviousNewMoon) * 100;

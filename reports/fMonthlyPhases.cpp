@@ -202,7 +202,7 @@ void TMonthlyPhases::DrawMoonPhases() {
         day.JD = DateToJulianDay(day);
         TMoonState moon;
         TSunPosition sun;
-        MoonPosition(UniversalTime{day.JD}, observer, moon, sun);
+        MoonPosition(UniversalInstant(day), observer, moon, sun);
         hatching.DrawPrintedPhase(*c.Image(), x + cw / 2 + 5, top + ch / 2 + 2,
                                   moon.IlluminatedPercent, day, 0, 25);
     }
