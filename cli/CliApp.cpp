@@ -500,7 +500,7 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
             // as the windows show it.
             QJsonObject o = SeriesInstantJson(TruePhase(e.K), obs);
             o["K"] = e.K;
-            o["Kind"] = e.Kind;
+            o["Kind"] = static_cast<int>(e.Kind);
             o["Text"] = Q(PhaseText(e.Date));
             a.append(o);
         }
@@ -513,7 +513,7 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
     for (int i = 0; i < count; ++i) {
         const TPhaseEntry& e = list[static_cast<std::size_t>(i)];
         const bool blue = IsBlueMoon(list, count, i);
-        out << QString(blue ? "Blue Moon" : KindName(e.Kind)).leftJustified(15)
+        out << QString(blue ? "Blue Moon" : KindName(static_cast<int>(e.Kind))).leftJustified(15)
             << Q(PhaseText(e.Date)) << "\n";
     }
     for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs)) {

@@ -177,7 +177,7 @@ int MonthPhases(TDateTimeRecord date, const Observer& observer, TPhaseList& list
         if (local >= jd1) {
             TPhaseEntry& entry = list[static_cast<std::size_t>(count)];
             entry.K = k;
-            entry.Kind = static_cast<std::int32_t>(PhaseKindOf(k));
+            entry.Kind = PhaseKindOf(k);
             entry.Instant = local;
             entry.Date = JulianDayToDate(local.JD);
             ++count;
@@ -196,7 +196,7 @@ long double CycleEstimate(const TDateTimeRecord& date, long double cyclesPerYear
 }
 
 bool IsBlueMoon(const TPhaseList& list, int count, int index) {
-    return index == 4 && count == 5 && list[4].Kind == static_cast<int>(TPhaseKind::FullMoon);
+    return index == 4 && count == 5 && list[4].Kind == TPhaseKind::FullMoon;
 }
 
 TLunationBracket LunationBracket(UniversalTime ut) {

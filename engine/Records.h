@@ -138,7 +138,7 @@ struct TPhasePowers {
 
 struct TPhaseEntry {
     double K = 0.0;
-    std::int32_t Kind = 0;
+    TPhaseKind Kind = TPhaseKind::NewMoon;
     LocalTime Instant; // the shown instant: the series instant plus the zone offset
     TDateTimeRecord Date;
 };

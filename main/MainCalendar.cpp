@@ -204,8 +204,8 @@ void TMain::DisplayPhaseTimes() {
         if (!shown) continue;
         const TPhaseEntry& entry = session_->PhaseList()[k];
         lblPhase[k]->SetText(QString::fromStdString(PhaseText(entry.Date)));
-        const bool blue = k == 4 && entry.Kind == static_cast<int>(TPhaseKind::FullMoon);
-        imgPhase[k]->SetPicture(blue ? imgBlueMoon : PhasePicture(entry.Kind));
+        const bool blue = k == 4 && entry.Kind == TPhaseKind::FullMoon;
+        imgPhase[k]->SetPicture(blue ? imgBlueMoon : PhasePicture(static_cast<int>(entry.Kind)));
     }
 }
 

@@ -380,7 +380,7 @@ void TPrint::PrintPhaseMarker(int index) {
     c.SetBrushColor(Qt::white);
     frame_.Write(left + size + gap, top + (size - c.TextHeight(QStringLiteral("8"))) / 2,
                  Text(SubText(PhaseText(entry.Date), 1, 5)));
-    DrawPhaseSymbol(entry.Kind, left, top, size);
+    DrawPhaseSymbol(static_cast<int>(entry.Kind), left, top, size);
     c.SetBrushColor(Qt::white);
 }
 

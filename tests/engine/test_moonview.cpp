@@ -39,7 +39,7 @@ TEST(MoonViewTexts, PhaseNamesByLunationPercentage) {
 TEST(MoonViewTexts, BlueMoonOnceTheSecondFullMoonHasBegun) {
     const TLunationBracket b{DynamicalTime{0.0}, DynamicalTime{100.0}};
     TPhaseList list{};
-    list[4].Kind = 2;
+    list[4].Kind = TPhaseKind::FullMoon;
     list[4].Instant = LocalTime{1000.3};
     EXPECT_EQ(PhaseName(b, 50, 8, list, 5, LocalTime{999.7}), "Full (Sturgeon) Moon");
     EXPECT_EQ(PhaseName(b, 50, 8, list, 5, LocalTime{999.9}), "Full (Blue) Moon");

@@ -27,7 +27,7 @@ std::string Summary(int year, int month, const Observer& o = Observer{}) {
     std::string s;
     for (const TPhaseEntry& e : Phases(year, month, o))
         s += (s.empty() ? "" : "; ") + std::to_string(e.K).substr(0, 7) + " " +
-             std::to_string(e.Kind) + " " + PhaseText(e.Date);
+             std::to_string(static_cast<int>(e.Kind)) + " " + PhaseText(e.Date);
     return s;
 }
 
@@ -42,7 +42,7 @@ std::vector<TPhaseEntry> CheckMonth(int year, int month, const Observer& o) {
     for (std::size_t i = 0; i < got.size(); ++i) {
         const TPhaseEntry& e = got[i];
         EXPECT_TRUE(e.Instant.JD >= jd1 && e.Instant.JD < jd2 && e.Date.Month == month &&
-                    e.Date.Year == year && e.Kind == static_cast<int>(PhaseKindOf(e.K)) &&
+                    e.Date.Year == year && e.Kind == PhaseKindOf(e.K) &&
                     (i == 0 || e.K == got[i - 1].K + 0.25))
             << year << "-" << month << " " << e.K;
     }

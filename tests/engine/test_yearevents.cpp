@@ -44,7 +44,7 @@ TEST(YearEvents, PhasesOf2026AreTheMonthListsOnUniversalTime) {
         for (int j = 0; j < n; ++j, ++i) {
             ASSERT_LT(i, phases.size());
             const TPhaseEntry& p = list[static_cast<std::size_t>(j)];
-            EXPECT_EQ(static_cast<int>(phases[i].Phase), p.Kind);
+            EXPECT_EQ(phases[i].Phase, p.Kind);
             EXPECT_NEAR(phases[i].Instant.JD, p.Instant.JD - london.TotalOffset() / 1440.0,
                         kSecond);
             EXPECT_EQ(phases[i].Start, phases[i].Instant);

@@ -269,7 +269,7 @@ TEST_F(PrintTest, EveryPrincipalPhaseGetsOneMark) {
             const int cy = m.top() + m.height() / 2;
             const int leftHalf = m.left() + m.width() / 4, rightHalf = m.right() - m.width() / 4;
             EXPECT_TRUE(Dark(page, m.left(), cy)) << PhaseText(e.Date); // the outline
-            switch (e.Kind) {
+            switch (static_cast<int>(e.Kind)) {
             case 0: // new moon: black disc
                 EXPECT_TRUE(Dark(page, leftHalf, cy) && Dark(page, rightHalf, cy))
                     << PhaseText(e.Date);
