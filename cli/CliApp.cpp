@@ -412,19 +412,6 @@ void PrintZone(QTextStream& out, const Observer& obs) {
     out << "Time zone: " << Q(obs.ZoneName()) << "\n";
 }
 
-const char* KindName(int kind) {
-    switch (kind) {
-    case 0:
-        return "New Moon";
-    case 1:
-        return "Last Quarter";
-    case 2:
-        return "Full Moon";
-    default:
-        return "First Quarter";
-    }
-}
-
 int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     if (args.size() == 1 || args.size() > 2)
         throw UsageError{"usage: moon [YYYY-MM-DD HH:MM[:SS]]"};
@@ -513,8 +500,8 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
     for (int i = 0; i < count; ++i) {
         const TPhaseEntry& e = list[static_cast<std::size_t>(i)];
         const bool blue = IsBlueMoon(list, count, i);
-        out << QString(blue ? "Blue Moon" : KindName(static_cast<int>(e.Kind))).leftJustified(15)
-            << Q(PhaseText(e.Date)) << "\n";
+        out << QString(PrincipalPhaseName(e.Kind, blue)).leftJustified(15) << Q(PhaseText(e.Date))
+            << "\n";
     }
     for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs)) {
         out << "\n";

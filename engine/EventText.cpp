@@ -36,6 +36,67 @@ std::string GeneralText(double x) {
 
 } // namespace
 
+const char* PrincipalPhaseName(TPhaseKind kind, bool blue) {
+    switch (kind) {
+    case TPhaseKind::NewMoon:
+        return "New Moon";
+    case TPhaseKind::FirstQuarter:
+        return "First Quarter";
+    case TPhaseKind::FullMoon:
+        return blue ? "Blue Moon" : "Full Moon";
+    case TPhaseKind::LastQuarter:
+        return "Last Quarter";
+    }
+    return "";
+}
+
+namespace {
+
+const char* EclipseName(int type) {
+    switch (type) {
+    case kPenumbralEclipse:
+        return "Penumbral Lunar Eclipse";
+    case kPartialEclipse:
+        return "Partial Lunar Eclipse";
+    case kTotalEclipse:
+        return "Total Lunar Eclipse";
+    default:
+        return "";
+    }
+}
+
+const char* SeasonName(TSeasonEvent e) {
+    switch (e) {
+    case TSeasonEvent::MarchEquinox:
+        return "March Equinox";
+    case TSeasonEvent::JuneSolstice:
+        return "June Solstice";
+    case TSeasonEvent::SeptemberEquinox:
+        return "September Equinox";
+    case TSeasonEvent::DecemberSolstice:
+        return "December Solstice";
+    }
+    return "";
+}
+
+} // namespace
+
+std::string YearEventName(const TYearEvent& e) {
+    switch (e.Kind) {
+    case TYearEventKind::Phase:
+        return PrincipalPhaseName(e.Phase, e.BlueMoon);
+    case TYearEventKind::Eclipse:
+        return EclipseName(e.Eclipse.EclipseType);
+    case TYearEventKind::Perigee:
+        return "Perigee";
+    case TYearEventKind::Apogee:
+        return "Apogee";
+    case TYearEventKind::Season:
+        return SeasonName(e.Season);
+    }
+    return {};
+}
+
 std::string ClockText(int minute) {
     return TwoDigits(minute / 60) + ":" + TwoDigits(minute % 60);
 }

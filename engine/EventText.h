@@ -10,6 +10,7 @@
 #include "Records.h"
 #include "RiseSet.h"
 #include "TimeScale.h"
+#include "YearEvents.h"
 
 #include <array>
 #include <cstdint>
@@ -127,6 +128,15 @@ struct TDateInfoTexts {
     std::string DaysTillXmasText;
 };
 TDateInfoTexts DateInfoTexts(const TDateInfo& info);
+
+// "New Moon", "First Quarter", "Full Moon" ("Blue Moon" for the second full moon of a local
+// calendar month), "Last Quarter".
+const char* PrincipalPhaseName(TPhaseKind kind, bool blue = false);
+
+// A year event's name: its phase, "Total Lunar Eclipse", "Partial Lunar Eclipse",
+// "Penumbral Lunar Eclipse", "Perigee", "Apogee", "March Equinox", "June Solstice",
+// "September Equinox" or "December Solstice".
+std::string YearEventName(const TYearEvent& event);
 
 // A principal phase's line of the phase list: "hh:mm  dd Month yyyy".
 std::string PhaseText(const TDateTimeRecord& date);

@@ -11,52 +11,10 @@ namespace crescendar {
 
 namespace {
 
-const char* PhaseName(TPhaseKind kind, bool blue) {
-    switch (kind) {
-    case TPhaseKind::NewMoon:
-        return "New Moon";
-    case TPhaseKind::FirstQuarter:
-        return "First Quarter";
-    case TPhaseKind::FullMoon:
-        return blue ? "Blue Moon" : "Full Moon";
-    case TPhaseKind::LastQuarter:
-        return "Last Quarter";
-    }
-    return "";
-}
-
-const char* EclipseName(int type) {
-    switch (type) {
-    case kPenumbralEclipse:
-        return "Penumbral Lunar Eclipse";
-    case kPartialEclipse:
-        return "Partial Lunar Eclipse";
-    case kTotalEclipse:
-        return "Total Lunar Eclipse";
-    default:
-        return "";
-    }
-}
-
-const char* SeasonName(TSeasonEvent e) {
-    switch (e) {
-    case TSeasonEvent::MarchEquinox:
-        return "March Equinox";
-    case TSeasonEvent::JuneSolstice:
-        return "June Solstice";
-    case TSeasonEvent::SeptemberEquinox:
-        return "September Equinox";
-    case TSeasonEvent::DecemberSolstice:
-        return "December Solstice";
-    }
-    return "";
-}
-
-TYearEvent Instant(TYearEventKind kind, UniversalTime t, std::string name) {
+TYearEvent Instant(TYearEventKind kind, UniversalTime t) {
     TYearEvent e;
     e.Kind = kind;
     e.Start = e.End = e.Instant = t;
-    e.Name = std::move(name);
     return e;
 }
 
@@ -67,13 +25,10 @@ void AddPhases(int from, int to, const Observer& observer, std::vector<TYearEven
             const int count = MonthPhases(MakeDate(year, month, 1), observer, list);
             for (int i = 0; i < count; ++i) {
                 const TPhaseEntry& p = list[static_cast<std::size_t>(i)];
-                const auto kind = static_cast<TPhaseKind>(p.Kind);
-                const bool blue = IsBlueMoon(list, count, i);
                 TYearEvent e =
-                    Instant(TYearEventKind::Phase, SeriesInstantAsUniversal(TruePhase(p.K)),
-                            PhaseName(kind, blue));
-                e.Phase = kind;
-                e.BlueMoon = blue;
+                    Instant(TYearEventKind::Phase, SeriesInstantAsUniversal(TruePhase(p.K)));
+                e.Phase = p.Kind;
+                e.BlueMoon = IsBlueMoon(list, count, i);
                 out.push_back(std::move(e));
             }
         }
@@ -87,7 +42,6 @@ void AddEclipses(int from, int to, const Observer& observer, std::vector<TYearEv
         e.Instant = r.Elements.JD;
         e.Start = r.Elements.JD - r.Elements.PenumbralSemiduration;
         e.End = r.Elements.JD + r.Elements.PenumbralSemiduration;
-        e.Name = EclipseName(r.EclipseType);
         e.Eclipse = std::move(r);
         out.push_back(std::move(e));
     }
@@ -108,7 +62,7 @@ void AddApsides(int from, int to, const Observer& observer, std::vector<TYearEve
             if (!std::isfinite(a.JDE.JD)) break;
             if (SeriesInstantAsLocal(a.JDE, observer) >= end) break;
             TYearEvent e = Instant(perigee ? TYearEventKind::Perigee : TYearEventKind::Apogee,
-                                   SeriesInstantAsUniversal(a.JDE), perigee ? "Perigee" : "Apogee");
+                                   SeriesInstantAsUniversal(a.JDE));
             e.DistanceKm = a.DistanceKm;
             out.push_back(std::move(e));
             query = a.JDE + 1.0;
@@ -122,8 +76,7 @@ void AddSeasons(int from, int to, const Observer& observer, std::vector<TYearEve
         const TEquinoxes q = EquinoxesAndSolstices(y, observer);
         for (std::size_t i = 0; i < 4; ++i) {
             const auto which = static_cast<TSeasonEvent>(i);
-            TYearEvent e = Instant(TYearEventKind::Season, ToUniversal(q.JDE[i], DeltaT(y)),
-                                   SeasonName(which));
+            TYearEvent e = Instant(TYearEventKind::Season, ToUniversal(q.JDE[i], DeltaT(y)));
             e.Season = which;
             out.push_back(std::move(e));
         }

@@ -31,11 +31,6 @@ struct TYearEvent {
     UniversalTime End;
     // The instant the event is dated by: greatest eclipse, or Start.
     UniversalTime Instant;
-    // "New Moon", "First Quarter", "Full Moon", "Blue Moon" (the second full moon of a local
-    // calendar month), "Last Quarter", "Total Lunar Eclipse", "Partial Lunar Eclipse",
-    // "Penumbral Lunar Eclipse", "Perigee", "Apogee", "March Equinox", "June Solstice",
-    // "September Equinox", "December Solstice".
-    std::string Name;
     TPhaseKind Phase = TPhaseKind::NewMoon;           // phases
     bool BlueMoon = false;                            // phases
     double DistanceKm = 0.0;                          // perigee and apogee: the Moon's distance, km

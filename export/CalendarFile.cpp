@@ -107,7 +107,7 @@ const char* Category(TYearEventKind kind) {
 }
 
 std::string Description(const TYearEvent& e, const Observer& o) {
-    std::string d = e.Name + "\n";
+    std::string d = YearEventName(e) + "\n";
     switch (e.Kind) {
     case TYearEventKind::Phase:
         d += UtcText(e.Instant) + " UTC\nLocal time: " + LocalText(e.Instant, o);
@@ -258,7 +258,7 @@ std::string CalendarText(const std::vector<TYearEvent>& events, int fromYear, in
         // lasts from its first to its last penumbral contact.
         if (e.End > e.Start)
             icalcomponent_add_property(ev, icalproperty_new_dtend(IcalTime(e.End)));
-        icalcomponent_add_property(ev, icalproperty_new_summary(e.Name.c_str()));
+        icalcomponent_add_property(ev, icalproperty_new_summary(YearEventName(e).c_str()));
         icalcomponent_add_property(ev,
                                    icalproperty_new_description(Description(e, observer).c_str()));
         icalcomponent_add_property(ev, icalproperty_new_categories(Category(e.Kind)));

@@ -345,14 +345,14 @@ void TPrint::PrintPhaseLegend() {
     c.SetFontStyle(fsRegular);
     const int textDown = (size - c.TextHeight(QStringLiteral("N"))) / 2;
     // Kinds in legend order: new, first quarter, full, last quarter.
-    const std::array<std::pair<int, const char*>, 4> rows{
-        {{0, "New Moon"}, {3, "First Quarter"}, {2, "Full Moon"}, {1, "Last Quarter"}}};
+    const std::array<TPhaseKind, 4> rows{TPhaseKind::NewMoon, TPhaseKind::FirstQuarter,
+                                         TPhaseKind::FullMoon, TPhaseKind::LastQuarter};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int top = frame_.P(24.12) + static_cast<int>(i) * step;
-        DrawPhaseSymbol(rows[i].first, left, top, size);
+        DrawPhaseSymbol(static_cast<int>(rows[i]), left, top, size);
         c.SetBrushStyle(BrushStyle::Solid);
         c.SetBrushColor(Qt::white);
-        frame_.Write(textX, top + textDown, QString::fromLatin1(rows[i].second));
+        frame_.Write(textX, top + textDown, QString::fromLatin1(PrincipalPhaseName(rows[i])));
     }
 }
 

@@ -2,6 +2,7 @@
 // routines they are taken from.
 #include "Calendar.h"
 #include "Equinox.h"
+#include "EventText.h"
 #include "ObserverAt.h"
 #include "PerigeeApogee.h"
 #include "Phases.h"
@@ -60,7 +61,7 @@ TEST(YearEvents, TheSecondFullMoonOfAMonthIsTheBlueMoon) {
     std::copy_if(phases.begin(), phases.end(), std::back_inserter(blue),
                  [](const TYearEvent& e) { return e.BlueMoon; });
     ASSERT_EQ(blue.size(), 1u);
-    EXPECT_EQ(blue[0].Name, "Blue Moon");
+    EXPECT_EQ(YearEventName(blue[0]), "Blue Moon");
     const TDateTimeRecord d = JulianDayToDate(blue[0].Instant.JD);
     EXPECT_EQ(d.Month, 5);
     EXPECT_EQ(d.Day, 31);
@@ -70,8 +71,8 @@ TEST(YearEvents, EclipsesLastFromFirstToLastPenumbralContact) {
     const Observer o = At(51.5, 0.12);
     const auto eclipses = OfKind(YearEvents(2026, 2026, o), TYearEventKind::Eclipse);
     ASSERT_EQ(eclipses.size(), 2u);
-    EXPECT_EQ(eclipses[0].Name, "Total Lunar Eclipse");
-    EXPECT_EQ(eclipses[1].Name, "Partial Lunar Eclipse");
+    EXPECT_EQ(YearEventName(eclipses[0]), "Total Lunar Eclipse");
+    EXPECT_EQ(YearEventName(eclipses[1]), "Partial Lunar Eclipse");
     for (const TYearEvent& e : eclipses) {
         const TEclipseElements& x = e.Eclipse.Elements;
         EXPECT_EQ(e.Instant, x.JD);
@@ -96,8 +97,8 @@ TEST(YearEvents, SeasonsAreTheRefinedInstantsLessDeltaT) {
         EXPECT_EQ(static_cast<std::size_t>(seasons[i].Season), i % 4);
         EXPECT_NEAR(seasons[i].Instant.JD, q.JDE[i % 4].JD - DeltaT(year) / 86400.0, kSecond);
     }
-    EXPECT_EQ(seasons[0].Name, "March Equinox");
-    EXPECT_EQ(seasons[3].Name, "December Solstice");
+    EXPECT_EQ(YearEventName(seasons[0]), "March Equinox");
+    EXPECT_EQ(YearEventName(seasons[3]), "December Solstice");
 }
 
 TEST(YearEvents, PerigeesAndApogeesAlternateThroughTheWholeRange) {

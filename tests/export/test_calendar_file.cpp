@@ -42,12 +42,12 @@ TEST(CalendarFile, EveryEventReadsBackWithItsUtcInstantsAndProperties) {
         SCOPED_TRACE(r.Uid);
         EXPECT_TRUE(uids.insert(r.Uid).second) << "UID twice";
         EXPECT_EQ(r.Uid, EventUid(e));
-        EXPECT_EQ(r.Summary, e.Name);
+        EXPECT_EQ(r.Summary, YearEventName(e));
         EXPECT_TRUE(r.StartUtc);
         EXPECT_TRUE(r.HasStamp);
         EXPECT_EQ(r.Transp, "TRANSPARENT");
         EXPECT_NEAR(r.StartJD, e.Start.JD, kSecond);
-        EXPECT_EQ(r.Description.rfind(e.Name, 0), 0u) << r.Description;
+        EXPECT_EQ(r.Description.rfind(YearEventName(e), 0), 0u) << r.Description;
         EXPECT_EQ(r.Description.find("nan"), std::string::npos);
         if (e.Kind == TYearEventKind::Eclipse) {
             ASSERT_TRUE(r.HasEnd);
