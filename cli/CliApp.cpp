@@ -334,7 +334,7 @@ QJsonObject Json(const TEclipseResult& e, const Observer& obs) {
                   {"DateText", Q(t.DateText)},
                   {"UmbralMagnitude", e.UmbralMagnitude},
                   {"PenumbralMagnitude", e.PenumbralMagnitude},
-                  {"EclipseType", e.EclipseType},
+                  {"EclipseType", static_cast<int>(e.EclipseType)},
                   {"TypeName", EclipseTypeName(e.EclipseType)},
                   {"VisibilityText", Q(t.VisibilityText)},
                   {"MaximumDate", IsoDateTime(e.MaximumDate)}};

@@ -12,11 +12,12 @@
 
 namespace crescendar {
 
-// Eclipse kinds, as stored in TEclipseResult::EclipseType.
-inline constexpr std::uint8_t kNoEclipse = 0;
-inline constexpr std::uint8_t kPenumbralEclipse = 1;
-inline constexpr std::uint8_t kPartialEclipse = 2;
-inline constexpr std::uint8_t kTotalEclipse = 3;
+// Eclipse kinds, in order of depth: a partial eclipse and a total one both reach the umbra.
+enum class TEclipseKind : std::uint8_t { None = 0, Penumbral = 1, Partial = 2, Total = 3 };
+inline constexpr TEclipseKind kNoEclipse = TEclipseKind::None;
+inline constexpr TEclipseKind kPenumbralEclipse = TEclipseKind::Penumbral;
+inline constexpr TEclipseKind kPartialEclipse = TEclipseKind::Partial;
+inline constexpr TEclipseKind kTotalEclipse = TEclipseKind::Total;
 
 // The geometry of the full moon of lunation number k (an integer plus 0.5). When the Moon is
 // too far from the node to be eclipsed (|sin F| > 0.36) only EclipseType (0) is filled.
@@ -29,7 +30,7 @@ struct TEclipseElements {
     double K = 0.0;     // the lunation number of the full moon
     double UmbralMagnitude = 0.0;
     double PenumbralMagnitude = 0.0;
-    std::uint8_t EclipseType = kNoEclipse;
+    TEclipseKind EclipseType = kNoEclipse;
     double PenumbralSemiduration = 0.0; // days
     double PartialSemiduration = 0.0;   // days
     double TotalSemiduration = 0.0;     // days
@@ -51,7 +52,7 @@ struct TEclipseResult {
     LocalTime TotalityEnd;
     double UmbralMagnitude = 0.0;
     double PenumbralMagnitude = 0.0;
-    std::uint8_t EclipseType = kNoEclipse;
+    TEclipseKind EclipseType = kNoEclipse;
     TEclipseVisibility Visibility = TEclipseVisibility::NotVisible;
     TDateTimeRecord MaximumDate; // the maximum in local clock time; JD is local time too
     // The values the instants are made from: the instant of the maximum (universal time) and

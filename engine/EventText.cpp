@@ -52,7 +52,7 @@ const char* PrincipalPhaseName(TPhaseKind kind, bool blue) {
 
 namespace {
 
-const char* EclipseName(int type) {
+const char* EclipseName(TEclipseKind type) {
     switch (type) {
     case kPenumbralEclipse:
         return "Penumbral Lunar Eclipse";
@@ -176,7 +176,7 @@ TApsisText ApsisText(DynamicalTime instant, double distanceKm, const Observer& o
             CutText(std::to_string(std::llrint(distanceKm)) + " km  ", 25)};
 }
 
-const char* EclipseTypeName(int type) {
+const char* EclipseTypeName(TEclipseKind type) {
     switch (type) {
     case kPenumbralEclipse:
         return "Penumbral Eclipse";

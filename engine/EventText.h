@@ -146,8 +146,8 @@ std::string PhaseText(const TDateTimeRecord& date);
 TAngleText RightAscensionText(double degrees);
 TAngleText DeclinationText(double degrees);
 
-// "Penumbral Eclipse", "Partial Eclipse", "Total Eclipse" for types 1 to 3; "" otherwise.
-const char* EclipseTypeName(int type);
+// "Penumbral Eclipse", "Partial Eclipse", "Total Eclipse"; "" for no eclipse.
+const char* EclipseTypeName(TEclipseKind type);
 
 // "Visible", "Partially Visible" or "Not Visible".
 const char* VisibilityText(TEclipseVisibility visibility);

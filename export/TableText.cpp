@@ -26,7 +26,7 @@ std::string Cell(const std::string& text, char separator) {
 
 } // namespace
 
-std::string ShortTypeName(int type) {
+std::string ShortTypeName(TEclipseKind type) {
     std::string name = EclipseTypeName(type);
     if (const auto at = name.find(" Eclipse"); at != std::string::npos) name.erase(at);
     return name;

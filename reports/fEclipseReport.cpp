@@ -361,7 +361,7 @@ void TEclipseReport::FinishSearch() {
         for (TEclipseResult& r : chunk) {
             const TEclipseTexts texts = EclipseTexts(r);
             std::string when = SubText(texts.MaximumText + "  " + texts.DateText, 1, 27);
-            const int type = r.EclipseType;
+            const TEclipseKind type = r.EclipseType;
             std::string sight = texts.VisibilityText;
             const TDateTimeRecord maximum = r.MaximumDate;
             rows_.push_back({type, std::move(when), std::move(sight), maximum, std::move(r)});

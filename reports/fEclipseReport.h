@@ -42,7 +42,7 @@ class TEclipseReport : public SkinWindow {
                             const QWidget* anchor = nullptr, TEclipse* eclipse = nullptr);
 
     struct TEclipseRow {
-        int EclipseType = 0;
+        TEclipseKind EclipseType = kNoEclipse;
         std::string TimeAndDate; // "hh:mm  dd Month yyyy"
         std::string Visibility;
         TDateTimeRecord MaximumDate;

@@ -175,8 +175,9 @@ void TEclipse::Redraw() {
     lines_.clear();
     if (eclipses_.empty()) return;
     const TEclipseResult& r = eclipses_[index_];
-    const int t = r.EclipseType;
-    if (t < kPenumbralEclipse || t > kTotalEclipse) return;
+    if (r.EclipseType < kPenumbralEclipse || r.EclipseType > kTotalEclipse) return;
+    // The contacts stand symmetric about the maximum, one line apart for each phase reached.
+    const int t = static_cast<int>(r.EclipseType);
     const TEclipseTexts texts = EclipseTexts(r);
 
     // The title, made smaller when the longest titles would not fit on their plate.
@@ -214,13 +215,17 @@ void TEclipse::Redraw() {
     };
     // Earliest contact at the top, symmetric about the maximum.
     line("Moon enters Penumbra:", texts.PenumbraStartText, 142 - h * t);
-    if (t >= kPartialEclipse) line("Moon enters Umbra:", texts.UmbraStartText, 142 - h * (t - 1));
-    if (t == kTotalEclipse) line("Start of Totality:", texts.TotalityStartText, 142 - h);
+    if (r.EclipseType >= kPartialEclipse)
+        line("Moon enters Umbra:", texts.UmbraStartText, 142 - h * (t - 1));
+    if (r.EclipseType == kTotalEclipse)
+        line("Start of Totality:", texts.TotalityStartText, 142 - h);
     line("Eclipse Maximum:", texts.MaximumText, 142);
-    if (t == kTotalEclipse) line("End of Totality:", texts.TotalityEndText, 142 + h);
-    if (t >= kPartialEclipse) line("Moon exits Umbra:", texts.UmbraEndText, 142 + h * (t - 1));
+    if (r.EclipseType == kTotalEclipse) line("End of Totality:", texts.TotalityEndText, 142 + h);
+    if (r.EclipseType >= kPartialEclipse)
+        line("Moon exits Umbra:", texts.UmbraEndText, 142 + h * (t - 1));
     line("Moon exits Penumbra:", texts.PenumbraEndText, 142 + h * t);
-    const double magnitude = t == kPenumbralEclipse ? r.PenumbralMagnitude : r.UmbralMagnitude;
+    const double magnitude =
+        r.EclipseType == kPenumbralEclipse ? r.PenumbralMagnitude : r.UmbralMagnitude;
     line("Eclipse Magnitude:", MagnitudeText(magnitude), 210);
 }
 

@@ -107,7 +107,7 @@ TEST(EclipseWorkedExamples, PenumbralEclipseOfJune1973ShowsOnlyPenumbralContacts
     ExpectContacts(r, {"19:08", "", "", "20:50", "", "", "22:31"});
     EXPECT_STREQ(EclipseTypeName(r.EclipseType), "Penumbral Eclipse");
     EXPECT_STREQ(EclipseTypeName(kTotalEclipse), "Total Eclipse");
-    EXPECT_STREQ(EclipseTypeName(0), "");
+    EXPECT_STREQ(EclipseTypeName(kNoEclipse), "");
 }
 
 TEST(EclipseCheck, OnlyFullMoonsWithinTheCountAreExamined) {
@@ -125,7 +125,8 @@ TEST(EclipseCheck, OnlyFullMoonsWithinTheCountAreExamined) {
 
 TEST(EclipseCheck, RealEclipsesAtGreenwich) {
     struct Case {
-        int Year, Month, Type;
+        int Year, Month;
+        TEclipseKind Type;
         const char* Date;
         int MaximumUT; // minutes
         double Magnitude;
@@ -150,7 +151,8 @@ TEST(EclipseCheck, RealEclipsesAtGreenwich) {
 
 TEST(EclipseCheck, MonthsWithTwoFullMoonsKeepTheirEclipses) {
     struct Case {
-        int Year, Month, Type;
+        int Year, Month;
+        TEclipseKind Type;
         const char* Date;
     };
     const Case cases[] = {
@@ -274,7 +276,7 @@ TEST(EclipseFinder, SweepOf1900To2100IsSoundAndComplete) {
             ASSERT_GE(MinutesOfDay(EclipseTexts(r).MaximumText), 0) << where;
             int outer = 1440;
             for (int i = 0; i < 3; ++i) {
-                if (i >= r.EclipseType) {
+                if (i >= static_cast<int>(r.EclipseType)) {
                     EXPECT_TRUE(starts[i].empty() && ends[i].empty()) << where;
                     continue;
                 }
