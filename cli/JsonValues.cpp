@@ -1,5 +1,7 @@
 #include "JsonValues.h"
 
+#include <QDate>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -14,7 +16,7 @@ std::int64_t UnixSeconds(UniversalTime t) {
 }
 
 // A count of seconds since 1970-01-01 0h as "YYYY-MM-DDThh:mm:ss" on the proleptic Gregorian
-// calendar (days to date: H. Hinnant's civil_from_days, exact for any day count).
+// calendar, with the astronomical year 0 of ISO 8601 (QDate counts 1 BC as year -1).
 QString CivilText(std::int64_t seconds) {
     std::int64_t days = seconds / 86400;
     std::int64_t rest = seconds % 86400;
@@ -22,15 +24,10 @@ QString CivilText(std::int64_t seconds) {
         rest += 86400;
         --days;
     }
-    const std::int64_t z = days + 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const std::int64_t day = doy - (153 * mp + 2) / 5 + 1;
-    const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
-    const std::int64_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+    const QDate date = QDate::fromJulianDay(days + 2440588); // the day number of 1970-01-01
+    const std::int64_t year = date.year() < 0 ? date.year() + 1 : date.year();
+    const int month = date.month();
+    const int day = date.day();
     const QChar zero('0');
     const QString yearText =
         year >= 0 && year <= 9999
