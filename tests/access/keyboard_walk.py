@@ -49,7 +49,7 @@ INTERACTIVE = {
 
 TIME_RE = re.compile(r"\b\d{1,2}:\d{2}\b")
 PHASE_RE = re.compile(
-    r"illuminat|phase|new moon|full moon|crescent|gibbous|quarter|\d+\s*%", re.I)
+    r"illuminat|new moon|full moon|crescent|gibbous|quarter|\blit\b|\d+\s*%", re.I)
 
 
 # ----- the outer run: tools, the private session bus, the time limit, the clean-up -------
@@ -471,7 +471,12 @@ class Walk:
 
     def named(self, entries, name):
         """The entries whose name is name (any case), controls first."""
-        hits = [e for e in entries if e[1].strip().lower() == name.lower()]
+        def matches(text):
+            text = text.strip().lower()
+            return text.rstrip(":").strip() == name.lower() or text.startswith(
+                (name.lower() + ":", name.lower() + " "))
+
+        hits = [e for e in entries if matches(e[1])]
         return sorted(hits, key=lambda e: e[0] not in INTERACTIVE)
 
     # --- the steps themselves
@@ -480,24 +485,26 @@ class Walk:
         """the main window's accessible tree"""
         main = self.window("Crescendar")
         entries = self.dump(main, "Crescendar")
-        for caption in ("Moonrise", "Moonset", "Sunrise"):
-            pass
         moon = [e for n in ("Moonrise", "Moonset") for e in self.named(entries, n)]
-        self.check('"Moonrise" or "Moonset" with its time', any(TIME_RE.search(e[2])
-                                                                 for e in moon),
+        self.check('"Moonrise" or "Moonset" with its time',
+                   any(TIME_RE.search(e[1] + " " + e[2]) for e in moon),
                    'an object named "Moonrise" or "Moonset" whose text or value is a time',
                    "; ".join(f'{e[0]} "{e[1]}" — {e[2]}' for e in moon) or "no such name")
         sun = self.named(entries, "Sunrise")
-        self.check('"Sunrise" with its time', any(TIME_RE.search(e[2]) for e in sun),
+        self.check('"Sunrise" with its time', any(TIME_RE.search(e[1] + " " + e[2])
+                                                  for e in sun),
                    'an object named "Sunrise" whose text or value is a time',
                    "; ".join(f'{e[0]} "{e[1]}" — {e[2]}' for e in sun) or "no such name")
+        # The picture may be an image or a plain object; what counts is what it tells.
         pictures = [e for e in entries if e[0] in ("image", "graphic", "icon", "canvas")]
-        phase = [e for e in pictures
+        phase = [e for e in entries
                  if PHASE_RE.search(e[1] + " " + e[2] + " " + self.description(e[3]))]
         self.check("the Moon picture tells the phase or illumination", bool(phase),
-                   "a picture whose name or description names the phase or illumination",
+                   "an object whose name or description names the phase or illumination",
                    "; ".join(f'{e[0]} "{e[1]}" {self.description(e[3])}' for e in pictures)
-                   or "no picture")
+                   or "no picture, and no object names a phase")
+        for e in phase:
+            print(f'     the phase: {e[0]} "{e[1]}" — {e[2]} {self.description(e[3])}')
         today = datetime.date.today()
         month = today.strftime("%B")
         dated = [e for e in entries if month.lower() in (e[1] + " " + e[2]).lower()
@@ -622,24 +629,41 @@ class Walk:
                                                                          for h in headers),
                    "a table with named column headers and at least one row", shape)
 
-        def month_named():
+        def shown():
+            """The month named in the window and the table's first rows, as read now."""
+            month = None
             for _, a in self.walk_tree(times):
                 found = MONTH_RE.search(a.name + " " + self.text_of(a))
                 if found:
-                    return found.group(0)
-            return None
+                    month = found.group(0)
+                    break
+            return month, self.table_rows(table, 3) if table is not None else None
 
-        before = month_named()
+        before = shown()
         self.keys("Page_Down")
-        after = self.poll(lambda: (lambda m: m if m and m != before else None)(month_named()),
-                          3)
-        self.check("Page Down shows the next month", before is not None and after is not None,
-                   f"a month name other than {before!r} after Page Down",
-                   f"{before!r} before, {month_named()!r} after")
+        after = self.poll(lambda: (lambda now: now if now != before else None)(shown()), 3)
+        self.check("Page Down shows the next month in the table",
+                   after is not None and after[1] != before[1] and after[1] is not None,
+                   "the table's first rows (and the month named) changed",
+                   f"before: {before}; after: {shown()}")
+        if after is not None and (after[0] is None or after[0] == before[0]):
+            self.note(f"the times list names no new month: {before[0]!r} before, "
+                      f"{after[0]!r} after Page Down")
         self.keys("Escape")
         closed = self.poll(lambda: None if self.window("Monthly Times") else True, 3)
         self.check("Escape closes the times list", closed is not None,
                    "the times list closed", self.window_names())
+
+    def table_rows(self, table, count):
+        t = table.queryTable()
+        rows = []
+        for r in range(min(count, t.nRows)):
+            cells = []
+            for c in range(t.nColumns):
+                cell = t.getAccessibleAt(r, c)
+                cells.append("" if cell is None else (cell.name or self.text_of(cell)))
+            rows.append(" | ".join(cells))
+        return rows
 
     def printing(self):
         """printing the month to a PDF file"""
