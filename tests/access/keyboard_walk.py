@@ -111,6 +111,19 @@ def outer(args):
                "--inner", os.path.abspath(args.program)] + (["--keep"] if args.keep else [])
     started = time.monotonic()
     inner_run = subprocess.Popen(command, env=env, start_new_session=True)
+
+    def stop(signum, _frame):
+        # Stopped from outside (CTest's own time limit): nothing of the walk outlives it.
+        os.killpg(inner_run.pid, signal.SIGTERM)
+        try:
+            inner_run.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            pass
+        end_marked(mark)
+        sys.exit(128 + signum)
+
+    signal.signal(signal.SIGTERM, stop)
+    signal.signal(signal.SIGINT, stop)
     try:
         rc = inner_run.wait(timeout=TOTAL_SECONDS)
     except subprocess.TimeoutExpired:
@@ -310,6 +323,11 @@ class Walk:
         if not self.check("the main window is shown", main is not None,
                           'a showing window named "Crescendar"', self.window_names()):
             return
+        # A settings file the program could not read brings the first-start configuration.
+        if self.window("Configuration") is not None:
+            self.note("the configuration window opened at the start; Escape closes it")
+            self.keys("Escape")
+            self.poll(lambda: None if self.window("Configuration") else True, 2)
         self.focus_window(main, "Crescendar")
         steps = [self.main_window, self.configuration, self.times_list, self.printing,
                  self.calendar_export, self.quitting]
@@ -770,6 +788,8 @@ def inner(args):
     interrupted = []
 
     def stop(signum, _frame):
+        # Once: the clean-up that follows is not to be interrupted again.
+        signal.signal(signal.SIGTERM, signal.SIG_IGN)
         interrupted.append(signum)
         raise KeyboardInterrupt
 
