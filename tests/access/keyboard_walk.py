@@ -168,7 +168,8 @@ class Walk:
             print(f"PASS {what} ({self.elapsed()})")
         else:
             self.failures.append(what)
-            print(f"FAIL {what} ({self.elapsed()})\n     expected: {expected}\n     found:    {found}")
+            print(f"FAIL {what} ({self.elapsed()})\n"
+                  f"     expected: {expected}\n     found:    {found}")
         return ok
 
     def elapsed(self):
