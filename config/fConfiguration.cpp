@@ -1,5 +1,6 @@
 #include "fConfiguration.h"
 
+#include "Access.h"
 #include "Command.h"
 #include "Dialogs.h"
 #include "Palette.h"
@@ -370,14 +371,14 @@ void TConfiguration::FormCreate() {
                     tr("Close the window, asking whether to save changes"), [this] {
                         if (SavedOrDiscarded()) close();
                     });
-    lblExit = new ClickRegion(this, 255, 14, 14, 15, tr("Save the settings and close"));
-    lblExit->setAccessibleName(tr("Save and close"));
+    lblExit = new ClickRegion(this, 255, 14, 14, 15);
+    lblExit->setObjectName(QStringLiteral("lblExit"));
+    OfferCommand(lblExit, MakeCommand(this, "actSave", tr("Save and close"),
+                                      {QKeySequence(Qt::CTRL | Qt::Key_S)},
+                                      tr("Save the settings and close"), [this] { lblExitClick(); }));
     lblExit->setAccessibleDescription(
         tr("Saves the settings and closes the window. %1 asks whether to save changes.")
             .arg(KeyText(closeCommand->shortcut())));
-    connect(lblExit, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblExitClick();
-    });
 
     // Created in tab order.
     Label4 = Caption(30, 66, QStringLiteral("Latitude:"), kCaptionBlack);
@@ -456,9 +457,46 @@ void TConfiguration::FormCreate() {
     imgColourInkjet = new ImageControl(this, 175, 350, imgRBUnset, 15, 15);
     lblColourPrinter = Caption(194, 350, QStringLiteral("Colour Inkjet"), kCaptionWhite);
 
-    QWidget* order[] = {txtLatDeg,     txtLatMin,   txtLatSec,         NSSpinButton, txtLongDeg,
-                        txtLongMin,    txtLongSec,  EWSpinButton,      txtLocation,  cmbDayOrder,
-                        cmbDateFormat, cmbTimeZone, chkDaylightSavings};
+    // The fields are named by their captions; the captions themselves are not read again.
+    const std::pair<QWidget*, QString> names[] = {
+        {txtLatDeg, tr("Latitude degrees")},
+        {txtLatMin, tr("Latitude minutes")},
+        {txtLatSec, tr("Latitude seconds")},
+        {NSSpinButton, tr("Latitude north or south")},
+        {txtLongDeg, tr("Longitude degrees")},
+        {txtLongMin, tr("Longitude minutes")},
+        {txtLongSec, tr("Longitude seconds")},
+        {EWSpinButton, tr("Longitude east or west")},
+        {txtLocation, tr("Location")},
+        {cmbDayOrder, tr("Day order")},
+        {cmbDateFormat, tr("Date format")},
+        {cmbTimeZone, tr("Time zone")},
+        {chkDaylightSavings, tr("Daylight saving time")},
+    };
+    for (const auto& [field, name] : names) {
+        field->setAccessibleName(name);
+        if (auto* list = qobject_cast<QComboBox*>(field)) list->lineEdit()->setAccessibleName(name);
+    }
+    for (ClickRegion* caption : {Label4, Label5, Label6, Label7, Label8, Label11, Label12})
+        SetAccessibleRole(caption, QAccessible::NoRole);
+    SetAccessibleRole(NSSpinButton, QAccessible::SpinBox);
+    SetAccessibleValueFrom(NSSpinButton, pNSDirection);
+    SetAccessibleRole(EWSpinButton, QAccessible::SpinBox);
+    SetAccessibleValueFrom(EWSpinButton, pEWDirection);
+    // The printers are a group of radio buttons: their captions take the keys and the focus.
+    for (ClickRegion* printer : {lblLaser, lblBWInkjet, lblColourPrinter}) {
+        MakeKeyboardButton(printer);
+        SetAccessibleRole(printer, QAccessible::RadioButton);
+        printer->setAccessibleDescription(tr("The printer the calendar is printed for"));
+    }
+    for (ImageControl* mark : {imgLaser, imgBWInkjet, imgColourInkjet})
+        SetAccessibleRole(mark, QAccessible::NoRole);
+
+    QWidget* order[] = {txtLatDeg,        txtLatMin,      txtLatSec,   NSSpinButton,
+                        txtLongDeg,       txtLongMin,     txtLongSec,  EWSpinButton,
+                        txtLocation,      cmbDayOrder,    cmbDateFormat, cmbTimeZone,
+                        chkDaylightSavings, lblLaser,     lblBWInkjet, lblColourPrinter,
+                        lblExit};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
     connect(NSSpinButton, &TConfigSpinButton::UpClick, this, [this] { NSSpinButtonUpClick(); });
@@ -922,6 +960,11 @@ ImageControl* TConfiguration::PrinterPicture(TPrinterType printer) const {
 void TConfiguration::ChoosePrinter(TPrinterType printer) {
     for (ImageControl* p : {imgLaser, imgBWInkjet, imgColourInkjet})
         p->SetPicture(p == PrinterPicture(printer) ? imgRBSet : imgRBUnset);
+    const std::pair<ClickRegion*, TPrinterType> captions[] = {
+        {lblLaser, TPrinterType::Laser},
+        {lblBWInkjet, TPrinterType::BWInkjet},
+        {lblColourPrinter, TPrinterType::ColourInkjet}};
+    for (const auto& [caption, type] : captions) SetAccessibleChecked(caption, type == printer);
     printer_ = printer;
 }
 

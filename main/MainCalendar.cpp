@@ -205,8 +205,16 @@ void TMain::DisplayPhaseTimes() {
         const TPhaseEntry& entry = session_->PhaseList()[k];
         lblPhase[k]->SetText(QString::fromStdString(PhaseText(entry.Date)));
         const bool blue = k == 4 && entry.Kind == TPhaseKind::FullMoon;
+        lblPhase[k]->setAccessibleName(QStringLiteral("%1, %2").arg(
+            QLatin1String(PrincipalPhaseName(entry.Kind, blue)), lblPhase[k]->Text().simplified()));
         imgPhase[k]->SetPicture(blue ? imgBlueMoon : PhasePicture(static_cast<int>(entry.Kind)));
     }
+}
+
+void TMain::ShowSelectedDateInfo() {
+    TDateTimeRecord copy = session_->SelectedDateTime();
+    copy.JD = DateToJulianDay(copy);
+    if (options_.Hooks.ShowDateInfo) options_.Hooks.ShowDateInfo(copy);
 }
 
 void TMain::SelectMajorPhaseDate(int index) {

@@ -3,6 +3,8 @@
 // and the local sidereal time.
 #include "fMain.h"
 
+#include "Access.h"
+
 #include "Calendar.h"
 #include "EventText.h"
 #include "MoonView.h"
@@ -66,8 +68,12 @@ void TMain::DisplayCoord(Canvas& canvas, int x, int xm, int xs, int y, const TAn
 void TMain::DisplayMoonAge(double age) {
     static const int columns[3] = {249, 274, 299};
     const std::array<std::string, 3> texts = MoonAgeTexts(age);
-    for (std::size_t i = 0; i < 3; ++i)
+    QStringList spoken;
+    for (std::size_t i = 0; i < 3; ++i) {
         WindowCanvas().TextOut(columns[i], 94, QString::fromStdString(texts[i]));
+        spoken << QString::fromStdString(texts[i]).simplified();
+    }
+    ExposeFigure("accAge", spoken.join(QLatin1Char(' ')));
 }
 
 void TMain::DisplayPerigeeAndApogee() {
@@ -76,6 +82,14 @@ void TMain::DisplayPerigeeAndApogee() {
     c.TextOut(332, 204, QString::fromStdString(perigeeApogee_.ApogeeDistanceText));
     c.TextOut(249, 218, QString::fromStdString(perigeeApogee_.PerigeeDateText));
     c.TextOut(332, 218, QString::fromStdString(perigeeApogee_.PerigeeDistanceText));
+    const auto both = [](const std::string& date, const std::string& distance) {
+        return (QString::fromStdString(date).simplified() + QLatin1String(", ") +
+                QString::fromStdString(distance).simplified());
+    };
+    ExposeFigure("accApogee",
+                 both(perigeeApogee_.ApogeeDateText, perigeeApogee_.ApogeeDistanceText));
+    ExposeFigure("accPerigee",
+                 both(perigeeApogee_.PerigeeDateText, perigeeApogee_.PerigeeDistanceText));
 }
 
 std::string TMain::DisplayMoonPhase(const TLunationBracket& bounds, int illuminated, double age,
@@ -147,10 +161,11 @@ void TMain::DisplayLunarRiseSetTimes(const TDayEvents& events) {
     struct Row {
         const char* Title;
         TCrossing Event;
+        QString Name; // what a screen reader calls the time
     };
-    std::array<Row, 3> pairs = {{{"Transit:", events.Moon.Transit},
-                                 {"Moonrise:", events.Moon.Rise},
-                                 {"Moonset:", events.Moon.Set}}};
+    std::array<Row, 3> pairs = {{{"Transit:", events.Moon.Transit, tr("Moon transit")},
+                                 {"Moonrise:", events.Moon.Rise, tr("Moonrise")},
+                                 {"Moonset:", events.Moon.Set, tr("Moonset")}}};
     // Three compare-and-swap steps put the rows in time order.
     auto order = [&pairs](std::size_t i, std::size_t j) {
         if (TimeOrder(pairs[i].Event) > TimeOrder(pairs[j].Event)) std::swap(pairs[i], pairs[j]);
@@ -164,6 +179,7 @@ void TMain::DisplayLunarRiseSetTimes(const TDayEvents& events) {
          {lblMoontitle3, lblMoonValue3}}};
     for (std::size_t i = 0; i < 3; ++i) {
         rows[i].first->SetText(QString::fromLatin1(pairs[i].Title));
+        rows[i].second->setAccessibleName(pairs[i].Name);
         rows[i].second->SetText(QString::fromStdString(CrossingText(pairs[i].Event)));
     }
 }

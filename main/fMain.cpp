@@ -2,6 +2,8 @@
 #include "fMain.h"
 #include "Palette.h"
 
+#include "Access.h"
+
 #include "Clock.h"
 #include "Command.h"
 #include "Dialogs.h"
@@ -31,11 +33,15 @@ namespace {
 const QColor kWindowText(0, 0, 0);
 
 // Connects a region's left-button click to a handler.
-template <class F> void OnClick(ClickRegion* region, F handler) {
-    QObject::connect(region, &ClickRegion::Clicked, region, [handler](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) handler();
-    });
+// An angle as the panels show it, in one text: "5h 12m 34s", "−12° 34' 56\"".
+QString SpokenAngle(const TAngleText& a, bool hours) {
+    const QString sign = a.Sign != " " && !a.Sign.empty() ? QStringLiteral("\u2212") : QString();
+    const auto part = [](const std::string& s) { return QString::fromStdString(s).trimmed(); };
+    if (hours)
+        return QStringLiteral("%1%2h %3m %4s").arg(sign, part(a.Deg), part(a.Min), part(a.Sec));
+    return QStringLiteral("%1%2\u00b0 %3' %4\"").arg(sign, part(a.Deg), part(a.Min), part(a.Sec));
 }
+
 
 } // namespace
 
@@ -116,9 +122,12 @@ void TMain::CreateCaptions() {
     MakeLabel(130, 390, QStringLiteral("Start"), kWindowText, true);
     MakeLabel(212, 390, QStringLiteral("End"), kWindowText, true);
 
-    // Captions never take a click from the controls around them.
-    for (auto* child : findChildren<ClickRegion*>(Qt::FindDirectChildrenOnly))
+    // Captions never take a click from the controls around them, and a screen reader hears
+    // them as the names of their values, not twice.
+    for (auto* child : findChildren<ClickRegion*>(Qt::FindDirectChildrenOnly)) {
         child->setAttribute(Qt::WA_TransparentForMouseEvents);
+        SetAccessibleRole(child, QAccessible::NoRole);
+    }
 
     auto value = [this](const char* name, int left, int top) {
         ClickRegion* label = MakeLabel(left, top, QString(), kWindowText);
@@ -142,6 +151,63 @@ void TMain::CreateCaptions() {
     lblCivilEnd = value("lblCivilEnd", 212, 406);
     lblNauticalEnd = value("lblNauticalEnd", 212, 422);
     lblAstroEnd = value("lblAstroEnd", 212, 438);
+    const std::pair<ClickRegion*, QString> named[] = {
+        {lblSunRise, tr("Sunrise")},
+        {lblSunTransit, tr("Sun transit")},
+        {lblSunSet, tr("Sunset")},
+        {lblCivilStart, tr("Civil twilight begins")},
+        {lblCivilEnd, tr("Civil twilight ends")},
+        {lblNauticalStart, tr("Nautical twilight begins")},
+        {lblNauticalEnd, tr("Nautical twilight ends")},
+        {lblAstroStart, tr("Astronomical twilight begins")},
+        {lblAstroEnd, tr("Astronomical twilight ends")},
+    };
+    for (const auto& [label, name] : named) label->setAccessibleName(name);
+    // The Moon's titles are read as the names of their times (in time order, set with them).
+    for (auto* t : {lblMoonTitle1, lblMoonTitle2, lblMoontitle3})
+        SetAccessibleRole(t, QAccessible::NoRole);
+    CreateFigureStandIns();
+}
+
+// The figures drawn on the window canvas, for screen readers: each named by its caption; the
+// picture of the Moon by its phase.
+void TMain::CreateFigureStandIns() {
+    struct Figure {
+        const char* Name;
+        QRect Where;
+        QString Caption;
+    };
+    const Figure figures[] = {
+        {"accIlluminated", QRect(249, 80, 80, 14), tr("Illuminated")},
+        {"accAge", QRect(249, 94, 90, 14), tr("Age")},
+        {"accDistance", QRect(249, 110, 90, 14), tr("Distance")},
+        {"accRightAscension", QRect(249, 134, 80, 14), tr("Right ascension")},
+        {"accDeclination", QRect(249, 148, 80, 14), tr("Declination")},
+        {"accParallax", QRect(249, 162, 80, 14), tr("Parallax")},
+        {"accDiameter", QRect(249, 176, 80, 14), tr("Apparent diameter")},
+        {"accApogee", QRect(249, 204, 150, 14), tr("Next apogee")},
+        {"accPerigee", QRect(249, 218, 150, 14), tr("Next perigee")},
+        {"accMoonAzimuth", QRect(315, 284, 90, 14), tr("Moon azimuth")},
+        {"accMoonAltitude", QRect(315, 300, 90, 14), tr("Moon altitude")},
+        {"accBrightLimb", QRect(315, 316, 90, 14), tr("Position angle of the bright limb")},
+        {"accPhaseAngle", QRect(315, 332, 90, 14), tr("Phase angle")},
+        {"accSunAzimuth", QRect(315, 390, 90, 14), tr("Sun azimuth")},
+        {"accSunAltitude", QRect(315, 406, 90, 14), tr("Sun altitude")},
+        {"accSunRightAscension", QRect(315, 422, 90, 14), tr("Sun right ascension")},
+        {"accSunDeclination", QRect(315, 438, 90, 14), tr("Sun declination")},
+        {"accShownTime", QRect(20, 40, 380, 23), tr("Shown date and time")},
+        {"accSiderealTime", QRect(420, 40, 200, 23), tr("Local sidereal time")},
+        {"accSelectedDate", QRect(420, 291, 203, 160), tr("Selected date")},
+    };
+    for (const Figure& f : figures)
+        figures_[f.Name] = ExposeText(this, f.Name, f.Where, f.Caption);
+    accMoon_ = ExposeText(this, "accMoon", QRect(26, 80, 155, 155), tr("The Moon"));
+    SetAccessibleRole(accMoon_, QAccessible::Graphic);
+}
+
+void TMain::ExposeFigure(const char* name, const QString& value) {
+    const auto at = figures_.find(name);
+    if (at != figures_.end()) SetAccessibleValue(at->second, value);
 }
 
 void TMain::CreateTitleRegions() {
@@ -172,9 +238,6 @@ void TMain::CreateTitleRegions() {
     lblExit = region("lblExit", 614, 14, 13, 15, "");
 
     SetTitleRegion(lblTitle);
-    OnClick(imgOptics, [this] { imgOpticsClick(); });
-    OnClick(lblClock, [this] { lblClockClick(); });
-    OnClick(lblMinimise, [this] { lblMinimiseClick(); });
 }
 
 void TMain::CreateCommands() {
@@ -194,36 +257,62 @@ void TMain::CreateCommands() {
                                  });
     navigation_ = {previousMonth, nextMonth};
     // The title bar's regions and the month arrows.
+    const auto key = [](QKeyCombination k) { return QList<QKeySequence>{QKeySequence(k)}; };
+    // The title bar's regions in their order (the Tab order), the month arrows, the month and
+    // the year.
     const std::pair<ClickRegion*, QAction*> offered[] = {
-        {lblPrint, command("actPrint", tr("Print"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {lblPrint, command("actPrint", tr("Print"), key(Qt::CTRL | Qt::Key_P),
                            tr("Print Calendar for Month"), [this] { lblPrintClick(); })},
-        {lblTimesList, command("actTimesList", tr("Rise and set times"), {},
+        {imgOptics,
+         command("actOptics", tr("Binoculars or telescope"), key(Qt::CTRL | Qt::Key_B),
+                 tr("Switch between view as seen through Binoculars or a Telescope"),
+                 [this] { imgOpticsClick(); })},
+        {lblTimesList, command("actTimesList", tr("Rise and set times"), key(Qt::CTRL | Qt::Key_T),
                                tr("Display Moon/Sun Rise/Set times and Twilight times for month"),
                                [this] { lblTimesListClick(); })},
-        {lblLinks, command("actLinks", tr("Links"), {}, tr("Display links to Lunar Internet Sites"),
-                           [this] { lblLinksClick(); })},
-        {lblReports,
-         command("actReports", tr("Reports"), {}, tr("Display menu showing Report options"),
-                 [this] { lblReportsClick(); })},
-        {imgEclipse, command("actEclipse", tr("Eclipse"), {},
+        {lblLinks, command("actLinks", tr("Links"), key(Qt::CTRL | Qt::Key_L),
+                           tr("Display links to Lunar Internet Sites"), [this] { lblLinksClick(); })},
+        {lblClock, command("actEditTime", tr("Change the time"), key(Qt::Key_F2),
+                           tr("Change the time within Crescendar"), [this] { lblClockClick(); })},
+        {lblReports, command("actReports", tr("Reports"),
+                             {QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Menu)},
+                             tr("Display menu showing Report options"),
+                             [this] { lblReportsClick(); })},
+        {imgEclipse, command("actEclipse", tr("Eclipse"), key(Qt::CTRL | Qt::Key_E),
                              tr("Display circumstances of Lunar Eclipse occurring this month"),
                              [this] { imgEclipseClick(); })},
-        {Label1, command("actHomePage", tr("Home page"), {},
+        {Label1, command("actHomePage", tr("Home page"), key(Qt::SHIFT | Qt::Key_F1),
                          tr("Crescendar's home page, shipped with the program (opens in your "
                             "browser)"),
                          [this] { Label1Click(); })},
-        {lblConfig, command("actConfiguration", tr("Configuration"), {},
-                            tr("Change configuration parameters"), [this] { lblConfigClick(); })},
-        {lblHelp, command("actHelp", tr("Help"), {QKeySequence(Qt::Key_F1)},
-                          tr("Display online help"), [this] { lblHelpClick(); })},
-        {lblAbout, command("actAbout", tr("About"), {}, tr("Display version information"),
-                           [this] { lblAboutClick(); })},
-        {lblExit, command("actQuit", tr("Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)},
-                          tr("Exit Crescendar"), [this] { lblExitClick(); })},
+        {lblConfig, command("actConfiguration", tr("Configuration"),
+                            key(Qt::CTRL | Qt::Key_Comma), tr("Change configuration parameters"),
+                            [this] { lblConfigClick(); })},
+        {lblHelp, command("actHelp", tr("Help"), key(Qt::Key_F1), tr("Display online help"),
+                          [this] { lblHelpClick(); })},
+        {lblAbout, command("actAbout", tr("About"), key(Qt::CTRL | Qt::Key_F1),
+                           tr("Display version information"), [this] { lblAboutClick(); })},
+        {lblMinimise, command("actMinimise", tr("Minimise"), key(Qt::CTRL | Qt::Key_M),
+                              tr("Minimize Crescendar"), [this] { lblMinimiseClick(); })},
+        {lblExit, command("actQuit", tr("Quit"), key(Qt::CTRL | Qt::Key_Q), tr("Exit Crescendar"),
+                          [this] { lblExitClick(); })},
         {imgPrevMonth, previousMonth},
+        {lblSelectedmonth, command("actChooseMonth", tr("Choose the month"),
+                                   key(Qt::CTRL | Qt::Key_G), tr("Pick the month to show"),
+                                   [this] { lblSelectedmonthClick(); })},
+        {lblSelectedYear, command("actEditYear", tr("Change the year"), key(Qt::CTRL | Qt::Key_Y),
+                                  tr("Type the year to show"), [this] { lblSelectedYearClick(); })},
         {imgNextMonth, nextMonth},
     };
     for (const auto& [region, action] : offered) OfferCommand(region, action);
+    command("actDateInfo", tr("Date information"), key(Qt::CTRL | Qt::Key_I),
+            tr("Show the facts of the selected date"), [this] { ShowSelectedDateInfo(); });
+    // The month's principal phases select their dates, from the keyboard too.
+    for (ClickRegion* phase : lblPhase) {
+        MakeKeyboardButton(phase);
+        phase->setAccessibleDescription(tr("Select this date"));
+    }
+    for (ImageControl* picture : imgPhase) SetAccessibleRole(picture, QAccessible::NoRole);
 
     // The day steps and today, for the calendar while no editor is open.
     struct Step {
@@ -385,6 +474,8 @@ void TMain::FormCreate() {
         title->SetAlignment(Qt::AlignHCenter);
         title->SetText(QStringLiteral(" "));
         title->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // The calendar is read through the selected date; its titles and cells are its picture.
+        SetAccessibleRole(title, QAccessible::NoRole);
         title->show();
         WeekdayTitles[static_cast<std::size_t>(i)] = title;
     }
@@ -398,6 +489,7 @@ void TMain::FormCreate() {
             cell->SetFontColor(palette::StandardText);
             cell->SetAlignment(Qt::AlignRight);
             cell->SetText(QStringLiteral(" "));
+            SetAccessibleRole(cell, QAccessible::NoRole);
             connect(cell, &ClickRegion::Clicked, this, [this, cell](Qt::MouseButton b) {
                 if (b == Qt::LeftButton) DateSelect(cell);
             });
@@ -446,6 +538,8 @@ void TMain::RefreshLatAndLong() {
 }
 
 void TMain::Timer1Timer() {
+    // The clock's tick changes the figures every second: a screen reader is not told.
+    const QuietUpdates quiet;
     GetTime();
     ShowInstant();
 }
@@ -467,6 +561,20 @@ void TMain::DrawInstant() {
     DisplayCoord(canvas, 249, 273, 301, 148, DeclinationText(moon.TopoDec), 0);
     DisplayCoord(canvas, 249, 273, 301, 162, DegreesToDMS(moon.Parallax), 0);
     DisplayCoord(canvas, 249, 273, 301, 176, DegreesToDMS(2 * moon.Semidiameter), 0);
+    ExposeFigure("accIlluminated", tr("%1 %").arg(moon.IlluminatedPercent));
+    ExposeFigure("accDistance", tr("%1 km").arg(static_cast<long long>(moon.Distance)));
+    ExposeFigure("accRightAscension", SpokenAngle(RightAscensionText(moon.TopoRA), true));
+    ExposeFigure("accDeclination", SpokenAngle(DeclinationText(moon.TopoDec), false));
+    ExposeFigure("accParallax", SpokenAngle(DegreesToDMS(moon.Parallax), false));
+    ExposeFigure("accDiameter", SpokenAngle(DegreesToDMS(2 * moon.Semidiameter), false));
+    ExposeFigure("accSunAzimuth", SpokenAngle(DegreesToDMS(sun.Azimuth), false));
+    ExposeFigure("accSunAltitude", SpokenAngle(DegreesToDMS(sun.Altitude), false));
+    ExposeFigure("accSunRightAscension", SpokenAngle(RightAscensionText(sun.Equatorial.RA), true));
+    ExposeFigure("accSunDeclination", SpokenAngle(DeclinationText(sun.Equatorial.Dec), false));
+    ExposeFigure("accMoonAzimuth", SpokenAngle(DegreesToDMS(moon.Azimuth), false));
+    ExposeFigure("accMoonAltitude", SpokenAngle(DegreesToDMS(moon.Altitude), false));
+    ExposeFigure("accBrightLimb", SpokenAngle(DegreesToDMS(moon.BrightLimbAngle), false));
+    ExposeFigure("accPhaseAngle", SpokenAngle(DegreesToDMS(moon.PhaseAngle), false));
 
     imgSunParams.Assign(imgSunParamsOrig);
     Canvas& sunBox = imgSunParams.GetCanvas();
@@ -495,10 +603,25 @@ void TMain::DrawInstant() {
     shown.JD = ShownJD().JD;
     perigeeApogee_ = PerigeeApogeeText(PerigeeApogee(shown, observer), observer);
     DisplayPerigeeAndApogee();
-    strip = CutText(
-        strip + DisplayMoonPhase(lunationBounds_, moon.IlluminatedPercent, age, selected.Month),
-        80);
-    LocalSiderealTime(JulianDayToDate(ShownJD().JD), 0);
+    const std::string phase =
+        DisplayMoonPhase(lunationBounds_, moon.IlluminatedPercent, age, selected.Month);
+    ExposeFigure("accShownTime", QString::fromStdString(DisplayTime(selected)));
+    const auto& names = RegionalNames();
+    ExposeFigure("accSelectedDate",
+                 tr("%1 %2 %3 %4")
+                     .arg(QString::fromStdString(names.LongDayNames[static_cast<std::size_t>(
+                              DayOfWeek(selected.Year, selected.Month, selected.Day))]))
+                     .arg(selected.Day)
+                     .arg(QString::fromStdString(
+                         names.LongMonthNames[static_cast<std::size_t>(selected.Month - 1)]))
+                     .arg(selected.Year));
+    accMoon_->setAccessibleDescription(tr("%1, %2 % illuminated")
+                                           .arg(QString::fromStdString(phase))
+                                           .arg(moon.IlluminatedPercent));
+    SetAccessibleValue(accMoon_, accMoon_->accessibleDescription());
+    strip = CutText(strip + phase, 80);
+    ExposeFigure("accSiderealTime",
+                 QString::fromStdString(LocalSiderealTime(JulianDayToDate(ShownJD().JD), 0)));
 
     Canvas& clock = imgClockBuf.GetCanvas();
     const QString text = QString::fromStdString(strip);

@@ -21,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -277,6 +278,9 @@ class TMain : public SkinWindow {
     QImage imgBlueMoon;
 
   private:
+    std::map<std::string, ClickRegion*> figures_; // the canvas figures' stand-ins
+    ClickRegion* accMoon_ = nullptr;               // the Moon picture's text alternative
+
     // The folder of the program (or ProgramFolder), and the installed data folder reached
     // from it (share/crescendar beside bin/).
     QString ProgramFolder() const;
@@ -293,6 +297,12 @@ class TMain : public SkinWindow {
     // arrows.
     void CreateCommands();
     void CreateCaptions();
+    // Stand-ins that give screen readers the figures drawn on the window canvas.
+    void CreateFigureStandIns();
+    // The figure's stand-in (named as in CreateFigureStandIns) reads value.
+    void ExposeFigure(const char* name, const QString& value);
+    // Date information for the selected day.
+    void ShowSelectedDateInfo();
     void CreateCalendar();
     void CreateTimeEditor();
     void LoadPictures();

@@ -1,7 +1,10 @@
 #include "ClickRegion.h"
 
+#include "Access.h"
+
 #include <QCursor>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -54,9 +57,11 @@ ClickRegion::ClickRegion(QWidget* parent, int left, int top, int width, int heig
 }
 
 void ClickRegion::SetText(const QString& text) {
+    if (text == text_) return;
     text_ = text;
     FitText();
     update();
+    AnnounceChange(this);
 }
 
 void ClickRegion::SetFontName(const QString& family) {
@@ -144,13 +149,47 @@ bool ClickRegion::event(QEvent* e) {
 }
 
 void ClickRegion::paintEvent(QPaintEvent* /*e*/) {
-    if (transparent_ && text_.isEmpty()) return;
+    const bool ring = KeyboardFocused(this);
+    if (transparent_ && text_.isEmpty() && !ring) return;
     QPainter p(this);
     if (!transparent_) p.fillRect(rect(), background_);
-    if (text_.isEmpty()) return;
-    p.setFont(font_);
-    p.setPen(fontColor_);
-    p.drawText(rect(), static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextSingleLine), text_);
+    if (!text_.isEmpty()) {
+        p.setFont(font_);
+        p.setPen(fontColor_);
+        p.drawText(rect(), static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextSingleLine),
+                   text_);
+    }
+    if (ring) PaintFocusRing(p, rect());
+}
+
+void ClickRegion::Activate() {
+    const QPoint middle = rect().center();
+    emit MouseDown(Qt::LeftButton, Qt::NoModifier, middle);
+    emit MouseUp(Qt::LeftButton, middle);
+    emit Clicked(Qt::LeftButton);
+}
+
+void ClickRegion::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if ((focusPolicy() & Qt::TabFocus) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        e->accept();
+        Activate();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void ClickRegion::focusInEvent(QFocusEvent* e) {
+    NoteFocus(this, e);
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void ClickRegion::focusOutEvent(QFocusEvent* e) {
+    NoteFocus(this, e);
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 // Press and release inside make a click. A double click reports the second press as a

@@ -71,6 +71,10 @@ class ClickRegion : public QWidget {
     int TextWidth() const;
     int TextHeight() const;
 
+    // A left click in the middle of the region, as the mouse makes it (down, up, click): what
+    // Space or Enter does to a region that takes the focus, and a screen reader's press.
+    void Activate();
+
   signals:
     // A button pressed and released inside the region (a plain click is the left one).
     void Clicked(Qt::MouseButton button);
@@ -87,6 +91,9 @@ class ClickRegion : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
   private:
     void FitText();

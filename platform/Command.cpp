@@ -1,5 +1,6 @@
 #include "Command.h"
 
+#include "Access.h"
 #include "ClickRegion.h"
 
 #include <QCoreApplication>
@@ -44,6 +45,8 @@ QString CommandHint(const QAction* action) {
 void OfferCommand(ClickRegion* region, QAction* action) {
     region->SetHint(CommandHint(action));
     region->setAccessibleName(action->iconText());
+    region->setAccessibleDescription(CommandHint(action));
+    MakeKeyboardButton(region);
     QObject::connect(region, &ClickRegion::Clicked, action, [action](Qt::MouseButton b) {
         if (b == Qt::LeftButton) action->trigger();
     });

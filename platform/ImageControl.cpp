@@ -1,5 +1,7 @@
 #include "ImageControl.h"
 
+#include "Access.h"
+
 #include <QPainter>
 
 namespace crescendar {
@@ -26,9 +28,11 @@ void ImageControl::SetPicture(const QImage& picture) {
 }
 
 void ImageControl::paintEvent(QPaintEvent* /*e*/) {
-    if (picture_.Image().isNull()) return;
+    const bool ring = KeyboardFocused(this);
+    if (picture_.Image().isNull() && !ring) return;
     QPainter p(this);
-    p.drawImage(0, 0, picture_.Image());
+    if (!picture_.Image().isNull()) p.drawImage(0, 0, picture_.Image());
+    if (ring) PaintFocusRing(p, rect());
 }
 
 } // namespace crescendar

@@ -1,5 +1,6 @@
 #include "SkinWindow.h"
 
+#include "Access.h"
 #include "ClickRegion.h"
 #include "Command.h"
 #include "ImageControl.h"
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QScreen>
+#include <QHideEvent>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -58,6 +60,7 @@ SkinWindow::SkinWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
         if (!inPaint_) update();
     });
     qApp->installEventFilter(this);
+    InstallAccessibility();
 }
 
 SkinWindow::~SkinWindow() {
@@ -237,12 +240,24 @@ void SkinWindow::StorePosition() {
 void SkinWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;
+    QWidget* active = QApplication::activeWindow();
+    opener_ = active != this ? active : nullptr;
     FormShow();
     // Where the user put the window last, if that is still on a screen.
     if (positionMemory_ && positionMemory_->Read) {
         const std::optional<QPoint> last = positionMemory_->Read(positionName_);
         if (last && OnSomeScreen(QRect(*last, size()))) move(*last);
     }
+}
+
+void SkinWindow::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    if (e->spontaneous() || !isActiveWindow() || !opener_ || !opener_->isVisible()) return;
+    QWidget* opener = opener_;
+    opener_ = nullptr;
+    opener->activateWindow();
+    // Without a window manager the activation may not arrive: the focus is handed back here.
+    QApplication::setActiveWindow(opener);
 }
 
 void SkinWindow::paintEvent(QPaintEvent* /*e*/) {

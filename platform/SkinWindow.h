@@ -12,6 +12,9 @@
 // preview: every key press for the window or any of its children that is not one of the
 // window's commands reaches it first).
 //
+// Closed while it is the active window, a window gives the activation and the focus back to
+// the window that was active when it was shown (a window manager may not).
+//
 // Commands are the window's QActions (Command.h). The window hands a key press to its own
 // action with that shortcut before any of its controls sees the key, and whether or not the
 // desktop has activated the window (without a window manager it may never be).
@@ -23,6 +26,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -140,6 +144,7 @@ class SkinWindow : public QWidget {
     virtual bool CommandKeyAllowed(const QAction* /*action*/) const { return true; }
 
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -157,6 +162,7 @@ class SkinWindow : public QWidget {
     bool previewing_ = false;
     QString positionName_;
     std::shared_ptr<PositionMemory> positionMemory_;
+    QPointer<QWidget> opener_; // the active window when this one was shown
 };
 
 } // namespace crescendar
