@@ -336,6 +336,7 @@ class Walk:
         for step in steps:
             print(f"\n== {step.__doc__} ({self.elapsed()})")
             try:
+                self.close_leftovers()
                 step()
             except Exception as e:  # one broken step does not hide the others
                 self.check(step.__doc__, False, "the step to finish",
@@ -373,14 +374,53 @@ class Walk:
                 return w
         return None
 
+    def keyboard_place(self):
+        """Where the keyboard is, for the AT-SPI and for X."""
+        active = [f'{w.getRoleName()} "{w.name}"' for w in self.top_windows()
+                  if w.getState().contains(pyatspi.STATE_ACTIVE)]
+        x_focus = subprocess.run(["/usr/bin/xdotool", "getwindowfocus", "getwindowname"],
+                                 env=self.env, capture_output=True, text=True, timeout=10)
+        return (f'active: {", ".join(active) or "none"}; X focus: '
+                f'{x_focus.stdout.strip() or "none"}')
+
+    def close_leftovers(self):
+        """Whatever a failed step left open is closed by Escape, so that the next step
+        starts from the main window alone."""
+        titles = [w.name for w in self.top_windows()
+                  if w.name != "Crescendar" and w.getRoleName() != "tool tip"]
+        for title in titles:
+            window = self.window(title)
+            if window is None:
+                continue
+            self.note(f'"{title}" was left open; Escape closes it')
+            self.focus_window(window, title)
+            self.keys("Escape")
+            if self.poll(lambda: None if self.window(title) else True, 1) is None:
+                self.note(f'"{title}" stays open after Escape')
+
+    def x_windows(self):
+        """The program's windows that X shows."""
+        found = subprocess.run(["/usr/bin/xdotool", "search", "--onlyvisible", "--pid",
+                                str(self.app_process.pid), "."], env=self.env,
+                               capture_output=True, text=True, timeout=10)
+        return set(found.stdout.split())
+
+    def keyboard_back(self, closed):
+        """A window closed by a key gives the keyboard back to the main window."""
+        main = self.window("Crescendar")
+        back = main is not None and self.poll(
+            lambda: True if main.getState().contains(pyatspi.STATE_ACTIVE) else None, 1.5)
+        self.check(f"closing {closed} gives the keyboard back to the main window", back,
+                   "the main window active", self.keyboard_place())
+
     def focus_window(self, window, title):
         """Without a window manager nobody gives a new window the keyboard; the program
         itself should. Where it does not, the walk does what a window manager would."""
         if self.poll(lambda: True if window.getState().contains(pyatspi.STATE_ACTIVE)
                      else None, 0.5):
             return
-        self.note(f'"{title}" was not made active by the program; the walk focused it '
-                  "as a window manager would")
+        self.note(f'"{title}" was not made active by the program ({self.keyboard_place()}); '
+                  "the walk focused it as a window manager would")
         ids = subprocess.run(["/usr/bin/xdotool", "search", "--onlyvisible", "--pid",
                               str(self.app_process.pid), "--name", f"^{re.escape(title)}$"],
                              env=self.env, capture_output=True, text=True, timeout=10)
@@ -613,9 +653,13 @@ class Walk:
                           self.describe(self.focused())):
             return
         self.keys("ctrl+a")
+        windows = self.x_windows()
         self.type_text("Paris")
         # The matches open as a list under the field; Down picks the first, Return takes it.
-        time.sleep(0.3)
+        # The list is a popup, which Qt leaves out of the accessible tree: X shows it.
+        popup = self.poll(lambda: True if self.x_windows() - windows else None, 3)
+        if popup is None:
+            self.note("no list of matching places appeared; Down and Return are pressed anyway")
         self.keys("Down", "Return")
         latitude = self.poll(lambda: True if self.settings_shown_lat(config) == "48" else None,
                              3)
@@ -639,6 +683,8 @@ class Walk:
             closed = self.poll(lambda: None if self.window("Configuration") else True, 3)
             self.check("Escape, then Save, closes the configuration", closed is not None,
                        "the configuration window closed", self.window_names())
+        if closed:
+            self.keyboard_back("the configuration")
         saved = self.poll(lambda: True if self.settings().get("LatDeg") == "48" else None, 3)
         self.check("the settings file holds the new place", saved is not None,
                    "LatDeg=48 and a Location of Paris",
@@ -705,8 +751,9 @@ class Walk:
                    f"before: {before}; after: {shown()}")
         self.keys("Escape")
         closed = self.poll(lambda: None if self.window("Monthly Times") else True, 3)
-        self.check("Escape closes the times list", closed is not None,
-                   "the times list closed", self.window_names())
+        if self.check("Escape closes the times list", closed is not None,
+                      "the times list closed", self.window_names()):
+            self.keyboard_back("the times list")
 
     def table_rows(self, table, count):
         t = table.queryTable()
@@ -797,11 +844,6 @@ class Walk:
 
     def quitting(self):
         """quitting by Ctrl+Q"""
-        # Whatever an earlier step left open closes by Escape first.
-        for w in self.top_windows():
-            if w.name != "Crescendar":
-                self.focus_window(w, w.name)
-                self.keys("Escape")
         main = self.window("Crescendar")
         if main is not None:
             self.focus_window(main, "Crescendar")
