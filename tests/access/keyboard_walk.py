@@ -155,7 +155,6 @@ class Walk:
         self.processes = []  # (name, Popen), ended in reverse order
         self.failures = []
         self.passes = 0
-        self.notes = []
         self.app = None
         self.app_process = None
         self.env = None
@@ -177,7 +176,6 @@ class Walk:
         return f"{time.monotonic() - self.started:.1f} s"
 
     def note(self, text):
-        self.notes.append(text)
         print(f"NOTE {text}")
 
     # --- processes
