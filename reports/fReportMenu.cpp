@@ -1,9 +1,11 @@
 #include "fReportMenu.h"
 
 #include "Command.h"
+#include "WindowKeys.h"
 
 #include "Session.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
@@ -31,6 +33,13 @@ void TPopupMenu::PointAt(ImageControl* arrow, const QWidget* entry) {
 void TPopupMenu::PlaceBelowRegion(const QWidget& region) {
     move(owner_.x() + region.x(), owner_.y() + 40);
     KeepOnScreen();
+}
+
+bool TPopupMenu::FormKeyPress(QKeyEvent* e) {
+    QWidget* entry = nullptr;
+    if (!MoveEntryFocus(this, e, &entry)) return false;
+    if (keyArrow_ && entry) PointAt(keyArrow_, entry);
+    return true;
 }
 
 void TPopupMenu::showEvent(QShowEvent* e) {
@@ -76,10 +85,10 @@ QImage CalendarExportStrip(const QImage& model) {
     p.setFont(font);
     const QRect text(46, 0, strip.width() - 50, strip.height());
     p.setPen(QColor(0, 0, 0, 160));
-    p.drawText(text.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Export to Calendar\u2026"));
+    const QString title = TReportMenu::tr("Export to Calendar\u2026");
+    p.drawText(text.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, title);
     p.setPen(QColor(255, 255, 255));
-    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Export to Calendar\u2026"));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, title);
     return strip;
 }
 
@@ -89,7 +98,7 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
                          TReportMenuHooks hooks)
     : TPopupMenu(owner), Hooks(std::move(hooks)), session_(session), anchor_(anchor) {
     setObjectName(QStringLiteral("ReportMenu"));
-    setWindowTitle(QStringLiteral("Reports"));
+    setWindowTitle(tr("Reports"));
     SetClientSize(kStripWidth, 6 * kStripHeight);
 
     const QImage column = LoadPicture(QStringLiteral(":/menus/report_menu.png"), this);
@@ -116,26 +125,30 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
                                 imgEquinoxInfo, imgEaster, imgCalendarExport})
         connect(entry, &ClickRegion::MouseMove, this,
                 [this, entry](Qt::MouseButtons, QPoint) { EntryMouseMove(entry); });
-    // Each entry offers the command that opens its report.
+    keyArrow_ = imgArrow;
+    // Each entry offers the command that opens its report, also by its letter.
+    const auto letter = [](Qt::Key key) { return QList<QKeySequence>{QKeySequence(key)}; };
     OfferCommand(imgLunarVisibility,
-                 MakeCommand(this, "actObservingAid", tr("Lunar visibility"), {},
+                 MakeCommand(this, "actObservingAid", tr("Lunar visibility"), letter(Qt::Key_V),
                              tr("Chart when the Moon is up through the month"),
                              [this] { imgLunarVisibilityClick(); }));
-    OfferCommand(imgFindEclipses, MakeCommand(this, "actEclipseReport", tr("Find eclipses"), {},
-                                              tr("Find the lunar eclipses between two years"),
-                                              [this] { imgFindEclipsesClick(); }));
+    OfferCommand(imgFindEclipses,
+                 MakeCommand(this, "actEclipseReport", tr("Find eclipses"), letter(Qt::Key_F),
+                             tr("Find the lunar eclipses between two years"),
+                             [this] { imgFindEclipsesClick(); }));
     OfferCommand(imgDisplayPhases,
-                 MakeCommand(this, "actMonthlyPhases", tr("Display phases"), {},
+                 MakeCommand(this, "actMonthlyPhases", tr("Display phases"), letter(Qt::Key_P),
                              tr("Show the Moon's phase on every day of the month"),
                              [this] { imgDisplayPhasesClick(); }));
-    OfferCommand(imgEquinoxInfo, MakeCommand(this, "actEquinoxes", tr("Equinoxes and solstices"),
-                                             {}, tr("Show the year's equinoxes and solstices"),
-                                             [this] { imgEquinoxInfoClick(); }));
+    OfferCommand(imgEquinoxInfo,
+                 MakeCommand(this, "actEquinoxes", tr("Equinoxes and solstices"),
+                             letter(Qt::Key_Q), tr("Show the year's equinoxes and solstices"),
+                             [this] { imgEquinoxInfoClick(); }));
     OfferCommand(imgEaster,
-                 MakeCommand(this, "actEaster", tr("Easter"), {}, tr("Show the date of Easter"),
-                             [this] { imgEasterClick(); }));
+                 MakeCommand(this, "actEaster", tr("Easter"), letter(Qt::Key_E),
+                             tr("Show the date of Easter"), [this] { imgEasterClick(); }));
     OfferCommand(imgCalendarExport,
-                 MakeCommand(this, "actCalendarExport", tr("Calendar export"), {},
+                 MakeCommand(this, "actCalendarExport", tr("Calendar export"), letter(Qt::Key_C),
                              tr("Save the Moon's events of some years as a calendar file"),
                              [this] { imgCalendarExportClick(); }));
 }
