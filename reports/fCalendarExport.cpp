@@ -4,6 +4,7 @@
 #include "Command.h"
 #include "Dialogs.h"
 #include "TableCommands.h"
+#include "WindowKeys.h"
 #include "fPrintOptions.h"
 
 #include "CalendarFile.h"
@@ -133,23 +134,24 @@ std::uint16_t SelectedYear(const TSession& s) {
 TCalendarExport::TCalendarExport(TSession& session, QWidget& owner)
     : SkinWindow(&owner), session_(session), owner_(owner) {
     setObjectName(QStringLiteral("CalendarExport"));
-    setWindowTitle(QStringLiteral("Calendar Export"));
+    setWindowTitle(tr("Calendar Export"));
 }
 
 void TCalendarExport::FormCreate() {
     SetClientSize(kWidth, kHeight);
     SetBackground(ExportSkin());
     lblTitle = AddTitleRegion("lblTitle", 0, 0, kWidth, 40);
-    lblExit = AddExitRegion(kCloseMark.x(), kCloseMark.y(), kCloseMark.width(), kCloseMark.height(),
-                            QStringLiteral("Close without exporting"));
+    lblExit = AddCloseMark(this, kCloseMark.x(), kCloseMark.y(), kCloseMark.width(),
+                           kCloseMark.height(), true, tr("Close without exporting"));
     lblExit->setCursor(Qt::PointingHandCursor);
 
-    auto check = [this](const char* name, int top, const char* hint) {
+    auto check = [this](const char* name, int top, const QString& title, const char* hint) {
         auto* box = new TSkinCheckBox(this);
         box->setObjectName(QLatin1String(name));
+        box->setAccessibleName(title);
         box->setGeometry(30, top, 13, 13);
         box->setChecked(true);
-        box->setToolTip(QString::fromUtf8(hint));
+        box->setToolTip(tr(hint));
         // A click on the caption toggles the box.
         auto* caption = new ClickRegion(this, 46, top - 3, 150, 19, box->toolTip());
         caption->setCursor(Qt::PointingHandCursor);
@@ -160,11 +162,11 @@ void TCalendarExport::FormCreate() {
         });
         return box;
     };
-    chkPhases = check("chkPhases", 70, "New moons, first quarters, full moons and last quarters");
-    chkEclipses = check("chkEclipses", 90,
+    chkPhases = check("chkPhases", 70, tr("Moon phases"), "New moons, first quarters, full moons and last quarters");
+    chkEclipses = check("chkEclipses", 90, tr("Lunar eclipses"),
                         "Lunar eclipses, from the first to the last contact with the penumbra");
-    chkApsides = check("chkApsides", 110, "The Moon nearest to and farthest from the Earth");
-    chkSeasons = check("chkSeasons", 130, "The equinoxes and solstices");
+    chkApsides = check("chkApsides", 110, tr("Perigee and apogee"), "The Moon nearest to and farthest from the Earth");
+    chkSeasons = check("chkSeasons", 130, tr("Equinoxes, solstices"), "The equinoxes and solstices");
 
     auto yearBox = [this](const char* name, int left) {
         auto* box = new QLineEdit(this);
@@ -182,8 +184,10 @@ void TCalendarExport::FormCreate() {
     };
     txtFromYear = yearBox("txtFromYear", 66);
     txtToYear = yearBox("txtToYear", 140);
-    txtFromYear->setToolTip(QStringLiteral("The first year of the calendar"));
-    txtToYear->setToolTip(QStringLiteral("The last year of the calendar"));
+    txtFromYear->setToolTip(tr("The first year of the calendar"));
+    txtToYear->setToolTip(tr("The last year of the calendar"));
+    txtFromYear->setAccessibleName(tr("From year"));
+    txtToYear->setAccessibleName(tr("To year"));
 
     lblExport = new ClickRegion(this, kButton.x(), kButton.y(), kButton.width(), kButton.height());
     lblExport->setObjectName(QStringLiteral("lblExport"));
@@ -194,6 +198,17 @@ void TCalendarExport::FormCreate() {
                                         tr("Choose a file and save the events in it"),
                                         [this] { lblExportClick(); }));
     saveFolder_ = QDir::homePath();
+    setTabOrder(chkPhases, chkEclipses);
+    setTabOrder(chkEclipses, chkApsides);
+    setTabOrder(chkApsides, chkSeasons);
+    setTabOrder(chkSeasons, txtFromYear);
+    setTabOrder(txtFromYear, txtToYear);
+    setTabOrder(txtToYear, lblExport);
+    setTabOrder(lblExport, lblExit);
+}
+
+bool TCalendarExport::CommandKeyAllowed(const QAction* action) const {
+    return !action->shortcuts().contains(QKeySequence(Qt::Key_Return)) || DefaultKeyAllowed(this);
 }
 
 void TCalendarExport::FormShow() {
