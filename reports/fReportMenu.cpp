@@ -1,10 +1,12 @@
 #include "fReportMenu.h"
 
+#include "Access.h"
 #include "Command.h"
 #include "WindowKeys.h"
 
 #include "Session.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QShowEvent>
@@ -44,6 +46,9 @@ bool TPopupMenu::FormKeyPress(QKeyEvent* e) {
 
 void TPopupMenu::showEvent(QShowEvent* e) {
     TransientWindow::showEvent(e);
+    // A popup opens with no entry marked, whatever the keys marked when it was last open.
+    QFocusEvent unmark(QEvent::FocusOut, Qt::OtherFocusReason);
+    for (QWidget* entry : findChildren<QWidget*>()) NoteFocus(entry, &unmark);
     // Take the focus once the window is on the screen, so that losing it closes the popup.
     QTimer::singleShot(0, this, [this] {
         if (isVisible()) activateWindow();
@@ -56,14 +61,15 @@ namespace {
 
 // The strip of the calendar export, made from another entry's strip: its ground (which
 // shades from top to bottom only) with a calendar leaf and the entry's title written as the
-// other strips write theirs.
+// other strips write theirs. The model may have two device pixels to the pixel.
 QImage CalendarExportStrip(const QImage& model) {
     QImage strip = model.convertToFormat(QImage::Format_ARGB32);
     if (strip.isNull()) return strip;
-    const int ground = strip.width() - 4;
+    const int scale = strip.devicePixelRatio() > 1.0 ? 2 : 1;
+    const int ground = strip.width() - 4 * scale;
     for (int y = 0; y < strip.height(); ++y) {
         const QRgb c = strip.pixel(ground, y);
-        for (int x = 20; x < ground; ++x) strip.setPixel(x, y, c);
+        for (int x = 20 * scale; x < ground; ++x) strip.setPixel(x, y, c);
     }
     QPainter p(&strip);
     p.setRenderHint(QPainter::Antialiasing);
@@ -83,7 +89,7 @@ QImage CalendarExportStrip(const QImage& model) {
     font.setPixelSize(12);
     font.setBold(true);
     p.setFont(font);
-    const QRect text(46, 0, strip.width() - 50, strip.height());
+    const QRect text(46, 0, strip.width() / scale - 50, strip.height() / scale);
     p.setPen(QColor(0, 0, 0, 160));
     const QString title = TReportMenu::tr("Export to Calendar\u2026");
     p.drawText(text.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, title);
@@ -109,7 +115,8 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
     imgEaster = AddStrip(column, 4, QStringLiteral("imgEaster"));
     imgCalendarExport = new ImageControl(
         this, 0, 5 * kStripHeight,
-        CalendarExportStrip(column.copy(0, 4 * kStripHeight, kStripWidth, kStripHeight)),
+        CalendarExportStrip(
+            CopyPart(column, QRect(0, 4 * kStripHeight, kStripWidth, kStripHeight))),
         kStripWidth, kStripHeight);
     imgCalendarExport->setObjectName(QStringLiteral("imgCalendarExport"));
 
