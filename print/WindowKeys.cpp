@@ -14,8 +14,8 @@ ClickRegion* AddCloseMark(QWidget* window, int left, int top, int width, int hei
                           const QString& hint) {
     auto* mark = new ClickRegion(window, left, top, width, height);
     mark->setObjectName(QStringLiteral("lblExit"));
-    auto* close = window->findChild<QAction*>(QStringLiteral("actClose"),
-                                              Qt::FindDirectChildrenOnly);
+    auto* close =
+        window->findChild<QAction*>(QStringLiteral("actClose"), Qt::FindDirectChildrenOnly);
     if (!close) {
         QList<QKeySequence> keys;
         if (escape) keys << QKeySequence(Qt::Key_Escape);
@@ -45,8 +45,7 @@ bool DefaultKeyAllowed(const QWidget* window) {
 
 bool MoveEntryFocus(QWidget* popup, const QKeyEvent* key, QWidget** entry) {
     const int k = key->key();
-    if (k != Qt::Key_Up && k != Qt::Key_Down && k != Qt::Key_Home && k != Qt::Key_End)
-        return false;
+    if (k != Qt::Key_Up && k != Qt::Key_Down && k != Qt::Key_Home && k != Qt::Key_End) return false;
     QList<QWidget*> entries;
     for (QObject* o : popup->children()) {
         auto* w = qobject_cast<QWidget*>(o);
@@ -61,10 +60,18 @@ bool MoveEntryFocus(QWidget* popup, const QKeyEvent* key, QWidget** entry) {
     const int at = focus && KeyboardFocused(focus) ? static_cast<int>(entries.indexOf(focus)) : -1;
     int next = 0;
     switch (k) {
-    case Qt::Key_Home: next = 0; break;
-    case Qt::Key_End: next = count - 1; break;
-    case Qt::Key_Up: next = at < 0 ? count - 1 : (at + count - 1) % count; break;
-    default: next = at < 0 ? 0 : (at + 1) % count; break;
+    case Qt::Key_Home:
+        next = 0;
+        break;
+    case Qt::Key_End:
+        next = count - 1;
+        break;
+    case Qt::Key_Up:
+        next = at < 0 ? count - 1 : (at + count - 1) % count;
+        break;
+    default:
+        next = at < 0 ? 0 : (at + 1) % count;
+        break;
     }
     QWidget* target = entries.at(next);
     if (target == focus) target->clearFocus(); // so that the focus comes again by key

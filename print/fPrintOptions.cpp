@@ -327,11 +327,9 @@ void TPrintOptions::lblOKClick() {
     // with the window left open; a second OK prints without storing them.
     std::string whyNotSaved;
     const bool saved = session_.SaveSettings(s, &whyNotSaved);
-    if (!saved && !WarnedNotSavedBefore(toldNotSaved_, QStringLiteral("Your print choices"),
+    if (!saved && !WarnedNotSavedBefore(toldNotSaved_, tr("Your print choices"),
                                         QString::fromStdString(whyNotSaved),
-                                        QStringLiteral("Click OK again to print without saving "
-                                                       "them."),
-                                        this))
+                                        tr("Click OK again to print without saving them."), this))
         return;
 
     const TDateTimeRecord& selected = session_.SelectedDateTime();
@@ -339,7 +337,7 @@ void TPrintOptions::lblOKClick() {
     lastPrinted_ = print.PrintCalendar(selected.Month, selected.Year);
     close();
     // After closing, so that the message stands over the main window.
-    if (!lastPrinted_) ReportPrintFailure(Target(), QStringLiteral("The calendar"), owner_);
+    if (!lastPrinted_) ReportPrintFailure(Target(), tr("The calendar"), owner_);
 }
 
 } // namespace crescendar

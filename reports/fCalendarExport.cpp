@@ -162,11 +162,14 @@ void TCalendarExport::FormCreate() {
         });
         return box;
     };
-    chkPhases = check("chkPhases", 70, tr("Moon phases"), "New moons, first quarters, full moons and last quarters");
+    chkPhases = check("chkPhases", 70, tr("Moon phases"),
+                      "New moons, first quarters, full moons and last quarters");
     chkEclipses = check("chkEclipses", 90, tr("Lunar eclipses"),
                         "Lunar eclipses, from the first to the last contact with the penumbra");
-    chkApsides = check("chkApsides", 110, tr("Perigee and apogee"), "The Moon nearest to and farthest from the Earth");
-    chkSeasons = check("chkSeasons", 130, tr("Equinoxes, solstices"), "The equinoxes and solstices");
+    chkApsides = check("chkApsides", 110, tr("Perigee and apogee"),
+                       "The Moon nearest to and farthest from the Earth");
+    chkSeasons =
+        check("chkSeasons", 130, tr("Equinoxes, solstices"), "The equinoxes and solstices");
 
     auto yearBox = [this](const char* name, int left) {
         auto* box = new QLineEdit(this);
@@ -233,38 +236,36 @@ bool TCalendarExport::lblExportClick() {
     const QString fromText = txtFromYear->text().trimmed();
     const QString toText = txtToYear->text().trimmed();
     if (fromText.isEmpty() || toText.isEmpty()) {
-        ShowMessage(QString::fromLatin1(kExportYearsMessage), this);
+        ShowMessage(tr(kExportYearsMessage), this);
         return false;
     }
     const int from = fromText.toInt();
     const int to = toText.toInt();
     if (from < kFirstCalendarYear || to < kFirstCalendarYear || from > kLastCalendarYear ||
         to > kLastCalendarYear) {
-        ShowMessage(QStringLiteral("A year must lie between %1 and %2.")
-                        .arg(kFirstCalendarYear)
-                        .arg(kLastCalendarYear),
-                    this);
+        ShowMessage(
+            tr("A year must lie between %1 and %2.").arg(kFirstCalendarYear).arg(kLastCalendarYear),
+            this);
         return false;
     }
     if (to < from) {
-        ShowMessage(QString::fromLatin1(kExportOrderMessage), this);
+        ShowMessage(tr(kExportOrderMessage), this);
         return false;
     }
     if (to - from >= kMaxYears) {
-        ShowMessage(QStringLiteral("One calendar takes at most %1 years.").arg(kMaxYears), this);
+        ShowMessage(tr("One calendar takes at most %1 years.").arg(kMaxYears), this);
         return false;
     }
     TYearEventKinds kinds{chkPhases->isChecked(), chkEclipses->isChecked(), chkApsides->isChecked(),
                           chkSeasons->isChecked()};
     if (!kinds.Phases && !kinds.Eclipses && !kinds.Apsides && !kinds.Seasons) {
-        ShowMessage(QString::fromLatin1(kExportKindsMessage), this);
+        ShowMessage(tr(kExportKindsMessage), this);
         return false;
     }
 
-    const QString name = from == to ? QStringLiteral("Crescendar %1.ics").arg(from)
-                                    : QStringLiteral("Crescendar %1-%2.ics").arg(from).arg(to);
-    const QString path =
-        SaveFileName(this, saveFolder_, name, QStringLiteral("iCalendar files (*.ics *.ICS)"));
+    const QString name = from == to ? tr("Crescendar %1.ics").arg(from)
+                                    : tr("Crescendar %1-%2.ics").arg(from).arg(to);
+    const QString path = SaveFileName(this, saveFolder_, name, tr("iCalendar files (*.ics *.ICS)"));
     if (path.isEmpty()) return false;
     saveFolder_ = QFileInfo(path).absolutePath();
 
@@ -275,7 +276,7 @@ bool TCalendarExport::lblExportClick() {
         CalendarText(YearEvents(from, to, observer, kinds), from, to, observer, stamp);
     QString error;
     if (!WriteTextFile(path, text, &error)) {
-        ShowWarning(QStringLiteral("The calendar was not saved: %1.").arg(error), this);
+        ShowWarning(tr("The calendar was not saved: %1.").arg(error), this);
         return false;
     }
     close();

@@ -294,10 +294,9 @@ void TEclipseReport::lblSaveCsvClick() {
         Beep();
         return;
     }
-    const QString name =
-        listFrom_ == listTo_
-            ? tr("Crescendar eclipses %1.csv").arg(listFrom_)
-            : tr("Crescendar eclipses %1-%2.csv").arg(listFrom_).arg(listTo_);
+    const QString name = listFrom_ == listTo_
+                             ? tr("Crescendar eclipses %1.csv").arg(listFrom_)
+                             : tr("Crescendar eclipses %1-%2.csv").arg(listFrom_).arg(listTo_);
     SaveTableAsCsv(this, csvFolder_, name, tr("The eclipse list"), Table());
 }
 
@@ -334,18 +333,18 @@ void TEclipseReport::lblCalculateClick() {
     const QString from = txtFromYear->text().trimmed();
     const QString to = txtToYear->text().trimmed();
     if (from.isEmpty() || to.isEmpty()) {
-        ShowMessage(QString::fromLatin1(kEmptyYearMessage), this);
+        ShowMessage(tr(kEmptyYearMessage), this);
         return;
     }
     // The boxes take four digits at most, so only 0 lies outside the years computed.
     const int fromYear = from.toInt();
     const int toYear = to.toInt();
     if (fromYear < 1 || toYear < 1 || fromYear > 9999 || toYear > 9999) {
-        ShowMessage(QString::fromLatin1(kYearRangeMessage), this);
+        ShowMessage(tr(kYearRangeMessage), this);
         return;
     }
     if (toYear < fromYear) {
-        ShowMessage(QString::fromLatin1(kFromToMessage), this);
+        ShowMessage(tr(kFromToMessage), this);
         return;
     }
     computed_ = true;

@@ -105,8 +105,7 @@ void TEclipse::FormCreate() {
     lblOther = label(0, 76, kOtherColour, 11, false);
     lblOther->setObjectName(QStringLiteral("lblOther"));
     lblOther->hide();
-    actOther_ = MakeCommand(this, "actOtherEclipse", tr("Other eclipse"),
-                            {QKeySequence(Qt::Key_N)},
+    actOther_ = MakeCommand(this, "actOtherEclipse", tr("Other eclipse"), {QKeySequence(Qt::Key_N)},
                             tr("This month has two eclipses: show the other"),
                             [this] { ShowOtherEclipse(); });
     actOther_->setEnabled(false);
@@ -250,8 +249,7 @@ void TEclipse::Redraw() {
     if (r.EclipseType == kTotalEclipse)
         line(tr("Start of Totality"), texts.TotalityStartText, 142 - h);
     line(tr("Eclipse Maximum"), texts.MaximumText, 142);
-    if (r.EclipseType == kTotalEclipse)
-        line(tr("End of Totality"), texts.TotalityEndText, 142 + h);
+    if (r.EclipseType == kTotalEclipse) line(tr("End of Totality"), texts.TotalityEndText, 142 + h);
     if (r.EclipseType >= kPartialEclipse)
         line(tr("Moon exits Umbra"), texts.UmbraEndText, 142 + h * (t - 1));
     line(tr("Moon exits Penumbra"), texts.PenumbraEndText, 142 + h * t);

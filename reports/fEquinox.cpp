@@ -3,8 +3,8 @@
 #include "Access.h"
 #include "Palette.h"
 #include "Picture.h"
-#include "WindowKeys.h"
 #include "Session.h"
+#include "WindowKeys.h"
 
 #include "Equinox.h"
 #include "EventText.h"
@@ -45,7 +45,8 @@ void TEquinox::FormCreate() {
     ClickRegion** eventLabels[4] = {&lblSpring, &lblSummer, &lblAutumn, &lblWinter};
     ClickRegion** lengthLabels[4] = {&lblSpringDur, &lblSummerDur, &lblAutumnDur, &lblWinterDur};
     for (int i = 0; i < 4; ++i) {
-        *titleLabels[i] = MakeLabel(this, 31, kRowTops[i], tr("%1:").arg(titles[i]), palette::Caption);
+        *titleLabels[i] =
+            MakeLabel(this, 31, kRowTops[i], tr("%1:").arg(titles[i]), palette::Caption);
         (*titleLabels[i])->setObjectName(QString::fromLatin1(titleNames[i]));
         *eventLabels[i] = MakeLabel(this, 150, kRowTops[i], QString(), palette::DayText);
         (*eventLabels[i])->setObjectName(QString::fromLatin1(eventNames[i]));
@@ -54,7 +55,8 @@ void TEquinox::FormCreate() {
         // A reader hears each value under its caption, and the caption once.
         SetAccessibleRole(*titleLabels[i], QAccessible::NoRole);
         (*eventLabels[i])->setAccessibleName(titles[i]);
-        (*lengthLabels[i])->setAccessibleName(tr("Length of the season from the %1").arg(titles[i]));
+        (*lengthLabels[i])
+            ->setAccessibleName(tr("Length of the season from the %1").arg(titles[i]));
     }
     lblYear = MakeLabel(this, 0, kYearTop, QString(), kNote, 11);
     lblYear->setObjectName(QStringLiteral("lblYear"));

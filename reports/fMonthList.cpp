@@ -51,7 +51,8 @@ TMonthList::TMonthList(TSession& session, QWidget& owner) : TPopupMenu(owner), s
                      rows << QStringList{QString::fromStdString(LongMonthName(m))};
                  return rows;
              },
-         .RowRect = [this](int row) { return QRect(0, row * kRowHeight, imgMonths->width(), kRowHeight); },
+         .RowRect =
+             [this](int row) { return QRect(0, row * kRowHeight, imgMonths->width(), kRowHeight); },
          .ShowRow =
              [this, moveArrow](int row) {
                  if (keyboardUsed_) moveArrow(row);

@@ -63,8 +63,8 @@ void TMonthlyPhases::FormCreate() {
     // Either side of the title.
     std::tie(imgPrevMonth, imgNextMonth) =
         AddMonthArrows(142, 336, 13, [this](int months) { StepMonth(months); });
-    lblCopy = ClickRegion::TextLabel(this, 42, 14, tr("Copy picture"),
-                                     QColor(220, 220, 255), 11, true);
+    lblCopy =
+        ClickRegion::TextLabel(this, 42, 14, tr("Copy picture"), QColor(220, 220, 255), 11, true);
     lblCopy->setObjectName(QStringLiteral("lblCopy"));
     OfferCommand(lblCopy, MakeCopyCommand(this, tr("Copy the calendar to the clipboard"),
                                           [this] { CopyPicture(); }));
@@ -216,7 +216,7 @@ QString PictureFileFor(const QString& chosen) {
 void TMonthlyPhases::lblSaveClick() {
     const QString chosen =
         SaveFileName(this, saveFolder_, QString::fromLatin1(kDefaultFileName),
-                     QStringLiteral("Bitmap pictures (*.bmp *.BMP);;PNG pictures (*.png *.PNG)"));
+                     tr("Bitmap pictures (*.bmp *.BMP);;PNG pictures (*.png *.PNG)"));
     if (chosen.isEmpty()) return;
     const QString path = PictureFileFor(chosen);
     // The dialog asked before replacing the file it was given, not one with a name added to.
@@ -231,7 +231,7 @@ void TMonthlyPhases::lblSaveClick() {
         QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
     QString error;
     if (!SaveImageFile(imgPhases.Image(), path, png ? "PNG" : "BMP", &error))
-        ShowWarning(QStringLiteral("The picture was not saved: %1.").arg(error), this);
+        ShowWarning(tr("The picture was not saved: %1.").arg(error), this);
 }
 
 void TMonthlyPhases::CopyPicture() {

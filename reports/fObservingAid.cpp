@@ -135,22 +135,21 @@ void TObservingAid::FormCreate() {
 
     SetTitleRegion(lblTitle);
     OfferMinimise(this, lblMinimise);
-    OfferCommand(lblPrint, MakeCommand(this, "actPrint", tr("Print"),
-                                       {QKeySequence(Qt::CTRL | Qt::Key_P)}, tr("Print this chart"),
-                                       [this] { lblPrintClick(); }));
+    OfferCommand(lblPrint,
+                 MakeCommand(this, "actPrint", tr("Print"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
+                             tr("Print this chart"), [this] { lblPrintClick(); }));
     OfferCommand(imgDayNight,
                  MakeCommand(this, "actDayNight", tr("Day or night view"),
                              {QKeySequence(Qt::Key_D)},
                              tr("Switch between the night view (noon to noon) and the day view "
                                 "(midnight to midnight)"),
                              [this] { imgDayNightClick(); }));
-    OfferCommand(imgLinesGrid, MakeCommand(this, "actGrid", tr("Hour grid"),
-                                           {QKeySequence(Qt::Key_G)},
-                                           tr("Show or hide the hour grid"),
-                                           [this] { imgLinesGridClick(); }));
+    OfferCommand(imgLinesGrid,
+                 MakeCommand(this, "actGrid", tr("Hour grid"), {QKeySequence(Qt::Key_G)},
+                             tr("Show or hide the hour grid"), [this] { imgLinesGridClick(); }));
     // Under the chart, at its right edge.
-    lblCopy = ClickRegion::TextLabel(this, 0, 0, tr("Copy picture"),
-                                     QColor(220, 220, 255), 11, true);
+    lblCopy =
+        ClickRegion::TextLabel(this, 0, 0, tr("Copy picture"), QColor(220, 220, 255), 11, true);
     lblCopy->setObjectName(QStringLiteral("lblCopy"));
     lblCopy->move(kLeftMargin + kChartWidth - lblCopy->width(), 463);
     OfferCommand(lblCopy, MakeCopyCommand(this, tr("Copy this chart to the clipboard"),
@@ -483,7 +482,7 @@ void TObservingAid::lblPrintClick() {
         printTarget_ = ownPrinter_.get();
     }
     if (!PrintChart(session_.SelectedDateTime(), *printTarget_))
-        ReportPrintFailure(*printTarget_, QStringLiteral("The lunar visibility chart"), this);
+        ReportPrintFailure(*printTarget_, tr("The lunar visibility chart"), this);
 }
 
 bool TObservingAid::PrintChart(const TDateTimeRecord& date, PrintTarget& target) {

@@ -113,11 +113,11 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
     imgDisplayPhases = AddStrip(column, 2, QStringLiteral("imgDisplayPhases"));
     imgEquinoxInfo = AddStrip(column, 3, QStringLiteral("imgEquinoxInfo"));
     imgEaster = AddStrip(column, 4, QStringLiteral("imgEaster"));
-    imgCalendarExport = new ImageControl(
-        this, 0, 5 * kStripHeight,
-        CalendarExportStrip(
-            CopyPart(column, QRect(0, 4 * kStripHeight, kStripWidth, kStripHeight))),
-        kStripWidth, kStripHeight);
+    imgCalendarExport =
+        new ImageControl(this, 0, 5 * kStripHeight,
+                         CalendarExportStrip(CopyPart(
+                             column, QRect(0, 4 * kStripHeight, kStripWidth, kStripHeight))),
+                         kStripWidth, kStripHeight);
     imgCalendarExport->setObjectName(QStringLiteral("imgCalendarExport"));
 
     // The arrow lets the pointer through to the entry beneath it.
@@ -148,8 +148,8 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
                              tr("Show the Moon's phase on every day of the month"),
                              [this] { imgDisplayPhasesClick(); }));
     OfferCommand(imgEquinoxInfo,
-                 MakeCommand(this, "actEquinoxes", tr("Equinoxes and solstices"),
-                             letter(Qt::Key_Q), tr("Show the year's equinoxes and solstices"),
+                 MakeCommand(this, "actEquinoxes", tr("Equinoxes and solstices"), letter(Qt::Key_Q),
+                             tr("Show the year's equinoxes and solstices"),
                              [this] { imgEquinoxInfoClick(); }));
     OfferCommand(imgEaster,
                  MakeCommand(this, "actEaster", tr("Easter"), letter(Qt::Key_E),

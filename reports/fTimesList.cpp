@@ -97,18 +97,17 @@ void TTimesList::FormCreate() {
     lblMinimise = region("lblMinimise", 592, 14, 15, 15);
 
     SetTitleRegion(lblTitle);
-    OfferCommand(lblPrint, MakeCommand(this, "actPrint", tr("Print"),
-                                       {QKeySequence(Qt::CTRL | Qt::Key_P)},
-                                       tr("Send the information on this screen to the printer"),
-                                       [this] { lblPrintClick(); }));
-    actScrollUp_ = MakeCommand(this, "actScrollUp", tr("Scroll up"), {QKeySequence(Qt::Key_Up)},
-                               tr("Scroll information up on screen"),
-                               [this] { lblScrollUpClick(); });
+    OfferCommand(lblPrint,
+                 MakeCommand(this, "actPrint", tr("Print"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
+                             tr("Send the information on this screen to the printer"),
+                             [this] { lblPrintClick(); }));
+    actScrollUp_ =
+        MakeCommand(this, "actScrollUp", tr("Scroll up"), {QKeySequence(Qt::Key_Up)},
+                    tr("Scroll information up on screen"), [this] { lblScrollUpClick(); });
     OfferCommand(lblScrollUp, actScrollUp_);
-    actScrollDown_ = MakeCommand(this, "actScrollDown", tr("Scroll down"),
-                                 {QKeySequence(Qt::Key_Down)},
-                                 tr("Scroll information down on screen"),
-                                 [this] { lblScrollDownClick(); });
+    actScrollDown_ =
+        MakeCommand(this, "actScrollDown", tr("Scroll down"), {QKeySequence(Qt::Key_Down)},
+                    tr("Scroll information down on screen"), [this] { lblScrollDownClick(); });
     OfferCommand(lblScrollDown, actScrollDown_);
     OfferMinimise(this, lblMinimise);
     lblExit = AddCloseMark(this, 614, 14, 13, 15);
@@ -371,7 +370,7 @@ void TTimesList::lblPrintClick() {
     }
     // The month on the screen, which paging may have moved from the main window's.
     if (!PrintTimes(ShownDate(), *printTarget_))
-        ReportPrintFailure(*printTarget_, QStringLiteral("The times table"), this);
+        ReportPrintFailure(*printTarget_, tr("The times table"), this);
 }
 
 bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
