@@ -25,7 +25,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 
-#include <functional>
 #include <set>
 #include <tuple>
 
@@ -34,83 +33,50 @@ namespace {
 
 using ReportsAccessTest = ProgramFixture;
 
-bool Interactive(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::Button:
-    case QAccessible::RadioButton:
-    case QAccessible::CheckBox:
-    case QAccessible::EditableText:
-    case QAccessible::ComboBox:
-    case QAccessible::SpinBox:
-    case QAccessible::Table:
-    case QAccessible::List:
-    case QAccessible::MenuItem:
-    case QAccessible::Link:
-    case QAccessible::ProgressBar:
-        return true;
-    default:
-        return false;
-    }
-}
+const std::set<QAccessible::Role> kInteractive = {
+    QAccessible::Button,       QAccessible::RadioButton, QAccessible::CheckBox,
+    QAccessible::EditableText, QAccessible::ComboBox,    QAccessible::SpinBox,
+    QAccessible::Table,        QAccessible::List,        QAccessible::MenuItem,
+    QAccessible::Link,         QAccessible::ProgressBar};
 
-// The interactive controls under the node: their count, and the object names of those
+// Counts the interactive controls under the node and collects the object names of those
 // without an accessible name. A table's cells are its own business.
 void Walk(QAccessibleInterface* node, int& controls, QStringList& unnamed) {
     for (int i = 0; i < node->childCount(); ++i) {
         QAccessibleInterface* child = node->child(i);
         if (!child) continue;
-        if (Interactive(child->role())) {
-            ++controls;
-            if (child->text(QAccessible::Name).trimmed().isEmpty())
-                unnamed << (child->object() ? child->object()->objectName() : QStringLiteral("?"));
-        }
+        if (kInteractive.count(child->role()) && ++controls &&
+            child->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << (child->object() ? child->object()->objectName() : QStringLiteral("?"));
         if (child->role() != QAccessible::Table) Walk(child, controls, unnamed);
     }
 }
 
-struct Shown {
-    const char* Name;
-    std::function<SkinWindow*(TProgramWindows&)> Show;
-};
-
-std::vector<Shown> Windows() {
-    return {
-        {"report_menu", [](TProgramWindows& p) { p.ReportMenu->show(); return p.ReportMenu; }},
-        {"month_list", [](TProgramWindows& p) { p.MonthList->show(); return p.MonthList; }},
-        {"web_menu", [](TProgramWindows& p) { p.WebMenu->show(); return p.WebMenu; }},
-        {"eclipse_report",
-         [](TProgramWindows& p) { p.EclipseReport->ShowEclipseReport(); return p.EclipseReport; }},
-        {"times_list", [](TProgramWindows& p) { p.TimesList->show(); return p.TimesList; }},
-        {"print_options", [](TProgramWindows& p) { p.PrintOptions->ShowOptions(); return p.PrintOptions; }},
-        {"equinox", [](TProgramWindows& p) { p.Equinox->ShowEquinox(); return p.Equinox; }},
-        {"easter", [](TProgramWindows& p) { p.Easter->ShowEaster(); return p.Easter; }},
-        {"monthly_phases", [](TProgramWindows& p) { p.MonthlyPhases->show(); return p.MonthlyPhases; }},
-        {"observing_aid", [](TProgramWindows& p) { p.ObservingAid->show(); return p.ObservingAid; }},
-        {"date_info",
-         [](TProgramWindows& p) {
-             p.DateInfo->ShowDateInfo(p.Session->SelectedDateTime());
-             return p.DateInfo;
-         }},
-        {"about", [](TProgramWindows& p) { p.About->show(); return p.About; }},
-        {"calendar_export", [](TProgramWindows& p) { p.CalendarExport->ShowExport(); return p.CalendarExport; }},
-        {"eclipse",
-         [](TProgramWindows& p) { p.Eclipse->ShowEclipses(p.Session->Eclipses()); return p.Eclipse; }},
-    };
+// The windows with their figures filled in (March 2025 has a total lunar eclipse), closed;
+// each is then shown and activated in turn.
+std::vector<SkinWindow*> Windows(TProgramWindows& p) {
+    p.Eclipse->ShowEclipses(p.Session->Eclipses());
+    p.DateInfo->ShowDateInfo(p.Session->SelectedDateTime());
+    p.Equinox->ShowEquinox();
+    p.TimesList->SetupDataBitmap(p.Session->SelectedDateTime());
+    for (SkinWindow* shown : std::initializer_list<SkinWindow*>{p.Eclipse, p.DateInfo, p.Equinox})
+        shown->close();
+    return {p.ReportMenu,   p.MonthList, p.WebMenu,        p.EclipseReport, p.TimesList,
+            p.PrintOptions, p.Equinox,   p.Easter,         p.MonthlyPhases, p.ObservingAid,
+            p.DateInfo,     p.About,     p.CalendarExport, p.Eclipse};
 }
 
-SkinWindow* ShowActive(TProgramWindows& p, const Shown& shown) {
-    SkinWindow* window = shown.Show(p);
+void ShowActive(SkinWindow* window) {
+    window->show();
     window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << shown.Name;
-    return window;
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
-// March 2025 has a total lunar eclipse, for the eclipse window.
 TEST_F(ReportsAccessTest, EveryControlAReaderMeetsIsNamed) {
     const auto p = StartProgram(At(2025, 3, 10, 21, 0));
-    for (const Shown& shown : Windows()) {
-        SCOPED_TRACE(shown.Name);
-        SkinWindow* window = ShowActive(*p, shown);
+    for (SkinWindow* window : Windows(*p)) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        ShowActive(window);
         int controls = 0;
         QStringList unnamed;
         Walk(QAccessible::queryAccessibleInterface(window), controls, unnamed);
@@ -125,9 +91,9 @@ TEST_F(ReportsAccessTest, EveryControlAReaderMeetsIsNamed) {
 TEST_F(ReportsAccessTest, TabVisitsEveryControlAndMarksIt) {
     const auto p = StartProgram(At(2025, 3, 10, 21, 0));
     const QString scale = qApp->devicePixelRatio() >= 2 ? QStringLiteral("@2x") : QString();
-    for (const Shown& shown : Windows()) {
-        SCOPED_TRACE(shown.Name);
-        SkinWindow* window = ShowActive(*p, shown);
+    for (SkinWindow* window : Windows(*p)) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        ShowActive(window);
         std::set<QWidget*> focusable;
         for (QWidget* child : window->findChildren<QWidget*>())
             if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus))
@@ -145,7 +111,8 @@ TEST_F(ReportsAccessTest, TabVisitsEveryControlAndMarksIt) {
             visited.insert(focus);
             if (i == 0) {
                 const QImage marked = window->grab().toImage();
-                SavePicture(marked, QStringLiteral("%1_focus%2.png").arg(shown.Name, scale));
+                SavePicture(marked,
+                            QStringLiteral("%1_focus%2.png").arg(window->objectName(), scale));
                 if (!qobject_cast<QLineEdit*>(focus)) {
                     EXPECT_GT(DifferingPixels(before, marked), 0)
                         << focus->objectName().toStdString() << " shows no ring";
@@ -161,12 +128,10 @@ TEST_F(ReportsAccessTest, TabVisitsEveryControlAndMarksIt) {
 TEST_F(ReportsAccessTest, ReportMenuKeysOpenTheChosenReport) {
     const auto p = StartProgram(At(2025, 3, 10, 21, 0));
     std::vector<std::string> opened;
-    p->ReportMenu->Hooks = {[&] { opened.push_back("aid"); }, [&] { opened.push_back("finder"); },
-                            [&] { opened.push_back("phases"); },
-                            [&](std::uint16_t) { opened.push_back("equinoxes"); },
-                            [&] { opened.push_back("easter"); },
-                            [&] { opened.push_back("export"); }};
-    const Shown menu = Windows().front();
+    p->ReportMenu->Hooks = {
+        [&] { opened.push_back("aid"); },    [&] { opened.push_back("finder"); },
+        [&] { opened.push_back("phases"); }, [&](std::uint16_t) { opened.push_back("equinoxes"); },
+        [&] { opened.push_back("easter"); }, [&] { opened.push_back("export"); }};
     struct Row {
         std::vector<Qt::Key> Keys;
         const char* Opens; // nullptr: nothing, the menu closed
@@ -180,14 +145,14 @@ TEST_F(ReportsAccessTest, ReportMenuKeysOpenTheChosenReport) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Opens ? row.Opens : "escape");
         opened.clear();
-        ShowActive(*p, menu);
+        ShowActive(p->ReportMenu);
         for (Qt::Key key : row.Keys) {
             QWidget* focus = p->ReportMenu->focusWidget();
             QTest::keyClick(focus ? focus : p->ReportMenu, key);
         }
         EXPECT_FALSE(p->ReportMenu->isVisible());
-        EXPECT_EQ(opened, row.Opens ? std::vector<std::string>{row.Opens}
-                                    : std::vector<std::string>{});
+        EXPECT_EQ(opened,
+                  row.Opens ? std::vector<std::string>{row.Opens} : std::vector<std::string>{});
     }
 }
 
