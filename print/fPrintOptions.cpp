@@ -221,7 +221,10 @@ void TPrintOptions::FormCreate() {
 
     DensitySpinButton = new TSpinButton(this);
     DensitySpinButton->setGeometry(171, 170, 15, 19);
-    DensitySpinButton->setAccessibleName(tr("Phase density up or down"));
+    // Read as a spin box showing the field's density; a reader's increase and decrease step it.
+    SetAccessibleRole(DensitySpinButton, QAccessible::SpinBox);
+    SetAccessibleValueFrom(DensitySpinButton, txtDensity);
+    DensitySpinButton->setAccessibleName(tr("Phase density"));
     DensitySpinButton->setAccessibleDescription(tr("Up and Down change the density"));
     connect(DensitySpinButton, &TSpinButton::UpClick, this, [this] { DensitySpinButtonUpClick(); });
     connect(DensitySpinButton, &TSpinButton::DownClick, this,
