@@ -473,10 +473,7 @@ void TConfiguration::FormCreate() {
         {cmbTimeZone, tr("Time zone")},
         {chkDaylightSavings, tr("Daylight saving time")},
     };
-    for (const auto& [field, name] : names) {
-        field->setAccessibleName(name);
-        if (auto* list = qobject_cast<QComboBox*>(field)) list->lineEdit()->setAccessibleName(name);
-    }
+    for (const auto& [field, name] : names) NameField(field, name);
     for (ClickRegion* caption : {Label4, Label5, Label6, Label7, Label8, Label11, Label12})
         SetAccessibleRole(caption, QAccessible::NoRole);
     SetAccessibleRole(NSSpinButton, QAccessible::SpinBox);

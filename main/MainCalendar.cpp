@@ -2,6 +2,8 @@
 // principal phases and the year editor.
 #include "fMain.h"
 
+#include "Access.h"
+
 #include "Palette.h"
 
 #include "Dialogs.h"
@@ -46,22 +48,19 @@ void TMain::CreateCalendar() {
     lblSelectedMonthShadow = MakeLabel(421, 261, QString(), Qt::gray, true, 19);
     lblSelectedMonthShadow->setObjectName(QStringLiteral("lblSelectedMonthShadow"));
     lblSelectedMonthShadow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetAccessibleRole(lblSelectedMonthShadow, QAccessible::NoRole);
     lblSelectedmonth = MakeLabel(420, 260, QString(), Qt::black, true, 19);
     lblSelectedmonth->setObjectName(QStringLiteral("lblSelectedmonth"));
     lblSelectedYearShadow = MakeLabel(521, 261, QString(), Qt::gray, true, 19);
     lblSelectedYearShadow->setObjectName(QStringLiteral("lblSelectedYearShadow"));
     lblSelectedYearShadow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetAccessibleRole(lblSelectedYearShadow, QAccessible::NoRole);
     lblSelectedYear = MakeLabel(520, 260, QString(), Qt::black, true, 19);
     lblSelectedYear->setObjectName(QStringLiteral("lblSelectedYear"));
     // Above the month and year, which a long month name brings close.
     imgPrevMonth->raise();
     imgNextMonth->raise();
-    connect(lblSelectedmonth, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblSelectedmonthClick();
-    });
-    connect(lblSelectedYear, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblSelectedYearClick();
-    });
+    // Clicked, the month and the year run their commands (actChooseMonth, actEditYear).
 
     for (std::size_t k = 0; k < 5; ++k) {
         const int row = static_cast<int>(k);

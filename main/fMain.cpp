@@ -100,6 +100,8 @@ void TMain::LoadPictures() {
 
 // The fixed captions and the value labels of the panels and boxes.
 void TMain::CreateCaptions() {
+    // First, so that a screen reader reads the Moon and the instant first.
+    CreateFigureStandIns();
     const QStringList yellow = {"Visible:",  "Age:",      "Distance:", "R.A.:",   "Dec.:",
                                 "Parallax:", "Diameter:", "Apogee:",   "Perigee:"};
     const int yellowTops[] = {80, 94, 110, 134, 148, 162, 176, 204, 218};
@@ -166,7 +168,6 @@ void TMain::CreateCaptions() {
     // The Moon's titles are read as the names of their times (in time order, set with them).
     for (auto* t : {lblMoonTitle1, lblMoonTitle2, lblMoontitle3})
         SetAccessibleRole(t, QAccessible::NoRole);
-    CreateFigureStandIns();
 }
 
 // The figures drawn on the window canvas, for screen readers: each named by its caption; the
@@ -178,6 +179,9 @@ void TMain::CreateFigureStandIns() {
         QString Caption;
     };
     const Figure figures[] = {
+        {"accShownTime", QRect(20, 40, 380, 23), tr("Shown date and time")},
+        {"accSelectedDate", QRect(420, 291, 203, 160), tr("Selected date")},
+        {"accSiderealTime", QRect(420, 40, 200, 23), tr("Local sidereal time")},
         {"accIlluminated", QRect(249, 80, 80, 14), tr("Illuminated")},
         {"accAge", QRect(249, 94, 90, 14), tr("Age")},
         {"accDistance", QRect(249, 110, 90, 14), tr("Distance")},
@@ -195,14 +199,11 @@ void TMain::CreateFigureStandIns() {
         {"accSunAltitude", QRect(315, 406, 90, 14), tr("Sun altitude")},
         {"accSunRightAscension", QRect(315, 422, 90, 14), tr("Sun right ascension")},
         {"accSunDeclination", QRect(315, 438, 90, 14), tr("Sun declination")},
-        {"accShownTime", QRect(20, 40, 380, 23), tr("Shown date and time")},
-        {"accSiderealTime", QRect(420, 40, 200, 23), tr("Local sidereal time")},
-        {"accSelectedDate", QRect(420, 291, 203, 160), tr("Selected date")},
     };
-    for (const Figure& f : figures)
-        figures_[f.Name] = ExposeText(this, f.Name, f.Where, f.Caption);
     accMoon_ = ExposeText(this, "accMoon", QRect(26, 80, 155, 155), tr("The Moon"));
     SetAccessibleRole(accMoon_, QAccessible::Graphic);
+    for (const Figure& f : figures)
+        figures_[f.Name] = ExposeText(this, f.Name, f.Where, f.Caption);
 }
 
 void TMain::ExposeFigure(const char* name, const QString& value) {

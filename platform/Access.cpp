@@ -7,7 +7,10 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QComboBox>
 #include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -22,6 +25,7 @@ constexpr const char* kChecked = "crescendarAccessibleChecked";
 constexpr const char* kKeyboardFocus = "crescendarKeyboardFocus";
 
 int quietDepth = 0;
+AnnouncementWatcher announcementWatcher = nullptr;
 
 QAccessible::Role RoleOf(const ClickRegion* region) {
     const QVariant role = region->property(kRole);
@@ -121,8 +125,11 @@ class RegionAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
 // A plain widget given a role: its value as set, its actions as keys.
 class PlainAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
   public:
-    explicit PlainAccessible(QWidget* w)
-        : QAccessibleWidget(w, static_cast<QAccessible::Role>(w->property(kRole).toInt())) {}
+    explicit PlainAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Client) {}
+    QAccessible::Role role() const override {
+        const QVariant role = widget()->property(kRole);
+        return role.isValid() ? static_cast<QAccessible::Role>(role.toInt()) : QAccessible::Client;
+    }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return AccessibleValue(widget());
         return QAccessibleWidget::text(t);
@@ -170,6 +177,9 @@ class PlainAccessible : public QAccessibleWidget, public QAccessibleValueInterfa
 // for) is not among its window's children.
 bool Exposed(QWidget* w) {
     if (w->isWindow()) return false;
+    if (const auto* label = qobject_cast<QLabel*>(w); label && label->isHidden() && label->buddy())
+        return false; // a field's hidden name
+
     if (const auto* region = qobject_cast<ClickRegion*>(w))
         return RoleOf(region) != QAccessible::NoRole;
     return true;
@@ -346,8 +356,11 @@ QAccessibleInterface* Factory(const QString& /*className*/, QObject* object) {
     if (auto* table = qobject_cast<AccessibleTable*>(object)) return new TableAccessible(table);
     if (auto* region = qobject_cast<ClickRegion*>(object)) return new RegionAccessible(region);
     if (auto* window = qobject_cast<SkinWindow*>(object)) return new WindowAccessible(window);
+    // The program's own plain widgets, which may be given a role after Qt first asked.
     auto* widget = qobject_cast<QWidget*>(object);
-    if (widget && widget->property(kRole).isValid()) return new PlainAccessible(widget);
+    if (widget && widget->metaObject()->superClass() == &QWidget::staticMetaObject &&
+        QLatin1String(widget->metaObject()->className()).startsWith(QLatin1String("crescendar::")))
+        return new PlainAccessible(widget);
     return nullptr;
 }
 
@@ -397,11 +410,28 @@ QuietUpdates::~QuietUpdates() { --quietDepth; }
 bool QuietUpdates::Active() { return quietDepth > 0; }
 
 void AnnounceChange(QWidget* control) {
-    if (QuietUpdates::Active() || !QAccessible::isActive() || !control->isVisible()) return;
+    if (QuietUpdates::Active() || !control->isVisible()) return;
+    if (announcementWatcher) announcementWatcher(control);
+    if (!QAccessible::isActive()) return;
     QAccessibleValueChangeEvent value(control, AccessibleValue(control));
     QAccessible::updateAccessibility(&value);
     QAccessibleEvent text(control, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&text);
+}
+
+void NameField(QWidget* field, const QString& name) {
+    field->setAccessibleName(name);
+    auto* list = qobject_cast<QComboBox*>(field);
+    if (!list) return;
+    if (list->lineEdit()) list->lineEdit()->setAccessibleName(name);
+    auto* label = new QLabel(name, field->parentWidget());
+    label->setObjectName(field->objectName() + QLatin1String("Name"));
+    label->setBuddy(field);
+    label->hide();
+}
+
+AnnouncementWatcher WatchAnnouncements(AnnouncementWatcher watcher) {
+    return std::exchange(announcementWatcher, watcher);
 }
 
 void MakeKeyboardButton(ClickRegion* region) { region->setFocusPolicy(Qt::TabFocus); }
@@ -413,8 +443,6 @@ ClickRegion* ExposeText(QWidget* window, const char* objectName, const QRect& re
     standIn->setAttribute(Qt::WA_TransparentForMouseEvents);
     standIn->setAccessibleName(caption);
     SetAccessibleRole(standIn, QAccessible::StaticText);
-    // Below the controls, so that it never covers one.
-    standIn->lower();
     return standIn;
 }
 
@@ -498,7 +526,7 @@ void AccessibleTable::SetCurrentRow(int row) {
 }
 
 void AccessibleTable::paintEvent(QPaintEvent*) {
-    if (!keyboardFocus_ || RowCount() == 0 || !model_.RowRect) return;
+    if (!KeyboardFocused(this) || RowCount() == 0 || !model_.RowRect) return;
     const QRect r = model_.RowRect(current_);
     if (r.isEmpty()) return;
     QPainter p(this);
@@ -506,9 +534,11 @@ void AccessibleTable::paintEvent(QPaintEvent*) {
 }
 
 void AccessibleTable::keyPressEvent(QKeyEvent* e) {
-    const int page = std::max(1, model_.RowRect && RowCount() > 0
-                                     ? height() / std::max(1, model_.RowRect(current_).height())
-                                     : 10);
+    if (model_.RowRect && RowCount() > 0) {
+        const int h = model_.RowRect(current_).height();
+        if (h > 0) rowHeight_ = h;
+    }
+    const int page = rowHeight_ > 0 ? std::max(1, height() / rowHeight_) : 10;
     switch (e->key()) {
     case Qt::Key_Up: SetCurrentRow(current_ - 1); break;
     case Qt::Key_Down: SetCurrentRow(current_ + 1); break;
@@ -531,7 +561,6 @@ void AccessibleTable::keyPressEvent(QKeyEvent* e) {
 
 void AccessibleTable::focusInEvent(QFocusEvent* e) {
     NoteFocus(this, e);
-    keyboardFocus_ = KeyboardFocused(this);
     if (RowCount() > 0 && model_.ShowRow) model_.ShowRow(current_);
     QWidget::focusInEvent(e);
     update();
@@ -539,7 +568,6 @@ void AccessibleTable::focusInEvent(QFocusEvent* e) {
 
 void AccessibleTable::focusOutEvent(QFocusEvent* e) {
     NoteFocus(this, e);
-    keyboardFocus_ = KeyboardFocused(this);
     QWidget::focusOutEvent(e);
     update();
 }
@@ -564,6 +592,12 @@ void NoteFocus(QWidget* widget, QFocusEvent* e) {
         widget->setProperty(kKeyboardFocus, false);
         break;
     }
+}
+
+void ForgetKeyboardFocus(QWidget* widget) {
+    if (!widget) return;
+    widget->setProperty(kKeyboardFocus, false);
+    widget->update();
 }
 
 void PaintFocusRing(QPainter& painter, const QRect& rect) {

@@ -56,6 +56,14 @@ class QuietUpdates {
 
 // Tells screen readers that the control's value or text changed (unless quiet).
 void AnnounceChange(QWidget* control);
+// Also hands each announcement to watcher (none: nullptr), whether or not a screen reader
+// listens; returns the previous watcher.
+using AnnouncementWatcher = void (*)(const QWidget* control);
+AnnouncementWatcher WatchAnnouncements(AnnouncementWatcher watcher);
+
+// Names a field by its caption. A list box is also labelled, as Linux screen readers expect,
+// by a hidden label whose buddy it is (its own name there is its current text).
+void NameField(QWidget* field, const QString& name);
 
 // A region that Tab stops at and that Space, Enter and Return press (as a left click in its
 // middle); read as a push button. OfferCommand makes its regions so.
@@ -117,7 +125,7 @@ class AccessibleTable : public QWidget {
     void LoadRows() const;
     Model model_;
     int current_ = 0;
-    bool keyboardFocus_ = false;
+    int rowHeight_ = 0; // the last row height seen, for paging while the row is out of view
     mutable bool loaded_ = false;
     mutable QList<QStringList> rows_;
     std::map<std::pair<int, int>, QAccessible::Id> cells_;
@@ -128,6 +136,9 @@ class AccessibleTable : public QWidget {
 bool KeyboardFocused(const QWidget* widget);
 // Notes how a widget got or lost the focus (called from its focus events).
 void NoteFocus(QWidget* widget, QFocusEvent* e);
+// Forgets that the widget's focus came from the keyboard (its window closes: shown again, it
+// is not marked until a key moves the focus).
+void ForgetKeyboardFocus(QWidget* widget);
 // Draws the focus ring round rect, one device pixel wide at any scale, inside it.
 void PaintFocusRing(QPainter& painter, const QRect& rect);
 

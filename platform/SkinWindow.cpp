@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QHideEvent>
 #include <QShowEvent>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -252,12 +253,20 @@ void SkinWindow::showEvent(QShowEvent* e) {
 
 void SkinWindow::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
-    if (e->spontaneous() || !isActiveWindow() || !opener_ || !opener_->isVisible()) return;
-    QWidget* opener = opener_;
+    if (e->spontaneous()) return;
+    ForgetKeyboardFocus(focusWidget());
+    // Closed as the program's active window: once Qt has finished hiding it, the opener gets
+    // the activation back unless another window has taken it meanwhile.
+    if (lastActive != this || !opener_) return;
+    QTimer::singleShot(0, opener_, [opener = opener_] {
+        if (!opener || !opener->isVisible()) return;
+        QWidget* active = QApplication::activeWindow();
+        if (active && active->isVisible()) return;
+        opener->activateWindow();
+        // Without a window manager the activation may not arrive: it is given here.
+        QApplication::setActiveWindow(opener);
+    });
     opener_ = nullptr;
-    opener->activateWindow();
-    // Without a window manager the activation may not arrive: the focus is handed back here.
-    QApplication::setActiveWindow(opener);
 }
 
 void SkinWindow::paintEvent(QPaintEvent* /*e*/) {

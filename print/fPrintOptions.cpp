@@ -1,9 +1,12 @@
 #include "fPrintOptions.h"
 
+#include "Access.h"
+#include "Command.h"
 #include "Palette.h"
 #include "Picture.h"
 
 #include "Dialogs.h"
+#include "WindowKeys.h"
 #include "fPrint.h"
 
 #include "Session.h"
@@ -66,12 +69,20 @@ TSkinCheckBox::TSkinCheckBox(QWidget* parent) : QAbstractButton(parent) {
 void TSkinCheckBox::paintEvent(QPaintEvent* /*e*/) {
     QPainter p(this);
     p.drawImage(0, 0, ArtPicture(isChecked() ? "check_on.png" : "check_off.png"));
-    if (hasFocus()) {
-        // A light-blue ring shows where the keyboard is.
-        p.setPen(palette::FocusRing);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(0, 0, width() - 1, height() - 1);
+    if (KeyboardFocused(this)) {
+        // The ring shows where the keyboard is.
+        PaintFocusRing(p, rect());
     }
+}
+
+void TSkinCheckBox::focusInEvent(QFocusEvent* e) {
+    NoteFocus(this, e);
+    QAbstractButton::focusInEvent(e);
+}
+
+void TSkinCheckBox::focusOutEvent(QFocusEvent* e) {
+    NoteFocus(this, e);
+    QAbstractButton::focusOutEvent(e);
 }
 
 // ----- the spin button --------------------------------------------------------------------
@@ -91,11 +102,19 @@ void TSpinButton::paintEvent(QPaintEvent* /*e*/) {
                           : pressed_ < 0 ? "spin_down.png"
                                          : "spin.png";
     p.drawImage(0, 0, ArtPicture(picture));
-    if (hasFocus()) {
-        p.setPen(palette::FocusRing);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(0, 0, width() - 1, height() - 1);
-    }
+    if (KeyboardFocused(this)) PaintFocusRing(p, rect());
+}
+
+void TSpinButton::focusInEvent(QFocusEvent* e) {
+    NoteFocus(this, e);
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void TSpinButton::focusOutEvent(QFocusEvent* e) {
+    NoteFocus(this, e);
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void TSpinButton::mousePressEvent(QMouseEvent* e) {
@@ -142,18 +161,13 @@ TPrintOptions::TPrintOptions(TSession& session, QWidget* owner, PrintTarget* tar
 TPrintOptions::~TPrintOptions() = default;
 
 void TPrintOptions::FormCreate() {
-    setWindowTitle(QStringLiteral("Print Calendar"));
+    setObjectName(QStringLiteral("PrintOptions"));
+    setWindowTitle(tr("Print Calendar"));
     SetClientSize(220, 260);
     SetBackground(WithCloseMark(ArtPicture("options_bgnd.jpg"), kCloseMark));
 
     lblTitle = new ClickRegion(this, 0, 0, 220, 40);
     SetTitleRegion(lblTitle);
-    // Closing without printing: the mark, or Escape (the window belongs to the main one).
-    lblExit = new ClickRegion(this, kCloseMark.x(), kCloseMark.y(), kCloseMark.width(),
-                              kCloseMark.height(), QStringLiteral("Close without printing"));
-    lblExit->setObjectName(QStringLiteral("lblExit"));
-    lblExit->setCursor(Qt::PointingHandCursor);
-    SetExitRegion(lblExit);
 
     auto check = [this](int top) {
         auto* box = new TSkinCheckBox(this);
@@ -164,10 +178,15 @@ void TPrintOptions::FormCreate() {
     chkMajorPhases = check(90);
     chkMoonTimes = check(110);
     chkSunTimes = check(130);
-    chkDailyPhases->setToolTip(QStringLiteral("A drawing of the Moon in every day's box"));
-    chkMajorPhases->setToolTip(QStringLiteral("Marks and times of new, full and quarter Moons"));
-    chkMoonTimes->setToolTip(QStringLiteral("Moonrise, transit and moonset of every day"));
-    chkSunTimes->setToolTip(QStringLiteral("Sunrise, transit and sunset of every day"));
+    chkDailyPhases->setToolTip(tr("A drawing of the Moon in every day's box"));
+    chkMajorPhases->setToolTip(tr("Marks and times of new, full and quarter Moons"));
+    chkMoonTimes->setToolTip(tr("Moonrise, transit and moonset of every day"));
+    chkSunTimes->setToolTip(tr("Sunrise, transit and sunset of every day"));
+    // Named as the skin's captions beside them.
+    chkDailyPhases->setAccessibleName(tr("Daily Moon phases"));
+    chkMajorPhases->setAccessibleName(tr("Principal phases"));
+    chkMoonTimes->setAccessibleName(tr("Moon times"));
+    chkSunTimes->setAccessibleName(tr("Sun times"));
     // A click on a box's caption (part of the skin, right of the box) toggles the box.
     for (QAbstractButton* box : {chkDailyPhases, chkMajorPhases, chkMoonTimes, chkSunTimes}) {
         auto* caption = new ClickRegion(this, 46, box->y() - 3, 120, 19, box->toolTip());
@@ -191,7 +210,9 @@ void TPrintOptions::FormCreate() {
     font.setPixelSize(12);
     font.setBold(true);
     txtDensity->setFont(font);
-    txtDensity->setToolTip(QStringLiteral("How dark the Moons are printed, 0 to 100"));
+    txtDensity->setToolTip(tr("How dark the Moons are printed, 0 to 100"));
+    txtDensity->setAccessibleName(tr("Phase density %"));
+    txtDensity->setAccessibleDescription(txtDensity->toolTip());
     // The field's background is pale yellow.
     txtDensity->setStyleSheet(QStringLiteral(
         "QLineEdit { background: rgb(255, 255, 176); color: black; border: 1px solid "
@@ -200,21 +221,38 @@ void TPrintOptions::FormCreate() {
 
     DensitySpinButton = new TSpinButton(this);
     DensitySpinButton->setGeometry(171, 170, 15, 19);
+    // Read as a spin box showing the field's density; a reader's increase and decrease step it.
+    SetAccessibleRole(DensitySpinButton, QAccessible::SpinBox);
+    SetAccessibleValueFrom(DensitySpinButton, txtDensity);
+    DensitySpinButton->setAccessibleName(tr("Phase density"));
+    DensitySpinButton->setAccessibleDescription(tr("Up and Down change the density"));
     connect(DensitySpinButton, &TSpinButton::UpClick, this, [this] { DensitySpinButtonUpClick(); });
     connect(DensitySpinButton, &TSpinButton::DownClick, this,
             [this] { DensitySpinButtonDownClick(); });
 
-    lblOK = new ClickRegion(this, 62, 210, 99, 29, QStringLiteral("Store the choices and print"));
+    lblOK = new ClickRegion(this, 62, 210, 99, 29);
+    lblOK->setObjectName(QStringLiteral("lblOK"));
     lblOK->setCursor(Qt::PointingHandCursor);
-    connect(lblOK, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblOKClick();
-    });
+    // The default button: Return anywhere but on another button.
+    OfferCommand(lblOK, MakeCommand(this, "actOK", tr("OK"),
+                                    {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+                                    tr("Store the choices and print"), [this] { lblOKClick(); }));
+    // Closing without printing: the mark, or Escape (the window belongs to the main one).
+    lblExit = AddCloseMark(this, kCloseMark.x(), kCloseMark.y(), kCloseMark.width(),
+                           kCloseMark.height(), true, tr("Close without printing"));
+    lblExit->setCursor(Qt::PointingHandCursor);
 
     setTabOrder(chkDailyPhases, chkMajorPhases);
     setTabOrder(chkMajorPhases, chkMoonTimes);
     setTabOrder(chkMoonTimes, chkSunTimes);
     setTabOrder(chkSunTimes, txtDensity);
     setTabOrder(txtDensity, DensitySpinButton);
+    setTabOrder(DensitySpinButton, lblOK);
+    setTabOrder(lblOK, lblExit);
+}
+
+bool TPrintOptions::CommandKeyAllowed(const QAction* action) const {
+    return !action->shortcuts().contains(QKeySequence(Qt::Key_Return)) || DefaultKeyAllowed(this);
 }
 
 void TPrintOptions::ShowOptions() {
@@ -292,11 +330,9 @@ void TPrintOptions::lblOKClick() {
     // with the window left open; a second OK prints without storing them.
     std::string whyNotSaved;
     const bool saved = session_.SaveSettings(s, &whyNotSaved);
-    if (!saved && !WarnedNotSavedBefore(toldNotSaved_, QStringLiteral("Your print choices"),
+    if (!saved && !WarnedNotSavedBefore(toldNotSaved_, tr("Your print choices"),
                                         QString::fromStdString(whyNotSaved),
-                                        QStringLiteral("Click OK again to print without saving "
-                                                       "them."),
-                                        this))
+                                        tr("Click OK again to print without saving them."), this))
         return;
 
     const TDateTimeRecord& selected = session_.SelectedDateTime();
@@ -304,7 +340,7 @@ void TPrintOptions::lblOKClick() {
     lastPrinted_ = print.PrintCalendar(selected.Month, selected.Year);
     close();
     // After closing, so that the message stands over the main window.
-    if (!lastPrinted_) ReportPrintFailure(Target(), QStringLiteral("The calendar"), owner_);
+    if (!lastPrinted_) ReportPrintFailure(Target(), tr("The calendar"), owner_);
 }
 
 } // namespace crescendar

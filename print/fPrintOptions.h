@@ -26,6 +26,8 @@ class TSkinCheckBox : public QAbstractButton {
 
   protected:
     void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 };
 
 // A 15 x 19 pair of arrow buttons, the upper one steps up, the lower one down; Up and Down
@@ -44,6 +46,8 @@ class TSpinButton : public QWidget {
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
   private:
     int pressed_ = 0; // 1 upper, -1 lower, 0 none
@@ -101,6 +105,10 @@ class TPrintOptions : public SkinWindow {
     ClickRegion* lblExit = nullptr; // closes without printing
     // The regions over the four boxes' captions, in the boxes' order.
     const std::vector<ClickRegion*>& Captions() const { return captions_; }
+
+  protected:
+    // Return presses a focused button; elsewhere it is OK's.
+    bool CommandKeyAllowed(const QAction* action) const override;
 
   private:
     // The density in the field as a number, or the stored one when the text is not a number.

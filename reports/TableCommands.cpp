@@ -55,13 +55,16 @@ bool WriteTextFile(const QString& path, const std::string& text, QString* error)
 
 bool SaveTableAsCsv(QWidget* parent, QString& folder, const QString& name, const QString& what,
                     const TTable& table) {
-    const QString path =
-        SaveFileName(parent, folder, name, QStringLiteral("Comma-separated values (*.csv *.CSV)"));
+    const QString path = SaveFileName(
+        parent, folder, name,
+        QCoreApplication::translate("TableCommands", "Comma-separated values (*.csv *.CSV)"));
     if (path.isEmpty()) return false;
     folder = QFileInfo(path).absolutePath();
     QString error;
     if (!WriteTextFile(path, CsvText(table), &error)) {
-        ShowWarning(QStringLiteral("%1 was not saved: %2.").arg(what, error), parent);
+        ShowWarning(
+            QCoreApplication::translate("TableCommands", "%1 was not saved: %2.").arg(what, error),
+            parent);
         return false;
     }
     return true;

@@ -1,12 +1,14 @@
 #include "fAbout.h"
 
+#include "Access.h"
 #include "Picture.h"
+#include "WindowKeys.h"
 
 namespace crescendar {
 
 TAbout::TAbout(QWidget& owner) : SkinWindow(&owner), owner_(owner) {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("About Crescendar"));
+    setWindowTitle(tr("About Crescendar"));
     SetClientSize(210, 185);
     SetBackground(LoadPicture(QStringLiteral(":/menus/about.jpg"), this));
 
@@ -14,9 +16,12 @@ TAbout::TAbout(QWidget& owner) : SkinWindow(&owner), owner_(owner) {
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->SetText(QString::fromLatin1(kVersionText));
     lblVersion->hide();
+    // The picture's name and version, for a reader.
+    SetAccessibleValue(ExposeText(this, "txtVersion", QRect(0, 30, 210, 155), tr("Version")),
+                       QString::fromLatin1(kVersionText));
 
     // Over the cross pictured in the top right corner.
-    lblExit = AddExitRegion(186, 6, 18, 18, QStringLiteral("Close"));
+    lblExit = AddCloseMark(this, 186, 6, 18, 18);
 }
 
 void TAbout::FormShow() {

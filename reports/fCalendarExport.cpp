@@ -4,6 +4,7 @@
 #include "Command.h"
 #include "Dialogs.h"
 #include "TableCommands.h"
+#include "WindowKeys.h"
 #include "fPrintOptions.h"
 
 #include "CalendarFile.h"
@@ -133,23 +134,24 @@ std::uint16_t SelectedYear(const TSession& s) {
 TCalendarExport::TCalendarExport(TSession& session, QWidget& owner)
     : SkinWindow(&owner), session_(session), owner_(owner) {
     setObjectName(QStringLiteral("CalendarExport"));
-    setWindowTitle(QStringLiteral("Calendar Export"));
+    setWindowTitle(tr("Calendar Export"));
 }
 
 void TCalendarExport::FormCreate() {
     SetClientSize(kWidth, kHeight);
     SetBackground(ExportSkin());
     lblTitle = AddTitleRegion("lblTitle", 0, 0, kWidth, 40);
-    lblExit = AddExitRegion(kCloseMark.x(), kCloseMark.y(), kCloseMark.width(), kCloseMark.height(),
-                            QStringLiteral("Close without exporting"));
+    lblExit = AddCloseMark(this, kCloseMark.x(), kCloseMark.y(), kCloseMark.width(),
+                           kCloseMark.height(), true, tr("Close without exporting"));
     lblExit->setCursor(Qt::PointingHandCursor);
 
-    auto check = [this](const char* name, int top, const char* hint) {
+    auto check = [this](const char* name, int top, const QString& title, const char* hint) {
         auto* box = new TSkinCheckBox(this);
         box->setObjectName(QLatin1String(name));
+        box->setAccessibleName(title);
         box->setGeometry(30, top, 13, 13);
         box->setChecked(true);
-        box->setToolTip(QString::fromUtf8(hint));
+        box->setToolTip(tr(hint));
         // A click on the caption toggles the box.
         auto* caption = new ClickRegion(this, 46, top - 3, 150, 19, box->toolTip());
         caption->setCursor(Qt::PointingHandCursor);
@@ -160,11 +162,14 @@ void TCalendarExport::FormCreate() {
         });
         return box;
     };
-    chkPhases = check("chkPhases", 70, "New moons, first quarters, full moons and last quarters");
-    chkEclipses = check("chkEclipses", 90,
+    chkPhases = check("chkPhases", 70, tr("Moon phases"),
+                      "New moons, first quarters, full moons and last quarters");
+    chkEclipses = check("chkEclipses", 90, tr("Lunar eclipses"),
                         "Lunar eclipses, from the first to the last contact with the penumbra");
-    chkApsides = check("chkApsides", 110, "The Moon nearest to and farthest from the Earth");
-    chkSeasons = check("chkSeasons", 130, "The equinoxes and solstices");
+    chkApsides = check("chkApsides", 110, tr("Perigee and apogee"),
+                       "The Moon nearest to and farthest from the Earth");
+    chkSeasons =
+        check("chkSeasons", 130, tr("Equinoxes, solstices"), "The equinoxes and solstices");
 
     auto yearBox = [this](const char* name, int left) {
         auto* box = new QLineEdit(this);
@@ -182,8 +187,10 @@ void TCalendarExport::FormCreate() {
     };
     txtFromYear = yearBox("txtFromYear", 66);
     txtToYear = yearBox("txtToYear", 140);
-    txtFromYear->setToolTip(QStringLiteral("The first year of the calendar"));
-    txtToYear->setToolTip(QStringLiteral("The last year of the calendar"));
+    txtFromYear->setToolTip(tr("The first year of the calendar"));
+    txtToYear->setToolTip(tr("The last year of the calendar"));
+    txtFromYear->setAccessibleName(tr("From year"));
+    txtToYear->setAccessibleName(tr("To year"));
 
     lblExport = new ClickRegion(this, kButton.x(), kButton.y(), kButton.width(), kButton.height());
     lblExport->setObjectName(QStringLiteral("lblExport"));
@@ -194,6 +201,17 @@ void TCalendarExport::FormCreate() {
                                         tr("Choose a file and save the events in it"),
                                         [this] { lblExportClick(); }));
     saveFolder_ = QDir::homePath();
+    setTabOrder(chkPhases, chkEclipses);
+    setTabOrder(chkEclipses, chkApsides);
+    setTabOrder(chkApsides, chkSeasons);
+    setTabOrder(chkSeasons, txtFromYear);
+    setTabOrder(txtFromYear, txtToYear);
+    setTabOrder(txtToYear, lblExport);
+    setTabOrder(lblExport, lblExit);
+}
+
+bool TCalendarExport::CommandKeyAllowed(const QAction* action) const {
+    return !action->shortcuts().contains(QKeySequence(Qt::Key_Return)) || DefaultKeyAllowed(this);
 }
 
 void TCalendarExport::FormShow() {
@@ -218,38 +236,36 @@ bool TCalendarExport::lblExportClick() {
     const QString fromText = txtFromYear->text().trimmed();
     const QString toText = txtToYear->text().trimmed();
     if (fromText.isEmpty() || toText.isEmpty()) {
-        ShowMessage(QString::fromLatin1(kExportYearsMessage), this);
+        ShowMessage(tr(kExportYearsMessage), this);
         return false;
     }
     const int from = fromText.toInt();
     const int to = toText.toInt();
     if (from < kFirstCalendarYear || to < kFirstCalendarYear || from > kLastCalendarYear ||
         to > kLastCalendarYear) {
-        ShowMessage(QStringLiteral("A year must lie between %1 and %2.")
-                        .arg(kFirstCalendarYear)
-                        .arg(kLastCalendarYear),
-                    this);
+        ShowMessage(
+            tr("A year must lie between %1 and %2.").arg(kFirstCalendarYear).arg(kLastCalendarYear),
+            this);
         return false;
     }
     if (to < from) {
-        ShowMessage(QString::fromLatin1(kExportOrderMessage), this);
+        ShowMessage(tr(kExportOrderMessage), this);
         return false;
     }
     if (to - from >= kMaxYears) {
-        ShowMessage(QStringLiteral("One calendar takes at most %1 years.").arg(kMaxYears), this);
+        ShowMessage(tr("One calendar takes at most %1 years.").arg(kMaxYears), this);
         return false;
     }
     TYearEventKinds kinds{chkPhases->isChecked(), chkEclipses->isChecked(), chkApsides->isChecked(),
                           chkSeasons->isChecked()};
     if (!kinds.Phases && !kinds.Eclipses && !kinds.Apsides && !kinds.Seasons) {
-        ShowMessage(QString::fromLatin1(kExportKindsMessage), this);
+        ShowMessage(tr(kExportKindsMessage), this);
         return false;
     }
 
-    const QString name = from == to ? QStringLiteral("Crescendar %1.ics").arg(from)
-                                    : QStringLiteral("Crescendar %1-%2.ics").arg(from).arg(to);
-    const QString path =
-        SaveFileName(this, saveFolder_, name, QStringLiteral("iCalendar files (*.ics *.ICS)"));
+    const QString name = from == to ? tr("Crescendar %1.ics").arg(from)
+                                    : tr("Crescendar %1-%2.ics").arg(from).arg(to);
+    const QString path = SaveFileName(this, saveFolder_, name, tr("iCalendar files (*.ics *.ICS)"));
     if (path.isEmpty()) return false;
     saveFolder_ = QFileInfo(path).absolutePath();
 
@@ -260,7 +276,7 @@ bool TCalendarExport::lblExportClick() {
         CalendarText(YearEvents(from, to, observer, kinds), from, to, observer, stamp);
     QString error;
     if (!WriteTextFile(path, text, &error)) {
-        ShowWarning(QStringLiteral("The calendar was not saved: %1.").arg(error), this);
+        ShowWarning(tr("The calendar was not saved: %1.").arg(error), this);
         return false;
     }
     close();

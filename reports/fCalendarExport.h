@@ -55,6 +55,10 @@ class TCalendarExport : public SkinWindow {
     ClickRegion* lblExit = nullptr;
     ClickRegion* lblTitle = nullptr;
 
+  protected:
+    // Return presses a focused button; elsewhere it exports.
+    bool CommandKeyAllowed(const QAction* action) const override;
+
   private:
     TSession& session_;
     QWidget& owner_;

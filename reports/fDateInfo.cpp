@@ -1,7 +1,9 @@
 #include "fDateInfo.h"
 
+#include "Access.h"
 #include "Palette.h"
 #include "Picture.h"
+#include "WindowKeys.h"
 
 #include "DateInfo.h"
 #include "EventText.h"
@@ -24,7 +26,7 @@ constexpr int kDateTop = 43;
 
 TDateInfoWindow::TDateInfoWindow(QWidget& owner) : TransientWindow(owner) {
     setObjectName(QStringLiteral("DateInfo"));
-    setWindowTitle(QStringLiteral("Date Information"));
+    setWindowTitle(tr("Date Information"));
 }
 
 void TDateInfoWindow::FormCreate() {
@@ -32,17 +34,23 @@ void TDateInfoWindow::FormCreate() {
     SetBackground(LoadPicture(QStringLiteral(":/dates/date_info.jpg"), this));
 
     lblTitle = AddTitleRegion("lblTitle", 34, 9, 182, 21);
-    lblExit = AddExitRegion(224, 12, 15, 15, QStringLiteral("Close"));
+    lblExit = AddCloseMark(this, 224, 12, 15, 15);
 
-    const char* captions[4] = {"Julian Day:", "Day Number:", "Week Number:", "Days Till Xmas:"};
+    const QString captions[4] = {tr("Julian Day"), tr("Day Number"), tr("Week Number"),
+                                 tr("Days Till Xmas")};
     ClickRegion** values[4] = {&Label1, &Label2, &Label3, &Label4};
     for (int i = 0; i < 4; ++i) {
-        MakeLabel(this, 22, kRowTops[i], QString::fromLatin1(captions[i]), palette::Caption);
+        ClickRegion* caption =
+            MakeLabel(this, 22, kRowTops[i], tr("%1:").arg(captions[i]), palette::Caption);
         *values[i] = MakeLabel(this, kValueLeft, kRowTops[i], QString(), palette::StandardText);
         (*values[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        // Read once: the value under the caption's name.
+        SetAccessibleRole(caption, QAccessible::NoRole);
+        (*values[i])->setAccessibleName(captions[i]);
     }
     lblSelectedDate = MakeLabel(this, 0, kDateTop, QString(), palette::DayText, 13, true);
     lblSelectedDate->setObjectName(QStringLiteral("lblSelectedDate"));
+    lblSelectedDate->setAccessibleName(tr("Date"));
 }
 
 void TDateInfoWindow::ShowDateInfo(const TDateTimeRecord& date) {

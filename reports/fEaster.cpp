@@ -3,6 +3,7 @@
 #include "Palette.h"
 #include "Picture.h"
 #include "Session.h"
+#include "WindowKeys.h"
 
 #include "Easter.h"
 
@@ -10,7 +11,7 @@ namespace crescendar {
 
 TEaster::TEaster(TSession& session, QWidget& owner) : TransientWindow(owner), session_(session) {
     setObjectName(QStringLiteral("Easter"));
-    setWindowTitle(QStringLiteral("Easter Sunday"));
+    setWindowTitle(tr("Easter Sunday"));
 }
 
 void TEaster::FormCreate() {
@@ -18,7 +19,9 @@ void TEaster::FormCreate() {
     SetBackground(LoadPicture(QStringLiteral(":/dates/easter.jpg"), this));
 
     Label1 = AddTitleRegion("Label1", 30, 14, 139, 17);
-    lblExit = AddExitRegion(175, 14, 13, 15, QStringLiteral("Exit Crescendar"));
+    lblExit = AddCloseMark(this, 175, 14, 13, 15);
+    // The mark keeps the hint the window has always had; a reader hears the command's.
+    lblExit->SetHint(tr("Exit Crescendar"));
 
     lblEaster = new ClickRegion(this, 24, 65, 153, 13);
     lblEaster->setObjectName(QStringLiteral("lblEaster"));
@@ -26,6 +29,7 @@ void TEaster::FormCreate() {
     lblEaster->SetFontHeight(11);
     lblEaster->SetAlignment(Qt::AlignHCenter);
     lblEaster->SetFontColor(palette::StandardText);
+    lblEaster->setAccessibleName(tr("Easter Sunday"));
 }
 
 void TEaster::FormShow() {

@@ -10,6 +10,7 @@
 #include "Session.h"
 #include "TableCommands.h"
 #include "TableText.h"
+#include "WindowKeys.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -72,7 +73,7 @@ TEclipseReport::TEclipseReport(TSession& session, QWidget* owner, const QWidget*
                                TEclipse* eclipse)
     : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor), eclipse_(eclipse) {
     setObjectName(QStringLiteral("EclipseReport"));
-    setWindowTitle(QStringLiteral("Eclipse Finder"));
+    setWindowTitle(tr("Eclipse Finder"));
     pollTimer_.setInterval(kPollInterval);
     connect(&pollTimer_, &QTimer::timeout, this, [this] { PollSearch(); });
 }
@@ -103,10 +104,13 @@ void TEclipseReport::FormCreate() {
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         return l;
     };
-    Label1 = caption(20, QStringLiteral("From:"));
+    Label1 = caption(20, tr("From:"));
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = caption(90, QStringLiteral("To:"));
+    Label2 = caption(90, tr("To:"));
     Label2->setObjectName(QStringLiteral("Label2"));
+    // The boxes are named by what the captions say: a reader need not hear them twice.
+    SetAccessibleRole(Label1, QAccessible::NoRole);
+    SetAccessibleRole(Label2, QAccessible::NoRole);
 
     // Digits only (typed or pasted), at most four.
     auto yearBox = [this](int left, const QString& text) {
@@ -130,16 +134,18 @@ void TEclipseReport::FormCreate() {
     txtFromYear->setObjectName(QStringLiteral("txtFromYear"));
     txtToYear = yearBox(110, QStringLiteral("2001"));
     txtToYear->setObjectName(QStringLiteral("txtToYear"));
+    txtFromYear->setAccessibleName(tr("From year"));
+    txtToYear->setAccessibleName(tr("To year"));
 
     lblCalculate = new ClickRegion(this, 288, 42, 83, 21);
     lblCalculate->setObjectName(QStringLiteral("lblCalculate"));
     OfferCommand(lblCalculate,
-                 MakeCommand(this, "actCalculate", tr("Calculate"), {},
+                 MakeCommand(this, "actCalculate", tr("Calculate"),
+                             {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
                              tr("Calculate dates of eclipses between the two selected years"),
                              [this] { lblCalculateClick(); }));
-    lblExit = new ClickRegion(this, 363, 14, 13, 15, QStringLiteral("Exit Crescendar"));
-    lblExit->setObjectName(QStringLiteral("lblExit"));
-    SetExitRegion(lblExit);
+    // Escape belongs to actCancel, which also closes the window when no search runs.
+    lblExit = AddCloseMark(this, 363, 14, 13, 15, false);
     lblTitle = new ClickRegion(this, 126, 10, 137, 23);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     SetTitleRegion(lblTitle);
@@ -155,12 +161,14 @@ void TEclipseReport::FormCreate() {
     lblStatus->SetFontColor(Qt::black);
     lblStatus->SetAutoSize(true);
     lblStatus->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblStatus->setAccessibleName(tr("Status"));
 
     barProgress = new QProgressBar(this);
     barProgress->setObjectName(QStringLiteral("barProgress"));
     barProgress->setGeometry(kStatusLeft, 49, 70, 10);
     barProgress->setRange(0, 100);
     barProgress->setTextVisible(false);
+    barProgress->setAccessibleName(tr("Search progress"));
     barProgress->setStyleSheet(
         QStringLiteral("QProgressBar { background: #0a1026; border: 1px solid #28304a; }"
                        "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
@@ -174,7 +182,7 @@ void TEclipseReport::FormCreate() {
     lblCancel->SetFontColor(QColor(0x22, 0x35, 0x5f));
     lblCancel->SetFontBold(true);
     lblCancel->SetAutoSize(true);
-    lblCancel->SetText(QStringLiteral("Cancel"));
+    lblCancel->SetText(tr("Cancel"));
     lblCancel->setCursor(Qt::PointingHandCursor);
     lblCancel->move(kStatusRight - lblCancel->width(), 46);
     lblCancel->hide();
@@ -195,6 +203,7 @@ void TEclipseReport::FormCreate() {
     ScrollBar1->setSingleStep(1);
     ScrollBar1->setPageStep(kVisibleLines);
     ScrollBar1->setFixedWidth(16);
+    ScrollBar1->setFocusPolicy(Qt::NoFocus); // the list's own keys scroll it
     ScrollBar1->setGeometry(kWidth - 16 - 21, kListTop, 16, kListHeight);
     ScrollBar1->setStyleSheet(QStringLiteral(
         "QScrollBar:vertical { background: #0a1026; width: 16px; margin: 16px 0 16px 0; "
@@ -212,18 +221,54 @@ void TEclipseReport::FormCreate() {
 
     // The list as data, on the bottom band, ending at the list's right edge.
     lblSaveCsv = AddTextCommand(
-        this, "lblSaveCsv", QStringLiteral("Save as CSV\u2026"),
+        this, "lblSaveCsv", tr("Save as CSV\u2026"),
         MakeSaveCommand(this, tr("Save the list as a CSV file"), [this] { lblSaveCsvClick(); }));
     actCopy_ =
         MakeCopyCommand(this, tr("Copy the list for a spreadsheet"), [this] { lblCopyClick(); });
-    lblCopy = AddTextCommand(this, "lblCopy", QStringLiteral("Copy"), actCopy_);
+    lblCopy = AddTextCommand(this, "lblCopy", tr("Copy"), actCopy_);
     lblSaveCsv->move(kWidth - 20 - lblSaveCsv->width(), kListTop + kListHeight + 3);
     lblCopy->move(lblSaveCsv->x() - 14 - lblCopy->width(), lblSaveCsv->y());
     csvFolder_ = QDir::homePath();
+
+    tblEclipses = new AccessibleTable(
+        this, "tblEclipses", QRect(kListLeft, kListTop, kDataWidth, kListHeight), tr("Eclipses"),
+        {.Rows =
+             [this] {
+                 QList<QStringList> rows;
+                 for (const std::vector<std::string>& row : Table()) {
+                     QStringList cells;
+                     for (const std::string& cell : row) cells << QString::fromStdString(cell);
+                     rows << cells;
+                 }
+                 return rows;
+             },
+         .RowRect =
+             [this](int row) {
+                 const int line = row - ScrollBar1->value();
+                 if (line < 0 || line >= VisibleLines()) return QRect();
+                 return QRect(0, line * kLineHeight, kDataWidth, kLineHeight);
+             },
+         .ShowRow =
+             [this](int row) {
+                 if (row < ScrollBar1->value())
+                     ScrollBar1->setValue(row);
+                 else if (row >= ScrollBar1->value() + kVisibleLines)
+                     ScrollBar1->setValue(row - kVisibleLines + 1);
+             },
+         .Activate = [this](int row) { OpenRow(static_cast<std::size_t>(row)); },
+         .FirstColumnHeadsRows = false});
+    setTabOrder(txtFromYear, txtToYear);
+    setTabOrder(txtToYear, lblCalculate);
+    setTabOrder(lblCalculate, lblCancel);
+    setTabOrder(lblCancel, tblEclipses);
+    setTabOrder(tblEclipses, lblCopy);
+    setTabOrder(lblCopy, lblSaveCsv);
+    setTabOrder(lblSaveCsv, lblExit);
     ShowTableCommands();
 }
 
 void TEclipseReport::ShowTableCommands() {
+    if (tblEclipses) tblEclipses->Refresh();
     const bool on = !rows_.empty() && !Searching();
     lblCopy->setVisible(on);
     lblSaveCsv->setVisible(on);
@@ -249,11 +294,10 @@ void TEclipseReport::lblSaveCsvClick() {
         Beep();
         return;
     }
-    const QString name =
-        listFrom_ == listTo_
-            ? QStringLiteral("Crescendar eclipses %1.csv").arg(listFrom_)
-            : QStringLiteral("Crescendar eclipses %1-%2.csv").arg(listFrom_).arg(listTo_);
-    SaveTableAsCsv(this, csvFolder_, name, QStringLiteral("The eclipse list"), Table());
+    const QString name = listFrom_ == listTo_
+                             ? tr("Crescendar eclipses %1.csv").arg(listFrom_)
+                             : tr("Crescendar eclipses %1-%2.csv").arg(listFrom_).arg(listTo_);
+    SaveTableAsCsv(this, csvFolder_, name, tr("The eclipse list"), Table());
 }
 
 void TEclipseReport::FormShow() {
@@ -289,18 +333,18 @@ void TEclipseReport::lblCalculateClick() {
     const QString from = txtFromYear->text().trimmed();
     const QString to = txtToYear->text().trimmed();
     if (from.isEmpty() || to.isEmpty()) {
-        ShowMessage(QString::fromLatin1(kEmptyYearMessage), this);
+        ShowMessage(tr(kEmptyYearMessage), this);
         return;
     }
     // The boxes take four digits at most, so only 0 lies outside the years computed.
     const int fromYear = from.toInt();
     const int toYear = to.toInt();
     if (fromYear < 1 || toYear < 1 || fromYear > 9999 || toYear > 9999) {
-        ShowMessage(QString::fromLatin1(kYearRangeMessage), this);
+        ShowMessage(tr(kYearRangeMessage), this);
         return;
     }
     if (toYear < fromYear) {
-        ShowMessage(QString::fromLatin1(kFromToMessage), this);
+        ShowMessage(tr(kFromToMessage), this);
         return;
     }
     computed_ = true;
@@ -341,7 +385,7 @@ void TEclipseReport::ShowSearching(bool on) {
     barProgress->setVisible(on);
     lblCancel->setVisible(on);
     lblStatus->move(on ? barProgress->x() + barProgress->width() + 6 : kStatusLeft, 46);
-    if (on) lblStatus->SetText(QStringLiteral("0%"));
+    if (on) lblStatus->SetText(tr("%1%").arg(0));
 }
 
 void TEclipseReport::PollSearch() {
@@ -350,7 +394,7 @@ void TEclipseReport::PollSearch() {
     const std::size_t done = std::min(search_->Done.load(), total);
     const int percent = static_cast<int>(done * 100 / std::max<std::size_t>(total, 1));
     barProgress->setValue(percent);
-    lblStatus->SetText(QStringLiteral("%1%").arg(percent));
+    lblStatus->SetText(tr("%1%").arg(percent));
     if (done == total) FinishSearch();
 }
 
@@ -370,8 +414,7 @@ void TEclipseReport::FinishSearch() {
     search_.reset();
     ShowSearching(false);
     const int n = static_cast<int>(rows_.size());
-    lblStatus->SetText(n == 1 ? QStringLiteral("1 eclipse found")
-                              : QStringLiteral("%1 eclipses found").arg(n));
+    lblStatus->SetText(n == 1 ? tr("1 eclipse found") : tr("%1 eclipses found").arg(n));
     SetupDataBitmap();
     DisplayDataBitmap();
 }
@@ -389,12 +432,14 @@ void TEclipseReport::CancelSearch() {
     StopSearch();
     ShowSearching(false);
     rows_.clear();
-    lblStatus->SetText(QStringLiteral("Search cancelled"));
+    lblStatus->SetText(tr("Search cancelled"));
     SetupDataBitmap();
     DisplayDataBitmap();
 }
 
 bool TEclipseReport::CommandKeyAllowed(const QAction* action) const {
+    // Return presses a focused button and opens the list's row; elsewhere it calculates.
+    if (action->shortcuts().contains(QKeySequence(Qt::Key_Return))) return DefaultKeyAllowed(this);
     // Ctrl+C copies a year box's selection, where there is one, and the list otherwise.
     const auto* box = qobject_cast<const QLineEdit*>(focusWidget());
     return action != actCopy_ || !(box && box->hasSelectedText());
@@ -452,14 +497,17 @@ void TEclipseReport::DisplayDataBitmap() {
 
 void TEclipseReport::ScrollBar1Change() {
     if (computed_) DisplayDataBitmap();
+    if (tblEclipses) tblEclipses->RowsMoved();
 }
 
 void TEclipseReport::FormDblClick(QPoint at) {
     const int top = ScrollBar1->y();
     if (at.x() < kListLeft || at.x() >= kListLeft + imgData.Width()) return;
     if (at.y() < top || at.y() >= top + kLineHeight * VisibleLines()) return;
-    const std::size_t index =
-        static_cast<std::size_t>((at.y() - top) / kLineHeight + ScrollBar1->value());
+    OpenRow(static_cast<std::size_t>((at.y() - top) / kLineHeight + ScrollBar1->value()));
+}
+
+void TEclipseReport::OpenRow(std::size_t index) {
     if (index >= rows_.size()) return;
     const TEclipseRow row = rows_[index]; // the main window's refresh may reach this window
 

@@ -4,6 +4,7 @@
 // main window to that eclipse and opens the eclipse window beside the report.
 #pragma once
 
+#include "Access.h"
 #include "ClickRegion.h"
 #include "Picture.h"
 #include "SkinWindow.h"
@@ -98,6 +99,9 @@ class TEclipseReport : public SkinWindow {
     ClickRegion* lblSaveCsv = nullptr;      // shown while there is a list
     QProgressBar* barProgress = nullptr;    // shown while a search runs
     QScrollBar* ScrollBar1 = nullptr;
+    // The list for the keyboard and screen readers: the arrow and page keys move a row (the
+    // list scrolls with it), Return opens the row's eclipse as a double-click does.
+    AccessibleTable* tblEclipses = nullptr;
     Picture imgData;
 
     ~TEclipseReport() override;
@@ -111,6 +115,8 @@ class TEclipseReport : public SkinWindow {
   private:
     struct TSearch;
     int VisibleLines() const;
+    // Selects the day of the list's row and shows its eclipse, as a double-click on it does.
+    void OpenRow(std::size_t index);
     void PollSearch();
     void FinishSearch();
     void StopSearch();

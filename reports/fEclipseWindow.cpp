@@ -1,7 +1,10 @@
 #include "fEclipseWindow.h"
 
+#include "Access.h"
+#include "Command.h"
 #include "Palette.h"
 #include "Picture.h"
+#include "WindowKeys.h"
 
 #include "Calendar.h"
 #include "EventText.h"
@@ -66,7 +69,7 @@ std::string EclipseTitle(const TEclipseResult& r) {
 TEclipse::TEclipse(TSession& session, QWidget* owner, const QWidget* anchor)
     : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor) {
     setObjectName(QStringLiteral("Eclipse"));
-    setWindowTitle(QStringLiteral("Lunar Eclipse"));
+    setWindowTitle(tr("Lunar Eclipse"));
     connect(&session_, &TSession::monthChanged, this,
             [this] { MonthChanged(session_.Eclipses()); });
 }
@@ -94,29 +97,45 @@ void TEclipse::FormCreate() {
     lblEclipseType->setObjectName(QStringLiteral("lblEclipseType"));
     lblDate = label(108, 75, palette::DayText, 12, true);
     lblDate->setObjectName(QStringLiteral("lblDate"));
-    lblDate->SetHint(QStringLiteral("Double-click to show this date in the main window"));
+    lblDate->setAccessibleName(tr("Date"));
+    lblEclipseType->setAccessibleName(tr("Eclipse"));
     lblMaximum = label(184, 46, Qt::black, 12, false);
     lblMaximum->setObjectName(QStringLiteral("lblMaximum"));
     lblMaximum->hide();
     lblOther = label(0, 76, kOtherColour, 11, false);
     lblOther->setObjectName(QStringLiteral("lblOther"));
-    lblOther->SetHint(QStringLiteral("This month has two eclipses: click to see the other"));
     lblOther->hide();
+    actOther_ = MakeCommand(this, "actOtherEclipse", tr("Other eclipse"), {QKeySequence(Qt::Key_N)},
+                            tr("This month has two eclipses: show the other"),
+                            [this] { ShowOtherEclipse(); });
+    actOther_->setEnabled(false);
+    OfferCommand(lblOther, actOther_);
+    // Return does what a double-click on the date does.
+    const QAction* showDate =
+        MakeCommand(this, "actShowDate", tr("Show date"),
+                    {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+                    tr("Show this date in the main window"), [this] { lblDateDblClick(); });
+    lblDate->SetHint(tr("Double-click or press %1 to show this date in the main window")
+                         .arg(KeyText(showDate->shortcut())));
+    lblDate->setAccessibleDescription(lblDate->Hint());
+    imgDiagram = ExposeText(this, "imgDiagram", kDiagram, tr("Eclipse diagram"));
+    SetAccessibleRole(imgDiagram, QAccessible::Graphic);
 
     lblTitle = new ClickRegion(this, 56, 8, 141, 23);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     SetTitleRegion(lblTitle);
-    lblExit = new ClickRegion(this, 221, 14, 13, 15, QStringLiteral("Close"));
-    lblExit->setObjectName(QStringLiteral("lblExit"));
-    SetExitRegion(lblExit);
+    lblExit = AddCloseMark(this, 221, 14, 13, 15);
     connect(lblDate, &ClickRegion::DoubleClicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) lblDateDblClick();
     });
-    for (ClickRegion* r : {lblEclipseType, lblOther}) {
-        connect(r, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-            if (b == Qt::LeftButton) ShowOtherEclipse();
-        });
-    }
+    // The title, as the "1 of 2" beside it, shows the other eclipse of the month.
+    connect(lblEclipseType, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) ShowOtherEclipse();
+    });
+}
+
+bool TEclipse::CommandKeyAllowed(const QAction* action) const {
+    return !action->shortcuts().contains(QKeySequence(Qt::Key_Return)) || DefaultKeyAllowed(this);
 }
 
 void TEclipse::FormShow() {
@@ -173,6 +192,9 @@ void TEclipse::lblExitClick() {
 void TEclipse::Redraw() {
     ClearCanvas();
     lines_.clear();
+    for (ClickRegion* text : lineTexts_) delete text;
+    lineTexts_.clear();
+    actOther_->setEnabled(eclipses_.size() > 1);
     if (eclipses_.empty()) return;
     const TEclipseResult& r = eclipses_[index_];
     if (r.EclipseType < kPenumbralEclipse || r.EclipseType > kTotalEclipse) return;
@@ -194,7 +216,7 @@ void TEclipse::Redraw() {
                         lblDate->Text());
 
     if (eclipses_.size() > 1) {
-        lblOther->SetText(QStringLiteral("%1 of %2 \u203a").arg(index_ + 1).arg(eclipses_.size()));
+        lblOther->SetText(tr("%1 of %2 \u203a").arg(index_ + 1).arg(eclipses_.size()));
         lblOther->move(kScreen.right() - 3 - lblOther->width(), lblOther->y());
         lblOther->show();
     } else {
@@ -202,31 +224,38 @@ void TEclipse::Redraw() {
     }
 
     DrawShadowPicture(r);
+    imgDiagram->setAccessibleDescription(
+        tr("%1: the Moon's path across the Earth's penumbra and umbra")
+            .arg(QString::fromLatin1(EclipseTypeName(r.EclipseType))));
 
     Canvas& c = WindowCanvas();
     c.SetFontStyle(fsRegular);
     const int h = c.TextHeight(QStringLiteral("Ty"));
-    auto line = [&](const char* caption, const std::string& value, int top) {
-        lines_.push_back({QString::fromLatin1(caption), QString::fromStdString(value), top});
+    auto line = [&](const QString& caption, const std::string& value, int top) {
+        lines_.push_back({tr("%1:").arg(caption), QString::fromStdString(value), top});
+        ClickRegion* text = ExposeText(this, "txtLine", QRect(33, top, 190, h), caption);
+        SetAccessibleValue(text, lines_.back().Value);
+        text->show();
+        lineTexts_.push_back(text);
         c.SetFontColor(palette::DayText);
         c.TextOut(33, top, lines_.back().Caption);
         c.SetFontColor(palette::StandardText);
         c.TextOut(185, top, lines_.back().Value);
     };
     // Earliest contact at the top, symmetric about the maximum.
-    line("Moon enters Penumbra:", texts.PenumbraStartText, 142 - h * t);
+    line(tr("Moon enters Penumbra"), texts.PenumbraStartText, 142 - h * t);
     if (r.EclipseType >= kPartialEclipse)
-        line("Moon enters Umbra:", texts.UmbraStartText, 142 - h * (t - 1));
+        line(tr("Moon enters Umbra"), texts.UmbraStartText, 142 - h * (t - 1));
     if (r.EclipseType == kTotalEclipse)
-        line("Start of Totality:", texts.TotalityStartText, 142 - h);
-    line("Eclipse Maximum:", texts.MaximumText, 142);
-    if (r.EclipseType == kTotalEclipse) line("End of Totality:", texts.TotalityEndText, 142 + h);
+        line(tr("Start of Totality"), texts.TotalityStartText, 142 - h);
+    line(tr("Eclipse Maximum"), texts.MaximumText, 142);
+    if (r.EclipseType == kTotalEclipse) line(tr("End of Totality"), texts.TotalityEndText, 142 + h);
     if (r.EclipseType >= kPartialEclipse)
-        line("Moon exits Umbra:", texts.UmbraEndText, 142 + h * (t - 1));
-    line("Moon exits Penumbra:", texts.PenumbraEndText, 142 + h * t);
+        line(tr("Moon exits Umbra"), texts.UmbraEndText, 142 + h * (t - 1));
+    line(tr("Moon exits Penumbra"), texts.PenumbraEndText, 142 + h * t);
     const double magnitude =
         r.EclipseType == kPenumbralEclipse ? r.PenumbralMagnitude : r.UmbralMagnitude;
-    line("Eclipse Magnitude:", MagnitudeText(magnitude), 210);
+    line(tr("Eclipse Magnitude"), MagnitudeText(magnitude), 210);
 }
 
 // The Earth's penumbra and umbra at the Moon's distance, and the Moon's path across them

@@ -60,6 +60,13 @@ class TEclipse : public SkinWindow {
     ClickRegion* lblTitle = nullptr;
     ClickRegion* lblExit = nullptr;
     ClickRegion* lblOther = nullptr; // "1 of 2", only when the month has two eclipses
+    // Stand-ins for a reader: the shadow diagram, and the lines drawn on the window.
+    ClickRegion* imgDiagram = nullptr;
+    const std::vector<ClickRegion*>& LineTexts() const { return lineTexts_; }
+
+  protected:
+    // Return presses a focused button; elsewhere it shows the date in the main window.
+    bool CommandKeyAllowed(const QAction* action) const override;
 
   private:
     void Redraw();
@@ -71,6 +78,8 @@ class TEclipse : public SkinWindow {
     std::vector<TEclipseResult> eclipses_;
     std::size_t index_ = 0;
     std::vector<TLine> lines_;
+    std::vector<ClickRegion*> lineTexts_;
+    QAction* actOther_ = nullptr;
 };
 
 } // namespace crescendar

@@ -1,8 +1,10 @@
 #include "fEquinox.h"
 
+#include "Access.h"
 #include "Palette.h"
 #include "Picture.h"
 #include "Session.h"
+#include "WindowKeys.h"
 
 #include "Equinox.h"
 #include "EventText.h"
@@ -25,7 +27,7 @@ constexpr int kYearTop = 131;
 
 TEquinox::TEquinox(TSession& session, QWidget& owner) : TransientWindow(owner), session_(session) {
     setObjectName(QStringLiteral("Equinox"));
-    setWindowTitle(QStringLiteral("Equinoxes and Solstices"));
+    setWindowTitle(tr("Equinoxes and Solstices"));
 }
 
 void TEquinox::FormCreate() {
@@ -33,10 +35,10 @@ void TEquinox::FormCreate() {
     SetBackground(LoadPicture(QStringLiteral(":/dates/equinox.jpg"), this));
 
     lblTitle = AddTitleRegion("lblTitle", 62, 12, 229, 19);
-    lblExit = AddExitRegion(323, 13, 15, 15, QStringLiteral("Close"));
+    lblExit = AddCloseMark(this, 323, 13, 15, 15);
 
-    const char* titles[4] = {
-        "Spring Equinox:", "Summer Solstice:", "Autumn Equinox:", "Winter Solstice:"};
+    const QString titles[4] = {tr("Spring Equinox"), tr("Summer Solstice"), tr("Autumn Equinox"),
+                               tr("Winter Solstice")};
     const char* titleNames[4] = {"Label8", "Label7", "Label6", "Label5"};
     const char* eventNames[4] = {"lblSpring", "lblSummer", "lblAutumn", "lblWinter"};
     ClickRegion** titleLabels[4] = {&Label8, &Label7, &Label6, &Label5};
@@ -44,12 +46,17 @@ void TEquinox::FormCreate() {
     ClickRegion** lengthLabels[4] = {&lblSpringDur, &lblSummerDur, &lblAutumnDur, &lblWinterDur};
     for (int i = 0; i < 4; ++i) {
         *titleLabels[i] =
-            MakeLabel(this, 31, kRowTops[i], QString::fromLatin1(titles[i]), palette::Caption);
+            MakeLabel(this, 31, kRowTops[i], tr("%1:").arg(titles[i]), palette::Caption);
         (*titleLabels[i])->setObjectName(QString::fromLatin1(titleNames[i]));
         *eventLabels[i] = MakeLabel(this, 150, kRowTops[i], QString(), palette::DayText);
         (*eventLabels[i])->setObjectName(QString::fromLatin1(eventNames[i]));
         *lengthLabels[i] = MakeLabel(this, 254, kRowTops[i], QString(), palette::StandardText);
         (*lengthLabels[i])->setObjectName(QString::fromLatin1(eventNames[i]) + "Dur");
+        // A reader hears each value under its caption, and the caption once.
+        SetAccessibleRole(*titleLabels[i], QAccessible::NoRole);
+        (*eventLabels[i])->setAccessibleName(titles[i]);
+        (*lengthLabels[i])
+            ->setAccessibleName(tr("Length of the season from the %1").arg(titles[i]));
     }
     lblYear = MakeLabel(this, 0, kYearTop, QString(), kNote, 11);
     lblYear->setObjectName(QStringLiteral("lblYear"));
@@ -67,11 +74,9 @@ void TEquinox::EquinoxesAndSolstices(std::uint16_t year) {
     // The rows begin with the September equinox when the seasons are the southern ones.
     QString note;
     if (seasons.Year != 0)
-        note = QStringLiteral("Seasons of %1 in the %2 hemisphere")
-                   .arg(seasons.Year)
-                   .arg(seasons.RowEvent[0] == TSeasonEvent::SeptemberEquinox
-                            ? QStringLiteral("southern")
-                            : QStringLiteral("northern"));
+        note = seasons.RowEvent[0] == TSeasonEvent::SeptemberEquinox
+                   ? tr("Seasons of %1 in the southern hemisphere").arg(seasons.Year)
+                   : tr("Seasons of %1 in the northern hemisphere").arg(seasons.Year);
     lblYear->SetText(note);
     lblYear->move((width() - lblYear->width()) / 2, kYearTop);
     ShowActive();

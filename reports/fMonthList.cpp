@@ -3,13 +3,17 @@
 #include "Picture.h"
 #include "Session.h"
 
+#include "Calendar.h"
+
+#include <QKeyEvent>
+
 #include <algorithm>
 
 namespace crescendar {
 
 TMonthList::TMonthList(TSession& session, QWidget& owner) : TPopupMenu(owner), session_(session) {
     setObjectName(QStringLiteral("MonthList"));
-    setWindowTitle(QStringLiteral("Months"));
+    setWindowTitle(tr("Months"));
 
     imgMonths = new ImageControl(
         this, 0, 0, LoadPicture(QStringLiteral(":/menus/months.png"), this), 100, 12 * 29);
@@ -33,9 +37,57 @@ TMonthList::TMonthList(TSession& session, QWidget& owner) : TPopupMenu(owner), s
     connect(imgMonths, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) imgMonthsClick();
     });
+
+    const auto moveArrow = [this](int row) {
+        imgMonthArrow->move(imgMonthArrow->x(), row * kRowHeight);
+        imgMonthArrow->show();
+    };
+    tblMonths = new AccessibleTable(
+        this, "tblMonths", imgMonths->geometry(), tr("Months"),
+        {.Rows =
+             [] {
+                 QList<QStringList> rows{{tr("Month")}};
+                 for (int m = 1; m <= 12; ++m)
+                     rows << QStringList{QString::fromStdString(LongMonthName(m))};
+                 return rows;
+             },
+         .RowRect =
+             [this](int row) { return QRect(0, row * kRowHeight, imgMonths->width(), kRowHeight); },
+         .ShowRow =
+             [this, moveArrow](int row) {
+                 if (keyboardUsed_) moveArrow(row);
+             },
+         .Activate =
+             [this, moveArrow](int row) {
+                 moveArrow(row);
+                 imgMonthsClick();
+             },
+         .FirstColumnHeadsRows = false});
+}
+
+bool TMonthList::FormKeyPress(QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        break;
+    default:
+        return false;
+    }
+    if (!tblMonths->hasFocus()) tblMonths->setFocus(Qt::OtherFocusReason);
+    // The first key shows the arrow at the month shown; the next ones move it.
+    if (keyboardUsed_) return false;
+    keyboardUsed_ = true;
+    tblMonths->SetCurrentRow(tblMonths->CurrentRow());
+    return true;
 }
 
 void TMonthList::FormShow() {
+    keyboardUsed_ = false;
+    tblMonths->SetCurrentRow(session_.SelectedDateTime().Month - 1);
     setFixedWidth(imgMonths->width());
     move(owner_.x() + 580, owner_.y() + 50);
     KeepOnScreen();

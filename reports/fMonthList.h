@@ -4,6 +4,8 @@
 
 #include "fReportMenu.h"
 
+#include "Access.h"
+
 namespace crescendar {
 
 class TMonthList : public TPopupMenu {
@@ -24,11 +26,18 @@ class TMonthList : public TPopupMenu {
     // The month of the arrow's row, 1 to 12.
     int ArrowMonth() const;
 
+    // The months for the keyboard and screen readers: Up and Down move the arrow, Return or
+    // Enter picks the month.
+    AccessibleTable* tblMonths = nullptr;
     ImageControl* imgMonths = nullptr;
     ImageControl* imgMonthArrow = nullptr;
 
+  protected:
+    bool FormKeyPress(QKeyEvent* e) override;
+
   private:
     TSession& session_;
+    bool keyboardUsed_ = false; // a key has marked a month since the picker opened
 };
 
 } // namespace crescendar

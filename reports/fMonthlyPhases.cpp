@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Palette.h"
 #include "PrintTarget.h"
+#include "WindowKeys.h"
 #include "fPrint.h"
 
 #include "Calendar.h"
@@ -36,7 +37,7 @@ QString Text(const std::string& s) {
 TMonthlyPhases::TMonthlyPhases(TSession& session, QWidget& owner)
     : SkinWindow(&owner), session_(session) {
     setObjectName(QStringLiteral("MonthlyPhases"));
-    setWindowTitle(QStringLiteral("Moon Phases"));
+    setWindowTitle(tr("Moon Phases"));
     // Whichever window moved the session to another month, a visible calendar follows it.
     connect(&session_, &TSession::monthChanged, this, [this] {
         if (isVisible()) DrawMoonPhases();
@@ -50,26 +51,23 @@ void TMonthlyPhases::FormCreate() {
     imgOriginal.Load(QStringLiteral(":/monthly/phases_moon.png"));
     imgMiniMoon.Assign(imgOriginal);
 
-    lblSave = new ClickRegion(this, 20, 14, 13, 13, QStringLiteral("Save image to disk"));
+    lblSave = new ClickRegion(this, 20, 14, 13, 13);
     lblSave->setObjectName(QStringLiteral("lblSave"));
+    OfferCommand(lblSave,
+                 MakeSaveCommand(this, tr("Save image to disk"), [this] { lblSaveClick(); }));
     lblTitle = new ClickRegion(this, 164, 10, 165, 23);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblExit = new ClickRegion(this, 461, 12, 13, 15, QStringLiteral("Close this window"));
-    lblExit->setObjectName(QStringLiteral("lblExit"));
+    lblExit = AddCloseMark(this, 461, 12, 13, 15);
 
     SetTitleRegion(lblTitle);
-    SetExitRegion(lblExit);
     // Either side of the title.
     std::tie(imgPrevMonth, imgNextMonth) =
         AddMonthArrows(142, 336, 13, [this](int months) { StepMonth(months); });
-    lblCopy = ClickRegion::TextLabel(this, 42, 14, QStringLiteral("Copy picture"),
-                                     QColor(220, 220, 255), 11, true);
+    lblCopy =
+        ClickRegion::TextLabel(this, 42, 14, tr("Copy picture"), QColor(220, 220, 255), 11, true);
     lblCopy->setObjectName(QStringLiteral("lblCopy"));
     OfferCommand(lblCopy, MakeCopyCommand(this, tr("Copy the calendar to the clipboard"),
                                           [this] { CopyPicture(); }));
-    connect(lblSave, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblSaveClick();
-    });
 }
 
 void TMonthlyPhases::FormShow() {
@@ -218,7 +216,7 @@ QString PictureFileFor(const QString& chosen) {
 void TMonthlyPhases::lblSaveClick() {
     const QString chosen =
         SaveFileName(this, saveFolder_, QString::fromLatin1(kDefaultFileName),
-                     QStringLiteral("Bitmap pictures (*.bmp *.BMP);;PNG pictures (*.png *.PNG)"));
+                     tr("Bitmap pictures (*.bmp *.BMP);;PNG pictures (*.png *.PNG)"));
     if (chosen.isEmpty()) return;
     const QString path = PictureFileFor(chosen);
     // The dialog asked before replacing the file it was given, not one with a name added to.
@@ -233,7 +231,7 @@ void TMonthlyPhases::lblSaveClick() {
         QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
     QString error;
     if (!SaveImageFile(imgPhases.Image(), path, png ? "PNG" : "BMP", &error))
-        ShowWarning(QStringLiteral("The picture was not saved: %1.").arg(error), this);
+        ShowWarning(tr("The picture was not saved: %1.").arg(error), this);
 }
 
 void TMonthlyPhases::CopyPicture() {

@@ -1,10 +1,12 @@
 #include "fObservingAid.h"
 
+#include "Access.h"
 #include "Command.h"
 #include "Palette.h"
 
 #include "PageFrame.h"
 #include "PrintTarget.h"
+#include "WindowKeys.h"
 
 #include "Calendar.h"
 #include "DayEvents.h"
@@ -29,12 +31,6 @@ constexpr int kPaperLeftMargin = 100;
 // The month in the title row, as pale as the paging arrows; the legend's captions.
 const QColor kMonthColour(214, 222, 240);
 const QColor kCaptionColour(200, 212, 236);
-
-template <class F> void OnLeftClick(ClickRegion* region, F handler) {
-    QObject::connect(region, &ClickRegion::Clicked, region, [handler](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) handler();
-    });
-}
 
 // Round half to even, as the chart's positions are rounded.
 int RoundEven(double x) {
@@ -99,7 +95,7 @@ int HMToMins(const std::string& text) {
 TObservingAid::TObservingAid(TSession& session, QWidget& owner)
     : SkinWindow(&owner), session_(session), owner_(owner) {
     setObjectName(QStringLiteral("ObservingAid"));
-    setWindowTitle(QStringLiteral("Lunar Visibility"));
+    setWindowTitle(tr("Lunar Visibility"));
     // Whichever window moved the session to another month, a visible chart follows it.
     connect(&session_, &TSession::monthChanged, this, [this] {
         if (isVisible()) doa();
@@ -117,33 +113,43 @@ void TObservingAid::FormCreate() {
     imgGrid = LoadPicture(QStringLiteral(":/monthly/aid_grid.png"), this);
     Image1.SetSize(kChartWidth, kChartHeight);
 
-    auto region = [this](const char* name, int l, int t, int w, int h, const char* hint) {
-        auto* r = new ClickRegion(this, l, t, w, h, QString::fromUtf8(hint));
+    auto region = [this](const char* name, int l, int t, int w, int h) {
+        auto* r = new ClickRegion(this, l, t, w, h);
         r->setObjectName(QLatin1String(name));
         return r;
     };
-    lblPrint = region("lblPrint", 20, 16, 19, 19, "Print this chart");
-    lblTitle = region("lblTitle", 136, 10, 160, 23, "");
-    lblMinimise = region("lblMinimise", 492, 14, 15, 15, "Minimise this window");
-    lblExit = region("lblExit", 514, 14, 13, 15, "Close this window");
+    lblPrint = region("lblPrint", 20, 16, 19, 19);
+    lblTitle = region("lblTitle", 136, 10, 160, 23);
+    lblMinimise = region("lblMinimise", 492, 14, 15, 15);
+    lblExit = AddCloseMark(this, 514, 14, 13, 15);
 
     imgDayNight = new ImageControl(this, 50, 12, imgNight, 26, 24);
     imgDayNight->setObjectName(QStringLiteral("imgDayNight"));
-    imgDayNight->SetHint(QStringLiteral(
-        "Switch between the night view (noon to noon) and the day view (midnight to midnight)"));
     imgLinesGrid = new ImageControl(this, 82, 12, imgLines, 26, 24);
     imgLinesGrid->setObjectName(QStringLiteral("imgLinesGrid"));
-    imgLinesGrid->SetHint(QStringLiteral("Show or hide the hour grid"));
+    // The grid is on or off; a reader hears its state (ShowButtonPictures).
+    SetAccessibleRole(imgLinesGrid, QAccessible::CheckBox);
     Image2 = new ImageControl(this, 20, 75, Image1.Image(), kChartWidth, kChartHeight);
     Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setAccessibleName(tr("Visibility chart"));
 
     SetTitleRegion(lblTitle);
-    SetMinimiseRegion(lblMinimise);
-    SetExitRegion(lblExit);
-    OnLeftClick(lblPrint, [this] { lblPrintClick(); });
+    OfferMinimise(this, lblMinimise);
+    OfferCommand(lblPrint,
+                 MakeCommand(this, "actPrint", tr("Print"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
+                             tr("Print this chart"), [this] { lblPrintClick(); }));
+    OfferCommand(imgDayNight,
+                 MakeCommand(this, "actDayNight", tr("Day or night view"),
+                             {QKeySequence(Qt::Key_D)},
+                             tr("Switch between the night view (noon to noon) and the day view "
+                                "(midnight to midnight)"),
+                             [this] { imgDayNightClick(); }));
+    OfferCommand(imgLinesGrid,
+                 MakeCommand(this, "actGrid", tr("Hour grid"), {QKeySequence(Qt::Key_G)},
+                             tr("Show or hide the hour grid"), [this] { imgLinesGridClick(); }));
     // Under the chart, at its right edge.
-    lblCopy = ClickRegion::TextLabel(this, 0, 0, QStringLiteral("Copy picture"),
-                                     QColor(220, 220, 255), 11, true);
+    lblCopy =
+        ClickRegion::TextLabel(this, 0, 0, tr("Copy picture"), QColor(220, 220, 255), 11, true);
     lblCopy->setObjectName(QStringLiteral("lblCopy"));
     lblCopy->move(kLeftMargin + kChartWidth - lblCopy->width(), 463);
     OfferCommand(lblCopy, MakeCopyCommand(this, tr("Copy this chart to the clipboard"),
@@ -156,8 +162,6 @@ void TObservingAid::FormCreate() {
     std::tie(imgPrevMonth, imgNextMonth) =
         AddMonthArrows(120, 400, 15, [this](int months) { StepMonth(months); });
     DrawLegend(WindowCanvas(), 30, 43);
-    OnLeftClick(imgDayNight, [this] { imgDayNightClick(); });
-    OnLeftClick(imgLinesGrid, [this] { imgLinesGridClick(); });
 }
 
 void TObservingAid::FormShow() {
@@ -173,6 +177,7 @@ void TObservingAid::FormShow() {
 void TObservingAid::ShowButtonPictures() {
     imgDayNight->SetPicture(nightView_ ? imgNight : imgDay);
     imgLinesGrid->SetPicture(showGrid_ ? imgGrid : imgLines);
+    SetAccessibleChecked(imgLinesGrid, showGrid_);
 }
 
 void TObservingAid::FormActivate() {
@@ -209,7 +214,9 @@ void TObservingAid::doa() {
 void TObservingAid::DrawMonth(const TDateTimeRecord& date) {
     shown_ = date;
     const QString month = PageFrame::TitleText(date.Month, date.Year);
-    setWindowTitle(QStringLiteral("Lunar Visibility, ") + month);
+    setWindowTitle(tr("Lunar Visibility, %1").arg(month));
+    Image2->setAccessibleDescription(tr("When the Moon is up on each day of %1 at %2")
+                                         .arg(month, PageFrame::LocationLine(session_.Settings())));
     lblMonth->SetText(month);
     imgNextMonth->move(lblMonth->x() + lblMonth->width() + 10, imgNextMonth->y());
     lblTitle->resize(imgNextMonth->x() - 2 - lblTitle->x(), lblTitle->height());
@@ -475,7 +482,7 @@ void TObservingAid::lblPrintClick() {
         printTarget_ = ownPrinter_.get();
     }
     if (!PrintChart(session_.SelectedDateTime(), *printTarget_))
-        ReportPrintFailure(*printTarget_, QStringLiteral("The lunar visibility chart"), this);
+        ReportPrintFailure(*printTarget_, tr("The lunar visibility chart"), this);
 }
 
 bool TObservingAid::PrintChart(const TDateTimeRecord& date, PrintTarget& target) {

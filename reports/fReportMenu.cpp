@@ -1,9 +1,13 @@
 #include "fReportMenu.h"
 
+#include "Access.h"
 #include "Command.h"
+#include "WindowKeys.h"
 
 #include "Session.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
@@ -33,8 +37,18 @@ void TPopupMenu::PlaceBelowRegion(const QWidget& region) {
     KeepOnScreen();
 }
 
+bool TPopupMenu::FormKeyPress(QKeyEvent* e) {
+    QWidget* entry = nullptr;
+    if (!MoveEntryFocus(this, e, &entry)) return false;
+    if (keyArrow_ && entry) PointAt(keyArrow_, entry);
+    return true;
+}
+
 void TPopupMenu::showEvent(QShowEvent* e) {
     TransientWindow::showEvent(e);
+    // A popup opens with no entry marked, whatever the keys marked when it was last open.
+    QFocusEvent unmark(QEvent::FocusOut, Qt::OtherFocusReason);
+    for (QWidget* entry : findChildren<QWidget*>()) NoteFocus(entry, &unmark);
     // Take the focus once the window is on the screen, so that losing it closes the popup.
     QTimer::singleShot(0, this, [this] {
         if (isVisible()) activateWindow();
@@ -47,14 +61,15 @@ namespace {
 
 // The strip of the calendar export, made from another entry's strip: its ground (which
 // shades from top to bottom only) with a calendar leaf and the entry's title written as the
-// other strips write theirs.
+// other strips write theirs. The model may have two device pixels to the pixel.
 QImage CalendarExportStrip(const QImage& model) {
     QImage strip = model.convertToFormat(QImage::Format_ARGB32);
     if (strip.isNull()) return strip;
-    const int ground = strip.width() - 4;
+    const int scale = strip.devicePixelRatio() > 1.0 ? 2 : 1;
+    const int ground = strip.width() - 4 * scale;
     for (int y = 0; y < strip.height(); ++y) {
         const QRgb c = strip.pixel(ground, y);
-        for (int x = 20; x < ground; ++x) strip.setPixel(x, y, c);
+        for (int x = 20 * scale; x < ground; ++x) strip.setPixel(x, y, c);
     }
     QPainter p(&strip);
     p.setRenderHint(QPainter::Antialiasing);
@@ -74,12 +89,12 @@ QImage CalendarExportStrip(const QImage& model) {
     font.setPixelSize(12);
     font.setBold(true);
     p.setFont(font);
-    const QRect text(46, 0, strip.width() - 50, strip.height());
+    const QRect text(46, 0, strip.width() / scale - 50, strip.height() / scale);
     p.setPen(QColor(0, 0, 0, 160));
-    p.drawText(text.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Export to Calendar\u2026"));
+    const QString title = TReportMenu::tr("Export to Calendar\u2026");
+    p.drawText(text.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, title);
     p.setPen(QColor(255, 255, 255));
-    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Export to Calendar\u2026"));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, title);
     return strip;
 }
 
@@ -89,7 +104,7 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
                          TReportMenuHooks hooks)
     : TPopupMenu(owner), Hooks(std::move(hooks)), session_(session), anchor_(anchor) {
     setObjectName(QStringLiteral("ReportMenu"));
-    setWindowTitle(QStringLiteral("Reports"));
+    setWindowTitle(tr("Reports"));
     SetClientSize(kStripWidth, 6 * kStripHeight);
 
     const QImage column = LoadPicture(QStringLiteral(":/menus/report_menu.png"), this);
@@ -98,10 +113,11 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
     imgDisplayPhases = AddStrip(column, 2, QStringLiteral("imgDisplayPhases"));
     imgEquinoxInfo = AddStrip(column, 3, QStringLiteral("imgEquinoxInfo"));
     imgEaster = AddStrip(column, 4, QStringLiteral("imgEaster"));
-    imgCalendarExport = new ImageControl(
-        this, 0, 5 * kStripHeight,
-        CalendarExportStrip(column.copy(0, 4 * kStripHeight, kStripWidth, kStripHeight)),
-        kStripWidth, kStripHeight);
+    imgCalendarExport =
+        new ImageControl(this, 0, 5 * kStripHeight,
+                         CalendarExportStrip(CopyPart(
+                             column, QRect(0, 4 * kStripHeight, kStripWidth, kStripHeight))),
+                         kStripWidth, kStripHeight);
     imgCalendarExport->setObjectName(QStringLiteral("imgCalendarExport"));
 
     // The arrow lets the pointer through to the entry beneath it.
@@ -116,26 +132,30 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
                                 imgEquinoxInfo, imgEaster, imgCalendarExport})
         connect(entry, &ClickRegion::MouseMove, this,
                 [this, entry](Qt::MouseButtons, QPoint) { EntryMouseMove(entry); });
-    // Each entry offers the command that opens its report.
+    keyArrow_ = imgArrow;
+    // Each entry offers the command that opens its report, also by its letter.
+    const auto letter = [](Qt::Key key) { return QList<QKeySequence>{QKeySequence(key)}; };
     OfferCommand(imgLunarVisibility,
-                 MakeCommand(this, "actObservingAid", tr("Lunar visibility"), {},
+                 MakeCommand(this, "actObservingAid", tr("Lunar visibility"), letter(Qt::Key_V),
                              tr("Chart when the Moon is up through the month"),
                              [this] { imgLunarVisibilityClick(); }));
-    OfferCommand(imgFindEclipses, MakeCommand(this, "actEclipseReport", tr("Find eclipses"), {},
-                                              tr("Find the lunar eclipses between two years"),
-                                              [this] { imgFindEclipsesClick(); }));
+    OfferCommand(imgFindEclipses,
+                 MakeCommand(this, "actEclipseReport", tr("Find eclipses"), letter(Qt::Key_F),
+                             tr("Find the lunar eclipses between two years"),
+                             [this] { imgFindEclipsesClick(); }));
     OfferCommand(imgDisplayPhases,
-                 MakeCommand(this, "actMonthlyPhases", tr("Display phases"), {},
+                 MakeCommand(this, "actMonthlyPhases", tr("Display phases"), letter(Qt::Key_P),
                              tr("Show the Moon's phase on every day of the month"),
                              [this] { imgDisplayPhasesClick(); }));
-    OfferCommand(imgEquinoxInfo, MakeCommand(this, "actEquinoxes", tr("Equinoxes and solstices"),
-                                             {}, tr("Show the year's equinoxes and solstices"),
-                                             [this] { imgEquinoxInfoClick(); }));
+    OfferCommand(imgEquinoxInfo,
+                 MakeCommand(this, "actEquinoxes", tr("Equinoxes and solstices"), letter(Qt::Key_Q),
+                             tr("Show the year's equinoxes and solstices"),
+                             [this] { imgEquinoxInfoClick(); }));
     OfferCommand(imgEaster,
-                 MakeCommand(this, "actEaster", tr("Easter"), {}, tr("Show the date of Easter"),
-                             [this] { imgEasterClick(); }));
+                 MakeCommand(this, "actEaster", tr("Easter"), letter(Qt::Key_E),
+                             tr("Show the date of Easter"), [this] { imgEasterClick(); }));
     OfferCommand(imgCalendarExport,
-                 MakeCommand(this, "actCalendarExport", tr("Calendar export"), {},
+                 MakeCommand(this, "actCalendarExport", tr("Calendar export"), letter(Qt::Key_C),
                              tr("Save the Moon's events of some years as a calendar file"),
                              [this] { imgCalendarExportClick(); }));
 }

@@ -40,6 +40,11 @@ class TPopupMenu : public TransientWindow {
     void PlaceBelowRegion(const QWidget& region);
 
     void showEvent(QShowEvent* e) override;
+    // Up, Down, Home and End move the focus among the entries and the arrow with it.
+    bool FormKeyPress(QKeyEvent* e) override;
+
+    // The arrow that follows the entry chosen by key (none: no arrow).
+    ImageControl* keyArrow_ = nullptr;
 };
 
 // The report windows; an entry whose hook is empty only closes the menu.

@@ -14,6 +14,7 @@
 #include "Session.h"
 #include "Settings.h"
 #include "TableCommands.h"
+#include "WindowKeys.h"
 
 #include <QDir>
 #include <QMouseEvent>
@@ -60,17 +61,11 @@ TDateTimeRecord DayOf(TDateTimeRecord d, int day) {
     return d;
 }
 
-template <class F> void OnLeftClick(ClickRegion* region, F handler) {
-    QObject::connect(region, &ClickRegion::Clicked, region, [handler](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) handler();
-    });
-}
-
 } // namespace
 
 TTimesList::TTimesList(TSession& session, QWidget& owner) : SkinWindow(&owner), session_(session) {
     setObjectName(QStringLiteral("TimesList"));
-    setWindowTitle(QStringLiteral("Monthly Times"));
+    setWindowTitle(tr("Monthly Times"));
     // A visible list follows the session to another month; the same month computed afresh
     // (another observer) redraws the month the list shows.
     connect(&session_, &TSession::monthChanged, this, [this] {
@@ -90,45 +85,97 @@ void TTimesList::FormCreate() {
     SetBackground(LoadPicture(QStringLiteral(":/monthly/times_bgnd.jpg"), this));
     imgData.SetSize(kBitmapWidth, kBitmapHeight);
 
-    auto region = [this](const char* name, int l, int t, int w, int h, const char* hint) {
-        auto* r = new ClickRegion(this, l, t, w, h, QString::fromUtf8(hint));
+    auto region = [this](const char* name, int l, int t, int w, int h) {
+        auto* r = new ClickRegion(this, l, t, w, h);
         r->setObjectName(QLatin1String(name));
         return r;
     };
-    lblPrint =
-        region("lblPrint", 20, 16, 19, 19, "Send the information on this screen to the printer");
-    lblScrollUp = region("lblScrollUp", 54, 14, 19, 17, "");
-    lblScrollDown = region("lblScrollDown", 74, 14, 19, 17, "");
-    lblTitle = region("lblTitle", 202, 10, 237, 23, "");
-    lblMinimise = region("lblMinimise", 592, 14, 15, 15, "Minimise this window");
-    lblExit = region("lblExit", 614, 14, 13, 15, "Close this window");
+    lblPrint = region("lblPrint", 20, 16, 19, 19);
+    lblScrollUp = region("lblScrollUp", 54, 14, 19, 17);
+    lblScrollDown = region("lblScrollDown", 74, 14, 19, 17);
+    lblTitle = region("lblTitle", 202, 10, 237, 23);
+    lblMinimise = region("lblMinimise", 592, 14, 15, 15);
 
     SetTitleRegion(lblTitle);
-    SetMinimiseRegion(lblMinimise);
-    SetExitRegion(lblExit);
-    OnLeftClick(lblPrint, [this] { lblPrintClick(); });
-    OfferCommand(lblScrollUp,
-                 MakeCommand(this, "actScrollUp", tr("Scroll up"), {QKeySequence(Qt::Key_Up)},
-                             tr("Scroll information up on screen"),
-                             [this] { lblScrollUpClick(); }));
-    OfferCommand(lblScrollDown,
-                 MakeCommand(this, "actScrollDown", tr("Scroll down"), {QKeySequence(Qt::Key_Down)},
-                             tr("Scroll information down on screen"),
-                             [this] { lblScrollDownClick(); }));
+    OfferCommand(lblPrint,
+                 MakeCommand(this, "actPrint", tr("Print"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
+                             tr("Send the information on this screen to the printer"),
+                             [this] { lblPrintClick(); }));
+    actScrollUp_ =
+        MakeCommand(this, "actScrollUp", tr("Scroll up"), {QKeySequence(Qt::Key_Up)},
+                    tr("Scroll information up on screen"), [this] { lblScrollUpClick(); });
+    OfferCommand(lblScrollUp, actScrollUp_);
+    actScrollDown_ =
+        MakeCommand(this, "actScrollDown", tr("Scroll down"), {QKeySequence(Qt::Key_Down)},
+                    tr("Scroll information down on screen"), [this] { lblScrollDownClick(); });
+    OfferCommand(lblScrollDown, actScrollDown_);
+    OfferMinimise(this, lblMinimise);
+    lblExit = AddCloseMark(this, 614, 14, 13, 15);
     // Either side of the title.
     std::tie(imgPrevMonth, imgNextMonth) =
         AddMonthArrows(176, 452, 15, [this](int months) { StepMonth(months); });
 
     // The table as data, on the dark band below the opening, ending at its right edge.
-    lblSaveCsv = AddTextCommand(this, "lblSaveCsv", QStringLiteral("Save as CSV\u2026"),
+    lblSaveCsv = AddTextCommand(this, "lblSaveCsv", tr("Save as CSV\u2026"),
                                 MakeSaveCommand(this, tr("Save this month's table as a CSV file"),
                                                 [this] { lblSaveCsvClick(); }));
-    lblCopy = AddTextCommand(this, "lblCopy", QStringLiteral("Copy"),
+    lblCopy = AddTextCommand(this, "lblCopy", tr("Copy"),
                              MakeCopyCommand(this, tr("Copy this month's table for a spreadsheet"),
                                              [this] { lblCopyClick(); }));
     lblSaveCsv->move(kOpeningRight - lblSaveCsv->width(), 464);
     lblCopy->move(lblSaveCsv->x() - 16 - lblCopy->width(), 464);
     csvFolder_ = QDir::homePath();
+
+    // One table row for each row drawn: a date's second crossings make a row of their own.
+    const QRect opening(kOpeningLeft, kOpeningTop, kOpeningRight - kOpeningLeft,
+                        kOpeningBottom - kOpeningTop);
+    tblTimes = new AccessibleTable(
+        this, "tblTimes", opening, tr("Times of the month"),
+        {.Rows =
+             [this] {
+                 QList<QStringList> rows;
+                 for (const std::vector<std::string>& row : Table()) {
+                     QStringList cells;
+                     for (const std::string& cell : row) cells << QString::fromStdString(cell);
+                     rows << cells;
+                 }
+                 return rows;
+             },
+         .RowRect =
+             [this, opening](int row) {
+                 const QRect r(0, row * kRowHeight - scrollOffset_, opening.width(), kRowHeight);
+                 return r.intersected(QRect(QPoint(0, 0), opening.size()));
+             },
+         .ShowRow =
+             [this, opening](int row) {
+                 const int top = row * kRowHeight;
+                 if (top < scrollOffset_)
+                     ScrollTo(top);
+                 else if (top + kRowHeight > scrollOffset_ + opening.height())
+                     ScrollTo(top + kRowHeight - opening.height());
+             },
+         .Activate = {},
+         .FirstColumnHeadsRows = true});
+    setTabOrder(lblPrint, lblScrollUp);
+    setTabOrder(lblScrollUp, lblScrollDown);
+    setTabOrder(lblScrollDown, imgPrevMonth);
+    setTabOrder(imgPrevMonth, imgNextMonth);
+    setTabOrder(imgNextMonth, lblMinimise);
+    setTabOrder(lblMinimise, lblExit);
+    setTabOrder(lblExit, tblTimes);
+    setTabOrder(tblTimes, lblCopy);
+    setTabOrder(lblCopy, lblSaveCsv);
+}
+
+bool TTimesList::CommandKeyAllowed(const QAction* action) const {
+    // Up and Down move the table's row while it has the focus.
+    return !(focusWidget() == tblTimes && (action == actScrollUp_ || action == actScrollDown_));
+}
+
+void TTimesList::ScrollTo(int offset) {
+    scrollOffset_ = ClampOffset(offset);
+    DisplayDataBitmap();
+    if (tblTimes) tblTimes->RowsMoved();
 }
 
 void TTimesList::FormShow() {
@@ -177,6 +224,7 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
         if (texts.back().HasSecond()) rows.push_back({day, static_cast<int>(i), true});
     }
     rowCount_ = static_cast<int>(rows.size());
+    if (tblTimes) tblTimes->Refresh();
 
     const int bands = std::max(kBands, rowCount_ + 1);
     imgData.SetSize(kBitmapWidth, std::max(kBitmapHeight, bands * kRowHeight));
@@ -251,13 +299,11 @@ void TTimesList::DisplayDataBitmap() {
 }
 
 void TTimesList::lblScrollUpClick() {
-    scrollOffset_ = ClampOffset(scrollOffset_ - kRowHeight);
-    DisplayDataBitmap();
+    ScrollTo(scrollOffset_ - kRowHeight);
 }
 
 void TTimesList::lblScrollDownClick() {
-    scrollOffset_ = ClampOffset(scrollOffset_ + kRowHeight);
-    DisplayDataBitmap();
+    ScrollTo(scrollOffset_ + kRowHeight);
 }
 
 TDateTimeRecord TTimesList::ShownDate() const {
@@ -276,10 +322,7 @@ void TTimesList::wheelEvent(QWheelEvent* e) {
     wheelRemainder_ += e->angleDelta().y();
     const int notches = wheelRemainder_ / 120;
     wheelRemainder_ -= notches * 120;
-    if (notches != 0) {
-        scrollOffset_ = ClampOffset(scrollOffset_ - notches * 3 * kRowHeight);
-        DisplayDataBitmap();
-    }
+    if (notches != 0) ScrollTo(scrollOffset_ - notches * 3 * kRowHeight);
     e->accept();
 }
 
@@ -293,10 +336,10 @@ void TTimesList::lblCopyClick() {
 
 void TTimesList::lblSaveCsvClick() {
     const TDateTimeRecord d = ShownDate();
-    const QString name = QStringLiteral("Crescendar times %1-%2.csv")
+    const QString name = tr("Crescendar times %1-%2.csv")
                              .arg(d.Year, 4, 10, QChar('0'))
                              .arg(d.Month, 2, 10, QChar('0'));
-    SaveTableAsCsv(this, csvFolder_, name, QStringLiteral("The times table"), Table());
+    SaveTableAsCsv(this, csvFolder_, name, tr("The times table"), Table());
 }
 
 void TTimesList::mousePressEvent(QMouseEvent* e) {
@@ -316,9 +359,8 @@ void TTimesList::mouseMoveEvent(QMouseEvent* e) {
 void TTimesList::mouseReleaseEvent(QMouseEvent* e) {
     if (!bodyDragging_) return;
     bodyDragging_ = false;
-    scrollOffset_ = ClampOffset(scrollOffset_ + dragStart_ - e->position().toPoint().y());
     // Released outside the opening, the view may lag behind the offset: show it.
-    DisplayDataBitmap();
+    ScrollTo(scrollOffset_ + dragStart_ - e->position().toPoint().y());
 }
 
 void TTimesList::lblPrintClick() {
@@ -328,7 +370,7 @@ void TTimesList::lblPrintClick() {
     }
     // The month on the screen, which paging may have moved from the main window's.
     if (!PrintTimes(ShownDate(), *printTarget_))
-        ReportPrintFailure(*printTarget_, QStringLiteral("The times table"), this);
+        ReportPrintFailure(*printTarget_, tr("The times table"), this);
 }
 
 bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {

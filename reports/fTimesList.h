@@ -4,6 +4,7 @@
 // buttons or by dragging; the print button prints the month as one landscape page.
 #pragma once
 
+#include "Access.h"
 #include "ClickRegion.h"
 #include "Picture.h"
 #include "SkinWindow.h"
@@ -87,11 +88,15 @@ class TTimesList : public SkinWindow {
     ClickRegion* imgNextMonth = nullptr;
     ClickRegion* lblCopy = nullptr;
     ClickRegion* lblSaveCsv = nullptr;
+    // The month's table for the keyboard and screen readers: while it has the focus, Up and
+    // Down move its row (the opening scrolls with it) rather than scroll the opening.
+    AccessibleTable* tblTimes = nullptr;
 
     // The table of the month, 600 x 434 (31 rows of 14 pixels).
     Picture imgData;
 
   protected:
+    bool CommandKeyAllowed(const QAction* action) const override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -102,6 +107,8 @@ class TTimesList : public SkinWindow {
     int ClampOffset(int offset) const;
     // Copies the bitmap rows from `top` onto the opening.
     void ShowRows(int top, int rows);
+    // Shows the opening at the offset (clamped), and the table's focus mark with it.
+    void ScrollTo(int offset);
 
     TSession& session_;
     int scrollOffset_ = 0;
@@ -115,6 +122,8 @@ class TTimesList : public SkinWindow {
     PrintTarget* printTarget_ = nullptr;
     std::unique_ptr<PrintTarget> ownPrinter_;
     QString csvFolder_; // where the last CSV file went
+    QAction* actScrollUp_ = nullptr;
+    QAction* actScrollDown_ = nullptr;
 };
 
 } // namespace crescendar

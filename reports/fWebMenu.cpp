@@ -1,5 +1,6 @@
 #include "fWebMenu.h"
 
+#include "Access.h"
 #include "Shell.h"
 
 #include <QUrl>
@@ -8,14 +9,20 @@ namespace crescendar {
 
 TWebMenu::TWebMenu(QWidget& owner, const QWidget& anchor) : TPopupMenu(owner), anchor_(anchor) {
     setObjectName(QStringLiteral("WebMenu"));
-    setWindowTitle(QStringLiteral("Lunar Web Sites"));
+    setWindowTitle(tr("Lunar Web Sites"));
     SetClientSize(kStripWidth, static_cast<int>(kWebLinks.size()) * kStripHeight);
 
     const QImage column = LoadPicture(QStringLiteral(":/menus/web_menu.png"), this);
     for (std::size_t i = 0; i < kWebLinks.size(); ++i) {
         const TWebLink& link = kWebLinks[i];
         ImageControl* entry = AddStrip(column, static_cast<int>(i), QString::fromLatin1(link.Name));
-        if (link.Url) entry->SetHint(QString::fromLatin1(link.Url));
+        // A site is a keyboard button named by its title (Space or Enter opens it); a
+        // heading is read as a text.
+        entry->setAccessibleName(tr(link.Title));
+        if (link.Url) {
+            entry->SetHint(QString::fromLatin1(link.Url));
+            MakeKeyboardButton(entry);
+        }
         connect(entry, &ClickRegion::MouseMove, this,
                 [this, i](Qt::MouseButtons, QPoint) { EntryMouseMove(i); });
         connect(entry, &ClickRegion::Clicked, this, [this, i](Qt::MouseButton b) {
@@ -31,6 +38,7 @@ TWebMenu::TWebMenu(QWidget& owner, const QWidget& anchor) : TPopupMenu(owner), a
     imgArrow->setObjectName(QStringLiteral("imgArrow"));
     imgArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgArrow->hide();
+    keyArrow_ = imgArrow;
 }
 
 void TWebMenu::FormShow() {
