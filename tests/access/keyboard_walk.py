@@ -107,9 +107,12 @@ def outer(args):
         print(f"FAIL: no program at {args.program}")
         return 1
     mark = uuid.uuid4().hex
+    # Made here, so that it goes even when the inner run had to be killed.
+    folder = tempfile.mkdtemp(prefix="crescendar-access-")
     env = dict(os.environ, **{RUN_MARK: mark})
     command = ["/usr/bin/dbus-run-session", "--", SYSTEM_PYTHON, os.path.abspath(__file__),
-               "--inner", os.path.abspath(args.program)] + (["--keep"] if args.keep else [])
+               "--inner", os.path.abspath(args.program), "--folder", folder] + (
+                   ["--keep"] if args.keep else [])
     started = time.monotonic()
     inner_run = subprocess.Popen(command, env=env, start_new_session=True)
 
@@ -121,6 +124,8 @@ def outer(args):
         except subprocess.TimeoutExpired:
             pass
         end_marked(mark)
+        if not args.keep:
+            shutil.rmtree(folder, ignore_errors=True)
         sys.exit(128 + signum)
 
     signal.signal(signal.SIGTERM, stop)
@@ -137,6 +142,8 @@ def outer(args):
             inner_run.wait()
         rc = 1
     left = end_marked(mark)
+    if not args.keep:
+        shutil.rmtree(folder, ignore_errors=True)
     if left:
         print(f"{'NOTE' if rc else 'FAIL'}: {len(left)} process(es) the walk started were "
               f"still running and were ended: {left}")
@@ -148,10 +155,10 @@ def outer(args):
 # ----- the inner run, inside the private session bus ------------------------------------
 
 class Walk:
-    def __init__(self, program, keep):
+    def __init__(self, program, folder, keep):
         self.program = program
         self.keep = keep
-        self.folder = tempfile.mkdtemp(prefix="crescendar-access-")
+        self.folder = folder
         self.processes = []  # (name, Popen), ended in reverse order
         self.failures = []
         self.passes = 0
@@ -859,7 +866,7 @@ MONTH_RE = re.compile(r"\b(January|February|March|April|May|June|July|August|Sep
 
 
 def inner(args):
-    walk = Walk(args.program, args.keep)
+    walk = Walk(args.program, args.folder, args.keep)
     walk.counts = {}
     interrupted = []
 
@@ -887,8 +894,6 @@ def inner(args):
                 print("-- the program's output\n" + tail)
         if walk.keep:
             print(f"Kept {walk.folder}")
-        else:
-            shutil.rmtree(walk.folder, ignore_errors=True)
     print("\n== counts of interactive controls (named / all)")
     for title, (interactive, named) in walk.counts.items():
         print(f'  "{title}": {named} / {interactive}')
@@ -904,6 +909,7 @@ def main():
     parser.add_argument("--keep", action="store_true",
                         help="keep the temporary home, the logs and the files written")
     parser.add_argument("--inner", action="store_true", help=argparse.SUPPRESS)
+    parser.add_argument("--folder", help=argparse.SUPPRESS)
     args = parser.parse_args()
     return inner(args) if args.inner else outer(args)
 
