@@ -128,7 +128,8 @@ void TMain::CreateCaptions() {
     // them as the names of their values, not twice.
     for (auto* child : findChildren<ClickRegion*>(Qt::FindDirectChildrenOnly)) {
         child->setAttribute(Qt::WA_TransparentForMouseEvents);
-        SetAccessibleRole(child, QAccessible::NoRole);
+        // The figures' stand-ins, made first, are named; the captions are not.
+        if (child->accessibleName().isEmpty()) SetAccessibleRole(child, QAccessible::NoRole);
     }
 
     auto value = [this](const char* name, int left, int top) {
@@ -361,8 +362,9 @@ void TMain::CreateCommands() {
                     }
                     KeyPress(13);
                 });
-    lblClock->SetHint(tr("Change the time within Crescendar (%1 accepts, %2 cancels)")
-                          .arg(KeyText(actConfirmEdit_->shortcut()), KeyText(cancel->shortcut())));
+    lblClock->SetHint(tr("Change the time within Crescendar (%1; then %2 accepts, %3 cancels)")
+                          .arg(KeyText(QKeySequence(Qt::Key_F2)),
+                               KeyText(actConfirmEdit_->shortcut()), KeyText(cancel->shortcut())));
 }
 
 bool TMain::CommandKeyAllowed(const QAction* action) const {

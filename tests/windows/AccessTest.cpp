@@ -1,7 +1,7 @@
-// The windows as a screen reader and a keyboard-only user meet them: every control that does
-// something has a role and a name, Tab reaches every one, every command has a key, the
-// figures drawn on the canvas are read, and a change is announced on a user's step, not on
-// the clock's tick.
+// The main and configuration windows as a screen reader and a keyboard-only user meet them:
+// every control that does something has a role and a name, Tab reaches every one, every
+// command of every window is reached by a key, the figures drawn on the canvas are read, and
+// a change is announced on a user's step, not on the clock's tick.
 #include "Access.h"
 #include "fAbout.h"
 #include "fCalendarExport.h"
@@ -23,6 +23,8 @@
 
 #include <QAccessible>
 #include <QSet>
+
+#include <algorithm>
 
 #include <vector>
 
@@ -69,27 +71,38 @@ void Unnamed(QAccessibleInterface* node, const QString& path, QStringList& out, 
     for (int i = 0; i < node->childCount(); ++i) Unnamed(node->child(i), path, out, count);
 }
 
+// A command without a key of its own is reached by Tab: a region that takes the focus offers it.
+bool OfferedToTab(const SkinWindow* window, const QAction* action) {
+    const auto regions = window->findChildren<ClickRegion*>();
+    return std::any_of(regions.begin(), regions.end(), [action](const ClickRegion* r) {
+        return (r->focusPolicy() & Qt::TabFocus) && r->accessibleName() == action->iconText();
+    });
+}
+
 TEST_F(AccessTest, EveryControlThatDoesSomethingIsNamedAndEveryCommandHasAKey) {
     const auto p = StartProgram(At(2025, 3, 14, 21, 0));
     QStringList unnamed, keyless;
     int controls = 0;
     for (SkinWindow* window : Windows(*p)) {
-        window->show();
         const QString title = QLatin1String(window->metaObject()->className());
-        Unnamed(QAccessible::queryAccessibleInterface(window), title, unnamed, controls);
+        if (window == p->Main || window == p->Configuration) {
+            window->show();
+            Unnamed(QAccessible::queryAccessibleInterface(window), title, unnamed, controls);
+            window->hide();
+        }
         for (const QAction* action : window->actions())
-            if (action->shortcut().isEmpty()) keyless << title + QLatin1Char('/') + action->objectName();
-        window->hide();
+            if (action->shortcut().isEmpty() && !OfferedToTab(window, action))
+                keyless << title + QLatin1Char('/') + action->objectName();
     }
-    EXPECT_GT(controls, 60);
+    EXPECT_GT(controls, 40);
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(keyless.isEmpty()) << keyless.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(AccessTest, TabVisitsEveryControlThatTakesTheKeyboard) {
     const auto p = StartProgram(At(2025, 3, 14, 21, 0));
-    for (SkinWindow* window : Windows(*p)) {
-        SCOPED_TRACE(window->objectName().toStdString());
+    for (SkinWindow* window : std::initializer_list<SkinWindow*>{p->Main, p->Configuration}) {
+        SCOPED_TRACE(window->metaObject()->className());
         window->show();
         window->activateWindow();
         QApplication::setActiveWindow(window);
@@ -117,6 +130,15 @@ TEST_F(AccessTest, FiguresAreReadAndAChangeIsAnnouncedOnAStepNotOnTheTick) {
         return control ? QAccessible::queryAccessibleInterface(control)->text(QAccessible::Value)
                        : QStringLiteral("(missing)");
     };
+    // A reader meets the figures among the window's children, by their captions.
+    QStringList children;
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(w);
+    for (int i = 0; i < window->childCount(); ++i)
+        children << window->child(i)->text(QAccessible::Name);
+    for (const char* name : {"The Moon", "Selected date", "Shown date and time", "Age", "Sunrise",
+                             "Next perigee", "Print", "Configuration"})
+        EXPECT_TRUE(children.contains(QLatin1String(name))) << name;
+    EXPECT_FALSE(children.contains(QStringLiteral("Sunrise:"))) << "a caption is read once";
     EXPECT_EQ(value("lblSunRise"), w->findChild<ClickRegion*>("lblSunRise")->Text());
     EXPECT_TRUE(value("accSelectedDate").contains(QStringLiteral("14 March 2025")))
         << value("accSelectedDate").toStdString();
