@@ -183,6 +183,7 @@ void TMain::CreateFigureStandIns() {
         {"accShownTime", QRect(20, 40, 380, 23), tr("Shown date and time")},
         {"accSelectedDate", QRect(420, 291, 203, 160), tr("Selected date")},
         {"accSiderealTime", QRect(420, 40, 200, 23), tr("Local sidereal time")},
+        {"accPlace", QRect(264, 12, 113, 23), tr("Place")},
         {"accIlluminated", QRect(249, 80, 80, 14), tr("Illuminated")},
         {"accAge", QRect(249, 94, 90, 14), tr("Age")},
         {"accDistance", QRect(249, 110, 90, 14), tr("Distance")},
@@ -609,6 +610,17 @@ void TMain::DrawInstant() {
     const std::string phase =
         DisplayMoonPhase(lunationBounds_, moon.IlluminatedPercent, age, selected.Month);
     ExposeFigure("accShownTime", QString::fromStdString(DisplayTime(selected)));
+    const TSettings& settings = session_->Settings();
+    ExposeFigure("accPlace", tr("%1, %2\u00b0 %3' %4\" %5, %6\u00b0 %7' %8\" %9")
+                                 .arg(QString::fromStdString(settings.Location).simplified(),
+                                      QString::fromStdString(settings.LatDeg),
+                                      QString::fromStdString(settings.LatMin),
+                                      QString::fromStdString(settings.LatSec),
+                                      QString::fromStdString(Word(settings.LatDir)),
+                                      QString::fromStdString(settings.LongDeg),
+                                      QString::fromStdString(settings.LongMin),
+                                      QString::fromStdString(settings.LongSec),
+                                      QString::fromStdString(Word(settings.LongDir))));
     const auto& names = RegionalNames();
     ExposeFigure("accSelectedDate",
                  tr("%1 %2 %3 %4")

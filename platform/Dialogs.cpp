@@ -4,16 +4,41 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 
 namespace crescendar {
+
+namespace {
+// Without a window manager nothing gives the activation back when a dialog closes, and the
+// keyboard would be lost: the window that opened the dialog gets it back, unless another
+// window has it.
+class ReturnFocus {
+  public:
+    explicit ReturnFocus(QWidget* parent)
+        : window_(parent ? parent->window() : QApplication::activeWindow()) {}
+    ~ReturnFocus() {
+        if (!window_ || !window_->isVisible()) return;
+        const QWidget* active = QApplication::activeWindow();
+        if (active && active->isVisible()) return;
+        window_->activateWindow();
+        QApplication::setActiveWindow(window_);
+    }
+    ReturnFocus(const ReturnFocus&) = delete;
+    ReturnFocus& operator=(const ReturnFocus&) = delete;
+
+  private:
+    QPointer<QWidget> window_;
+};
+} // namespace
 
 void SystemDialogs::Beep() {
     QApplication::beep();
 }
 
 SaveChoice SystemDialogs::AskToSave(QWidget* parent, const QString& text) {
+    const ReturnFocus back(parent);
     QMessageBox box(QMessageBox::Question, QStringLiteral("Crescendar"), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setTextFormat(Qt::PlainText);
@@ -31,6 +56,7 @@ SaveChoice SystemDialogs::AskToSave(QWidget* parent, const QString& text) {
 
 bool SystemDialogs::Ask(QWidget* parent, const QString& text, const QString& yes,
                         const QString& no) {
+    const ReturnFocus back(parent);
     QMessageBox box(QMessageBox::Question, QStringLiteral("Crescendar"), text,
                     QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
@@ -43,6 +69,7 @@ bool SystemDialogs::Ask(QWidget* parent, const QString& text, const QString& yes
 }
 
 void SystemDialogs::ShowMessage(QWidget* parent, const QString& text, MessageKind kind) {
+    const ReturnFocus back(parent);
     QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     QStringLiteral("Crescendar"), text, QMessageBox::Ok, parent);
     // Messages quote file names and values from files: never read them as markup.
@@ -52,6 +79,7 @@ void SystemDialogs::ShowMessage(QWidget* parent, const QString& text, MessageKin
 
 QString SystemDialogs::SaveFileName(QWidget* parent, const QString& folder, const QString& name,
                                     const QString& filter) {
+    const ReturnFocus back(parent);
     const QString start = folder.isEmpty() ? name : QDir(folder).filePath(name);
     QFileDialog dialog(parent, QString(), start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

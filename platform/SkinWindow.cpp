@@ -257,8 +257,12 @@ void SkinWindow::hideEvent(QHideEvent* e) {
     ForgetKeyboardFocus(focusWidget());
     // Closed as the program's active window: once Qt has finished hiding it, the opener gets
     // the activation back unless another window has taken it meanwhile.
-    if (lastActive != this || !opener_) return;
-    QTimer::singleShot(0, opener_, [opener = opener_] {
+    // An opener that has gone meanwhile (a menu) hands over to the window this one belongs to.
+    QWidget* opener = opener_.data();
+    if (opener && !opener->isVisible() && parentWidget()) opener = parentWidget()->window();
+    opener_ = nullptr;
+    if (lastActive != this || !opener) return;
+    QTimer::singleShot(0, opener, [opener = QPointer<QWidget>(opener)] {
         if (!opener || !opener->isVisible()) return;
         QWidget* active = QApplication::activeWindow();
         if (active && active->isVisible()) return;
@@ -266,7 +270,6 @@ void SkinWindow::hideEvent(QHideEvent* e) {
         // Without a window manager the activation may not arrive: it is given here.
         QApplication::setActiveWindow(opener);
     });
-    opener_ = nullptr;
 }
 
 void SkinWindow::paintEvent(QPaintEvent* /*e*/) {
