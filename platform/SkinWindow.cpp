@@ -23,6 +23,8 @@ namespace {
 // The program window that was active last; returning to it from another application is
 // not an activation of the program's window.
 SkinWindow* lastActive = nullptr;
+// Windows shown so far: a window shown after another closed takes the activation itself.
+unsigned windowsShown = 0;
 } // namespace
 
 QImage PagingArrowPicture(bool next, const QColor& fill, const QColor& shadow, int width,
@@ -241,7 +243,13 @@ void SkinWindow::StorePosition() {
 void SkinWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;
+    ++windowsShown;
     QWidget* active = QApplication::activeWindow();
+    // Opened just as the program's last active window went (a menu picks, then closes): the
+    // opener is the window this one belongs to.
+    if (!active && lastActive && lastActive != this && !lastActive->isVisible() &&
+        parentWidget())
+        active = parentWidget()->window();
     opener_ = active != this ? active : nullptr;
     FormShow();
     // Where the user put the window last, if that is still on a screen.
@@ -256,14 +264,14 @@ void SkinWindow::hideEvent(QHideEvent* e) {
     if (e->spontaneous()) return;
     ForgetKeyboardFocus(focusWidget());
     // Closed as the program's active window: once Qt has finished hiding it, the opener gets
-    // the activation back unless another window has taken it meanwhile.
+    // the activation back unless another window has been shown or taken it meanwhile.
     // An opener that has gone meanwhile (a menu) hands over to the window this one belongs to.
     QWidget* opener = opener_.data();
     if (opener && !opener->isVisible() && parentWidget()) opener = parentWidget()->window();
     opener_ = nullptr;
     if (lastActive != this || !opener) return;
-    QTimer::singleShot(0, opener, [opener = QPointer<QWidget>(opener)] {
-        if (!opener || !opener->isVisible()) return;
+    QTimer::singleShot(0, opener, [opener = QPointer<QWidget>(opener), shown = windowsShown] {
+        if (!opener || !opener->isVisible() || windowsShown != shown) return;
         QWidget* active = QApplication::activeWindow();
         if (active && active->isVisible()) return;
         opener->activateWindow();
