@@ -3,8 +3,10 @@
 #include <geonames.h>
 
 #include <algorithm>
+#include <iterator>
 #include <mutex>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -68,16 +70,43 @@ std::string WrittenOut(const std::string& text) {
     return changed ? out : std::string();
 }
 
+// The text without its accents: "Zürich" is "Zurich", "Kraków" "Krakow", "Łódź" "Lodz",
+// "Straße" "Strasse". Letters are decomposed and their marks dropped; the letters that carry
+// their stroke within themselves do not decompose and are written out by hand. The gazetteer
+// also matches a name by its letters without accents, but a query's accents only by the
+// same accents, so "Zürich" would miss a name written "Zurich".
+std::string WithoutAccents(const std::string& text) {
+    static const std::pair<gunichar, const char*> kOwnLetters[] = {
+        {0x00C6, "AE"}, {0x00E6, "ae"}, {0x00D0, "D"},  {0x00F0, "d"},  {0x00D8, "O"},
+        {0x00F8, "o"},  {0x00DE, "Th"}, {0x00FE, "th"}, {0x00DF, "ss"}, {0x1E9E, "SS"},
+        {0x0110, "D"},  {0x0111, "d"},  {0x0126, "H"},  {0x0127, "h"},  {0x0131, "i"},
+        {0x0141, "L"},  {0x0142, "l"},  {0x0152, "OE"}, {0x0153, "oe"}, {0x0166, "T"},
+        {0x0167, "t"}};
+    std::string out;
+    gchar* decomposed = g_utf8_normalize(text.c_str(), -1, G_NORMALIZE_NFD);
+    if (!decomposed) return out;
+    for (const gchar* p = decomposed; *p; p = g_utf8_next_char(p)) {
+        const gunichar c = g_utf8_get_char(p);
+        if (g_unichar_ismark(c)) continue; // the accent of a decomposed letter
+        const auto own = std::find_if(std::begin(kOwnLetters), std::end(kOwnLetters),
+                                      [c](const auto& letter) { return letter.first == c; });
+        if (own != std::end(kOwnLetters))
+            out += own->second;
+        else
+            out.append(p, static_cast<std::size_t>(g_utf8_next_char(p) - p));
+    }
+    g_free(decomposed);
+    return out;
+}
+
 // Text folded for matching: accents dropped, case folded, cut into words at every character
 // that is neither a letter nor a digit.
 std::vector<std::string> FoldedWords(const std::string& text) {
     std::vector<std::string> words;
-    gchar* decomposed = g_utf8_normalize(text.c_str(), -1, G_NORMALIZE_NFD);
-    if (!decomposed) return words;
+    const std::string plain = WithoutAccents(text);
     std::string word;
-    for (const gchar* p = decomposed; *p; p = g_utf8_next_char(p)) {
+    for (const gchar* p = plain.c_str(); *p; p = g_utf8_next_char(p)) {
         const gunichar c = g_utf8_get_char(p);
-        if (g_unichar_ismark(c)) continue; // the accent of a decomposed letter
         if (g_unichar_isalnum(c)) {
             gchar folded[8];
             const gint n = g_unichar_to_utf8(g_unichar_tolower(c), folded);
@@ -88,7 +117,6 @@ std::vector<std::string> FoldedWords(const std::string& text) {
         }
     }
     if (!word.empty()) words.push_back(std::move(word));
-    g_free(decomposed);
     return words;
 }
 
@@ -155,10 +183,23 @@ std::vector<TPlace> FindPlaces(const std::string& text, std::size_t most) {
     if (!g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) return places;
 
     std::lock_guard<std::mutex> hold(GazetteerLock());
-    std::vector<gint> found = MatchingCities(text);
-    if (const std::string longer = WrittenOut(text); !longer.empty())
-        for (const gint index : MatchingCities(longer))
-            if (std::find(found.begin(), found.end(), index) == found.end()) found.push_back(index);
+    // The query as typed, with its abbreviations written out, and both without accents; the
+    // first query's answers first, each city once.
+    std::vector<std::string> queries;
+    const auto ask = [&queries](std::string query) {
+        if (!query.empty() && std::find(queries.begin(), queries.end(), query) == queries.end())
+            queries.push_back(std::move(query));
+    };
+    const std::string longer = WrittenOut(text);
+    ask(text);
+    ask(longer);
+    ask(WithoutAccents(text));
+    ask(WithoutAccents(longer));
+    std::vector<gint> found;
+    std::unordered_set<gint> seen;
+    for (const std::string& query : queries)
+        for (const gint index : MatchingCities(query))
+            if (seen.insert(index).second) found.push_back(index);
     // The city-states the gazetteer lacks.
     const std::vector<std::string> words = FoldedWords(text);
     std::vector<TPlace> states;

@@ -5,6 +5,8 @@
 #include "Places.h"
 
 #include <chrono>
+#include <clocale>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -53,6 +55,54 @@ TEST(Places, WellKnownCitiesComeFirstWithTheirCoordinatesAndZones) {
     };
     for (const Known& k : cities) EXPECT_GT(ExpectFoundFirst(k).Population, 100000u);
 }
+
+// The gazetteer names its places in the language of the messages (LANGUAGE under a UTF-8
+// locale): "Krakau" and "Schweiz" in German, "Krakow" and "Switzerland" in English. Names
+// typed with or without their accents find the city in either.
+class PlacesInLanguage : public testing::TestWithParam<const char*> {
+  protected:
+    void SetUp() override {
+        setenv("LANGUAGE", GetParam(), 1);
+        ASSERT_NE(setlocale(LC_ALL, "C.UTF-8"), nullptr);
+    }
+    void TearDown() override {
+        unsetenv("LANGUAGE");
+        setlocale(LC_ALL, "C");
+    }
+};
+
+TEST_P(PlacesInLanguage, CitiesAreFoundWithAndWithoutAccents) {
+    const std::string germany = std::string(GetParam()) == "de" ? "Deutschland" : "Germany";
+    ASSERT_FALSE(FindPlaces("Munich").empty());
+    ASSERT_EQ(FindPlaces("Munich").front().Country, germany); // the language took
+    const struct {
+        const char* Query;
+        const char* Zone;
+        double Latitude, Longitude;
+    } cities[] = {
+        {"Z\u00FCrich", "Europe/Zurich", 47.37, 8.55},
+        {"Zurich", "Europe/Zurich", 47.37, 8.55},
+        {"Reykjav\u00EDk", "Atlantic/Reykjavik", 64.14, -21.90},
+        {"Reykjavik", "Atlantic/Reykjavik", 64.14, -21.90},
+        {"Montr\u00E9al", "America/Toronto", 45.51, -73.59},
+        {"S\u00E3o Paulo", "America/Sao_Paulo", -23.55, -46.64},
+        {"Sao Paulo", "America/Sao_Paulo", -23.55, -46.64},
+        {"Malm\u00F6", "Europe/Stockholm", 55.61, 13.00},
+        {"Krak\u00F3w", "Europe/Warsaw", 50.06, 19.94},
+        {"Krakow", "Europe/Warsaw", 50.06, 19.94},
+        {"\u0141\u00F3d\u017A", "Europe/Warsaw", 51.77, 19.45}, // a stroke, not an accent
+    };
+    for (const auto& city : cities) {
+        SCOPED_TRACE(city.Query);
+        const std::vector<TPlace> found = FindPlaces(city.Query);
+        ASSERT_FALSE(found.empty());
+        EXPECT_EQ(found.front().TimeZone, city.Zone);
+        EXPECT_NEAR(found.front().Latitude, city.Latitude, 0.05);
+        EXPECT_NEAR(found.front().Longitude, city.Longitude, 0.05);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, PlacesInLanguage, testing::Values("en", "de"));
 
 TEST(Places, MatchesAreLargestFirstAndCutToTheLimit) {
     const std::vector<TPlace> all = FindPlaces("San", 1000);
