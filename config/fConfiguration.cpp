@@ -424,6 +424,11 @@ void TConfiguration::FormCreate() {
                     ChoosePlace(TPlace(placeMatches_[static_cast<std::size_t>(row)]));
             });
     connect(txtLocation, &QLineEdit::textEdited, this, &TConfiguration::txtLocationEdited);
+    // Read as a static text where it stands; told to screen readers when it appears.
+    lblNoPlace = Caption(94, 139, tr("No place found"), kCaptionBlack);
+    lblNoPlace->setObjectName(QStringLiteral("lblNoPlace"));
+    lblNoPlace->hide();
+    connect(txtLocation, &QLineEdit::textChanged, lblNoPlace, &QWidget::hide);
     search_ = new TPlaceSearch(kMostPlaces, this);
     connect(search_, &TPlaceSearch::Found, this, &TConfiguration::OfferPlaces);
 
@@ -793,6 +798,11 @@ void TConfiguration::OfferPlaces(const QString& text, const std::vector<TPlace>&
         item->setData(static_cast<int>(i), kPlaceRole);
         item->setEditable(false);
         placeModel_->appendRow(item);
+    }
+    const bool none = places.empty() && !text.isEmpty();
+    if (none != lblNoPlace->isVisible()) {
+        lblNoPlace->setVisible(none);
+        if (none) AnnounceChange(lblNoPlace);
     }
     if (places.empty() || !txtLocation->hasFocus()) {
         PlaceCompleter->popup()->hide();

@@ -173,6 +173,8 @@ class TConfiguration : public SkinWindow {
     TConfigSpinButton* EWSpinButton = nullptr;
     ClickRegion* Label6 = nullptr;
     QLineEdit* txtLocation = nullptr;
+    // "No place found" under txtLocation while the text typed there matches no place.
+    ClickRegion* lblNoPlace = nullptr;
     ClickRegion* Label7 = nullptr;
     QComboBox* cmbDayOrder = nullptr;
     ClickRegion* Label8 = nullptr;

@@ -13,6 +13,7 @@
 #include "Places.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDir>
@@ -668,6 +669,25 @@ TEST_F(ConfigurationTest, PlacesSouthAndWestAndNoMatch) {
     EXPECT_EQ(c->txtLongDeg->text() + c->txtLongMin->text() + c->txtLongSec->text(), "0000000");
     EXPECT_EQ(c->pEWDirection->text(), "East");
     EXPECT_EQ(c->txtLocation->text(), "Edge");
+}
+
+TEST_F(ConfigurationTest, ASearchThatFindsNothingSaysSoUntilTheTextChanges) {
+    Open();
+    EXPECT_FALSE(c->lblNoPlace->isVisible());
+    Search("Qzxqzxqzx");
+    ASSERT_TRUE(c->lblNoPlace->isVisible());
+    QAccessibleInterface* said = QAccessible::queryAccessibleInterface(c->lblNoPlace);
+    ASSERT_NE(said, nullptr);
+    EXPECT_EQ(said->role(), QAccessible::StaticText);
+    EXPECT_EQ(said->text(QAccessible::Name), "No place found");
+    if (qEnvironmentVariableIsSet("CRESCENDAR_SAVE_PICTURES"))
+        c->grab().save(QDir::temp().filePath("configuration_no_place.png"));
+
+    QTest::keyClick(c->txtLocation, Qt::Key_Backspace); // hidden as soon as the text changes
+    EXPECT_FALSE(c->lblNoPlace->isVisible());
+    Search("Zurich");
+    EXPECT_FALSE(c->PlaceMatches().empty());
+    EXPECT_FALSE(c->lblNoPlace->isVisible());
 }
 
 // The window with the matches open, at scale 1 and 2, as pinned.
