@@ -425,8 +425,12 @@ void TConfiguration::FormCreate() {
             });
     connect(txtLocation, &QLineEdit::textEdited, this, &TConfiguration::txtLocationEdited);
     // Read as a static text where it stands; told to screen readers when it appears.
-    lblNoPlace = Caption(94, 139, tr("No place found"), kCaptionBlack);
+    // On the field's lower edge, over the panel's border as the list of matches stands, in
+    // the fields' pale yellow: the panel leaves no room below the field.
+    lblNoPlace = Caption(95, 137, tr("No place found"), kCaptionBlack);
     lblNoPlace->setObjectName(QStringLiteral("lblNoPlace"));
+    lblNoPlace->SetColor(QColor(255, 255, 176));
+    lblNoPlace->SetTransparent(false);
     lblNoPlace->hide();
     connect(txtLocation, &QLineEdit::textChanged, lblNoPlace, &QWidget::hide);
     search_ = new TPlaceSearch(kMostPlaces, this);
