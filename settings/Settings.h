@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,9 +57,15 @@ struct TSettings {
     // An IANA zone name ("Europe/London") whose rules give the offset at every instant, or
     // "": the fixed TimeZoneIdx and DaylightSavings. Stored only once the user has chosen one.
     std::string ZoneName;
+    // The language of the windows: "System" (the computer's own, when the program has it) or
+    // one of LanguageWords(). Stored only once the user has chosen one.
+    std::string Language;
 
     friend bool operator==(const TSettings&, const TSettings&) = default;
 };
+
+// The languages the program's windows are written in besides "System", English first.
+std::span<const char* const> LanguageWords();
 
 // The one process-wide settings record that every window reads.
 TSettings& settings();

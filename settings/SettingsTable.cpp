@@ -22,6 +22,7 @@ namespace {
 constexpr std::array<const char*, 2> kNorthSouth = {"North", "South"};
 constexpr std::array<const char*, 2> kEastWest = {"West", "East"};
 constexpr std::array<const char*, 3> kPrinters = {"Laser", "BW Inkjet", "Colour Inkjet"};
+constexpr std::array<const char*, 4> kLanguages = {"en", "de", "fr", "es"};
 
 std::span<const char* const> WordsOf(TNorthSouth) {
     return kNorthSouth;
@@ -190,6 +191,19 @@ TTextUse ReadZoneName(TSettings& s, const std::string& t, std::string& why) {
     return Used;
 }
 
+// "System" or a language the program is written in. A blank or missing text is "System" and
+// counts as set, so that saving the settings does not add the value to a file without it.
+TTextUse ReadLanguage(TSettings& s, const std::string& t, std::string& why) {
+    const std::string word = QString::fromStdString(t).trimmed().toStdString();
+    if (word.empty() || word == "System" ||
+        std::find(kLanguages.begin(), kLanguages.end(), word) != kLanguages.end()) {
+        s.Language = word.empty() ? "System" : word;
+        return Used;
+    }
+    why = "neither System nor a language of the program (en, de, fr, es)";
+    return Refused;
+}
+
 // ----- the table ----------------------------------------------------------------------------
 
 using S = TSettings;
@@ -224,6 +238,8 @@ constexpr std::array kSettings = {
                 [](const S& s) { return Word(s.PrinterType); }, false},
     // Stored only once the user has chosen a zone: files without it keep the fixed offset.
     TSettingDef{"ZoneName", "", ReadZoneName, [](const S& s) { return s.ZoneName; }, true},
+    // Stored only once the user has chosen a language: files without it follow the system.
+    TSettingDef{"Language", "System", ReadLanguage, [](const S& s) { return s.Language; }, true},
 };
 
 // A whole angle within its parts' ranges can still lie beyond the pole or the date line: its
@@ -258,6 +274,10 @@ template <class E> std::optional<E> FromWord(const std::string& word) {
 template std::optional<TNorthSouth> FromWord(const std::string&);
 template std::optional<TEastWest> FromWord(const std::string&);
 template std::optional<TPrinterType> FromWord(const std::string&);
+
+std::span<const char* const> LanguageWords() {
+    return kLanguages;
+}
 
 std::span<const TSettingDef> SettingDefs() {
     return kSettings;
