@@ -38,6 +38,16 @@ QAction* MakeSaveCommand(QWidget* window, const QString& hint, std::function<voi
                        {QKeySequence(Qt::CTRL | Qt::Key_S)}, hint, std::move(handler));
 }
 
+QList<QStringList> TableRows(const TTable& table) {
+    QList<QStringList> rows;
+    for (const std::vector<std::string>& row : table) {
+        QStringList cells;
+        for (const std::string& cell : row) cells << QString::fromStdString(cell);
+        rows << cells;
+    }
+    return rows;
+}
+
 void CopyTable(const TTable& table) {
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         clipboard->setText(QString::fromStdString(TabText(table)));

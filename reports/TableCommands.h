@@ -7,7 +7,9 @@
 
 #include "TableText.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <string>
@@ -25,6 +27,9 @@ ClickRegion* AddTextCommand(QWidget* parent, const char* name, const QString& te
 // The windows' Copy (Ctrl+C) and Save (Ctrl+S) commands, "actCopy" and "actSave".
 QAction* MakeCopyCommand(QWidget* window, const QString& hint, std::function<void()> handler);
 QAction* MakeSaveCommand(QWidget* window, const QString& hint, std::function<void()> handler);
+
+// The table's texts as screen readers are given them (AccessibleTable's rows).
+QList<QStringList> TableRows(const TTable& table);
 
 // Puts the table on the clipboard as tab-separated text (a spreadsheet pastes it as columns).
 void CopyTable(const TTable& table);

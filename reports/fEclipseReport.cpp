@@ -233,15 +233,7 @@ void TEclipseReport::FormCreate() {
     tblEclipses = new AccessibleTable(
         this, "tblEclipses", QRect(kListLeft, kListTop, kDataWidth, kListHeight), tr("Eclipses"),
         {.Rows =
-             [this] {
-                 QList<QStringList> rows;
-                 for (const std::vector<std::string>& row : Table()) {
-                     QStringList cells;
-                     for (const std::string& cell : row) cells << QString::fromStdString(cell);
-                     rows << cells;
-                 }
-                 return rows;
-             },
+             [this] { return TableRows(Table()); },
          .RowRect =
              [this](int row) {
                  const int line = row - ScrollBar1->value();

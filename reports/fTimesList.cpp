@@ -132,15 +132,7 @@ void TTimesList::FormCreate() {
     tblTimes = new AccessibleTable(
         this, "tblTimes", opening, tr("Times of the month"),
         {.Rows =
-             [this] {
-                 QList<QStringList> rows;
-                 for (const std::vector<std::string>& row : Table()) {
-                     QStringList cells;
-                     for (const std::string& cell : row) cells << QString::fromStdString(cell);
-                     rows << cells;
-                 }
-                 return rows;
-             },
+             [this] { return TableRows(Table()); },
          .RowRect =
              [this, opening](int row) {
                  const QRect r(0, row * kRowHeight - scrollOffset_, opening.width(), kRowHeight);
