@@ -1,4 +1,4 @@
-// The regional names table of the engine, filled from a Qt locale.
+// The regional names table of the engine, filled from a Qt locale and the translator.
 #pragma once
 
 #include "Calendar.h"
@@ -7,7 +7,11 @@
 
 namespace crescendar {
 
-// Month names, day names, the date separator and the decimal separator of a locale.
+// Month names, day names, the date separator and the decimal separator of a locale, with the
+// engine's words in the language whose translator is installed.
 TRegionalNames RegionalNamesFromLocale(const QLocale& locale);
+
+// The engine's words in the language whose translator is installed (English without one).
+TWords TranslatedWords();
 
 } // namespace crescendar

@@ -36,8 +36,8 @@ QString NoDisplayMessage(const QString& program) {
         .arg(program.isEmpty() ? QStringLiteral("crescendar") : program);
 }
 
-void UseSystemRegionalNames() {
-    SetRegionalNames(RegionalNamesFromLocale(QLocale::system()));
+void UseRegionalNamesInForce() {
+    SetRegionalNames(RegionalNamesFromLocale(QLocale()));
 }
 
 QString LanguageInForce(const std::string& setting, const QStringList& uiLanguages) {
@@ -88,10 +88,13 @@ TLanguageInstalled InstallLanguage(const std::string& setting, const QStringList
                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
 
-    const bool fallback = setting != "en" && language == QLatin1String("en");
-    const bool systemSpeaksIt =
-        QLocale::languageToCode(QLocale::system().language()) == language;
-    QLocale::setDefault(fallback || systemSpeaksIt ? QLocale::system() : QLocale(language));
+    // Names of months and days come from the language in force, and its formats from the
+    // system's region where the language has a variant for it (de_CH, en_IE).
+    const QLocale system = QLocale::system();
+    const bool systemSpeaksIt = QLocale::languageToCode(system.language()) == language;
+    QLocale::setDefault(systemSpeaksIt
+                            ? system
+                            : QLocale(QLocale::codeToLanguage(language), system.territory()));
     return installed;
 }
 

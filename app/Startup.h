@@ -21,8 +21,9 @@ bool DisplayAvailable();
 // What the program says when there is none; `program` is the command it was started with.
 QString NoDisplayMessage(const QString& program);
 
-// Sets the engine's month and day names and separators from the system locale.
-void UseSystemRegionalNames();
+// Sets the engine's month and day names, separators and words from the language in force
+// (after InstallLanguage).
+void UseRegionalNamesInForce();
 
 // The language the windows are shown in ("en", "de", "fr" or "es"): the Language setting's
 // when it names one, else for "System" the first of the user's interface languages (as

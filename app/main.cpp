@@ -21,9 +21,10 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     InitCrescendarResources();
-    UseSystemRegionalNames();
-    // Before any window is made, so that every text is made in the language in force.
+    // Before any window is made, so that every text is made in the language in force; the
+    // month and day names and the engine's words follow it.
     InstallLanguage(StoredLanguage());
+    UseRegionalNamesInForce();
 
     // The session, the main window with it, then every other window; they attach through the
     // main window's hooks and read the session. A first run opens the configuration window.

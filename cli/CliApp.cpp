@@ -335,7 +335,7 @@ QJsonObject Json(const TEclipseResult& e, const Observer& obs) {
                   {"UmbralMagnitude", e.UmbralMagnitude},
                   {"PenumbralMagnitude", e.PenumbralMagnitude},
                   {"EclipseType", static_cast<int>(e.EclipseType)},
-                  {"TypeName", EclipseTypeName(e.EclipseType)},
+                  {"TypeName", Q(EclipseTypeName(e.EclipseType))},
                   {"VisibilityText", Q(t.VisibilityText)},
                   {"MaximumDate", IsoDateTime(e.MaximumDate)}};
     // Greatest eclipse (universal time: its JDE less Delta T of the year shown) and the
@@ -374,7 +374,7 @@ QString WithoutTrailingBlanks(QString line) {
 
 void PrintEclipse(QTextStream& out, const TEclipseResult& r) {
     const TEclipseTexts e = EclipseTexts(r);
-    out << Q(e.DateText) << "  " << EclipseTypeName(r.EclipseType) << ", " << Q(e.VisibilityText)
+    out << Q(e.DateText) << "  " << Q(EclipseTypeName(r.EclipseType)) << ", " << Q(e.VisibilityText)
         << "\n";
     out << "  Penumbral magnitude " << QString::number(r.PenumbralMagnitude, 'f', 3)
         << "   Umbral magnitude " << QString::number(r.UmbralMagnitude, 'f', 3) << "\n";
@@ -500,7 +500,7 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
     for (int i = 0; i < count; ++i) {
         const TPhaseEntry& e = list[static_cast<std::size_t>(i)];
         const bool blue = IsBlueMoon(list, count, i);
-        out << QString(PrincipalPhaseName(e.Kind, blue)).leftJustified(15) << Q(PhaseText(e.Date))
+        out << Q(PrincipalPhaseName(e.Kind, blue)).leftJustified(15) << Q(PhaseText(e.Date))
             << "\n";
     }
     for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs)) {
@@ -577,7 +577,7 @@ int Month(const QStringList& args, const Observer& obs, const std::string& patte
             continue;
         }
         if (t.Skipped) {
-            out << date.leftJustified(12) << " " << kSkippedDateText << "\n";
+            out << date.leftJustified(12) << " " << Q(SkippedDateText()) << "\n";
             continue;
         }
         // A second crossing of a kind on the date goes on a line of its own below, in its
@@ -633,7 +633,7 @@ int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStrea
     for (const TEclipseResult& e : list) {
         const TEclipseTexts t = EclipseTexts(e);
         out << Q(t.DateText).leftJustified(20) << Q(t.MaximumText) << "  "
-            << QString(EclipseTypeName(e.EclipseType)).leftJustified(18)
+            << Q(EclipseTypeName(e.EclipseType)).leftJustified(18)
             << QString::number(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
                                                                   : e.UmbralMagnitude,
                                'f', 3)

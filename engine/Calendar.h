@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Records.h"
+#include "Words.h"
 
 #include <array>
 #include <cstdint>
@@ -11,14 +12,16 @@
 
 namespace crescendar {
 
-// The month and day names and separators of the user's region. English by default;
-// the program replaces them once at start-up from the system locale.
+// The month and day names and separators of the user's region, and the words of the engine's
+// texts. English by default; the program replaces them once at start-up with those of the
+// language in force.
 struct TRegionalNames {
     std::array<std::string, 12> LongMonthNames;
     std::array<std::string, 7> LongDayNames;  // Sunday first
     std::array<std::string, 7> ShortDayNames; // Sunday first
     std::string DateSeparator = "/";
     std::string DecimalSeparator = ".";
+    TWords Words = EnglishWords();
 };
 
 TRegionalNames EnglishRegionalNames();

@@ -12,6 +12,8 @@ namespace crescendar {
 
 namespace {
 
+const std::string kNoText;
+
 // A length in hundredths of a day in its shortest decimal form: 92.75, 92.7 or 93.
 std::string LengthText(std::int64_t hundredths) {
     std::string s = std::to_string(hundredths / 100);
@@ -20,7 +22,7 @@ std::string LengthText(std::int64_t hundredths) {
         s += RegionalNames().DecimalSeparator;
         s += fraction % 10 == 0 ? std::to_string(fraction / 10) : TwoDigits(fraction);
     }
-    return s + " days";
+    return Phrase(TWord::DaysLength, {s});
 }
 
 // General form of a double: up to 15 significant digits, trailing zeros dropped.
@@ -36,47 +38,41 @@ std::string GeneralText(double x) {
 
 } // namespace
 
-const char* PrincipalPhaseName(TPhaseKind kind, bool blue) {
+const std::string& PrincipalPhaseName(TPhaseKind kind, bool blue) {
     switch (kind) {
     case TPhaseKind::NewMoon:
-        return "New Moon";
+        return Word(TWord::NewMoon);
     case TPhaseKind::FirstQuarter:
-        return "First Quarter";
+        return Word(TWord::FirstQuarter);
     case TPhaseKind::FullMoon:
-        return blue ? "Blue Moon" : "Full Moon";
+        return Word(blue ? TWord::BlueMoon : TWord::FullMoon);
     case TPhaseKind::LastQuarter:
-        return "Last Quarter";
+        return Word(TWord::LastQuarter);
     }
-    return "";
+    return kNoText;
 }
 
 namespace {
 
-const char* EclipseName(TEclipseKind type) {
-    switch (type) {
-    case kPenumbralEclipse:
-        return "Penumbral Lunar Eclipse";
-    case kPartialEclipse:
-        return "Partial Lunar Eclipse";
-    case kTotalEclipse:
-        return "Total Lunar Eclipse";
-    default:
-        return "";
-    }
+// The word of an eclipse kind among three consecutive words (penumbral, partial, total).
+const std::string& EclipseWord(TEclipseKind type, TWord penumbral) {
+    if (type < kPenumbralEclipse || type > kTotalEclipse) return kNoText;
+    return Word(static_cast<TWord>(static_cast<std::size_t>(penumbral) +
+                                   (static_cast<std::size_t>(type) - static_cast<std::size_t>(kPenumbralEclipse))));
 }
 
-const char* SeasonName(TSeasonEvent e) {
+const std::string& SeasonName(TSeasonEvent e) {
     switch (e) {
     case TSeasonEvent::MarchEquinox:
-        return "March Equinox";
+        return Word(TWord::MarchEquinox);
     case TSeasonEvent::JuneSolstice:
-        return "June Solstice";
+        return Word(TWord::JuneSolstice);
     case TSeasonEvent::SeptemberEquinox:
-        return "September Equinox";
+        return Word(TWord::SeptemberEquinox);
     case TSeasonEvent::DecemberSolstice:
-        return "December Solstice";
+        return Word(TWord::DecemberSolstice);
     }
-    return "";
+    return kNoText;
 }
 
 } // namespace
@@ -86,11 +82,11 @@ std::string YearEventName(const TYearEvent& e) {
     case TYearEventKind::Phase:
         return PrincipalPhaseName(e.Phase, e.BlueMoon);
     case TYearEventKind::Eclipse:
-        return EclipseName(e.Eclipse.EclipseType);
+        return EclipseWord(e.Eclipse.EclipseType, TWord::PenumbralLunarEclipse);
     case TYearEventKind::Perigee:
-        return "Perigee";
+        return Word(TWord::Perigee);
     case TYearEventKind::Apogee:
-        return "Apogee";
+        return Word(TWord::Apogee);
     case TYearEventKind::Season:
         return SeasonName(e.Season);
     }
@@ -111,7 +107,7 @@ std::string CrossingText(const TCrossing& c) {
         return ClockText(c.Minute);
     case TCrossingKind::AlwaysAbove:
     case TCrossingKind::AlwaysBelow:
-        return "None";
+        return Word(TWord::NoCrossing);
     case TCrossingKind::NeighbouringDate:
         break;
     }
@@ -176,29 +172,24 @@ TApsisText ApsisText(DynamicalTime instant, double distanceKm, const Observer& o
             CutText(std::to_string(std::llrint(distanceKm)) + " km  ", 25)};
 }
 
-const char* EclipseTypeName(TEclipseKind type) {
-    switch (type) {
-    case kPenumbralEclipse:
-        return "Penumbral Eclipse";
-    case kPartialEclipse:
-        return "Partial Eclipse";
-    case kTotalEclipse:
-        return "Total Eclipse";
-    default:
-        return "";
-    }
+const std::string& EclipseTypeName(TEclipseKind type) {
+    return EclipseWord(type, TWord::PenumbralEclipse);
 }
 
-const char* VisibilityText(TEclipseVisibility visibility) {
+const std::string& ShortEclipseTypeName(TEclipseKind type) {
+    return EclipseWord(type, TWord::Penumbral);
+}
+
+const std::string& VisibilityText(TEclipseVisibility visibility) {
     switch (visibility) {
     case TEclipseVisibility::Visible:
-        return "Visible";
+        return Word(TWord::Visible);
     case TEclipseVisibility::PartlyVisible:
-        return "Partially Visible";
+        return Word(TWord::PartiallyVisible);
     case TEclipseVisibility::NotVisible:
         break;
     }
-    return "Not Visible";
+    return Word(TWord::NotVisible);
 }
 
 TEclipseTexts EclipseTexts(const TEclipseResult& r) {

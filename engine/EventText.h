@@ -10,6 +10,7 @@
 #include "Records.h"
 #include "RiseSet.h"
 #include "TimeScale.h"
+#include "Words.h"
 #include "YearEvents.h"
 
 #include <array>
@@ -76,7 +77,9 @@ struct TDayTexts {
 TDayTexts DayTexts(const TDayEvents& events);
 
 // What a table shows for a date the place's clocks skip, in place of its events.
-inline constexpr const char* kSkippedDateText = "Skipped: the clocks passed over this date";
+inline const std::string& SkippedDateText() {
+    return Word(TWord::SkippedDate);
+}
 
 // The texts of SunEvents and MoonEvents (with the illuminated percentage).
 TRiseSet SunRiseSet(TDateTimeRecord date, double h0, const Observer& observer);
@@ -131,7 +134,7 @@ TDateInfoTexts DateInfoTexts(const TDateInfo& info);
 
 // "New Moon", "First Quarter", "Full Moon" ("Blue Moon" for the second full moon of a local
 // calendar month), "Last Quarter".
-const char* PrincipalPhaseName(TPhaseKind kind, bool blue = false);
+const std::string& PrincipalPhaseName(TPhaseKind kind, bool blue = false);
 
 // A year event's name: its phase, "Total Lunar Eclipse", "Partial Lunar Eclipse",
 // "Penumbral Lunar Eclipse", "Perigee", "Apogee", "March Equinox", "June Solstice",
@@ -147,10 +150,12 @@ TAngleText RightAscensionText(double degrees);
 TAngleText DeclinationText(double degrees);
 
 // "Penumbral Eclipse", "Partial Eclipse", "Total Eclipse"; "" for no eclipse.
-const char* EclipseTypeName(TEclipseKind type);
+const std::string& EclipseTypeName(TEclipseKind type);
+// "Penumbral", "Partial", "Total"; "" for no eclipse.
+const std::string& ShortEclipseTypeName(TEclipseKind type);
 
 // "Visible", "Partially Visible" or "Not Visible".
-const char* VisibilityText(TEclipseVisibility visibility);
+const std::string& VisibilityText(TEclipseVisibility visibility);
 
 // The texts of an eclipse at the observer: local clock times "hh:mm" of the maximum and the
 // contacts (seconds dropped; empty for the phases the kind does not reach), the local date of

@@ -8,13 +8,6 @@
 
 namespace crescendar {
 
-const std::array<std::string, 12>& FullMoonNames() {
-    static const std::array<std::string, 12> names = {"Wolf",    "Snow",       "Worm",   "Pink",
-                                                      "Flower",  "Strawberry", "Buck",   "Sturgeon",
-                                                      "Harvest", "Hunter's",   "Beaver", "Cold"};
-    return names;
-}
-
 double MoonAge(UniversalTime ut, TLunationBracket& bounds) {
     bounds = LunationBracket(ut);
     return SeriesArgument(ut) - bounds.PreviousNewMoon;
@@ -24,31 +17,31 @@ std::string PhaseName(const TLunationBracket& bounds, double age, int month, con
                       int count, LocalTime selected) {
     const double length = bounds.NextNewMoon - bounds.PreviousNewMoon;
     const double p = length > 0 ? age / length * 100 : 0;
-    if (p <= 3) return "New Moon";
-    if (p <= 23) return "Waxing Crescent";
-    if (p <= 27) return "First Quarter";
-    if (p <= 47) return "Waxing Gibbous";
+    if (p <= 3) return Word(TWord::NewMoon);
+    if (p <= 23) return Word(TWord::WaxingCrescent);
+    if (p <= 27) return Word(TWord::FirstQuarter);
+    if (p <= 47) return Word(TWord::WaxingGibbous);
     if (p <= 53) {
         const bool blue = IsBlueMoon(list, count, 4) && list[4].Instant - 0.5 < selected;
-        if (blue) return "Full (Blue) Moon";
-        const std::string& name =
-            FullMoonNames()[static_cast<std::size_t>(month >= 1 && month <= 12 ? month - 1 : 0)];
-        return "Full (" + name + ") Moon";
+        if (blue) return Word(TWord::FullBlueMoon);
+        const auto name = static_cast<std::size_t>(TWord::WolfMoon) +
+                          static_cast<std::size_t>(month >= 1 && month <= 12 ? month - 1 : 0);
+        return Phrase(TWord::NamedFullMoon, {Word(static_cast<TWord>(name))});
     }
-    if (p <= 73) return "Waning Gibbous";
-    if (p <= 77) return "Last Quarter";
-    if (p <= 97) return "Waning Crescent";
-    return "New Moon";
+    if (p <= 73) return Word(TWord::WaningGibbous);
+    if (p <= 77) return Word(TWord::LastQuarter);
+    if (p <= 97) return Word(TWord::WaningCrescent);
+    return Word(TWord::NewMoon);
 }
 
 std::array<std::string, 3> MoonAgeTexts(double age) {
-    static const char letters[3] = {'d', 'h', 'm'};
+    static const TWord units[3] = {TWord::AgeDays, TWord::AgeHours, TWord::AgeMinutes};
     static const int multipliers[3] = {24, 60, 60};
     std::array<std::string, 3> texts;
     double v = std::isfinite(age) && age > 0 ? age : 0.0;
     for (int i = 0; i < 3; ++i) {
         const long long n = static_cast<long long>(v);
-        texts[static_cast<std::size_t>(i)] = CutText(TwoDigits(n) + letters[i], 3);
+        texts[static_cast<std::size_t>(i)] = CutText(TwoDigits(n), 2) + Word(units[i]);
         v = (v - static_cast<double>(n)) * multipliers[i];
     }
     return texts;

@@ -10,9 +10,6 @@
 
 namespace crescendar {
 
-// Traditional names of each month's full moon, January first.
-const std::array<std::string, 12>& FullMoonNames();
-
 // The Moon's age (days) at a universal instant and the lunation that holds it.
 double MoonAge(UniversalTime ut, TLunationBracket& bounds);
 

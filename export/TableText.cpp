@@ -26,12 +26,6 @@ std::string Cell(const std::string& text, char separator) {
 
 } // namespace
 
-std::string ShortTypeName(TEclipseKind type) {
-    std::string name = EclipseTypeName(type);
-    if (const auto at = name.find(" Eclipse"); at != std::string::npos) name.erase(at);
-    return name;
-}
-
 std::string ListedMagnitude(const TEclipseResult& e) {
     return MagnitudeText(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
                                                             : e.UmbralMagnitude);
@@ -70,7 +64,7 @@ TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
         const TDayTexts t = DayTexts(DayEvents(day, observer, places));
         const std::string date = FormatDate(datePattern, day);
         if (t.Skipped) {
-            table.push_back({date, kSkippedDateText});
+            table.push_back({date, SkippedDateText()});
             table.back().resize(table.front().size());
             continue;
         }
@@ -95,7 +89,7 @@ TTable EclipseTable(const std::vector<TEclipseResult>& eclipses) {
     TTable table{{"Eclipse", "Magnitude", "Maximum", "Date", "Visibility"}};
     for (const TEclipseResult& e : eclipses) {
         TEclipseTexts t = EclipseTexts(e);
-        table.push_back({ShortTypeName(e.EclipseType), ListedMagnitude(e), std::move(t.MaximumText),
+        table.push_back({ShortEclipseTypeName(e.EclipseType), ListedMagnitude(e), std::move(t.MaximumText),
                          std::move(t.DateText), std::move(t.VisibilityText)});
     }
     return table;

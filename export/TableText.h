@@ -33,8 +33,6 @@ TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
 // maximum, visibility.
 TTable EclipseTable(const std::vector<TEclipseResult>& eclipses);
 
-// The kind of an eclipse without the word "Eclipse", which the list's title already says.
-std::string ShortTypeName(TEclipseKind type);
 // The magnitude an eclipse list shows, one text on screen, copied and saved: the umbral one of
 // partial and total eclipses, the penumbral one otherwise, with the fewest digits.
 std::string ListedMagnitude(const TEclipseResult& e);

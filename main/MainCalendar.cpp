@@ -205,7 +205,7 @@ void TMain::DisplayPhaseTimes() {
         lblPhase[k]->SetText(QString::fromStdString(PhaseText(entry.Date)));
         const bool blue = k == 4 && entry.Kind == TPhaseKind::FullMoon;
         lblPhase[k]->setAccessibleName(QStringLiteral("%1, %2").arg(
-            QLatin1String(PrincipalPhaseName(entry.Kind, blue)), lblPhase[k]->Text().simplified()));
+            QString::fromStdString(PrincipalPhaseName(entry.Kind, blue)), lblPhase[k]->Text().simplified()));
         imgPhase[k]->SetPicture(blue ? imgBlueMoon : PhasePicture(static_cast<int>(entry.Kind)));
     }
 }

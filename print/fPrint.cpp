@@ -352,7 +352,7 @@ void TPrint::PrintPhaseLegend() {
         DrawPhaseSymbol(static_cast<int>(rows[i]), left, top, size);
         c.SetBrushStyle(BrushStyle::Solid);
         c.SetBrushColor(Qt::white);
-        frame_.Write(textX, top + textDown, QString::fromLatin1(PrincipalPhaseName(rows[i])));
+        frame_.Write(textX, top + textDown, QString::fromStdString(PrincipalPhaseName(rows[i])));
     }
 }
 

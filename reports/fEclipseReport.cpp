@@ -462,7 +462,7 @@ void TEclipseReport::DisplayDataBitmap() {
     // and date at 100 and the visibility at 250, each moved right when a wider font would
     // make it touch the one before.
     const int magnitudeRight =
-        10 + c.TextWidth(QString::fromStdString(ShortTypeName(kPenumbralEclipse))) + 6 +
+        10 + c.TextWidth(QString::fromStdString(ShortEclipseTypeName(kPenumbralEclipse))) + 6 +
         c.TextWidth(QStringLiteral("0.000"));
     const int dateX = std::max(100, magnitudeRight + 10);
     const int visibilityX =
@@ -473,7 +473,7 @@ void TEclipseReport::DisplayDataBitmap() {
         const TEclipseRow& row = rows_[index];
         const int y = kLineHeight * a + 1;
         c.SetFontColor(Qt::white);
-        c.TextOut(10, y, QString::fromStdString(ShortTypeName(row.EclipseType)));
+        c.TextOut(10, y, QString::fromStdString(ShortEclipseTypeName(row.EclipseType)));
         const QString magnitude = QString::fromStdString(ListedMagnitude(row.Result));
         c.SetFontColor(palette::StandardText);
         c.TextOut(magnitudeRight - c.TextWidth(magnitude), y, magnitude);

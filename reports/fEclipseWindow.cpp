@@ -226,7 +226,7 @@ void TEclipse::Redraw() {
     DrawShadowPicture(r);
     imgDiagram->setAccessibleDescription(
         tr("%1: the Moon's path across the Earth's penumbra and umbra")
-            .arg(QString::fromLatin1(EclipseTypeName(r.EclipseType))));
+            .arg(QString::fromStdString(EclipseTypeName(r.EclipseType))));
 
     Canvas& c = WindowCanvas();
     c.SetFontStyle(fsRegular);

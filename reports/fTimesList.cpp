@@ -252,7 +252,7 @@ void TTimesList::SetupDataBitmap(const TDateTimeRecord& date) {
         }
         if (t.Skipped) {
             c.SetFontColor(palette::StandardText);
-            c.TextOut(kMoonRiseX, y, tr(kSkippedDateText));
+            c.TextOut(kMoonRiseX, y, QString::fromStdString(SkippedDateText()));
             continue;
         }
 
@@ -461,7 +461,7 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
 
         const TDayTexts texts = DayTexts(DayEvents(day, observer, places));
         if (texts.Skipped) {
-            frame.Write(2 * U + P(128.62), y, tr(kSkippedDateText));
+            frame.Write(2 * U + P(128.62), y, QString::fromStdString(SkippedDateText()));
             continue;
         }
         const TRiseSet& moon = texts.Moon;

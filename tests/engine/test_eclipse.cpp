@@ -105,9 +105,9 @@ TEST(EclipseWorkedExamples, PenumbralEclipseOfJune1973ShowsOnlyPenumbralContacts
     EXPECT_EQ(r.EclipseType, kPenumbralEclipse);
     EXPECT_EQ(EclipseTexts(r).DateText, "15 June 1973");
     ExpectContacts(r, {"19:08", "", "", "20:50", "", "", "22:31"});
-    EXPECT_STREQ(EclipseTypeName(r.EclipseType), "Penumbral Eclipse");
-    EXPECT_STREQ(EclipseTypeName(kTotalEclipse), "Total Eclipse");
-    EXPECT_STREQ(EclipseTypeName(kNoEclipse), "");
+    EXPECT_EQ(EclipseTypeName(r.EclipseType), "Penumbral Eclipse");
+    EXPECT_EQ(EclipseTypeName(kTotalEclipse), "Total Eclipse");
+    EXPECT_EQ(EclipseTypeName(kNoEclipse), "");
 }
 
 TEST(EclipseCheck, OnlyFullMoonsWithinTheCountAreExamined) {

@@ -1,6 +1,7 @@
 // The language the windows are shown in: chosen from the Language setting or the user's
 // interface languages, and installed before the main window is made.
 #include "MainFixture.h"
+#include "Regional.h"
 #include "Startup.h"
 
 #include <QAction>
@@ -74,6 +75,20 @@ TEST_F(LanguageTest, ALaterChoiceReplacesTheEarlierTranslation) {
     EXPECT_EQ(QCoreApplication::translate("crescendar::TMain", "Moonrise"), "Mondaufgang");
     InstallLanguage("en", {});
     EXPECT_EQ(QCoreApplication::translate("crescendar::TMain", "Moonrise"), "Moonrise");
+}
+
+TEST_F(LanguageTest, MonthDayNamesAndTheEnginesWordsFollowTheLanguage) {
+    // Without a translator the words are the engine's own, in its order.
+    EXPECT_EQ(TranslatedWords(), EnglishWords());
+    InstallLanguage("de", {QStringLiteral("en-US")});
+    UseRegionalNamesInForce();
+    EXPECT_EQ(LongMonthName(12), "Dezember");
+    EXPECT_EQ(RegionalNames().ShortDayNames[0], "So");
+    EXPECT_EQ(RegionalNames().DecimalSeparator, ",");
+    InstallLanguage("en", {QStringLiteral("de-DE")});
+    UseRegionalNamesInForce();
+    EXPECT_EQ(LongMonthName(12), "December");
+    SetRegionalNames(EnglishRegionalNames());
 }
 
 TEST_F(LanguageTest, RefusedSettingFollowsTheSystem) {
