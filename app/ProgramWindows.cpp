@@ -46,6 +46,7 @@ std::shared_ptr<SkinWindow::PositionMemory> WindowPositionsOf(const TSession& se
         if (s.WriteWindowPosition(name.toStdString(), position.x(), position.y()))
             (*known)[name] = position;
         else
+            // not user text: a log message
             qWarning("The position of the %s window was not kept: %s", qPrintable(name),
                      s.LastWriteError().c_str());
     };
@@ -99,18 +100,18 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     // Every window but the popup menus opens where the user put it last.
     const auto positions = WindowPositionsOf(s);
     const std::pair<SkinWindow*, const char*> remembered[] = {
-        {main, "Main"},
-        {p->Configuration, "Configuration"},
+        {main, "Main"},                      // not user text
+        {p->Configuration, "Configuration"}, // not user text
         {p->PrintOptions, "PrintOptions"},
         {p->TimesList, "TimesList"},
-        {p->Eclipse, "Eclipse"},
+        {p->Eclipse, "Eclipse"}, // not user text
         {p->EclipseReport, "EclipseReport"},
-        {p->Equinox, "Equinox"},
-        {p->Easter, "Easter"},
+        {p->Equinox, "Equinox"}, // not user text
+        {p->Easter, "Easter"},   // not user text
         {p->MonthlyPhases, "MonthlyPhases"},
         {p->ObservingAid, "ObservingAid"},
         {p->DateInfo, "DateInfo"},
-        {p->About, "About"},
+        {p->About, "About"}, // not user text
         {p->CalendarExport, "CalendarExport"}};
     for (const auto& [window, name] : remembered)
         window->RememberPosition(QString::fromLatin1(name), positions);

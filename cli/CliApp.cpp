@@ -13,6 +13,7 @@
 #include "MoonView.h"
 #include "OutputFile.h"
 #include "PerigeeApogee.h"
+#include "Regional.h"
 #include "Phases.h"
 #include "Places.h"
 #include "Settings.h"
@@ -22,6 +23,7 @@
 #include "YearEvents.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDevice>
 #include <QJsonArray>
@@ -69,14 +71,17 @@ QString OneLine(const QString& text) {
     return out;
 }
 
+// what: the value's name, marked with QT_TRANSLATE_NOOP("Cli", ...).
 double ParseNumber(const QString& text, const char* what, double lo, double hi) {
     bool ok = false;
     const double v = text.trimmed().toDouble(&ok);
+    const QString name = QCoreApplication::translate("Cli", what);
     if (!ok || !std::isfinite(v))
-        throw UsageError{QString("%1 is not a number: \"%2\"").arg(what, text)};
-    if (v < lo || v > hi)
         throw UsageError{
-            QString("%1 must lie between %2 and %3: \"%4\"").arg(what).arg(lo).arg(hi).arg(text)};
+            QCoreApplication::translate("Cli", "%1 is not a number: \"%2\"").arg(name, text)};
+    if (v < lo || v > hi)
+        throw UsageError{QCoreApplication::translate("Cli", "%1 must lie between %2 and %3: \"%4\"")
+                             .arg(name, QString::number(lo), QString::number(hi), text)};
     return v;
 }
 
@@ -84,10 +89,13 @@ double ParseNumber(const QString& text, const char* what, double lo, double hi) 
 TDateTimeRecord ParseDate(const QString& text) {
     static const QRegularExpression re("^(\\d{1,4})-(\\d{1,2})-(\\d{1,2})$");
     const auto m = re.match(text.trimmed());
-    if (!m.hasMatch()) throw UsageError{QString("not a date (YYYY-MM-DD): \"%1\"").arg(text)};
+    if (!m.hasMatch())
+        throw UsageError{
+            QCoreApplication::translate("Cli", "not a date (YYYY-MM-DD): \"%1\"").arg(text)};
     const int y = m.captured(1).toInt(), mo = m.captured(2).toInt(), d = m.captured(3).toInt();
     // IsCalendarDate knows the Julian leap years and the days dropped in October 1582.
-    if (!IsCalendarDate(y, mo, d)) throw UsageError{QString("no such date: \"%1\"").arg(text)};
+    if (!IsCalendarDate(y, mo, d))
+        throw UsageError{QCoreApplication::translate("Cli", "no such date: \"%1\"").arg(text)};
     return MakeDate(y, mo, d);
 }
 
@@ -95,7 +103,8 @@ TDateTimeRecord ParseDate(const QString& text) {
 TDateTimeRecord ParseDate(const QString& text, const Observer& obs) {
     const TDateTimeRecord d = ParseDate(text);
     if (LocalDateKind(d, obs) == TDateKind::Skipped)
-        throw UsageError{QString("no such date in %1: \"%2\" (the clocks passed over it)")
+        throw UsageError{QCoreApplication::translate(
+                             "Cli", "no such date in %1: \"%2\" (the clocks passed over it)")
                              .arg(Q(obs.ZoneName()), text)};
     return d;
 }
@@ -104,10 +113,13 @@ TDateTimeRecord ParseDate(const QString& text, const Observer& obs) {
 void ParseTime(const QString& text, TDateTimeRecord& r) {
     static const QRegularExpression re("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$");
     const auto m = re.match(text.trimmed());
-    if (!m.hasMatch()) throw UsageError{QString("not a time (HH:MM[:SS]): \"%1\"").arg(text)};
+    if (!m.hasMatch())
+        throw UsageError{
+            QCoreApplication::translate("Cli", "not a time (HH:MM[:SS]): \"%1\"").arg(text)};
     const int h = m.captured(1).toInt(), mi = m.captured(2).toInt();
     const int s = m.captured(3).isEmpty() ? 0 : m.captured(3).toInt();
-    if (h > 23 || mi > 59 || s > 59) throw UsageError{QString("no such time: \"%1\"").arg(text)};
+    if (h > 23 || mi > 59 || s > 59)
+        throw UsageError{QCoreApplication::translate("Cli", "no such time: \"%1\"").arg(text)};
     r = MakeDate(r.Year, r.Month, r.Day, h, mi, s);
 }
 
@@ -115,10 +127,12 @@ void ParseTime(const QString& text, TDateTimeRecord& r) {
 TDateTimeRecord ParseMonth(const QString& text) {
     static const QRegularExpression re("^(\\d{1,4})-(\\d{1,2})$");
     const auto m = re.match(text.trimmed());
-    if (!m.hasMatch()) throw UsageError{QString("not a month (YYYY-MM): \"%1\"").arg(text)};
+    if (!m.hasMatch())
+        throw UsageError{
+            QCoreApplication::translate("Cli", "not a month (YYYY-MM): \"%1\"").arg(text)};
     const int y = m.captured(1).toInt(), mo = m.captured(2).toInt();
     if (y < 1 || y > 9999 || mo < 1 || mo > 12)
-        throw UsageError{QString("no such month: \"%1\"").arg(text)};
+        throw UsageError{QCoreApplication::translate("Cli", "no such month: \"%1\"").arg(text)};
     return MakeDate(y, mo, 1);
 }
 
@@ -136,9 +150,12 @@ TDateTimeRecord Now(const Observer& obs) {
 
 // The best match of the gazetteer for --place.
 TPlace ParsePlace(const QString& text) {
-    if (text.trimmed().isEmpty()) throw UsageError{"--place needs the name of a place"};
+    if (text.trimmed().isEmpty())
+        throw UsageError{QCoreApplication::translate("Cli", "--place needs the name of a place")};
     const std::vector<TPlace> found = FindPlaces(text.toStdString(), 1);
-    if (found.empty()) throw UsageError{QString("--place: no place matches \"%1\"").arg(text)};
+    if (found.empty())
+        throw UsageError{
+            QCoreApplication::translate("Cli", "--place: no place matches \"%1\"").arg(text)};
     return found.front();
 }
 
@@ -150,25 +167,29 @@ Observer MakeRunObserver(const QCommandLineParser& p, const TSettings& saved) {
     const std::optional<TPlace> place =
         p.isSet("place") ? std::optional<TPlace>(ParsePlace(p.value("place"))) : std::nullopt;
     if (p.isSet("lat"))
-        o.Latitude = DegToRad(ParseNumber(p.value("lat"), "latitude", -90, 90));
+        o.Latitude =
+            DegToRad(ParseNumber(p.value("lat"), QT_TRANSLATE_NOOP("Cli", "latitude"), -90, 90));
     else if (place)
         o.Latitude = DegToRad(place->Latitude);
     // The command line and the gazetteer count longitude east positive, the observer west.
     if (p.isSet("lon"))
-        o.Longitude = WestLongitudeRadians(ParseNumber(p.value("lon"), "longitude", -180, 180));
+        o.Longitude = WestLongitudeRadians(
+            ParseNumber(p.value("lon"), QT_TRANSLATE_NOOP("Cli", "longitude"), -180, 180));
     else if (place)
         o.Longitude = WestLongitudeRadians(place->Longitude);
 
     const bool fixedOffset = p.isSet("zone") || p.isSet("dst") || p.isSet("no-dst");
     if (p.isSet("zone")) {
-        const double h = ParseNumber(p.value("zone"), "zone", -12, 12);
+        const double h = ParseNumber(p.value("zone"), QT_TRANSLATE_NOOP("Cli", "zone"), -12, 12);
         if (std::fmod(h * 2, 1.0) != 0)
             throw UsageError{
-                QString("zone must be a multiple of 0.5 hours: \"%1\"").arg(p.value("zone"))};
+                QCoreApplication::translate("Cli", "zone must be a multiple of 0.5 hours: \"%1\"")
+                    .arg(p.value("zone"))};
         o.ZoneOffset = static_cast<int>(std::lround(h * 60));
     }
     if (p.isSet("dst") && p.isSet("no-dst"))
-        throw UsageError{"--dst and --no-dst exclude each other"};
+        throw UsageError{
+            QCoreApplication::translate("Cli", "--dst and --no-dst exclude each other")};
     if (p.isSet("dst")) o.DaylightOffset = 60;
     if (p.isSet("no-dst")) o.DaylightOffset = 0;
 
@@ -176,14 +197,17 @@ Observer MakeRunObserver(const QCommandLineParser& p, const TSettings& saved) {
         const QString name = p.value("tz").trimmed();
         o.Zone = TimeZoneRule(name.toStdString());
         if (!o.Zone)
-            throw UsageError{QString("--tz: no time zone is named \"%1\"").arg(p.value("tz"))};
+            throw UsageError{
+                QCoreApplication::translate("Cli", "--tz: no time zone is named \"%1\"")
+                    .arg(p.value("tz"))};
     } else if (fixedOffset) {
         o.Zone = nullptr;
     } else if (place) {
         o.Zone = TimeZoneRule(place->TimeZone);
         if (!o.Zone)
             throw UsageError{
-                QString("--place: the time zone \"%1\" of %2 is not known on this computer")
+                QCoreApplication::translate(
+                    "Cli", "--place: the time zone \"%1\" of %2 is not known on this computer")
                     .arg(Q(place->TimeZone), Q(PlaceTitle(*place)))};
     }
     return o;
@@ -376,12 +400,16 @@ void PrintEclipse(QTextStream& out, const TEclipseResult& r) {
     const TEclipseTexts e = EclipseTexts(r);
     out << Q(e.DateText) << "  " << Q(EclipseTypeName(r.EclipseType)) << ", " << Q(e.VisibilityText)
         << "\n";
-    out << "  Penumbral magnitude " << QString::number(r.PenumbralMagnitude, 'f', 3)
-        << "   Umbral magnitude " << QString::number(r.UmbralMagnitude, 'f', 3) << "\n";
-    out << "  Penumbra " << Q(e.PenumbraStartText);
-    if (r.EclipseType >= kPartialEclipse) out << "  Umbra " << Q(e.UmbraStartText);
-    if (r.EclipseType == kTotalEclipse) out << "  Totality " << Q(e.TotalityStartText);
-    out << "  Maximum " << Q(e.MaximumText);
+    out << QCoreApplication::translate("Cli", "  Penumbral magnitude %1   Umbral magnitude %2")
+               .arg(QString::number(r.PenumbralMagnitude, 'f', 3),
+                    QString::number(r.UmbralMagnitude, 'f', 3))
+        << "\n";
+    out << QCoreApplication::translate("Cli", "  Penumbra %1").arg(Q(e.PenumbraStartText));
+    if (r.EclipseType >= kPartialEclipse)
+        out << QCoreApplication::translate("Cli", "  Umbra %1").arg(Q(e.UmbraStartText));
+    if (r.EclipseType == kTotalEclipse)
+        out << QCoreApplication::translate("Cli", "  Totality %1").arg(Q(e.TotalityStartText));
+    out << QCoreApplication::translate("Cli", "  Maximum %1").arg(Q(e.MaximumText));
     if (r.EclipseType == kTotalEclipse) out << "  " << Q(e.TotalityEndText);
     if (r.EclipseType >= kPartialEclipse) out << "  " << Q(e.UmbraEndText);
     out << "  " << Q(e.PenumbraEndText) << "\n";
@@ -396,7 +424,7 @@ QString Degrees(double x) {
     return Degrees(DegreesToDMS(x));
 }
 QString Hours(const TAngleText& a) {
-    return Q(a.Deg) + "h " + Q(a.Min) + "m " + Q(a.Sec) + "s";
+    return QCoreApplication::translate("Cli", "%1h %2m %3s").arg(Q(a.Deg), Q(a.Min), Q(a.Sec));
 }
 
 void PrintJson(QTextStream& out, const QJsonObject& o) {
@@ -408,13 +436,23 @@ void PrintJson(QTextStream& out, QJsonObject o, const Observer& obs) {
     o["ZoneName"] = Q(obs.ZoneName());
     PrintJson(out, o);
 }
+// The next apogee and perigee, a line each.
+void PrintApsides(QTextStream& out, const TPerigeeApogeeTexts& apsides) {
+    out << QCoreApplication::translate("Cli", "Apogee:    %1%2")
+               .arg(Q(apsides.ApogeeDateText), Q(apsides.ApogeeDistanceText))
+        << "\n";
+    out << QCoreApplication::translate("Cli", "Perigee:   %1%2")
+               .arg(Q(apsides.PerigeeDateText), Q(apsides.PerigeeDistanceText))
+        << "\n";
+}
+
 void PrintZone(QTextStream& out, const Observer& obs) {
-    out << "Time zone: " << Q(obs.ZoneName()) << "\n";
+    out << QCoreApplication::translate("Cli", "Time zone: %1").arg(Q(obs.ZoneName())) << "\n";
 }
 
 int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
     if (args.size() == 1 || args.size() > 2)
-        throw UsageError{"usage: moon [YYYY-MM-DD HH:MM[:SS]]"};
+        throw UsageError{QCoreApplication::translate("Cli", "usage: moon [YYYY-MM-DD HH:MM[:SS]]")};
     TDateTimeRecord local = Now(obs);
     if (args.size() >= 2) {
         local = ParseDate(args[0], obs);
@@ -451,30 +489,39 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
         return 0;
     }
     const auto ageTexts = MoonAgeTexts(age);
-    out << Q(DateTimeToText(local)) << " - " << Q(name) << "    LST: " << Q(lst) << "\n\n";
-    out << "Visible:   " << moon.IlluminatedPercent << "%\n";
-    out << "Age:       " << Q(ageTexts[0]) << " " << Q(ageTexts[1]) << " " << Q(ageTexts[2])
-        << "\n";
-    out << "Distance:  " << static_cast<long long>(moon.Distance) << " km\n";
-    out << "R.A.:      " << Hours(RightAscensionText(moon.TopoRA)) << "\n";
-    out << "Dec.:      " << Degrees(DeclinationText(moon.TopoDec)) << "\n";
-    out << "Parallax:  " << Degrees(moon.Parallax) << "\n";
-    out << "Diameter:  " << Degrees(2 * moon.Semidiameter) << "\n";
-    const TPerigeeApogeeTexts apsides = PerigeeApogeeText(pa, obs);
-    out << "Apogee:    " << Q(apsides.ApogeeDateText) << Q(apsides.ApogeeDistanceText) << "\n";
-    out << "Perigee:   " << Q(apsides.PerigeeDateText) << Q(apsides.PerigeeDistanceText) << "\n\n";
-    out << "Moon  Az.: " << Degrees(moon.Azimuth) << "   Alt.: " << Degrees(moon.Altitude)
-        << "\n      P.A.: " << Degrees(moon.BrightLimbAngle)
-        << "  Ph.A: " << Degrees(moon.PhaseAngle) << "\n";
-    out << "Sun   Az.: " << Degrees(sun.Azimuth) << "   Alt.: " << Degrees(sun.Altitude)
-        << "\n      R.A.: " << Hours(RightAscensionText(sun.Equatorial.RA))
-        << "  Dec.: " << Degrees(DeclinationText(sun.Equatorial.Dec)) << "\n";
+    const auto line = [&out](const QString& text) { out << text << "\n"; };
+    line(QCoreApplication::translate("Cli", "%1 - %2    LST: %3")
+             .arg(Q(DateTimeToText(local)), Q(name), Q(lst)));
+    out << "\n";
+    line(QCoreApplication::translate("Cli", "Visible:   %1%").arg(moon.IlluminatedPercent));
+    line(QCoreApplication::translate("Cli", "Age:       %1 %2 %3")
+             .arg(Q(ageTexts[0]), Q(ageTexts[1]), Q(ageTexts[2])));
+    line(QCoreApplication::translate("Cli", "Distance:  %1 km")
+             .arg(static_cast<long long>(moon.Distance)));
+    line(QCoreApplication::translate("Cli", "R.A.:      %1")
+             .arg(Hours(RightAscensionText(moon.TopoRA))));
+    line(QCoreApplication::translate("Cli", "Dec.:      %1")
+             .arg(Degrees(DeclinationText(moon.TopoDec))));
+    line(QCoreApplication::translate("Cli", "Parallax:  %1").arg(Degrees(moon.Parallax)));
+    line(QCoreApplication::translate("Cli", "Diameter:  %1").arg(Degrees(2 * moon.Semidiameter)));
+    PrintApsides(out, PerigeeApogeeText(pa, obs));
+    out << "\n";
+    line(QCoreApplication::translate("Cli", "Moon  Az.: %1   Alt.: %2")
+             .arg(Degrees(moon.Azimuth), Degrees(moon.Altitude)));
+    line(QCoreApplication::translate("Cli", "      P.A.: %1  Ph.A: %2")
+             .arg(Degrees(moon.BrightLimbAngle), Degrees(moon.PhaseAngle)));
+    line(QCoreApplication::translate("Cli", "Sun   Az.: %1   Alt.: %2")
+             .arg(Degrees(sun.Azimuth), Degrees(sun.Altitude)));
+    line(QCoreApplication::translate("Cli", "      R.A.: %1  Dec.: %2")
+             .arg(Hours(RightAscensionText(sun.Equatorial.RA)),
+                  Degrees(DeclinationText(sun.Equatorial.Dec))));
     PrintZone(out, obs);
     return 0;
 }
 
 int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
-    if (args.size() > 1) throw UsageError{"usage: phases [YYYY-MM]"};
+    if (args.size() > 1)
+        throw UsageError{QCoreApplication::translate("Cli", "usage: phases [YYYY-MM]")};
     const TDateTimeRecord month = args.isEmpty() ? Now(obs) : ParseMonth(args[0]);
     TPhaseList list;
     const int count = MonthPhases(month, obs, list);
@@ -512,7 +559,8 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
 }
 
 int RiseSet(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
-    if (args.size() > 1) throw UsageError{"usage: riseset [YYYY-MM-DD]"};
+    if (args.size() > 1)
+        throw UsageError{QCoreApplication::translate("Cli", "usage: riseset [YYYY-MM-DD]")};
     const TDateTimeRecord day = args.isEmpty() ? Now(obs) : ParseDate(args[0], obs);
     const TDayEvents events = DayEvents(day, obs);
     const TDayTexts t = DayTexts(events);
@@ -520,38 +568,41 @@ int RiseSet(const QStringList& args, const Observer& obs, bool json, QTextStream
         PrintJson(out, Json(events, t, obs), obs);
         return 0;
     }
-    out << "              Rise    Transit Set\n";
+    out << QCoreApplication::translate("Cli", "              Rise    Transit Set") << "\n";
     // A second crossing of a kind on the date goes on a line of its own below, in its column.
-    const auto row = [&out](const char* title, const TRiseSet& r) {
-        out << QString(title).leftJustified(14) << Cell(r.RiseText) << " " << Cell(r.TransitText)
-            << " " << Cell(r.SetText) << "\n";
+    const auto row = [&out](const QString& title, const TRiseSet& r) {
+        out << title.leftJustified(14) << Cell(r.RiseText) << " " << Cell(r.TransitText) << " "
+            << Cell(r.SetText) << "\n";
         if (r.HasSecond())
             out << WithoutTrailingBlanks(QString(14, ' ') + Cell(r.SecondRiseText) + " " +
                                          Cell(r.SecondTransitText) + " " + Cell(r.SecondSetText))
                 << "\n";
     };
-    row("Moon", t.Moon);
-    row("Sun", t.Sun);
-    out << "              Start           End\n";
-    const auto twilight = [&out](const char* title, const TRiseSet& r) {
-        out << QString(title).leftJustified(14) << Cell(r.RiseText) << "         "
-            << Cell(r.SetText) << "\n";
+    row(QCoreApplication::translate("Cli", "Moon"), t.Moon);
+    row(QCoreApplication::translate("Cli", "Sun"), t.Sun);
+    out << QCoreApplication::translate("Cli", "              Start           End") << "\n";
+    const auto twilight = [&out](const QString& title, const TRiseSet& r) {
+        out << title.leftJustified(14) << Cell(r.RiseText) << "         " << Cell(r.SetText)
+            << "\n";
         if (!r.SecondRiseText.empty() || !r.SecondSetText.empty())
             out << WithoutTrailingBlanks(QString(14, ' ') + Cell(r.SecondRiseText) + "         " +
                                          Cell(r.SecondSetText))
                 << "\n";
     };
-    twilight("Civil", t.Civil);
-    twilight("Nautical", t.Nautical);
-    twilight("Astronomical", t.Astronomical);
-    out << "Moon visible: " << t.Moon.IlluminatedPercent << "% at 00:00\n";
+    twilight(QCoreApplication::translate("Cli", "Civil"), t.Civil);
+    twilight(QCoreApplication::translate("Cli", "Nautical"), t.Nautical);
+    twilight(QCoreApplication::translate("Cli", "Astronomical"), t.Astronomical);
+    out << QCoreApplication::translate("Cli", "Moon visible: %1% at 00:00")
+               .arg(t.Moon.IlluminatedPercent)
+        << "\n";
     PrintZone(out, obs);
     return 0;
 }
 
 int Month(const QStringList& args, const Observer& obs, const std::string& pattern, bool json,
           bool csv, QTextStream& out) {
-    if (args.size() > 1) throw UsageError{"usage: month [YYYY-MM] [--csv]"};
+    if (args.size() > 1)
+        throw UsageError{QCoreApplication::translate("Cli", "usage: month [YYYY-MM] [--csv]")};
     const TDateTimeRecord first = args.isEmpty() ? Now(obs) : ParseMonth(args[0]);
     if (csv) {
         // The columns of the times list, for a spreadsheet; the zone is not a row of it.
@@ -561,8 +612,10 @@ int Month(const QStringList& args, const Observer& obs, const std::string& patte
     QJsonArray days;
     TDailyPlaces places; // consecutive dates share their days' places
     if (!json)
-        out << "Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  Civil  "
-               "Sunrise Transit Sunset Civil  Naut.  Astro\n";
+        out << QCoreApplication::translate(
+                   "Cli", "Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  "
+                          "Civil  Sunrise Transit Sunset Civil  Naut.  Astro")
+            << "\n";
     for (const std::uint16_t d : MonthDays(first.Month, first.Year)) {
         const TDateTimeRecord day = MakeDate(first.Year, first.Month, d);
         const TDayEvents events = DayEvents(day, obs, places);
@@ -608,21 +661,26 @@ int Month(const QStringList& args, const Observer& obs, const std::string& patte
 
 // A whole year of 1..9999 from a command-line word.
 std::uint16_t ParseYear(const QString& text) {
-    const double y = ParseNumber(text, "year", 1, 9999);
-    if (y != std::floor(y)) throw UsageError{QString("a year is a whole number: \"%1\"").arg(text)};
+    const double y = ParseNumber(text, QT_TRANSLATE_NOOP("Cli", "year"), 1, 9999);
+    if (y != std::floor(y))
+        throw UsageError{
+            QCoreApplication::translate("Cli", "a year is a whole number: \"%1\"").arg(text)};
     return static_cast<std::uint16_t>(y);
 }
 
 std::uint16_t OptionalYear(const QStringList& args, const Observer& obs, const char* usage) {
-    if (args.size() > 1) throw UsageError{usage};
+    if (args.size() > 1) throw UsageError{QCoreApplication::translate("Cli", usage)};
     return args.isEmpty() ? Now(obs).Year : ParseYear(args[0]);
 }
 
 int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
-    if (args.size() != 2) throw UsageError{"usage: eclipses FROM TO (years)"};
+    if (args.size() != 2)
+        throw UsageError{QCoreApplication::translate("Cli", "usage: eclipses FROM TO (years)")};
     const int from = ParseYear(args[0]);
     const int to = ParseYear(args[1]);
-    if (from > to) throw UsageError{"the From year must not be after the To year"};
+    if (from > to)
+        throw UsageError{
+            QCoreApplication::translate("Cli", "the From year must not be after the To year")};
     const std::vector<TEclipseResult> list = FindEclipses(from, to, obs);
     if (json) {
         QJsonArray a;
@@ -653,13 +711,17 @@ UniversalTime NowUT() {
 int Ics(const QStringList& args, const Observer& obs, const QCommandLineParser& p, QTextStream& out,
         QTextStream& err) {
     if (args.isEmpty() || args.size() > 2)
-        throw UsageError{"usage: ics FROM [TO] [--only phases,eclipses,apsides,seasons] [-o FILE]"};
+        throw UsageError{QCoreApplication::translate(
+            "Cli", "usage: ics FROM [TO] [--only phases,eclipses,apsides,seasons] [-o FILE]")};
     const int from = ParseYear(args[0]);
     const int to = args.size() == 2 ? ParseYear(args[1]) : from;
-    if (from > to) throw UsageError{"ics: the From year must not be after the To year"};
+    if (from > to)
+        throw UsageError{
+            QCoreApplication::translate("Cli", "ics: the From year must not be after the To year")};
     if (to > kLastCalendarYear)
         throw UsageError{
-            QString("ics: a calendar can be exported for the years %1 to %2 only: \"%3\"")
+            QCoreApplication::translate(
+                "Cli", "ics: a calendar can be exported for the years %1 to %2 only: \"%3\"")
                 .arg(kFirstCalendarYear)
                 .arg(kLastCalendarYear)
                 .arg(args.last())};
@@ -671,8 +733,10 @@ int Ics(const QStringList& args, const Observer& obs, const QCommandLineParser& 
         if (!chosen)
             throw UsageError{
                 unknown.empty()
-                    ? QString("--only needs one or more of phases, eclipses, apsides, seasons")
-                    : QString("--only: unknown kind \"%1\" (phases, eclipses, apsides, seasons)")
+                    ? QCoreApplication::translate(
+                          "Cli", "--only needs one or more of phases, eclipses, apsides, seasons")
+                    : QCoreApplication::translate(
+                          "Cli", "--only: unknown kind \"%1\" (phases, eclipses, apsides, seasons)")
                           .arg(Q(unknown))};
         kinds = *chosen;
     }
@@ -685,16 +749,18 @@ int Ics(const QStringList& args, const Observer& obs, const QCommandLineParser& 
     const QString path = p.value("output");
     OutputFile file(path);
     if (!file.Open() || !file.Write(bytes) || !file.Commit()) {
-        err << "crescendar-cli: the calendar was not written to \"" << OneLine(path)
-            << "\": " << OneLine(file.Error()) << "\n";
+        err << "crescendar-cli: "
+            << QCoreApplication::translate("Cli", "the calendar was not written to \"%1\": %2")
+                   .arg(OneLine(path), OneLine(file.Error()))
+            << "\n";
         return 1;
     }
     return 0;
 }
 
 int Seasons(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
-    const TEquinoxes e =
-        EquinoxesAndSolstices(OptionalYear(args, obs, "usage: seasons [YYYY]"), obs);
+    const TEquinoxes e = EquinoxesAndSolstices(
+        OptionalYear(args, obs, QT_TRANSLATE_NOOP("Cli", "usage: seasons [YYYY]")), obs);
     const TEquinoxTexts texts = EquinoxTexts(e);
     if (json) {
         const char* names[4] = {"MarchEquinox", "JuneSolstice", "SeptemberEquinox",
@@ -716,27 +782,30 @@ int Seasons(const QStringList& args, const Observer& obs, bool json, QTextStream
         PrintJson(out, o, obs);
         return 0;
     }
-    const char* rows[4] = {"Spring", "Summer", "Autumn", "Winter"};
+    const char* rows[4] = {QT_TRANSLATE_NOOP("Cli", "Spring"), QT_TRANSLATE_NOOP("Cli", "Summer"),
+                           QT_TRANSLATE_NOOP("Cli", "Autumn"), QT_TRANSLATE_NOOP("Cli", "Winter")};
     for (std::size_t r = 0; r < 4; ++r)
-        out << QString(rows[r]).leftJustified(8) << Q(texts.RowTexts[r]) << "   "
-            << Q(texts.RowLengthTexts[r]) << "\n";
+        out << QCoreApplication::translate("Cli", rows[r]).leftJustified(8) << Q(texts.RowTexts[r])
+            << "   " << Q(texts.RowLengthTexts[r]) << "\n";
     PrintZone(out, obs);
     return 0;
 }
 
 int Easter(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
-    const std::string sunday = Sunday(OptionalYear(args, obs, "usage: easter [YYYY]"));
+    const std::string sunday =
+        Sunday(OptionalYear(args, obs, QT_TRANSLATE_NOOP("Cli", "usage: easter [YYYY]")));
     if (json) {
         PrintJson(out, {{"Easter", Q(sunday)}}, obs);
         return 0;
     }
-    out << "Easter Sunday: " << Q(sunday) << "\n";
+    out << QCoreApplication::translate("Cli", "Easter Sunday: %1").arg(Q(sunday)) << "\n";
     PrintZone(out, obs);
     return 0;
 }
 
 int DateFacts(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
-    if (args.size() > 1) throw UsageError{"usage: dateinfo [YYYY-MM-DD]"};
+    if (args.size() > 1)
+        throw UsageError{QCoreApplication::translate("Cli", "usage: dateinfo [YYYY-MM-DD]")};
     const TDateInfo info = DateInfo(args.isEmpty() ? Now(obs) : ParseDate(args[0]));
     const TDateInfoTexts i = DateInfoTexts(info);
     if (json) {
@@ -754,16 +823,21 @@ int DateFacts(const QStringList& args, const Observer& obs, bool json, QTextStre
         return 0;
     }
     out << Q(i.DateText) << "\n";
-    out << "Julian Day:          " << Q(i.JulianDayText) << " at 0h UT\n";
-    out << "Day number:          " << Q(i.DayNumberText) << "\n";
-    out << "Week number:         " << Q(i.WeekText) << "\n";
-    out << "Days till Christmas: " << Q(i.DaysTillXmasText) << "\n";
+    out << QCoreApplication::translate("Cli", "Julian Day:          %1 at 0h UT")
+               .arg(Q(i.JulianDayText))
+        << "\n";
+    out << QCoreApplication::translate("Cli", "Day number:          %1").arg(Q(i.DayNumberText))
+        << "\n";
+    out << QCoreApplication::translate("Cli", "Week number:         %1").arg(Q(i.WeekText)) << "\n";
+    out << QCoreApplication::translate("Cli", "Days till Christmas: %1").arg(Q(i.DaysTillXmasText))
+        << "\n";
     PrintZone(out, obs);
     return 0;
 }
 
 int Perigee(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
-    if (args.size() > 2) throw UsageError{"usage: perigee [YYYY-MM-DD [HH:MM]]"};
+    if (args.size() > 2)
+        throw UsageError{QCoreApplication::translate("Cli", "usage: perigee [YYYY-MM-DD [HH:MM]]")};
     TDateTimeRecord local = Now(obs);
     if (!args.isEmpty()) local = ParseDate(args[0], obs);
     if (args.size() == 2) ParseTime(args[1], local);
@@ -772,9 +846,7 @@ int Perigee(const QStringList& args, const Observer& obs, bool json, QTextStream
         PrintJson(out, Json(pa, obs), obs);
         return 0;
     }
-    const TPerigeeApogeeTexts apsides = PerigeeApogeeText(pa, obs);
-    out << "Apogee:    " << Q(apsides.ApogeeDateText) << Q(apsides.ApogeeDistanceText) << "\n";
-    out << "Perigee:   " << Q(apsides.PerigeeDateText) << Q(apsides.PerigeeDistanceText) << "\n";
+    PrintApsides(out, PerigeeApogeeText(pa, obs));
     PrintZone(out, obs);
     return 0;
 }
@@ -791,7 +863,7 @@ QString Hemisphere(double degrees, char positive, char negative) {
 // and longitude in degrees, north and east positive.
 int Places(const QStringList& args, bool json, QTextStream& out) {
     const QString text = args.join(' ').trimmed();
-    if (text.isEmpty()) throw UsageError{"usage: places NAME"};
+    if (text.isEmpty()) throw UsageError{QCoreApplication::translate("Cli", "usage: places NAME")};
     const std::vector<TPlace> places = FindPlaces(text.toStdString());
     if (json) {
         QJsonArray a;
@@ -809,12 +881,16 @@ int Places(const QStringList& args, bool json, QTextStream& out) {
         return 0;
     }
     if (places.empty()) {
-        out << "No place matches \"" << OneLine(text) << "\".\n";
+        out << QCoreApplication::translate("Cli", "No place matches \"%1\".").arg(OneLine(text))
+            << "\n";
         return 0;
     }
     const auto column = [](const std::string& s, int width) { return Q(s).leftJustified(width); };
-    out << "Name                      Region                    Country                   "
-           "Latitude   Longitude  Time zone                      Population\n";
+    out << QCoreApplication::translate(
+               "Cli",
+               "Name                      Region                    Country                   "
+               "Latitude   Longitude  Time zone                      Population")
+        << "\n";
     for (const TPlace& p : places)
         out << column(p.Name, 25) << " " << column(p.Region, 25) << " " << column(p.Country, 25)
             << " " << Hemisphere(p.Latitude, 'N', 'S').rightJustified(9) << "  "
@@ -830,7 +906,8 @@ bool Delivered(QTextStream& out, QString* why) {
     auto* file = qobject_cast<QFileDevice*>(out.device());
     const bool fileFailed = file && (!file->flush() || file->error() != QFileDevice::NoError);
     if (out.status() == QTextStream::Ok && !fileFailed) return true;
-    *why = fileFailed ? file->errorString() : QStringLiteral("the output accepted no more text");
+    *why = fileFailed ? file->errorString()
+                      : QCoreApplication::translate("Cli", "the output accepted no more text");
     return false;
 }
 
@@ -842,7 +919,10 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const int code = RunCommand(arguments, out, err);
     QString why;
     if (Delivered(out, &why)) return code;
-    err << "crescendar-cli: the answer could not be written to standard output: " << OneLine(why)
+    err << "crescendar-cli: "
+        << QCoreApplication::translate("Cli",
+                                       "the answer could not be written to standard output: %1")
+               .arg(OneLine(why))
         << "\n";
     err.flush();
     return code == 0 ? 1 : code;
@@ -868,7 +948,8 @@ QString NegativeArgument(const QStringList& arguments) {
 
 int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser p;
-    p.setApplicationDescription(
+    p.setApplicationDescription(QCoreApplication::translate(
+        "Cli",
         "The Moon and the Sun for the observer of the saved settings.\n\n"
         "Commands:\n"
         "  moon [YYYY-MM-DD HH:MM[:SS]]   the Moon and the Sun at a local instant (default now)\n"
@@ -884,37 +965,52 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
         "  easter [YYYY]                  the date of Easter Sunday\n"
         "  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas\n"
         "  places NAME                    the places of that name, largest first\n\n"
-        "Every answer names the time zone it is given in.");
+        "Every answer names the time zone it is given in."));
     p.addHelpOption();
     p.addVersionOption();
     p.addOptions({
-        {"lat", "Latitude in degrees, north positive.", "DEG"},
-        {"lon", "Longitude in degrees, east positive.", "DEG"},
-        {"zone", "Offset of local standard time from UT, hours (multiple of 0.5).", "HOURS"},
-        {"dst", "Daylight saving time in force."},
-        {"no-dst", "No daylight saving time."},
-        {"tz", "Time zone by name, as Europe/London (overrides --zone and --dst).", "NAME"},
-        {"place",
-         "The largest place of that name: its latitude, longitude and time zone, unless "
-         "--lat, --lon, --tz or --zone/--dst/--no-dst are given.",
+        {"lat", QCoreApplication::translate("Cli", "Latitude in degrees, north positive."), "DEG"},
+        {"lon", QCoreApplication::translate("Cli", "Longitude in degrees, east positive."), "DEG"},
+        {"zone",
+         QCoreApplication::translate(
+             "Cli", "Offset of local standard time from UT, hours (multiple of 0.5)."),
+         "HOURS"},
+        {"dst", QCoreApplication::translate("Cli", "Daylight saving time in force.")},
+        {"no-dst", QCoreApplication::translate("Cli", "No daylight saving time.")},
+        {"tz",
+         QCoreApplication::translate(
+             "Cli", "Time zone by name, as Europe/London (overrides --zone and --dst)."),
          "NAME"},
-        {"json", "Answer as one JSON object."},
-        {"csv", "month: the table as comma-separated values."},
+        {"place",
+         QCoreApplication::translate(
+             "Cli", "The largest place of that name: its latitude, longitude and time zone, "
+                    "unless --lat, --lon, --tz or --zone/--dst/--no-dst are given."),
+         "NAME"},
+        {"json", QCoreApplication::translate("Cli", "Answer as one JSON object.")},
+        {"csv", QCoreApplication::translate("Cli", "month: the table as comma-separated values.")},
         {"only",
-         "ics: only these kinds of event, comma-separated: phases, eclipses, apsides, seasons.",
+         QCoreApplication::translate("Cli", "ics: only these kinds of event, comma-separated: "
+                                            "phases, eclipses, apsides, seasons."),
          "KINDS"},
-        {{"o", "output"}, "ics: write the calendar to FILE instead of standard output.", "FILE"},
+        {{"o", "output"},
+         QCoreApplication::translate("Cli",
+                                     "ics: write the calendar to FILE instead of standard output."),
+         "FILE"},
     });
-    p.addPositionalArgument("command", "see the list of commands above");
+    p.addPositionalArgument("command",
+                            QCoreApplication::translate("Cli", "see the list of commands above"));
 
     if (!p.parse(arguments)) {
         const QString negative = NegativeArgument(arguments);
         if (negative.isEmpty())
             err << "crescendar-cli: " << OneLine(p.errorText()) << "\n";
         else
-            err << "crescendar-cli: \"" << OneLine(negative)
-                << "\" is not an option, nor a date or year: dates and years are written "
-                   "without a minus sign, from year 1 to 9999\n";
+            err << "crescendar-cli: "
+                << QCoreApplication::translate(
+                       "Cli", "\"%1\" is not an option, nor a date or year: dates and years are "
+                              "written without a minus sign, from year 1 to 9999")
+                       .arg(OneLine(negative))
+                << "\n";
         return 2;
     }
     if (p.isSet("help")) {
@@ -927,14 +1023,22 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
     }
     QStringList args = p.positionalArguments();
     try {
-        if (args.isEmpty()) throw UsageError{"a command is needed (see --help)"};
+        if (args.isEmpty())
+            throw UsageError{
+                QCoreApplication::translate("Cli", "a command is needed (see --help)")};
         const QString command = args.takeFirst();
         const bool csv = p.isSet("csv");
-        if (csv && command != "month") throw UsageError{"--csv applies to the month command only"};
-        if (csv && p.isSet("json")) throw UsageError{"--csv and --json exclude each other"};
+        if (csv && command != "month")
+            throw UsageError{
+                QCoreApplication::translate("Cli", "--csv applies to the month command only")};
+        if (csv && p.isSet("json"))
+            throw UsageError{
+                QCoreApplication::translate("Cli", "--csv and --json exclude each other")};
         for (const char* option : {"only", "output"})
             if (p.isSet(option) && command != "ics")
-                throw UsageError{QString("--%1 applies to the ics command only").arg(option)};
+                throw UsageError{
+                    QCoreApplication::translate("Cli", "--%1 applies to the ics command only")
+                        .arg(option)};
         if (command == "places") return Places(args, p.isSet("json"), out);
         // The saved settings, read once. What could not be used is told on one line; the
         // answer then uses the defaults in its place.
@@ -943,8 +1047,13 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
         if (!report.Empty()) err << "crescendar-cli: " << Q(report.Text()) << "\n";
         const Observer obs = MakeRunObserver(p, saved);
         const bool json = p.isSet("json");
+        // Texts speak the language in force; JSON, which scripts read, keeps the engine's
+        // English names and words.
+        SetRegionalNames(json ? EnglishRegionalNames() : RegionalNamesFromLocale(QLocale()));
         if (command == "ics") {
-            if (json) throw UsageError{"--json does not apply to the ics command"};
+            if (json)
+                throw UsageError{
+                    QCoreApplication::translate("Cli", "--json does not apply to the ics command")};
             return Ics(args, obs, p, out, err);
         }
         if (command == "moon") return Moon(args, obs, json, out);
@@ -956,7 +1065,7 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
         if (command == "seasons") return Seasons(args, obs, json, out);
         if (command == "easter") return Easter(args, obs, json, out);
         if (command == "dateinfo") return DateFacts(args, obs, json, out);
-        throw UsageError{QString("unknown command \"%1\"").arg(command)};
+        throw UsageError{QCoreApplication::translate("Cli", "unknown command \"%1\"").arg(command)};
     } catch (const UsageError& e) {
         err << "crescendar-cli: " << OneLine(e.message) << "\n";
         return 2;

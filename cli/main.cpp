@@ -1,4 +1,5 @@
 #include "CliApp.h"
+#include "Language.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("crescendar-cli");
     QCoreApplication::setApplicationVersion(CRESCENDAR_VERSION);
+    // The texts in the language of the user's system, as the windows show them with the
+    // Language setting at System.
+    crescendar::InstallLanguage("System"); // not user text
     // Through the file descriptors, so that a failed write keeps the system's reason.
     QFile stdoutFile;
     QFile stderrFile;

@@ -243,7 +243,7 @@ QStringList TimeZoneNames() {
             continue;
         }
         const int m = minutes < 0 ? -minutes : minutes;
-        names << QStringLiteral("GMT %1 %2:%3")
+        names << TConfiguration::tr("GMT %1 %2:%3")
                      .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
                      .arg(m / 60, 2, 10, QLatin1Char('0'))
                      .arg(m % 60, 2, 10, QLatin1Char('0'));
@@ -359,7 +359,7 @@ QComboBox* TConfiguration::List(int left, int top, int width, const QStringList&
 void TConfiguration::FormCreate() {
     SetClientSize(kWidth, kHeight);
     SetBackground(Art("bgnd.jpg"));
-    setWindowTitle(QStringLiteral("Configuration"));
+    setWindowTitle(tr("Configuration"));
     imgRBSet = Art("rb_set.png");
     imgRBUnset = Art("rb_unset.png");
 
@@ -381,7 +381,7 @@ void TConfiguration::FormCreate() {
             .arg(KeyText(closeCommand->shortcut())));
 
     // Created in tab order.
-    Label4 = Caption(30, 66, QStringLiteral("Latitude:"), kCaptionBlack);
+    Label4 = Caption(30, 66, tr("Latitude:"), kCaptionBlack);
     txtLatDeg = CoordinateEdit(98, 64, 19, 2, 2);
     txtLatMin = CoordinateEdit(129, 64, 19, 2, 2);
     txtLatSec = CoordinateEdit(159, 64, 19, 2, 2);
@@ -389,7 +389,7 @@ void TConfiguration::FormCreate() {
     pNSDirection->setGeometry(202, 64, 36, 19);
     NSSpinButton = new TConfigSpinButton(this, 240, 64, 15, 19);
 
-    Label5 = Caption(30, 94, QStringLiteral("Longitude:"), kCaptionBlack);
+    Label5 = Caption(30, 94, tr("Longitude:"), kCaptionBlack);
     txtLongDeg = CoordinateEdit(94, 92, 24, 3, 3);
     txtLongMin = CoordinateEdit(129, 92, 19, 2, 2);
     txtLongSec = CoordinateEdit(159, 92, 19, 2, 2);
@@ -402,7 +402,7 @@ void TConfiguration::FormCreate() {
         panel->setAlignment(Qt::AlignCenter);
     }
 
-    Label6 = Caption(30, 120, QStringLiteral("Location:"), kCaptionBlack);
+    Label6 = Caption(30, 120, tr("Location:"), kCaptionBlack);
     txtLocation = new QLineEdit(this);
     txtLocation->setGeometry(94, 118, 161, 19);
     txtLocation->setFont(FieldFont());
@@ -436,17 +436,16 @@ void TConfiguration::FormCreate() {
     search_ = new TPlaceSearch(kMostPlaces, this);
     connect(search_, &TPlaceSearch::Found, this, &TConfiguration::OfferPlaces);
 
-    Label7 = Caption(28, 168, QStringLiteral("Day Order:"), kCaptionBlack);
+    Label7 = Caption(28, 168, tr("Day Order:"), kCaptionBlack);
     cmbDayOrder = List(94, 165, 161,
-                       {QStringLiteral("Sunday - Saturday"), QStringLiteral("Monday - Sunday"),
-                        QStringLiteral("Tuesday - Monday"), QStringLiteral("Wednesday - Tuesday"),
-                        QStringLiteral("Thursday - Wednesday"), QStringLiteral("Friday - Thursday"),
-                        QStringLiteral("Saturday - Friday")});
-    Label8 = Caption(28, 192, QStringLiteral("Date Format:"), kCaptionBlack);
+                       {tr("Sunday - Saturday"), tr("Monday - Sunday"), tr("Tuesday - Monday"),
+                        tr("Wednesday - Tuesday"), tr("Thursday - Wednesday"),
+                        tr("Friday - Thursday"), tr("Saturday - Friday")});
+    Label8 = Caption(28, 192, tr("Date Format:"), kCaptionBlack);
     cmbDateFormat =
         List(94, 189, 161, {QStringLiteral("DD/MM/YYYY"), QStringLiteral("MM/DD/YYYY")});
 
-    Label11 = Caption(30, 306, QStringLiteral("Timezone:"), kCaptionWhite);
+    Label11 = Caption(30, 306, tr("Timezone:"), kCaptionWhite);
     cmbTimeZone = List(84, 302, kZoneListWidth, TimeZoneNames());
     connect(cmbTimeZone, &QComboBox::currentTextChanged, this, [this] { ShowZone(); });
     connect(cmbTimeZone, &QComboBox::currentIndexChanged, this, [this](int entry) {
@@ -455,16 +454,16 @@ void TConfiguration::FormCreate() {
     connect(cmbTimeZone->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         if (isVisible()) txtZoneExit();
     });
-    Label12 = Caption(214, 306, QStringLiteral("DST:"), kCaptionWhite);
+    Label12 = Caption(214, 306, tr("DST:"), kCaptionWhite);
     chkDaylightSavings =
         new TConfigCheckBox(this, 240, 306, Art("check_on.png"), Art("check_off.png"));
 
     imgLaser = new ImageControl(this, 30, 350, imgRBUnset, 15, 15);
-    lblLaser = Caption(48, 350, QStringLiteral("Laser"), kCaptionWhite);
+    lblLaser = Caption(48, 350, tr("Laser"), kCaptionWhite);
     imgBWInkjet = new ImageControl(this, 92, 350, imgRBUnset, 15, 15);
-    lblBWInkjet = Caption(110, 350, QStringLiteral("B/W Inkjet"), kCaptionWhite);
+    lblBWInkjet = Caption(110, 350, tr("B/W Inkjet"), kCaptionWhite);
     imgColourInkjet = new ImageControl(this, 175, 350, imgRBUnset, 15, 15);
-    lblColourPrinter = Caption(194, 350, QStringLiteral("Colour Inkjet"), kCaptionWhite);
+    lblColourPrinter = Caption(194, 350, tr("Colour Inkjet"), kCaptionWhite);
 
     // The fields are named by their captions; the captions themselves are not read again.
     const std::pair<QWidget*, QString> names[] = {
@@ -589,11 +588,11 @@ void TConfiguration::FormActivate() {
     txtLatDeg->setText(QString::fromStdString(s.LatDeg));
     txtLatMin->setText(QString::fromStdString(s.LatMin));
     txtLatSec->setText(QString::fromStdString(s.LatSec));
-    pNSDirection->setText(QString::fromStdString(Word(s.LatDir)));
+    pNSDirection->setText(SideName(true, s.LatDir == TNorthSouth::South));
     txtLongDeg->setText(QString::fromStdString(s.LongDeg));
     txtLongMin->setText(QString::fromStdString(s.LongMin));
     txtLongSec->setText(QString::fromStdString(s.LongSec));
-    pEWDirection->setText(QString::fromStdString(Word(s.LongDir)));
+    pEWDirection->setText(SideName(false, s.LongDir == TEastWest::West));
     tiedName_ = txtLocation->text();
     locationKind_ = LocationKind::Tied;
     coordinatesByHand_ = false;
@@ -632,9 +631,13 @@ void TConfiguration::ShowDatePattern() {
 
 // ----- hemisphere and side ----------------------------------------------------------------
 
+QString TConfiguration::SideName(bool latitude, bool southOrWest) {
+    if (latitude) return southOrWest ? tr("South") : tr("North");
+    return southOrWest ? tr("West") : tr("East");
+}
+
 void TConfiguration::NSSpinButtonUpClick() {
-    pNSDirection->setText(pNSDirection->text() != QLatin1String("North") ? QStringLiteral("North")
-                                                                         : QStringLiteral("South"));
+    pNSDirection->setText(SideName(true, pNSDirection->text() == SideName(true, false)));
     CoordinatesEdited();
 }
 
@@ -643,8 +646,7 @@ void TConfiguration::NSSpinButtonDownClick() {
 }
 
 void TConfiguration::EWSpinButtonUpClick() {
-    pEWDirection->setText(pEWDirection->text() != QLatin1String("East") ? QStringLiteral("East")
-                                                                        : QStringLiteral("West"));
+    pEWDirection->setText(SideName(false, pEWDirection->text() == SideName(false, false)));
     CoordinatesEdited();
 }
 
@@ -719,12 +721,12 @@ bool TConfiguration::PasteCoordinate(QLineEdit* edit, const QString& text) {
         txtLatDeg->setText(Digits(c->Deg, 2));
         txtLatMin->setText(Digits(c->Min, 2));
         txtLatSec->setText(Digits(c->Sec, 2));
-        pNSDirection->setText(c->SouthOrWest ? QStringLiteral("South") : QStringLiteral("North"));
+        pNSDirection->setText(SideName(true, c->SouthOrWest));
     } else {
         txtLongDeg->setText(Digits(c->Deg, 3));
         txtLongMin->setText(Digits(c->Min, 2));
         txtLongSec->setText(Digits(c->Sec, 2));
-        pEWDirection->setText(c->SouthOrWest ? QStringLiteral("West") : QStringLiteral("East"));
+        pEWDirection->setText(SideName(false, c->SouthOrWest));
     }
     CoordinatesEdited();
     return true;
@@ -759,7 +761,7 @@ void TConfiguration::FillCoordinates() {
 }
 
 QString TConfiguration::CheckCoordinates(QLineEdit** offending) const {
-    const QString arcParts = QStringLiteral("Minutes and seconds of arc must be from 00 to 59.");
+    const QString arcParts = tr("Minutes and seconds of arc must be from 00 to 59.");
     for (QLineEdit* edit : {txtLatMin, txtLatSec, txtLongMin, txtLongSec}) {
         if (NumberOf(edit) > 59) {
             *offending = edit;
@@ -771,11 +773,11 @@ QString TConfiguration::CheckCoordinates(QLineEdit** offending) const {
     };
     if (degrees(txtLatDeg, txtLatMin, txtLatSec) > 90 * 3600) {
         *offending = txtLatDeg;
-        return QStringLiteral("The latitude must be from 0\u00B0 to 90\u00B0.");
+        return tr("The latitude must be from 0\u00B0 to 90\u00B0.");
     }
     if (degrees(txtLongDeg, txtLongMin, txtLongSec) > 180 * 3600) {
         *offending = txtLongDeg;
-        return QStringLiteral("The longitude must be from 0\u00B0 to 180\u00B0.");
+        return tr("The longitude must be from 0\u00B0 to 180\u00B0.");
     }
     return {};
 }
@@ -840,8 +842,8 @@ void TConfiguration::ChoosePlace(const TPlace& place) {
     // The gazetteer counts north and east positive; what rounds to 0" has no side.
     const bool south = place.Latitude < 0 && (lat.Deg | lat.Min | lat.Sec) != 0;
     const bool west = place.Longitude < 0 && (lon.Deg | lon.Min | lon.Sec) != 0;
-    pNSDirection->setText(south ? QStringLiteral("South") : QStringLiteral("North"));
-    pEWDirection->setText(west ? QStringLiteral("West") : QStringLiteral("East"));
+    pNSDirection->setText(SideName(true, south));
+    pEWDirection->setText(SideName(false, west));
     // A zone this computer does not know leaves the zone as it was.
     if (TimeZoneRule(place.TimeZone)) {
         cmbTimeZone->setCurrentIndex(-1);
@@ -1055,9 +1057,9 @@ bool TConfiguration::Save() {
     // A pattern typed into the date list must make a date; otherwise the previous one stays.
     const QString typedPattern = cmbDateFormat->currentText().trimmed();
     if (!typedPattern.isEmpty() && !IsDatePattern(Cut(cmbDateFormat->currentText(), 12))) {
-        ShowWarning(QStringLiteral("\u201C%1\u201D is not a date pattern: it needs a day (dd), a "
-                                   "month (mm) and a year (yyyy), as in dd/mm/yyyy. The "
-                                   "pattern %2 is kept.")
+        ShowWarning(tr("\u201C%1\u201D is not a date pattern: it needs a day (dd), a "
+                       "month (mm) and a year (yyyy), as in dd/mm/yyyy. The "
+                       "pattern %2 is kept.")
                         .arg(Shortened(typedPattern),
                              QString::fromStdString(session_.Settings().DateFormat)),
                     this);
@@ -1070,11 +1072,12 @@ bool TConfiguration::Save() {
     s.LatDeg = Cut(txtLatDeg->text(), 3);
     s.LatMin = Cut(txtLatMin->text(), 2);
     s.LatSec = Cut(txtLatSec->text(), 2);
-    s.LatDir = FromWord<TNorthSouth>(pNSDirection->text().toStdString()).value_or(TNorthSouth{});
+    s.LatDir =
+        pNSDirection->text() == SideName(true, true) ? TNorthSouth::South : TNorthSouth::North;
     s.LongDeg = Cut(txtLongDeg->text(), 3);
     s.LongMin = Cut(txtLongMin->text(), 2);
     s.LongSec = Cut(txtLongSec->text(), 2);
-    s.LongDir = FromWord<TEastWest>(pEWDirection->text().toStdString()).value_or(TEastWest{});
+    s.LongDir = pEWDirection->text() == SideName(false, false) ? TEastWest::East : TEastWest::West;
     s.Location = Cut(txtLocation->text(), 64);
 
     // A list left without a selected entry keeps the previous setting.
@@ -1101,10 +1104,10 @@ bool TConfiguration::Save() {
     // only, and the user is told so before the window closes: a second exit closes it.
     std::string whyNotSaved;
     const bool saved = session_.SaveSettings(s, &whyNotSaved);
-    if (!saved && !WarnedNotSavedBefore(toldNotSaved_, QStringLiteral("Your settings"),
+    if (!saved && !WarnedNotSavedBefore(toldNotSaved_, tr("Your settings"),
                                         QString::fromStdString(whyNotSaved),
-                                        QStringLiteral("Click the exit again to close this "
-                                                       "window without saving them."),
+                                        tr("Click the exit again to close this "
+                                           "window without saving them."),
                                         this))
         return false;
     // Saved, or kept in memory only as the user has been told: no longer changes.

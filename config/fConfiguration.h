@@ -96,6 +96,9 @@ class TConfiguration : public SkinWindow {
     // The character filter of the coordinate edits: digits, Backspace (8) and Enter (13)
     // are kept; every other character becomes 0 (discarded).
     static char16_t ProcessKey(char16_t key);
+    // The side a hemisphere panel shows: North or South for the latitude, East or West for
+    // the longitude, in the language of the windows.
+    static QString SideName(bool latitude, bool southOrWest);
     // A coordinate as text ("51° 28′ 38″ N", "51 28 38", "51.4772", "-0.0015", "0° 5′ W")
     // read for the latitude or the longitude fields: whole degrees, minutes and seconds of
     // arc (rounded to the second) and whether it lies south or west. Nothing when the text is

@@ -6,6 +6,8 @@
 
 #include <libical/ical.h>
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -13,6 +15,15 @@
 namespace crescendar {
 
 namespace {
+
+// A text of the calendar in the language in force, its %1, %2... filled in.
+template <typename... Args> std::string Text(const char* source, const Args&... args) {
+    const QString text = QCoreApplication::translate("CalendarFile", source);
+    if constexpr (sizeof...(Args) == 0)
+        return text.toStdString();
+    else
+        return text.arg(QString::fromStdString(args)...).toStdString();
+}
 
 // A UTC instant on the proleptic Gregorian calendar, to the second.
 struct TUtcFields {
@@ -91,57 +102,80 @@ std::string HourText(UniversalTime t) {
     return UtcText(t).substr(11);
 }
 
-const char* Category(TYearEventKind kind) {
+std::string Category(TYearEventKind kind) {
     switch (kind) {
     case TYearEventKind::Phase:
-        return "Moon phases";
+        return Text(QT_TRANSLATE_NOOP("CalendarFile", "Moon phases"));
     case TYearEventKind::Eclipse:
-        return "Lunar eclipses";
+        return Text(QT_TRANSLATE_NOOP("CalendarFile", "Lunar eclipses"));
     case TYearEventKind::Perigee:
     case TYearEventKind::Apogee:
-        return "Perigee and apogee";
+        return Text(QT_TRANSLATE_NOOP("CalendarFile", "Perigee and apogee"));
     case TYearEventKind::Season:
-        return "Equinoxes and solstices";
+        return Text(QT_TRANSLATE_NOOP("CalendarFile", "Equinoxes and solstices"));
     }
     return "";
 }
 
 std::string Description(const TYearEvent& e, const Observer& o) {
     std::string d = YearEventName(e) + "\n";
+    // The instant in universal time, then on the observer's clocks.
+    const auto instant = [&] {
+        d += Text(QT_TRANSLATE_NOOP("CalendarFile", "%1 UTC"), UtcText(e.Instant)) + "\n" +
+             Text(QT_TRANSLATE_NOOP("CalendarFile", "Local time: %1"), LocalText(e.Instant, o));
+    };
     switch (e.Kind) {
     case TYearEventKind::Phase:
-        d += UtcText(e.Instant) + " UTC\nLocal time: " + LocalText(e.Instant, o);
-        if (e.BlueMoon) d += "\nThe second full moon of the calendar month (" + o.ZoneName() + ")";
+        instant();
+        if (e.BlueMoon)
+            d += "\n" + Text(QT_TRANSLATE_NOOP("CalendarFile",
+                                               "The second full moon of the calendar month (%1)"),
+                             o.ZoneName());
         break;
     case TYearEventKind::Perigee:
     case TYearEventKind::Apogee: {
         char km[32];
         std::snprintf(km, sizeof km, "%lld", std::llround(e.DistanceKm));
-        d += UtcText(e.Instant) + " UTC\nLocal time: " + LocalText(e.Instant, o) +
-             "\nDistance of the Moon: " + km + " km";
+        instant();
+        d += "\n" + Text(QT_TRANSLATE_NOOP("CalendarFile", "Distance of the Moon: %1 km"),
+                         std::string(km));
         break;
     }
     case TYearEventKind::Season:
-        d += UtcText(e.Instant) + " UTC\nLocal time: " + LocalText(e.Instant, o);
+        instant();
         break;
     case TYearEventKind::Eclipse: {
         const TEclipseResult& r = e.Eclipse;
         const TEclipseElements& x = r.Elements;
         if (r.EclipseType == kPenumbralEclipse)
-            d += "Penumbral magnitude " + MagnitudeText(r.PenumbralMagnitude, true, ".") + "\n";
+            d += Text(QT_TRANSLATE_NOOP("CalendarFile", "Penumbral magnitude %1"),
+                      MagnitudeText(r.PenumbralMagnitude, true, "."));
         else
-            d += "Umbral magnitude " + MagnitudeText(r.UmbralMagnitude, true, ".") +
-                 ", penumbral magnitude " + MagnitudeText(r.PenumbralMagnitude, true, ".") + "\n";
-        d += "Greatest eclipse " + UtcText(e.Instant) + " UTC\n";
-        const auto span = [&d](const char* what, UniversalTime mid, double half) {
-            d += std::string(what) + " " + HourText(mid - half) + " to " + HourText(mid + half) +
-                 " UTC\n";
+            d += Text(
+                QT_TRANSLATE_NOOP("CalendarFile", "Umbral magnitude %1, penumbral magnitude %2"),
+                MagnitudeText(r.UmbralMagnitude, true, "."),
+                MagnitudeText(r.PenumbralMagnitude, true, "."));
+        d +=
+            "\n" +
+            Text(QT_TRANSLATE_NOOP("CalendarFile", "Greatest eclipse %1 UTC"), UtcText(e.Instant)) +
+            "\n";
+        // A phase of the eclipse: source is "<phase> %1 to %2 UTC".
+        const auto span = [&d](const char* source, UniversalTime mid, double half) {
+            d += Text(source, HourText(mid - half), HourText(mid + half)) + "\n";
         };
-        span("Penumbra", x.JD, x.PenumbralSemiduration);
-        if (r.EclipseType >= kPartialEclipse) span("Umbra", x.JD, x.PartialSemiduration);
-        if (r.EclipseType == kTotalEclipse) span("Totality", x.JD, x.TotalSemiduration);
-        d += "Local time: maximum " + LocalText(e.Instant, o) + "\n";
-        d += "Seen from " + PlaceText(o) + ": " + VisibilityText(r.Visibility);
+        span(QT_TRANSLATE_NOOP("CalendarFile", "Penumbra %1 to %2 UTC"), x.JD,
+             x.PenumbralSemiduration);
+        if (r.EclipseType >= kPartialEclipse)
+            span(QT_TRANSLATE_NOOP("CalendarFile", "Umbra %1 to %2 UTC"), x.JD,
+                 x.PartialSemiduration);
+        if (r.EclipseType == kTotalEclipse)
+            span(QT_TRANSLATE_NOOP("CalendarFile", "Totality %1 to %2 UTC"), x.JD,
+                 x.TotalSemiduration);
+        d += Text(QT_TRANSLATE_NOOP("CalendarFile", "Local time: maximum %1"),
+                  LocalText(e.Instant, o)) +
+             "\n";
+        d += Text(QT_TRANSLATE_NOOP("CalendarFile", "Seen from %1: %2"), PlaceText(o),
+                  VisibilityText(r.Visibility));
         break;
     }
     }
@@ -242,8 +276,10 @@ std::string CalendarText(const std::vector<TYearEvent>& events, int fromYear, in
     icalcomponent_add_property(
         cal, icalproperty_new_prodid("-//Crescendar//Crescendar " CRESCENDAR_VERSION "//EN"));
     icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
-    std::string title = "Crescendar: the Moon and the seasons " + std::to_string(fromYear);
-    if (toYear != fromYear) title += "\xE2\x80\x93" + std::to_string(toYear);
+    std::string years = std::to_string(fromYear);
+    if (toYear != fromYear) years += "\xE2\x80\x93" + std::to_string(toYear);
+    const std::string title =
+        Text(QT_TRANSLATE_NOOP("CalendarFile", "Crescendar: the Moon and the seasons %1"), years);
     icalproperty* name = icalproperty_new_x(title.c_str());
     icalproperty_set_x_name(name, "X-WR-CALNAME");
     icalcomponent_add_property(cal, name);
@@ -261,7 +297,7 @@ std::string CalendarText(const std::vector<TYearEvent>& events, int fromYear, in
         icalcomponent_add_property(ev, icalproperty_new_summary(YearEventName(e).c_str()));
         icalcomponent_add_property(ev,
                                    icalproperty_new_description(Description(e, observer).c_str()));
-        icalcomponent_add_property(ev, icalproperty_new_categories(Category(e.Kind)));
+        icalcomponent_add_property(ev, icalproperty_new_categories(Category(e.Kind).c_str()));
         // Shown in the calendar without taking the time as busy.
         icalcomponent_add_property(ev, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         icalcomponent_add_component(cal, ev);

@@ -4,12 +4,22 @@
 #include "DayEvents.h"
 #include "EventText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdio>
 
 namespace crescendar {
 
 namespace {
+
+// A table's headings in the language in force.
+std::vector<std::string> Headings(std::initializer_list<const char*> sources) {
+    std::vector<std::string> row;
+    for (const char* source : sources)
+        row.push_back(QCoreApplication::translate("TableText", source).toStdString());
+    return row;
+}
 
 std::string Cell(const std::string& text, char separator) {
     const bool quote =
@@ -53,11 +63,18 @@ std::string TabText(const TTable& table) {
 
 TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
                   const std::string& datePattern) {
-    TTable table{{"Date", "Moonrise", "Moon transit", "Moonset", "Moon lit (%)",
-                  "Astronomical twilight (morning)", "Nautical twilight (morning)",
-                  "Civil twilight (morning)", "Sunrise", "Sun transit", "Sunset",
-                  "Civil twilight (evening)", "Nautical twilight (evening)",
-                  "Astronomical twilight (evening)"}};
+    TTable table{Headings(
+        {QT_TRANSLATE_NOOP("TableText", "Date"), QT_TRANSLATE_NOOP("TableText", "Moonrise"),
+         QT_TRANSLATE_NOOP("TableText", "Moon transit"), QT_TRANSLATE_NOOP("TableText", "Moonset"),
+         QT_TRANSLATE_NOOP("TableText", "Moon lit (%)"),
+         QT_TRANSLATE_NOOP("TableText", "Astronomical twilight (morning)"),
+         QT_TRANSLATE_NOOP("TableText", "Nautical twilight (morning)"),
+         QT_TRANSLATE_NOOP("TableText", "Civil twilight (morning)"),
+         QT_TRANSLATE_NOOP("TableText", "Sunrise"), QT_TRANSLATE_NOOP("TableText", "Sun transit"),
+         QT_TRANSLATE_NOOP("TableText", "Sunset"),
+         QT_TRANSLATE_NOOP("TableText", "Civil twilight (evening)"),
+         QT_TRANSLATE_NOOP("TableText", "Nautical twilight (evening)"),
+         QT_TRANSLATE_NOOP("TableText", "Astronomical twilight (evening)")})};
     TDailyPlaces places; // consecutive dates share their days' places
     for (const std::uint16_t d : MonthDays(month.Month, month.Year)) {
         const TDateTimeRecord day = MakeDate(month.Year, month.Month, d);
@@ -86,7 +103,10 @@ TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
 }
 
 TTable EclipseTable(const std::vector<TEclipseResult>& eclipses) {
-    TTable table{{"Eclipse", "Magnitude", "Maximum", "Date", "Visibility"}};
+    TTable table{Headings(
+        {QT_TRANSLATE_NOOP("TableText", "Eclipse"), QT_TRANSLATE_NOOP("TableText", "Magnitude"),
+         QT_TRANSLATE_NOOP("TableText", "Maximum"), QT_TRANSLATE_NOOP("TableText", "Date"),
+         QT_TRANSLATE_NOOP("TableText", "Visibility")})};
     for (const TEclipseResult& e : eclipses) {
         TEclipseTexts t = EclipseTexts(e);
         table.push_back({ShortEclipseTypeName(e.EclipseType), ListedMagnitude(e), std::move(t.MaximumText),

@@ -1,5 +1,6 @@
 #include "OutputFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -63,8 +64,9 @@ bool Resolve(const QByteArray& start, Resolved* r, QString* error) {
         }
         const bool shared = (fst.st_mode & S_ISVTX) && (fst.st_mode & S_IWOTH);
         if (shared && st.st_uid != ::geteuid() && st.st_uid != fst.st_uid) {
-            *error = QStringLiteral("it is a symbolic link in the shared folder %1 that belongs "
-                                    "to another user, and such a link is not followed")
+            *error = QCoreApplication::translate(
+                         "OutputFile", "it is a symbolic link in the shared folder %1 that belongs "
+                                       "to another user, and such a link is not followed")
                          .arg(QFile::decodeName(folder));
             return false;
         }
@@ -130,7 +132,8 @@ bool OutputFile::FailedErrno() {
 
 bool OutputFile::Open() {
     if (fd_ >= 0 || !error_.isEmpty()) return false;
-    if (path_.isEmpty()) return Failed(QStringLiteral("no file name was given"));
+    if (path_.isEmpty())
+        return Failed(QCoreApplication::translate("OutputFile", "no file name was given"));
     Resolved r;
     QString why;
     if (!Resolve(QFile::encodeName(path_), &r, &why)) return Failed(why);
@@ -143,14 +146,17 @@ bool OutputFile::Open() {
         if (::fstat(fd_, &st) != 0 || !(S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode))) {
             ::close(fd_);
             fd_ = -1;
-            return Failed(QStringLiteral("it changed while it was being opened"));
+            return Failed(
+                QCoreApplication::translate("OutputFile", "it changed while it was being opened"));
         }
         kind_ = Kind::Direct;
         return true;
     }
-    if (r.exists && S_ISDIR(r.st.st_mode)) return Failed(QStringLiteral("it is a folder"));
+    if (r.exists && S_ISDIR(r.st.st_mode))
+        return Failed(QCoreApplication::translate("OutputFile", "it is a folder"));
     if (r.exists && !S_ISREG(r.st.st_mode))
-        return Failed(QStringLiteral("it is not a regular file, a character device or a pipe"));
+        return Failed(QCoreApplication::translate(
+            "OutputFile", "it is not a regular file, a character device or a pipe"));
 
     // A new file gets the usual permissions (the umask applies); a replaced one keeps its own.
     const mode_t mode = r.exists ? (r.st.st_mode & 0777) : 0666;

@@ -18,9 +18,18 @@ namespace crescendar {
 namespace {
 
 // The month names above the grid are the program's own.
-const char* const kMonthNames[12] = {"January",   "February", "March",    "April",
-                                     "May",       "June",     "July",     "August",
-                                     "September", "October",  "November", "December"};
+const char* const kMonthNames[12] = {QT_TRANSLATE_NOOP("crescendar::TMain", "January"),
+                                     QT_TRANSLATE_NOOP("crescendar::TMain", "February"),
+                                     QT_TRANSLATE_NOOP("crescendar::TMain", "March"),
+                                     QT_TRANSLATE_NOOP("crescendar::TMain", "April"),
+                                     QT_TRANSLATE_NOOP("crescendar::TMain", "May"),
+                                     QT_TRANSLATE_NOOP("crescendar::TMain", "June"),
+                                     QT_TRANSLATE_NOOP("crescendar::TMain", "July"),
+                                     QT_TRANSLATE_NOOP("crescendar::TMain", "August"),
+                                     QT_TRANSLATE_NOOP("crescendar::TMain", "September"),
+                                     QT_TRANSLATE_NOOP("crescendar::TMain", "October"),
+                                     QT_TRANSLATE_NOOP("crescendar::TMain", "November"),
+                                     QT_TRANSLATE_NOOP("crescendar::TMain", "December")};
 
 } // namespace
 
@@ -126,8 +135,7 @@ void TMain::LayOutMonth(TDateTimeRecord d) {
     const QString year = QString::number(d.Year);
     lblSelectedYear->SetText(year);
     lblSelectedYearShadow->SetText(year);
-    const QString month =
-        d.Month >= 1 && d.Month <= 12 ? QLatin1String(kMonthNames[d.Month - 1]) : QString();
+    const QString month = d.Month >= 1 && d.Month <= 12 ? tr(kMonthNames[d.Month - 1]) : QString();
     lblSelectedmonth->SetText(month);
     lblSelectedMonthShadow->SetText(month);
     LayoutMonthLabels();
@@ -244,7 +252,7 @@ bool TMain::AcceptYear() {
         bool ok = false;
         const int year = text.toInt(&ok);
         if (!ok || year < 1 || year > 9999) {
-            ShowWarning(QStringLiteral("Please type a year from 1 to 9999."), this);
+            ShowWarning(tr("Please type a year from 1 to 9999."), this);
             return false;
         }
         lblSelectedYearShadow->SetText(text);

@@ -159,13 +159,13 @@ void TMain::InvertPhaseIcons() {
 
 void TMain::DisplayLunarRiseSetTimes(const TDayEvents& events) {
     struct Row {
-        const char* Title;
+        QString Title;
         TCrossing Event;
         QString Name; // what a screen reader calls the time
     };
-    std::array<Row, 3> pairs = {{{"Transit:", events.Moon.Transit, tr("Moon transit")},
-                                 {"Moonrise:", events.Moon.Rise, tr("Moonrise")},
-                                 {"Moonset:", events.Moon.Set, tr("Moonset")}}};
+    std::array<Row, 3> pairs = {{{tr("Transit:"), events.Moon.Transit, tr("Moon transit")},
+                                 {tr("Moonrise:"), events.Moon.Rise, tr("Moonrise")},
+                                 {tr("Moonset:"), events.Moon.Set, tr("Moonset")}}};
     // Three compare-and-swap steps put the rows in time order.
     auto order = [&pairs](std::size_t i, std::size_t j) {
         if (TimeOrder(pairs[i].Event) > TimeOrder(pairs[j].Event)) std::swap(pairs[i], pairs[j]);
@@ -178,7 +178,7 @@ void TMain::DisplayLunarRiseSetTimes(const TDayEvents& events) {
          {lblMoonTitle2, lblMoonValue2},
          {lblMoontitle3, lblMoonValue3}}};
     for (std::size_t i = 0; i < 3; ++i) {
-        rows[i].first->SetText(QString::fromLatin1(pairs[i].Title));
+        rows[i].first->SetText(pairs[i].Title);
         rows[i].second->setAccessibleName(pairs[i].Name);
         rows[i].second->SetText(QString::fromStdString(CrossingText(pairs[i].Event)));
     }
@@ -207,7 +207,7 @@ std::string TMain::LocalSiderealTime(TDateTimeRecord d, int mode) {
     const std::string text = CutText(crescendar::LocalSiderealTime(d, session_->GetObserver()), 15);
     if (mode == 0) {
         Canvas& c = imgClockBuf.GetCanvas();
-        const QString shown = QStringLiteral("LST: ") + QString::fromStdString(text);
+        const QString shown = tr("LST: %1").arg(QString::fromStdString(text));
         c.TextOut((200 - c.TextWidth(shown)) / 2 + 420, 4, shown);
     }
     return text;

@@ -52,8 +52,8 @@ TMain::TMain(TMainOptions options) : options_(std::move(options)) {
     connect(session_, &TSession::settingsChanged, this, [this] { FollowSettings(); });
     connect(session_, &TSession::daySelected, this,
             [this] { ShowSelectedMonth(session_->SelectedDateTime()); });
-    setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral("Crescendar"));
+    setObjectName(QStringLiteral("Main")); // not user text
+    setWindowTitle(tr("Crescendar"));
 
     Timer1.setInterval(1000);
     CursorTimer.setInterval(250);
@@ -102,27 +102,28 @@ void TMain::LoadPictures() {
 void TMain::CreateCaptions() {
     // First, so that a screen reader reads the Moon and the instant first.
     CreateFigureStandIns();
-    const QStringList yellow = {"Visible:",  "Age:",      "Distance:", "R.A.:",   "Dec.:",
-                                "Parallax:", "Diameter:", "Apogee:",   "Perigee:"};
+    const QStringList yellow = {tr("Visible:"),  tr("Age:"),    tr("Distance:"),
+                                tr("R.A.:"),     tr("Dec.:"),   tr("Parallax:"),
+                                tr("Diameter:"), tr("Apogee:"), tr("Perigee:")};
     const int yellowTops[] = {80, 94, 110, 134, 148, 162, 176, 204, 218};
     for (int i = 0; i < yellow.size(); ++i)
         MakeLabel(188, yellowTops[i], yellow[i], palette::Caption);
 
-    const QStringList moonBox = {"Az.:", "Alt.:", "P.A.:", "Ph.A:"};
-    const QStringList sunBox = {"Az.:", "Alt.:", "R.A.:", "Dec.:"};
+    const QStringList moonBox = {tr("Az.:"), tr("Alt.:"), tr("P.A.:"), tr("Ph.A:")};
+    const QStringList sunBox = {tr("Az.:"), tr("Alt.:"), tr("R.A.:"), tr("Dec.:")};
     for (int i = 0; i < 4; ++i) {
         MakeLabel(284, 284 + 16 * i, moonBox[i], Qt::white);
         MakeLabel(284, 390 + 16 * i, sunBox[i], Qt::white);
     }
 
-    const QStringList sun = {"Sunrise:", "Transit:", "Sunset:"};
-    const QStringList twilight = {"Civil:", "Nautical:", "Astronomical:"};
+    const QStringList sun = {tr("Sunrise:"), tr("Transit:"), tr("Sunset:")};
+    const QStringList twilight = {tr("Civil:"), tr("Nautical:"), tr("Astronomical:")};
     for (int i = 0; i < 3; ++i) {
         MakeLabel(32, 300 + 16 * i, sun[i], kWindowText, true);
         MakeLabel(32, 404 + 16 * i, twilight[i], kWindowText, true);
     }
-    MakeLabel(130, 390, QStringLiteral("Start"), kWindowText, true);
-    MakeLabel(212, 390, QStringLiteral("End"), kWindowText, true);
+    MakeLabel(130, 390, tr("Start"), kWindowText, true);
+    MakeLabel(212, 390, tr("End"), kWindowText, true);
 
     // Captions never take a click from the controls around them, and a screen reader hears
     // them as the names of their values, not twice.
@@ -215,15 +216,14 @@ void TMain::ExposeFigure(const char* name, const QString& value) {
 
 void TMain::CreateTitleRegions() {
     auto region = [this](const char* name, int l, int t, int w, int h, const char* hint) {
-        auto* r = new ClickRegion(this, l, t, w, h, QString::fromUtf8(hint));
+        auto* r = new ClickRegion(this, l, t, w, h, *hint ? tr(hint) : QString());
         r->setObjectName(QLatin1String(name));
         return r;
     };
     lblPrint = region("lblPrint", 18, 14, 21, 21, "");
     imgOptics = new ImageControl(this, 44, 13, imgBinoculars, 33, 24);
     imgOptics->setObjectName(QStringLiteral("imgOptics"));
-    imgOptics->SetHint(
-        QStringLiteral("Switch between view as seen through Binoculars or a Telescope"));
+    imgOptics->SetHint(tr("Switch between view as seen through Binoculars or a Telescope"));
     lblTimesList = region("lblTimesList", 76, 14, 17, 19, "");
     lblLinks = region("lblLinks", 100, 14, 21, 19, "");
     lblClock = region("lblClock", 128, 12, 23, 23, "");
@@ -237,7 +237,7 @@ void TMain::CreateTitleRegions() {
     lblConfig = region("lblConfig", 478, 14, 19, 19, "");
     lblHelp = region("lblHelp", 510, 14, 23, 19, "");
     lblAbout = region("lblAbout", 544, 12, 17, 21, "");
-    lblMinimise = region("lblMinimise", 592, 14, 15, 15, "Minimize Crescendar");
+    lblMinimise = region("lblMinimise", 592, 14, 15, 15, QT_TR_NOOP("Minimize Crescendar"));
     lblExit = region("lblExit", 614, 14, 13, 15, "");
 
     SetTitleRegion(lblTitle);
@@ -559,8 +559,7 @@ void TMain::DrawInstant() {
 
     Canvas& canvas = WindowCanvas();
     canvas.TextOut(249, 80, QString::number(moon.IlluminatedPercent) + QStringLiteral("%     "));
-    canvas.TextOut(
-        249, 110, QString::number(static_cast<long long>(moon.Distance)) + QStringLiteral(" km  "));
+    canvas.TextOut(249, 110, tr("%1 km  ").arg(static_cast<long long>(moon.Distance)));
     DisplayCoord(canvas, 249, 273, 301, 134, RightAscensionText(moon.TopoRA), 1);
     DisplayCoord(canvas, 249, 273, 301, 148, DeclinationText(moon.TopoDec), 0);
     DisplayCoord(canvas, 249, 273, 301, 162, DegreesToDMS(moon.Parallax), 0);
@@ -670,7 +669,7 @@ void TMain::imgEclipseClick() {
 }
 
 void TMain::Label1Click() {
-    OpenShippedPage(kHomePage, QStringLiteral("The home page"));
+    OpenShippedPage(kHomePage, tr("The home page"));
 }
 
 void TMain::lblConfigClick() {
@@ -696,7 +695,7 @@ QString TMain::HomePagePath() const {
 void TMain::OpenShippedPage(const char* relativePath, const QString& what) {
     const QString path = ShippedPage(relativePath);
     if (path.isEmpty()) {
-        ShowWarning(QStringLiteral("%1 %2 was not found beside the program or in %3.")
+        ShowWarning(tr("%1 %2 was not found beside the program or in %3.")
                         .arg(what, QLatin1String(relativePath),
                              QDir::toNativeSeparators(InstalledDataFolder())),
                     this);
@@ -706,7 +705,7 @@ void TMain::OpenShippedPage(const char* relativePath, const QString& what) {
 }
 
 void TMain::lblHelpClick() {
-    OpenShippedPage(kHelpPage, QStringLiteral("The help page"));
+    OpenShippedPage(kHelpPage, tr("The help page"));
 }
 
 void TMain::lblAboutClick() {

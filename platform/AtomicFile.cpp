@@ -1,5 +1,6 @@
 #include "AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImageWriter>
 
@@ -33,14 +34,18 @@ bool AtomicFile::Open() {
 void AtomicFile::Fail(const QString& reason) {
     failed_ = true;
     if (!error_.isEmpty()) return;
-    const QString why = reason.isEmpty() ? QStringLiteral("no reason was given") : reason;
+    const QString why = reason.isEmpty()
+                            ? QCoreApplication::translate("AtomicFile", "no reason was given")
+                            : reason;
     // A device or a pipe is written in place: what reached it before the failure stays there.
-    error_ = file_.GetKind() == OutputFile::Kind::Direct
-                 ? QStringLiteral("the file %1 could not be written (%2)")
-                       .arg(QDir::toNativeSeparators(path_), why)
-                 : QStringLiteral("the file %1 could not be written (%2); a file already there "
-                                  "is unchanged")
-                       .arg(QDir::toNativeSeparators(path_), why);
+    error_ =
+        file_.GetKind() == OutputFile::Kind::Direct
+            ? QCoreApplication::translate("AtomicFile", "the file %1 could not be written (%2)")
+                  .arg(QDir::toNativeSeparators(path_), why)
+            : QCoreApplication::translate(
+                  "AtomicFile", "the file %1 could not be written (%2); a file already there "
+                                "is unchanged")
+                  .arg(QDir::toNativeSeparators(path_), why);
 }
 
 qint64 AtomicFile::readData(char* /*data*/, qint64 /*maxSize*/) {
@@ -51,7 +56,7 @@ qint64 AtomicFile::writeData(const char* data, qint64 size) {
     if (failed_ || done_) return -1;
     if (simulatedFreeBytes >= 0) {
         if (size > simulatedFreeBytes) {
-            Fail(QStringLiteral("No space left on device"));
+            Fail(QCoreApplication::translate("AtomicFile", "No space left on device"));
             return -1;
         }
         simulatedFreeBytes -= size;
@@ -86,7 +91,8 @@ void AtomicFile::Discard() {
 bool AtomicFile::Commit() {
     if (done_) return false;
     if (isOpen()) QIODevice::close();
-    if (!failed_ && size_ == 0) Fail(QStringLiteral("nothing was written"));
+    if (!failed_ && size_ == 0)
+        Fail(QCoreApplication::translate("AtomicFile", "nothing was written"));
     if (failed_) {
         Discard();
         return false;
@@ -102,12 +108,14 @@ bool AtomicFile::Commit() {
 bool SaveImageFile(const QImage& image, const QString& path, const char* format, QString* error) {
     AtomicFile file(path);
     if (image.isNull())
-        file.Fail(QStringLiteral("the picture is empty"));
+        file.Fail(QCoreApplication::translate("AtomicFile", "the picture is empty"));
     else if (file.Open()) {
         QImageWriter writer(&file, format);
         if (!writer.write(image) && file.Error().isEmpty())
             file.Fail(writer.error() == QImageWriter::UnknownError
-                          ? QStringLiteral("the picture could not be encoded as %1").arg(format)
+                          ? QCoreApplication::translate("AtomicFile",
+                                                        "the picture could not be encoded as %1")
+                                .arg(format)
                           : writer.errorString());
         if (file.Commit()) return true;
     }

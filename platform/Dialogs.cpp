@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -149,7 +150,8 @@ bool WarnedNotSavedBefore(bool& told, const QString& what, const QString& reason
                           const QString& goOn, QWidget* parent) {
     if (told) return true;
     told = true;
-    ShowMessage(QStringLiteral("%1 could not be saved: %2. They apply only until Crescendar is "
+    ShowMessage(QCoreApplication::translate(
+                    "Dialogs", "%1 could not be saved: %2. They apply only until Crescendar is "
                                "closed. %3")
                     .arg(what, reason, goOn),
                 parent, MessageKind::Warning);

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Palette.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -66,7 +67,7 @@ bool ImagePrintTarget::BeginDoc(const QString& title) {
     if (printing_) return false;
     error_.clear();
     if (PageWidth() <= 0 || PageHeight() <= 0) {
-        error_ = QStringLiteral("the page has no size");
+        error_ = QCoreApplication::translate("PrintTarget", "the page has no size");
         return false;
     }
     title_ = title;
@@ -192,8 +193,9 @@ bool SystemPrintTarget::BeginDoc(const QString& title) {
         jobDevice_ = jobPrinter_.get();
     } else {
         // No printer: the page goes to a PDF file of the user's choice.
-        QString name = SaveFileName(parent_, DocumentsFolder(), ProposedFileName(title),
-                                    QStringLiteral("PDF documents (*.pdf)"));
+        QString name =
+            SaveFileName(parent_, DocumentsFolder(), ProposedFileName(title),
+                         QCoreApplication::translate("PrintTarget", "PDF documents (*.pdf)"));
         if (name.isEmpty()) return false; // cancelled: nothing to tell
         if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".pdf");
         jobFile_ = std::make_unique<AtomicFile>(name);
@@ -211,10 +213,12 @@ bool SystemPrintTarget::BeginDoc(const QString& title) {
     }
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(jobDevice_)) {
-        error_ = hasPrinter_ ? QStringLiteral("the printer %1 could not be opened")
-                                   .arg(printerInfo_.printerName())
-                             : QStringLiteral("the PDF file %1 could not be started")
-                                   .arg(QDir::toNativeSeparators(jobFile_->Path()));
+        error_ =
+            hasPrinter_
+                ? QCoreApplication::translate("PrintTarget", "the printer %1 could not be opened")
+                      .arg(printerInfo_.printerName())
+                : QCoreApplication::translate("PrintTarget", "the PDF file %1 could not be started")
+                      .arg(QDir::toNativeSeparators(jobFile_->Path()));
         DropJob();
         return false;
     }
@@ -238,11 +242,14 @@ bool SystemPrintTarget::EndDoc() {
         ok = ok && jobPrinter_->printerState() != QPrinter::Error &&
              jobPrinter_->printerState() != QPrinter::Aborted;
         if (!ok)
-            error_ = QStringLiteral("the page could not be sent to the printer %1")
+            error_ = QCoreApplication::translate("PrintTarget",
+                                                 "the page could not be sent to the printer %1")
                          .arg(printerInfo_.printerName());
     } else {
         jobPdf_.reset(); // the document is complete once the painter has ended
-        if (!ok) jobFile_->Fail(QStringLiteral("the page could not be drawn"));
+        if (!ok)
+            jobFile_->Fail(
+                QCoreApplication::translate("PrintTarget", "the page could not be drawn"));
         if (jobFile_->Commit()) {
             fileName_ = jobFile_->Path();
         } else {
@@ -256,7 +263,9 @@ bool SystemPrintTarget::EndDoc() {
 
 void ReportPrintFailure(const PrintTarget& target, const QString& what, QWidget* parent) {
     if (target.ErrorText().isEmpty()) return;
-    ShowWarning(QStringLiteral("%1 was not printed: %2.").arg(what, target.ErrorText()), parent);
+    ShowWarning(QCoreApplication::translate("PrintTarget", "%1 was not printed: %2.")
+                    .arg(what, target.ErrorText()),
+                parent);
 }
 
 } // namespace crescendar

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -95,8 +96,9 @@ bool OpenOrTell(const std::function<bool(Shell::Failed)>& open, const QString& m
 bool OpenWebPage(const QUrl& url, QWidget* parent) {
     return OpenOrTell(
         [&url](Shell::Failed failed) { return CurrentShell().OpenUrl(url, std::move(failed)); },
-        QStringLiteral("The web page could not be opened: no web browser answered. "
-                       "Please open this address in your browser by hand:\n%1")
+        QCoreApplication::translate("Shell",
+                                    "The web page could not be opened: no web browser answered. "
+                                    "Please open this address in your browser by hand:\n%1")
             .arg(url.toString()),
         parent);
 }
@@ -104,8 +106,9 @@ bool OpenWebPage(const QUrl& url, QWidget* parent) {
 bool OpenDocument(const QString& path, const QString& what, QWidget* parent) {
     return OpenOrTell(
         [&path](Shell::Failed failed) { return CurrentShell().OpenFile(path, std::move(failed)); },
-        QStringLiteral("%1 could not be opened: no program answered to show it. "
-                       "Please open this file by hand, for instance in your web browser:\n%2")
+        QCoreApplication::translate(
+            "Shell", "%1 could not be opened: no program answered to show it. "
+                     "Please open this file by hand, for instance in your web browser:\n%2")
             .arg(what, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
         parent);
 }

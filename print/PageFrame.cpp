@@ -5,6 +5,7 @@
 #include "Settings.h"
 #include "Version.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 #include <algorithm>
@@ -43,9 +44,10 @@ int PageFrame::P(double k) const {
 QString PageFrame::StampText() {
     // The home page is shipped with the program: a printed page names it rather than an
     // address on the web.
-    const std::string stamp = "Printed by Crescendar V" CRESCENDAR_VERSION
-                              " (home page: crescendar-home.htm, installed with the program)";
-    return QString::fromStdString(CutText(stamp, 100));
+    return QCoreApplication::translate(
+               "PageFrame", "Printed by Crescendar V%1 (home page: %2, installed with the program)")
+        .arg(QStringLiteral(CRESCENDAR_VERSION), QStringLiteral("crescendar-home.htm"))
+        .left(100);
 }
 
 QString PageFrame::TitleText(int month, int year) {
@@ -57,11 +59,20 @@ QString PageFrame::LocationLine(const TSettings& s) {
     // coordinates, which are what the page is computed for.
     const QString place =
         QString::fromStdString(s.Location).trimmed().left(kLocationNameLength).trimmed();
-    const std::string coordinates = "Latitude: " + s.LatDeg + kDegreeSign + " " + s.LatMin + "' " +
-                                    s.LatSec + "\" " + Word(s.LatDir) +
-                                    ",   Longitude: " + s.LongDeg + kDegreeSign + " " + s.LongMin +
-                                    "' " + s.LongSec + "\" " + Word(s.LongDir);
-    const QString line = QString::fromStdString(coordinates).trimmed();
+    const auto arc = [](const std::string& deg, const std::string& min, const std::string& sec,
+                        const char* side) {
+        return QString::fromStdString(deg + kDegreeSign + " " + min + "' " + sec + "\" ") +
+               QCoreApplication::translate("PageFrame", side);
+    };
+    const char* north = QT_TRANSLATE_NOOP("PageFrame", "North");
+    const char* south = QT_TRANSLATE_NOOP("PageFrame", "South");
+    const char* east = QT_TRANSLATE_NOOP("PageFrame", "East");
+    const char* west = QT_TRANSLATE_NOOP("PageFrame", "West");
+    const QString line =
+        QCoreApplication::translate("PageFrame", "Latitude: %1,   Longitude: %2")
+            .arg(arc(s.LatDeg, s.LatMin, s.LatSec, s.LatDir == TNorthSouth::South ? south : north),
+                 arc(s.LongDeg, s.LongMin, s.LongSec, s.LongDir == TEastWest::West ? west : east))
+            .trimmed();
     return place.isEmpty() ? line : place + QStringLiteral("     ") + line;
 }
 

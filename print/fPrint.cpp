@@ -10,6 +10,7 @@
 #include "Session.h"
 #include "Settings.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -25,6 +26,13 @@ namespace {
 
 const QString kSerif = QStringLiteral("Times New Roman");
 const QColor kWeekdayFill(255, 255, 0);
+
+// The labels of the times in a day's box: moonrise, transit, moonset, sunrise, sunset.
+const char* const kMoonRise = QT_TRANSLATE_NOOP("TPrint", "MR:");
+const char* const kTransit = QT_TRANSLATE_NOOP("TPrint", "TR:");
+const char* const kMoonSet = QT_TRANSLATE_NOOP("TPrint", "MS:");
+const char* const kSunRise = QT_TRANSLATE_NOOP("TPrint", "SR:");
+const char* const kSunSet = QT_TRANSLATE_NOOP("TPrint", "SS:");
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -56,8 +64,8 @@ int TPrint::CellHeight() const {
 }
 
 bool TPrint::PrintCalendar(int month, int year) {
-    LandscapeJob job(frame_.Target(),
-                     QStringLiteral("Crescendar ") + PageFrame::TitleText(month, year));
+    LandscapeJob job(frame_.Target(), QCoreApplication::translate("TPrint", "Crescendar %1")
+                                          .arg(PageFrame::TitleText(month, year)));
     if (!job.Started()) return false;
     PrintPageHeader(month, year);
     PrintWeekdayTitles();
@@ -278,8 +286,8 @@ int TPrint::TimesValueX(int right) const {
     // at least, so that no label runs into its time and the times stand one under another.
     const Canvas& c = frame_.GetCanvas();
     int widest = 0;
-    for (const char* label : {"MR:", "TR:", "MS:", "SR:", "SS:"})
-        widest = std::max(widest, c.TextWidth(QString::fromLatin1(label)));
+    for (const char* label : {kMoonRise, kTransit, kMoonSet, kSunRise, kSunSet})
+        widest = std::max(widest, c.TextWidth(QCoreApplication::translate("TPrint", label)));
     const int after = right - frame_.P(41.8) + widest + c.TextWidth(QStringLiteral(" "));
     return std::max(right - frame_.P(24.12), after);
 }
@@ -291,7 +299,8 @@ void TPrint::PrintDayMoonTimes(int cx, int cy, int boxWidth, int boxHeight,
         const char* Label;
         TCrossing Event;
     };
-    std::array<Entry, 3> entries{{{"TR:", moon.Transit}, {"MR:", moon.Rise}, {"MS:", moon.Set}}};
+    std::array<Entry, 3> entries{
+        {{kTransit, moon.Transit}, {kMoonRise, moon.Rise}, {kMoonSet, moon.Set}}};
     // In time order: one on the neighbouring date first, a date without crossings last.
     auto order = [&entries](std::size_t a, std::size_t b) {
         if (TimeOrder(entries[a].Event) > TimeOrder(entries[b].Event))
@@ -307,7 +316,8 @@ void TPrint::PrintDayMoonTimes(int cx, int cy, int boxWidth, int boxHeight,
     const int valueX = TimesValueX(right);
     for (std::size_t m = 0; m < entries.size(); ++m) {
         const std::string time = CrossingText(entries[m].Event);
-        frame_.Write(right - frame_.P(41.8), rows[m], QString::fromLatin1(entries[m].Label));
+        frame_.Write(right - frame_.P(41.8), rows[m],
+                     QCoreApplication::translate("TPrint", entries[m].Label));
         frame_.Write(valueX, rows[m], time == "*****" ? QStringLiteral("****") : Text(time));
     }
 }
@@ -317,12 +327,13 @@ void TPrint::PrintDaySunTimes(int cx, int cy, int boxWidth, int boxHeight,
     const TRiseSet times = RiseSetText(SunEvents(date, kSunriseAltitude, sheet_.Obs));
     const int right = cx + boxWidth / 2, bottom = cy + boxHeight / 2;
     const std::array<std::pair<const char*, const std::string*>, 3> rows{
-        {{"SR:", &times.RiseText}, {"TR:", &times.TransitText}, {"SS:", &times.SetText}}};
+        {{kSunRise, &times.RiseText}, {kTransit, &times.TransitText}, {kSunSet, &times.SetText}}};
     const std::array<int, 3> ys{bottom - frame_.P(32.15), bottom - frame_.P(22.51),
                                 bottom - frame_.P(12.86)};
     const int valueX = TimesValueX(right);
     for (std::size_t m = 0; m < rows.size(); ++m) {
-        frame_.Write(right - frame_.P(41.8), ys[m], QString::fromLatin1(rows[m].first));
+        frame_.Write(right - frame_.P(41.8), ys[m],
+                     QCoreApplication::translate("TPrint", rows[m].first));
         frame_.Write(valueX, ys[m], Text(*rows[m].second));
     }
 }

@@ -7,7 +7,7 @@
 
 namespace crescendar {
 
-inline constexpr const char* kVersionText = "Crescendar V" CRESCENDAR_VERSION;
+inline constexpr const char* kVersionText = "Crescendar V" CRESCENDAR_VERSION; // not user text
 
 class TAbout : public SkinWindow {
     Q_OBJECT

@@ -95,8 +95,8 @@ QImage ExportSkin() {
     title.setItalic(true);
     p.setFont(title);
     const QRect room(40, 6, 150, 32);
-    ShadowText(p, room, Qt::AlignCenter, QStringLiteral("Calendar Export"), QColor(255, 236, 160),
-               QColor(20, 12, 30));
+    ShadowText(p, room, Qt::AlignCenter, TCalendarExport::tr("Calendar Export"),
+               QColor(255, 236, 160), QColor(20, 12, 30));
 
     // The close mark: a salmon cross on a dark outline.
     p.setRenderHint(QPainter::Antialiasing);
@@ -109,19 +109,20 @@ QImage ExportSkin() {
     }
 
     p.setFont(SansFont(12, true));
-    const char* rows[] = {"Moon phases", "Lunar eclipses", "Perigee and apogee",
-                          "Equinoxes, solstices"};
+    const QString rows[] = {
+        TCalendarExport::tr("Moon phases"), TCalendarExport::tr("Lunar eclipses"),
+        TCalendarExport::tr("Perigee and apogee"), TCalendarExport::tr("Equinoxes, solstices")};
     for (int i = 0; i < 4; ++i)
-        ShadowText(p, QRect(51, 68 + 20 * i, 150, 17), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromLatin1(rows[i]), kInk, kInkShadow);
-    ShadowText(p, QRect(26, 170, 40, 21), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("From"),
-               kInk, kInkShadow);
-    ShadowText(p, QRect(116, 170, 24, 21), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("to"),
-               kInk, kInkShadow);
+        ShadowText(p, QRect(51, 68 + 20 * i, 150, 17), Qt::AlignLeft | Qt::AlignVCenter, rows[i],
+                   kInk, kInkShadow);
+    ShadowText(p, QRect(26, 170, 40, 21), Qt::AlignLeft | Qt::AlignVCenter,
+               TCalendarExport::tr("From"), kInk, kInkShadow);
+    ShadowText(p, QRect(116, 170, 24, 21), Qt::AlignLeft | Qt::AlignVCenter,
+               TCalendarExport::tr("to"), kInk, kInkShadow);
 
     p.setFont(SansFont(15, true));
-    ShadowText(p, kButton, Qt::AlignCenter, QStringLiteral("Export\u2026"), QColor(255, 255, 255),
-               QColor(0, 0, 0, 160));
+    ShadowText(p, kButton, Qt::AlignCenter, TCalendarExport::tr("Export\u2026"),
+               QColor(255, 255, 255), QColor(0, 0, 0, 160));
     return skin;
 }
 
@@ -163,13 +164,14 @@ void TCalendarExport::FormCreate() {
         return box;
     };
     chkPhases = check("chkPhases", 70, tr("Moon phases"),
-                      "New moons, first quarters, full moons and last quarters");
+                      QT_TR_NOOP("New moons, first quarters, full moons and last quarters"));
     chkEclipses = check("chkEclipses", 90, tr("Lunar eclipses"),
-                        "Lunar eclipses, from the first to the last contact with the penumbra");
+                        QT_TR_NOOP("Lunar eclipses, from the first to the last contact with "
+                                   "the penumbra"));
     chkApsides = check("chkApsides", 110, tr("Perigee and apogee"),
-                       "The Moon nearest to and farthest from the Earth");
-    chkSeasons =
-        check("chkSeasons", 130, tr("Equinoxes, solstices"), "The equinoxes and solstices");
+                       QT_TR_NOOP("The Moon nearest to and farthest from the Earth"));
+    chkSeasons = check("chkSeasons", 130, tr("Equinoxes, solstices"),
+                       QT_TR_NOOP("The equinoxes and solstices"));
 
     auto yearBox = [this](const char* name, int left) {
         auto* box = new QLineEdit(this);

@@ -16,10 +16,12 @@ class TSession;
 class TSkinCheckBox;
 
 // The messages of the window.
-inline constexpr const char* kExportYearsMessage = "Please type a year in both boxes.";
-inline constexpr const char* kExportOrderMessage =
-    "The \"From\" year must not be later than the \"To\" year.";
-inline constexpr const char* kExportKindsMessage = "Please choose at least one kind of event.";
+inline constexpr const char* kExportYearsMessage =
+    QT_TRANSLATE_NOOP("crescendar::TCalendarExport", "Please type a year in both boxes.");
+inline constexpr const char* kExportOrderMessage = QT_TRANSLATE_NOOP(
+    "crescendar::TCalendarExport", "The \"From\" year must not be later than the \"To\" year.");
+inline constexpr const char* kExportKindsMessage =
+    QT_TRANSLATE_NOOP("crescendar::TCalendarExport", "Please choose at least one kind of event.");
 
 class TCalendarExport : public SkinWindow {
     Q_OBJECT

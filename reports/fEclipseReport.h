@@ -27,10 +27,12 @@ class TEclipse;
 class TSession;
 
 // The messages of the year boxes.
-inline constexpr const char* kFromToMessage =
-    "The \"From\" year must not be later than the \"To\" year.";
-inline constexpr const char* kEmptyYearMessage = "Please type a year in both boxes.";
-inline constexpr const char* kYearRangeMessage = "A year must lie between 1 and 9999.";
+inline constexpr const char* kFromToMessage = QT_TRANSLATE_NOOP(
+    "crescendar::TEclipseReport", "The \"From\" year must not be later than the \"To\" year.");
+inline constexpr const char* kEmptyYearMessage =
+    QT_TRANSLATE_NOOP("crescendar::TEclipseReport", "Please type a year in both boxes.");
+inline constexpr const char* kYearRangeMessage =
+    QT_TRANSLATE_NOOP("crescendar::TEclipseReport", "A year must lie between 1 and 9999.");
 
 class TEclipseReport : public SkinWindow {
     Q_OBJECT

@@ -221,8 +221,8 @@ void TMonthlyPhases::lblSaveClick() {
     const QString path = PictureFileFor(chosen);
     // The dialog asked before replacing the file it was given, not one with a name added to.
     if (path != chosen && QFileInfo::exists(path)) {
-        ShowWarning(QStringLiteral("The picture was not saved: %1 already exists. Choose it by "
-                                   "its full name to replace it.")
+        ShowWarning(tr("The picture was not saved: %1 already exists. Choose it by "
+                       "its full name to replace it.")
                         .arg(QDir::toNativeSeparators(path)),
                     this);
         return;

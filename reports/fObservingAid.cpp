@@ -254,8 +254,7 @@ QImage TObservingAid::ChartPicture() {
     c.SetFontHeight(15);
     c.SetFontColor(Qt::white);
     c.TextOut(m, m,
-              QStringLiteral("Lunar Visibility, ") +
-                  PageFrame::TitleText(shown_.Month, shown_.Year));
+              tr("Lunar Visibility, %1").arg(PageFrame::TitleText(shown_.Month, shown_.Year)));
     const QString place = PageFrame::LocationLine(session_.Settings());
     c.SetFontStyle(fsRegular);
     c.SetFontColor(kCaptionColour);
@@ -281,12 +280,12 @@ void TObservingAid::DrawLegend(Canvas& c, int x, int y) {
         const char* Text;
         bool MoonBar;
     };
-    const Item items[] = {{colours.Daylight, "Day", false},
-                          {colours.Civil, "Civil", false},
-                          {colours.Nautical, "Nautical", false},
-                          {colours.Astronomical, "Astronomical", false},
-                          {colours.Background, "Night", false},
-                          {palette::StandardText, "Moon up (height: phase)", true}};
+    const Item items[] = {{colours.Daylight, QT_TR_NOOP("Day"), false},
+                          {colours.Civil, QT_TR_NOOP("Civil"), false},
+                          {colours.Nautical, QT_TR_NOOP("Nautical"), false},
+                          {colours.Astronomical, QT_TR_NOOP("Astronomical"), false},
+                          {colours.Background, QT_TR_NOOP("Night"), false},
+                          {palette::StandardText, QT_TR_NOOP("Moon up (height: phase)"), true}};
     c.SetFontName(QStringLiteral("Arial"));
     c.SetFontStyle(fsRegular);
     c.SetFontHeight(11);
@@ -298,7 +297,7 @@ void TObservingAid::DrawLegend(Canvas& c, int x, int y) {
         c.FillRect(Rect(x, y + 1, x + 14, y + 11), item.MoonBar ? colours.Background : item.Swatch);
         if (item.MoonBar) c.FillRect(Rect(x, y + 1, x + 14, y + 7), item.Swatch);
         c.Rectangle(x - 1, y, x + 15, y + 12);
-        const QString text = QString::fromLatin1(item.Text);
+        const QString text = tr(item.Text);
         // A shadow keeps the caption readable over the window's stars.
         c.SetFontColor(Qt::black);
         c.TextOut(x + 20, y - 1, text);
@@ -486,8 +485,8 @@ void TObservingAid::lblPrintClick() {
 }
 
 bool TObservingAid::PrintChart(const TDateTimeRecord& date, PrintTarget& target) {
-    if (!target.BeginDoc(QStringLiteral("Crescendar lunar visibility ") +
-                         PageFrame::TitleText(date.Month, date.Year)))
+    if (!target.BeginDoc(
+            tr("Crescendar lunar visibility %1").arg(PageFrame::TitleText(date.Month, date.Year))))
         return false;
     PageFrame frame(target, session_.Settings());
     frame.PrintPageHeader(date.Month, date.Year);

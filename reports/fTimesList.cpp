@@ -366,8 +366,8 @@ void TTimesList::lblPrintClick() {
 }
 
 bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
-    LandscapeJob job(target, QStringLiteral("Crescendar times ") +
-                                 PageFrame::TitleText(date.Month, date.Year));
+    LandscapeJob job(target,
+                     tr("Crescendar times %1").arg(PageFrame::TitleText(date.Month, date.Year)));
     if (!job.Started()) return false;
     PageFrame frame(target, session_.Settings());
     Canvas& c = frame.GetCanvas();
@@ -409,27 +409,27 @@ bool TTimesList::PrintTimes(const TDateTimeRecord& date, PrintTarget& target) {
         int X;
     };
     const Heading headings[] = {
-        {"LST at", y1, U + P(75)},
-        {"Midnight", y2, U + P(75)},
-        {"Moon", y1, 2 * U + P(204.18)},
-        {"Rise", y2, 2 * U + P(131.83)},
-        {"Transit", y2, 2 * U + P(168.81)},
-        {"Set", y2, 2 * U + P(230.51)},
-        {"illum", y2, 2 * U + P(278.13)},
-        {"Civil", y2, U + T + P(96.46)},
-        {"Naut.", y2, U + T + P(48.23)},
-        {"Ast.", y2, U + T + P(2.57)},
-        {"Twilight", y1, U + T + P(38.58)},
-        {"Civil", y2, 3 * U + T + P(289.39)},
-        {"Naut.", y2, 3 * U + T + P(337.62)},
-        {"Ast.", y2, 3 * U + T + P(388.42)},
-        {"Twilight", y1, 3 * U + T + P(327.97)},
-        {"Sun", y1, 2 * U + T + P(197.75)},
-        {"Rise", y2, 2 * U + T + P(147.91)},
-        {"Transit", y2, 2 * U + T + P(186.6)},
-        {"Set", y2, 2 * U + T + P(244.37)},
+        {QT_TR_NOOP("LST at"), y1, U + P(75)},
+        {QT_TR_NOOP("Midnight"), y2, U + P(75)},
+        {QT_TR_NOOP("Moon"), y1, 2 * U + P(204.18)},
+        {QT_TR_NOOP("Rise"), y2, 2 * U + P(131.83)},
+        {QT_TR_NOOP("Transit"), y2, 2 * U + P(168.81)},
+        {QT_TR_NOOP("Set"), y2, 2 * U + P(230.51)},
+        {QT_TR_NOOP("illum"), y2, 2 * U + P(278.13)},
+        {QT_TR_NOOP("Civil"), y2, U + T + P(96.46)},
+        {QT_TR_NOOP("Naut."), y2, U + T + P(48.23)},
+        {QT_TR_NOOP("Ast."), y2, U + T + P(2.57)},
+        {QT_TR_NOOP("Twilight"), y1, U + T + P(38.58)},
+        {QT_TR_NOOP("Civil"), y2, 3 * U + T + P(289.39)},
+        {QT_TR_NOOP("Naut."), y2, 3 * U + T + P(337.62)},
+        {QT_TR_NOOP("Ast."), y2, 3 * U + T + P(388.42)},
+        {QT_TR_NOOP("Twilight"), y1, 3 * U + T + P(327.97)},
+        {QT_TR_NOOP("Sun"), y1, 2 * U + T + P(197.75)},
+        {QT_TR_NOOP("Rise"), y2, 2 * U + T + P(147.91)},
+        {QT_TR_NOOP("Transit"), y2, 2 * U + T + P(186.6)},
+        {QT_TR_NOOP("Set"), y2, 2 * U + T + P(244.37)},
     };
-    for (const Heading& h : headings) frame.Write(h.X, h.Y, QString::fromLatin1(h.Text));
+    for (const Heading& h : headings) frame.Write(h.X, h.Y, tr(h.Text));
 
     // One row per day, each 1/31 of the usable height whatever the month's length.
     const int Rh = (frame.PageHeight() - R - Hm - Fm - 2) / 31;

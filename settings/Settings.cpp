@@ -7,6 +7,7 @@
 
 #include "Calendar.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,8 +76,15 @@ struct FileState {
     std::int64_t ModifiedMs = 0;
 };
 
-std::string LineText(int line) {
-    return "line " + std::to_string(line);
+// A message in the language in force, its %1 (and %2) filled in.
+std::string Message(const char* text, const std::string& first) {
+    return QCoreApplication::translate("Settings", text).arg(ToQ(first)).toStdString();
+}
+std::string Message(const char* text, const std::string& first, const std::string& second) {
+    return QCoreApplication::translate("Settings", text).arg(ToQ(first), ToQ(second)).toStdString();
+}
+std::string Message(const char* text) {
+    return QCoreApplication::translate("Settings", text).toStdString();
 }
 
 // Checks the text of an INI file line by line, as QSettings splits it into logical lines.
@@ -115,7 +123,9 @@ std::string CheckIniText(const QByteArray& data) {
             const char c = data[k];
             if (c == '\\') {
                 if (atLineEnd(k + 1))
-                    return "the value on " + LineText(line) + " runs on to the next line";
+                    return Message(QT_TRANSLATE_NOOP(
+                                       "Settings", "the value on line %1 runs on to the next line"),
+                                   std::to_string(line));
                 k += 2;
                 continue;
             }
@@ -132,11 +142,18 @@ std::string CheckIniText(const QByteArray& data) {
             }
             ++k;
         }
-        if (inQuotes) return "a quotation mark on " + LineText(line) + " is not closed";
+        if (inQuotes)
+            return Message(
+                QT_TRANSLATE_NOOP("Settings", "a quotation mark on line %1 is not closed"),
+                std::to_string(line));
         if (first == '[') {
-            if (!sectionClosed) return "the group name on " + LineText(line) + " has no closing ]";
+            if (!sectionClosed)
+                return Message(
+                    QT_TRANSLATE_NOOP("Settings", "the group name on line %1 has no closing ]"),
+                    std::to_string(line));
         } else if (first != ';' && !hasEquals) {
-            return LineText(line) + " is not a name=value line";
+            return Message(QT_TRANSLATE_NOOP("Settings", "line %1 is not a name=value line"),
+                           std::to_string(line));
         }
         i = k;
     }
@@ -150,6 +167,10 @@ FileState Damaged(std::string why) {
     return state;
 }
 
+constexpr const char* kFolderText =
+    QT_TRANSLATE_NOOP("Settings", "it is a folder, not a regular file");
+constexpr const char* kUnreadableText = QT_TRANSLATE_NOOP("Settings", "it cannot be read (%1)");
+
 // Looks at the file without ever blocking: a FIFO opened for reading would wait for a
 // writer, so the file is opened non-blocking and its type and size checked before a byte is
 // read. At most kMaxFileBytes are read.
@@ -159,8 +180,8 @@ FileState InspectFile(const QString& path) {
     if (fd < 0) {
         const int err = errno;
         if (err == ENOENT || err == ENOTDIR) return {};
-        if (err == EISDIR) return Damaged("it is a folder, not a regular file");
-        return Damaged(std::string("it cannot be read (") + std::strerror(err) + ")");
+        if (err == EISDIR) return Damaged(Message(kFolderText));
+        return Damaged(Message(kUnreadableText, std::strerror(err)));
     }
     const struct Closer {
         int fd;
@@ -168,11 +189,12 @@ FileState InspectFile(const QString& path) {
     } closer{fd};
 
     struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        return Damaged(std::string("it cannot be read (") + std::strerror(errno) + ")");
-    if (S_ISDIR(st.st_mode)) return Damaged("it is a folder, not a regular file");
-    if (!S_ISREG(st.st_mode)) return Damaged("it is not a regular file");
-    const std::string tooLarge = std::string("it is larger than ") + kMaxFileText;
+    if (::fstat(fd, &st) != 0) return Damaged(Message(kUnreadableText, std::strerror(errno)));
+    if (S_ISDIR(st.st_mode)) return Damaged(Message(kFolderText));
+    if (!S_ISREG(st.st_mode))
+        return Damaged(Message(QT_TRANSLATE_NOOP("Settings", "it is not a regular file")));
+    const std::string tooLarge =
+        Message(QT_TRANSLATE_NOOP("Settings", "it is larger than %1"), kMaxFileText);
     if (st.st_size > kMaxFileBytes) return Damaged(tooLarge);
 
     // One byte more than the file had, to see it if it has grown past the bound since.
@@ -183,7 +205,7 @@ FileState InspectFile(const QString& path) {
         const ssize_t r =
             ::read(fd, data.data() + got, static_cast<std::size_t>(data.size() - got));
         if (r < 0 && errno == EINTR) continue;
-        if (r < 0) return Damaged(std::string("it cannot be read (") + std::strerror(errno) + ")");
+        if (r < 0) return Damaged(Message(kUnreadableText, std::strerror(errno)));
         if (r == 0) break;
         got += r;
     }
@@ -202,16 +224,25 @@ FileState InspectFile(const QString& path) {
 
 // Sets the values in `group` of the file as InspectFile found it, every other byte kept, and
 // replaces the file whole or not at all (creating it, and its folder, when there was none).
-// Returns why it could not, or "".
-std::string WriteIniFile(const QString& path, const FileState& file, const char* group,
+// Returns why it could not, the file named `shown` in the message, or "".
+std::string WriteIniFile(const QString& path, const std::string& shown, const FileState& file,
+                         const char* group,
                          const std::vector<std::pair<std::string, std::string>>& values) {
-    if (file.ReadOnly) return "is read-only, so it cannot be written";
+    if (file.ReadOnly)
+        return Message(
+            QT_TRANSLATE_NOOP("Settings",
+                              "the settings file %1 is read-only, so it cannot be written"),
+            shown);
     if (!file.Exists && !QDir().mkpath(QFileInfo(path).absolutePath()))
-        return "could not be created: its folder cannot be made";
+        return Message(QT_TRANSLATE_NOOP("Settings", "the settings file %1 could not be created: "
+                                                     "its folder cannot be made"),
+                       shown);
     const QByteArray text = SetIniValues(file.Data, group, values);
     OutputFile out(path);
     if (!out.Open() || !out.Write(text) || !out.Commit())
-        return "could not be written (" + out.Error().toStdString() + ")";
+        return Message(
+            QT_TRANSLATE_NOOP("Settings", "the settings file %1 could not be written (%2)"), shown,
+            out.Error().toStdString());
     // QSettings takes a file of the size and the modification time (in milliseconds) that it
     // read last as unchanged: a rewrite within the same millisecond is dated a millisecond on.
     struct stat st {};
@@ -243,7 +274,9 @@ Changed(const QSettings& store, const std::vector<std::pair<std::string, std::st
 // byte-order mark, which it reads correctly.)
 std::string ReadError(const QSettings& store) {
     store.allKeys(); // sections are parsed, and their errors found, only when first read
-    return store.status() == QSettings::AccessError ? "it cannot be read" : "";
+    return store.status() == QSettings::AccessError
+               ? Message(QT_TRANSLATE_NOOP("Settings", "it cannot be read"))
+               : "";
 }
 
 std::string Quoted(const std::string& text) {
@@ -328,7 +361,7 @@ Observer MakeObserver(const TSettings& s) {
 }
 
 std::string BoolText(bool b) {
-    return b ? "True" : "False";
+    return b ? "True" : "False"; // not user text
 }
 
 std::string TimeZoneText(double timeZoneIdx, const std::string& decimalSeparator) {
@@ -351,25 +384,34 @@ std::string TimeZoneText(double timeZoneIdx, const std::string& decimalSeparator
 
 std::string SettingsReport::Text() const {
     std::string text;
-    const std::string file = "settings file " + Quoted(OneLine(Path));
+    const std::string file = Quoted(OneLine(Path));
     if (!Damage.empty()) {
-        text = "The " + file + " could not be used: " + OneLine(Damage) +
-               ". Crescendar runs on the default settings and leaves that file as it is.";
+        text = Message(QT_TRANSLATE_NOOP("Settings",
+                                         "The settings file %1 could not be used: %2. Crescendar "
+                                         "runs on the default settings and leaves that file as it "
+                                         "is."),
+                       file, OneLine(Damage));
     }
     if (!Rejected.empty()) {
         std::string list;
         for (const std::string& r : Rejected) list += (list.empty() ? "" : "; ") + OneLine(r);
         if (!text.empty()) text += " ";
-        text += "Some values in the " + file +
-                " are not used, and their defaults apply instead: " + list + ".";
+        text +=
+            Message(QT_TRANSLATE_NOOP("Settings", "Some values in the settings file %1 are not "
+                                                  "used, and their defaults apply instead: %2."),
+                    file, list);
     }
     if (ReadOnly) {
         if (!text.empty()) text += " ";
-        text += "The " + file + " is read-only, so changes made now will not be saved.";
+        text += Message(QT_TRANSLATE_NOOP("Settings", "The settings file %1 is read-only, so "
+                                                      "changes made now will not be saved."),
+                        file);
     } else if (WriteFailed) {
         if (!text.empty()) text += " ";
-        text += "The " + file +
-                " could not be written, so changes made now will be lost when Crescendar closes.";
+        text += Message(QT_TRANSLATE_NOOP("Settings",
+                                          "The settings file %1 could not be written, so changes "
+                                          "made now will be lost when Crescendar closes."),
+                        file);
     }
     return text;
 }
@@ -408,7 +450,7 @@ TSettings SettingsStore::Load() {
 
     std::vector<std::pair<std::string, std::string>> changes;
     TSettings s = DefaultSettings();
-    const std::string version = DefaultText("Version");
+    const std::string version = DefaultText("Version"); // not user text
     if (!store.childGroups().contains(kGroup)) {
         firstRun_ = true;
         changes = FirstRunTexts();
@@ -419,7 +461,8 @@ TSettings SettingsStore::Load() {
         // A missing or blank printer type is written as the default.
         if (std::find(unsettled.begin(), unsettled.end(), "PrinterType") != unsettled.end())
             changes.emplace_back("PrinterType", DefaultText("PrinterType"));
-        if (TextOf(store.value("Version")) != version) changes.emplace_back("Version", version);
+        if (TextOf(store.value("Version")) != version) // not user text
+            changes.emplace_back("Version", version);  // not user text
         store.endGroup();
     }
     s.Version = version;
@@ -428,7 +471,8 @@ TSettings SettingsStore::Load() {
     // memory, and the report says so. A read-only file is told whether or not it needed a
     // write: nothing changed now will be saved.
     report_.ReadOnly = file.ReadOnly;
-    if (!changes.empty()) writeFailed_ = !WriteIniFile(path, file, kGroup, changes).empty();
+    if (!changes.empty())
+        writeFailed_ = !WriteIniFile(path, Quoted(path_), file, kGroup, changes).empty();
     report_.WriteFailed = writeFailed_;
     return s;
 }
@@ -437,8 +481,9 @@ bool SettingsStore::WriteValues(const std::vector<std::pair<std::string, std::st
     for (const auto& [name, text] : values) {
         if (!IsValueName(name)) {
             writeFailed_ = true;
-            writeError_ = "the settings file " + Quoted(path_) + " cannot hold a value named " +
-                          Quoted(Shown(name));
+            writeError_ = Message(
+                QT_TRANSLATE_NOOP("Settings", "the settings file %1 cannot hold a value named %2"),
+                Quoted(path_), Quoted(Shown(name)));
             return false;
         }
     }
@@ -470,29 +515,37 @@ bool SettingsStore::WriteSettings(const TSettings& record, const TSettings& prev
 bool SettingsStore::WriteGroup(const char* group, const ValuePicker& pick, bool settingsRequired) {
     writeFailed_ = false;
     writeError_.clear();
-    const auto fail = [this](const std::string& why) {
+    const auto fail = [this](const std::string& message) {
         writeFailed_ = true;
-        writeError_ = "the settings file " + Quoted(path_) + " " + why;
+        writeError_ = message;
         return false;
+    };
+    const auto damaged = [&](const std::string& why) {
+        return fail(Message(QT_TRANSLATE_NOOP("Settings", "the settings file %1 is damaged: %2"),
+                            Quoted(path_), why));
     };
     // Never create the file or its folder, and never write into a damaged one: its other
     // values would be lost.
     const QString path = ToQ(path_);
     const FileState file = InspectFile(path);
-    if (!file.Exists) return fail("no longer exists");
-    if (!file.Damage.empty()) return fail("is damaged: " + file.Damage);
+    if (!file.Exists)
+        return fail(Message(QT_TRANSLATE_NOOP("Settings", "the settings file %1 no longer exists"),
+                            Quoted(path_)));
+    if (!file.Damage.empty()) return damaged(file.Damage);
     QSettings store(path, QSettings::IniFormat);
-    if (const std::string error = ReadError(store); !error.empty())
-        return fail("is damaged: " + error);
+    if (const std::string error = ReadError(store); !error.empty()) return damaged(error);
     if (settingsRequired && !store.childGroups().contains(kGroup))
-        return fail("holds no Crescendar settings");
+        return fail(Message(
+            QT_TRANSLATE_NOOP("Settings", "the settings file %1 holds no Crescendar settings"),
+            Quoted(path_)));
 
     // Only the values that change are written; when none does, the file is left alone.
     store.beginGroup(QString::fromLatin1(group));
     const auto changed = Changed(store, pick(store));
     store.endGroup();
     if (changed.empty()) return true;
-    if (const std::string error = WriteIniFile(path, file, group, changed); !error.empty())
+    if (const std::string error = WriteIniFile(path, Quoted(path_), file, group, changed);
+        !error.empty())
         return fail(error);
     return true;
 }
@@ -571,8 +624,9 @@ SettingsStore::ReadWindowPosition(const std::string& window) const {
 bool SettingsStore::WriteWindowPosition(const std::string& window, int left, int top) {
     if (!IsWindowName(window)) {
         writeFailed_ = true;
-        writeError_ = "the settings file " + Quoted(path_) + " cannot hold a window named " +
-                      Quoted(Shown(window));
+        writeError_ = Message(
+            QT_TRANSLATE_NOOP("Settings", "the settings file %1 cannot hold a window named %2"),
+            Quoted(path_), Quoted(Shown(window)));
         return false;
     }
     const std::vector<std::pair<std::string, std::string>> values = {

@@ -4,6 +4,7 @@
 #include "Calendar.h"
 #include "Version.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QString>
 
@@ -16,12 +17,21 @@ namespace crescendar {
 
 namespace {
 
+// Why a stored text is refused, in the language in force; %1 is the number given.
+std::string Why(const char* text) {
+    return QCoreApplication::translate("Settings", text).toStdString();
+}
+std::string Why(const char* text, int number) {
+    return QCoreApplication::translate("Settings", text).arg(number).toStdString();
+}
+
 // ----- words --------------------------------------------------------------------------------
 
 // The words of an enum's values, in the enum's order.
-constexpr std::array<const char*, 2> kNorthSouth = {"North", "South"};
-constexpr std::array<const char*, 2> kEastWest = {"West", "East"};
-constexpr std::array<const char*, 3> kPrinters = {"Laser", "BW Inkjet", "Colour Inkjet"};
+constexpr std::array<const char*, 2> kNorthSouth = {"North", "South"};  // not user text
+constexpr std::array<const char*, 2> kEastWest = {"West", "East"};      // not user text
+constexpr std::array<const char*, 3> kPrinters = {"Laser", "BW Inkjet", // not user text
+                                                  "Colour Inkjet"};     // not user text
 constexpr std::array<const char*, 4> kLanguages = {"en", "de", "fr", "es"};
 
 std::span<const char* const> WordsOf(TNorthSouth) {
@@ -83,11 +93,11 @@ constexpr TSettingDef Coordinate(const char* name, const char* d) {
                 const QString digits = QString::fromStdString(kept).trimmed();
                 static const QRegularExpression onlyDigits(QStringLiteral("^[0-9]*$"));
                 if (!onlyDigits.match(digits).hasMatch()) {
-                    why = "not a whole number";
+                    why = Why(QT_TRANSLATE_NOOP("Settings", "not a whole number"));
                     return Refused;
                 }
                 if (digits.toInt() > Max) {
-                    why = "more than " + std::to_string(Max);
+                    why = Why(QT_TRANSLATE_NOOP("Settings", "more than %1"), Max);
                     return Refused;
                 }
                 s.*F = kept;
@@ -105,7 +115,9 @@ template <auto F> constexpr TSettingDef Direction(const char* name, const char* 
                     kept.empty() ? std::optional(FieldOf<F>{}) : FromWord<FieldOf<F>>(kept);
                 if (!value) {
                     const auto words = WordsOf(FieldOf<F>{});
-                    why = std::string("neither ") + words[0] + " nor " + words[1];
+                    why = QCoreApplication::translate("Settings", "neither %1 nor %2")
+                              .arg(QLatin1String(words[0]), QLatin1String(words[1]))
+                              .toStdString();
                     return Refused;
                 }
                 s.*F = *value;
@@ -120,11 +132,11 @@ template <auto F, int Max> constexpr TSettingDef Number(const char* name, const 
             [](TSettings& s, const std::string& t, std::string& why) {
                 const std::optional<long long> n = DecimalInteger(t);
                 if (!n) {
-                    why = "not a whole number";
+                    why = Why(QT_TRANSLATE_NOOP("Settings", "not a whole number"));
                     return IsBlank(t) ? Blank : Refused;
                 }
                 if (*n < 0 || *n > Max) {
-                    why = "not from 0 to " + std::to_string(Max);
+                    why = Why(QT_TRANSLATE_NOOP("Settings", "not from 0 to %1"), Max);
                     return Refused;
                 }
                 s.*F = static_cast<FieldOf<F>>(*n);
@@ -137,7 +149,7 @@ template <auto F, int Max> constexpr TSettingDef Number(const char* name, const 
 template <auto F> constexpr TSettingDef Flag(const char* name, const char* d) {
     return {name, d,
             [](TSettings& s, const std::string& t, std::string&) {
-                s.*F = t == "True";
+                s.*F = t == "True"; // not user text
                 return Used;
             },
             [](const TSettings& s) { return BoolText(s.*F); }, false};
@@ -149,7 +161,7 @@ TTextUse ReadDateFormat(TSettings& s, const std::string& t, std::string& why) {
         s.DateFormat = pattern;
         return Used;
     }
-    why = "not a date with a day, a month and a year";
+    why = Why(QT_TRANSLATE_NOOP("Settings", "not a date with a day, a month and a year"));
     return IsBlank(t) ? Blank : Refused;
 }
 
@@ -157,12 +169,12 @@ TTextUse ReadDateFormat(TSettings& s, const std::string& t, std::string& why) {
 TTextUse ReadTimeZone(TSettings& s, const std::string& t, std::string& why) {
     const std::optional<double> v = TimeZoneValue(t);
     if (!v) {
-        why = "not a number";
+        why = Why(QT_TRANSLATE_NOOP("Settings", "not a number"));
         return IsBlank(t) ? Blank : Refused;
     }
     const double idx = std::trunc(*v * 2) + 0.0;
     if (idx < 0 || idx > 48) {
-        why = "not from 0 to 24";
+        why = Why(QT_TRANSLATE_NOOP("Settings", "not from 0 to %1"), 24);
         return Refused;
     }
     s.TimeZoneIdx = idx;
@@ -184,7 +196,7 @@ TTextUse ReadZoneName(TSettings& s, const std::string& t, std::string& why) {
         return Used;
     }
     if (!TimeZoneRule(t)) {
-        why = "not a time zone this computer knows";
+        why = Why(QT_TRANSLATE_NOOP("Settings", "not a time zone this computer knows"));
         return Refused;
     }
     s.ZoneName = t;
@@ -195,12 +207,13 @@ TTextUse ReadZoneName(TSettings& s, const std::string& t, std::string& why) {
 // counts as set, so that saving the settings does not add the value to a file without it.
 TTextUse ReadLanguage(TSettings& s, const std::string& t, std::string& why) {
     const std::string word = QString::fromStdString(t).trimmed().toStdString();
-    if (word.empty() || word == "System" ||
+    if (word.empty() || word == "System" || // not user text
         std::find(kLanguages.begin(), kLanguages.end(), word) != kLanguages.end()) {
-        s.Language = word.empty() ? "System" : word;
+        s.Language = word.empty() ? "System" : word; // not user text
         return Used;
     }
-    why = "neither System nor a language of the program (en, de, fr, es)";
+    why = Why(QT_TRANSLATE_NOOP("Settings",
+                                "neither System nor a language of the program (en, de, fr, es)"));
     return Refused;
 }
 
@@ -209,37 +222,38 @@ TTextUse ReadLanguage(TSettings& s, const std::string& t, std::string& why) {
 using S = TSettings;
 
 constexpr std::array kSettings = {
-    Text<&S::Version, 6>("Version", "V" CRESCENDAR_VERSION),
+    Text<&S::Version, 6>("Version", "V" CRESCENDAR_VERSION), // not user text
     Coordinate<&S::LatDeg, 3, 90>("LatDeg", "00"),
     Coordinate<&S::LatMin, 2, 59>("LatMin", "00"),
     Coordinate<&S::LatSec, 2, 59>("LatSec", "00"),
     Coordinate<&S::LongDeg, 3, 180>("LongDeg", "000"),
     Coordinate<&S::LongMin, 2, 59>("LongMin", "00"),
     Coordinate<&S::LongSec, 2, 59>("LongSec", "00"),
-    Direction<&S::LatDir>("LatDir", "North"),
-    Direction<&S::LongDir>("LongDir", "West"),
-    Text<&S::Location, 64>("Location", ""),
+    Direction<&S::LatDir>("LatDir", "North"),  // not user text
+    Direction<&S::LongDir>("LongDir", "West"), // not user text
+    Text<&S::Location, 64>("Location", ""),    // not user text
     Number<&S::DayOrder, 6>("DayOrder", "0"),
     Number<&S::DateLayoutIdx, 1>("DateLayoutIdx", "0"),
     TSettingDef{"DateFormat", "dd/mm/yyyy", ReadDateFormat, [](const S& s) { return s.DateFormat; },
                 false},
-    Flag<&S::DaylightSavings>("DaylightSavings", "False"),
+    Flag<&S::DaylightSavings>("DaylightSavings", "False"), // not user text
     TSettingDef{
         "TimeZone", "12", ReadTimeZone,
         [](const S& s) { return TimeZoneText(s.TimeZoneIdx, RegionalNames().DecimalSeparator); },
         false},
     Number<&S::PhaseDensity, 100>("PhaseDensity", "75"),
     TSettingDef{"PhasePrintout", "3", nullptr, nullptr, false},
-    Flag<&S::PrintDailyPhases>("PrintDailyPhases", "True"),
-    Flag<&S::PrintMajorPhases>("PrintMajorPhases", "True"),
-    Flag<&S::PrintLunarTimes>("PrintLunarTimes", "True"),
-    Flag<&S::PrintSunTimes>("PrintSunTimes", "True"),
-    TSettingDef{"PrinterType", "Laser", ReadPrinterType,
+    Flag<&S::PrintDailyPhases>("PrintDailyPhases", "True"), // not user text
+    Flag<&S::PrintMajorPhases>("PrintMajorPhases", "True"), // not user text
+    Flag<&S::PrintLunarTimes>("PrintLunarTimes", "True"),   // not user text
+    Flag<&S::PrintSunTimes>("PrintSunTimes", "True"),       // not user text
+    TSettingDef{"PrinterType", "Laser", ReadPrinterType,    // not user text
                 [](const S& s) { return Word(s.PrinterType); }, false},
     // Stored only once the user has chosen a zone: files without it keep the fixed offset.
     TSettingDef{"ZoneName", "", ReadZoneName, [](const S& s) { return s.ZoneName; }, true},
     // Stored only once the user has chosen a language: files without it follow the system.
-    TSettingDef{"Language", "System", ReadLanguage, [](const S& s) { return s.Language; }, true},
+    TSettingDef{"Language", "System", // not user text
+                ReadLanguage, [](const S& s) { return s.Language; }, true},
 };
 
 // A whole angle within its parts' ranges can still lie beyond the pole or the date line: its
@@ -329,7 +343,9 @@ TSettings ReadSettings(const std::function<std::optional<std::string>(const char
             arcSeconds = arcSeconds * 60 + CoordinateValue(text);
         }
         if (arcSeconds <= a.MaxDegrees * 3600LL) continue;
-        refused.push_back({names, texts, "more than " + std::to_string(a.MaxDegrees) + " degrees"});
+        refused.push_back(
+            {names, texts,
+             Why(QT_TRANSLATE_NOOP("Settings", "more than %1 degrees"), a.MaxDegrees)});
         for (const char* part : a.Parts) {
             const TSettingDef& def = *FindSetting(part);
             ReadSetting(def, s, def.Default);

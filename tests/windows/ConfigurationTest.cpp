@@ -2,6 +2,7 @@
 // folder: typing and zero-filling, the direction toggles, the printer choice, what the exit
 // writes, the refusals, and what closing does to the main window; the place search and the
 // named zones; the first run's window.
+#include "BracketingTranslator.h"
 #include "GoldenPictures.h"
 #include "MainFixture.h"
 
@@ -254,6 +255,20 @@ TEST_F(ConfigurationTest, AnUnknownPrinterWordShowsLaserAndIsKeptUnlessChanged) 
     EXPECT_EQ(c->PrinterWord(), "Colour Inkjet");
     Exit();
     EXPECT_EQ(Stored("PrinterType"), "Colour Inkjet");
+}
+
+TEST_F(ConfigurationTest, TranslatedSidesAreShownAndStoredAsTheFileWords) {
+    const BracketingTranslator translator;
+    Open({{"LatDir", "South"}, {"LongDir", "East"}});
+    EXPECT_EQ(c->pNSDirection->text(), "[South]");
+    EXPECT_EQ(c->pEWDirection->text(), "[East]");
+    c->NSSpinButtonUpClick();
+    c->EWSpinButtonUpClick();
+    EXPECT_EQ(c->pNSDirection->text(), "[North]");
+    EXPECT_EQ(c->pEWDirection->text(), "[West]");
+    Exit();
+    EXPECT_EQ(Stored("LatDir"), "North");
+    EXPECT_EQ(Stored("LongDir"), "West");
 }
 
 TEST_F(ConfigurationTest, PhasePicturesTurnOverOncePerChangeOfHemisphere) {

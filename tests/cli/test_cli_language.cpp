@@ -1,0 +1,67 @@
+// crescendar-cli speaks the language of the system, through the program's translations.
+#include "BracketingTranslator.h"
+#include "CliApp.h"
+#include "Language.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+struct Answer {
+    int code;
+    QString out;
+    QString err;
+};
+
+// RunCli in this process, with the settings of an empty folder.
+Answer RunHere(const QStringList& args) {
+    QTemporaryDir home;
+    const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    Answer a{0, {}, {}};
+    QTextStream out(&a.out);
+    QTextStream err(&a.err);
+    a.code = crescendar::cli::RunCli(QStringList{"crescendar-cli"} + args, out, err);
+    out.flush();
+    err.flush();
+    qputenv("XDG_CONFIG_HOME", before);
+    return a;
+}
+
+const QStringList kLondon{"--lat", "51.5", "--lon", "-0.12", "--zone", "0", "--no-dst"};
+
+TEST(CliLanguage, TheTranslationsTravelWithTheCommandLine) {
+    const crescendar::TLanguageInstalled french = crescendar::InstallLanguage("fr", {});
+    EXPECT_TRUE(french.Translated);
+    crescendar::InstallLanguage("en", {});
+    QLocale::setDefault(QLocale::system());
+}
+
+TEST(CliLanguage, AnswersAndMessagesAreTranslatedWhole) {
+    const BracketingTranslator translator;
+    const struct {
+        QStringList Args;
+        int Code;
+        QString Start; // of the standard output, or of the error when the code is not 0
+    } cases[] = {
+        {QStringList{"easter", "2026"} + kLondon, 0, "[Easter Sunday: "},
+        // The value's name is translated on its own and placed in the message.
+        {{"moon", "--lat", "abc"}, 2, "crescendar-cli: [[latitude] is not a number: \"abc\"]\n"},
+        {{"frobnicate"}, 2, "crescendar-cli: [unknown command \"frobnicate\"]\n"},
+        // The tables' headings, written by the export.
+        {QStringList{"month", "2026-01", "--csv"} + kLondon, 0, "[Date],[Moonrise],[Moon transit],"},
+    };
+    for (const auto& c : cases) {
+        const Answer a = RunHere(c.Args);
+        EXPECT_EQ(a.code, c.Code) << c.Args.join(' ').toStdString();
+        const QString& shown = c.Code == 0 ? a.out : a.err;
+        EXPECT_TRUE(shown.startsWith(c.Start))
+            << c.Args.join(' ').toStdString() << ":\n" << shown.toStdString();
+    }
+}
+
+} // namespace
