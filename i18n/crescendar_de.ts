@@ -995,7 +995,7 @@
     </message>
     <message>
         <source>When the Moon is up on each day of %1 at %2</source>
-        <translation>Wann der Mond an jedem Tag im %1 in %2 über dem Horizont steht</translation>
+        <translation>Wann der Mond an jedem Tag im %1 über dem Horizont steht, für %2</translation>
     </message>
     <message>
         <source>The lunar visibility chart</source>
