@@ -44,11 +44,11 @@
     <name>TableCommands</name>
     <message>
         <source>Comma-separated values (*.csv *.CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommagetrennte Werte (*.csv *.CSV)</translation>
     </message>
     <message>
         <source>%1 was not saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gespeichert: %2.</translation>
     </message>
 </context>
 <context>
@@ -82,464 +82,464 @@
     <name>crescendar::TAbout</name>
     <message>
         <source>About Crescendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Crescendar</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TCalendarExport</name>
     <message>
         <source>Calendar Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderexport</translation>
     </message>
     <message>
         <source>Close without exporting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Export schließen</translation>
     </message>
     <message>
         <source>Moon phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondphasen</translation>
     </message>
     <message>
         <source>Lunar eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondfinsternisse</translation>
     </message>
     <message>
         <source>Perigee and apogee</source>
-        <translation type="unfinished"></translation>
+        <translation>Perigäum und Apogäum</translation>
     </message>
     <message>
         <source>Equinoxes, solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Äquinoktien, Solstitien</translation>
     </message>
     <message>
         <source>The first year of the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Das erste Jahr des Kalenders</translation>
     </message>
     <message>
         <source>The last year of the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Das letzte Jahr des Kalenders</translation>
     </message>
     <message>
         <source>From year</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Jahr</translation>
     </message>
     <message>
         <source>To year</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Jahr</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Choose a file and save the events in it</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei wählen und die Ereignisse darin speichern</translation>
     </message>
     <message>
         <source>A year must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Jahr muss zwischen %1 und %2 liegen.</translation>
     </message>
     <message>
         <source>One calendar takes at most %1 years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kalender umfasst höchstens %1 Jahre.</translation>
     </message>
     <message>
         <source>Crescendar %1.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar %1.ics</translation>
     </message>
     <message>
         <source>Crescendar %1-%2.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar %1-%2.ics</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics *.ICS)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar-Dateien (*.ics *.ICS)</translation>
     </message>
     <message>
         <source>The calendar was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender wurde nicht gespeichert: %1.</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TConfiguration</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close the window, asking whether to save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster schließen und vorher fragen, ob Änderungen gespeichert werden sollen</translation>
     </message>
     <message>
         <source>Save and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und schließen</translation>
     </message>
     <message>
         <source>Save the settings and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen speichern und schließen</translation>
     </message>
     <message>
         <source>Saves the settings and closes the window. %1 asks whether to save changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die Einstellungen und schließt das Fenster. %1 fragt, ob Änderungen gespeichert werden sollen.</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite in Grad</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite in Minuten</translation>
     </message>
     <message>
         <source>Latitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite in Sekunden</translation>
     </message>
     <message>
         <source>Latitude north or south</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite Nord oder Süd</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge in Grad</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge in Minuten</translation>
     </message>
     <message>
         <source>Longitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge in Sekunden</translation>
     </message>
     <message>
         <source>Longitude east or west</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge Ost oder West</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Day order</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Wochentag</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit</translation>
     </message>
     <message>
         <source>The printer the calendar is printed for</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker, für den der Kalender gedruckt wird</translation>
     </message>
     <message>
         <source>these coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Koordinaten</translation>
     </message>
     <message>
         <source>these coordinates (now “%1”)</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Koordinaten (jetzt „%1“)</translation>
     </message>
     <message>
         <source>“%1” was not picked from the places offered. Keep it as the name of %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht aus den angebotenen Orten gewählt. Als Namen für %2 behalten?</translation>
     </message>
     <message>
         <source>Keep the Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen behalten</translation>
     </message>
     <message>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Zone names look like Europe/Paris or America/New_York.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonennamen lauten etwa Europe/Paris oder America/New_York.</translation>
     </message>
     <message>
         <source>The closest zone names are: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ähnlichsten Zonennamen sind: %1.</translation>
     </message>
     <message>
         <source>“%1” is not a time zone this computer knows. %2 The time zone stays %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zeitzone, die dieser Computer kennt. %2 Die Zeitzone bleibt %3.</translation>
     </message>
     <message>
         <source>Your changes to the settings have not been saved. Save them before the window closes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Änderungen an den Einstellungen wurden noch nicht gespeichert. Möchten Sie sie speichern, bevor das Fenster geschlossen wird?</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TDateInfoWindow</name>
     <message>
         <source>Date Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben zum Datum</translation>
     </message>
     <message>
         <source>Julian Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jul. Datum</translation>
     </message>
     <message>
         <source>Day Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag im Jahr</translation>
     </message>
     <message>
         <source>Week Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderwoche</translation>
     </message>
     <message>
         <source>Days Till Xmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Weihnachten</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>%1 at 0h UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 um 0h UT</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEaster</name>
     <message>
         <source>Easter Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostersonntag</translation>
     </message>
     <message>
         <source>Exit Crescendar</source>
-        <translation type="unfinished">Crescendar beenden</translation>
+        <translation>Crescendar beenden</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEclipse</name>
     <message>
         <source>Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondfinsternis</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Eclipse</source>
-        <translation type="unfinished">Finsternis</translation>
+        <translation>Finsternis</translation>
     </message>
     <message>
         <source>Other eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Finsternis</translation>
     </message>
     <message>
         <source>This month has two eclipses: show the other</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Monat hat zwei Finsternisse: die andere zeigen</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum zeigen</translation>
     </message>
     <message>
         <source>Show this date in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Datum im Hauptfenster zeigen</translation>
     </message>
     <message>
         <source>Double-click or press %1 to show this date in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken oder %1 drücken, um dieses Datum im Hauptfenster zu zeigen</translation>
     </message>
     <message>
         <source>Eclipse diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Finsternisdiagramm</translation>
     </message>
     <message>
         <source>%1 of %2 ›</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 ›</translation>
     </message>
     <message>
         <source>%1: the Moon&apos;s path across the Earth&apos;s penumbra and umbra</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Bahn des Mondes durch den Halb- und Kernschatten der Erde</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>Moon enters Penumbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintritt Halbschatten</translation>
     </message>
     <message>
         <source>Moon enters Umbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintritt Kernschatten</translation>
     </message>
     <message>
         <source>Start of Totality</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn der Totalität</translation>
     </message>
     <message>
         <source>Eclipse Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Finsternismaximum</translation>
     </message>
     <message>
         <source>End of Totality</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende der Totalität</translation>
     </message>
     <message>
         <source>Moon exits Umbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Austritt Kernschatten</translation>
     </message>
     <message>
         <source>Moon exits Penumbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Austritt Halbschatten</translation>
     </message>
     <message>
         <source>Eclipse Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe der Finsternis</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEclipseReport</name>
     <message>
         <source>Eclipse Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Finsternissuche</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>From year</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Jahr</translation>
     </message>
     <message>
         <source>To year</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Jahr</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>Calculate dates of eclipses between the two selected years</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten der Finsternisse zwischen den beiden gewählten Jahren berechnen</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Search progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchfortschritt</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Stop the search</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche abbrechen</translation>
     </message>
     <message>
         <source>Save as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV speichern…</translation>
     </message>
     <message>
         <source>Save the list as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste als CSV-Datei speichern</translation>
     </message>
     <message>
         <source>Copy the list for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste für eine Tabellenkalkulation kopieren</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Kopieren</translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Finsternisse</translation>
     </message>
     <message>
         <source>Crescendar eclipses %1.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar Finsternisse %1.csv</translation>
     </message>
     <message>
         <source>Crescendar eclipses %1-%2.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar Finsternisse %1-%2.csv</translation>
     </message>
     <message>
         <source>The eclipse list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Finsternisliste</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>1 eclipse found</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Finsternis gefunden</translation>
     </message>
     <message>
         <source>%1 eclipses found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Finsternisse gefunden</translation>
     </message>
     <message>
         <source>Search cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche abgebrochen</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEquinox</name>
     <message>
         <source>Equinoxes and Solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Äquinoktien und Solstitien</translation>
     </message>
     <message>
         <source>Spring Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühlingsanfang</translation>
     </message>
     <message>
         <source>Summer Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommeranfang</translation>
     </message>
     <message>
         <source>Autumn Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Herbstanfang</translation>
     </message>
     <message>
         <source>Winter Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Winteranfang</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>Length of the season from the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge der Jahreszeit ab %1</translation>
     </message>
     <message>
         <source>Seasons of %1 in the southern hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeiten %1 auf der Südhalbkugel</translation>
     </message>
     <message>
         <source>Seasons of %1 in the northern hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahreszeiten %1 auf der Nordhalbkugel</translation>
     </message>
 </context>
 <context>
@@ -913,297 +913,297 @@
     <name>crescendar::TMonthList</name>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TMonthlyPhases</name>
     <message>
         <source>Moon Phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondphasen</translation>
     </message>
     <message>
         <source>Save image to disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild auf dem Datenträger speichern</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopieren</translation>
     </message>
     <message>
         <source>Copy the calendar to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Kalender in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Bitmap pictures (*.bmp *.BMP);;PNG pictures (*.png *.PNG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Bilder (*.bmp *.BMP);;PNG-Bilder (*.png *.PNG)</translation>
     </message>
     <message>
         <source>The picture was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild wurde nicht gespeichert: %1.</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TObservingAid</name>
     <message>
         <source>Lunar Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondsichtbarkeit</translation>
     </message>
     <message>
         <source>Visibility chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichtbarkeitsdiagramm</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Drucken</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Print this chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Diagramm drucken</translation>
     </message>
     <message>
         <source>Day or night view</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag- oder Nachtansicht</translation>
     </message>
     <message>
         <source>Switch between the night view (noon to noon) and the day view (midnight to midnight)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen der Nachtansicht (Mittag bis Mittag) und der Tagansicht (Mitternacht bis Mitternacht) wechseln</translation>
     </message>
     <message>
         <source>Hour grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenraster</translation>
     </message>
     <message>
         <source>Show or hide the hour grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Stundenraster ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopieren</translation>
     </message>
     <message>
         <source>Copy this chart to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Diagramm in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Lunar Visibility, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondsichtbarkeit, %1</translation>
     </message>
     <message>
         <source>When the Moon is up on each day of %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann der Mond an jedem Tag im %1 über dem Horizont steht, für %2</translation>
     </message>
     <message>
         <source>The lunar visibility chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm der Mondsichtbarkeit</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TPrintOptions</name>
     <message>
         <source>Print Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender drucken</translation>
     </message>
     <message>
         <source>A drawing of the Moon in every day&apos;s box</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeichnung des Mondes im Feld jedes Tages</translation>
     </message>
     <message>
         <source>Marks and times of new, full and quarter Moons</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen und Zeiten von Neumond, Vollmond und den Vierteln</translation>
     </message>
     <message>
         <source>Moonrise, transit and moonset of every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondaufgang, Meridiandurchgang und Monduntergang jedes Tages</translation>
     </message>
     <message>
         <source>Sunrise, transit and sunset of every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenaufgang, Meridiandurchgang und Sonnenuntergang jedes Tages</translation>
     </message>
     <message>
         <source>Daily Moon phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Tägliche Mondphasen</translation>
     </message>
     <message>
         <source>Principal phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptphasen</translation>
     </message>
     <message>
         <source>Moon times</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondzeiten</translation>
     </message>
     <message>
         <source>Sun times</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenzeiten</translation>
     </message>
     <message>
         <source>How dark the Moons are printed, 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie dunkel die Monde gedruckt werden, 0 bis 100</translation>
     </message>
     <message>
         <source>Phase density %</source>
-        <translation type="unfinished"></translation>
+        <translation>Phasendichte %</translation>
     </message>
     <message>
         <source>Phase density</source>
-        <translation type="unfinished"></translation>
+        <translation>Phasendichte</translation>
     </message>
     <message>
         <source>Up and Down change the density</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pfeiltasten nach oben und unten ändern die Dichte</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Store the choices and print</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl speichern und drucken</translation>
     </message>
     <message>
         <source>Close without printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Drucken schließen</translation>
     </message>
     <message>
         <source>Your print choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Druckeinstellungen</translation>
     </message>
     <message>
         <source>Click OK again to print without saving them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie erneut auf OK, um ohne Speichern zu drucken.</translation>
     </message>
     <message>
         <source>The calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TReportMenu</name>
     <message>
         <source>Export to Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>In Kalender exportieren…</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished">Berichte</translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Lunar visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondsichtbarkeit</translation>
     </message>
     <message>
         <source>Chart when the Moon is up through the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm, wann der Mond im Lauf des Monats über dem Horizont steht</translation>
     </message>
     <message>
         <source>Find eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Finsternisse suchen</translation>
     </message>
     <message>
         <source>Find the lunar eclipses between two years</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mondfinsternisse zwischen zwei Jahren suchen</translation>
     </message>
     <message>
         <source>Display phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Phasen anzeigen</translation>
     </message>
     <message>
         <source>Show the Moon&apos;s phase on every day of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mondphase an jedem Tag des Monats zeigen</translation>
     </message>
     <message>
         <source>Equinoxes and solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Äquinoktien und Solstitien</translation>
     </message>
     <message>
         <source>Show the year&apos;s equinoxes and solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tagundnachtgleichen und Sonnenwenden des Jahres zeigen</translation>
     </message>
     <message>
         <source>Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostern</translation>
     </message>
     <message>
         <source>Show the date of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Osterdatum zeigen</translation>
     </message>
     <message>
         <source>Calendar export</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderexport</translation>
     </message>
     <message>
         <source>Save the Moon&apos;s events of some years as a calendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mondereignisse einiger Jahre als Kalenderdatei speichern</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TTimesList</name>
     <message>
         <source>Monthly Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatszeiten</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Drucken</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Send the information on this screen to the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Angaben dieses Fensters an den Drucker senden</translation>
     </message>
     <message>
         <source>Scroll up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben scrollen</translation>
     </message>
     <message>
         <source>Scroll information up on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Angaben auf dem Bildschirm nach oben scrollen</translation>
     </message>
     <message>
         <source>Scroll down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten scrollen</translation>
     </message>
     <message>
         <source>Scroll information down on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Angaben auf dem Bildschirm nach unten scrollen</translation>
     </message>
     <message>
         <source>Save as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV speichern…</translation>
     </message>
     <message>
         <source>Save this month&apos;s table as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle dieses Monats als CSV-Datei speichern</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Kopieren</translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copy this month&apos;s table for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle dieses Monats für eine Tabellenkalkulation kopieren</translation>
     </message>
     <message>
         <source>Times of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten des Monats</translation>
     </message>
     <message>
         <source>Crescendar times %1-%2.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar Zeiten %1-%2.csv</translation>
     </message>
     <message>
         <source>The times table</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitentabelle</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TWebMenu</name>
     <message>
         <source>Lunar Web Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Websites über den Mond</translation>
     </message>
 </context>
 </TS>
