@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>The printer the calendar is printed for</source>
-        <translation>L'imprimante pour laquelle le calendrier est imprimé</translation>
+        <translation>L'imprimante à laquelle le calendrier est destiné</translation>
     </message>
     <message>
         <source>these coordinates</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>Length of the season from the %1</source>
-        <translation>Durée de la saison à partir de l'événement : %1</translation>
+        <translation>Durée de la saison ouverte par : %1</translation>
     </message>
     <message>
         <source>Seasons of %1 in the southern hemisphere</source>
