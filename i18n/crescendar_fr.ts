@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>%1 was not saved: %2.</source>
-        <translation>%1 n'a pas été enregistrée : %2.</translation>
+        <translation>%1 n&apos;a pas été enregistrée : %2.</translation>
     </message>
 </context>
 <context>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>A year must lie between %1 and %2.</source>
-        <translation>L'année doit être comprise entre %1 et %2.</translation>
+        <translation>L&apos;année doit être comprise entre %1 et %2.</translation>
     </message>
     <message>
         <source>One calendar takes at most %1 years.</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>The calendar was not saved: %1.</source>
-        <translation>Le calendrier n'a pas été enregistré : %1.</translation>
+        <translation>Le calendrier n&apos;a pas été enregistré : %1.</translation>
     </message>
 </context>
 <context>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>Close the window, asking whether to save changes</source>
-        <translation>Fermer la fenêtre en demandant s'il faut enregistrer les modifications</translation>
+        <translation>Fermer la fenêtre en demandant s&apos;il faut enregistrer les modifications</translation>
     </message>
     <message>
         <source>Save and close</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Saves the settings and closes the window. %1 asks whether to save changes.</source>
-        <translation>Enregistre les paramètres et ferme la fenêtre. %1 demande s'il faut enregistrer les modifications.</translation>
+        <translation>Enregistre les paramètres et ferme la fenêtre. %1 demande s&apos;il faut enregistrer les modifications.</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
@@ -236,11 +236,11 @@
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation>Heure d'été</translation>
+        <translation>Heure d&apos;été</translation>
     </message>
     <message>
         <source>The printer the calendar is printed for</source>
-        <translation>L'imprimante à laquelle le calendrier est destiné</translation>
+        <translation>L&apos;imprimante à laquelle le calendrier est destiné</translation>
     </message>
     <message>
         <source>these coordinates</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>“%1” was not picked from the places offered. Keep it as the name of %2?</source>
-        <translation>« %1 » n'a pas été choisi parmi les lieux proposés. Le garder comme nom de %2 ?</translation>
+        <translation>« %1 » n&apos;a pas été choisi parmi les lieux proposés. Le garder comme nom de %2 ?</translation>
     </message>
     <message>
         <source>Keep the Name</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>Zone names look like Europe/Paris or America/New_York.</source>
-        <translation>Un nom de fuseau horaire s'écrit par exemple Europe/Paris ou America/New_York.</translation>
+        <translation>Un nom de fuseau horaire s&apos;écrit par exemple Europe/Paris ou America/New_York.</translation>
     </message>
     <message>
         <source>The closest zone names are: %1.</source>
@@ -272,11 +272,11 @@
     </message>
     <message>
         <source>“%1” is not a time zone this computer knows. %2 The time zone stays %3.</source>
-        <translation>« %1 » n'est pas un fuseau horaire connu de cet ordinateur. %2 Le fuseau horaire reste %3.</translation>
+        <translation>« %1 » n&apos;est pas un fuseau horaire connu de cet ordinateur. %2 Le fuseau horaire reste %3.</translation>
     </message>
     <message>
         <source>Your changes to the settings have not been saved. Save them before the window closes?</source>
-        <translation>Vos modifications des paramètres n'ont pas été enregistrées. Voulez-vous les enregistrer avant la fermeture de la fenêtre ?</translation>
+        <translation>Vos modifications des paramètres n&apos;ont pas été enregistrées. Voulez-vous les enregistrer avant la fermeture de la fenêtre ?</translation>
     </message>
 </context>
 <context>
@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>Day Number</source>
-        <translation>Jour de l'année</translation>
+        <translation>Jour de l&apos;année</translation>
     </message>
     <message>
         <source>Week Number</source>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>This month has two eclipses: show the other</source>
-        <translation>Ce mois compte deux éclipses : afficher l'autre</translation>
+        <translation>Ce mois compte deux éclipses : afficher l&apos;autre</translation>
     </message>
     <message>
         <source>Show date</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Eclipse diagram</source>
-        <translation>Schéma de l'éclipse</translation>
+        <translation>Schéma de l&apos;éclipse</translation>
     </message>
     <message>
         <source>%1 of %2 ›</source>
@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>%1: the Moon&apos;s path across the Earth&apos;s penumbra and umbra</source>
-        <translation>%1 : trajectoire de la Lune à travers la pénombre et l'ombre de la Terre</translation>
+        <translation>%1 : trajectoire de la Lune à travers la pénombre et l&apos;ombre de la Terre</translation>
     </message>
     <message>
         <source>%1:</source>
@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>Moon enters Umbra</source>
-        <translation>Entrée dans l'ombre</translation>
+        <translation>Entrée dans l&apos;ombre</translation>
     </message>
     <message>
         <source>Start of Totality</source>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Eclipse Maximum</source>
-        <translation>Maximum de l'éclipse</translation>
+        <translation>Maximum de l&apos;éclipse</translation>
     </message>
     <message>
         <source>End of Totality</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Moon exits Umbra</source>
-        <translation>Sortie de l'ombre</translation>
+        <translation>Sortie de l&apos;ombre</translation>
     </message>
     <message>
         <source>Moon exits Penumbra</source>
@@ -405,14 +405,14 @@
     </message>
     <message>
         <source>Eclipse Magnitude</source>
-        <translation>Magnitude de l'éclipse</translation>
+        <translation>Magnitude de l&apos;éclipse</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEclipseReport</name>
     <message>
         <source>Eclipse Finder</source>
-        <translation>Recherche d'éclipses</translation>
+        <translation>Recherche d&apos;éclipses</translation>
     </message>
     <message>
         <source>From:</source>
@@ -515,15 +515,15 @@
     </message>
     <message>
         <source>Summer Solstice</source>
-        <translation>Solstice d'été</translation>
+        <translation>Solstice d&apos;été</translation>
     </message>
     <message>
         <source>Autumn Equinox</source>
-        <translation>Équinoxe d'automne</translation>
+        <translation>Équinoxe d&apos;automne</translation>
     </message>
     <message>
         <source>Winter Solstice</source>
-        <translation>Solstice d'hiver</translation>
+        <translation>Solstice d&apos;hiver</translation>
     </message>
     <message>
         <source>%1:</source>
@@ -535,11 +535,11 @@
     </message>
     <message>
         <source>Seasons of %1 in the southern hemisphere</source>
-        <translation>Saisons de %1 dans l'hémisphère Sud</translation>
+        <translation>Saisons de %1 dans l&apos;hémisphère Sud</translation>
     </message>
     <message>
         <source>Seasons of %1 in the northern hemisphere</source>
-        <translation>Saisons de %1 dans l'hémisphère Nord</translation>
+        <translation>Saisons de %1 dans l&apos;hémisphère Nord</translation>
     </message>
 </context>
 <context>
@@ -928,11 +928,11 @@
     </message>
     <message>
         <source>Save image to disk</source>
-        <translation>Enregistrer l'image sur le disque</translation>
+        <translation>Enregistrer l&apos;image sur le disque</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation>Copier l'image</translation>
+        <translation>Copier l&apos;image</translation>
     </message>
     <message>
         <source>Copy the calendar to the clipboard</source>
@@ -944,7 +944,7 @@
     </message>
     <message>
         <source>The picture was not saved: %1.</source>
-        <translation>L'image n'a pas été enregistrée : %1.</translation>
+        <translation>L&apos;image n&apos;a pas été enregistrée : %1.</translation>
     </message>
 </context>
 <context>
@@ -983,7 +983,7 @@
     </message>
     <message>
         <source>Copy picture</source>
-        <translation>Copier l'image</translation>
+        <translation>Copier l&apos;image</translation>
     </message>
     <message>
         <source>Copy this chart to the clipboard</source>
@@ -1042,7 +1042,7 @@
     </message>
     <message>
         <source>How dark the Moons are printed, 0 to 100</source>
-        <translation>Intensité d'impression des lunes, de 0 à 100</translation>
+        <translation>Intensité d&apos;impression des lunes, de 0 à 100</translation>
     </message>
     <message>
         <source>Phase density %</source>
@@ -1070,7 +1070,7 @@
     </message>
     <message>
         <source>Your print choices</source>
-        <translation>Vos choix d'impression</translation>
+        <translation>Vos choix d&apos;impression</translation>
     </message>
     <message>
         <source>Click OK again to print without saving them.</source>
@@ -1121,7 +1121,7 @@
     </message>
     <message>
         <source>Show the year&apos;s equinoxes and solstices</source>
-        <translation>Afficher les équinoxes et les solstices de l'année</translation>
+        <translation>Afficher les équinoxes et les solstices de l&apos;année</translation>
     </message>
     <message>
         <source>Easter</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>Send the information on this screen to the printer</source>
-        <translation>Envoyer à l'imprimante les informations de cet écran</translation>
+        <translation>Envoyer à l&apos;imprimante les informations de cet écran</translation>
     </message>
     <message>
         <source>Scroll up</source>
