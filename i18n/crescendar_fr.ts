@@ -44,11 +44,11 @@
     <name>TableCommands</name>
     <message>
         <source>Comma-separated values (*.csv *.CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs séparées par des virgules (*.csv *.CSV)</translation>
     </message>
     <message>
         <source>%1 was not saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été enregistrée : %2.</translation>
     </message>
 </context>
 <context>
@@ -82,464 +82,464 @@
     <name>crescendar::TAbout</name>
     <message>
         <source>About Crescendar</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Crescendar</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TCalendarExport</name>
     <message>
         <source>Calendar Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export de calendrier</translation>
     </message>
     <message>
         <source>Close without exporting</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans exporter</translation>
     </message>
     <message>
         <source>Moon phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Phases de la Lune</translation>
     </message>
     <message>
         <source>Lunar eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipses de Lune</translation>
     </message>
     <message>
         <source>Perigee and apogee</source>
-        <translation type="unfinished"></translation>
+        <translation>Périgée et apogée</translation>
     </message>
     <message>
         <source>Equinoxes, solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxes, solstices</translation>
     </message>
     <message>
         <source>The first year of the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>La première année du calendrier</translation>
     </message>
     <message>
         <source>The last year of the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière année du calendrier</translation>
     </message>
     <message>
         <source>From year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année de début</translation>
     </message>
     <message>
         <source>To year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année de fin</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Choose a file and save the events in it</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier et y enregistrer les événements</translation>
     </message>
     <message>
         <source>A year must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;année doit être comprise entre %1 et %2.</translation>
     </message>
     <message>
         <source>One calendar takes at most %1 years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un calendrier couvre au plus %1 ans.</translation>
     </message>
     <message>
         <source>Crescendar %1.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar %1.ics</translation>
     </message>
     <message>
         <source>Crescendar %1-%2.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar %1-%2.ics</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics *.ICS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers iCalendar (*.ics *.ICS)</translation>
     </message>
     <message>
         <source>The calendar was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier n&apos;a pas été enregistré : %1.</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TConfiguration</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Close the window, asking whether to save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la fenêtre en demandant s&apos;il faut enregistrer les modifications</translation>
     </message>
     <message>
         <source>Save and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer et fermer</translation>
     </message>
     <message>
         <source>Save the settings and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres et fermer</translation>
     </message>
     <message>
         <source>Saves the settings and closes the window. %1 asks whether to save changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre les paramètres et ferme la fenêtre. %1 demande s&apos;il faut enregistrer les modifications.</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés de latitude</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes de latitude</translation>
     </message>
     <message>
         <source>Latitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes de latitude</translation>
     </message>
     <message>
         <source>Latitude north or south</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude nord ou sud</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés de longitude</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes de longitude</translation>
     </message>
     <message>
         <source>Longitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes de longitude</translation>
     </message>
     <message>
         <source>Longitude east or west</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude est ou ouest</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu</translation>
     </message>
     <message>
         <source>Day order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre des jours</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été</translation>
     </message>
     <message>
         <source>The printer the calendar is printed for</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante à laquelle le calendrier est destiné</translation>
     </message>
     <message>
         <source>these coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>ces coordonnées</translation>
     </message>
     <message>
         <source>these coordinates (now “%1”)</source>
-        <translation type="unfinished"></translation>
+        <translation>ces coordonnées (actuellement « %1 »)</translation>
     </message>
     <message>
         <source>“%1” was not picked from the places offered. Keep it as the name of %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;a pas été choisi parmi les lieux proposés. Le garder comme nom de %2 ?</translation>
     </message>
     <message>
         <source>Keep the Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le nom</translation>
     </message>
     <message>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir</translation>
     </message>
     <message>
         <source>Zone names look like Europe/Paris or America/New_York.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de fuseau horaire s&apos;écrit par exemple Europe/Paris ou America/New_York.</translation>
     </message>
     <message>
         <source>The closest zone names are: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les noms de fuseau les plus proches sont : %1.</translation>
     </message>
     <message>
         <source>“%1” is not a time zone this computer knows. %2 The time zone stays %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un fuseau horaire connu de cet ordinateur. %2 Le fuseau horaire reste %3.</translation>
     </message>
     <message>
         <source>Your changes to the settings have not been saved. Save them before the window closes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos modifications des paramètres n&apos;ont pas été enregistrées. Voulez-vous les enregistrer avant la fermeture de la fenêtre ?</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TDateInfoWindow</name>
     <message>
         <source>Date Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur la date</translation>
     </message>
     <message>
         <source>Julian Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour julien</translation>
     </message>
     <message>
         <source>Day Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de l&apos;année</translation>
     </message>
     <message>
         <source>Week Number</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de semaine</translation>
     </message>
     <message>
         <source>Days Till Xmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours avant Noël</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>%1 at 0h UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à 0 h TU</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEaster</name>
     <message>
         <source>Easter Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche de Pâques</translation>
     </message>
     <message>
         <source>Exit Crescendar</source>
-        <translation type="unfinished">Quitter Crescendar</translation>
+        <translation>Quitter Crescendar</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEclipse</name>
     <message>
         <source>Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse de Lune</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Eclipse</source>
-        <translation type="unfinished">Éclipse</translation>
+        <translation>Éclipse</translation>
     </message>
     <message>
         <source>Other eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre éclipse</translation>
     </message>
     <message>
         <source>This month has two eclipses: show the other</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mois compte deux éclipses : afficher l&apos;autre</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la date</translation>
     </message>
     <message>
         <source>Show this date in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette date dans la fenêtre principale</translation>
     </message>
     <message>
         <source>Double-click or press %1 to show this date in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez ou appuyez sur %1 pour afficher cette date dans la fenêtre principale</translation>
     </message>
     <message>
         <source>Eclipse diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Schéma de l&apos;éclipse</translation>
     </message>
     <message>
         <source>%1 of %2 ›</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 ›</translation>
     </message>
     <message>
         <source>%1: the Moon&apos;s path across the Earth&apos;s penumbra and umbra</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : trajectoire de la Lune à travers la pénombre et l&apos;ombre de la Terre</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>Moon enters Penumbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée dans la pénombre</translation>
     </message>
     <message>
         <source>Moon enters Umbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée dans l&apos;ombre</translation>
     </message>
     <message>
         <source>Start of Totality</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de la totalité</translation>
     </message>
     <message>
         <source>Eclipse Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum de l&apos;éclipse</translation>
     </message>
     <message>
         <source>End of Totality</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la totalité</translation>
     </message>
     <message>
         <source>Moon exits Umbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie de l&apos;ombre</translation>
     </message>
     <message>
         <source>Moon exits Penumbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie de la pénombre</translation>
     </message>
     <message>
         <source>Eclipse Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitude de l&apos;éclipse</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEclipseReport</name>
     <message>
         <source>Eclipse Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;éclipses</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>De:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>À:</translation>
     </message>
     <message>
         <source>From year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année de début</translation>
     </message>
     <message>
         <source>To year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année de fin</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>Calculate dates of eclipses between the two selected years</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer les dates des éclipses entre les deux années choisies</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Search progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancement de la recherche</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Stop the search</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la recherche</translation>
     </message>
     <message>
         <source>Save as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en CSV…</translation>
     </message>
     <message>
         <source>Save the list as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste dans un fichier CSV</translation>
     </message>
     <message>
         <source>Copy the list for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la liste pour un tableur</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copier</translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipses</translation>
     </message>
     <message>
         <source>Crescendar eclipses %1.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar éclipses %1.csv</translation>
     </message>
     <message>
         <source>Crescendar eclipses %1-%2.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar éclipses %1-%2.csv</translation>
     </message>
     <message>
         <source>The eclipse list</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des éclipses</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>1 eclipse found</source>
-        <translation type="unfinished"></translation>
+        <translation>1 éclipse trouvée</translation>
     </message>
     <message>
         <source>%1 eclipses found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 éclipses trouvées</translation>
     </message>
     <message>
         <source>Search cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche annulée</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEquinox</name>
     <message>
         <source>Equinoxes and Solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxes et solstices</translation>
     </message>
     <message>
         <source>Spring Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxe vernal</translation>
     </message>
     <message>
         <source>Summer Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstice d&apos;été</translation>
     </message>
     <message>
         <source>Autumn Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxe d&apos;automne</translation>
     </message>
     <message>
         <source>Winter Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstice d&apos;hiver</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>Length of the season from the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la saison ouverte par : %1</translation>
     </message>
     <message>
         <source>Seasons of %1 in the southern hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisons de %1 dans l&apos;hémisphère Sud</translation>
     </message>
     <message>
         <source>Seasons of %1 in the northern hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisons de %1 dans l&apos;hémisphère Nord</translation>
     </message>
 </context>
 <context>
@@ -913,297 +913,297 @@
     <name>crescendar::TMonthList</name>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TMonthlyPhases</name>
     <message>
         <source>Moon Phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Phases de la Lune</translation>
     </message>
     <message>
         <source>Save image to disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image sur le disque</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l&apos;image</translation>
     </message>
     <message>
         <source>Copy the calendar to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le calendrier dans le presse-papiers</translation>
     </message>
     <message>
         <source>Bitmap pictures (*.bmp *.BMP);;PNG pictures (*.png *.PNG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images bitmap (*.bmp *.BMP);;Images PNG (*.png *.PNG)</translation>
     </message>
     <message>
         <source>The picture was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image n&apos;a pas été enregistrée : %1.</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TObservingAid</name>
     <message>
         <source>Lunar Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilité de la Lune</translation>
     </message>
     <message>
         <source>Visibility chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme de visibilité</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimer</translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Print this chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer ce diagramme</translation>
     </message>
     <message>
         <source>Day or night view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue de jour ou de nuit</translation>
     </message>
     <message>
         <source>Switch between the night view (noon to noon) and the day view (midnight to midnight)</source>
-        <translation type="unfinished"></translation>
+        <translation>Basculer entre la vue de nuit (de midi à midi) et la vue de jour (de minuit à minuit)</translation>
     </message>
     <message>
         <source>Hour grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille horaire</translation>
     </message>
     <message>
         <source>Show or hide the hour grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la grille horaire</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l&apos;image</translation>
     </message>
     <message>
         <source>Copy this chart to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier ce diagramme dans le presse-papiers</translation>
     </message>
     <message>
         <source>Lunar Visibility, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilité de la Lune, %1</translation>
     </message>
     <message>
         <source>When the Moon is up on each day of %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures où la Lune est levée, jour par jour, en %1 à %2</translation>
     </message>
     <message>
         <source>The lunar visibility chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Le diagramme de visibilité de la Lune</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TPrintOptions</name>
     <message>
         <source>Print Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le calendrier</translation>
     </message>
     <message>
         <source>A drawing of the Moon in every day&apos;s box</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dessin de la Lune dans la case de chaque jour</translation>
     </message>
     <message>
         <source>Marks and times of new, full and quarter Moons</source>
-        <translation type="unfinished"></translation>
+        <translation>Repères et heures des nouvelles lunes, des pleines lunes et des quartiers</translation>
     </message>
     <message>
         <source>Moonrise, transit and moonset of every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever, passage au méridien et coucher de la Lune chaque jour</translation>
     </message>
     <message>
         <source>Sunrise, transit and sunset of every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever, passage au méridien et coucher du Soleil chaque jour</translation>
     </message>
     <message>
         <source>Daily Moon phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Phases quotidiennes de la Lune</translation>
     </message>
     <message>
         <source>Principal phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Phases principales</translation>
     </message>
     <message>
         <source>Moon times</source>
-        <translation type="unfinished"></translation>
+        <translation>Horaires de la Lune</translation>
     </message>
     <message>
         <source>Sun times</source>
-        <translation type="unfinished"></translation>
+        <translation>Horaires du Soleil</translation>
     </message>
     <message>
         <source>How dark the Moons are printed, 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensité d&apos;impression des lunes, de 0 à 100</translation>
     </message>
     <message>
         <source>Phase density %</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité des phases en %</translation>
     </message>
     <message>
         <source>Phase density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité des phases</translation>
     </message>
     <message>
         <source>Up and Down change the density</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches Haut et Bas modifient la densité</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Store the choices and print</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les choix et imprimer</translation>
     </message>
     <message>
         <source>Close without printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans imprimer</translation>
     </message>
     <message>
         <source>Your print choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos choix d&apos;impression</translation>
     </message>
     <message>
         <source>Click OK again to print without saving them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez de nouveau sur OK pour imprimer sans les enregistrer.</translation>
     </message>
     <message>
         <source>The calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TReportMenu</name>
     <message>
         <source>Export to Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter vers un calendrier…</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished">Rapports</translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Lunar visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilité de la Lune</translation>
     </message>
     <message>
         <source>Chart when the Moon is up through the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme des heures où la Lune est levée au fil du mois</translation>
     </message>
     <message>
         <source>Find eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des éclipses</translation>
     </message>
     <message>
         <source>Find the lunar eclipses between two years</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les éclipses de Lune entre deux années</translation>
     </message>
     <message>
         <source>Display phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les phases</translation>
     </message>
     <message>
         <source>Show the Moon&apos;s phase on every day of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la phase de la Lune pour chaque jour du mois</translation>
     </message>
     <message>
         <source>Equinoxes and solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxes et solstices</translation>
     </message>
     <message>
         <source>Show the year&apos;s equinoxes and solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les équinoxes et les solstices de l&apos;année</translation>
     </message>
     <message>
         <source>Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pâques</translation>
     </message>
     <message>
         <source>Show the date of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la date de Pâques</translation>
     </message>
     <message>
         <source>Calendar export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export de calendrier</translation>
     </message>
     <message>
         <source>Save the Moon&apos;s events of some years as a calendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les événements de la Lune sur plusieurs années dans un fichier de calendrier</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TTimesList</name>
     <message>
         <source>Monthly Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Horaires du mois</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimer</translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Send the information on this screen to the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer à l&apos;imprimante les informations de cet écran</translation>
     </message>
     <message>
         <source>Scroll up</source>
-        <translation type="unfinished"></translation>
+        <translation>Défiler vers le haut</translation>
     </message>
     <message>
         <source>Scroll information up on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire défiler les informations vers le haut</translation>
     </message>
     <message>
         <source>Scroll down</source>
-        <translation type="unfinished"></translation>
+        <translation>Défiler vers le bas</translation>
     </message>
     <message>
         <source>Scroll information down on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire défiler les informations vers le bas</translation>
     </message>
     <message>
         <source>Save as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en CSV…</translation>
     </message>
     <message>
         <source>Save this month&apos;s table as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le tableau de ce mois dans un fichier CSV</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copier</translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Copy this month&apos;s table for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le tableau de ce mois pour un tableur</translation>
     </message>
     <message>
         <source>Times of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Horaires du mois</translation>
     </message>
     <message>
         <source>Crescendar times %1-%2.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar horaires %1-%2.csv</translation>
     </message>
     <message>
         <source>The times table</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des horaires</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TWebMenu</name>
     <message>
         <source>Lunar Web Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Sites web sur la Lune</translation>
     </message>
 </context>
 </TS>
