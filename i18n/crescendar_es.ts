@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>Close the window, asking whether to save changes</source>
-        <translation>Cerrar la ventana, preguntando si se guardan los cambios</translation>
+        <translation>Cerrar la ventana y preguntar si se guardan los cambios</translation>
     </message>
     <message>
         <source>Save and close</source>
@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>%1 at 0h UT</source>
-        <translation>%1 a 0 h TU</translation>
+        <translation>%1 a las 0 h TU</translation>
     </message>
 </context>
 <context>
