@@ -44,11 +44,11 @@
     <name>TableCommands</name>
     <message>
         <source>Comma-separated values (*.csv *.CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores separados por comas (*.csv *.CSV)</translation>
     </message>
     <message>
         <source>%1 was not saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se ha guardado: %2.</translation>
     </message>
 </context>
 <context>
@@ -82,464 +82,464 @@
     <name>crescendar::TAbout</name>
     <message>
         <source>About Crescendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Crescendar</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TCalendarExport</name>
     <message>
         <source>Calendar Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a calendario</translation>
     </message>
     <message>
         <source>Close without exporting</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sin exportar</translation>
     </message>
     <message>
         <source>Moon phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Fases de la Luna</translation>
     </message>
     <message>
         <source>Lunar eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipses de Luna</translation>
     </message>
     <message>
         <source>Perigee and apogee</source>
-        <translation type="unfinished"></translation>
+        <translation>Perigeo y apogeo</translation>
     </message>
     <message>
         <source>Equinoxes, solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccios, solsticios</translation>
     </message>
     <message>
         <source>The first year of the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>El primer año del calendario</translation>
     </message>
     <message>
         <source>The last year of the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>El último año del calendario</translation>
     </message>
     <message>
         <source>From year</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde el año</translation>
     </message>
     <message>
         <source>To year</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta el año</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Choose a file and save the events in it</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un archivo y guardar en él los eventos</translation>
     </message>
     <message>
         <source>A year must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El año debe estar entre %1 y %2.</translation>
     </message>
     <message>
         <source>One calendar takes at most %1 years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un calendario abarca como máximo %1 años.</translation>
     </message>
     <message>
         <source>Crescendar %1.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar %1.ics</translation>
     </message>
     <message>
         <source>Crescendar %1-%2.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar %1-%2.ics</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics *.ICS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos iCalendar (*.ics *.ICS)</translation>
     </message>
     <message>
         <source>The calendar was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario no se ha guardado: %1.</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TConfiguration</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Close the window, asking whether to save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la ventana y preguntar si se guardan los cambios</translation>
     </message>
     <message>
         <source>Save and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y cerrar</translation>
     </message>
     <message>
         <source>Save the settings and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la configuración y cerrar</translation>
     </message>
     <message>
         <source>Saves the settings and closes the window. %1 asks whether to save changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la configuración y cierra la ventana. %1 pregunta si se guardan los cambios.</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados de latitud</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos de latitud</translation>
     </message>
     <message>
         <source>Latitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos de latitud</translation>
     </message>
     <message>
         <source>Latitude north or south</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud norte o sur</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados de longitud</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos de longitud</translation>
     </message>
     <message>
         <source>Longitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos de longitud</translation>
     </message>
     <message>
         <source>Longitude east or west</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud este u oeste</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar</translation>
     </message>
     <message>
         <source>Day order</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden de los días de la semana</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano</translation>
     </message>
     <message>
         <source>The printer the calendar is printed for</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora para la que se imprime el calendario</translation>
     </message>
     <message>
         <source>these coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>estas coordenadas</translation>
     </message>
     <message>
         <source>these coordinates (now “%1”)</source>
-        <translation type="unfinished"></translation>
+        <translation>estas coordenadas (ahora «%1»)</translation>
     </message>
     <message>
         <source>“%1” was not picked from the places offered. Keep it as the name of %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se eligió entre los lugares propuestos. ¿Desea conservarlo como nombre de %2?</translation>
     </message>
     <message>
         <source>Keep the Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar el nombre</translation>
     </message>
     <message>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Zone names look like Europe/Paris or America/New_York.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nombres de zona tienen la forma Europe/Madrid o America/Mexico_City.</translation>
     </message>
     <message>
         <source>The closest zone names are: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nombres de zona más parecidos son: %1.</translation>
     </message>
     <message>
         <source>“%1” is not a time zone this computer knows. %2 The time zone stays %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una zona horaria conocida en este equipo. %2 La zona horaria sigue siendo %3.</translation>
     </message>
     <message>
         <source>Your changes to the settings have not been saved. Save them before the window closes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios en la configuración no se han guardado. ¿Desea guardarlos antes de que se cierre la ventana?</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TDateInfoWindow</name>
     <message>
         <source>Date Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de la fecha</translation>
     </message>
     <message>
         <source>Julian Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día juliano</translation>
     </message>
     <message>
         <source>Day Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Día del año</translation>
     </message>
     <message>
         <source>Week Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana ISO</translation>
     </message>
     <message>
         <source>Days Till Xmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Días a Navidad</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>%1 at 0h UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a las 0 h TU</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEaster</name>
     <message>
         <source>Easter Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo de Pascua</translation>
     </message>
     <message>
         <source>Exit Crescendar</source>
-        <translation type="unfinished">Salir de Crescendar</translation>
+        <translation>Salir de Crescendar</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEclipse</name>
     <message>
         <source>Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse de Luna</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Eclipse</source>
-        <translation type="unfinished">Eclipse</translation>
+        <translation>Eclipse</translation>
     </message>
     <message>
         <source>Other eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro eclipse</translation>
     </message>
     <message>
         <source>This month has two eclipses: show the other</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mes hay dos eclipses: mostrar el otro</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la fecha</translation>
     </message>
     <message>
         <source>Show this date in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta fecha en la ventana principal</translation>
     </message>
     <message>
         <source>Double-click or press %1 to show this date in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic o pulse %1 para mostrar esta fecha en la ventana principal</translation>
     </message>
     <message>
         <source>Eclipse diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama del eclipse</translation>
     </message>
     <message>
         <source>%1 of %2 ›</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 ›</translation>
     </message>
     <message>
         <source>%1: the Moon&apos;s path across the Earth&apos;s penumbra and umbra</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la trayectoria de la Luna a través de la penumbra y la sombra de la Tierra</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>Moon enters Penumbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada en la penumbra</translation>
     </message>
     <message>
         <source>Moon enters Umbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada en la sombra</translation>
     </message>
     <message>
         <source>Start of Totality</source>
-        <translation type="unfinished"></translation>
+        <translation>Comienzo de la totalidad</translation>
     </message>
     <message>
         <source>Eclipse Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo del eclipse</translation>
     </message>
     <message>
         <source>End of Totality</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la totalidad</translation>
     </message>
     <message>
         <source>Moon exits Umbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida de la sombra</translation>
     </message>
     <message>
         <source>Moon exits Penumbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida de la penumbra</translation>
     </message>
     <message>
         <source>Eclipse Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud del eclipse</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEclipseReport</name>
     <message>
         <source>Eclipse Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscador de eclipses</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>De:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>A:</translation>
     </message>
     <message>
         <source>From year</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde el año</translation>
     </message>
     <message>
         <source>To year</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta el año</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Calculate dates of eclipses between the two selected years</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular las fechas de los eclipses entre los dos años elegidos</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Search progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la búsqueda</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Stop the search</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la búsqueda</translation>
     </message>
     <message>
         <source>Save as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como CSV…</translation>
     </message>
     <message>
         <source>Save the list as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la lista como archivo CSV</translation>
     </message>
     <message>
         <source>Copy the list for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la lista para una hoja de cálculo</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copiar</translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipses</translation>
     </message>
     <message>
         <source>Crescendar eclipses %1.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar eclipses %1.csv</translation>
     </message>
     <message>
         <source>Crescendar eclipses %1-%2.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar eclipses %1-%2.csv</translation>
     </message>
     <message>
         <source>The eclipse list</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de eclipses</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>1 eclipse found</source>
-        <translation type="unfinished"></translation>
+        <translation>1 eclipse encontrado</translation>
     </message>
     <message>
         <source>%1 eclipses found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eclipses encontrados</translation>
     </message>
     <message>
         <source>Search cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda cancelada</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TEquinox</name>
     <message>
         <source>Equinoxes and Solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccios y solsticios</translation>
     </message>
     <message>
         <source>Spring Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccio vernal</translation>
     </message>
     <message>
         <source>Summer Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solsticio de verano</translation>
     </message>
     <message>
         <source>Autumn Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccio de otoño</translation>
     </message>
     <message>
         <source>Winter Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solsticio de invierno</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>Length of the season from the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la estación que empieza en el %1</translation>
     </message>
     <message>
         <source>Seasons of %1 in the southern hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Estaciones de %1 en el hemisferio sur</translation>
     </message>
     <message>
         <source>Seasons of %1 in the northern hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Estaciones de %1 en el hemisferio norte</translation>
     </message>
 </context>
 <context>
@@ -913,297 +913,297 @@
     <name>crescendar::TMonthList</name>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Meses</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TMonthlyPhases</name>
     <message>
         <source>Moon Phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Fases de la Luna</translation>
     </message>
     <message>
         <source>Save image to disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la imagen en el disco</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imagen</translation>
     </message>
     <message>
         <source>Copy the calendar to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el calendario al portapapeles</translation>
     </message>
     <message>
         <source>Bitmap pictures (*.bmp *.BMP);;PNG pictures (*.png *.PNG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes de mapa de bits (*.bmp *.BMP);;Imágenes PNG (*.png *.PNG)</translation>
     </message>
     <message>
         <source>The picture was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no se ha guardado: %1.</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TObservingAid</name>
     <message>
         <source>Lunar Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilidad de la Luna</translation>
     </message>
     <message>
         <source>Visibility chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de visibilidad</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimir</translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Print this chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir este gráfico</translation>
     </message>
     <message>
         <source>Day or night view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista diurna o nocturna</translation>
     </message>
     <message>
         <source>Switch between the night view (noon to noon) and the day view (midnight to midnight)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternar entre la vista nocturna (de mediodía a mediodía) y la vista diurna (de medianoche a medianoche)</translation>
     </message>
     <message>
         <source>Hour grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula horaria</translation>
     </message>
     <message>
         <source>Show or hide the hour grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la cuadrícula horaria</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imagen</translation>
     </message>
     <message>
         <source>Copy this chart to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar este gráfico al portapapeles</translation>
     </message>
     <message>
         <source>Lunar Visibility, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilidad de la Luna, %1</translation>
     </message>
     <message>
         <source>When the Moon is up on each day of %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo está la Luna sobre el horizonte cada día de %1 en %2</translation>
     </message>
     <message>
         <source>The lunar visibility chart</source>
-        <translation type="unfinished"></translation>
+        <translation>El gráfico de visibilidad de la Luna</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TPrintOptions</name>
     <message>
         <source>Print Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir calendario</translation>
     </message>
     <message>
         <source>A drawing of the Moon in every day&apos;s box</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dibujo de la Luna en la casilla de cada día</translation>
     </message>
     <message>
         <source>Marks and times of new, full and quarter Moons</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcas y horas de la luna nueva, el cuarto creciente, la luna llena y el cuarto menguante</translation>
     </message>
     <message>
         <source>Moonrise, transit and moonset of every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida, tránsito y puesta de la Luna de cada día</translation>
     </message>
     <message>
         <source>Sunrise, transit and sunset of every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida, tránsito y puesta del Sol de cada día</translation>
     </message>
     <message>
         <source>Daily Moon phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Fases diarias de la Luna</translation>
     </message>
     <message>
         <source>Principal phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Fases principales</translation>
     </message>
     <message>
         <source>Moon times</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas de la Luna</translation>
     </message>
     <message>
         <source>Sun times</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas del Sol</translation>
     </message>
     <message>
         <source>How dark the Moons are printed, 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad con que se imprimen las lunas, de 0 a 100</translation>
     </message>
     <message>
         <source>Phase density %</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad de las fases %</translation>
     </message>
     <message>
         <source>Phase density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad de las fases</translation>
     </message>
     <message>
         <source>Up and Down change the density</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas arriba y abajo cambian la densidad</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Store the choices and print</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las opciones e imprimir</translation>
     </message>
     <message>
         <source>Close without printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sin imprimir</translation>
     </message>
     <message>
         <source>Your print choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus opciones de impresión</translation>
     </message>
     <message>
         <source>Click OK again to print without saving them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic de nuevo en Aceptar para imprimir sin guardarlas.</translation>
     </message>
     <message>
         <source>The calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TReportMenu</name>
     <message>
         <source>Export to Calendar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a calendario…</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished">Informes</translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <source>Lunar visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilidad de la Luna</translation>
     </message>
     <message>
         <source>Chart when the Moon is up through the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de cuándo está la Luna sobre el horizonte a lo largo del mes</translation>
     </message>
     <message>
         <source>Find eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar eclipses</translation>
     </message>
     <message>
         <source>Find the lunar eclipses between two years</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar los eclipses de Luna entre dos años</translation>
     </message>
     <message>
         <source>Display phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las fases</translation>
     </message>
     <message>
         <source>Show the Moon&apos;s phase on every day of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la fase de la Luna en cada día del mes</translation>
     </message>
     <message>
         <source>Equinoxes and solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccios y solsticios</translation>
     </message>
     <message>
         <source>Show the year&apos;s equinoxes and solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los equinoccios y solsticios del año</translation>
     </message>
     <message>
         <source>Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pascua</translation>
     </message>
     <message>
         <source>Show the date of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la fecha del domingo de Pascua</translation>
     </message>
     <message>
         <source>Calendar export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación a calendario</translation>
     </message>
     <message>
         <source>Save the Moon&apos;s events of some years as a calendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los fenómenos lunares de varios años en un archivo de calendario</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TTimesList</name>
     <message>
         <source>Monthly Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas del mes</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimir</translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Send the information on this screen to the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar a la impresora la información de esta pantalla</translation>
     </message>
     <message>
         <source>Scroll up</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar hacia arriba</translation>
     </message>
     <message>
         <source>Scroll information up on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar la información hacia arriba en la pantalla</translation>
     </message>
     <message>
         <source>Scroll down</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar hacia abajo</translation>
     </message>
     <message>
         <source>Scroll information down on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar la información hacia abajo en la pantalla</translation>
     </message>
     <message>
         <source>Save as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como CSV…</translation>
     </message>
     <message>
         <source>Save this month&apos;s table as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la tabla de este mes como archivo CSV</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copiar</translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Copy this month&apos;s table for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la tabla de este mes para una hoja de cálculo</translation>
     </message>
     <message>
         <source>Times of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas del mes</translation>
     </message>
     <message>
         <source>Crescendar times %1-%2.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar horas %1-%2.csv</translation>
     </message>
     <message>
         <source>The times table</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de horas</translation>
     </message>
 </context>
 <context>
     <name>crescendar::TWebMenu</name>
     <message>
         <source>Lunar Web Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitios web sobre la Luna</translation>
     </message>
 </context>
 </TS>
