@@ -2,6 +2,528 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>no reason was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written (%2); a file already there is unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalendarFile</name>
+    <message>
+        <source>Moon phases</source>
+        <translation type="unfinished">Fases de la Luna</translation>
+    </message>
+    <message>
+        <source>Lunar eclipses</source>
+        <translation type="unfinished">Eclipses de Luna</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation type="unfinished">Perigeo y apogeo</translation>
+    </message>
+    <message>
+        <source>Equinoxes and solstices</source>
+        <translation type="unfinished">Equinoccios y solsticios</translation>
+    </message>
+    <message>
+        <source>%1 UTC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The second full moon of the calendar month (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance of the Moon: %1 km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penumbral magnitude %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umbral magnitude %1, penumbral magnitude %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greatest eclipse %1 UTC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penumbra %1 to %2 UTC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umbra %1 to %2 UTC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totality %1 to %2 UTC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local time: maximum %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seen from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crescendar: the Moon and the seasons %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>%1 is not a number: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2 and %3: &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such date: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such date in %1: &quot;%2&quot; (the clocks passed over it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a time (HH:MM[:SS]): &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such time: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a month (YYYY-MM): &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such month: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--place needs the name of a place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--place: no place matches &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zone must be a multiple of 0.5 hours: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--dst and --no-dst exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--tz: no time zone is named &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--place: the time zone &quot;%1&quot; of %2 is not known on this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Penumbral magnitude %1   Umbral magnitude %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Penumbra %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Umbra %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Totality %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Maximum %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1h %2m %3s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apogee:    %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Perigee:   %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: moon [YYYY-MM-DD HH:MM[:SS]]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2    LST: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visible:   %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age:       %1 %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance:  %1 km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R.A.:      %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec.:      %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parallax:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diameter:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon  Az.: %1   Alt.: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      P.A.: %1  Ph.A: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun   Az.: %1   Alt.: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      R.A.: %1  Dec.: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: phases [YYYY-MM]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: riseset [YYYY-MM-DD]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>              Rise    Transit Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>              Start           End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Civil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nautical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astronomical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon visible: %1% at 00:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: month [YYYY-MM] [--csv]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  Civil  Sunrise Transit Sunset Civil  Naut.  Astro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a year is a whole number: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: eclipses FROM TO (years)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the From year must not be after the To year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: ics FROM [TO] [--only phases,eclipses,apsides,seasons] [-o FILE]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ics: the From year must not be after the To year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ics: a calendar can be exported for the years %1 to %2 only: &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--only needs one or more of phases, eclipses, apsides, seasons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--only: unknown kind &quot;%1&quot; (phases, eclipses, apsides, seasons)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the calendar was not written to &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: seasons [YYYY]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autumn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: easter [YYYY]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easter Sunday: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: dateinfo [YYYY-MM-DD]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Julian Day:          %1 at 0h UT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day number:          %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week number:         %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days till Christmas: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: perigee [YYYY-MM-DD [HH:MM]]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: places NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No place matches &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name                      Region                    Country                   Latitude   Longitude  Time zone                      Population</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output accepted no more text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer could not be written to standard output: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Moon and the Sun for the observer of the saved settings.
+
+Commands:
+  moon [YYYY-MM-DD HH:MM[:SS]]   the Moon and the Sun at a local instant (default now)
+  phases [YYYY-MM]               the principal phases of a month
+  perigee [YYYY-MM-DD [HH:MM]]   the next perigee and apogee
+  riseset [YYYY-MM-DD]           rise, transit and set of the Moon and Sun, twilights
+  month [YYYY-MM] [--csv]        the month&apos;s table of rise, transit and set times
+  eclipses FROM TO               the lunar eclipses of a range of years
+  ics FROM [TO] [--only KINDS] [-o FILE]
+                                 the years&apos; phases, eclipses, perigees and apogees,
+                                 equinoxes and solstices as an iCalendar file (UTC)
+  seasons [YYYY]                 the equinoxes and solstices of a year
+  easter [YYYY]                  the date of Easter Sunday
+  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas
+  places NAME                    the places of that name, largest first
+
+Every answer names the time zone it is given in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude in degrees, north positive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude in degrees, east positive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset of local standard time from UT, hours (multiple of 0.5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight saving time in force.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No daylight saving time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone by name, as Europe/London (overrides --zone and --dst).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The largest place of that name: its latitude, longitude and time zone, unless --lat, --lon, --tz or --zone/--dst/--no-dst are given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer as one JSON object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month: the table as comma-separated values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ics: only these kinds of event, comma-separated: phases, eclipses, apsides, seasons.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ics: write the calendar to FILE instead of standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>see the list of commands above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option, nor a date or year: dates and years are written without a minus sign, from year 1 to 9999</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a command is needed (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv applies to the month command only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv and --json exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 applies to the ics command only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json does not apply to the ics command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>Page Up</source>
@@ -41,6 +563,271 @@
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>%1 could not be saved: %2. They apply only until Crescendar is closed. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>it is a symbolic link in the shared folder %1 that belongs to another user, and such a link is not followed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file, a character device or a pipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageFrame</name>
+    <message>
+        <source>Printed by Crescendar V%1 (home page: %2, installed with the program)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude: %1,   Longitude: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintTarget</name>
+    <message>
+        <source>the page has no size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer %1 could not be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PDF file %1 could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page could not be sent to the printer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not printed: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the value on line %1 runs on to the next line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quotation mark on line %1 is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the group name on line %1 has no closing ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is not a name=value line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file %1 is read-only, so it cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be created: its folder cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file %1 could not be written (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be used: %2. Crescendar runs on the default settings and leaves that file as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some values in the settings file %1 are not used, and their defaults apply instead: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 is read-only, so changes made now will not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written, so changes made now will be lost when Crescendar closes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot hold a value named %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file %1 is damaged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file %1 no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file %1 holds no Crescendar settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot hold a window named %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neither %1 nor %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not from 0 to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a date with a day, a month and a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a time zone this computer knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neither System nor a language of the program (en, de, fr, es)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source>The web page could not be opened: no web browser answered. Please open this address in your browser by hand:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: no program answered to show it. Please open this file by hand, for instance in your web browser:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Crescendar needs a graphical display, and none is available here (DISPLAY and WAYLAND_DISPLAY are not set).
+Run it on a desktop, or under a virtual display with:
+    xvfb-run -a %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPrint</name>
+    <message>
+        <source>MR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crescendar %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TableCommands</name>
     <message>
         <source>Comma-separated values (*.csv *.CSV)</source>
@@ -49,6 +836,296 @@
     <message>
         <source>%1 was not saved: %2.</source>
         <translation>%1 no se ha guardado: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TableText</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Fecha</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation type="unfinished">Salida de la Luna</translation>
+    </message>
+    <message>
+        <source>Moon transit</source>
+        <translation type="unfinished">Tránsito de la Luna</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation type="unfinished">Puesta de la Luna</translation>
+    </message>
+    <message>
+        <source>Moon lit (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astronomical twilight (morning)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nautical twilight (morning)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Civil twilight (morning)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation type="unfinished">Salida del Sol</translation>
+    </message>
+    <message>
+        <source>Sun transit</source>
+        <translation type="unfinished">Tránsito del Sol</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation type="unfinished">Puesta del Sol</translation>
+    </message>
+    <message>
+        <source>Civil twilight (evening)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nautical twilight (evening)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astronomical twilight (evening)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eclipse</source>
+        <translation type="unfinished">Eclipse</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>New Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <extracomment>The second full moon of a calendar month</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waxing Crescent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waxing Gibbous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waning Gibbous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waning Crescent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full (Blue) Moon</source>
+        <extracomment>The phase of a moment at a blue moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full (%1) Moon</source>
+        <extracomment>The phase of a moment at full moon; %1 is the month&apos;s traditional full moon name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <extracomment>Traditional name of January&apos;s full moon, put into &quot;Full (%1) Moon&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <extracomment>February&apos;s full moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worm</source>
+        <extracomment>March&apos;s full moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <extracomment>April&apos;s full moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flower</source>
+        <extracomment>May&apos;s full moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <extracomment>June&apos;s full moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buck</source>
+        <extracomment>July&apos;s full moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sturgeon</source>
+        <extracomment>August&apos;s full moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Harvest</source>
+        <extracomment>September&apos;s full moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hunter&apos;s</source>
+        <extracomment>October&apos;s full moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beaver</source>
+        <extracomment>November&apos;s full moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cold</source>
+        <extracomment>December&apos;s full moon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penumbral Lunar Eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial Lunar Eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Lunar Eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penumbral Eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial Eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penumbral</source>
+        <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial</source>
+        <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <extracomment>Whether an eclipse can be seen from the observer&apos;s place</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partially Visible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Visible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>March Equinox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>June Solstice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September Equinox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>December Solstice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Perigee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apogee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>In place of a rise, transit or set time: the body does not cross that altitude on the date. At most five characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <extracomment>The length of a season, %1 a decimal number such as 92.75</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped: the clocks passed over this date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>One-letter unit of the Moon&apos;s age: days</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h</source>
+        <extracomment>One-letter unit of the Moon&apos;s age: hours</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m</source>
+        <extracomment>One-letter unit of the Moon&apos;s age: minutes</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -162,6 +1239,46 @@
     <message>
         <source>The calendar was not saved: %1.</source>
         <translation>El calendario no se ha guardado: %1.</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New moons, first quarters, full moons and last quarters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunar eclipses, from the first to the last contact with the penumbra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Moon nearest to and farthest from the Earth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The equinoxes and solstices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type a year in both boxes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The &quot;From&quot; year must not be later than the &quot;To&quot; year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose at least one kind of event.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -277,6 +1394,126 @@
     <message>
         <source>Your changes to the settings have not been saved. Save them before the window closes?</source>
         <translation>Los cambios en la configuración no se han guardado. ¿Desea guardarlos antes de que se cierre la ventana?</translation>
+    </message>
+    <message>
+        <source>GMT %1 %2:%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation type="unfinished">Configuración</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No place found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day Order:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday - Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday - Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesday - Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesday - Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursday - Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friday - Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday - Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timezone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DST:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B/W Inkjet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour Inkjet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes and seconds of arc must be from 00 to 59.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The latitude must be from 0° to 90°.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The longitude must be from 0° to 180°.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a date pattern: it needs a day (dd), a month (mm) and a year (yyyy), as in dd/mm/yyyy. The pattern %2 is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click the exit again to close this window without saving them.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -501,6 +1738,18 @@
     <message>
         <source>Search cancelled</source>
         <translation>Búsqueda cancelada</translation>
+    </message>
+    <message>
+        <source>The &quot;From&quot; year must not be later than the &quot;To&quot; year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type a year in both boxes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year must lie between 1 and 9999.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -908,6 +2157,174 @@
         <source>Moonset</source>
         <translation>Puesta de la Luna</translation>
     </message>
+    <message>
+        <source>January</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type a year from 1 to 9999.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moonrise:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moonset:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LST: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crescendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visible:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R.A.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parallax:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diameter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apogee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Perigee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P.A.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ph.A:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunset:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Civil:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nautical:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astronomical:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 km  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The home page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 was not found beside the program or in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help page</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TMonthList</name>
@@ -945,6 +2362,10 @@
     <message>
         <source>The picture was not saved: %1.</source>
         <translation>La imagen no se ha guardado: %1.</translation>
+    </message>
+    <message>
+        <source>The picture was not saved: %1 already exists. Choose it by its full name to replace it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1000,6 +2421,34 @@
     <message>
         <source>The lunar visibility chart</source>
         <translation>El gráfico de visibilidad de la Luna</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Civil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nautical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astronomical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon up (height: phase)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crescendar lunar visibility %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1197,6 +2646,58 @@
     <message>
         <source>The times table</source>
         <translation>La tabla de horas</translation>
+    </message>
+    <message>
+        <source>Crescendar times %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LST at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>illum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Civil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ast.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twilight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
