@@ -10,8 +10,10 @@
 
 namespace crescendar {
 
+// Where a Liberation face is missing, the face it copies the metrics of keeps the layout.
 QFont SkinSansFont(double pixelSize, bool bold) {
-    QFont f(QStringLiteral("Liberation Sans"));
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     f.setPixelSize(int(std::lround(pixelSize)));
     f.setBold(bold);
     f.setHintingPreference(QFont::PreferFullHinting);
@@ -20,7 +22,8 @@ QFont SkinSansFont(double pixelSize, bool bold) {
 }
 
 QFont SkinSerifFont(double pixelSize, bool bold, bool italic) {
-    QFont f(QStringLiteral("Liberation Serif"));
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
     f.setPixelSize(int(std::lround(pixelSize)));
     f.setBold(bold);
     f.setItalic(italic);

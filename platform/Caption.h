@@ -21,7 +21,7 @@ class QPainter;
 namespace crescendar {
 
 // The faces of the artwork: Liberation Sans (fully hinted) and Liberation Serif, at a size in
-// pixels.
+// pixels; Arial and Times New Roman where they are missing.
 QFont SkinSansFont(double pixelSize, bool bold = false);
 QFont SkinSerifFont(double pixelSize, bool bold = false, bool italic = false);
 
