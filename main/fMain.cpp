@@ -89,8 +89,8 @@ void TMain::AddSkinCaptions() {
     AddCaption(ShadowedCaption(tr("Sun"), QRect(340, 365, 64, 19), title, ink, shadow));
     const QFont engraved = SkinSansFont(10, true);
     const QColor engravedInk(74, 82, 102), engravedLight(236, 240, 248);
-    AddCaption(ShadowedCaption(tr("SUN"), QRect(32, 279, 108, 14), engraved, engravedInk,
-                               engravedLight));
+    AddCaption(
+        ShadowedCaption(tr("SUN"), QRect(32, 279, 108, 14), engraved, engravedInk, engravedLight));
     AddCaption(ShadowedCaption(tr("MOON"), QRect(150, 279, 112, 14), engraved, engravedInk,
                                engravedLight));
 }

@@ -50,8 +50,8 @@ Caption PlainCaption(const QString& text, const QRect& room, const QFont& font, 
     return c;
 }
 
-Caption GildedTitle(const QString& text, const QRect& room, double pixelSize,
-                    QPointF shadowOffset, int fillInset) {
+Caption GildedTitle(const QString& text, const QRect& room, double pixelSize, QPointF shadowOffset,
+                    int fillInset) {
     QFont font = SkinSerifFont(pixelSize, true, true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.3);
     Caption c = ShadowedCaption(text, room, font, {}, QColor(0, 0, 0, 170), Qt::AlignCenter);
@@ -64,8 +64,7 @@ Caption GildedTitle(const QString& text, const QRect& room, double pixelSize,
 
 Caption RuledCaption(const QString& text, int left, int right, int top, const QColor& ink) {
     Caption c = ShadowedCaption(text, QRect(left + 8, top, right - left - 15, 14),
-                                SkinSansFont(11, true), ink, QColor(0, 0, 0, 220),
-                                Qt::AlignCenter);
+                                SkinSansFont(11, true), ink, QColor(0, 0, 0, 220), Qt::AlignCenter);
     c.Kind = Caption::Look::Ruled;
     c.Space = QRect(QPoint(left, top), QPoint(right, top + 13));
     return c;
@@ -142,8 +141,8 @@ void PaintRuled(QPainter& p, const Caption& caption) {
     p.save();
     p.setFont(caption.Font);
     PaintShadowedText(p, QRect(centre - width / 2 - 2, space.top(), width + 4, 14),
-                      Qt::AlignCenter | Qt::TextDontClip, caption.Text, caption.Ink,
-                      caption.Shadow, caption.ShadowOffset);
+                      Qt::AlignCenter | Qt::TextDontClip, caption.Text, caption.Ink, caption.Shadow,
+                      caption.ShadowOffset);
     QColor rule = caption.Ink;
     rule.setAlpha(150);
     p.setPen(rule);

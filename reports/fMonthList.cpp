@@ -27,9 +27,8 @@ TMonthList::TMonthList(TSession& session, QWidget& owner) : TPopupMenu(owner), s
         ListCaption(captions.back());
     }
     imgMonths = new ImageControl(
-        this, 0, 0,
-        WithCaptions(LoadPicture(QStringLiteral(":/menus/months.png"), this), captions), 100,
-        12 * kRowHeight);
+        this, 0, 0, WithCaptions(LoadPicture(QStringLiteral(":/menus/months.png"), this), captions),
+        100, 12 * kRowHeight);
     imgMonths->setObjectName(QStringLiteral("imgMonths"));
     SetClientSize(imgMonths->width(), imgMonths->height());
 

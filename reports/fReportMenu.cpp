@@ -125,10 +125,10 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
     imgEquinoxInfo =
         AddStrip(column, 3, QStringLiteral("imgEquinoxInfo"), tr("Equinoxes and Solstices"));
     imgEaster = AddStrip(column, 4, QStringLiteral("imgEaster"), tr("Easter Dates"));
-    imgCalendarExport = AddEntry(
-        CalendarExportStrip(
-            CopyPart(column, QRect(0, 4 * kStripHeight, kStripWidth, kStripHeight))),
-        5, QStringLiteral("imgCalendarExport"), tr("Export to Calendar\u2026"));
+    imgCalendarExport =
+        AddEntry(CalendarExportStrip(
+                     CopyPart(column, QRect(0, 4 * kStripHeight, kStripWidth, kStripHeight))),
+                 5, QStringLiteral("imgCalendarExport"), tr("Export to Calendar\u2026"));
 
     // The arrow lets the pointer through to the entry beneath it.
     imgArrow =

@@ -38,8 +38,7 @@ class TPopupMenu : public TransientWindow {
     // A menu entry's text: pale bold sans of the given size over a black shadow, left in room.
     static Caption MenuCaption(const QString& text, const QRect& room, int pixelSize);
     // A strip picture at its row, with the entry's title written as above.
-    ImageControl* AddEntry(const QImage& strip, int row, const QString& name,
-                           const QString& title);
+    ImageControl* AddEntry(const QImage& strip, int row, const QString& name, const QString& title);
     // The arrow at the entry's top and visible.
     static void PointAt(ImageControl* arrow, const QWidget* entry);
     // left = owner's left + the opening region's left, top = owner's top + 40, and then kept

@@ -93,8 +93,8 @@ void TTimesList::AddHeadings() {
     heading(tr("Rise"), column(kSunRiseX), yellow);
     heading(tr("Transit"), column(kSunTransitX), yellow);
     heading(tr("Set"), column(kSunSetX), yellow);
-    AddCaption(ShadowedCaption(tr("Date"), QRect(30, 52, 60, 18), SkinSansFont(11, true),
-                               Qt::white, QColor(0, 0, 0, 220)));
+    AddCaption(ShadowedCaption(tr("Date"), QRect(30, 52, 60, 18), SkinSansFont(11, true), Qt::white,
+                               QColor(0, 0, 0, 220)));
 }
 
 TTimesList::TTimesList(TSession& session, QWidget& owner) : SkinWindow(&owner), session_(session) {

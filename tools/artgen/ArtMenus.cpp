@@ -238,7 +238,7 @@ void easterIcon(QPainter& p, double x, double y) {
 // The report menu's entries: each row with its icon (the window writes the titles).
 QImage reportMenu() {
     void (*const icons[])(QPainter&, double, double) = {visibilityIcon, eclipseIcon, phasesIcon,
-                                                         equinoxIcon, easterIcon};
+                                                        equinoxIcon, easterIcon};
     QImage image = newImage({kStripWidth, 5 * kStripHeight});
     QPainter p(&image);
     for (int i = 0; i < 5; ++i) {
