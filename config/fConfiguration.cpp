@@ -356,10 +356,29 @@ QComboBox* TConfiguration::List(int left, int top, int width, const QStringList&
     return list;
 }
 
+// The title between the tools and the cross; the boxes' headings beside their glyphs, and the
+// printer rows' heading.
+void TConfiguration::AddCaptions() {
+    crescendar::Caption title = GildedTitle(tr("Configuration"), QRect(83, 10, 120, 23), 19);
+    title.Space = QRect(44, 10, 205, 23);
+    AddCaption(title);
+    const QFont heading = SkinSansFont(12, true);
+    const QColor ink(240, 244, 255), shadow(0, 0, 0, 200);
+    AddCaption(ShadowedCaption(tr("Observer"), QRect(125, 41, 139, 17), heading, ink, shadow),
+               "lblObserverHeading");
+    AddCaption(
+        ShadowedCaption(tr("Time and Printer"), QRect(105, 279, 159, 17), heading, ink, shadow),
+        "lblTimeHeading");
+    AddCaption(PlainCaption(tr("PRINTER"), QRect(30, 337, 120, 11), SkinSansFont(9, true),
+                            QColor(150, 170, 214)),
+               "lblPrinterHeading");
+}
+
 void TConfiguration::FormCreate() {
     SetClientSize(kWidth, kHeight);
     SetBackground(Art("bgnd.jpg"));
     setWindowTitle(tr("Configuration"));
+    AddCaptions();
     imgRBSet = Art("rb_set.png");
     imgRBUnset = Art("rb_unset.png");
 

@@ -208,6 +208,7 @@ class TConfiguration : public SkinWindow {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    void AddCaptions();
     ClickRegion* Caption(int left, int top, const QString& text, const QColor& colour);
     QLineEdit* CoordinateEdit(int left, int top, int width, int maxLength, int fillTo);
     QComboBox* List(int left, int top, int width, const QStringList& items);

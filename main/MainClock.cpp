@@ -18,8 +18,14 @@ int SecondsOfDay(const TDateTimeRecord& d) {
 } // namespace
 
 void TMain::CreateTimeEditor() {
-    imgTimeButton = new ImageControl(this, 130, 41,
-                                     LoadPicture(QStringLiteral(":/main/time_button.png"), this));
+    // The caption of the Now button in the editor's picture.
+    Caption now = ShadowedCaption(tr("Now"), QRect(87, 4, 40, 16), SkinSansFont(11, true),
+                                  Qt::white, QColor(10, 30, 90), Qt::AlignCenter);
+    imgTimeButton = new ImageControl(
+        this, 130, 41,
+        WithCaptions(LoadPicture(QStringLiteral(":/main/time_button.png"), this), {now}));
+    now.Room.translate(130, 41);
+    ListCaption(now);
     imgTimeButton->setObjectName(QStringLiteral("imgTimeButton"));
     connect(imgTimeButton, &ClickRegion::MouseUp, this,
             [this](Qt::MouseButton b, QPoint pos) { imgTimeButtonMouseUp(b, pos); });

@@ -61,6 +61,7 @@ TMain::TMain(TMainOptions options) : options_(std::move(options)) {
     connect(&CursorTimer, &QTimer::timeout, this, [this] { CursorTimerTimer(); });
 
     LoadPictures();
+    AddSkinCaptions();
     CreateCaptions();
     CreateTitleRegions();
     CreateCalendar();
@@ -77,6 +78,21 @@ TMain::~TMain() = default;
 ClickRegion* TMain::MakeLabel(int left, int top, const QString& text, const QColor& colour,
                               bool bold, int pixelHeight) {
     return ClickRegion::TextLabel(this, left, top, text, colour, pixelHeight, bold);
+}
+
+void TMain::AddSkinCaptions() {
+    const QFont title = SkinSansFont(13, true);
+    const QColor ink(240, 244, 255), shadow(0, 0, 0, 200);
+    AddCaption(ShadowedCaption(tr("Rise/Set Times"), QRect(106, 255, 160, 19), title, ink, shadow));
+    AddCaption(ShadowedCaption(tr("Moon"), QRect(335, 255, 69, 19), title, ink, shadow));
+    AddCaption(ShadowedCaption(tr("Twilight"), QRect(128, 365, 138, 19), title, ink, shadow));
+    AddCaption(ShadowedCaption(tr("Sun"), QRect(340, 365, 64, 19), title, ink, shadow));
+    const QFont engraved = SkinSansFont(10, true);
+    const QColor engravedInk(74, 82, 102), engravedLight(236, 240, 248);
+    AddCaption(
+        ShadowedCaption(tr("SUN"), QRect(32, 279, 108, 14), engraved, engravedInk, engravedLight));
+    AddCaption(ShadowedCaption(tr("MOON"), QRect(150, 279, 112, 14), engraved, engravedInk,
+                               engravedLight));
 }
 
 void TMain::LoadPictures() {

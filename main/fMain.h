@@ -306,6 +306,8 @@ class TMain : public SkinWindow {
     void CreateCalendar();
     void CreateTimeEditor();
     void LoadPictures();
+    // The boxes' titles beside their glyphs and the Rise/Set box's column captions.
+    void AddSkinCaptions();
     void LoadIcon();
     ClickRegion* MakeLabel(int left, int top, const QString& text, const QColor& colour,
                            bool bold = false, int pixelHeight = 12);

@@ -100,6 +100,17 @@ void SkinWindow::SetBackground(const QImage& picture) {
     update();
 }
 
+void SkinWindow::AddCaption(const Caption& caption, const char* accessibleName) {
+    captions_ << caption;
+    paintedCaptions_ << caption;
+    if (accessibleName) ExposeText(this, accessibleName, caption.Room, caption.Text);
+    update();
+}
+
+void SkinWindow::ListCaption(const Caption& caption) {
+    captions_ << caption;
+}
+
 void SkinWindow::SetColor(const QColor& color) {
     color_ = color;
     update();
@@ -288,6 +299,7 @@ void SkinWindow::paintEvent(QPaintEvent* /*e*/) {
     QPainter p(this);
     if (background_.isNull() || LogicalSize(background_) != size()) p.fillRect(rect(), color_);
     if (!background_.isNull()) p.drawImage(0, 0, background_);
+    for (const Caption& caption : paintedCaptions_) PaintCaption(p, caption);
     if (!canvasImage_.isNull()) p.drawImage(0, 0, canvasImage_);
 }
 

@@ -1,6 +1,7 @@
 // A borderless window painted from a picture skin, with a persistent window canvas.
 //
-// Painting, bottom to top: the background picture at (0, 0), then the window canvas (an
+// Painting, bottom to top: the background picture at (0, 0), the window's captions (the
+// texts of the artwork, Caption.h), then the window canvas (an
 // image the size of the client area, transparent until drawn on; text and pictures drawn
 // on it stay until overwritten), then the child controls (regions, images). FormPaint runs
 // at the start of every repaint and may draw on the window canvas.
@@ -21,6 +22,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "Caption.h"
 #include "Palette.h"
 
 #include <QColor>
@@ -69,6 +71,14 @@ class SkinWindow : public QWidget {
     void SetClientSize(int width, int height);
     void SetBackground(const QImage& picture);
     const QImage& Background() const { return background_; }
+    // The texts of the window's artwork. AddCaption paints one over the background (rooms in
+    // the window's pixels); with an object name it is also exposed to screen readers as a
+    // static text (for a caption no control or command names already). ListCaption lists a
+    // caption that the window paints into one of its own pictures. Captions() has them all,
+    // so that a test can see that each fits its room.
+    void AddCaption(const Caption& caption, const char* accessibleName = nullptr);
+    void ListCaption(const Caption& caption);
+    const QList<Caption>& Captions() const { return captions_; }
     // Colour of the client area where the background picture does not reach (the screen black).
     void SetColor(const QColor& color);
 
@@ -151,6 +161,8 @@ class SkinWindow : public QWidget {
 
   private:
     QImage background_;
+    QList<Caption> captions_;
+    QList<Caption> paintedCaptions_;
     QColor color_ = palette::Screen;
     QImage canvasImage_;
     Canvas canvas_;

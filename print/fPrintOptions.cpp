@@ -168,6 +168,15 @@ void TPrintOptions::FormCreate() {
 
     lblTitle = new ClickRegion(this, 0, 0, 220, 40);
     SetTitleRegion(lblTitle);
+    // The title between the printer and the close mark, in a larger gilded serif without
+    // spacing.
+    Caption title = GildedTitle(tr("Print Calendar"), QRect(59, 6, 132, 32), 19, {1.2, 1.4});
+    title.Space = QRect(42, 6, 150, 32); // up to the close mark
+    title.Font = SkinSerifFont(19, true, true);
+    title.FillTop = 12;
+    title.FillBottom = 33;
+    title.Nudge = {1.0, 2.0};
+    AddCaption(title);
 
     auto check = [this](int top) {
         auto* box = new TSkinCheckBox(this);
@@ -187,8 +196,12 @@ void TPrintOptions::FormCreate() {
     chkMajorPhases->setAccessibleName(tr("Principal phases"));
     chkMoonTimes->setAccessibleName(tr("Moon times"));
     chkSunTimes->setAccessibleName(tr("Sun times"));
-    // A click on a box's caption (part of the skin, right of the box) toggles the box.
+    // A click on a box's caption (right of the box) toggles the box.
+    const QFont captionFont = SkinSansFont(12, true);
+    const QColor ink(40, 48, 72), inkShadow(236, 240, 248);
     for (QAbstractButton* box : {chkDailyPhases, chkMajorPhases, chkMoonTimes, chkSunTimes}) {
+        AddCaption(ShadowedCaption(box->accessibleName(), QRect(51, box->y() - 2, 150, 17),
+                                   captionFont, ink, inkShadow));
         auto* caption = new ClickRegion(this, 46, box->y() - 3, 120, 19, box->toolTip());
         caption->setCursor(Qt::PointingHandCursor);
         connect(caption, &ClickRegion::Clicked, box, [box](Qt::MouseButton b) {
@@ -218,6 +231,8 @@ void TPrintOptions::FormCreate() {
         "QLineEdit { background: rgb(255, 255, 176); color: black; border: 1px solid "
         "rgb(40, 48, 68); padding: 0px; selection-background-color: rgb(60, 110, 190); }"));
     connect(density, &TExitEdit::Exited, this, [this] { txtDensityExit(); });
+    AddCaption(ShadowedCaption(txtDensity->accessibleName(), QRect(26, 170, 112, 21), captionFont,
+                               ink, inkShadow));
 
     DensitySpinButton = new TSpinButton(this);
     DensitySpinButton->setGeometry(171, 170, 15, 19);
@@ -231,6 +246,9 @@ void TPrintOptions::FormCreate() {
             [this] { DensitySpinButtonDownClick(); });
 
     lblOK = new ClickRegion(this, 62, 210, 99, 29);
+    // Right of the button's printer.
+    AddCaption(ShadowedCaption(tr("OK"), QRect(96, 210, 53, 29), SkinSansFont(15, true), Qt::white,
+                               QColor(0, 0, 0, 160), Qt::AlignCenter));
     lblOK->setObjectName(QStringLiteral("lblOK"));
     lblOK->setCursor(Qt::PointingHandCursor);
     // The default button: Return anywhere but on another button.

@@ -11,6 +11,14 @@ TAbout::TAbout(QWidget& owner) : SkinWindow(&owner), owner_(owner) {
     setWindowTitle(tr("About Crescendar"));
     SetClientSize(210, 185);
     SetBackground(LoadPicture(QStringLiteral(":/menus/about.jpg"), this));
+    // The version and a line beneath it, centred under the name, inside the frame.
+    AddCaption(ShadowedCaption(tr("Version %1").arg(QStringLiteral(CRESCENDAR_VERSION)),
+                               QRect(4, 143, 202, 18), SkinSansFont(13, true),
+                               QColor(170, 214, 255), QColor(0, 0, 0, 200), Qt::AlignCenter));
+    AddCaption(ShadowedCaption(tr("The Moon at your place and time"), QRect(4, 161, 202, 16),
+                               SkinSerifFont(12, false, true), QColor(196, 204, 224),
+                               QColor(0, 0, 0, 200), Qt::AlignCenter),
+               "lblTagline");
 
     lblVersion = new ClickRegion(this, 0, 0, 210, 16);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));

@@ -34,6 +34,9 @@ void TDateInfoWindow::FormCreate() {
     SetBackground(LoadPicture(QStringLiteral(":/dates/date_info.jpg"), this));
 
     lblTitle = AddTitleRegion("lblTitle", 34, 9, 182, 21);
+    Caption title = GildedTitle(tr("Date Information"), lblTitle->geometry(), 16);
+    title.Space = QRect(32, 9, 190, 21); // between the calendar and the cross
+    AddCaption(title);
     lblExit = AddCloseMark(this, 224, 12, 15, 15);
 
     const QString captions[4] = {tr("Julian Day"), tr("Day Number"), tr("Week Number"),

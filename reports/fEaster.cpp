@@ -19,6 +19,16 @@ void TEaster::FormCreate() {
     SetBackground(LoadPicture(QStringLiteral(":/dates/easter.jpg"), this));
 
     Label1 = AddTitleRegion("Label1", 30, 14, 139, 17);
+    Caption title = GildedTitle(tr("Easter Sunday"), Label1->geometry(), 16);
+    title.Space = QRect(29, 14, 145, 17); // between the egg and the cross
+    AddCaption(title);
+    // How the day is found, over the date.
+    QFont note = SkinSansFont(9);
+    note.setItalic(true);
+    Caption how = PlainCaption(tr("Sunday after the Paschal full moon"), QRect(34, 45, 150, 13),
+                               note, QColor(118, 138, 184));
+    how.Space = QRect(16, 45, 168, 13);
+    AddCaption(how, "lblEasterNote");
     lblExit = AddCloseMark(this, 175, 14, 13, 15);
     // The mark keeps the hint the window has always had; a reader hears the command's.
     lblExit->SetHint(tr("Exit Crescendar"));

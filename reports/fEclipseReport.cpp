@@ -138,6 +138,8 @@ void TEclipseReport::FormCreate() {
     txtToYear->setAccessibleName(tr("To year"));
 
     lblCalculate = new ClickRegion(this, 288, 42, 83, 21);
+    AddCaption(ShadowedCaption(tr("Calculate"), lblCalculate->geometry(), SkinSansFont(12, true),
+                               Qt::white, QColor(10, 30, 90), Qt::AlignCenter));
     lblCalculate->setObjectName(QStringLiteral("lblCalculate"));
     OfferCommand(lblCalculate,
                  MakeCommand(this, "actCalculate", tr("Calculate"),
@@ -148,6 +150,8 @@ void TEclipseReport::FormCreate() {
     lblExit = AddCloseMark(this, 363, 14, 13, 15, false);
     lblTitle = new ClickRegion(this, 126, 10, 137, 23);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    // Between the eclipsed Moon and the cross.
+    AddCaption(ReportTitle(tr("Eclipse Finder"), lblTitle->geometry(), QRect(44, 10, 317, 23)));
     SetTitleRegion(lblTitle);
     lblSelectedDate = new ClickRegion(this);
     lblSelectedDate->setObjectName(QStringLiteral("lblSelectedDate"));

@@ -123,6 +123,8 @@ void TEclipse::FormCreate() {
 
     lblTitle = new ClickRegion(this, 56, 8, 141, 23);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    // Between the eclipsed Moon and the cross.
+    AddCaption(ReportTitle(tr("Lunar Eclipse"), lblTitle->geometry(), QRect(44, 8, 175, 23)));
     SetTitleRegion(lblTitle);
     lblExit = AddCloseMark(this, 221, 14, 13, 15);
     connect(lblDate, &ClickRegion::DoubleClicked, this, [this](Qt::MouseButton b) {

@@ -35,6 +35,19 @@ void TEquinox::FormCreate() {
     SetBackground(LoadPicture(QStringLiteral(":/dates/equinox.jpg"), this));
 
     lblTitle = AddTitleRegion("lblTitle", 62, 12, 229, 19);
+    Caption title = GildedTitle(tr("Equinoxes & Solstices"), lblTitle->geometry(), 17);
+    title.Space = QRect(44, 12, 277, 19); // between the seasons' glyph and the cross
+    AddCaption(title);
+    // The columns' headings: small spaced capitals, also read out.
+    QFont heading = SkinSansFont(9, true);
+    heading.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
+    const QColor headingInk(118, 138, 184);
+    AddCaption(PlainCaption(tr("SEASON"), QRect(31, 46, 115, 12), heading, headingInk),
+               "lblSeasonHeading");
+    AddCaption(PlainCaption(tr("LOCAL TIME"), QRect(150, 46, 100, 12), heading, headingInk),
+               "lblTimeHeading");
+    AddCaption(PlainCaption(tr("LASTS"), QRect(254, 46, 80, 12), heading, headingInk),
+               "lblLengthHeading");
     lblExit = AddCloseMark(this, 323, 13, 15, 15);
 
     const QString titles[4] = {tr("Spring Equinox"), tr("Summer Solstice"), tr("Autumn Equinox"),

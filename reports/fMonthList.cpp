@@ -15,8 +15,20 @@ TMonthList::TMonthList(TSession& session, QWidget& owner) : TPopupMenu(owner), s
     setObjectName(QStringLiteral("MonthList"));
     setWindowTitle(tr("Months"));
 
+    // The names right of the arrow's place, each in its row.
+    static const char* const names[] = {
+        QT_TR_NOOP("January"), QT_TR_NOOP("February"), QT_TR_NOOP("March"),
+        QT_TR_NOOP("April"),   QT_TR_NOOP("May"),      QT_TR_NOOP("June"),
+        QT_TR_NOOP("July"),    QT_TR_NOOP("August"),   QT_TR_NOOP("September"),
+        QT_TR_NOOP("October"), QT_TR_NOOP("November"), QT_TR_NOOP("December")};
+    QList<Caption> captions;
+    for (int i = 0; i < 12; ++i) {
+        captions << MenuCaption(tr(names[i]), QRect(26, i * kRowHeight, 70, kRowHeight), 13);
+        ListCaption(captions.back());
+    }
     imgMonths = new ImageControl(
-        this, 0, 0, LoadPicture(QStringLiteral(":/menus/months.png"), this), 100, 12 * 29);
+        this, 0, 0, WithCaptions(LoadPicture(QStringLiteral(":/menus/months.png"), this), captions),
+        100, 12 * kRowHeight);
     imgMonths->setObjectName(QStringLiteral("imgMonths"));
     SetClientSize(imgMonths->width(), imgMonths->height());
 

@@ -57,6 +57,8 @@ void TMonthlyPhases::FormCreate() {
                  MakeSaveCommand(this, tr("Save image to disk"), [this] { lblSaveClick(); }));
     lblTitle = new ClickRegion(this, 164, 10, 165, 23);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    // Between the month arrows (at 142 and 336).
+    AddCaption(ReportTitle(tr("Moon Phases"), lblTitle->geometry(), QRect(155, 10, 179, 23)));
     lblExit = AddCloseMark(this, 461, 12, 13, 15);
 
     SetTitleRegion(lblTitle);

@@ -120,6 +120,8 @@ void TObservingAid::FormCreate() {
     };
     lblPrint = region("lblPrint", 20, 16, 19, 19);
     lblTitle = region("lblTitle", 136, 10, 160, 23);
+    // Between the previous month's arrow and the month written after the title (from 302).
+    AddCaption(ReportTitle(tr("Lunar Visibility"), lblTitle->geometry(), QRect(133, 10, 167, 23)));
     lblMinimise = region("lblMinimise", 492, 14, 15, 15);
     lblExit = AddCloseMark(this, 514, 14, 13, 15);
 

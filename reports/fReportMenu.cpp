@@ -20,9 +20,27 @@ namespace crescendar {
 // with it.
 TPopupMenu::TPopupMenu(QWidget& owner) : TransientWindow(owner, Ownership::Separate) {}
 
-ImageControl* TPopupMenu::AddStrip(const QImage& column, int row, const QString& name) {
-    const QImage strip = CopyPart(column, QRect(0, row * kStripHeight, kStripWidth, kStripHeight));
-    auto* entry = new ImageControl(this, 0, row * kStripHeight, strip, kStripWidth, kStripHeight);
+ImageControl* TPopupMenu::AddStrip(const QImage& column, int row, const QString& name,
+                                   const QString& title) {
+    return AddEntry(CopyPart(column, QRect(0, row * kStripHeight, kStripWidth, kStripHeight)), row,
+                    name, title);
+}
+
+Caption TPopupMenu::MenuCaption(const QString& text, const QRect& room, int pixelSize) {
+    return ShadowedCaption(text, room, SkinSansFont(pixelSize, true), QColor(232, 238, 250),
+                           QColor(0, 0, 0, 200));
+}
+
+ImageControl* TPopupMenu::AddEntry(const QImage& strip, int row, const QString& name,
+                                   const QString& title) {
+    QImage picture = strip;
+    if (!title.isEmpty()) {
+        Caption caption = MenuCaption(title, QRect(46, 0, kStripWidth - 50, kStripHeight), 12);
+        picture = WithCaptions(strip, {caption});
+        caption.Room.translate(0, row * kStripHeight);
+        ListCaption(caption);
+    }
+    auto* entry = new ImageControl(this, 0, row * kStripHeight, picture, kStripWidth, kStripHeight);
     entry->setObjectName(name);
     return entry;
 }
@@ -60,8 +78,8 @@ void TPopupMenu::showEvent(QShowEvent* e) {
 namespace {
 
 // The strip of the calendar export, made from another entry's strip: its ground (which
-// shades from top to bottom only) with a calendar leaf and the entry's title written as the
-// other strips write theirs. The model may have two device pixels to the pixel.
+// shades from top to bottom only) with a calendar leaf. The model may have two device pixels
+// to the pixel.
 QImage CalendarExportStrip(const QImage& model) {
     QImage strip = model.convertToFormat(QImage::Format_ARGB32);
     if (strip.isNull()) return strip;
@@ -85,16 +103,6 @@ QImage CalendarExportStrip(const QImage& model) {
         p.drawLine(QPointF(leaf.left() + i * 14.0 / 3, leaf.top() + 5),
                    QPointF(leaf.left() + i * 14.0 / 3, leaf.bottom()));
     p.drawLine(QPointF(leaf.left(), leaf.top() + 9.5), QPointF(leaf.right(), leaf.top() + 9.5));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    font.setBold(true);
-    p.setFont(font);
-    const QRect text(46, 0, strip.width() / scale - 50, strip.height() / scale);
-    p.setPen(QColor(0, 0, 0, 160));
-    const QString title = TReportMenu::tr("Export to Calendar\u2026");
-    p.drawText(text.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, title);
-    p.setPen(QColor(255, 255, 255));
-    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, title);
     return strip;
 }
 
@@ -108,17 +116,19 @@ TReportMenu::TReportMenu(TSession& session, QWidget& owner, const QWidget& ancho
     SetClientSize(kStripWidth, 6 * kStripHeight);
 
     const QImage column = LoadPicture(QStringLiteral(":/menus/report_menu.png"), this);
-    imgLunarVisibility = AddStrip(column, 0, QStringLiteral("imgLunarVisibility"));
-    imgFindEclipses = AddStrip(column, 1, QStringLiteral("imgFindEclipses"));
-    imgDisplayPhases = AddStrip(column, 2, QStringLiteral("imgDisplayPhases"));
-    imgEquinoxInfo = AddStrip(column, 3, QStringLiteral("imgEquinoxInfo"));
-    imgEaster = AddStrip(column, 4, QStringLiteral("imgEaster"));
+    imgLunarVisibility = AddStrip(column, 0, QStringLiteral("imgLunarVisibility"),
+                                  tr("Observing Aid: Lunar Visibility"));
+    imgFindEclipses =
+        AddStrip(column, 1, QStringLiteral("imgFindEclipses"), tr("Find Lunar Eclipses"));
+    imgDisplayPhases =
+        AddStrip(column, 2, QStringLiteral("imgDisplayPhases"), tr("Monthly Phases of the Moon"));
+    imgEquinoxInfo =
+        AddStrip(column, 3, QStringLiteral("imgEquinoxInfo"), tr("Equinoxes and Solstices"));
+    imgEaster = AddStrip(column, 4, QStringLiteral("imgEaster"), tr("Easter Dates"));
     imgCalendarExport =
-        new ImageControl(this, 0, 5 * kStripHeight,
-                         CalendarExportStrip(CopyPart(
-                             column, QRect(0, 4 * kStripHeight, kStripWidth, kStripHeight))),
-                         kStripWidth, kStripHeight);
-    imgCalendarExport->setObjectName(QStringLiteral("imgCalendarExport"));
+        AddEntry(CalendarExportStrip(
+                     CopyPart(column, QRect(0, 4 * kStripHeight, kStripWidth, kStripHeight))),
+                 5, QStringLiteral("imgCalendarExport"), tr("Export to Calendar\u2026"));
 
     // The arrow lets the pointer through to the entry beneath it.
     imgArrow =

@@ -31,8 +31,14 @@ class TPopupMenu : public TransientWindow {
     // owner: the main window; the popup goes with it and opens below its regions.
     explicit TPopupMenu(QWidget& owner);
 
-    // The strip of the given row of the column picture, at its place in the window.
-    ImageControl* AddStrip(const QImage& column, int row, const QString& name);
+    // The strip of the given row of the column picture, at its place in the window, with the
+    // entry's title written right of its icon (none: the picture has its words).
+    ImageControl* AddStrip(const QImage& column, int row, const QString& name,
+                           const QString& title = {});
+    // A menu entry's text: pale bold sans of the given size over a black shadow, left in room.
+    static Caption MenuCaption(const QString& text, const QRect& room, int pixelSize);
+    // A strip picture at its row, with the entry's title written as above.
+    ImageControl* AddEntry(const QImage& strip, int row, const QString& name, const QString& title);
     // The arrow at the entry's top and visible.
     static void PointAt(ImageControl* arrow, const QWidget* entry);
     // left = owner's left + the opening region's left, top = owner's top + 40, and then kept

@@ -63,6 +63,40 @@ TDateTimeRecord DayOf(TDateTimeRecord d, int day) {
 
 } // namespace
 
+void TTimesList::AddHeadings() {
+    // Between the month arrows (at 176 and 452).
+    AddCaption(ReportTitle(tr("Monthly Rise, Set & Twilight"), QRect(202, 10, 237, 23),
+                           QRect(189, 10, 261, 23)));
+    const QColor cyan(0, 255, 255), yellow(255, 255, 0), pale(255, 255, 176);
+    AddCaption(RuledCaption(tr("Moon"), 100, 246, 45, cyan));
+    AddCaption(RuledCaption(tr("Morning twilight"), 261, 374, 45, pale));
+    AddCaption(RuledCaption(tr("Sun"), 385, 498, 45, yellow));
+    AddCaption(RuledCaption(tr("Evening twilight"), 507, 618, 45, pale));
+    // Each heading centred on its column of times (the opening starts at x 20); the
+    // illuminated percentage's ends at 232.
+    const QFont font = SkinSansFont(11, true);
+    const auto heading = [&](const QString& text, int centre, const QColor& ink, int width = 38) {
+        AddCaption(ShadowedCaption(text, QRect(centre - width / 2, 61, width, 15), font, ink,
+                                   QColor(0, 0, 0, 220), Qt::AlignCenter));
+    };
+    const auto column = [](int x) { return 20 + x + 14; };
+    heading(tr("Rise"), column(kMoonRiseX), cyan);
+    heading(tr("Transit"), column(kMoonTransitX), cyan);
+    heading(tr("Set"), column(kMoonSetX), cyan);
+    heading(tr("Lit"), 229, cyan, 24);
+    const QString astro = tr("Astro"), naut = tr("Naut."), civil = tr("Civil");
+    const QString twilightNames[] = {civil, naut, astro};
+    for (int i = 0; i < 3; ++i) {
+        heading(twilightNames[i], column(kTwilights[i].ScreenMorningX), pale);
+        heading(twilightNames[i], column(kTwilights[i].ScreenEveningX), pale);
+    }
+    heading(tr("Rise"), column(kSunRiseX), yellow);
+    heading(tr("Transit"), column(kSunTransitX), yellow);
+    heading(tr("Set"), column(kSunSetX), yellow);
+    AddCaption(ShadowedCaption(tr("Date"), QRect(30, 52, 60, 18), SkinSansFont(11, true), Qt::white,
+                               QColor(0, 0, 0, 220)));
+}
+
 TTimesList::TTimesList(TSession& session, QWidget& owner) : SkinWindow(&owner), session_(session) {
     setObjectName(QStringLiteral("TimesList"));
     setWindowTitle(tr("Monthly Times"));
@@ -95,6 +129,7 @@ void TTimesList::FormCreate() {
     lblScrollDown = region("lblScrollDown", 74, 14, 19, 17);
     lblTitle = region("lblTitle", 202, 10, 237, 23);
     lblMinimise = region("lblMinimise", 592, 14, 15, 15);
+    AddHeadings();
 
     SetTitleRegion(lblTitle);
     OfferCommand(lblPrint,

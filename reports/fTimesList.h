@@ -104,6 +104,8 @@ class TTimesList : public SkinWindow {
     void wheelEvent(QWheelEvent* e) override;
 
   private:
+    // The title, and over the opening the groups' captions and the columns' headings.
+    void AddHeadings();
     int ClampOffset(int offset) const;
     // Copies the bitmap rows from `top` onto the opening.
     void ShowRows(int top, int rows);

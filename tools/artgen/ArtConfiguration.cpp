@@ -20,14 +20,12 @@ namespace {
 const QColor kFrameLight{150, 166, 204};
 const QColor kFrameDark{6, 8, 20};
 const QColor kOutline{12, 18, 40};
-const QColor kHeaderText{240, 244, 255};
 const QColor kDarkBodyTop{54, 62, 86};
 const QColor kDarkBodyBottom{30, 36, 54};
 
 // Where things sit (window coordinates).
 constexpr QRect kWindow{0, 0, 284, 400};
 constexpr QRect kTitlePlate{6, 6, 272, 29};
-constexpr QRect kTitleRegion{83, 10, 120, 23};
 constexpr QRect kObserverBox{14, 38, 256, 108};
 constexpr QRect kCalendarBox{14, 150, 256, 68};
 constexpr QRect kVignette{14, 222, 256, 50};
@@ -116,23 +114,18 @@ void clockGlyph(QPainter& p, QPointF at) {
     p.restore();
 }
 
-// A light box: steel frame, optionally a navy header band with a glyph and a title, and a
-// light body.
-void lightBox(QPainter& p, const QRect& rect, const QString& title,
-              void (*glyph)(QPainter&, QPointF)) {
+// A light box: steel frame, optionally a navy header band with a glyph, and a light body.
+// The glyph and the title beside it (titleWidth, drawn by the window) are centred together.
+void lightBox(QPainter& p, const QRect& rect, int titleWidth, void (*glyph)(QPainter&, QPointF)) {
     steelFrame(p, rect);
     int bodyTop = rect.top() + 3;
-    if (!title.isEmpty()) {
+    if (glyph) {
         const QRect header(rect.left() + 3, rect.top() + 3, rect.width() - 6, 17);
         fillVertical(p, header, colour::titleTop, colour::titleBottom);
         p.fillRect(QRect(header.left(), header.top(), header.width(), 1), QColor(96, 122, 190));
         p.fillRect(QRect(header.left(), header.bottom() + 1, header.width(), 1), kFrameDark);
-        p.setFont(sansFont(12, true));
-        const int textWidth = QFontMetrics(p.font()).horizontalAdvance(title);
-        const int left = header.left() + (header.width() - (14 + 6 + textWidth)) / 2;
+        const int left = header.left() + (header.width() - (14 + 6 + titleWidth)) / 2;
         glyph(p, QPointF(left, header.top() + 1.5));
-        shadowText(p, QRect(left + 20, header.top(), textWidth + 4, header.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, title, kHeaderText, QColor(0, 0, 0, 200));
         bodyTop = header.bottom() + 2;
     }
     fillVertical(p, QRect(rect.left() + 3, bodyTop, rect.width() - 6, rect.bottom() - 2 - bodyTop),
@@ -274,25 +267,18 @@ void timeBox(QPainter& p, const QRect& rect) {
     fillVertical(p, header, colour::titleTop, colour::titleBottom);
     p.fillRect(QRect(header.left(), header.top(), header.width(), 1), QColor(96, 122, 190));
     p.fillRect(QRect(header.left(), header.bottom() + 1, header.width(), 1), kFrameDark);
-    const QString title = QStringLiteral("Time and Printer");
-    p.setFont(sansFont(12, true));
-    const int textWidth = QFontMetrics(p.font()).horizontalAdvance(title);
-    const int left = header.left() + (header.width() - (14 + 6 + textWidth)) / 2;
+    // The clock and the title beside it (94 pixels, drawn by the window) centred together.
+    const int left = header.left() + (header.width() - (14 + 6 + 94)) / 2;
     clockGlyph(p, QPointF(left, header.top() + 1.5));
-    shadowText(p, QRect(left + 20, header.top(), textWidth + 4, header.height()),
-               Qt::AlignLeft | Qt::AlignVCenter, title, kHeaderText, QColor(0, 0, 0, 200));
     // The body: a flat vertical gradient, so that the radio glyphs' backgrounds match at
     // every column of their row.
     const QRect body(rect.left() + 3, header.bottom() + 2, rect.width() - 6,
                      rect.bottom() - 2 - (header.bottom() + 2));
     fillVertical(p, body, kDarkBodyTop, kDarkBodyBottom);
-    // An engraved rule between the time zone row and the printer row, and a small heading.
+    // An engraved rule between the time zone row and the printer row (under which the window
+    // writes a small heading).
     p.fillRect(QRect(body.left() + 10, 333, body.width() - 20, 1), QColor(14, 18, 30));
     p.fillRect(QRect(body.left() + 10, 334, body.width() - 20, 1), QColor(92, 104, 136));
-    p.setFont(sansFont(9, true));
-    p.setPen(QColor(150, 170, 214));
-    p.drawText(QRect(30, 337, 120, 11), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("PRINTER"));
 }
 
 QImage skin(const MoonRenderer& moon) {
@@ -308,10 +294,10 @@ QImage skin(const MoonRenderer& moon) {
 
     titlePlate(p, kTitlePlate);
     toolsIcon(p, QPointF(14, 11));
-    gildedTitle(p, kTitleRegion, QStringLiteral("Configuration"), 19);
     closeCross(p, 255, 14, 14, 15);
 
-    lightBox(p, kObserverBox, QStringLiteral("Observer"), globeGlyph);
+    // The globe beside the title (54 pixels wide, drawn by the window).
+    lightBox(p, kObserverBox, 54, globeGlyph);
     // Degree, minute and second marks after the coordinate fields.
     for (int y : {64, 92}) {
         engraved(p, QRect(118, y, 11, 14), QStringLiteral("\u00B0"), 14);
@@ -320,7 +306,7 @@ QImage skin(const MoonRenderer& moon) {
     }
     spinButtons(p, {240, 64});
     spinButtons(p, {240, 92});
-    lightBox(p, kCalendarBox, {}, nullptr);
+    lightBox(p, kCalendarBox, 0, nullptr);
 
     vignette(p, image, kVignette, moon);
     timeBox(p, kTimeBox);

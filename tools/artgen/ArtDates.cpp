@@ -18,21 +18,11 @@ namespace artgen {
 namespace {
 
 const QColor kOutline{12, 18, 40};
-const QColor kHeading{118, 138, 184};
 const QColor kRule{40, 58, 104};
 
 // A faint line across a panel: one dark and one lit pixel row.
 void rule(QPainter& p, int left, int right, int y) {
     p.fillRect(QRect(left, y, right - left + 1, 1), kRule);
-}
-
-// Small capitals over a column of a panel.
-void heading(QPainter& p, int x, int top, const QString& text) {
-    QFont font = sansFont(9, true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
-    p.setFont(font);
-    p.setPen(kHeading);
-    p.drawText(QRect(x, top, 160, 12), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 // ----- glyphs, drawn with their top-left corner at the painter's origin ---------------------
@@ -195,7 +185,6 @@ QImage dateInfoSkin() {
     QPainter p(&image);
     titlePlate(p, QRect(6, 6, 238, 28));
     glyphAt(p, QPointF(13, 8.5), calendarGlyph);
-    gildedTitle(p, QRect(34, 9, 182, 21), QStringLiteral("Date Information"), 16);
     closeCross(p, 224, 12, 15, 15);
 
     blackPanel(p, QRect(10, 37, 230, 118));
@@ -215,13 +204,9 @@ QImage equinoxSkin() {
     QPainter p(&image);
     titlePlate(p, QRect(6, 6, 338, 30));
     glyphAt(p, QPointF(24, 12), seasonsGlyph);
-    gildedTitle(p, QRect(62, 12, 229, 19), QStringLiteral("Equinoxes & Solstices"), 17);
     closeCross(p, 323, 13, 15, 15);
 
     blackPanel(p, QRect(8, 39, 334, 110));
-    heading(p, 31, 46, QStringLiteral("SEASON"));
-    heading(p, 150, 46, QStringLiteral("LOCAL TIME"));
-    heading(p, 254, 46, QStringLiteral("LASTS"));
     rule(p, 16, 333, 60);
     for (int i = 0; i < 4; ++i) {
         if (i % 2 == 1) p.fillRect(QRect(13, 64 + 16 * i, 324, 16), QColor(12, 18, 36));
@@ -244,16 +229,8 @@ QImage easterSkin(const MoonRenderer& moon) {
         titlePlate(p, QRect(6, 7, 188, 30));
         glyphAt(p, QPointF(13, 14),
                 [](QPainter& q) { eggGlyph(q, QColor(236, 120, 150), QColor(255, 230, 120)); });
-        gildedTitle(p, QRect(30, 14, 139, 17), QStringLiteral("Easter Sunday"), 16);
         closeCross(p, 175, 14, 13, 15);
         blackPanel(p, QRect(10, 40, 180, 55));
-
-        QFont note = sansFont(9);
-        note.setItalic(true);
-        p.setFont(note);
-        p.setPen(kHeading);
-        p.drawText(QRect(34, 45, 150, 13), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Sunday after the Paschal full moon"));
         // The recessed well of the date.
         const QRect well(20, 61, 160, 21);
         fillVertical(p, well, QColor(10, 16, 38), QColor(20, 28, 56));

@@ -18,11 +18,9 @@ namespace {
 const QColor kPlateTop{214, 220, 232};
 const QColor kPlateBottom{168, 176, 194};
 
-// The navy title bar with the window's name in gold and the exit cross.
-void titleBar(QPainter& p, const QRect& bar, const QRect& nameRegion, const QString& name,
-              QPoint exitAt) {
+// The navy title bar (the window writes its name on it) and the exit cross.
+void titleBar(QPainter& p, const QRect& bar, QPoint exitAt) {
     titlePlate(p, bar);
-    gildedTitle(p, nameRegion, name, 18, {1.2, 1.4}, 3);
     // The exit cross, 13 x 15, half a pixel lower than its region.
     closeCross(p, QPointF(exitAt) + QPointF(0, 0.5), 13, 15);
 }
@@ -46,8 +44,8 @@ void editWell(QPainter& p, const QRect& field) {
     p.fillRect(field, Qt::white);
 }
 
-// The blue Calculate button.
-void button(QPainter& p, const QRect& rect, const QString& caption) {
+// The blue Calculate button (the window writes its caption).
+void button(QPainter& p, const QRect& rect) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -60,8 +58,6 @@ void button(QPainter& p, const QRect& rect, const QString& caption) {
     p.drawRoundedRect(r, 4, 4);
     p.setPen(QPen(QColor(255, 255, 255, 120), 1));
     p.drawLine(QPointF(r.left() + 4, r.top() + 1.5), QPointF(r.right() - 4, r.top() + 1.5));
-    p.setFont(sansFont(12, true));
-    shadowText(p, rect, Qt::AlignCenter, caption, Qt::white, QColor(10, 30, 90));
     p.restore();
 }
 
@@ -70,8 +66,7 @@ QImage eclipseSkin(const MoonRenderer& moon) {
     QImage image = starrySky({252, 252}, 301, 700);
     {
         QPainter p(&image);
-        titleBar(p, QRect(6, 6, 240, 30), QRect(56, 8, 141, 23), QStringLiteral("Lunar Eclipse"),
-                 QPoint(221, 14));
+        titleBar(p, QRect(6, 6, 240, 30), QPoint(221, 14));
         plate(p, QRect(8, 39, 236, 24));
         blackScreen(p, QRect(20, 72, 212, 160));
     }
@@ -84,12 +79,11 @@ QImage reportSkin(const MoonRenderer& moon) {
     QImage image = starrySky({390, 285}, 401, 700);
     {
         QPainter p(&image);
-        titleBar(p, QRect(6, 6, 378, 30), QRect(126, 10, 137, 23), QStringLiteral("Eclipse Finder"),
-                 QPoint(363, 14));
+        titleBar(p, QRect(6, 6, 378, 30), QPoint(363, 14));
         plate(p, QRect(8, 39, 374, 28));
         editWell(p, QRect(52, 44, 31, 18));
         editWell(p, QRect(110, 44, 31, 18));
-        button(p, QRect(288, 42, 83, 21), QStringLiteral("Calculate"));
+        button(p, QRect(288, 42, 83, 21));
         blackScreen(p, QRect(20, 73, 350, 191));
     }
     titleMoon(image, moon, QRect(20, 10, 22, 22));

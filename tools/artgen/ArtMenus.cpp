@@ -5,7 +5,6 @@
 #include "WindowArt.h"
 #include "WindowSkin.h"
 
-#include "Version.h"
 #include "WebLinks.h"
 
 #include <QLinearGradient>
@@ -236,25 +235,16 @@ void easterIcon(QPainter& p, double x, double y) {
     p.restore();
 }
 
+// The report menu's entries: each row with its icon (the window writes the titles).
 QImage reportMenu() {
-    struct Entry {
-        const char* title;
-        void (*icon)(QPainter&, double, double);
-    };
-    const Entry entries[] = {{"Observing Aid: Lunar Visibility", visibilityIcon},
-                             {"Find Lunar Eclipses", eclipseIcon},
-                             {"Monthly Phases of the Moon", phasesIcon},
-                             {"Equinoxes and Solstices", equinoxIcon},
-                             {"Easter Dates", easterIcon}};
+    void (*const icons[])(QPainter&, double, double) = {visibilityIcon, eclipseIcon, phasesIcon,
+                                                        equinoxIcon, easterIcon};
     QImage image = newImage({kStripWidth, 5 * kStripHeight});
     QPainter p(&image);
     for (int i = 0; i < 5; ++i) {
         const QRect row(0, i * kStripHeight, kStripWidth, kStripHeight);
         rowBackground(p, row);
-        entries[i].icon(p, 24, row.top() + 2);
-        p.setFont(sansFont(12, true));
-        shadowText(p, QRect(46, row.top(), kStripWidth - 50, row.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, entries[i].title, kInk, QColor(0, 0, 0, 200));
+        icons[i](p, 24, row.top() + 2);
     }
     return image;
 }
@@ -298,27 +288,11 @@ QImage plainRow(QSize size) {
     return image;
 }
 
+// The month picker's twelve rows (the window writes the names).
 QImage months() {
-    const char* names[] = {"January", "February", "March",     "April",   "May",      "June",
-                           "July",    "August",   "September", "October", "November", "December"};
     QImage image = newImage({kMonthWidth, 12 * kMonthRow});
     QPainter p(&image);
-    // The largest type at which the longest name still fits beside the arrow.
-    const int textLeft = kMonthArrowLeft + kArrowWidth + 4;
-    int size = 15;
-    for (; size > 9; --size) {
-        p.setFont(sansFont(size, true));
-        if (textLeft + p.fontMetrics().horizontalAdvance(QStringLiteral("September")) <=
-            kMonthWidth - 4)
-            break;
-    }
-    for (int i = 0; i < 12; ++i) {
-        const QRect row(0, i * kMonthRow, kMonthWidth, kMonthRow);
-        rowBackground(p, row);
-        shadowText(p, QRect(textLeft, row.top(), kMonthWidth - textLeft, row.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(names[i]), kInk,
-                   QColor(0, 0, 0, 200));
-    }
+    for (int i = 0; i < 12; ++i) rowBackground(p, QRect(0, i * kMonthRow, kMonthWidth, kMonthRow));
     return image;
 }
 
@@ -378,20 +352,12 @@ QImage about(const MoonRenderer& moon) {
     p.setBrush(gold);
     p.drawPath(name);
 
-    // A thin rule, the version and the line beneath.
+    // A thin rule over the version and the line beneath (written by the window).
     QLinearGradient rule(40, 0, 170, 0);
     rule.setColorAt(0, QColor(255, 232, 170, 0));
     rule.setColorAt(0.5, QColor(255, 232, 170, 170));
     rule.setColorAt(1, QColor(255, 232, 170, 0));
     p.fillRect(QRectF(40, 139, 130, 1), rule);
-    p.setFont(sansFont(13, true));
-    shadowText(p, QRect(0, 143, 210, 18), Qt::AlignHCenter | Qt::AlignVCenter,
-               QStringLiteral("Version " CRESCENDAR_VERSION), QColor(170, 214, 255),
-               QColor(0, 0, 0, 200));
-    p.setFont(serifFont(12, false, true));
-    shadowText(p, QRect(0, 161, 210, 16), Qt::AlignHCenter | Qt::AlignVCenter,
-               QStringLiteral("The Moon at your place and time"), QColor(196, 204, 224),
-               QColor(0, 0, 0, 200));
 
     // The close button in the top right corner (the window's exit region: 186, 6, 18, 18).
     const QRectF button(186.5, 6.5, 17, 17);

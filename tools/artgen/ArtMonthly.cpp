@@ -23,14 +23,10 @@ using At = PaintAt;
 
 const QColor kOutline{12, 18, 40};
 const QColor kPaper{246, 248, 252};
-const QColor kCyan{0, 255, 255};
-const QColor kYellow{255, 255, 0};
-const QColor kPale{255, 255, 176};
 
-// The navy title bar with the window's name engraved in gold.
-void titleBar(QPainter& p, const QRect& bar, const QRect& nameRegion, const QString& name) {
+// The navy title bar (the window writes its name on it).
+void titleBar(QPainter& p, const QRect& bar) {
     titlePlate(p, bar);
-    gildedTitle(p, nameRegion, name, 18, {1.2, 1.4}, 3);
 }
 
 // ----- title-bar icons, each drawn with its origin at the top-left of its region ---------
@@ -135,47 +131,10 @@ void diskIcon(QPainter& p, QPoint at) {
 
 // ----- times list ------------------------------------------------------------------------
 
-// Where each column's text starts on the window (the table's x plus the opening's 20).
-struct Heading {
-    int x;
-    const char* text;
-    QColor colour;
-};
-
-// Centre of a "hh:mm" column starting at x.
-int TimeCentre(int x) {
-    return x + 14;
-}
-
-void centredText(QPainter& p, int centre, int top, int height, const QString& text,
-                 const QColor& ink) {
-    const QRect r(centre - 40, top, 80, height);
-    shadowText(p, r, Qt::AlignHCenter | Qt::AlignVCenter, text, ink, QColor(0, 0, 0, 220));
-}
-
-// A caption over a group of columns, with a fine rule beneath it from left to right.
-void groupCaption(QPainter& p, int left, int right, int top, const QString& text,
-                  const QColor& ink) {
-    p.setFont(sansFont(11, true));
-    const int width = QFontMetrics(p.font()).horizontalAdvance(text);
-    const int centre = (left + right) / 2;
-    shadowText(p, QRect(centre - width / 2 - 2, top, width + 4, 14), Qt::AlignCenter, text, ink,
-               QColor(0, 0, 0, 220));
-    QColor rule = ink;
-    rule.setAlpha(150);
-    p.setPen(rule);
-    const int y = top + 7;
-    p.drawLine(left, y, centre - width / 2 - 6, y);
-    p.drawLine(centre + width / 2 + 6, y, right, y);
-    p.drawLine(left, y, left, y + 4);
-    p.drawLine(right, y, right, y + 4);
-}
-
 QImage timesSkin() {
     QImage image = starrySky({640, 481}, 511, 700);
     QPainter p(&image);
-    titleBar(p, QRect(6, 6, 628, 34), QRect(202, 10, 237, 23),
-             QStringLiteral("Monthly Rise, Set & Twilight"));
+    titleBar(p, QRect(6, 6, 628, 34));
     printerIcon(p, {20, 16});
     arrowKey(p, {54, 14}, true);
     arrowKey(p, {74, 14}, false);
@@ -189,26 +148,7 @@ QImage timesSkin() {
     p.fillRect(QRect(20, 78, 600, 1), QColor(60, 110, 190));
     p.fillRect(QRect(20, 79, 600, 1), Qt::black);
 
-    // Group captions: the Moon, the morning twilights, the Sun, the evening twilights.
-    groupCaption(p, 100, 246, 45, QStringLiteral("Moon"), kCyan);
-    groupCaption(p, 261, 374, 45, QStringLiteral("Morning twilight"), kPale);
-    groupCaption(p, 385, 498, 45, QStringLiteral("Sun"), kYellow);
-    groupCaption(p, 507, 618, 45, QStringLiteral("Evening twilight"), kPale);
-
-    // Column headings, centred on their columns.
-    p.setFont(sansFont(10.5, true));
-    const Heading headings[] = {
-        {104, "Rise", kCyan},   {144, "Transit", kCyan},   {182, "Set", kCyan},
-        {265, "Astro", kPale},  {304, "Naut.", kPale},     {343, "Civil", kPale},
-        {389, "Rise", kYellow}, {429, "Transit", kYellow}, {467, "Set", kYellow},
-        {511, "Civil", kPale},  {549, "Naut.", kPale},     {587, "Astro", kPale}};
-    for (const Heading& h : headings)
-        centredText(p, TimeCentre(h.x), 61, 15, QString::fromLatin1(h.text), h.colour);
-    // The illuminated percentage ends at 232 (+ "%"); the date starts at 30.
-    centredText(p, 229, 61, 15, QStringLiteral("Lit"), kCyan);
-    p.setFont(sansFont(11, true));
-    shadowText(p, QRect(30, 52, 60, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Date"),
-               Qt::white, QColor(0, 0, 0, 220));
+    // The window writes the group captions with their rules and the column headings.
     return image;
 }
 
@@ -222,7 +162,7 @@ QImage aidSkin() {
     QImage image = starrySky({540, 480}, 611, 700);
     QPainter p(&image);
     // The month shown follows the name at run time (302 on).
-    titleBar(p, QRect(6, 6, 528, 34), QRect(136, 10, 160, 23), QStringLiteral("Lunar Visibility"));
+    titleBar(p, QRect(6, 6, 528, 34));
     printerIcon(p, {20, 16});
     minimiseIcon(p, {492, 14});
     exitIcon(p, {514, 14});
@@ -321,7 +261,7 @@ QImage gridButton(const QImage& skin, const QRect& place, bool grid) {
 QImage phasesSkin() {
     QImage image = starrySky({490, 480}, 711, 700);
     QPainter p(&image);
-    titleBar(p, QRect(6, 6, 478, 34), QRect(164, 10, 165, 23), QStringLiteral("Moon Phases"));
+    titleBar(p, QRect(6, 6, 478, 34));
     diskIcon(p, {20, 14});
     exitIcon(p, {461, 12});
     // The calendar is copied to (18, 55)-(474, 464): a steel frame around it.

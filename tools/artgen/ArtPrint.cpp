@@ -13,8 +13,6 @@ namespace {
 
 const QColor kFrameLight{150, 166, 204};
 const QColor kFrameDark{6, 8, 20};
-const QColor kInk{40, 48, 72};
-const QColor kInkShadow{236, 240, 248};
 
 // A light steel panel with a rounded frame.
 void panel(QPainter& p, const QRect& rect) {
@@ -31,11 +29,6 @@ void panel(QPainter& p, const QRect& rect) {
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 4, 4);
     p.restore();
-}
-
-void caption(QPainter& p, const QRect& rect, const QString& text, int flags = Qt::AlignLeft) {
-    p.setFont(sansFont(12, true));
-    shadowText(p, rect, flags | Qt::AlignVCenter, text, kInk, kInkShadow);
 }
 
 // A small printer, 22 x 20, with its top-left corner at the origin.
@@ -69,13 +62,9 @@ void printerGlyph(QPainter& p, QPointF at, double scale = 1.0) {
 void titleBar(QPainter& p, const QRect& bar) {
     titlePlate(p, bar);
     printerGlyph(p, QPointF(bar.left() + 9, bar.top() + 5));
-    const QRectF room(bar.left() + 36, bar.top(), bar.width() - 42, bar.height());
-    gildedText(p, QPointF(room.center().x(), room.center().y() + 1),
-               QStringLiteral("Print Calendar"), serifFont(19, true, true), {1.2, 1.4},
-               bar.top() + 6, bar.bottom() - 4);
 }
 
-// The raised OK button of 99 x 29 at its place.
+// The raised OK button of 99 x 29 at its place (the window writes its caption).
 void okButton(QPainter& p, const QRect& rect) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -93,9 +82,6 @@ void okButton(QPainter& p, const QRect& rect) {
     p.restore();
 
     printerGlyph(p, QPointF(rect.left() + 16, rect.top() + 5.5), 0.85);
-    p.setFont(sansFont(15, true));
-    shadowText(p, rect.adjusted(34, 0, -12, 0), Qt::AlignCenter, QStringLiteral("OK"),
-               QColor(255, 255, 255), QColor(0, 0, 0, 160));
 }
 
 // The sunken well of a 13 x 13 check box.
@@ -168,16 +154,14 @@ QImage optionsSkin() {
 
     // The four contents of the page: check boxes at x 30, tops 70, 90, 110, 130.
     panel(p, QRect(16, 60, 188, 93));
-    const char* rows[] = {"Daily Moon phases", "Principal phases", "Moon times", "Sun times"};
+    // Their captions are written by the window.
     for (int i = 0; i < 4; ++i) {
         const int top = 70 + 20 * i;
         bevel(p, QRect(29, top - 1, 15, 15), 1, false, QColor(255, 255, 255), QColor(90, 100, 126));
-        caption(p, QRect(51, top - 2, 150, 17), QString::fromLatin1(rows[i]));
     }
 
     // The density: the field at 142, 170 (27 x 21) and its arrows at 171, 170.
     panel(p, QRect(16, 162, 188, 37));
-    caption(p, QRect(26, 170, 112, 21), QStringLiteral("Phase density %"));
     bevel(p, QRect(141, 169, 29, 23), 1, false, QColor(255, 255, 255), QColor(90, 100, 126));
     bevel(p, QRect(170, 169, 17, 21), 1, false, QColor(255, 255, 255), QColor(90, 100, 126));
 

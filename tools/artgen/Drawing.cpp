@@ -1,5 +1,7 @@
 #include "Drawing.h"
 
+#include "Caption.h"
+
 #include <QLinearGradient>
 
 #include <algorithm>
@@ -45,21 +47,11 @@ QImage copyArea(const QImage& image, const QRect& rect) {
 }
 
 QFont sansFont(double pixelSize, bool bold) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(int(std::lround(pixelSize)));
-    f.setBold(bold);
-    f.setHintingPreference(QFont::PreferFullHinting);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
+    return crescendar::SkinSansFont(pixelSize, bold);
 }
 
 QFont serifFont(double pixelSize, bool bold, bool italic) {
-    QFont f(QStringLiteral("Liberation Serif"));
-    f.setPixelSize(int(std::lround(pixelSize)));
-    f.setBold(bold);
-    f.setItalic(italic);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
+    return crescendar::SkinSerifFont(pixelSize, bold, italic);
 }
 
 QColor mix(const QColor& a, const QColor& b, double t) {
@@ -149,10 +141,7 @@ void softNoise(QImage& image, const QRect& rect, double amplitude, int cell, std
 
 void shadowText(QPainter& p, const QRect& rect, int flags, const QString& text, const QColor& ink,
                 const QColor& shadow, QPoint shadowOffset) {
-    p.setPen(shadow);
-    p.drawText(rect.translated(shadowOffset), flags, text);
-    p.setPen(ink);
-    p.drawText(rect, flags, text);
+    crescendar::PaintShadowedText(p, rect, flags, text, ink, shadow, shadowOffset);
 }
 
 } // namespace artgen

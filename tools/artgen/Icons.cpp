@@ -1,5 +1,6 @@
 #include "Icons.h"
 
+#include "Caption.h"
 #include "Drawing.h"
 #include "WindowSkin.h"
 
@@ -390,27 +391,12 @@ void paintTitleIcons(QPainter& p) {
 }
 
 void paintTitle(QPainter& p) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
     const QRect region(264, 12, 113, 23);
     QFont font = serifFont(21, true, true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.4);
-    QPainterPath text;
-    text.addText(0, 0, font, QStringLiteral("Crescendar"));
-    const QRectF box = text.boundingRect();
-    const QPointF origin(region.center().x() + 0.5 - box.center().x(),
-                         region.center().y() + 1.0 - box.center().y());
-    text.translate(origin);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 170));
-    p.drawPath(text.translated(1.2, 1.4));
-    QLinearGradient fill(0, region.top() + 3, 0, region.bottom());
-    fill.setColorAt(0, QColor(255, 252, 232));
-    fill.setColorAt(0.55, QColor(236, 224, 170));
-    fill.setColorAt(1, QColor(190, 160, 90));
-    p.setBrush(fill);
-    p.drawPath(text);
-    p.restore();
+    crescendar::PaintGildedText(p, QPointF(region.center()) + QPointF(0.5, 1.0),
+                                QStringLiteral("Crescendar"), font, {1.2, 1.4}, region.top() + 3,
+                                region.bottom());
 }
 
 QImage binocularsPicture(const QImage& background) {

@@ -17,7 +17,6 @@ namespace {
 
 const QColor kFrameLight{150, 166, 204};
 const QColor kFrameDark{6, 8, 20};
-const QColor kHeaderText{240, 244, 255};
 const QColor kPlateTop{200, 207, 220};
 const QColor kPlateBottom{158, 166, 184};
 
@@ -95,9 +94,10 @@ void glyph(QPainter& p, QPointF at, Glyph kind) {
     p.restore();
 }
 
-// A grey box: steel frame, a navy header band with its pictured title, and a body.
-void boxFrame(QPainter& p, const QRect& rect, const QString& title, Glyph kind,
-              const QColor& bodyTop, const QColor& bodyBottom) {
+// A grey box: steel frame, a navy header band with its glyph, and a body. The glyph and the
+// title beside it (titleWidth pixels, written by the window) are centred together.
+void boxFrame(QPainter& p, const QRect& rect, int titleWidth, Glyph kind, const QColor& bodyTop,
+              const QColor& bodyBottom) {
     steelFrame(p, rect);
     const QRect header(rect.left() + 3, rect.top() + 3, rect.width() - 6, 19);
     fillVertical(p, header, colour::titleTop, colour::titleBottom);
@@ -107,14 +107,8 @@ void boxFrame(QPainter& p, const QRect& rect, const QString& title, Glyph kind,
                      rect.bottom() - 3 - header.bottom() - 1);
     fillVertical(p, body, bodyTop, bodyBottom);
 
-    p.setFont(sansFont(13, true));
-    const QFontMetrics fm(p.font());
-    const int textWidth = fm.horizontalAdvance(title);
-    const int total = 14 + 6 + textWidth;
-    const int left = header.left() + (header.width() - total) / 2;
+    const int left = header.left() + (header.width() - (14 + 6 + titleWidth)) / 2;
     glyph(p, QPointF(left, header.top() + 2.5), kind);
-    shadowText(p, QRect(left + 20, header.top(), textWidth + 4, header.height()),
-               Qt::AlignLeft | Qt::AlignVCenter, title, kHeaderText, QColor(0, 0, 0, 200));
 }
 
 // A recessed well for pale-yellow values inside a light box.
@@ -123,38 +117,28 @@ void well(QPainter& p, const QRect& rect) {
     bevel(p, rect.adjusted(-1, -1, 1, 1), 1, false, QColor(250, 252, 255), QColor(70, 78, 98));
 }
 
-// Small engraved text on a light surface.
-void engraved(QPainter& p, const QRect& rect, int flags, const QString& text, int pixelSize) {
-    p.setFont(sansFont(pixelSize, true));
-    shadowText(p, rect, flags, text, QColor(74, 82, 102), QColor(236, 240, 248));
-}
-
 void riseSetBox(QPainter& p) {
     const QRect box = layout::riseSetBox;
-    boxFrame(p, box, QStringLiteral("Rise/Set Times"), Glyph::RiseSet, colour::boxTop,
-             colour::boxBottom);
+    boxFrame(p, box, 93, Glyph::RiseSet, colour::boxTop, colour::boxBottom);
     // Sunrise, transit and sunset at (32, 300...) with values at 94; the Moon's titles at
-    // 150 with values at 212.
+    // 150 with values at 212; the window writes the columns' captions at 279.
     well(p, QRect(90, 297, 52, 52));
     well(p, QRect(210, 297, 54, 52));
-    engraved(p, QRect(32, 279, 108, 14), Qt::AlignLeft | Qt::AlignVCenter, "SUN", 10);
-    engraved(p, QRect(150, 279, 112, 14), Qt::AlignLeft | Qt::AlignVCenter, "MOON", 10);
     p.fillRect(QRect(146, 280, 1, 70), QColor(130, 138, 156));
     p.fillRect(QRect(147, 280, 1, 70), QColor(236, 240, 248));
 }
 
 void twilightBox(QPainter& p) {
     const QRect box = layout::twilightBox;
-    boxFrame(p, box, QStringLiteral("Twilight"), Glyph::Twilight, colour::boxTop,
-             colour::boxBottom);
+    boxFrame(p, box, 49, Glyph::Twilight, colour::boxTop, colour::boxBottom);
     // "Start" and "End" at (130, 390) and (212, 390); values beneath from 406.
     well(p, QRect(126, 404, 56, 50));
     well(p, QRect(210, 404, 54, 50));
 }
 
-void skyBox(QPainter& p, const QRect& box, const QString& title, Glyph kind, const QImage& texture,
+void skyBox(QPainter& p, const QRect& box, int titleWidth, Glyph kind, const QImage& texture,
             QPoint textureAt) {
-    boxFrame(p, box, title, kind, QColor(54, 62, 86), QColor(30, 36, 54));
+    boxFrame(p, box, titleWidth, kind, QColor(54, 62, 86), QColor(30, 36, 54));
     // The captions at x 284 are white; the values sit on the textured plate.
     const QRect plate(textureAt, area(texture).size());
     bevel(p, plate.adjusted(-1, -1, 1, 1), 1, false, QColor(140, 154, 190), QColor(8, 10, 22));
@@ -228,10 +212,10 @@ QImage mainSkin(const QImage& base, const QImage& clock, const QImage& moonParam
     blackPanel(p, layout::moonPanel);
     blackPanel(p, layout::phasePanel);
     riseSetBox(p);
-    skyBox(p, layout::moonBox, QStringLiteral("Moon"), Glyph::Moon, moonParams,
-           layout::moonParamsAt);
+    // The box titles' widths: "Moon" 35 and "Sun" 25 pixels.
+    skyBox(p, layout::moonBox, 35, Glyph::Moon, moonParams, layout::moonParamsAt);
     twilightBox(p);
-    skyBox(p, layout::sunBox, QStringLiteral("Sun"), Glyph::Sun, sunParams, layout::sunParamsAt);
+    skyBox(p, layout::sunBox, 25, Glyph::Sun, sunParams, layout::sunParamsAt);
     calendarPanel(p);
     return image;
 }
@@ -351,9 +335,7 @@ QImage timeButton() {
     p.drawRoundedRect(now, 3.5, 3.5);
     p.setPen(QPen(QColor(255, 255, 255, 120), 1));
     p.drawLine(QPointF(90, 5.8), QPointF(124, 5.8));
-    p.setFont(sansFont(11, true));
-    shadowText(p, now.toAlignedRect().adjusted(0, 0, 0, 0), Qt::AlignCenter, QStringLiteral("Now"),
-               QColor(255, 255, 255), QColor(10, 30, 90));
+    // (The window writes the button's caption.)
     // A hint that the button returns to the present: a small circular arrow beneath it.
     p.setPen(QPen(QColor(30, 40, 70), 1.1, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);

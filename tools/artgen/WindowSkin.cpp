@@ -90,34 +90,6 @@ void titlePlate(QPainter& p, const QRect& rect) {
     p.restore();
 }
 
-void gildedText(QPainter& p, QPointF centre, const QString& text, const QFont& font,
-                QPointF shadowOffset, double fillTop, double fillBottom) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QRectF box = path.boundingRect();
-    path.translate(centre.x() - box.center().x(), centre.y() - box.center().y());
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 170));
-    p.drawPath(path.translated(shadowOffset));
-    QLinearGradient fill(0, fillTop, 0, fillBottom);
-    fill.setColorAt(0, QColor(255, 252, 232));
-    fill.setColorAt(0.55, QColor(236, 224, 170));
-    fill.setColorAt(1, QColor(190, 160, 90));
-    p.setBrush(fill);
-    p.drawPath(path);
-    p.restore();
-}
-
-void gildedTitle(QPainter& p, const QRect& region, const QString& text, double pixelSize,
-                 QPointF shadowOffset, int fillInset) {
-    QFont font = serifFont(pixelSize, true, true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.3);
-    gildedText(p, QPointF(region.center().x() + 0.5, region.center().y() + 1.0), text, font,
-               shadowOffset, region.top() + fillInset, region.bottom());
-}
-
 void closeCross(QPainter& p, QPointF at, int width, int height) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);

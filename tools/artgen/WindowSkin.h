@@ -1,6 +1,5 @@
 // Painting helpers shared by the skins of the main and secondary windows: star fields, the
-// framed night sky, the navy title plate with its gilded title, steel frames, black screens
-// and the close cross.
+// framed night sky, the navy title plate, steel frames, black screens and the close cross.
 #pragma once
 
 #include "Drawing.h"
@@ -41,15 +40,6 @@ QImage starrySky(QSize size, std::uint32_t seed, int pixelsPerStar);
 
 // The rounded navy plate of a title bar.
 void titlePlate(QPainter& p, const QRect& rect);
-
-// Text filled with a gold gradient (from y fillTop to fillBottom) over a dark shadow, centred
-// on `centre`.
-void gildedText(QPainter& p, QPointF centre, const QString& text, const QFont& font,
-                QPointF shadowOffset, double fillTop, double fillBottom);
-
-// A gilded bold italic serif title centred in region.
-void gildedTitle(QPainter& p, const QRect& region, const QString& text, double pixelSize,
-                 QPointF shadowOffset = {1.1, 1.3}, int fillInset = 2);
 
 // The red close cross of a title bar, in a region of the given size at `at`.
 void closeCross(QPainter& p, QPointF at, int width, int height);
