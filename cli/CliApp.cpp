@@ -31,6 +31,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <tuple>
@@ -46,6 +47,14 @@ struct UsageError {
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// The width of a column of names: at least `least`, and wide enough for the longest name and a
+// blank after it, which a language with longer words needs.
+int ColumnWidth(const QStringList& names, int least) {
+    qsizetype widest = 0;
+    for (const QString& name : names) widest = std::max(widest, name.size());
+    return std::max(least, static_cast<int>(widest) + 1);
 }
 
 // A message on one line: control characters and line separators, which a quoted argument may
@@ -544,11 +553,16 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
         PrintJson(out, {{"PhaseList", a}, {"Eclipse", eclipses}}, obs);
         return 0;
     }
+    const int nameWidth = ColumnWidth(
+        {Q(PrincipalPhaseName(TPhaseKind::NewMoon)), Q(PrincipalPhaseName(TPhaseKind::FirstQuarter)),
+         Q(PrincipalPhaseName(TPhaseKind::FullMoon)), Q(PrincipalPhaseName(TPhaseKind::FullMoon, true)),
+         Q(PrincipalPhaseName(TPhaseKind::LastQuarter))},
+        15);
     for (int i = 0; i < count; ++i) {
         const TPhaseEntry& e = list[static_cast<std::size_t>(i)];
         const bool blue = IsBlueMoon(list, count, i);
-        out << Q(PrincipalPhaseName(e.Kind, blue)).leftJustified(15) << Q(PhaseText(e.Date))
-            << "\n";
+        out << Q(PrincipalPhaseName(e.Kind, blue)).leftJustified(nameWidth)
+            << Q(PhaseText(e.Date)) << "\n";
     }
     for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs)) {
         out << "\n";
@@ -688,10 +702,14 @@ int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStrea
         PrintJson(out, {{"Eclipses", a}}, obs);
         return 0;
     }
+    const int typeWidth = ColumnWidth({Q(EclipseTypeName(kPenumbralEclipse)),
+                                       Q(EclipseTypeName(kPartialEclipse)),
+                                       Q(EclipseTypeName(kTotalEclipse))},
+                                      18);
     for (const TEclipseResult& e : list) {
         const TEclipseTexts t = EclipseTexts(e);
         out << Q(t.DateText).leftJustified(20) << Q(t.MaximumText) << "  "
-            << Q(EclipseTypeName(e.EclipseType)).leftJustified(18)
+            << Q(EclipseTypeName(e.EclipseType)).leftJustified(typeWidth)
             << QString::number(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
                                                                   : e.UmbralMagnitude,
                                'f', 3)
@@ -784,8 +802,11 @@ int Seasons(const QStringList& args, const Observer& obs, bool json, QTextStream
     }
     const char* rows[4] = {QT_TRANSLATE_NOOP("Cli", "Spring"), QT_TRANSLATE_NOOP("Cli", "Summer"),
                            QT_TRANSLATE_NOOP("Cli", "Autumn"), QT_TRANSLATE_NOOP("Cli", "Winter")};
+    QStringList names;
+    for (const char* row : rows) names << QCoreApplication::translate("Cli", row).trimmed();
+    const int nameWidth = ColumnWidth(names, 8);
     for (std::size_t r = 0; r < 4; ++r)
-        out << QCoreApplication::translate("Cli", rows[r]).leftJustified(8) << Q(texts.RowTexts[r])
+        out << names[static_cast<qsizetype>(r)].leftJustified(nameWidth) << Q(texts.RowTexts[r])
             << "   " << Q(texts.RowLengthTexts[r]) << "\n";
     PrintZone(out, obs);
     return 0;

@@ -1,11 +1,13 @@
 // crescendar-cli speaks the language of the system, through the program's translations.
 #include "BracketingTranslator.h"
 #include "CliApp.h"
+#include "Calendar.h"
 #include "Language.h"
 
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -62,6 +64,21 @@ TEST(CliLanguage, AnswersAndMessagesAreTranslatedWhole) {
         EXPECT_TRUE(shown.startsWith(c.Start))
             << c.Args.join(' ').toStdString() << ":\n" << shown.toStdString();
     }
+}
+
+// Longer names push their column wider instead of running into the figures beside them.
+TEST(CliLanguage, LongerNamesKeepABlankBeforeTheNextColumn) {
+    const BracketingTranslator translator; // "[First Quarter]" fills the English 15 columns
+    const QStringList commands[] = {{"phases", "2026-08"}, {"eclipses", "2026", "2026"},
+                                    {"seasons", "2026"}};
+    const QRegularExpression glued(QStringLiteral(R"(\]\d)")), apart(QStringLiteral(R"(\] +\d)"));
+    for (const QStringList& command : commands) {
+        const Answer a = RunHere(command + kLondon);
+        ASSERT_EQ(a.code, 0) << a.err.toStdString();
+        EXPECT_FALSE(glued.match(a.out).hasMatch()) << a.out.toStdString();
+        EXPECT_TRUE(apart.match(a.out).hasMatch()) << a.out.toStdString();
+    }
+    crescendar::SetRegionalNames(crescendar::EnglishRegionalNames());
 }
 
 } // namespace
