@@ -359,19 +359,19 @@
     </message>
     <message>
         <source>Spring</source>
-        <translation>Frühling</translation>
+        <translation>Frühling </translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation>Sommer</translation>
+        <translation>Sommer   </translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation>Herbst</translation>
+        <translation>Herbst   </translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation>Winter</translation>
+        <translation>Winter   </translation>
     </message>
     <message>
         <source>usage: easter [YYYY]</source>
