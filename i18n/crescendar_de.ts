@@ -5,425 +5,425 @@
     <name>AtomicFile</name>
     <message>
         <source>no reason was given</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde kein Grund genannt</translation>
     </message>
     <message>
         <source>the file %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei %1 konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
         <source>the file %1 could not be written (%2); a file already there is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei %1 konnte nicht geschrieben werden (%2); eine bereits vorhandene Datei bleibt unverändert</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Platz mehr auf dem Datenträger</translation>
     </message>
     <message>
         <source>nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde nichts geschrieben</translation>
     </message>
     <message>
         <source>the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild ist leer</translation>
     </message>
     <message>
         <source>the picture could not be encoded as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild konnte nicht als %1 kodiert werden</translation>
     </message>
 </context>
 <context>
     <name>CalendarFile</name>
     <message>
         <source>Moon phases</source>
-        <translation type="unfinished">Mondphasen</translation>
+        <translation>Mondphasen</translation>
     </message>
     <message>
         <source>Lunar eclipses</source>
-        <translation type="unfinished">Mondfinsternisse</translation>
+        <translation>Mondfinsternisse</translation>
     </message>
     <message>
         <source>Perigee and apogee</source>
-        <translation type="unfinished">Perigäum und Apogäum</translation>
+        <translation>Perigäum und Apogäum</translation>
     </message>
     <message>
         <source>Equinoxes and solstices</source>
-        <translation type="unfinished">Äquinoktien und Solstitien</translation>
+        <translation>Äquinoktien und Solstitien</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>Local time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit: %1</translation>
     </message>
     <message>
         <source>The second full moon of the calendar month (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der zweite Vollmond des Kalendermonats (%1)</translation>
     </message>
     <message>
         <source>Distance of the Moon: %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernung des Mondes: %1 km</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbschattengröße %1</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, penumbral magnitude %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernschattengröße %1, Halbschattengröße %2</translation>
     </message>
     <message>
         <source>Greatest eclipse %1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum der Finsternis %1 UTC</translation>
     </message>
     <message>
         <source>Penumbra %1 to %2 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbschatten %1 bis %2 UTC</translation>
     </message>
     <message>
         <source>Umbra %1 to %2 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernschatten %1 bis %2 UTC</translation>
     </message>
     <message>
         <source>Totality %1 to %2 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Totalität %1 bis %2 UTC</translation>
     </message>
     <message>
         <source>Local time: maximum %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit: Maximum %1</translation>
     </message>
     <message>
         <source>Seen from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Von %1 aus: %2</translation>
     </message>
     <message>
         <source>Crescendar: the Moon and the seasons %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar: der Mond und die Jahreszeiten %1</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>%1 is not a number: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl: „%2“</translation>
     </message>
     <message>
         <source>%1 must lie between %2 and %3: &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss zwischen %2 und %3 liegen: „%4“</translation>
     </message>
     <message>
         <source>not a date (YYYY-MM-DD): &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Datum (JJJJ-MM-TT): „%1“</translation>
     </message>
     <message>
         <source>no such date: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>dieses Datum gibt es nicht: „%1“</translation>
     </message>
     <message>
         <source>no such date in %1: &quot;%2&quot; (the clocks passed over it)</source>
-        <translation type="unfinished"></translation>
+        <translation>dieses Datum gibt es in %1 nicht: „%2“ (die Uhren haben es übersprungen)</translation>
     </message>
     <message>
         <source>not a time (HH:MM[:SS]): &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Uhrzeit (HH:MM[:SS]): „%1“</translation>
     </message>
     <message>
         <source>no such time: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Uhrzeit gibt es nicht: „%1“</translation>
     </message>
     <message>
         <source>not a month (YYYY-MM): &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Monat (JJJJ-MM): „%1“</translation>
     </message>
     <message>
         <source>no such month: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>diesen Monat gibt es nicht: „%1“</translation>
     </message>
     <message>
         <source>--place needs the name of a place</source>
-        <translation type="unfinished"></translation>
+        <translation>--place braucht den Namen eines Ortes</translation>
     </message>
     <message>
         <source>--place: no place matches &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--place: kein Ort passt zu „%1“</translation>
     </message>
     <message>
         <source>latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone</translation>
     </message>
     <message>
         <source>zone must be a multiple of 0.5 hours: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zone muss ein Vielfaches von 0,5 Stunden sein: „%1“</translation>
     </message>
     <message>
         <source>--dst and --no-dst exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--dst und --no-dst schließen einander aus</translation>
     </message>
     <message>
         <source>--tz: no time zone is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--tz: keine Zeitzone heißt „%1“</translation>
     </message>
     <message>
         <source>--place: the time zone &quot;%1&quot; of %2 is not known on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>--place: die Zeitzone „%1“ von %2 ist auf diesem Computer nicht bekannt</translation>
     </message>
     <message>
         <source>  Penumbral magnitude %1   Umbral magnitude %2</source>
-        <translation type="unfinished"></translation>
+        <translation>  Halbschattengröße %1   Kernschattengröße %2</translation>
     </message>
     <message>
         <source>  Penumbra %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Halbschatten %1</translation>
     </message>
     <message>
         <source>  Umbra %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Kernschatten %1</translation>
     </message>
     <message>
         <source>  Totality %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Totalität %1</translation>
     </message>
     <message>
         <source>  Maximum %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Maximum %1</translation>
     </message>
     <message>
         <source>%1h %2m %3s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min %3 s</translation>
     </message>
     <message>
         <source>Apogee:    %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogäum:   %1%2</translation>
     </message>
     <message>
         <source>Perigee:   %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Perigäum:  %1%2</translation>
     </message>
     <message>
         <source>Time zone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone:  %1</translation>
     </message>
     <message>
         <source>usage: moon [YYYY-MM-DD HH:MM[:SS]]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: moon [JJJJ-MM-TT HH:MM[:SS]]</translation>
     </message>
     <message>
         <source>%1 - %2    LST: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2    Sternzeit: %3</translation>
     </message>
     <message>
         <source>Visible:   %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichtbar:  %1 %</translation>
     </message>
     <message>
         <source>Age:       %1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter:     %1 %2 %3</translation>
     </message>
     <message>
         <source>Distance:  %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfern.:  %1 km</translation>
     </message>
     <message>
         <source>R.A.:      %1</source>
-        <translation type="unfinished"></translation>
+        <translation>RA:        %1</translation>
     </message>
     <message>
         <source>Dec.:      %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekl.:     %1</translation>
     </message>
     <message>
         <source>Parallax:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallaxe: %1</translation>
     </message>
     <message>
         <source>Diameter:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchm.:   %1</translation>
     </message>
     <message>
         <source>Moon  Az.: %1   Alt.: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond  Az.: %1   Höhe: %2</translation>
     </message>
     <message>
         <source>      P.A.: %1  Ph.A: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>      PW:   %1  PhW:  %2</translation>
     </message>
     <message>
         <source>Sun   Az.: %1   Alt.: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne Az.: %1   Höhe: %2</translation>
     </message>
     <message>
         <source>      R.A.: %1  Dec.: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>      RA:   %1 Dekl.: %2</translation>
     </message>
     <message>
         <source>usage: phases [YYYY-MM]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: phases [JJJJ-MM]</translation>
     </message>
     <message>
         <source>usage: riseset [YYYY-MM-DD]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: riseset [JJJJ-MM-TT]</translation>
     </message>
     <message>
         <source>              Rise    Transit Set</source>
-        <translation type="unfinished"></translation>
+        <translation>              Aufgang Durchg. Untergang</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>              Start           End</source>
-        <translation type="unfinished"></translation>
+        <translation>              Beginn          Ende</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Bürgerlich</translation>
     </message>
     <message>
         <source>Nautical</source>
-        <translation type="unfinished"></translation>
+        <translation>Nautisch</translation>
     </message>
     <message>
         <source>Astronomical</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronomisch</translation>
     </message>
     <message>
         <source>Moon visible: %1% at 00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichtbarer Teil des Mondes um 00:00: %1 %</translation>
     </message>
     <message>
         <source>usage: month [YYYY-MM] [--csv]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: month [JJJJ-MM] [--csv]</translation>
     </message>
     <message>
         <source>Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  Civil  Sunrise Transit Sunset Civil  Naut.  Astro</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum        Sternzeit Mondauf. Durchg. Mondunt.   %  Astr.  Naut.  Bürg.  Aufg.   Durchg. Unt.   Bürg.  Naut.  Astr.</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>a year is a whole number: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Jahr ist eine ganze Zahl: „%1“</translation>
     </message>
     <message>
         <source>usage: eclipses FROM TO (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: eclipses VON BIS (Jahre)</translation>
     </message>
     <message>
         <source>the From year must not be after the To year</source>
-        <translation type="unfinished"></translation>
+        <translation>das Jahr VON darf nicht nach dem Jahr BIS liegen</translation>
     </message>
     <message>
         <source>usage: ics FROM [TO] [--only phases,eclipses,apsides,seasons] [-o FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: ics VON [BIS] [--only phases,eclipses,apsides,seasons] [-o DATEI]</translation>
     </message>
     <message>
         <source>ics: the From year must not be after the To year</source>
-        <translation type="unfinished"></translation>
+        <translation>ics: das Jahr VON darf nicht nach dem Jahr BIS liegen</translation>
     </message>
     <message>
         <source>ics: a calendar can be exported for the years %1 to %2 only: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ics: ein Kalender kann nur für die Jahre %1 bis %2 exportiert werden: „%3“</translation>
     </message>
     <message>
         <source>--only needs one or more of phases, eclipses, apsides, seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>--only braucht eine oder mehrere der Arten phases, eclipses, apsides, seasons</translation>
     </message>
     <message>
         <source>--only: unknown kind &quot;%1&quot; (phases, eclipses, apsides, seasons)</source>
-        <translation type="unfinished"></translation>
+        <translation>--only: unbekannte Art „%1“ (phases, eclipses, apsides, seasons)</translation>
     </message>
     <message>
         <source>the calendar was not written to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kalender wurde nicht in „%1“ geschrieben: %2</translation>
     </message>
     <message>
         <source>usage: seasons [YYYY]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: seasons [JJJJ]</translation>
     </message>
     <message>
         <source>Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühling </translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommer   </translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Herbst   </translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter   </translation>
     </message>
     <message>
         <source>usage: easter [YYYY]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: easter [JJJJ]</translation>
     </message>
     <message>
         <source>Easter Sunday: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostersonntag: %1</translation>
     </message>
     <message>
         <source>usage: dateinfo [YYYY-MM-DD]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: dateinfo [JJJJ-MM-TT]</translation>
     </message>
     <message>
         <source>Julian Day:          %1 at 0h UT</source>
-        <translation type="unfinished"></translation>
+        <translation>Julianisches Datum:  %1 um 0h UT</translation>
     </message>
     <message>
         <source>Day number:          %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag im Jahr:         %1</translation>
     </message>
     <message>
         <source>Week number:         %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderwoche:       %1</translation>
     </message>
     <message>
         <source>Days till Christmas: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Weihnachten:     %1</translation>
     </message>
     <message>
         <source>usage: perigee [YYYY-MM-DD [HH:MM]]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: perigee [JJJJ-MM-TT [HH:MM]]</translation>
     </message>
     <message>
         <source>usage: places NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: places NAME</translation>
     </message>
     <message>
         <source>No place matches &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ort passt zu „%1“.</translation>
     </message>
     <message>
         <source>Name                      Region                    Country                   Latitude   Longitude  Time zone                      Population</source>
-        <translation type="unfinished"></translation>
+        <translation>Name                      Region                    Land                      Breite     Länge      Zeitzone                       Einwohner</translation>
     </message>
     <message>
         <source>the output accepted no more text</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausgabe hat keinen weiteren Text angenommen</translation>
     </message>
     <message>
         <source>the answer could not be written to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort konnte nicht auf die Standardausgabe geschrieben werden: %1</translation>
     </message>
     <message>
         <source>The Moon and the Sun for the observer of the saved settings.
@@ -444,83 +444,100 @@ Commands:
   places NAME                    the places of that name, largest first
 
 Every answer names the time zone it is given in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond und Sonne für den Beobachter der gespeicherten Einstellungen.
+
+Befehle:
+  moon [JJJJ-MM-TT HH:MM[:SS]]   Mond und Sonne zu einem örtlichen Zeitpunkt (Vorgabe: jetzt)
+  phases [JJJJ-MM]               die Hauptphasen eines Monats
+  perigee [JJJJ-MM-TT [HH:MM]]   das nächste Perigäum und Apogäum
+  riseset [JJJJ-MM-TT]           Auf- und Untergang, Durchgang von Mond und Sonne; Dämmerungen
+  month [JJJJ-MM] [--csv]        die Monatstabelle der Auf-, Durchgangs- und Untergangszeiten
+  eclipses VON BIS               die Mondfinsternisse eines Zeitraums von Jahren
+  ics VON [BIS] [--only ARTEN] [-o DATEI]
+                                 Phasen, Finsternisse, Perigäen und Apogäen, Tagundnachtgleichen
+                                 und Sonnenwenden der Jahre als iCalendar-Datei (UTC)
+  seasons [JJJJ]                 die Tagundnachtgleichen und Sonnenwenden eines Jahres
+  easter [JJJJ]                  das Datum des Ostersonntags
+  dateinfo [JJJJ-MM-TT]          Julianisches Datum, Tag im Jahr, Woche, Tage bis Weihnachten
+  places NAME                    die Orte dieses Namens, der größte zuerst
+
+Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
     </message>
     <message>
         <source>Latitude in degrees, north positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite in Grad, Norden positiv.</translation>
     </message>
     <message>
         <source>Longitude in degrees, east positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge in Grad, Osten positiv.</translation>
     </message>
     <message>
         <source>Offset of local standard time from UT, hours (multiple of 0.5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschied der örtlichen Normalzeit zu UT in Stunden (Vielfaches von 0,5).</translation>
     </message>
     <message>
         <source>Daylight saving time in force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit gilt.</translation>
     </message>
     <message>
         <source>No daylight saving time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sommerzeit.</translation>
     </message>
     <message>
         <source>Time zone by name, as Europe/London (overrides --zone and --dst).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone mit Namen, etwa Europe/London (ersetzt --zone und --dst).</translation>
     </message>
     <message>
         <source>The largest place of that name: its latitude, longitude and time zone, unless --lat, --lon, --tz or --zone/--dst/--no-dst are given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der größte Ort dieses Namens: seine Breite, Länge und Zeitzone, sofern nicht --lat, --lon, --tz oder --zone/--dst/--no-dst angegeben sind.</translation>
     </message>
     <message>
         <source>Answer as one JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort als ein JSON-Objekt.</translation>
     </message>
     <message>
         <source>month: the table as comma-separated values.</source>
-        <translation type="unfinished"></translation>
+        <translation>month: die Tabelle als kommagetrennte Werte.</translation>
     </message>
     <message>
         <source>ics: only these kinds of event, comma-separated: phases, eclipses, apsides, seasons.</source>
-        <translation type="unfinished"></translation>
+        <translation>ics: nur diese Arten von Ereignissen, durch Kommas getrennt: phases, eclipses, apsides, seasons.</translation>
     </message>
     <message>
         <source>ics: write the calendar to FILE instead of standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>ics: den Kalender in DATEI statt auf die Standardausgabe schreiben.</translation>
     </message>
     <message>
         <source>see the list of commands above</source>
-        <translation type="unfinished"></translation>
+        <translation>siehe die Liste der Befehle oben</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an option, nor a date or year: dates and years are written without a minus sign, from year 1 to 9999</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist weder eine Option noch ein Datum oder Jahr: Daten und Jahre werden ohne Minuszeichen geschrieben, vom Jahr 1 bis 9999</translation>
     </message>
     <message>
         <source>a command is needed (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Befehl wird benötigt (siehe --help)</translation>
     </message>
     <message>
         <source>--csv applies to the month command only</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv gilt nur für den Befehl month</translation>
     </message>
     <message>
         <source>--csv and --json exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv und --json schließen einander aus</translation>
     </message>
     <message>
         <source>--%1 applies to the ics command only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 gilt nur für den Befehl ics</translation>
     </message>
     <message>
         <source>--json does not apply to the ics command</source>
-        <translation type="unfinished"></translation>
+        <translation>--json gilt nicht für den Befehl ics</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl „%1“</translation>
     </message>
 </context>
 <context>
@@ -566,211 +583,211 @@ Every answer names the time zone it is given in.</source>
     <name>Dialogs</name>
     <message>
         <source>%1 could not be saved: %2. They apply only until Crescendar is closed. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnten nicht gespeichert werden: %2. Sie gelten nur, bis Crescendar geschlossen wird. %3</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>it is a symbolic link in the shared folder %1 that belongs to another user, and such a link is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ziel ist ein symbolischer Link im gemeinsam genutzten Ordner %1, der einem anderen Benutzer gehört, und einem solchen Link wird nicht gefolgt</translation>
     </message>
     <message>
         <source>no file name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde kein Dateiname angegeben</translation>
     </message>
     <message>
         <source>it changed while it was being opened</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ziel hat sich beim Öffnen verändert</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ziel ist ein Ordner</translation>
     </message>
     <message>
         <source>it is not a regular file, a character device or a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ziel ist weder eine normale Datei noch ein Zeichengerät oder eine Pipe</translation>
     </message>
 </context>
 <context>
     <name>PageFrame</name>
     <message>
         <source>Printed by Crescendar V%1 (home page: %2, installed with the program)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt mit Crescendar V%1 (Startseite: %2, mit dem Programm installiert)</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Süd</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Ost</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>West</translation>
     </message>
     <message>
         <source>Latitude: %1,   Longitude: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite: %1,   Länge: %2</translation>
     </message>
 </context>
 <context>
     <name>PrintTarget</name>
     <message>
         <source>the page has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seite hat keine Größe</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>the printer %1 could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>der Drucker %1 konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>the PDF file %1 could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>die PDF-Datei %1 konnte nicht begonnen werden</translation>
     </message>
     <message>
         <source>the page could not be sent to the printer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seite konnte nicht an den Drucker %1 gesendet werden</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seite konnte nicht gezeichnet werden</translation>
     </message>
     <message>
         <source>%1 was not printed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gedruckt: %2.</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>the value on line %1 runs on to the next line</source>
-        <translation type="unfinished"></translation>
+        <translation>der Wert in Zeile %1 reicht bis in die nächste Zeile</translation>
     </message>
     <message>
         <source>a quotation mark on line %1 is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Anführungszeichen in Zeile %1 wird nicht geschlossen</translation>
     </message>
     <message>
         <source>the group name on line %1 has no closing ]</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Gruppennamen in Zeile %1 fehlt die schließende ]</translation>
     </message>
     <message>
         <source>line %1 is not a name=value line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist keine Zeile der Form Name=Wert</translation>
     </message>
     <message>
         <source>it is a folder, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist ein Ordner, keine normale Datei</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine normale Datei</translation>
     </message>
     <message>
         <source>it is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer als %1</translation>
     </message>
     <message>
         <source>the settings file %1 is read-only, so it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1 ist schreibgeschützt und kann daher nicht geschrieben werden</translation>
     </message>
     <message>
         <source>the settings file %1 could not be created: its folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1 konnte nicht angelegt werden: ihr Ordner lässt sich nicht erstellen</translation>
     </message>
     <message>
         <source>the settings file %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1 konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>sie kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>The settings file %1 could not be used: %2. Crescendar runs on the default settings and leaves that file as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 konnte nicht verwendet werden: %2. Crescendar läuft mit den Voreinstellungen und lässt diese Datei unverändert.</translation>
     </message>
     <message>
         <source>Some values in the settings file %1 are not used, and their defaults apply instead: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Werte in der Einstellungsdatei %1 werden nicht verwendet; stattdessen gelten ihre Voreinstellungen: %2.</translation>
     </message>
     <message>
         <source>The settings file %1 is read-only, so changes made now will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 ist schreibgeschützt; Änderungen werden daher nicht gespeichert.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written, so changes made now will be lost when Crescendar closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 konnte nicht geschrieben werden; Änderungen gehen daher verloren, wenn Crescendar geschlossen wird.</translation>
     </message>
     <message>
         <source>the settings file %1 cannot hold a value named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1 kann keinen Wert namens %2 aufnehmen</translation>
     </message>
     <message>
         <source>the settings file %1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1 ist beschädigt: %2</translation>
     </message>
     <message>
         <source>the settings file %1 no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1 existiert nicht mehr</translation>
     </message>
     <message>
         <source>the settings file %1 holds no Crescendar settings</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1 enthält keine Einstellungen von Crescendar</translation>
     </message>
     <message>
         <source>the settings file %1 cannot hold a window named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1 kann kein Fenster namens %2 aufnehmen</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>keine ganze Zahl</translation>
     </message>
     <message>
         <source>more than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1</translation>
     </message>
     <message>
         <source>neither %1 nor %2</source>
-        <translation type="unfinished"></translation>
+        <translation>weder %1 noch %2</translation>
     </message>
     <message>
         <source>not from 0 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht zwischen 0 und %1</translation>
     </message>
     <message>
         <source>not a date with a day, a month and a year</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Datum mit Tag, Monat und Jahr</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Zahl</translation>
     </message>
     <message>
         <source>not a time zone this computer knows</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Zeitzone, die dieser Computer kennt</translation>
     </message>
     <message>
         <source>neither System nor a language of the program (en, de, fr, es)</source>
-        <translation type="unfinished"></translation>
+        <translation>weder System noch eine Sprache des Programms (en, de, fr, es)</translation>
     </message>
     <message>
         <source>more than %1 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1 Grad</translation>
     </message>
 </context>
 <context>
@@ -778,12 +795,14 @@ Every answer names the time zone it is given in.</source>
     <message>
         <source>The web page could not be opened: no web browser answered. Please open this address in your browser by hand:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webseite konnte nicht geöffnet werden: Kein Webbrowser hat geantwortet. Bitte öffnen Sie diese Adresse von Hand in Ihrem Browser:
+%1</translation>
     </message>
     <message>
         <source>%1 could not be opened: no program answered to show it. Please open this file by hand, for instance in your web browser:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: Kein Programm hat sich zur Anzeige gemeldet. Bitte öffnen Sie diese Datei von Hand, zum Beispiel in Ihrem Webbrowser:
+%2</translation>
     </message>
 </context>
 <context>
@@ -793,38 +812,41 @@ Every answer names the time zone it is given in.</source>
 Run it on a desktop, or under a virtual display with:
     xvfb-run -a %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar braucht eine grafische Anzeige, und hier ist keine verfügbar (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt).
+Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
+    xvfb-run -a %1
+</translation>
     </message>
     <message>
         <source>cannot make a temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ein temporärer Ordner kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
     <name>TPrint</name>
     <message>
         <source>MR:</source>
-        <translation type="unfinished"></translation>
+        <translation>MA:</translation>
     </message>
     <message>
         <source>TR:</source>
-        <translation type="unfinished"></translation>
+        <translation>MD:</translation>
     </message>
     <message>
         <source>MS:</source>
-        <translation type="unfinished"></translation>
+        <translation>MU:</translation>
     </message>
     <message>
         <source>SR:</source>
-        <translation type="unfinished"></translation>
+        <translation>SA:</translation>
     </message>
     <message>
         <source>SS:</source>
-        <translation type="unfinished"></translation>
+        <translation>SU:</translation>
     </message>
     <message>
         <source>Crescendar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar %1</translation>
     </message>
 </context>
 <context>
@@ -842,290 +864,290 @@ Run it on a desktop, or under a virtual display with:
     <name>TableText</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Moonrise</source>
-        <translation type="unfinished">Mondaufgang</translation>
+        <translation>Mondaufgang</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation type="unfinished">Meridiandurchgang des Mondes</translation>
+        <translation>Meridiandurchgang des Mondes</translation>
     </message>
     <message>
         <source>Moonset</source>
-        <translation type="unfinished">Monduntergang</translation>
+        <translation>Monduntergang</translation>
     </message>
     <message>
         <source>Moon lit (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond beleuchtet (%)</translation>
     </message>
     <message>
         <source>Astronomical twilight (morning)</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronomische Dämmerung (morgens)</translation>
     </message>
     <message>
         <source>Nautical twilight (morning)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nautische Dämmerung (morgens)</translation>
     </message>
     <message>
         <source>Civil twilight (morning)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bürgerliche Dämmerung (morgens)</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished">Sonnenaufgang</translation>
+        <translation>Sonnenaufgang</translation>
     </message>
     <message>
         <source>Sun transit</source>
-        <translation type="unfinished">Meridiandurchgang der Sonne</translation>
+        <translation>Meridiandurchgang der Sonne</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished">Sonnenuntergang</translation>
+        <translation>Sonnenuntergang</translation>
     </message>
     <message>
         <source>Civil twilight (evening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bürgerliche Dämmerung (abends)</translation>
     </message>
     <message>
         <source>Nautical twilight (evening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nautische Dämmerung (abends)</translation>
     </message>
     <message>
         <source>Astronomical twilight (evening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronomische Dämmerung (abends)</translation>
     </message>
     <message>
         <source>Eclipse</source>
-        <translation type="unfinished">Finsternis</translation>
+        <translation>Finsternis</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichtbarkeit</translation>
     </message>
 </context>
 <context>
     <name>Words</name>
     <message>
         <source>New Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Neumond</translation>
     </message>
     <message>
         <source>First Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Viertel</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollmond</translation>
     </message>
     <message>
         <source>Blue Moon</source>
         <extracomment>The second full moon of a calendar month</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blue Moon</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Viertel</translation>
     </message>
     <message>
         <source>Waxing Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zunehmende Sichel</translation>
     </message>
     <message>
         <source>Waxing Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Zunehmender Mond</translation>
     </message>
     <message>
         <source>Waning Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Abnehmender Mond</translation>
     </message>
     <message>
         <source>Waning Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abnehmende Sichel</translation>
     </message>
     <message>
         <source>Full (Blue) Moon</source>
         <extracomment>The phase of a moment at a blue moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vollmond (Blue Moon)</translation>
     </message>
     <message>
         <source>Full (%1) Moon</source>
         <extracomment>The phase of a moment at full moon; %1 is the month&apos;s traditional full moon name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vollmond (%1)</translation>
     </message>
     <message>
         <source>Wolf</source>
         <extracomment>Traditional name of January&apos;s full moon, put into &quot;Full (%1) Moon&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wolfsmond</translation>
     </message>
     <message>
         <source>Snow</source>
         <extracomment>February&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schneemond</translation>
     </message>
     <message>
         <source>Worm</source>
         <extracomment>March&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wurmmond</translation>
     </message>
     <message>
         <source>Pink</source>
         <extracomment>April&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rosa Mond</translation>
     </message>
     <message>
         <source>Flower</source>
         <extracomment>May&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blumenmond</translation>
     </message>
     <message>
         <source>Strawberry</source>
         <extracomment>June&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erdbeermond</translation>
     </message>
     <message>
         <source>Buck</source>
         <extracomment>July&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hirschmond</translation>
     </message>
     <message>
         <source>Sturgeon</source>
         <extracomment>August&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Störmond</translation>
     </message>
     <message>
         <source>Harvest</source>
         <extracomment>September&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erntemond</translation>
     </message>
     <message>
         <source>Hunter&apos;s</source>
         <extracomment>October&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jägermond</translation>
     </message>
     <message>
         <source>Beaver</source>
         <extracomment>November&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bibermond</translation>
     </message>
     <message>
         <source>Cold</source>
         <extracomment>December&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kalter Mond</translation>
     </message>
     <message>
         <source>Penumbral Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbschatten-Mondfinsternis</translation>
     </message>
     <message>
         <source>Partial Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Partielle Mondfinsternis</translation>
     </message>
     <message>
         <source>Total Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale Mondfinsternis</translation>
     </message>
     <message>
         <source>Penumbral Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbschattenfinsternis</translation>
     </message>
     <message>
         <source>Partial Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Partielle Finsternis</translation>
     </message>
     <message>
         <source>Total Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale Finsternis</translation>
     </message>
     <message>
         <source>Penumbral</source>
         <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Halbschatten</translation>
     </message>
     <message>
         <source>Partial</source>
         <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partiell</translation>
     </message>
     <message>
         <source>Total</source>
         <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Visible</source>
         <extracomment>Whether an eclipse can be seen from the observer&apos;s place</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sichtbar</translation>
     </message>
     <message>
         <source>Partially Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Teils sichtbar</translation>
     </message>
     <message>
         <source>Not Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht sichtbar</translation>
     </message>
     <message>
         <source>March Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagundnachtgleiche im März</translation>
     </message>
     <message>
         <source>June Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenwende im Juni</translation>
     </message>
     <message>
         <source>September Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagundnachtgleiche im September</translation>
     </message>
     <message>
         <source>December Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenwende im Dezember</translation>
     </message>
     <message>
         <source>Perigee</source>
-        <translation type="unfinished"></translation>
+        <translation>Perigäum</translation>
     </message>
     <message>
         <source>Apogee</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogäum</translation>
     </message>
     <message>
         <source>None</source>
         <extracomment>In place of a rise, transit or set time: the body does not cross that altitude on the date. At most five characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>%1 days</source>
         <extracomment>The length of a season, %1 a decimal number such as 92.75</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tage</translation>
     </message>
     <message>
         <source>Skipped: the clocks passed over this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen: Die Uhren haben dieses Datum ausgelassen</translation>
     </message>
     <message>
         <source>d</source>
         <extracomment>One-letter unit of the Moon&apos;s age: days</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>h</source>
         <extracomment>One-letter unit of the Moon&apos;s age: hours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>m</source>
         <extracomment>One-letter unit of the Moon&apos;s age: minutes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
 </context>
 <context>
@@ -1242,43 +1264,43 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export…</translation>
     </message>
     <message>
         <source>New moons, first quarters, full moons and last quarters</source>
-        <translation type="unfinished"></translation>
+        <translation>Neumonde, erste Viertel, Vollmonde und letzte Viertel</translation>
     </message>
     <message>
         <source>Lunar eclipses, from the first to the last contact with the penumbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondfinsternisse, vom ersten bis zum letzten Kontakt mit dem Halbschatten</translation>
     </message>
     <message>
         <source>The Moon nearest to and farthest from the Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mond in größter Erdnähe und Erdferne</translation>
     </message>
     <message>
         <source>The equinoxes and solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tagundnachtgleichen und Sonnenwenden</translation>
     </message>
     <message>
         <source>Please type a year in both boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie in beide Felder ein Jahr ein.</translation>
     </message>
     <message>
         <source>The &quot;From&quot; year must not be later than the &quot;To&quot; year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Jahr „Von“ darf nicht nach dem Jahr „Bis“ liegen.</translation>
     </message>
     <message>
         <source>Please choose at least one kind of event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie mindestens eine Art von Ereignis.</translation>
     </message>
 </context>
 <context>
@@ -1397,123 +1419,123 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>GMT %1 %2:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>GMT %1 %2:%3</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge:</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort:</translation>
     </message>
     <message>
         <source>No place found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ort gefunden</translation>
     </message>
     <message>
         <source>Day Order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche:</translation>
     </message>
     <message>
         <source>Sunday - Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntag - Samstag</translation>
     </message>
     <message>
         <source>Monday - Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag - Sonntag</translation>
     </message>
     <message>
         <source>Tuesday - Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienstag - Montag</translation>
     </message>
     <message>
         <source>Wednesday - Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittwoch - Dienstag</translation>
     </message>
     <message>
         <source>Thursday - Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnerstag - Mittwoch</translation>
     </message>
     <message>
         <source>Friday - Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Freitag - Donnerstag</translation>
     </message>
     <message>
         <source>Saturday - Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samstag - Freitag</translation>
     </message>
     <message>
         <source>Date Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Timezone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone:</translation>
     </message>
     <message>
         <source>DST:</source>
-        <translation type="unfinished"></translation>
+        <translation>SZ:</translation>
     </message>
     <message>
         <source>Laser</source>
-        <translation type="unfinished"></translation>
+        <translation>Laser</translation>
     </message>
     <message>
         <source>B/W Inkjet</source>
-        <translation type="unfinished"></translation>
+        <translation>S/W-Tinte</translation>
     </message>
     <message>
         <source>Colour Inkjet</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbtinte</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Süd</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>West</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Ost</translation>
     </message>
     <message>
         <source>Minutes and seconds of arc must be from 00 to 59.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bogenminuten und Bogensekunden müssen zwischen 00 und 59 liegen.</translation>
     </message>
     <message>
         <source>The latitude must be from 0° to 90°.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Breite muss zwischen 0° und 90° liegen.</translation>
     </message>
     <message>
         <source>The longitude must be from 0° to 180°.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länge muss zwischen 0° und 180° liegen.</translation>
     </message>
     <message>
         <source>“%1” is not a date pattern: it needs a day (dd), a month (mm) and a year (yyyy), as in dd/mm/yyyy. The pattern %2 is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datumsmuster: Es braucht einen Tag (dd), einen Monat (mm) und ein Jahr (yyyy), wie in dd/mm/yyyy. Das Muster %2 bleibt erhalten.</translation>
     </message>
     <message>
         <source>Your settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einstellungen</translation>
     </message>
     <message>
         <source>Click the exit again to close this window without saving them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie erneut auf das Schließen-Zeichen, um dieses Fenster ohne Speichern zu schließen.</translation>
     </message>
 </context>
 <context>
@@ -1741,15 +1763,15 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>The &quot;From&quot; year must not be later than the &quot;To&quot; year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Jahr „Von“ darf nicht nach dem Jahr „Bis“ liegen.</translation>
     </message>
     <message>
         <source>Please type a year in both boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie in beide Felder ein Jahr ein.</translation>
     </message>
     <message>
         <source>A year must lie between 1 and 9999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Jahr muss zwischen 1 und 9999 liegen.</translation>
     </message>
 </context>
 <context>
@@ -2159,171 +2181,171 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>März</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezember</translation>
     </message>
     <message>
         <source>Please type a year from 1 to 9999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie ein Jahr von 1 bis 9999 ein.</translation>
     </message>
     <message>
         <source>Transit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meridian:</translation>
     </message>
     <message>
         <source>Moonrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgang:</translation>
     </message>
     <message>
         <source>Moonset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterg.:</translation>
     </message>
     <message>
         <source>LST: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternzeit: %1</translation>
     </message>
     <message>
         <source>Crescendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar</translation>
     </message>
     <message>
         <source>Visible:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichtbar:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter:</translation>
     </message>
     <message>
         <source>Distance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernung:</translation>
     </message>
     <message>
         <source>R.A.:</source>
-        <translation type="unfinished"></translation>
+        <translation>RA:</translation>
     </message>
     <message>
         <source>Dec.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekl.:</translation>
     </message>
     <message>
         <source>Parallax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallaxe:</translation>
     </message>
     <message>
         <source>Diameter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchm.:</translation>
     </message>
     <message>
         <source>Apogee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogäum:</translation>
     </message>
     <message>
         <source>Perigee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perigäum:</translation>
     </message>
     <message>
         <source>Az.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Az.:</translation>
     </message>
     <message>
         <source>Alt.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe:</translation>
     </message>
     <message>
         <source>P.A.:</source>
-        <translation type="unfinished"></translation>
+        <translation>PW:</translation>
     </message>
     <message>
         <source>Ph.A:</source>
-        <translation type="unfinished"></translation>
+        <translation>PhW:</translation>
     </message>
     <message>
         <source>Sunrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgang:</translation>
     </message>
     <message>
         <source>Sunset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterg.:</translation>
     </message>
     <message>
         <source>Civil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bürgerlich:</translation>
     </message>
     <message>
         <source>Nautical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nautisch:</translation>
     </message>
     <message>
         <source>Astronomical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronomisch:</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>%1 km  </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km  </translation>
     </message>
     <message>
         <source>The home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startseite</translation>
     </message>
     <message>
         <source>%1 %2 was not found beside the program or in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 wurde weder neben dem Programm noch in %3 gefunden.</translation>
     </message>
     <message>
         <source>The help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeseite</translation>
     </message>
 </context>
 <context>
@@ -2365,7 +2387,7 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>The picture was not saved: %1 already exists. Choose it by its full name to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild wurde nicht gespeichert: %1 ist bereits vorhanden. Wählen Sie die Datei mit ihrem vollständigen Namen, um sie zu ersetzen.</translation>
     </message>
 </context>
 <context>
@@ -2424,31 +2446,31 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Bürgerl.</translation>
     </message>
     <message>
         <source>Nautical</source>
-        <translation type="unfinished"></translation>
+        <translation>Nautisch</translation>
     </message>
     <message>
         <source>Astronomical</source>
-        <translation type="unfinished"></translation>
+        <translation>Astron.</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht</translation>
     </message>
     <message>
         <source>Moon up (height: phase)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond auf (Höhe: Phase)</translation>
     </message>
     <message>
         <source>Crescendar lunar visibility %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar Mondsichtbarkeit %1</translation>
     </message>
 </context>
 <context>
@@ -2649,55 +2671,55 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>Crescendar times %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar Zeiten %1</translation>
     </message>
     <message>
         <source>LST at</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternzeit um</translation>
     </message>
     <message>
         <source>Midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitternacht</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufg.</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchg.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterg.</translation>
     </message>
     <message>
         <source>illum</source>
-        <translation type="unfinished"></translation>
+        <translation>beleuchtet</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Bürg.</translation>
     </message>
     <message>
         <source>Naut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naut.</translation>
     </message>
     <message>
         <source>Ast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astr.</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämmerung</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne</translation>
     </message>
 </context>
 <context>
