@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>No space left on device</source>
-        <translation>Plus de place sur le périphérique</translation>
+        <translation>Aucun espace disponible sur le périphérique</translation>
     </message>
     <message>
         <source>nothing was written</source>
@@ -615,7 +615,7 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     <name>PageFrame</name>
     <message>
         <source>Printed by Crescendar V%1 (home page: %2, installed with the program)</source>
-        <translation>Imprimé par Crescendar V%1 (page d&apos;accueil&#xa0;: %2, installée avec le programme)</translation>
+        <translation>Imprimé par Crescendar V%1 (page d&apos;accueil&#xa0;: %2, fournie avec le programme)</translation>
     </message>
     <message>
         <source>North</source>
@@ -654,7 +654,7 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     </message>
     <message>
         <source>the PDF file %1 could not be started</source>
-        <translation>le fichier PDF %1 n&apos;a pas pu être commencé</translation>
+        <translation>le fichier PDF %1 n&apos;a pas pu être créé</translation>
     </message>
     <message>
         <source>the page could not be sent to the printer %1</source>
@@ -1134,7 +1134,7 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Skipped: the clocks passed over this date</source>
-        <translation>Sautée&#xa0;: les horloges sont passées par-dessus cette date</translation>
+        <translation>Sautée&#xa0;: les horloges ont sauté cette date</translation>
     </message>
     <message>
         <source>d</source>
@@ -2697,7 +2697,7 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Set</source>
-        <translation>Coucher</translation>
+        <translation>Couch.</translation>
     </message>
     <message>
         <source>illum</source>
