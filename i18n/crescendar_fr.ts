@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>zone must be a multiple of 0.5 hours: &quot;%1&quot;</source>
-        <translation>le fuseau doit être un multiple de 0,5&#xa0;heure&#xa0;: «&#xa0;%1&#xa0;»</translation>
+        <translation>le fuseau doit être un multiple de 0.5&#xa0;heure&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--dst and --no-dst exclude each other</source>
@@ -475,7 +475,7 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     </message>
     <message>
         <source>Offset of local standard time from UT, hours (multiple of 0.5).</source>
-        <translation>Décalage de l&apos;heure légale d&apos;hiver du lieu par rapport au TU, en heures (multiple de 0,5).</translation>
+        <translation>Décalage de l&apos;heure normale du lieu par rapport au TU, en heures (multiple de 0.5).</translation>
     </message>
     <message>
         <source>Daylight saving time in force.</source>
