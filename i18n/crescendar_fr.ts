@@ -5,425 +5,425 @@
     <name>AtomicFile</name>
     <message>
         <source>no reason was given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune raison n&apos;a été donnée</translation>
     </message>
     <message>
         <source>the file %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 n&apos;a pas pu être écrit (%2)</translation>
     </message>
     <message>
         <source>the file %1 could not be written (%2); a file already there is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1 n&apos;a pas pu être écrit (%2)&#xa0;; le fichier déjà présent est inchangé</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun espace disponible sur le périphérique</translation>
     </message>
     <message>
         <source>nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image est vide</translation>
     </message>
     <message>
         <source>the picture could not be encoded as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image n&apos;a pas pu être encodée en %1</translation>
     </message>
 </context>
 <context>
     <name>CalendarFile</name>
     <message>
         <source>Moon phases</source>
-        <translation type="unfinished">Phases de la Lune</translation>
+        <translation>Phases de la Lune</translation>
     </message>
     <message>
         <source>Lunar eclipses</source>
-        <translation type="unfinished">Éclipses de Lune</translation>
+        <translation>Éclipses de Lune</translation>
     </message>
     <message>
         <source>Perigee and apogee</source>
-        <translation type="unfinished">Périgée et apogée</translation>
+        <translation>Périgée et apogée</translation>
     </message>
     <message>
         <source>Equinoxes and solstices</source>
-        <translation type="unfinished">Équinoxes et solstices</translation>
+        <translation>Équinoxes et solstices</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>Local time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure locale&#xa0;: %1</translation>
     </message>
     <message>
         <source>The second full moon of the calendar month (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>La deuxième pleine lune du mois civil (%1)</translation>
     </message>
     <message>
         <source>Distance of the Moon: %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance de la Lune&#xa0;: %1&#xa0;km</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitude pénombrale %1</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, penumbral magnitude %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitude ombrale %1, magnitude pénombrale %2</translation>
     </message>
     <message>
         <source>Greatest eclipse %1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum de l&apos;éclipse %1 UTC</translation>
     </message>
     <message>
         <source>Penumbra %1 to %2 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénombre de %1 à %2 UTC</translation>
     </message>
     <message>
         <source>Umbra %1 to %2 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre de %1 à %2 UTC</translation>
     </message>
     <message>
         <source>Totality %1 to %2 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Totalité de %1 à %2 UTC</translation>
     </message>
     <message>
         <source>Local time: maximum %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure locale&#xa0;: maximum %1</translation>
     </message>
     <message>
         <source>Seen from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Crescendar: the Moon and the seasons %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar&#xa0;: la Lune et les saisons %1</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>%1 is not a number: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>%1 must lie between %2 and %3: &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: «&#xa0;%4&#xa0;» n&apos;est pas compris entre %2 et %3</translation>
     </message>
     <message>
         <source>not a date (YYYY-MM-DD): &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une date (AAAA-MM-JJ)&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>no such date: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>cette date n&apos;existe pas&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>no such date in %1: &quot;%2&quot; (the clocks passed over it)</source>
-        <translation type="unfinished"></translation>
+        <translation>cette date n&apos;existe pas dans %1&#xa0;: «&#xa0;%2&#xa0;» (les horloges l&apos;ont sautée)</translation>
     </message>
     <message>
         <source>not a time (HH:MM[:SS]): &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une heure (HH:MM[:SS])&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>no such time: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>cette heure n&apos;existe pas&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>not a month (YYYY-MM): &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un mois (AAAA-MM)&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>no such month: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ce mois n&apos;existe pas&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--place needs the name of a place</source>
-        <translation type="unfinished"></translation>
+        <translation>--place demande le nom d&apos;un lieu</translation>
     </message>
     <message>
         <source>--place: no place matches &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--place&#xa0;: aucun lieu ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>latitude</translation>
     </message>
     <message>
         <source>longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>longitude</translation>
     </message>
     <message>
         <source>zone</source>
-        <translation type="unfinished"></translation>
+        <translation>fuseau</translation>
     </message>
     <message>
         <source>zone must be a multiple of 0.5 hours: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le fuseau doit être un multiple de 0.5&#xa0;heure&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--dst and --no-dst exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--dst et --no-dst s&apos;excluent l&apos;un l&apos;autre</translation>
     </message>
     <message>
         <source>--tz: no time zone is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--tz&#xa0;: aucun fuseau horaire ne s&apos;appelle «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--place: the time zone &quot;%1&quot; of %2 is not known on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>--place&#xa0;: le fuseau horaire «&#xa0;%1&#xa0;» de %2 n&apos;est pas connu de cet ordinateur</translation>
     </message>
     <message>
         <source>  Penumbral magnitude %1   Umbral magnitude %2</source>
-        <translation type="unfinished"></translation>
+        <translation>  Magnitude pénombrale %1   Magnitude ombrale %2</translation>
     </message>
     <message>
         <source>  Penumbra %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Pénombre %1</translation>
     </message>
     <message>
         <source>  Umbra %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Ombre %1</translation>
     </message>
     <message>
         <source>  Totality %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Totalité %1</translation>
     </message>
     <message>
         <source>  Maximum %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Maximum %1</translation>
     </message>
     <message>
         <source>%1h %2m %3s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1h %2m %3s</translation>
     </message>
     <message>
         <source>Apogee:    %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogée:    %1%2</translation>
     </message>
     <message>
         <source>Perigee:   %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Périgée:   %1%2</translation>
     </message>
     <message>
         <source>Time zone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau:    %1</translation>
     </message>
     <message>
         <source>usage: moon [YYYY-MM-DD HH:MM[:SS]]</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: moon [AAAA-MM-JJ HH:MM[:SS]]</translation>
     </message>
     <message>
         <source>%1 - %2    LST: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2    TSL: %3</translation>
     </message>
     <message>
         <source>Visible:   %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Visible:   %1&#xa0;%</translation>
     </message>
     <message>
         <source>Age:       %1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge:       %1 %2 %3</translation>
     </message>
     <message>
         <source>Distance:  %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance:  %1 km</translation>
     </message>
     <message>
         <source>R.A.:      %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A.D.:      %1</translation>
     </message>
     <message>
         <source>Dec.:      %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Déc.:      %1</translation>
     </message>
     <message>
         <source>Parallax:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallaxe: %1</translation>
     </message>
     <message>
         <source>Diameter:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre:  %1</translation>
     </message>
     <message>
         <source>Moon  Az.: %1   Alt.: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune   Az.: %1   Haut.: %2</translation>
     </message>
     <message>
         <source>      P.A.: %1  Ph.A: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>       A.P.: %1  A.Ph.: %2</translation>
     </message>
     <message>
         <source>Sun   Az.: %1   Alt.: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil Az.: %1   Haut.: %2</translation>
     </message>
     <message>
         <source>      R.A.: %1  Dec.: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>       A.D.: %1  Déc.:  %2</translation>
     </message>
     <message>
         <source>usage: phases [YYYY-MM]</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: phases [AAAA-MM]</translation>
     </message>
     <message>
         <source>usage: riseset [YYYY-MM-DD]</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: riseset [AAAA-MM-JJ]</translation>
     </message>
     <message>
         <source>              Rise    Transit Set</source>
-        <translation type="unfinished"></translation>
+        <translation>              Lever   Passage Coucher</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>              Start           End</source>
-        <translation type="unfinished"></translation>
+        <translation>              Début           Fin</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Civil</translation>
     </message>
     <message>
         <source>Nautical</source>
-        <translation type="unfinished"></translation>
+        <translation>Nautique</translation>
     </message>
     <message>
         <source>Astronomical</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronomique</translation>
     </message>
     <message>
         <source>Moon visible: %1% at 00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Fraction éclairée de la Lune à 00:00&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
         <source>usage: month [YYYY-MM] [--csv]</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: month [AAAA-MM] [--csv]</translation>
     </message>
     <message>
         <source>Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  Civil  Sunrise Transit Sunset Civil  Naut.  Astro</source>
-        <translation type="unfinished"></translation>
+        <translation>Date         TSL       Lev.Lune Passage Couch.Lune %  Astro  Naut.  Civil  Lev.Sol Passage Couch. Civil  Naut.  Astro</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>année</translation>
     </message>
     <message>
         <source>a year is a whole number: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>une année est un nombre entier&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>usage: eclipses FROM TO (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: eclipses DÉBUT FIN (années)</translation>
     </message>
     <message>
         <source>the From year must not be after the To year</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;année de début ne doit pas être postérieure à l&apos;année de fin</translation>
     </message>
     <message>
         <source>usage: ics FROM [TO] [--only phases,eclipses,apsides,seasons] [-o FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: ics DÉBUT [FIN] [--only phases,eclipses,apsides,seasons] [-o FICHIER]</translation>
     </message>
     <message>
         <source>ics: the From year must not be after the To year</source>
-        <translation type="unfinished"></translation>
+        <translation>ics&#xa0;: l&apos;année de début ne doit pas être postérieure à l&apos;année de fin</translation>
     </message>
     <message>
         <source>ics: a calendar can be exported for the years %1 to %2 only: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ics&#xa0;: un calendrier ne peut être exporté que pour les années %1 à %2&#xa0;: «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>--only needs one or more of phases, eclipses, apsides, seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>--only demande un ou plusieurs des types phases, eclipses, apsides, seasons</translation>
     </message>
     <message>
         <source>--only: unknown kind &quot;%1&quot; (phases, eclipses, apsides, seasons)</source>
-        <translation type="unfinished"></translation>
+        <translation>--only&#xa0;: type inconnu «&#xa0;%1&#xa0;» (phases, eclipses, apsides, seasons)</translation>
     </message>
     <message>
         <source>the calendar was not written to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le calendrier n&apos;a pas été écrit dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>usage: seasons [YYYY]</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: seasons [AAAA]</translation>
     </message>
     <message>
         <source>Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Printemps </translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Été       </translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Automne   </translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiver     </translation>
     </message>
     <message>
         <source>usage: easter [YYYY]</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: easter [AAAA]</translation>
     </message>
     <message>
         <source>Easter Sunday: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche de Pâques&#xa0;: %1</translation>
     </message>
     <message>
         <source>usage: dateinfo [YYYY-MM-DD]</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: dateinfo [AAAA-MM-JJ]</translation>
     </message>
     <message>
         <source>Julian Day:          %1 at 0h UT</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour julien:         %1 à 0&#xa0;h TU</translation>
     </message>
     <message>
         <source>Day number:          %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de l&apos;année:     %1</translation>
     </message>
     <message>
         <source>Week number:         %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de semaine:       %1</translation>
     </message>
     <message>
         <source>Days till Christmas: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours avant Noël:    %1</translation>
     </message>
     <message>
         <source>usage: perigee [YYYY-MM-DD [HH:MM]]</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: perigee [AAAA-MM-JJ [HH:MM]]</translation>
     </message>
     <message>
         <source>usage: places NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: places NOM</translation>
     </message>
     <message>
         <source>No place matches &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lieu ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Name                      Region                    Country                   Latitude   Longitude  Time zone                      Population</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom                       Région                    Pays                      Latitude   Longitude  Fuseau horaire                 Population</translation>
     </message>
     <message>
         <source>the output accepted no more text</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie n&apos;acceptait plus de texte</translation>
     </message>
     <message>
         <source>the answer could not be written to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse n&apos;a pas pu être écrite sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
         <source>The Moon and the Sun for the observer of the saved settings.
@@ -444,83 +444,102 @@ Commands:
   places NAME                    the places of that name, largest first
 
 Every answer names the time zone it is given in.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Lune et le Soleil pour l&apos;observateur des paramètres enregistrés.
+
+Commandes&#xa0;:
+  moon [AAAA-MM-JJ HH:MM[:SS]]   la Lune et le Soleil à un instant local
+                                 (par défaut maintenant)
+  phases [AAAA-MM]               les phases principales d&apos;un mois
+  perigee [AAAA-MM-JJ [HH:MM]]   le prochain périgée et le prochain apogée
+  riseset [AAAA-MM-JJ]           lever, passage au méridien et coucher de la Lune
+                                 et du Soleil, crépuscules
+  month [AAAA-MM] [--csv]        le tableau mensuel des levers, passages et couchers
+  eclipses DÉBUT FIN             les éclipses de Lune d&apos;une plage d&apos;années
+  ics DÉBUT [FIN] [--only TYPES] [-o FICHIER]
+                                 phases, éclipses, périgées et apogées, équinoxes
+                                 et solstices des années, en fichier iCalendar (UTC)
+  seasons [AAAA]                 les équinoxes et les solstices d&apos;une année
+  easter [AAAA]                  la date du dimanche de Pâques
+  dateinfo [AAAA-MM-JJ]          jour julien, n° du jour, semaine, jours avant Noël
+  places NOM                     les lieux de ce nom, du plus grand au plus petit
+
+Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</translation>
     </message>
     <message>
         <source>Latitude in degrees, north positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude en degrés, positive vers le nord.</translation>
     </message>
     <message>
         <source>Longitude in degrees, east positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude en degrés, positive vers l&apos;est.</translation>
     </message>
     <message>
         <source>Offset of local standard time from UT, hours (multiple of 0.5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage de l&apos;heure normale du lieu par rapport au TU, en heures (multiple de 0.5).</translation>
     </message>
     <message>
         <source>Daylight saving time in force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été en vigueur.</translation>
     </message>
     <message>
         <source>No daylight saving time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;heure d&apos;été.</translation>
     </message>
     <message>
         <source>Time zone by name, as Europe/London (overrides --zone and --dst).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire désigné par son nom, comme Europe/London (remplace --zone et --dst).</translation>
     </message>
     <message>
         <source>The largest place of that name: its latitude, longitude and time zone, unless --lat, --lon, --tz or --zone/--dst/--no-dst are given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus grand lieu de ce nom&#xa0;: sa latitude, sa longitude et son fuseau horaire, sauf si --lat, --lon, --tz ou --zone/--dst/--no-dst sont donnés.</translation>
     </message>
     <message>
         <source>Answer as one JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Répondre par un seul objet JSON.</translation>
     </message>
     <message>
         <source>month: the table as comma-separated values.</source>
-        <translation type="unfinished"></translation>
+        <translation>month&#xa0;: le tableau en valeurs séparées par des virgules.</translation>
     </message>
     <message>
         <source>ics: only these kinds of event, comma-separated: phases, eclipses, apsides, seasons.</source>
-        <translation type="unfinished"></translation>
+        <translation>ics&#xa0;: seulement ces types d&apos;événement, séparés par des virgules&#xa0;: phases, eclipses, apsides, seasons.</translation>
     </message>
     <message>
         <source>ics: write the calendar to FILE instead of standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>ics&#xa0;: écrire le calendrier dans FICHIER au lieu de la sortie standard.</translation>
     </message>
     <message>
         <source>see the list of commands above</source>
-        <translation type="unfinished"></translation>
+        <translation>voir la liste des commandes ci-dessus</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an option, nor a date or year: dates and years are written without a minus sign, from year 1 to 9999</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est ni une option, ni une date, ni une année&#xa0;: les dates et les années s&apos;écrivent sans signe moins, de l&apos;an 1 à l&apos;an 9999</translation>
     </message>
     <message>
         <source>a command is needed (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>une commande est nécessaire (voir --help)</translation>
     </message>
     <message>
         <source>--csv applies to the month command only</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv ne s&apos;applique qu&apos;à la commande month</translation>
     </message>
     <message>
         <source>--csv and --json exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv et --json s&apos;excluent l&apos;un l&apos;autre</translation>
     </message>
     <message>
         <source>--%1 applies to the ics command only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ne s&apos;applique qu&apos;à la commande ics</translation>
     </message>
     <message>
         <source>--json does not apply to the ics command</source>
-        <translation type="unfinished"></translation>
+        <translation>--json ne s&apos;applique pas à la commande ics</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -566,211 +585,211 @@ Every answer names the time zone it is given in.</source>
     <name>Dialogs</name>
     <message>
         <source>%1 could not be saved: %2. They apply only until Crescendar is closed. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;ont pas pu être enregistrés&#xa0;: %2. Ils ne valent que jusqu&apos;à la fermeture de Crescendar. %3</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>it is a symbolic link in the shared folder %1 that belongs to another user, and such a link is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien symbolique du dossier partagé %1 qui appartient à un autre utilisateur, et un tel lien n&apos;est pas suivi</translation>
     </message>
     <message>
         <source>no file name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom de fichier n&apos;a été donné</translation>
     </message>
     <message>
         <source>it changed while it was being opened</source>
-        <translation type="unfinished"></translation>
+        <translation>il a changé pendant son ouverture</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it is not a regular file, a character device or a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est ni un fichier ordinaire, ni un périphérique caractère, ni un tube</translation>
     </message>
 </context>
 <context>
     <name>PageFrame</name>
     <message>
         <source>Printed by Crescendar V%1 (home page: %2, installed with the program)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé par Crescendar V%1 (page d&apos;accueil&#xa0;: %2, fournie avec le programme)</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sud</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouest</translation>
     </message>
     <message>
         <source>Latitude: %1,   Longitude: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude&#xa0;: %1,   Longitude&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>PrintTarget</name>
     <message>
         <source>the page has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>la page n&apos;a pas de taille</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>the printer %1 could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;imprimante %1 n&apos;a pas pu être ouverte</translation>
     </message>
     <message>
         <source>the PDF file %1 could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier PDF %1 n&apos;a pas pu être créé</translation>
     </message>
     <message>
         <source>the page could not be sent to the printer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la page n&apos;a pas pu être envoyée à l&apos;imprimante %1</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>la page n&apos;a pas pu être dessinée</translation>
     </message>
     <message>
         <source>%1 was not printed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;impression a échoué (%2).</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>the value on line %1 runs on to the next line</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur de la ligne %1 se poursuit sur la ligne suivante</translation>
     </message>
     <message>
         <source>a quotation mark on line %1 is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un guillemet de la ligne %1 n&apos;est pas fermé</translation>
     </message>
     <message>
         <source>the group name on line %1 has no closing ]</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de groupe de la ligne %1 n&apos;a pas de ] fermant</translation>
     </message>
     <message>
         <source>line %1 is not a name=value line</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n&apos;est pas de la forme nom=valeur</translation>
     </message>
     <message>
         <source>it is a folder, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être lu (%1)</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1</translation>
     </message>
     <message>
         <source>the settings file %1 is read-only, so it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres %1 est en lecture seule et ne peut donc pas être écrit</translation>
     </message>
     <message>
         <source>the settings file %1 could not be created: its folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres %1 n&apos;a pas pu être créé&#xa0;: son dossier ne peut pas être créé</translation>
     </message>
     <message>
         <source>the settings file %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres %1 n&apos;a pas pu être écrit (%2)</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être lu</translation>
     </message>
     <message>
         <source>The settings file %1 could not be used: %2. Crescendar runs on the default settings and leaves that file as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres %1 n&apos;a pas pu être utilisé&#xa0;: %2. Crescendar fonctionne avec les paramètres par défaut et laisse ce fichier tel quel.</translation>
     </message>
     <message>
         <source>Some values in the settings file %1 are not used, and their defaults apply instead: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines valeurs du fichier de paramètres %1 ne sont pas utilisées, et leurs valeurs par défaut s&apos;appliquent à leur place&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The settings file %1 is read-only, so changes made now will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres %1 est en lecture seule&#xa0;: les modifications faites maintenant ne seront pas enregistrées.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written, so changes made now will be lost when Crescendar closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres %1 n&apos;a pas pu être écrit&#xa0;: les modifications faites maintenant seront perdues à la fermeture de Crescendar.</translation>
     </message>
     <message>
         <source>the settings file %1 cannot hold a value named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres %1 ne peut pas contenir une valeur nommée %2</translation>
     </message>
     <message>
         <source>the settings file %1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres %1 est endommagé&#xa0;: %2</translation>
     </message>
     <message>
         <source>the settings file %1 no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres %1 n&apos;existe plus</translation>
     </message>
     <message>
         <source>the settings file %1 holds no Crescendar settings</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres %1 ne contient aucun paramètre de Crescendar</translation>
     </message>
     <message>
         <source>the settings file %1 cannot hold a window named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres %1 ne peut pas contenir une fenêtre nommée %2</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nombre entier</translation>
     </message>
     <message>
         <source>more than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1</translation>
     </message>
     <message>
         <source>neither %1 nor %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ni %1 ni %2</translation>
     </message>
     <message>
         <source>not from 0 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas entre 0 et %1</translation>
     </message>
     <message>
         <source>not a date with a day, a month and a year</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une date avec un jour, un mois et une année</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nombre</translation>
     </message>
     <message>
         <source>not a time zone this computer knows</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fuseau horaire connu de cet ordinateur</translation>
     </message>
     <message>
         <source>neither System nor a language of the program (en, de, fr, es)</source>
-        <translation type="unfinished"></translation>
+        <translation>ni System ni une langue du programme (en, de, fr, es)</translation>
     </message>
     <message>
         <source>more than %1 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1&#xa0;degrés</translation>
     </message>
 </context>
 <context>
@@ -778,12 +797,14 @@ Every answer names the time zone it is given in.</source>
     <message>
         <source>The web page could not be opened: no web browser answered. Please open this address in your browser by hand:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La page web n&apos;a pas pu être ouverte&#xa0;: aucun navigateur web n&apos;a répondu. Veuillez ouvrir vous-même cette adresse dans votre navigateur&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>%1 could not be opened: no program answered to show it. Please open this file by hand, for instance in your web browser:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être ouverte&#xa0;: aucun programme n&apos;a répondu pour l&apos;afficher. Veuillez ouvrir vous-même ce fichier, par exemple dans votre navigateur web&#xa0;:
+%2</translation>
     </message>
 </context>
 <context>
@@ -793,38 +814,41 @@ Every answer names the time zone it is given in.</source>
 Run it on a desktop, or under a virtual display with:
     xvfb-run -a %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar a besoin d&apos;un affichage graphique, et aucun n&apos;est disponible ici (DISPLAY et WAYLAND_DISPLAY ne sont pas définies).
+Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
+    xvfb-run -a %1
+</translation>
     </message>
     <message>
         <source>cannot make a temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer un dossier temporaire</translation>
     </message>
 </context>
 <context>
     <name>TPrint</name>
     <message>
         <source>MR:</source>
-        <translation type="unfinished"></translation>
+        <translation>LL:</translation>
     </message>
     <message>
         <source>TR:</source>
-        <translation type="unfinished"></translation>
+        <translation>PM:</translation>
     </message>
     <message>
         <source>MS:</source>
-        <translation type="unfinished"></translation>
+        <translation>CL:</translation>
     </message>
     <message>
         <source>SR:</source>
-        <translation type="unfinished"></translation>
+        <translation>LS:</translation>
     </message>
     <message>
         <source>SS:</source>
-        <translation type="unfinished"></translation>
+        <translation>CS:</translation>
     </message>
     <message>
         <source>Crescendar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar %1</translation>
     </message>
 </context>
 <context>
@@ -842,290 +866,290 @@ Run it on a desktop, or under a virtual display with:
     <name>TableText</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Moonrise</source>
-        <translation type="unfinished">Lever de la Lune</translation>
+        <translation>Lever de la Lune</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation type="unfinished">Passage de la Lune au méridien</translation>
+        <translation>Passage de la Lune au méridien</translation>
     </message>
     <message>
         <source>Moonset</source>
-        <translation type="unfinished">Coucher de la Lune</translation>
+        <translation>Coucher de la Lune</translation>
     </message>
     <message>
         <source>Moon lit (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune éclairée (%)</translation>
     </message>
     <message>
         <source>Astronomical twilight (morning)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule astronomique (matin)</translation>
     </message>
     <message>
         <source>Nautical twilight (morning)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule nautique (matin)</translation>
     </message>
     <message>
         <source>Civil twilight (morning)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule civil (matin)</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished">Lever du Soleil</translation>
+        <translation>Lever du Soleil</translation>
     </message>
     <message>
         <source>Sun transit</source>
-        <translation type="unfinished">Passage du Soleil au méridien</translation>
+        <translation>Passage du Soleil au méridien</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished">Coucher du Soleil</translation>
+        <translation>Coucher du Soleil</translation>
     </message>
     <message>
         <source>Civil twilight (evening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule civil (soir)</translation>
     </message>
     <message>
         <source>Nautical twilight (evening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule nautique (soir)</translation>
     </message>
     <message>
         <source>Astronomical twilight (evening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule astronomique (soir)</translation>
     </message>
     <message>
         <source>Eclipse</source>
-        <translation type="unfinished">Éclipse</translation>
+        <translation>Éclipse</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitude</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilité</translation>
     </message>
 </context>
 <context>
     <name>Words</name>
     <message>
         <source>New Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle lune</translation>
     </message>
     <message>
         <source>First Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier quartier</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleine lune</translation>
     </message>
     <message>
         <source>Blue Moon</source>
         <extracomment>The second full moon of a calendar month</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lune bleue</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier quartier</translation>
     </message>
     <message>
         <source>Waxing Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier croissant</translation>
     </message>
     <message>
         <source>Waxing Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibbeuse croissante</translation>
     </message>
     <message>
         <source>Waning Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibbeuse décroissante</translation>
     </message>
     <message>
         <source>Waning Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier croissant</translation>
     </message>
     <message>
         <source>Full (Blue) Moon</source>
         <extracomment>The phase of a moment at a blue moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pleine lune bleue</translation>
     </message>
     <message>
         <source>Full (%1) Moon</source>
         <extracomment>The phase of a moment at full moon; %1 is the month&apos;s traditional full moon name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pleine lune %1</translation>
     </message>
     <message>
         <source>Wolf</source>
         <extracomment>Traditional name of January&apos;s full moon, put into &quot;Full (%1) Moon&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>du loup</translation>
     </message>
     <message>
         <source>Snow</source>
         <extracomment>February&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>des neiges</translation>
     </message>
     <message>
         <source>Worm</source>
         <extracomment>March&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>des vers</translation>
     </message>
     <message>
         <source>Pink</source>
         <extracomment>April&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rose</translation>
     </message>
     <message>
         <source>Flower</source>
         <extracomment>May&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>des fleurs</translation>
     </message>
     <message>
         <source>Strawberry</source>
         <extracomment>June&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>des fraises</translation>
     </message>
     <message>
         <source>Buck</source>
         <extracomment>July&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>du cerf</translation>
     </message>
     <message>
         <source>Sturgeon</source>
         <extracomment>August&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;esturgeon</translation>
     </message>
     <message>
         <source>Harvest</source>
         <extracomment>September&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>des moissons</translation>
     </message>
     <message>
         <source>Hunter&apos;s</source>
         <extracomment>October&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>du chasseur</translation>
     </message>
     <message>
         <source>Beaver</source>
         <extracomment>November&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>du castor</translation>
     </message>
     <message>
         <source>Cold</source>
         <extracomment>December&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>froide</translation>
     </message>
     <message>
         <source>Penumbral Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse pénombrale de Lune</translation>
     </message>
     <message>
         <source>Partial Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse partielle de Lune</translation>
     </message>
     <message>
         <source>Total Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse totale de Lune</translation>
     </message>
     <message>
         <source>Penumbral Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse pénombrale</translation>
     </message>
     <message>
         <source>Partial Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse partielle</translation>
     </message>
     <message>
         <source>Total Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse totale</translation>
     </message>
     <message>
         <source>Penumbral</source>
         <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pénombrale</translation>
     </message>
     <message>
         <source>Partial</source>
         <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partielle</translation>
     </message>
     <message>
         <source>Total</source>
         <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Totale</translation>
     </message>
     <message>
         <source>Visible</source>
         <extracomment>Whether an eclipse can be seen from the observer&apos;s place</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visible</translation>
     </message>
     <message>
         <source>Partially Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Visible en partie</translation>
     </message>
     <message>
         <source>Not Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Non visible</translation>
     </message>
     <message>
         <source>March Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxe de mars</translation>
     </message>
     <message>
         <source>June Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstice de juin</translation>
     </message>
     <message>
         <source>September Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxe de septembre</translation>
     </message>
     <message>
         <source>December Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solstice de décembre</translation>
     </message>
     <message>
         <source>Perigee</source>
-        <translation type="unfinished"></translation>
+        <translation>Périgée</translation>
     </message>
     <message>
         <source>Apogee</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogée</translation>
     </message>
     <message>
         <source>None</source>
         <extracomment>In place of a rise, transit or set time: the body does not cross that altitude on the date. At most five characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>néant</translation>
     </message>
     <message>
         <source>%1 days</source>
         <extracomment>The length of a season, %1 a decimal number such as 92.75</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;jours</translation>
     </message>
     <message>
         <source>Skipped: the clocks passed over this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Sautée&#xa0;: les horloges ont sauté cette date</translation>
     </message>
     <message>
         <source>d</source>
         <extracomment>One-letter unit of the Moon&apos;s age: days</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>j</translation>
     </message>
     <message>
         <source>h</source>
         <extracomment>One-letter unit of the Moon&apos;s age: hours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>m</source>
         <extracomment>One-letter unit of the Moon&apos;s age: minutes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
 </context>
 <context>
@@ -1242,43 +1266,43 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter…</translation>
     </message>
     <message>
         <source>New moons, first quarters, full moons and last quarters</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelles lunes, premiers quartiers, pleines lunes et derniers quartiers</translation>
     </message>
     <message>
         <source>Lunar eclipses, from the first to the last contact with the penumbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipses de Lune, du premier au dernier contact avec la pénombre</translation>
     </message>
     <message>
         <source>The Moon nearest to and farthest from the Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>La Lune au plus près et au plus loin de la Terre</translation>
     </message>
     <message>
         <source>The equinoxes and solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Les équinoxes et les solstices</translation>
     </message>
     <message>
         <source>Please type a year in both boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une année dans les deux cases.</translation>
     </message>
     <message>
         <source>The &quot;From&quot; year must not be later than the &quot;To&quot; year.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;année de début ne doit pas être postérieure à l&apos;année de fin.</translation>
     </message>
     <message>
         <source>Please choose at least one kind of event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir au moins un type d&apos;événement.</translation>
     </message>
 </context>
 <context>
@@ -1397,123 +1421,123 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>GMT %1 %2:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>GMT %1 %2:%3</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished">Configuration</translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude:</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude:</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu:</translation>
     </message>
     <message>
         <source>No place found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lieu trouvé</translation>
     </message>
     <message>
         <source>Day Order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine:</translation>
     </message>
     <message>
         <source>Sunday - Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche - Samedi</translation>
     </message>
     <message>
         <source>Monday - Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi - Dimanche</translation>
     </message>
     <message>
         <source>Tuesday - Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mardi - Lundi</translation>
     </message>
     <message>
         <source>Wednesday - Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercredi - Mardi</translation>
     </message>
     <message>
         <source>Thursday - Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeudi - Mercredi</translation>
     </message>
     <message>
         <source>Friday - Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredi - Jeudi</translation>
     </message>
     <message>
         <source>Saturday - Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi - Vendredi</translation>
     </message>
     <message>
         <source>Date Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format date:</translation>
     </message>
     <message>
         <source>Timezone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau:</translation>
     </message>
     <message>
         <source>DST:</source>
-        <translation type="unfinished"></translation>
+        <translation>Été:</translation>
     </message>
     <message>
         <source>Laser</source>
-        <translation type="unfinished"></translation>
+        <translation>Laser</translation>
     </message>
     <message>
         <source>B/W Inkjet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet N/B</translation>
     </message>
     <message>
         <source>Colour Inkjet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet couleur</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sud</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouest</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
     <message>
         <source>Minutes and seconds of arc must be from 00 to 59.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les minutes et les secondes d&apos;arc doivent être comprises entre 00 et 59.</translation>
     </message>
     <message>
         <source>The latitude must be from 0° to 90°.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitude doit être comprise entre 0° et 90°.</translation>
     </message>
     <message>
         <source>The longitude must be from 0° to 180°.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitude doit être comprise entre 0° et 180°.</translation>
     </message>
     <message>
         <source>“%1” is not a date pattern: it needs a day (dd), a month (mm) and a year (yyyy), as in dd/mm/yyyy. The pattern %2 is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un modèle de date&#xa0;: il lui faut un jour (dd), un mois (mm) et une année (yyyy), comme dans dd/mm/yyyy. Le modèle %2 est conservé.</translation>
     </message>
     <message>
         <source>Your settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos paramètres</translation>
     </message>
     <message>
         <source>Click the exit again to close this window without saving them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez de nouveau sur la marque de fermeture pour fermer cette fenêtre sans les enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -1741,15 +1765,15 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>The &quot;From&quot; year must not be later than the &quot;To&quot; year.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;année de début ne doit pas être postérieure à l&apos;année de fin.</translation>
     </message>
     <message>
         <source>Please type a year in both boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une année dans les deux cases.</translation>
     </message>
     <message>
         <source>A year must lie between 1 and 9999.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;année doit être comprise entre 1 et 9999.</translation>
     </message>
 </context>
 <context>
@@ -2159,171 +2183,171 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Janvier</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Février</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Mars</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Avril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juin</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juillet</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Août</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Septembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Octobre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Novembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Décembre</translation>
     </message>
     <message>
         <source>Please type a year from 1 to 9999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une année de 1 à 9999.</translation>
     </message>
     <message>
         <source>Transit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage:</translation>
     </message>
     <message>
         <source>Moonrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever:</translation>
     </message>
     <message>
         <source>Moonset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coucher:</translation>
     </message>
     <message>
         <source>LST: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TSL: %1</translation>
     </message>
     <message>
         <source>Crescendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar</translation>
     </message>
     <message>
         <source>Visible:</source>
-        <translation type="unfinished"></translation>
+        <translation>Visible:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge:</translation>
     </message>
     <message>
         <source>Distance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance:</translation>
     </message>
     <message>
         <source>R.A.:</source>
-        <translation type="unfinished"></translation>
+        <translation>A.D.:</translation>
     </message>
     <message>
         <source>Dec.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Déc.:</translation>
     </message>
     <message>
         <source>Parallax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallaxe:</translation>
     </message>
     <message>
         <source>Diameter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre:</translation>
     </message>
     <message>
         <source>Apogee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogée:</translation>
     </message>
     <message>
         <source>Perigee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Périgée:</translation>
     </message>
     <message>
         <source>Az.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Az.:</translation>
     </message>
     <message>
         <source>Alt.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut.:</translation>
     </message>
     <message>
         <source>P.A.:</source>
-        <translation type="unfinished"></translation>
+        <translation>A.P.:</translation>
     </message>
     <message>
         <source>Ph.A:</source>
-        <translation type="unfinished"></translation>
+        <translation>A.Ph.:</translation>
     </message>
     <message>
         <source>Sunrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever:</translation>
     </message>
     <message>
         <source>Sunset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coucher:</translation>
     </message>
     <message>
         <source>Civil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Civil:</translation>
     </message>
     <message>
         <source>Nautical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nautique:</translation>
     </message>
     <message>
         <source>Astronomical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronomique:</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>%1 km  </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km  </translation>
     </message>
     <message>
         <source>The home page</source>
-        <translation type="unfinished"></translation>
+        <translation>La page d&apos;accueil</translation>
     </message>
     <message>
         <source>%1 %2 was not found beside the program or in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 est introuvable à côté du programme et dans %3.</translation>
     </message>
     <message>
         <source>The help page</source>
-        <translation type="unfinished"></translation>
+        <translation>La page d&apos;aide</translation>
     </message>
 </context>
 <context>
@@ -2365,7 +2389,7 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>The picture was not saved: %1 already exists. Choose it by its full name to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image n&apos;a pas été enregistrée&#xa0;: %1 existe déjà. Choisissez ce fichier par son nom complet pour le remplacer.</translation>
     </message>
 </context>
 <context>
@@ -2424,31 +2448,31 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Civil</translation>
     </message>
     <message>
         <source>Nautical</source>
-        <translation type="unfinished"></translation>
+        <translation>Nautique</translation>
     </message>
     <message>
         <source>Astronomical</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronomique</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuit</translation>
     </message>
     <message>
         <source>Moon up (height: phase)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune (hauteur&#xa0;: phase)</translation>
     </message>
     <message>
         <source>Crescendar lunar visibility %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar visibilité de la Lune %1</translation>
     </message>
 </context>
 <context>
@@ -2649,55 +2673,55 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>Crescendar times %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar horaires %1</translation>
     </message>
     <message>
         <source>LST at</source>
-        <translation type="unfinished"></translation>
+        <translation>TSL à</translation>
     </message>
     <message>
         <source>Midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>minuit</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Couch.</translation>
     </message>
     <message>
         <source>illum</source>
-        <translation type="unfinished"></translation>
+        <translation>écl.</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Civil</translation>
     </message>
     <message>
         <source>Naut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naut.</translation>
     </message>
     <message>
         <source>Ast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astr.</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
 </context>
 <context>
