@@ -29,8 +29,9 @@ endif()
 # The help and home pages and the window icon, where the program looks for them when it is
 # installed (bin/../share/crescendar), and beside them the JSON Schema of crescendar-cli --json,
 # which its manual page names.
-install(FILES ${CMAKE_SOURCE_DIR}/docs/crescendar.htm ${CMAKE_SOURCE_DIR}/docs/crescendar-home.htm
-              ${CMAKE_SOURCE_DIR}/docs/crescendar-cli.schema.json
+# Each page also in every language it is translated into (crescendar.de.htm).
+file(GLOB SHIPPED_PAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/*.htm)
+install(FILES ${SHIPPED_PAGES} ${CMAKE_SOURCE_DIR}/docs/crescendar-cli.schema.json
         DESTINATION ${CMAKE_INSTALL_DATADIR}/crescendar/docs)
 get_property(WINDOW_ICON GLOBAL PROPERTY CRESCENDAR_ICON_FILE)
 if(WINDOW_ICON)

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -695,8 +696,21 @@ void TMain::lblConfigClick() {
 }
 
 QString TMain::ShippedPage(const char* relativePath) const {
-    for (const QString& path : ShippedFilePlaces(relativePath))
-        if (QFileInfo(path).isFile()) return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    // The page in the language in force ("docs/crescendar.de.htm") where one is shipped, else
+    // the English one; each beside the program first, then in the installed data.
+    const QString english = QLatin1String(relativePath);
+    const QString language = QLocale::languageToCode(QLocale().language());
+    QStringList pages;
+    if (language != QLatin1String("en")) {
+        const QFileInfo page(english);
+        pages << page.path() + QLatin1Char('/') + page.completeBaseName() + QLatin1Char('.') +
+                     language + QLatin1Char('.') + page.suffix();
+    }
+    pages << english;
+    for (const QString& page : pages)
+        for (const QString& path : ShippedFilePlaces(page.toUtf8().constData()))
+            if (QFileInfo(path).isFile())
+                return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     return {};
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 
 namespace crescendar {
 namespace {
@@ -58,6 +59,16 @@ TEST_F(InstalledDataTest, PagesAreFoundInTheInstalledDataFolder) {
     WritePage(QDir(install.Bin()).filePath(kHelpPage));
     EXPECT_EQ(w->HelpPagePath(),
               QFileInfo(QDir(install.Bin()).filePath(kHelpPage)).absoluteFilePath());
+
+    // The page in the language in force comes before the English one, where it is shipped.
+    const QString german = install.Data("docs/crescendar.de.htm");
+    WritePage(german);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(w->HelpPagePath(), QFileInfo(german).absoluteFilePath());
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); // no French page here
+    EXPECT_EQ(w->HelpPagePath(),
+              QFileInfo(QDir(install.Bin()).filePath(kHelpPage)).absoluteFilePath());
+    QLocale::setDefault(QLocale::system());
 }
 
 TEST_F(InstalledDataTest, TheIconIsFoundInTheInstalledDataFolder) {
