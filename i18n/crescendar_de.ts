@@ -1187,6 +1187,14 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
         <source>Version</source>
         <translation>Version</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Moon at your place and time</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TCalendarExport</name>
@@ -1537,6 +1545,18 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
         <source>Click the exit again to close this window without saving them.</source>
         <translation>Klicken Sie erneut auf das Schließen-Zeichen, um dieses Fenster ohne Speichern zu schließen.</translation>
     </message>
+    <message>
+        <source>Observer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time and Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRINTER</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TDateInfoWindow</name>
@@ -1582,6 +1602,10 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     <message>
         <source>Exit Crescendar</source>
         <translation>Crescendar beenden</translation>
+    </message>
+    <message>
+        <source>Sunday after the Paschal full moon</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1811,6 +1835,22 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     <message>
         <source>Seasons of %1 in the northern hemisphere</source>
         <translation>Jahreszeiten %1 auf der Nordhalbkugel</translation>
+    </message>
+    <message>
+        <source>Equinoxes &amp; Solstices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SEASON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOCAL TIME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LASTS</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2347,6 +2387,30 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
         <source>The help page</source>
         <translation>Die Hilfeseite</translation>
     </message>
+    <message>
+        <source>Rise/Set Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished">Mond</translation>
+    </message>
+    <message>
+        <source>Twilight</source>
+        <translation type="unfinished">Dämmerung</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished">Sonne</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MOON</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TMonthList</name>
@@ -2357,6 +2421,54 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     <message>
         <source>Month</source>
         <translation>Monat</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation type="unfinished">Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation type="unfinished">Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation type="unfinished">März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished">April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished">Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation type="unfinished">Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation type="unfinished">Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished">August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished">September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation type="unfinished">Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished">November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation type="unfinished">Dezember</translation>
     </message>
 </context>
 <context>
@@ -2610,6 +2722,26 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
         <source>Save the Moon&apos;s events of some years as a calendar file</source>
         <translation>Die Mondereignisse einiger Jahre als Kalenderdatei speichern</translation>
     </message>
+    <message>
+        <source>Observing Aid: Lunar Visibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Lunar Eclipses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Phases of the Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equinoxes and Solstices</source>
+        <translation type="unfinished">Äquinoktien und Solstitien</translation>
+    </message>
+    <message>
+        <source>Easter Dates</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TTimesList</name>
@@ -2720,6 +2852,30 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     <message>
         <source>Sun</source>
         <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Monthly Rise, Set &amp; Twilight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Morning twilight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Evening twilight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Datum</translation>
     </message>
 </context>
 <context>

@@ -1189,6 +1189,14 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
         <source>Version</source>
         <translation>Version</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Moon at your place and time</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TCalendarExport</name>
@@ -1539,6 +1547,18 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
         <source>Click the exit again to close this window without saving them.</source>
         <translation>Cliquez de nouveau sur la marque de fermeture pour fermer cette fenêtre sans les enregistrer.</translation>
     </message>
+    <message>
+        <source>Observer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time and Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRINTER</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TDateInfoWindow</name>
@@ -1584,6 +1604,10 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     <message>
         <source>Exit Crescendar</source>
         <translation>Quitter Crescendar</translation>
+    </message>
+    <message>
+        <source>Sunday after the Paschal full moon</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1813,6 +1837,22 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     <message>
         <source>Seasons of %1 in the northern hemisphere</source>
         <translation>Saisons de %1 dans l&apos;hémisphère Nord</translation>
+    </message>
+    <message>
+        <source>Equinoxes &amp; Solstices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SEASON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOCAL TIME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LASTS</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2349,6 +2389,30 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
         <source>The help page</source>
         <translation>La page d&apos;aide</translation>
     </message>
+    <message>
+        <source>Rise/Set Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished">Lune</translation>
+    </message>
+    <message>
+        <source>Twilight</source>
+        <translation type="unfinished">Crépuscule</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished">Soleil</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MOON</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TMonthList</name>
@@ -2359,6 +2423,54 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     <message>
         <source>Month</source>
         <translation>Mois</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation type="unfinished">Janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation type="unfinished">Février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation type="unfinished">Mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished">Avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished">Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation type="unfinished">Juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation type="unfinished">Juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished">Août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished">Septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation type="unfinished">Octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished">Novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation type="unfinished">Décembre</translation>
     </message>
 </context>
 <context>
@@ -2612,6 +2724,26 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
         <source>Save the Moon&apos;s events of some years as a calendar file</source>
         <translation>Enregistrer les événements de la Lune sur plusieurs années dans un fichier de calendrier</translation>
     </message>
+    <message>
+        <source>Observing Aid: Lunar Visibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Lunar Eclipses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Phases of the Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equinoxes and Solstices</source>
+        <translation type="unfinished">Équinoxes et solstices</translation>
+    </message>
+    <message>
+        <source>Easter Dates</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TTimesList</name>
@@ -2722,6 +2854,30 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     <message>
         <source>Sun</source>
         <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Monthly Rise, Set &amp; Twilight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Morning twilight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Evening twilight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Date</translation>
     </message>
 </context>
 <context>
