@@ -464,6 +464,14 @@ void TConfiguration::FormCreate() {
     cmbDateFormat =
         List(94, 189, 161, {QStringLiteral("DD/MM/YYYY"), QStringLiteral("MM/DD/YYYY")});
 
+    // Over the night sky between the light boxes, in the dark boxes' white; each language by
+    // its own name, so that a user can find theirs whatever the language shown.
+    lblLanguage = Caption(28, 240, tr("Language:"), kCaptionWhite);
+    cmbLanguage = List(94, 236, 110,
+                       {tr("System"), QStringLiteral("English"), QStringLiteral("Deutsch"), // not user text
+                        QStringLiteral("Français"), QStringLiteral("Español")}); // not user text
+    cmbLanguage->lineEdit()->setReadOnly(true); // one of the entries, never a typed text
+
     Label11 = Caption(30, 306, tr("Timezone:"), kCaptionWhite);
     cmbTimeZone = List(84, 302, kZoneListWidth, TimeZoneNames());
     connect(cmbTimeZone, &QComboBox::currentTextChanged, this, [this] { ShowZone(); });
@@ -497,6 +505,7 @@ void TConfiguration::FormCreate() {
         {txtLocation, tr("Location")},
         {cmbDayOrder, tr("Day order")},
         {cmbDateFormat, tr("Date format")},
+        {cmbLanguage, tr("Language")},
         {cmbTimeZone, tr("Time zone")},
         {chkDaylightSavings, tr("Daylight saving time")},
     };
@@ -518,7 +527,7 @@ void TConfiguration::FormCreate() {
 
     QWidget* order[] = {txtLatDeg,        txtLatMin,      txtLatSec,   NSSpinButton,
                         txtLongDeg,       txtLongMin,     txtLongSec,  EWSpinButton,
-                        txtLocation,      cmbDayOrder,    cmbDateFormat, cmbTimeZone,
+                        txtLocation,      cmbDayOrder,    cmbDateFormat, cmbLanguage, cmbTimeZone,
                         chkDaylightSavings, lblLaser,     lblBWInkjet, lblColourPrinter,
                         lblExit};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
@@ -584,7 +593,7 @@ void TConfiguration::FormShow() {
          std::initializer_list<QWidget*>{txtLatDeg, txtLatMin, txtLatSec, txtLongDeg, txtLongMin,
                                          txtLongSec, txtLocation, pNSDirection, pEWDirection})
         field->setStyleSheet(QString::fromLatin1(kFieldStyle));
-    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbTimeZone}) {
+    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbLanguage, cmbTimeZone}) {
         list->setStyleSheet(QString::fromLatin1(kListStyle));
         FitOpenList(list);
     }
@@ -618,6 +627,10 @@ void TConfiguration::FormActivate() {
 
     cmbDayOrder->setCurrentIndex(s.DayOrder < cmbDayOrder->count() ? s.DayOrder : -1);
     ShowDatePattern();
+    const auto languages = LanguageWords();
+    const auto known = std::find(languages.begin(), languages.end(), s.Language);
+    cmbLanguage->setCurrentIndex(
+        known == languages.end() ? 0 : 1 + static_cast<int>(known - languages.begin()));
     chkDaylightSavings->setChecked(s.DaylightSavings);
     const int zone = static_cast<int>(s.TimeZoneIdx);
     cmbTimeZone->setCurrentIndex(zone >= 0 && zone < cmbTimeZone->count() ? zone : -1);
@@ -1033,7 +1046,7 @@ QStringList TConfiguration::ShownValues() const {
         values << ZeroFilled(edit->text(), width);
     values << pNSDirection->text() << pEWDirection->text() << txtLocation->text()
            << cmbDayOrder->currentText() << cmbDateFormat->currentText()
-           << cmbTimeZone->currentText().trimmed()
+           << cmbLanguage->currentText() << cmbTimeZone->currentText().trimmed()
            << QString::number(chkDaylightSavings->isChecked())
            << QString::fromStdString(Word(printer_));
     return values;
@@ -1118,6 +1131,12 @@ bool TConfiguration::Save() {
     }
     s.DaylightSavings = chkDaylightSavings->isChecked();
     s.PrinterType = printer_;
+    const int language = cmbLanguage->currentIndex();
+    if (language == 0)
+        s.Language = kSystemLanguage;
+    else if (language > 0 && static_cast<std::size_t>(language) <= LanguageWords().size())
+        s.Language = LanguageWords()[static_cast<std::size_t>(language - 1)];
+    const bool languageChanged = s.Language != session_.Settings().Language;
 
     // Only an existing key is written. When the values cannot be written they hold in memory
     // only, and the user is told so before the window closes: a second exit closes it.
@@ -1129,6 +1148,11 @@ bool TConfiguration::Save() {
                                            "window without saving them."),
                                         this))
         return false;
+    // The windows are made in one language; another takes effect at the next start.
+    if (languageChanged)
+        ShowMessage(tr("Crescendar will show its texts in the chosen language from its next "
+                       "start."),
+                    this);
     // Saved, or kept in memory only as the user has been told: no longer changes.
     filledValues_ = ShownValues();
     return true;

@@ -182,6 +182,10 @@ class TConfiguration : public SkinWindow {
     QComboBox* cmbDayOrder = nullptr;
     ClickRegion* Label8 = nullptr;
     QComboBox* cmbDateFormat = nullptr;
+    // The language of the texts: the system's, or one the program speaks (its entries follow
+    // "System" in the order of LanguageWords()).
+    ClickRegion* lblLanguage = nullptr;
+    QComboBox* cmbLanguage = nullptr;
     ClickRegion* Label11 = nullptr;
     QComboBox* cmbTimeZone = nullptr;
     ClickRegion* Label12 = nullptr;

@@ -66,6 +66,8 @@ struct TSettings {
 
 // The languages the program's windows are written in besides "System", English first.
 std::span<const char* const> LanguageWords();
+// The Language setting that follows the computer's own language.
+inline constexpr const char* kSystemLanguage = "System"; // not user text
 
 // The one process-wide settings record that every window reads.
 TSettings& settings();

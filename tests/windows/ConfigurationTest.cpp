@@ -124,7 +124,7 @@ TEST_F(ConfigurationTest, TabWalksTheControlsInOrder) {
     const std::vector<QWidget*> order = {
         c->txtLatDeg,     c->txtLatMin,   c->txtLatSec,         c->NSSpinButton, c->txtLongDeg,
         c->txtLongMin,    c->txtLongSec,  c->EWSpinButton,      c->txtLocation,  c->cmbDayOrder,
-        c->cmbDateFormat, c->cmbTimeZone, c->chkDaylightSavings};
+        c->cmbDateFormat, c->cmbLanguage, c->cmbTimeZone, c->chkDaylightSavings};
     for (std::size_t i = 0; i < order.size(); ++i) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_TRUE(focus == order[i] || order[i]->isAncestorOf(focus)) << i;
@@ -255,6 +255,23 @@ TEST_F(ConfigurationTest, AnUnknownPrinterWordShowsLaserAndIsKeptUnlessChanged) 
     EXPECT_EQ(c->PrinterWord(), "Colour Inkjet");
     Exit();
     EXPECT_EQ(Stored("PrinterType"), "Colour Inkjet");
+}
+
+TEST_F(ConfigurationTest, TheLanguageChosenIsStoredAndTakesEffectAtTheNextStart) {
+    Open({{"Language", "fr"}});
+    EXPECT_EQ(c->cmbLanguage->currentText(), "Français");
+    Exit();
+    EXPECT_TRUE(dialogs.messages.empty()); // unchanged: nothing to tell
+    c->ShowModalNonBlocking();
+    c->cmbLanguage->setCurrentIndex(c->cmbLanguage->findText("Deutsch"));
+    Exit();
+    EXPECT_EQ(Stored("Language"), "de");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].contains("next start"));
+    c->ShowModalNonBlocking();
+    c->cmbLanguage->setCurrentIndex(0);
+    Exit();
+    EXPECT_EQ(Stored("Language"), "System");
 }
 
 TEST_F(ConfigurationTest, TranslatedSidesAreShownAndStoredAsTheFileWords) {
