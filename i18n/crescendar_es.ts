@@ -653,7 +653,7 @@ Cada respuesta indica la zona horaria en que se da.</translation>
     </message>
     <message>
         <source>the PDF file %1 could not be started</source>
-        <translation>no se ha podido empezar el archivo PDF %1</translation>
+        <translation>no se ha podido empezar a escribir el archivo PDF %1</translation>
     </message>
     <message>
         <source>the page could not be sent to the printer %1</source>
@@ -1087,15 +1087,15 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     <message>
         <source>Visible</source>
         <extracomment>Whether an eclipse can be seen from the observer&apos;s place</extracomment>
-        <translation>Visible</translation>
+        <translation>visible</translation>
     </message>
     <message>
         <source>Partially Visible</source>
-        <translation>Visible en parte</translation>
+        <translation>visible en parte</translation>
     </message>
     <message>
         <source>Not Visible</source>
-        <translation>No visible</translation>
+        <translation>no visible</translation>
     </message>
     <message>
         <source>March Equinox</source>
