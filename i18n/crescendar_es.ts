@@ -5,425 +5,425 @@
     <name>AtomicFile</name>
     <message>
         <source>no reason was given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún motivo</translation>
     </message>
     <message>
         <source>the file %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir el archivo %1 (%2)</translation>
     </message>
     <message>
         <source>the file %1 could not be written (%2); a file already there is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir el archivo %1 (%2); el archivo que ya existía sigue sin cambios</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda espacio en el dispositivo</translation>
     </message>
     <message>
         <source>nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha escrito nada</translation>
     </message>
     <message>
         <source>the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen está vacía</translation>
     </message>
     <message>
         <source>the picture could not be encoded as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido codificar la imagen como %1</translation>
     </message>
 </context>
 <context>
     <name>CalendarFile</name>
     <message>
         <source>Moon phases</source>
-        <translation type="unfinished">Fases de la Luna</translation>
+        <translation>Fases de la Luna</translation>
     </message>
     <message>
         <source>Lunar eclipses</source>
-        <translation type="unfinished">Eclipses de Luna</translation>
+        <translation>Eclipses de Luna</translation>
     </message>
     <message>
         <source>Perigee and apogee</source>
-        <translation type="unfinished">Perigeo y apogeo</translation>
+        <translation>Perigeo y apogeo</translation>
     </message>
     <message>
         <source>Equinoxes and solstices</source>
-        <translation type="unfinished">Equinoccios y solsticios</translation>
+        <translation>Equinoccios y solsticios</translation>
     </message>
     <message>
         <source>%1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UTC</translation>
     </message>
     <message>
         <source>Local time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora local: %1</translation>
     </message>
     <message>
         <source>The second full moon of the calendar month (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>La segunda luna llena del mes del calendario (%1)</translation>
     </message>
     <message>
         <source>Distance of the Moon: %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia de la Luna: %1 km</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud penumbral %1</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, penumbral magnitude %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud umbral %1, magnitud penumbral %2</translation>
     </message>
     <message>
         <source>Greatest eclipse %1 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo del eclipse %1 UTC</translation>
     </message>
     <message>
         <source>Penumbra %1 to %2 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Penumbra de %1 a %2 UTC</translation>
     </message>
     <message>
         <source>Umbra %1 to %2 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra de %1 a %2 UTC</translation>
     </message>
     <message>
         <source>Totality %1 to %2 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Totalidad de %1 a %2 UTC</translation>
     </message>
     <message>
         <source>Local time: maximum %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora local: máximo %1</translation>
     </message>
     <message>
         <source>Seen from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Visto desde %1: %2</translation>
     </message>
     <message>
         <source>Crescendar: the Moon and the seasons %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar: la Luna y las estaciones %1</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>%1 is not a number: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número: «%2»</translation>
     </message>
     <message>
         <source>%1 must lie between %2 and %3: &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe estar entre %2 y %3: «%4»</translation>
     </message>
     <message>
         <source>not a date (YYYY-MM-DD): &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una fecha (AAAA-MM-DD): «%1»</translation>
     </message>
     <message>
         <source>no such date: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>esa fecha no existe: «%1»</translation>
     </message>
     <message>
         <source>no such date in %1: &quot;%2&quot; (the clocks passed over it)</source>
-        <translation type="unfinished"></translation>
+        <translation>esa fecha no existe en %1: «%2» (los relojes se la saltaron)</translation>
     </message>
     <message>
         <source>not a time (HH:MM[:SS]): &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una hora (HH:MM[:SS]): «%1»</translation>
     </message>
     <message>
         <source>no such time: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>esa hora no existe: «%1»</translation>
     </message>
     <message>
         <source>not a month (YYYY-MM): &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un mes (AAAA-MM): «%1»</translation>
     </message>
     <message>
         <source>no such month: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ese mes no existe: «%1»</translation>
     </message>
     <message>
         <source>--place needs the name of a place</source>
-        <translation type="unfinished"></translation>
+        <translation>--place necesita el nombre de un lugar</translation>
     </message>
     <message>
         <source>--place: no place matches &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--place: ningún lugar coincide con «%1»</translation>
     </message>
     <message>
         <source>latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>la latitud</translation>
     </message>
     <message>
         <source>longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>la longitud</translation>
     </message>
     <message>
         <source>zone</source>
-        <translation type="unfinished"></translation>
+        <translation>la zona</translation>
     </message>
     <message>
         <source>zone must be a multiple of 0.5 hours: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la zona debe ser un múltiplo de 0.5 horas: «%1»</translation>
     </message>
     <message>
         <source>--dst and --no-dst exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--dst y --no-dst se excluyen mutuamente</translation>
     </message>
     <message>
         <source>--tz: no time zone is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--tz: ninguna zona horaria se llama «%1»</translation>
     </message>
     <message>
         <source>--place: the time zone &quot;%1&quot; of %2 is not known on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>--place: la zona horaria «%1» de %2 no se conoce en este equipo</translation>
     </message>
     <message>
         <source>  Penumbral magnitude %1   Umbral magnitude %2</source>
-        <translation type="unfinished"></translation>
+        <translation>  Magnitud penumbral %1   Magnitud umbral %2</translation>
     </message>
     <message>
         <source>  Penumbra %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Penumbra %1</translation>
     </message>
     <message>
         <source>  Umbra %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Sombra %1</translation>
     </message>
     <message>
         <source>  Totality %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Totalidad %1</translation>
     </message>
     <message>
         <source>  Maximum %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Máximo %1</translation>
     </message>
     <message>
         <source>%1h %2m %3s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1h %2m %3s</translation>
     </message>
     <message>
         <source>Apogee:    %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogeo:    %1%2</translation>
     </message>
     <message>
         <source>Perigee:   %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Perigeo:   %1%2</translation>
     </message>
     <message>
         <source>Time zone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria: %1</translation>
     </message>
     <message>
         <source>usage: moon [YYYY-MM-DD HH:MM[:SS]]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: moon [AAAA-MM-DD HH:MM[:SS]]</translation>
     </message>
     <message>
         <source>%1 - %2    LST: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2    TSL: %3</translation>
     </message>
     <message>
         <source>Visible:   %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminada: %1 %</translation>
     </message>
     <message>
         <source>Age:       %1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad:      %1 %2 %3</translation>
     </message>
     <message>
         <source>Distance:  %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia: %1 km</translation>
     </message>
     <message>
         <source>R.A.:      %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A. R.:     %1</translation>
     </message>
     <message>
         <source>Dec.:      %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dec.:      %1</translation>
     </message>
     <message>
         <source>Parallax:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paralaje:  %1</translation>
     </message>
     <message>
         <source>Diameter:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro:  %1</translation>
     </message>
     <message>
         <source>Moon  Az.: %1   Alt.: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna  Az.: %1   Alt.: %2</translation>
     </message>
     <message>
         <source>      P.A.: %1  Ph.A: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>      Á.P.: %1  Á.F.: %2</translation>
     </message>
     <message>
         <source>Sun   Az.: %1   Alt.: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol   Az.: %1   Alt.: %2</translation>
     </message>
     <message>
         <source>      R.A.: %1  Dec.: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>      A.R.: %1  Dec.: %2</translation>
     </message>
     <message>
         <source>usage: phases [YYYY-MM]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: phases [AAAA-MM]</translation>
     </message>
     <message>
         <source>usage: riseset [YYYY-MM-DD]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: riseset [AAAA-MM-DD]</translation>
     </message>
     <message>
         <source>              Rise    Transit Set</source>
-        <translation type="unfinished"></translation>
+        <translation>              Salida  Tráns.  Puesta</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>              Start           End</source>
-        <translation type="unfinished"></translation>
+        <translation>              Comienzo        Fin</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Civil</translation>
     </message>
     <message>
         <source>Nautical</source>
-        <translation type="unfinished"></translation>
+        <translation>Náutico</translation>
     </message>
     <message>
         <source>Astronomical</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronómico</translation>
     </message>
     <message>
         <source>Moon visible: %1% at 00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna iluminada: %1 % a las 00:00</translation>
     </message>
     <message>
         <source>usage: month [YYYY-MM] [--csv]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: month [AAAA-MM] [--csv]</translation>
     </message>
     <message>
         <source>Date         LST       Moonrise Transit Moonset    %  Astro  Naut.  Civil  Sunrise Transit Sunset Civil  Naut.  Astro</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha        TSL       Sal.Luna Tráns.  Pue.Luna   %  Astr.  Náut.  Civil  Sal.Sol Tráns.  Ocaso  Civil  Náut.  Astr.</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>el año</translation>
     </message>
     <message>
         <source>a year is a whole number: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>un año es un número entero: «%1»</translation>
     </message>
     <message>
         <source>usage: eclipses FROM TO (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: eclipses DESDE HASTA (años)</translation>
     </message>
     <message>
         <source>the From year must not be after the To year</source>
-        <translation type="unfinished"></translation>
+        <translation>el año DESDE no debe ser posterior al año HASTA</translation>
     </message>
     <message>
         <source>usage: ics FROM [TO] [--only phases,eclipses,apsides,seasons] [-o FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: ics DESDE [HASTA] [--only phases,eclipses,apsides,seasons] [-o FILE]</translation>
     </message>
     <message>
         <source>ics: the From year must not be after the To year</source>
-        <translation type="unfinished"></translation>
+        <translation>ics: el año DESDE no debe ser posterior al año HASTA</translation>
     </message>
     <message>
         <source>ics: a calendar can be exported for the years %1 to %2 only: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ics: solo se puede exportar un calendario de los años %1 a %2: «%3»</translation>
     </message>
     <message>
         <source>--only needs one or more of phases, eclipses, apsides, seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>--only necesita uno o varios de phases, eclipses, apsides, seasons</translation>
     </message>
     <message>
         <source>--only: unknown kind &quot;%1&quot; (phases, eclipses, apsides, seasons)</source>
-        <translation type="unfinished"></translation>
+        <translation>--only: tipo desconocido «%1» (phases, eclipses, apsides, seasons)</translation>
     </message>
     <message>
         <source>the calendar was not written to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el calendario no se ha escrito en «%1»: %2</translation>
     </message>
     <message>
         <source>usage: seasons [YYYY]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: seasons [AAAA]</translation>
     </message>
     <message>
         <source>Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Primavera </translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verano    </translation>
     </message>
     <message>
         <source>Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Otoño     </translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Invierno  </translation>
     </message>
     <message>
         <source>usage: easter [YYYY]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: easter [AAAA]</translation>
     </message>
     <message>
         <source>Easter Sunday: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo de Pascua: %1</translation>
     </message>
     <message>
         <source>usage: dateinfo [YYYY-MM-DD]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: dateinfo [AAAA-MM-DD]</translation>
     </message>
     <message>
         <source>Julian Day:          %1 at 0h UT</source>
-        <translation type="unfinished"></translation>
+        <translation>Día juliano:         %1 a las 0 h TU</translation>
     </message>
     <message>
         <source>Day number:          %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Día del año:         %1</translation>
     </message>
     <message>
         <source>Week number:         %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana ISO:          %1</translation>
     </message>
     <message>
         <source>Days till Christmas: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Días a Navidad:      %1</translation>
     </message>
     <message>
         <source>usage: perigee [YYYY-MM-DD [HH:MM]]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: perigee [AAAA-MM-DD [HH:MM]]</translation>
     </message>
     <message>
         <source>usage: places NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: places NOMBRE</translation>
     </message>
     <message>
         <source>No place matches &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún lugar coincide con «%1».</translation>
     </message>
     <message>
         <source>Name                      Region                    Country                   Latitude   Longitude  Time zone                      Population</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre                    Región                    País                      Latitud    Longitud   Zona horaria                   Población</translation>
     </message>
     <message>
         <source>the output accepted no more text</source>
-        <translation type="unfinished"></translation>
+        <translation>la salida no admitió más texto</translation>
     </message>
     <message>
         <source>the answer could not be written to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir la respuesta en la salida estándar: %1</translation>
     </message>
     <message>
         <source>The Moon and the Sun for the observer of the saved settings.
@@ -444,83 +444,101 @@ Commands:
   places NAME                    the places of that name, largest first
 
 Every answer names the time zone it is given in.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Luna y el Sol para el observador de la configuración guardada.
+
+Órdenes:
+  moon [AAAA-MM-DD HH:MM[:SS]]   la Luna y el Sol en un instante local (por omisión, ahora)
+  phases [AAAA-MM]               las fases principales de un mes
+  perigee [AAAA-MM-DD [HH:MM]]   el próximo perigeo y el próximo apogeo
+  riseset [AAAA-MM-DD]           salida, tránsito y puesta de la Luna y del Sol, crepúsculos
+  month [AAAA-MM] [--csv]        la tabla del mes con las horas de salida, tránsito y puesta
+  eclipses DESDE HASTA           los eclipses de Luna de un intervalo de años
+  ics DESDE [HASTA] [--only KINDS] [-o FILE]
+                                 las fases, los eclipses, los perigeos y apogeos, los
+                                 equinoccios y solsticios de esos años como archivo
+                                 iCalendar (UTC)
+  seasons [AAAA]                 los equinoccios y solsticios de un año
+  easter [AAAA]                  la fecha del domingo de Pascua
+  dateinfo [AAAA-MM-DD]          día juliano, día del año, semana, días hasta Navidad
+  places NOMBRE                  los lugares con ese nombre, de mayor a menor
+
+Cada respuesta indica la zona horaria en que se da.</translation>
     </message>
     <message>
         <source>Latitude in degrees, north positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud en grados, positiva al norte.</translation>
     </message>
     <message>
         <source>Longitude in degrees, east positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud en grados, positiva al este.</translation>
     </message>
     <message>
         <source>Offset of local standard time from UT, hours (multiple of 0.5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia de la hora estándar local respecto de TU, en horas (múltiplo de 0.5).</translation>
     </message>
     <message>
         <source>Daylight saving time in force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano en vigor.</translation>
     </message>
     <message>
         <source>No daylight saving time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin horario de verano.</translation>
     </message>
     <message>
         <source>Time zone by name, as Europe/London (overrides --zone and --dst).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria por su nombre, como Europe/London (prevalece sobre --zone y --dst).</translation>
     </message>
     <message>
         <source>The largest place of that name: its latitude, longitude and time zone, unless --lat, --lon, --tz or --zone/--dst/--no-dst are given.</source>
-        <translation type="unfinished"></translation>
+        <translation>El lugar más grande con ese nombre: su latitud, longitud y zona horaria, salvo que se indiquen --lat, --lon, --tz o --zone/--dst/--no-dst.</translation>
     </message>
     <message>
         <source>Answer as one JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Responder con un único objeto JSON.</translation>
     </message>
     <message>
         <source>month: the table as comma-separated values.</source>
-        <translation type="unfinished"></translation>
+        <translation>month: la tabla como valores separados por comas.</translation>
     </message>
     <message>
         <source>ics: only these kinds of event, comma-separated: phases, eclipses, apsides, seasons.</source>
-        <translation type="unfinished"></translation>
+        <translation>ics: solo estos tipos de evento, separados por comas: phases, eclipses, apsides, seasons.</translation>
     </message>
     <message>
         <source>ics: write the calendar to FILE instead of standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>ics: escribir el calendario en FILE en lugar de en la salida estándar.</translation>
     </message>
     <message>
         <source>see the list of commands above</source>
-        <translation type="unfinished"></translation>
+        <translation>vea la lista de órdenes de arriba</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an option, nor a date or year: dates and years are written without a minus sign, from year 1 to 9999</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una opción, ni una fecha ni un año: las fechas y los años se escriben sin signo menos, del año 1 al 9999</translation>
     </message>
     <message>
         <source>a command is needed (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta una orden (vea --help)</translation>
     </message>
     <message>
         <source>--csv applies to the month command only</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv solo se aplica a la orden month</translation>
     </message>
     <message>
         <source>--csv and --json exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv y --json se excluyen mutuamente</translation>
     </message>
     <message>
         <source>--%1 applies to the ics command only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 solo se aplica a la orden ics</translation>
     </message>
     <message>
         <source>--json does not apply to the ics command</source>
-        <translation type="unfinished"></translation>
+        <translation>--json no se aplica a la orden ics</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>orden desconocida «%1»</translation>
     </message>
 </context>
 <context>
@@ -566,211 +584,211 @@ Every answer names the time zone it is given in.</source>
     <name>Dialogs</name>
     <message>
         <source>%1 could not be saved: %2. They apply only until Crescendar is closed. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se han podido guardar: %2. Solo tendrán efecto hasta que se cierre Crescendar. %3</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>it is a symbolic link in the shared folder %1 that belongs to another user, and such a link is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace simbólico de la carpeta compartida %1 que pertenece a otro usuario, y esos enlaces no se siguen</translation>
     </message>
     <message>
         <source>no file name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún nombre de archivo</translation>
     </message>
     <message>
         <source>it changed while it was being opened</source>
-        <translation type="unfinished"></translation>
+        <translation>cambió mientras se abría</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>it is not a regular file, a character device or a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal, ni un dispositivo de caracteres, ni una tubería</translation>
     </message>
 </context>
 <context>
     <name>PageFrame</name>
     <message>
         <source>Printed by Crescendar V%1 (home page: %2, installed with the program)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impreso con Crescendar V%1 (página de inicio: %2, incluida con el programa)</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Norte</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Este</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Oeste</translation>
     </message>
     <message>
         <source>Latitude: %1,   Longitude: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud: %1,   Longitud: %2</translation>
     </message>
 </context>
 <context>
     <name>PrintTarget</name>
     <message>
         <source>the page has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>la página no tiene tamaño</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>the printer %1 could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido abrir la impresora %1</translation>
     </message>
     <message>
         <source>the PDF file %1 could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido empezar a escribir el archivo PDF %1</translation>
     </message>
     <message>
         <source>the page could not be sent to the printer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido enviar la página a la impresora %1</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido dibujar la página</translation>
     </message>
     <message>
         <source>%1 was not printed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se ha impreso: %2.</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>the value on line %1 runs on to the next line</source>
-        <translation type="unfinished"></translation>
+        <translation>el valor de la línea %1 continúa en la línea siguiente</translation>
     </message>
     <message>
         <source>a quotation mark on line %1 is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>unas comillas de la línea %1 no se cierran</translation>
     </message>
     <message>
         <source>the group name on line %1 has no closing ]</source>
-        <translation type="unfinished"></translation>
+        <translation>al nombre de grupo de la línea %1 le falta el ] de cierre</translation>
     </message>
     <message>
         <source>line %1 is not a name=value line</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 no tiene la forma nombre=valor</translation>
     </message>
     <message>
         <source>it is a folder, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo normal</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer (%1)</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>it is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1</translation>
     </message>
     <message>
         <source>the settings file %1 is read-only, so it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración %1 es de solo lectura, así que no se puede escribir</translation>
     </message>
     <message>
         <source>the settings file %1 could not be created: its folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido crear el archivo de configuración %1: no se puede crear su carpeta</translation>
     </message>
     <message>
         <source>the settings file %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir el archivo de configuración %1 (%2)</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>The settings file %1 could not be used: %2. Crescendar runs on the default settings and leaves that file as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido usar el archivo de configuración %1: %2. Crescendar funciona con la configuración predeterminada y deja ese archivo tal como está.</translation>
     </message>
     <message>
         <source>Some values in the settings file %1 are not used, and their defaults apply instead: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos valores del archivo de configuración %1 no se usan y en su lugar se aplican los valores predeterminados: %2.</translation>
     </message>
     <message>
         <source>The settings file %1 is read-only, so changes made now will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de configuración %1 es de solo lectura, así que los cambios que haga ahora no se guardarán.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written, so changes made now will be lost when Crescendar closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo de configuración %1, así que los cambios que haga ahora se perderán al cerrar Crescendar.</translation>
     </message>
     <message>
         <source>the settings file %1 cannot hold a value named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración %1 no puede contener un valor llamado %2</translation>
     </message>
     <message>
         <source>the settings file %1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración %1 está dañado: %2</translation>
     </message>
     <message>
         <source>the settings file %1 no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración %1 ya no existe</translation>
     </message>
     <message>
         <source>the settings file %1 holds no Crescendar settings</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración %1 no contiene ninguna configuración de Crescendar</translation>
     </message>
     <message>
         <source>the settings file %1 cannot hold a window named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración %1 no puede contener una ventana llamada %2</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número entero</translation>
     </message>
     <message>
         <source>more than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1</translation>
     </message>
     <message>
         <source>neither %1 nor %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ni %1 ni %2</translation>
     </message>
     <message>
         <source>not from 0 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no está entre 0 y %1</translation>
     </message>
     <message>
         <source>not a date with a day, a month and a year</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una fecha con día, mes y año</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número</translation>
     </message>
     <message>
         <source>not a time zone this computer knows</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una zona horaria conocida en este equipo</translation>
     </message>
     <message>
         <source>neither System nor a language of the program (en, de, fr, es)</source>
-        <translation type="unfinished"></translation>
+        <translation>ni System ni un idioma del programa (en, de, fr, es)</translation>
     </message>
     <message>
         <source>more than %1 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 grados</translation>
     </message>
 </context>
 <context>
@@ -778,12 +796,14 @@ Every answer names the time zone it is given in.</source>
     <message>
         <source>The web page could not be opened: no web browser answered. Please open this address in your browser by hand:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir la página web: ningún navegador ha respondido. Abra usted mismo esta dirección en su navegador:
+%1</translation>
     </message>
     <message>
         <source>%1 could not be opened: no program answered to show it. Please open this file by hand, for instance in your web browser:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se ha podido abrir: ningún programa ha respondido para mostrarla. Abra usted mismo este archivo, por ejemplo en su navegador:
+%2</translation>
     </message>
 </context>
 <context>
@@ -793,38 +813,41 @@ Every answer names the time zone it is given in.</source>
 Run it on a desktop, or under a virtual display with:
     xvfb-run -a %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar necesita una pantalla gráfica y aquí no hay ninguna disponible (DISPLAY y WAYLAND_DISPLAY no están definidas).
+Ejecútelo en un escritorio, o en una pantalla virtual con:
+    xvfb-run -a %1
+</translation>
     </message>
     <message>
         <source>cannot make a temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear una carpeta temporal</translation>
     </message>
 </context>
 <context>
     <name>TPrint</name>
     <message>
         <source>MR:</source>
-        <translation type="unfinished"></translation>
+        <translation>SL:</translation>
     </message>
     <message>
         <source>TR:</source>
-        <translation type="unfinished"></translation>
+        <translation>TR:</translation>
     </message>
     <message>
         <source>MS:</source>
-        <translation type="unfinished"></translation>
+        <translation>PL:</translation>
     </message>
     <message>
         <source>SR:</source>
-        <translation type="unfinished"></translation>
+        <translation>SS:</translation>
     </message>
     <message>
         <source>SS:</source>
-        <translation type="unfinished"></translation>
+        <translation>PS:</translation>
     </message>
     <message>
         <source>Crescendar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar %1</translation>
     </message>
 </context>
 <context>
@@ -842,290 +865,290 @@ Run it on a desktop, or under a virtual display with:
     <name>TableText</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Moonrise</source>
-        <translation type="unfinished">Salida de la Luna</translation>
+        <translation>Salida de la Luna</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation type="unfinished">Tránsito de la Luna</translation>
+        <translation>Tránsito de la Luna</translation>
     </message>
     <message>
         <source>Moonset</source>
-        <translation type="unfinished">Puesta de la Luna</translation>
+        <translation>Puesta de la Luna</translation>
     </message>
     <message>
         <source>Moon lit (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna iluminada (%)</translation>
     </message>
     <message>
         <source>Astronomical twilight (morning)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crepúsculo astronómico (mañana)</translation>
     </message>
     <message>
         <source>Nautical twilight (morning)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crepúsculo náutico (mañana)</translation>
     </message>
     <message>
         <source>Civil twilight (morning)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crepúsculo civil (mañana)</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished">Salida del Sol</translation>
+        <translation>Salida del Sol</translation>
     </message>
     <message>
         <source>Sun transit</source>
-        <translation type="unfinished">Tránsito del Sol</translation>
+        <translation>Tránsito del Sol</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished">Puesta del Sol</translation>
+        <translation>Puesta del Sol</translation>
     </message>
     <message>
         <source>Civil twilight (evening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crepúsculo civil (tarde)</translation>
     </message>
     <message>
         <source>Nautical twilight (evening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crepúsculo náutico (tarde)</translation>
     </message>
     <message>
         <source>Astronomical twilight (evening)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crepúsculo astronómico (tarde)</translation>
     </message>
     <message>
         <source>Eclipse</source>
-        <translation type="unfinished">Eclipse</translation>
+        <translation>Eclipse</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo</translation>
     </message>
     <message>
         <source>Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilidad</translation>
     </message>
 </context>
 <context>
     <name>Words</name>
     <message>
         <source>New Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna nueva</translation>
     </message>
     <message>
         <source>First Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarto creciente</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna llena</translation>
     </message>
     <message>
         <source>Blue Moon</source>
         <extracomment>The second full moon of a calendar month</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Luna azul</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarto menguante</translation>
     </message>
     <message>
         <source>Waxing Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna creciente</translation>
     </message>
     <message>
         <source>Waxing Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibosa creciente</translation>
     </message>
     <message>
         <source>Waning Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibosa menguante</translation>
     </message>
     <message>
         <source>Waning Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna menguante</translation>
     </message>
     <message>
         <source>Full (Blue) Moon</source>
         <extracomment>The phase of a moment at a blue moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Luna azul</translation>
     </message>
     <message>
         <source>Full (%1) Moon</source>
         <extracomment>The phase of a moment at full moon; %1 is the month&apos;s traditional full moon name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Luna %1</translation>
     </message>
     <message>
         <source>Wolf</source>
         <extracomment>Traditional name of January&apos;s full moon, put into &quot;Full (%1) Moon&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>del Lobo</translation>
     </message>
     <message>
         <source>Snow</source>
         <extracomment>February&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de la Nieve</translation>
     </message>
     <message>
         <source>Worm</source>
         <extracomment>March&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>del Gusano</translation>
     </message>
     <message>
         <source>Pink</source>
         <extracomment>April&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rosa</translation>
     </message>
     <message>
         <source>Flower</source>
         <extracomment>May&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de las Flores</translation>
     </message>
     <message>
         <source>Strawberry</source>
         <extracomment>June&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de la Fresa</translation>
     </message>
     <message>
         <source>Buck</source>
         <extracomment>July&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>del Ciervo</translation>
     </message>
     <message>
         <source>Sturgeon</source>
         <extracomment>August&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>del Esturión</translation>
     </message>
     <message>
         <source>Harvest</source>
         <extracomment>September&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de la Cosecha</translation>
     </message>
     <message>
         <source>Hunter&apos;s</source>
         <extracomment>October&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>del Cazador</translation>
     </message>
     <message>
         <source>Beaver</source>
         <extracomment>November&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>del Castor</translation>
     </message>
     <message>
         <source>Cold</source>
         <extracomment>December&apos;s full moon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fría</translation>
     </message>
     <message>
         <source>Penumbral Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse penumbral de Luna</translation>
     </message>
     <message>
         <source>Partial Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse parcial de Luna</translation>
     </message>
     <message>
         <source>Total Lunar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse total de Luna</translation>
     </message>
     <message>
         <source>Penumbral Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse penumbral</translation>
     </message>
     <message>
         <source>Partial Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse parcial</translation>
     </message>
     <message>
         <source>Total Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse total</translation>
     </message>
     <message>
         <source>Penumbral</source>
         <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Penumbral</translation>
     </message>
     <message>
         <source>Partial</source>
         <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Parcial</translation>
     </message>
     <message>
         <source>Total</source>
         <extracomment>An eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Visible</source>
         <extracomment>Whether an eclipse can be seen from the observer&apos;s place</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>visible</translation>
     </message>
     <message>
         <source>Partially Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>visible en parte</translation>
     </message>
     <message>
         <source>Not Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>no visible</translation>
     </message>
     <message>
         <source>March Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccio de marzo</translation>
     </message>
     <message>
         <source>June Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solsticio de junio</translation>
     </message>
     <message>
         <source>September Equinox</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccio de septiembre</translation>
     </message>
     <message>
         <source>December Solstice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solsticio de diciembre</translation>
     </message>
     <message>
         <source>Perigee</source>
-        <translation type="unfinished"></translation>
+        <translation>Perigeo</translation>
     </message>
     <message>
         <source>Apogee</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogeo</translation>
     </message>
     <message>
         <source>None</source>
         <extracomment>In place of a rise, transit or set time: the body does not cross that altitude on the date. At most five characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nada</translation>
     </message>
     <message>
         <source>%1 days</source>
         <extracomment>The length of a season, %1 a decimal number such as 92.75</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 días</translation>
     </message>
     <message>
         <source>Skipped: the clocks passed over this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitida: los relojes se saltaron esta fecha</translation>
     </message>
     <message>
         <source>d</source>
         <extracomment>One-letter unit of the Moon&apos;s age: days</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
     <message>
         <source>h</source>
         <extracomment>One-letter unit of the Moon&apos;s age: hours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>m</source>
         <extracomment>One-letter unit of the Moon&apos;s age: minutes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
 </context>
 <context>
@@ -1242,43 +1265,43 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar…</translation>
     </message>
     <message>
         <source>New moons, first quarters, full moons and last quarters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunas nuevas, cuartos crecientes, lunas llenas y cuartos menguantes</translation>
     </message>
     <message>
         <source>Lunar eclipses, from the first to the last contact with the penumbra</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipses de Luna, del primer al último contacto con la penumbra</translation>
     </message>
     <message>
         <source>The Moon nearest to and farthest from the Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>La Luna en su punto más cercano y más lejano de la Tierra</translation>
     </message>
     <message>
         <source>The equinoxes and solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Los equinoccios y los solsticios</translation>
     </message>
     <message>
         <source>Please type a year in both boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un año en las dos casillas.</translation>
     </message>
     <message>
         <source>The &quot;From&quot; year must not be later than the &quot;To&quot; year.</source>
-        <translation type="unfinished"></translation>
+        <translation>El primer año no debe ser posterior al segundo.</translation>
     </message>
     <message>
         <source>Please choose at least one kind of event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija al menos un tipo de evento.</translation>
     </message>
 </context>
 <context>
@@ -1397,123 +1420,123 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>GMT %1 %2:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>GMT %1 %2:%3</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished">Configuración</translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud:</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud:</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar:</translation>
     </message>
     <message>
         <source>No place found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún lugar</translation>
     </message>
     <message>
         <source>Day Order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana:</translation>
     </message>
     <message>
         <source>Sunday - Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo a sábado</translation>
     </message>
     <message>
         <source>Monday - Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes a domingo</translation>
     </message>
     <message>
         <source>Tuesday - Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Martes a lunes</translation>
     </message>
     <message>
         <source>Wednesday - Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Miércoles a martes</translation>
     </message>
     <message>
         <source>Thursday - Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves a miércoles</translation>
     </message>
     <message>
         <source>Friday - Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes a jueves</translation>
     </message>
     <message>
         <source>Saturday - Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado a viernes</translation>
     </message>
     <message>
         <source>Date Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Timezone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona:</translation>
     </message>
     <message>
         <source>DST:</source>
-        <translation type="unfinished"></translation>
+        <translation>H.V.:</translation>
     </message>
     <message>
         <source>Laser</source>
-        <translation type="unfinished"></translation>
+        <translation>Láser</translation>
     </message>
     <message>
         <source>B/W Inkjet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinta B/N</translation>
     </message>
     <message>
         <source>Colour Inkjet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinta color</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Norte</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Oeste</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Este</translation>
     </message>
     <message>
         <source>Minutes and seconds of arc must be from 00 to 59.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los minutos y segundos de arco deben estar entre 00 y 59.</translation>
     </message>
     <message>
         <source>The latitude must be from 0° to 90°.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitud debe estar entre 0° y 90°.</translation>
     </message>
     <message>
         <source>The longitude must be from 0° to 180°.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitud debe estar entre 0° y 180°.</translation>
     </message>
     <message>
         <source>“%1” is not a date pattern: it needs a day (dd), a month (mm) and a year (yyyy), as in dd/mm/yyyy. The pattern %2 is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un formato de fecha: necesita un día (dd), un mes (mm) y un año (yyyy), como en dd/mm/yyyy. Se conserva el formato %2.</translation>
     </message>
     <message>
         <source>Your settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios en la configuración</translation>
     </message>
     <message>
         <source>Click the exit again to close this window without saving them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic de nuevo en el aspa para cerrar esta ventana sin guardarlos.</translation>
     </message>
 </context>
 <context>
@@ -1741,15 +1764,15 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>The &quot;From&quot; year must not be later than the &quot;To&quot; year.</source>
-        <translation type="unfinished"></translation>
+        <translation>El primer año no debe ser posterior al segundo.</translation>
     </message>
     <message>
         <source>Please type a year in both boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un año en las dos casillas.</translation>
     </message>
     <message>
         <source>A year must lie between 1 and 9999.</source>
-        <translation type="unfinished"></translation>
+        <translation>El año debe estar entre 1 y 9999.</translation>
     </message>
 </context>
 <context>
@@ -2159,171 +2182,171 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Enero</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Febrero</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Marzo</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Abril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayo</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Junio</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Julio</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Agosto</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Septiembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Octubre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Noviembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Diciembre</translation>
     </message>
     <message>
         <source>Please type a year from 1 to 9999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un año de 1 a 9999.</translation>
     </message>
     <message>
         <source>Transit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tránsito:</translation>
     </message>
     <message>
         <source>Moonrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida:</translation>
     </message>
     <message>
         <source>Moonset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta:</translation>
     </message>
     <message>
         <source>LST: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TSL: %1</translation>
     </message>
     <message>
         <source>Crescendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar</translation>
     </message>
     <message>
         <source>Visible:</source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminada:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad:</translation>
     </message>
     <message>
         <source>Distance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia:</translation>
     </message>
     <message>
         <source>R.A.:</source>
-        <translation type="unfinished"></translation>
+        <translation>A. R.:</translation>
     </message>
     <message>
         <source>Dec.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dec.:</translation>
     </message>
     <message>
         <source>Parallax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paralaje:</translation>
     </message>
     <message>
         <source>Diameter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro:</translation>
     </message>
     <message>
         <source>Apogee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogeo:</translation>
     </message>
     <message>
         <source>Perigee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perigeo:</translation>
     </message>
     <message>
         <source>Az.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Az.:</translation>
     </message>
     <message>
         <source>Alt.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt.:</translation>
     </message>
     <message>
         <source>P.A.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Á. P.:</translation>
     </message>
     <message>
         <source>Ph.A:</source>
-        <translation type="unfinished"></translation>
+        <translation>Á. F.:</translation>
     </message>
     <message>
         <source>Sunrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida:</translation>
     </message>
     <message>
         <source>Sunset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta:</translation>
     </message>
     <message>
         <source>Civil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Civil:</translation>
     </message>
     <message>
         <source>Nautical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Náutico:</translation>
     </message>
     <message>
         <source>Astronomical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronómico:</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Comienzo</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>%1 km  </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km  </translation>
     </message>
     <message>
         <source>The home page</source>
-        <translation type="unfinished"></translation>
+        <translation>La página de inicio</translation>
     </message>
     <message>
         <source>%1 %2 was not found beside the program or in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 no se ha encontrado junto al programa ni en %3.</translation>
     </message>
     <message>
         <source>The help page</source>
-        <translation type="unfinished"></translation>
+        <translation>La página de ayuda</translation>
     </message>
 </context>
 <context>
@@ -2365,7 +2388,7 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>The picture was not saved: %1 already exists. Choose it by its full name to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no se ha guardado: %1 ya existe. Elija ese archivo por su nombre completo para sustituirlo.</translation>
     </message>
 </context>
 <context>
@@ -2424,31 +2447,31 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Civil</translation>
     </message>
     <message>
         <source>Nautical</source>
-        <translation type="unfinished"></translation>
+        <translation>Náutico</translation>
     </message>
     <message>
         <source>Astronomical</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronómico</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Noche</translation>
     </message>
     <message>
         <source>Moon up (height: phase)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna en el cielo (alto: fase)</translation>
     </message>
     <message>
         <source>Crescendar lunar visibility %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar visibilidad lunar %1</translation>
     </message>
 </context>
 <context>
@@ -2649,55 +2672,55 @@ Run it on a desktop, or under a virtual display with:
     </message>
     <message>
         <source>Crescendar times %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar horas %1</translation>
     </message>
     <message>
         <source>LST at</source>
-        <translation type="unfinished"></translation>
+        <translation>TSL a la</translation>
     </message>
     <message>
         <source>Midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>medianoche</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sale</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tráns.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocaso</translation>
     </message>
     <message>
         <source>illum</source>
-        <translation type="unfinished"></translation>
+        <translation>ilum.</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Civil</translation>
     </message>
     <message>
         <source>Naut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Náut.</translation>
     </message>
     <message>
         <source>Ast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astr.</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Crepúsculo</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
 </context>
 <context>
