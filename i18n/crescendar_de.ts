@@ -1557,6 +1557,22 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
         <source>PRINTER</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crescendar will show its texts in the chosen language from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TDateInfoWindow</name>

@@ -1188,6 +1188,14 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
         <source>Version</source>
         <translation>Versión</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Moon at your place and time</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TCalendarExport</name>
@@ -1538,6 +1546,34 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
         <source>Click the exit again to close this window without saving them.</source>
         <translation>Haga clic de nuevo en el aspa para cerrar esta ventana sin guardarlos.</translation>
     </message>
+    <message>
+        <source>Observer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time and Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRINTER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crescendar will show its texts in the chosen language from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TDateInfoWindow</name>
@@ -1583,6 +1619,10 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     <message>
         <source>Exit Crescendar</source>
         <translation>Salir de Crescendar</translation>
+    </message>
+    <message>
+        <source>Sunday after the Paschal full moon</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1812,6 +1852,22 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     <message>
         <source>Seasons of %1 in the northern hemisphere</source>
         <translation>Estaciones de %1 en el hemisferio norte</translation>
+    </message>
+    <message>
+        <source>Equinoxes &amp; Solstices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SEASON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOCAL TIME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LASTS</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2348,6 +2404,30 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
         <source>The help page</source>
         <translation>La página de ayuda</translation>
     </message>
+    <message>
+        <source>Rise/Set Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished">Luna</translation>
+    </message>
+    <message>
+        <source>Twilight</source>
+        <translation type="unfinished">Crepúsculo</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished">Sol</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MOON</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TMonthList</name>
@@ -2358,6 +2438,54 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     <message>
         <source>Month</source>
         <translation>Mes</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation type="unfinished">Enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation type="unfinished">Febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation type="unfinished">Marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished">Abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished">Mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation type="unfinished">Junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation type="unfinished">Julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished">Agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished">Septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation type="unfinished">Octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished">Noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation type="unfinished">Diciembre</translation>
     </message>
 </context>
 <context>
@@ -2611,6 +2739,26 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
         <source>Save the Moon&apos;s events of some years as a calendar file</source>
         <translation>Guardar los fenómenos lunares de varios años en un archivo de calendario</translation>
     </message>
+    <message>
+        <source>Observing Aid: Lunar Visibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Lunar Eclipses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Phases of the Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equinoxes and Solstices</source>
+        <translation type="unfinished">Equinoccios y solsticios</translation>
+    </message>
+    <message>
+        <source>Easter Dates</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TTimesList</name>
@@ -2721,6 +2869,30 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     <message>
         <source>Sun</source>
         <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Monthly Rise, Set &amp; Twilight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Morning twilight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Evening twilight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Fecha</translation>
     </message>
 </context>
 <context>

@@ -1559,6 +1559,22 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
         <source>PRINTER</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crescendar will show its texts in the chosen language from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TDateInfoWindow</name>
