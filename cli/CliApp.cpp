@@ -990,33 +990,35 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
     p.addHelpOption();
     p.addVersionOption();
     p.addOptions({
-        {"lat", QCoreApplication::translate("Cli", "Latitude in degrees, north positive."), "DEG"},
-        {"lon", QCoreApplication::translate("Cli", "Longitude in degrees, east positive."), "DEG"},
+        {"lat", QCoreApplication::translate("Cli", "Latitude in degrees, north positive."),
+         QCoreApplication::translate("Cli", "DEG")},
+        {"lon", QCoreApplication::translate("Cli", "Longitude in degrees, east positive."),
+         QCoreApplication::translate("Cli", "DEG")},
         {"zone",
          QCoreApplication::translate(
              "Cli", "Offset of local standard time from UT, hours (multiple of 0.5)."),
-         "HOURS"},
+         QCoreApplication::translate("Cli", "HOURS")},
         {"dst", QCoreApplication::translate("Cli", "Daylight saving time in force.")},
         {"no-dst", QCoreApplication::translate("Cli", "No daylight saving time.")},
         {"tz",
          QCoreApplication::translate(
              "Cli", "Time zone by name, as Europe/London (overrides --zone and --dst)."),
-         "NAME"},
+         QCoreApplication::translate("Cli", "NAME")},
         {"place",
          QCoreApplication::translate(
              "Cli", "The largest place of that name: its latitude, longitude and time zone, "
                     "unless --lat, --lon, --tz or --zone/--dst/--no-dst are given."),
-         "NAME"},
+         QCoreApplication::translate("Cli", "NAME")},
         {"json", QCoreApplication::translate("Cli", "Answer as one JSON object.")},
         {"csv", QCoreApplication::translate("Cli", "month: the table as comma-separated values.")},
         {"only",
          QCoreApplication::translate("Cli", "ics: only these kinds of event, comma-separated: "
                                             "phases, eclipses, apsides, seasons."),
-         "KINDS"},
+         QCoreApplication::translate("Cli", "KINDS")},
         {{"o", "output"},
          QCoreApplication::translate("Cli",
                                      "ics: write the calendar to FILE instead of standard output."),
-         "FILE"},
+         QCoreApplication::translate("Cli", "FILE")},
     });
     p.addPositionalArgument("command",
                             QCoreApplication::translate("Cli", "see the list of commands above"));

@@ -539,6 +539,26 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
         <source>unknown command &quot;%1&quot;</source>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
+    <message>
+        <source>DEG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOURS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KINDS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -651,10 +671,6 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
         <translation>der Drucker %1 konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>the PDF file %1 could not be started</source>
-        <translation>die PDF-Datei %1 konnte nicht begonnen werden</translation>
-    </message>
-    <message>
         <source>the page could not be sent to the printer %1</source>
         <translation>die Seite konnte nicht an den Drucker %1 gesendet werden</translation>
     </message>
@@ -665,6 +681,10 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
     <message>
         <source>%1 was not printed: %2.</source>
         <translation>%1 wurde nicht gedruckt: %2.</translation>
+    </message>
+    <message>
+        <source>the PDF file %1 could not be created</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2104,10 +2124,6 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
         <translation>Minimieren</translation>
     </message>
     <message>
-        <source>Minimize Crescendar</source>
-        <translation>Crescendar minimieren</translation>
-    </message>
-    <message>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
@@ -2425,6 +2441,10 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>MOON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimise Crescendar</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

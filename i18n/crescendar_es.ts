@@ -540,6 +540,26 @@ Cada respuesta indica la zona horaria en que se da.</translation>
         <source>unknown command &quot;%1&quot;</source>
         <translation>orden desconocida «%1»</translation>
     </message>
+    <message>
+        <source>DEG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOURS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KINDS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -652,10 +672,6 @@ Cada respuesta indica la zona horaria en que se da.</translation>
         <translation>no se ha podido abrir la impresora %1</translation>
     </message>
     <message>
-        <source>the PDF file %1 could not be started</source>
-        <translation>no se ha podido empezar a escribir el archivo PDF %1</translation>
-    </message>
-    <message>
         <source>the page could not be sent to the printer %1</source>
         <translation>no se ha podido enviar la página a la impresora %1</translation>
     </message>
@@ -666,6 +682,10 @@ Cada respuesta indica la zona horaria en que se da.</translation>
     <message>
         <source>%1 was not printed: %2.</source>
         <translation>%1 no se ha impreso: %2.</translation>
+    </message>
+    <message>
+        <source>the PDF file %1 could not be created</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2105,10 +2125,6 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
         <translation>Minimizar</translation>
     </message>
     <message>
-        <source>Minimize Crescendar</source>
-        <translation>Minimizar Crescendar</translation>
-    </message>
-    <message>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -2426,6 +2442,10 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     </message>
     <message>
         <source>MOON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimise Crescendar</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

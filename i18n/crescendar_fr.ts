@@ -541,6 +541,26 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
         <source>unknown command &quot;%1&quot;</source>
         <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <source>DEG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOURS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KINDS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -653,10 +673,6 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
         <translation>l&apos;imprimante %1 n&apos;a pas pu être ouverte</translation>
     </message>
     <message>
-        <source>the PDF file %1 could not be started</source>
-        <translation>le fichier PDF %1 n&apos;a pas pu être créé</translation>
-    </message>
-    <message>
         <source>the page could not be sent to the printer %1</source>
         <translation>la page n&apos;a pas pu être envoyée à l&apos;imprimante %1</translation>
     </message>
@@ -667,6 +683,10 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     <message>
         <source>%1 was not printed: %2.</source>
         <translation>%1&#xa0;: l&apos;impression a échoué (%2).</translation>
+    </message>
+    <message>
+        <source>the PDF file %1 could not be created</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2106,10 +2126,6 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
         <translation>Réduire</translation>
     </message>
     <message>
-        <source>Minimize Crescendar</source>
-        <translation>Réduire Crescendar</translation>
-    </message>
-    <message>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -2427,6 +2443,10 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>MOON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimise Crescendar</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

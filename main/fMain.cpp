@@ -254,7 +254,7 @@ void TMain::CreateTitleRegions() {
     lblConfig = region("lblConfig", 478, 14, 19, 19, "");
     lblHelp = region("lblHelp", 510, 14, 23, 19, "");
     lblAbout = region("lblAbout", 544, 12, 17, 21, "");
-    lblMinimise = region("lblMinimise", 592, 14, 15, 15, QT_TR_NOOP("Minimize Crescendar"));
+    lblMinimise = region("lblMinimise", 592, 14, 15, 15, QT_TR_NOOP("Minimise Crescendar"));
     lblExit = region("lblExit", 614, 14, 13, 15, "");
 
     SetTitleRegion(lblTitle);
@@ -313,7 +313,7 @@ void TMain::CreateCommands() {
         {lblAbout, command("actAbout", tr("About"), key(Qt::CTRL | Qt::Key_F1),
                            tr("Display version information"), [this] { lblAboutClick(); })},
         {lblMinimise, command("actMinimise", tr("Minimise"), key(Qt::CTRL | Qt::Key_M),
-                              tr("Minimize Crescendar"), [this] { lblMinimiseClick(); })},
+                              tr("Minimise Crescendar"), [this] { lblMinimiseClick(); })},
         {lblExit, command("actQuit", tr("Quit"), key(Qt::CTRL | Qt::Key_Q), tr("Exit Crescendar"),
                           [this] { lblExitClick(); })},
         {imgPrevMonth, previousMonth},

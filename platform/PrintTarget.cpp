@@ -217,7 +217,7 @@ bool SystemPrintTarget::BeginDoc(const QString& title) {
             hasPrinter_
                 ? QCoreApplication::translate("PrintTarget", "the printer %1 could not be opened")
                       .arg(printerInfo_.printerName())
-                : QCoreApplication::translate("PrintTarget", "the PDF file %1 could not be started")
+                : QCoreApplication::translate("PrintTarget", "the PDF file %1 could not be created")
                       .arg(QDir::toNativeSeparators(jobFile_->Path()));
         DropJob();
         return false;
