@@ -36,10 +36,6 @@ QString NoDisplayMessage(const QString& program) {
         .arg(program.isEmpty() ? QStringLiteral("crescendar") : program);
 }
 
-void UseRegionalNamesInForce() {
-    SetRegionalNames(RegionalNamesFromLocale(QLocale()));
-}
-
 std::string StoredLanguage(const std::string& settingsPath) {
     const SettingsStore store =
         settingsPath.empty() ? SettingsStore() : SettingsStore(settingsPath);

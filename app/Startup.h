@@ -22,9 +22,6 @@ bool DisplayAvailable();
 // What the program says when there is none; `program` is the command it was started with.
 QString NoDisplayMessage(const QString& program);
 
-// Sets the engine's month and day names, separators and words from the language in force
-// (after InstallLanguage).
-void UseRegionalNamesInForce();
 
 // The Language setting of the user's store (settingsPath "" for the user's own), read without
 // writing; "System" when the file lacks it or refuses it (the main window reports a refused

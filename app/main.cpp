@@ -1,5 +1,6 @@
 // Crescendar: the Moon at the observer's place and time.
 #include "ProgramWindows.h"
+#include "Regional.h"
 #include "Startup.h"
 #include "fMain.h"
 

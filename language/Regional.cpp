@@ -129,4 +129,8 @@ TRegionalNames RegionalNamesFromLocale(const QLocale& locale) {
     return names;
 }
 
+void UseRegionalNamesInForce() {
+    SetRegionalNames(RegionalNamesFromLocale(QLocale()));
+}
+
 } // namespace crescendar

@@ -14,4 +14,8 @@ TRegionalNames RegionalNamesFromLocale(const QLocale& locale);
 // The engine's words in the language whose translator is installed (English without one).
 TWords TranslatedWords();
 
+// Sets the engine's month and day names, separators and words from the language in force
+// (after InstallLanguage).
+void UseRegionalNamesInForce();
+
 } // namespace crescendar

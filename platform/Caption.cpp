@@ -81,7 +81,9 @@ int CaptionWidth(const Caption& caption) {
 }
 
 bool CaptionFits(const Caption& caption) {
-    return CaptionWidth(caption) <= caption.Room.width();
+    const int width = CaptionWidth(caption);
+    return width <= caption.Room.width() ||
+           (!caption.Space.isEmpty() && width <= caption.Space.width());
 }
 
 QRect CaptionRect(const Caption& caption) {

@@ -70,7 +70,7 @@ Caption ReportTitle(const QString& text, const QRect& room, const QRect& space);
 
 // The width the caption's text takes, in pixels.
 int CaptionWidth(const Caption& caption);
-// Whether the text fits its room.
+// Whether the text fits its room, or the free space around it where it has one.
 bool CaptionFits(const Caption& caption);
 // The rectangle the text is laid out in: the room, or, for a text wider than it, a rectangle
 // as wide as the text, centred on the room and kept inside the space where it can be.

@@ -48,7 +48,7 @@ TEST(CaptionTest, AWideTextGrowsIntoTheSpaceAroundItsRoom) {
             EXPECT_NEAR(rect.center().x(), room.center().x(), 1);
         else
             EXPECT_EQ(rect.left(), c.expected.left());
-        EXPECT_EQ(CaptionFits(caption), c.text.size() == 1);
+        EXPECT_EQ(CaptionFits(caption), c.text.size() == 1 || rect.width() <= c.space.width());
     }
 }
 

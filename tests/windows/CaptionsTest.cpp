@@ -1,8 +1,12 @@
 // The texts of the windows' artwork, written at run time: each window lists its captions, and
-// in English every one fits the room its design gives it.
+// in English every one fits the room its design gives it. In every language the program
+// speaks, no text of any window is cut, runs into another or leaves its window.
 #include "MainFixture.h"
 
+#include "Language.h"
+#include "Regional.h"
 #include "fAbout.h"
+#include "fCalendarExport.h"
 #include "fConfiguration.h"
 #include "fDateInfo.h"
 #include "fEaster.h"
@@ -15,6 +19,10 @@
 #include "fPrintOptions.h"
 #include "fReportMenu.h"
 #include "fTimesList.h"
+#include "fWebMenu.h"
+
+#include <QComboBox>
+#include <QLineEdit>
 
 #include <functional>
 
@@ -62,6 +70,92 @@ TEST_F(CaptionsTest, EveryCaptionOfEveryWindowFitsItsRoom) {
         }
     }
 }
+
+// The main window and every other window, made in the language installed.
+class LongerWordsTest : public CaptionsTest, public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        CaptionsTest::SetUp();
+        InstallLanguage(GetParam(), {});
+        UseRegionalNamesInForce();
+    }
+    void TearDown() override {
+        CaptionsTest::TearDown();
+        InstallLanguage("en", {});
+        QLocale::setDefault(QLocale::system());
+        SetRegionalNames(EnglishRegionalNames());
+    }
+};
+
+// Where a text stands in its window.
+QRect InWindow(const QWidget* widget, const QWidget* window) {
+    return QRect(widget->mapTo(window, QPoint()), widget->size());
+}
+
+TEST_P(LongerWordsTest, NoTextIsCutOrRunsIntoAnother) {
+    // September's full moon has the longest name; a southern place and a date with an eclipse.
+    Start(At(2025, 9, 7, 19), {{"LatDeg", "33"}, {"LatDir", "South"}, {"Location", "Sydney"}});
+    if (PictureScale(w) != 1) GTEST_SKIP() << "measured at scale 1";
+    Tick();
+    TEclipse* eclipse = SkinWindow::Create<TEclipse>(w->Session(), w, w->imgEclipse);
+    auto* equinox = SkinWindow::Create<TEquinox>(w->Session(), *w);
+    const std::vector<SkinWindow*> windows = {
+        w,
+        SkinWindow::Create<TConfiguration>(w->Session(), w),
+        SkinWindow::Create<TDateInfoWindow>(*w),
+        equinox,
+        SkinWindow::Create<TEaster>(w->Session(), *w),
+        eclipse,
+        SkinWindow::Create<TEclipseReport>(w->Session(), w, w->lblReports, eclipse),
+        SkinWindow::Create<TTimesList>(w->Session(), *w),
+        SkinWindow::Create<TObservingAid>(w->Session(), *w),
+        SkinWindow::Create<TMonthlyPhases>(w->Session(), *w),
+        SkinWindow::Create<TPrintOptions>(w->Session(), w, nullptr),
+        SkinWindow::Create<TReportMenu>(w->Session(), *w, *w->lblReports),
+        SkinWindow::Create<TMonthList>(w->Session(), *w),
+        SkinWindow::Create<TAbout>(*w),
+        SkinWindow::Create<TCalendarExport>(w->Session(), *w),
+        SkinWindow::Create<TWebMenu>(*w, *w->lblLinks),
+    };
+    equinox->ShowEquinox();
+    for (SkinWindow* window : windows) {
+        window->show();
+        QApplication::processEvents();
+        SCOPED_TRACE(window->objectName().toStdString());
+        const QRect whole(QPoint(), window->size());
+        for (const Caption& c : window->Captions())
+            EXPECT_TRUE(CaptionFits(c)) << c.Text.toStdString() << " is " << CaptionWidth(c)
+                                        << " pixels wide, its room " << c.Room.width();
+        // The texts shown, and the fields they stand beside.
+        std::vector<std::pair<QRect, QString>> texts;
+        for (ClickRegion* region : window->findChildren<ClickRegion*>()) {
+            if (region->window() != window || !region->isVisibleTo(window) ||
+                region->Text().trimmed().isEmpty())
+                continue;
+            const QString text = region->Text().simplified();
+            EXPECT_LE(region->TextWidth(), region->width()) << text.toStdString() << " is cut";
+            const QRect r = InWindow(region, window);
+            EXPECT_TRUE(whole.contains(r)) << text.toStdString() << " leaves its window";
+            texts.emplace_back(r, text);
+        }
+        for (QWidget* field : window->findChildren<QWidget*>())
+            if ((qobject_cast<QLineEdit*>(field) && !qobject_cast<QComboBox*>(field->parent())) ||
+                qobject_cast<QComboBox*>(field))
+                if (field->window() == window && field->isVisibleTo(window))
+                    texts.emplace_back(InWindow(field, window), field->objectName());
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            for (std::size_t j = i + 1; j < texts.size(); ++j)
+                // A text over its own shadow is one text.
+                EXPECT_FALSE(texts[i].first.intersects(texts[j].first) &&
+                             texts[i].second != texts[j].second)
+                    << texts[i].second.toStdString() << " runs into "
+                    << texts[j].second.toStdString();
+        window->hide();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, LongerWordsTest, ::testing::Values("en", "de", "fr", "es"),
+                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace
 } // namespace crescendar
