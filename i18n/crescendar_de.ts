@@ -541,23 +541,23 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
     </message>
     <message>
         <source>DEG</source>
-        <translation type="unfinished"></translation>
+        <translation>GRAD</translation>
     </message>
     <message>
         <source>HOURS</source>
-        <translation type="unfinished"></translation>
+        <translation>STUNDEN</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <source>KINDS</source>
-        <translation type="unfinished"></translation>
+        <translation>ARTEN</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
 </context>
 <context>
@@ -684,7 +684,7 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
     </message>
     <message>
         <source>the PDF file %1 could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>die PDF-Datei %1 konnte nicht erstellt werden</translation>
     </message>
 </context>
 <context>
@@ -1209,11 +1209,11 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>The Moon at your place and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mond an Ihrem Ort zu Ihrer Zeit</translation>
     </message>
 </context>
 <context>
@@ -1567,31 +1567,31 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>Observer</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachter</translation>
     </message>
     <message>
         <source>Time and Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit und Drucker</translation>
     </message>
     <message>
         <source>PRINTER</source>
-        <translation type="unfinished"></translation>
+        <translation>DRUCKER</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Crescendar will show its texts in the chosen language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar zeigt seine Texte ab dem nächsten Start in der gewählten Sprache an.</translation>
     </message>
 </context>
 <context>
@@ -1641,7 +1641,7 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>Sunday after the Paschal full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntag nach dem Ostervollmond</translation>
     </message>
 </context>
 <context>
@@ -1874,19 +1874,19 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>Equinoxes &amp; Solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Äquinoktien &amp; Solstitien</translation>
     </message>
     <message>
         <source>SEASON</source>
-        <translation type="unfinished"></translation>
+        <translation>JAHRESZEIT</translation>
     </message>
     <message>
         <source>LOCAL TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>ORTSZEIT</translation>
     </message>
     <message>
         <source>LASTS</source>
-        <translation type="unfinished"></translation>
+        <translation>DAUER</translation>
     </message>
 </context>
 <context>
@@ -2421,31 +2421,31 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>Rise/Set Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf- und Untergang</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished">Mond</translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation type="unfinished">Dämmerung</translation>
+        <translation>Dämmerung</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished">Sonne</translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>SONNE</translation>
     </message>
     <message>
         <source>MOON</source>
-        <translation type="unfinished"></translation>
+        <translation>MOND</translation>
     </message>
     <message>
         <source>Minimise Crescendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar minimieren</translation>
     </message>
 </context>
 <context>
@@ -2460,51 +2460,51 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished">Januar</translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished">Februar</translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished">März</translation>
+        <translation>März</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished">April</translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished">Mai</translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished">Juni</translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished">Juli</translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished">August</translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished">September</translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished">Oktober</translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished">November</translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished">Dezember</translation>
+        <translation>Dezember</translation>
     </message>
 </context>
 <context>
@@ -2760,23 +2760,23 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>Observing Aid: Lunar Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachtungshilfe: Mondsichtbarkeit</translation>
     </message>
     <message>
         <source>Find Lunar Eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondfinsternisse suchen</translation>
     </message>
     <message>
         <source>Monthly Phases of the Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondphasen des Monats</translation>
     </message>
     <message>
         <source>Equinoxes and Solstices</source>
-        <translation type="unfinished">Äquinoktien und Solstitien</translation>
+        <translation>Äquinoktien und Solstitien</translation>
     </message>
     <message>
         <source>Easter Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostertermine</translation>
     </message>
 </context>
 <context>
@@ -2859,7 +2859,7 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>Transit</source>
-        <translation>Durchg.</translation>
+        <translation>Kulm.</translation>
     </message>
     <message>
         <source>Set</source>
@@ -2891,27 +2891,27 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>Monthly Rise, Set &amp; Twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf-/Untergang, Dämmerung</translation>
     </message>
     <message>
         <source>Morning twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Morgendämmerung</translation>
     </message>
     <message>
         <source>Evening twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Abenddämmerung</translation>
     </message>
     <message>
         <source>Lit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bel.</translation>
     </message>
     <message>
         <source>Astro</source>
-        <translation type="unfinished"></translation>
+        <translation>Astr.</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
 </context>
 <context>

@@ -542,23 +542,23 @@ Cada respuesta indica la zona horaria en que se da.</translation>
     </message>
     <message>
         <source>DEG</source>
-        <translation type="unfinished"></translation>
+        <translation>GRADOS</translation>
     </message>
     <message>
         <source>HOURS</source>
-        <translation type="unfinished"></translation>
+        <translation>HORAS</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE</translation>
     </message>
     <message>
         <source>KINDS</source>
-        <translation type="unfinished"></translation>
+        <translation>KINDS</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
 </context>
 <context>
@@ -685,7 +685,7 @@ Cada respuesta indica la zona horaria en que se da.</translation>
     </message>
     <message>
         <source>the PDF file %1 could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido crear el archivo PDF %1</translation>
     </message>
 </context>
 <context>
@@ -1210,11 +1210,11 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>The Moon at your place and time</source>
-        <translation type="unfinished"></translation>
+        <translation>La Luna para su lugar y su hora</translation>
     </message>
 </context>
 <context>
@@ -1568,31 +1568,31 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     </message>
     <message>
         <source>Observer</source>
-        <translation type="unfinished"></translation>
+        <translation>Observador</translation>
     </message>
     <message>
         <source>Time and Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora e impresora</translation>
     </message>
     <message>
         <source>PRINTER</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPRESORA</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Crescendar will show its texts in the chosen language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar mostrará sus textos en el idioma elegido a partir del próximo inicio.</translation>
     </message>
 </context>
 <context>
@@ -1642,7 +1642,7 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     </message>
     <message>
         <source>Sunday after the Paschal full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo tras la luna llena pascual</translation>
     </message>
 </context>
 <context>
@@ -1875,19 +1875,19 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     </message>
     <message>
         <source>Equinoxes &amp; Solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Equinoccios y solsticios</translation>
     </message>
     <message>
         <source>SEASON</source>
-        <translation type="unfinished"></translation>
+        <translation>ESTACIÓN</translation>
     </message>
     <message>
         <source>LOCAL TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>HORA LOCAL</translation>
     </message>
     <message>
         <source>LASTS</source>
-        <translation type="unfinished"></translation>
+        <translation>DURACIÓN</translation>
     </message>
 </context>
 <context>
@@ -2422,31 +2422,31 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     </message>
     <message>
         <source>Rise/Set Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida y puesta</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished">Luna</translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation type="unfinished">Crepúsculo</translation>
+        <translation>Crepúsculo</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished">Sol</translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>SOL</translation>
     </message>
     <message>
         <source>MOON</source>
-        <translation type="unfinished"></translation>
+        <translation>LUNA</translation>
     </message>
     <message>
         <source>Minimise Crescendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar Crescendar</translation>
     </message>
 </context>
 <context>
@@ -2461,51 +2461,51 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished">Enero</translation>
+        <translation>Enero</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished">Febrero</translation>
+        <translation>Febrero</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished">Marzo</translation>
+        <translation>Marzo</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished">Abril</translation>
+        <translation>Abril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished">Mayo</translation>
+        <translation>Mayo</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished">Junio</translation>
+        <translation>Junio</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished">Julio</translation>
+        <translation>Julio</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished">Agosto</translation>
+        <translation>Agosto</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished">Septiembre</translation>
+        <translation>Septiembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished">Octubre</translation>
+        <translation>Octubre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished">Noviembre</translation>
+        <translation>Noviembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished">Diciembre</translation>
+        <translation>Diciembre</translation>
     </message>
 </context>
 <context>
@@ -2761,23 +2761,23 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     </message>
     <message>
         <source>Observing Aid: Lunar Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía de observación: visibilidad lunar</translation>
     </message>
     <message>
         <source>Find Lunar Eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar eclipses de Luna</translation>
     </message>
     <message>
         <source>Monthly Phases of the Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Fases de la Luna del mes</translation>
     </message>
     <message>
         <source>Equinoxes and Solstices</source>
-        <translation type="unfinished">Equinoccios y solsticios</translation>
+        <translation>Equinoccios y solsticios</translation>
     </message>
     <message>
         <source>Easter Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas de Pascua</translation>
     </message>
 </context>
 <context>
@@ -2892,27 +2892,27 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     </message>
     <message>
         <source>Monthly Rise, Set &amp; Twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida, puesta y crepúsculo</translation>
     </message>
     <message>
         <source>Morning twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Crep. matutino</translation>
     </message>
     <message>
         <source>Evening twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Crep. vespertino</translation>
     </message>
     <message>
         <source>Lit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilum.</translation>
     </message>
     <message>
         <source>Astro</source>
-        <translation type="unfinished"></translation>
+        <translation>Astr.</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
 </context>
 <context>

@@ -543,23 +543,23 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     </message>
     <message>
         <source>DEG</source>
-        <translation type="unfinished"></translation>
+        <translation>DEGRÉS</translation>
     </message>
     <message>
         <source>HOURS</source>
-        <translation type="unfinished"></translation>
+        <translation>HEURES</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM</translation>
     </message>
     <message>
         <source>KINDS</source>
-        <translation type="unfinished"></translation>
+        <translation>TYPES</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER</translation>
     </message>
 </context>
 <context>
@@ -686,7 +686,7 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     </message>
     <message>
         <source>the PDF file %1 could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier PDF %1 n&apos;a pas pu être créé</translation>
     </message>
 </context>
 <context>
@@ -1211,11 +1211,11 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>The Moon at your place and time</source>
-        <translation type="unfinished"></translation>
+        <translation>La Lune en votre lieu, à votre heure</translation>
     </message>
 </context>
 <context>
@@ -1569,31 +1569,31 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Observer</source>
-        <translation type="unfinished"></translation>
+        <translation>Observateur</translation>
     </message>
     <message>
         <source>Time and Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure et imprimante</translation>
     </message>
     <message>
         <source>PRINTER</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPRIMANTE</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Crescendar will show its texts in the chosen language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescendar affichera ses textes dans la langue choisie à partir de son prochain démarrage.</translation>
     </message>
 </context>
 <context>
@@ -1643,7 +1643,7 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Sunday after the Paschal full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche après la pleine lune pascale</translation>
     </message>
 </context>
 <context>
@@ -1876,19 +1876,19 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Equinoxes &amp; Solstices</source>
-        <translation type="unfinished"></translation>
+        <translation>Équinoxes et solstices</translation>
     </message>
     <message>
         <source>SEASON</source>
-        <translation type="unfinished"></translation>
+        <translation>SAISON</translation>
     </message>
     <message>
         <source>LOCAL TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>HEURE LOCALE</translation>
     </message>
     <message>
         <source>LASTS</source>
-        <translation type="unfinished"></translation>
+        <translation>DURÉE</translation>
     </message>
 </context>
 <context>
@@ -2423,31 +2423,31 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Rise/Set Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever et coucher</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished">Lune</translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation type="unfinished">Crépuscule</translation>
+        <translation>Crépuscule</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished">Soleil</translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>SUN</source>
-        <translation type="unfinished"></translation>
+        <translation>SOLEIL</translation>
     </message>
     <message>
         <source>MOON</source>
-        <translation type="unfinished"></translation>
+        <translation>LUNE</translation>
     </message>
     <message>
         <source>Minimise Crescendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire Crescendar</translation>
     </message>
 </context>
 <context>
@@ -2462,51 +2462,51 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished">Janvier</translation>
+        <translation>Janvier</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished">Février</translation>
+        <translation>Février</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished">Mars</translation>
+        <translation>Mars</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished">Avril</translation>
+        <translation>Avril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished">Mai</translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished">Juin</translation>
+        <translation>Juin</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished">Juillet</translation>
+        <translation>Juillet</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished">Août</translation>
+        <translation>Août</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished">Septembre</translation>
+        <translation>Septembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished">Octobre</translation>
+        <translation>Octobre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished">Novembre</translation>
+        <translation>Novembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished">Décembre</translation>
+        <translation>Décembre</translation>
     </message>
 </context>
 <context>
@@ -2762,23 +2762,23 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Observing Aid: Lunar Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide à l&apos;observation&#xa0;: visibilité lunaire</translation>
     </message>
     <message>
         <source>Find Lunar Eclipses</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les éclipses de Lune</translation>
     </message>
     <message>
         <source>Monthly Phases of the Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Phases de la Lune du mois</translation>
     </message>
     <message>
         <source>Equinoxes and Solstices</source>
-        <translation type="unfinished">Équinoxes et solstices</translation>
+        <translation>Équinoxes et solstices</translation>
     </message>
     <message>
         <source>Easter Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates de Pâques</translation>
     </message>
 </context>
 <context>
@@ -2861,7 +2861,7 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Transit</source>
-        <translation>Passage</translation>
+        <translation>Pass.</translation>
     </message>
     <message>
         <source>Set</source>
@@ -2893,27 +2893,27 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Monthly Rise, Set &amp; Twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever, coucher et crépuscule</translation>
     </message>
     <message>
         <source>Morning twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule matin</translation>
     </message>
     <message>
         <source>Evening twilight</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule soir</translation>
     </message>
     <message>
         <source>Lit</source>
-        <translation type="unfinished"></translation>
+        <translation>Écl.</translation>
     </message>
     <message>
         <source>Astro</source>
-        <translation type="unfinished"></translation>
+        <translation>Astro</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
 </context>
 <context>
