@@ -2458,54 +2458,6 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
         <source>Month</source>
         <translation>Monat</translation>
     </message>
-    <message>
-        <source>January</source>
-        <translation>Januar</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>Februar</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>März</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>April</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>Mai</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>Juni</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>Juli</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>August</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>September</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>Oktober</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>November</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>Dezember</translation>
-    </message>
 </context>
 <context>
     <name>crescendar::TMonthlyPhases</name>

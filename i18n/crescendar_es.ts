@@ -2459,54 +2459,6 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
         <source>Month</source>
         <translation>Mes</translation>
     </message>
-    <message>
-        <source>January</source>
-        <translation>Enero</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>Febrero</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>Marzo</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>Abril</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>Mayo</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>Junio</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>Julio</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>Agosto</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>Septiembre</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>Octubre</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>Noviembre</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>Diciembre</translation>
-    </message>
 </context>
 <context>
     <name>crescendar::TMonthlyPhases</name>
@@ -2543,7 +2495,7 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     <name>crescendar::TObservingAid</name>
     <message>
         <source>Lunar Visibility</source>
-        <translation>Visibilidad de la Luna</translation>
+        <translation>Visibilidad lunar</translation>
     </message>
     <message>
         <source>Visibility chart</source>
@@ -2626,7 +2578,7 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     <name>crescendar::TPrintOptions</name>
     <message>
         <source>Print Calendar</source>
-        <translation>Imprimir calendario</translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>A drawing of the Moon in every day&apos;s box</source>
@@ -2666,7 +2618,7 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     </message>
     <message>
         <source>Phase density %</source>
-        <translation>Densidad de las fases %</translation>
+        <translation>Densidad %</translation>
     </message>
     <message>
         <source>Phase density</source>

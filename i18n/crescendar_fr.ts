@@ -2195,7 +2195,7 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Now</source>
-        <translation>Maintenant</translation>
+        <translation>Actuel</translation>
     </message>
     <message>
         <source>Go back to the running clock: today, now</source>
@@ -2460,54 +2460,6 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
         <source>Month</source>
         <translation>Mois</translation>
     </message>
-    <message>
-        <source>January</source>
-        <translation>Janvier</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>Février</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>Mars</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>Avril</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>Mai</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>Juin</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>Juillet</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>Août</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>Septembre</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>Octobre</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>Novembre</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>Décembre</translation>
-    </message>
 </context>
 <context>
     <name>crescendar::TMonthlyPhases</name>
@@ -2627,7 +2579,7 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     <name>crescendar::TPrintOptions</name>
     <message>
         <source>Print Calendar</source>
-        <translation>Imprimer le calendrier</translation>
+        <translation>Impression</translation>
     </message>
     <message>
         <source>A drawing of the Moon in every day&apos;s box</source>
@@ -2647,7 +2599,7 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Daily Moon phases</source>
-        <translation>Phases quotidiennes de la Lune</translation>
+        <translation>Phases du jour</translation>
     </message>
     <message>
         <source>Principal phases</source>
@@ -2667,7 +2619,7 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Phase density %</source>
-        <translation>Densité des phases en %</translation>
+        <translation>Densité %</translation>
     </message>
     <message>
         <source>Phase density</source>

@@ -247,8 +247,10 @@ void TPrintOptions::FormCreate() {
 
     lblOK = new ClickRegion(this, 62, 210, 99, 29);
     // Right of the button's printer.
-    AddCaption(ShadowedCaption(tr("OK"), QRect(96, 210, 53, 29), SkinSansFont(15, true), Qt::white,
-                               QColor(0, 0, 0, 160), Qt::AlignCenter));
+    Caption ok = ShadowedCaption(tr("OK"), QRect(96, 210, 53, 29), SkinSansFont(15, true),
+                                 Qt::white, QColor(0, 0, 0, 160), Qt::AlignCenter);
+    ok.Space = QRect(96, 210, 61, 29); // up to the button's rim
+    AddCaption(ok);
     lblOK->setObjectName(QStringLiteral("lblOK"));
     lblOK->setCursor(Qt::PointingHandCursor);
     // The default button: Return anywhere but on another button.

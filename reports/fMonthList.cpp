@@ -15,15 +15,15 @@ TMonthList::TMonthList(TSession& session, QWidget& owner) : TPopupMenu(owner), s
     setObjectName(QStringLiteral("MonthList"));
     setWindowTitle(tr("Months"));
 
-    // The names right of the arrow's place, each in its row.
-    static const char* const names[] = {
-        QT_TR_NOOP("January"), QT_TR_NOOP("February"), QT_TR_NOOP("March"),
-        QT_TR_NOOP("April"),   QT_TR_NOOP("May"),      QT_TR_NOOP("June"),
-        QT_TR_NOOP("July"),    QT_TR_NOOP("August"),   QT_TR_NOOP("September"),
-        QT_TR_NOOP("October"), QT_TR_NOOP("November"), QT_TR_NOOP("December")};
+    // The names right of the arrow's place, each in its row, in the language in force (as the
+    // calendar shows them), begun with a capital as a list's entries are; a long name may run
+    // on to the picture's edge.
     QList<Caption> captions;
     for (int i = 0; i < 12; ++i) {
-        captions << MenuCaption(tr(names[i]), QRect(26, i * kRowHeight, 70, kRowHeight), 13);
+        QString name = QString::fromStdString(LongMonthName(i + 1));
+        if (!name.isEmpty()) name[0] = name[0].toUpper();
+        captions << MenuCaption(name, QRect(26, i * kRowHeight, 70, kRowHeight), 13);
+        captions.back().Space = QRect(26, i * kRowHeight, 74, kRowHeight);
         ListCaption(captions.back());
     }
     imgMonths = new ImageControl(

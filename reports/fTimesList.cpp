@@ -75,9 +75,13 @@ void TTimesList::AddHeadings() {
     // Each heading centred on its column of times (the opening starts at x 20); the
     // illuminated percentage's ends at 232.
     const QFont font = SkinSansFont(11, true);
+    // A heading may take two pixels of the gap on either side, which its letters' bearings
+    // leave blank.
     const auto heading = [&](const QString& text, int centre, const QColor& ink, int width = 38) {
-        AddCaption(ShadowedCaption(text, QRect(centre - width / 2, 61, width, 15), font, ink,
-                                   QColor(0, 0, 0, 220), Qt::AlignCenter));
+        Caption c = ShadowedCaption(text, QRect(centre - width / 2, 61, width, 15), font, ink,
+                                    QColor(0, 0, 0, 220), Qt::AlignCenter);
+        c.Space = c.Room.adjusted(-2, 0, 2, 0);
+        AddCaption(c);
     };
     const auto column = [](int x) { return 20 + x + 14; };
     heading(tr("Rise"), column(kMoonRiseX), cyan);
