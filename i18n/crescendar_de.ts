@@ -2333,7 +2333,7 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>Distance:</source>
-        <translation>Entfernung:</translation>
+        <translation>Abstand:</translation>
     </message>
     <message>
         <source>R.A.:</source>
@@ -2341,7 +2341,7 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>Dec.:</source>
-        <translation>Dekl.:</translation>
+        <translation>Dek.:</translation>
     </message>
     <message>
         <source>Parallax:</source>
@@ -2365,7 +2365,7 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     </message>
     <message>
         <source>Alt.:</source>
-        <translation>Höhe:</translation>
+        <translation>h:</translation>
     </message>
     <message>
         <source>P.A.:</source>

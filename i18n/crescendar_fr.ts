@@ -1004,7 +1004,7 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     <message>
         <source>Full (%1) Moon</source>
         <extracomment>The phase of a moment at full moon; %1 is the month&apos;s traditional full moon name</extracomment>
-        <translation>Pleine lune %1</translation>
+        <translation>Lune %1</translation>
     </message>
     <message>
         <source>Wolf</source>
@@ -2367,7 +2367,7 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Alt.:</source>
-        <translation>Haut.:</translation>
+        <translation>Ht.:</translation>
     </message>
     <message>
         <source>P.A.:</source>
@@ -2375,7 +2375,7 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     </message>
     <message>
         <source>Ph.A:</source>
-        <translation>A.Ph.:</translation>
+        <translation>APh:</translation>
     </message>
     <message>
         <source>Sunrise:</source>

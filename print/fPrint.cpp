@@ -348,9 +348,7 @@ void TPrint::PrintMajorPhaseMarks() {
 void TPrint::PrintPhaseLegend() {
     Canvas& c = frame_.GetCanvas();
     const int size = frame_.P(9.65);
-    const int left = frame_.PageWidth() - frame_.P(80.39);
     const int step = size + frame_.P(6.43);
-    const int textX = left + size + frame_.P(9.65);
     c.SetFontName(kSerif);
     c.SetFontSize(7);
     c.SetFontStyle(fsRegular);
@@ -358,6 +356,14 @@ void TPrint::PrintPhaseLegend() {
     // Kinds in legend order: new, first quarter, full, last quarter.
     const std::array<TPhaseKind, 4> rows{TPhaseKind::NewMoon, TPhaseKind::FirstQuarter,
                                          TPhaseKind::FullMoon, TPhaseKind::LastQuarter};
+    // Longer names than the English ones move the legend left, so that they end on the page.
+    int widest = 0;
+    for (const TPhaseKind kind : rows)
+        widest = std::max(widest, c.TextWidth(QString::fromStdString(PrincipalPhaseName(kind))));
+    const int limit = frame_.PageWidth() - frame_.P(16.08); // the English names' margin, about
+    const int left = std::min(frame_.PageWidth() - frame_.P(80.39),
+                              limit - widest - size - frame_.P(9.65));
+    const int textX = left + size + frame_.P(9.65);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int top = frame_.P(24.12) + static_cast<int>(i) * step;
         DrawPhaseSymbol(static_cast<int>(rows[i]), left, top, size);

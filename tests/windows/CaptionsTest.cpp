@@ -1,6 +1,7 @@
 // The texts of the windows' artwork, written at run time: each window lists its captions, and
 // in English every one fits the room its design gives it. In every language the program
 // speaks, no text of any window is cut, runs into another or leaves its window.
+#include "GoldenPictures.h"
 #include "MainFixture.h"
 
 #include "Language.h"
@@ -14,6 +15,7 @@
 #include "fEclipseWindow.h"
 #include "fEquinox.h"
 #include "fMonthList.h"
+#include "fPrint.h"
 #include "fMonthlyPhases.h"
 #include "fObservingAid.h"
 #include "fPrintOptions.h"
@@ -118,10 +120,23 @@ TEST_P(LongerWordsTest, NoTextIsCutOrRunsIntoAnother) {
         SkinWindow::Create<TWebMenu>(*w, *w->lblLinks),
     };
     equinox->ShowEquinox();
+    // The main window's captions end before the figures drawn beside them: the Moon's at 249
+    // (a minus sign stands before it), the boxes' angles in their pictures from 315.
+    for (ClickRegion* caption : w->findChildren<ClickRegion*>(Qt::FindDirectChildrenOnly)) {
+        const int end = caption->x() + caption->TextWidth();
+        if (caption->x() == 188) {
+            EXPECT_LE(end, 243) << caption->Text().toStdString();
+        } else if (caption->x() == 284) {
+            EXPECT_LE(end, 314) << caption->Text().toStdString();
+        }
+    }
     for (SkinWindow* window : windows) {
         window->show();
         QApplication::processEvents();
         SCOPED_TRACE(window->objectName().toStdString());
+        SavePicture(window->grab().toImage(),
+                    window->objectName() + QLatin1Char('_') + QLatin1String(GetParam()) +
+                        QStringLiteral(".png"));
         const QRect whole(QPoint(), window->size());
         for (const Caption& c : window->Captions())
             EXPECT_TRUE(CaptionFits(c)) << c.Text.toStdString() << " is " << CaptionWidth(c)
@@ -152,6 +167,22 @@ TEST_P(LongerWordsTest, NoTextIsCutOrRunsIntoAnother) {
                     << texts[j].second.toStdString();
         window->hide();
     }
+}
+
+// The printed calendar's legend stays inside the page's frame: the strip just inside the frame's
+// right edge, beside the legend, is blank.
+TEST_P(LongerWordsTest, ThePrintedCalendarKeepsItsTextsOnThePage) {
+    Start(At(2025, 9, 7, 19), {{"LatDeg", "33"}, {"LatDir", "South"}});
+    ImagePrintTarget page(1240, 1754, 150); // A4 at 150 pixels per inch
+    TPrint calendar(page, CalendarSheetOf(w->Session()));
+    ASSERT_TRUE(calendar.PrintCalendar(9, 2025));
+    const QImage sheet = page.Pages().at(0);
+    SavePicture(sheet, QStringLiteral("calendar_page_%1.png").arg(QLatin1String(GetParam())));
+    int inked = 0;
+    for (int y = 10; y < 160; ++y)
+        for (int x = sheet.width() - 12; x < sheet.width() - 6; ++x)
+            if (qGray(sheet.pixel(x, y)) < 128) ++inked;
+    EXPECT_EQ(inked, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, LongerWordsTest, ::testing::Values("en", "de", "fr", "es"),
