@@ -2872,5 +2872,81 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
         <source>Lunar Web Sites</source>
         <translation>Websites über den Mond</translation>
     </message>
+    <message>
+        <source>Lunar Resources on the Web</source>
+        <translation>Der Mond im Web</translation>
+    </message>
+    <message>
+        <source>Earth&apos;s Moon</source>
+        <translation>Der Erdmond</translation>
+    </message>
+    <message>
+        <source>Moon Phase and Libration</source>
+        <translation>Mondphase und Libration</translation>
+    </message>
+    <message>
+        <source>Moon Fact Sheet</source>
+        <translation>Mond-Datenblatt</translation>
+    </message>
+    <message>
+        <source>Lunar Science and Exploration</source>
+        <translation>Mondforschung</translation>
+    </message>
+    <message>
+        <source>Lunar Orbiter Photo Atlas</source>
+        <translation>Lunar-Orbiter-Fotoatlas</translation>
+    </message>
+    <message>
+        <source>Lunar Reconnaissance Camera</source>
+        <translation>LRO-Kamera</translation>
+    </message>
+    <message>
+        <source>QuickMap: Explore the Moon</source>
+        <translation>QuickMap: Mondkarte</translation>
+    </message>
+    <message>
+        <source>Names of Lunar Features</source>
+        <translation>Namen der Mondformationen</translation>
+    </message>
+    <message>
+        <source>Astrogeology Science Center</source>
+        <translation>Astrogeologie-Zentrum</translation>
+    </message>
+    <message>
+        <source>Lunar and Planetary Observers</source>
+        <translation>Mond- und Planetenbeobachter</translation>
+    </message>
+    <message>
+        <source>British Astronomical Assoc.</source>
+        <translation>British Astronomical Assoc.</translation>
+    </message>
+    <message>
+        <source>Lunar Occultations</source>
+        <translation>Sternbedeckungen durch den Mond</translation>
+    </message>
+    <message>
+        <source>Lunar Eclipses</source>
+        <translation>Mondfinsternisse</translation>
+    </message>
+    <message>
+        <source>Missions to the Moon</source>
+        <translation>Missionen zum Mond</translation>
+    </message>
+    <message>
+        <source>Apollo Lunar Missions</source>
+        <translation>Apollo-Mondmissionen</translation>
+    </message>
+    <message>
+        <source>Apollo Lunar Surface Journal</source>
+        <translation>Apollo-Oberflächenjournal</translation>
+    </message>
+    <message>
+        <source>Lunar Reconnaissance Orbiter</source>
+        <translation>Lunar Reconnaissance Orbiter</translation>
+    </message>
+    <message>
+        <source>Artemis: Back to the Moon</source>
+        <translation>Artemis: zurück zum Mond</translation>
+    </message>
 </context>
 </TS>

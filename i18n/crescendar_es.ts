@@ -2873,5 +2873,81 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
         <source>Lunar Web Sites</source>
         <translation>Sitios web sobre la Luna</translation>
     </message>
+    <message>
+        <source>Lunar Resources on the Web</source>
+        <translation>La Luna en la web</translation>
+    </message>
+    <message>
+        <source>Earth&apos;s Moon</source>
+        <translation>La Luna de la Tierra</translation>
+    </message>
+    <message>
+        <source>Moon Phase and Libration</source>
+        <translation>Fase y libración</translation>
+    </message>
+    <message>
+        <source>Moon Fact Sheet</source>
+        <translation>Ficha de datos lunares</translation>
+    </message>
+    <message>
+        <source>Lunar Science and Exploration</source>
+        <translation>Ciencia y exploración lunar</translation>
+    </message>
+    <message>
+        <source>Lunar Orbiter Photo Atlas</source>
+        <translation>Atlas fotográfico Lunar Orbiter</translation>
+    </message>
+    <message>
+        <source>Lunar Reconnaissance Camera</source>
+        <translation>Cámara de LRO</translation>
+    </message>
+    <message>
+        <source>QuickMap: Explore the Moon</source>
+        <translation>QuickMap: mapa de la Luna</translation>
+    </message>
+    <message>
+        <source>Names of Lunar Features</source>
+        <translation>Nombres de accidentes lunares</translation>
+    </message>
+    <message>
+        <source>Astrogeology Science Center</source>
+        <translation>Centro de Astrogeología</translation>
+    </message>
+    <message>
+        <source>Lunar and Planetary Observers</source>
+        <translation>Observadores lunares y planetarios</translation>
+    </message>
+    <message>
+        <source>British Astronomical Assoc.</source>
+        <translation>British Astronomical Assoc.</translation>
+    </message>
+    <message>
+        <source>Lunar Occultations</source>
+        <translation>Ocultaciones lunares</translation>
+    </message>
+    <message>
+        <source>Lunar Eclipses</source>
+        <translation>Eclipses de Luna</translation>
+    </message>
+    <message>
+        <source>Missions to the Moon</source>
+        <translation>Misiones a la Luna</translation>
+    </message>
+    <message>
+        <source>Apollo Lunar Missions</source>
+        <translation>Misiones lunares Apolo</translation>
+    </message>
+    <message>
+        <source>Apollo Lunar Surface Journal</source>
+        <translation>Diario de superficie Apolo</translation>
+    </message>
+    <message>
+        <source>Lunar Reconnaissance Orbiter</source>
+        <translation>Lunar Reconnaissance Orbiter</translation>
+    </message>
+    <message>
+        <source>Artemis: Back to the Moon</source>
+        <translation>Artemis: regreso a la Luna</translation>
+    </message>
 </context>
 </TS>

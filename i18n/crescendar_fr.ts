@@ -2874,5 +2874,81 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
         <source>Lunar Web Sites</source>
         <translation>Sites web sur la Lune</translation>
     </message>
+    <message>
+        <source>Lunar Resources on the Web</source>
+        <translation>La Lune sur le Web</translation>
+    </message>
+    <message>
+        <source>Earth&apos;s Moon</source>
+        <translation>La Lune de la Terre</translation>
+    </message>
+    <message>
+        <source>Moon Phase and Libration</source>
+        <translation>Phase et libration</translation>
+    </message>
+    <message>
+        <source>Moon Fact Sheet</source>
+        <translation>Fiche de données lunaires</translation>
+    </message>
+    <message>
+        <source>Lunar Science and Exploration</source>
+        <translation>Science et exploration lunaires</translation>
+    </message>
+    <message>
+        <source>Lunar Orbiter Photo Atlas</source>
+        <translation>Atlas photo Lunar Orbiter</translation>
+    </message>
+    <message>
+        <source>Lunar Reconnaissance Camera</source>
+        <translation>Caméra de LRO</translation>
+    </message>
+    <message>
+        <source>QuickMap: Explore the Moon</source>
+        <translation>QuickMap : carte de la Lune</translation>
+    </message>
+    <message>
+        <source>Names of Lunar Features</source>
+        <translation>Noms des formations lunaires</translation>
+    </message>
+    <message>
+        <source>Astrogeology Science Center</source>
+        <translation>Centre d’astrogéologie</translation>
+    </message>
+    <message>
+        <source>Lunar and Planetary Observers</source>
+        <translation>Observateurs lunaires et planétaires</translation>
+    </message>
+    <message>
+        <source>British Astronomical Assoc.</source>
+        <translation>British Astronomical Assoc.</translation>
+    </message>
+    <message>
+        <source>Lunar Occultations</source>
+        <translation>Occultations lunaires</translation>
+    </message>
+    <message>
+        <source>Lunar Eclipses</source>
+        <translation>Éclipses de Lune</translation>
+    </message>
+    <message>
+        <source>Missions to the Moon</source>
+        <translation>Missions vers la Lune</translation>
+    </message>
+    <message>
+        <source>Apollo Lunar Missions</source>
+        <translation>Missions lunaires Apollo</translation>
+    </message>
+    <message>
+        <source>Apollo Lunar Surface Journal</source>
+        <translation>Journal de surface Apollo</translation>
+    </message>
+    <message>
+        <source>Lunar Reconnaissance Orbiter</source>
+        <translation>Lunar Reconnaissance Orbiter</translation>
+    </message>
+    <message>
+        <source>Artemis: Back to the Moon</source>
+        <translation>Artemis : retour sur la Lune</translation>
+    </message>
 </context>
 </TS>

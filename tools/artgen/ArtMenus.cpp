@@ -36,9 +36,6 @@ const QColor kRowBottom{18, 27, 62};
 const QColor kRowHighlight{86, 110, 172};
 const QColor kRowShadow{4, 6, 16};
 const QColor kEdgeLight{130, 150, 206};
-const QColor kInk{232, 238, 250};
-const QColor kSourceInk{120, 190, 245};
-const QColor kHeadingInk{255, 232, 170};
 
 double clamp01(double x) {
     return std::clamp(x, 0.0, 1.0);
@@ -65,7 +62,8 @@ void rowBackground(QPainter& p, const QRect& row) {
 }
 
 // A heading row: a brighter band with a gold title between two thin rules.
-void headingRow(QPainter& p, const QRect& row, const QString& title) {
+// A heading row's background; the window writes its title between two rules.
+void headingRow(QPainter& p, const QRect& row) {
     QLinearGradient g(row.topLeft(), row.bottomLeft());
     g.setColorAt(0, QColor(74, 98, 164));
     g.setColorAt(0.5, QColor(44, 62, 124));
@@ -75,35 +73,6 @@ void headingRow(QPainter& p, const QRect& row, const QString& title) {
     p.fillRect(QRect(row.left(), row.bottom(), row.width(), 1), kRowShadow);
     p.fillRect(QRect(row.left(), row.top(), 1, row.height()), kEdgeLight);
     p.fillRect(QRect(row.right(), row.top(), 1, row.height()), kRowShadow);
-
-    p.setFont(sansFont(12, true));
-    const int width = p.fontMetrics().horizontalAdvance(title);
-    const int left = row.left() + (row.width() - width) / 2;
-    shadowText(p, QRect(left, row.top(), width + 2, row.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               title, kHeadingInk, QColor(0, 0, 0, 220));
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const double y = row.top() + row.height() / 2.0;
-    for (int side : {-1, 1}) {
-        const double inner = side < 0 ? left - 8 : left + width + 8;
-        const double outer = side < 0 ? row.left() + 14 : row.right() - 14;
-        QLinearGradient rule(QPointF(inner, y), QPointF(outer, y));
-        rule.setColorAt(0, QColor(255, 232, 170, 200));
-        rule.setColorAt(1, QColor(255, 232, 170, 0));
-        p.setPen(QPen(QBrush(rule), 1));
-        p.drawLine(QPointF(inner, y), QPointF(outer, y));
-        // A small diamond where the rule meets the title.
-        p.setPen(Qt::NoPen);
-        p.setBrush(kHeadingInk);
-        QPainterPath diamond;
-        diamond.moveTo(inner, y - 2.5);
-        diamond.lineTo(inner + 2.5, y);
-        diamond.lineTo(inner, y + 2.5);
-        diamond.lineTo(inner - 2.5, y);
-        diamond.closeSubpath();
-        p.drawPath(diamond);
-    }
-    p.restore();
 }
 
 // A right-pointing arrow over a copy of a row's gutter.
@@ -249,34 +218,17 @@ QImage reportMenu() {
     return image;
 }
 
+// The link strip's rows; the window writes the titles and sources.
 QImage webMenu() {
     const int rows = static_cast<int>(crescendar::kWebLinks.size());
     QImage image = newImage({kStripWidth, rows * kStripHeight});
     QPainter p(&image);
     for (int i = 0; i < rows; ++i) {
-        const crescendar::TWebLink& link = crescendar::kWebLinks[static_cast<std::size_t>(i)];
         const QRect row(0, i * kStripHeight, kStripWidth, kStripHeight);
-        const QString title = QString::fromUtf8(link.Title);
-        if (!link.Url) {
-            headingRow(p, row, title);
-            continue;
-        }
-        rowBackground(p, row);
-        // The source, small and pale, at the right end.
-        p.setFont(sansFont(10, true));
-        const QString source = QString::fromUtf8(link.Source);
-        const int sourceWidth = p.fontMetrics().horizontalAdvance(source);
-        const QRect sourceBox(kStripWidth - 8 - sourceWidth, row.top(), sourceWidth + 2,
-                              row.height());
-        shadowText(p, sourceBox, Qt::AlignLeft | Qt::AlignVCenter, source, kSourceInk,
-                   QColor(0, 0, 0, 200));
-        p.setFont(sansFont(12));
-        const int titleWidth = p.fontMetrics().horizontalAdvance(title);
-        if (24 + titleWidth + 8 > sourceBox.left())
-            std::fprintf(stderr, "crescendar-artgen: warning: web link title too long: %s\n",
-                         link.Title);
-        shadowText(p, QRect(24, row.top(), titleWidth + 2, row.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, title, kInk, QColor(0, 0, 0, 200));
+        if (crescendar::kWebLinks[static_cast<std::size_t>(i)].Url)
+            rowBackground(p, row);
+        else
+            headingRow(p, row);
     }
     return image;
 }
