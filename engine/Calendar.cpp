@@ -33,6 +33,7 @@ TRegionalNames EnglishRegionalNames() {
     TRegionalNames n;
     n.LongMonthNames = {"January", "February", "March",     "April",   "May",      "June",
                         "July",    "August",   "September", "October", "November", "December"};
+    for (std::size_t m = 0; m < 12; ++m) n.ShortMonthNames[m] = n.LongMonthNames[m].substr(0, 3);
     n.LongDayNames = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
     n.ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     n.DateSeparator = "/";
@@ -52,6 +53,12 @@ const std::string& LongMonthName(int month) {
     static const std::string empty;
     if (month < 1 || month > 12) return empty;
     return RegionalNames().LongMonthNames[static_cast<std::size_t>(month - 1)];
+}
+
+const std::string& ShortMonthName(int month) {
+    static const std::string empty;
+    if (month < 1 || month > 12) return empty;
+    return RegionalNames().ShortMonthNames[static_cast<std::size_t>(month - 1)];
 }
 
 std::size_t TextLength(const std::string& s) {

@@ -17,6 +17,7 @@ namespace crescendar {
 // language in force.
 struct TRegionalNames {
     std::array<std::string, 12> LongMonthNames;
+    std::array<std::string, 12> ShortMonthNames; // "Jan"; "janv.", "juin", "juil." in French
     std::array<std::string, 7> LongDayNames;  // Sunday first
     std::array<std::string, 7> ShortDayNames; // Sunday first
     std::string DateSeparator = "/";
@@ -30,6 +31,8 @@ void SetRegionalNames(const TRegionalNames& names);
 
 // Long month name of month 1..12 (empty outside that range).
 const std::string& LongMonthName(int month);
+// Short month name of month 1..12 (empty outside that range).
+const std::string& ShortMonthName(int month);
 
 // The en dash that marks a negative angle text.
 inline constexpr const char* kMinusSign = "\xE2\x80\x93";

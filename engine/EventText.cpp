@@ -36,6 +36,11 @@ std::string GeneralText(double x) {
     return s;
 }
 
+// "dd Mon": the day and the short month name, which tells June from July in every language.
+std::string DayMonthText(const TDateTimeRecord& d) {
+    return TwoDigits(d.Day) + " " + ShortMonthName(d.Month);
+}
+
 } // namespace
 
 const std::string& PrincipalPhaseName(TPhaseKind kind, bool blue) {
@@ -167,8 +172,9 @@ TRiseSet MoonRiseSet(TDateTimeRecord date, const Observer& observer) {
 TApsisText ApsisText(DynamicalTime instant, double distanceKm, const Observer& observer) {
     // Half a minute added so that the cut seconds are rounded ones.
     const LocalTime local = SeriesInstantAsLocal(instant, observer) + 0.5 / 1440.0;
-    const std::string full = CutText(DateTimeToText(JulianDayToDate(local.JD)), 25);
-    return {CutText(SubText(full, 1, 5) + SubText(full, 9, 16) + "  ", 25),
+    const TDateTimeRecord date = JulianDayToDate(local.JD);
+    const std::string full = CutText(DateTimeToText(date), 25);
+    return {CutText(SubText(full, 1, 5) + "  " + DayMonthText(date) + "  ", 25),
             CutText(std::to_string(std::llrint(distanceKm)) + " km  ", 25)};
 }
 
@@ -238,7 +244,7 @@ TEquinoxTexts EquinoxTexts(const TEquinoxes& seasons) {
     for (std::size_t i = 0; i < 4; ++i) {
         t.EventTexts[i] = DateTimeToText(JulianDayToDate(seasons.Instants[i].JD));
         const std::string shown = DateTimeToText(seasons.Local[i]);
-        t.DisplayTexts[i] = SubText(shown, 1, 5) + "  " + SubText(shown, 10, 16);
+        t.DisplayTexts[i] = SubText(shown, 1, 5) + "   " + DayMonthText(seasons.Local[i]);
         t.LengthTexts[i] = LengthText(std::llround(seasons.Lengths[i] * 100.0));
     }
     for (std::size_t row = 0; row < 4; ++row) {

@@ -111,6 +111,9 @@ TRegionalNames RegionalNamesFromLocale(const QLocale& locale) {
         const QString name = locale.monthName(m, QLocale::LongFormat);
         if (!name.isEmpty())
             names.LongMonthNames[static_cast<std::size_t>(m - 1)] = name.toStdString();
+        const QString shortName = locale.monthName(m, QLocale::ShortFormat);
+        if (!shortName.isEmpty())
+            names.ShortMonthNames[static_cast<std::size_t>(m - 1)] = shortName.toStdString();
     }
     // Qt numbers the days 1 (Monday) to 7 (Sunday); the table starts on Sunday.
     for (int i = 0; i < 7; ++i) {

@@ -85,9 +85,15 @@ TEST_F(LanguageTest, MonthDayNamesAndTheEnginesWordsFollowTheLanguage) {
     EXPECT_EQ(LongMonthName(12), "Dezember");
     EXPECT_EQ(RegionalNames().ShortDayNames[0], "So");
     EXPECT_EQ(RegionalNames().DecimalSeparator, ",");
+    // Short names are the language's own, not cut ones: French June and July differ.
+    InstallLanguage("fr", {QStringLiteral("en-US")});
+    UseRegionalNamesInForce();
+    EXPECT_EQ(ShortMonthName(6), "juin");
+    EXPECT_EQ(ShortMonthName(7), "juil.");
     InstallLanguage("en", {QStringLiteral("de-DE")});
     UseRegionalNamesInForce();
     EXPECT_EQ(LongMonthName(12), "December");
+    EXPECT_EQ(ShortMonthName(9), "Sep");
     SetRegionalNames(EnglishRegionalNames());
 }
 
