@@ -2447,6 +2447,22 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
         <source>Minimise Crescendar</source>
         <translation>Crescendar minimieren</translation>
     </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TMonthList</name>

@@ -2448,6 +2448,22 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
         <source>Minimise Crescendar</source>
         <translation>Minimizar Crescendar</translation>
     </message>
+    <message>
+        <source>South</source>
+        <translation>Sur</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TMonthList</name>

@@ -2449,6 +2449,22 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
         <source>Minimise Crescendar</source>
         <translation>Réduire Crescendar</translation>
     </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TMonthList</name>

@@ -18,10 +18,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QTimer>
 #include <QUrl>
 
@@ -42,7 +42,6 @@ QString SpokenAngle(const TAngleText& a, bool hours) {
         return QStringLiteral("%1%2h %3m %4s").arg(sign, part(a.Deg), part(a.Min), part(a.Sec));
     return QStringLiteral("%1%2\u00b0 %3' %4\"").arg(sign, part(a.Deg), part(a.Min), part(a.Sec));
 }
-
 
 } // namespace
 
@@ -222,8 +221,7 @@ void TMain::CreateFigureStandIns() {
     };
     accMoon_ = ExposeText(this, "accMoon", QRect(26, 80, 155, 155), tr("The Moon"));
     SetAccessibleRole(accMoon_, QAccessible::Graphic);
-    for (const Figure& f : figures)
-        figures_[f.Name] = ExposeText(this, f.Name, f.Where, f.Caption);
+    for (const Figure& f : figures) figures_[f.Name] = ExposeText(this, f.Name, f.Where, f.Caption);
 }
 
 void TMain::ExposeFigure(const char* name, const QString& value) {
@@ -283,21 +281,21 @@ void TMain::CreateCommands() {
     const std::pair<ClickRegion*, QAction*> offered[] = {
         {lblPrint, command("actPrint", tr("Print"), key(Qt::CTRL | Qt::Key_P),
                            tr("Print Calendar for Month"), [this] { lblPrintClick(); })},
-        {imgOptics,
-         command("actOptics", tr("Binoculars or telescope"), key(Qt::CTRL | Qt::Key_B),
-                 tr("Switch between view as seen through Binoculars or a Telescope"),
-                 [this] { imgOpticsClick(); })},
+        {imgOptics, command("actOptics", tr("Binoculars or telescope"), key(Qt::CTRL | Qt::Key_B),
+                            tr("Switch between view as seen through Binoculars or a Telescope"),
+                            [this] { imgOpticsClick(); })},
         {lblTimesList, command("actTimesList", tr("Rise and set times"), key(Qt::CTRL | Qt::Key_T),
                                tr("Display Moon/Sun Rise/Set times and Twilight times for month"),
                                [this] { lblTimesListClick(); })},
-        {lblLinks, command("actLinks", tr("Links"), key(Qt::CTRL | Qt::Key_L),
-                           tr("Display links to Lunar Internet Sites"), [this] { lblLinksClick(); })},
+        {lblLinks,
+         command("actLinks", tr("Links"), key(Qt::CTRL | Qt::Key_L),
+                 tr("Display links to Lunar Internet Sites"), [this] { lblLinksClick(); })},
         {lblClock, command("actEditTime", tr("Change the time"), key(Qt::Key_F2),
                            tr("Change the time within Crescendar"), [this] { lblClockClick(); })},
-        {lblReports, command("actReports", tr("Reports"),
-                             {QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Menu)},
-                             tr("Display menu showing Report options"),
-                             [this] { lblReportsClick(); })},
+        {lblReports,
+         command("actReports", tr("Reports"),
+                 {QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Menu)},
+                 tr("Display menu showing Report options"), [this] { lblReportsClick(); })},
         {imgEclipse, command("actEclipse", tr("Eclipse"), key(Qt::CTRL | Qt::Key_E),
                              tr("Display circumstances of Lunar Eclipse occurring this month"),
                              [this] { imgEclipseClick(); })},
@@ -305,9 +303,8 @@ void TMain::CreateCommands() {
                          tr("Crescendar's home page, shipped with the program (opens in your "
                             "browser)"),
                          [this] { Label1Click(); })},
-        {lblConfig, command("actConfiguration", tr("Configuration"),
-                            key(Qt::CTRL | Qt::Key_Comma), tr("Change configuration parameters"),
-                            [this] { lblConfigClick(); })},
+        {lblConfig, command("actConfiguration", tr("Configuration"), key(Qt::CTRL | Qt::Key_Comma),
+                            tr("Change configuration parameters"), [this] { lblConfigClick(); })},
         {lblHelp, command("actHelp", tr("Help"), key(Qt::Key_F1), tr("Display online help"),
                           [this] { lblHelpClick(); })},
         {lblAbout, command("actAbout", tr("About"), key(Qt::CTRL | Qt::Key_F1),
@@ -317,9 +314,9 @@ void TMain::CreateCommands() {
         {lblExit, command("actQuit", tr("Quit"), key(Qt::CTRL | Qt::Key_Q), tr("Exit Crescendar"),
                           [this] { lblExitClick(); })},
         {imgPrevMonth, previousMonth},
-        {lblSelectedmonth, command("actChooseMonth", tr("Choose the month"),
-                                   key(Qt::CTRL | Qt::Key_G), tr("Pick the month to show"),
-                                   [this] { lblSelectedmonthClick(); })},
+        {lblSelectedmonth,
+         command("actChooseMonth", tr("Choose the month"), key(Qt::CTRL | Qt::Key_G),
+                 tr("Pick the month to show"), [this] { lblSelectedmonthClick(); })},
         {lblSelectedYear, command("actEditYear", tr("Change the year"), key(Qt::CTRL | Qt::Key_Y),
                                   tr("Type the year to show"), [this] { lblSelectedYearClick(); })},
         {imgNextMonth, nextMonth},
@@ -627,28 +624,27 @@ void TMain::DrawInstant() {
         DisplayMoonPhase(lunationBounds_, moon.IlluminatedPercent, age, selected.Month);
     ExposeFigure("accShownTime", QString::fromStdString(DisplayTime(selected)));
     const TSettings& settings = session_->Settings();
-    ExposeFigure("accPlace", tr("%1, %2\u00b0 %3' %4\" %5, %6\u00b0 %7' %8\" %9")
-                                 .arg(QString::fromStdString(settings.Location).simplified(),
-                                      QString::fromStdString(settings.LatDeg),
-                                      QString::fromStdString(settings.LatMin),
-                                      QString::fromStdString(settings.LatSec),
-                                      QString::fromStdString(Word(settings.LatDir)),
-                                      QString::fromStdString(settings.LongDeg),
-                                      QString::fromStdString(settings.LongMin),
-                                      QString::fromStdString(settings.LongSec),
-                                      QString::fromStdString(Word(settings.LongDir))));
+    ExposeFigure(
+        "accPlace",
+        tr("%1, %2\u00b0 %3' %4\" %5, %6\u00b0 %7' %8\" %9")
+            .arg(QString::fromStdString(settings.Location).simplified(),
+                 QString::fromStdString(settings.LatDeg), QString::fromStdString(settings.LatMin),
+                 QString::fromStdString(settings.LatSec),
+                 settings.LatDir == TNorthSouth::South ? tr("South") : tr("North"),
+                 QString::fromStdString(settings.LongDeg), QString::fromStdString(settings.LongMin),
+                 QString::fromStdString(settings.LongSec),
+                 settings.LongDir == TEastWest::East ? tr("East") : tr("West")));
     const auto& names = RegionalNames();
     ExposeFigure("accSelectedDate",
                  tr("%1 %2 %3 %4")
                      .arg(QString::fromStdString(names.LongDayNames[static_cast<std::size_t>(
-                              DayOfWeek(selected.Year, selected.Month, selected.Day))]))
+                         DayOfWeek(selected.Year, selected.Month, selected.Day))]))
                      .arg(selected.Day)
                      .arg(QString::fromStdString(
                          names.LongMonthNames[static_cast<std::size_t>(selected.Month - 1)]))
                      .arg(selected.Year));
-    accMoon_->setAccessibleDescription(tr("%1, %2 % illuminated")
-                                           .arg(QString::fromStdString(phase))
-                                           .arg(moon.IlluminatedPercent));
+    accMoon_->setAccessibleDescription(
+        tr("%1, %2 % illuminated").arg(QString::fromStdString(phase)).arg(moon.IlluminatedPercent));
     SetAccessibleValue(accMoon_, accMoon_->accessibleDescription());
     strip = CutText(strip + phase, 80);
     ExposeFigure("accSiderealTime",
