@@ -1810,14 +1810,6 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>1 eclipse found</source>
-        <translation>1 Finsternis gefunden</translation>
-    </message>
-    <message>
-        <source>%1 eclipses found</source>
-        <translation>%1 Finsternisse gefunden</translation>
-    </message>
-    <message>
         <source>Search cancelled</source>
         <translation>Suche abgebrochen</translation>
     </message>
@@ -1832,6 +1824,13 @@ Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
     <message>
         <source>A year must lie between 1 and 9999.</source>
         <translation>Ein Jahr muss zwischen 1 und 9999 liegen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eclipse(s) found</source>
+        <translation>
+            <numerusform>%n Finsternis gefunden</numerusform>
+            <numerusform>%n Finsternisse gefunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>

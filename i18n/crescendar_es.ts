@@ -1811,14 +1811,6 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>1 eclipse found</source>
-        <translation>1 eclipse encontrado</translation>
-    </message>
-    <message>
-        <source>%1 eclipses found</source>
-        <translation>%1 eclipses encontrados</translation>
-    </message>
-    <message>
         <source>Search cancelled</source>
         <translation>Búsqueda cancelada</translation>
     </message>
@@ -1833,6 +1825,13 @@ Ejecútelo en un escritorio, o en una pantalla virtual con:
     <message>
         <source>A year must lie between 1 and 9999.</source>
         <translation>El año debe estar entre 1 y 9999.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eclipse(s) found</source>
+        <translation>
+            <numerusform>%n eclipse encontrado</numerusform>
+            <numerusform>%n eclipses encontrados</numerusform>
+        </translation>
     </message>
 </context>
 <context>

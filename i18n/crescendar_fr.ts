@@ -1812,14 +1812,6 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
-        <source>1 eclipse found</source>
-        <translation>1 éclipse trouvée</translation>
-    </message>
-    <message>
-        <source>%1 eclipses found</source>
-        <translation>%1 éclipses trouvées</translation>
-    </message>
-    <message>
         <source>Search cancelled</source>
         <translation>Recherche annulée</translation>
     </message>
@@ -1834,6 +1826,13 @@ Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
     <message>
         <source>A year must lie between 1 and 9999.</source>
         <translation>L&apos;année doit être comprise entre 1 et 9999.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eclipse(s) found</source>
+        <translation>
+            <numerusform>%n éclipse trouvée</numerusform>
+            <numerusform>%n éclipses trouvées</numerusform>
+        </translation>
     </message>
 </context>
 <context>

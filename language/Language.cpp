@@ -47,7 +47,10 @@ TLanguageInstalled InstallLanguage(const std::string& setting, const QStringList
         return true;
     };
     const QString& language = installed.Language;
-    if (language != QLatin1String("en")) {
+    if (language == QLatin1String("en")) {
+        // English is the source: only the plural forms of counted texts are looked up.
+        install(QStringLiteral("crescendar_en"), QStringLiteral(":/i18n"));
+    } else {
         installed.Translated =
             install(QStringLiteral("crescendar_") + language, QStringLiteral(":/i18n"));
         // Qt's own dialogs and buttons, when qt6-translations-l10n is installed.

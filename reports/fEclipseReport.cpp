@@ -410,7 +410,7 @@ void TEclipseReport::FinishSearch() {
     search_.reset();
     ShowSearching(false);
     const int n = static_cast<int>(rows_.size());
-    lblStatus->SetText(n == 1 ? tr("1 eclipse found") : tr("%1 eclipses found").arg(n));
+    lblStatus->SetText(tr("%n eclipse(s) found", nullptr, n));
     SetupDataBitmap();
     DisplayDataBitmap();
 }

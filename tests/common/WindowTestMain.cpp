@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,11 @@ int main(int argc, char** argv) {
 #ifdef CRESCENDAR_TEST_ARTWORK
     InitCrescendarResources();
 #endif
+    // English as the program speaks it: the plural forms of counted texts ("1 eclipse found"),
+    // where the test program carries the translations.
+    QTranslator plurals;
+    if (plurals.load(QStringLiteral("crescendar_en"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&plurals);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -97,6 +97,25 @@ TEST_F(LanguageTest, MonthDayNamesAndTheEnginesWordsFollowTheLanguage) {
     SetRegionalNames(EnglishRegionalNames());
 }
 
+// A count takes the plural form of the language: French counts 0 and 1 in the singular.
+TEST_F(LanguageTest, CountsTakeTheLanguagesPluralForms) {
+    const auto found = [](int n) {
+        return QCoreApplication::translate("crescendar::TEclipseReport", "%n eclipse(s) found",
+                                           nullptr, n);
+    };
+    const struct {
+        const char* Language;
+        int Count;
+        const char* Text;
+    } cases[] = {{"en", 1, "1 eclipse found"},    {"en", 0, "0 eclipses found"},
+                 {"en", 2, "2 eclipses found"},   {"fr", 0, "0 éclipse trouvée"},
+                 {"fr", 2, "2 éclipses trouvées"}, {"de", 1, "1 Finsternis gefunden"}};
+    for (const auto& c : cases) {
+        InstallLanguage(c.Language, {});
+        EXPECT_EQ(found(c.Count), QString::fromUtf8(c.Text)) << c.Language << " " << c.Count;
+    }
+}
+
 TEST_F(LanguageTest, RefusedSettingFollowsTheSystem) {
     StartIn("it", {QStringLiteral("es-ES")});
     EXPECT_EQ(Command("actConfiguration")->text(), "Configuración");
