@@ -49,16 +49,22 @@ void SetRegionalNames(const TRegionalNames& names) {
     MutableRegionalNames() = names;
 }
 
-const std::string& LongMonthName(int month) {
+namespace {
+
+const std::string& MonthName(const std::array<std::string, 12>& names, int month) {
     static const std::string empty;
     if (month < 1 || month > 12) return empty;
-    return RegionalNames().LongMonthNames[static_cast<std::size_t>(month - 1)];
+    return names[static_cast<std::size_t>(month - 1)];
+}
+
+} // namespace
+
+const std::string& LongMonthName(int month) {
+    return MonthName(RegionalNames().LongMonthNames, month);
 }
 
 const std::string& ShortMonthName(int month) {
-    static const std::string empty;
-    if (month < 1 || month > 12) return empty;
-    return RegionalNames().ShortMonthNames[static_cast<std::size_t>(month - 1)];
+    return MonthName(RegionalNames().ShortMonthNames, month);
 }
 
 std::size_t TextLength(const std::string& s) {

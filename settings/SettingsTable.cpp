@@ -207,9 +207,9 @@ TTextUse ReadZoneName(TSettings& s, const std::string& t, std::string& why) {
 // counts as set, so that saving the settings does not add the value to a file without it.
 TTextUse ReadLanguage(TSettings& s, const std::string& t, std::string& why) {
     const std::string word = QString::fromStdString(t).trimmed().toStdString();
-    if (word.empty() || word == "System" || // not user text
+    if (word.empty() || word == kSystemLanguage ||
         std::find(kLanguages.begin(), kLanguages.end(), word) != kLanguages.end()) {
-        s.Language = word.empty() ? "System" : word; // not user text
+        s.Language = word.empty() ? kSystemLanguage : word;
         return Used;
     }
     why = Why(QT_TRANSLATE_NOOP("Settings",
@@ -252,7 +252,7 @@ constexpr std::array kSettings = {
     // Stored only once the user has chosen a zone: files without it keep the fixed offset.
     TSettingDef{"ZoneName", "", ReadZoneName, [](const S& s) { return s.ZoneName; }, true},
     // Stored only once the user has chosen a language: files without it follow the system.
-    TSettingDef{"Language", "System", // not user text
+    TSettingDef{"Language", kSystemLanguage,
                 ReadLanguage, [](const S& s) { return s.Language; }, true},
 };
 

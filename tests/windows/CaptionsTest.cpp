@@ -33,33 +33,53 @@ namespace {
 
 class CaptionsTest : public MainFixture {};
 
+// The main window and every other window, made for its session: the main window first, the
+// calendar export and the web links last.
+std::vector<SkinWindow*> EveryWindow(TMain* w) {
+    TEclipse* eclipse = SkinWindow::Create<TEclipse>(w->Session(), w, w->imgEclipse);
+    return {w,
+            SkinWindow::Create<TConfiguration>(w->Session(), w),
+            SkinWindow::Create<TDateInfoWindow>(*w),
+            SkinWindow::Create<TEquinox>(w->Session(), *w),
+            SkinWindow::Create<TEaster>(w->Session(), *w),
+            eclipse,
+            SkinWindow::Create<TEclipseReport>(w->Session(), w, w->lblReports, eclipse),
+            SkinWindow::Create<TTimesList>(w->Session(), *w),
+            SkinWindow::Create<TObservingAid>(w->Session(), *w),
+            SkinWindow::Create<TMonthlyPhases>(w->Session(), *w),
+            SkinWindow::Create<TPrintOptions>(w->Session(), w, nullptr),
+            SkinWindow::Create<TReportMenu>(w->Session(), *w, *w->lblReports),
+            SkinWindow::Create<TMonthList>(w->Session(), *w),
+            SkinWindow::Create<TAbout>(*w),
+            SkinWindow::Create<TCalendarExport>(w->Session(), *w),
+            SkinWindow::Create<TWebMenu>(*w, *w->lblLinks)};
+}
+
 TEST_F(CaptionsTest, EveryCaptionOfEveryWindowFitsItsRoom) {
     Start(At(2025, 3, 10), {{"LatDeg", "51"}, {"LatDir", "North"}});
     if (PictureScale(w) != 1) GTEST_SKIP() << "measured at scale 1";
-    TEclipse* eclipse = SkinWindow::Create<TEclipse>(w->Session(), w, w->imgEclipse);
-    // Each window with the number of captions it writes, and the first of them.
-    const std::vector<std::tuple<SkinWindow*, int, QString>> windows = {
-        {w, 7, QStringLiteral("Rise/Set Times")},
-        {SkinWindow::Create<TConfiguration>(w->Session(), w), 4, QStringLiteral("Configuration")},
-        {SkinWindow::Create<TDateInfoWindow>(*w), 1, QStringLiteral("Date Information")},
-        {SkinWindow::Create<TEquinox>(w->Session(), *w), 4,
-         QStringLiteral("Equinoxes & Solstices")},
-        {SkinWindow::Create<TEaster>(w->Session(), *w), 2, QStringLiteral("Easter Sunday")},
-        {eclipse, 1, QStringLiteral("Lunar Eclipse")},
-        {SkinWindow::Create<TEclipseReport>(w->Session(), w, w->lblReports, eclipse), 2,
-         QStringLiteral("Calculate")},
-        {SkinWindow::Create<TTimesList>(w->Session(), *w), 19,
-         QStringLiteral("Monthly Rise, Set & Twilight")},
-        {SkinWindow::Create<TObservingAid>(w->Session(), *w), 1,
-         QStringLiteral("Lunar Visibility")},
-        {SkinWindow::Create<TMonthlyPhases>(w->Session(), *w), 1, QStringLiteral("Moon Phases")},
-        {SkinWindow::Create<TPrintOptions>(w->Session(), w, nullptr), 7,
-         QStringLiteral("Print Calendar")},
-        {SkinWindow::Create<TReportMenu>(w->Session(), *w, *w->lblReports), 6,
-         QStringLiteral("Observing Aid: Lunar Visibility")},
-        {SkinWindow::Create<TMonthList>(w->Session(), *w), 12, QStringLiteral("January")},
-        {SkinWindow::Create<TAbout>(*w), 2, QStringLiteral("Version " CRESCENDAR_VERSION)},
+    // Each window, in the order of EveryWindow, with the number of captions it writes and the
+    // first of them.
+    const std::vector<std::pair<int, QString>> expected = {
+        {7, QStringLiteral("Rise/Set Times")},
+        {4, QStringLiteral("Configuration")},
+        {1, QStringLiteral("Date Information")},
+        {4, QStringLiteral("Equinoxes & Solstices")},
+        {2, QStringLiteral("Easter Sunday")},
+        {1, QStringLiteral("Lunar Eclipse")},
+        {2, QStringLiteral("Calculate")},
+        {19, QStringLiteral("Monthly Rise, Set & Twilight")},
+        {1, QStringLiteral("Lunar Visibility")},
+        {1, QStringLiteral("Moon Phases")},
+        {7, QStringLiteral("Print Calendar")},
+        {6, QStringLiteral("Observing Aid: Lunar Visibility")},
+        {12, QStringLiteral("January")},
+        {2, QStringLiteral("Version " CRESCENDAR_VERSION)},
     };
+    const std::vector<SkinWindow*> all = EveryWindow(w);
+    std::vector<std::tuple<SkinWindow*, int, QString>> windows;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        windows.emplace_back(all[i], expected[i].first, expected[i].second);
     for (const auto& [window, count, first] : windows) {
         SCOPED_TRACE(window->objectName().toStdString());
         const QList<Caption>& captions = window->Captions();
@@ -99,26 +119,9 @@ TEST_P(LongerWordsTest, NoTextIsCutOrRunsIntoAnother) {
     Start(At(2025, 9, 7, 19), {{"LatDeg", "33"}, {"LatDir", "South"}, {"Location", "Sydney"}});
     if (PictureScale(w) != 1) GTEST_SKIP() << "measured at scale 1";
     Tick();
-    TEclipse* eclipse = SkinWindow::Create<TEclipse>(w->Session(), w, w->imgEclipse);
-    auto* equinox = SkinWindow::Create<TEquinox>(w->Session(), *w);
-    const std::vector<SkinWindow*> windows = {
-        w,
-        SkinWindow::Create<TConfiguration>(w->Session(), w),
-        SkinWindow::Create<TDateInfoWindow>(*w),
-        equinox,
-        SkinWindow::Create<TEaster>(w->Session(), *w),
-        eclipse,
-        SkinWindow::Create<TEclipseReport>(w->Session(), w, w->lblReports, eclipse),
-        SkinWindow::Create<TTimesList>(w->Session(), *w),
-        SkinWindow::Create<TObservingAid>(w->Session(), *w),
-        SkinWindow::Create<TMonthlyPhases>(w->Session(), *w),
-        SkinWindow::Create<TPrintOptions>(w->Session(), w, nullptr),
-        SkinWindow::Create<TReportMenu>(w->Session(), *w, *w->lblReports),
-        SkinWindow::Create<TMonthList>(w->Session(), *w),
-        SkinWindow::Create<TAbout>(*w),
-        SkinWindow::Create<TCalendarExport>(w->Session(), *w),
-        SkinWindow::Create<TWebMenu>(*w, *w->lblLinks),
-    };
+    const std::vector<SkinWindow*> windows = EveryWindow(w);
+    auto* equinox = qobject_cast<TEquinox*>(windows[3]);
+    ASSERT_NE(equinox, nullptr);
     equinox->ShowEquinox();
     // The main window's captions end before the figures drawn beside them: the Moon's at 249
     // (a minus sign stands before it), the boxes' angles in their pictures from 315.
