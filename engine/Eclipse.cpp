@@ -3,6 +3,7 @@
 #include "Eclipse.h"
 
 #include "Calendar.h"
+#include "EclipseSeries.h"
 #include "MoonPosition.h"
 #include "Phases.h"
 #include "RiseSet.h"
@@ -32,36 +33,6 @@ TEclipseVisibility SightValue(TSight sight) {
         break;
     }
     return TEclipseVisibility::NotVisible;
-}
-
-// Argument in degrees reduced to one turn, in radians.
-double Arg(double degrees) {
-    return DegToRad(NormaliseDegrees(degrees));
-}
-
-// The Sun's mean anomaly, the Moon's mean anomaly, its argument of latitude and the longitude
-// of its ascending node at lunation number k, radians.
-struct TMeanArguments {
-    double M = 0.0;
-    double Mp = 0.0;
-    double F = 0.0;
-    double Omega = 0.0;
-};
-
-TMeanArguments MeanArguments(double k, const TPhasePowers& p) {
-    TMeanArguments a;
-    a.M = Arg(2.5534 + 29.10535669 * k - 0.0000218 * p.T2 - 0.00000011 * p.T3);
-    a.Mp = Arg(201.5643 + 385.81693528 * k + 0.0107438 * p.T2 + 0.00001239 * p.T3 -
-               0.000000058 * p.T4);
-    a.F = Arg(160.7108 + 390.67050274 * k - 0.0016341 * p.T2 - 0.00000227 * p.T3 +
-              0.000000011 * p.T4);
-    a.Omega = Arg(124.7746 - 1.5637558 * k + 0.0020691 * p.T2 + 0.00000215 * p.T3);
-    return a;
-}
-
-// Beyond this the Moon is too far from a node for any eclipse.
-bool FarFromNode(double f) {
-    return std::fabs(std::sin(f)) > 0.36;
 }
 
 // A semiduration in days from the radius the Moon's centre must stay within; 0 when the
@@ -177,40 +148,13 @@ TEclipseElements EclipseElements(double k, std::uint16_t year) {
     TEclipseElements el;
     if (!std::isfinite(k)) return el;
     el.K = k;
-    TPhasePowers p;
-    const double mean = MeanPhase(k, p).JD;
-    const TMeanArguments a = MeanArguments(k, p);
-    const double m = a.M;
-    const double mp = a.Mp;
-    const double f = a.F;
-    const double om = a.Omega;
-    const double e = 1 - 0.002516 * p.T - 0.0000074 * p.T2;
-    if (FarFromNode(f)) return el;
-
-    const double f1 = f - DegToRad(0.02665) * std::sin(om);
-    const double a1 = DegToRad(299.77 + 0.107408 * k - 0.009173 * p.T2);
-
-    el.JDE.JD = mean - 0.4065 * std::sin(mp) + 0.1727 * e * std::sin(m) +
-                0.0161 * std::sin(2 * mp) - 0.0097 * std::sin(2 * f1) +
-                0.0073 * e * std::sin(mp - m) - 0.0050 * e * std::sin(mp + m) -
-                0.0023 * std::sin(mp - 2 * f1) + 0.0021 * e * std::sin(2 * m) +
-                0.0012 * std::sin(mp + 2 * f1) + 0.0006 * e * std::sin(2 * mp + m) -
-                0.0004 * std::sin(3 * mp) - 0.0003 * e * std::sin(m + 2 * f1) +
-                0.0003 * std::sin(a1) - 0.0002 * e * std::sin(m - 2 * f1) -
-                0.0002 * e * std::sin(2 * mp - m) - 0.0002 * std::sin(om);
+    const TSyzygyEclipse s = SyzygyEclipse(k);
+    if (!s.NearNode) return el;
+    el.JDE = s.JDE;
     el.JD = ToUniversal(el.JDE, DeltaT(year));
-
-    const double pp = 0.2070 * e * std::sin(m) + 0.0024 * e * std::sin(2 * m) -
-                      0.0392 * std::sin(mp) + 0.0116 * std::sin(2 * mp) -
-                      0.0073 * e * std::sin(mp + m) + 0.0067 * e * std::sin(mp - m) +
-                      0.0118 * std::sin(2 * f1);
-    const double q = 5.2207 - 0.0048 * e * std::cos(m) + 0.0020 * e * std::cos(2 * m) -
-                     0.3299 * std::cos(mp) - 0.0060 * e * std::cos(mp + m) +
-                     0.0041 * e * std::cos(mp - m);
-    const double w = std::fabs(std::cos(f1));
-    el.Gamma = (pp * std::cos(f1) + q * std::sin(f1)) * (1 - 0.0048 * w);
-    el.U = 0.0059 + 0.0046 * e * std::cos(m) - 0.0182 * std::cos(mp) + 0.0004 * std::cos(2 * mp) -
-           0.0005 * std::cos(m + mp);
+    el.Gamma = s.Gamma;
+    el.U = s.U;
+    const double mp = s.Arguments.Mp;
 
     const double g = std::fabs(el.Gamma);
     el.PenumbralMagnitude = (1.5573 + el.U - g) / 0.5450;
