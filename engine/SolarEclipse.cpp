@@ -78,6 +78,8 @@ struct TElementsAt {
 };
 
 TElementsAt ElementsAt(DynamicalTime tt, double deltaT) {
+    // The series at the dynamical instant itself: the geometry of the shadow needs the true
+    // places, not the program's rule of the Moon shown at a universal instant.
     TMoonState moon;
     TSunPosition sun;
     MoonPosition(SeriesInstantAsUniversal(tt), Observer{}, moon, sun);

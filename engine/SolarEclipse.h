@@ -16,10 +16,10 @@
 // Earth radius 6378.14 km, Moon radius 0.2725076 Earth radii, Sun radius 959.63" at 1 au.
 //
 // Time scales. The positions are evaluated at dynamical time; Delta T of the calendar year of
-// the eclipse (DeltaT in Calendar.h) turns the instants into universal time, which also sets
-// the Earth's rotation. Instants are given in universal time and in the observer's civil time.
+// greatest eclipse (DeltaT in Calendar.h) turns the instants into universal time, which also
+// sets the Earth's rotation. Instants are given in universal time and in the observer's civil time.
 //
-// Accuracy. The interpolation adds less than a metre to the shadow's place. Against modern
+// Accuracy. The interpolation moves the shadow by less than a metre. Against modern
 // ephemerides the contacts agree within about half a minute from 1900 to 2100 (the Moon's
 // truncated series errs by up to about 10", the Delta T parabola by about 20 s today),
 // obscurations within 0.005. Far from the present the Delta T estimate dominates: hours in the
@@ -94,8 +94,9 @@ struct TSolarAppearance {
     double Magnitude = 0.0;
     double Obscuration = 0.0;  // fraction of the Sun's disc covered, 0..1
     double MoonSunRatio = 0.0; // apparent diameters, Moon over Sun
-    // Direction of the Moon's centre from the Sun's, degrees: from the north point of the disc
-    // through east, and from its highest point (zenith) towards the left as it is seen.
+    // Direction of the Moon's centre from the Sun's, degrees, counted the way position angles
+    // are (north through east): from the north point of the Sun's disc, and from its highest
+    // point (the one towards the zenith).
     double PositionAngle = 0.0;
     double ZenithAngle = 0.0;
     double SunAltitude = 0.0; // degrees, geometric, of the Sun's centre
