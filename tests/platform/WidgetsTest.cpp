@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace crescendar {
@@ -183,20 +182,17 @@ class DesktopMovedWindow : public SkinWindow {
         SetClientSize(200, 100);
         title = AddTitleRegion("lblTitle", 50, 0, 100, 20);
         auto memory = std::make_shared<PositionMemory>();
-        memory->Read = [this](const QString&) { return saved; };
         memory->Write = [this](const QString&, QPoint p) { written.push_back(p); };
         RememberPosition("Probe", memory);
     }
     ClickRegion* title;
-    bool desktopMoves = true;
     int systemMoves = 0;
-    std::optional<QPoint> saved;
     std::vector<QPoint> written;
 
   protected:
     bool StartSystemMove() override {
         ++systemMoves;
-        return desktopMoves;
+        return true;
     }
 };
 
@@ -233,36 +229,6 @@ TEST(SkinWindowDrag, APositionTheDesktopMovedTheWindowToIsKeptOnceTheMoveEnds) {
     w.move(330, 250);
     SendMouse(title, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, {30, 5});
     EXPECT_EQ(w.written.back(), QPoint(330, 250));
-
-    // A desktop move that ended where it began keeps nothing.
-    const std::size_t writes = w.written.size();
-    SendMouse(title, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {10, 5});
-    SendMouse(title, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {12, 5});
-    SendMouse(title, QEvent::MouseButtonRelease, Qt::LeftButton, {}, {12, 5});
-    SendMouse(title, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, {12, 5});
-    EXPECT_EQ(w.written.size(), writes);
-
-    // Where the desktop refuses, the window follows the mouse itself.
-    w.desktopMoves = false;
-    SendMouse(title, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {10, 5});
-    SendMouse(title, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {15, 8});
-    SendMouse(title, QEvent::MouseButtonRelease, Qt::LeftButton, {}, {15, 8});
-    EXPECT_EQ(w.written.back(), QPoint(335, 253));
-}
-
-TEST(SkinWindowPlacement, AWindowIsShownOnTheScreenWhereverItWasPut) {
-    const QSize screen = SkinWindow::ScreenSize();
-    DesktopMovedWindow w;
-    w.saved = QPoint(40, 30);
-    w.show();
-    EXPECT_EQ(w.pos(), QPoint(40, 30));
-    w.hide();
-    // Remembered off every screen: its own place, itself off the screen, brought onto it.
-    w.saved = QPoint(screen.width() + 500, -300);
-    w.move(-500, screen.height() - 50);
-    w.show();
-    EXPECT_EQ(w.pos(), QPoint(0, screen.height() - 100));
-    EXPECT_TRUE(w.written.empty()); // shown, not dragged: nothing stored
 }
 
 TEST(SkinWindowPlacement, CentresAndKeepsOnScreen) {

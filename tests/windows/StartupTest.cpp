@@ -1,8 +1,6 @@
-// The display the program checks before Qt starts: the platforms Qt would try, in its order,
-// and whether a display answers on them.
+// The platforms the program checks before Qt starts, in the order Qt tries them (whether
+// their displays answer: tests/display/no_display.sh).
 #include "Startup.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -48,40 +46,6 @@ TEST(Startup, PlatformsAreChosenAsQtChoosesThem) {
         };
         EXPECT_EQ(PlatformsToTry(QStringList{"crescendar"} + c.arguments, environment), c.expected);
     }
-}
-
-// Sets an environment variable for the life of the object (unset for an empty value).
-class ScopedVariable {
-  public:
-    ScopedVariable(const char* name, const QByteArray& value)
-        : name_(name), old_(qgetenv(name)), was_(qEnvironmentVariableIsSet(name)) {
-        Set(value);
-    }
-    ~ScopedVariable() { was_ ? qputenv(name_, old_) : qunsetenv(name_); }
-
-  private:
-    void Set(const QByteArray& value) {
-        value.isEmpty() ? qunsetenv(name_) : qputenv(name_, value);
-    }
-    const char* name_;
-    QByteArray old_;
-    bool was_;
-};
-
-TEST(Startup, ADisplayThatDoesNotAnswerIsNamedInOneLine) {
-    EXPECT_TRUE(CheckDisplay({"crescendar", "-platform", "offscreen"}).Available);
-    QTemporaryDir runtime;
-    ASSERT_TRUE(runtime.isValid());
-    const ScopedVariable wayland("WAYLAND_DISPLAY", runtime.filePath("none").toLocal8Bit());
-    const ScopedVariable socket("WAYLAND_SOCKET", {});
-    const DisplayCheck dead =
-        CheckDisplay({"crescendar", "-platform", "xcb;wayland", "-display", ":87.0"});
-    EXPECT_FALSE(dead.Available);
-    EXPECT_EQ(dead.Tried, (QStringList{"-display \":87.0\"",
-                                       "WAYLAND_DISPLAY=\"" + runtime.filePath("none") + "\""}));
-    const QString message = NoDisplayMessage("crescendar", dead.Tried);
-    EXPECT_EQ(message.count('\n'), 1);
-    EXPECT_TRUE(message.endsWith('\n'));
 }
 
 } // namespace
