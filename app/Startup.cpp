@@ -53,12 +53,12 @@ QStringList PlatformsToTry(const QStringList& arguments,
 
 namespace {
 
-bool XServerAnswers(const QByteArray& display) {
-    xcb_connection_t* connection =
-        xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return answers;
+// The connection when the X server answers, else null.
+std::shared_ptr<void> XServerAnswers(const QByteArray& display) {
+    std::shared_ptr<xcb_connection_t> connection(
+        xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr), xcb_disconnect);
+    if (xcb_connection_has_error(connection.get())) return nullptr;
+    return connection;
 }
 
 // As libwayland-client finds the compositor: WAYLAND_SOCKET, else the socket WAYLAND_DISPLAY
@@ -106,7 +106,8 @@ DisplayCheck CheckDisplay(const QStringList& arguments) {
                                                      : QStringLiteral("-display \"%1\"");
             tried = format.arg(display.isEmpty() ? qEnvironmentVariable("DISPLAY")
                                                  : QFile::decodeName(display));
-            answers = XServerAnswers(display);
+            check.Held = XServerAnswers(display);
+            answers = check.Held != nullptr;
         } else if (name.startsWith(QLatin1String("wayland"))) {
             answers = CompositorAnswers(&tried);
         } else {

@@ -30,6 +30,9 @@ QStringList PlatformsToTry(const QStringList& arguments,
 struct DisplayCheck {
     bool Available = false;
     QStringList Tried;
+    // The X connection that answered, to be let go once Qt has its own: an X server that
+    // loses its last client resets itself (Xvfb does), and Qt's connection would wait for that.
+    std::shared_ptr<void> Held;
 };
 DisplayCheck CheckDisplay(const QStringList& arguments);
 

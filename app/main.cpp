@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     // Qt aborts when its display does not answer: the program says so in its own words.
-    const DisplayCheck display = CheckDisplay(arguments);
+    DisplayCheck display = CheckDisplay(arguments);
     if (!display.Available) {
         QCoreApplication core(argc, argv);
         InitCrescendarResources();
@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    display.Held.reset();
     InitCrescendarResources();
     // Before any window is made, so that every text is made in the language in force; the
     // month and day names and the engine's words follow it.
