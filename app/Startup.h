@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,12 +17,28 @@ namespace crescendar {
 
 struct TProgramWindows;
 
-// True when a window can be shown: an X or Wayland display is named, or a Qt platform
-// plugin is chosen explicitly (offscreen, for instance).
-bool DisplayAvailable();
-// What the program says when there is none; `program` is the command it was started with.
-QString NoDisplayMessage(const QString& program);
+// The Qt platforms the program's windows would open on, in the order Qt tries them, as Qt
+// chooses them: the -platform argument, else QT_QPA_PLATFORM, else Wayland in a Wayland
+// session (but for GNOME's) and X11 (xcb) after it. A name keeps its options
+// ("offscreen:size=..."). `environment` gives a variable's value ("" when unset).
+QStringList PlatformsToTry(const QStringList& arguments,
+                           const std::function<QString(const char*)>& environment);
 
+// Whether one of those platforms can open: an X server or a Wayland compositor answers on the
+// display named (by -display, DISPLAY, WAYLAND_DISPLAY), or the platform needs no display
+// (offscreen, vnc...). Tried names the displays that did not answer ("DISPLAY=\":99\"").
+struct DisplayCheck {
+    bool Available = false;
+    QStringList Tried;
+    // The X connection that answered, to be let go once Qt has its own: an X server that
+    // loses its last client resets itself (Xvfb does), and Qt's connection would wait for that.
+    std::shared_ptr<void> Held;
+};
+DisplayCheck CheckDisplay(const QStringList& arguments);
+
+// The one line the program gives when no display answers; `program` is the command it was
+// started with, `tried` as DisplayCheck gives it.
+QString NoDisplayMessage(const QString& program, const QStringList& tried);
 
 // The Language setting of the user's store (settingsPath "" for the user's own), read without
 // writing; "System" when the file lacks it or refuses it (the main window reports a refused

@@ -8,19 +8,53 @@
 #include "TimeZoneRule.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 
+namespace {
+
+// CRESCENDAR_QUIT_AFTER_PAINT set (the smoke tests): the program ends once the main window
+// has been painted, saying on which platform and at what size.
+class QuitAfterPaint : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !quitting_) {
+            quitting_ = true;
+            auto* window = static_cast<QWidget*>(watched);
+            QTimer::singleShot(0, qApp, [window] {
+                // not user text: read by the tests
+                std::printf("painted on %s at %dx%d\n", qPrintable(QApplication::platformName()),
+                            window->width(), window->height());
+                std::fflush(stdout);
+                QApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+  private:
+    bool quitting_ = false;
+};
+
+} // namespace
+
 int main(int argc, char** argv) {
     using namespace crescendar;
-    if (!DisplayAvailable()) {
-        std::fputs(NoDisplayMessage(QString::fromLocal8Bit(argc > 0 ? argv[0] : ""))
-                       .toLocal8Bit()
-                       .constData(),
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    // Qt aborts when its display does not answer: the program says so in its own words.
+    DisplayCheck display = CheckDisplay(arguments);
+    if (!display.Available) {
+        QCoreApplication core(argc, argv);
+        InitCrescendarResources();
+        InstallLanguage(StoredLanguage());
+        std::fputs(NoDisplayMessage(arguments.value(0), display.Tried).toLocal8Bit().constData(),
                    stderr);
         return 1;
     }
     QApplication app(argc, argv);
+    display.Held.reset();
     InitCrescendarResources();
     // Before any window is made, so that every text is made in the language in force; the
     // month and day names and the engine's words follow it.
@@ -31,5 +65,8 @@ int main(int argc, char** argv) {
     // main window's hooks and read the session. A first run opens the configuration window.
     const auto windows = StartProgramWindows({}, SystemZoneName());
     windows->Main->setAttribute(Qt::WA_DeleteOnClose);
+    QuitAfterPaint quitAfterPaint;
+    if (!qEnvironmentVariableIsEmpty("CRESCENDAR_QUIT_AFTER_PAINT"))
+        windows->Main->installEventFilter(&quitAfterPaint);
     return QApplication::exec();
 }

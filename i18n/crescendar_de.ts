@@ -828,14 +828,8 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
 <context>
     <name>Startup</name>
     <message>
-        <source>Crescendar needs a graphical display, and none is available here (DISPLAY and WAYLAND_DISPLAY are not set).
-Run it on a desktop, or under a virtual display with:
-    xvfb-run -a %1
-</source>
-        <translation>Crescendar braucht eine grafische Anzeige, und hier ist keine verfügbar (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt).
-Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige:
-    xvfb-run -a %1
-</translation>
+        <source>Crescendar cannot open a display (%1). Run it on a desktop, or under a virtual display: xvfb-run -a %2</source>
+        <translation>Crescendar kann keine Anzeige öffnen (%1). Starten Sie es auf einem Desktop oder mit einer virtuellen Anzeige: xvfb-run -a %2</translation>
     </message>
     <message>
         <source>cannot make a temporary folder</source>

@@ -829,14 +829,8 @@ Cada respuesta indica la zona horaria en que se da.</translation>
 <context>
     <name>Startup</name>
     <message>
-        <source>Crescendar needs a graphical display, and none is available here (DISPLAY and WAYLAND_DISPLAY are not set).
-Run it on a desktop, or under a virtual display with:
-    xvfb-run -a %1
-</source>
-        <translation>Crescendar necesita una pantalla gráfica y aquí no hay ninguna disponible (DISPLAY y WAYLAND_DISPLAY no están definidas).
-Ejecútelo en un escritorio, o en una pantalla virtual con:
-    xvfb-run -a %1
-</translation>
+        <source>Crescendar cannot open a display (%1). Run it on a desktop, or under a virtual display: xvfb-run -a %2</source>
+        <translation>Crescendar no puede abrir ninguna pantalla (%1). Ejecútelo en un escritorio, o en una pantalla virtual: xvfb-run -a %2</translation>
     </message>
     <message>
         <source>cannot make a temporary folder</source>

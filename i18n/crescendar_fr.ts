@@ -830,14 +830,8 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
 <context>
     <name>Startup</name>
     <message>
-        <source>Crescendar needs a graphical display, and none is available here (DISPLAY and WAYLAND_DISPLAY are not set).
-Run it on a desktop, or under a virtual display with:
-    xvfb-run -a %1
-</source>
-        <translation>Crescendar a besoin d&apos;un affichage graphique, et aucun n&apos;est disponible ici (DISPLAY et WAYLAND_DISPLAY ne sont pas définies).
-Lancez-le sur un bureau, ou sous un affichage virtuel avec&#xa0;:
-    xvfb-run -a %1
-</translation>
+        <source>Crescendar cannot open a display (%1). Run it on a desktop, or under a virtual display: xvfb-run -a %2</source>
+        <translation>Crescendar ne peut ouvrir aucun affichage (%1). Lancez-le sur un bureau, ou sous un affichage virtuel&#xa0;: xvfb-run -a %2</translation>
     </message>
     <message>
         <source>cannot make a temporary folder</source>

@@ -7,13 +7,15 @@
 #include "Picture.h"
 
 #include <QApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
 #include <QScreen>
-#include <QHideEvent>
 #include <QShowEvent>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -25,6 +27,12 @@ namespace {
 SkinWindow* lastActive = nullptr;
 // Windows shown so far: a window shown after another closed takes the activation itself.
 unsigned windowsShown = 0;
+
+// The available area of the screen a widget is on (the primary screen's when it has none).
+QRect AvailableAreaOf(const QWidget& widget) {
+    const QScreen* screen = widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), QSize(640, 480));
+}
 } // namespace
 
 QImage PagingArrowPicture(bool next, const QColor& fill, const QColor& shadow, int width,
@@ -123,26 +131,53 @@ void SkinWindow::ClearCanvas() {
 
 // ----- dragging -------------------------------------------------------------------------
 
-void SkinWindow::DragMouseDown(QPoint pos) {
+void SkinWindow::DragMouseDown(QPoint pos, Qt::MouseButton button) {
+    if (drag_ == Drag::System) EndSystemMove();
     dragOrigin_ = pos;
     dragStart_ = this->pos();
-    dragging_ = true;
+    dragButton_ = button;
+    drag_ = Drag::Pressed;
 }
 
 void SkinWindow::DragMouseMove(QPoint pos) {
-    if (dragging_) move(x() + pos.x() - dragOrigin_.x(), y() + pos.y() - dragOrigin_.y());
+    if (drag_ == Drag::Pressed && pos != dragOrigin_) {
+        // Only the left button: X11 desktops end the move when button 1 is released.
+        if (dragButton_ == Qt::LeftButton && StartSystemMove()) {
+            drag_ = Drag::System;
+            return;
+        }
+        drag_ = Drag::Manual;
+    }
+    if (drag_ == Drag::Manual)
+        move(x() + pos.x() - dragOrigin_.x(), y() + pos.y() - dragOrigin_.y());
 }
 
 void SkinWindow::DragMouseUp() {
+    // Qt on X11 reports a release as the desktop's move begins: the move goes on past it.
+    if (drag_ == Drag::System) return;
     // A click on the title that did not move the window keeps it to its own placement.
-    const bool moved = dragging_ && pos() != dragStart_;
-    dragging_ = false;
+    const bool moved = drag_ == Drag::Manual && pos() != dragStart_;
+    drag_ = Drag::None;
     if (moved) StorePosition();
 }
 
+bool SkinWindow::StartSystemMove() {
+    QWindow* window = windowHandle();
+    return window && window->startSystemMove();
+}
+
+void SkinWindow::EndSystemMove() {
+    if (systemMoveSettled_) systemMoveSettled_->stop();
+    drag_ = Drag::None;
+    if (pos() != dragStart_) StorePosition();
+}
+
 void SkinWindow::SetTitleRegion(ClickRegion* title) {
+    titles_ << title;
     connect(title, &ClickRegion::MouseDown, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint pos) { DragMouseDown(pos); });
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint pos) {
+                DragMouseDown(pos, button);
+            });
     connect(title, &ClickRegion::MouseMove, this,
             [this](Qt::MouseButtons, QPoint pos) { DragMouseMove(pos); });
     connect(title, &ClickRegion::MouseUp, this, [this](Qt::MouseButton, QPoint) { DragMouseUp(); });
@@ -202,9 +237,26 @@ QSize SkinWindow::ScreenSize() {
     return screen ? screen->size() : QSize(640, 480);
 }
 
+QList<QRect> SkinWindow::AvailableAreas() {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) areas << screen->availableGeometry();
+    return areas;
+}
+
+WindowGrip SkinWindow::Grip() const {
+    WindowGrip grip;
+    for (const QWidget* title : titles_)
+        if (title) grip.Title |= title->geometry();
+    const QString closeName = QStringLiteral("lblExit"); // not user text
+    if (const auto* close = findChild<QWidget*>(closeName, Qt::FindDirectChildrenOnly))
+        grip.Close = close->geometry();
+    return grip;
+}
+
 void SkinWindow::CentreOnScreen() {
-    const QSize s = ScreenSize();
-    move((s.width() - width()) / 2, (s.height() - height()) / 2);
+    const QRect area = AvailableAreaOf(*this);
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    KeepOnScreen();
 }
 
 void SkinWindow::CentreOver(const QWidget& other) {
@@ -212,21 +264,15 @@ void SkinWindow::CentreOver(const QWidget& other) {
 }
 
 void SkinWindow::KeepOnScreen() {
-    const QSize s = ScreenSize();
-    int left = x(), top = y();
-    if (left + width() > s.width()) left = s.width() - width();
-    if (top + height() > s.height()) top = s.height() - height();
-    if (left < 0) left = 0;
-    if (top < 0) top = 0;
-    move(left, top);
+    move(FitOnScreens(pos(), size(), Grip(), AvailableAreas()));
 }
 
 void SkinWindow::PlaceBeside(const QWidget& other) {
-    const QSize s = ScreenSize();
+    const QRect area = AvailableAreaOf(other);
     const int right = other.x() + other.width();
-    if (right + width() <= s.width())
+    if (right + width() <= area.x() + area.width())
         move(right, other.y());
-    else if (other.x() - width() >= 0)
+    else if (other.x() - width() >= area.x())
         move(other.x() - width(), other.y());
     else
         CentreOver(other);
@@ -245,8 +291,13 @@ void SkinWindow::RememberPosition(const QString& name, std::shared_ptr<PositionM
     positionMemory_ = std::move(memory);
 }
 
+bool SkinWindow::PlatformPlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); // not user text
+}
+
 void SkinWindow::StorePosition() {
-    if (positionMemory_ && positionMemory_->Write) positionMemory_->Write(positionName_, pos());
+    if (positionMemory_ && positionMemory_->Write && PlatformPlacesWindows())
+        positionMemory_->Write(positionName_, pos());
 }
 
 // ----- events ---------------------------------------------------------------------------
@@ -258,21 +309,24 @@ void SkinWindow::showEvent(QShowEvent* e) {
     QWidget* active = QApplication::activeWindow();
     // Opened just as the program's last active window went (a menu picks, then closes): the
     // opener is the window this one belongs to.
-    if (!active && lastActive && lastActive != this && !lastActive->isVisible() &&
-        parentWidget())
+    if (!active && lastActive && lastActive != this && !lastActive->isVisible() && parentWidget())
         active = parentWidget()->window();
     opener_ = active != this ? active : nullptr;
     FormShow();
-    // Where the user put the window last, if that is still on a screen.
+    if (!PlatformPlacesWindows()) return;
+    // Where the user put the window last, if that is still on a screen; then, wherever it
+    // stands, with its title bar and close region on the screen.
     if (positionMemory_ && positionMemory_->Read) {
         const std::optional<QPoint> last = positionMemory_->Read(positionName_);
         if (last && OnSomeScreen(QRect(*last, size()))) move(*last);
     }
+    KeepOnScreen();
 }
 
 void SkinWindow::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
     if (e->spontaneous()) return;
+    if (drag_ == Drag::System) EndSystemMove();
     ForgetKeyboardFocus(focusWidget());
     // Closed as the program's active window: once Qt has finished hiding it, the opener gets
     // the activation back unless another window has been shown or taken it meanwhile.
@@ -304,6 +358,19 @@ void SkinWindow::paintEvent(QPaintEvent* /*e*/) {
 }
 
 bool SkinWindow::event(QEvent* e) {
+    // The desktop moving the window: the position is kept each time the moves pause (the
+    // program may not hear when the move ends), and when the move ends.
+    if (e->type() == QEvent::Move && drag_ == Drag::System) {
+        if (!systemMoveSettled_) {
+            systemMoveSettled_ = new QTimer(this);
+            systemMoveSettled_->setSingleShot(true);
+            systemMoveSettled_->setInterval(500);
+            connect(systemMoveSettled_, &QTimer::timeout, this, [this] {
+                if (drag_ == Drag::System && pos() != dragStart_) StorePosition();
+            });
+        }
+        systemMoveSettled_->start();
+    }
     if (e->type() == QEvent::WindowActivate && lastActive != this) {
         lastActive = this;
         const bool result = QWidget::event(e);
@@ -321,6 +388,14 @@ bool SkinWindow::event(QEvent* e) {
 // swallowed it is then delivered as usual (from the original receiver up to this window) and
 // its delivery ends there.
 bool SkinWindow::eventFilter(QObject* watched, QEvent* e) {
+    // The end of a move by the desktop: the mouse moving over this window with no button held
+    // (while the desktop moves the window, the mouse is the desktop's; the release itself goes
+    // to the desktop).
+    if (drag_ == Drag::System && e->type() == QEvent::MouseMove &&
+        static_cast<QMouseEvent*>(e)->buttons() == Qt::NoButton &&
+        (watched == windowHandle() ||
+         (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)))
+        EndSystemMove();
     const bool claim = e->type() == QEvent::ShortcutOverride;
     if ((e->type() != QEvent::KeyPress && !claim) || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != this)

@@ -24,9 +24,11 @@
 #include "Canvas.h"
 #include "Caption.h"
 #include "Palette.h"
+#include "Placement.h"
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
@@ -40,6 +42,7 @@
 
 class QAction;
 class QKeyEvent;
+class QTimer;
 
 namespace crescendar {
 
@@ -88,12 +91,15 @@ class SkinWindow : public QWidget {
     // Makes the whole window canvas transparent again.
     void ClearCanvas();
 
-    // Title dragging with any mouse button, no bounds. Positions are in the title control's
-    // coordinates. SetTitleRegion wires a region's mouse down/move/up to these.
-    void DragMouseDown(QPoint pos);
+    // Title dragging with any mouse button. Positions are in the title control's coordinates.
+    // A left-button drag hands the move to the desktop (StartSystemMove), which is the only
+    // way to move a window on Wayland; where the desktop refuses (no window manager, the
+    // offscreen platform) and for the other buttons the window follows the mouse itself,
+    // with no bounds. SetTitleRegion wires a region's mouse down/move/up to these.
+    void DragMouseDown(QPoint pos, Qt::MouseButton button = Qt::LeftButton);
     void DragMouseMove(QPoint pos);
     void DragMouseUp();
-    bool Dragging() const { return dragging_; }
+    bool Dragging() const { return drag_ != Drag::None; }
     void SetTitleRegion(ClickRegion* title);
     // A left click on the region closes / minimises the window.
     void SetExitRegion(ClickRegion* exit);
@@ -103,26 +109,38 @@ class SkinWindow : public QWidget {
     ClickRegion* AddExitRegion(int left, int top, int width, int height, const QString& hint);
     void SetMinimiseRegion(ClickRegion* minimise);
 
-    // Placement (frame position = client position: the window has no border).
-    // Left = (screen width - width) div 2, top likewise.
+    // Placement (frame position = client position: the window has no border). Every
+    // placement keeps the window reachable: see FitOnScreens (Placement.h), with the window's
+    // title regions and its close region "lblExit" as its grip, over the screens' available
+    // areas.
+    // Centred on the available area of the window's screen, then kept on the screen.
     void CentreOnScreen();
     // Left = other.Left + (other.Width - Width) div 2, top likewise.
     void CentreOver(const QWidget& other);
-    // A negative left or top becomes 0; a right or bottom edge past the screen's moves the
-    // window back so that it ends at the screen's edge.
+    // Moves the window to FitOnScreens' position for where it stands.
     void KeepOnScreen();
-    // Width and height of the screen the window is on (the primary screen when none).
+    // Width and height of the primary screen (640 x 480 when there is none).
     static QSize ScreenSize();
-    // Beside another window: to its right when the window fits there on the screen, else to
-    // its left, else centred over it; level with its top; then kept on the screen.
+    // The available areas of the current screens, the primary one first.
+    static QList<QRect> AvailableAreas();
+    // The title regions and the close region, in the window's coordinates.
+    WindowGrip Grip() const;
+    // Beside another window: to its right when the window fits there on the available area
+    // of the other window's screen, else to its left, else centred over it; level with its
+    // top; then kept on the screen.
     void PlaceBeside(const QWidget& other);
     // Whether the whole rectangle (screen pixels) lies on one of the current screens.
     static bool OnSomeScreen(const QRect& rect);
+    // Whether the platform lets the program place its windows (Wayland does not: there a
+    // window's position is the compositor's, and the program neither restores nor stores it).
+    static bool PlatformPlacesWindows();
 
     // Remembered placement. A window given a name and a memory is put where the user last
     // moved it (when that rectangle is on one of the current screens; otherwise its own
-    // placement stands) each time it is shown, after FormShow; its position is handed to the
-    // memory only when a title drag has moved it.
+    // placement stands) each time it is shown, after FormShow, and then kept on the screen;
+    // its position is handed to the memory only when a title drag has moved it, whether the
+    // window followed the mouse or the desktop moved it. Neither happens where the platform
+    // does not place windows.
     struct PositionMemory {
         std::function<std::optional<QPoint>(const QString& name)> Read;
         std::function<void(const QString& name, QPoint position)> Write;
@@ -152,6 +170,9 @@ class SkinWindow : public QWidget {
     // Whether a command's key runs it now; a key refused goes on to FormKeyPress and the
     // controls (the command itself, clicked, still runs).
     virtual bool CommandKeyAllowed(const QAction* /*action*/) const { return true; }
+    // Asks the desktop to move the window with the mouse (QWindow::startSystemMove); false
+    // where it cannot.
+    virtual bool StartSystemMove();
 
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
@@ -166,9 +187,18 @@ class SkinWindow : public QWidget {
     QColor color_ = palette::Screen;
     QImage canvasImage_;
     Canvas canvas_;
+    // A title drag: pressed (not moved yet), the window following the mouse, or the desktop
+    // moving it.
+    enum class Drag { None, Pressed, Manual, System };
+    void EndSystemMove();
     QPoint dragOrigin_;
     QPoint dragStart_; // the window's position when the drag began
-    bool dragging_ = false;
+    Drag drag_ = Drag::None;
+    Qt::MouseButton dragButton_ = Qt::NoButton;
+    // While the desktop moves the window: runs a moment after the last move, to keep the
+    // position reached even when the program never hears that the move ended.
+    QTimer* systemMoveSettled_ = nullptr;
+    QList<QPointer<QWidget>> titles_;
     bool created_ = false;
     bool inPaint_ = false;
     bool previewing_ = false;

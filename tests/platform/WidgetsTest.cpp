@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 namespace crescendar {
 namespace {
 
@@ -170,6 +173,62 @@ TEST(SkinWindowDrag, AnyButtonDragsByTheMouseDeltaWithoutBounds) {
     SendMouse(title, QEvent::MouseButtonPress, Qt::MiddleButton, Qt::MiddleButton, {0, 0});
     SendMouse(title, QEvent::MouseMove, Qt::NoButton, Qt::MiddleButton, {1, 2});
     EXPECT_EQ(w->pos(), QPoint(-379, -283));
+}
+
+// A window whose desktop takes over title drags (as Wayland's and X11 window managers do).
+class DesktopMovedWindow : public SkinWindow {
+  public:
+    DesktopMovedWindow() {
+        SetClientSize(200, 100);
+        title = AddTitleRegion("lblTitle", 50, 0, 100, 20);
+        auto memory = std::make_shared<PositionMemory>();
+        memory->Write = [this](const QString&, QPoint p) { written.push_back(p); };
+        RememberPosition("Probe", memory);
+    }
+    ClickRegion* title;
+    int systemMoves = 0;
+    std::vector<QPoint> written;
+
+  protected:
+    bool StartSystemMove() override {
+        ++systemMoves;
+        return true;
+    }
+};
+
+TEST(SkinWindowDrag, APositionTheDesktopMovedTheWindowToIsKeptOnceTheMoveEnds) {
+    DesktopMovedWindow w;
+    w.move(100, 100);
+    w.show();
+    ClickRegion* title = w.title;
+    // A click moves nothing and asks nothing of the desktop.
+    SendMouse(title, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {10, 5});
+    SendMouse(title, QEvent::MouseButtonRelease, Qt::LeftButton, {}, {10, 5});
+    EXPECT_EQ(w.systemMoves, 0);
+
+    // The desktop moves the window. Qt reports a release as the move begins; the move ends
+    // when the mouse moves over the window with no button held.
+    SendMouse(title, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {10, 5});
+    SendMouse(title, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {14, 5});
+    EXPECT_EQ(w.systemMoves, 1);
+    EXPECT_EQ(w.pos(), QPoint(100, 100)); // the program does not move it itself
+    SendMouse(title, QEvent::MouseButtonRelease, Qt::LeftButton, {}, {14, 5});
+    EXPECT_TRUE(w.Dragging());
+    w.move(300, 200);
+    EXPECT_TRUE(w.written.empty());
+    SendMouse(title, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, {30, 5});
+    EXPECT_EQ(w.written, (std::vector<QPoint>{{300, 200}}));
+    EXPECT_FALSE(w.Dragging());
+
+    // The program may never hear the end: the position is kept each time the moves pause.
+    SendMouse(title, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {10, 5});
+    SendMouse(title, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {20, 5});
+    w.move(320, 240);
+    QTest::qWait(800);
+    EXPECT_EQ(w.written.back(), QPoint(320, 240));
+    w.move(330, 250);
+    SendMouse(title, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, {30, 5});
+    EXPECT_EQ(w.written.back(), QPoint(330, 250));
 }
 
 TEST(SkinWindowPlacement, CentresAndKeepsOnScreen) {
