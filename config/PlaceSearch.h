@@ -1,6 +1,7 @@
-// The gazetteer searched off the interface thread: a query reads the whole gazetteer (about a
-// tenth of a second), too slow to run between two keystrokes. Only the latest request is
-// answered; one made while a query runs replaces those still waiting.
+// The gazetteer searched off the interface thread: the first query reads the gazetteer into a
+// table (some tens of milliseconds), which must not hold up the window, and later ones still
+// take a millisecond or two. Only the latest request is answered; one made while a query runs
+// replaces those still waiting.
 #pragma once
 
 #include <QObject>

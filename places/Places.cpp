@@ -1,10 +1,11 @@
 #include "Places.h"
 
-#include <geonames.h>
+#include "PlaceTable.h"
+
+#include <glib.h>
 
 #include <algorithm>
 #include <iterator>
-#include <mutex>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -13,32 +14,6 @@
 namespace crescendar {
 
 namespace {
-
-// The gazetteer keeps its data in process-wide state; one caller at a time.
-std::mutex& GazetteerLock() {
-    static std::mutex lock;
-    return lock;
-}
-
-std::string Text(const gchar* s) {
-    return s ? std::string(s) : std::string();
-}
-
-// Reads one city of the gazetteer (the lock held).
-TPlace PlaceAt(gint index) {
-    TPlace p;
-    GeonamesCity* city = geonames_get_city(index);
-    if (!city) return p;
-    p.Name = Text(geonames_city_get_name(city));
-    p.Region = Text(geonames_city_get_state(city));
-    p.Country = Text(geonames_city_get_country(city));
-    p.TimeZone = Text(geonames_city_get_timezone(city));
-    p.Latitude = geonames_city_get_latitude(city);
-    p.Longitude = geonames_city_get_longitude(city);
-    p.Population = geonames_city_get_population(city);
-    geonames_city_free(city);
-    return p;
-}
 
 bool Blank(const std::string& s) {
     return s.find_first_not_of(" \t\r\n\f\v") == std::string::npos;
@@ -150,20 +125,6 @@ const std::vector<TCityState>& MissingCityStates() {
     return states;
 }
 
-// The gazetteer's indices of the cities matching the query (the lock held).
-std::vector<gint> MatchingCities(const std::string& text) {
-    std::vector<gint> indices;
-    guint count = 0;
-    GError* error = nullptr;
-    gint* found =
-        geonames_query_cities_sync(text.c_str(), GEONAMES_QUERY_DEFAULT, &count, nullptr, &error);
-    if (error) g_error_free(error);
-    if (!found) return indices;
-    indices.assign(found, found + count);
-    g_free(found);
-    return indices;
-}
-
 } // namespace
 
 std::string PlaceTitle(const TPlace& place) {
@@ -182,7 +143,8 @@ std::vector<TPlace> FindPlaces(const std::string& text, std::size_t most) {
     // The gazetteer folds the query as UTF-8; other bytes are refused here rather than there.
     if (!g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) return places;
 
-    std::lock_guard<std::mutex> hold(GazetteerLock());
+    // The table is read on the first query; later ones only scan it.
+    const std::shared_ptr<const TPlaceTable> table = TPlaceTable::Current();
     // The query as typed, with its abbreviations written out, and both without accents; the
     // first query's answers first, each city once.
     std::vector<std::string> queries;
@@ -195,43 +157,42 @@ std::vector<TPlace> FindPlaces(const std::string& text, std::size_t most) {
     ask(longer);
     ask(WithoutAccents(text));
     ask(WithoutAccents(longer));
-    std::vector<gint> found;
-    std::unordered_set<gint> seen;
+    std::vector<std::uint32_t> found;
+    std::unordered_set<std::uint32_t> seen;
     for (const std::string& query : queries)
-        for (const gint index : MatchingCities(query))
+        for (const std::uint32_t index : table->Matching(query))
             if (seen.insert(index).second) found.push_back(index);
     // The city-states the gazetteer lacks.
     const std::vector<std::string> words = FoldedWords(text);
-    std::vector<TPlace> states;
+    std::vector<const TPlace*> states;
     for (const TCityState& state : MissingCityStates())
         if (std::any_of(state.Names.begin(), state.Names.end(),
                         [&words](const char* name) { return MatchesName(words, name); }))
-            states.push_back(state.City);
-    places.reserve(found.size() + states.size());
-    for (const gint index : found) places.push_back(PlaceAt(index));
-    places.insert(places.end(), states.begin(), states.end());
+            states.push_back(&state.City);
 
-    // Largest first; places of equal size keep the gazetteer's order of relevance.
-    std::stable_sort(places.begin(), places.end(),
-                     [](const TPlace& a, const TPlace& b) { return a.Population > b.Population; });
-    if (places.size() > most) places.resize(most);
+    // Largest first; places of equal size keep the gazetteer's order of relevance. Only the
+    // places kept are read from the gazetteer.
+    struct TFound {
+        std::uint32_t Population;
+        std::uint32_t Index; // in the table, if State is null
+        const TPlace* State;
+    };
+    std::vector<TFound> order;
+    order.reserve(found.size() + states.size());
+    for (const std::uint32_t index : found)
+        order.push_back({table->Population(index), index, nullptr});
+    for (const TPlace* state : states) order.push_back({state->Population, 0, state});
+    std::stable_sort(order.begin(), order.end(),
+                     [](const TFound& a, const TFound& b) { return a.Population > b.Population; });
+    if (order.size() > most) order.resize(most);
+    places.reserve(order.size());
+    for (const TFound& f : order) places.push_back(f.State ? *f.State : GazetteerPlace(f.Index));
     return places;
 }
 
 std::optional<TPlace> PrincipalPlaceOfZone(const std::string& ianaZone) {
     if (Blank(ianaZone)) return std::nullopt;
-    std::lock_guard<std::mutex> hold(GazetteerLock());
-    std::optional<TPlace> best;
-    const gint count = geonames_get_n_cities();
-    for (gint i = 0; i < count; ++i) {
-        GeonamesCity* city = geonames_get_city(i);
-        if (!city) continue;
-        const gchar* zone = geonames_city_get_timezone(city);
-        const guint population = geonames_city_get_population(city);
-        const bool better = zone && ianaZone == zone && (!best || population > best->Population);
-        geonames_city_free(city);
-        if (better) best = PlaceAt(i);
-    }
+    std::optional<TPlace> best = GazetteerLargestInZone(ianaZone);
     if (!best)
         for (const TCityState& state : MissingCityStates())
             if (state.City.TimeZone == ianaZone) best = state.City;

@@ -28,9 +28,10 @@ std::string PlaceTitle(const TPlace& place);
 
 // The places whose names match text (each word a prefix of a word of the name, without
 // regard to case or accents), the most populous first, at most `most` of them. Empty text,
-// text that is not UTF-8, or no match: none. A query reads the whole gazetteer and takes
-// about a tenth of a second: callers that run it while the user types run it off the
-// interface thread. Safe to call from any thread (calls into the gazetteer are serialised).
+// text that is not UTF-8, or no match: none. The first query reads the gazetteer's names into
+// a table (some tens of milliseconds), as does the first after the language of the messages
+// changes; later ones scan it in a millisecond or two. Callers that run it while the user
+// types run it off the interface thread. Safe to call from any thread.
 std::vector<TPlace> FindPlaces(const std::string& text, std::size_t most = 20);
 
 // The most populous place whose zone is ianaZone ("Europe/Paris" gives Paris); none when
