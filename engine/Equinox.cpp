@@ -43,7 +43,8 @@ double MeanInstant(int event, double y) {
 
 // The instant within the expansion's reach at which the Sun's longitude, with the nutation
 // deltaPsi (degrees) added, is longitudeDeg: Newton's method from jde on the expansion, which
-// the longitude follows to a few operations per step. NaN if it does not settle.
+// the longitude follows to a few operations per step. The last estimate if eight steps do not
+// settle it (the caller goes on from there); NaN if it is not finite.
 double SolveExpansion(const TSunLongitudeNear& sun, double jde, double deltaPsi,
                       double longitudeDeg) {
     for (int round = 0; round < 8; ++round) {
