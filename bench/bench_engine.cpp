@@ -3,6 +3,7 @@
 #include "Calendar.h"
 #include "DayEvents.h"
 #include "Eclipse.h"
+#include "Equinox.h"
 #include "EventText.h"
 #include "MoonPosition.h"
 #include "Nutation.h"
@@ -10,11 +11,13 @@
 #include "Phases.h"
 #include "RiseSet.h"
 #include "SunPosition.h"
+#include "YearEvents.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -102,15 +105,44 @@ void BM_SunRiseSet(benchmark::State& state) {
 BENCHMARK(BM_SunRiseSet);
 
 // A month's times table: the Moon and four Sun altitudes for every day.
-void BM_MonthTimesTable(benchmark::State& state) {
+void MonthTimesTable(benchmark::State& state, const Observer& observer, int month) {
     for (auto _ : state) {
         // As the tables do it: the dates share their days' places.
         TDailyPlaces places;
-        for (int d = 1; d <= 31; ++d)
-            benchmark::DoNotOptimize(DayTexts(DayEvents(MakeDate(2025, 7, d), kObserver, places)));
+        for (int d = 1; d <= DaysInMonth(static_cast<std::uint16_t>(month), 2025); ++d)
+            benchmark::DoNotOptimize(
+                DayTexts(DayEvents(MakeDate(2025, month, d), observer, places)));
     }
 }
+
+// London in July: astronomical twilight lasts all night until late in the month.
+void BM_MonthTimesTable(benchmark::State& state) {
+    MonthTimesTable(state, kObserver, 7);
+}
 BENCHMARK(BM_MonthTimesTable)->Unit(benchmark::kMillisecond);
+
+// Tromso in June: the midnight Sun, and the Moon rising twice on some dates.
+void BM_MonthTimesTablePolar(benchmark::State& state) {
+    MonthTimesTable(state, Observer{DegToRad(69.65), DegToRad(-18.96), 60, 0}, 6);
+}
+BENCHMARK(BM_MonthTimesTablePolar)->Unit(benchmark::kMillisecond);
+
+// Equinoxes and solstices of 200 years: as the seasons window finds them (with the next
+// March equinox for the last season's length), and as the calendar export gathers them.
+void BM_Equinoxes200Years(benchmark::State& state) {
+    for (auto _ : state)
+        for (int year = 1900; year < 2100; ++year)
+            benchmark::DoNotOptimize(
+                EquinoxesAndSolstices(static_cast<std::uint16_t>(year), kObserver));
+}
+BENCHMARK(BM_Equinoxes200Years)->Unit(benchmark::kMillisecond);
+
+void BM_SeasonEvents200Years(benchmark::State& state) {
+    TYearEventKinds seasons;
+    seasons.Phases = seasons.Eclipses = seasons.Apsides = false;
+    for (auto _ : state) benchmark::DoNotOptimize(YearEvents(1900, 2099, kObserver, seasons));
+}
+BENCHMARK(BM_SeasonEvents200Years)->Unit(benchmark::kMillisecond);
 
 void BM_Eclipses1000Years(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(FindEclipses(1500, 2499, kObserver));

@@ -47,6 +47,10 @@ struct TEquinoxes {
 // chapter 27).
 DynamicalTime SunLongitudeInstant(DynamicalTime jde, double longitudeDeg);
 
+// The refined instants (dynamical time) of the March equinox, June solstice, September
+// equinox and December solstice of the year, from the mean instants of the year.
+std::array<DynamicalTime, 4> SeasonInstants(std::uint16_t year);
+
 // Equinoxes and solstices of the year in the observer's local clock time (zone and daylight
 // offsets). A negative latitude (also -0, a southern direction at the equator) names the
 // seasons for the southern hemisphere. Years outside 1..9999, which the calendar cannot

@@ -49,13 +49,21 @@ double ReduceHourAngle(double h) {
     return h > 180.0 ? h - 360.0 : h;
 }
 
+// A table with the sine and cosine of the latitude worked out once: every altitude needs them.
+struct Frame : TRiseSetFrame {
+    explicit Frame(const TRiseSetFrame& f)
+        : TRiseSetFrame(f), SinPhi(SinD(f.Phi)), CosPhi(CosD(f.Phi)) {}
+    double SinPhi;
+    double CosPhi;
+};
+
 struct HourAngleAndDec {
     double H;
     double Dec;
 };
 
 // The body's hour angle and declination at time m (days from 0h universal time).
-HourAngleAndDec AtTime(double m, const TRiseSetFrame& f) {
+HourAngleAndDec AtTime(double m, const Frame& f) {
     const double theta = NormaliseDegrees(f.Theta0 + 360.985647 * m);
     const double n = m + f.DeltaT / 86400.0;
     const double alpha = Interpolate3(f.RA[0], f.RA[1], f.RA[2], n);
@@ -63,21 +71,21 @@ HourAngleAndDec AtTime(double m, const TRiseSetFrame& f) {
     return {ReduceHourAngle(theta - f.Lo - alpha), delta};
 }
 
-double Altitude(const HourAngleAndDec& p, const TRiseSetFrame& f) {
-    return AsinD(SinD(f.Phi) * SinD(p.Dec) + CosD(f.Phi) * CosD(p.Dec) * CosD(p.H));
+double Altitude(const HourAngleAndDec& p, const Frame& f) {
+    return AsinD(f.SinPhi * SinD(p.Dec) + f.CosPhi * CosD(p.Dec) * CosD(p.H));
 }
 
-double AltitudeAt(double m, const TRiseSetFrame& f) {
+double AltitudeAt(double m, const Frame& f) {
     return Altitude(AtTime(m, f), f);
 }
 
 // Correction to a rise or set time; not finite where sin H or cos phi is 0.
-double CrossingCorrection(double m, const TRiseSetFrame& f) {
+double CrossingCorrection(double m, const Frame& f) {
     const HourAngleAndDec p = AtTime(m, f);
-    return (Altitude(p, f) - f.H0) / (360.0 * CosD(p.Dec) * CosD(f.Phi) * SinD(p.H));
+    return (Altitude(p, f) - f.H0) / (360.0 * CosD(p.Dec) * f.CosPhi * SinD(p.H));
 }
 
-double TransitCorrection(double m, const TRiseSetFrame& f) {
+double TransitCorrection(double m, const Frame& f) {
     return -AtTime(m, f).H / 360.0;
 }
 
@@ -101,13 +109,13 @@ template <typename Correction> bool Settle(double& m, Correction correction) {
     return Settling(m, correction) == TSettling::Settled;
 }
 
-bool IsRising(double m, const TRiseSetFrame& f) {
+bool IsRising(double m, const Frame& f) {
     return AltitudeAt(m + kSlopeStep, f) > AltitudeAt(m - kSlopeStep, f);
 }
 
 // The first crossing of h0 in the given direction within [from, to], by stepping and
 // bisection; NaN if there is none.
-double FindCrossing(double from, double to, bool rising, const TRiseSetFrame& f) {
+double FindCrossing(double from, double to, bool rising, const Frame& f) {
     const auto below = [&](double m) { return AltitudeAt(m, f) < f.H0; };
     double a = from;
     bool aBelow = below(a);
@@ -127,6 +135,39 @@ double FindCrossing(double from, double to, bool rising, const TRiseSetFrame& f)
         aBelow = bBelow;
     }
     return std::numeric_limits<double>::quiet_NaN();
+}
+
+// Whether the body cannot reach h0 at any time m in [lo, hi] (days from the table's 0h):
+// whatever its hour angle, its altitude lies between -90 + |phi + dec| (lower culmination)
+// and 90 - |phi - dec| (upper culmination), and its declination over the part lies between
+// the extremes of the interpolating parabola there. The margin keeps the bound true against
+// the rounding of the altitudes the search would compute.
+bool CannotCross(double lo, double hi, const Frame& f) {
+    constexpr double kMargin = 1e-4; // degrees
+    const double shift = f.DeltaT / 86400.0;
+    const double n1 = lo + shift;
+    const double n2 = hi + shift;
+    const auto dec = [&](double n) { return Interpolate3(f.Dec[0], f.Dec[1], f.Dec[2], n); };
+    double decLow = std::min(dec(n1), dec(n2));
+    double decHigh = std::max(dec(n1), dec(n2));
+    const double p = f.Dec[1] - f.Dec[0];
+    const double q = f.Dec[2] - f.Dec[1];
+    const double r = q - p;
+    if (r != 0.0) {
+        const double vertex = -(p + q) / (2.0 * r);
+        if (vertex > n1 && vertex < n2) {
+            decLow = std::min(decLow, dec(vertex));
+            decHigh = std::max(decHigh, dec(vertex));
+        }
+    }
+    if (!std::isfinite(decLow) || !std::isfinite(decHigh)) return false;
+    // The least distance from x to a declination in [decLow, decHigh].
+    const auto nearest = [&](double x) {
+        return x < decLow ? decLow - x : (x > decHigh ? x - decHigh : 0.0);
+    };
+    const double highest = 90.0 - nearest(f.Phi);
+    const double lowest = -90.0 + nearest(-f.Phi);
+    return highest < f.H0 - kMargin || lowest > f.H0 + kMargin;
 }
 
 // The clock texts add half a minute and drop the seconds after rounding them up, so a time
@@ -155,7 +196,8 @@ double Interpolate3(double y1, double y2, double y3, double n) {
     return y2 + n / 2.0 * (p + q + n * r);
 }
 
-TEventConvergence RefineEventTimes(TEventTimes& m, const TRiseSetFrame& frame) {
+TEventConvergence RefineEventTimes(TEventTimes& m, const TRiseSetFrame& table) {
+    const Frame frame(table);
     TEventConvergence c;
     c.Transit = Settle(m.Transit, [&](double x) { return TransitCorrection(x, frame); });
     // A rise or set counts only if it settled on a crossing in its own direction: from a start
@@ -198,8 +240,7 @@ struct TDayCrossings {
 // searched directly when the refinement is in doubt there: the declination at 0h says there
 // is no crossing, a refinement did not settle, or the crossings found do not account for the
 // body's side of the altitude at the two ends of the part.
-void CrossingsOfDay(const TRiseSetFrame& f, double lo, double hi, double base,
-                    TDayCrossings& into) {
+void CrossingsOfDay(const Frame& f, double lo, double hi, double base, TDayCrossings& into) {
     constexpr double kShifts[] = {0.0, -1.0, 1.0};
     const auto within = [&](double m) { return m >= lo && m <= hi; };
 
@@ -217,8 +258,7 @@ void CrossingsOfDay(const TRiseSetFrame& f, double lo, double hi, double base,
             into.Transits.Add(m + base);
     }
 
-    const double cosH0 =
-        (SinD(f.H0) - SinD(f.Phi) * SinD(f.Dec[1])) / (CosD(f.Phi) * CosD(f.Dec[1]));
+    const double cosH0 = (SinD(f.H0) - f.SinPhi * SinD(f.Dec[1])) / (f.CosPhi * CosD(f.Dec[1]));
     // Not finite at the poles, where the body keeps its altitude all day.
     bool doubt = !(std::fabs(cosH0) < 1.0);
     TTimes rises, sets;
@@ -256,6 +296,10 @@ void CrossingsOfDay(const TRiseSetFrame& f, double lo, double hi, double base,
     if (doubt) {
         rises = {};
         sets = {};
+        // A search for crossings the body cannot make would find none.
+        if (CannotCross(lo, hi, f)) doubt = false;
+    }
+    if (doubt) {
         for (const bool rising : {true, false})
             for (double m = lo; m < hi;) {
                 m = FindCrossing(m, hi, rising, f);
@@ -298,7 +342,7 @@ TBodyEvents LocalDateEvents(const FrameOn& frameOn, UniversalTime jd0, const Obs
     // reaches that far past its own half days.
     constexpr double kReach = 1.0 / 1440.0;
     TDayCrossings found;
-    std::optional<std::pair<TRiseSetFrame, double>> middleFrame;
+    std::optional<std::pair<Frame, double>> middleFrame;
     const double middle = (from + to) / 2.0;
     const int firstDay = std::clamp(static_cast<int>(std::floor(from + 0.5)), -1, 2);
     const int lastDay = std::clamp(static_cast<int>(std::floor(to + 0.5)), -1, 2);
@@ -332,7 +376,7 @@ TBodyEvents LocalDateEvents(const FrameOn& frameOn, UniversalTime jd0, const Obs
         // middle of the date is its side all day.
         TCrossingKind kind = TCrossingKind::AlwaysBelow;
         if (middleFrame) {
-            const TRiseSetFrame& f = middleFrame->first;
+            const Frame& f = middleFrame->first;
             if (AltitudeAt(middle - middleFrame->second, f) > f.H0)
                 kind = TCrossingKind::AlwaysAbove;
         }
@@ -345,8 +389,8 @@ TBodyEvents LocalDateEvents(const FrameOn& frameOn, UniversalTime jd0, const Obs
     return r;
 }
 
-TRiseSetFrame MakeFrame(const TPlaceAt0h& before, const TPlaceAt0h& day, const TPlaceAt0h& after,
-                        UniversalTime jd0, double h0, double deltaT, const Observer& observer) {
+Frame MakeFrame(const TPlaceAt0h& before, const TPlaceAt0h& day, const TPlaceAt0h& after,
+                UniversalTime jd0, double h0, double deltaT, const Observer& observer) {
     TRiseSetFrame f;
     const TPlaceAt0h* p[] = {&before, &day, &after};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -360,7 +404,7 @@ TRiseSetFrame MakeFrame(const TPlaceAt0h& before, const TPlaceAt0h& day, const T
     f.Phi = RadToDeg(observer.Latitude);
     f.H0 = h0;
     f.DeltaT = deltaT;
-    return f;
+    return Frame(f);
 }
 
 TPlaceAt0h PlaceOf(const TEquatorialPosition& p) {
@@ -377,8 +421,8 @@ double LocalDateHours(UniversalTime jd0, const Observer& observer) {
 
 TBodyEvents RiseTransitSet(const std::array<TEquatorialPosition, 3>& positions, UniversalTime jd0,
                            double h0, double deltaT, const Observer& observer) {
-    const TRiseSetFrame f = MakeFrame(PlaceOf(positions[0]), PlaceOf(positions[1]),
-                                      PlaceOf(positions[2]), jd0, h0, deltaT, observer);
+    const Frame f = MakeFrame(PlaceOf(positions[0]), PlaceOf(positions[1]), PlaceOf(positions[2]),
+                              jd0, h0, deltaT, observer);
     return LocalDateEvents([&](int) { return std::make_pair(f, 0.0); }, jd0, observer);
 }
 
@@ -393,10 +437,12 @@ TPlaceAt0h TDailyPlaces::Find(TRing& ring, UniversalTime day, Compute compute) {
 }
 
 TPlaceAt0h TDailyPlaces::Moon(UniversalTime day) {
-    return Find(moon_, day, [day] {
+    return Find(moon_, day, [this, day] {
         TMoonState m;
         TSunPosition sun;
         MoonPosition(day, Observer{}, m, sun);
+        // The Moon's position works out the Sun's at the same instant, as Sun() would: keep it.
+        Find(sun_, day, [&] { return PlaceOf(sun.Equatorial); });
         return TPlaceAt0h{m.Equatorial.RA, m.Equatorial.Dec, m.Parallax, m.IlluminatedPercent};
     });
 }

@@ -3,6 +3,7 @@
 // Algorithms (Appendix III, the Earth).
 #include "SunPosition.h"
 #include "Calendar.h"
+#include "Multiples.h"
 #include "Nutation.h"
 
 #include <algorithm>
@@ -178,8 +179,9 @@ class PreparedSeries {
     }
 
     // The rates' cosines and sines at tau.
+    // Only the first rateCount_ entries are written and read.
     struct Phasors {
-        std::array<double, kMaxRates> Cos{}, Sin{};
+        std::array<double, kMaxRates> Cos, Sin;
     };
     Phasors At(double tau) const {
         Phasors p;
@@ -187,6 +189,39 @@ class PreparedSeries {
             const double x = rates_[i] * tau;
             p.Cos[i] = std::cos(x);
             p.Sin[i] = std::sin(x);
+        }
+        return p;
+    }
+
+    // The same phasors with far fewer trigonometric calls: most of the rates are, within a
+    // hundredth of a radian per millennium, equal to a smaller one or the sum of two smaller
+    // ones, so their phasors are that one's, or the product of those two, turned by the small
+    // remainder. Exact to rounding, but not bit for bit the same as At.
+    Phasors NearAt(double tau) const {
+        Phasors p;
+        for (const NearRecipe& r : NearRecipes()) {
+            UnitPhasor z;
+            if (r.First < 0) {
+                const double x = rates_[r.Rate] * tau;
+                z = {std::cos(x), std::sin(x)};
+            } else {
+                const auto a = static_cast<std::size_t>(r.First);
+                z = {p.Cos[a], p.Sin[a]};
+                if (r.Second >= 0) {
+                    const auto b = static_cast<std::size_t>(r.Second);
+                    z = z * UnitPhasor{p.Cos[b], p.Sin[b]};
+                }
+                // |d| <= 0.01 |tau|, below 0.1 in the calendar's years: the series to d^7
+                // leave less than 1e-13.
+                const double d = r.Remainder * tau;
+                const double d2 = d * d;
+                if (d != 0.0)
+                    z = z *
+                        UnitPhasor{1.0 - d2 / 2.0 * (1.0 - d2 / 12.0 * (1.0 - d2 / 30.0)),
+                                   d * (1.0 - d2 / 6.0 * (1.0 - d2 / 20.0 * (1.0 - d2 / 42.0)))};
+            }
+            p.Cos[r.Rate] = z.Cos;
+            p.Sin[r.Rate] = z.Sin;
         }
         return p;
     }
@@ -200,6 +235,24 @@ class PreparedSeries {
                  t.ASinB * p.Sin[static_cast<std::size_t>(t.Rate)];
         }
         return s;
+    }
+
+    // One series and its first three derivatives in tau, from the same phasors: the
+    // derivatives of cos(B + C tau) are -C sin, -C^2 cos and C^3 sin of the same angle.
+    std::array<double, 4> Expansion(int series, const Phasors& p) const {
+        std::array<double, 4> d{};
+        for (std::size_t i = first_[series]; i < first_[series + 1]; ++i) {
+            const PreparedTerm& t = terms_[i];
+            const auto k = static_cast<std::size_t>(t.Rate);
+            const double rate = rates_[k];
+            const double c = t.ACosB * p.Cos[k] - t.ASinB * p.Sin[k];
+            const double s = t.ACosB * p.Sin[k] + t.ASinB * p.Cos[k];
+            d[0] += c;
+            d[1] -= rate * s;
+            d[2] -= rate * rate * c;
+            d[3] += rate * rate * rate * s;
+        }
+        return d;
     }
 
   private:
@@ -222,6 +275,66 @@ class PreparedSeries {
             }
         }
         first_[kSeriesCount] = n;
+    }
+
+    // How NearAt makes the phasor of one rate: from its own sine and cosine (First < 0), or
+    // as the phasor of rate First, times that of rate Second if any, turned by
+    // Remainder * tau.
+    struct NearRecipe {
+        std::size_t Rate = 0;
+        int First = -1;
+        int Second = -1;
+        double Remainder = 0.0;
+    };
+    struct NearRecipeList {
+        std::array<NearRecipe, kMaxRates> Recipes{};
+        std::size_t Count = 0;
+        const NearRecipe* begin() const { return Recipes.data(); }
+        const NearRecipe* end() const { return Recipes.data() + Count; }
+    };
+
+    // Made on first use: only the searches in time need them.
+    const NearRecipeList& NearRecipes() const {
+        static const NearRecipeList recipes = MakeNearRecipes();
+        return recipes;
+    }
+
+    // The rates in increasing order, each made from smaller ones where it can be: from the
+    // next smaller rate when within reach, else from the first pair found.
+    NearRecipeList MakeNearRecipes() const {
+        constexpr double kNear = 0.01; // radians per millennium
+        NearRecipeList list;
+        list.Count = rateCount_;
+        std::array<double, kMaxRates> sorted{};
+        std::array<std::size_t, kMaxRates> order{};
+        for (std::size_t i = 0; i < rateCount_; ++i) order[i] = i;
+        std::sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(rateCount_),
+                  [this](std::size_t a, std::size_t b) { return rates_[a] < rates_[b]; });
+        for (std::size_t n = 0; n < rateCount_; ++n) {
+            NearRecipe& r = list.Recipes[n];
+            r.Rate = order[n];
+            sorted[n] = rates_[order[n]];
+            if (n > 0 && sorted[n] - sorted[n - 1] <= kNear) {
+                r.First = static_cast<int>(order[n - 1]);
+                r.Remainder = sorted[n] - sorted[n - 1];
+            }
+        }
+        const double* first = sorted.data();
+        const double* last = sorted.data() + rateCount_;
+        for (std::size_t i = 0; i < rateCount_; ++i)
+            for (std::size_t j = i; j < rateCount_; ++j) {
+                const double sum = sorted[i] + sorted[j];
+                for (const double* c = std::lower_bound(first, last, sum - kNear);
+                     c != last && *c <= sum + kNear; ++c) {
+                    NearRecipe& r = list.Recipes[static_cast<std::size_t>(c - first)];
+                    // Only from rates made before it.
+                    if (r.First >= 0 || static_cast<std::size_t>(c - first) <= j) continue;
+                    r.First = static_cast<int>(order[i]);
+                    r.Second = static_cast<int>(order[j]);
+                    r.Remainder = *c - sum;
+                }
+            }
+        return list;
     }
 
     std::array<double, kMaxRates> rates_{};
@@ -280,6 +393,60 @@ TSunPosition SunPosition(UniversalTime ut, const Observer& observer, const TNuta
     sun.Azimuth = horizon.Azimuth;
     sun.Distance = r * 149597900.0;
     return sun;
+}
+
+namespace {
+
+// The sum over k of tau^k times series k, as a cubic in the millennia h from tau0, from each
+// series' value and first three derivatives at tau0: the coefficient of h^n gathers the
+// products of the h^j coefficient of (tau0 + h)^k, C(k, j) tau0^(k - j), and the h^(n - j)
+// coefficient of the series, its derivative of that order over (n - j)!.
+template <std::size_t N>
+std::array<double, 4> PowerSeriesCubic(const std::array<std::array<double, 4>, N>& series,
+                                       double tau0) {
+    constexpr double kBinomial[6][4] = {{1, 0, 0, 0}, {1, 1, 0, 0}, {1, 2, 1, 0},
+                                        {1, 3, 3, 1}, {1, 4, 6, 4}, {1, 5, 10, 10}};
+    constexpr double kOverFactorial[4] = {1.0, 1.0, 0.5, 1.0 / 6.0};
+    std::array<double, 6> tauPower{1.0};
+    for (std::size_t k = 1; k < N; ++k) tauPower[k] = tauPower[k - 1] * tau0;
+    std::array<double, 4> cubic{};
+    for (std::size_t k = 0; k < N; ++k)
+        for (std::size_t j = 0; j <= std::min<std::size_t>(k, 3); ++j) {
+            const double power = kBinomial[k][j] * tauPower[k - j];
+            for (std::size_t n = j; n < 4; ++n)
+                cubic[n] += power * series[k][n - j] * kOverFactorial[n - j];
+        }
+    return cubic;
+}
+
+} // namespace
+
+TSunLongitudeNear::TSunLongitudeNear(DynamicalTime centre) : centre_(centre) {
+    const double tau = (centre.JD - 2451545.0) / 365250.0;
+    const PreparedSeries& series = PreparedSeries::Get();
+    const PreparedSeries::Phasors p = series.NearAt(tau);
+    std::array<std::array<double, 4>, 6> l;
+    std::array<std::array<double, 4>, 5> r;
+    for (int k = 0; k < 6; ++k) l[static_cast<std::size_t>(k)] = series.Expansion(L0 + k, p);
+    for (int k = 0; k < 5; ++k) r[static_cast<std::size_t>(k)] = series.Expansion(R0 + k, p);
+    l_ = PowerSeriesCubic(l, tau);
+    r_ = PowerSeriesCubic(r, tau);
+}
+
+TSunLongitudeNear::TValue TSunLongitudeNear::At(DynamicalTime t) const {
+    const double h = (t.JD - centre_.JD) / 365250.0;
+    const auto value = [h](const std::array<double, 4>& c) {
+        return c[0] + h * (c[1] + h * (c[2] + h * c[3]));
+    };
+    const auto rate = [h](const std::array<double, 4>& c) {
+        return c[1] + h * (2.0 * c[2] + h * 3.0 * c[3]);
+    };
+    // Geocentric, the FK5 correction, the aberration (which shrinks as the distance grows);
+    // the rate per millennium, then per day.
+    const double au = value(r_) / 1e8;
+    return {RadToDeg(value(l_) / 1e8) + 180.0 - 2.5091666666666666e-5 - 0.005691611111111111 / au,
+            (RadToDeg(rate(l_) / 1e8) + 0.005691611111111111 * (rate(r_) / 1e8) / (au * au)) /
+                365250.0};
 }
 
 double SunApparentLongitude(DynamicalTime t) {

@@ -70,13 +70,14 @@ void AddApsides(int from, int to, const Observer& observer, std::vector<TYearEve
     }
 }
 
-void AddSeasons(int from, int to, const Observer& observer, std::vector<TYearEvent>& out) {
+void AddSeasons(int from, int to, std::vector<TYearEvent>& out) {
     for (int year = from; year <= to; ++year) {
         const auto y = static_cast<std::uint16_t>(year);
-        const TEquinoxes q = EquinoxesAndSolstices(y, observer);
+        // The instants alone: the window's local texts and season lengths are not needed.
+        const std::array<DynamicalTime, 4> instants = SeasonInstants(y);
         for (std::size_t i = 0; i < 4; ++i) {
             const auto which = static_cast<TSeasonEvent>(i);
-            TYearEvent e = Instant(TYearEventKind::Season, ToUniversal(q.JDE[i], DeltaT(y)));
+            TYearEvent e = Instant(TYearEventKind::Season, ToUniversal(instants[i], DeltaT(y)));
             e.Season = which;
             out.push_back(std::move(e));
         }
@@ -94,7 +95,7 @@ std::vector<TYearEvent> YearEvents(int fromYear, int toYear, const Observer& obs
     if (kinds.Phases) AddPhases(from, to, observer, events);
     if (kinds.Eclipses) AddEclipses(from, to, observer, events);
     if (kinds.Apsides) AddApsides(from, to, observer, events);
-    if (kinds.Seasons) AddSeasons(from, to, observer, events);
+    if (kinds.Seasons) AddSeasons(from, to, events);
     std::stable_sort(events.begin(), events.end(), [](const TYearEvent& a, const TYearEvent& b) {
         return a.Instant < b.Instant;
     });

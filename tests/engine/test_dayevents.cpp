@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <memory>
+#include <utility>
 
 using namespace crescendar;
 
@@ -103,6 +105,98 @@ TEST(DayEvents, AlwaysAboveAndAlwaysBelowAtHighLatitudes) {
         } else if (e.Sun.Rise.Kind == TCrossingKind::AlwaysBelow) {
             EXPECT_LT(altitude, kSunriseAltitude);
         }
+    }
+}
+
+// A table of consecutive dates shares the daily places: every crossing of every date must be
+// the one the date finds alone, instant for instant, also where twilight lasts all night and
+// the Sun or the Moon rises twice.
+TEST(DayEvents, SharedPlacesGiveEachDateItsOwnEvents) {
+    struct Month {
+        Observer Where;
+        int Year, Month;
+    };
+    Observer london = At(51.5, 0.12);
+    london.Zone = std::make_shared<OneChange>(0, 60, MakeDate(2025, 3, 30, 1).JD);
+    const Month months[] = {{london, 2025, 3},
+                            {At(51.5, 0.12, 0, 60), 2025, 7},
+                            {At(69.65, -18.96, 60), 2026, 6},
+                            {At(66.56, -25.7, 0), 2024, 12},
+                            {At(-66.6, -110.5, 420), 2025, 1},
+                            {At(48.6, -2.3, 60), 2025, 6},
+                            {At(78.2, -15.6, 60), 2025, 4},
+                            {At(-33.87, -151.21, 600), 1900, 2}};
+    const auto same = [](const TCrossing& a, const TCrossing& b) {
+        return a.Kind == b.Kind && a.Instant.JD == b.Instant.JD && a.Minute == b.Minute;
+    };
+    for (const Month& m : months) {
+        TDailyPlaces places;
+        for (const std::uint16_t day :
+             MonthDays(static_cast<std::uint16_t>(m.Month), static_cast<std::uint16_t>(m.Year))) {
+            const TDateTimeRecord date = MakeDate(m.Year, m.Month, day);
+            const TDayEvents shared = DayEvents(date, m.Where, places);
+            const TDayEvents alone = DayEvents(date, m.Where);
+            EXPECT_EQ(shared.MoonIlluminatedPercent, alone.MoonIlluminatedPercent);
+            const std::pair<const TBodyEvents*, const TBodyEvents*> bodies[] = {
+                {&shared.Moon, &alone.Moon},
+                {&shared.Sun, &alone.Sun},
+                {&shared.CivilTwilight, &alone.CivilTwilight},
+                {&shared.NauticalTwilight, &alone.NauticalTwilight},
+                {&shared.AstronomicalTwilight, &alone.AstronomicalTwilight}};
+            for (const auto& [a, b] : bodies)
+                EXPECT_TRUE(same(a->Rise, b->Rise) && same(a->Transit, b->Transit) &&
+                            same(a->Set, b->Set) && same(a->SecondRise, b->SecondRise) &&
+                            same(a->SecondTransit, b->SecondTransit) &&
+                            same(a->SecondSet, b->SecondSet))
+                    << RadToDeg(m.Where.Latitude) << " " << m.Year << "-" << m.Month << "-" << day;
+        }
+    }
+}
+
+// The days on which the Sun stays above an altitude all night come from a search that is
+// skipped where the Sun's declination rules the altitude out: near the latitudes where the
+// Sun only just reaches it at midsummer, a bound too loose or too tight moves the first and
+// the last of those days.
+TEST(DayEvents, NightsThatStayInTwilightBeginAndEndOnTheirDays) {
+    struct Case {
+        double Latitude;
+        double Altitude;
+        int Nights;      // in 2025 on which the Sun stays above the altitude
+        int First, Last; // month * 100 + day
+    };
+    const Case cases[] = {
+        {48.56, kAstronomicalTwilightAltitude, 0, 0, 0},
+        {48.6, kAstronomicalTwilightAltitude, 7, 618, 624},
+        {51.5, kAstronomicalTwilightAltitude, 59, 523, 720},
+        {54.5, kNauticalTwilightAltitude, 0, 0, 0},
+        {54.6, kNauticalTwilightAltitude, 7, 618, 624},
+        {60.5, kCivilTwilightAltitude, 0, 0, 0},
+        {60.6, kCivilTwilightAltitude, 7, 618, 624},
+        {65.8, kSunriseAltitude, 9, 617, 625},
+        {66.6, kSunriseAltitude, 32, 606, 707},
+        {-48.6, kAstronomicalTwilightAltitude, 6, 1219, 1224},
+    };
+    for (const Case& c : cases) {
+        const Observer o = At(c.Latitude, 0.12, 0, 60);
+        int nights = 0, first = 0, last = 0;
+        for (int month = 1; month <= 12; ++month) {
+            TDailyPlaces places;
+            for (const std::uint16_t day : MonthDays(static_cast<std::uint16_t>(month), 2025)) {
+                const TDayEvents e = DayEvents(MakeDate(2025, month, day), o, places);
+                const TBodyEvents& b = c.Altitude == kSunriseAltitude         ? e.Sun
+                                       : c.Altitude == kCivilTwilightAltitude ? e.CivilTwilight
+                                       : c.Altitude == kNauticalTwilightAltitude
+                                           ? e.NauticalTwilight
+                                           : e.AstronomicalTwilight;
+                if (b.Rise.Kind != TCrossingKind::AlwaysAbove) continue;
+                ++nights;
+                last = month * 100 + day;
+                if (first == 0) first = last;
+            }
+        }
+        EXPECT_EQ(nights, c.Nights) << c.Latitude << " " << c.Altitude;
+        EXPECT_EQ(first, c.First) << c.Latitude << " " << c.Altitude;
+        EXPECT_EQ(last, c.Last) << c.Latitude << " " << c.Altitude;
     }
 }
 

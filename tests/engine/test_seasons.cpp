@@ -1,10 +1,12 @@
 #include "Calendar.h"
 #include "Equinox.h"
 #include "EventText.h"
+#include "Nutation.h"
 #include "SunPosition.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -82,4 +84,46 @@ TEST(Season, EveryYearOfTheCalendar) {
     EXPECT_TRUE(EquinoxTexts(Seasons(0)).EventTexts[0].empty());
     EXPECT_TRUE(EquinoxTexts(Seasons(65535)).RowTexts[3].empty());
     EXPECT_TRUE(std::isnan(SunLongitudeInstant(DynamicalTime{std::nan("")}, 0.0).JD));
+}
+
+// The expansion the search solves follows the full series (less the nutation) across its
+// reach, and its rate is the full longitude's, anywhere in the calendar.
+TEST(Season, LongitudeExpansionFollowsTheFullSeries) {
+    for (const double centre : {1721500.3, 2100000.7, 2451623.8, 2816000.1, 3600000.5, 5373000.9}) {
+        const TSunLongitudeNear sun{DynamicalTime{centre}};
+        for (const double offset :
+             {-TSunLongitudeNear::kReach, -0.007, 0.0, 0.013, TSunLongitudeNear::kReach}) {
+            const DynamicalTime t{centre + offset};
+            const auto withoutNutation = [](DynamicalTime u) {
+                return SunApparentLongitude(u) - Nutation(u).DeltaPsi / 3600.0;
+            };
+            // 3e-9 degree is about 0.3 ms of the Sun's motion, a few units in the last place
+            // of a longitude summed over eight millennia.
+            EXPECT_NEAR(std::remainder(sun.At(t).Longitude - withoutNutation(t), 360.0), 0.0, 3e-9)
+                << centre << " " << offset;
+            const double h = 0.01;
+            const double slope =
+                std::remainder(withoutNutation(t + h) - withoutNutation(t - h), 360.0) / (2 * h);
+            EXPECT_NEAR(sun.At(t).Rate, slope, 5e-7) << centre << " " << offset;
+        }
+    }
+}
+
+// The refined instants put the Sun on its longitude to well within the seconds shown, the
+// record's next March equinox is the next year's, and the instants alone are the record's.
+TEST(Season, InstantsSettleOnTheLongitude) {
+    for (int year = 1; year <= 9999; year += 97) {
+        const auto y = static_cast<std::uint16_t>(year);
+        const TEquinoxes e = Seasons(year);
+        const std::array<DynamicalTime, 4> instants = SeasonInstants(y);
+        for (std::size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(instants[i], e.JDE[i]) << year;
+            // 1e-8 degree: under a millisecond.
+            const double miss = std::remainder(SunApparentLongitude(e.JDE[i]) - 90.0 * i, 360.0);
+            EXPECT_NEAR(miss, 0.0, 1e-8) << year << " " << i;
+        }
+        if (year < 9999) {
+            EXPECT_EQ(e.JDE[4], SeasonInstants(static_cast<std::uint16_t>(year + 1))[0]) << year;
+        }
+    }
 }
