@@ -454,6 +454,26 @@ TEST_F(EclipseWindowTest, FinderKeepsBothEclipsesOfAMonthAndOpensTheOneClicked) 
     EXPECT_EQ(w->SelectedDateTime().Day, 31);
 }
 
+// A row whose eclipse the month no longer holds (the zone changed after the search: the
+// maximum of 31 March 1904, 12:31 UT, now falls on 1 April) still opens its own eclipse.
+TEST_F(EclipseWindowTest, FinderOpensARowsEclipseThatTheMonthNoLongerHolds) {
+    Start(At(1904, 1, 10));
+    OpenReport();
+    Calculate("1904", "1904");
+    ASSERT_EQ(report->Rows().size(), 3u);
+    const std::string row = TEclipseReport::TimeAndDate(report->Rows()[1]);
+    ASSERT_NE(row.find("31 March 1904"), std::string::npos);
+    ChangeSettings([](TSettings& s) {
+        s.ZoneName.clear();
+        s.TimeZoneIdx = 48; // UTC+12
+        s.DaylightSavings = false;
+    });
+    QTest::mouseDClick(report, Qt::LeftButton, {}, {150, 73 + 16 + 6});
+    ASSERT_TRUE(eclipse->isVisible());
+    EXPECT_EQ(eclipse->lblDate->Text(), "31 March 1904");
+    EXPECT_EQ(eclipse->Eclipses().size(), 1u);
+}
+
 TEST_F(EclipseWindowTest, ScreenshotOfTheFinder) {
     Start(At(2025, 3, 14));
     OpenReport();
