@@ -1,8 +1,10 @@
 // Speed of the month reports: the times list set up, one wall-calendar page rendered, the
-// observing aid drawn.
+// observing aid drawn; and the memory of the eclipse finder's whole-range search.
 #include "Calendar.h"
 #include "Clock.h"
 #include "PrintTarget.h"
+#include "fEclipseReport.h"
+#include "fEclipseWindow.h"
 #include "fMain.h"
 #include "fObservingAid.h"
 #include "fPrint.h"
@@ -11,9 +13,12 @@
 #include "Resources.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <memory>
 
@@ -46,6 +51,60 @@ void BM_ObservingAidDrawn(benchmark::State& state) {
     for (auto _ : state) aid->doa();
 }
 BENCHMARK(BM_ObservingAidDrawn)->Unit(benchmark::kMillisecond);
+
+// Resident memory (VmRSS) and heap in use, MB.
+struct TMemory {
+    double Resident = 0;
+    double Heap = 0;
+};
+
+TMemory Measure() {
+    TMemory m;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmRSS:"))
+                m.Resident = line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    const struct mallinfo2 heap = mallinfo2();
+    m.Heap = static_cast<double>(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0);
+    return m;
+}
+
+// The memory the eclipse finder's search of the years 1 to 9999 adds, once its list is shown
+// ("shown") and once the list has also been walked from the keyboard, as a screen reader
+// reads it ("walked"). One iteration: the search takes seconds. bench/finder-memory runs it.
+void BM_FinderMemory1To9999(benchmark::State& state) {
+    std::unique_ptr<TEclipse> eclipse(
+        SkinWindow::Create<TEclipse>(g_main->Session(), g_main, g_main->imgEclipse));
+    std::unique_ptr<TEclipseReport> report(SkinWindow::Create<TEclipseReport>(
+        g_main->Session(), g_main, g_main->lblReports, eclipse.get()));
+    report->ShowEclipseReport();
+    report->FormActivate();
+    QApplication::processEvents();
+    TMemory before, shown, walked;
+    for (auto _ : state) {
+        before = Measure();
+        report->txtFromYear->setText(QStringLiteral("1"));
+        report->txtToYear->setText(QStringLiteral("9999"));
+        report->lblCalculateClick();
+        while (report->Searching()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        QApplication::processEvents();
+        shown = Measure();
+        report->tblEclipses->setFocus(Qt::TabFocusReason);
+        for (const int key : {Qt::Key_End, Qt::Key_Home}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(report->tblEclipses, &press);
+        }
+        QApplication::processEvents();
+        walked = Measure();
+    }
+    state.counters["rows"] = static_cast<double>(report->Rows().size());
+    state.counters["shown_resident_MB"] = shown.Resident - before.Resident;
+    state.counters["shown_heap_MB"] = shown.Heap - before.Heap;
+    state.counters["walked_resident_MB"] = walked.Resident - before.Resident;
+    state.counters["walked_heap_MB"] = walked.Heap - before.Heap;
+}
+BENCHMARK(BM_FinderMemory1To9999)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "CliApp.h"
 
 #include "Calendar.h"
-#include "CalendarFile.h"
+#include "CliCommon.h"
 #include "DateInfo.h"
 #include "DayEvents.h"
 #include "Easter.h"
@@ -11,16 +11,13 @@
 #include "JsonValues.h"
 #include "MoonPosition.h"
 #include "MoonView.h"
-#include "OutputFile.h"
 #include "PerigeeApogee.h"
-#include "Regional.h"
 #include "Phases.h"
-#include "Places.h"
+#include "Regional.h"
 #include "Settings.h"
 #include "TableText.h"
 #include "TimeZoneRule.h"
 #include "Version.h"
-#include "YearEvents.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -40,15 +37,6 @@ namespace crescendar::cli {
 
 namespace {
 
-// A command-line mistake: reported on one line, exit code 2.
-struct UsageError {
-    QString message;
-};
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // The width of a column of names: at least `least`, and wide enough for the longest name and a
 // blank after it, which a language with longer words needs.
 int ColumnWidth(const QStringList& names, int least) {
@@ -57,9 +45,26 @@ int ColumnWidth(const QStringList& names, int least) {
     return std::max(least, static_cast<int>(widest) + 1);
 }
 
-// A message on one line: control characters and line separators, which a quoted argument may
-// hold, are written as escapes (\n, \t, \r, \u{2028}), and a backslash as \\ so that the
-// escapes stay unambiguous.
+// what: the value's name, marked with QT_TRANSLATE_NOOP("Cli", ...).
+double ParseNumber(const QString& text, const char* what, double lo, double hi) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    const QString name = QCoreApplication::translate("Cli", what);
+    if (!ok || !std::isfinite(v))
+        throw UsageError{
+            QCoreApplication::translate("Cli", "%1 is not a number: \"%2\"").arg(name, text)};
+    if (v < lo || v > hi)
+        throw UsageError{QCoreApplication::translate("Cli", "%1 must lie between %2 and %3: \"%4\"")
+                             .arg(name, QString::number(lo), QString::number(hi), text)};
+    return v;
+}
+
+} // namespace
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
 QString OneLine(const QString& text) {
     QString out;
     out.reserve(text.size());
@@ -80,19 +85,19 @@ QString OneLine(const QString& text) {
     return out;
 }
 
-// what: the value's name, marked with QT_TRANSLATE_NOOP("Cli", ...).
-double ParseNumber(const QString& text, const char* what, double lo, double hi) {
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    const QString name = QCoreApplication::translate("Cli", what);
-    if (!ok || !std::isfinite(v))
+std::uint16_t ParseYear(const QString& text) {
+    const double y = ParseNumber(text, QT_TRANSLATE_NOOP("Cli", "year"), 1, 9999);
+    if (y != std::floor(y))
         throw UsageError{
-            QCoreApplication::translate("Cli", "%1 is not a number: \"%2\"").arg(name, text)};
-    if (v < lo || v > hi)
-        throw UsageError{QCoreApplication::translate("Cli", "%1 must lie between %2 and %3: \"%4\"")
-                             .arg(name, QString::number(lo), QString::number(hi), text)};
-    return v;
+            QCoreApplication::translate("Cli", "a year is a whole number: \"%1\"").arg(text)};
+    return static_cast<std::uint16_t>(y);
 }
+
+void PrintJson(QTextStream& out, const QJsonObject& o) {
+    out << QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+namespace {
 
 // "YYYY-MM-DD" into a record (time 00:00:00).
 TDateTimeRecord ParseDate(const QString& text) {
@@ -157,24 +162,16 @@ TDateTimeRecord Now(const Observer& obs) {
     return MakeDate(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second());
 }
 
-// The best match of the gazetteer for --place.
-TPlace ParsePlace(const QString& text) {
-    if (text.trimmed().isEmpty())
-        throw UsageError{QCoreApplication::translate("Cli", "--place needs the name of a place")};
-    const std::vector<TPlace> found = FindPlaces(text.toStdString(), 1);
-    if (found.empty())
-        throw UsageError{
-            QCoreApplication::translate("Cli", "--place: no place matches \"%1\"").arg(text)};
-    return found.front();
-}
-
 // The observer of the saved settings, with the command line's overrides for this run. The
 // zone in force is one of: --tz (a named zone), --zone/--dst/--no-dst (a fixed offset, the
 // saved zone's name no longer used), the zone of --place, or the saved settings' zone.
 Observer MakeRunObserver(const QCommandLineParser& p, const TSettings& saved) {
     Observer o = MakeObserver(saved);
-    const std::optional<TPlace> place =
-        p.isSet("place") ? std::optional<TPlace>(ParsePlace(p.value("place"))) : std::nullopt;
+    // A command line with --place runs where the gazetteer is linked (HandOn).
+    const TExtraCommands* extras = ExtraCommands();
+    const std::optional<TRunPlace> place =
+        p.isSet("place") && extras ? std::optional<TRunPlace>(extras->ParsePlace(p.value("place")))
+                                   : std::nullopt;
     if (p.isSet("lat"))
         o.Latitude =
             DegToRad(ParseNumber(p.value("lat"), QT_TRANSLATE_NOOP("Cli", "latitude"), -90, 90));
@@ -217,7 +214,7 @@ Observer MakeRunObserver(const QCommandLineParser& p, const TSettings& saved) {
             throw UsageError{
                 QCoreApplication::translate(
                     "Cli", "--place: the time zone \"%1\" of %2 is not known on this computer")
-                    .arg(Q(place->TimeZone), Q(PlaceTitle(*place)))};
+                    .arg(Q(place->TimeZone), Q(place->Title))};
     }
     return o;
 }
@@ -436,14 +433,10 @@ QString Hours(const TAngleText& a) {
     return QCoreApplication::translate("Cli", "%1h %2m %3s").arg(Q(a.Deg), Q(a.Min), Q(a.Sec));
 }
 
-void PrintJson(QTextStream& out, const QJsonObject& o) {
-    out << QJsonDocument(o).toJson(QJsonDocument::Indented);
-}
-
 // An answer that depends on the observer's civil time names the zone it was given in.
 void PrintJson(QTextStream& out, QJsonObject o, const Observer& obs) {
     o["ZoneName"] = Q(obs.ZoneName());
-    PrintJson(out, o);
+    cli::PrintJson(out, o);
 }
 // The next apogee and perigee, a line each.
 void PrintApsides(QTextStream& out, const TPerigeeApogeeTexts& apsides) {
@@ -673,15 +666,6 @@ int Month(const QStringList& args, const Observer& obs, const std::string& patte
     return 0;
 }
 
-// A whole year of 1..9999 from a command-line word.
-std::uint16_t ParseYear(const QString& text) {
-    const double y = ParseNumber(text, QT_TRANSLATE_NOOP("Cli", "year"), 1, 9999);
-    if (y != std::floor(y))
-        throw UsageError{
-            QCoreApplication::translate("Cli", "a year is a whole number: \"%1\"").arg(text)};
-    return static_cast<std::uint16_t>(y);
-}
-
 std::uint16_t OptionalYear(const QStringList& args, const Observer& obs, const char* usage) {
     if (args.size() > 1) throw UsageError{QCoreApplication::translate("Cli", usage)};
     return args.isEmpty() ? Now(obs).Year : ParseYear(args[0]);
@@ -716,63 +700,6 @@ int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStrea
             << "  " << Q(t.VisibilityText) << "\n";
     }
     PrintZone(out, obs);
-    return 0;
-}
-
-// Julian Day of the system clock's universal time now.
-UniversalTime NowUT() {
-    return FromUnixMilliseconds(QDateTime::currentDateTimeUtc().toMSecsSinceEpoch());
-}
-
-// The year's events as an iCalendar, to standard output or, with -o, to a file written whole
-// or not at all. Exit 1 when the calendar could not be written.
-int Ics(const QStringList& args, const Observer& obs, const QCommandLineParser& p, QTextStream& out,
-        QTextStream& err) {
-    if (args.isEmpty() || args.size() > 2)
-        throw UsageError{QCoreApplication::translate(
-            "Cli", "usage: ics FROM [TO] [--only phases,eclipses,apsides,seasons] [-o FILE]")};
-    const int from = ParseYear(args[0]);
-    const int to = args.size() == 2 ? ParseYear(args[1]) : from;
-    if (from > to)
-        throw UsageError{
-            QCoreApplication::translate("Cli", "ics: the From year must not be after the To year")};
-    if (to > kLastCalendarYear)
-        throw UsageError{
-            QCoreApplication::translate(
-                "Cli", "ics: a calendar can be exported for the years %1 to %2 only: \"%3\"")
-                .arg(kFirstCalendarYear)
-                .arg(kLastCalendarYear)
-                .arg(args.last())};
-    TYearEventKinds kinds;
-    if (p.isSet("only")) {
-        std::string unknown;
-        const std::optional<TYearEventKinds> chosen =
-            ParseEventKinds(p.value("only").toStdString(), &unknown);
-        if (!chosen)
-            throw UsageError{
-                unknown.empty()
-                    ? QCoreApplication::translate(
-                          "Cli", "--only needs one or more of phases, eclipses, apsides, seasons")
-                    : QCoreApplication::translate(
-                          "Cli", "--only: unknown kind \"%1\" (phases, eclipses, apsides, seasons)")
-                          .arg(Q(unknown))};
-        kinds = *chosen;
-    }
-    const std::string text = CalendarText(YearEvents(from, to, obs, kinds), from, to, obs, NowUT());
-    const QByteArray bytes = QByteArray::fromStdString(text);
-    if (!p.isSet("output")) {
-        out << QString::fromUtf8(bytes); // checked with every answer in RunCli
-        return 0;
-    }
-    const QString path = p.value("output");
-    OutputFile file(path);
-    if (!file.Open() || !file.Write(bytes) || !file.Commit()) {
-        err << "crescendar-cli: "
-            << QCoreApplication::translate("Cli", "the calendar was not written to \"%1\": %2")
-                   .arg(OneLine(path), OneLine(file.Error()))
-            << "\n";
-        return 1;
-    }
     return 0;
 }
 
@@ -869,54 +796,6 @@ int Perigee(const QStringList& args, const Observer& obs, bool json, QTextStream
     }
     PrintApsides(out, PerigeeApogeeText(pa, obs));
     PrintZone(out, obs);
-    return 0;
-}
-
-// Degrees as "51.5085 N" (positive) or "0.1257 W" (negative), four decimals.
-QString Hemisphere(double degrees, char positive, char negative) {
-    const QString number = QString::number(std::abs(degrees), 'f', 4);
-    // A value that rounds to zero has no side.
-    const bool zero = number == QLatin1String("0.0000");
-    return number + ' ' + QChar(zero || degrees > 0 ? positive : negative);
-}
-
-// The places of the gazetteer whose names match the words given, largest first. Latitude
-// and longitude in degrees, north and east positive.
-int Places(const QStringList& args, bool json, QTextStream& out) {
-    const QString text = args.join(' ').trimmed();
-    if (text.isEmpty()) throw UsageError{QCoreApplication::translate("Cli", "usage: places NAME")};
-    const std::vector<TPlace> places = FindPlaces(text.toStdString());
-    if (json) {
-        QJsonArray a;
-        for (const TPlace& p : places)
-            a.append(QJsonObject{{"Name", Q(p.Name)},
-                                 {"Region", Q(p.Region)},
-                                 {"Country", Q(p.Country)},
-                                 {"Latitude", p.Latitude + 0.0}, // never a negative zero
-                                 {"Longitude", p.Longitude + 0.0},
-                                 {"LatitudeDegrees", p.Latitude + 0.0},
-                                 {"LongitudeDegrees", p.Longitude + 0.0},
-                                 {"TimeZone", Q(p.TimeZone)},
-                                 {"Population", static_cast<qint64>(p.Population)}});
-        PrintJson(out, {{"Places", a}});
-        return 0;
-    }
-    if (places.empty()) {
-        out << QCoreApplication::translate("Cli", "No place matches \"%1\".").arg(OneLine(text))
-            << "\n";
-        return 0;
-    }
-    const auto column = [](const std::string& s, int width) { return Q(s).leftJustified(width); };
-    out << QCoreApplication::translate(
-               "Cli",
-               "Name                      Region                    Country                   "
-               "Latitude   Longitude  Time zone                      Population")
-        << "\n";
-    for (const TPlace& p : places)
-        out << column(p.Name, 25) << " " << column(p.Region, 25) << " " << column(p.Country, 25)
-            << " " << Hemisphere(p.Latitude, 'N', 'S').rightJustified(9) << "  "
-            << Hemisphere(p.Longitude, 'E', 'W').rightJustified(10) << " " << column(p.TimeZone, 30)
-            << " " << QString::number(p.Population).rightJustified(10) << "\n";
     return 0;
 }
 
@@ -1062,7 +941,11 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 throw UsageError{
                     QCoreApplication::translate("Cli", "--%1 applies to the ics command only")
                         .arg(option)};
-        if (command == "places") return Places(args, p.isSet("json"), out);
+        // The gazetteer's and the calendar's commands run in the program that links them.
+        const TExtraCommands* extras = ExtraCommands();
+        if (!extras && (command == "places" || command == "ics" || p.isSet("place")))
+            return HandOn(arguments, err);
+        if (command == "places") return extras->Places(args, p.isSet("json"), out);
         // The saved settings, read once. What could not be used is told on one line; the
         // answer then uses the defaults in its place.
         SettingsReport report;
@@ -1077,7 +960,7 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
             if (json)
                 throw UsageError{
                     QCoreApplication::translate("Cli", "--json does not apply to the ics command")};
-            return Ics(args, obs, p, out, err);
+            return extras->Ics(args, obs, p, out, err);
         }
         if (command == "moon") return Moon(args, obs, json, out);
         if (command == "phases") return Phases(args, obs, json, out);

@@ -267,45 +267,79 @@ std::string EventUid(const TYearEvent& e) {
     return kind + "-" + DateKey(e.Instant) + "@crescendar";
 }
 
-std::string CalendarText(const std::vector<TYearEvent>& events, int fromYear, int toYear,
-                         const Observer& observer, UniversalTime stamp) {
-    std::unique_ptr<icalcomponent, ComponentDeleter> calendar(
-        icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
-    icalcomponent* cal = calendar.get();
-    icalcomponent_add_property(cal, icalproperty_new_version("2.0"));
-    icalcomponent_add_property(
-        cal, icalproperty_new_prodid("-//Crescendar//Crescendar " CRESCENDAR_VERSION "//EN"));
-    icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
+namespace {
+
+// libical's text of a component or property (lines folded, ending in CR LF).
+std::string IcalText(char* text) {
+    std::string result = text ? text : "";
+    icalmemory_free_buffer(text);
+    return result;
+}
+
+// The calendar's first line and its own properties: what stands before the events.
+std::string CalendarHead(int fromYear, int toYear) {
     std::string years = std::to_string(fromYear);
     if (toYear != fromYear) years += "\xE2\x80\x93" + std::to_string(toYear);
     const std::string title =
         Text(QT_TRANSLATE_NOOP("CalendarFile", "Crescendar: the Moon and the seasons %1"), years);
     icalproperty* name = icalproperty_new_x(title.c_str());
     icalproperty_set_x_name(name, "X-WR-CALNAME");
-    icalcomponent_add_property(cal, name);
-
-    const icaltimetype dtstamp = IcalTime(stamp);
-    for (const TYearEvent& e : events) {
-        icalcomponent* ev = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-        icalcomponent_add_property(ev, icalproperty_new_uid(EventUid(e).c_str()));
-        icalcomponent_add_property(ev, icalproperty_new_dtstamp(dtstamp));
-        icalcomponent_add_property(ev, icalproperty_new_dtstart(IcalTime(e.Start)));
-        // An instant has no end: without DTEND the event ends when it starts. An eclipse
-        // lasts from its first to its last penumbral contact.
-        if (e.End > e.Start)
-            icalcomponent_add_property(ev, icalproperty_new_dtend(IcalTime(e.End)));
-        icalcomponent_add_property(ev, icalproperty_new_summary(YearEventName(e).c_str()));
-        icalcomponent_add_property(ev,
-                                   icalproperty_new_description(Description(e, observer).c_str()));
-        icalcomponent_add_property(ev, icalproperty_new_categories(Category(e.Kind).c_str()));
-        // Shown in the calendar without taking the time as busy.
-        icalcomponent_add_property(ev, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        icalcomponent_add_component(cal, ev);
+    // As libical writes a VCALENDAR: its BEGIN line, then each property.
+    std::string head = "BEGIN:VCALENDAR\r\n"; // not user text
+    for (icalproperty* property :
+         {icalproperty_new_version("2.0"),
+          icalproperty_new_prodid("-//Crescendar//Crescendar " CRESCENDAR_VERSION "//EN"),
+          icalproperty_new_calscale("GREGORIAN"), name}) {
+        head += IcalText(icalproperty_as_ical_string_r(property));
+        icalproperty_free(property);
     }
-    char* text = icalcomponent_as_ical_string_r(cal);
-    std::string result = text ? text : "";
-    icalmemory_free_buffer(text);
-    return result;
+    return head;
+}
+
+constexpr const char* kCalendarEnd = "END:VCALENDAR\r\n"; // not user text
+
+// One event's VEVENT.
+std::string EventText(const TYearEvent& e, const icaltimetype& dtstamp, const Observer& observer) {
+    std::unique_ptr<icalcomponent, ComponentDeleter> event(
+        icalcomponent_new(ICAL_VEVENT_COMPONENT));
+    icalcomponent* ev = event.get();
+    icalcomponent_add_property(ev, icalproperty_new_uid(EventUid(e).c_str()));
+    icalcomponent_add_property(ev, icalproperty_new_dtstamp(dtstamp));
+    icalcomponent_add_property(ev, icalproperty_new_dtstart(IcalTime(e.Start)));
+    // An instant has no end: without DTEND the event ends when it starts. An eclipse
+    // lasts from its first to its last penumbral contact.
+    if (e.End > e.Start) icalcomponent_add_property(ev, icalproperty_new_dtend(IcalTime(e.End)));
+    icalcomponent_add_property(ev, icalproperty_new_summary(YearEventName(e).c_str()));
+    icalcomponent_add_property(ev, icalproperty_new_description(Description(e, observer).c_str()));
+    icalcomponent_add_property(ev, icalproperty_new_categories(Category(e.Kind).c_str()));
+    // Shown in the calendar without taking the time as busy.
+    icalcomponent_add_property(ev, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    return IcalText(icalcomponent_as_ical_string_r(ev));
+}
+
+} // namespace
+
+std::string CalendarText(const std::vector<TYearEvent>& events, int fromYear, int toYear,
+                         const Observer& observer, UniversalTime stamp) {
+    std::string text = CalendarHead(fromYear, toYear);
+    const icaltimetype dtstamp = IcalTime(stamp);
+    for (const TYearEvent& e : events) text += EventText(e, dtstamp, observer);
+    return text + kCalendarEnd;
+}
+
+bool WriteCalendar(int fromYear, int toYear, const Observer& observer, const TYearEventKinds& kinds,
+                   UniversalTime stamp, const std::function<bool(const std::string& text)>& write) {
+    if (!write(CalendarHead(fromYear, toYear))) return false;
+    const icaltimetype dtstamp = IcalTime(stamp);
+    // A year's events all come after the year before's: the events of the range in time
+    // order, as YearEvents gives them for the whole range.
+    for (int year = fromYear; year <= toYear; ++year) {
+        std::string text;
+        for (const TYearEvent& e : YearEvents(year, year, observer, kinds))
+            text += EventText(e, dtstamp, observer);
+        if (!write(text)) return false;
+    }
+    return write(kCalendarEnd);
 }
 
 } // namespace crescendar

@@ -7,6 +7,7 @@
 #include "TimeScale.h"
 #include "YearEvents.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,5 +39,12 @@ std::string UtcText(UniversalTime t);
 // stamp: the time of the export (DTSTAMP), universal time. Lines end in CR LF.
 std::string CalendarText(const std::vector<TYearEvent>& events, int fromYear, int toYear,
                          const Observer& observer, UniversalTime stamp);
+
+// The same text of the events of the years fromYear to toYear (YearEvents with kinds), made
+// and handed to write a year at a time, so that a long range never stands whole in memory.
+// write returns false when it could not take the text (a failed write): the calendar then
+// stops there and WriteCalendar returns false.
+bool WriteCalendar(int fromYear, int toYear, const Observer& observer, const TYearEventKinds& kinds,
+                   UniversalTime stamp, const std::function<bool(const std::string& text)>& write);
 
 } // namespace crescendar

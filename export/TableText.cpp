@@ -37,8 +37,21 @@ std::string Cell(const std::string& text, char separator) {
 } // namespace
 
 std::string ListedMagnitude(const TEclipseResult& e) {
-    return MagnitudeText(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
-                                                            : e.UmbralMagnitude);
+    return ListedMagnitude(EclipseLine(e));
+}
+
+std::string ListedMagnitude(const TEclipseLine& line) {
+    return MagnitudeText(line.Magnitude);
+}
+
+TEclipseLine EclipseLine(const TEclipseResult& e) {
+    TEclipseLine line;
+    line.MaximumDate = e.MaximumDate;
+    line.Maximum = e.Elements.JD;
+    line.Magnitude = e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude : e.UmbralMagnitude;
+    line.EclipseType = e.EclipseType;
+    line.Visibility = e.Visibility;
+    return line;
 }
 
 std::string DelimitedText(const TTable& table, char separator, const std::string& lineEnd) {
@@ -102,16 +115,35 @@ TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
     return table;
 }
 
-TTable EclipseTable(const std::vector<TEclipseResult>& eclipses) {
-    TTable table{Headings(
+std::vector<std::string> EclipseTableHeadings() {
+    return Headings(
         {QT_TRANSLATE_NOOP("TableText", "Eclipse"), QT_TRANSLATE_NOOP("TableText", "Magnitude"),
          QT_TRANSLATE_NOOP("TableText", "Maximum"), QT_TRANSLATE_NOOP("TableText", "Date"),
-         QT_TRANSLATE_NOOP("TableText", "Visibility")})};
-    for (const TEclipseResult& e : eclipses) {
-        TEclipseTexts t = EclipseTexts(e);
-        table.push_back({ShortEclipseTypeName(e.EclipseType), ListedMagnitude(e), std::move(t.MaximumText),
-                         std::move(t.DateText), std::move(t.VisibilityText)});
-    }
+         QT_TRANSLATE_NOOP("TableText", "Visibility")});
+}
+
+std::vector<std::string> EclipseLineTexts(const TEclipseLine& line) {
+    // The maximum's time and date and the visibility, as EclipseTexts makes them from these
+    // fields of a result.
+    TEclipseResult r;
+    r.EclipseType = line.EclipseType;
+    r.MaximumDate = line.MaximumDate;
+    r.Visibility = line.Visibility;
+    TEclipseTexts t = EclipseTexts(r);
+    return {ShortEclipseTypeName(line.EclipseType), ListedMagnitude(line), std::move(t.MaximumText),
+            std::move(t.DateText), std::move(t.VisibilityText)};
+}
+
+TTable EclipseTable(const std::vector<TEclipseResult>& eclipses) {
+    TTable table{EclipseTableHeadings()};
+    for (const TEclipseResult& e : eclipses) table.push_back(EclipseLineTexts(EclipseLine(e)));
+    return table;
+}
+
+TTable EclipseTable(const std::vector<TEclipseLine>& lines) {
+    TTable table{EclipseTableHeadings()};
+    table.reserve(lines.size() + 1);
+    for (const TEclipseLine& line : lines) table.push_back(EclipseLineTexts(line));
     return table;
 }
 

@@ -29,12 +29,30 @@ std::string TabText(const TTable& table);
 TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
                   const std::string& datePattern);
 
-// The eclipse list as the eclipse finder shows it: kind, magnitude, local time and date of the
-// maximum, visibility.
+// An eclipse as a line of the eclipse list: the values its texts are made from, a few dozen
+// bytes where the texts would take a kilobyte, so that a list of thousands of eclipses makes
+// texts only for the lines shown, copied or saved.
+struct TEclipseLine {
+    TDateTimeRecord MaximumDate; // greatest eclipse on the local clock
+    UniversalTime Maximum;       // greatest eclipse (the result's Elements.JD)
+    double Magnitude = 0.0;      // the one the list shows (ListedMagnitude)
+    TEclipseKind EclipseType = kNoEclipse;
+    TEclipseVisibility Visibility = TEclipseVisibility::NotVisible;
+};
+TEclipseLine EclipseLine(const TEclipseResult& e);
+
+// The eclipse list's column headings, and a line's cells under them: kind, magnitude, local
+// time and date of the maximum, visibility.
+std::vector<std::string> EclipseTableHeadings();
+std::vector<std::string> EclipseLineTexts(const TEclipseLine& line);
+
+// The eclipse list as the eclipse finder shows it, under its headings.
 TTable EclipseTable(const std::vector<TEclipseResult>& eclipses);
+TTable EclipseTable(const std::vector<TEclipseLine>& lines);
 
 // The magnitude an eclipse list shows, one text on screen, copied and saved: the umbral one of
 // partial and total eclipses, the penumbral one otherwise, with the fewest digits.
 std::string ListedMagnitude(const TEclipseResult& e);
+std::string ListedMagnitude(const TEclipseLine& line);
 
 } // namespace crescendar

@@ -559,6 +559,10 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
         <source>FILE</source>
         <translation>DATEI</translation>
     </message>
+    <message>
+        <source>the places and ics commands and --place need the program %1, which could not be started: %2</source>
+        <translation>die Befehle places und ics und --place brauchen das Programm %1, das nicht gestartet werden konnte: %2</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

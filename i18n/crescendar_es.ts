@@ -560,6 +560,10 @@ Cada respuesta indica la zona horaria en que se da.</translation>
         <source>FILE</source>
         <translation>FILE</translation>
     </message>
+    <message>
+        <source>the places and ics commands and --place need the program %1, which could not be started: %2</source>
+        <translation>las órdenes places e ics y --place necesitan el programa %1, que no se ha podido iniciar: %2</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

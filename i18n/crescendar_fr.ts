@@ -561,6 +561,10 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
         <source>FILE</source>
         <translation>FICHIER</translation>
     </message>
+    <message>
+        <source>the places and ics commands and --place need the program %1, which could not be started: %2</source>
+        <translation>les commandes places et ics et --place ont besoin du programme %1, qui n&apos;a pas pu être lancé&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

@@ -467,7 +467,11 @@ void AccessibleTable::DropCells() {
 
 void AccessibleTable::LoadRows() const {
     if (loaded_) return;
-    rows_ = model_.Rows ? model_.Rows() : QList<QStringList>{};
+    // A table given cell by cell keeps only its headings here.
+    if (model_.CellText)
+        rows_ = {model_.Headings ? model_.Headings() : QStringList{}};
+    else
+        rows_ = model_.Rows ? model_.Rows() : QList<QStringList>{};
     loaded_ = true;
 }
 
@@ -483,6 +487,7 @@ void AccessibleTable::Refresh() {
 }
 
 int AccessibleTable::RowCount() const {
+    if (model_.CellText) return model_.CountRows ? model_.CountRows() : 0;
     LoadRows();
     return rows_.isEmpty() ? 0 : static_cast<int>(rows_.size()) - 1;
 }
@@ -498,6 +503,10 @@ QString AccessibleTable::Heading(int column) const {
 }
 
 QString AccessibleTable::Cell(int row, int column) const {
+    if (model_.CellText)
+        return row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()
+                   ? QString()
+                   : model_.CellText(row, column);
     LoadRows();
     return row < 0 || row + 1 >= rows_.size() ? QString() : rows_.at(row + 1).value(column);
 }

@@ -85,6 +85,11 @@ class AccessibleTable : public QWidget {
     struct Model {
         // The table: the first list is the column headings, then one list per row.
         std::function<QList<QStringList>()> Rows;
+        // Or, for a long table, its cells one at a time, each made when it is read: the
+        // column headings, the number of rows under them and the text of a cell.
+        std::function<QStringList()> Headings = {};
+        std::function<int()> CountRows = {};
+        std::function<QString(int row, int column)> CellText = {};
         // Where a row is drawn now, in the table's coordinates; empty when scrolled out.
         std::function<QRect(int row)> RowRect;
         // Brings the row into view.

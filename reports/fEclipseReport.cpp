@@ -45,13 +45,13 @@ constexpr int kStatusRight = 282;
 } // namespace
 
 // A search in progress: the year range cut into chunks that the workers take in turn, each
-// chunk's eclipses in its own slot so that joining them in chunk order keeps time order.
-// The workers only read the observer (a copy) and write their own slots; the window reads
-// the slots after joining the threads.
+// chunk's eclipses in its own slot, as list rows, so that joining them in chunk order keeps
+// time order. The workers only read the observer (a copy) and write their own slots; the
+// window reads the slots after joining the threads.
 struct TEclipseReport::TSearch {
     Observer Obs;
     std::vector<std::pair<int, int>> Chunks;
-    std::vector<std::vector<TEclipseResult>> Found;
+    std::vector<std::vector<TEclipseRow>> Found;
     std::atomic<std::size_t> Next{0};
     std::atomic<std::size_t> Done{0};
     std::atomic<bool> Cancelled{false};
@@ -59,7 +59,8 @@ struct TEclipseReport::TSearch {
 
     void Work() {
         for (std::size_t i = Next++; i < Chunks.size() && !Cancelled; i = Next++) {
-            Found[i] = FindEclipses(Chunks[i].first, Chunks[i].second, Obs);
+            for (const TEclipseResult& r : FindEclipses(Chunks[i].first, Chunks[i].second, Obs))
+                Found[i].push_back(EclipseLine(r));
             ++Done;
         }
     }
@@ -236,8 +237,21 @@ void TEclipseReport::FormCreate() {
 
     tblEclipses = new AccessibleTable(
         this, "tblEclipses", QRect(kListLeft, kListTop, kDataWidth, kListHeight), tr("Eclipses"),
-        {.Rows =
-             [this] { return TableRows(Table()); },
+        {.Rows = {},
+         .Headings =
+             [] {
+                 QStringList headings;
+                 for (const std::string& h : EclipseTableHeadings())
+                     headings << QString::fromStdString(h);
+                 return headings;
+             },
+         .CountRows = [this] { return static_cast<int>(rows_.size()); },
+         .CellText =
+             [this](int row, int column) {
+                 const std::vector<std::string> cells =
+                     EclipseLineTexts(rows_.at(static_cast<std::size_t>(row)));
+                 return QString::fromStdString(cells.at(static_cast<std::size_t>(column)));
+             },
          .RowRect =
              [this](int row) {
                  const int line = row - ScrollBar1->value();
@@ -271,10 +285,12 @@ void TEclipseReport::ShowTableCommands() {
 }
 
 TTable TEclipseReport::Table() const {
-    std::vector<TEclipseResult> results;
-    results.reserve(rows_.size());
-    for (const TEclipseRow& row : rows_) results.push_back(row.Result);
-    return EclipseTable(results);
+    return EclipseTable(rows_);
+}
+
+std::string TEclipseReport::TimeAndDate(const TEclipseRow& row) {
+    const std::vector<std::string> cells = EclipseLineTexts(row);
+    return SubText(cells[2] + "  " + cells[3], 1, 27);
 }
 
 void TEclipseReport::lblCopyClick() {
@@ -362,6 +378,7 @@ void TEclipseReport::CalculateEclipses() {
 
     auto search = std::make_unique<TSearch>();
     search->Obs = session_.GetObserver();
+    listObserver_ = search->Obs;
     for (int year = from; year <= to; year += kYearsPerChunk)
         search->Chunks.emplace_back(year, std::min(to, year + kYearsPerChunk - 1));
     search->Found.resize(search->Chunks.size());
@@ -397,16 +414,11 @@ void TEclipseReport::PollSearch() {
 void TEclipseReport::FinishSearch() {
     pollTimer_.stop();
     search_->Join();
-    for (std::vector<TEclipseResult>& chunk : search_->Found) {
-        for (TEclipseResult& r : chunk) {
-            const TEclipseTexts texts = EclipseTexts(r);
-            std::string when = SubText(texts.MaximumText + "  " + texts.DateText, 1, 27);
-            const TEclipseKind type = r.EclipseType;
-            std::string sight = texts.VisibilityText;
-            const TDateTimeRecord maximum = r.MaximumDate;
-            rows_.push_back({type, std::move(when), std::move(sight), maximum, std::move(r)});
-        }
-    }
+    std::size_t count = 0;
+    for (const std::vector<TEclipseRow>& chunk : search_->Found) count += chunk.size();
+    rows_.reserve(count);
+    for (const std::vector<TEclipseRow>& chunk : search_->Found)
+        rows_.insert(rows_.end(), chunk.begin(), chunk.end());
     search_.reset();
     ShowSearching(false);
     const int n = static_cast<int>(rows_.size());
@@ -475,16 +487,17 @@ void TEclipseReport::DisplayDataBitmap() {
         const std::size_t index = static_cast<std::size_t>(a + first);
         if (index >= rows_.size()) break;
         const TEclipseRow& row = rows_[index];
+        const std::vector<std::string> cells = EclipseLineTexts(row);
         const int y = kLineHeight * a + 1;
         c.SetFontColor(Qt::white);
-        c.TextOut(10, y, QString::fromStdString(ShortEclipseTypeName(row.EclipseType)));
-        const QString magnitude = QString::fromStdString(ListedMagnitude(row.Result));
+        c.TextOut(10, y, QString::fromStdString(cells[0]));
+        const QString magnitude = QString::fromStdString(cells[1]);
         c.SetFontColor(palette::StandardText);
         c.TextOut(magnitudeRight - c.TextWidth(magnitude), y, magnitude);
         c.SetFontColor(palette::DayText);
-        c.TextOut(dateX, y, QString::fromStdString(row.TimeAndDate));
+        c.TextOut(dateX, y, QString::fromStdString(TimeAndDate(row)));
         c.SetFontColor(palette::StandardText);
-        c.TextOut(visibilityX, y, QString::fromStdString(row.Visibility));
+        c.TextOut(visibilityX, y, QString::fromStdString(cells[4]));
     }
     const int top = ScrollBar1->y();
     WindowCanvas().CopyRect(Rect(kListLeft, top, kListLeft + kDataWidth, top + kListHeight), c,
@@ -507,18 +520,19 @@ void TEclipseReport::OpenRow(std::size_t index) {
     if (index >= rows_.size()) return;
     const TEclipseRow row = rows_[index]; // the main window's refresh may reach this window
 
-    lblSelectedDate->SetText(QString::fromStdString(row.TimeAndDate));
+    lblSelectedDate->SetText(QString::fromStdString(TimeAndDate(row)));
     session_.SelectLocalMinute(row.MaximumDate);
     if (!eclipse_) return;
 
     // The month's eclipses as the session now holds them, showing the one of the line; the
     // line's own result when the month does not hold it.
     std::vector<TEclipseResult> list = session_.Eclipses();
-    auto it = std::find_if(list.begin(), list.end(), [&](const TEclipseResult& r) {
-        return r.Elements.JD == row.Result.Elements.JD;
-    });
+    auto it = std::find_if(list.begin(), list.end(),
+                           [&](const TEclipseResult& r) { return r.Elements.JD == row.Maximum; });
     if (it == list.end()) {
-        list = {row.Result};
+        const std::optional<TEclipseResult> own = RowResult(row);
+        if (!own) return;
+        list = {*own};
         it = list.begin();
     }
     eclipse_->ShowEclipses(list, static_cast<std::size_t>(it - list.begin()));
@@ -527,6 +541,15 @@ void TEclipseReport::OpenRow(std::size_t index) {
         eclipse_->move(left, eclipse_->y());
         move(left + eclipse_->width(), y());
     }
+}
+
+std::optional<TEclipseResult> TEclipseReport::RowResult(const TEclipseRow& row) const {
+    // An eclipse belongs to the local year of its full moon, which may be a neighbour of the
+    // year of its maximum.
+    const int year = row.MaximumDate.Year;
+    for (TEclipseResult& r : FindEclipses(year - 1, year + 1, listObserver_))
+        if (r.Elements.JD == row.Maximum) return std::move(r);
+    return std::nullopt;
 }
 
 void TEclipseReport::lblExitClick() {

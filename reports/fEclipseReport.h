@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,13 +45,12 @@ class TEclipseReport : public SkinWindow {
     explicit TEclipseReport(TSession& session, QWidget* owner = nullptr,
                             const QWidget* anchor = nullptr, TEclipse* eclipse = nullptr);
 
-    struct TEclipseRow {
-        TEclipseKind EclipseType = kNoEclipse;
-        std::string TimeAndDate; // "hh:mm  dd Month yyyy"
-        std::string Visibility;
-        TDateTimeRecord MaximumDate;
-        TEclipseResult Result;
-    };
+    // A line of the list as values; its texts are made when it is drawn, read, copied or
+    // saved.
+    using TEclipseRow = TEclipseLine;
+    // "hh:mm  dd Month yyyy": the local time and date of the row's maximum as the list shows
+    // them.
+    static std::string TimeAndDate(const TEclipseRow& row);
 
     // Lines on the list and the height of one.
     static constexpr int kVisibleLines = 12;
@@ -119,6 +119,8 @@ class TEclipseReport : public SkinWindow {
     int VisibleLines() const;
     // Selects the day of the list's row and shows its eclipse, as a double-click on it does.
     void OpenRow(std::size_t index);
+    // The whole result of a row's eclipse, found again for the observer of the search.
+    std::optional<TEclipseResult> RowResult(const TEclipseRow& row) const;
     void PollSearch();
     void FinishSearch();
     void StopSearch();
@@ -130,6 +132,7 @@ class TEclipseReport : public SkinWindow {
     const QWidget* anchor_;
     TEclipse* eclipse_;
     std::vector<TEclipseRow> rows_;
+    Observer listObserver_; // whose eclipses the rows are
     bool computed_ = false;
     std::unique_ptr<TSearch> search_;
     QAction* actCopy_ = nullptr; // Ctrl+C, which a year box's selection takes first

@@ -4,6 +4,7 @@
 #include "CliRun.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -173,6 +174,39 @@ TEST_F(Cli, NeverWritesTheSettings) {
     const CliRun r = run({"moon", "--lat", "51.5", "--lon", "-0.1", "--zone", "1", "--dst"});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+// crescendar-cli without the full program beside it (where it is installed, or in the build
+// folder): the commands that need the gazetteer or the calendar say what is missing, the others
+// answer as ever.
+TEST(CliHandOn, WithoutTheFullProgramOnlyItsCommandsFail) {
+    QTemporaryDir dir;
+    const QString alone = dir.filePath("crescendar-cli");
+    ASSERT_TRUE(QFile::copy(CRESCENDAR_CLI_PATH, alone));
+    const QStringList greenwich{"--lat", "51.5", "--lon", "0", "--zone", "0", "--no-dst"};
+    const struct {
+        QStringList Args;
+        int Code;
+    } cases[] = {
+        {QStringList{"moon", "2026-01-01", "12:00"} + greenwich, 0},
+        {{"places", "London"}, 1},
+        {QStringList{"ics", "2026"} + greenwich, 1},
+        {{"easter", "2026", "--place", "Paris"}, 1},
+    };
+    for (const auto& c : cases) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", dir.path());
+        p.setProcessEnvironment(env);
+        p.start(alone, c.Args);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_EQ(p.exitCode(), c.Code) << c.Args.join(' ').toStdString() << err.toStdString();
+        if (c.Code != 0) {
+            EXPECT_TRUE(err.contains("crescendar-cli-full, which could not be started"))
+                << err.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -12,6 +12,9 @@
 #include <map>
 #include <set>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace crescendar;
 
 namespace {
@@ -126,6 +129,30 @@ TEST_F(CliIcs, OutputGoesToTheFileOrTheFailureIsTold) {
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("was not written"));
     EXPECT_TRUE(QDir(dir.path()).exists());
+}
+
+// A calendar that stops being written part of the way (here at a file-size limit of 1 MB, of
+// about 5 MB) leaves the file it was to replace as it was, and no temporary file beside it.
+TEST_F(CliIcs, AWriteThatFailsHalfwayKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("moon.ics");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the calendar of before\n");
+    old.close();
+    const CliRun r = RunCli(QStringList{"ics", "1900", "2100", "-o", path} << kLondon, home.path(),
+                            [](QProcess& p) {
+                                p.setChildProcessModifier([] {
+                                    const rlimit limit{1 << 20, 1 << 20};
+                                    ::setrlimit(RLIMIT_FSIZE, &limit);
+                                    ::signal(SIGXFSZ, SIG_IGN); // the write fails instead
+                                });
+                            });
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("was not written")) << r.err.toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the calendar of before\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"moon.ics"});
 }
 
 TEST_F(CliIcs, MonthAsCsvHasTheTimesListsColumns) {

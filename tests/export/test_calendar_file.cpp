@@ -85,6 +85,40 @@ TEST(CalendarFile, TheTwoEclipsesOf2026SpanTheirPenumbralContacts) {
                 DateToJulianDay(MakeDate(2026, 3, 3, 11, 34)), 3.0 / 1440);
 }
 
+// Written a year at a time, the calendar is the text of the whole range's events, also where
+// the zone puts a year's first events into the year before on universal time.
+TEST(CalendarFile, WrittenAYearAtATimeItIsTheWholeRangesText) {
+    const struct {
+        Observer Obs;
+        int From, To;
+        TYearEventKinds Kinds;
+    } cases[] = {
+        {At(51.5, 0.12, 60), 2025, 2027, {}},
+        {At(1.9, 157.4, 840), 1999, 2001, {}}, // UTC+14
+        {At(10, -170, -720), 1582, 1583, {true, false, true, false}},
+        {At(0, 0, 0), 2026, 2026, {false, true, false, false}},
+    };
+    for (const auto& c : cases) {
+        std::string written;
+        int pieces = 0;
+        EXPECT_TRUE(
+            WriteCalendar(c.From, c.To, c.Obs, c.Kinds, kStamp, [&](const std::string& text) {
+                written += text;
+                ++pieces;
+                return true;
+            }));
+        EXPECT_EQ(written, CalendarText(YearEvents(c.From, c.To, c.Obs, c.Kinds), c.From, c.To,
+                                        c.Obs, kStamp))
+            << c.From << "-" << c.To;
+        EXPECT_EQ(pieces, c.To - c.From + 3); // the head, a piece a year, the end
+    }
+    // A piece that could not be written ends the calendar there.
+    int offered = 0;
+    EXPECT_FALSE(WriteCalendar(2025, 2027, At(0, 0, 0), {}, kStamp,
+                               [&](const std::string&) { return ++offered < 2; }));
+    EXPECT_EQ(offered, 2);
+}
+
 TEST(CalendarFile, UidsAreTheSameForAnotherObserverAndAnotherDay) {
     const auto uids = [](const Observer& o, UniversalTime stamp) {
         std::vector<std::string> out;

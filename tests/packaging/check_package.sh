@@ -24,6 +24,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's:^\./:/:')
 expect() { printf '%s\n' "$contents" | grep -qx -- "$1" || fail "the package lacks $1"; }
 expect /usr/bin/crescendar
 expect /usr/bin/crescendar-cli
+expect /usr/libexec/crescendar/crescendar-cli-full
 expect /usr/share/crescendar/docs/crescendar.htm
 expect /usr/share/crescendar/docs/crescendar-home.htm
 expect /usr/share/crescendar/docs/crescendar-cli.schema.json
@@ -53,6 +54,9 @@ for s in 16 24 32 48 64 128 256; do
         awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
     [ "$w" = "$s" ] && [ "$h" = "$s" ] || fail "the ${s}x$s icon is ${w}x$h"
 done
+# The installed crescendar-cli finds the full program that runs its gazetteer's commands.
+answer=$(HOME="$work" XDG_CONFIG_HOME="$work" "$work/root/usr/bin/crescendar-cli" places London 2>&1) ||
+    fail "the installed crescendar-cli could not run places: $answer"
 # The manual pages are gzip files that man can read.
 for p in crescendar crescendar-cli; do
     gzip -t "$work/root/usr/share/man/man1/$p.1.gz" 2>/dev/null || fail "$p.1.gz is not gzipped"

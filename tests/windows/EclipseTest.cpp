@@ -242,8 +242,8 @@ TEST_F(EclipseWindowTest, FinderListsASingleYearWhenFromEqualsTo) {
     EXPECT_EQ(report->txtToYear->text(), "2025");
     Calculate("2025", "2025");
     ASSERT_EQ(report->Rows().size(), 2u);
-    EXPECT_EQ(report->Rows()[0].TimeAndDate.substr(5), "  14 March 2025");
-    EXPECT_EQ(report->Rows()[1].TimeAndDate.substr(5), "  07 September 2025");
+    EXPECT_EQ(TEclipseReport::TimeAndDate(report->Rows()[0]).substr(5), "  14 March 2025");
+    EXPECT_EQ(TEclipseReport::TimeAndDate(report->Rows()[1]).substr(5), "  07 September 2025");
     EXPECT_EQ(report->Rows()[0].EclipseType, kTotalEclipse);
     EXPECT_EQ(report->ScrollBar1->maximum(), 0);
     EXPECT_TRUE(dialogs.messages.empty());
@@ -285,7 +285,8 @@ TEST_F(EclipseWindowTest, ScrollBarReachesOneWithThirteenRowsAndScrollsByTwelve)
     EXPECT_EQ(bandAt(1), qRgb(0, 0, 0));
     // A double-click on the first line now takes row 1.
     QTest::mouseDClick(report, Qt::LeftButton, {}, {120, 73 + 4});
-    EXPECT_EQ(report->lblSelectedDate->Text().toStdString(), report->Rows()[1].TimeAndDate);
+    EXPECT_EQ(report->lblSelectedDate->Text().toStdString(),
+              TEclipseReport::TimeAndDate(report->Rows()[1]));
 }
 
 TEST_F(EclipseWindowTest, DoubleClickOutsideTheRowsDoesNothing) {
@@ -364,7 +365,7 @@ TEST_F(EclipseWindowTest, NewSearchStartsAtTheTopAndCountsTheEclipses) {
     Calculate("1904", "1904");
     EXPECT_EQ(report->ScrollBar1->value(), 0);
     ASSERT_FALSE(report->Rows().empty());
-    EXPECT_TRUE(report->Rows()[0].TimeAndDate.find("1904") != std::string::npos);
+    EXPECT_TRUE(TEclipseReport::TimeAndDate(report->Rows()[0]).find("1904") != std::string::npos);
     // The first line shows the first row: black band, then grey.
     EXPECT_EQ(report->CanvasImage().pixel(22, 73 + 8), qRgb(0, 0, 0));
     Calculate("2025", "2025");
@@ -424,10 +425,10 @@ TEST_F(EclipseWindowTest, WholeRangeListsWhatTheEngineFindsInOrder) {
     const auto want = FindEclipses(1, 9999, w->GetObserver());
     ASSERT_EQ(report->Rows().size(), want.size());
     for (std::size_t i = 0; i < want.size(); i += 97)
-        EXPECT_EQ(report->Rows()[i].TimeAndDate,
+        EXPECT_EQ(TEclipseReport::TimeAndDate(report->Rows()[i]),
                   EclipseTexts(want[i]).MaximumText + "  " + EclipseTexts(want[i]).DateText);
-    EXPECT_EQ(EclipseTexts(report->Rows().back().Result).DateText,
-              EclipseTexts(want.back()).DateText);
+    EXPECT_EQ(TEclipseReport::TimeAndDate(report->Rows().back()),
+              EclipseTexts(want.back()).MaximumText + "  " + EclipseTexts(want.back()).DateText);
     EXPECT_EQ(report->lblStatus->Text(), QStringLiteral("%1 eclipses found").arg(want.size()));
 }
 
@@ -437,19 +438,40 @@ TEST_F(EclipseWindowTest, FinderKeepsBothEclipsesOfAMonthAndOpensTheOneClicked) 
     Calculate("1904", "1904");
     std::vector<std::string> march;
     for (const auto& row : report->Rows())
-        if (row.TimeAndDate.find("March 1904") != std::string::npos)
-            march.push_back(row.TimeAndDate);
+        if (TEclipseReport::TimeAndDate(row).find("March 1904") != std::string::npos)
+            march.push_back(TEclipseReport::TimeAndDate(row));
     ASSERT_EQ(march.size(), 2u);
     // The second March row: find its line and double-click it.
     const auto& rows = report->Rows();
-    const auto index = std::find_if(rows.begin(), rows.end(),
-                                    [&](const auto& r) { return r.TimeAndDate == march[1]; }) -
-                       rows.begin();
+    const auto index =
+        std::find_if(rows.begin(), rows.end(),
+                     [&](const auto& r) { return TEclipseReport::TimeAndDate(r) == march[1]; }) -
+        rows.begin();
     QTest::mouseDClick(report, Qt::LeftButton, {}, {150, 73 + 16 * int(index) + 6});
     ASSERT_TRUE(eclipse->isVisible());
     EXPECT_EQ(eclipse->lblDate->Text(), "31 March 1904");
     EXPECT_EQ(eclipse->ShownIndex(), 1u);
     EXPECT_EQ(w->SelectedDateTime().Day, 31);
+}
+
+// A row whose eclipse the month no longer holds (the zone changed after the search: the
+// maximum of 31 March 1904, 12:31 UT, now falls on 1 April) still opens its own eclipse.
+TEST_F(EclipseWindowTest, FinderOpensARowsEclipseThatTheMonthNoLongerHolds) {
+    Start(At(1904, 1, 10));
+    OpenReport();
+    Calculate("1904", "1904");
+    ASSERT_EQ(report->Rows().size(), 3u);
+    const std::string row = TEclipseReport::TimeAndDate(report->Rows()[1]);
+    ASSERT_NE(row.find("31 March 1904"), std::string::npos);
+    ChangeSettings([](TSettings& s) {
+        s.ZoneName.clear();
+        s.TimeZoneIdx = 48; // UTC+12
+        s.DaylightSavings = false;
+    });
+    QTest::mouseDClick(report, Qt::LeftButton, {}, {150, 73 + 16 + 6});
+    ASSERT_TRUE(eclipse->isVisible());
+    EXPECT_EQ(eclipse->lblDate->Text(), "31 March 1904");
+    EXPECT_EQ(eclipse->Eclipses().size(), 1u);
 }
 
 TEST_F(EclipseWindowTest, ScreenshotOfTheFinder) {
