@@ -70,18 +70,24 @@ void TMain::DisplayMoonAge(double age) {
     const std::array<std::string, 3> texts = MoonAgeTexts(age);
     QStringList spoken;
     for (std::size_t i = 0; i < 3; ++i) {
-        WindowCanvas().TextOut(columns[i], 94, QString::fromStdString(texts[i]));
-        spoken << QString::fromStdString(texts[i]).simplified();
+        const QString text = QString::fromStdString(texts[i]);
+        static const char* const figures[3] = {"ageDays", "ageHours", "ageMinutes"};
+        if (Redraws(figures[i], text)) WindowCanvas().TextOut(columns[i], 94, text);
+        spoken << text.simplified();
     }
     ExposeFigure("accAge", spoken.join(QLatin1Char(' ')));
 }
 
 void TMain::DisplayPerigeeAndApogee() {
     Canvas& c = WindowCanvas();
-    c.TextOut(249, 204, QString::fromStdString(perigeeApogee_.ApogeeDateText));
-    c.TextOut(332, 204, QString::fromStdString(perigeeApogee_.ApogeeDistanceText));
-    c.TextOut(249, 218, QString::fromStdString(perigeeApogee_.PerigeeDateText));
-    c.TextOut(332, 218, QString::fromStdString(perigeeApogee_.PerigeeDistanceText));
+    const auto text = [this, &c](const char* figure, int x, int y, const std::string& t) {
+        const QString shown = QString::fromStdString(t);
+        if (Redraws(figure, shown)) c.TextOut(x, y, shown);
+    };
+    text("apogeeDate", 249, 204, perigeeApogee_.ApogeeDateText);
+    text("apogeeDistance", 332, 204, perigeeApogee_.ApogeeDistanceText);
+    text("perigeeDate", 249, 218, perigeeApogee_.PerigeeDateText);
+    text("perigeeDistance", 332, 218, perigeeApogee_.PerigeeDistanceText);
     const auto both = [](const std::string& date, const std::string& distance) {
         return (QString::fromStdString(date).simplified() + QLatin1String(", ") +
                 QString::fromStdString(distance).simplified());
@@ -104,12 +110,21 @@ std::string TMain::DisplayMoonPhase(const TLunationBracket& bounds, int illumina
 }
 
 void TMain::DrawMoonGraphic(int illuminated, double lunationPercent) {
+    const int k = std::clamp(illuminated, 0, 100);
+    const bool waxing = lunationPercent < 50;
+    // The shadow's outline moves by whole pixels with the whole percent: the picture of the
+    // same percent and side is the one already drawn.
+    const int drawFor = 2 * k + (waxing ? 1 : 0);
+    if (drawFor == moonDrawnFor_) {
+        DrawMoon();
+        return;
+    }
+    moonDrawnFor_ = drawFor;
     imgMoon.Assign(imgMoonOriginal);
     Canvas& c = imgMoon.GetCanvas();
     c.SetPenColor(QColor(30, 30, 30));
     c.SetPenWidth(1);
 
-    const int k = std::clamp(illuminated, 0, 100);
     const int b = 75 - (100 - k) * 150 / 100;
     // Half ellipses of half-width |e| and the Moon's height; a negative e is the same ellipse.
     auto leftArc = [&c](int e) {
@@ -125,7 +140,6 @@ void TMain::DrawMoonGraphic(int illuminated, double lunationPercent) {
         c.LineTo(x, 154);
     };
 
-    const bool waxing = lunationPercent < 50;
     for (int e = b; e <= 75; ++e) waxing ? leftArc(e) : rightArc(e);
     if (b <= 0) line(waxing ? 77 : 78);
     if (b < 0) {
@@ -139,6 +153,10 @@ void TMain::DrawMoon() {
     const bool north = session_->Settings().LatDir != TNorthSouth::South;
     const bool binoculars = opticsMode_ == 0;
     const bool upright = north == binoculars;
+    // The window's Moon is copied again only when the picture or its orientation has changed.
+    const int showFor = 2 * moonDrawnFor_ + (upright ? 1 : 0);
+    if (moonDrawnFor_ >= 0 && showFor == moonShownFor_) return;
+    moonShownFor_ = showFor;
     const TRect source = upright ? Rect(0, 0, 155, 155) : Rect(155, 155, 0, 0);
     WindowCanvas().CopyRect(Rect(26, 80, 181, 235), imgMoon.Image(), source);
 }

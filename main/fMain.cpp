@@ -26,6 +26,8 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 
 namespace crescendar {
 
@@ -33,7 +35,37 @@ namespace {
 
 const QColor kWindowText(0, 0, 0);
 
-// Connects a region's left-button click to a handler.
+// For measuring the start: with CRESCENDAR_EXIT_AFTER_FIRST_PAINT set, once the main window has
+// been painted and handed to the display, the program writes the steady clock's reading
+// (CLOCK_MONOTONIC on Linux, in milliseconds) and ends.
+class FirstPaintExit : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* /*watched*/, QEvent* e) override {
+        if (e->type() != QEvent::Paint || seen_) return false;
+        seen_ = true;
+        // Runs once this paint has been flushed.
+        QTimer::singleShot(0, qApp, [] {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            std::printf("first paint at %.3f ms\n", // not user text
+                        std::chrono::duration<double, std::milli>(now).count());
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+        return false;
+    }
+
+  private:
+    bool seen_ = false;
+};
+
+// The texts of angles as one text, to tell whether a figure has changed.
+template <std::size_t N> QString AngleKey(const std::array<TAngleText, N>& angles) {
+    std::string key;
+    for (const TAngleText& a : angles) key += a.Sign + '|' + a.Deg + '|' + a.Min + '|' + a.Sec + '|';
+    return QString::fromStdString(key);
+}
+
 // An angle as the panels show it, in one text: "5h 12m 34s", "−12° 34' 56\"".
 QString SpokenAngle(const TAngleText& a, bool hours) {
     const QString sign = a.Sign != " " && !a.Sign.empty() ? QStringLiteral("\u2212") : QString();
@@ -54,6 +86,9 @@ TMain::TMain(TMainOptions options) : options_(std::move(options)) {
             [this] { ShowSelectedMonth(session_->SelectedDateTime()); });
     setObjectName(QStringLiteral("Main")); // not user text
     setWindowTitle(tr("Crescendar"));
+
+    if (qEnvironmentVariableIsSet("CRESCENDAR_EXIT_AFTER_FIRST_PAINT"))
+        installEventFilter(new FirstPaintExit(this));
 
     Timer1.setInterval(1000);
     CursorTimer.setInterval(250);
@@ -571,13 +606,20 @@ void TMain::DrawInstant() {
     TSunPosition sun;
     MoonPosition(ut, observer, moon, sun);
 
+    // Each figure is drawn again only when its text changes (most keep theirs for minutes).
     Canvas& canvas = WindowCanvas();
-    canvas.TextOut(249, 80, QString::number(moon.IlluminatedPercent) + QStringLiteral("%     "));
-    canvas.TextOut(249, 110, tr("%1 km  ").arg(static_cast<long long>(moon.Distance)));
-    DisplayCoord(canvas, 249, 273, 301, 134, RightAscensionText(moon.TopoRA), 1);
-    DisplayCoord(canvas, 249, 273, 301, 148, DeclinationText(moon.TopoDec), 0);
-    DisplayCoord(canvas, 249, 273, 301, 162, DegreesToDMS(moon.Parallax), 0);
-    DisplayCoord(canvas, 249, 273, 301, 176, DegreesToDMS(2 * moon.Semidiameter), 0);
+    const QString illuminated = QString::number(moon.IlluminatedPercent) + QStringLiteral("%     ");
+    if (Redraws("illuminated", illuminated)) canvas.TextOut(249, 80, illuminated);
+    const QString distance = tr("%1 km  ").arg(static_cast<long long>(moon.Distance));
+    if (Redraws("distance", distance)) canvas.TextOut(249, 110, distance);
+    const auto coord = [this, &canvas](const char* figure, int y, const TAngleText& a, int style) {
+        if (Redraws(figure, AngleKey(std::array{a})))
+            DisplayCoord(canvas, 249, 273, 301, y, a, style);
+    };
+    coord("ra", 134, RightAscensionText(moon.TopoRA), 1);
+    coord("dec", 148, DeclinationText(moon.TopoDec), 0);
+    coord("parallax", 162, DegreesToDMS(moon.Parallax), 0);
+    coord("diameter", 176, DegreesToDMS(2 * moon.Semidiameter), 0);
     ExposeFigure("accIlluminated", tr("%1 %").arg(moon.IlluminatedPercent));
     ExposeFigure("accDistance", tr("%1 km").arg(static_cast<long long>(moon.Distance)));
     ExposeFigure("accRightAscension", SpokenAngle(RightAscensionText(moon.TopoRA), true));
@@ -593,21 +635,14 @@ void TMain::DrawInstant() {
     ExposeFigure("accBrightLimb", SpokenAngle(DegreesToDMS(moon.BrightLimbAngle), false));
     ExposeFigure("accPhaseAngle", SpokenAngle(DegreesToDMS(moon.PhaseAngle), false));
 
-    imgSunParams.Assign(imgSunParamsOrig);
-    Canvas& sunBox = imgSunParams.GetCanvas();
-    DisplayCoord(sunBox, 10, 34, 62, 3, DegreesToDMS(sun.Azimuth), 0);
-    DisplayCoord(sunBox, 10, 34, 62, 19, DegreesToDMS(sun.Altitude), 0);
-    DisplayCoord(sunBox, 10, 34, 62, 35, RightAscensionText(sun.Equatorial.RA), 1);
-    DisplayCoord(sunBox, 10, 34, 62, 51, DeclinationText(sun.Equatorial.Dec), 0);
-    canvas.Draw(315, 387, imgSunParams.Image());
-
-    imgMoonParams.Assign(imgMoonParamsOrig);
-    Canvas& moonBox = imgMoonParams.GetCanvas();
-    DisplayCoord(moonBox, 10, 34, 62, 4, DegreesToDMS(moon.Azimuth), 0);
-    DisplayCoord(moonBox, 10, 34, 62, 20, DegreesToDMS(moon.Altitude), 0);
-    DisplayCoord(moonBox, 10, 34, 62, 36, DegreesToDMS(moon.BrightLimbAngle), 0);
-    DisplayCoord(moonBox, 10, 34, 62, 52, DegreesToDMS(moon.PhaseAngle), 0);
-    canvas.Draw(315, 280, imgMoonParams.Image());
+    DrawAngleBox("sunBox", imgSunParams, imgSunParamsOrig, 315, 387, 3,
+                 {DegreesToDMS(sun.Azimuth), DegreesToDMS(sun.Altitude),
+                  RightAscensionText(sun.Equatorial.RA), DeclinationText(sun.Equatorial.Dec)},
+                 2);
+    DrawAngleBox("moonBox", imgMoonParams, imgMoonParamsOrig, 315, 280, 4,
+                 {DegreesToDMS(moon.Azimuth), DegreesToDMS(moon.Altitude),
+                  DegreesToDMS(moon.BrightLimbAngle), DegreesToDMS(moon.PhaseAngle)},
+                 -1);
 
     imgClockBuf.Assign(imgClockBgnd);
     std::string strip = CutText(DisplayTime(selected) + " - ", 80);
@@ -655,6 +690,54 @@ void TMain::DrawInstant() {
     clock.TextOut((382 - clock.TextWidth(text)) / 2 + 20, 4, text);
     stripText_ = strip;
     canvas.CopyRect(Rect(0, 40, 639, 63), imgClockBuf.Image(), Rect(0, 0, 639, 23));
+}
+
+void TMain::DrawAngleBox(const char* figure, Picture& box, const Picture& original, int left,
+                         int top, int firstRow, const std::array<TAngleText, 4>& angles,
+                         int hoursRow) {
+    constexpr int kPitch = 16; // between the rows' tops
+    std::array<bool, 4> changed{};
+    int count = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        changed[i] = Redraws(figure + std::to_string(i), AngleKey(std::array{angles[i]}));
+        count += changed[i] ? 1 : 0;
+    }
+    if (count == 0) return;
+    Canvas& c = box.GetCanvas();
+    const auto row = [&](std::size_t i) {
+        DisplayCoord(c, 10, 34, 62, firstRow + kPitch * static_cast<int>(i), angles[i],
+                     static_cast<int>(i) == hoursRow ? 1 : 0);
+    };
+    // A row stands on a band from a pixel above its text to the next row's band; its glyphs
+    // (digits and signs, none below the baseline) stay within the band unless the font is
+    // larger than the box was made for. The box is drawn whole the first time (with its
+    // edges), when every row changes, and for such a font.
+    const int size = c.FontSize();
+    c.SetFontSize(size + 1); // the degree sign's
+    const bool bandsHoldRows = QFontMetrics(c.Font(), c.Device()).ascent() + 1 < kPitch;
+    c.SetFontSize(size);
+    if (count == 4 || !bandsHoldRows) {
+        box.Assign(original);
+        for (std::size_t i = 0; i < 4; ++i) row(i);
+        WindowCanvas().Draw(left, top, box.Image());
+        return;
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (!changed[i]) continue;
+        const int bandTop = firstRow + kPitch * static_cast<int>(i) - 1;
+        const TRect band = Rect(0, bandTop, box.Width(), bandTop + kPitch);
+        c.CopyRect(band, original.Image(), band);
+        row(i);
+        WindowCanvas().CopyRect(Rect(left, top + bandTop, left + box.Width(), top + bandTop + kPitch),
+                                box.Image(), band);
+    }
+}
+
+bool TMain::Redraws(const std::string& figure, const QString& text) {
+    QString& drawn = drawnTexts_[figure];
+    if (drawn == text && !drawn.isNull()) return false;
+    drawn = text;
+    return true;
 }
 
 // Title-bar regions. The windows that later work provides are reached through the hooks;

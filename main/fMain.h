@@ -354,6 +354,24 @@ class TMain : public SkinWindow {
     int monthLayouts_ = 0;
     QDate clockDate_; // the clock's date at the last reading
     std::string stripText_;
+
+    // What the shaded Moon (imgMoon) was last drawn for: the illuminated percent and whether
+    // the Moon waxes, which alone decide its pixels (-1: not drawn yet); and what the window
+    // shows of it: that picture and its orientation.
+    int moonDrawnFor_ = -1;
+    int moonShownFor_ = -1;
+    // The texts last drawn on the window canvas, by figure: a tick draws a figure again only
+    // when its text has changed, so that the window repaints only what changed.
+    std::map<std::string, QString> drawnTexts_;
+    // Whether the figure would now read text rather than what it was last drawn with; keeps
+    // text as drawn.
+    bool Redraws(const std::string& figure, const QString& text);
+    // The Moon or Sun box (picture box over the background original) with its four angles,
+    // the one of index hoursRow in hours, shown on the window at (left, top): only the rows
+    // whose texts changed are drawn again.
+    void DrawAngleBox(const char* figure, Picture& box, const Picture& original, int left,
+                      int top, int firstRow, const std::array<TAngleText, 4>& angles,
+                      int hoursRow);
 };
 
 } // namespace crescendar

@@ -46,10 +46,10 @@ Range Span(int from, int to) {
 } // namespace
 
 // A painter for the duration of one operation: the caller's (state saved and restored) or
-// one opened on the device. Reports the change when it ends.
+// one opened on the device. Reports the change of its area when it ends.
 class Canvas::Scope {
   public:
-    explicit Scope(const Canvas& c) : canvas_(c) {
+    Scope(const Canvas& c, const QRect& area) : canvas_(c), area_(area) {
         if (c.painter_ && c.painter_->isActive()) {
             p_ = c.painter_;
             p_->save();
@@ -68,7 +68,7 @@ class Canvas::Scope {
             own_.end();
         else
             p_->restore();
-        canvas_.Changed();
+        canvas_.Changed(area_);
     }
     Scope(const Scope&) = delete;
     Scope& operator=(const Scope&) = delete;
@@ -79,6 +79,7 @@ class Canvas::Scope {
 
   private:
     const Canvas& canvas_;
+    QRect area_;
     QPainter own_;
     QPainter* p_ = nullptr;
 };
@@ -111,8 +112,8 @@ QImage* Canvas::Image() const {
     return d && d->devType() == QInternal::Image ? static_cast<QImage*>(d) : nullptr;
 }
 
-void Canvas::Changed() const {
-    if (changed_) changed_();
+void Canvas::Changed(const QRect& area) const {
+    if (changed_) changed_(area);
 }
 
 // ----- font -----------------------------------------------------------------------------
@@ -159,8 +160,11 @@ void Canvas::TextOut(int x, int y, const QString& text) {
     const QFont font = Font();
     const QFontMetrics fm(font, Device());
     const int width = fm.horizontalAdvance(text);
+    // The text cell, and the glyphs where they reach beyond it (overhangs, antialiased edges).
+    const QRect cell(x, y, width, fm.height());
+    const QRect ink = fm.boundingRect(text).translated(x, y + fm.ascent()).adjusted(-1, -1, 1, 1);
     {
-        Scope p(*this);
+        Scope p(*this, cell | ink);
         if (p) {
             if (brushStyle_ == BrushStyle::Solid)
                 p->fillRect(QRect(x, y, width, fm.height()), brushColor_);
@@ -335,13 +339,21 @@ void DeviceArc(QImage& image, const Oval& e, double sx, double sy, double ex, do
         }
 }
 
+// The pixels a curve or line through the pixels x1..x2, y1..y2 (either order, ends
+// included) may touch with a pen of the given width.
+QRect ShapeArea(int x1, int y1, int x2, int y2, int penWidth) {
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                 QPoint(std::max(x1, x2), std::max(y1, y2)))
+        .adjusted(-penWidth, -penWidth, penWidth, penWidth);
+}
+
 } // namespace
 
 void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     if (x1 == x2 || y1 == y2) return;
-    Scope p(*this);
+    Scope p(*this, QRect(x1, y1, x2 - x1, y2 - y1));
     if (!p) return;
     if (brushStyle_ == BrushStyle::Solid) p->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), brushColor_);
     Frame(*p, x1, y1, x2, y2, penWidth_, penColor_);
@@ -354,14 +366,15 @@ void Canvas::FillRect(const TRect& r) {
 void Canvas::FillRect(const TRect& r, const QColor& c) {
     const Range cols = Span(r.Left, r.Right), rows = Span(r.Top, r.Bottom);
     if (cols.first > cols.last || rows.first > rows.last) return;
-    Scope p(*this);
-    if (p) p->fillRect(QRect(QPoint(cols.first, rows.first), QPoint(cols.last, rows.last)), c);
+    const QRect area(QPoint(cols.first, rows.first), QPoint(cols.last, rows.last));
+    Scope p(*this, area);
+    if (p) p->fillRect(area, c);
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (x1 == x2 || y1 == y2) return;
     const auto e = Inscribed(x1, y1, x2, y2);
-    Scope p(*this);
+    Scope p(*this, ShapeArea(x1, y1, x2, y2, penWidth_));
     if (!p) return;
     if (penWidth_ > 1) {
         p->setPen(QPen(penColor_, penWidth_));
@@ -437,10 +450,10 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int sx, int sy, int ex, int ey)
     if (image && !painter_ && ScaleOf(image) > 1 && penWidth_ == 1 && penColor_.alpha() == 255 &&
         !image->paintingActive()) {
         DeviceArc(*image, Inscribed(x1, y1, x2, y2), sx, sy, ex, ey, penColor_.rgb());
-        Changed();
+        Changed(ShapeArea(x1, y1, x2, y2, penWidth_));
         return;
     }
-    Scope p(*this);
+    Scope p(*this, ShapeArea(x1, y1, x2, y2, penWidth_));
     if (!p) return;
     PlotCurve(*p, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), sx, sy,
               ex, ey, false);
@@ -448,7 +461,7 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int sx, int sy, int ex, int ey)
 
 void Canvas::Pie(int x1, int y1, int x2, int y2, int sx, int sy, int ex, int ey) {
     if (x1 == x2 || y1 == y2) return;
-    Scope p(*this);
+    Scope p(*this, ShapeArea(x1, y1, x2, y2, penWidth_));
     if (!p) return;
     PlotCurve(*p, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), sx, sy,
               ex, ey, true);
@@ -457,7 +470,7 @@ void Canvas::Pie(int x1, int y1, int x2, int y2, int sx, int sy, int ex, int ey)
 void Canvas::LineTo(int x, int y) {
     const QPoint from = penPos_, to(x, y);
     penPos_ = to;
-    Scope p(*this);
+    Scope p(*this, ShapeArea(from.x(), from.y(), to.x(), to.y(), penWidth_));
     if (!p) return;
     if (penWidth_ > 1) {
         p->setPen(QPen(penColor_, penWidth_, Qt::SolidLine, Qt::FlatCap));
@@ -473,7 +486,7 @@ void Canvas::LineTo(int x, int y) {
 
 void Canvas::Draw(int x, int y, const QImage& image) {
     if (image.isNull()) return;
-    Scope p(*this);
+    Scope p(*this, QRectF(QPointF(x, y), image.deviceIndependentSize()).toAlignedRect());
     if (p) p->drawImage(x, y, image);
 }
 
@@ -496,7 +509,7 @@ void Canvas::CopyRect(const TRect& dest, const QImage& source, const TRect& sour
     if (part.size() != size)
         part = part.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     part.setDevicePixelRatio(s);
-    Scope p(*this);
+    Scope p(*this, QRect(QPoint(dc.first, dr.first), QPoint(dc.last, dr.last)));
     if (!p) return;
     if (Image()) p->setCompositionMode(QPainter::CompositionMode_Source);
     p->drawImage(QPoint(dc.first, dr.first), part);
@@ -515,7 +528,7 @@ QColor Canvas::Pixel(int x, int y) const {
 }
 
 void Canvas::SetPixel(int x, int y, const QColor& c) {
-    Scope p(*this);
+    Scope p(*this, QRect(x, y, 1, 1));
     if (!p) return;
     if (Image()) p->setCompositionMode(QPainter::CompositionMode_Source);
     if (ScaleOf(p->device()) > 1) {

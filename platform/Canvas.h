@@ -28,6 +28,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -79,8 +80,11 @@ class Canvas {
     QPaintDevice* Device() const;
     // The image drawn on, or nullptr when the device is not a QImage.
     QImage* Image() const;
-    // Called after every drawing operation (windows repaint from it).
-    void SetChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+    // Called after every drawing operation with the area it may have changed, in canvas
+    // pixels (windows repaint that area from it).
+    void SetChangedHandler(std::function<void(const QRect&)> handler) {
+        changed_ = std::move(handler);
+    }
 
     // Pen.
     void SetPenColor(const QColor& c) { penColor_ = c; }
@@ -140,13 +144,13 @@ class Canvas {
   private:
     class Scope;
     friend class Scope;
-    void Changed() const;
+    void Changed(const QRect& area) const;
     void PlotCurve(QPainter& p, double l, double t, double r, double b, double sx, double sy,
                    double ex, double ey, bool pie) const;
 
     QPaintDevice* device_ = nullptr;
     QPainter* painter_ = nullptr;
-    std::function<void()> changed_;
+    std::function<void(const QRect&)> changed_;
 
     QColor penColor_ = Qt::black;
     int penWidth_ = 1;

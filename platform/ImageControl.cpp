@@ -7,7 +7,7 @@
 namespace crescendar {
 
 ImageControl::ImageControl(QWidget* parent) : ClickRegion(parent) {
-    GetCanvas().SetChangedHandler([this] { update(); });
+    GetCanvas().SetChangedHandler([this](const QRect& area) { update(area); });
 }
 
 ImageControl::ImageControl(QWidget* parent, int left, int top, const QImage& picture, int width,

@@ -10,6 +10,7 @@
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
 #include <QScreen>
@@ -67,8 +68,8 @@ SkinWindow::SkinWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     // A window of another window (the main one): closing it never ends the program.
     if (parent) setAttribute(Qt::WA_QuitOnClose, false);
     canvas_.SetDevice(&canvasImage_);
-    canvas_.SetChangedHandler([this] {
-        if (!inPaint_) update();
+    canvas_.SetChangedHandler([this](const QRect& area) {
+        if (!inPaint_) update(area);
     });
     qApp->installEventFilter(this);
     InstallAccessibility();
@@ -105,12 +106,14 @@ void SkinWindow::SetClientSize(int width, int height) {
 
 void SkinWindow::SetBackground(const QImage& picture) {
     background_ = picture;
+    skin_ = QImage();
     update();
 }
 
 void SkinWindow::AddCaption(const Caption& caption, const char* accessibleName) {
     captions_ << caption;
     paintedCaptions_ << caption;
+    skin_ = QImage();
     if (accessibleName) ExposeText(this, accessibleName, caption.Room, caption.Text);
     update();
 }
@@ -121,6 +124,7 @@ void SkinWindow::ListCaption(const Caption& caption) {
 
 void SkinWindow::SetColor(const QColor& color) {
     color_ = color;
+    skin_ = QImage();
     update();
 }
 
@@ -345,16 +349,33 @@ void SkinWindow::hideEvent(QHideEvent* e) {
     });
 }
 
-void SkinWindow::paintEvent(QPaintEvent* /*e*/) {
+void SkinWindow::paintEvent(QPaintEvent* e) {
     // Drawing on the window canvas from FormPaint must not schedule another repaint.
     inPaint_ = true;
     FormPaint();
     inPaint_ = false;
     QPainter p(this);
-    if (background_.isNull() || LogicalSize(background_) != size()) p.fillRect(rect(), color_);
-    if (!background_.isNull()) p.drawImage(0, 0, background_);
-    for (const Caption& caption : paintedCaptions_) PaintCaption(p, caption);
-    if (!canvasImage_.isNull()) p.drawImage(0, 0, canvasImage_);
+    // The background and its captions change only with the window's looks: they are painted
+    // once, at the resolution painted at (the screen's, or a picture's the window is rendered
+    // into), into skin_, which repaints copy.
+    const QPaintDevice* target = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
+    const qreal ratio = target ? target->devicePixelRatioF() : devicePixelRatioF();
+    if (skin_.isNull() || skin_.devicePixelRatio() != ratio || LogicalSize(skin_) != size()) {
+        skin_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+        skin_.setDevicePixelRatio(ratio);
+        QPainter s(&skin_);
+        s.fillRect(rect(), palette().brush(backgroundRole()));
+        if (background_.isNull() || LogicalSize(background_) != size()) s.fillRect(rect(), color_);
+        if (!background_.isNull()) s.drawImage(0, 0, background_);
+        for (const Caption& caption : paintedCaptions_) PaintCaption(s, caption);
+    }
+    // Rectangle by rectangle: Qt copies a rectangle at once, where it would blend a region
+    // of many rectangles line by line (and on threads it starts for the purpose).
+    for (const QRect& r : e->region()) {
+        p.setClipRect(r);
+        p.drawImage(0, 0, skin_);
+        if (!canvasImage_.isNull()) p.drawImage(0, 0, canvasImage_);
+    }
 }
 
 bool SkinWindow::event(QEvent* e) {

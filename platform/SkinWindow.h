@@ -184,6 +184,7 @@ class SkinWindow : public QWidget {
     QImage background_;
     QList<Caption> captions_;
     QList<Caption> paintedCaptions_;
+    QImage skin_; // the background with its captions, as painted last
     QColor color_ = palette::Screen;
     QImage canvasImage_;
     Canvas canvas_;

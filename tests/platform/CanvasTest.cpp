@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <utility>
 
 namespace crescendar {
 namespace {
@@ -344,6 +346,48 @@ TEST(PictureFiles, AssignCopiesPixelsAndSetSizeKeepsThem) {
     EXPECT_EQ(b.GetCanvas().Pixel(1, 1), QColor(Qt::red));
     EXPECT_EQ(b.GetCanvas().Pixel(5, 0), QColor(Qt::black));
     EXPECT_FALSE(b.GetCanvas().Pixel(6, 0).isValid());
+}
+
+// Windows repaint only the area a drawing reports: every pixel it changes must lie in it, for
+// each kind of drawing, pen width and picture scale.
+TEST(CanvasChanges, ReportedAreaHoldsEveryChangedPixel) {
+    QImage stamp(7, 5, QImage::Format_RGB32);
+    stamp.fill(Qt::red);
+    const std::pair<const char*, std::function<void(Canvas&)>> drawings[] = {
+        {"text", [](Canvas& c) { c.TextOut(20, 20, QStringLiteral("Wj\u00b0 -12\u2032")); }},
+        {"rectangle", [](Canvas& c) { c.Rectangle(10, 12, 40, 30); }},
+        {"fill", [](Canvas& c) { c.FillRect(Rect(40, 30, 10, 12), Qt::blue); }},
+        {"ellipse", [](Canvas& c) { c.Ellipse(5, 8, 60, 40); }},
+        {"arc", [](Canvas& c) { c.Arc(30, 3, 50, 54, 40, 3, 40, 54); }},
+        {"pie", [](Canvas& c) { c.Pie(10, 10, 50, 50, 50, 30, 30, 10); }},
+        {"line", [](Canvas& c) { c.MoveTo(55, 2); c.LineTo(3, 50); }},
+        {"draw", [&stamp](Canvas& c) { c.Draw(30, 40, stamp); }},
+        {"copy", [&stamp](Canvas& c) { c.CopyRect(Rect(20, 30, 6, 10), stamp, Rect(0, 0, 7, 5)); }},
+        {"pixel", [](Canvas& c) { c.SetPixel(44, 7, Qt::green); }},
+    };
+    for (const int scale : {1, 2})
+        for (const int pen : {1, 3})
+            for (const auto& [name, draw] : drawings) {
+                Picture picture(64, 60, Qt::white, scale);
+                Canvas& c = picture.GetCanvas();
+                c.SetPenWidth(pen);
+                c.SetBrushStyle(BrushStyle::Clear);
+                QRect reported;
+                c.SetChangedHandler([&reported](const QRect& area) { reported |= area; });
+                const QImage before = picture.Image().copy();
+                draw(c);
+                const QImage& after = picture.Image();
+                int changed = 0;
+                for (int y = 0; y < after.height(); ++y)
+                    for (int x = 0; x < after.width(); ++x)
+                        if (after.pixel(x, y) != before.pixel(x, y)) {
+                            ++changed;
+                            EXPECT_TRUE(reported.contains(x / scale, y / scale))
+                                << name << " scale " << scale << " pen " << pen << " at " << x
+                                << "," << y;
+                        }
+                EXPECT_GT(changed, 0) << name;
+            }
 }
 
 TEST(CanvasPrinter, DrawsThroughAnActivePainter) {

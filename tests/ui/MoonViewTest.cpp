@@ -67,6 +67,67 @@ TEST_F(MoonViewTest, ShadowCoversNothingHalfOrAllOfTheDisk) {
     EXPECT_GT(s.leftDark, s.leftLit);
 }
 
+// The shaded Moon is drawn again only when its picture would change: a percent or a side
+// that differs gives another picture, the same ones give back the first picture, and the window
+// shows the picture drawn last.
+TEST_F(MoonViewTest, ShadedMoonFollowsEveryChangeOfPercentAndSide) {
+    Start(At(2025, 3, 14));
+    const auto rgb = [](const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); };
+    const std::pair<int, double> shades[] = {{30, 20}, {31, 20}, {30, 80}, {0, 2}, {100, 49}};
+    std::vector<QImage> first;
+    for (const auto& [percent, lunation] : shades) {
+        w->DrawMoonGraphic(percent, lunation);
+        for (const QImage& other : first) EXPECT_NE(rgb(w->imgMoon.Image()), other) << percent;
+        first.push_back(rgb(w->imgMoon.Image()));
+    }
+    for (std::size_t i = 0; i < std::size(shades); ++i) {
+        w->DrawMoonGraphic(shades[i].first, shades[i].second);
+        EXPECT_EQ(rgb(w->imgMoon.Image()), first[i]) << shades[i].first;
+        EXPECT_EQ(rgb(CopyPart(w->CanvasImage(), QRect(26, 80, 155, 155))),
+                  CopyPart(first[i], QRect(0, 0, 155, 155)))
+            << shades[i].first;
+    }
+}
+
+// A window that has ticked for a while shows what a window started at that instant shows,
+// although its ticks draw again only the figures whose texts changed.
+TEST_F(MoonViewTest, TickedPanelsMatchThoseOfAFreshWindow) {
+    const QDateTime start = At(2025, 3, 29, 10, 58, 30); // the age's minutes and the boxes turn
+    Start(start);
+    for (int i = 0; i < 150; ++i) {
+        clock.Advance(1000);
+        Tick();
+    }
+    const QImage ticked = w->CanvasImage().copy();
+    delete w;
+    Start(start.addSecs(150));
+    Tick();
+    EXPECT_TRUE(w->CanvasImage() == ticked);
+}
+
+// A tick repaints the window only where it changed: the clock strip, not the Moon picture or
+// the calendar.
+TEST_F(MoonViewTest, TickRepaintsOnlyWhatChanged) {
+    Start(At(2025, 3, 29, 11, 0, 0));
+    QApplication::processEvents();
+    QRegion painted;
+    struct Recorder : QObject {
+        QRegion* region;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) *region += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } recorder;
+    recorder.region = &painted;
+    w->installEventFilter(&recorder);
+    clock.Advance(1000);
+    Tick();
+    QApplication::processEvents();
+    EXPECT_TRUE(painted.contains(QRect(20, 44, 300, 15)));
+    EXPECT_FALSE(painted.intersects(QRect(26, 80, 155, 155)));
+    EXPECT_FALSE(painted.intersects(QRect(420, 291, 203, 160)));
+}
+
 // Mean brightness of the window's Moon on its left and right thirds, along the middle row.
 std::pair<int, int> ShownSides(const TMain& m) {
     const QImage& c = m.CanvasImage();
