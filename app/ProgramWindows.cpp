@@ -82,50 +82,68 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     TMain* main = SkinWindow::Create<TMain>(options);
     TSession& s = *session;
     p->Main = main;
-    p->Configuration = SkinWindow::Create<TConfiguration>(s, main);
-    p->PrintOptions = SkinWindow::Create<TPrintOptions>(s, main, printTarget);
-    p->TimesList = SkinWindow::Create<TTimesList>(s, *main);
-    p->Eclipse = SkinWindow::Create<TEclipse>(s, main, main->imgEclipse);
-    p->EclipseReport = SkinWindow::Create<TEclipseReport>(s, main, main->lblReports, p->Eclipse);
-    p->Equinox = SkinWindow::Create<TEquinox>(s, *main);
-    p->Easter = SkinWindow::Create<TEaster>(s, *main);
-    p->MonthlyPhases = SkinWindow::Create<TMonthlyPhases>(s, *main);
-    p->ObservingAid = SkinWindow::Create<TObservingAid>(s, *main);
-    p->DateInfo = SkinWindow::Create<TDateInfoWindow>(*main);
-    p->ReportMenu = SkinWindow::Create<TReportMenu>(s, *main, *main->lblReports);
-    p->MonthList = SkinWindow::Create<TMonthList>(s, *main);
-    p->WebMenu = SkinWindow::Create<TWebMenu>(*main, *main->lblLinks);
-    p->About = SkinWindow::Create<TAbout>(*main);
-    p->CalendarExport = SkinWindow::Create<TCalendarExport>(s, *main);
     // Every window but the popup menus opens where the user put it last.
     const auto positions = WindowPositionsOf(s);
-    const std::pair<SkinWindow*, const char*> remembered[] = {
-        {main, "Main"},                      // not user text
-        {p->Configuration, "Configuration"}, // not user text
-        {p->PrintOptions, "PrintOptions"},
-        {p->TimesList, "TimesList"},
-        {p->Eclipse, "Eclipse"}, // not user text
-        {p->EclipseReport, "EclipseReport"},
-        {p->Equinox, "Equinox"}, // not user text
-        {p->Easter, "Easter"},   // not user text
-        {p->MonthlyPhases, "MonthlyPhases"},
-        {p->ObservingAid, "ObservingAid"},
-        {p->DateInfo, "DateInfo"},
-        {p->About, "About"}, // not user text
-        {p->CalendarExport, "CalendarExport"}};
-    for (const auto& [window, name] : remembered)
-        window->RememberPosition(QString::fromLatin1(name), positions);
-    // A session made here goes with the main window, after every window that reads it (the
-    // children are deleted in the order they were added).
-    if (ownSession) session->setParent(main);
-
-    TReportMenuHooks& r = p->ReportMenu->Hooks;
-    r.ShowObservingAid = [p] { p->ObservingAid->show(); };
-    r.ShowEclipseReport = [p] { p->EclipseReport->ShowEclipseReport(); };
-    r.ShowMonthlyPhases = [p] { p->MonthlyPhases->show(); };
-    r.ShowEquinoxes = [p](std::uint16_t year) { p->Equinox->EquinoxesAndSolstices(year); };
-    r.ShowEaster = [p] { p->Easter->ShowEaster(); };
-    r.ShowCalendarExport = [p] { p->CalendarExport->ShowExport(); };
+    const auto placed = [main, session, ownSession, positions](SkinWindow* window,
+                                                               const char* name) {
+        if (name) window->RememberPosition(QString::fromLatin1(name), positions);
+        // A session made here goes with the main window, after every window that reads it
+        // (the children are deleted in the order they were added): a window made later
+        // puts it back at the end.
+        if (ownSession) {
+            session->setParent(nullptr);
+            session->setParent(main);
+        }
+    };
+    // The configuration opens at a first start, and the eclipse window decides whether the
+    // main window shows its eclipse mark: both are made at once.
+    p->Configuration = SkinWindow::Create<TConfiguration>(s, main);
+    p->Eclipse = SkinWindow::Create<TEclipse>(s, main, main->imgEclipse);
+    placed(main, "Main");                      // not user text
+    placed(p->Configuration, "Configuration"); // not user text
+    placed(p->Eclipse, "Eclipse");             // not user text
+    const auto later = [&placed](auto& slot, const char* name, auto make) {
+        slot.Make([placed, name, make] {
+            auto* window = make();
+            placed(window, name);
+            return window;
+        });
+    };
+    later(p->PrintOptions, "PrintOptions", [session, main, printTarget] {
+        return SkinWindow::Create<TPrintOptions>(*session, main, printTarget);
+    });
+    later(p->TimesList, "TimesList",
+          [session, main] { return SkinWindow::Create<TTimesList>(*session, *main); });
+    later(p->EclipseReport, "EclipseReport", [session, main, p] {
+        return SkinWindow::Create<TEclipseReport>(*session, main, main->lblReports, p->Eclipse);
+    });
+    later(p->Equinox, "Equinox",
+          [session, main] { return SkinWindow::Create<TEquinox>(*session, *main); });
+    later(p->Easter, "Easter",
+          [session, main] { return SkinWindow::Create<TEaster>(*session, *main); });
+    later(p->MonthlyPhases, "MonthlyPhases",
+          [session, main] { return SkinWindow::Create<TMonthlyPhases>(*session, *main); });
+    later(p->ObservingAid, "ObservingAid",
+          [session, main] { return SkinWindow::Create<TObservingAid>(*session, *main); });
+    later(p->DateInfo, "DateInfo", [main] { return SkinWindow::Create<TDateInfoWindow>(*main); });
+    later(p->ReportMenu, nullptr, [session, main, p] {
+        auto* menu = SkinWindow::Create<TReportMenu>(*session, *main, *main->lblReports);
+        TReportMenuHooks& r = menu->Hooks;
+        r.ShowObservingAid = [p] { p->ObservingAid->show(); };
+        r.ShowEclipseReport = [p] { p->EclipseReport->ShowEclipseReport(); };
+        r.ShowMonthlyPhases = [p] { p->MonthlyPhases->show(); };
+        r.ShowEquinoxes = [p](std::uint16_t year) { p->Equinox->EquinoxesAndSolstices(year); };
+        r.ShowEaster = [p] { p->Easter->ShowEaster(); };
+        r.ShowCalendarExport = [p] { p->CalendarExport->ShowExport(); };
+        return menu;
+    });
+    later(p->MonthList, nullptr,
+          [session, main] { return SkinWindow::Create<TMonthList>(*session, *main); });
+    later(p->WebMenu, nullptr,
+          [main] { return SkinWindow::Create<TWebMenu>(*main, *main->lblLinks); });
+    later(p->About, "About", [main] { return SkinWindow::Create<TAbout>(*main); }); // not user text
+    later(p->CalendarExport, "CalendarExport",
+          [session, main] { return SkinWindow::Create<TCalendarExport>(*session, *main); });
     return w;
 }
 

@@ -6,8 +6,10 @@
 
 #include "fMain.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace crescendar {
 
@@ -28,29 +30,48 @@ class TTimesList;
 class TWebMenu;
 class PrintTarget;
 
+// A window made the first time something asks for it, so that the program starts without
+// building the windows a session may never open. It reads as the window's pointer.
+template <class T> class LazyWindow {
+  public:
+    void Make(std::function<T*()> make) { make_ = std::move(make); }
+    T* get() const {
+        if (!window_ && make_) window_ = make_();
+        return window_;
+    }
+    T* operator->() const { return get(); }
+    operator T*() const { return get(); }
+    bool Made() const { return window_ != nullptr; }
+
+  private:
+    std::function<T*()> make_;
+    mutable T* window_ = nullptr;
+};
+
 struct TProgramWindows {
     TSession* Session = nullptr;
     TMain* Main = nullptr;
     TConfiguration* Configuration = nullptr;
-    TPrintOptions* PrintOptions = nullptr;
-    TTimesList* TimesList = nullptr;
+    LazyWindow<TPrintOptions> PrintOptions;
+    LazyWindow<TTimesList> TimesList;
     TEclipse* Eclipse = nullptr;
-    TEclipseReport* EclipseReport = nullptr;
-    TEquinox* Equinox = nullptr;
-    TEaster* Easter = nullptr;
-    TMonthlyPhases* MonthlyPhases = nullptr;
-    TObservingAid* ObservingAid = nullptr;
-    TDateInfoWindow* DateInfo = nullptr;
-    TReportMenu* ReportMenu = nullptr;
-    TMonthList* MonthList = nullptr;
-    TWebMenu* WebMenu = nullptr;
-    TAbout* About = nullptr;
-    TCalendarExport* CalendarExport = nullptr;
+    LazyWindow<TEclipseReport> EclipseReport;
+    LazyWindow<TEquinox> Equinox;
+    LazyWindow<TEaster> Easter;
+    LazyWindow<TMonthlyPhases> MonthlyPhases;
+    LazyWindow<TObservingAid> ObservingAid;
+    LazyWindow<TDateInfoWindow> DateInfo;
+    LazyWindow<TReportMenu> ReportMenu;
+    LazyWindow<TMonthList> MonthList;
+    LazyWindow<TWebMenu> WebMenu;
+    LazyWindow<TAbout> About;
+    LazyWindow<TCalendarExport> CalendarExport;
 };
 
 // Creates the session (unless the options give one, over options.SettingsPath), the main
-// window with it (the options' hooks are replaced) and then every other window, each (but
-// the popup menus) put back where the user left it. The others
+// window with it (the options' hooks are replaced), the configuration and eclipse windows,
+// and every other window the first time it is asked for; each (but the popup menus) is put
+// back where the user left it. The others
 // are children of the main window and go with it, and so does a session made here. printTarget
 // is where printouts go (nullptr: the system's printer, or a PDF file when there is none).
 // The windows' positions kept in the settings file of a session, in a group of their own.
