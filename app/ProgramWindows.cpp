@@ -13,6 +13,7 @@
 #include "fObservingAid.h"
 #include "fPrintOptions.h"
 #include "fReportMenu.h"
+#include "fSolarEclipseWindow.h"
 #include "fTimesList.h"
 #include "fWebMenu.h"
 
@@ -87,6 +88,7 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     p->TimesList = SkinWindow::Create<TTimesList>(s, *main);
     p->Eclipse = SkinWindow::Create<TEclipse>(s, main, main->imgEclipse);
     p->EclipseReport = SkinWindow::Create<TEclipseReport>(s, main, main->lblReports, p->Eclipse);
+    p->SolarEclipse = SkinWindow::Create<TSolarEclipseWindow>(s, main, main->imgEclipse);
     p->Equinox = SkinWindow::Create<TEquinox>(s, *main);
     p->Easter = SkinWindow::Create<TEaster>(s, *main);
     p->MonthlyPhases = SkinWindow::Create<TMonthlyPhases>(s, *main);
@@ -106,6 +108,7 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
         {p->TimesList, "TimesList"},
         {p->Eclipse, "Eclipse"}, // not user text
         {p->EclipseReport, "EclipseReport"},
+        {p->SolarEclipse, "SolarEclipse"},
         {p->Equinox, "Equinox"}, // not user text
         {p->Easter, "Easter"},   // not user text
         {p->MonthlyPhases, "MonthlyPhases"},

@@ -24,6 +24,7 @@ class TMonthlyPhases;
 class TObservingAid;
 class TPrintOptions;
 class TReportMenu;
+class TSolarEclipseWindow;
 class TTimesList;
 class TWebMenu;
 class PrintTarget;
@@ -36,6 +37,7 @@ struct TProgramWindows {
     TTimesList* TimesList = nullptr;
     TEclipse* Eclipse = nullptr;
     TEclipseReport* EclipseReport = nullptr;
+    TSolarEclipseWindow* SolarEclipse = nullptr;
     TEquinox* Equinox = nullptr;
     TEaster* Easter = nullptr;
     TMonthlyPhases* MonthlyPhases = nullptr;
