@@ -168,6 +168,19 @@ TEST_F(SolarEclipseWindowTest, UnseenEclipsesSaySoAndALesserKindNamesTheWorldwid
     EXPECT_EQ(sun->lblWorldwide->Text(), "Worldwide: Total Solar Eclipse");
 }
 
+TEST_F(SolarEclipseWindowTest, EclipseRisingWithTheSunListsSunriseAmongTheContacts) {
+    Open(QDateTime(QDate(2025, 3, 29), QTime(12, 0)),
+         Place(40.7128, -74.006, "America/New_York"));
+    EXPECT_EQ(sun->lblEclipseType->Text(), "Partial Solar Eclipse (Partially Visible)");
+    const QStringList captions = Captions();
+    const auto sunrise = captions.indexOf("Sunrise:");
+    ASSERT_GT(sunrise, 0); // after the first contact, made before it
+    EXPECT_TRUE(sun->Lines()[0].Dim);
+    EXPECT_FALSE(sun->Lines()[static_cast<std::size_t>(sunrise) + 1].Dim);
+    EXPECT_TRUE(captions.contains("Grey: the Sun is below the horizon."));
+    SavePicture(sun->grab().toImage(), QStringLiteral("solar_eclipse_sunrise.png"));
+}
+
 TEST_F(SolarEclipseWindowTest, FollowsTheMonthClosesWithoutOneAndShowsTheDateOnReturn) {
     Open(QDateTime(QDate(2024, 4, 8), QTime(12, 0)), kDallas);
     // October 2024 has the annular eclipse, May none; closed, the window stays closed.
