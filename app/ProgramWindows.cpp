@@ -13,6 +13,7 @@
 #include "fObservingAid.h"
 #include "fPrintOptions.h"
 #include "fReportMenu.h"
+#include "fSolarEclipseWindow.h"
 #include "fTimesList.h"
 #include "fWebMenu.h"
 
@@ -69,6 +70,7 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     h.ShowWebMenu = [p] { p->WebMenu->show(); };
     h.ShowReportMenu = [p] { p->ReportMenu->show(); };
     h.ShowEclipse = [p](const std::vector<TEclipseResult>& e) { p->Eclipse->ShowEclipses(e); };
+    h.ShowSolarEclipse = [p] { p->SolarEclipse->ShowMonthEclipses(); };
     h.ShowConfiguration = [p] { p->Configuration->ShowModal(); };
     h.ShowAbout = [p] { p->About->show(); };
     h.ShowMonthList = [p] { p->MonthList->show(); };
@@ -116,6 +118,9 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
           [session, main] { return SkinWindow::Create<TTimesList>(*session, *main); });
     later(p->EclipseReport, "EclipseReport", [session, main, p] {
         return SkinWindow::Create<TEclipseReport>(*session, main, main->lblReports, p->Eclipse);
+    });
+    later(p->SolarEclipse, "SolarEclipse", [session, main] {
+        return SkinWindow::Create<TSolarEclipseWindow>(*session, main, main->imgSolarEclipse);
     });
     later(p->Equinox, "Equinox",
           [session, main] { return SkinWindow::Create<TEquinox>(*session, *main); });

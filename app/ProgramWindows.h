@@ -26,6 +26,7 @@ class TMonthlyPhases;
 class TObservingAid;
 class TPrintOptions;
 class TReportMenu;
+class TSolarEclipseWindow;
 class TTimesList;
 class TWebMenu;
 class PrintTarget;
@@ -56,6 +57,7 @@ struct TProgramWindows {
     LazyWindow<TTimesList> TimesList;
     TEclipse* Eclipse = nullptr;
     LazyWindow<TEclipseReport> EclipseReport;
+    LazyWindow<TSolarEclipseWindow> SolarEclipse;
     LazyWindow<TEquinox> Equinox;
     LazyWindow<TEaster> Easter;
     LazyWindow<TMonthlyPhases> MonthlyPhases;

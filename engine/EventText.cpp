@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -215,6 +216,89 @@ TEclipseTexts EclipseTexts(const TEclipseResult& r) {
         t.TotalityEndText = ClockText(r.TotalityEnd);
     }
     t.VisibilityText = VisibilityText(r.Visibility);
+    return t;
+}
+
+namespace {
+
+// The word of a solar kind from its list (partial, annular, total, hybrid); "" for none.
+const std::string& SolarKindWord(TSolarEclipseKind kind, const std::array<TWord, 4>& words) {
+    const auto i = static_cast<std::size_t>(kind);
+    return i >= 1 && i <= words.size() ? Word(words[i - 1]) : kNoText;
+}
+
+} // namespace
+
+const std::string& SolarEclipseName(TSolarEclipseKind kind) {
+    return SolarKindWord(kind, {TWord::PartialSolarEclipse, TWord::AnnularSolarEclipse,
+                                TWord::TotalSolarEclipse, TWord::HybridSolarEclipse});
+}
+
+const std::string& ShortSolarEclipseName(TSolarEclipseKind kind) {
+    return SolarKindWord(kind, {TWord::Partial, TWord::Annular, TWord::Total, TWord::Hybrid});
+}
+
+std::string SunAltitudeText(double degrees) {
+    if (!std::isfinite(degrees)) return {};
+    const long long whole = std::llround(degrees);
+    // llround gives an integer: no negative zero can come of it.
+    return std::to_string(whole) + "\u00b0";
+}
+
+std::string ObscurationText(double fraction) {
+    if (!std::isfinite(fraction)) return {};
+    long long percent = std::llround(std::clamp(fraction, 0.0, 1.0) * 100.0);
+    // A sliver of the Sun left, or a sliver covered, is not the whole nor nothing.
+    if (fraction > 0.0 && fraction < 1.0) percent = std::clamp(percent, 1LL, 99LL);
+    return Phrase(TWord::PercentValue, {std::to_string(percent)});
+}
+
+std::string DurationText(double seconds) {
+    if (!std::isfinite(seconds) || seconds < 0.0) return {};
+    // Rounded as a whole first, so that 59.6 s becomes 1 min 0 s, never 60 s.
+    const long long whole = std::llround(std::min(seconds, 1e9));
+    return Phrase(TWord::MinutesSeconds, {std::to_string(whole / 60), std::to_string(whole % 60)});
+}
+
+namespace {
+
+TSolarContactTexts ContactTexts(const TSolarContact& c) {
+    if (!c.Happens) return {};
+    return {ClockText(c.Local), SunAltitudeText(c.SunAltitude), c.SunUp};
+}
+
+// "dd Month yyyy" of a local instant.
+std::string LocalDateText(LocalTime t) {
+    return CutText(DateTimeToText(JulianDayToDate(t.JD)).substr(10), 40);
+}
+
+} // namespace
+
+TSolarEclipseTexts SolarEclipseTexts(const TSolarEclipseAtPlace& e, const Observer& observer) {
+    TSolarEclipseTexts t;
+    const TSolarLocalCircumstances& l = e.Local;
+    if (e.Eclipse.Kind == TSolarEclipseKind::None) return t;
+    const TSolarEclipseKind shown = l.Kind != TSolarEclipseKind::None ? l.Kind : e.Eclipse.Kind;
+    t.Title = SolarEclipseName(shown) + " (" + VisibilityText(l.Visibility) + ")";
+    if (l.Kind != TSolarEclipseKind::None && l.Kind != e.Eclipse.Kind)
+        t.WorldwideKind = SolarEclipseName(e.Eclipse.Kind);
+    const LocalTime greatest = observer.ToLocal(e.Eclipse.Greatest);
+    t.GreatestText = ClockText(greatest);
+    t.GreatestMagnitudeText = crescendar::MagnitudeText(e.Eclipse.Magnitude);
+    t.DateText = LocalDateText(l.Maximum.Happens ? l.Maximum.Local : greatest);
+    if (!l.C1.Happens) return t;
+    t.C1 = ContactTexts(l.C1);
+    t.C2 = ContactTexts(l.C2);
+    t.Maximum = ContactTexts(l.Maximum);
+    t.C3 = ContactTexts(l.C3);
+    t.C4 = ContactTexts(l.C4);
+    if (l.Visibility == TEclipseVisibility::PartlyVisible) {
+        if (!l.C1.SunUp) t.SunriseText = ClockText(observer.ToLocal(l.VisibleFrom));
+        if (!l.C4.SunUp) t.SunsetText = ClockText(observer.ToLocal(l.VisibleTo));
+    }
+    t.MagnitudeText = crescendar::MagnitudeText(l.AtMaximum.Magnitude);
+    t.ObscurationText = ObscurationText(l.AtMaximum.Obscuration);
+    if (l.C2.Happens && l.C3.Happens) t.DurationText = DurationText(l.CentralDuration);
     return t;
 }
 

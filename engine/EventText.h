@@ -9,6 +9,7 @@
 #include "Equinox.h"
 #include "Records.h"
 #include "RiseSet.h"
+#include "SolarEclipse.h"
 #include "TimeScale.h"
 #include "Words.h"
 #include "YearEvents.h"
@@ -172,5 +173,49 @@ struct TEclipseTexts {
     std::string VisibilityText;
 };
 TEclipseTexts EclipseTexts(const TEclipseResult& eclipse);
+
+// "Partial Solar Eclipse", "Annular Solar Eclipse", "Total Solar Eclipse", "Hybrid Solar
+// Eclipse"; "" for none.
+const std::string& SolarEclipseName(TSolarEclipseKind kind);
+// "Partial", "Annular", "Total", "Hybrid"; "" for none.
+const std::string& ShortSolarEclipseName(TSolarEclipseKind kind);
+
+// The Sun's altitude in whole degrees, "58°"; "" for a value that is not finite.
+std::string SunAltitudeText(double degrees);
+// The part of the Sun's disc covered, in whole percent, "45%": a partial cover is never shown
+// as 0% or 100%; "" for a value that is not finite.
+std::string ObscurationText(double fraction);
+// A length in whole seconds, "4 min 28 s"; "" for a length that is not finite or below 0.
+std::string DurationText(double seconds);
+
+// The texts of a solar eclipse at the observer's place, civil clock times "hh:mm" (seconds
+// dropped). A contact's texts are empty where it does not happen.
+struct TSolarContactTexts {
+    std::string Time;
+    std::string SunAltitude;
+    bool SunUp = false;
+};
+struct TSolarEclipseTexts {
+    // "Total Solar Eclipse (Visible)": the deepest phase at the place and how much of it the
+    // place sees; the worldwide kind where the place sees none of it.
+    std::string Title;
+    // The worldwide kind where the place sees a lesser one ("Total Solar Eclipse"), else "".
+    std::string WorldwideKind;
+    // The date of the maximum at the place, "08 April 2024" (of greatest eclipse where the
+    // shadow misses the place).
+    std::string DateText;
+    // Greatest eclipse worldwide in the place's civil time, and the greatest magnitude.
+    std::string GreatestText;
+    std::string GreatestMagnitudeText;
+    TSolarContactTexts C1, C2, Maximum, C3, C4;
+    // Where the Sun rises or sets between C1 and C4: the instant it does, else "".
+    std::string SunriseText;
+    std::string SunsetText;
+    std::string MagnitudeText;
+    std::string ObscurationText;
+    std::string DurationText; // of totality or annularity; "" without it
+};
+TSolarEclipseTexts SolarEclipseTexts(const TSolarEclipseAtPlace& eclipse,
+                                     const Observer& observer);
 
 } // namespace crescendar

@@ -41,6 +41,12 @@ const TWords& EnglishWords() {
         "Visible",
         "Partially Visible",
         "Not Visible",
+        "Partial Solar Eclipse",
+        "Annular Solar Eclipse",
+        "Total Solar Eclipse",
+        "Hybrid Solar Eclipse",
+        "Annular",
+        "Hybrid",
         "March Equinox",
         "June Solstice",
         "September Equinox",
@@ -53,6 +59,8 @@ const TWords& EnglishWords() {
         "d",
         "h",
         "m",
+        "%1 min %2 s",
+        "%1%",
     };
     return words;
 }

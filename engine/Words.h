@@ -49,6 +49,12 @@ enum class TWord : std::size_t {
     Visible,
     PartiallyVisible,
     NotVisible,
+    PartialSolarEclipse, // the solar kinds, then their short forms for a list's column
+    AnnularSolarEclipse,
+    TotalSolarEclipse,
+    HybridSolarEclipse,
+    Annular,
+    Hybrid,
     // The year's events
     MarchEquinox,
     JuneSolstice,
@@ -63,6 +69,8 @@ enum class TWord : std::size_t {
     AgeDays,     // "d", "h", "m": the units of the Moon's age
     AgeHours,
     AgeMinutes,
+    MinutesSeconds, // "%1 min %2 s": the length of a total or annular phase
+    PercentValue,   // "%1%"
     Count
 };
 

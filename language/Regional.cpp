@@ -75,6 +75,15 @@ const char* const kWordSources[] = {
     QT_TRANSLATE_NOOP("Words", "Visible"),
     QT_TRANSLATE_NOOP("Words", "Partially Visible"),
     QT_TRANSLATE_NOOP("Words", "Not Visible"),
+    QT_TRANSLATE_NOOP("Words", "Partial Solar Eclipse"),
+    QT_TRANSLATE_NOOP("Words", "Annular Solar Eclipse"),
+    QT_TRANSLATE_NOOP("Words", "Total Solar Eclipse"),
+    //: A solar eclipse that is total along part of its track and annular along the rest
+    QT_TRANSLATE_NOOP("Words", "Hybrid Solar Eclipse"),
+    //: A solar eclipse's kind in the eclipse finder's narrow column
+    QT_TRANSLATE_NOOP("Words", "Annular"),
+    //: A solar eclipse's kind in the eclipse finder's narrow column
+    QT_TRANSLATE_NOOP("Words", "Hybrid"),
     QT_TRANSLATE_NOOP("Words", "March Equinox"),
     QT_TRANSLATE_NOOP("Words", "June Solstice"),
     QT_TRANSLATE_NOOP("Words", "September Equinox"),
@@ -93,6 +102,10 @@ const char* const kWordSources[] = {
     QT_TRANSLATE_NOOP("Words", "h"),
     //: One-letter unit of the Moon's age: minutes
     QT_TRANSLATE_NOOP("Words", "m"),
+    //: The length of totality or annularity: %1 minutes, %2 seconds (0-59)
+    QT_TRANSLATE_NOOP("Words", "%1 min %2 s"),
+    //: A percentage, %1 a whole number such as 45
+    QT_TRANSLATE_NOOP("Words", "%1%"),
 };
 static_assert(std::size(kWordSources) == kWordCount, "one text per engine word");
 

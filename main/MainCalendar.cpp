@@ -203,6 +203,7 @@ const QImage& TMain::PhasePicture(int kind) const {
 void TMain::DisplayPhaseTimes() {
     const std::vector<TEclipseResult>& eclipses = session_->Eclipses();
     imgEclipse->setVisible(!eclipses.empty());
+    imgSolarEclipse->setVisible(!session_->SolarEclipses().empty());
 
     for (std::size_t k = 0; k < 5; ++k) {
         const bool shown = static_cast<int>(k) < session_->PhaseCount();
@@ -213,7 +214,8 @@ void TMain::DisplayPhaseTimes() {
         lblPhase[k]->SetText(QString::fromStdString(PhaseText(entry.Date)));
         const bool blue = k == 4 && entry.Kind == TPhaseKind::FullMoon;
         lblPhase[k]->setAccessibleName(QStringLiteral("%1, %2").arg(
-            QString::fromStdString(PrincipalPhaseName(entry.Kind, blue)), lblPhase[k]->Text().simplified()));
+            QString::fromStdString(PrincipalPhaseName(entry.Kind, blue)),
+            lblPhase[k]->Text().simplified()));
         imgPhase[k]->SetPicture(blue ? imgBlueMoon : PhasePicture(static_cast<int>(entry.Kind)));
     }
 }

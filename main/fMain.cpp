@@ -22,6 +22,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QPainter>
 #include <QTimer>
 #include <QUrl>
 
@@ -62,7 +63,8 @@ class FirstPaintExit : public QObject {
 // The texts of angles as one text, to tell whether a figure has changed.
 template <std::size_t N> QString AngleKey(const std::array<TAngleText, N>& angles) {
     std::string key;
-    for (const TAngleText& a : angles) key += a.Sign + '|' + a.Deg + '|' + a.Min + '|' + a.Sec + '|';
+    for (const TAngleText& a : angles)
+        key += a.Sign + '|' + a.Deg + '|' + a.Min + '|' + a.Sec + '|';
     return QString::fromStdString(key);
 }
 
@@ -282,6 +284,17 @@ void TMain::CreateTitleRegions() {
                                   LoadPicture(QStringLiteral(":/main/eclipse.png"), this), 29, 25);
     imgEclipse->setObjectName(QStringLiteral("imgEclipse"));
     imgEclipse->hide();
+    // The solar eclipse's mark is the emblem drawn on the title bar beside the lunar one's.
+    const QRect solarPlace(214, 12, 29, 25);
+    QImage solarMark = CopyPart(Background(), solarPlace);
+    {
+        QPainter p(&solarMark);
+        DrawEclipsedSun(p, QRectF(QPointF(), QSizeF(solarPlace.size())).center(), 10.5);
+    }
+    imgSolarEclipse = new ImageControl(this, solarPlace.left(), solarPlace.top(), solarMark,
+                                       solarPlace.width(), solarPlace.height());
+    imgSolarEclipse->setObjectName(QStringLiteral("imgSolarEclipse"));
+    imgSolarEclipse->hide();
     lblTitle = region("lblTitle", 264, 12, 113, 23, "");
     Label1 = region("Label1", 446, 12, 21, 21, "");
     lblConfig = region("lblConfig", 478, 14, 19, 19, "");
@@ -334,6 +347,10 @@ void TMain::CreateCommands() {
         {imgEclipse, command("actEclipse", tr("Eclipse"), key(Qt::CTRL | Qt::Key_E),
                              tr("Display circumstances of Lunar Eclipse occurring this month"),
                              [this] { imgEclipseClick(); })},
+        {imgSolarEclipse,
+         command("actSolarEclipse", tr("Solar eclipse"), key(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+                 tr("Display circumstances of Solar Eclipse occurring this month"),
+                 [this] { imgSolarEclipseClick(); })},
         {Label1, command("actHomePage", tr("Home page"), key(Qt::SHIFT | Qt::Key_F1),
                          tr("Crescendar's home page, shipped with the program (opens in your "
                             "browser)"),
@@ -728,8 +745,9 @@ void TMain::DrawAngleBox(const char* figure, Picture& box, const Picture& origin
         const TRect band = Rect(0, bandTop, box.Width(), bandTop + kPitch);
         c.CopyRect(band, original.Image(), band);
         row(i);
-        WindowCanvas().CopyRect(Rect(left, top + bandTop, left + box.Width(), top + bandTop + kPitch),
-                                box.Image(), band);
+        WindowCanvas().CopyRect(
+            Rect(left, top + bandTop, left + box.Width(), top + bandTop + kPitch), box.Image(),
+            band);
     }
 }
 
@@ -762,6 +780,11 @@ void TMain::lblReportsClick() {
 void TMain::imgEclipseClick() {
     const std::vector<TEclipseResult>& eclipses = session_->Eclipses();
     if (!eclipses.empty() && options_.Hooks.ShowEclipse) options_.Hooks.ShowEclipse(eclipses);
+}
+
+void TMain::imgSolarEclipseClick() {
+    if (!session_->SolarEclipses().empty() && options_.Hooks.ShowSolarEclipse)
+        options_.Hooks.ShowSolarEclipse();
 }
 
 void TMain::Label1Click() {

@@ -37,6 +37,7 @@ struct TMainHooks {
     std::function<void()> ShowReportMenu;
     // The month's eclipses (one or two), for the eclipse window.
     std::function<void(const std::vector<TEclipseResult>&)> ShowEclipse;
+    std::function<void()> ShowSolarEclipse;
     // Runs the configuration window modally; returns when it is closed.
     std::function<void()> ShowConfiguration;
     std::function<void()> ShowAbout;
@@ -102,6 +103,7 @@ class TMain : public SkinWindow {
     void lblClockClick();
     void lblReportsClick();
     void imgEclipseClick();
+    void imgSolarEclipseClick();
     void Label1Click();
     void lblConfigClick();
     void lblHelpClick();
@@ -206,6 +208,7 @@ class TMain : public SkinWindow {
     // Controls.
     ImageControl* imgOptics = nullptr;
     ImageControl* imgEclipse = nullptr;
+    ImageControl* imgSolarEclipse = nullptr; // shown when the month has a solar eclipse
     ClickRegion* lblPrint = nullptr;
     ClickRegion* lblTimesList = nullptr;
     ClickRegion* lblLinks = nullptr;
@@ -279,7 +282,7 @@ class TMain : public SkinWindow {
 
   private:
     std::map<std::string, ClickRegion*> figures_; // the canvas figures' stand-ins
-    ClickRegion* accMoon_ = nullptr;               // the Moon picture's text alternative
+    ClickRegion* accMoon_ = nullptr;              // the Moon picture's text alternative
 
     // The folder of the program (or ProgramFolder), and the installed data folder reached
     // from it (share/crescendar beside bin/).
@@ -369,9 +372,8 @@ class TMain : public SkinWindow {
     // The Moon or Sun box (picture box over the background original) with its four angles,
     // the one of index hoursRow in hours, shown on the window at (left, top): only the rows
     // whose texts changed are drawn again.
-    void DrawAngleBox(const char* figure, Picture& box, const Picture& original, int left,
-                      int top, int firstRow, const std::array<TAngleText, 4>& angles,
-                      int hoursRow);
+    void DrawAngleBox(const char* figure, Picture& box, const Picture& original, int left, int top,
+                      int firstRow, const std::array<TAngleText, 4>& angles, int hoursRow);
 };
 
 } // namespace crescendar

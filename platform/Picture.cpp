@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
+#include <QRadialGradient>
 #include <QWidget>
 
 #include <cmath>
@@ -52,6 +53,22 @@ QImage CopyPart(const QImage& image, const QRect& rect) {
     QImage part = image.copy(QRect(rect.topLeft() * scale, rect.size() * scale));
     part.setDevicePixelRatio(scale);
     return part;
+}
+
+void DrawEclipsedSun(QPainter& p, const QPointF& centre, double radius) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient glow(centre, radius);
+    glow.setColorAt(0.62, QColor(255, 236, 170, 255));
+    glow.setColorAt(0.75, QColor(255, 190, 80, 170));
+    glow.setColorAt(1.0, QColor(255, 160, 40, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(centre, radius, radius);
+    p.setBrush(QColor(8, 8, 14));
+    const double moon = radius * 6.4 / 10.5;
+    p.drawEllipse(centre + QPointF(radius * 0.6 / 10.5, -radius * 0.4 / 10.5), moon, moon);
+    p.restore();
 }
 
 namespace {

@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QString>
 
+class QPainter;
+class QPointF;
 class QWidget;
 
 namespace crescendar {
@@ -30,6 +32,9 @@ QImage LoadPicture(const QString& path, int scale);
 QSize LogicalSize(const QImage& image);
 // A copy of a rectangle given in the window's pixels, at the picture's device pixel ratio.
 QImage CopyPart(const QImage& image, const QRect& rect);
+// The emblem of a solar eclipse: a glowing Sun with the Moon's dark disc over it, drawn
+// antialiased around centre, radius being the glow's outer edge.
+void DrawEclipsedSun(QPainter& painter, const QPointF& centre, double radius);
 
 class Picture {
   public:

@@ -42,9 +42,11 @@ constexpr int kTitleRoom = 230;
 // The middle of the title's plate; the full-size title stands at y 42.
 constexpr int kTitleMiddle = 51;
 
+} // namespace
+
 // The skin lengthened by `extra` rows: the rows above kStretchRow as they are, that row
 // repeated, then the rest (the frame's bottom edge and the bottom band).
-QImage TallSkin(const QImage& skin, int extra) {
+QImage TallEclipseSkin(const QImage& skin, int extra) {
     // Source rectangles are in the skin's device pixels: s of them to a window pixel.
     const int s = skin.devicePixelRatio() > 1.0 ? 2 : 1;
     if (skin.isNull() || skin.height() <= kStretchRow * s) return skin;
@@ -58,8 +60,6 @@ QImage TallSkin(const QImage& skin, int extra) {
                 QRect(0, kStretchRow * s, skin.width(), skin.height() - kStretchRow * s));
     return tall;
 }
-
-} // namespace
 
 std::string EclipseTitle(const TEclipseResult& r) {
     if (r.EclipseType < kPenumbralEclipse || r.EclipseType > kTotalEclipse) return {};
@@ -76,8 +76,8 @@ TEclipse::TEclipse(TSession& session, QWidget* owner, const QWidget* anchor)
 
 void TEclipse::FormCreate() {
     SetClientSize(kWidth, kHeight);
-    SetBackground(
-        TallSkin(LoadPicture(QStringLiteral(":/eclipse/eclipse_bgnd.jpg"), this), kDiagramHeight));
+    SetBackground(TallEclipseSkin(LoadPicture(QStringLiteral(":/eclipse/eclipse_bgnd.jpg"), this),
+                                  kDiagramHeight));
     Canvas& c = WindowCanvas();
     c.SetBrushStyle(BrushStyle::Clear);
     c.SetFontName(QStringLiteral("Arial"));

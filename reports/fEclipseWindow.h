@@ -9,6 +9,7 @@
 #include "Eclipse.h"
 #include "EventText.h" // MagnitudeText, as the window shows magnitudes
 
+#include <QImage>
 #include <QString>
 
 #include <cstddef>
@@ -18,6 +19,10 @@
 namespace crescendar {
 
 class TSession;
+
+// The eclipse windows' skin lengthened by `extra` rows below the title and plate: a row of the
+// screen's frame repeated.
+QImage TallEclipseSkin(const QImage& skin, int extra);
 
 // The title: "Total Eclipse (Visible)" and the like; "" for type 0.
 std::string EclipseTitle(const TEclipseResult& r);

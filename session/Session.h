@@ -14,6 +14,7 @@
 #include "DayEvents.h"
 #include "Eclipse.h"
 #include "Records.h"
+#include "SolarEclipse.h"
 
 #include <array>
 #include <cstdint>
@@ -90,6 +91,9 @@ class TSession : public QObject {
     // The month's lunar eclipses (none, one or two); EclipseInfo is the first or none.
     const std::vector<TEclipseResult>& Eclipses() const { return eclipses_; }
     const TEclipseResult& EclipseInfo() const { return eclipseInfo_; }
+    // The month's solar eclipses (none, one or two): those whose greatest eclipse falls in
+    // the month in the place's civil time, with their circumstances at the place.
+    const std::vector<TSolarEclipseAtPlace>& SolarEclipses() const { return solarEclipses_; }
     // How many times the month's values have been computed (tests).
     int MonthComputations() const { return monthComputations_; }
 
@@ -158,6 +162,7 @@ class TSession : public QObject {
     int phaseCount_ = 0;
     std::vector<TEclipseResult> eclipses_;
     TEclipseResult eclipseInfo_;
+    std::vector<TSolarEclipseAtPlace> solarEclipses_;
     int monthComputations_ = 0;
     TDateTimeRecord eventsDate_{.Day = 0}; // the date the events are for (Day 0: none yet)
     Observer eventsObserver_;

@@ -16,6 +16,7 @@
 #include "fObservingAid.h"
 #include "fPrintOptions.h"
 #include "fReportMenu.h"
+#include "fSolarEclipseWindow.h"
 #include "fTimesList.h"
 #include "fWebMenu.h"
 
@@ -37,7 +38,7 @@ std::vector<SkinWindow*> Windows(const TProgramWindows& p) {
     return {p.Main,          p.Configuration, p.PrintOptions, p.TimesList, p.Eclipse,
             p.EclipseReport, p.Equinox,       p.Easter,       p.MonthlyPhases, p.ObservingAid,
             p.DateInfo,      p.ReportMenu,    p.MonthList,    p.WebMenu,   p.About,
-            p.CalendarExport};
+            p.CalendarExport, p.SolarEclipse};
 }
 
 bool Interactive(QAccessible::Role role) {

@@ -20,6 +20,7 @@
 #include "fObservingAid.h"
 #include "fPrintOptions.h"
 #include "fReportMenu.h"
+#include "fSolarEclipseWindow.h"
 #include "fTimesList.h"
 #include "fWebMenu.h"
 
@@ -44,6 +45,7 @@ std::vector<SkinWindow*> EveryWindow(TMain* w) {
             SkinWindow::Create<TEaster>(w->Session(), *w),
             eclipse,
             SkinWindow::Create<TEclipseReport>(w->Session(), w, w->lblReports, eclipse),
+            SkinWindow::Create<TSolarEclipseWindow>(w->Session(), w, w->imgEclipse),
             SkinWindow::Create<TTimesList>(w->Session(), *w),
             SkinWindow::Create<TObservingAid>(w->Session(), *w),
             SkinWindow::Create<TMonthlyPhases>(w->Session(), *w),
@@ -68,6 +70,7 @@ TEST_F(CaptionsTest, EveryCaptionOfEveryWindowFitsItsRoom) {
         {2, QStringLiteral("Easter Sunday")},
         {1, QStringLiteral("Lunar Eclipse")},
         {2, QStringLiteral("Calculate")},
+        {1, QStringLiteral("Solar Eclipse")},
         {19, QStringLiteral("Monthly Rise, Set & Twilight")},
         {1, QStringLiteral("Lunar Visibility")},
         {1, QStringLiteral("Moon Phases")},
@@ -134,6 +137,8 @@ TEST_P(LongerWordsTest, NoTextIsCutOrRunsIntoAnother) {
         }
     }
     for (SkinWindow* window : windows) {
+        // The month's solar eclipse, with its texts.
+        if (auto* sun = qobject_cast<TSolarEclipseWindow*>(window)) sun->ShowMonthEclipses();
         window->show();
         QApplication::processEvents();
         SCOPED_TRACE(window->objectName().toStdString());

@@ -15,6 +15,7 @@
 #include "fObservingAid.h"
 #include "fPrintOptions.h"
 #include "fReportMenu.h"
+#include "fSolarEclipseWindow.h"
 #include "fTimesList.h"
 #include "fWebMenu.h"
 
@@ -36,7 +37,7 @@ TEST_F(CommandsTest, EveryCommandIsDescribedAndNamedByItsOwnKey) {
     for (QWidget* window : std::initializer_list<QWidget*>{
              p->Main, p->Configuration, p->PrintOptions, p->TimesList, p->Eclipse, p->EclipseReport,
              p->Equinox, p->Easter, p->MonthlyPhases, p->ObservingAid, p->DateInfo, p->ReportMenu,
-             p->MonthList, p->WebMenu, p->About, p->CalendarExport}) {
+             p->MonthList, p->WebMenu, p->About, p->CalendarExport, p->SolarEclipse}) {
         const std::string name = window->objectName().toStdString();
         std::map<QKeySequence, QString> owners;
         const QList<QAction*> actions = window->actions();
