@@ -122,9 +122,9 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     later(p->SolarEclipse, "SolarEclipse", [session, main] {
         return SkinWindow::Create<TSolarEclipseWindow>(*session, main, main->imgSolarEclipse);
     });
-    later(p->Equinox, "Equinox",
+    later(p->Equinox, "Equinox", // not user text
           [session, main] { return SkinWindow::Create<TEquinox>(*session, *main); });
-    later(p->Easter, "Easter",
+    later(p->Easter, "Easter", // not user text
           [session, main] { return SkinWindow::Create<TEaster>(*session, *main); });
     later(p->MonthlyPhases, "MonthlyPhases",
           [session, main] { return SkinWindow::Create<TMonthlyPhases>(*session, *main); });

@@ -1168,6 +1168,43 @@ Cada respuesta indica la zona horaria en que se da.</translation>
         <extracomment>One-letter unit of the Moon&apos;s age: minutes</extracomment>
         <translation>m</translation>
     </message>
+    <message>
+        <source>Partial Solar Eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annular Solar Eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Solar Eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hybrid Solar Eclipse</source>
+        <extracomment>A solar eclipse that is total along part of its track and annular along the rest</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annular</source>
+        <extracomment>A solar eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hybrid</source>
+        <extracomment>A solar eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <extracomment>The length of totality or annularity: %1 minutes, %2 seconds (0-59)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage, %1 a whole number such as 45</extracomment>
+        <translation type="unfinished">%1 %</translation>
+    </message>
 </context>
 <context>
     <name>crescendar::SkinWindow</name>
@@ -2461,6 +2498,14 @@ Cada respuesta indica la zona horaria en que se da.</translation>
         <source>West</source>
         <translation>Oeste</translation>
     </message>
+    <message>
+        <source>Solar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display circumstances of Solar Eclipse occurring this month</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>crescendar::TMonthList</name>
@@ -2743,6 +2788,153 @@ Cada respuesta indica la zona horaria en que se da.</translation>
     <message>
         <source>Easter Dates</source>
         <translation>Fechas de Pascua</translation>
+    </message>
+</context>
+<context>
+    <name>crescendar::TSolarEclipseWindow</name>
+    <message>
+        <source>Solar Eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eclipse</source>
+        <translation type="unfinished">Eclipse</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Fecha</translation>
+    </message>
+    <message>
+        <source>Worldwide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other eclipse</source>
+        <translation type="unfinished">Otro eclipse</translation>
+    </message>
+    <message>
+        <source>This month has two solar eclipses: show the other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation type="unfinished">Mostrar la fecha</translation>
+    </message>
+    <message>
+        <source>Show this date in the main window</source>
+        <translation type="unfinished">Mostrar esta fecha en la ventana principal</translation>
+    </message>
+    <message>
+        <source>Double-click or press %1 to show this date in the main window</source>
+        <translation type="unfinished">Haga doble clic o pulse %1 para mostrar esta fecha en la ventana principal</translation>
+    </message>
+    <message>
+        <source>Eclipse picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worldwide: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 ›</source>
+        <translation type="unfinished">%1 de %2 ›</translation>
+    </message>
+    <message>
+        <source>Eclipse begins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totality begins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annularity begins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="unfinished">Máximo</translation>
+    </message>
+    <message>
+        <source>Totality ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annularity ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eclipse ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation type="unfinished">Salida del Sol</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation type="unfinished">Puesta del Sol</translation>
+    </message>
+    <message>
+        <source>The Sun is below the horizon throughout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grey: the Sun is below the horizon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation type="unfinished">Magnitud</translation>
+    </message>
+    <message>
+        <source>Obscuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totality lasts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annularity lasts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Moon&apos;s shadow misses this place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greatest eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greatest magnitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished">Sol</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation type="unfinished">%1:</translation>
+    </message>
+    <message>
+        <source>%1, Sun below the horizon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, Sun at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Sun at the maximum with the Moon over %1 of it, the zenith up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Sun, not eclipsed at this place</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
