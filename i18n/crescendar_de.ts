@@ -1169,40 +1169,40 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
     </message>
     <message>
         <source>Partial Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Partielle Sonnenfinsternis</translation>
     </message>
     <message>
         <source>Annular Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ringförmige Sonnenfinsternis</translation>
     </message>
     <message>
         <source>Total Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale Sonnenfinsternis</translation>
     </message>
     <message>
         <source>Hybrid Solar Eclipse</source>
         <extracomment>A solar eclipse that is total along part of its track and annular along the rest</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hybride Sonnenfinsternis</translation>
     </message>
     <message>
         <source>Annular</source>
         <extracomment>A solar eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ringförmig</translation>
     </message>
     <message>
         <source>Hybrid</source>
         <extracomment>A solar eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hybrid</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
         <extracomment>The length of totality or annularity: %1 minutes, %2 seconds (0-59)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage, %1 a whole number such as 45</extracomment>
-        <translation type="unfinished">%1 %</translation>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -2499,11 +2499,11 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
     </message>
     <message>
         <source>Solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenfinsternis</translation>
     </message>
     <message>
         <source>Display circumstances of Solar Eclipse occurring this month</source>
-        <translation type="unfinished"></translation>
+        <translation>Umstände der Sonnenfinsternis dieses Monats anzeigen</translation>
     </message>
 </context>
 <context>
@@ -2793,147 +2793,147 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
     <name>crescendar::TSolarEclipseWindow</name>
     <message>
         <source>Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenfinsternis</translation>
     </message>
     <message>
         <source>Eclipse</source>
-        <translation type="unfinished">Finsternis</translation>
+        <translation>Finsternis</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Worldwide</source>
-        <translation type="unfinished"></translation>
+        <translation>Weltweit</translation>
     </message>
     <message>
         <source>Other eclipse</source>
-        <translation type="unfinished">Andere Finsternis</translation>
+        <translation>Andere Finsternis</translation>
     </message>
     <message>
         <source>This month has two solar eclipses: show the other</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Monat hat zwei Sonnenfinsternisse: die andere zeigen</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished">Datum zeigen</translation>
+        <translation>Datum zeigen</translation>
     </message>
     <message>
         <source>Show this date in the main window</source>
-        <translation type="unfinished">Dieses Datum im Hauptfenster zeigen</translation>
+        <translation>Dieses Datum im Hauptfenster zeigen</translation>
     </message>
     <message>
         <source>Double-click or press %1 to show this date in the main window</source>
-        <translation type="unfinished">Doppelklicken oder %1 drücken, um dieses Datum im Hauptfenster zu zeigen</translation>
+        <translation>Doppelklicken oder %1 drücken, um dieses Datum im Hauptfenster zu zeigen</translation>
     </message>
     <message>
         <source>Eclipse picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild der Finsternis</translation>
     </message>
     <message>
         <source>Worldwide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Weltweit: %1</translation>
     </message>
     <message>
         <source>%1 of %2 ›</source>
-        <translation type="unfinished">%1 von %2 ›</translation>
+        <translation>%1 von %2 ›</translation>
     </message>
     <message>
         <source>Eclipse begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Totality begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn Totalität</translation>
     </message>
     <message>
         <source>Annularity begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn Ringphase</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished">Maximum</translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Totality ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende Totalität</translation>
     </message>
     <message>
         <source>Annularity ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende Ringphase</translation>
     </message>
     <message>
         <source>Eclipse ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished">Sonnenaufgang</translation>
+        <translation>Sonnenaufgang</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished">Sonnenuntergang</translation>
+        <translation>Sonnenuntergang</translation>
     </message>
     <message>
         <source>The Sun is below the horizon throughout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sonne steht die ganze Zeit unter dem Horizont.</translation>
     </message>
     <message>
         <source>Grey: the Sun is below the horizon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau: Sonne unter dem Horizont.</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished">Größe</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Obscuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedeckung</translation>
     </message>
     <message>
         <source>Totality lasts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer Totalität</translation>
     </message>
     <message>
         <source>Annularity lasts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer Ringphase</translation>
     </message>
     <message>
         <source>The Moon&apos;s shadow misses this place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mondschatten verfehlt diesen Ort.</translation>
     </message>
     <message>
         <source>Greatest eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Größte Finsternis</translation>
     </message>
     <message>
         <source>Greatest magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Größe</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished">Sonne</translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>%1, Sun below the horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Sonne unter dem Horizont</translation>
     </message>
     <message>
         <source>%1, Sun at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Sonne bei %2</translation>
     </message>
     <message>
         <source>The Sun at the maximum with the Moon over %1 of it, the zenith up</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sonne im Maximum, zu %1 vom Mond bedeckt, Zenit oben</translation>
     </message>
     <message>
         <source>The Sun, not eclipsed at this place</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sonne, an diesem Ort nicht verfinstert</translation>
     </message>
 </context>
 <context>

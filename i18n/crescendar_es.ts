@@ -1170,40 +1170,40 @@ Cada respuesta indica la zona horaria en que se da.</translation>
     </message>
     <message>
         <source>Partial Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse solar parcial</translation>
     </message>
     <message>
         <source>Annular Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse solar anular</translation>
     </message>
     <message>
         <source>Total Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse solar total</translation>
     </message>
     <message>
         <source>Hybrid Solar Eclipse</source>
         <extracomment>A solar eclipse that is total along part of its track and annular along the rest</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse solar híbrido</translation>
     </message>
     <message>
         <source>Annular</source>
         <extracomment>A solar eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anular</translation>
     </message>
     <message>
         <source>Hybrid</source>
         <extracomment>A solar eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Híbrido</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
         <extracomment>The length of totality or annularity: %1 minutes, %2 seconds (0-59)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage, %1 a whole number such as 45</extracomment>
-        <translation type="unfinished">%1 %</translation>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -2500,11 +2500,11 @@ Cada respuesta indica la zona horaria en que se da.</translation>
     </message>
     <message>
         <source>Solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse solar</translation>
     </message>
     <message>
         <source>Display circumstances of Solar Eclipse occurring this month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las circunstancias del eclipse solar de este mes</translation>
     </message>
 </context>
 <context>
@@ -2794,147 +2794,147 @@ Cada respuesta indica la zona horaria en que se da.</translation>
     <name>crescendar::TSolarEclipseWindow</name>
     <message>
         <source>Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse solar</translation>
     </message>
     <message>
         <source>Eclipse</source>
-        <translation type="unfinished">Eclipse</translation>
+        <translation>Eclipse</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Worldwide</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Other eclipse</source>
-        <translation type="unfinished">Otro eclipse</translation>
+        <translation>Otro eclipse</translation>
     </message>
     <message>
         <source>This month has two solar eclipses: show the other</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mes tiene dos eclipses solares: mostrar el otro</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished">Mostrar la fecha</translation>
+        <translation>Mostrar fecha</translation>
     </message>
     <message>
         <source>Show this date in the main window</source>
-        <translation type="unfinished">Mostrar esta fecha en la ventana principal</translation>
+        <translation>Mostrar esta fecha en la ventana principal</translation>
     </message>
     <message>
         <source>Double-click or press %1 to show this date in the main window</source>
-        <translation type="unfinished">Haga doble clic o pulse %1 para mostrar esta fecha en la ventana principal</translation>
+        <translation>Haga doble clic o pulse %1 para mostrar esta fecha en la ventana principal</translation>
     </message>
     <message>
         <source>Eclipse picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del eclipse</translation>
     </message>
     <message>
         <source>Worldwide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Global: %1</translation>
     </message>
     <message>
         <source>%1 of %2 ›</source>
-        <translation type="unfinished">%1 de %2 ›</translation>
+        <translation>%1 de %2 ›</translation>
     </message>
     <message>
         <source>Eclipse begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Totality begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio totalidad</translation>
     </message>
     <message>
         <source>Annularity begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio anular</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished">Máximo</translation>
+        <translation>Máximo</translation>
     </message>
     <message>
         <source>Totality ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin totalidad</translation>
     </message>
     <message>
         <source>Annularity ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin anular</translation>
     </message>
     <message>
         <source>Eclipse ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished">Salida del Sol</translation>
+        <translation>Salida del Sol</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished">Puesta del Sol</translation>
+        <translation>Puesta del Sol</translation>
     </message>
     <message>
         <source>The Sun is below the horizon throughout.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Sol está bajo el horizonte todo el tiempo.</translation>
     </message>
     <message>
         <source>Grey: the Sun is below the horizon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris: Sol bajo el horizonte.</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished">Magnitud</translation>
+        <translation>Magnitud</translation>
     </message>
     <message>
         <source>Obscuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscurecimiento</translation>
     </message>
     <message>
         <source>Totality lasts</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración totalidad</translation>
     </message>
     <message>
         <source>Annularity lasts</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración anular</translation>
     </message>
     <message>
         <source>The Moon&apos;s shadow misses this place.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sombra de la Luna no pasa por aquí.</translation>
     </message>
     <message>
         <source>Greatest eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo del eclipse</translation>
     </message>
     <message>
         <source>Greatest magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud máxima</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished">Sol</translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>%1, Sun below the horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Sol bajo el horizonte</translation>
     </message>
     <message>
         <source>%1, Sun at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Sol a %2</translation>
     </message>
     <message>
         <source>The Sun at the maximum with the Moon over %1 of it, the zenith up</source>
-        <translation type="unfinished"></translation>
+        <translation>El Sol en el máximo, cubierto en un %1 por la Luna, cenit arriba</translation>
     </message>
     <message>
         <source>The Sun, not eclipsed at this place</source>
-        <translation type="unfinished"></translation>
+        <translation>El Sol, sin eclipse en este lugar</translation>
     </message>
 </context>
 <context>

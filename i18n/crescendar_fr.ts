@@ -1171,40 +1171,40 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     </message>
     <message>
         <source>Partial Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse solaire partielle</translation>
     </message>
     <message>
         <source>Annular Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse solaire annulaire</translation>
     </message>
     <message>
         <source>Total Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse solaire totale</translation>
     </message>
     <message>
         <source>Hybrid Solar Eclipse</source>
         <extracomment>A solar eclipse that is total along part of its track and annular along the rest</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse solaire hybride</translation>
     </message>
     <message>
         <source>Annular</source>
         <extracomment>A solar eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulaire</translation>
     </message>
     <message>
         <source>Hybrid</source>
         <extracomment>A solar eclipse&apos;s kind in the eclipse finder&apos;s narrow column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hybride</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
         <extracomment>The length of totality or annularity: %1 minutes, %2 seconds (0-59)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage, %1 a whole number such as 45</extracomment>
-        <translation type="unfinished">%1&#xa0;%</translation>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -2501,11 +2501,11 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     </message>
     <message>
         <source>Solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse solaire</translation>
     </message>
     <message>
         <source>Display circumstances of Solar Eclipse occurring this month</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les circonstances de l&apos;éclipse solaire de ce mois</translation>
     </message>
 </context>
 <context>
@@ -2795,147 +2795,147 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     <name>crescendar::TSolarEclipseWindow</name>
     <message>
         <source>Solar Eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse solaire</translation>
     </message>
     <message>
         <source>Eclipse</source>
-        <translation type="unfinished">Éclipse</translation>
+        <translation>Éclipse</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Worldwide</source>
-        <translation type="unfinished"></translation>
+        <translation>Globalement</translation>
     </message>
     <message>
         <source>Other eclipse</source>
-        <translation type="unfinished">Autre éclipse</translation>
+        <translation>Autre éclipse</translation>
     </message>
     <message>
         <source>This month has two solar eclipses: show the other</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mois compte deux éclipses solaires : afficher l&apos;autre</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished">Afficher la date</translation>
+        <translation>Afficher la date</translation>
     </message>
     <message>
         <source>Show this date in the main window</source>
-        <translation type="unfinished">Afficher cette date dans la fenêtre principale</translation>
+        <translation>Afficher cette date dans la fenêtre principale</translation>
     </message>
     <message>
         <source>Double-click or press %1 to show this date in the main window</source>
-        <translation type="unfinished">Double-cliquez ou appuyez sur %1 pour afficher cette date dans la fenêtre principale</translation>
+        <translation>Double-cliquez ou appuyez sur %1 pour afficher cette date dans la fenêtre principale</translation>
     </message>
     <message>
         <source>Eclipse picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de l&apos;éclipse</translation>
     </message>
     <message>
         <source>Worldwide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Globalement : %1</translation>
     </message>
     <message>
         <source>%1 of %2 ›</source>
-        <translation type="unfinished">%1 sur %2 ›</translation>
+        <translation>%1 sur %2 ›</translation>
     </message>
     <message>
         <source>Eclipse begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Totality begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Début totalité</translation>
     </message>
     <message>
         <source>Annularity begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Début anneau</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished">Maximum</translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Totality ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin totalité</translation>
     </message>
     <message>
         <source>Annularity ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin anneau</translation>
     </message>
     <message>
         <source>Eclipse ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished">Lever du Soleil</translation>
+        <translation>Lever du Soleil</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished">Coucher du Soleil</translation>
+        <translation>Coucher du Soleil</translation>
     </message>
     <message>
         <source>The Sun is below the horizon throughout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Soleil reste sous l&apos;horizon.</translation>
     </message>
     <message>
         <source>Grey: the Sun is below the horizon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris : Soleil sous l&apos;horizon.</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished">Magnitude</translation>
+        <translation>Magnitude</translation>
     </message>
     <message>
         <source>Obscuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Obscuration</translation>
     </message>
     <message>
         <source>Totality lasts</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée totalité</translation>
     </message>
     <message>
         <source>Annularity lasts</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée anneau</translation>
     </message>
     <message>
         <source>The Moon&apos;s shadow misses this place.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ombre de la Lune ne passe pas ici.</translation>
     </message>
     <message>
         <source>Greatest eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum de l&apos;éclipse</translation>
     </message>
     <message>
         <source>Greatest magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitude maximale</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished">Soleil</translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished">%1:</translation>
+        <translation>%1 :</translation>
     </message>
     <message>
         <source>%1, Sun below the horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Soleil sous l&apos;horizon</translation>
     </message>
     <message>
         <source>%1, Sun at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Soleil à %2</translation>
     </message>
     <message>
         <source>The Sun at the maximum with the Moon over %1 of it, the zenith up</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Soleil au maximum, couvert à %1 par la Lune, zénith en haut</translation>
     </message>
     <message>
         <source>The Sun, not eclipsed at this place</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Soleil, non éclipsé en ce lieu</translation>
     </message>
 </context>
 <context>
