@@ -97,13 +97,11 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
             session->setParent(main);
         }
     };
-    // The configuration opens at a first start, and the eclipse window decides whether the
-    // main window shows its eclipse mark: both are made at once.
-    p->Configuration = SkinWindow::Create<TConfiguration>(s, main);
+    // The eclipse window decides whether the main window shows its eclipse mark: it is made
+    // at once.
     p->Eclipse = SkinWindow::Create<TEclipse>(s, main, main->imgEclipse);
-    placed(main, "Main");                      // not user text
-    placed(p->Configuration, "Configuration"); // not user text
-    placed(p->Eclipse, "Eclipse");             // not user text
+    placed(main, "Main");          // not user text
+    placed(p->Eclipse, "Eclipse"); // not user text
     const auto later = [&placed](auto& slot, const char* name, auto make) {
         slot.Make([placed, name, make] {
             auto* window = make();
@@ -111,6 +109,8 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
             return window;
         });
     };
+    later(p->Configuration, "Configuration", // not user text
+          [session, main] { return SkinWindow::Create<TConfiguration>(*session, main); });
     later(p->PrintOptions, "PrintOptions", [session, main, printTarget] {
         return SkinWindow::Create<TPrintOptions>(*session, main, printTarget);
     });

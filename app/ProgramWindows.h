@@ -52,7 +52,7 @@ template <class T> class LazyWindow {
 struct TProgramWindows {
     TSession* Session = nullptr;
     TMain* Main = nullptr;
-    TConfiguration* Configuration = nullptr;
+    LazyWindow<TConfiguration> Configuration;
     LazyWindow<TPrintOptions> PrintOptions;
     LazyWindow<TTimesList> TimesList;
     TEclipse* Eclipse = nullptr;
@@ -71,7 +71,7 @@ struct TProgramWindows {
 };
 
 // Creates the session (unless the options give one, over options.SettingsPath), the main
-// window with it (the options' hooks are replaced), the configuration and eclipse windows,
+// window with it (the options' hooks are replaced), the eclipse window,
 // and every other window the first time it is asked for; each (but the popup menus) is put
 // back where the user left it. The others
 // are children of the main window and go with it, and so does a session made here. printTarget

@@ -36,30 +36,6 @@ namespace {
 
 const QColor kWindowText(0, 0, 0);
 
-// For measuring the start: with CRESCENDAR_EXIT_AFTER_FIRST_PAINT set, once the main window has
-// been painted and handed to the display, the program writes the steady clock's reading
-// (CLOCK_MONOTONIC on Linux, in milliseconds) and ends.
-class FirstPaintExit : public QObject {
-  public:
-    using QObject::QObject;
-    bool eventFilter(QObject* /*watched*/, QEvent* e) override {
-        if (e->type() != QEvent::Paint || seen_) return false;
-        seen_ = true;
-        // Runs once this paint has been flushed.
-        QTimer::singleShot(0, qApp, [] {
-            const auto now = std::chrono::steady_clock::now().time_since_epoch();
-            std::printf("first paint at %.3f ms\n", // not user text
-                        std::chrono::duration<double, std::milli>(now).count());
-            std::fflush(stdout);
-            QCoreApplication::exit(0);
-        });
-        return false;
-    }
-
-  private:
-    bool seen_ = false;
-};
-
 // The texts of angles as one text, to tell whether a figure has changed.
 template <std::size_t N> QString AngleKey(const std::array<TAngleText, N>& angles) {
     std::string key;
@@ -88,9 +64,6 @@ TMain::TMain(TMainOptions options) : options_(std::move(options)) {
             [this] { ShowSelectedMonth(session_->SelectedDateTime()); });
     setObjectName(QStringLiteral("Main")); // not user text
     setWindowTitle(tr("Crescendar"));
-
-    if (qEnvironmentVariableIsSet("CRESCENDAR_EXIT_AFTER_FIRST_PAINT"))
-        installEventFilter(new FirstPaintExit(this));
 
     Timer1.setInterval(1000);
     CursorTimer.setInterval(250);
