@@ -246,7 +246,16 @@ double EastLongitudeDegrees(const Observer& observer) {
 
 double NormaliseDegrees(double x) {
     if (!std::isfinite(x)) return 0.0;
-    const std::int64_t n = Trunc(x / 360.0L);
+    // The whole turns are those of the extended-precision quotient. Where the quotient in
+    // double is more than 1e-9 from a whole number (and below a million turns, so that its
+    // rounding error is smaller than that) both truncate alike, and the costly extended
+    // division is skipped; that is nearly always.
+    const double q = x / 360.0;
+    const double whole = std::trunc(q);
+    const double part = std::fabs(q - whole);
+    const std::int64_t n = std::fabs(q) < 1e6 && part > 1e-9 && part < 1.0 - 1e-9
+                               ? static_cast<std::int64_t>(whole)
+                               : Trunc(x / 360.0L);
     const double r = x - static_cast<double>(360 * n);
     // Adding 0.0 turns a negative zero into zero.
     return (x >= 0 ? r : r + 360.0) + 0.0;

@@ -179,6 +179,24 @@ TEST(GlobalsAngles, NormaliseDegrees) {
     EXPECT_NEAR(DegToRad(180), 3.141592653589793, 1e-15);
 }
 
+// The quick path must reduce every angle as the extended-precision quotient does, also next
+// to whole turns, where the two divisions may round to different sides.
+TEST(GlobalsAngles, NormaliseDegreesTakesTheExtendedQuotientsTurns) {
+    const auto reference = [](double x) {
+        const auto n = static_cast<std::int64_t>(x / 360.0L);
+        const double r = x - static_cast<double>(360 * n);
+        return (x >= 0 ? r : r + 360.0) + 0.0;
+    };
+    for (const double turn : {-1e7, -7200.0, -360.0, 0.0, 360.0, 3600.0, 359999640.0, 1e9}) {
+        double x = turn;
+        for (int i = 0; i < 40; ++i) x = std::nextafter(x, -1e300);
+        for (int i = 0; i < 80; ++i, x = std::nextafter(x, 1e300))
+            EXPECT_EQ(NormaliseDegrees(x), reference(x)) << x;
+        for (const double offset : {1e-9, 0.1, 123.456, 359.9999})
+            EXPECT_EQ(NormaliseDegrees(turn + offset), reference(turn + offset)) << turn;
+    }
+}
+
 static void ExpectDMS(double x, const char* sign, const char* d, const char* m, const char* s) {
     const TAngleText t = DegreesToDMS(x);
     EXPECT_EQ(t.Sign, sign) << x;
