@@ -1686,40 +1686,12 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
         <translation>Mondfinsternis</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Eclipse</source>
-        <translation>Finsternis</translation>
-    </message>
-    <message>
-        <source>Other eclipse</source>
-        <translation>Andere Finsternis</translation>
-    </message>
-    <message>
         <source>This month has two eclipses: show the other</source>
         <translation>Dieser Monat hat zwei Finsternisse: die andere zeigen</translation>
     </message>
     <message>
-        <source>Show date</source>
-        <translation>Datum zeigen</translation>
-    </message>
-    <message>
-        <source>Show this date in the main window</source>
-        <translation>Dieses Datum im Hauptfenster zeigen</translation>
-    </message>
-    <message>
-        <source>Double-click or press %1 to show this date in the main window</source>
-        <translation>Doppelklicken oder %1 drücken, um dieses Datum im Hauptfenster zu zeigen</translation>
-    </message>
-    <message>
         <source>Eclipse diagram</source>
         <translation>Finsternisdiagramm</translation>
-    </message>
-    <message>
-        <source>%1 of %2 ›</source>
-        <translation>%1 von %2 ›</translation>
     </message>
     <message>
         <source>%1: the Moon&apos;s path across the Earth&apos;s penumbra and umbra</source>
@@ -1866,6 +1838,37 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
             <numerusform>%n Finsternis gefunden</numerusform>
             <numerusform>%n Finsternisse gefunden</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>crescendar::TEclipseWindowBase</name>
+    <message>
+        <source>Eclipse</source>
+        <translation>Finsternis</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Other eclipse</source>
+        <translation>Andere Finsternis</translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation>Datum zeigen</translation>
+    </message>
+    <message>
+        <source>Show this date in the main window</source>
+        <translation>Dieses Datum im Hauptfenster zeigen</translation>
+    </message>
+    <message>
+        <source>Double-click or press %1 to show this date in the main window</source>
+        <translation>Doppelklicken oder %1 drücken, um dieses Datum im Hauptfenster zu zeigen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 ›</source>
+        <translation>%1 von %2 ›</translation>
     </message>
 </context>
 <context>
@@ -2796,36 +2799,12 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
         <translation>Sonnenfinsternis</translation>
     </message>
     <message>
-        <source>Eclipse</source>
-        <translation>Finsternis</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
         <source>Worldwide</source>
         <translation>Weltweit</translation>
     </message>
     <message>
-        <source>Other eclipse</source>
-        <translation>Andere Finsternis</translation>
-    </message>
-    <message>
         <source>This month has two solar eclipses: show the other</source>
         <translation>Dieser Monat hat zwei Sonnenfinsternisse: die andere zeigen</translation>
-    </message>
-    <message>
-        <source>Show date</source>
-        <translation>Datum zeigen</translation>
-    </message>
-    <message>
-        <source>Show this date in the main window</source>
-        <translation>Dieses Datum im Hauptfenster zeigen</translation>
-    </message>
-    <message>
-        <source>Double-click or press %1 to show this date in the main window</source>
-        <translation>Doppelklicken oder %1 drücken, um dieses Datum im Hauptfenster zu zeigen</translation>
     </message>
     <message>
         <source>Eclipse picture</source>
@@ -2834,10 +2813,6 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
     <message>
         <source>Worldwide: %1</source>
         <translation>Weltweit: %1</translation>
-    </message>
-    <message>
-        <source>%1 of %2 ›</source>
-        <translation>%1 von %2 ›</translation>
     </message>
     <message>
         <source>Eclipse begins</source>

@@ -1687,40 +1687,12 @@ Cada respuesta indica la zona horaria en que se da.</translation>
         <translation>Eclipse de Luna</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Fecha</translation>
-    </message>
-    <message>
-        <source>Eclipse</source>
-        <translation>Eclipse</translation>
-    </message>
-    <message>
-        <source>Other eclipse</source>
-        <translation>Otro eclipse</translation>
-    </message>
-    <message>
         <source>This month has two eclipses: show the other</source>
         <translation>Este mes hay dos eclipses: mostrar el otro</translation>
     </message>
     <message>
-        <source>Show date</source>
-        <translation>Mostrar la fecha</translation>
-    </message>
-    <message>
-        <source>Show this date in the main window</source>
-        <translation>Mostrar esta fecha en la ventana principal</translation>
-    </message>
-    <message>
-        <source>Double-click or press %1 to show this date in the main window</source>
-        <translation>Haga doble clic o pulse %1 para mostrar esta fecha en la ventana principal</translation>
-    </message>
-    <message>
         <source>Eclipse diagram</source>
         <translation>Diagrama del eclipse</translation>
-    </message>
-    <message>
-        <source>%1 of %2 ›</source>
-        <translation>%1 de %2 ›</translation>
     </message>
     <message>
         <source>%1: the Moon&apos;s path across the Earth&apos;s penumbra and umbra</source>
@@ -1867,6 +1839,37 @@ Cada respuesta indica la zona horaria en que se da.</translation>
             <numerusform>%n eclipse encontrado</numerusform>
             <numerusform>%n eclipses encontrados</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>crescendar::TEclipseWindowBase</name>
+    <message>
+        <source>Eclipse</source>
+        <translation>Eclipse</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Other eclipse</source>
+        <translation>Otro eclipse</translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation>Mostrar la fecha</translation>
+    </message>
+    <message>
+        <source>Show this date in the main window</source>
+        <translation>Mostrar esta fecha en la ventana principal</translation>
+    </message>
+    <message>
+        <source>Double-click or press %1 to show this date in the main window</source>
+        <translation>Haga doble clic o pulse %1 para mostrar esta fecha en la ventana principal</translation>
+    </message>
+    <message>
+        <source>%1 of %2 ›</source>
+        <translation>%1 de %2 ›</translation>
     </message>
 </context>
 <context>
@@ -2797,36 +2800,12 @@ Cada respuesta indica la zona horaria en que se da.</translation>
         <translation>Eclipse solar</translation>
     </message>
     <message>
-        <source>Eclipse</source>
-        <translation>Eclipse</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Fecha</translation>
-    </message>
-    <message>
         <source>Worldwide</source>
         <translation>Global</translation>
     </message>
     <message>
-        <source>Other eclipse</source>
-        <translation>Otro eclipse</translation>
-    </message>
-    <message>
         <source>This month has two solar eclipses: show the other</source>
         <translation>Este mes tiene dos eclipses solares: mostrar el otro</translation>
-    </message>
-    <message>
-        <source>Show date</source>
-        <translation>Mostrar fecha</translation>
-    </message>
-    <message>
-        <source>Show this date in the main window</source>
-        <translation>Mostrar esta fecha en la ventana principal</translation>
-    </message>
-    <message>
-        <source>Double-click or press %1 to show this date in the main window</source>
-        <translation>Haga doble clic o pulse %1 para mostrar esta fecha en la ventana principal</translation>
     </message>
     <message>
         <source>Eclipse picture</source>
@@ -2835,10 +2814,6 @@ Cada respuesta indica la zona horaria en que se da.</translation>
     <message>
         <source>Worldwide: %1</source>
         <translation>Global: %1</translation>
-    </message>
-    <message>
-        <source>%1 of %2 ›</source>
-        <translation>%1 de %2 ›</translation>
     </message>
     <message>
         <source>Eclipse begins</source>

@@ -1688,40 +1688,12 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
         <translation>Éclipse de Lune</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Eclipse</source>
-        <translation>Éclipse</translation>
-    </message>
-    <message>
-        <source>Other eclipse</source>
-        <translation>Autre éclipse</translation>
-    </message>
-    <message>
         <source>This month has two eclipses: show the other</source>
         <translation>Ce mois compte deux éclipses&#xa0;: afficher l&apos;autre</translation>
     </message>
     <message>
-        <source>Show date</source>
-        <translation>Afficher la date</translation>
-    </message>
-    <message>
-        <source>Show this date in the main window</source>
-        <translation>Afficher cette date dans la fenêtre principale</translation>
-    </message>
-    <message>
-        <source>Double-click or press %1 to show this date in the main window</source>
-        <translation>Double-cliquez ou appuyez sur %1 pour afficher cette date dans la fenêtre principale</translation>
-    </message>
-    <message>
         <source>Eclipse diagram</source>
         <translation>Schéma de l&apos;éclipse</translation>
-    </message>
-    <message>
-        <source>%1 of %2 ›</source>
-        <translation>%1 sur %2 ›</translation>
     </message>
     <message>
         <source>%1: the Moon&apos;s path across the Earth&apos;s penumbra and umbra</source>
@@ -1868,6 +1840,37 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
             <numerusform>%n éclipse trouvée</numerusform>
             <numerusform>%n éclipses trouvées</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>crescendar::TEclipseWindowBase</name>
+    <message>
+        <source>Eclipse</source>
+        <translation>Éclipse</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Other eclipse</source>
+        <translation>Autre éclipse</translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation>Afficher la date</translation>
+    </message>
+    <message>
+        <source>Show this date in the main window</source>
+        <translation>Afficher cette date dans la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Double-click or press %1 to show this date in the main window</source>
+        <translation>Double-cliquez ou appuyez sur %1 pour afficher cette date dans la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>%1 of %2 ›</source>
+        <translation>%1 sur %2 ›</translation>
     </message>
 </context>
 <context>
@@ -2798,36 +2801,12 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
         <translation>Éclipse solaire</translation>
     </message>
     <message>
-        <source>Eclipse</source>
-        <translation>Éclipse</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
         <source>Worldwide</source>
         <translation>Globalement</translation>
     </message>
     <message>
-        <source>Other eclipse</source>
-        <translation>Autre éclipse</translation>
-    </message>
-    <message>
         <source>This month has two solar eclipses: show the other</source>
         <translation>Ce mois compte deux éclipses solaires : afficher l&apos;autre</translation>
-    </message>
-    <message>
-        <source>Show date</source>
-        <translation>Afficher la date</translation>
-    </message>
-    <message>
-        <source>Show this date in the main window</source>
-        <translation>Afficher cette date dans la fenêtre principale</translation>
-    </message>
-    <message>
-        <source>Double-click or press %1 to show this date in the main window</source>
-        <translation>Double-cliquez ou appuyez sur %1 pour afficher cette date dans la fenêtre principale</translation>
     </message>
     <message>
         <source>Eclipse picture</source>
@@ -2836,10 +2815,6 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     <message>
         <source>Worldwide: %1</source>
         <translation>Globalement : %1</translation>
-    </message>
-    <message>
-        <source>%1 of %2 ›</source>
-        <translation>%1 sur %2 ›</translation>
     </message>
     <message>
         <source>Eclipse begins</source>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "ClickRegion.h"
-#include "SkinWindow.h"
+#include "EclipseWindowBase.h"
 
 #include "Eclipse.h"
 #include "EventText.h" // MagnitudeText, as the window shows magnitudes
@@ -20,14 +20,10 @@ namespace crescendar {
 
 class TSession;
 
-// The eclipse windows' skin lengthened by `extra` rows below the title and plate: a row of the
-// screen's frame repeated.
-QImage TallEclipseSkin(const QImage& skin, int extra);
-
 // The title: "Total Eclipse (Visible)" and the like; "" for type 0.
 std::string EclipseTitle(const TEclipseResult& r);
 
-class TEclipse : public SkinWindow {
+class TEclipse : public TEclipseWindowBase {
     Q_OBJECT
   public:
     // session: whose day a double-click on the date selects. owner: the window this one
@@ -47,44 +43,26 @@ class TEclipse : public SkinWindow {
     // Called on the session's monthChanged: an open window follows the new month's
     // eclipses, and closes when the month has none.
     void MonthChanged(const std::vector<TEclipseResult>& eclipses);
-    // With two eclipses in the month, shows the other one.
-    void ShowOtherEclipse();
 
     const std::vector<TEclipseResult>& Eclipses() const { return eclipses_; }
-    std::size_t ShownIndex() const { return index_; }
     const std::vector<TLine>& Lines() const { return lines_; }
 
     void FormCreate() override;
-    void FormShow() override;
-    void lblDateDblClick();
-    void lblExitClick();
+    void lblDateDblClick() override;
 
-    ClickRegion* lblEclipseType = nullptr;
-    ClickRegion* lblDate = nullptr;
     ClickRegion* lblMaximum = nullptr; // hidden: the maximum's time and date
-    ClickRegion* lblTitle = nullptr;
-    ClickRegion* lblExit = nullptr;
-    ClickRegion* lblOther = nullptr; // "1 of 2", only when the month has two eclipses
-    // Stand-ins for a reader: the shadow diagram, and the lines drawn on the window.
+    // Stand-in for a reader: the shadow diagram.
     ClickRegion* imgDiagram = nullptr;
-    const std::vector<ClickRegion*>& LineTexts() const { return lineTexts_; }
 
   protected:
-    // Return presses a focused button; elsewhere it shows the date in the main window.
-    bool CommandKeyAllowed(const QAction* action) const override;
+    std::size_t EclipseCount() const override { return eclipses_.size(); }
+    void Redraw() override;
 
   private:
-    void Redraw();
     void DrawShadowPicture(const TEclipseResult& r);
 
-    TSession& session_;
-    QWidget* owner_;
-    const QWidget* anchor_;
     std::vector<TEclipseResult> eclipses_;
-    std::size_t index_ = 0;
     std::vector<TLine> lines_;
-    std::vector<ClickRegion*> lineTexts_;
-    QAction* actOther_ = nullptr;
 };
 
 } // namespace crescendar

@@ -5,7 +5,6 @@
 #include "Palette.h"
 #include "Picture.h"
 #include "WindowKeys.h"
-#include "fEclipseWindow.h" // the eclipse windows' skin
 
 #include "Calendar.h"
 #include "Session.h"
@@ -25,7 +24,6 @@ const QColor kOtherColour(150, 176, 220);
 // Lines whose instant has the Sun below the horizon, and the notes beside them.
 const QColor kDimText(118, 118, 132);
 
-constexpr int kWidth = 252;
 constexpr int kSkinHeight = 252;
 // The room of the texts below the date: the worldwide kind, the altitudes' heading, up to
 // seven timed lines (the contacts, sunrise and sunset) and a note, then magnitude,
@@ -48,8 +46,6 @@ constexpr double kSunRadius = kPictureHeight * 0.31;
 constexpr int kCaptionLeft = 28;
 constexpr int kValueLeft = 152;
 constexpr int kAltitudeRight = 226;
-constexpr int kTitleRoom = 230;
-constexpr int kTitleMiddle = 51;
 
 // The skin with a small eclipsed Sun where the lunar skin has its eclipsed Moon: the emblem's
 // square is first covered with a piece of the plain title bar.
@@ -67,7 +63,7 @@ QImage SolarSkin(QImage skin) {
 } // namespace
 
 TSolarEclipseWindow::TSolarEclipseWindow(TSession& session, QWidget* owner, const QWidget* anchor)
-    : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor) {
+    : TEclipseWindowBase(session, owner, anchor) {
     setObjectName(QStringLiteral("SolarEclipse"));
     setWindowTitle(tr("Solar Eclipse"));
     connect(&session_, &TSession::monthChanged, this,
@@ -75,86 +71,21 @@ TSolarEclipseWindow::TSolarEclipseWindow(TSession& session, QWidget* owner, cons
 }
 
 void TSolarEclipseWindow::FormCreate() {
-    SetClientSize(kWidth, kHeight);
-    SetBackground(SolarSkin(
-        TallEclipseSkin(LoadPicture(QStringLiteral(":/eclipse/eclipse_bgnd.jpg"), this), kExtra)));
-    Canvas& c = WindowCanvas();
-    c.SetBrushStyle(BrushStyle::Clear);
-    c.SetFontName(QStringLiteral("Arial"));
-    c.SetFontSize(ScaledFontSize(9));
-
-    auto label = [this](int left, int top, const QColor& colour, int pixels, bool bold) {
-        auto* l = new ClickRegion(this);
-        l->move(left, top);
-        l->SetFontName(QStringLiteral("Arial"));
-        l->SetFontHeight(pixels);
-        l->SetFontBold(bold);
-        l->SetFontColor(colour);
-        l->SetAutoSize(true);
-        return l;
-    };
-    lblEclipseType = label(70, 42, palette::PlateText, 15, true);
-    lblEclipseType->setObjectName(QStringLiteral("lblEclipseType"));
-    lblEclipseType->setAccessibleName(tr("Eclipse"));
-    lblDate = label(108, 75, palette::DayText, 12, true);
-    lblDate->setObjectName(QStringLiteral("lblDate"));
-    lblDate->setAccessibleName(tr("Date"));
-    lblWorldwide = label(28, 91, kOtherColour, 11, false);
+    CreateFrame(kHeight,
+                SolarSkin(TallEclipseSkin(
+                    LoadPicture(QStringLiteral(":/eclipse/eclipse_bgnd.jpg"), this), kExtra)),
+                tr("Solar Eclipse"), tr("This month has two solar eclipses: show the other"));
+    lblWorldwide = MakeLabel(28, 91, kOtherColour, 11, false);
     lblWorldwide->setObjectName(QStringLiteral("lblWorldwide"));
     lblWorldwide->setAccessibleName(tr("Worldwide"));
     lblWorldwide->hide();
-    lblOther = label(0, 76, kOtherColour, 11, false);
-    lblOther->setObjectName(QStringLiteral("lblOther"));
-    lblOther->hide();
-    actOther_ = MakeCommand(this, "actOtherEclipse", tr("Other eclipse"), {QKeySequence(Qt::Key_N)},
-                            tr("This month has two solar eclipses: show the other"),
-                            [this] { ShowOtherEclipse(); });
-    actOther_->setEnabled(false);
-    OfferCommand(lblOther, actOther_);
-    const QAction* showDate =
-        MakeCommand(this, "actShowDate", tr("Show date"),
-                    {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
-                    tr("Show this date in the main window"), [this] { lblDateDblClick(); });
-    lblDate->SetHint(tr("Double-click or press %1 to show this date in the main window")
-                         .arg(KeyText(showDate->shortcut())));
-    lblDate->setAccessibleDescription(lblDate->Hint());
     imgPicture = ExposeText(this, "imgPicture", kPicture, tr("Eclipse picture"));
     SetAccessibleRole(imgPicture, QAccessible::Graphic);
-
-    lblTitle = new ClickRegion(this, 56, 8, 141, 23);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    // Between the eclipsed Sun and the cross.
-    AddCaption(ReportTitle(tr("Solar Eclipse"), lblTitle->geometry(), QRect(44, 8, 175, 23)));
-    SetTitleRegion(lblTitle);
-    lblExit = AddCloseMark(this, 221, 14, 13, 15);
-    connect(lblDate, &ClickRegion::DoubleClicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) lblDateDblClick();
-    });
-    connect(lblEclipseType, &ClickRegion::Clicked, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) ShowOtherEclipse();
-    });
-}
-
-bool TSolarEclipseWindow::CommandKeyAllowed(const QAction* action) const {
-    return !action->shortcuts().contains(QKeySequence(Qt::Key_Return)) || DefaultKeyAllowed(this);
-}
-
-void TSolarEclipseWindow::FormShow() {
-    if (owner_ && anchor_) {
-        move(owner_->x() + anchor_->x(), owner_->y() + 40);
-        KeepOnScreen();
-    }
 }
 
 void TSolarEclipseWindow::ShowEclipses(const std::vector<TSolarEclipseAtPlace>& eclipses,
                                        std::size_t first) {
-    if (eclipses.empty()) return;
-    eclipses_ = eclipses;
-    index_ = first < eclipses_.size() ? first : 0;
-    Redraw();
-    show();
-    raise();
-    activateWindow();
+    ShowList(eclipses_, eclipses, first);
 }
 
 void TSolarEclipseWindow::ShowMonthEclipses() {
@@ -162,32 +93,15 @@ void TSolarEclipseWindow::ShowMonthEclipses() {
 }
 
 void TSolarEclipseWindow::MonthChanged(const std::vector<TSolarEclipseAtPlace>& eclipses) {
-    if (!isVisible()) return;
-    if (eclipses.empty()) {
-        close();
-        return;
-    }
-    // The same month laid out again (another day, the same place) keeps the eclipse chosen;
-    // another month or place starts with its first eclipse.
-    auto same = [](const TSolarEclipseAtPlace& a, const TSolarEclipseAtPlace& b) {
-        return a.Eclipse.K == b.Eclipse.K;
-    };
-    const bool unchanged = eclipses.size() == eclipses_.size() &&
-                           std::equal(eclipses.begin(), eclipses.end(), eclipses_.begin(), same);
-    eclipses_ = eclipses;
-    if (!unchanged) index_ = 0;
-    Redraw();
-}
-
-void TSolarEclipseWindow::ShowOtherEclipse() {
-    if (eclipses_.size() < 2) return;
-    index_ = (index_ + 1) % eclipses_.size();
-    Redraw();
+    FollowList(eclipses_, eclipses,
+               [](const TSolarEclipseAtPlace& a, const TSolarEclipseAtPlace& b) {
+                   return a.Eclipse.K == b.Eclipse.K;
+               });
 }
 
 void TSolarEclipseWindow::lblDateDblClick() {
     if (eclipses_.empty()) return;
-    const TSolarEclipseAtPlace& e = eclipses_[index_];
+    const TSolarEclipseAtPlace& e = eclipses_[ShownIndex()];
     // The maximum at the place, or greatest eclipse where the shadow misses it.
     const LocalTime at = e.Local.Maximum.Happens
                              ? e.Local.Maximum.Local
@@ -195,46 +109,22 @@ void TSolarEclipseWindow::lblDateDblClick() {
     session_.SelectLocalMinute(JulianDayToDate(at.JD));
 }
 
-void TSolarEclipseWindow::lblExitClick() {
-    close();
-}
-
 void TSolarEclipseWindow::Redraw() {
-    ClearCanvas();
     lines_.clear();
-    for (ClickRegion* text : lineTexts_) delete text;
-    lineTexts_.clear();
     sunRadius_ = moonRadius_ = 0.0;
-    actOther_->setEnabled(eclipses_.size() > 1);
-    if (eclipses_.empty()) return;
-    const TSolarEclipseAtPlace& e = eclipses_[index_];
+    if (!BeginRedraw()) return;
+    const TSolarEclipseAtPlace& e = eclipses_[ShownIndex()];
     if (e.Eclipse.Kind == TSolarEclipseKind::None) return;
     const TSolarLocalCircumstances& l = e.Local;
     const TSolarEclipseTexts texts = SolarEclipseTexts(e, session_.GetObserver());
 
-    // The title, made smaller when the longest titles would not fit on their plate.
-    lblEclipseType->SetFontHeight(15);
-    lblEclipseType->SetText(QString::fromStdString(texts.Title));
-    for (int pixels = 15; pixels > 9 && lblEclipseType->TextWidth() > kTitleRoom;)
-        lblEclipseType->SetFontHeight(--pixels);
-    lblEclipseType->move((width() - lblEclipseType->width()) / 2,
-                         kTitleMiddle - lblEclipseType->height() / 2);
-
-    lblDate->SetText(QString::fromStdString(texts.DateText));
-    lblDate->move((width() - lblDate->width()) / 2, lblDate->y());
+    SetHeading(QString::fromStdString(texts.Title), QString::fromStdString(texts.DateText));
     if (texts.WorldwideKind.empty()) {
         lblWorldwide->hide();
     } else {
         lblWorldwide->SetText(tr("Worldwide: %1").arg(QString::fromStdString(texts.WorldwideKind)));
         lblWorldwide->move((width() - lblWorldwide->width()) / 2, lblWorldwide->y());
         lblWorldwide->show();
-    }
-    if (eclipses_.size() > 1) {
-        lblOther->SetText(tr("%1 of %2 \u203a").arg(index_ + 1).arg(eclipses_.size()));
-        lblOther->move(kScreen.right() - 3 - lblOther->width(), lblOther->y());
-        lblOther->show();
-    } else {
-        lblOther->hide();
     }
 
     Canvas& c = WindowCanvas();
@@ -325,7 +215,7 @@ void TSolarEclipseWindow::Redraw() {
             ExposeText(this, "txtLine", QRect(kCaptionLeft, top, 198, h), row.Caption);
         SetAccessibleValue(text, value);
         text->show();
-        lineTexts_.push_back(text);
+        AddLineText(text);
         if (row.Note) {
             // A sentence made smaller, where it must, to stay on the screen.
             c.SetFontColor(kDimText);

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ClickRegion.h"
-#include "SkinWindow.h"
+#include "EclipseWindowBase.h"
 
 #include "EventText.h"
 #include "SolarEclipse.h"
@@ -20,7 +20,7 @@ namespace crescendar {
 
 class TSession;
 
-class TSolarEclipseWindow : public SkinWindow {
+class TSolarEclipseWindow : public TEclipseWindowBase {
     Q_OBJECT
   public:
     // session: the month's eclipses, the observer, and whose day a double-click on the date
@@ -47,11 +47,8 @@ class TSolarEclipseWindow : public SkinWindow {
     // Called on the session's monthChanged: an open window follows the new month's eclipses,
     // and closes when the month has none.
     void MonthChanged(const std::vector<TSolarEclipseAtPlace>& eclipses);
-    // With two eclipses in the month, shows the other one.
-    void ShowOtherEclipse();
 
     const std::vector<TSolarEclipseAtPlace>& Eclipses() const { return eclipses_; }
-    std::size_t ShownIndex() const { return index_; }
     const std::vector<TLine>& Lines() const { return lines_; }
     // Where the picture draws the Sun and the Moon (window pixels); radius 0: not drawn.
     QPointF SunCentre() const { return sunCentre_; }
@@ -60,36 +57,21 @@ class TSolarEclipseWindow : public SkinWindow {
     double MoonRadius() const { return moonRadius_; }
 
     void FormCreate() override;
-    void FormShow() override;
-    void lblDateDblClick();
-    void lblExitClick();
+    void lblDateDblClick() override;
 
-    ClickRegion* lblEclipseType = nullptr;
-    ClickRegion* lblDate = nullptr;
     ClickRegion* lblWorldwide = nullptr; // the worldwide kind where the place sees a lesser one
-    ClickRegion* lblTitle = nullptr;
-    ClickRegion* lblExit = nullptr;
-    ClickRegion* lblOther = nullptr; // "1 of 2", only when the month has two eclipses
-    // Stand-ins for a reader: the picture, and the lines drawn on the window.
+    // Stand-in for a reader: the picture.
     ClickRegion* imgPicture = nullptr;
-    const std::vector<ClickRegion*>& LineTexts() const { return lineTexts_; }
 
   protected:
-    // Return presses a focused button; elsewhere it shows the date in the main window.
-    bool CommandKeyAllowed(const QAction* action) const override;
+    std::size_t EclipseCount() const override { return eclipses_.size(); }
+    void Redraw() override;
 
   private:
-    void Redraw();
     void DrawSunPicture(const TSolarEclipseAtPlace& e);
 
-    TSession& session_;
-    QWidget* owner_;
-    const QWidget* anchor_;
     std::vector<TSolarEclipseAtPlace> eclipses_;
-    std::size_t index_ = 0;
     std::vector<TLine> lines_;
-    std::vector<ClickRegion*> lineTexts_;
-    QAction* actOther_ = nullptr;
     QPointF sunCentre_;
     double sunRadius_ = 0.0;
     QPointF moonCentre_;
