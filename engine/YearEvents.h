@@ -51,9 +51,9 @@ struct TYearEvent {
 // The events of the years fromYear to toYear, in time order (by Instant): the phases,
 // eclipses (lunar and solar) and apsides whose local civil instant (the observer's clock)
 // falls in those years, as the month calendar and the eclipse finders count them, and the
-// equinoxes and solstices of those years. Years outside 1..9999 are left out; empty when toYear <
-// fromYear. Eclipses and seasons are turned to universal time with Delta T of their year, as the
-// windows show them.
+// equinoxes and solstices of those years. Years outside 1..9999 are left out; empty when
+// toYear < fromYear. Eclipses and seasons are turned to universal time with Delta T of their
+// year, as the windows show them.
 std::vector<TYearEvent> YearEvents(int fromYear, int toYear, const Observer& observer,
                                    const TYearEventKinds& kinds = {});
 
