@@ -95,6 +95,12 @@ std::string YearEventName(const TYearEvent& e) {
         return Word(TWord::Apogee);
     case TYearEventKind::Season:
         return SeasonName(e.Season);
+    case TYearEventKind::SolarEclipse:
+        // What the place sees of it, or the worldwide kind where it sees none.
+        if (!e.SolarEclipse) return {};
+        return SolarEclipseName(e.SolarEclipse->Local.Kind != TSolarEclipseKind::None
+                                    ? e.SolarEclipse->Local.Kind
+                                    : e.SolarEclipse->Eclipse.Kind);
     }
     return {};
 }

@@ -138,8 +138,9 @@ TDateInfoTexts DateInfoTexts(const TDateInfo& info);
 const std::string& PrincipalPhaseName(TPhaseKind kind, bool blue = false);
 
 // A year event's name: its phase, "Total Lunar Eclipse", "Partial Lunar Eclipse",
-// "Penumbral Lunar Eclipse", "Perigee", "Apogee", "March Equinox", "June Solstice",
-// "September Equinox" or "December Solstice".
+// "Penumbral Lunar Eclipse", a solar eclipse's kind as the place sees it ("Partial Solar
+// Eclipse"; the worldwide kind where the place sees none of it), "Perigee", "Apogee",
+// "March Equinox", "June Solstice", "September Equinox" or "December Solstice".
 std::string YearEventName(const TYearEvent& event);
 
 // A principal phase's line of the phase list: "hh:mm  dd Month yyyy".

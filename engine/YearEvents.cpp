@@ -47,6 +47,22 @@ void AddEclipses(int from, int to, const Observer& observer, std::vector<TYearEv
     }
 }
 
+void AddSolarEclipses(int from, int to, const Observer& observer, std::vector<TYearEvent>& out) {
+    for (TSolarEclipseAtPlace& s : FindSolarEclipses(from, to, observer)) {
+        TYearEvent e = Instant(TYearEventKind::SolarEclipse, s.Eclipse.Greatest);
+        const TSolarLocalCircumstances& l = s.Local;
+        // Seen from the place, the eclipse lasts there from C1 to C4; otherwise it is dated by
+        // greatest eclipse alone.
+        if (l.Visibility != TEclipseVisibility::NotVisible && l.C1.Happens && l.C4.Happens &&
+            l.C4.Instant > l.C1.Instant) {
+            e.Start = l.C1.Instant;
+            e.End = l.C4.Instant;
+        }
+        e.SolarEclipse = std::make_shared<const TSolarEclipseAtPlace>(std::move(s));
+        out.push_back(std::move(e));
+    }
+}
+
 void AddApsides(int from, int to, const Observer& observer, std::vector<TYearEvent>& out) {
     const LocalTime first{JulianDayOfYearStart(static_cast<std::uint16_t>(from))};
     const LocalTime end{to >= 9999 ? DateToJulianDay(MakeDate(9999, 12, 31, 23, 59, 59))
@@ -93,7 +109,10 @@ std::vector<TYearEvent> YearEvents(int fromYear, int toYear, const Observer& obs
     const int to = std::min(toYear, 9999);
     if (to < from) return events;
     if (kinds.Phases) AddPhases(from, to, observer, events);
-    if (kinds.Eclipses) AddEclipses(from, to, observer, events);
+    if (kinds.Eclipses) {
+        AddEclipses(from, to, observer, events);
+        AddSolarEclipses(from, to, observer, events);
+    }
     if (kinds.Apsides) AddApsides(from, to, observer, events);
     if (kinds.Seasons) AddSeasons(from, to, events);
     std::stable_sort(events.begin(), events.end(), [](const TYearEvent& a, const TYearEvent& b) {

@@ -113,8 +113,50 @@ std::string Category(TYearEventKind kind) {
         return Text(QT_TRANSLATE_NOOP("CalendarFile", "Perigee and apogee"));
     case TYearEventKind::Season:
         return Text(QT_TRANSLATE_NOOP("CalendarFile", "Equinoxes and solstices"));
+    case TYearEventKind::SolarEclipse:
+        return Text(QT_TRANSLATE_NOOP("CalendarFile", "Solar eclipses"));
     }
     return "";
+}
+
+// The lines of a solar eclipse after its name: the eclipse worldwide, then at the place, its
+// contacts on the observer's clocks.
+std::string SolarDescription(const TSolarEclipseAtPlace& s, const Observer& o) {
+    const TSolarLocalCircumstances& l = s.Local;
+    std::string d =
+        Text(QT_TRANSLATE_NOOP("CalendarFile", "Worldwide: %1, greatest magnitude %2"),
+             SolarEclipseName(s.Eclipse.Kind), MagnitudeText(s.Eclipse.Magnitude, true, ".")) +
+        "\n" +
+        Text(QT_TRANSLATE_NOOP("CalendarFile", "Greatest eclipse %1 UTC"),
+             UtcText(s.Eclipse.Greatest)) +
+        "\n";
+    // Where the place sees none of it, its contacts are the shadow's passage below the
+    // horizon, or through the Earth on the far side: they are left out.
+    if (l.Visibility == TEclipseVisibility::NotVisible || !l.C1.Happens) {
+        d += Text(QT_TRANSLATE_NOOP("CalendarFile", "At the place: no eclipse seen")) + "\n";
+    } else {
+        d += Text(QT_TRANSLATE_NOOP("CalendarFile", "At the place: %1"), SolarEclipseName(l.Kind)) +
+             "\n";
+        // A contact that happens: source is "<contact>: %1", the local instant.
+        const auto contact = [&](const char* source, const TSolarContact& c) {
+            if (!c.Happens) return;
+            std::string at = LocalText(c.Instant, o);
+            if (!c.SunUp)
+                at = Text(QT_TRANSLATE_NOOP("CalendarFile", "%1, the Sun below the horizon"), at);
+            d += Text(source, at) + "\n";
+        };
+        contact(QT_TRANSLATE_NOOP("CalendarFile", "First contact: %1"), l.C1);
+        contact(QT_TRANSLATE_NOOP("CalendarFile", "Second contact: %1"), l.C2);
+        contact(QT_TRANSLATE_NOOP("CalendarFile", "Maximum: %1"), l.Maximum);
+        contact(QT_TRANSLATE_NOOP("CalendarFile", "Third contact: %1"), l.C3);
+        contact(QT_TRANSLATE_NOOP("CalendarFile", "Fourth contact: %1"), l.C4);
+        d += Text(QT_TRANSLATE_NOOP("CalendarFile", "Magnitude %1, obscuration %2"),
+                  MagnitudeText(l.AtMaximum.Magnitude, true, "."),
+                  ObscurationText(l.AtMaximum.Obscuration)) +
+             "\n";
+    }
+    return d + Text(QT_TRANSLATE_NOOP("CalendarFile", "Seen from %1: %2"), PlaceText(o),
+                    VisibilityText(l.Visibility));
 }
 
 std::string Description(const TYearEvent& e, const Observer& o) {
@@ -178,6 +220,9 @@ std::string Description(const TYearEvent& e, const Observer& o) {
                   VisibilityText(r.Visibility));
         break;
     }
+    case TYearEventKind::SolarEclipse:
+        if (e.SolarEclipse) d += SolarDescription(*e.SolarEclipse, o);
+        break;
     }
     return d;
 }
@@ -251,6 +296,9 @@ std::string EventUid(const TYearEvent& e) {
     case TYearEventKind::Eclipse:
         kind = "lunar-eclipse";
         break;
+    case TYearEventKind::SolarEclipse:
+        kind = "solar-eclipse";
+        break;
     case TYearEventKind::Perigee:
         kind = "perigee";
         break;
@@ -306,8 +354,9 @@ std::string EventText(const TYearEvent& e, const icaltimetype& dtstamp, const Ob
     icalcomponent_add_property(ev, icalproperty_new_uid(EventUid(e).c_str()));
     icalcomponent_add_property(ev, icalproperty_new_dtstamp(dtstamp));
     icalcomponent_add_property(ev, icalproperty_new_dtstart(IcalTime(e.Start)));
-    // An instant has no end: without DTEND the event ends when it starts. An eclipse
-    // lasts from its first to its last penumbral contact.
+    // An instant has no end: without DTEND the event ends when it starts. A lunar eclipse
+    // lasts from its first to its last penumbral contact, a solar one the place sees from
+    // its first to its last contact there.
     if (e.End > e.Start) icalcomponent_add_property(ev, icalproperty_new_dtend(IcalTime(e.End)));
     icalcomponent_add_property(ev, icalproperty_new_summary(YearEventName(e).c_str()));
     icalcomponent_add_property(ev, icalproperty_new_description(Description(e, observer).c_str()));

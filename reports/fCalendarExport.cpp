@@ -167,7 +167,8 @@ void TCalendarExport::FormCreate() {
                       QT_TR_NOOP("New moons, first quarters, full moons and last quarters"));
     chkEclipses = check("chkEclipses", 90, tr("Lunar eclipses"),
                         QT_TR_NOOP("Lunar eclipses, from the first to the last contact with "
-                                   "the penumbra"));
+                                   "the penumbra, and solar eclipses, from the first to the last "
+                                   "contact at the place where it sees them"));
     chkApsides = check("chkApsides", 110, tr("Perigee and apogee"),
                        QT_TR_NOOP("The Moon nearest to and farthest from the Earth"));
     chkSeasons = check("chkSeasons", 130, tr("Equinoxes, solstices"),

@@ -1,7 +1,7 @@
-// The calendar export window: a range of years and the kinds of event (phases, lunar
-// eclipses, perigee and apogee, equinoxes and solstices), then a save dialog; the events go
-// to an iCalendar file, instants in UTC, written whole or not at all. Opened from the report
-// menu; Escape and the close mark close it.
+// The calendar export window: a range of years and the kinds of event (phases, lunar and
+// solar eclipses, perigee and apogee, equinoxes and solstices), then a save dialog; the
+// events go to an iCalendar file, instants in UTC, written whole or not at all. Opened from
+// the report menu; Escape and the close mark close it.
 #pragma once
 
 #include "ClickRegion.h"

@@ -53,6 +53,10 @@ TEST_F(CliIcs, TheYearsEventsReadBackAtTheEnginesInstants) {
     EXPECT_EQ(summaries["Last Quarter"], 13);
     EXPECT_EQ(summaries["Total Lunar Eclipse"], 1);
     EXPECT_EQ(summaries["Partial Lunar Eclipse"], 1);
+    // The annular eclipse of 17 February, not seen from London, and the total one of 12
+    // August, partial there.
+    EXPECT_EQ(summaries["Annular Solar Eclipse"], 1);
+    EXPECT_EQ(summaries["Partial Solar Eclipse"], 1);
     EXPECT_EQ(summaries["Perigee"], 14);
     EXPECT_EQ(summaries["Apogee"], 13);
     for (const char* season :
@@ -75,9 +79,11 @@ TEST_F(CliIcs, TwoExportsGiveTheSameUids) {
 TEST_F(CliIcs, OnlyChoosesTheKinds) {
     const IcsCalendar c =
         ReadIcs(run({"ics", "2026", "--only", "eclipses,seasons"}).out.toStdString());
-    ASSERT_EQ(c.Events.size(), 6u);
-    EXPECT_EQ(c.Events[0].Summary, "Total Lunar Eclipse");
-    EXPECT_TRUE(c.Events[0].HasEnd);
+    ASSERT_EQ(c.Events.size(), 8u);
+    EXPECT_EQ(c.Events[0].Summary, "Annular Solar Eclipse");
+    EXPECT_FALSE(c.Events[0].HasEnd);
+    EXPECT_EQ(c.Events[1].Summary, "Total Lunar Eclipse");
+    EXPECT_TRUE(c.Events[1].HasEnd);
     const IcsCalendar apsides =
         ReadIcs(run({"ics", "2026", "--only", "apsides"}).out.toStdString());
     EXPECT_EQ(apsides.Events.size(), 27u);

@@ -135,7 +135,7 @@ TEST(YearEvents, AreInTimeOrderAndTheRangeIsChecked) {
     const auto all = YearEvents(2026, 2026, At(0, 0));
     EXPECT_TRUE(std::is_sorted(all.begin(), all.end(),
                                [](const auto& a, const auto& b) { return a.Instant < b.Instant; }));
-    EXPECT_EQ(all.size(), 50u + 2u + 27u + 4u);
+    EXPECT_EQ(all.size(), 50u + 2u + 2u + 27u + 4u); // two lunar and two solar eclipses
     EXPECT_TRUE(YearEvents(2027, 2026, At(0, 0)).empty());
     EXPECT_TRUE(YearEvents(10000, 10001, At(0, 0)).empty());
     // The last year of the calendar ends without a search past it.

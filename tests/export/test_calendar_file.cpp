@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -56,6 +57,15 @@ TEST(CalendarFile, EveryEventReadsBackWithItsUtcInstantsAndProperties) {
             EXPECT_EQ(r.Categories, "Lunar eclipses");
             EXPECT_NE(r.Description.find(VisibilityText(e.Eclipse.Visibility)), std::string::npos);
             EXPECT_NE(r.Description.find("51.5000\xC2\xB0 N, 0.1200\xC2\xB0 W"), std::string::npos);
+        } else if (e.Kind == TYearEventKind::SolarEclipse) {
+            // From C1 to C4 where the place sees it (the total eclipse of 12 August), else an
+            // instant.
+            EXPECT_EQ(r.HasEnd, e.End > e.Start);
+            if (r.HasEnd) {
+                EXPECT_NEAR(r.EndJD, e.End.JD, kSecond);
+            }
+            EXPECT_EQ(r.Categories, "Solar eclipses");
+            EXPECT_NE(r.Description.find("51.5000\xC2\xB0 N, 0.1200\xC2\xB0 W"), std::string::npos);
         } else {
             // An instant: no end of its own.
             EXPECT_FALSE(r.HasEnd);
@@ -67,10 +77,16 @@ TEST(CalendarFile, EveryEventReadsBackWithItsUtcInstantsAndProperties) {
     }
 }
 
-TEST(CalendarFile, TheTwoEclipsesOf2026SpanTheirPenumbralContacts) {
+TEST(CalendarFile, TheTwoLunarEclipsesOf2026SpanTheirPenumbralContacts) {
     const Observer o = At(0, 0, 0);
-    const IcsCalendar c = ReadIcs(CalendarText(
-        YearEvents(2026, 2026, o, {false, true, false, false}), 2026, 2026, o, kStamp));
+    IcsCalendar c = ReadIcs(CalendarText(YearEvents(2026, 2026, o, {false, true, false, false}),
+                                         2026, 2026, o, kStamp));
+    // The solar eclipses of 17 February and 12 August between them.
+    ASSERT_EQ(c.Events.size(), 4u);
+    EXPECT_EQ(c.Events[0].Uid, "solar-eclipse-2026-02-17@crescendar");
+    EXPECT_EQ(c.Events[2].Uid, "solar-eclipse-2026-08-12@crescendar");
+    c.Events.erase(c.Events.begin() + 2);
+    c.Events.erase(c.Events.begin());
     ASSERT_EQ(c.Events.size(), 2u);
     EXPECT_EQ(c.Events[0].Uid, "lunar-eclipse-2026-03-03@crescendar");
     EXPECT_EQ(c.Events[0].Summary, "Total Lunar Eclipse");
@@ -83,6 +99,120 @@ TEST(CalendarFile, TheTwoEclipsesOf2026SpanTheirPenumbralContacts) {
     }
     EXPECT_NEAR((c.Events[0].StartJD + c.Events[0].EndJD) / 2,
                 DateToJulianDay(MakeDate(2026, 3, 3, 11, 34)), 3.0 / 1440);
+}
+
+// A solar eclipse the place sees spans its contacts there; one it does not see is an instant
+// at greatest eclipse. Each tells the eclipse worldwide and at the place, the contacts on the
+// place's clocks and which of them have the Sun below the horizon.
+TEST(CalendarFile, SolarEclipsesSpanTheContactsThePlaceSees) {
+    const auto utc = [](int y, int mo, int d, int h, int mi, int sec) {
+        return DateToJulianDay(MakeDate(y, mo, d, h, mi, sec));
+    };
+    const struct {
+        const char* Name;
+        Observer Obs;
+        int Year;
+        const char* Uid;
+        double Start, End; // UTC; End 0: an instant
+        const char* Summary;
+        std::vector<std::string> Said;
+        std::vector<std::string> NotSaid;
+    } cases[] = {
+        {"Dallas",
+         At(32.78, 96.8, -360),
+         2024,
+         "solar-eclipse-2024-04-08@crescendar",
+         utc(2024, 4, 8, 17, 23, 18),
+         utc(2024, 4, 8, 20, 2, 37),
+         "Total Solar Eclipse",
+         {"Worldwide: Total Solar Eclipse, greatest magnitude 1.05", "At the place: Total Solar",
+          "First contact: 11:2", "Second contact: 12:4", "Maximum: 12:4", "Third contact: 12:4",
+          "Fourth contact: 14:0", "obscuration 100%", "96.8000\xC2\xB0 W: Visible"},
+         {"below the horizon"}},
+        {"Madrid, the Sun setting before the last contact",
+         At(40.4, 3.7, 120),
+         2026,
+         "solar-eclipse-2026-08-12@crescendar",
+         utc(2026, 8, 12, 17, 36, 17),
+         utc(2026, 8, 12, 19, 24, 5),
+         "Partial Solar Eclipse",
+         {"Worldwide: Total Solar Eclipse", "At the place: Partial Solar Eclipse", "Maximum: 20:31",
+          "Fourth contact: 21:24:05  12 August 2026 (UTC+02:00), the Sun below",
+          "Partially Visible"},
+         {"Second contact", "First contact: 19:36:17  12 August 2026 (UTC+02:00), the Sun"}},
+        // The shadow's passage with the Sun below the horizon, and through the Earth: no
+        // contacts or magnitudes of a passage the place cannot see.
+        {"London, the Sun set",
+         At(51.5, 0.12, 60),
+         2024,
+         "solar-eclipse-2024-04-08@crescendar",
+         utc(2024, 4, 8, 18, 17, 19),
+         0,
+         "Total Solar Eclipse",
+         {"Greatest eclipse 2024-04-08 18:17", "At the place: no eclipse seen", "W: Not Visible"},
+         {"contact", "Magnitude"}},
+        {"Sydney, on the far side",
+         At(-33.9, -151.2, 600),
+         2024,
+         "solar-eclipse-2024-04-08@crescendar",
+         utc(2024, 4, 8, 18, 17, 19),
+         0,
+         "Total Solar Eclipse",
+         {"At the place: no eclipse seen", "E: Not Visible"},
+         {"contact", "Magnitude"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const IcsCalendar cal =
+            ReadIcs(CalendarText(YearEvents(c.Year, c.Year, c.Obs, {false, true, false, false}),
+                                 c.Year, c.Year, c.Obs, kStamp));
+        ASSERT_TRUE(cal.Parsed);
+        const auto found = std::find_if(cal.Events.begin(), cal.Events.end(),
+                                        [&](const IcsEvent& e) { return e.Uid == c.Uid; });
+        ASSERT_NE(found, cal.Events.end());
+        const IcsEvent& e = *found;
+        EXPECT_EQ(e.Summary, c.Summary);
+        EXPECT_EQ(e.Categories, "Solar eclipses");
+        EXPECT_TRUE(e.StartUtc);
+        // Within a minute of the published contacts and greatest eclipse (Madrid's as found
+        // here).
+        EXPECT_NEAR(e.StartJD, c.Start, 60 * kSecond);
+        EXPECT_EQ(e.HasEnd, c.End != 0);
+        if (c.End != 0) {
+            EXPECT_TRUE(e.EndUtc);
+            EXPECT_NEAR(e.EndJD, c.End, 60 * kSecond);
+        }
+        EXPECT_EQ(e.Description.rfind(std::string(c.Summary) + "\n", 0), 0u) << e.Description;
+        for (const std::string& said : c.Said)
+            EXPECT_NE(e.Description.find(said), std::string::npos) << said << "\n" << e.Description;
+        for (const std::string& notSaid : c.NotSaid)
+            EXPECT_EQ(e.Description.find(notSaid), std::string::npos) << notSaid << "\n"
+                                                                      << e.Description;
+    }
+}
+
+// Over two centuries every event has its own UID, and the solar eclipses take their place in
+// time order, dated by greatest eclipse.
+TEST(CalendarFile, UidsAreUniqueOverTwoCenturies) {
+    const std::vector<TYearEvent> events = YearEvents(1900, 2100, At(51.5, 0.12, 60));
+    std::set<std::string> uids;
+    int solar = 0;
+    for (const TYearEvent& e : events) {
+        EXPECT_TRUE(uids.insert(EventUid(e)).second) << EventUid(e);
+        if (e.Kind != TYearEventKind::SolarEclipse) continue;
+        ++solar;
+        ASSERT_TRUE(e.SolarEclipse);
+        EXPECT_EQ(e.Instant, e.SolarEclipse->Eclipse.Greatest);
+        EXPECT_EQ(EventUid(e).rfind("solar-eclipse-" + UtcText(e.Instant).substr(0, 10) + "@", 0),
+                  0u);
+    }
+    // Two to five solar eclipses a year.
+    EXPECT_GE(solar, 2 * 201);
+    EXPECT_LE(solar, 5 * 201);
+    EXPECT_TRUE(
+        std::is_sorted(events.begin(), events.end(), [](const TYearEvent& a, const TYearEvent& b) {
+            return a.Instant < b.Instant;
+        }));
 }
 
 // Written a year at a time, the calendar is the text of the whole range's events, also where

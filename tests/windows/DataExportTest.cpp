@@ -209,7 +209,7 @@ TEST_F(DataExportTest, CalendarExportWritesTheChosenKindsOfTheYears) {
     EXPECT_FALSE(exporter->isVisible());
     int events = 0;
     auto s = Summaries(Contents(Saved("moon.ics")), &events);
-    EXPECT_EQ(events, 50 + 2 + 27 + 4);
+    EXPECT_EQ(events, 50 + 2 + 2 + 27 + 4);
     EXPECT_EQ(s["Blue Moon"], 1);
     EXPECT_EQ(s["Total Lunar Eclipse"], 1);
     EXPECT_EQ(s["June Solstice"], 1);
@@ -226,7 +226,7 @@ TEST_F(DataExportTest, CalendarExportWritesTheChosenKindsOfTheYears) {
     EXPECT_EQ(dialogs.saveRequests[1].name, "Crescendar 2026-2027.ics");
     EXPECT_EQ(dialogs.saveRequests[1].folder, dir.path());
     s = Summaries(Contents(Saved("eclipses.ics")), &events);
-    EXPECT_EQ(events, 2 + 2);
+    EXPECT_EQ(events, 2 + 2 + 2 + 2); // lunar and solar eclipses of each year
     EXPECT_EQ(s.count("New Moon"), 0u);
 }
 
