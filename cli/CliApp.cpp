@@ -15,6 +15,7 @@
 #include "Phases.h"
 #include "Regional.h"
 #include "Settings.h"
+#include "SolarEclipse.h"
 #include "TableText.h"
 #include "TimeZoneRule.h"
 #include "Version.h"
@@ -421,6 +422,129 @@ void PrintEclipse(QTextStream& out, const TEclipseResult& r) {
     out << "  " << Q(e.PenumbraEndText) << "\n";
 }
 
+// What a solar eclipse's answers share: its kind worldwide and at the place, greatest eclipse
+// (universal time, also as one text) and gamma, and how much of it the place sees.
+QJsonObject SolarEclipseJson(const TSolarEclipseAtPlace& e, const Observer& obs) {
+    const TSolarEclipse& g = e.Eclipse;
+    return {{"Kind", SolarEclipseKindName(g.Kind)},
+            {"LocalKind", SolarEclipseKindName(e.Local.Kind)},
+            {"GreatestUT", IsoUniversal(g.Greatest)},
+            {"Greatest", DynamicalInstantJson(g.Greatest, g.GreatestJDE, obs)},
+            {"Gamma", g.Gamma},
+            {"Visibility", VisibilityName(e.Local.Visibility)}};
+}
+
+// A solar eclipse of the eclipses list: what the text's line shows, Magnitude being the
+// greatest magnitude worldwide.
+QJsonObject Json(const TSolarEclipseAtPlace& e, const Observer& obs) {
+    const TSolarEclipseTexts t = SolarEclipseTexts(e, obs);
+    QJsonObject o = SolarEclipseJson(e, obs);
+    o["Body"] = QStringLiteral("Sun"); // not user text
+    o["Magnitude"] = e.Eclipse.Magnitude;
+    o["TypeName"] = Q(SolarEclipseName(e.Eclipse.Kind));
+    o["DateText"] = Q(t.GreatestDateText);
+    o["GreatestText"] = Q(t.GreatestText);
+    o["VisibilityText"] = Q(VisibilityText(e.Local.Visibility));
+    return o;
+}
+
+// The solar command's answer: the contacts at the place (null where they do not happen) in
+// universal and in civil time, the Sun's altitude at the first and last contact and at the
+// maximum, Magnitude and Obscuration at the maximum, the length of totality or annularity,
+// and the instants the Sun rises or sets during the eclipse (null where it does not).
+QJsonObject LocalJson(const TSolarEclipseAtPlace& e, const Observer& obs) {
+    const TSolarLocalCircumstances& l = e.Local;
+    QJsonObject o = SolarEclipseJson(e, obs);
+    QJsonObject ut, local, altitudes;
+    const std::pair<const char*, const TSolarContact*> contacts[] = {
+        {"C1", &l.C1}, {"C2", &l.C2}, {"Max", &l.Maximum}, {"C3", &l.C3}, {"C4", &l.C4}};
+    for (const auto& [key, c] : contacts) {
+        ut[key] = c->Happens ? QJsonValue(IsoUniversal(c->Instant)) : QJsonValue();
+        local[key] = c->Happens ? QJsonValue(IsoLocal(c->Instant, obs)) : QJsonValue();
+        if (c != &l.C2 && c != &l.C3)
+            altitudes[key] = c->Happens ? QJsonValue(c->SunAltitude) : QJsonValue();
+    }
+    o["Contacts"] = ut;
+    o["ContactsLocal"] = local;
+    o["SunAltitudeDegrees"] = altitudes;
+    o["Magnitude"] = l.AtMaximum.Magnitude;
+    o["Obscuration"] = l.AtMaximum.Obscuration;
+    o["GreatestMagnitude"] = e.Eclipse.Magnitude;
+    o["CentralDurationSeconds"] =
+        l.C2.Happens && l.C3.Happens ? QJsonValue(l.CentralDuration) : QJsonValue();
+    const bool partly = l.Visibility == TEclipseVisibility::PartlyVisible;
+    o["SunriseDuring"] =
+        partly && !l.C1.SunUp ? QJsonValue(InstantJson(l.VisibleFrom, obs)) : QJsonValue();
+    o["SunsetDuring"] =
+        partly && !l.C4.SunUp ? QJsonValue(InstantJson(l.VisibleTo, obs)) : QJsonValue();
+    return o;
+}
+
+// A solar eclipse at the place as the solar eclipse window tells it: the kind here and its
+// visibility, the kind worldwide with greatest eclipse, then the contacts, sunrise and sunset
+// in time order with the Sun's altitude, and the magnitude, obscuration and length of
+// totality or annularity.
+void PrintSolarEclipse(QTextStream& out, const TSolarEclipseAtPlace& e, const Observer& obs) {
+    const TSolarEclipseTexts t = SolarEclipseTexts(e, obs);
+    const TSolarLocalCircumstances& l = e.Local;
+    const auto line = [&out](const QString& text) { out << "  " << text << "\n"; };
+    out << Q(t.DateText) << "  " << Q(t.Title) << "\n";
+    line(QCoreApplication::translate("Cli", "Worldwide: %1, greatest eclipse %2 %3, magnitude %4")
+             .arg(Q(SolarEclipseName(e.Eclipse.Kind)), Q(t.GreatestDateText), Q(t.GreatestText),
+                  Q(t.GreatestMagnitudeText)));
+    if (!l.C1.Happens) {
+        line(QCoreApplication::translate("Cli", "The Moon's shadow misses this place."));
+        return;
+    }
+    // Total where the Moon looks the larger (also when the Sun is down and the kind not told).
+    const bool total = l.AtMaximum.MoonSunRatio >= 1.0;
+    struct TRow {
+        QString Caption;
+        QString Value;
+        double Order; // the instant, universal time
+    };
+    std::vector<TRow> rows;
+    const auto contact = [&](const char* caption, const TSolarContact& at,
+                             const TSolarContactTexts& text) {
+        if (!at.Happens) return;
+        const QString sun =
+            text.SunUp ? QCoreApplication::translate("Cli", "Sun at %1").arg(Q(text.SunAltitude))
+                       : QCoreApplication::translate("Cli", "Sun below the horizon");
+        rows.push_back({QCoreApplication::translate("Cli", caption), Q(text.Time) + "  " + sun,
+                        at.Instant.JD});
+    };
+    contact(QT_TRANSLATE_NOOP("Cli", "Eclipse begins"), l.C1, t.C1);
+    contact(total ? QT_TRANSLATE_NOOP("Cli", "Totality begins")
+                  : QT_TRANSLATE_NOOP("Cli", "Annularity begins"),
+            l.C2, t.C2);
+    contact(QT_TRANSLATE_NOOP("Cli", "Maximum"), l.Maximum, t.Maximum);
+    contact(total ? QT_TRANSLATE_NOOP("Cli", "Totality ends")
+                  : QT_TRANSLATE_NOOP("Cli", "Annularity ends"),
+            l.C3, t.C3);
+    contact(QT_TRANSLATE_NOOP("Cli", "Eclipse ends"), l.C4, t.C4);
+    if (!t.SunriseText.empty())
+        rows.push_back(
+            {QCoreApplication::translate("Cli", "Sunrise"), Q(t.SunriseText), l.VisibleFrom.JD});
+    if (!t.SunsetText.empty())
+        rows.push_back(
+            {QCoreApplication::translate("Cli", "Sunset"), Q(t.SunsetText), l.VisibleTo.JD});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const TRow& a, const TRow& b) { return a.Order < b.Order; });
+    QStringList captions;
+    for (const TRow& r : rows) captions << r.Caption;
+    const int width = ColumnWidth(captions, 18);
+    for (const TRow& r : rows) line(r.Caption.leftJustified(width) + r.Value);
+    if (l.Visibility == TEclipseVisibility::NotVisible)
+        line(QCoreApplication::translate("Cli", "The Sun is below the horizon throughout."));
+    QString values = QCoreApplication::translate("Cli", "Magnitude %1   Obscuration %2")
+                         .arg(Q(t.MagnitudeText), Q(t.ObscurationText));
+    if (!t.DurationText.empty())
+        values += "   " + (total ? QCoreApplication::translate("Cli", "Totality lasts %1")
+                                 : QCoreApplication::translate("Cli", "Annularity lasts %1"))
+                              .arg(Q(t.DurationText));
+    line(values);
+}
+
 // An angle as the Moon view writes it: degrees, minutes and seconds, or hours.
 QString Degrees(const TAngleText& a) {
     const QString sign = a.Sign == kMinusSign ? Q(a.Sign) : QString();
@@ -671,7 +795,35 @@ std::uint16_t OptionalYear(const QStringList& args, const Observer& obs, const c
     return args.isEmpty() ? Now(obs).Year : ParseYear(args[0]);
 }
 
-int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
+// The bodies whose eclipses the eclipses command lists (--kind).
+enum class TEclipseBodies { Moon, Sun, Both };
+
+TEclipseBodies ParseEclipseBodies(const QCommandLineParser& p) {
+    if (!p.isSet("kind")) return TEclipseBodies::Moon;
+    const QString kind = p.value("kind").trimmed();
+    if (kind == QLatin1String("lunar")) return TEclipseBodies::Moon;
+    if (kind == QLatin1String("solar")) return TEclipseBodies::Sun;
+    if (kind == QLatin1String("both")) return TEclipseBodies::Both;
+    throw UsageError{
+        QCoreApplication::translate("Cli", "--kind must be lunar, solar or both: \"%1\"")
+            .arg(p.value("kind"))};
+}
+
+// A line of the eclipses list: the date and local time of the maximum (of greatest eclipse for
+// the Sun), the kind, the magnitude and what the place sees.
+QString EclipseLine(const std::string& date, const std::string& time, const std::string& kind,
+                    int kindWidth, const QString& magnitude, const QString& seen) {
+    return Q(date).leftJustified(20) + Q(time) + "  " + Q(kind).leftJustified(kindWidth) +
+           magnitude + "  " + seen;
+}
+
+QString LunarMagnitude(const TEclipseResult& e) {
+    return QString::number(
+        e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude : e.UmbralMagnitude, 'f', 3);
+}
+
+int Eclipses(const QStringList& args, const Observer& obs, TEclipseBodies bodies, bool json,
+             QTextStream& out) {
     if (args.size() != 2)
         throw UsageError{QCoreApplication::translate("Cli", "usage: eclipses FROM TO (years)")};
     const int from = ParseYear(args[0]);
@@ -679,26 +831,123 @@ int Eclipses(const QStringList& args, const Observer& obs, bool json, QTextStrea
     if (from > to)
         throw UsageError{
             QCoreApplication::translate("Cli", "the From year must not be after the To year")};
-    const std::vector<TEclipseResult> list = FindEclipses(from, to, obs);
+    const std::vector<TEclipseResult> list =
+        bodies != TEclipseBodies::Sun ? FindEclipses(from, to, obs) : std::vector<TEclipseResult>{};
+    if (bodies == TEclipseBodies::Moon) {
+        if (json) {
+            QJsonArray a;
+            for (const TEclipseResult& e : list) a.append(Json(e, obs));
+            PrintJson(out, {{"Eclipses", a}}, obs);
+            return 0;
+        }
+        const int typeWidth =
+            ColumnWidth({Q(EclipseTypeName(kPenumbralEclipse)), Q(EclipseTypeName(kPartialEclipse)),
+                         Q(EclipseTypeName(kTotalEclipse))},
+                        18);
+        for (const TEclipseResult& e : list) {
+            const TEclipseTexts t = EclipseTexts(e);
+            out << EclipseLine(t.DateText, t.MaximumText, EclipseTypeName(e.EclipseType), typeWidth,
+                               LunarMagnitude(e), Q(t.VisibilityText))
+                << "\n";
+        }
+        PrintZone(out, obs);
+        return 0;
+    }
+    // The Sun's eclipses, with the Moon's for both, in the order of their greatest eclipse
+    // (universal time): the lunar ones named as lunar, each solar one with what the place
+    // sees of it ("Partial, Visible").
+    const std::vector<TSolarEclipseAtPlace> solar = FindSolarEclipses(from, to, obs);
+    QStringList kinds;
+    for (const auto kind : {TSolarEclipseKind::Partial, TSolarEclipseKind::Annular,
+                            TSolarEclipseKind::Total, TSolarEclipseKind::Hybrid})
+        kinds << Q(SolarEclipseName(kind));
+    if (bodies == TEclipseBodies::Both)
+        for (const TEclipseKind kind : {kPenumbralEclipse, kPartialEclipse, kTotalEclipse})
+            kinds << Q(LunarEclipseName(kind));
+    const int kindWidth = ColumnWidth(kinds, 22);
+    struct TEntry {
+        double Order; // greatest eclipse, universal time
+        QJsonObject Json;
+        QString Line;
+    };
+    std::vector<TEntry> entries;
+    for (const TEclipseResult& e : list) {
+        QJsonObject o;
+        QString line;
+        if (json) {
+            o = Json(e, obs);
+            o["Body"] = QStringLiteral("Moon"); // not user text
+        } else {
+            const TEclipseTexts t = EclipseTexts(e);
+            line = EclipseLine(t.DateText, t.MaximumText, LunarEclipseName(e.EclipseType),
+                               kindWidth, LunarMagnitude(e), Q(t.VisibilityText));
+        }
+        entries.push_back({e.Elements.JD.JD, o, line});
+    }
+    for (const TSolarEclipseAtPlace& e : solar) {
+        QJsonObject o;
+        QString line;
+        if (json) {
+            o = Json(e, obs);
+        } else {
+            const TSolarEclipseTexts t = SolarEclipseTexts(e, obs);
+            const QString visibility = Q(VisibilityText(e.Local.Visibility));
+            const QString seen =
+                e.Local.Kind == TSolarEclipseKind::None
+                    ? visibility
+                    : QCoreApplication::translate("Cli", "%1, %2",
+                                                  "the kind of solar eclipse at the place, "
+                                                  "its visibility")
+                          .arg(Q(ShortSolarEclipseName(e.Local.Kind)), visibility);
+            line = EclipseLine(t.GreatestDateText, t.GreatestText, SolarEclipseName(e.Eclipse.Kind),
+                               kindWidth, Q(MagnitudeText(e.Eclipse.Magnitude, true, ".")), seen);
+        }
+        entries.push_back({e.Eclipse.Greatest.JD, o, line});
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const TEntry& a, const TEntry& b) { return a.Order < b.Order; });
     if (json) {
         QJsonArray a;
-        for (const TEclipseResult& e : list) a.append(Json(e, obs));
+        for (const TEntry& e : entries) a.append(e.Json);
         PrintJson(out, {{"Eclipses", a}}, obs);
         return 0;
     }
-    const int typeWidth = ColumnWidth({Q(EclipseTypeName(kPenumbralEclipse)),
-                                       Q(EclipseTypeName(kPartialEclipse)),
-                                       Q(EclipseTypeName(kTotalEclipse))},
-                                      18);
-    for (const TEclipseResult& e : list) {
-        const TEclipseTexts t = EclipseTexts(e);
-        out << Q(t.DateText).leftJustified(20) << Q(t.MaximumText) << "  "
-            << Q(EclipseTypeName(e.EclipseType)).leftJustified(typeWidth)
-            << QString::number(e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude
-                                                                  : e.UmbralMagnitude,
-                               'f', 3)
-            << "  " << Q(t.VisibilityText) << "\n";
+    for (const TEntry& e : entries) out << e.Line << "\n";
+    PrintZone(out, obs);
+    return 0;
+}
+
+// The solar eclipse of a local date at the place: the one whose greatest eclipse falls on it
+// in the observer's civil time or, failing that, one whose contacts at the place reach into
+// it (an eclipse seen here at dawn after a greatest eclipse late the day before).
+int Solar(const QStringList& args, const Observer& obs, bool json, QTextStream& out) {
+    if (args.size() != 1)
+        throw UsageError{QCoreApplication::translate("Cli", "usage: solar YYYY-MM-DD")};
+    const TDateTimeRecord day = ParseDate(args[0], obs);
+    const auto dayOf = [&obs](UniversalTime t) {
+        const TDateTimeRecord d = JulianDayToDate(obs.ToLocal(t).JD);
+        return std::make_tuple(d.Year, d.Month, d.Day);
+    };
+    const auto wanted = std::make_tuple(day.Year, day.Month, day.Day);
+    // The years around, for contacts on the other side of New Year.
+    const std::vector<TSolarEclipseAtPlace> near =
+        FindSolarEclipses(std::max(1, day.Year - 1), std::min(9999, day.Year + 1), obs);
+    auto found = std::find_if(near.begin(), near.end(), [&](const TSolarEclipseAtPlace& e) {
+        return dayOf(e.Eclipse.Greatest) == wanted;
+    });
+    if (found == near.end())
+        found = std::find_if(near.begin(), near.end(), [&](const TSolarEclipseAtPlace& e) {
+            return e.Local.C1.Happens && dayOf(e.Local.C1.Instant) <= wanted &&
+                   wanted <= dayOf(e.Local.C4.Instant);
+        });
+    if (found == near.end())
+        throw UsageError{
+            QCoreApplication::translate("Cli", "no solar eclipse on \"%1\"").arg(args[0])};
+    if (json) {
+        PrintJson(out, {{"SolarEclipse", LocalJson(*found, obs)}}, obs);
+        return 0;
     }
+    PrintSolarEclipse(out, *found, obs);
     PrintZone(out, obs);
     return 0;
 }
@@ -834,8 +1083,8 @@ namespace {
 // ("-2026-01-01", "-1"): the parser takes it for a bundle of one-letter options and names
 // its digits, so it is named whole instead. "" when there is none.
 QString NegativeArgument(const QStringList& arguments) {
-    static const QStringList withValue = {"--lat",   "--lon",  "--zone", "--tz",
-                                          "--place", "--only", "-o",     "--output"};
+    static const QStringList withValue = {"--lat",  "--lon", "--zone",   "--tz",  "--place",
+                                          "--only", "-o",    "--output", "--kind"};
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (a == QLatin1String("--")) break;
@@ -857,7 +1106,8 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
         "  perigee [YYYY-MM-DD [HH:MM]]   the next perigee and apogee\n"
         "  riseset [YYYY-MM-DD]           rise, transit and set of the Moon and Sun, twilights\n"
         "  month [YYYY-MM] [--csv]        the month's table of rise, transit and set times\n"
-        "  eclipses FROM TO               the lunar eclipses of a range of years\n"
+        "  eclipses FROM TO [--kind KIND] the lunar or solar eclipses of a range of years\n"
+        "  solar YYYY-MM-DD               the solar eclipse of a date as the place sees it\n"
         "  ics FROM [TO] [--only KINDS] [-o FILE]\n"
         "                                 the years' phases, eclipses, perigees and apogees,\n"
         "                                 equinoxes and solstices as an iCalendar file (UTC)\n"
@@ -890,6 +1140,10 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
          QCoreApplication::translate("Cli", "NAME")},
         {"json", QCoreApplication::translate("Cli", "Answer as one JSON object.")},
         {"csv", QCoreApplication::translate("Cli", "month: the table as comma-separated values.")},
+        {"kind",
+         QCoreApplication::translate("Cli",
+                                     "eclipses: lunar (the default), solar, or both in one list."),
+         QCoreApplication::translate("Cli", "KIND")},
         {"only",
          QCoreApplication::translate("Cli", "ics: only these kinds of event, comma-separated: "
                                             "phases, eclipses, apsides, seasons."),
@@ -941,6 +1195,10 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 throw UsageError{
                     QCoreApplication::translate("Cli", "--%1 applies to the ics command only")
                         .arg(option)};
+        if (p.isSet("kind") && command != "eclipses")
+            throw UsageError{
+                QCoreApplication::translate("Cli", "--kind applies to the eclipses command only")};
+        const TEclipseBodies bodies = ParseEclipseBodies(p);
         // The gazetteer's and the calendar's commands run in the program that links them.
         const TExtraCommands* extras = ExtraCommands();
         if (!extras && (command == "places" || command == "ics" || p.isSet("place")))
@@ -967,7 +1225,8 @@ int RunCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
         if (command == "perigee") return Perigee(args, obs, json, out);
         if (command == "riseset") return RiseSet(args, obs, json, out);
         if (command == "month") return Month(args, obs, saved.DateFormat, json, csv, out);
-        if (command == "eclipses") return Eclipses(args, obs, json, out);
+        if (command == "eclipses") return Eclipses(args, obs, bodies, json, out);
+        if (command == "solar") return Solar(args, obs, json, out);
         if (command == "seasons") return Seasons(args, obs, json, out);
         if (command == "easter") return Easter(args, obs, json, out);
         if (command == "dateinfo") return DateFacts(args, obs, json, out);

@@ -94,4 +94,32 @@ QJsonObject CrossingJson(const TCrossing& crossing, const Observer& observer) {
     return o;
 }
 
+QString SolarEclipseKindName(TSolarEclipseKind kind) {
+    switch (kind) {
+    case TSolarEclipseKind::Partial:
+        return QStringLiteral("partial");
+    case TSolarEclipseKind::Annular:
+        return QStringLiteral("annular");
+    case TSolarEclipseKind::Total:
+        return QStringLiteral("total");
+    case TSolarEclipseKind::Hybrid:
+        return QStringLiteral("hybrid");
+    case TSolarEclipseKind::None:
+        break;
+    }
+    return QStringLiteral("none");
+}
+
+QString VisibilityName(TEclipseVisibility visibility) {
+    switch (visibility) {
+    case TEclipseVisibility::Visible:
+        return QStringLiteral("Visible"); // not user text
+    case TEclipseVisibility::PartlyVisible:
+        return QStringLiteral("PartlyVisible");
+    case TEclipseVisibility::NotVisible:
+        break;
+    }
+    return QStringLiteral("NotVisible");
+}
+
 } // namespace crescendar::cli

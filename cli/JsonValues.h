@@ -3,8 +3,10 @@
 // docs/crescendar-cli.schema.json describes every key.
 #pragma once
 
+#include "Eclipse.h"
 #include "Records.h"
 #include "RiseSet.h"
+#include "SolarEclipse.h"
 #include "TimeScale.h"
 
 #include <QJsonObject>
@@ -36,5 +38,11 @@ QString CrossingKindName(TCrossingKind kind);
 
 // {"Kind": ...}, with "UT" and "Local" of the instant when the kind is At.
 QJsonObject CrossingJson(const TCrossing& crossing, const Observer& observer);
+
+// A solar eclipse's kind: "partial", "annular", "total", "hybrid"; "none" for none.
+QString SolarEclipseKindName(TSolarEclipseKind kind);
+
+// "Visible", "PartlyVisible" or "NotVisible".
+QString VisibilityName(TEclipseVisibility visibility);
 
 } // namespace crescendar::cli

@@ -88,7 +88,7 @@ std::string YearEventName(const TYearEvent& e) {
     case TYearEventKind::Phase:
         return PrincipalPhaseName(e.Phase, e.BlueMoon);
     case TYearEventKind::Eclipse:
-        return EclipseWord(e.Eclipse.EclipseType, TWord::PenumbralLunarEclipse);
+        return LunarEclipseName(e.Eclipse.EclipseType);
     case TYearEventKind::Perigee:
         return Word(TWord::Perigee);
     case TYearEventKind::Apogee:
@@ -193,6 +193,10 @@ const std::string& ShortEclipseTypeName(TEclipseKind type) {
     return EclipseWord(type, TWord::Penumbral);
 }
 
+const std::string& LunarEclipseName(TEclipseKind type) {
+    return EclipseWord(type, TWord::PenumbralLunarEclipse);
+}
+
 const std::string& VisibilityText(TEclipseVisibility visibility) {
     switch (visibility) {
     case TEclipseVisibility::Visible:
@@ -289,6 +293,7 @@ TSolarEclipseTexts SolarEclipseTexts(const TSolarEclipseAtPlace& e, const Observ
     if (l.Kind != TSolarEclipseKind::None && l.Kind != e.Eclipse.Kind)
         t.WorldwideKind = SolarEclipseName(e.Eclipse.Kind);
     const LocalTime greatest = observer.ToLocal(e.Eclipse.Greatest);
+    t.GreatestDateText = LocalDateText(greatest);
     t.GreatestText = ClockText(greatest);
     t.GreatestMagnitudeText = crescendar::MagnitudeText(e.Eclipse.Magnitude);
     t.DateText = LocalDateText(l.Maximum.Happens ? l.Maximum.Local : greatest);

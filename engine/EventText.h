@@ -155,6 +155,9 @@ TAngleText DeclinationText(double degrees);
 const std::string& EclipseTypeName(TEclipseKind type);
 // "Penumbral", "Partial", "Total"; "" for no eclipse.
 const std::string& ShortEclipseTypeName(TEclipseKind type);
+// "Penumbral Lunar Eclipse", "Partial Lunar Eclipse", "Total Lunar Eclipse"; "" for no
+// eclipse: the name beside the solar ones in a list of both.
+const std::string& LunarEclipseName(TEclipseKind type);
 
 // "Visible", "Partially Visible" or "Not Visible".
 const std::string& VisibilityText(TEclipseVisibility visibility);
@@ -205,7 +208,9 @@ struct TSolarEclipseTexts {
     // The date of the maximum at the place, "08 April 2024" (of greatest eclipse where the
     // shadow misses the place).
     std::string DateText;
-    // Greatest eclipse worldwide in the place's civil time, and the greatest magnitude.
+    // Greatest eclipse worldwide in the place's civil time: its date, "08 April 2024", and
+    // clock time; and the greatest magnitude.
+    std::string GreatestDateText;
     std::string GreatestText;
     std::string GreatestMagnitudeText;
     TSolarContactTexts C1, C2, Maximum, C3, C4;

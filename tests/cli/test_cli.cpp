@@ -146,6 +146,15 @@ TEST_F(Cli, BadInputIsRefusedWithExitCode2) {
         // Samoa's clocks passed over 30 December 2011.
         {"moon", "2011-12-30", "12:00", "--tz", "Pacific/Apia"},
         {"riseset", "2011-12-30", "--tz", "Pacific/Apia"},
+        {"solar", "2024-04-09", "--zone", "0"}, // no solar eclipse that day
+        {"solar", "0000-01-01"},
+        {"solar", "2024-4"},
+        {"solar"},
+        {"eclipses", "2024", "10000", "--kind", "solar"},
+        {"eclipses", "2024", "2025", "--kind", "moon"},
+        {"eclipses", "2024", "2025", "--kind="},
+        {"moon", "--kind", "lunar"},
+        {"solar", "2024-04-08", "--kind", "solar"},
     };
     for (const QStringList& args : bad) {
         const CliRun r = run(args);

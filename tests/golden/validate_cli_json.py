@@ -3,10 +3,12 @@
 
 The runs of tests/golden/cli/commands.txt that use --json are checked, each against the
 schema's entry for its command ($defs/<command>); with the CLI's path, also a live
-`places London --json` (the gazetteer's answers are not pinned). Answers changed from the
-pinned ones (a renamed key, a crossing At without its instant, ...) must be refused. Uses Debian's
-python3-jsonschema (scripts/install-deps): when it cannot be imported, the test reports SKIP
-(exit 77) with the reason, and never passes.
+`places London --json` (the gazetteer's answers are not pinned). The answers with solar
+eclipses (the solar command, eclipses --kind solar or both) are checked once the schema
+describes them ($defs/solar); until then they are named as not checked and count neither way.
+Answers changed from the pinned ones (a renamed key, a crossing At without its instant, ...)
+must be refused. Uses Debian's python3-jsonschema (scripts/install-deps): when it cannot be
+imported, the test reports SKIP (exit 77) with the reason, and never passes.
 
 Usage: validate_cli_json.py SCHEMA GOLDEN_CLI_DIR [CRESCENDAR_CLI]
 """
@@ -38,6 +40,14 @@ def command_runs(golden_dir):
                 command = next(a for a in args if not a.startswith("-"))
                 runs.append((name, command, args))
     return runs
+
+
+def has_solar_eclipses(command, args):
+    """Whether a run's answer holds solar eclipses."""
+    if command == "solar":
+        return True
+    kind = args[args.index("--kind") + 1] if "--kind" in args[:-1] else "lunar"
+    return command == "eclipses" and kind != "lunar"
 
 
 def validator_for(schema, command):
@@ -90,6 +100,11 @@ def mutations(documents):
             lambda d: d["Sun"].update(SecondRise=d["Sun"]["Transit"]))
     changed("a penumbral eclipse with umbral contacts", "eclipses",
             lambda d: d["Eclipses"][0].update(EclipseType=1))
+    changed("a solar contact in civil time", "solar",
+            lambda d: d["SolarEclipse"]["Contacts"].update(C1=d["SolarEclipse"]["ContactsLocal"]["C1"]))
+    changed("a solar kind of another language", "solar",
+            lambda d: d["SolarEclipse"].update(Kind="Total"))
+    changed("a missing contact", "solar", lambda d: d["SolarEclipse"]["Contacts"].pop("C3"))
     return out
 
 
@@ -105,10 +120,16 @@ def main():
 
     passed = failed = 0
     runs = command_runs(golden_dir)
+    if "solar" not in schema["$defs"]:
+        for name, command, args in runs:
+            if has_solar_eclipses(command, args):
+                print(f"NOT CHECKED: {name}: the schema does not describe solar eclipses yet")
+        runs = [run for run in runs if not has_solar_eclipses(run[1], run[2])]
     # A list that lost its JSON runs would pass with nothing checked.
     commands = {command for _, command, _ in runs}
-    for expected in ("moon", "phases", "perigee", "riseset", "month", "eclipses", "seasons",
-                     "easter", "dateinfo"):
+    expected_commands = ["moon", "phases", "perigee", "riseset", "month", "eclipses", "seasons",
+                         "easter", "dateinfo"] + (["solar"] if "solar" in schema["$defs"] else [])
+    for expected in expected_commands:
         if expected not in commands:
             print(f"FAIL: no pinned JSON run of the command {expected} in commands.txt")
             failed += 1
@@ -117,6 +138,8 @@ def main():
     for name, command, _ in runs:
         with open(os.path.join(golden_dir, name + ".out"), encoding="utf-8") as f:
             documents.append((name, command, f.read()))
+    # The mutations change the first pinned answer of each command: a lunar one for eclipses.
+    documents.sort(key=lambda d: d[1] == "eclipses" and '"Body"' in d[2])
     if cli:
         with tempfile.TemporaryDirectory() as home:
             env = dict(os.environ, XDG_CONFIG_HOME=home, HOME=home)
