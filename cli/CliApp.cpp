@@ -448,30 +448,33 @@ QJsonObject Json(const TSolarEclipseAtPlace& e, const Observer& obs) {
     return o;
 }
 
-// The solar command's answer: the contacts at the place (null where they do not happen) in
-// universal and in civil time, the Sun's altitude at the first and last contact and at the
-// maximum, Magnitude and Obscuration at the maximum, the length of totality or annularity,
-// and the instants the Sun rises or sets during the eclipse (null where it does not).
+// The solar command's answer: the contacts at the place (null where they do not happen, and
+// all null where the Sun is down throughout) in universal and in civil time, the Sun's
+// altitude at the first and last contact and at the maximum, Magnitude and Obscuration at the
+// maximum (0 where the place sees none of it), the length of totality or annularity, and the
+// instants the Sun rises or sets during the eclipse (null where it does not).
 QJsonObject LocalJson(const TSolarEclipseAtPlace& e, const Observer& obs) {
     const TSolarLocalCircumstances& l = e.Local;
+    const bool seen = l.Visibility != TEclipseVisibility::NotVisible;
     QJsonObject o = SolarEclipseJson(e, obs);
     QJsonObject ut, local, altitudes;
     const std::pair<const char*, const TSolarContact*> contacts[] = {
         {"C1", &l.C1}, {"C2", &l.C2}, {"Max", &l.Maximum}, {"C3", &l.C3}, {"C4", &l.C4}};
     for (const auto& [key, c] : contacts) {
-        ut[key] = c->Happens ? QJsonValue(IsoUniversal(c->Instant)) : QJsonValue();
-        local[key] = c->Happens ? QJsonValue(IsoLocal(c->Instant, obs)) : QJsonValue();
+        const bool told = seen && c->Happens;
+        ut[key] = told ? QJsonValue(IsoUniversal(c->Instant)) : QJsonValue();
+        local[key] = told ? QJsonValue(IsoLocal(c->Instant, obs)) : QJsonValue();
         if (c != &l.C2 && c != &l.C3)
-            altitudes[key] = c->Happens ? QJsonValue(c->SunAltitude) : QJsonValue();
+            altitudes[key] = told ? QJsonValue(c->SunAltitude) : QJsonValue();
     }
     o["Contacts"] = ut;
     o["ContactsLocal"] = local;
     o["SunAltitudeDegrees"] = altitudes;
-    o["Magnitude"] = l.AtMaximum.Magnitude;
-    o["Obscuration"] = l.AtMaximum.Obscuration;
+    o["Magnitude"] = seen ? l.AtMaximum.Magnitude : 0.0;
+    o["Obscuration"] = seen ? l.AtMaximum.Obscuration : 0.0;
     o["GreatestMagnitude"] = e.Eclipse.Magnitude;
     o["CentralDurationSeconds"] =
-        l.C2.Happens && l.C3.Happens ? QJsonValue(l.CentralDuration) : QJsonValue();
+        seen && l.C2.Happens && l.C3.Happens ? QJsonValue(l.CentralDuration) : QJsonValue();
     const bool partly = l.Visibility == TEclipseVisibility::PartlyVisible;
     o["SunriseDuring"] =
         partly && !l.C1.SunUp ? QJsonValue(InstantJson(l.VisibleFrom, obs)) : QJsonValue();
@@ -492,8 +495,14 @@ void PrintSolarEclipse(QTextStream& out, const TSolarEclipseAtPlace& e, const Ob
     line(QCoreApplication::translate("Cli", "Worldwide: %1, greatest eclipse %2 %3, magnitude %4")
              .arg(Q(SolarEclipseName(e.Eclipse.Kind)), Q(t.GreatestDateText), Q(t.GreatestText),
                   Q(t.GreatestMagnitudeText)));
+    // With the Sun down throughout, the contacts would be the shadow's passage below the
+    // horizon or through the Earth: they are not told.
     if (!l.C1.Happens) {
         line(QCoreApplication::translate("Cli", "The Moon's shadow misses this place."));
+        return;
+    }
+    if (l.Visibility == TEclipseVisibility::NotVisible) {
+        line(QCoreApplication::translate("Cli", "The Sun is below the horizon throughout."));
         return;
     }
     // Total where the Moon looks the larger (also when the Sun is down and the kind not told).
@@ -534,8 +543,6 @@ void PrintSolarEclipse(QTextStream& out, const TSolarEclipseAtPlace& e, const Ob
     for (const TRow& r : rows) captions << r.Caption;
     const int width = ColumnWidth(captions, 18);
     for (const TRow& r : rows) line(r.Caption.leftJustified(width) + r.Value);
-    if (l.Visibility == TEclipseVisibility::NotVisible)
-        line(QCoreApplication::translate("Cli", "The Sun is below the horizon throughout."));
     QString values = QCoreApplication::translate("Cli", "Magnitude %1   Obscuration %2")
                          .arg(Q(t.MagnitudeText), Q(t.ObscurationText));
     if (!t.DurationText.empty())

@@ -102,6 +102,50 @@
         <source>Crescendar: the Moon and the seasons %1</source>
         <translation>Crescendar: der Mond und die Jahreszeiten %1</translation>
     </message>
+    <message>
+        <source>Solar eclipses</source>
+        <translation>Sonnenfinsternisse</translation>
+    </message>
+    <message>
+        <source>Worldwide: %1, greatest magnitude %2</source>
+        <translation>Weltweit: %1, größte Größe %2</translation>
+    </message>
+    <message>
+        <source>At the place: no eclipse seen</source>
+        <translation>Am Ort: keine Finsternis zu sehen</translation>
+    </message>
+    <message>
+        <source>At the place: %1</source>
+        <translation>Am Ort: %1</translation>
+    </message>
+    <message>
+        <source>%1, the Sun below the horizon</source>
+        <translation>%1, die Sonne unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>First contact: %1</source>
+        <translation>Erster Kontakt: %1</translation>
+    </message>
+    <message>
+        <source>Second contact: %1</source>
+        <translation>Zweiter Kontakt: %1</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum: %1</translation>
+    </message>
+    <message>
+        <source>Third contact: %1</source>
+        <translation>Dritter Kontakt: %1</translation>
+    </message>
+    <message>
+        <source>Fourth contact: %1</source>
+        <translation>Vierter Kontakt: %1</translation>
+    </message>
+    <message>
+        <source>Magnitude %1, obscuration %2</source>
+        <translation>Größe %1, Bedeckung %2</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -426,44 +470,6 @@
         <translation>die Antwort konnte nicht auf die Standardausgabe geschrieben werden: %1</translation>
     </message>
     <message>
-        <source>The Moon and the Sun for the observer of the saved settings.
-
-Commands:
-  moon [YYYY-MM-DD HH:MM[:SS]]   the Moon and the Sun at a local instant (default now)
-  phases [YYYY-MM]               the principal phases of a month
-  perigee [YYYY-MM-DD [HH:MM]]   the next perigee and apogee
-  riseset [YYYY-MM-DD]           rise, transit and set of the Moon and Sun, twilights
-  month [YYYY-MM] [--csv]        the month&apos;s table of rise, transit and set times
-  eclipses FROM TO               the lunar eclipses of a range of years
-  ics FROM [TO] [--only KINDS] [-o FILE]
-                                 the years&apos; phases, eclipses, perigees and apogees,
-                                 equinoxes and solstices as an iCalendar file (UTC)
-  seasons [YYYY]                 the equinoxes and solstices of a year
-  easter [YYYY]                  the date of Easter Sunday
-  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas
-  places NAME                    the places of that name, largest first
-
-Every answer names the time zone it is given in.</source>
-        <translation>Mond und Sonne für den Beobachter der gespeicherten Einstellungen.
-
-Befehle:
-  moon [JJJJ-MM-TT HH:MM[:SS]]   Mond und Sonne zu einem örtlichen Zeitpunkt (Vorgabe: jetzt)
-  phases [JJJJ-MM]               die Hauptphasen eines Monats
-  perigee [JJJJ-MM-TT [HH:MM]]   das nächste Perigäum und Apogäum
-  riseset [JJJJ-MM-TT]           Auf- und Untergang, Durchgang von Mond und Sonne; Dämmerungen
-  month [JJJJ-MM] [--csv]        die Monatstabelle der Auf-, Durchgangs- und Untergangszeiten
-  eclipses VON BIS               die Mondfinsternisse eines Zeitraums von Jahren
-  ics VON [BIS] [--only ARTEN] [-o DATEI]
-                                 Phasen, Finsternisse, Perigäen und Apogäen, Tagundnachtgleichen
-                                 und Sonnenwenden der Jahre als iCalendar-Datei (UTC)
-  seasons [JJJJ]                 die Tagundnachtgleichen und Sonnenwenden eines Jahres
-  easter [JJJJ]                  das Datum des Ostersonntags
-  dateinfo [JJJJ-MM-TT]          Julianisches Datum, Tag im Jahr, Woche, Tage bis Weihnachten
-  places NAME                    die Orte dieses Namens, der größte zuerst
-
-Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
-    </message>
-    <message>
         <source>Latitude in degrees, north positive.</source>
         <translation>Breite in Grad, Norden positiv.</translation>
     </message>
@@ -562,6 +568,143 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
     <message>
         <source>the places and ics commands and --place need the program %1, which could not be started: %2</source>
         <translation>die Befehle places und ics und --place brauchen das Programm %1, das nicht gestartet werden konnte: %2</translation>
+    </message>
+    <message>
+        <source>Worldwide: %1, greatest eclipse %2 %3, magnitude %4</source>
+        <translation>Weltweit: %1, größte Finsternis %2 %3, Größe %4</translation>
+    </message>
+    <message>
+        <source>The Moon&apos;s shadow misses this place.</source>
+        <translation>Der Mondschatten verfehlt diesen Ort.</translation>
+    </message>
+    <message>
+        <source>The Sun is below the horizon throughout.</source>
+        <translation>Die Sonne steht die ganze Zeit unter dem Horizont.</translation>
+    </message>
+    <message>
+        <source>Sun at %1</source>
+        <translation>Sonne bei %1</translation>
+    </message>
+    <message>
+        <source>Sun below the horizon</source>
+        <translation>Sonne unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>Eclipse begins</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Totality begins</source>
+        <translation>Beginn Totalität</translation>
+    </message>
+    <message>
+        <source>Annularity begins</source>
+        <translation>Beginn Ringphase</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Totality ends</source>
+        <translation>Ende Totalität</translation>
+    </message>
+    <message>
+        <source>Annularity ends</source>
+        <translation>Ende Ringphase</translation>
+    </message>
+    <message>
+        <source>Eclipse ends</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>Magnitude %1   Obscuration %2</source>
+        <translation>Größe %1   Bedeckung %2</translation>
+    </message>
+    <message>
+        <source>Totality lasts %1</source>
+        <translation>Totalität dauert %1</translation>
+    </message>
+    <message>
+        <source>Annularity lasts %1</source>
+        <translation>Ringphase dauert %1</translation>
+    </message>
+    <message>
+        <source>--kind must be lunar, solar or both: &quot;%1&quot;</source>
+        <translation>--kind muss lunar, solar oder both sein: „%1“</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the kind of solar eclipse at the place, its visibility</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>usage: solar YYYY-MM-DD</source>
+        <translation>Aufruf: solar JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>no solar eclipse on &quot;%1&quot;</source>
+        <translation>keine Sonnenfinsternis am „%1“</translation>
+    </message>
+    <message>
+        <source>The Moon and the Sun for the observer of the saved settings.
+
+Commands:
+  moon [YYYY-MM-DD HH:MM[:SS]]   the Moon and the Sun at a local instant (default now)
+  phases [YYYY-MM]               the principal phases of a month
+  perigee [YYYY-MM-DD [HH:MM]]   the next perigee and apogee
+  riseset [YYYY-MM-DD]           rise, transit and set of the Moon and Sun, twilights
+  month [YYYY-MM] [--csv]        the month&apos;s table of rise, transit and set times
+  eclipses FROM TO [--kind KIND] the lunar or solar eclipses of a range of years
+  solar YYYY-MM-DD               the solar eclipse of a date as the place sees it
+  ics FROM [TO] [--only KINDS] [-o FILE]
+                                 the years&apos; phases, eclipses, perigees and apogees,
+                                 equinoxes and solstices as an iCalendar file (UTC)
+  seasons [YYYY]                 the equinoxes and solstices of a year
+  easter [YYYY]                  the date of Easter Sunday
+  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas
+  places NAME                    the places of that name, largest first
+
+Every answer names the time zone it is given in.</source>
+        <translation>Mond und Sonne für den Beobachter der gespeicherten Einstellungen.
+
+Befehle:
+  moon [JJJJ-MM-TT HH:MM[:SS]]   Mond und Sonne zu einem örtlichen Zeitpunkt (Vorgabe: jetzt)
+  phases [JJJJ-MM]               die Hauptphasen eines Monats
+  perigee [JJJJ-MM-TT [HH:MM]]   das nächste Perigäum und Apogäum
+  riseset [JJJJ-MM-TT]           Auf- und Untergang, Durchgang von Mond und Sonne; Dämmerungen
+  month [JJJJ-MM] [--csv]        die Monatstabelle der Auf-, Durchgangs- und Untergangszeiten
+  eclipses VON BIS [--kind ART]  die Mond- oder Sonnenfinsternisse eines Zeitraums von Jahren
+  solar JJJJ-MM-TT               die Sonnenfinsternis eines Datums, wie der Ort sie sieht
+  ics VON [BIS] [--only ARTEN] [-o DATEI]
+                                 Phasen, Finsternisse, Perigäen und Apogäen, Tagundnachtgleichen
+                                 und Sonnenwenden der Jahre als iCalendar-Datei (UTC)
+  seasons [JJJJ]                 die Tagundnachtgleichen und Sonnenwenden eines Jahres
+  easter [JJJJ]                  das Datum des Ostersonntags
+  dateinfo [JJJJ-MM-TT]          Julianisches Datum, Tag im Jahr, Woche, Tage bis Weihnachten
+  places NAME                    die Orte dieses Namens, der größte zuerst
+
+Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
+    </message>
+    <message>
+        <source>eclipses: lunar (the default), solar, or both in one list.</source>
+        <translation>eclipses: lunar (Mondfinsternisse, Vorgabe), solar (Sonnenfinsternisse) oder both (beide in einer Liste).</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <translation>ART</translation>
+    </message>
+    <message>
+        <source>--kind applies to the eclipses command only</source>
+        <translation>--kind gilt nur für den Befehl eclipses</translation>
     </message>
 </context>
 <context>
@@ -1266,10 +1409,6 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
         <translation>Mondphasen</translation>
     </message>
     <message>
-        <source>Lunar eclipses</source>
-        <translation>Mondfinsternisse</translation>
-    </message>
-    <message>
         <source>Perigee and apogee</source>
         <translation>Perigäum und Apogäum</translation>
     </message>
@@ -1342,10 +1481,6 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
         <translation>Neumonde, erste Viertel, Vollmonde und letzte Viertel</translation>
     </message>
     <message>
-        <source>Lunar eclipses, from the first to the last contact with the penumbra</source>
-        <translation>Mondfinsternisse, vom ersten bis zum letzten Kontakt mit dem Halbschatten</translation>
-    </message>
-    <message>
         <source>The Moon nearest to and farthest from the Earth</source>
         <translation>Der Mond in größter Erdnähe und Erdferne</translation>
     </message>
@@ -1364,6 +1499,14 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
     <message>
         <source>Please choose at least one kind of event.</source>
         <translation>Bitte wählen Sie mindestens eine Art von Ereignis.</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Finsternisse</translation>
+    </message>
+    <message>
+        <source>Lunar eclipses, from the first to the last contact with the penumbra, and solar eclipses, from the first to the last contact at the place where it sees them</source>
+        <translation>Mondfinsternisse vom ersten bis zum letzten Kontakt mit dem Halbschatten, und Sonnenfinsternisse, die der Ort sieht, vom ersten bis zum letzten Kontakt dort</translation>
     </message>
 </context>
 <context>

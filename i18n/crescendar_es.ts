@@ -102,6 +102,50 @@
         <source>Crescendar: the Moon and the seasons %1</source>
         <translation>Crescendar: la Luna y las estaciones %1</translation>
     </message>
+    <message>
+        <source>Solar eclipses</source>
+        <translation>Eclipses de Sol</translation>
+    </message>
+    <message>
+        <source>Worldwide: %1, greatest magnitude %2</source>
+        <translation>Global: %1, magnitud máxima %2</translation>
+    </message>
+    <message>
+        <source>At the place: no eclipse seen</source>
+        <translation>En el lugar: no se ve el eclipse</translation>
+    </message>
+    <message>
+        <source>At the place: %1</source>
+        <translation>En el lugar: %1</translation>
+    </message>
+    <message>
+        <source>%1, the Sun below the horizon</source>
+        <translation>%1, el Sol bajo el horizonte</translation>
+    </message>
+    <message>
+        <source>First contact: %1</source>
+        <translation>Primer contacto: %1</translation>
+    </message>
+    <message>
+        <source>Second contact: %1</source>
+        <translation>Segundo contacto: %1</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Máximo: %1</translation>
+    </message>
+    <message>
+        <source>Third contact: %1</source>
+        <translation>Tercer contacto: %1</translation>
+    </message>
+    <message>
+        <source>Fourth contact: %1</source>
+        <translation>Cuarto contacto: %1</translation>
+    </message>
+    <message>
+        <source>Magnitude %1, obscuration %2</source>
+        <translation>Magnitud %1, oscurecimiento %2</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -426,45 +470,6 @@
         <translation>no se ha podido escribir la respuesta en la salida estándar: %1</translation>
     </message>
     <message>
-        <source>The Moon and the Sun for the observer of the saved settings.
-
-Commands:
-  moon [YYYY-MM-DD HH:MM[:SS]]   the Moon and the Sun at a local instant (default now)
-  phases [YYYY-MM]               the principal phases of a month
-  perigee [YYYY-MM-DD [HH:MM]]   the next perigee and apogee
-  riseset [YYYY-MM-DD]           rise, transit and set of the Moon and Sun, twilights
-  month [YYYY-MM] [--csv]        the month&apos;s table of rise, transit and set times
-  eclipses FROM TO               the lunar eclipses of a range of years
-  ics FROM [TO] [--only KINDS] [-o FILE]
-                                 the years&apos; phases, eclipses, perigees and apogees,
-                                 equinoxes and solstices as an iCalendar file (UTC)
-  seasons [YYYY]                 the equinoxes and solstices of a year
-  easter [YYYY]                  the date of Easter Sunday
-  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas
-  places NAME                    the places of that name, largest first
-
-Every answer names the time zone it is given in.</source>
-        <translation>La Luna y el Sol para el observador de la configuración guardada.
-
-Órdenes:
-  moon [AAAA-MM-DD HH:MM[:SS]]   la Luna y el Sol en un instante local (por omisión, ahora)
-  phases [AAAA-MM]               las fases principales de un mes
-  perigee [AAAA-MM-DD [HH:MM]]   el próximo perigeo y el próximo apogeo
-  riseset [AAAA-MM-DD]           salida, tránsito y puesta de la Luna y del Sol, crepúsculos
-  month [AAAA-MM] [--csv]        la tabla del mes con las horas de salida, tránsito y puesta
-  eclipses DESDE HASTA           los eclipses de Luna de un intervalo de años
-  ics DESDE [HASTA] [--only KINDS] [-o FILE]
-                                 las fases, los eclipses, los perigeos y apogeos, los
-                                 equinoccios y solsticios de esos años como archivo
-                                 iCalendar (UTC)
-  seasons [AAAA]                 los equinoccios y solsticios de un año
-  easter [AAAA]                  la fecha del domingo de Pascua
-  dateinfo [AAAA-MM-DD]          día juliano, día del año, semana, días hasta Navidad
-  places NOMBRE                  los lugares con ese nombre, de mayor a menor
-
-Cada respuesta indica la zona horaria en que se da.</translation>
-    </message>
-    <message>
         <source>Latitude in degrees, north positive.</source>
         <translation>Latitud en grados, positiva al norte.</translation>
     </message>
@@ -563,6 +568,145 @@ Cada respuesta indica la zona horaria en que se da.</translation>
     <message>
         <source>the places and ics commands and --place need the program %1, which could not be started: %2</source>
         <translation>las órdenes places e ics y --place necesitan el programa %1, que no se ha podido iniciar: %2</translation>
+    </message>
+    <message>
+        <source>Worldwide: %1, greatest eclipse %2 %3, magnitude %4</source>
+        <translation>Global: %1, máximo del eclipse %2 %3, magnitud %4</translation>
+    </message>
+    <message>
+        <source>The Moon&apos;s shadow misses this place.</source>
+        <translation>La sombra de la Luna no pasa por aquí.</translation>
+    </message>
+    <message>
+        <source>The Sun is below the horizon throughout.</source>
+        <translation>El Sol está bajo el horizonte todo el tiempo.</translation>
+    </message>
+    <message>
+        <source>Sun at %1</source>
+        <translation>Sol a %1</translation>
+    </message>
+    <message>
+        <source>Sun below the horizon</source>
+        <translation>Sol bajo el horizonte</translation>
+    </message>
+    <message>
+        <source>Eclipse begins</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Totality begins</source>
+        <translation>Inicio totalidad</translation>
+    </message>
+    <message>
+        <source>Annularity begins</source>
+        <translation>Inicio anular</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Totality ends</source>
+        <translation>Fin totalidad</translation>
+    </message>
+    <message>
+        <source>Annularity ends</source>
+        <translation>Fin anular</translation>
+    </message>
+    <message>
+        <source>Eclipse ends</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Salida del Sol</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Puesta del Sol</translation>
+    </message>
+    <message>
+        <source>Magnitude %1   Obscuration %2</source>
+        <translation>Magnitud %1   Oscurecimiento %2</translation>
+    </message>
+    <message>
+        <source>Totality lasts %1</source>
+        <translation>La totalidad dura %1</translation>
+    </message>
+    <message>
+        <source>Annularity lasts %1</source>
+        <translation>La fase anular dura %1</translation>
+    </message>
+    <message>
+        <source>--kind must be lunar, solar or both: &quot;%1&quot;</source>
+        <translation>--kind debe ser lunar, solar o both: «%1»</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the kind of solar eclipse at the place, its visibility</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>usage: solar YYYY-MM-DD</source>
+        <translation>uso: solar AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>no solar eclipse on &quot;%1&quot;</source>
+        <translation>no hay eclipse de Sol el «%1»</translation>
+    </message>
+    <message>
+        <source>The Moon and the Sun for the observer of the saved settings.
+
+Commands:
+  moon [YYYY-MM-DD HH:MM[:SS]]   the Moon and the Sun at a local instant (default now)
+  phases [YYYY-MM]               the principal phases of a month
+  perigee [YYYY-MM-DD [HH:MM]]   the next perigee and apogee
+  riseset [YYYY-MM-DD]           rise, transit and set of the Moon and Sun, twilights
+  month [YYYY-MM] [--csv]        the month&apos;s table of rise, transit and set times
+  eclipses FROM TO [--kind KIND] the lunar or solar eclipses of a range of years
+  solar YYYY-MM-DD               the solar eclipse of a date as the place sees it
+  ics FROM [TO] [--only KINDS] [-o FILE]
+                                 the years&apos; phases, eclipses, perigees and apogees,
+                                 equinoxes and solstices as an iCalendar file (UTC)
+  seasons [YYYY]                 the equinoxes and solstices of a year
+  easter [YYYY]                  the date of Easter Sunday
+  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas
+  places NAME                    the places of that name, largest first
+
+Every answer names the time zone it is given in.</source>
+        <translation>La Luna y el Sol para el observador de la configuración guardada.
+
+Órdenes:
+  moon [AAAA-MM-DD HH:MM[:SS]]   la Luna y el Sol en un instante local (por omisión, ahora)
+  phases [AAAA-MM]               las fases principales de un mes
+  perigee [AAAA-MM-DD [HH:MM]]   el próximo perigeo y el próximo apogeo
+  riseset [AAAA-MM-DD]           salida, tránsito y puesta de la Luna y del Sol, crepúsculos
+  month [AAAA-MM] [--csv]        la tabla del mes con las horas de salida, tránsito y puesta
+  eclipses DESDE HASTA [--kind TIPO]
+                                 los eclipses de Luna o de Sol de un intervalo de años
+  solar AAAA-MM-DD               el eclipse de Sol de una fecha tal como lo ve el lugar
+  ics DESDE [HASTA] [--only KINDS] [-o FILE]
+                                 las fases, los eclipses, los perigeos y apogeos, los
+                                 equinoccios y solsticios de esos años como archivo
+                                 iCalendar (UTC)
+  seasons [AAAA]                 los equinoccios y solsticios de un año
+  easter [AAAA]                  la fecha del domingo de Pascua
+  dateinfo [AAAA-MM-DD]          día juliano, día del año, semana, días hasta Navidad
+  places NOMBRE                  los lugares con ese nombre, de mayor a menor
+
+Cada respuesta indica la zona horaria en que se da.</translation>
+    </message>
+    <message>
+        <source>eclipses: lunar (the default), solar, or both in one list.</source>
+        <translation>eclipses: lunar (eclipses de Luna, por omisión), solar (eclipses de Sol) o both (ambos en una lista).</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <translation>TIPO</translation>
+    </message>
+    <message>
+        <source>--kind applies to the eclipses command only</source>
+        <translation>--kind solo se aplica a la orden eclipses</translation>
     </message>
 </context>
 <context>
@@ -1267,10 +1411,6 @@ Cada respuesta indica la zona horaria en que se da.</translation>
         <translation>Fases de la Luna</translation>
     </message>
     <message>
-        <source>Lunar eclipses</source>
-        <translation>Eclipses de Luna</translation>
-    </message>
-    <message>
         <source>Perigee and apogee</source>
         <translation>Perigeo y apogeo</translation>
     </message>
@@ -1343,10 +1483,6 @@ Cada respuesta indica la zona horaria en que se da.</translation>
         <translation>Lunas nuevas, cuartos crecientes, lunas llenas y cuartos menguantes</translation>
     </message>
     <message>
-        <source>Lunar eclipses, from the first to the last contact with the penumbra</source>
-        <translation>Eclipses de Luna, del primer al último contacto con la penumbra</translation>
-    </message>
-    <message>
         <source>The Moon nearest to and farthest from the Earth</source>
         <translation>La Luna en su punto más cercano y más lejano de la Tierra</translation>
     </message>
@@ -1365,6 +1501,14 @@ Cada respuesta indica la zona horaria en que se da.</translation>
     <message>
         <source>Please choose at least one kind of event.</source>
         <translation>Elija al menos un tipo de evento.</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Eclipses</translation>
+    </message>
+    <message>
+        <source>Lunar eclipses, from the first to the last contact with the penumbra, and solar eclipses, from the first to the last contact at the place where it sees them</source>
+        <translation>Eclipses de Luna, del primer al último contacto con la penumbra, y eclipses de Sol que el lugar ve, del primer al último contacto en él</translation>
     </message>
 </context>
 <context>

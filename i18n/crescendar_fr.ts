@@ -102,6 +102,50 @@
         <source>Crescendar: the Moon and the seasons %1</source>
         <translation>Crescendar&#xa0;: la Lune et les saisons %1</translation>
     </message>
+    <message>
+        <source>Solar eclipses</source>
+        <translation>Éclipses de Soleil</translation>
+    </message>
+    <message>
+        <source>Worldwide: %1, greatest magnitude %2</source>
+        <translation>Globalement : %1, magnitude maximale %2</translation>
+    </message>
+    <message>
+        <source>At the place: no eclipse seen</source>
+        <translation>Au lieu : aucune éclipse visible</translation>
+    </message>
+    <message>
+        <source>At the place: %1</source>
+        <translation>Au lieu : %1</translation>
+    </message>
+    <message>
+        <source>%1, the Sun below the horizon</source>
+        <translation>%1, le Soleil sous l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>First contact: %1</source>
+        <translation>Premier contact : %1</translation>
+    </message>
+    <message>
+        <source>Second contact: %1</source>
+        <translation>Deuxième contact : %1</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum : %1</translation>
+    </message>
+    <message>
+        <source>Third contact: %1</source>
+        <translation>Troisième contact : %1</translation>
+    </message>
+    <message>
+        <source>Fourth contact: %1</source>
+        <translation>Quatrième contact : %1</translation>
+    </message>
+    <message>
+        <source>Magnitude %1, obscuration %2</source>
+        <translation>Magnitude %1, obscuration %2</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -426,46 +470,6 @@
         <translation>la réponse n&apos;a pas pu être écrite sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
-        <source>The Moon and the Sun for the observer of the saved settings.
-
-Commands:
-  moon [YYYY-MM-DD HH:MM[:SS]]   the Moon and the Sun at a local instant (default now)
-  phases [YYYY-MM]               the principal phases of a month
-  perigee [YYYY-MM-DD [HH:MM]]   the next perigee and apogee
-  riseset [YYYY-MM-DD]           rise, transit and set of the Moon and Sun, twilights
-  month [YYYY-MM] [--csv]        the month&apos;s table of rise, transit and set times
-  eclipses FROM TO               the lunar eclipses of a range of years
-  ics FROM [TO] [--only KINDS] [-o FILE]
-                                 the years&apos; phases, eclipses, perigees and apogees,
-                                 equinoxes and solstices as an iCalendar file (UTC)
-  seasons [YYYY]                 the equinoxes and solstices of a year
-  easter [YYYY]                  the date of Easter Sunday
-  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas
-  places NAME                    the places of that name, largest first
-
-Every answer names the time zone it is given in.</source>
-        <translation>La Lune et le Soleil pour l&apos;observateur des paramètres enregistrés.
-
-Commandes&#xa0;:
-  moon [AAAA-MM-JJ HH:MM[:SS]]   la Lune et le Soleil à un instant local
-                                 (par défaut maintenant)
-  phases [AAAA-MM]               les phases principales d&apos;un mois
-  perigee [AAAA-MM-JJ [HH:MM]]   le prochain périgée et le prochain apogée
-  riseset [AAAA-MM-JJ]           lever, passage au méridien et coucher de la Lune
-                                 et du Soleil, crépuscules
-  month [AAAA-MM] [--csv]        le tableau mensuel des levers, passages et couchers
-  eclipses DÉBUT FIN             les éclipses de Lune d&apos;une plage d&apos;années
-  ics DÉBUT [FIN] [--only TYPES] [-o FICHIER]
-                                 phases, éclipses, périgées et apogées, équinoxes
-                                 et solstices des années, en fichier iCalendar (UTC)
-  seasons [AAAA]                 les équinoxes et les solstices d&apos;une année
-  easter [AAAA]                  la date du dimanche de Pâques
-  dateinfo [AAAA-MM-JJ]          jour julien, n° du jour, semaine, jours avant Noël
-  places NOM                     les lieux de ce nom, du plus grand au plus petit
-
-Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</translation>
-    </message>
-    <message>
         <source>Latitude in degrees, north positive.</source>
         <translation>Latitude en degrés, positive vers le nord.</translation>
     </message>
@@ -564,6 +568,146 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     <message>
         <source>the places and ics commands and --place need the program %1, which could not be started: %2</source>
         <translation>les commandes places et ics et --place ont besoin du programme %1, qui n&apos;a pas pu être lancé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Worldwide: %1, greatest eclipse %2 %3, magnitude %4</source>
+        <translation>Globalement : %1, maximum de l&apos;éclipse %2 %3, magnitude %4</translation>
+    </message>
+    <message>
+        <source>The Moon&apos;s shadow misses this place.</source>
+        <translation>L&apos;ombre de la Lune ne passe pas ici.</translation>
+    </message>
+    <message>
+        <source>The Sun is below the horizon throughout.</source>
+        <translation>Le Soleil reste sous l&apos;horizon.</translation>
+    </message>
+    <message>
+        <source>Sun at %1</source>
+        <translation>Soleil à %1</translation>
+    </message>
+    <message>
+        <source>Sun below the horizon</source>
+        <translation>Soleil sous l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>Eclipse begins</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Totality begins</source>
+        <translation>Début totalité</translation>
+    </message>
+    <message>
+        <source>Annularity begins</source>
+        <translation>Début anneau</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Totality ends</source>
+        <translation>Fin totalité</translation>
+    </message>
+    <message>
+        <source>Annularity ends</source>
+        <translation>Fin anneau</translation>
+    </message>
+    <message>
+        <source>Eclipse ends</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Lever du Soleil</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Coucher du Soleil</translation>
+    </message>
+    <message>
+        <source>Magnitude %1   Obscuration %2</source>
+        <translation>Magnitude %1   Obscuration %2</translation>
+    </message>
+    <message>
+        <source>Totality lasts %1</source>
+        <translation>La totalité dure %1</translation>
+    </message>
+    <message>
+        <source>Annularity lasts %1</source>
+        <translation>L&apos;anneau dure %1</translation>
+    </message>
+    <message>
+        <source>--kind must be lunar, solar or both: &quot;%1&quot;</source>
+        <translation>--kind doit valoir lunar, solar ou both : « %1 »</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the kind of solar eclipse at the place, its visibility</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>usage: solar YYYY-MM-DD</source>
+        <translation>usage : solar AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>no solar eclipse on &quot;%1&quot;</source>
+        <translation>pas d&apos;éclipse de Soleil le « %1 »</translation>
+    </message>
+    <message>
+        <source>The Moon and the Sun for the observer of the saved settings.
+
+Commands:
+  moon [YYYY-MM-DD HH:MM[:SS]]   the Moon and the Sun at a local instant (default now)
+  phases [YYYY-MM]               the principal phases of a month
+  perigee [YYYY-MM-DD [HH:MM]]   the next perigee and apogee
+  riseset [YYYY-MM-DD]           rise, transit and set of the Moon and Sun, twilights
+  month [YYYY-MM] [--csv]        the month&apos;s table of rise, transit and set times
+  eclipses FROM TO [--kind KIND] the lunar or solar eclipses of a range of years
+  solar YYYY-MM-DD               the solar eclipse of a date as the place sees it
+  ics FROM [TO] [--only KINDS] [-o FILE]
+                                 the years&apos; phases, eclipses, perigees and apogees,
+                                 equinoxes and solstices as an iCalendar file (UTC)
+  seasons [YYYY]                 the equinoxes and solstices of a year
+  easter [YYYY]                  the date of Easter Sunday
+  dateinfo [YYYY-MM-DD]          Julian Day, day number, week, days till Christmas
+  places NAME                    the places of that name, largest first
+
+Every answer names the time zone it is given in.</source>
+        <translation>La Lune et le Soleil pour l&apos;observateur des paramètres enregistrés.
+
+Commandes :
+  moon [AAAA-MM-JJ HH:MM[:SS]]   la Lune et le Soleil à un instant local
+                                 (par défaut maintenant)
+  phases [AAAA-MM]               les phases principales d&apos;un mois
+  perigee [AAAA-MM-JJ [HH:MM]]   le prochain périgée et le prochain apogée
+  riseset [AAAA-MM-JJ]           lever, passage au méridien et coucher de la Lune
+                                 et du Soleil, crépuscules
+  month [AAAA-MM] [--csv]        le tableau mensuel des levers, passages et couchers
+  eclipses DÉBUT FIN [--kind TYPE]
+                                 les éclipses de Lune ou de Soleil d&apos;une plage d&apos;années
+  solar AAAA-MM-JJ               l&apos;éclipse de Soleil d&apos;une date, telle que le lieu la voit
+  ics DÉBUT [FIN] [--only TYPES] [-o FICHIER]
+                                 phases, éclipses, périgées et apogées, équinoxes
+                                 et solstices des années, en fichier iCalendar (UTC)
+  seasons [AAAA]                 les équinoxes et les solstices d&apos;une année
+  easter [AAAA]                  la date du dimanche de Pâques
+  dateinfo [AAAA-MM-JJ]          jour julien, n° du jour, semaine, jours avant Noël
+  places NOM                     les lieux de ce nom, du plus grand au plus petit
+
+Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</translation>
+    </message>
+    <message>
+        <source>eclipses: lunar (the default), solar, or both in one list.</source>
+        <translation>eclipses : lunar (éclipses de Lune, par défaut), solar (éclipses de Soleil) ou both (les deux en une liste).</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <translation>TYPE</translation>
+    </message>
+    <message>
+        <source>--kind applies to the eclipses command only</source>
+        <translation>--kind ne s&apos;applique qu&apos;à la commande eclipses</translation>
     </message>
 </context>
 <context>
@@ -1268,10 +1412,6 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
         <translation>Phases de la Lune</translation>
     </message>
     <message>
-        <source>Lunar eclipses</source>
-        <translation>Éclipses de Lune</translation>
-    </message>
-    <message>
         <source>Perigee and apogee</source>
         <translation>Périgée et apogée</translation>
     </message>
@@ -1344,10 +1484,6 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
         <translation>Nouvelles lunes, premiers quartiers, pleines lunes et derniers quartiers</translation>
     </message>
     <message>
-        <source>Lunar eclipses, from the first to the last contact with the penumbra</source>
-        <translation>Éclipses de Lune, du premier au dernier contact avec la pénombre</translation>
-    </message>
-    <message>
         <source>The Moon nearest to and farthest from the Earth</source>
         <translation>La Lune au plus près et au plus loin de la Terre</translation>
     </message>
@@ -1366,6 +1502,14 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     <message>
         <source>Please choose at least one kind of event.</source>
         <translation>Veuillez choisir au moins un type d&apos;événement.</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Éclipses</translation>
+    </message>
+    <message>
+        <source>Lunar eclipses, from the first to the last contact with the penumbra, and solar eclipses, from the first to the last contact at the place where it sees them</source>
+        <translation>Éclipses de Lune, du premier au dernier contact avec la pénombre, et éclipses de Soleil que le lieu voit, du premier au dernier contact en ce lieu</translation>
     </message>
 </context>
 <context>

@@ -110,7 +110,7 @@ QImage ExportSkin() {
 
     p.setFont(SansFont(12, true));
     const QString rows[] = {
-        TCalendarExport::tr("Moon phases"), TCalendarExport::tr("Lunar eclipses"),
+        TCalendarExport::tr("Moon phases"), TCalendarExport::tr("Eclipses"),
         TCalendarExport::tr("Perigee and apogee"), TCalendarExport::tr("Equinoxes, solstices")};
     for (int i = 0; i < 4; ++i)
         ShadowText(p, QRect(51, 68 + 20 * i, 150, 17), Qt::AlignLeft | Qt::AlignVCenter, rows[i],
@@ -165,7 +165,7 @@ void TCalendarExport::FormCreate() {
     };
     chkPhases = check("chkPhases", 70, tr("Moon phases"),
                       QT_TR_NOOP("New moons, first quarters, full moons and last quarters"));
-    chkEclipses = check("chkEclipses", 90, tr("Lunar eclipses"),
+    chkEclipses = check("chkEclipses", 90, tr("Eclipses"),
                         QT_TR_NOOP("Lunar eclipses, from the first to the last contact with "
                                    "the penumbra, and solar eclipses, from the first to the last "
                                    "contact at the place where it sees them"));

@@ -149,7 +149,10 @@ void TSolarEclipseWindow::Redraw() {
         timed.push_back({caption, QString::fromStdString(t.Time),
                          QString::fromStdString(t.SunAltitude), !t.SunUp, false, at.Instant.JD});
     };
-    if (l.C1.Happens) {
+    // With the Sun down throughout, the contacts would be the shadow's passage below the
+    // horizon or through the Earth: the place is told the eclipse worldwide instead.
+    const bool seen = l.C1.Happens && l.Visibility != TEclipseVisibility::NotVisible;
+    if (seen) {
         contact(tr("Eclipse begins"), l.C1, texts.C1);
         contact(total ? tr("Totality begins") : tr("Annularity begins"), l.C2, texts.C2);
         contact(tr("Maximum"), l.Maximum, texts.Maximum);
@@ -171,23 +174,21 @@ void TSolarEclipseWindow::Redraw() {
                              l.VisibleTo.JD});
         std::stable_sort(timed.begin(), timed.end(),
                          [](const TRow& a, const TRow& b) { return a.Order < b.Order; });
-        if (l.Visibility == TEclipseVisibility::NotVisible)
-            timed.push_back({tr("The Sun is below the horizon throughout."), {}, {}, true, true});
-        else if (std::any_of(timed.begin(), timed.end(), [](const TRow& r) { return r.Dim; }))
+        if (std::any_of(timed.begin(), timed.end(), [](const TRow& r) { return r.Dim; }))
             timed.push_back({tr("Grey: the Sun is below the horizon."), {}, {}, true, true});
-        // Beyond the horizon they say what the place would see through the Earth: grey.
-        const bool unseen = l.Visibility == TEclipseVisibility::NotVisible;
-        values.push_back(
-            {tr("Magnitude"), QString::fromStdString(texts.MagnitudeText), {}, unseen});
-        values.push_back(
-            {tr("Obscuration"), QString::fromStdString(texts.ObscurationText), {}, unseen});
+        values.push_back({tr("Magnitude"), QString::fromStdString(texts.MagnitudeText), {}});
+        values.push_back({tr("Obscuration"), QString::fromStdString(texts.ObscurationText), {}});
         if (!texts.DurationText.empty())
             values.push_back({total ? tr("Totality lasts") : tr("Annularity lasts"),
                               QString::fromStdString(texts.DurationText),
-                              {},
-                              unseen});
+                              {}});
     } else {
-        timed.push_back({tr("The Moon's shadow misses this place."), {}, {}, true, true});
+        timed.push_back({l.C1.Happens ? tr("The Sun is below the horizon throughout.")
+                                      : tr("The Moon's shadow misses this place."),
+                         {},
+                         {},
+                         true,
+                         true});
         values.push_back({tr("Greatest eclipse"), QString::fromStdString(texts.GreatestText), {}});
         values.push_back(
             {tr("Greatest magnitude"), QString::fromStdString(texts.GreatestMagnitudeText), {}});
@@ -247,9 +248,9 @@ void TSolarEclipseWindow::Redraw() {
         QRect(kPicture.left(), top + 2, kPicture.width(), kPicture.bottom() + 1 - (top + 2)));
     DrawSunPicture(e);
     imgPicture->setAccessibleDescription(
-        l.C1.Happens ? tr("The Sun at the maximum with the Moon over %1 of it, the zenith up")
-                           .arg(QString::fromStdString(texts.ObscurationText))
-                     : tr("The Sun, not eclipsed at this place"));
+        seen ? tr("The Sun at the maximum with the Moon over %1 of it, the zenith up")
+                   .arg(QString::fromStdString(texts.ObscurationText))
+             : tr("The Sun, not eclipsed at this place"));
 }
 
 // The Sun as seen from the place at the maximum, the zenith up, with the Moon's disc over it
@@ -260,7 +261,8 @@ void TSolarEclipseWindow::DrawSunPicture(const TSolarEclipseAtPlace& e) {
     QImage* image = WindowCanvas().Image();
     if (!image) return;
     const TSolarLocalCircumstances& l = e.Local;
-    const bool eclipsed = l.C1.Happens && l.Maximum.Happens;
+    const bool eclipsed = l.C1.Happens && l.Maximum.Happens &&
+                          l.Visibility != TEclipseVisibility::NotVisible;
     const TSolarAppearance& a = l.AtMaximum;
     const QRect room = imgPicture->geometry();
     const QPointF centre(room.center().x() + 0.5, room.center().y() + 0.5);

@@ -57,23 +57,33 @@ TEST_F(CliSolar, DallasSeesTheTotalEclipseAtItsContacts) {
     EXPECT_TRUE(e["SunriseDuring"].isNull());
 }
 
-// Where the penumbra misses the place every contact is null and nothing is seen; the text
-// says so instead of listing contacts.
-TEST_F(CliSolar, AnEclipseThatMissesThePlace) {
-    const QJsonObject e =
-        json(QStringList{"solar", "2024-10-02"} << kDallas)["SolarEclipse"].toObject();
-    EXPECT_EQ(e["Kind"].toString(), "annular");
-    EXPECT_EQ(e["LocalKind"].toString(), "none");
-    EXPECT_EQ(e["Visibility"].toString(), "NotVisible");
-    for (const char* key : {"C1", "C2", "Max", "C3", "C4"}) {
-        EXPECT_TRUE(e["Contacts"].toObject()[key].isNull()) << key;
-        EXPECT_TRUE(e["ContactsLocal"].toObject()[key].isNull()) << key;
+// Where the penumbra misses the place, or the Sun is below the horizon throughout, every
+// contact is null and nothing is seen; the text says so instead of listing contacts.
+TEST_F(CliSolar, AnEclipseThePlaceDoesNotSee) {
+    const QStringList berlin = {"--lat", "52.52", "--lon", "13.405", "--tz", "Europe/Berlin"};
+    const struct {
+        QStringList place;
+        const char* date;
+        const char* kind;
+        const char* says;
+    } cases[] = {{kDallas, "2024-10-02", "annular", "The Moon's shadow misses this place."},
+                 {berlin, "2024-04-08", "total", "The Sun is below the horizon throughout."}};
+    for (const auto& c : cases) {
+        const QJsonObject e =
+            json(QStringList{"solar", c.date} << c.place)["SolarEclipse"].toObject();
+        EXPECT_EQ(e["Kind"].toString(), c.kind) << c.date;
+        EXPECT_EQ(e["LocalKind"].toString(), "none") << c.date;
+        EXPECT_EQ(e["Visibility"].toString(), "NotVisible") << c.date;
+        for (const char* key : {"C1", "C2", "Max", "C3", "C4"}) {
+            EXPECT_TRUE(e["Contacts"].toObject()[key].isNull()) << c.date << key;
+            EXPECT_TRUE(e["ContactsLocal"].toObject()[key].isNull()) << c.date << key;
+        }
+        EXPECT_EQ(e["Obscuration"].toDouble(), 0.0) << c.date;
+        EXPECT_EQ(e["GreatestUT"].toString(), e["Greatest"].toObject()["UT"].toString());
+        const CliRun text = run(QStringList{"solar", c.date} << c.place);
+        EXPECT_TRUE(text.out.contains(c.says)) << text.out.toStdString();
+        EXPECT_FALSE(text.out.contains("Eclipse begins")) << c.date;
     }
-    EXPECT_EQ(e["GreatestUT"].toString(), e["Greatest"].toObject()["UT"].toString());
-    const CliRun text = run(QStringList{"solar", "2024-10-02"} << kDallas);
-    EXPECT_TRUE(text.out.contains("The Moon's shadow misses this place."))
-        << text.out.toStdString();
-    EXPECT_FALSE(text.out.contains("Eclipse begins"));
 }
 
 // At a clock five hours ahead of UT the greatest eclipse of 8 April 2024 falls at 23:17 and
