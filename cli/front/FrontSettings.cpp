@@ -39,15 +39,17 @@ bool IsCleanFolder(const std::string& folder) {
            padded.find("/../") == std::string::npos;
 }
 
-// A value the program writes unquoted and QSettings reads as it stands: printable, without
-// quotes, escapes, list commas, comments, "=" or blanks at either end, not a typed "@" value.
+// A value QSettings reads as it stands: printable, without quotes, escapes, comments, "=" or
+// blanks at either end, not a typed "@" value. A comma makes it a list, which the Qt program
+// joins back with commas: the same text when no blank stands beside a comma.
 bool IsPlainValue(const std::string& v) {
     if (v.empty()) return true;
     if (v.front() == ' ' || v.back() == ' ' || v.front() == '@') return false;
-    for (const char ch : v) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || c == 0x7F || ch == '"' || ch == '\\' || ch == ',' || ch == ';' ||
-            ch == '=' || ch == '#')
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        const auto c = static_cast<unsigned char>(v[i]);
+        if (c < 0x20 || c == 0x7F || c == '"' || c == '\\' || c == ';' || c == '=' || c == '#')
+            return false;
+        if (c == ',' && ((i > 0 && v[i - 1] == ' ') || (i + 1 < v.size() && v[i + 1] == ' ')))
             return false;
     }
     return true;
