@@ -17,13 +17,27 @@ void Quote(std::string& out, const std::string& text) {
     for (const char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 char escape[8];
@@ -83,9 +97,14 @@ void TJson::Set(const std::string& key, TJson value) {
 
 void TJson::Write(std::string& out, int indent) const {
     switch (kind_) {
-    case Kind::Number: out += JsonNumber(number_); return;
-    case Kind::Text: Quote(out, text_); return;
-    case Kind::Object: break;
+    case Kind::Number:
+        out += JsonNumber(number_);
+        return;
+    case Kind::Text:
+        Quote(out, text_);
+        return;
+    case Kind::Object:
+        break;
     }
     std::vector<const std::pair<std::string, TJson>*> sorted;
     for (const auto& member : members_) sorted.push_back(&member);

@@ -16,10 +16,6 @@
 #include <unistd.h>
 #include <vector>
 
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, text) text
-#endif
-
 namespace {
 
 using namespace crescendar::front;
@@ -29,33 +25,18 @@ void WriteError(const std::string& text) {
     [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
 }
 
-// A text with its %1 and %2 replaced.
-std::string Filled(const char* pattern, const std::string& first, const std::string& second) {
-    std::string out;
-    for (const char* p = pattern; *p; ++p) {
-        if (p[0] == '%' && (p[1] == '1' || p[1] == '2')) {
-            out += p[1] == '1' ? first : second;
-            ++p;
-        } else {
-            out += *p;
-        }
-    }
-    return out;
-}
-
 // Runs the Qt program in this process's place with the same words; returns only when it
-// could not be started.
-int HandOn(char* argv[]) {
+// could not be started, having told why in the language (English when it has none).
+int HandOn(char* argv[], const TFrontLanguage* language = nullptr) {
     std::string self(PATH_MAX, '\0');
     const ssize_t n = ::readlink("/proc/self/exe", self.data(), self.size());
     self.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
     const std::string folder = self.substr(0, self.rfind('/') + 1);
     const std::string program = folder + CRESCENDAR_CLI_QT_PATH;
     ::execv(program.c_str(), argv);
-    WriteError(Filled(QT_TRANSLATE_NOOP(
-                          "Cli", "the program %1, which answers this command line, could not be "
-                                 "started: %2"),
-                      program, std::strerror(errno)));
+    const int reason = errno;
+    WriteError(Filled(language ? language->Texts[kNotStarted] : kCliSources[kNotStarted], program,
+                      std::strerror(reason)));
     return 1;
 }
 
@@ -71,24 +52,25 @@ int main(int argc, char* argv[]) {
     // A closed standard stream is the Qt program's to deal with.
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
         if (::fcntl(fd, F_GETFD) == -1) return HandOn(argv);
-    if (!SpeaksEngineEnglish([](const char* name) { return std::getenv(name); }))
-        return HandOn(argv);
+    const TFrontLanguage* language = LanguageOf([](const char* name) { return std::getenv(name); });
+    if (!language) return HandOn(argv);
     const std::optional<TMoonRequest> request =
         ParseMoonCommand(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
-    if (!request) return HandOn(argv);
+    if (!request) return HandOn(argv, language);
     crescendar::Observer saved;
-    if (ReadSavedObserver(SettingsPath(), &saved) != TSettingsRead::Read) return HandOn(argv);
-    const std::optional<std::string> answer = MoonAnswer(*request, saved, NowMilliseconds());
-    if (!answer) return HandOn(argv);
+    if (ReadSavedObserver(SettingsPath(), &saved) != TSettingsRead::Read)
+        return HandOn(argv, language);
+    const std::optional<std::string> answer =
+        MoonAnswer(*request, saved, NowMilliseconds(), *language);
+    if (!answer) return HandOn(argv, language);
 
     std::size_t written = 0;
     while (written < answer->size()) {
-        const ssize_t r = ::write(STDOUT_FILENO, answer->data() + written, answer->size() - written);
+        const ssize_t r =
+            ::write(STDOUT_FILENO, answer->data() + written, answer->size() - written);
         if (r < 0 && errno == EINTR) continue;
         if (r <= 0) {
-            WriteError(Filled(QT_TRANSLATE_NOOP(
-                                  "Cli", "the answer could not be written to standard output: %1"),
-                              r < 0 ? std::strerror(errno) : "", ""));
+            WriteError(Filled(language->Texts[kWriteFailed], r < 0 ? std::strerror(errno) : ""));
             return 1;
         }
         written += static_cast<std::size_t>(r);

@@ -15,11 +15,6 @@
 #include <cstdio>
 #include <cstring>
 
-// The texts are the Qt program's English ones (context "Cli"), marked as it marks them.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, text) text
-#endif
-
 namespace crescendar::front {
 
 namespace {
@@ -132,9 +127,9 @@ std::int64_t UnixSeconds(UniversalTime t) {
 std::string CivilText(std::int64_t seconds) {
     const auto [days, rest] = SplitDays(seconds, 86400);
     const TCivilDate d = CivilDate(days);
-    const std::string year = d.Year >= 0 && d.Year <= 9999
-                                 ? Padded(d.Year, 4)
-                                 : std::string(d.Year < 0 ? "-" : "+") + Padded(std::llabs(d.Year), 5);
+    const std::string year = d.Year >= 0 && d.Year <= 9999 ? Padded(d.Year, 4)
+                                                           : std::string(d.Year < 0 ? "-" : "+") +
+                                                                 Padded(std::llabs(d.Year), 5);
     return year + "-" + Padded(d.Month, 2) + "-" + Padded(d.Day, 2) + "T" + Padded(rest / 3600, 2) +
            ":" + Padded(rest / 60 % 60, 2) + ":" + Padded(rest % 60, 2);
 }
@@ -148,8 +143,8 @@ std::string IsoLocal(UniversalTime t, const Observer& obs) {
     if (!Finite(t) || !std::isfinite(minutes)) return {};
     const auto offset = static_cast<std::int64_t>(std::llround(minutes * 60.0)); // seconds
     const std::int64_t a = offset < 0 ? -offset : offset;
-    std::string zone = std::string(offset < 0 ? "-" : "+") + Padded(a / 3600, 2) + ":" +
-                       Padded(a / 60 % 60, 2);
+    std::string zone =
+        std::string(offset < 0 ? "-" : "+") + Padded(a / 3600, 2) + ":" + Padded(a / 60 % 60, 2);
     if (a % 60 != 0) zone += ":" + Padded(a % 60, 2);
     return CivilText(UnixSeconds(t) + offset) + zone;
 }
@@ -243,12 +238,8 @@ std::string Degrees(const TAngleText& a) {
 std::string Degrees(double x) {
     return Degrees(DegreesToDMS(x));
 }
-std::string Hours(const TAngleText& a) {
-    return a.Deg + "h " + a.Min + "m " + a.Sec + "s";
-}
-
 // A text with %1, %2 ... replaced in one pass, as QString::arg with several arguments does.
-std::string Arg(const char* pattern, std::initializer_list<std::string> args) {
+std::string Filled(const char* pattern, std::initializer_list<std::string> args) {
     std::string out;
     for (const char* p = pattern; *p; ++p) {
         if (p[0] == '%' && p[1] >= '1' && p[1] <= '9' &&
@@ -259,7 +250,7 @@ std::string Arg(const char* pattern, std::initializer_list<std::string> args) {
             out += *p;
         }
     }
-    return out + "\n";
+    return out;
 }
 
 } // namespace
@@ -277,10 +268,10 @@ std::optional<TMoonRequest> ParseMoonCommand(const std::vector<std::string>& wor
         }
         if (w[1] != '-') return std::nullopt;
         const std::size_t equals = w.find('=');
-        const std::string name = w.substr(2, equals == std::string::npos ? std::string::npos
-                                                                         : equals - 2);
-        static const char* const kOptions[7] = {"json", "dst", "no-dst", "lat", // not user text
-                                                "lon",  "zone", "tz"};          // not user text
+        const std::string name =
+            w.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+        static const char* const kOptions[7] = {"json", "dst",  "no-dst", "lat", // not user text
+                                                "lon",  "zone", "tz"};           // not user text
         int option = -1;
         for (int k = 0; k < 7; ++k)
             if (name == kOptions[k]) option = k;
@@ -313,36 +304,14 @@ std::optional<TMoonRequest> ParseMoonCommand(const std::vector<std::string>& wor
     return r;
 }
 
-bool SpeaksEngineEnglish(const std::function<const char*(const char*)>& getenv) {
-    static const char* const kVariables[] = {"LC_ALL",     "LC_MESSAGES",    "LC_TIME",
-                                             "LC_NUMERIC", "LC_MONETARY",    "LC_MEASUREMENT",
-                                             "LC_COLLATE", "LC_CTYPE",       "LANG"};
-    static const char* const kEnglish[] = {"C",        "POSIX",          "C.UTF-8", "C.utf8",
-                                           "en_US",    "en_US.UTF-8",    "en_US.utf8"};
-    const auto english = [](const std::string& value) {
-        for (const char* e : kEnglish)
-            if (value == e) return true;
-        return false;
-    };
-    for (const char* variable : kVariables) {
-        const char* value = getenv(variable);
-        if (value && *value && !english(value)) return false;
-    }
-    // The languages of the user's interface, first the preferred: each must be English.
-    const char* languages = getenv("LANGUAGE");
-    if (languages && *languages) {
-        std::string list = std::string(languages) + ":";
-        for (std::size_t at = 0, end; (end = list.find(':', at)) != std::string::npos;
-             at = end + 1) {
-            const std::string one = list.substr(at, end - at);
-            if (one != "en" && !english(one)) return false;
-        }
-    }
-    return true;
+std::string Filled(const char* pattern, const std::string& first, const std::string& second) {
+    return Filled(pattern, {first, second});
 }
 
 std::optional<std::string> MoonAnswer(const TMoonRequest& request, const Observer& saved,
-                                      std::int64_t nowMs) {
+                                      std::int64_t nowMs, const TFrontLanguage& language) {
+    // Texts speak the language; JSON, which scripts read, keeps the engine's English words.
+    SetRegionalNames(request.Json ? EnglishRegionalNames() : RegionalNamesOf(language));
     // The observer of the saved settings with the command line's overrides, as the Qt
     // program's MakeRunObserver makes it.
     Observer obs = saved;
@@ -396,33 +365,31 @@ std::optional<std::string> MoonAnswer(const TMoonRequest& request, const Observe
 
     const auto ageTexts = MoonAgeTexts(age);
     const TPerigeeApogeeTexts apsides = PerigeeApogeeText(pa, obs);
+    const auto hours = [&language](const TAngleText& a) {
+        return Filled(language.Texts[kHours], {a.Deg, a.Min, a.Sec});
+    };
     std::string out;
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "%1 - %2    LST: %3"), {DateTimeToText(local), name, lst});
+    const auto line = [&](TCliText text, std::initializer_list<std::string> args) {
+        out += Filled(language.Texts[text], args) + "\n";
+    };
+    line(kDateLine, {DateTimeToText(local), name, lst});
     out += "\n";
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "Visible:   %1%"), {std::to_string(moon.IlluminatedPercent)});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "Age:       %1 %2 %3"),
-               {ageTexts[0], ageTexts[1], ageTexts[2]});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "Distance:  %1 km"),
-               {std::to_string(static_cast<long long>(moon.Distance))});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "R.A.:      %1"), {Hours(RightAscensionText(moon.TopoRA))});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "Dec.:      %1"), {Degrees(DeclinationText(moon.TopoDec))});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "Parallax:  %1"), {Degrees(moon.Parallax)});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "Diameter:  %1"), {Degrees(2 * moon.Semidiameter)});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "Apogee:    %1%2"),
-               {apsides.ApogeeDateText, apsides.ApogeeDistanceText});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "Perigee:   %1%2"),
-               {apsides.PerigeeDateText, apsides.PerigeeDistanceText});
+    line(kVisible, {std::to_string(moon.IlluminatedPercent)});
+    line(kAge, {ageTexts[0], ageTexts[1], ageTexts[2]});
+    line(kDistance, {std::to_string(static_cast<long long>(moon.Distance))});
+    line(kRightAscension, {hours(RightAscensionText(moon.TopoRA))});
+    line(kDeclination, {Degrees(DeclinationText(moon.TopoDec))});
+    line(kParallax, {Degrees(moon.Parallax)});
+    line(kDiameter, {Degrees(2 * moon.Semidiameter)});
+    line(kApogee, {apsides.ApogeeDateText, apsides.ApogeeDistanceText});
+    line(kPerigee, {apsides.PerigeeDateText, apsides.PerigeeDistanceText});
     out += "\n";
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "Moon  Az.: %1   Alt.: %2"),
-               {Degrees(moon.Azimuth), Degrees(moon.Altitude)});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "      P.A.: %1  Ph.A: %2"),
-               {Degrees(moon.BrightLimbAngle), Degrees(moon.PhaseAngle)});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "Sun   Az.: %1   Alt.: %2"),
-               {Degrees(sun.Azimuth), Degrees(sun.Altitude)});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "      R.A.: %1  Dec.: %2"),
-               {Hours(RightAscensionText(sun.Equatorial.RA)),
-                Degrees(DeclinationText(sun.Equatorial.Dec))});
-    out += Arg(QT_TRANSLATE_NOOP("Cli", "Time zone: %1"), {obs.ZoneName()});
+    line(kMoonAzimuth, {Degrees(moon.Azimuth), Degrees(moon.Altitude)});
+    line(kMoonAngles, {Degrees(moon.BrightLimbAngle), Degrees(moon.PhaseAngle)});
+    line(kSunAzimuth, {Degrees(sun.Azimuth), Degrees(sun.Altitude)});
+    line(kSunPosition, {hours(RightAscensionText(sun.Equatorial.RA)),
+                        Degrees(DeclinationText(sun.Equatorial.Dec))});
+    line(kTimeZone, {obs.ZoneName()});
     return out;
 }
 

@@ -3,10 +3,10 @@
 // program's to answer (nullopt).
 #pragma once
 
+#include "FrontLanguage.h"
 #include "Records.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@ namespace crescendar::front {
 // What a moon command line asks for.
 struct TMoonRequest {
     bool Json = false;
-    std::vector<std::string> Date; // none, or "YYYY-MM-DD" and "HH:MM[:SS]"
+    std::vector<std::string> Date;                        // none, or "YYYY-MM-DD" and "HH:MM[:SS]"
     std::optional<double> Latitude, Longitude, ZoneHours; // degrees east, hours
     bool Dst = false, NoDst = false;
     std::optional<std::string> Zone; // --tz
@@ -27,14 +27,14 @@ struct TMoonRequest {
 // forms, and the mistakes the Qt program reports).
 std::optional<TMoonRequest> ParseMoonCommand(const std::vector<std::string>& words);
 
-// Whether the environment's locale makes the Qt program speak English with the month and day
-// names of the engine: every locale variable unset, C, POSIX or en_US (any UTF-8 spelling).
-bool SpeaksEngineEnglish(const std::function<const char*(const char*)>& getenv);
-
 // The answer to a request for the observer of the saved settings, at nowMs (milliseconds
-// since 1970, universal time) when it names no instant; nullopt when the Qt program would
-// refuse it (a zone it cannot find here, a date the clocks skipped).
+// since 1970, universal time) when it names no instant, in a language (the JSON's words stay
+// English); nullopt when the Qt program would refuse it (a zone it cannot find here, a date the
+// clocks skipped).
 std::optional<std::string> MoonAnswer(const TMoonRequest& request, const Observer& saved,
-                                      std::int64_t nowMs);
+                                      std::int64_t nowMs, const TFrontLanguage& language);
+
+// A text with %1, %2 ... replaced in one pass, as QString::arg with several arguments does.
+std::string Filled(const char* pattern, const std::string& first, const std::string& second = {});
 
 } // namespace crescendar::front

@@ -25,8 +25,8 @@ bool IsDigits(const std::string& s) {
 }
 
 bool IsKeyChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '.' || c == '-';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '.' || c == '-';
 }
 
 // A folder as Qt would take it unchanged: absolute, without "//", "/./", "/../" or a
@@ -167,7 +167,7 @@ TSettingsRead ObserverFromText(const std::string& text, Observer* observer) {
     };
     const double latRad = DegToRad(degrees(lat));
     const double lonRad = DegToRad(degrees(lon));
-    o.Latitude = latDir == "South" ? -latRad : latRad;  // not user text
+    o.Latitude = latDir == "South" ? -latRad : latRad; // not user text
     o.Longitude = lonDir == "East" ? -lonRad : lonRad; // not user text
     o.ZoneOffset = static_cast<int>(std::trunc(timeZoneIdx - 24)) * 30;
     o.DaylightOffset = get("DaylightSavings") == "True" ? 60 : 0; // not user text

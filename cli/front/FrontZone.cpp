@@ -177,8 +177,8 @@ std::unique_ptr<TFileZone> ParseZone(std::string_view name, std::string_view dat
     };
     std::uint32_t c[6]; // isutcnt, isstdcnt, leapcnt, timecnt, typecnt, charcnt
     if (!counts(0, c) || data[4] < '2' || data[4] > '4') return nullptr;
-    const std::size_t v1 =
-        44 + std::size_t(c[3]) * 5 + std::size_t(c[4]) * 6 + c[5] + std::size_t(c[2]) * 8 + c[1] + c[0];
+    const std::size_t v1 = 44 + std::size_t(c[3]) * 5 + std::size_t(c[4]) * 6 + c[5] +
+                           std::size_t(c[2]) * 8 + c[1] + c[0];
     if (!counts(v1, c)) return nullptr;
     const std::uint32_t leaps = c[2], times = c[3], types = c[4];
     // Leap seconds ("right/" zones) are counted otherwise by Qt: such files are left to it.
@@ -218,8 +218,7 @@ std::unique_ptr<TFileZone> ParseZone(std::string_view name, std::string_view dat
 }
 
 int TFileZone::OffsetSecondsAt(std::int64_t ms) const {
-    const std::int64_t lastMs =
-        transitions_.empty() ? INT64_MIN : transitions_.back().At * 1000;
+    const std::int64_t lastMs = transitions_.empty() ? INT64_MIN : transitions_.back().At * 1000;
     if (hasRule_ && (transitions_.empty() || lastMs < ms)) {
         if (!rule_.HasDaylight) return rule_.Standard;
         // The rule's changes in the instant's year and the years either side of it, after the
@@ -245,9 +244,9 @@ int TFileZone::OffsetSecondsAt(std::int64_t ms) const {
         }
         if (found) return offset;
     }
-    const auto after = std::partition_point(
-        transitions_.begin(), transitions_.end(),
-        [ms](const TTransition& t) { return t.At * 1000 <= ms; });
+    const auto after =
+        std::partition_point(transitions_.begin(), transitions_.end(),
+                             [ms](const TTransition& t) { return t.At * 1000 <= ms; });
     return after == transitions_.begin() ? firstOffset_ : after[-1].Offset;
 }
 
