@@ -20,7 +20,7 @@ std::string Plain(std::string name) {
 const TFrontLanguage* LanguageOf(const std::function<const char*(const char*)>& getenv) {
     static const char* const kVariables[] = {"LC_ALL",     "LC_MESSAGES", "LC_TIME",
                                              "LC_NUMERIC", "LC_MONETARY", "LC_MEASUREMENT",
-                                             "LC_COLLATE", "LC_CTYPE",    "LANG"};
+                                             "LC_COLLATE", "LANG"};
     std::string locale;
     for (const char* variable : kVariables) {
         const char* value = getenv(variable);

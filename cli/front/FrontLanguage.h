@@ -28,7 +28,8 @@ extern const std::size_t kFrontLanguageCount;
 
 // The language the Qt program speaks in the environment's locale, when it is one of the table
 // and every locale variable names it alike (unset, C, POSIX or en_US for English; "de_DE",
-// "de_DE.UTF-8" for German; LANGUAGE, when set, only that language); null otherwise.
+// "de_DE.UTF-8" for German; LANGUAGE, when set, only that language); null otherwise. LC_CTYPE,
+// which Qt's locale does not read, may differ (Python sets it to C.UTF-8 for its children).
 const TFrontLanguage* LanguageOf(const std::function<const char*(const char*)>& getenv);
 
 // The month and day names, separators and words of a language, for the engine.

@@ -113,7 +113,6 @@ struct TReader {
     }
     bool Day(TFileZone::TRuleDay* r) {
         if (!Take(',') || !Take('M')) return false; // only the month form
-        r->Kind = 'M';
         if (!Number(&r->Month, 2) || r->Month < 1 || r->Month > 12) return false;
         if (!Take('.') || !Number(&r->Week, 1) || r->Week < 1 || r->Week > 5) return false;
         if (!Take('.') || !Number(&r->Day, 1) || r->Day > 6) return false;

@@ -33,10 +33,10 @@ class TFileZone final : public TZoneRule {
         std::int64_t At; // seconds since 1970
         int Offset;      // seconds east from then on
     };
-    // The daylight rule of a POSIX TZ text: Kind 'J' (day 1..365, no leap day), 'D' (day
-    // 0..365) or 'M' (month, week 1..5, weekday 0..6), at Time seconds of local time.
+    // A day of a POSIX TZ text's daylight rule, "Mm.w.d/time": weekday Day (0 Sunday) of week
+    // Week (1..5, 5 the last) of Month, at Time seconds of local time. (The rule's other
+    // forms, Jn and n, are left to Qt: the reader refuses them.)
     struct TRuleDay {
-        char Kind = 'M';
         int Month = 0, Week = 0, Day = 0;
         int Time = 7200;
     };

@@ -350,7 +350,7 @@ TEST_F(CliFrontPrograms, OtherLanguagesAndSettingsAreTheQtProgramsToAnswer) {
     const Variables variables[] = {
         {"LANGUAGE", "de", false},        {"LANGUAGE", "en_US:en", true},
         {"LC_ALL", "de_DE.UTF-8", false}, {"LC_TIME", "fr_FR.UTF-8", false},
-        {"LC_MESSAGES", "C", true},
+        {"LC_MESSAGES", "C", true},       {"LC_CTYPE", "de_DE.UTF-8", true},
     };
     for (const Variables& v : variables) {
         QProcessEnvironment env = Environment("C.UTF-8", {});
@@ -360,6 +360,8 @@ TEST_F(CliFrontPrograms, OtherLanguagesAndSettingsAreTheQtProgramsToAnswer) {
     QProcessEnvironment german = Environment("de_DE.UTF-8", {});
     german.insert("LANGUAGE", "de");
     Compare(args, german, true, "LANGUAGE=de");
+    german.insert("LC_CTYPE", "C.UTF-8");
+    Compare(args, german, true, "LC_CTYPE=C.UTF-8");
     // A whole sweep of instants and zones in each language the front speaks.
     for (const char* lang : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"})
         for (const char* date : {"0800-01-31", "1582-10-15", "2026-10-25", "9999-12-31"})
