@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -256,6 +257,10 @@ double TFileZone::OffsetAt(UniversalTime t) const {
 
 std::unique_ptr<TFileZone> LoadZone(const std::string& name) {
     if (!IsZoneName(name) || name.compare(0, 3, "UTC") == 0) return nullptr;
+    // A database elsewhere, which the C library would read and Qt might not.
+    if (const char* folder = std::getenv("TZDIR");
+        folder && *folder && std::string(folder) + "/" != kZoneFolder)
+        return nullptr;
     const std::string path = kZoneFolder + name;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return nullptr;

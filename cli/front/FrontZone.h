@@ -65,7 +65,7 @@ bool ParsePosixRule(std::string_view text, TFileZone::TPosixRule* rule);
 
 // The zone the Qt program finds by that name, read from kZoneFolder; null when the name is not
 // of the database's form, names no zone file, or is one the Qt program reads otherwise (the
-// "UTC..." names, which it makes itself).
+// "UTC..." names, which it makes itself), and when TZDIR names another database.
 std::unique_ptr<TFileZone> LoadZone(const std::string& name);
 
 } // namespace crescendar::front

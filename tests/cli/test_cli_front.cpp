@@ -282,6 +282,7 @@ TEST_F(CliFrontPrograms, MoonAnswersAreTheQtProgramsByteForByte) {
         {"2026-11-01", "01:30"},
         {"2026-04-05", "02:30"},
         {"2038-01-19", "03:14:08"},
+        {"2026-1-5", "7:05"},
         {"2100-03-28", "01:30"},
         {"5000-06-21", "12:00"},
         {"9999-12-31", "23:59:59"},
@@ -298,6 +299,7 @@ TEST_F(CliFrontPrograms, MoonAnswersAreTheQtProgramsByteForByte) {
         {"--zone", "12", "--lat", "90", "--lon", "-180"},
         {"--dst", "--tz", "Etc/GMT+5"},
         {"--lat", "-0", "--lon", "0.000001"},
+        {"--lat", "-33.92", "--lon", "-070.6", "--tz", "America/Santiago"},
     };
     for (const QByteArray& ini : {QByteArray(), kSavedLondon}) {
         const QProcessEnvironment env = Environment("C.UTF-8", ini);
@@ -416,6 +418,8 @@ TEST_F(CliFrontPrograms, OtherCommandLinesAreTheQtProgramsToAnswer) {
         {"moon", "--tz", "Nowhere/Town"},
         {"moon", "--tz", "UTC"},
         {"moon", "--tz", " Europe/London"},
+        {"moon", "2026-01-05", "07:5"},
+        {"moon", "2026-01-05", "07:05:5"},
         {"moon", "--json", "--json"},
         {"moon", "--json=1"},
         {"moon", "--csv"},
