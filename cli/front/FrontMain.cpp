@@ -7,8 +7,10 @@
 #include "FrontMoon.h"
 #include "FrontSettings.h"
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -26,6 +28,27 @@ void WriteError(const std::string& text) {
     [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
 }
 
+// The system's reason for an error as Qt words it (qt_error_string): four in English, the others
+// as the C library gives them in the user's locale, which QCoreApplication puts in force.
+std::string ErrorText(int error) {
+    switch (error) {
+    case EACCES:
+        return "Permission denied"; // not user text
+    case EMFILE:
+        return "Too many open files"; // not user text
+    case ENOENT:
+        return "No such file or directory"; // not user text
+    case ENOSPC:
+        return "No space left on device"; // not user text
+    default:
+        break;
+    }
+    std::setlocale(LC_ALL, "");
+    std::string text = std::strerror(error);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
+    return text;
+}
+
 // Runs the Qt program in this process's place with the same words; returns only when it
 // could not be started, having told why in the language (English when it has none).
 int HandOn(char* argv[], const TFrontLanguage* language = nullptr) {
@@ -37,7 +60,7 @@ int HandOn(char* argv[], const TFrontLanguage* language = nullptr) {
     ::execv(program.c_str(), argv);
     const int reason = errno;
     WriteError(Filled(language ? language->Texts[kNotStarted] : kCliSources[kNotStarted], program,
-                      std::strerror(reason)));
+                      ErrorText(reason)));
     return 1;
 }
 
@@ -71,7 +94,7 @@ int main(int argc, char* argv[]) {
             ::write(STDOUT_FILENO, answer->data() + written, answer->size() - written);
         if (r < 0 && errno == EINTR) continue;
         if (r <= 0) {
-            WriteError(Filled(language->Texts[kWriteFailed], r < 0 ? std::strerror(errno) : ""));
+            WriteError(Filled(language->Texts[kWriteFailed], ErrorText(r < 0 ? errno : EIO)));
             return 1;
         }
         written += static_cast<std::size_t>(r);
