@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -185,13 +186,17 @@ TEST_F(Cli, NeverWritesTheSettings) {
     EXPECT_TRUE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
-// crescendar-cli without the full program beside it (where it is installed, or in the build
-// folder): the commands that need the gazetteer or the calendar say what is missing, the others
-// answer as ever.
+// crescendar-cli and crescendar-cli-qt without the full program beside them (where they are
+// installed, or in the build folder): the commands that need the gazetteer or the calendar say
+// what is missing, the others answer as ever.
 TEST(CliHandOn, WithoutTheFullProgramOnlyItsCommandsFail) {
     QTemporaryDir dir;
-    const QString alone = dir.filePath("crescendar-cli");
+    const QString alone = dir.filePath("bin/crescendar-cli");
+    const QString qt = "libexec/crescendar/crescendar-cli-qt";
+    ASSERT_TRUE(QDir(dir.path()).mkpath("bin") && QDir(dir.path()).mkpath("libexec/crescendar"));
     ASSERT_TRUE(QFile::copy(CRESCENDAR_CLI_PATH, alone));
+    ASSERT_TRUE(QFile::copy(QFileInfo(CRESCENDAR_CLI_PATH).absolutePath() + "/../" + qt,
+                            dir.filePath(qt)));
     const QStringList greenwich{"--lat", "51.5", "--lon", "0", "--zone", "0", "--no-dst"};
     const struct {
         QStringList Args;
