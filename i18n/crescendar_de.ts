@@ -706,6 +706,10 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
         <source>--kind applies to the eclipses command only</source>
         <translation>--kind gilt nur für den Befehl eclipses</translation>
     </message>
+    <message>
+        <source>the program %1, which answers this command line, could not be started: %2</source>
+        <translation>das Programm %1, das diese Befehlszeile beantwortet, konnte nicht gestartet werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

@@ -708,6 +708,10 @@ Cada respuesta indica la zona horaria en que se da.</translation>
         <source>--kind applies to the eclipses command only</source>
         <translation>--kind solo se aplica a la orden eclipses</translation>
     </message>
+    <message>
+        <source>the program %1, which answers this command line, could not be started: %2</source>
+        <translation>no se pudo iniciar el programa %1, que responde a esta línea de órdenes: %2</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

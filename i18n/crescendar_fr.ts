@@ -108,15 +108,15 @@
     </message>
     <message>
         <source>Worldwide: %1, greatest magnitude %2</source>
-        <translation>Globalement : %1, magnitude maximale %2</translation>
+        <translation>Globalement&#xa0;: %1, magnitude maximale %2</translation>
     </message>
     <message>
         <source>At the place: no eclipse seen</source>
-        <translation>Au lieu : aucune éclipse visible</translation>
+        <translation>Au lieu&#xa0;: aucune éclipse visible</translation>
     </message>
     <message>
         <source>At the place: %1</source>
-        <translation>Au lieu : %1</translation>
+        <translation>Au lieu&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1, the Sun below the horizon</source>
@@ -124,23 +124,23 @@
     </message>
     <message>
         <source>First contact: %1</source>
-        <translation>Premier contact : %1</translation>
+        <translation>Premier contact&#xa0;: %1</translation>
     </message>
     <message>
         <source>Second contact: %1</source>
-        <translation>Deuxième contact : %1</translation>
+        <translation>Deuxième contact&#xa0;: %1</translation>
     </message>
     <message>
         <source>Maximum: %1</source>
-        <translation>Maximum : %1</translation>
+        <translation>Maximum&#xa0;: %1</translation>
     </message>
     <message>
         <source>Third contact: %1</source>
-        <translation>Troisième contact : %1</translation>
+        <translation>Troisième contact&#xa0;: %1</translation>
     </message>
     <message>
         <source>Fourth contact: %1</source>
-        <translation>Quatrième contact : %1</translation>
+        <translation>Quatrième contact&#xa0;: %1</translation>
     </message>
     <message>
         <source>Magnitude %1, obscuration %2</source>
@@ -571,7 +571,7 @@
     </message>
     <message>
         <source>Worldwide: %1, greatest eclipse %2 %3, magnitude %4</source>
-        <translation>Globalement : %1, maximum de l&apos;éclipse %2 %3, magnitude %4</translation>
+        <translation>Globalement&#xa0;: %1, maximum de l&apos;éclipse %2 %3, magnitude %4</translation>
     </message>
     <message>
         <source>The Moon&apos;s shadow misses this place.</source>
@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>--kind must be lunar, solar or both: &quot;%1&quot;</source>
-        <translation>--kind doit valoir lunar, solar ou both : « %1 »</translation>
+        <translation>--kind doit valoir lunar, solar ou both&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -648,11 +648,11 @@
     </message>
     <message>
         <source>usage: solar YYYY-MM-DD</source>
-        <translation>usage : solar AAAA-MM-JJ</translation>
+        <translation>usage&#xa0;: solar AAAA-MM-JJ</translation>
     </message>
     <message>
         <source>no solar eclipse on &quot;%1&quot;</source>
-        <translation>pas d&apos;éclipse de Soleil le « %1 »</translation>
+        <translation>pas d&apos;éclipse de Soleil le «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The Moon and the Sun for the observer of the saved settings.
@@ -676,7 +676,7 @@ Commands:
 Every answer names the time zone it is given in.</source>
         <translation>La Lune et le Soleil pour l&apos;observateur des paramètres enregistrés.
 
-Commandes :
+Commandes&#xa0;:
   moon [AAAA-MM-JJ HH:MM[:SS]]   la Lune et le Soleil à un instant local
                                  (par défaut maintenant)
   phases [AAAA-MM]               les phases principales d&apos;un mois
@@ -699,7 +699,7 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     </message>
     <message>
         <source>eclipses: lunar (the default), solar, or both in one list.</source>
-        <translation>eclipses : lunar (éclipses de Lune, par défaut), solar (éclipses de Soleil) ou both (les deux en une liste).</translation>
+        <translation>eclipses&#xa0;: lunar (éclipses de Lune, par défaut), solar (éclipses de Soleil) ou both (les deux en une liste).</translation>
     </message>
     <message>
         <source>KIND</source>
@@ -708,6 +708,10 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     <message>
         <source>--kind applies to the eclipses command only</source>
         <translation>--kind ne s&apos;applique qu&apos;à la commande eclipses</translation>
+    </message>
+    <message>
+        <source>the program %1, which answers this command line, could not be started: %2</source>
+        <translation>le programme %1, qui répond à cette ligne de commande, n&apos;a pas pu être lancé : %2</translation>
     </message>
 </context>
 <context>
