@@ -1,6 +1,6 @@
 // The skins of the eclipse window (252 x 252) and of the eclipse finder (390 x 285): a night
 // sky with a steel title bar, a silver plate for the title or the year boxes, and a black
-// screen framed in steel where the texts and the list are drawn.
+// screen framed in steel where the texts and the list are drawn; the finder's radio glyphs.
 #include "Drawing.h"
 #include "MoonArt.h"
 #include "WindowArt.h"
@@ -109,10 +109,16 @@ QImage scrollArrow(bool up) {
 } // namespace
 
 QList<WindowPicture> DrawEclipseArt(const MoonRenderer& moon) {
-    return {{QStringLiteral("eclipse_bgnd.jpg"), eclipseSkin(moon)},
-            {QStringLiteral("report_bgnd.jpg"), reportSkin(moon)},
-            {QStringLiteral("scroll_up.png"), scrollArrow(true)},
-            {QStringLiteral("scroll_down.png"), scrollArrow(false)}};
+    return {
+        {QStringLiteral("eclipse_bgnd.jpg"), eclipseSkin(moon)},
+        {QStringLiteral("report_bgnd.jpg"), reportSkin(moon)},
+        {QStringLiteral("scroll_up.png"), scrollArrow(true)},
+        {QStringLiteral("scroll_down.png"), scrollArrow(false)},
+        // The finder's choice of lunar, solar or both: placed by the window after its
+        // captions, so drawn on nothing.
+        {QStringLiteral("rb_set.png"), radioGlyph(newImage({15, 15}, Qt::transparent), true), true},
+        {QStringLiteral("rb_unset.png"), radioGlyph(newImage({15, 15}, Qt::transparent), false),
+         true}};
 }
 
 } // namespace artgen
