@@ -53,6 +53,8 @@ struct TEclipseLine {
     // False for a solar eclipse whose penumbra misses the place: it has no magnitude there.
     bool HasMagnitude = true;
 };
+// A list of 1 to 9999 holds some 48 000 of them.
+static_assert(sizeof(TEclipseLine) <= 48);
 TEclipseLine EclipseLine(const TEclipseResult& e);
 TEclipseLine EclipseLine(const TSolarEclipseAtPlace& e, const Observer& observer);
 

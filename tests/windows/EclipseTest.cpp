@@ -565,6 +565,27 @@ TEST_F(EclipseWindowTest, FinderChoiceTakesKeysAndClicksAndSearchesAgain) {
     EXPECT_EQ(report->Rows()[0].MaximumDate.Year, 2025);
 }
 
+// A long search of solar or of both kinds shows its progress and stops on Escape.
+TEST_F(EclipseWindowTest, SolarAndBothSearchesShowProgressAndStopOnEscape) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    for (const Qt::Key key : {Qt::Key_S, Qt::Key_B}) {
+        QTest::keyClick(report, key, Qt::AltModifier);
+        StartSearch("1", "9999");
+        ASSERT_TRUE(report->Searching());
+        QTRY_VERIFY_WITH_TIMEOUT(report->barProgress->value() > 0, 20000);
+        EXPECT_TRUE(report->lblCancel->isVisible());
+        QTest::keyClick(report, Qt::Key_Escape);
+        EXPECT_FALSE(report->Searching());
+        EXPECT_TRUE(report->Rows().empty());
+        EXPECT_EQ(report->lblStatus->Text(), "Search cancelled");
+    }
+    // A cancelled search is not run again by a new choice.
+    QTest::keyClick(report, Qt::Key_L, Qt::AltModifier);
+    EXPECT_FALSE(report->Searching());
+    EXPECT_TRUE(report->isVisible());
+}
+
 TEST_F(EclipseWindowTest, FinderListsTheSolarEclipsesSeenFromDallas) {
     Start(At(2024, 1, 10), kDallas);
     OpenReport();
