@@ -113,21 +113,23 @@ void TEclipseReport::FormCreate() {
     SetBackground(LoadPicture(QStringLiteral(":/eclipse/report_bgnd.jpg"), this));
     imgData.SetSize(kDataWidth, kDataHeight);
 
-    auto caption = [this](int left, const QString& text) {
+    // A caption in the window's small Arial, as wide as its text.
+    auto caption = [this](QPoint at, const QString& text, const QColor& color) {
         auto* l = new ClickRegion(this);
-        l->move(left, 46);
+        l->move(at);
         l->SetFontName(QStringLiteral("Arial"));
         l->SetFontSize(ScaledFontSize(8));
-        l->SetFontColor(Qt::black);
+        l->SetFontColor(color);
         l->SetAutoSize(true);
         l->SetText(text);
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
         return l;
     };
-    Label1 = caption(20, tr("From:"));
+    Label1 = caption({20, 46}, tr("From:"), Qt::black);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = caption(90, tr("To:"));
+    Label2 = caption({90, 46}, tr("To:"), Qt::black);
     Label2->setObjectName(QStringLiteral("Label2"));
+    for (ClickRegion* label : {Label1, Label2})
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The boxes are named by what the captions say: a reader need not hear them twice.
     SetAccessibleRole(Label1, QAccessible::NoRole);
     SetAccessibleRole(Label2, QAccessible::NoRole);
@@ -266,30 +268,24 @@ void TEclipseReport::FormCreate() {
         const char* Caption;
         const char* Command;
     };
-    const auto choice = [this, &left](TNames names, const QString& text, Qt::Key key,
-                                      const QString& hint, TEclipseChoice value) {
+    const auto choice = [this, &left, &caption](TNames names, const QString& text, Qt::Key key,
+                                                const QString& hint, TEclipseChoice value) {
         auto* glyph = new ImageControl(this, left, kListTop + kListHeight + 3, radioUnset_, 15, 15);
         glyph->setObjectName(QLatin1String(names.Glyph));
         glyph->setCursor(Qt::PointingHandCursor);
         SetAccessibleRole(glyph, QAccessible::NoRole);
-        auto* caption = new ClickRegion(this);
-        caption->setObjectName(QLatin1String(names.Caption));
-        caption->SetFontName(QStringLiteral("Arial"));
-        caption->SetFontSize(ScaledFontSize(8));
-        caption->SetFontColor(Qt::white);
-        caption->SetAutoSize(true);
-        caption->SetText(text);
-        caption->setCursor(Qt::PointingHandCursor);
-        caption->move(left + 18, lblSaveCsv->y());
+        ClickRegion* label = caption({left + 18, lblSaveCsv->y()}, text, Qt::white);
+        label->setObjectName(QLatin1String(names.Caption));
+        label->setCursor(Qt::PointingHandCursor);
         QAction* command = MakeCommand(this, names.Command, text, {QKeySequence(Qt::ALT | key)},
                                        hint, [this, value] { SetChoice(value); });
-        OfferCommand(caption, command);
-        SetAccessibleRole(caption, QAccessible::RadioButton);
+        OfferCommand(label, command);
+        SetAccessibleRole(label, QAccessible::RadioButton);
         connect(glyph, &ClickRegion::Clicked, command, [command](Qt::MouseButton b) {
             if (b == Qt::LeftButton) command->trigger();
         });
-        left = caption->x() + caption->width() + 12;
-        return std::pair{glyph, caption};
+        left = label->x() + label->width() + 12;
+        return std::pair{glyph, label};
     };
     std::tie(imgLunar, lblLunar) =
         choice({"imgLunar", "lblLunar", "actLunar"}, tr("Lunar"), Qt::Key_L,
