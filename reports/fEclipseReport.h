@@ -94,7 +94,8 @@ class TEclipseReport : public SkinWindow {
     const std::vector<TEclipseRow>& Rows() const { return rows_; }
     // The list as data, shown while it has rows: "Copy" puts it on the clipboard as
     // tab-separated text (also Ctrl+C), "Save as CSV…" writes it to a file the user chooses
-    // (also Ctrl+S). Without a list they only beep.
+    // (also Ctrl+S); a list of solar or of both kinds has the body column first. Without a
+    // list they only beep.
     void lblCopyClick();
     void lblSaveCsvClick();
     // The list as rows of texts under the columns' headings.

@@ -563,6 +563,12 @@ TEST_F(EclipseWindowTest, FinderChoiceTakesKeysAndClicksAndSearchesAgain) {
     ASSERT_EQ(report->Rows().size(), 2u); // 29 March and 21 September 2025
     for (const auto& row : report->Rows()) EXPECT_EQ(row.Body, TEclipseBody::Sun);
     EXPECT_EQ(report->Rows()[0].MaximumDate.Year, 2025);
+
+    // Closed and shown again, the window keeps the choice.
+    report->close();
+    report->ShowEclipseReport();
+    EXPECT_EQ(report->Choice(), TEclipseChoice::Solar);
+    EXPECT_TRUE(RadioChecked(report->lblSolar));
 }
 
 // A long search of solar or of both kinds shows its progress and stops on Escape.
