@@ -531,9 +531,12 @@ TEST_F(EclipseWindowTest, FinderChoiceTakesKeysAndClicksAndSearchesAgain) {
          TEclipseChoice::Both},
         {"Tab to Lunar, Space",
          [&] {
+             report->activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(report));
              report->tblEclipses->setFocus(Qt::TabFocusReason);
              QTest::keyClick(report->tblEclipses, Qt::Key_Tab);
              ASSERT_EQ(report->focusWidget(), report->lblLunar);
+             SavePicture(report->grab().toImage(), "eclipse_report_choice_focus.png");
              QTest::keyClick(report->lblLunar, Qt::Key_Space);
          },
          TEclipseChoice::Lunar},
