@@ -116,8 +116,10 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     });
     later(p->TimesList, "TimesList",
           [session, main] { return SkinWindow::Create<TTimesList>(*session, *main); });
+    // The finder opens a solar line in the solar eclipse window, made then if not yet.
     later(p->EclipseReport, "EclipseReport", [session, main, p] {
-        return SkinWindow::Create<TEclipseReport>(*session, main, main->lblReports, p->Eclipse);
+        return SkinWindow::Create<TEclipseReport>(*session, main, main->lblReports, p->Eclipse,
+                                                  [p] { return p->SolarEclipse.get(); });
     });
     later(p->SolarEclipse, "SolarEclipse", [session, main] {
         return SkinWindow::Create<TSolarEclipseWindow>(*session, main, main->imgSolarEclipse);

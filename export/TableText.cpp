@@ -41,7 +41,7 @@ std::string ListedMagnitude(const TEclipseResult& e) {
 }
 
 std::string ListedMagnitude(const TEclipseLine& line) {
-    return MagnitudeText(line.Magnitude);
+    return line.HasMagnitude ? MagnitudeText(line.Magnitude) : std::string();
 }
 
 TEclipseLine EclipseLine(const TEclipseResult& e) {
@@ -51,6 +51,21 @@ TEclipseLine EclipseLine(const TEclipseResult& e) {
     line.Magnitude = e.EclipseType == kPenumbralEclipse ? e.PenumbralMagnitude : e.UmbralMagnitude;
     line.EclipseType = e.EclipseType;
     line.Visibility = e.Visibility;
+    return line;
+}
+
+TEclipseLine EclipseLine(const TSolarEclipseAtPlace& e, const Observer& observer) {
+    const TSolarLocalCircumstances& l = e.Local;
+    TEclipseLine line;
+    line.Body = TEclipseBody::Sun;
+    line.Maximum = e.Eclipse.Greatest;
+    const LocalTime maximum =
+        l.Maximum.Happens ? l.Maximum.Local : observer.ToLocal(e.Eclipse.Greatest);
+    line.MaximumDate = JulianDayToDate(maximum.JD);
+    line.SolarKind = l.Kind != TSolarEclipseKind::None ? l.Kind : e.Eclipse.Kind;
+    line.Visibility = l.Visibility;
+    line.HasMagnitude = l.C1.Happens;
+    if (line.HasMagnitude) line.Magnitude = l.AtMaximum.Magnitude;
     return line;
 }
 
@@ -115,23 +130,49 @@ TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
     return table;
 }
 
-std::vector<std::string> EclipseTableHeadings() {
-    return Headings(
+std::vector<std::string> EclipseTableHeadings(bool withBody) {
+    std::vector<std::string> headings = Headings(
         {QT_TRANSLATE_NOOP("TableText", "Eclipse"), QT_TRANSLATE_NOOP("TableText", "Magnitude"),
          QT_TRANSLATE_NOOP("TableText", "Maximum"), QT_TRANSLATE_NOOP("TableText", "Date"),
          QT_TRANSLATE_NOOP("TableText", "Visibility")});
+    if (withBody)
+        headings.insert(headings.begin(),
+                        QCoreApplication::translate("TableText", "Body").toStdString());
+    return headings;
 }
 
-std::vector<std::string> EclipseLineTexts(const TEclipseLine& line) {
-    // The maximum's time and date and the visibility, as EclipseTexts makes them from these
-    // fields of a result.
-    TEclipseResult r;
-    r.EclipseType = line.EclipseType;
-    r.MaximumDate = line.MaximumDate;
-    r.Visibility = line.Visibility;
-    TEclipseTexts t = EclipseTexts(r);
-    return {ShortEclipseTypeName(line.EclipseType), ListedMagnitude(line), std::move(t.MaximumText),
-            std::move(t.DateText), std::move(t.VisibilityText)};
+namespace {
+
+// "Moon" or "Sun", the body column's cell.
+std::string EclipseBodyName(TEclipseBody body) {
+    return QCoreApplication::translate("TableText", body == TEclipseBody::Sun
+                                                        ? QT_TRANSLATE_NOOP("TableText", "Sun")
+                                                        : QT_TRANSLATE_NOOP("TableText", "Moon"))
+        .toStdString();
+}
+
+} // namespace
+
+std::vector<std::string> EclipseLineTexts(const TEclipseLine& line, bool withBody) {
+    std::vector<std::string> cells;
+    if (line.Body == TEclipseBody::Sun) {
+        // The maximum at the place as the solar eclipse window writes it.
+        const std::string when = DateTimeToText(line.MaximumDate);
+        cells = {ShortSolarEclipseName(line.SolarKind), ListedMagnitude(line), when.substr(0, 5),
+                 CutText(when.substr(10), 40), VisibilityText(line.Visibility)};
+    } else {
+        // The maximum's time and date and the visibility, as EclipseTexts makes them from
+        // these fields of a result.
+        TEclipseResult r;
+        r.EclipseType = line.EclipseType;
+        r.MaximumDate = line.MaximumDate;
+        r.Visibility = line.Visibility;
+        TEclipseTexts t = EclipseTexts(r);
+        cells = {ShortEclipseTypeName(line.EclipseType), ListedMagnitude(line),
+                 std::move(t.MaximumText), std::move(t.DateText), std::move(t.VisibilityText)};
+    }
+    if (withBody) cells.insert(cells.begin(), EclipseBodyName(line.Body));
+    return cells;
 }
 
 TTable EclipseTable(const std::vector<TEclipseResult>& eclipses) {
@@ -140,10 +181,10 @@ TTable EclipseTable(const std::vector<TEclipseResult>& eclipses) {
     return table;
 }
 
-TTable EclipseTable(const std::vector<TEclipseLine>& lines) {
-    TTable table{EclipseTableHeadings()};
+TTable EclipseTable(const std::vector<TEclipseLine>& lines, bool withBody) {
+    TTable table{EclipseTableHeadings(withBody)};
     table.reserve(lines.size() + 1);
-    for (const TEclipseLine& line : lines) table.push_back(EclipseLineTexts(line));
+    for (const TEclipseLine& line : lines) table.push_back(EclipseLineTexts(line, withBody));
     return table;
 }
 

@@ -5,6 +5,7 @@
 
 #include "Eclipse.h"
 #include "Records.h"
+#include "SolarEclipse.h"
 
 #include <string>
 #include <vector>
@@ -29,29 +30,47 @@ std::string TabText(const TTable& table);
 TTable MonthTable(const TDateTimeRecord& month, const Observer& observer,
                   const std::string& datePattern);
 
+// The body an eclipse darkens: the Moon (a lunar eclipse) or the Sun (a solar one).
+enum class TEclipseBody : std::uint8_t { Moon, Sun };
+
 // An eclipse as a line of the eclipse list: the values its texts are made from, a few dozen
 // bytes where the texts would take a kilobyte, so that a list of thousands of eclipses makes
 // texts only for the lines shown, copied or saved.
 struct TEclipseLine {
-    TDateTimeRecord MaximumDate; // greatest eclipse on the local clock
-    UniversalTime Maximum;       // greatest eclipse (the result's Elements.JD)
-    double Magnitude = 0.0;      // the one the list shows (ListedMagnitude)
-    TEclipseKind EclipseType = kNoEclipse;
+    // The maximum on the local clock: greatest eclipse of a lunar one; of a solar one the
+    // maximum at the place, or greatest eclipse where the shadow misses the place.
+    TDateTimeRecord MaximumDate;
+    // Greatest eclipse, which tells the eclipse from any other: a lunar result's Elements.JD,
+    // a solar eclipse's Greatest.
+    UniversalTime Maximum;
+    double Magnitude = 0.0;                // the one the list shows (ListedMagnitude)
+    TEclipseKind EclipseType = kNoEclipse; // of a lunar eclipse
     TEclipseVisibility Visibility = TEclipseVisibility::NotVisible;
+    TEclipseBody Body = TEclipseBody::Moon;
+    // Of a solar eclipse: the deepest phase at the place, the worldwide kind where the place
+    // sees none of it (as the solar eclipse window's title).
+    TSolarEclipseKind SolarKind = TSolarEclipseKind::None;
+    // False for a solar eclipse whose penumbra misses the place: it has no magnitude there.
+    bool HasMagnitude = true;
 };
+// A list of 1 to 9999 holds some 48 000 of them.
+static_assert(sizeof(TEclipseLine) <= 48);
 TEclipseLine EclipseLine(const TEclipseResult& e);
+TEclipseLine EclipseLine(const TSolarEclipseAtPlace& e, const Observer& observer);
 
 // The eclipse list's column headings, and a line's cells under them: kind, magnitude, local
-// time and date of the maximum, visibility.
-std::vector<std::string> EclipseTableHeadings();
-std::vector<std::string> EclipseLineTexts(const TEclipseLine& line);
+// time and date of the maximum, visibility; withBody puts the eclipsed body ("Moon", "Sun")
+// first, for a list that may hold solar eclipses.
+std::vector<std::string> EclipseTableHeadings(bool withBody = false);
+std::vector<std::string> EclipseLineTexts(const TEclipseLine& line, bool withBody = false);
 
 // The eclipse list as the eclipse finder shows it, under its headings.
 TTable EclipseTable(const std::vector<TEclipseResult>& eclipses);
-TTable EclipseTable(const std::vector<TEclipseLine>& lines);
+TTable EclipseTable(const std::vector<TEclipseLine>& lines, bool withBody = false);
 
 // The magnitude an eclipse list shows, one text on screen, copied and saved: the umbral one of
-// partial and total eclipses, the penumbral one otherwise, with the fewest digits.
+// partial and total lunar eclipses, the penumbral one otherwise, with the fewest digits; a
+// solar eclipse's at the place ("" where its penumbra misses the place).
 std::string ListedMagnitude(const TEclipseResult& e);
 std::string ListedMagnitude(const TEclipseLine& line);
 

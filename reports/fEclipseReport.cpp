@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "Palette.h"
 #include "fEclipseWindow.h"
+#include "fSolarEclipseWindow.h"
 
 #include "Calendar.h"
 #include "Session.h"
@@ -41,6 +42,9 @@ constexpr int kPollInterval = 40;
 // The status text between the year boxes and the Calculate button.
 constexpr int kStatusLeft = 150;
 constexpr int kStatusRight = 282;
+// The width of a list line's body mark (a Sun or a crescent Moon) before its kind, drawn
+// while the list may hold solar eclipses.
+constexpr int kBodyMarkWidth = 12;
 
 } // namespace
 
@@ -50,6 +54,7 @@ constexpr int kStatusRight = 282;
 // window reads the slots after joining the threads.
 struct TEclipseReport::TSearch {
     Observer Obs;
+    TEclipseChoice Choice = TEclipseChoice::Lunar;
     std::vector<std::pair<int, int>> Chunks;
     std::vector<std::vector<TEclipseRow>> Found;
     std::atomic<std::size_t> Next{0};
@@ -59,8 +64,21 @@ struct TEclipseReport::TSearch {
 
     void Work() {
         for (std::size_t i = Next++; i < Chunks.size() && !Cancelled; i = Next++) {
-            for (const TEclipseResult& r : FindEclipses(Chunks[i].first, Chunks[i].second, Obs))
-                Found[i].push_back(EclipseLine(r));
+            const auto [first, last] = Chunks[i];
+            std::vector<TEclipseRow>& found = Found[i];
+            if (Choice != TEclipseChoice::Solar)
+                for (const TEclipseResult& r : FindEclipses(first, last, Obs))
+                    found.push_back(EclipseLine(r));
+            if (Choice != TEclipseChoice::Lunar) {
+                const auto lunar = static_cast<std::ptrdiff_t>(found.size());
+                for (const TSolarEclipseAtPlace& e : FindSolarEclipses(first, last, Obs))
+                    found.push_back(EclipseLine(e, Obs));
+                // Each body's eclipses come in time order: merged, the chunk's are too.
+                std::inplace_merge(found.begin(), found.begin() + lunar, found.end(),
+                                   [](const TEclipseRow& a, const TEclipseRow& b) {
+                                       return a.MaximumDate.JD < b.MaximumDate.JD;
+                                   });
+            }
             ++Done;
         }
     }
@@ -71,8 +89,9 @@ struct TEclipseReport::TSearch {
 };
 
 TEclipseReport::TEclipseReport(TSession& session, QWidget* owner, const QWidget* anchor,
-                               TEclipse* eclipse)
-    : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor), eclipse_(eclipse) {
+                               TEclipse* eclipse, std::function<TSolarEclipseWindow*()> solarWindow)
+    : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor), eclipse_(eclipse),
+      solarWindow_(std::move(solarWindow)) {
     setObjectName(QStringLiteral("EclipseReport"));
     setWindowTitle(tr("Eclipse Finder"));
     pollTimer_.setInterval(kPollInterval);
@@ -94,21 +113,23 @@ void TEclipseReport::FormCreate() {
     SetBackground(LoadPicture(QStringLiteral(":/eclipse/report_bgnd.jpg"), this));
     imgData.SetSize(kDataWidth, kDataHeight);
 
-    auto caption = [this](int left, const QString& text) {
+    // A caption in the window's small Arial, as wide as its text.
+    auto caption = [this](QPoint at, const QString& text, const QColor& color) {
         auto* l = new ClickRegion(this);
-        l->move(left, 46);
+        l->move(at);
         l->SetFontName(QStringLiteral("Arial"));
         l->SetFontSize(ScaledFontSize(8));
-        l->SetFontColor(Qt::black);
+        l->SetFontColor(color);
         l->SetAutoSize(true);
         l->SetText(text);
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
         return l;
     };
-    Label1 = caption(20, tr("From:"));
+    Label1 = caption({20, 46}, tr("From:"), Qt::black);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = caption(90, tr("To:"));
+    Label2 = caption({90, 46}, tr("To:"), Qt::black);
     Label2->setObjectName(QStringLiteral("Label2"));
+    for (ClickRegion* label : {Label1, Label2})
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The boxes are named by what the captions say: a reader need not hear them twice.
     SetAccessibleRole(Label1, QAccessible::NoRole);
     SetAccessibleRole(Label2, QAccessible::NoRole);
@@ -235,13 +256,55 @@ void TEclipseReport::FormCreate() {
     lblCopy->move(lblSaveCsv->x() - 14 - lblCopy->width(), lblSaveCsv->y());
     csvFolder_ = QDir::homePath();
 
+    // The choice of what to list, on the bottom band from the list's left edge: radio
+    // buttons as in the configuration window, a glyph and its caption each.
+    radioSet_ = LoadPicture(QStringLiteral(":/eclipse/rb_set.png"), this);
+    radioUnset_ = LoadPicture(QStringLiteral(":/eclipse/rb_unset.png"), this);
+    sunMark_ = LoadPicture(QStringLiteral(":/eclipse/mark_sun.png"), this);
+    moonMark_ = LoadPicture(QStringLiteral(":/eclipse/mark_moon.png"), this);
+    int left = kListLeft;
+    struct TNames {
+        const char* Glyph;
+        const char* Caption;
+        const char* Command;
+    };
+    const auto choice = [this, &left, &caption](TNames names, const QString& text, Qt::Key key,
+                                                const QString& hint, TEclipseChoice value) {
+        auto* glyph = new ImageControl(this, left, kListTop + kListHeight + 3, radioUnset_, 15, 15);
+        glyph->setObjectName(QLatin1String(names.Glyph));
+        glyph->setCursor(Qt::PointingHandCursor);
+        SetAccessibleRole(glyph, QAccessible::NoRole);
+        ClickRegion* label = caption({left + 18, lblSaveCsv->y()}, text, Qt::white);
+        label->setObjectName(QLatin1String(names.Caption));
+        label->setCursor(Qt::PointingHandCursor);
+        QAction* command = MakeCommand(this, names.Command, text, {QKeySequence(Qt::ALT | key)},
+                                       hint, [this, value] { SetChoice(value); });
+        OfferCommand(label, command);
+        SetAccessibleRole(label, QAccessible::RadioButton);
+        connect(glyph, &ClickRegion::Clicked, command, [command](Qt::MouseButton b) {
+            if (b == Qt::LeftButton) command->trigger();
+        });
+        left = label->x() + label->width() + 12;
+        return std::pair{glyph, label};
+    };
+    std::tie(imgLunar, lblLunar) =
+        choice({"imgLunar", "lblLunar", "actLunar"}, tr("Lunar"), Qt::Key_L,
+               tr("List the lunar eclipses"), TEclipseChoice::Lunar);
+    std::tie(imgSolar, lblSolar) =
+        choice({"imgSolar", "lblSolar", "actSolar"}, tr("Solar"), Qt::Key_S,
+               tr("List the solar eclipses"), TEclipseChoice::Solar);
+    std::tie(imgBoth, lblBoth) =
+        choice({"imgBoth", "lblBoth", "actBoth"}, tr("Both"), Qt::Key_B,
+               tr("List the lunar and the solar eclipses"), TEclipseChoice::Both);
+    ShowChoice();
+
     tblEclipses = new AccessibleTable(
         this, "tblEclipses", QRect(kListLeft, kListTop, kDataWidth, kListHeight), tr("Eclipses"),
         {.Rows = {},
          .Headings =
-             [] {
+             [this] {
                  QStringList headings;
-                 for (const std::string& h : EclipseTableHeadings())
+                 for (const std::string& h : EclipseTableHeadings(ListWithBody()))
                      headings << QString::fromStdString(h);
                  return headings;
              },
@@ -249,7 +312,7 @@ void TEclipseReport::FormCreate() {
          .CellText =
              [this](int row, int column) {
                  const std::vector<std::string> cells =
-                     EclipseLineTexts(rows_.at(static_cast<std::size_t>(row)));
+                     EclipseLineTexts(rows_.at(static_cast<std::size_t>(row)), ListWithBody());
                  return QString::fromStdString(cells.at(static_cast<std::size_t>(column)));
              },
          .RowRect =
@@ -271,7 +334,10 @@ void TEclipseReport::FormCreate() {
     setTabOrder(txtToYear, lblCalculate);
     setTabOrder(lblCalculate, lblCancel);
     setTabOrder(lblCancel, tblEclipses);
-    setTabOrder(tblEclipses, lblCopy);
+    setTabOrder(tblEclipses, lblLunar);
+    setTabOrder(lblLunar, lblSolar);
+    setTabOrder(lblSolar, lblBoth);
+    setTabOrder(lblBoth, lblCopy);
     setTabOrder(lblCopy, lblSaveCsv);
     setTabOrder(lblSaveCsv, lblExit);
     ShowTableCommands();
@@ -285,7 +351,27 @@ void TEclipseReport::ShowTableCommands() {
 }
 
 TTable TEclipseReport::Table() const {
-    return EclipseTable(rows_);
+    return EclipseTable(rows_, ListWithBody());
+}
+
+void TEclipseReport::SetChoice(TEclipseChoice choice) {
+    if (choice == choice_) return;
+    choice_ = choice;
+    ShowChoice();
+    // The list shown, or the search running, is of the other choice: its years again.
+    if (Searching() || listDone_) Search(listFrom_, listTo_);
+}
+
+void TEclipseReport::ShowChoice() {
+    const std::pair<ImageControl*, TEclipseChoice> glyphs[] = {{imgLunar, TEclipseChoice::Lunar},
+                                                               {imgSolar, TEclipseChoice::Solar},
+                                                               {imgBoth, TEclipseChoice::Both}};
+    for (const auto& [glyph, value] : glyphs)
+        glyph->SetPicture(value == choice_ ? radioSet_ : radioUnset_);
+    const std::pair<ClickRegion*, TEclipseChoice> captions[] = {{lblLunar, TEclipseChoice::Lunar},
+                                                                {lblSolar, TEclipseChoice::Solar},
+                                                                {lblBoth, TEclipseChoice::Both}};
+    for (const auto& [caption, value] : captions) SetAccessibleChecked(caption, value == choice_);
 }
 
 std::string TEclipseReport::TimeAndDate(const TEclipseRow& row) {
@@ -319,6 +405,7 @@ void TEclipseReport::FormShow() {
     }
     StopSearch();
     computed_ = false;
+    listDone_ = false;
     lblStatus->SetText(QString());
     const QString year = QString::number(session_.AtPlace(CurrentClock().Now()).date().year());
     txtFromYear->setText(year);
@@ -364,13 +451,16 @@ void TEclipseReport::lblCalculateClick() {
 }
 
 void TEclipseReport::CalculateEclipses() {
+    Search(txtFromYear->text().toInt(), txtToYear->text().toInt());
+}
+
+void TEclipseReport::Search(int from, int to) {
     StopSearch();
     rows_.clear();
+    listDone_ = false;
     // A new list starts at its top.
     ScrollBar1->setMaximum(0);
     ScrollBar1->setValue(0);
-    const int from = txtFromYear->text().toInt();
-    const int to = txtToYear->text().toInt();
     ShowTableCommands();
     if (to < from) return;
     listFrom_ = from;
@@ -378,7 +468,9 @@ void TEclipseReport::CalculateEclipses() {
 
     auto search = std::make_unique<TSearch>();
     search->Obs = session_.GetObserver();
+    search->Choice = choice_;
     listObserver_ = search->Obs;
+    listChoice_ = choice_;
     for (int year = from; year <= to; year += kYearsPerChunk)
         search->Chunks.emplace_back(year, std::min(to, year + kYearsPerChunk - 1));
     search->Found.resize(search->Chunks.size());
@@ -420,6 +512,7 @@ void TEclipseReport::FinishSearch() {
     for (const std::vector<TEclipseRow>& chunk : search_->Found)
         rows_.insert(rows_.end(), chunk.begin(), chunk.end());
     search_.reset();
+    listDone_ = true;
     ShowSearching(false);
     const int n = static_cast<int>(rows_.size());
     lblStatus->SetText(tr("%n eclipse(s) found", nullptr, n));
@@ -474,12 +567,19 @@ void TEclipseReport::DisplayDataBitmap() {
         c.FillRect(Rect(0, kLineHeight * a, imgData.Width(), kLineHeight * (a + 1)), band);
     }
     c.SetBrushStyle(BrushStyle::Clear);
-    // Columns: the kind at 10, its magnitude right-aligned after the widest kind, the time
-    // and date at 100 and the visibility at 250, each moved right when a wider font would
-    // make it touch the one before.
-    const int magnitudeRight =
-        10 + c.TextWidth(QString::fromStdString(ShortEclipseTypeName(kPenumbralEclipse))) + 6 +
-        c.TextWidth(QStringLiteral("0.000"));
+    // Columns: the kind at 10 (after the body mark when the list may hold solar eclipses),
+    // its magnitude right-aligned after the widest kind, the time and date at 100 and the
+    // visibility at 250, each moved right when a wider font would make it touch the one
+    // before.
+    const bool marks = ListWithBody();
+    const int kindX = marks ? 10 + kBodyMarkWidth : 10;
+    int kindWidth = c.TextWidth(QString::fromStdString(ShortEclipseTypeName(kPenumbralEclipse)));
+    if (marks)
+        for (const TSolarEclipseKind kind : {TSolarEclipseKind::Partial, TSolarEclipseKind::Annular,
+                                             TSolarEclipseKind::Total, TSolarEclipseKind::Hybrid})
+            kindWidth = std::max(kindWidth,
+                                 c.TextWidth(QString::fromStdString(ShortSolarEclipseName(kind))));
+    const int magnitudeRight = kindX + kindWidth + 6 + c.TextWidth(QStringLiteral("0.000"));
     const int dateX = std::max(100, magnitudeRight + 10);
     const int visibilityX =
         std::max(250, dateX + c.TextWidth(QStringLiteral("00:00  30 September 9999")) + 6);
@@ -489,8 +589,12 @@ void TEclipseReport::DisplayDataBitmap() {
         const TEclipseRow& row = rows_[index];
         const std::vector<std::string> cells = EclipseLineTexts(row);
         const int y = kLineHeight * a + 1;
+        // The mark, 9 pixels square, in the middle of the line.
+        if (marks)
+            c.Draw(4, kLineHeight * a + (kLineHeight - 9) / 2,
+                   row.Body == TEclipseBody::Sun ? sunMark_ : moonMark_);
         c.SetFontColor(Qt::white);
-        c.TextOut(10, y, QString::fromStdString(cells[0]));
+        c.TextOut(kindX, y, QString::fromStdString(cells[0]));
         const QString magnitude = QString::fromStdString(cells[1]);
         c.SetFontColor(palette::StandardText);
         c.TextOut(magnitudeRight - c.TextWidth(magnitude), y, magnitude);
@@ -522,6 +626,10 @@ void TEclipseReport::OpenRow(std::size_t index) {
 
     lblSelectedDate->SetText(QString::fromStdString(TimeAndDate(row)));
     session_.SelectLocalMinute(row.MaximumDate);
+    if (row.Body == TEclipseBody::Sun) {
+        OpenSolarRow(row);
+        return;
+    }
     if (!eclipse_) return;
 
     // The month's eclipses as the session now holds them, showing the one of the line; the
@@ -536,11 +644,33 @@ void TEclipseReport::OpenRow(std::size_t index) {
         it = list.begin();
     }
     eclipse_->ShowEclipses(list, static_cast<std::size_t>(it - list.begin()));
-    if (owner_) {
-        const int left = owner_->x() + (owner_->width() - (eclipse_->width() + width())) / 2;
-        eclipse_->move(left, eclipse_->y());
-        move(left + eclipse_->width(), y());
+    PlaceBeside(eclipse_);
+}
+
+void TEclipseReport::OpenSolarRow(const TEclipseRow& row) {
+    TSolarEclipseWindow* window = solarWindow_ ? solarWindow_() : nullptr;
+    if (!window) return;
+    // The month's solar eclipses as the session now holds them, showing the one of the
+    // line; the line's own eclipse when the month does not hold it.
+    std::vector<TSolarEclipseAtPlace> list = session_.SolarEclipses();
+    auto it = std::find_if(list.begin(), list.end(), [&](const TSolarEclipseAtPlace& e) {
+        return e.Eclipse.Greatest == row.Maximum;
+    });
+    if (it == list.end()) {
+        std::optional<TSolarEclipseAtPlace> own = SolarRowResult(row);
+        if (!own) return;
+        list = {std::move(*own)};
+        it = list.begin();
     }
+    window->ShowEclipses(list, static_cast<std::size_t>(it - list.begin()));
+    PlaceBeside(window);
+}
+
+void TEclipseReport::PlaceBeside(QWidget* window) {
+    if (!owner_) return;
+    const int left = owner_->x() + (owner_->width() - (window->width() + width())) / 2;
+    window->move(left, window->y());
+    move(left + window->width(), y());
 }
 
 std::optional<TEclipseResult> TEclipseReport::RowResult(const TEclipseRow& row) const {
@@ -549,6 +679,15 @@ std::optional<TEclipseResult> TEclipseReport::RowResult(const TEclipseRow& row) 
     const int year = row.MaximumDate.Year;
     for (TEclipseResult& r : FindEclipses(year - 1, year + 1, listObserver_))
         if (r.Elements.JD == row.Maximum) return std::move(r);
+    return std::nullopt;
+}
+
+std::optional<TSolarEclipseAtPlace> TEclipseReport::SolarRowResult(const TEclipseRow& row) const {
+    // The search counts an eclipse in the civil year of its greatest eclipse, which may be a
+    // neighbour of the year of the maximum at the place.
+    const int year = row.MaximumDate.Year;
+    for (TSolarEclipseAtPlace& e : FindSolarEclipses(year - 1, year + 1, listObserver_))
+        if (e.Eclipse.Greatest == row.Maximum) return std::move(e);
     return std::nullopt;
 }
 
@@ -572,6 +711,7 @@ void TEclipseReport::closeEvent(QCloseEvent* e) {
     ShowSearching(false);
     rows_.clear();
     rows_.shrink_to_fit();
+    listDone_ = false;
     ShowTableCommands();
     SkinWindow::closeEvent(e);
 }

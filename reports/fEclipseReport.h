@@ -1,11 +1,13 @@
-// The eclipse finder: every lunar eclipse between two years, one line each (kind, magnitude,
-// local time and date of the maximum, visibility), twelve lines at a time. The search runs on
-// worker threads, shows its progress and can be cancelled. Double-clicking a line moves the
-// main window to that eclipse and opens the eclipse window beside the report.
+// The eclipse finder: every lunar eclipse, every solar eclipse or both between two years, one
+// line each (kind, magnitude, local time and date of the maximum, visibility at the place),
+// twelve lines at a time. The search runs on worker threads, shows its progress and can be
+// cancelled. Double-clicking a line moves the main window to that eclipse and opens the
+// eclipse window or the solar eclipse window beside the report.
 #pragma once
 
 #include "Access.h"
 #include "ClickRegion.h"
+#include "ImageControl.h"
 #include "Picture.h"
 #include "SkinWindow.h"
 
@@ -17,6 +19,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +30,10 @@ namespace crescendar {
 
 class TEclipse;
 class TSession;
+class TSolarEclipseWindow;
+
+// What the finder lists: lunar eclipses, solar eclipses or both.
+enum class TEclipseChoice : std::uint8_t { Lunar, Solar, Both };
 
 // The messages of the year boxes.
 inline constexpr const char* kFromToMessage = QT_TRANSLATE_NOOP(
@@ -41,9 +49,11 @@ class TEclipseReport : public SkinWindow {
     // session: whose observer the eclipses are found for and whose day a double-click
     // selects. owner: the window this one belongs to; it opens below the owner's region
     // anchor (both nullptr: where it is). Without an eclipse window a double-click only
-    // selects the day.
+    // selects the day. solarWindow gives the solar eclipse window, made the first time a
+    // solar line is opened (none: a solar line only selects the day).
     explicit TEclipseReport(TSession& session, QWidget* owner = nullptr,
-                            const QWidget* anchor = nullptr, TEclipse* eclipse = nullptr);
+                            const QWidget* anchor = nullptr, TEclipse* eclipse = nullptr,
+                            std::function<TSolarEclipseWindow*()> solarWindow = {});
 
     // A line of the list as values; its texts are made when it is drawn, read, copied or
     // saved.
@@ -74,13 +84,18 @@ class TEclipseReport : public SkinWindow {
     // Stops a running search; the list stays empty and the status says so.
     void CancelSearch();
     bool Searching() const { return search_ != nullptr; }
+    // The eclipses to list, kept while the program runs. A change runs the search of the
+    // list shown (or running) again for the new choice.
+    void SetChoice(TEclipseChoice choice);
+    TEclipseChoice Choice() const { return choice_; }
     void SetupDataBitmap();
     void DisplayDataBitmap();
 
     const std::vector<TEclipseRow>& Rows() const { return rows_; }
     // The list as data, shown while it has rows: "Copy" puts it on the clipboard as
     // tab-separated text (also Ctrl+C), "Save as CSV…" writes it to a file the user chooses
-    // (also Ctrl+S). Without a list they only beep.
+    // (also Ctrl+S); a list of solar or of both kinds has the body column first. Without a
+    // list they only beep.
     void lblCopyClick();
     void lblSaveCsvClick();
     // The list as rows of texts under the columns' headings.
@@ -99,7 +114,15 @@ class TEclipseReport : public SkinWindow {
     ClickRegion* lblCancel = nullptr;       // shown while a search runs
     ClickRegion* lblCopy = nullptr;         // shown while there is a list
     ClickRegion* lblSaveCsv = nullptr;      // shown while there is a list
-    QProgressBar* barProgress = nullptr;    // shown while a search runs
+    // The choice of lunar, solar or both: radio buttons, each a glyph and its caption, which
+    // takes the keyboard and is read as the radio button.
+    ImageControl* imgLunar = nullptr;
+    ImageControl* imgSolar = nullptr;
+    ImageControl* imgBoth = nullptr;
+    ClickRegion* lblLunar = nullptr;
+    ClickRegion* lblSolar = nullptr;
+    ClickRegion* lblBoth = nullptr;
+    QProgressBar* barProgress = nullptr; // shown while a search runs
     QScrollBar* ScrollBar1 = nullptr;
     // The list for the keyboard and screen readers: the arrow and page keys move a row (the
     // list scrolls with it), Return opens the row's eclipse as a double-click does.
@@ -121,6 +144,16 @@ class TEclipseReport : public SkinWindow {
     void OpenRow(std::size_t index);
     // The whole result of a row's eclipse, found again for the observer of the search.
     std::optional<TEclipseResult> RowResult(const TEclipseRow& row) const;
+    std::optional<TSolarEclipseAtPlace> SolarRowResult(const TEclipseRow& row) const;
+    // Opens a solar row's eclipse in the solar eclipse window.
+    void OpenSolarRow(const TEclipseRow& row);
+    // Puts the eclipse window beside the report, the two centred under the owner.
+    void PlaceBeside(QWidget* window);
+    // Starts the search of the years from..to for the choice.
+    void Search(int from, int to);
+    void ShowChoice();
+    // The list holds solar eclipses: its table has the body column.
+    bool ListWithBody() const { return listChoice_ != TEclipseChoice::Lunar; }
     void PollSearch();
     void FinishSearch();
     void StopSearch();
@@ -131,6 +164,7 @@ class TEclipseReport : public SkinWindow {
     QWidget* owner_;
     const QWidget* anchor_;
     TEclipse* eclipse_;
+    std::function<TSolarEclipseWindow*()> solarWindow_;
     std::vector<TEclipseRow> rows_;
     Observer listObserver_; // whose eclipses the rows are
     bool computed_ = false;
@@ -139,6 +173,11 @@ class TEclipseReport : public SkinWindow {
     QTimer pollTimer_;
     QString csvFolder_;             // where the last CSV file went
     int listFrom_ = 0, listTo_ = 0; // the years of the list
+    TEclipseChoice choice_ = TEclipseChoice::Lunar;
+    TEclipseChoice listChoice_ = TEclipseChoice::Lunar; // what the list (or the search) holds
+    bool listDone_ = false;                             // a search ran to its end
+    QImage radioSet_, radioUnset_;
+    QImage sunMark_, moonMark_; // before the kinds of a list that may hold solar eclipses
 };
 
 } // namespace crescendar

@@ -4,12 +4,16 @@
 
 #include "fEclipseReport.h"
 #include "fEclipseWindow.h"
+#include "fSolarEclipseWindow.h"
 
 #include "Calendar.h"
 #include "EventText.h"
 #include "Phases.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTime>
 
 #include <algorithm>
@@ -46,6 +50,7 @@ class EclipseWindowTest : public MainFixture {
     void TearDown() override {
         delete report;
         delete eclipse;
+        delete sun;
         MainFixture::TearDown();
     }
     TEclipse* OpenEclipse(const QDateTime& at) {
@@ -56,7 +61,13 @@ class EclipseWindowTest : public MainFixture {
     }
     TEclipseReport* OpenReport() {
         if (!eclipse) eclipse = SkinWindow::Create<TEclipse>(w->Session(), w, w->imgEclipse);
-        report = SkinWindow::Create<TEclipseReport>(w->Session(), w, w->lblReports, eclipse);
+        // The solar eclipse window is made the first time the finder asks for it.
+        report =
+            SkinWindow::Create<TEclipseReport>(w->Session(), w, w->lblReports, eclipse, [this] {
+                if (!sun)
+                    sun = SkinWindow::Create<TSolarEclipseWindow>(w->Session(), w, w->imgEclipse);
+                return sun;
+            });
         report->ShowEclipseReport();
         report->FormActivate();
         return report;
@@ -80,7 +91,18 @@ class EclipseWindowTest : public MainFixture {
 
     TEclipse* eclipse = nullptr;
     TEclipseReport* report = nullptr;
+    TSolarEclipseWindow* sun = nullptr;
 };
+
+// Dallas (32.7767 N, 96.7970 W) on the clock of Chicago.
+const SettingValues kDallas = {
+    {"LatDeg", "32"},    {"LatMin", "46"},    {"LatSec", "36"},
+    {"LatDir", "North"}, {"LongDeg", "96"},   {"LongMin", "47"},
+    {"LongSec", "49"},   {"LongDir", "West"}, {"ZoneName", "America/Chicago"}};
+
+bool RadioChecked(QWidget* caption) {
+    return QAccessible::queryAccessibleInterface(caption)->state().checked;
+}
 
 TEST(EclipseMagnitude, RoundsHalvesToEvenAndDropsTrailingZeros) {
     EXPECT_EQ(MagnitudeText(1.2504), "1.25");
@@ -481,6 +503,196 @@ TEST_F(EclipseWindowTest, ScreenshotOfTheFinder) {
     EXPECT_GT(report->ScrollBar1->maximum(), 0);
     report->ScrollBar1->setValue(3);
     Screenshot(report, "eclipse_report.png");
+}
+
+// The choice of lunar, solar or both by its keys, its captions and its glyphs; each is a
+// radio button that tells whether it is checked, and a change runs the list's search again.
+TEST_F(EclipseWindowTest, FinderChoiceTakesKeysAndClicksAndSearchesAgain) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    EXPECT_EQ(report->Choice(), TEclipseChoice::Lunar);
+    const struct {
+        const char* How;
+        std::function<void()> Choose;
+        TEclipseChoice Want;
+    } cases[] = {
+        {"Alt+S", [&] { QTest::keyClick(report, Qt::Key_S, Qt::AltModifier); },
+         TEclipseChoice::Solar},
+        {"Alt+B in a year box",
+         [&] { QTest::keyClick(report->txtFromYear, Qt::Key_B, Qt::AltModifier); },
+         TEclipseChoice::Both},
+        {"Alt+L", [&] { QTest::keyClick(report, Qt::Key_L, Qt::AltModifier); },
+         TEclipseChoice::Lunar},
+        {"the Solar caption", [&] { Click(report->lblSolar); }, TEclipseChoice::Solar},
+        {"the Both glyph",
+         [&] {
+             Click(report->imgBoth, Qt::LeftButton, {7, 7});
+         },
+         TEclipseChoice::Both},
+        {"Tab to Lunar, Space",
+         [&] {
+             report->activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(report));
+             report->tblEclipses->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(report->tblEclipses, Qt::Key_Tab);
+             ASSERT_EQ(report->focusWidget(), report->lblLunar);
+             SavePicture(report->grab().toImage(), "eclipse_report_choice_focus.png");
+             QTest::keyClick(report->lblLunar, Qt::Key_Space);
+         },
+         TEclipseChoice::Lunar},
+    };
+    for (const auto& c : cases) {
+        c.Choose();
+        EXPECT_EQ(report->Choice(), c.Want) << c.How;
+        EXPECT_FALSE(report->Searching()) << c.How; // no list yet: nothing to search again
+        const std::pair<ClickRegion*, TEclipseChoice> radios[] = {
+            {report->lblLunar, TEclipseChoice::Lunar},
+            {report->lblSolar, TEclipseChoice::Solar},
+            {report->lblBoth, TEclipseChoice::Both}};
+        for (const auto& [caption, value] : radios) {
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(caption)->role(),
+                      QAccessible::RadioButton);
+            EXPECT_EQ(RadioChecked(caption), value == c.Want) << c.How;
+        }
+    }
+    EXPECT_EQ(report->lblSolar->accessibleName(), "Solar");
+
+    // With a list shown, a new choice lists the same years again.
+    Calculate("2025", "2025");
+    ASSERT_EQ(report->Rows().size(), 2u);
+    report->txtFromYear->setText("1999"); // typed, not calculated
+    QTest::keyClick(report, Qt::Key_S, Qt::AltModifier);
+    WaitForSearch();
+    ASSERT_EQ(report->Rows().size(), 2u); // 29 March and 21 September 2025
+    for (const auto& row : report->Rows()) EXPECT_EQ(row.Body, TEclipseBody::Sun);
+    EXPECT_EQ(report->Rows()[0].MaximumDate.Year, 2025);
+
+    // Closed and shown again, the window keeps the choice.
+    report->close();
+    report->ShowEclipseReport();
+    EXPECT_EQ(report->Choice(), TEclipseChoice::Solar);
+    EXPECT_TRUE(RadioChecked(report->lblSolar));
+}
+
+// A long search of solar or of both kinds shows its progress and stops on Escape.
+TEST_F(EclipseWindowTest, SolarAndBothSearchesShowProgressAndStopOnEscape) {
+    Start(At(2025, 3, 14));
+    OpenReport();
+    for (const Qt::Key key : {Qt::Key_S, Qt::Key_B}) {
+        QTest::keyClick(report, key, Qt::AltModifier);
+        StartSearch("1", "9999");
+        ASSERT_TRUE(report->Searching());
+        QTRY_VERIFY_WITH_TIMEOUT(report->barProgress->value() > 0, 20000);
+        EXPECT_TRUE(report->lblCancel->isVisible());
+        QTest::keyClick(report, Qt::Key_Escape);
+        EXPECT_FALSE(report->Searching());
+        EXPECT_TRUE(report->Rows().empty());
+        EXPECT_EQ(report->lblStatus->Text(), "Search cancelled");
+    }
+    // A cancelled search is not run again by a new choice.
+    QTest::keyClick(report, Qt::Key_L, Qt::AltModifier);
+    EXPECT_FALSE(report->Searching());
+    EXPECT_TRUE(report->isVisible());
+}
+
+TEST_F(EclipseWindowTest, FinderListsTheSolarEclipsesSeenFromDallas) {
+    Start(At(2024, 1, 10), kDallas);
+    OpenReport();
+    QTest::keyClick(report, Qt::Key_S, Qt::AltModifier);
+    Calculate("2024", "2027");
+    // Two a year, from 8 April 2024 to 2 August 2027; only the first is seen from Dallas.
+    const auto& rows = report->Rows();
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_EQ(report->lblStatus->Text(), "8 eclipses found");
+    const TTable table = report->Table();
+    EXPECT_EQ(table[0], (std::vector<std::string>{"Body", "Eclipse", "Magnitude", "Maximum", "Date",
+                                                  "Visibility"}));
+    const std::vector<std::string>& april = table[1];
+    EXPECT_EQ(april[0], "Sun");
+    EXPECT_EQ(april[1], "Total");
+    EXPECT_EQ(april[4], "08 April 2024");
+    EXPECT_EQ(april[5], "Visible");
+    // 18:42 UT, 13:42 on the daylight-saving clock of Chicago.
+    const QTime maximum = QTime::fromString(QString::fromStdString(april[3]), "hh:mm");
+    EXPECT_LE(std::abs(maximum.secsTo(QTime(13, 42))), 120) << april[3];
+    EXPECT_GT(std::stod(april[2]), 1.0) << april[2];
+    for (std::size_t i = 2; i < table.size(); ++i) {
+        EXPECT_EQ(table[i][0], "Sun");
+        EXPECT_EQ(table[i][5], "Not Visible") << table[i][4];
+    }
+
+    // Copied as it is listed, the body first.
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines[0], "Body\tEclipse\tMagnitude\tMaximum\tDate\tVisibility");
+    EXPECT_EQ(lines[1].toStdString(),
+              "Sun\tTotal\t" + april[2] + "\t" + april[3] + "\t08 April 2024\tVisible");
+    Screenshot(report, "eclipse_report_solar.png");
+}
+
+TEST_F(EclipseWindowTest, FinderListsBothBodiesInTimeOrderAndLunarAsBefore) {
+    Start(At(2024, 1, 10), kDallas);
+    OpenReport();
+    const Observer o = w->GetObserver();
+    // Lunar: the table of the engine's results, without a body column.
+    Calculate("2024", "2027");
+    EXPECT_EQ(report->Table(), EclipseTable(FindEclipses(2024, 2027, o)));
+    const std::size_t lunar = report->Rows().size();
+
+    QTest::keyClick(report, Qt::Key_B, Qt::AltModifier);
+    WaitForSearch();
+    const auto& rows = report->Rows();
+    ASSERT_EQ(rows.size(), lunar + FindSolarEclipses(2024, 2027, o).size());
+    std::size_t suns = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        suns += rows[i].Body == TEclipseBody::Sun;
+        if (i > 0) {
+            EXPECT_LT(rows[i - 1].MaximumDate.JD, rows[i].MaximumDate.JD) << i;
+        }
+    }
+    EXPECT_EQ(suns, 8u);
+    const TTable table = report->Table();
+    EXPECT_EQ(table[0][0], "Body");
+    // The lunar lines read as in the lunar list, after their body.
+    std::vector<std::vector<std::string>> moons;
+    for (std::size_t i = 1; i < table.size(); ++i)
+        if (table[i][0] == "Moon") moons.emplace_back(table[i].begin() + 1, table[i].end());
+    const TTable lunarTable = EclipseTable(FindEclipses(2024, 2027, o));
+    EXPECT_EQ(moons,
+              std::vector<std::vector<std::string>>(lunarTable.begin() + 1, lunarTable.end()));
+    Screenshot(report, "eclipse_report_both.png");
+
+    // Back to lunar: the list and the table are those of before.
+    QTest::keyClick(report, Qt::Key_L, Qt::AltModifier);
+    WaitForSearch();
+    EXPECT_EQ(report->Table(), lunarTable);
+}
+
+// Return on a solar line selects its day and opens the solar eclipse window at that eclipse,
+// the window made only then.
+TEST_F(EclipseWindowTest, ReturnOnASolarLineOpensTheSolarEclipseWindow) {
+    Start(At(2024, 1, 10), kDallas);
+    OpenReport();
+    Click(report->lblBoth);
+    Calculate("2024", "2024");
+    EXPECT_EQ(sun, nullptr);
+    const auto& rows = report->Rows();
+    const auto april = std::find_if(rows.begin(), rows.end(), [](const TEclipseLine& r) {
+        return r.Body == TEclipseBody::Sun && r.MaximumDate.Month == 4;
+    });
+    ASSERT_NE(april, rows.end());
+    report->tblEclipses->setFocus(Qt::TabFocusReason);
+    report->tblEclipses->SetCurrentRow(static_cast<int>(april - rows.begin()));
+    QTest::keyClick(report->tblEclipses, Qt::Key_Return);
+    ASSERT_NE(sun, nullptr);
+    ASSERT_TRUE(sun->isVisible());
+    EXPECT_EQ(sun->Eclipses()[sun->ShownIndex()].Eclipse.Greatest, april->Maximum);
+    EXPECT_EQ(w->SelectedDateTime().Day, 8);
+    EXPECT_EQ(w->SelectedDateTime().Month, 4);
+    EXPECT_FALSE(eclipse->isVisible());
+    EXPECT_EQ(report->x(), sun->x() + sun->width());
 }
 
 } // namespace

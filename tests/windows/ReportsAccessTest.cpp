@@ -14,6 +14,7 @@
 #include "fObservingAid.h"
 #include "fPrintOptions.h"
 #include "fReportMenu.h"
+#include "fSolarEclipseWindow.h"
 #include "fTimesList.h"
 #include "fWebMenu.h"
 
@@ -188,6 +189,51 @@ TEST_F(ReportsAccessTest, EclipseFinderCalculatesOnReturnAndReadsItsListAsATable
     EXPECT_TRUE(p->Eclipse->isVisible());
     const TDateTimeRecord& selected = p->Session->SelectedDateTime();
     const TDateTimeRecord& maximum = finder->Rows()[12].MaximumDate;
+    EXPECT_EQ(std::tie(selected.Year, selected.Month, selected.Day),
+              std::tie(maximum.Year, maximum.Month, maximum.Day));
+}
+
+// Solar lines read with their body first, and Return on one opens the solar eclipse window of
+// the program, made only then, at that eclipse.
+TEST_F(ReportsAccessTest, EclipseFinderReadsSolarLinesAndOpensTheirWindowOnReturn) {
+    const auto p = StartProgram(At(2025, 3, 10, 21, 0));
+    TEclipseReport* finder = p->EclipseReport;
+    finder->ShowEclipseReport();
+    finder->txtFromYear->setText("2024");
+    finder->txtToYear->setText("2027");
+    finder->txtToYear->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(finder->txtToYear, Qt::Key_B, Qt::AltModifier);
+    QTest::keyClick(finder->txtToYear, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!finder->Searching(), 20000);
+
+    const TTable table = finder->Table();
+    QAccessibleTableInterface* read =
+        QAccessible::queryAccessibleInterface(finder->tblEclipses)->tableInterface();
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->columnCount(), 6);
+    EXPECT_EQ(read->columnDescription(0), "Body");
+    const auto& rows = finder->Rows();
+    const int solar = static_cast<int>(
+        std::find_if(rows.begin() + 1, rows.end(),
+                     [](const TEclipseLine& r) { return r.Body == TEclipseBody::Sun; }) -
+        rows.begin());
+    ASSERT_LT(solar, read->rowCount());
+    for (int column = 0; column < 6; ++column)
+        EXPECT_EQ(read->cellAt(solar, column)->text(QAccessible::Name).toStdString(),
+                  table[static_cast<std::size_t>(solar) + 1][static_cast<std::size_t>(column)]);
+    EXPECT_EQ(read->cellAt(solar, 0)->text(QAccessible::Name), "Sun");
+
+    EXPECT_FALSE(p->SolarEclipse.Made());
+    finder->tblEclipses->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < solar; ++i) QTest::keyClick(finder->tblEclipses, Qt::Key_Down);
+    QTest::keyClick(finder->tblEclipses, Qt::Key_Return);
+    ASSERT_TRUE(p->SolarEclipse.Made());
+    TSolarEclipseWindow* sun = p->SolarEclipse;
+    ASSERT_TRUE(sun->isVisible());
+    EXPECT_EQ(sun->Eclipses()[sun->ShownIndex()].Eclipse.Greatest,
+              rows[static_cast<std::size_t>(solar)].Maximum);
+    const TDateTimeRecord& selected = p->Session->SelectedDateTime();
+    const TDateTimeRecord& maximum = rows[static_cast<std::size_t>(solar)].MaximumDate;
     EXPECT_EQ(std::tie(selected.Year, selected.Month, selected.Day),
               std::tie(maximum.Year, maximum.Month, maximum.Day));
 }

@@ -6,6 +6,7 @@
 #include "GoldenPictures.h"
 #include "MainFixture.h"
 
+#include "fEclipseReport.h"
 #include "fEclipseWindow.h"
 #include "fMonthlyPhases.h"
 #include "fObservingAid.h"
@@ -116,6 +117,32 @@ TEST_F(ScaleTwo, EclipseWindowLengthensItsTwiceSizeSkin) {
                                    qGray(skin.pixel(x, skin.height() - y)));
     EXPECT_LT(difference / (8.0 * grab.width()), 4.0);
     delete eclipse;
+}
+
+// The finder listing lunar, solar and both kinds of eclipse: its list drawn at this
+// resolution, the choice on the bottom band clear of the list's commands and of the frame.
+TEST_F(ScaleTwo, EclipseFinderKeepsItsChoiceApartInEachChoice) {
+    Start(At(2025, 3, 10));
+    auto* finder = SkinWindow::Create<TEclipseReport>(w->Session(), w, w->lblReports);
+    finder->ShowEclipseReport();
+    finder->FormActivate();
+    finder->txtFromYear->setText(QStringLiteral("2024"));
+    finder->txtToYear->setText(QStringLiteral("2027"));
+    finder->lblCalculateClick();
+    const std::pair<Qt::Key, const char*> choices[] = {{Qt::Key_L, "eclipse_report_lunar@2x"},
+                                                       {Qt::Key_S, "eclipse_report_solar@2x"},
+                                                       {Qt::Key_B, "eclipse_report_both@2x"}};
+    for (const auto& [key, name] : choices) {
+        QTest::keyClick(finder, key, Qt::AltModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!finder->Searching(), 60000);
+        ASSERT_GE(finder->Rows().size(), 8u) << name;
+        const QImage grab = Grab(finder, name);
+        ASSERT_EQ(grab.size(), finder->size() * 2);
+        EXPECT_GT(SharpBlocks(grab, QRect(22, 75, 320, 185)), 0.05) << name;
+        EXPECT_LT(finder->lblBoth->geometry().right(), finder->lblCopy->x()) << name;
+        EXPECT_LE(finder->imgBoth->geometry().bottom(), finder->height() - 3) << name;
+    }
+    delete finder;
 }
 
 } // namespace

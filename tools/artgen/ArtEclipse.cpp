@@ -1,6 +1,7 @@
 // The skins of the eclipse window (252 x 252) and of the eclipse finder (390 x 285): a night
 // sky with a steel title bar, a silver plate for the title or the year boxes, and a black
-// screen framed in steel where the texts and the list are drawn.
+// screen framed in steel where the texts and the list are drawn; the finder's radio glyphs and
+// the marks of its lines' bodies.
 #include "Drawing.h"
 #include "MoonArt.h"
 #include "WindowArt.h"
@@ -8,6 +9,7 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QRadialGradient>
 
 #include <algorithm>
 
@@ -106,13 +108,47 @@ QImage scrollArrow(bool up) {
     return image;
 }
 
+// The mark of a finder line's body, 9 x 9 on a transparent ground: a golden Sun, or a pale
+// crescent Moon lit from the left.
+QImage bodyMark(bool sun) {
+    QImage image = newImage({9, 9}, Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const QPointF c(4.5, 4.5);
+    if (sun) {
+        QRadialGradient glow(QPointF(3.8, 3.6), 5.0);
+        glow.setColorAt(0, QColor(255, 236, 140));
+        glow.setColorAt(1, QColor(240, 170, 20));
+        p.setBrush(glow);
+        p.drawEllipse(c, 4.2, 4.2);
+        return image;
+    }
+    QPainterPath disc;
+    disc.addEllipse(c, 4.2, 4.2);
+    QPainterPath shade;
+    shade.addEllipse(c + QPointF(2.4, -0.8), 3.8, 3.8);
+    p.setBrush(QColor(214, 218, 230));
+    p.drawPath(disc.subtracted(shade));
+    return image;
+}
+
 } // namespace
 
 QList<WindowPicture> DrawEclipseArt(const MoonRenderer& moon) {
-    return {{QStringLiteral("eclipse_bgnd.jpg"), eclipseSkin(moon)},
-            {QStringLiteral("report_bgnd.jpg"), reportSkin(moon)},
-            {QStringLiteral("scroll_up.png"), scrollArrow(true)},
-            {QStringLiteral("scroll_down.png"), scrollArrow(false)}};
+    return {
+        {QStringLiteral("eclipse_bgnd.jpg"), eclipseSkin(moon)},
+        {QStringLiteral("report_bgnd.jpg"), reportSkin(moon)},
+        {QStringLiteral("scroll_up.png"), scrollArrow(true)},
+        {QStringLiteral("scroll_down.png"), scrollArrow(false)},
+        // The finder's choice of lunar, solar or both: placed by the window after its
+        // captions, so drawn on nothing.
+        {QStringLiteral("rb_set.png"), radioGlyph(newImage({15, 15}, Qt::transparent), true), true},
+        {QStringLiteral("rb_unset.png"), radioGlyph(newImage({15, 15}, Qt::transparent), false),
+         true},
+        // The marks of the finder's lines, drawn over the lines' bands.
+        {QStringLiteral("mark_sun.png"), bodyMark(true), true},
+        {QStringLiteral("mark_moon.png"), bodyMark(false), true}};
 }
 
 } // namespace artgen

@@ -161,12 +161,13 @@ int main(int argc, char** argv) {
                 return 2;
             }
             for (const WindowPicture& picture : entry->Draw(moon))
-                drawn.append({picture.Name, picture.Image});
+                drawn.append({picture.Name, picture.Image, picture.Transparent});
         } else {
             drawn = mainPictures(moon);
         }
         for (const NamedImage& picture : drawn)
-            if (!save(picture.image, QDir(outDir).filePath(scaledName(picture.name, scale))))
+            if (!save(picture.image, QDir(outDir).filePath(scaledName(picture.name, scale)),
+                      picture.keepAlpha))
                 return 1;
         if (scale == 1) pictures = drawn;
     }

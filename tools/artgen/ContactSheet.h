@@ -10,6 +10,7 @@ namespace artgen {
 struct NamedImage {
     QString name;
     QImage image;
+    bool keepAlpha = false; // written with its alpha
 };
 
 // The skin dressed as the window will show it (the Moon photograph at (26, 80), the phase

@@ -11,10 +11,12 @@
 
 namespace artgen {
 
-// One picture of a window: file name (".jpg" written as JPEG, else PNG) and image.
+// One picture of a window: file name (".jpg" written as JPEG, else PNG) and image;
+// Transparent: a PNG keeps its alpha, for a picture the window places over its own skin.
 struct WindowPicture {
     QString Name;
     QImage Image;
+    bool Transparent = false;
 };
 
 // Draws every picture of one window; the Moon renderer is there for windows that show it.

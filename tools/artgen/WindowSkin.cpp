@@ -1,6 +1,7 @@
 #include "WindowSkin.h"
 
 #include <QPainterPath>
+#include <QRadialGradient>
 
 #include <algorithm>
 
@@ -146,4 +147,29 @@ void blackScreen(QPainter& p, const QRect& inner) {
     p.fillRect(inner, Qt::black);
 }
 
+// A radio glyph over the background it stands on, 15 x 15.
+QImage radioGlyph(const QImage& background, bool set) {
+    QImage image = background.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF c(7.5, 7.5);
+    QRadialGradient well(QPointF(6, 6), 8);
+    well.setColorAt(0, QColor(255, 255, 220));
+    well.setColorAt(1, QColor(220, 220, 160));
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(well);
+    p.drawEllipse(c, 6.3, 6.3);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(2.2, 2.2, 10.6, 10.6), 60 * 16, 120 * 16);
+    if (set) {
+        QRadialGradient dot(QPointF(6.4, 6.2), 4.2);
+        dot.setColorAt(0, QColor(140, 210, 255));
+        dot.setColorAt(1, QColor(20, 70, 170));
+        p.setPen(QPen(QColor(10, 30, 90), 0.8));
+        p.setBrush(dot);
+        p.drawEllipse(c, 3.4, 3.4);
+    }
+    return image;
+}
 } // namespace artgen

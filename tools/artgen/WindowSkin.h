@@ -1,5 +1,6 @@
 // Painting helpers shared by the skins of the main and secondary windows: star fields, the
-// framed night sky, the navy title plate, steel frames, black screens and the close cross.
+// framed night sky, the navy title plate, steel frames, black screens, the close cross and
+// the radio glyph.
 #pragma once
 
 #include "Drawing.h"
@@ -55,5 +56,9 @@ void blackPanel(QPainter& p, const QRect& rect);
 
 // A steel frame, three pixels wide, around a black screen whose inside is `inner`.
 void blackScreen(QPainter& p, const QRect& inner);
+
+// A radio button's glyph, 15 x 15, set or not, over the background it stands on (a
+// transparent one for a glyph the window places itself).
+QImage radioGlyph(const QImage& background, bool set);
 
 } // namespace artgen
