@@ -455,7 +455,7 @@ QJsonObject Json(const TSolarEclipseAtPlace& e, const Observer& obs) {
 // instants the Sun rises or sets during the eclipse (null where it does not).
 QJsonObject LocalJson(const TSolarEclipseAtPlace& e, const Observer& obs) {
     const TSolarLocalCircumstances& l = e.Local;
-    const bool seen = l.Visibility != TEclipseVisibility::NotVisible;
+    const bool seen = SeenAtPlace(l);
     QJsonObject o = SolarEclipseJson(e, obs);
     QJsonObject ut, local, altitudes;
     const std::pair<const char*, const TSolarContact*> contacts[] = {

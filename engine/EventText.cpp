@@ -63,8 +63,9 @@ namespace {
 // The word of an eclipse kind among three consecutive words (penumbral, partial, total).
 const std::string& EclipseWord(TEclipseKind type, TWord penumbral) {
     if (type < kPenumbralEclipse || type > kTotalEclipse) return kNoText;
-    return Word(static_cast<TWord>(static_cast<std::size_t>(penumbral) +
-                                   (static_cast<std::size_t>(type) - static_cast<std::size_t>(kPenumbralEclipse))));
+    return Word(static_cast<TWord>(
+        static_cast<std::size_t>(penumbral) +
+        (static_cast<std::size_t>(type) - static_cast<std::size_t>(kPenumbralEclipse))));
 }
 
 const std::string& SeasonName(TSeasonEvent e) {
@@ -296,8 +297,9 @@ TSolarEclipseTexts SolarEclipseTexts(const TSolarEclipseAtPlace& e, const Observ
     t.GreatestDateText = LocalDateText(greatest);
     t.GreatestText = ClockText(greatest);
     t.GreatestMagnitudeText = crescendar::MagnitudeText(e.Eclipse.Magnitude);
-    t.DateText = LocalDateText(l.Maximum.Happens ? l.Maximum.Local : greatest);
-    if (!l.C1.Happens) return t;
+    const bool seen = SeenAtPlace(l);
+    t.DateText = LocalDateText(seen && l.Maximum.Happens ? l.Maximum.Local : greatest);
+    if (!seen) return t;
     t.C1 = ContactTexts(l.C1);
     t.C2 = ContactTexts(l.C2);
     t.Maximum = ContactTexts(l.Maximum);

@@ -134,6 +134,13 @@ struct TSolarLocalCircumstances {
     UniversalTime VisibleTo;
 };
 
+// Whether the place sees any of the eclipse: the penumbra reaches it with the Sun up for some
+// of the time. Where it does not, the contacts are the shadow's passage below the horizon (or
+// through the Earth) and are not told.
+inline bool SeenAtPlace(const TSolarLocalCircumstances& l) {
+    return l.C1.Happens && l.Visibility != TEclipseVisibility::NotVisible;
+}
+
 // The place's latitude and longitude are the observer's (geodetic); its height above sea
 // level in metres.
 TSolarLocalCircumstances SolarLocalCircumstances(const TSolarEclipse& eclipse,
@@ -148,8 +155,7 @@ struct TSolarEclipseAtPlace {
 // Every solar eclipse whose greatest eclipse falls, in the observer's civil time, in the
 // years fromYear to toYear, with its circumstances at the place, in time order. Years outside
 // 1..9999 are left out; empty when toYear < fromYear.
-std::vector<TSolarEclipseAtPlace> FindSolarEclipses(int fromYear, int toYear,
-                                                    const Observer& observer,
-                                                    double heightMetres = 0.0);
+std::vector<TSolarEclipseAtPlace>
+FindSolarEclipses(int fromYear, int toYear, const Observer& observer, double heightMetres = 0.0);
 
 } // namespace crescendar

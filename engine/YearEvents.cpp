@@ -53,8 +53,7 @@ void AddSolarEclipses(int from, int to, const Observer& observer, std::vector<TY
         const TSolarLocalCircumstances& l = s.Local;
         // Seen from the place, the eclipse lasts there from C1 to C4; otherwise it is dated by
         // greatest eclipse alone.
-        if (l.Visibility != TEclipseVisibility::NotVisible && l.C1.Happens && l.C4.Happens &&
-            l.C4.Instant > l.C1.Instant) {
+        if (SeenAtPlace(l) && l.C4.Happens && l.C4.Instant > l.C1.Instant) {
             e.Start = l.C1.Instant;
             e.End = l.C4.Instant;
         }

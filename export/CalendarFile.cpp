@@ -132,7 +132,7 @@ std::string SolarDescription(const TSolarEclipseAtPlace& s, const Observer& o) {
         "\n";
     // Where the place sees none of it, its contacts are the shadow's passage below the
     // horizon, or through the Earth on the far side: they are left out.
-    if (l.Visibility == TEclipseVisibility::NotVisible || !l.C1.Happens) {
+    if (!SeenAtPlace(l)) {
         d += Text(QT_TRANSLATE_NOOP("CalendarFile", "At the place: no eclipse seen")) + "\n";
     } else {
         d += Text(QT_TRANSLATE_NOOP("CalendarFile", "At the place: %1"), SolarEclipseName(l.Kind)) +

@@ -59,12 +59,14 @@ TEclipseLine EclipseLine(const TSolarEclipseAtPlace& e, const Observer& observer
     TEclipseLine line;
     line.Body = TEclipseBody::Sun;
     line.Maximum = e.Eclipse.Greatest;
-    const LocalTime maximum =
-        l.Maximum.Happens ? l.Maximum.Local : observer.ToLocal(e.Eclipse.Greatest);
+    // The maximum at the place where it sees the eclipse, else greatest eclipse.
+    line.HasMagnitude = SeenAtPlace(l);
+    const LocalTime maximum = line.HasMagnitude && l.Maximum.Happens
+                                  ? l.Maximum.Local
+                                  : observer.ToLocal(e.Eclipse.Greatest);
     line.MaximumDate = JulianDayToDate(maximum.JD);
     line.SolarKind = l.Kind != TSolarEclipseKind::None ? l.Kind : e.Eclipse.Kind;
     line.Visibility = l.Visibility;
-    line.HasMagnitude = l.C1.Happens;
     if (line.HasMagnitude) line.Magnitude = l.AtMaximum.Magnitude;
     return line;
 }

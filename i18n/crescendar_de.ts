@@ -1099,6 +1099,18 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
         <source>Visibility</source>
         <translation>Sichtbarkeit</translation>
     </message>
+    <message>
+        <source>Body</source>
+        <translation>Gestirn</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
 </context>
 <context>
     <name>Words</name>
@@ -1985,6 +1997,30 @@ Jede Antwort nennt die Zeitzone, in der sie angegeben ist.</translation>
             <numerusform>%n Finsternis gefunden</numerusform>
             <numerusform>%n Finsternisse gefunden</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>List the lunar eclipses</source>
+        <translation>Die Mondfinsternisse auflisten</translation>
+    </message>
+    <message>
+        <source>Solar</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>List the solar eclipses</source>
+        <translation>Die Sonnenfinsternisse auflisten</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+    <message>
+        <source>List the lunar and the solar eclipses</source>
+        <translation>Die Mond- und die Sonnenfinsternisse auflisten</translation>
     </message>
 </context>
 <context>

@@ -1101,6 +1101,18 @@ Cada respuesta indica la zona horaria en que se da.</translation>
         <source>Visibility</source>
         <translation>Visibilidad</translation>
     </message>
+    <message>
+        <source>Body</source>
+        <translation>Astro</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
 </context>
 <context>
     <name>Words</name>
@@ -1987,6 +1999,30 @@ Cada respuesta indica la zona horaria en que se da.</translation>
             <numerusform>%n eclipse encontrado</numerusform>
             <numerusform>%n eclipses encontrados</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>List the lunar eclipses</source>
+        <translation>Listar los eclipses de Luna</translation>
+    </message>
+    <message>
+        <source>Solar</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>List the solar eclipses</source>
+        <translation>Listar los eclipses de Sol</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
+    <message>
+        <source>List the lunar and the solar eclipses</source>
+        <translation>Listar los eclipses de Luna y de Sol</translation>
     </message>
 </context>
 <context>

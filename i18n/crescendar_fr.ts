@@ -711,7 +711,7 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     </message>
     <message>
         <source>the program %1, which answers this command line, could not be started: %2</source>
-        <translation>le programme %1, qui répond à cette ligne de commande, n&apos;a pas pu être lancé : %2</translation>
+        <translation>le programme %1, qui répond à cette ligne de commande, n&apos;a pas pu être lancé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1101,18 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     <message>
         <source>Visibility</source>
         <translation>Visibilité</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astre</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
     </message>
 </context>
 <context>
@@ -1988,6 +2000,30 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
             <numerusform>%n éclipse trouvée</numerusform>
             <numerusform>%n éclipses trouvées</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Lunar</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>List the lunar eclipses</source>
+        <translation>Lister les éclipses de Lune</translation>
+    </message>
+    <message>
+        <source>Solar</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>List the solar eclipses</source>
+        <translation>Lister les éclipses de Soleil</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Les deux</translation>
+    </message>
+    <message>
+        <source>List the lunar and the solar eclipses</source>
+        <translation>Lister les éclipses de Lune et de Soleil</translation>
     </message>
 </context>
 <context>

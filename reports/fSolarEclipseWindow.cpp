@@ -102,8 +102,8 @@ void TSolarEclipseWindow::MonthChanged(const std::vector<TSolarEclipseAtPlace>& 
 void TSolarEclipseWindow::lblDateDblClick() {
     if (eclipses_.empty()) return;
     const TSolarEclipseAtPlace& e = eclipses_[ShownIndex()];
-    // The maximum at the place, or greatest eclipse where the shadow misses it.
-    const LocalTime at = e.Local.Maximum.Happens
+    // The maximum at the place, or greatest eclipse where the place sees none of it.
+    const LocalTime at = SeenAtPlace(e.Local) && e.Local.Maximum.Happens
                              ? e.Local.Maximum.Local
                              : session_.GetObserver().ToLocal(e.Eclipse.Greatest);
     session_.SelectLocalMinute(JulianDayToDate(at.JD));
@@ -151,7 +151,7 @@ void TSolarEclipseWindow::Redraw() {
     };
     // With the Sun down throughout, the contacts would be the shadow's passage below the
     // horizon or through the Earth: the place is told the eclipse worldwide instead.
-    const bool seen = l.C1.Happens && l.Visibility != TEclipseVisibility::NotVisible;
+    const bool seen = SeenAtPlace(l);
     if (seen) {
         contact(tr("Eclipse begins"), l.C1, texts.C1);
         contact(total ? tr("Totality begins") : tr("Annularity begins"), l.C2, texts.C2);
@@ -261,8 +261,7 @@ void TSolarEclipseWindow::DrawSunPicture(const TSolarEclipseAtPlace& e) {
     QImage* image = WindowCanvas().Image();
     if (!image) return;
     const TSolarLocalCircumstances& l = e.Local;
-    const bool eclipsed = l.C1.Happens && l.Maximum.Happens &&
-                          l.Visibility != TEclipseVisibility::NotVisible;
+    const bool eclipsed = SeenAtPlace(l) && l.Maximum.Happens;
     const TSolarAppearance& a = l.AtMaximum;
     const QRect room = imgPicture->geometry();
     const QPointF centre(room.center().x() + 0.5, room.center().y() + 0.5);
