@@ -8,6 +8,7 @@
 #include "Eclipse.h"
 #include "Equinox.h"
 #include "EventText.h"
+#include "FrontRecords.h"
 #include "JsonValues.h"
 #include "MoonPosition.h"
 #include "MoonView.h"
@@ -225,64 +226,13 @@ Observer MakeRunObserver(const QCommandLineParser& p, const TSettings& saved) {
 // is kept for the scripts that read it. Every instant is given as {"UT", "Local"} texts
 // (JsonValues.h).
 
-QJsonObject Json(const TAngleText& a) {
-    return {{"Sign", Q(a.Sign)}, {"Deg", Q(a.Deg)}, {"Min", Q(a.Min)}, {"Sec", Q(a.Sec)}};
-}
-
-QJsonObject Json(const TEquatorialPosition& e) {
-    return {{"RAText", Json(RightAscensionText(e.RA))},
-            {"DecText", Json(DeclinationText(e.Dec))},
-            {"RA", e.RA},
-            {"Dec", e.Dec},
-            {"RightAscensionDegrees", e.RA},
-            {"DeclinationDegrees", e.Dec}};
-}
-
+// The position records' keys are the front program's, shared with it.
 QJsonObject Json(const TMoonState& m) {
-    return {{"Latitude", m.Latitude},
-            {"Longitude", m.Longitude},
-            {"ApparentLongitude", m.ApparentLongitude},
-            {"Distance", m.Distance},
-            {"Parallax", m.Parallax},
-            {"Altitude", m.Altitude},
-            {"Azimuth", m.Azimuth},
-            {"Semidiameter", m.Semidiameter},
-            {"BrightLimbAngle", m.BrightLimbAngle},
-            {"PhaseAngle", m.PhaseAngle},
-            {"Equatorial", Json(m.Equatorial)},
-            {"TopoRAText", Json(RightAscensionText(m.TopoRA))},
-            {"TopoDecText", Json(DeclinationText(m.TopoDec))},
-            {"TopoRA", m.TopoRA},
-            {"TopoDec", m.TopoDec},
-            {"IlluminatedPercent", m.IlluminatedPercent},
-            // The Moon's ecliptic latitude and longitudes are kept in radians; every angle
-            // of the unit-named keys is in degrees.
-            {"LatitudeDegrees", RadToDeg(m.Latitude)},
-            {"LongitudeDegrees", RadToDeg(m.Longitude)},
-            {"ApparentLongitudeDegrees", RadToDeg(m.ApparentLongitude)},
-            {"DistanceKm", m.Distance},
-            {"ParallaxDegrees", m.Parallax},
-            {"AltitudeDegrees", m.Altitude},
-            {"AzimuthDegrees", m.Azimuth},
-            {"SemidiameterDegrees", m.Semidiameter},
-            {"BrightLimbAngleDegrees", m.BrightLimbAngle},
-            {"PhaseAngleDegrees", m.PhaseAngle},
-            {"TopocentricRightAscensionDegrees", m.TopoRA},
-            {"TopocentricDeclinationDegrees", m.TopoDec}};
+    return QtJsonObject(front::Json(m));
 }
 
 QJsonObject Json(const TSunPosition& s) {
-    return {{"ApparentLongitude", s.ApparentLongitude},
-            {"Latitude", s.Latitude},
-            {"Altitude", s.Altitude},
-            {"Azimuth", s.Azimuth},
-            {"Distance", s.Distance},
-            {"Equatorial", Json(s.Equatorial)},
-            {"ApparentLongitudeDegrees", s.ApparentLongitude},
-            {"LatitudeDegrees", s.Latitude},
-            {"AltitudeDegrees", s.Altitude},
-            {"AzimuthDegrees", s.Azimuth},
-            {"DistanceKm", s.Distance}};
+    return QtJsonObject(front::Json(s));
 }
 
 // An instant computed in dynamical time: the universal time the program shows it at, that
@@ -677,16 +627,17 @@ int Phases(const QStringList& args, const Observer& obs, bool json, QTextStream&
         PrintJson(out, {{"PhaseList", a}, {"Eclipse", eclipses}}, obs);
         return 0;
     }
-    const int nameWidth = ColumnWidth(
-        {Q(PrincipalPhaseName(TPhaseKind::NewMoon)), Q(PrincipalPhaseName(TPhaseKind::FirstQuarter)),
-         Q(PrincipalPhaseName(TPhaseKind::FullMoon)), Q(PrincipalPhaseName(TPhaseKind::FullMoon, true)),
-         Q(PrincipalPhaseName(TPhaseKind::LastQuarter))},
-        15);
+    const int nameWidth = ColumnWidth({Q(PrincipalPhaseName(TPhaseKind::NewMoon)),
+                                       Q(PrincipalPhaseName(TPhaseKind::FirstQuarter)),
+                                       Q(PrincipalPhaseName(TPhaseKind::FullMoon)),
+                                       Q(PrincipalPhaseName(TPhaseKind::FullMoon, true)),
+                                       Q(PrincipalPhaseName(TPhaseKind::LastQuarter))},
+                                      15);
     for (int i = 0; i < count; ++i) {
         const TPhaseEntry& e = list[static_cast<std::size_t>(i)];
         const bool blue = IsBlueMoon(list, count, i);
-        out << Q(PrincipalPhaseName(e.Kind, blue)).leftJustified(nameWidth)
-            << Q(PhaseText(e.Date)) << "\n";
+        out << Q(PrincipalPhaseName(e.Kind, blue)).leftJustified(nameWidth) << Q(PhaseText(e.Date))
+            << "\n";
     }
     for (const TEclipseResult& e : CheckForEclipses(list, count, month.Year, obs)) {
         out << "\n";

@@ -122,4 +122,23 @@ QString VisibilityName(TEclipseVisibility visibility) {
     return QStringLiteral("NotVisible");
 }
 
+QJsonValue QtJson(const front::TJson& value) {
+    switch (value.GetKind()) {
+    case front::TJson::Kind::Number:
+        return value.Number();
+    case front::TJson::Kind::Text:
+        return QString::fromStdString(value.Text());
+    case front::TJson::Kind::Object:
+        break;
+    }
+    return QtJsonObject(value);
+}
+
+QJsonObject QtJsonObject(const front::TJson& object) {
+    QJsonObject o;
+    for (const auto& [key, member] : object.Members())
+        o.insert(QString::fromStdString(key), QtJson(member));
+    return o;
+}
+
 } // namespace crescendar::cli

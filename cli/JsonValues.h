@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Eclipse.h"
+#include "FrontJson.h"
 #include "Records.h"
 #include "RiseSet.h"
 #include "SolarEclipse.h"
@@ -44,5 +45,9 @@ QString SolarEclipseKindName(TSolarEclipseKind kind);
 
 // "Visible", "PartlyVisible" or "NotVisible".
 QString VisibilityName(TEclipseVisibility visibility);
+
+// A value the front program built, as a QJsonValue (an object as a QJsonObject).
+QJsonValue QtJson(const front::TJson& value);
+QJsonObject QtJsonObject(const front::TJson& object);
 
 } // namespace crescendar::cli

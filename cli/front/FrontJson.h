@@ -21,11 +21,18 @@ class TJson {
         : kind_(Kind::Object), members_(members) {}
 
     void Set(const std::string& key, TJson value);
+
+    // What the value is, for a writer of another kind of document.
+    enum class Kind { Number, Text, Object };
+    Kind GetKind() const { return kind_; }
+    double Number() const { return number_; }
+    const std::string& Text() const { return text_; }
+    const std::vector<std::pair<std::string, TJson>>& Members() const { return members_; }
+
     // The document as QJsonDocument::toJson(Indented) gives it, "\n" at the end.
     std::string Document() const;
 
   private:
-    enum class Kind { Number, Text, Object };
     void Write(std::string& out, int indent) const;
     Kind kind_;
     double number_ = 0;

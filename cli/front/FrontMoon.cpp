@@ -4,6 +4,7 @@
 #include "DayEvents.h"
 #include "EventText.h"
 #include "FrontJson.h"
+#include "FrontRecords.h"
 #include "FrontZone.h"
 #include "MoonPosition.h"
 #include "MoonView.h"
@@ -151,66 +152,6 @@ std::string IsoLocal(UniversalTime t, const Observer& obs) {
 
 TJson InstantJson(UniversalTime t, const Observer& obs) {
     return {{"UT", IsoUniversal(t)}, {"Local", IsoLocal(t, obs)}};
-}
-
-// ----- the answer's parts, as cli/CliApp writes them ----------------------------------------
-
-TJson Json(const TAngleText& a) {
-    return {{"Sign", a.Sign}, {"Deg", a.Deg}, {"Min", a.Min}, {"Sec", a.Sec}};
-}
-
-TJson Json(const TEquatorialPosition& e) {
-    return {{"RAText", Json(RightAscensionText(e.RA))},
-            {"DecText", Json(DeclinationText(e.Dec))},
-            {"RA", e.RA},
-            {"Dec", e.Dec},
-            {"RightAscensionDegrees", e.RA},
-            {"DeclinationDegrees", e.Dec}};
-}
-
-TJson Json(const TMoonState& m) {
-    return {{"Latitude", m.Latitude},
-            {"Longitude", m.Longitude},
-            {"ApparentLongitude", m.ApparentLongitude},
-            {"Distance", m.Distance},
-            {"Parallax", m.Parallax},
-            {"Altitude", m.Altitude},
-            {"Azimuth", m.Azimuth},
-            {"Semidiameter", m.Semidiameter},
-            {"BrightLimbAngle", m.BrightLimbAngle},
-            {"PhaseAngle", m.PhaseAngle},
-            {"Equatorial", Json(m.Equatorial)},
-            {"TopoRAText", Json(RightAscensionText(m.TopoRA))},
-            {"TopoDecText", Json(DeclinationText(m.TopoDec))},
-            {"TopoRA", m.TopoRA},
-            {"TopoDec", m.TopoDec},
-            {"IlluminatedPercent", m.IlluminatedPercent},
-            {"LatitudeDegrees", RadToDeg(m.Latitude)},
-            {"LongitudeDegrees", RadToDeg(m.Longitude)},
-            {"ApparentLongitudeDegrees", RadToDeg(m.ApparentLongitude)},
-            {"DistanceKm", m.Distance},
-            {"ParallaxDegrees", m.Parallax},
-            {"AltitudeDegrees", m.Altitude},
-            {"AzimuthDegrees", m.Azimuth},
-            {"SemidiameterDegrees", m.Semidiameter},
-            {"BrightLimbAngleDegrees", m.BrightLimbAngle},
-            {"PhaseAngleDegrees", m.PhaseAngle},
-            {"TopocentricRightAscensionDegrees", m.TopoRA},
-            {"TopocentricDeclinationDegrees", m.TopoDec}};
-}
-
-TJson Json(const TSunPosition& s) {
-    return {{"ApparentLongitude", s.ApparentLongitude},
-            {"Latitude", s.Latitude},
-            {"Altitude", s.Altitude},
-            {"Azimuth", s.Azimuth},
-            {"Distance", s.Distance},
-            {"Equatorial", Json(s.Equatorial)},
-            {"ApparentLongitudeDegrees", s.ApparentLongitude},
-            {"LatitudeDegrees", s.Latitude},
-            {"AltitudeDegrees", s.Altitude},
-            {"AzimuthDegrees", s.Azimuth},
-            {"DistanceKm", s.Distance}};
 }
 
 TJson Json(const TApsisEvent& a, const Observer& obs) {
