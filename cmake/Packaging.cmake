@@ -21,8 +21,8 @@ set(CRESCENDAR_ICON_SIZES 16 24 32 48 64 128 256)
 set(PACKAGING_SOURCE ${CMAKE_SOURCE_DIR}/packaging)
 set(PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
 
-# The programs. (The CLI's own folder installs crescendar-cli, and crescendar-cli-full in
-# libexec/crescendar.)
+# The programs. (The CLI's own folder installs crescendar-cli, and crescendar-cli-qt and
+# crescendar-cli-full in libexec/crescendar.)
 if(TARGET crescendar)
   install(TARGETS crescendar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()

@@ -24,6 +24,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's:^\./:/:')
 expect() { printf '%s\n' "$contents" | grep -qx -- "$1" || fail "the package lacks $1"; }
 expect /usr/bin/crescendar
 expect /usr/bin/crescendar-cli
+expect /usr/libexec/crescendar/crescendar-cli-qt
 expect /usr/libexec/crescendar/crescendar-cli-full
 expect /usr/share/crescendar/docs/crescendar.htm
 expect /usr/share/crescendar/docs/crescendar-home.htm
@@ -54,7 +55,11 @@ for s in 16 24 32 48 64 128 256; do
         awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
     [ "$w" = "$s" ] && [ "$h" = "$s" ] || fail "the ${s}x$s icon is ${w}x$h"
 done
-# The installed crescendar-cli finds the full program that runs its gazetteer's commands.
+# The installed crescendar-cli answers moon itself, and finds the programs that run the others.
+answer=$(HOME="$work" XDG_CONFIG_HOME="$work" LC_ALL=C "$work/root/usr/bin/crescendar-cli" moon 2026-12-09 12:00 2>&1) ||
+    fail "the installed crescendar-cli could not run moon: $answer"
+answer=$(HOME="$work" XDG_CONFIG_HOME="$work" "$work/root/usr/bin/crescendar-cli" easter 2026 2>&1) ||
+    fail "the installed crescendar-cli could not run easter: $answer"
 answer=$(HOME="$work" XDG_CONFIG_HOME="$work" "$work/root/usr/bin/crescendar-cli" places London 2>&1) ||
     fail "the installed crescendar-cli could not run places: $answer"
 # The manual pages are gzip files that man can read.
