@@ -337,7 +337,7 @@ class Walk:
             self.poll(lambda: None if self.window("Configuration") else True, 2)
         self.focus_window(main, "Crescendar")
         steps = [self.main_window, self.configuration, self.times_list, self.printing,
-                 self.calendar_export, self.quitting]
+                 self.eclipse_finder, self.calendar_export, self.quitting]
         for step in steps:
             print(f"\n== {step.__doc__} ({self.elapsed()})")
             try:
@@ -809,6 +809,65 @@ class Walk:
                 return f.read(len(head)) == head
         except OSError:
             return False
+
+    def eclipse_finder(self):
+        """the eclipse finder's solar eclipses, and the solar eclipse window they open"""
+        menu = self.open_window("F10", "F10", "Reports", "Reports")
+        if menu is None:
+            return
+        self.keys("f")
+        finder = self.poll(lambda: self.window("Eclipse Finder"), 3)
+        if not self.check("F opens the eclipse finder", finder is not None,
+                          'a showing window "Eclipse Finder"', self.window_names()):
+            return
+        self.focus_window(finder, "Eclipse Finder")
+        self.keys("ctrl+a")
+        self.type_text("2026")
+        self.keys("Tab", "ctrl+a")
+        self.type_text("2026")
+        self.keys("alt+s")
+        entries = self.dump(finder, "Eclipse Finder")
+        radios = {e[1]: e[3] for e in entries if e[0] == "radio button"}
+        solar = radios.get("Solar")
+        self.check("the choice is three radio buttons, Solar checked after Alt+S",
+                   set(radios) == {"Lunar", "Solar", "Both"} and solar is not None and
+                   solar.getState().contains(pyatspi.STATE_CHECKED),
+                   "radio buttons Lunar, Solar, Both; Solar checked",
+                   {n: a.getState().contains(pyatspi.STATE_CHECKED) for n, a in radios.items()})
+        self.keys("Return")
+        table = next((e[3] for e in entries if e[0] == "table"), None)
+
+        def august():
+            rows = self.table_rows(table, 4) if table is not None else []
+            return rows if any("12 August 2026" in r for r in rows) else None
+
+        rows = self.poll(august, 10)
+        self.check("the list reads the year's solar eclipses, each row naming the Sun",
+                   rows is not None and all(r.startswith("Sun |") for r in rows),
+                   'rows "Sun | ..." with the eclipse of 12 August 2026',
+                   self.table_rows(table, 4) if table is not None else "no table")
+        # To the list, its last row (12 August), and open its eclipse.
+        self.keys("Tab", "Tab", "End", "Return")
+        sun = self.poll(lambda: self.window("Solar Eclipse"), 3)
+        if not self.check("Return on a solar row opens the solar eclipse window", sun is not None,
+                          'a showing window "Solar Eclipse"', self.window_names()):
+            return
+        lines = self.dump(sun, "Solar Eclipse")
+        begins = self.named(lines, "Eclipse begins")
+        heard = self.describe(begins[0][3]) if begins else "nothing"
+        self.check("the solar window's contacts are read with their time and the Sun's place",
+                   bool(begins) and TIME_RE.search(heard) is not None and "Sun" in heard,
+                   '"Eclipse begins" read with a clock time and the Sun\'s altitude', heard)
+        self.keys("Escape")
+        self.poll(lambda: None if self.window("Solar Eclipse") else True, 3)
+        finder = self.window("Eclipse Finder")
+        if finder is not None:
+            self.focus_window(finder, "Eclipse Finder")
+            self.keys("Escape")
+        closed = self.poll(lambda: None if self.window("Eclipse Finder") else True, 3)
+        if self.check("Escape closes the solar window and the finder", closed is not None,
+                      "both closed", self.window_names()):
+            self.keyboard_back("the eclipse finder")
 
     def calendar_export(self):
         """exporting a calendar from the Reports menu"""
