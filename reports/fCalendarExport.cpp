@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRegularExpressionValidator>
 
@@ -93,10 +94,14 @@ QImage ExportSkin() {
     title.setPixelSize(19);
     title.setBold(true);
     title.setItalic(true);
-    p.setFont(title);
+    // Between the calendar glyph and the cross; a longer title in another language is set
+    // smaller until it fits.
     const QRect room(40, 6, 150, 32);
-    ShadowText(p, room, Qt::AlignCenter, TCalendarExport::tr("Calendar Export"),
-               QColor(255, 236, 160), QColor(20, 12, 30));
+    const QString text = TCalendarExport::tr("Calendar Export");
+    while (title.pixelSize() > 12 && QFontMetrics(title).horizontalAdvance(text) > room.width())
+        title.setPixelSize(title.pixelSize() - 1);
+    p.setFont(title);
+    ShadowText(p, room, Qt::AlignCenter, text, QColor(255, 236, 160), QColor(20, 12, 30));
 
     // The close mark: a salmon cross on a dark outline.
     p.setRenderHint(QPainter::Antialiasing);
@@ -109,9 +114,9 @@ QImage ExportSkin() {
     }
 
     p.setFont(SansFont(12, true));
-    const QString rows[] = {
-        TCalendarExport::tr("Moon phases"), TCalendarExport::tr("Eclipses"),
-        TCalendarExport::tr("Perigee and apogee"), TCalendarExport::tr("Equinoxes, solstices")};
+    const QString rows[] = {TCalendarExport::tr("Moon phases"), TCalendarExport::tr("Eclipses"),
+                            TCalendarExport::tr("Perigee and apogee"),
+                            TCalendarExport::tr("Equinoxes, solstices")};
     for (int i = 0; i < 4; ++i)
         ShadowText(p, QRect(51, 68 + 20 * i, 150, 17), Qt::AlignLeft | Qt::AlignVCenter, rows[i],
                    kInk, kInkShadow);

@@ -15,9 +15,9 @@
 #include "fEclipseWindow.h"
 #include "fEquinox.h"
 #include "fMonthList.h"
-#include "fPrint.h"
 #include "fMonthlyPhases.h"
 #include "fObservingAid.h"
+#include "fPrint.h"
 #include "fPrintOptions.h"
 #include "fReportMenu.h"
 #include "fSolarEclipseWindow.h"
@@ -137,14 +137,20 @@ TEST_P(LongerWordsTest, NoTextIsCutOrRunsIntoAnother) {
         }
     }
     for (SkinWindow* window : windows) {
-        // The month's solar eclipse, with its texts.
+        // The windows that show the month's or the day's facts, with their texts.
         if (auto* sun = qobject_cast<TSolarEclipseWindow*>(window)) sun->ShowMonthEclipses();
+        if (auto* moon = qobject_cast<TEclipse*>(window))
+            moon->ShowEclipses(w->Session().Eclipses());
+        if (auto* info = qobject_cast<TDateInfoWindow*>(window))
+            info->ShowDateInfo(w->SelectedDateTime());
+        if (auto* times = qobject_cast<TTimesList*>(window))
+            times->SetupDataBitmap(w->SelectedDateTime());
         window->show();
         QApplication::processEvents();
         SCOPED_TRACE(window->objectName().toStdString());
-        SavePicture(window->grab().toImage(),
-                    window->objectName() + QLatin1Char('_') + QLatin1String(GetParam()) +
-                        QStringLiteral(".png"));
+        SavePicture(window->grab().toImage(), window->objectName() + QLatin1Char('_') +
+                                                  QLatin1String(GetParam()) +
+                                                  QStringLiteral(".png"));
         const QRect whole(QPoint(), window->size());
         for (const Caption& c : window->Captions())
             EXPECT_TRUE(CaptionFits(c)) << c.Text.toStdString() << " is " << CaptionWidth(c)
