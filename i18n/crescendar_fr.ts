@@ -1838,7 +1838,7 @@ Chaque réponse indique le fuseau horaire dans lequel elle est donnée.</transla
     </message>
     <message>
         <source>Sunday after the Paschal full moon</source>
-        <translation>Dimanche après la pleine lune pascale</translation>
+        <translation>Après la pleine lune pascale</translation>
     </message>
 </context>
 <context>

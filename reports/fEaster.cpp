@@ -27,7 +27,7 @@ void TEaster::FormCreate() {
     note.setItalic(true);
     Caption how = PlainCaption(tr("Sunday after the Paschal full moon"), QRect(34, 45, 150, 13),
                                note, QColor(118, 138, 184));
-    how.Space = QRect(16, 45, 168, 13);
+    how.Space = QRect(32, 45, 152, 13); // right of the Moon, which it must not cover
     AddCaption(how, "lblEasterNote");
     lblExit = AddCloseMark(this, 175, 14, 13, 15);
     // The mark keeps the hint the window has always had; a reader hears the command's.
