@@ -1,12 +1,7 @@
 // Speed of the place search as the configuration window runs it: one query a keystroke while
 // a name is typed, after a first query that reads the gazetteer into a table.
-#include "Places.h"
-// The table's own benchmarks are left out where the places library has no table, so that this
-// file also measures an older library for before and after figures.
-#if __has_include("PlaceTable.h")
 #include "PlaceTable.h"
-#define CRESCENDAR_PLACE_TABLE 1
-#endif
+#include "Places.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,7 +46,6 @@ void BM_TypingStPetersburg(benchmark::State& state) {
 }
 BENCHMARK(BM_TypingStPetersburg)->Unit(benchmark::kMillisecond);
 
-#ifdef CRESCENDAR_PLACE_TABLE
 // What the first query adds: reading the table (the gazetteer's own data is loaded by then,
 // as it is for the gazetteer's query below). Counter: the table's size in bytes.
 void BM_ReadTable(benchmark::State& state) {
@@ -76,7 +70,6 @@ void BM_GazetteerQuery(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GazetteerQuery)->Unit(benchmark::kMillisecond);
-#endif
 
 void BM_PrincipalPlaceOfZone(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(PrincipalPlaceOfZone("Europe/Paris"));

@@ -10,7 +10,6 @@
 #include "EventText.h"
 #include "FrontRecords.h"
 #include "JsonValues.h"
-#include "MoonPosition.h"
 #include "MoonView.h"
 #include "PerigeeApogee.h"
 #include "Phases.h"
@@ -226,45 +225,16 @@ Observer MakeRunObserver(const QCommandLineParser& p, const TSettings& saved) {
 // is kept for the scripts that read it. Every instant is given as {"UT", "Local"} texts
 // (JsonValues.h).
 
-// The position records' keys are the front program's, shared with it.
-QJsonObject Json(const TMoonState& m) {
-    return QtJsonObject(front::Json(m));
-}
-
-QJsonObject Json(const TSunPosition& s) {
-    return QtJsonObject(front::Json(s));
-}
-
-// An instant computed in dynamical time: the universal time the program shows it at, that
-// instant in civil time, and its Julian Ephemeris Day.
 QJsonObject DynamicalInstantJson(UniversalTime ut, DynamicalTime jde, const Observer& obs) {
-    QJsonObject o = InstantJson(ut, obs);
-    o["JDE"] = jde.JD;
-    return o;
+    return QtJsonObject(front::DynamicalInstantJson(ut, jde, obs));
 }
 
-// An instant of the phase or apsis series, shown at the series instant read as universal time
-// (no Delta T: SeriesInstantAsUniversal), as the windows and the calendar export show it.
 QJsonObject SeriesInstantJson(DynamicalTime jde, const Observer& obs) {
-    return DynamicalInstantJson(SeriesInstantAsUniversal(jde), jde, obs);
-}
-
-QJsonObject Json(const TApsisEvent& a, const Observer& obs) {
-    QJsonObject o = SeriesInstantJson(a.JDE, obs);
-    o["DistanceKm"] = a.DistanceKm;
-    return o;
+    return QtJsonObject(front::SeriesInstantJson(jde, obs));
 }
 
 QJsonObject Json(const TPerigeeApogee& p, const Observer& obs) {
-    const TPerigeeApogeeTexts t = PerigeeApogeeText(p, obs);
-    QJsonObject o{{"PerigeeDistanceText", Q(t.PerigeeDistanceText)},
-                  {"PerigeeDateText", Q(t.PerigeeDateText)},
-                  {"ApogeeDistanceText", Q(t.ApogeeDistanceText)},
-                  {"ApogeeDateText", Q(t.ApogeeDateText)}};
-    // Each only when the series gave one (always, within the years 1..9999).
-    if (std::isfinite(p.Perigee.JDE.JD)) o["Perigee"] = Json(p.Perigee, obs);
-    if (std::isfinite(p.Apogee.JDE.JD)) o["Apogee"] = Json(p.Apogee, obs);
-    return o;
+    return QtJsonObject(front::Json(p, obs));
 }
 
 // A body's or a twilight's crossings of one local date: the texts, and for each crossing its
@@ -541,40 +511,17 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
         local = ParseDate(args[0], obs);
         ParseTime(args[1], local);
     }
-    const UniversalTime ut = obs.ToUniversal(LocalInstant(local));
-    // A reading the clocks skip (the hour lost when they go forward) is the instant an hour
-    // later on the clock; every figure below is of that one instant, and shows its reading.
-    if (obs.ToLocal(ut).JD != local.JD) local = JulianDayToDate(obs.ToLocal(ut).JD);
-    TMoonState moon;
-    TSunPosition sun;
-    MoonPosition(ut, obs, moon, sun);
-    TLunationBracket bounds;
-    const double age = MoonAge(ut, bounds);
-    TPhaseList list;
-    const int count = MonthPhases(local, obs, list);
-    const std::string name = PhaseName(bounds, age, local.Month, list, count, LocalInstant(local));
-    const std::string lst = LocalSiderealTime(local, obs);
-    const TPerigeeApogee pa = PerigeeApogee(local, obs);
-
+    const front::TMoonReading r = front::ReadMoon(local, obs);
     if (json) {
-        PrintJson(out,
-                  {{"JD", ut.JD}, // universal time
-                   {"UT", IsoUniversal(ut)},
-                   {"Local", IsoLocal(ut, obs)},
-                   {"MoonState", Json(moon)},
-                   {"SunPosition", Json(sun)},
-                   {"Age", age},
-                   {"AgeDays", age},
-                   {"PhaseName", Q(name)},
-                   {"LST", Q(lst)},
-                   {"PerigeeApogee", Json(pa, obs)}},
-                  obs);
+        PrintJson(out, QtJsonObject(front::MoonJson(r, obs)), obs);
         return 0;
     }
-    const auto ageTexts = MoonAgeTexts(age);
+    const TMoonState& moon = r.Moon;
+    const TSunPosition& sun = r.Sun;
+    const auto ageTexts = MoonAgeTexts(r.Age);
     const auto line = [&out](const QString& text) { out << text << "\n"; };
     line(QCoreApplication::translate("Cli", "%1 - %2    LST: %3")
-             .arg(Q(DateTimeToText(local)), Q(name), Q(lst)));
+             .arg(Q(DateTimeToText(r.Local)), Q(r.PhaseName), Q(r.Lst)));
     out << "\n";
     line(QCoreApplication::translate("Cli", "Visible:   %1%").arg(moon.IlluminatedPercent));
     line(QCoreApplication::translate("Cli", "Age:       %1 %2 %3")
@@ -587,7 +534,7 @@ int Moon(const QStringList& args, const Observer& obs, bool json, QTextStream& o
              .arg(Degrees(DeclinationText(moon.TopoDec))));
     line(QCoreApplication::translate("Cli", "Parallax:  %1").arg(Degrees(moon.Parallax)));
     line(QCoreApplication::translate("Cli", "Diameter:  %1").arg(Degrees(2 * moon.Semidiameter)));
-    PrintApsides(out, PerigeeApogeeText(pa, obs));
+    PrintApsides(out, PerigeeApogeeText(r.Apsides, obs));
     out << "\n";
     line(QCoreApplication::translate("Cli", "Moon  Az.: %1   Alt.: %2")
              .arg(Degrees(moon.Azimuth), Degrees(moon.Altitude)));
@@ -789,60 +736,45 @@ int Eclipses(const QStringList& args, const Observer& obs, TEclipseBodies bodies
     if (from > to)
         throw UsageError{
             QCoreApplication::translate("Cli", "the From year must not be after the To year")};
-    const std::vector<TEclipseResult> list =
-        bodies != TEclipseBodies::Sun ? FindEclipses(from, to, obs) : std::vector<TEclipseResult>{};
-    if (bodies == TEclipseBodies::Moon) {
-        if (json) {
-            QJsonArray a;
-            for (const TEclipseResult& e : list) a.append(Json(e, obs));
-            PrintJson(out, {{"Eclipses", a}}, obs);
-            return 0;
-        }
-        const int typeWidth =
-            ColumnWidth({Q(EclipseTypeName(kPenumbralEclipse)), Q(EclipseTypeName(kPartialEclipse)),
-                         Q(EclipseTypeName(kTotalEclipse))},
-                        18);
-        for (const TEclipseResult& e : list) {
-            const TEclipseTexts t = EclipseTexts(e);
-            out << EclipseLine(t.DateText, t.MaximumText, EclipseTypeName(e.EclipseType), typeWidth,
-                               LunarMagnitude(e), Q(t.VisibilityText))
-                << "\n";
-        }
-        PrintZone(out, obs);
-        return 0;
-    }
-    // The Sun's eclipses, with the Moon's for both, in the order of their greatest eclipse
-    // (universal time): the lunar ones named as lunar, each solar one with what the place
-    // sees of it ("Partial, Visible").
-    const std::vector<TSolarEclipseAtPlace> solar = FindSolarEclipses(from, to, obs);
+    // The lunar eclipses alone keep their long-standing lines and JSON; with the Sun's, each
+    // kind names its body, and each solar one tells what the place sees of it ("Partial,
+    // Visible"). All in the order of their greatest eclipse (universal time).
+    const bool lunar = bodies != TEclipseBodies::Sun;
+    const bool solar = bodies != TEclipseBodies::Moon;
+    const std::vector<TEclipseResult> moon =
+        lunar ? FindEclipses(from, to, obs) : std::vector<TEclipseResult>{};
+    const std::vector<TSolarEclipseAtPlace> sun =
+        solar ? FindSolarEclipses(from, to, obs) : std::vector<TSolarEclipseAtPlace>{};
+    const auto lunarName = solar ? LunarEclipseName : EclipseTypeName;
     QStringList kinds;
-    for (const auto kind : {TSolarEclipseKind::Partial, TSolarEclipseKind::Annular,
-                            TSolarEclipseKind::Total, TSolarEclipseKind::Hybrid})
-        kinds << Q(SolarEclipseName(kind));
-    if (bodies == TEclipseBodies::Both)
+    if (solar)
+        for (const auto kind : {TSolarEclipseKind::Partial, TSolarEclipseKind::Annular,
+                                TSolarEclipseKind::Total, TSolarEclipseKind::Hybrid})
+            kinds << Q(SolarEclipseName(kind));
+    if (lunar)
         for (const TEclipseKind kind : {kPenumbralEclipse, kPartialEclipse, kTotalEclipse})
-            kinds << Q(LunarEclipseName(kind));
-    const int kindWidth = ColumnWidth(kinds, 22);
+            kinds << Q(lunarName(kind));
+    const int kindWidth = ColumnWidth(kinds, solar ? 22 : 18);
     struct TEntry {
         double Order; // greatest eclipse, universal time
         QJsonObject Json;
         QString Line;
     };
     std::vector<TEntry> entries;
-    for (const TEclipseResult& e : list) {
+    for (const TEclipseResult& e : moon) {
         QJsonObject o;
         QString line;
         if (json) {
             o = Json(e, obs);
-            o["Body"] = QStringLiteral("Moon"); // not user text
+            if (solar) o["Body"] = QStringLiteral("Moon"); // not user text
         } else {
             const TEclipseTexts t = EclipseTexts(e);
-            line = EclipseLine(t.DateText, t.MaximumText, LunarEclipseName(e.EclipseType),
-                               kindWidth, LunarMagnitude(e), Q(t.VisibilityText));
+            line = EclipseLine(t.DateText, t.MaximumText, lunarName(e.EclipseType), kindWidth,
+                               LunarMagnitude(e), Q(t.VisibilityText));
         }
         entries.push_back({e.Elements.JD.JD, o, line});
     }
-    for (const TSolarEclipseAtPlace& e : solar) {
+    for (const TSolarEclipseAtPlace& e : sun) {
         QJsonObject o;
         QString line;
         if (json) {

@@ -31,6 +31,7 @@ enum TCliText : std::size_t {
     kHours,
     kWriteFailed,
     kNotStarted,
+    kFullNotStarted,
     kCliTextCount
 };
 
@@ -55,6 +56,8 @@ inline constexpr const char* kCliSources[kCliTextCount] = {
     QT_TRANSLATE_NOOP("Cli", "the answer could not be written to standard output: %1"),
     QT_TRANSLATE_NOOP("Cli", "the program %1, which answers this command line, could not be "
                              "started: %2"),
+    QT_TRANSLATE_NOOP("Cli", "the places and ics commands and --place need the program %1, which "
+                             "could not be started: %2"),
 };
 
 } // namespace crescendar::front

@@ -1,69 +1,15 @@
 #include "JsonValues.h"
 
-#include <QDate>
-
-#include <cmath>
-#include <cstdint>
-#include <cstdlib>
+#include "FrontRecords.h"
 
 namespace crescendar::cli {
 
-namespace {
-
-// Whole seconds since 1970-01-01 0h UT, rounded (half a second up).
-std::int64_t UnixSeconds(UniversalTime t) {
-    return static_cast<std::int64_t>(std::floor((t.JD - kUnixEpochJD) * 86400.0 + 0.5));
-}
-
-// A count of seconds since 1970-01-01 0h as "YYYY-MM-DDThh:mm:ss" on the proleptic Gregorian
-// calendar, with the astronomical year 0 of ISO 8601 (QDate counts 1 BC as year -1).
-QString CivilText(std::int64_t seconds) {
-    std::int64_t days = seconds / 86400;
-    std::int64_t rest = seconds % 86400;
-    if (rest < 0) {
-        rest += 86400;
-        --days;
-    }
-    const QDate date = QDate::fromJulianDay(days + 2440588); // the day number of 1970-01-01
-    const std::int64_t year = date.year() < 0 ? date.year() + 1 : date.year();
-    const int month = date.month();
-    const int day = date.day();
-    const QChar zero('0');
-    const QString yearText =
-        year >= 0 && year <= 9999
-            ? QString("%1").arg(year, 4, 10, zero)
-            : QString(year < 0 ? "-" : "+") + QString("%1").arg(std::llabs(year), 5, 10, zero);
-    return QString("%1-%2-%3T%4:%5:%6")
-        .arg(yearText)
-        .arg(month, 2, 10, zero)
-        .arg(day, 2, 10, zero)
-        .arg(rest / 3600, 2, 10, zero)
-        .arg(rest / 60 % 60, 2, 10, zero)
-        .arg(rest % 60, 2, 10, zero);
-}
-
-bool Finite(UniversalTime t) {
-    return std::isfinite(t.JD) && std::fabs(t.JD) < 1e9;
-}
-
-} // namespace
-
 QString IsoUniversal(UniversalTime t) {
-    if (!Finite(t)) return {};
-    return CivilText(UnixSeconds(t)) + 'Z';
+    return QString::fromStdString(front::IsoUniversal(t));
 }
 
 QString IsoLocal(UniversalTime t, double offsetMinutes) {
-    if (!Finite(t) || !std::isfinite(offsetMinutes)) return {};
-    const auto offset = static_cast<std::int64_t>(std::llround(offsetMinutes * 60.0)); // seconds
-    const std::int64_t a = offset < 0 ? -offset : offset;
-    const QChar zero('0');
-    QString zone = QString("%1%2:%3")
-                       .arg(QChar(offset < 0 ? '-' : '+'))
-                       .arg(a / 3600, 2, 10, zero)
-                       .arg(a / 60 % 60, 2, 10, zero);
-    if (a % 60 != 0) zone += QString(":%1").arg(a % 60, 2, 10, zero);
-    return CivilText(UnixSeconds(t) + offset) + zone;
+    return QString::fromStdString(front::IsoLocal(t, offsetMinutes));
 }
 
 QString IsoLocal(UniversalTime t, const Observer& observer) {
@@ -71,7 +17,7 @@ QString IsoLocal(UniversalTime t, const Observer& observer) {
 }
 
 QJsonObject InstantJson(UniversalTime t, const Observer& observer) {
-    return {{"UT", IsoUniversal(t)}, {"Local", IsoLocal(t, observer)}};
+    return QtJsonObject(front::InstantJson(t, observer));
 }
 
 QString CrossingKindName(TCrossingKind kind) {

@@ -16,6 +16,9 @@ inline constexpr QColor Caption{255, 255, 0};
 inline constexpr QColor DayText{0, 255, 255};
 // Texts on the light plates of the skins: the main window's clock, the eclipse's type.
 inline constexpr QColor PlateText{0, 0, 128};
+// Notes beside the values of the eclipse windows' screens: "1 of 2", the worldwide kind, the
+// heading of the Sun's altitudes.
+inline constexpr QColor NoteText{150, 176, 220};
 
 // The dark screens that lists and pictures are drawn on, and a skin window where its picture
 // does not reach.

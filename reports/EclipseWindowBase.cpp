@@ -11,7 +11,6 @@ namespace crescendar {
 
 namespace {
 
-const QColor kOtherColour(150, 176, 220);
 constexpr int kWidth = 252;
 // The right edge of the black screen under the texts.
 constexpr int kScreenRight = 231;
@@ -44,18 +43,6 @@ QImage TallEclipseSkin(const QImage& skin, int extra) {
 TEclipseWindowBase::TEclipseWindowBase(TSession& session, QWidget* owner, const QWidget* anchor)
     : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor) {}
 
-ClickRegion* TEclipseWindowBase::MakeLabel(int left, int top, const QColor& colour, int pixels,
-                                           bool bold) {
-    auto* l = new ClickRegion(this);
-    l->move(left, top);
-    l->SetFontName(QStringLiteral("Arial"));
-    l->SetFontHeight(pixels);
-    l->SetFontBold(bold);
-    l->SetFontColor(colour);
-    l->SetAutoSize(true);
-    return l;
-}
-
 void TEclipseWindowBase::CreateFrame(int height, const QImage& skin, const QString& title,
                                      const QString& otherHint) {
     SetClientSize(kWidth, height);
@@ -65,13 +52,13 @@ void TEclipseWindowBase::CreateFrame(int height, const QImage& skin, const QStri
     c.SetFontName(QStringLiteral("Arial"));
     c.SetFontSize(ScaledFontSize(9));
 
-    lblEclipseType = MakeLabel(70, 42, palette::PlateText, 15, true);
+    lblEclipseType = ClickRegion::TextLabel(this, 70, 42, {}, palette::PlateText, 15, true);
     lblEclipseType->setObjectName(QStringLiteral("lblEclipseType"));
     lblEclipseType->setAccessibleName(tr("Eclipse"));
-    lblDate = MakeLabel(108, 75, palette::DayText, 12, true);
+    lblDate = ClickRegion::TextLabel(this, 108, 75, {}, palette::DayText, 12, true);
     lblDate->setObjectName(QStringLiteral("lblDate"));
     lblDate->setAccessibleName(tr("Date"));
-    lblOther = MakeLabel(0, 76, kOtherColour, 11, false);
+    lblOther = ClickRegion::TextLabel(this, 0, 76, {}, palette::NoteText, 11, false);
     lblOther->setObjectName(QStringLiteral("lblOther"));
     lblOther->hide();
     actOther_ = MakeCommand(this, "actOtherEclipse", tr("Other eclipse"), {QKeySequence(Qt::Key_N)},

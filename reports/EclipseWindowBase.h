@@ -51,8 +51,6 @@ class TEclipseWindowBase : public SkinWindow {
     // commands, and the title bar reading `title`. otherHint: what N does, in the window's words.
     void CreateFrame(int height, const QImage& skin, const QString& title,
                      const QString& otherHint);
-    // A label of the window's font, sized to its text.
-    ClickRegion* MakeLabel(int left, int top, const QColor& colour, int pixels, bool bold);
     // Return presses a focused button; elsewhere it shows the date in the main window.
     bool CommandKeyAllowed(const QAction* action) const override;
 

@@ -53,7 +53,7 @@ void TEclipse::FormCreate() {
                 TallEclipseSkin(LoadPicture(QStringLiteral(":/eclipse/eclipse_bgnd.jpg"), this),
                                 kDiagramHeight),
                 tr("Lunar Eclipse"), tr("This month has two eclipses: show the other"));
-    lblMaximum = MakeLabel(184, 46, Qt::black, 12, false);
+    lblMaximum = ClickRegion::TextLabel(this, 184, 46, {}, Qt::black, 12, false);
     lblMaximum->setObjectName(QStringLiteral("lblMaximum"));
     lblMaximum->hide();
     imgDiagram = ExposeText(this, "imgDiagram", kDiagram, tr("Eclipse diagram"));

@@ -20,7 +20,6 @@ namespace crescendar {
 
 namespace {
 
-const QColor kOtherColour(150, 176, 220);
 // Lines whose instant has the Sun below the horizon, and the notes beside them.
 const QColor kDimText(118, 118, 132);
 
@@ -75,7 +74,7 @@ void TSolarEclipseWindow::FormCreate() {
                 SolarSkin(TallEclipseSkin(
                     LoadPicture(QStringLiteral(":/eclipse/eclipse_bgnd.jpg"), this), kExtra)),
                 tr("Solar Eclipse"), tr("This month has two solar eclipses: show the other"));
-    lblWorldwide = MakeLabel(28, 91, kOtherColour, 11, false);
+    lblWorldwide = ClickRegion::TextLabel(this, 28, 91, {}, palette::NoteText, 11, false);
     lblWorldwide->setObjectName(QStringLiteral("lblWorldwide"));
     lblWorldwide->setAccessibleName(tr("Worldwide"));
     lblWorldwide->hide();
@@ -200,7 +199,7 @@ void TSolarEclipseWindow::Redraw() {
                                        [](const TRow& r) { return !r.Altitude.isEmpty(); });
     if (altitudes) {
         const QString sun = tr("Sun");
-        c.SetFontColor(kOtherColour);
+        c.SetFontColor(palette::NoteText);
         c.TextOut(kAltitudeRight - c.TextWidth(sun), kTableTop - kRow + 2, sun);
     }
     auto draw = [&](const TRow& row, int top) {

@@ -49,19 +49,40 @@ std::string ErrorText(int error) {
     return text;
 }
 
-// Runs the Qt program in this process's place with the same words; returns only when it
-// could not be started, having told why in the language (English when it has none).
-int HandOn(char* argv[], const TFrontLanguage* language = nullptr) {
+// Whether a command line needs the gazetteer or the calendar writer (places, ics, --place),
+// which only the full program links: it goes there directly, so that Qt starts once. A word
+// taken wrongly for one of them costs nothing but time, as the full program has every command.
+bool NeedsFullProgram(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "places" || word == "ics" || word.rfind("--place", 0) == 0) return true;
+    }
+    return false;
+}
+
+// Runs a Qt program (program: its path from this program's folder) in this process's place
+// with the same words; returns only when it could not be started, having told why (notStarted)
+// in the language (English when it has none).
+int HandOn(const char* program, TCliText notStarted, char* argv[], const TFrontLanguage* language) {
     std::string self(PATH_MAX, '\0');
     const ssize_t n = ::readlink("/proc/self/exe", self.data(), self.size());
-    self.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    const std::string folder = self.substr(0, self.rfind('/') + 1);
-    const std::string program = folder + CRESCENDAR_CLI_QT_PATH;
-    ::execv(program.c_str(), argv);
-    const int reason = errno;
-    WriteError(Filled(language ? language->Texts[kNotStarted] : kCliSources[kNotStarted], program,
+    std::string path = program;
+    int reason = ENOENT; // without this program's own path, nothing beside it can be found
+    if (n > 0 && n < PATH_MAX) {
+        self.resize(static_cast<std::size_t>(n));
+        path = self.substr(0, self.rfind('/') + 1) + program;
+        ::execv(path.c_str(), argv);
+        reason = errno;
+    }
+    WriteError(Filled(language ? language->Texts[notStarted] : kCliSources[notStarted], path,
                       ErrorText(reason)));
     return 1;
+}
+
+int HandOn(int argc, char* argv[], const TFrontLanguage* language = nullptr) {
+    if (NeedsFullProgram(argc, argv))
+        return HandOn(CRESCENDAR_CLI_FULL_PATH, kFullNotStarted, argv, language);
+    return HandOn(CRESCENDAR_CLI_QT_PATH, kNotStarted, argv, language);
 }
 
 std::int64_t NowMilliseconds() {
@@ -75,18 +96,18 @@ std::int64_t NowMilliseconds() {
 int main(int argc, char* argv[]) {
     // A closed standard stream is the Qt program's to deal with.
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
-        if (::fcntl(fd, F_GETFD) == -1) return HandOn(argv);
+        if (::fcntl(fd, F_GETFD) == -1) return HandOn(argc, argv);
     const TFrontLanguage* language = LanguageOf([](const char* name) { return std::getenv(name); });
-    if (!language) return HandOn(argv);
+    if (!language) return HandOn(argc, argv);
     const std::optional<TMoonRequest> request =
         ParseMoonCommand(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
-    if (!request) return HandOn(argv, language);
+    if (!request) return HandOn(argc, argv, language);
     crescendar::Observer saved;
     if (ReadSavedObserver(SettingsPath(), &saved) != TSettingsRead::Read)
-        return HandOn(argv, language);
+        return HandOn(argc, argv, language);
     const std::optional<std::string> answer =
         MoonAnswer(*request, saved, NowMilliseconds(), *language);
-    if (!answer) return HandOn(argv, language);
+    if (!answer) return HandOn(argc, argv, language);
 
     std::size_t written = 0;
     while (written < answer->size()) {

@@ -6,15 +6,10 @@
 #include "FrontJson.h"
 #include "FrontRecords.h"
 #include "FrontZone.h"
-#include "MoonPosition.h"
 #include "MoonView.h"
-#include "PerigeeApogee.h"
-#include "Phases.h"
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 
 namespace crescendar::front {
 
@@ -70,33 +65,6 @@ std::optional<TDateTimeRecord> ParseInstant(const std::string& date, const std::
     return MakeDate(part[0], part[1], part[2], clock[0], clock[1], clock[2]);
 }
 
-// The proleptic Gregorian date (astronomical years) of a count of days since 1970-01-01.
-struct TCivilDate {
-    std::int64_t Year;
-    int Month, Day;
-};
-TCivilDate CivilDate(std::int64_t days) {
-    const std::int64_t z = days + 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {yoe + era * 400 + (month <= 2), month, day};
-}
-
-// Days and the seconds or milliseconds left of a count, the rest never negative.
-std::pair<std::int64_t, std::int64_t> SplitDays(std::int64_t count, std::int64_t perDay) {
-    std::int64_t days = count / perDay, rest = count % perDay;
-    if (rest < 0) {
-        rest += perDay;
-        --days;
-    }
-    return {days, rest};
-}
-
 // The observer's local date and time at an instant, as the Qt program's Now() reads its clock.
 TDateTimeRecord LocalNow(std::int64_t nowMs, const Observer& obs) {
     const double offset = obs.OffsetAt(FromUnixMilliseconds(nowMs));
@@ -107,69 +75,6 @@ TDateTimeRecord LocalNow(std::int64_t nowMs, const Observer& obs) {
     const int s = static_cast<int>(rest / 1000);
     return MakeDate(static_cast<int>(date.Year), date.Month, date.Day, s / 3600, s / 60 % 60,
                     s % 60);
-}
-
-// ----- instants as ISO 8601 texts, as cli/JsonValues writes them ------------------------------
-
-std::string Padded(std::int64_t v, int width) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%0*lld", width, static_cast<long long>(v));
-    return buf;
-}
-
-bool Finite(UniversalTime t) {
-    return std::isfinite(t.JD) && std::fabs(t.JD) < 1e9;
-}
-
-std::int64_t UnixSeconds(UniversalTime t) {
-    return static_cast<std::int64_t>(std::floor((t.JD - kUnixEpochJD) * 86400.0 + 0.5));
-}
-
-std::string CivilText(std::int64_t seconds) {
-    const auto [days, rest] = SplitDays(seconds, 86400);
-    const TCivilDate d = CivilDate(days);
-    const std::string year = d.Year >= 0 && d.Year <= 9999 ? Padded(d.Year, 4)
-                                                           : std::string(d.Year < 0 ? "-" : "+") +
-                                                                 Padded(std::llabs(d.Year), 5);
-    return year + "-" + Padded(d.Month, 2) + "-" + Padded(d.Day, 2) + "T" + Padded(rest / 3600, 2) +
-           ":" + Padded(rest / 60 % 60, 2) + ":" + Padded(rest % 60, 2);
-}
-
-std::string IsoUniversal(UniversalTime t) {
-    return Finite(t) ? CivilText(UnixSeconds(t)) + "Z" : "";
-}
-
-std::string IsoLocal(UniversalTime t, const Observer& obs) {
-    const double minutes = obs.OffsetAt(t);
-    if (!Finite(t) || !std::isfinite(minutes)) return {};
-    const auto offset = static_cast<std::int64_t>(std::llround(minutes * 60.0)); // seconds
-    const std::int64_t a = offset < 0 ? -offset : offset;
-    std::string zone =
-        std::string(offset < 0 ? "-" : "+") + Padded(a / 3600, 2) + ":" + Padded(a / 60 % 60, 2);
-    if (a % 60 != 0) zone += ":" + Padded(a % 60, 2);
-    return CivilText(UnixSeconds(t) + offset) + zone;
-}
-
-TJson InstantJson(UniversalTime t, const Observer& obs) {
-    return {{"UT", IsoUniversal(t)}, {"Local", IsoLocal(t, obs)}};
-}
-
-TJson Json(const TApsisEvent& a, const Observer& obs) {
-    TJson o = InstantJson(SeriesInstantAsUniversal(a.JDE), obs);
-    o.Set("JDE", a.JDE.JD);
-    o.Set("DistanceKm", a.DistanceKm);
-    return o;
-}
-
-TJson Json(const TPerigeeApogee& p, const Observer& obs) {
-    const TPerigeeApogeeTexts t = PerigeeApogeeText(p, obs);
-    TJson o{{"PerigeeDistanceText", t.PerigeeDistanceText},
-            {"PerigeeDateText", t.PerigeeDateText},
-            {"ApogeeDistanceText", t.ApogeeDistanceText},
-            {"ApogeeDateText", t.ApogeeDateText}};
-    if (std::isfinite(p.Perigee.JDE.JD)) o.Set("Perigee", Json(p.Perigee, obs));
-    if (std::isfinite(p.Apogee.JDE.JD)) o.Set("Apogee", Json(p.Apogee, obs));
-    return o;
 }
 
 // An angle as the Moon view writes it: degrees, minutes and seconds, or hours.
@@ -276,36 +181,17 @@ std::optional<std::string> MoonAnswer(const TMoonRequest& request, const Observe
             return std::nullopt;
         local = *given;
     }
-    // As the Qt program's Moon(): a reading the clocks skip is the instant an hour later.
-    const UniversalTime ut = obs.ToUniversal(LocalInstant(local));
-    if (obs.ToLocal(ut).JD != local.JD) local = JulianDayToDate(obs.ToLocal(ut).JD);
-    TMoonState moon;
-    TSunPosition sun;
-    MoonPosition(ut, obs, moon, sun);
-    TLunationBracket bounds;
-    const double age = MoonAge(ut, bounds);
-    TPhaseList list;
-    const int count = MonthPhases(local, obs, list);
-    const std::string name = PhaseName(bounds, age, local.Month, list, count, LocalInstant(local));
-    const std::string lst = LocalSiderealTime(local, obs);
-    const TPerigeeApogee pa = PerigeeApogee(local, obs);
+    const TMoonReading r = ReadMoon(local, obs);
+    if (request.Json) {
+        TJson o = MoonJson(r, obs);
+        o.Set("ZoneName", obs.ZoneName());
+        return o.Document();
+    }
 
-    if (request.Json)
-        return TJson{{"JD", ut.JD},
-                     {"UT", IsoUniversal(ut)},
-                     {"Local", IsoLocal(ut, obs)},
-                     {"MoonState", Json(moon)},
-                     {"SunPosition", Json(sun)},
-                     {"Age", age},
-                     {"AgeDays", age},
-                     {"PhaseName", name},
-                     {"LST", lst},
-                     {"PerigeeApogee", Json(pa, obs)},
-                     {"ZoneName", obs.ZoneName()}}
-            .Document();
-
-    const auto ageTexts = MoonAgeTexts(age);
-    const TPerigeeApogeeTexts apsides = PerigeeApogeeText(pa, obs);
+    const TMoonState& moon = r.Moon;
+    const TSunPosition& sun = r.Sun;
+    const auto ageTexts = MoonAgeTexts(r.Age);
+    const TPerigeeApogeeTexts apsides = PerigeeApogeeText(r.Apsides, obs);
     const auto hours = [&language](const TAngleText& a) {
         return Filled(language.Texts[kHours], {a.Deg, a.Min, a.Sec});
     };
@@ -313,7 +199,7 @@ std::optional<std::string> MoonAnswer(const TMoonRequest& request, const Observe
     const auto line = [&](TCliText text, std::initializer_list<std::string> args) {
         out += Filled(language.Texts[text], args) + "\n";
     };
-    line(kDateLine, {DateTimeToText(local), name, lst});
+    line(kDateLine, {DateTimeToText(r.Local), r.PhaseName, r.Lst});
     out += "\n";
     line(kVisible, {std::to_string(moon.IlluminatedPercent)});
     line(kAge, {ageTexts[0], ageTexts[1], ageTexts[2]});

@@ -1,16 +1,14 @@
 #include "FrontSettings.h"
 
+#include "FrontBase.h"
+
 #include "Calendar.h"
 #include "FrontZone.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <fcntl.h>
 #include <map>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace crescendar::front {
 
@@ -181,30 +179,17 @@ TSettingsRead ObserverFromText(const std::string& text, Observer* observer) {
 
 TSettingsRead ReadSavedObserver(const std::string& path, Observer* observer) {
     if (path.empty()) return TSettingsRead::NotSure;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        if (errno != ENOENT && errno != ENOTDIR) return TSettingsRead::NotSure;
-        *observer = Observer{};
+    std::string text;
+    switch (ReadSmallFile(path, 1024 * 1024, &text)) {
+    case TFileRead::Read:
+        return ObserverFromText(text, observer);
+    case TFileRead::Missing:
         // The defaults: latitude and longitude 0, the zone GMT.
         return ObserverFromText("", observer);
+    case TFileRead::NotSure:
+        break;
     }
-    std::string text;
-    struct stat st {};
-    bool sound = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= 1024 * 1024;
-    if (sound) {
-        text.resize(static_cast<std::size_t>(st.st_size));
-        std::size_t got = 0;
-        while (got < text.size()) {
-            const ssize_t r = ::read(fd, text.data() + got, text.size() - got);
-            if (r < 0 && errno == EINTR) continue;
-            if (r <= 0) break;
-            got += static_cast<std::size_t>(r);
-        }
-        sound = got == text.size();
-    }
-    ::close(fd);
-    if (!sound) return TSettingsRead::NotSure;
-    return ObserverFromText(text, observer);
+    return TSettingsRead::NotSure;
 }
 
 } // namespace crescendar::front

@@ -1,12 +1,11 @@
 #include "FrontZone.h"
 
+#include "FrontBase.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace crescendar::front {
 
@@ -20,21 +19,6 @@ std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
     const std::int64_t doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
     const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe - 719468;
-}
-
-// The proleptic Gregorian year of a count of days since 1970-01-01.
-std::int64_t YearOfDays(std::int64_t z) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    return yoe + era * 400 + (mp >= 10 ? 1 : 0);
-}
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
 int DaysInMonth(std::int64_t y, int m) {
@@ -223,7 +207,7 @@ int TFileZone::OffsetSecondsAt(std::int64_t ms) const {
         if (!rule_.HasDaylight) return rule_.Standard;
         // The rule's changes in the instant's year and the years either side of it, after the
         // data's last transition; the latest at or before the instant gives the offset.
-        const std::int64_t year = YearOfDays(FloorDiv(ms, 86400000));
+        const std::int64_t year = CivilDate(SplitDays(ms, 86400000).first).Year;
         bool found = false;
         std::int64_t latest = 0;
         int offset = 0;
@@ -261,22 +245,8 @@ std::unique_ptr<TFileZone> LoadZone(const std::string& name) {
     if (const char* folder = std::getenv("TZDIR");
         folder && *folder && std::string(folder) + "/" != kZoneFolder)
         return nullptr;
-    const std::string path = kZoneFolder + name;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return nullptr;
     std::string data;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= 1024 * 1024) {
-        data.resize(static_cast<std::size_t>(st.st_size));
-        std::size_t got = 0;
-        while (got < data.size()) {
-            const ssize_t r = ::read(fd, data.data() + got, data.size() - got);
-            if (r <= 0) break;
-            got += static_cast<std::size_t>(r);
-        }
-        data.resize(got);
-    }
-    ::close(fd);
+    if (ReadSmallFile(kZoneFolder + name, 1024 * 1024, &data) != TFileRead::Read) return nullptr;
     return ParseZone(name, data);
 }
 
