@@ -101,9 +101,8 @@ TEquinoxes EquinoxesAndSolstices(std::uint16_t year, const Observer& observer) {
         r.MeanJDE[static_cast<std::size_t>(i)] = DynamicalTime{MeanInstant(i, y)};
     // The next March equinox is refined too, so that all four lengths join refined instants.
     r.MeanJDE[4] = DynamicalTime{MeanInstant(0, (year - 1999) / 1000.0)};
-    const std::array<DynamicalTime, 4> instants = SeasonInstants(year);
-    for (std::size_t i = 0; i < 4; ++i) r.JDE[i] = instants[i];
-    r.JDE[4] = SunLongitudeInstant(r.MeanJDE[4], 0.0);
+    for (std::size_t i = 0; i < 5; ++i)
+        r.JDE[i] = SunLongitudeInstant(r.MeanJDE[i], 90.0 * static_cast<double>(i % 4));
 
     for (std::size_t i = 0; i < 4; ++i) {
         r.Instants[i] = observer.ToLocal(ToUniversal(r.JDE[i], DeltaT(year)));

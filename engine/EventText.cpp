@@ -98,10 +98,7 @@ std::string YearEventName(const TYearEvent& e) {
         return SeasonName(e.Season);
     case TYearEventKind::SolarEclipse:
         // What the place sees of it, or the worldwide kind where it sees none.
-        if (!e.SolarEclipse) return {};
-        return SolarEclipseName(e.SolarEclipse->Local.Kind != TSolarEclipseKind::None
-                                    ? e.SolarEclipse->Local.Kind
-                                    : e.SolarEclipse->Eclipse.Kind);
+        return e.SolarEclipse ? SolarEclipseName(ShownKind(*e.SolarEclipse)) : std::string();
     }
     return {};
 }
@@ -111,7 +108,12 @@ std::string ClockText(int minute) {
 }
 
 std::string ClockText(LocalTime t) {
-    return DateTimeToText(JulianDayToDate(t.JD)).substr(0, 5);
+    return WhenTexts(JulianDayToDate(t.JD)).Clock;
+}
+
+TWhenTexts WhenTexts(const TDateTimeRecord& d) {
+    const std::string text = DateTimeToText(d);
+    return {text.substr(0, 5), CutText(text.substr(10), 40)};
 }
 
 std::string CrossingText(const TCrossing& c) {
@@ -213,9 +215,9 @@ const std::string& VisibilityText(TEclipseVisibility visibility) {
 TEclipseTexts EclipseTexts(const TEclipseResult& r) {
     TEclipseTexts t;
     if (r.EclipseType == kNoEclipse) return t;
-    const std::string text = DateTimeToText(r.MaximumDate);
-    t.MaximumText = text.substr(0, 5);
-    t.DateText = CutText(text.substr(10), 40);
+    TWhenTexts when = WhenTexts(r.MaximumDate);
+    t.MaximumText = std::move(when.Clock);
+    t.DateText = std::move(when.Date);
     t.PenumbraStartText = ClockText(r.PenumbraStart);
     t.PenumbraEndText = ClockText(r.PenumbraEnd);
     if (r.EclipseType >= kPartialEclipse) {
@@ -280,7 +282,7 @@ TSolarContactTexts ContactTexts(const TSolarContact& c) {
 
 // "dd Month yyyy" of a local instant.
 std::string LocalDateText(LocalTime t) {
-    return CutText(DateTimeToText(JulianDayToDate(t.JD)).substr(10), 40);
+    return WhenTexts(JulianDayToDate(t.JD)).Date;
 }
 
 } // namespace
@@ -289,17 +291,15 @@ TSolarEclipseTexts SolarEclipseTexts(const TSolarEclipseAtPlace& e, const Observ
     TSolarEclipseTexts t;
     const TSolarLocalCircumstances& l = e.Local;
     if (e.Eclipse.Kind == TSolarEclipseKind::None) return t;
-    const TSolarEclipseKind shown = l.Kind != TSolarEclipseKind::None ? l.Kind : e.Eclipse.Kind;
-    t.Title = SolarEclipseName(shown) + " (" + VisibilityText(l.Visibility) + ")";
+    t.Title = SolarEclipseName(ShownKind(e)) + " (" + VisibilityText(l.Visibility) + ")";
     if (l.Kind != TSolarEclipseKind::None && l.Kind != e.Eclipse.Kind)
         t.WorldwideKind = SolarEclipseName(e.Eclipse.Kind);
     const LocalTime greatest = observer.ToLocal(e.Eclipse.Greatest);
     t.GreatestDateText = LocalDateText(greatest);
     t.GreatestText = ClockText(greatest);
     t.GreatestMagnitudeText = crescendar::MagnitudeText(e.Eclipse.Magnitude);
-    const bool seen = SeenAtPlace(l);
-    t.DateText = LocalDateText(seen && l.Maximum.Happens ? l.Maximum.Local : greatest);
-    if (!seen) return t;
+    t.DateText = LocalDateText(observer.ToLocal(ShownMaximum(e)));
+    if (!SeenAtPlace(l)) return t;
     t.C1 = ContactTexts(l.C1);
     t.C2 = ContactTexts(l.C2);
     t.Maximum = ContactTexts(l.Maximum);

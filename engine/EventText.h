@@ -54,6 +54,14 @@ std::string ClockText(int minute);
 // 60th second carries into the minute).
 std::string ClockText(LocalTime t);
 
+// A local date and time as the eclipse windows and lists write it: "hh:mm" and
+// "dd Month yyyy".
+struct TWhenTexts {
+    std::string Clock;
+    std::string Date;
+};
+TWhenTexts WhenTexts(const TDateTimeRecord& d);
+
 // "hh:mm", "None" (never crosses that date) or "*****" (on the neighbouring date).
 std::string CrossingText(const TCrossing& c);
 
@@ -221,7 +229,6 @@ struct TSolarEclipseTexts {
     std::string ObscurationText;
     std::string DurationText; // of totality or annularity; "" without it
 };
-TSolarEclipseTexts SolarEclipseTexts(const TSolarEclipseAtPlace& eclipse,
-                                     const Observer& observer);
+TSolarEclipseTexts SolarEclipseTexts(const TSolarEclipseAtPlace& eclipse, const Observer& observer);
 
 } // namespace crescendar

@@ -458,7 +458,7 @@ void ForEachSolarEclipse(int fromYear, int toYear, const Observer* observer, Add
     TPhasePowers p;
     for (double k = std::floor(LunationsSince2000(first)) - 3.0;
          MeanPhase(k, p).JD < end + 3.0 * kSynodicMonth; k += 1.0) {
-        if (FarFromNode(MeanArguments(k, p).F)) continue;
+        // SolarEclipseAt rules out a new moon far from a node before any position.
         TSolarEclipse e = SolarEclipseAt(k);
         if (e.Kind == TSolarEclipseKind::None) continue;
         const int year = YearOf(e.Greatest, observer);

@@ -152,6 +152,16 @@ struct TSolarEclipseAtPlace {
     TSolarLocalCircumstances Local;
 };
 
+// What a place is told of an eclipse: the kind it sees, else the worldwide kind; and the
+// instant the eclipse is dated by there, its maximum where the place sees it (C1 comes with
+// the maximum and C4), else greatest eclipse.
+inline TSolarEclipseKind ShownKind(const TSolarEclipseAtPlace& e) {
+    return e.Local.Kind != TSolarEclipseKind::None ? e.Local.Kind : e.Eclipse.Kind;
+}
+inline UniversalTime ShownMaximum(const TSolarEclipseAtPlace& e) {
+    return SeenAtPlace(e.Local) ? e.Local.Maximum.Instant : e.Eclipse.Greatest;
+}
+
 // Every solar eclipse whose greatest eclipse falls, in the observer's civil time, in the
 // years fromYear to toYear, with its circumstances at the place, in time order. Years outside
 // 1..9999 are left out; empty when toYear < fromYear.

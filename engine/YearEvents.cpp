@@ -53,7 +53,7 @@ void AddSolarEclipses(int from, int to, const Observer& observer, std::vector<TY
         const TSolarLocalCircumstances& l = s.Local;
         // Seen from the place, the eclipse lasts there from C1 to C4; otherwise it is dated by
         // greatest eclipse alone.
-        if (SeenAtPlace(l) && l.C4.Happens && l.C4.Instant > l.C1.Instant) {
+        if (SeenAtPlace(l)) {
             e.Start = l.C1.Instant;
             e.End = l.C4.Instant;
         }

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -382,7 +383,7 @@ bool WriteCalendar(int fromYear, int toYear, const Observer& observer, const TYe
     const icaltimetype dtstamp = IcalTime(stamp);
     // A year's events all come after the year before's: the events of the range in time
     // order, as YearEvents gives them for the whole range.
-    for (int year = fromYear; year <= toYear; ++year) {
+    for (int year = std::max(fromYear, 1); year <= std::min(toYear, 9999); ++year) {
         std::string text;
         for (const TYearEvent& e : YearEvents(year, year, observer, kinds))
             text += EventText(e, dtstamp, observer);

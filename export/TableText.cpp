@@ -59,13 +59,9 @@ TEclipseLine EclipseLine(const TSolarEclipseAtPlace& e, const Observer& observer
     TEclipseLine line;
     line.Body = TEclipseBody::Sun;
     line.Maximum = e.Eclipse.Greatest;
-    // The maximum at the place where it sees the eclipse, else greatest eclipse.
     line.HasMagnitude = SeenAtPlace(l);
-    const LocalTime maximum = line.HasMagnitude && l.Maximum.Happens
-                                  ? l.Maximum.Local
-                                  : observer.ToLocal(e.Eclipse.Greatest);
-    line.MaximumDate = JulianDayToDate(maximum.JD);
-    line.SolarKind = l.Kind != TSolarEclipseKind::None ? l.Kind : e.Eclipse.Kind;
+    line.MaximumDate = JulianDayToDate(observer.ToLocal(ShownMaximum(e)).JD);
+    line.SolarKind = ShownKind(e);
     line.Visibility = l.Visibility;
     if (line.HasMagnitude) line.Magnitude = l.AtMaximum.Magnitude;
     return line;
@@ -156,23 +152,12 @@ std::string EclipseBodyName(TEclipseBody body) {
 } // namespace
 
 std::vector<std::string> EclipseLineTexts(const TEclipseLine& line, bool withBody) {
-    std::vector<std::string> cells;
-    if (line.Body == TEclipseBody::Sun) {
-        // The maximum at the place as the solar eclipse window writes it.
-        const std::string when = DateTimeToText(line.MaximumDate);
-        cells = {ShortSolarEclipseName(line.SolarKind), ListedMagnitude(line), when.substr(0, 5),
-                 CutText(when.substr(10), 40), VisibilityText(line.Visibility)};
-    } else {
-        // The maximum's time and date and the visibility, as EclipseTexts makes them from
-        // these fields of a result.
-        TEclipseResult r;
-        r.EclipseType = line.EclipseType;
-        r.MaximumDate = line.MaximumDate;
-        r.Visibility = line.Visibility;
-        TEclipseTexts t = EclipseTexts(r);
-        cells = {ShortEclipseTypeName(line.EclipseType), ListedMagnitude(line),
-                 std::move(t.MaximumText), std::move(t.DateText), std::move(t.VisibilityText)};
-    }
+    TWhenTexts when = WhenTexts(line.MaximumDate);
+    std::vector<std::string> cells = {line.Body == TEclipseBody::Sun
+                                          ? ShortSolarEclipseName(line.SolarKind)
+                                          : ShortEclipseTypeName(line.EclipseType),
+                                      ListedMagnitude(line), std::move(when.Clock),
+                                      std::move(when.Date), VisibilityText(line.Visibility)};
     if (withBody) cells.insert(cells.begin(), EclipseBodyName(line.Body));
     return cells;
 }

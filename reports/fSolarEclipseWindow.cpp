@@ -100,11 +100,7 @@ void TSolarEclipseWindow::MonthChanged(const std::vector<TSolarEclipseAtPlace>& 
 
 void TSolarEclipseWindow::lblDateDblClick() {
     if (eclipses_.empty()) return;
-    const TSolarEclipseAtPlace& e = eclipses_[ShownIndex()];
-    // The maximum at the place, or greatest eclipse where the place sees none of it.
-    const LocalTime at = SeenAtPlace(e.Local) && e.Local.Maximum.Happens
-                             ? e.Local.Maximum.Local
-                             : session_.GetObserver().ToLocal(e.Eclipse.Greatest);
+    const LocalTime at = session_.GetObserver().ToLocal(ShownMaximum(eclipses_[ShownIndex()]));
     session_.SelectLocalMinute(JulianDayToDate(at.JD));
 }
 
@@ -260,7 +256,7 @@ void TSolarEclipseWindow::DrawSunPicture(const TSolarEclipseAtPlace& e) {
     QImage* image = WindowCanvas().Image();
     if (!image) return;
     const TSolarLocalCircumstances& l = e.Local;
-    const bool eclipsed = SeenAtPlace(l) && l.Maximum.Happens;
+    const bool eclipsed = SeenAtPlace(l);
     const TSolarAppearance& a = l.AtMaximum;
     const QRect room = imgPicture->geometry();
     const QPointF centre(room.center().x() + 0.5, room.center().y() + 0.5);
