@@ -38,11 +38,11 @@ TPlace PlaceAt(GeonamesCity* city) {
 }
 
 // What the search needs of a city: its names before and after translation, and its size.
-// The gazetteer's getters parse the record on every call and find no name before
-// translation; the record's bytes are read here instead (id, name, region code, region,
-// country code, country, zone, then population, latitude, longitude), and the name is
-// translated as the getter does, by the city's id. False where the record is not laid out
-// as expected.
+// The gazetteer's getters find no name before translation; the record's fields (id, name,
+// region code, region, country code, country, zone, population, latitude, longitude) are read
+// here instead, and the name is translated as the getter does, by the city's id (a text of
+// the gazetteer's catalogue, which outlives the record). False where the record is not laid
+// out so.
 struct TNames {
     std::string Plain;
     const char* Translated = nullptr; // null where the gazetteer has no translation
@@ -51,31 +51,16 @@ struct TNames {
 bool ReadNames(GeonamesCity* city, TNames& names) {
     if (!g_variant_is_of_type(city, G_VARIANT_TYPE("(sssssssudd)"))) // not user text
         return false;
-    const auto* data = static_cast<const char*>(g_variant_get_data(city));
-    const std::size_t size = g_variant_get_size(city);
-    if (!data) return false;
-    // Seven strings, then the number and the two reals at their alignments, then the end of
-    // each string as a framing offset, the last string's first.
-    const std::size_t width = size <= 0xFF ? 1 : size <= 0xFFFF ? 2 : 4;
-    if (size < 7 * width) return false;
-    const char* field[7];
-    std::size_t start = 0;
-    for (std::size_t k = 0; k < 7; ++k) {
-        std::uint32_t end = 0;
-        // The offsets are little-endian; on other machines the checks below fail.
-        std::memcpy(&end, data + size - (k + 1) * width, width);
-        if (end <= start || end > size - 7 * width || data[end - 1] != '\0' ||
-            std::memchr(data + start, '\0', end - 1 - start))
-            return false;
-        field[k] = data + start;
-        start = end;
-    }
-    const std::size_t population = (start + 3) / 4 * 4;
-    if ((population + 4 + 7) / 8 * 8 + 16 != size - 7 * width) return false;
-    std::memcpy(&names.Population, data + population, 4);
-    names.Plain = field[1];
-    const char* translated = g_dgettext("geonames", field[0]); // not user text
-    names.Translated = std::strcmp(translated, field[0]) != 0 ? translated : nullptr;
+    // Each field a child that shares the record's bytes, no text copied.
+    GVariant* id = g_variant_get_child_value(city, 0);
+    GVariant* plain = g_variant_get_child_value(city, 1);
+    GVariant* population = g_variant_get_child_value(city, 7);
+    const char* key = g_variant_get_string(id, nullptr);
+    names.Plain = g_variant_get_string(plain, nullptr);
+    names.Population = g_variant_get_uint32(population);
+    const char* translated = g_dgettext("geonames", key); // not user text
+    names.Translated = std::strcmp(translated, key) != 0 ? translated : nullptr;
+    for (GVariant* field : {id, plain, population}) g_variant_unref(field);
     return true;
 }
 
