@@ -97,11 +97,7 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
             session->setParent(main);
         }
     };
-    // The eclipse window decides whether the main window shows its eclipse mark: it is made
-    // at once.
-    p->Eclipse = SkinWindow::Create<TEclipse>(s, main, main->imgEclipse);
-    placed(main, "Main");          // not user text
-    placed(p->Eclipse, "Eclipse"); // not user text
+    placed(main, "Main"); // not user text
     const auto later = [&placed](auto& slot, const char* name, auto make) {
         slot.Make([placed, name, make] {
             auto* window = make();
@@ -116,10 +112,14 @@ std::shared_ptr<TProgramWindows> CreateProgramWindows(TMainOptions options,
     });
     later(p->TimesList, "TimesList",
           [session, main] { return SkinWindow::Create<TTimesList>(*session, *main); });
-    // The finder opens a solar line in the solar eclipse window, made then if not yet.
+    later(p->Eclipse, "Eclipse", [session, main] { // not user text
+        return SkinWindow::Create<TEclipse>(*session, main, main->imgEclipse);
+    });
+    // The finder opens a line in the lunar or the solar eclipse window, made then if not yet.
     later(p->EclipseReport, "EclipseReport", [session, main, p] {
-        return SkinWindow::Create<TEclipseReport>(*session, main, main->lblReports, p->Eclipse,
-                                                  [p] { return p->SolarEclipse.get(); });
+        return SkinWindow::Create<TEclipseReport>(
+            *session, main, main->lblReports, [p] { return p->Eclipse.get(); },
+            [p] { return p->SolarEclipse.get(); });
     });
     later(p->SolarEclipse, "SolarEclipse", [session, main] {
         return SkinWindow::Create<TSolarEclipseWindow>(*session, main, main->imgSolarEclipse);

@@ -55,7 +55,7 @@ struct TProgramWindows {
     LazyWindow<TConfiguration> Configuration;
     LazyWindow<TPrintOptions> PrintOptions;
     LazyWindow<TTimesList> TimesList;
-    TEclipse* Eclipse = nullptr;
+    LazyWindow<TEclipse> Eclipse;
     LazyWindow<TEclipseReport> EclipseReport;
     LazyWindow<TSolarEclipseWindow> SolarEclipse;
     LazyWindow<TEquinox> Equinox;

@@ -78,7 +78,7 @@ void BM_FinderMemory1To9999(benchmark::State& state) {
     std::unique_ptr<TEclipse> eclipse(
         SkinWindow::Create<TEclipse>(g_main->Session(), g_main, g_main->imgEclipse));
     std::unique_ptr<TEclipseReport> report(SkinWindow::Create<TEclipseReport>(
-        g_main->Session(), g_main, g_main->lblReports, eclipse.get()));
+        g_main->Session(), g_main, g_main->lblReports, [&eclipse] { return eclipse.get(); }));
     report->ShowEclipseReport();
     report->FormActivate();
     report->SetChoice(static_cast<TEclipseChoice>(state.range(0)));

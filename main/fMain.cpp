@@ -27,8 +27,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 
 namespace crescendar {
 

@@ -271,6 +271,11 @@ void SkinWindow::KeepOnScreen() {
     move(FitOnScreens(pos(), size(), Grip(), AvailableAreas()));
 }
 
+void SkinWindow::PlaceBelow(const QWidget& owner, const QWidget& anchor) {
+    move(owner.x() + anchor.x(), owner.y() + 40);
+    KeepOnScreen();
+}
+
 void SkinWindow::PlaceBeside(const QWidget& other) {
     const QRect area = AvailableAreaOf(other);
     const int right = other.x() + other.width();

@@ -119,6 +119,9 @@ class SkinWindow : public QWidget {
     void CentreOver(const QWidget& other);
     // Moves the window to FitOnScreens' position for where it stands.
     void KeepOnScreen();
+    // Below the title bar of its owner, at the left of the owner's region anchor (a window of
+    // the owner's children); then kept on the screen.
+    void PlaceBelow(const QWidget& owner, const QWidget& anchor);
     // Width and height of the primary screen (640 x 480 when there is none).
     static QSize ScreenSize();
     // The available areas of the current screens, the primary one first.

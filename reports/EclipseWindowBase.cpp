@@ -11,9 +11,6 @@ namespace crescendar {
 
 namespace {
 
-constexpr int kWidth = 252;
-// The right edge of the black screen under the texts.
-constexpr int kScreenRight = 231;
 // A row of the skin inside its screen frame, repeated to lengthen the frame.
 constexpr int kStretchRow = 216;
 // The widest the title may be on its plate.
@@ -45,7 +42,7 @@ TEclipseWindowBase::TEclipseWindowBase(TSession& session, QWidget* owner, const 
 
 void TEclipseWindowBase::CreateFrame(int height, const QImage& skin, const QString& title,
                                      const QString& otherHint) {
-    SetClientSize(kWidth, height);
+    SetClientSize(kEclipseSkinSize, height);
     SetBackground(skin);
     Canvas& c = WindowCanvas();
     c.SetBrushStyle(BrushStyle::Clear);
@@ -94,10 +91,7 @@ bool TEclipseWindowBase::CommandKeyAllowed(const QAction* action) const {
 }
 
 void TEclipseWindowBase::FormShow() {
-    if (owner_ && anchor_) {
-        move(owner_->x() + anchor_->x(), owner_->y() + 40);
-        KeepOnScreen();
-    }
+    if (owner_ && anchor_) PlaceBelow(*owner_, *anchor_);
 }
 
 void TEclipseWindowBase::ShowOtherEclipse() {
@@ -131,7 +125,7 @@ void TEclipseWindowBase::SetHeading(const QString& title, const QString& date) {
 
     if (EclipseCount() > 1) {
         lblOther->SetText(tr("%1 of %2 \u203a").arg(index_ + 1).arg(EclipseCount()));
-        lblOther->move(kScreenRight - 3 - lblOther->width(), lblOther->y());
+        lblOther->move(EclipseScreen(0).right() - 3 - lblOther->width(), lblOther->y());
         lblOther->show();
     } else {
         lblOther->hide();

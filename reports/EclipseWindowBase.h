@@ -7,8 +7,8 @@
 #include "ClickRegion.h"
 #include "SkinWindow.h"
 
-#include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <algorithm>
@@ -18,6 +18,13 @@
 namespace crescendar {
 
 class TSession;
+
+// The eclipse windows' skin, 252 x 252, and the black screen under their texts; a window
+// lengthens both by `extra` rows.
+inline constexpr int kEclipseSkinSize = 252;
+inline QRect EclipseScreen(int extra) {
+    return {20, 72, 212, 160 + extra};
+}
 
 // The eclipse windows' skin lengthened by `extra` rows below the title and plate: a row of the
 // screen's frame repeated.

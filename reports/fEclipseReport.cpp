@@ -89,9 +89,10 @@ struct TEclipseReport::TSearch {
 };
 
 TEclipseReport::TEclipseReport(TSession& session, QWidget* owner, const QWidget* anchor,
-                               TEclipse* eclipse, std::function<TSolarEclipseWindow*()> solarWindow)
-    : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor), eclipse_(eclipse),
-      solarWindow_(std::move(solarWindow)) {
+                               std::function<TEclipse*()> lunarWindow,
+                               std::function<TSolarEclipseWindow*()> solarWindow)
+    : SkinWindow(owner), session_(session), owner_(owner), anchor_(anchor),
+      lunarWindow_(std::move(lunarWindow)), solarWindow_(std::move(solarWindow)) {
     setObjectName(QStringLiteral("EclipseReport"));
     setWindowTitle(tr("Eclipse Finder"));
     pollTimer_.setInterval(kPollInterval);
@@ -375,7 +376,10 @@ void TEclipseReport::ShowChoice() {
 }
 
 std::string TEclipseReport::TimeAndDate(const TEclipseRow& row) {
-    const std::vector<std::string> cells = EclipseLineTexts(row);
+    return TimeAndDate(EclipseLineTexts(row));
+}
+
+std::string TEclipseReport::TimeAndDate(const std::vector<std::string>& cells) {
     return SubText(cells[2] + "  " + cells[3], 1, 27);
 }
 
@@ -399,10 +403,7 @@ void TEclipseReport::lblSaveCsvClick() {
 }
 
 void TEclipseReport::FormShow() {
-    if (owner_ && anchor_) {
-        move(owner_->x() + anchor_->x(), owner_->y() + 40);
-        KeepOnScreen();
-    }
+    if (owner_ && anchor_) PlaceBelow(*owner_, *anchor_);
     StopSearch();
     computed_ = false;
     listDone_ = false;
@@ -599,7 +600,7 @@ void TEclipseReport::DisplayDataBitmap() {
         c.SetFontColor(palette::StandardText);
         c.TextOut(magnitudeRight - c.TextWidth(magnitude), y, magnitude);
         c.SetFontColor(palette::DayText);
-        c.TextOut(dateX, y, QString::fromStdString(TimeAndDate(row)));
+        c.TextOut(dateX, y, QString::fromStdString(TimeAndDate(cells)));
         c.SetFontColor(palette::StandardText);
         c.TextOut(visibilityX, y, QString::fromStdString(cells[4]));
     }
@@ -630,7 +631,8 @@ void TEclipseReport::OpenRow(std::size_t index) {
         OpenSolarRow(row);
         return;
     }
-    if (!eclipse_) return;
+    TEclipse* window = lunarWindow_ ? lunarWindow_() : nullptr;
+    if (!window) return;
 
     // The month's eclipses as the session now holds them, showing the one of the line; the
     // line's own result when the month does not hold it.
@@ -643,8 +645,8 @@ void TEclipseReport::OpenRow(std::size_t index) {
         list = {*own};
         it = list.begin();
     }
-    eclipse_->ShowEclipses(list, static_cast<std::size_t>(it - list.begin()));
-    PlaceBeside(eclipse_);
+    window->ShowEclipses(list, static_cast<std::size_t>(it - list.begin()));
+    SetBesideFinder(*window);
 }
 
 void TEclipseReport::OpenSolarRow(const TEclipseRow& row) {
@@ -663,14 +665,16 @@ void TEclipseReport::OpenSolarRow(const TEclipseRow& row) {
         it = list.begin();
     }
     window->ShowEclipses(list, static_cast<std::size_t>(it - list.begin()));
-    PlaceBeside(window);
+    SetBesideFinder(*window);
 }
 
-void TEclipseReport::PlaceBeside(QWidget* window) {
+void TEclipseReport::SetBesideFinder(SkinWindow& window) {
     if (!owner_) return;
-    const int left = owner_->x() + (owner_->width() - (window->width() + width())) / 2;
-    window->move(left, window->y());
-    move(left + window->width(), y());
+    const int left = owner_->x() + (owner_->width() - (window.width() + width())) / 2;
+    window.move(left, window.y());
+    move(left + window.width(), y());
+    window.KeepOnScreen();
+    KeepOnScreen();
 }
 
 std::optional<TEclipseResult> TEclipseReport::RowResult(const TEclipseRow& row) const {

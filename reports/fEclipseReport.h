@@ -48,11 +48,12 @@ class TEclipseReport : public SkinWindow {
   public:
     // session: whose observer the eclipses are found for and whose day a double-click
     // selects. owner: the window this one belongs to; it opens below the owner's region
-    // anchor (both nullptr: where it is). Without an eclipse window a double-click only
-    // selects the day. solarWindow gives the solar eclipse window, made the first time a
-    // solar line is opened (none: a solar line only selects the day).
+    // anchor (both nullptr: where it is). lunarWindow and solarWindow give the lunar and the
+    // solar eclipse window, made the first time a line of theirs is opened (none: a line only
+    // selects the day).
     explicit TEclipseReport(TSession& session, QWidget* owner = nullptr,
-                            const QWidget* anchor = nullptr, TEclipse* eclipse = nullptr,
+                            const QWidget* anchor = nullptr,
+                            std::function<TEclipse*()> lunarWindow = {},
                             std::function<TSolarEclipseWindow*()> solarWindow = {});
 
     // A line of the list as values; its texts are made when it is drawn, read, copied or
@@ -61,6 +62,8 @@ class TEclipseReport : public SkinWindow {
     // "hh:mm  dd Month yyyy": the local time and date of the row's maximum as the list shows
     // them.
     static std::string TimeAndDate(const TEclipseRow& row);
+    // The same of a line's cells (EclipseLineTexts without the body).
+    static std::string TimeAndDate(const std::vector<std::string>& cells);
 
     // Lines on the list and the height of one.
     static constexpr int kVisibleLines = 12;
@@ -147,8 +150,9 @@ class TEclipseReport : public SkinWindow {
     std::optional<TSolarEclipseAtPlace> SolarRowResult(const TEclipseRow& row) const;
     // Opens a solar row's eclipse in the solar eclipse window.
     void OpenSolarRow(const TEclipseRow& row);
-    // Puts the eclipse window beside the report, the two centred under the owner.
-    void PlaceBeside(QWidget* window);
+    // Puts an eclipse window beside the report, the two centred under the owner and kept on
+    // the screen.
+    void SetBesideFinder(SkinWindow& window);
     // Starts the search of the years from..to for the choice.
     void Search(int from, int to);
     void ShowChoice();
@@ -163,7 +167,7 @@ class TEclipseReport : public SkinWindow {
     TSession& session_;
     QWidget* owner_;
     const QWidget* anchor_;
-    TEclipse* eclipse_;
+    std::function<TEclipse*()> lunarWindow_;
     std::function<TSolarEclipseWindow*()> solarWindow_;
     std::vector<TEclipseRow> rows_;
     Observer listObserver_; // whose eclipses the rows are

@@ -1,10 +1,8 @@
 #include "fEclipseWindow.h"
 
 #include "Access.h"
-#include "Command.h"
 #include "Palette.h"
 #include "Picture.h"
-#include "WindowKeys.h"
 
 #include "Calendar.h"
 #include "EventText.h"
@@ -15,7 +13,6 @@
 #include <QRadialGradient>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
@@ -25,11 +22,10 @@ namespace {
 
 // The skin's picture is 252 x 252; the window is taller by the room of the shadow picture,
 // which stands below the texts so that none of them is written over it.
-constexpr int kSkinHeight = 252;
 constexpr int kDiagramHeight = 104;
-constexpr int kHeight = kSkinHeight + kDiagramHeight;
+constexpr int kHeight = kEclipseSkinSize + kDiagramHeight;
 // The black screen under the texts and the picture.
-const QRect kScreen(20, 72, 212, 160 + kDiagramHeight);
+const QRect kScreen = EclipseScreen(kDiagramHeight);
 // The shadow picture's place: below the magnitude line, to the screen's bottom.
 const QRect kDiagram(20, kScreen.bottom() + 1 - kDiagramHeight, 212, kDiagramHeight);
 

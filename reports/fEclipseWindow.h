@@ -9,7 +9,6 @@
 #include "Eclipse.h"
 #include "EventText.h" // MagnitudeText, as the window shows magnitudes
 
-#include <QImage>
 #include <QString>
 
 #include <cstddef>

@@ -51,8 +51,7 @@ void TPopupMenu::PointAt(ImageControl* arrow, const QWidget* entry) {
 }
 
 void TPopupMenu::PlaceBelowRegion(const QWidget& region) {
-    move(owner_.x() + region.x(), owner_.y() + 40);
-    KeepOnScreen();
+    PlaceBelow(owner_, region);
 }
 
 bool TPopupMenu::FormKeyPress(QKeyEvent* e) {

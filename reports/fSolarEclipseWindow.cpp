@@ -1,10 +1,8 @@
 #include "fSolarEclipseWindow.h"
 
 #include "Access.h"
-#include "Command.h"
 #include "Palette.h"
 #include "Picture.h"
-#include "WindowKeys.h"
 
 #include "Calendar.h"
 #include "Session.h"
@@ -23,7 +21,6 @@ namespace {
 // Lines whose instant has the Sun below the horizon, and the notes beside them.
 const QColor kDimText(118, 118, 132);
 
-constexpr int kSkinHeight = 252;
 // The room of the texts below the date: the worldwide kind, the altitudes' heading, up to
 // seven timed lines (the contacts, sunrise and sunset) and a note, then magnitude,
 // obscuration and length.
@@ -35,8 +32,8 @@ constexpr int kPictureHeight = 104;
 // The black screen of the skin ends at 232; the window grows by what the texts and the
 // picture need beyond it.
 constexpr int kExtra = kPictureTop + kPictureHeight - 232;
-constexpr int kHeight = kSkinHeight + kExtra;
-const QRect kScreen(20, 72, 212, 160 + kExtra);
+constexpr int kHeight = kEclipseSkinSize + kExtra;
+const QRect kScreen = EclipseScreen(kExtra);
 // The picture's least room; it takes what the texts leave above it.
 const QRect kPicture(20, kPictureTop, 212, kPictureHeight);
 // The Sun's radius in the picture.

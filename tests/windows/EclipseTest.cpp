@@ -62,8 +62,9 @@ class EclipseWindowTest : public MainFixture {
     TEclipseReport* OpenReport() {
         if (!eclipse) eclipse = SkinWindow::Create<TEclipse>(w->Session(), w, w->imgEclipse);
         // The solar eclipse window is made the first time the finder asks for it.
-        report =
-            SkinWindow::Create<TEclipseReport>(w->Session(), w, w->lblReports, eclipse, [this] {
+        report = SkinWindow::Create<TEclipseReport>(
+            w->Session(), w, w->lblReports, [this] { return eclipse; },
+            [this] {
                 if (!sun)
                     sun = SkinWindow::Create<TSolarEclipseWindow>(w->Session(), w, w->imgEclipse);
                 return sun;

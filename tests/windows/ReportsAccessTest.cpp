@@ -224,6 +224,7 @@ TEST_F(ReportsAccessTest, EclipseFinderReadsSolarLinesAndOpensTheirWindowOnRetur
     EXPECT_EQ(read->cellAt(solar, 0)->text(QAccessible::Name), "Sun");
 
     EXPECT_FALSE(p->SolarEclipse.Made());
+    EXPECT_FALSE(p->Eclipse.Made()); // neither eclipse window is made before a line asks
     finder->tblEclipses->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < solar; ++i) QTest::keyClick(finder->tblEclipses, Qt::Key_Down);
     QTest::keyClick(finder->tblEclipses, Qt::Key_Return);

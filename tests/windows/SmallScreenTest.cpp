@@ -6,14 +6,18 @@
 #include "ProgramFixture.h"
 
 #include "fConfiguration.h"
+#include "fEclipseReport.h"
+#include "fEclipseWindow.h"
 #include "fEquinox.h"
 #include "fMonthlyPhases.h"
 #include "fObservingAid.h"
 #include "fPrintOptions.h"
+#include "fSolarEclipseWindow.h"
 #include "fTimesList.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 
 namespace crescendar {
 namespace {
@@ -65,6 +69,33 @@ TEST_F(SmallScreen, EveryWindowsTitleBarAndCloseRegionAreOnTheScreen) {
     w->hide();
     w->show();
     ExpectReachable(w);
+}
+
+// The finder puts the eclipse window of a line beside it; both stay on the screen.
+TEST_F(SmallScreen, TheFinderAndTheEclipseWindowsItOpensStayOnTheScreen) {
+    const auto p = StartProgram(At(2024, 3, 14));
+    TEclipseReport* finder = p->EclipseReport;
+    finder->ShowEclipseReport();
+    finder->SetChoice(TEclipseChoice::Both);
+    finder->txtFromYear->setText(QStringLiteral("2024"));
+    finder->txtToYear->setText(QStringLiteral("2024"));
+    finder->CalculateEclipses();
+    QTRY_VERIFY_WITH_TIMEOUT(!finder->Searching(), 60000);
+    const auto& rows = finder->Rows();
+    for (const TEclipseBody body : {TEclipseBody::Sun, TEclipseBody::Moon}) {
+        const auto row = std::find_if(rows.begin(), rows.end(),
+                                      [body](const TEclipseLine& r) { return r.Body == body; });
+        ASSERT_NE(row, rows.end());
+        finder->tblEclipses->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(finder->tblEclipses, Qt::Key_Home);
+        for (auto i = rows.begin(); i != row; ++i)
+            QTest::keyClick(finder->tblEclipses, Qt::Key_Down);
+        QTest::keyClick(finder->tblEclipses, Qt::Key_Return);
+        // The other body's window has closed with its month.
+        ExpectReachable(finder);
+        ExpectReachable(body == TEclipseBody::Sun ? static_cast<SkinWindow*>(p->SolarEclipse)
+                                                  : p->Eclipse);
+    }
 }
 
 } // namespace
